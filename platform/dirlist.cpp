@@ -1,0 +1,110 @@
+#include "platform/dirlist.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+
+namespace platform {
+
+namespace {
+char Lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
+
+bool Match(const char* p, const char* n) {
+    // Iterative match with one backtrack point for the last '*'.
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*n) {
+        if (*p == '*') {
+            star = p++;
+            resume = n;
+        } else if (*p == '?' || (*p && Lower(*p) == Lower(*n))) {
+            ++p;
+            ++n;
+        } else if (star) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*p == '*') ++p;
+    return *p == 0;
+}
+
+int64_t ToNs(const timespec& ts) { return int64_t(ts.tv_sec) * 1000000000ll + ts.tv_nsec; }
+}  // namespace
+
+bool WildcardMatch(const std::string& pattern, const std::string& name) {
+    if (pattern == "*.*") return true;
+    return Match(pattern.c_str(), name.c_str());
+}
+
+bool NameLessNoCase(const std::string& a, const std::string& b) {
+    int c = ::strcasecmp(a.c_str(), b.c_str());
+    return c != 0 ? c < 0 : a < b;
+}
+
+std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern) {
+    std::vector<DirEntry> entries;
+    DIR* d = ::opendir(hostDir.c_str());
+    if (!d) return entries;
+    while (dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (!WildcardMatch(pattern, name)) continue;
+        DirEntry entry;
+        entry.name = name;
+        entry.hidden = name[0] == '.';
+        struct stat st;
+        if (::fstatat(::dirfd(d), e->d_name, &st, 0) == 0) {
+            entry.isDirectory = S_ISDIR(st.st_mode);
+            entry.size = uint64_t(st.st_size);
+            entry.modifiedNs = ToNs(st.st_mtim);
+        }
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(d);
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return NameLessNoCase(a.name, b.name); });
+    return entries;
+}
+
+FileInfo StatFile(const std::string& hostPath) {
+    FileInfo info;
+    struct statx stx;
+    if (::statx(AT_FDCWD, hostPath.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &stx) != 0) {
+        return info;
+    }
+    info.exists = true;
+    info.isDirectory = S_ISDIR(stx.stx_mode);
+    info.size = stx.stx_size;
+    info.modifiedNs = int64_t(stx.stx_mtime.tv_sec) * 1000000000ll + stx.stx_mtime.tv_nsec;
+    if (stx.stx_mask & STATX_BTIME) {
+        info.createdNs = int64_t(stx.stx_btime.tv_sec) * 1000000000ll + stx.stx_btime.tv_nsec;
+    } else {
+        info.createdNs = info.modifiedNs;
+    }
+    return info;
+}
+
+bool MakeDirectories(const std::string& hostDir) {
+    if (hostDir.empty()) return false;
+    std::string path;
+    size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = hostDir.find('/', pos + 1);
+        path = hostDir.substr(0, pos);
+        if (path.empty()) continue;
+        if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    struct stat st;
+    return ::stat(hostDir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace platform

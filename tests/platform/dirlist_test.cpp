@@ -1,0 +1,57 @@
+#include "platform/dirlist.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+TEST(Wildcard, MatchesWithoutCaseAndBacktracks) {
+    EXPECT_TRUE(platform::WildcardMatch("*.jpg", "A.JPG"));
+    EXPECT_TRUE(platform::WildcardMatch("*.jpg", "a.b.jpg"));
+    EXPECT_FALSE(platform::WildcardMatch("*.jpg", "c.jpeg"));
+    EXPECT_FALSE(platform::WildcardMatch("*.jpg", "jpg"));
+    EXPECT_TRUE(platform::WildcardMatch("UID*", "uid20170801102233"));
+    EXPECT_TRUE(platform::WildcardMatch("a?c*.x", "abcdddd.x"));
+    EXPECT_FALSE(platform::WildcardMatch("a?c", "ac"));
+    EXPECT_TRUE(platform::WildcardMatch("*.*", "README"));
+    EXPECT_TRUE(platform::WildcardMatch("*a*b", "xxaxxaxb"));
+}
+
+TEST(ListDirectory, FiltersSortsWithoutCaseAndDescribesEntries) {
+    char tmpl[] = "/tmp/kavimo-dir-XXXXXX";
+    std::string dir = ::mkdtemp(tmpl);
+    for (const char* name : {"b.Png", "a.JPG", "C.jpg", ".d.jpg", "c.jpeg"}) {
+        std::ofstream(dir + "/" + name) << "12345";
+    }
+    ASSERT_EQ(::mkdir((dir + "/sub.jpg").c_str(), 0755), 0);
+
+    auto jpgs = platform::ListDirectory(dir, "*.jpg");
+    ASSERT_EQ(jpgs.size(), 4u);
+    EXPECT_EQ(jpgs[0].name, ".d.jpg");
+    EXPECT_TRUE(jpgs[0].hidden);
+    EXPECT_EQ(jpgs[1].name, "a.JPG");
+    EXPECT_EQ(jpgs[1].size, 5u);
+    EXPECT_FALSE(jpgs[1].isDirectory);
+    EXPECT_EQ(jpgs[2].name, "C.jpg");
+    EXPECT_EQ(jpgs[3].name, "sub.jpg");
+    EXPECT_TRUE(jpgs[3].isDirectory);
+
+    auto all = platform::ListDirectory(dir);
+    EXPECT_EQ(all.size(), 6u);
+    EXPECT_TRUE(platform::ListDirectory(dir + "/missing").empty());
+
+    auto info = platform::StatFile(dir + "/a.JPG");
+    EXPECT_TRUE(info.exists);
+    EXPECT_EQ(info.size, 5u);
+    EXPECT_GT(info.createdNs, 0);
+    EXPECT_FALSE(platform::StatFile(dir + "/nothing").exists);
+
+    EXPECT_TRUE(platform::MakeDirectories(dir + "/x/y/z"));
+    EXPECT_TRUE(platform::StatFile(dir + "/x/y/z").isDirectory);
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+}  // namespace
