@@ -111,7 +111,8 @@ typedef TEGMO_ALIGN8_BEGIN struct TEGMO_YUV_FRAME {
     uint64_t pts;          /* timestamp of the input frame this picture was decoded from (0 if none) */
     uint8_t sequence;      /* sequence number of the frame submitted in the call that handed the
                               picture out */
-    int32_t failCount;     /* the decoder's count of failed decodes since its first good picture */
+    int32_t failCount;     /* the decoder's count of failed decodes since its first good picture;
+                              unaligned: read it by value, never through a pointer or reference */
     uint8_t singleBlock;   /* 1 when all three planes lie in one allocation starting at planeY */
     uint8_t reserved[10];  /* not written by the decoder */
 } TEGMO_ALIGN8_END TEGMO_YUV_FRAME;
