@@ -63,6 +63,19 @@ void QuietenLibav() {
     if (av_log_get_level() > AV_LOG_WARNING) av_log_set_level(AV_LOG_WARNING);
 }
 
+// Adds deterministic noise in [-amplitude, amplitude] to the luma plane, different for every picture.
+void AddNoise(int index, int amplitude, int width, int height, uint8_t* planeY, int strideY) {
+    uint32_t state = 0x9E3779B9u ^ static_cast<uint32_t>(index) * 2654435761u;
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = planeY + static_cast<ptrdiff_t>(y) * strideY;
+        for (int x = 0; x < width; ++x) {
+            state = state * 1664525u + 1013904223u;
+            const int value = row[x] + static_cast<int>((state >> 16) % static_cast<uint32_t>(2 * amplitude + 1)) - amplitude;
+            row[x] = static_cast<uint8_t>(std::clamp(value, 0, 255));
+        }
+    }
+}
+
 }  // namespace
 
 void FillPicture(int index, int width, int height, uint8_t* planeY, int strideY, uint8_t* planeCb, int strideCb,
@@ -124,7 +137,7 @@ std::vector<EncodedVideoFrame> EncodeH264(const H264Options& options) {
     av_opt_set(context->priv_data, "b-pyramid", "none", 0);
     av_opt_set_double(context->priv_data, "crf", options.crf, 0);
     // Fixed GOP, no scene-cut I-frames, no adaptive B placement: the frame pattern is predictable.
-    av_opt_set(context->priv_data, "x264-params", "scenecut=0:b-adapt=0:rc-lookahead=0:sliced-threads=0", 0);
+    av_opt_set(context->priv_data, "x264-params", "scenecut=0:b-adapt=0:sliced-threads=0", 0);
     int error = avcodec_open2(context.get(), codec, nullptr);
     if (error < 0) Fail("cannot open libx264", error);
 
@@ -158,6 +171,7 @@ std::vector<EncodedVideoFrame> EncodeH264(const H264Options& options) {
         if (error < 0) Fail("picture not writable", error);
         FillPicture(options.firstPicture + i, options.width, options.height, picture->data[0], picture->linesize[0],
                     picture->data[1], picture->linesize[1], picture->data[2], picture->linesize[2]);
+        if (options.noise > 0) AddNoise(i, options.noise, options.width, options.height, picture->data[0], picture->linesize[0]);
         picture->pts = i;
         picture->pict_type = AV_PICTURE_TYPE_NONE;
         error = avcodec_send_frame(context.get(), picture.get());

@@ -34,6 +34,7 @@ struct H264Options {
     int crf = 23;
     std::string preset = "ultrafast";
     int firstPicture = 0;  // FillPicture index of the first source picture (moves the content on)
+    int noise = 0;         // amplitude of fixed pseudo-random luma noise (sensor-like texture); 0 none
 };
 
 // Encodes options.frameCount synthetic pictures (FillPicture) and returns them in decode order. The
