@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/decoder/decodertest.h"
-#include "tests/decoder/logcapture.h"
+#include "tests/support/logcapture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/decoder/decodertest.h"
-#include "tests/decoder/logcapture.h"
+#include "tests/support/logcapture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "player/support/debuglog.h"
-#include "tests/decoder/logcapture.h"
+#include "tests/support/logcapture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "player/support/ptrvectortemplate.h"
-#include "tests/decoder/logcapture.h"
+#include "tests/support/logcapture.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Captures the lines written to the platform debug sink while it is alive (tests of code that logs
-// through CDebugLog in the same image).
+// Captures the lines written to the platform debug sink while it is alive. It sees what CDebugLog
+// writes in the same image only: a shared library has its own copy of the platform layer, so tests
+// that check log lines link the library's code in (as decoder_tests does with kavimo_decoder_objects).
 #pragma once
 
 #include <algorithm>
