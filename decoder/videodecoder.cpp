@@ -360,7 +360,8 @@ void CVideoDecoder::StopVDecThread() {
         std::lock_guard<std::mutex> guard(m_wakeLock);
     }
     m_wake.notify_all();
-    for (int i = 0; i < kStopPollCount && m_threadAlive.load(); ++i) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStopWaitMs);
+    while (m_threadAlive.load() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(kStopPollMs));
     }
     if (m_threadAlive.load()) {

@@ -39,7 +39,7 @@ public:
     // Submissions pending for VDecThread at most.
     static constexpr uint32_t kMaxQueuedFrames = 50;
     // How long stopping waits for VDecThread before it warns (it then still waits for the thread).
-    static constexpr int kStopPollCount = 300;
+    static constexpr int kStopWaitMs = 3000;
     static constexpr int kStopPollMs = 10;
 
     CVideoDecoder(bool packedOutput, bool sequenceCheck, bool singleBlock,

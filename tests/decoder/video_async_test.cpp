@@ -149,13 +149,15 @@ TEST(VideoAsync, StopWarnsAboutALateThreadButStillWaitsForIt) {
     TEGMO_DEC_HANDLE decoder = TEGMO_DEC_CreateVideoDecoder(1, 1, 1, &Receiver::Output, &receiver);
     ASSERT_EQ(Submit(decoder, stream[0], 1), 1);
     ASSERT_TRUE(receiver.WaitInside());
+    const std::string warning = "[WARN][" + AddressOf(decoder) + "]StopVDecThread() return false\n";
     std::thread opener([&] {
-        std::this_thread::sleep_for(3500ms);  // longer than the stop's 3 s wait
+        // The callback returns only after the stop has given up waiting and said so.
+        for (int i = 0; i < 2000 && capture.Count(warning) == 0; ++i) std::this_thread::sleep_for(5ms);
         receiver.Open();
     });
     EXPECT_EQ(TEGMO_DEC_DeleteVideoDecoder(decoder), 1);
     opener.join();
-    EXPECT_EQ(capture.Count("[WARN][" + AddressOf(decoder) + "]StopVDecThread() return false\n"), 1);
+    EXPECT_EQ(capture.Count(warning), 1);
     // The thread finished before the decoder was freed: its exit line was written.
     EXPECT_EQ(capture.Count("[TIP][" + AddressOf(decoder) + "]VDecThread() exit\n"), 1);
 }
