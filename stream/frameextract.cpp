@@ -36,14 +36,17 @@ uint64_t le64(const uint8_t* p) {
 // The first start code lying wholly in p[0, n), or kNotFound. Looks for the 01 byte with memchr,
 // which is fast over payload bytes, then checks its neighbours.
 size_t scanRegion(const uint8_t* p, size_t n) {
-    if (n < 4) return kNotFound;
-    size_t one = 2;              // index of the candidate 01 byte
+    if (n < 4)
+        return kNotFound;
+    size_t one = 2;                // index of the candidate 01 byte
     const size_t lastOne = n - 2;  // the type byte must follow it inside the region
     while (one <= lastOne) {
         const void* hit = std::memchr(p + one, 0x01, lastOne - one + 1);
-        if (!hit) return kNotFound;
+        if (!hit)
+            return kNotFound;
         size_t j = static_cast<size_t>(static_cast<const uint8_t*>(hit) - p);
-        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1])) return j - 2;
+        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1]))
+            return j - 2;
         one = j + 1;
     }
     return kNotFound;
@@ -51,13 +54,13 @@ size_t scanRegion(const uint8_t* p, size_t n) {
 
 // Holds the ring's lock for the whole of one extraction.
 class RingLock {
-public:
+  public:
     explicit RingLock(FrameRingBuffer* ring) : m_ring(ring) { FrameRing_Lock(m_ring); }
     ~RingLock() { FrameRing_Unlock(m_ring); }
     RingLock(const RingLock&) = delete;
     RingLock& operator=(const RingLock&) = delete;
 
-private:
+  private:
     FrameRingBuffer* m_ring;
 };
 
@@ -71,16 +74,19 @@ bool discardUntilStartCode(FrameRingBuffer* ring, uint32_t minSecond) {
     FrameRing_GetReadRegions(ring, &first, &firstLength, &second, &secondLength);
     StartCodeSearch search = SearchStartCode(first, firstLength, second, secondLength, minSecond);
     if (!search.found) {
-        if (search.examined) FrameRing_Skip(ring, search.examined, 0);
+        if (search.examined)
+            FrameRing_Skip(ring, search.examined, 0);
         return false;
     }
-    if (search.position) FrameRing_Skip(ring, search.position, 0);
+    if (search.position)
+        FrameRing_Skip(ring, search.position, 0);
     return true;
 }
 
 // Discards n bytes (n may exceed the unread bytes, which then all go).
 void discard(FrameRingBuffer* ring, uint64_t n) {
-    if (n == 0) return;
+    if (n == 0)
+        return;
     FrameRing_Skip(ring, n > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(n), 0);
 }
 
@@ -142,7 +148,8 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
     }
     auto byteAt = [&](uint32_t i) { return i < firstLength ? first[i] : second[i - firstLength]; };
     for (uint32_t back = 3; back >= 1; --back) {
-        if (firstLength < back) continue;
+        if (firstLength < back)
+            continue;
         uint32_t p = firstLength - back;
         if (byteAt(p) == 0 && byteAt(p + 1) == 0 && byteAt(p + 2) == 1 &&
             IsFrameType(byteAt(p + 3))) {
@@ -164,11 +171,14 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
 // Fragmented framing: 12-byte packet headers, the last followed by the 28-byte frame block.
 StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
                                   uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE) return 0;
+    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE)
+        return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kFragmentedMinSecond)) return 0;
+    if (!discardUntilStartCode(ring, kFragmentedMinSecond))
+        return 0;
     const uint64_t used = FrameRing_Used(ring);
-    if (used <= 24) return 0;
+    if (used <= 24)
+        return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     PacketHeader first;
@@ -177,8 +187,10 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         // The rest of a frame whose start was lost: drop this fragment. A last fragment loses only
         // its header; the search then passes over its frame block and payload.
         uint64_t span = FRAME_PACKET_HEADER_SIZE;
-        if (!first.isLast()) span += first.payloadLength();
-        if (span > capacity) span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
+        if (!first.isLast())
+            span += first.payloadLength();
+        if (span > capacity)
+            span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
         discard(ring, span);
         return 0;
     }
@@ -193,7 +205,8 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
             discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
             return 0;
         }
-        if (offset + FRAME_PACKET_HEADER_SIZE >= used) return 0;  // wait for the next header
+        if (offset + FRAME_PACKET_HEADER_SIZE >= used)
+            return 0;  // wait for the next header
         PacketHeader next;
         peekPacketHeader(ring, offset, &next);
         if (!next.sameFrameAs(first) || next.index() != static_cast<uint8_t>(expected + 1)) {
@@ -212,7 +225,8 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
         return 0;
     }
-    if (frameEnd > used) return 0;  // wait for the rest of the last payload
+    if (frameEnd > used)
+        return 0;  // wait for the rest of the last payload
 
     uint8_t block[FRAME_BLOCK_SIZE];
     uint32_t blockLength = FRAME_BLOCK_SIZE;
@@ -233,14 +247,16 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         PacketHeader fragment;
         peekPacketHeader(ring, at, &fragment);
         uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
-        if (fragment.isLast()) payloadOffset += FRAME_BLOCK_SIZE;
+        if (fragment.isLast())
+            payloadOffset += FRAME_BLOCK_SIZE;
         uint32_t n = fragment.payloadLength() < remaining ? fragment.payloadLength() : remaining;
         if (n) {
             FrameRing_Peek(ring, frameBuffer + copied, &n, static_cast<uint32_t>(payloadOffset), 0);
             copied += n;
             remaining -= n;
         }
-        if (fragment.isLast()) break;
+        if (fragment.isLast())
+            break;
         at = payloadOffset + fragment.payloadLength();
     }
     header->frameLength = copied;
@@ -251,11 +267,14 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
 // Whole-frame framing: a 44-byte header laid out as ParsedFrameHeader, then the frame's data.
 StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
                              uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE) return 0;
+    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE)
+        return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kWholeFrameMinSecond)) return 0;
+    if (!discardUntilStartCode(ring, kWholeFrameMinSecond))
+        return 0;
     const uint64_t used = FrameRing_Used(ring);
-    if (used < FRAME_HEADER_SIZE) return 0;
+    if (used < FRAME_HEADER_SIZE)
+        return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     uint8_t raw[FRAME_HEADER_SIZE];
@@ -270,12 +289,14 @@ StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
         discard(ring, FRAME_HEADER_SIZE);
         return 0;
     }
-    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used) return 0;  // wait
+    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used)
+        return 0;  // wait
 
     std::memcpy(header, raw, sizeof *header);
     header->sequenceTail = header->sequence;
     uint32_t n = frameLength;
-    if (n) FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
+    if (n)
+        FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
     discard(ring, FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength));
     return 1;
 }
