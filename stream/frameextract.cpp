@@ -1,5 +1,5 @@
 // The two frame extractors behind FrameRing_NextFrame. Both run on the parse thread, hold the
-// ring's lock from the first look to the final discard, examine headers in place by peeking and
+// ring's lock from the first look to the final discard, examine headers in place and
 // copy a frame's data once, straight from the ring into the caller's frame buffer.
 //
 // Each call extracts exactly one complete frame, or discards bytes that cannot begin one, or
@@ -90,6 +90,13 @@ void discard(FrameRingBuffer* ring, uint64_t n) {
     FrameRing_Skip(ring, n > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(n), 0);
 }
 
+// Where one fragment's payload lies in the ring.
+struct FragmentSpan {
+    uint32_t payloadOffset;
+    uint32_t payloadLength;
+};
+constexpr size_t kNotedFragments = 256;  // 2 KiB of stack; a 1400-byte split needs under 200
+
 // A packet header of the fragmented framing, peeked from the ring.
 struct PacketHeader {
     uint8_t raw[FRAME_PACKET_HEADER_SIZE];
@@ -102,11 +109,38 @@ struct PacketHeader {
     }
 };
 
-// Peeks the 12-byte packet header at a logical offset that the caller knows to be complete.
-void peekPacketHeader(FrameRingBuffer* ring, uint64_t offset, PacketHeader* out) {
-    uint32_t length = FRAME_PACKET_HEADER_SIZE;
-    FrameRing_Peek(ring, out->raw, &length, static_cast<uint32_t>(offset), 0);
-}
+// The unread bytes as the ring's two read regions, looked at in place. Taken under the ring's
+// lock; valid until something is consumed.
+class UnreadBytes {
+  public:
+    explicit UnreadBytes(FrameRingBuffer* ring) {
+        FrameRing_GetReadRegions(ring, &m_first, &m_firstLength, &m_second, &m_secondLength);
+    }
+    uint64_t size() const { return static_cast<uint64_t>(m_firstLength) + m_secondLength; }
+
+    // Copies n bytes from a logical offset; offset + n must not exceed size().
+    void copy(uint64_t offset, uint8_t* out, uint32_t n) const {
+        if (offset + n <= m_firstLength) {
+            std::memcpy(out, m_first + offset, n);
+        } else if (offset >= m_firstLength) {
+            std::memcpy(out, m_second + (offset - m_firstLength), n);
+        } else {
+            uint32_t head = m_firstLength - static_cast<uint32_t>(offset);
+            std::memcpy(out, m_first + offset, head);
+            std::memcpy(out + head, m_second, n - head);
+        }
+    }
+
+    void packetHeader(uint64_t offset, PacketHeader* out) const {
+        copy(offset, out->raw, FRAME_PACKET_HEADER_SIZE);
+    }
+
+  private:
+    const uint8_t* m_first = nullptr;
+    const uint8_t* m_second = nullptr;
+    uint32_t m_firstLength = 0;
+    uint32_t m_secondLength = 0;
+};
 
 void fillFromFragments(const PacketHeader& packet, const uint8_t* block,
                        ParsedFrameHeader* header) {
@@ -176,13 +210,14 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
     RingLock lock(ring);
     if (!discardUntilStartCode(ring, kFragmentedMinSecond))
         return 0;
-    const uint64_t used = FrameRing_Used(ring);
+    const UnreadBytes unread(ring);
+    const uint64_t used = unread.size();
     if (used <= 24)
         return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     PacketHeader first;
-    peekPacketHeader(ring, 0, &first);
+    unread.packetHeader(0, &first);
     if (first.index() != 0) {
         // The rest of a frame whose start was lost: drop this fragment. A last fragment loses only
         // its header; the search then passes over its frame block and payload.
@@ -195,11 +230,23 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         return 0;
     }
 
-    // Walk the fragments up to the one that carries the last-fragment flag.
+    // Walk the fragments up to the one that carries the last-fragment flag, noting where the
+    // payloads of the first few hundred lie so that the copy need not peek their headers again.
+    FragmentSpan spans[kNotedFragments];
+    size_t fragments = 0;
     PacketHeader current = first;
     uint64_t offset = 0;  // of the current fragment's packet header
     uint8_t expected = 0;
-    while (!current.isLast()) {
+    for (;;) {
+        if (fragments < kNotedFragments) {
+            uint64_t payloadOffset = offset + FRAME_PACKET_HEADER_SIZE;
+            if (current.isLast())
+                payloadOffset += FRAME_BLOCK_SIZE;
+            spans[fragments] = {static_cast<uint32_t>(payloadOffset), current.payloadLength()};
+        }
+        ++fragments;
+        if (current.isLast())
+            break;
         offset += FRAME_PACKET_HEADER_SIZE + static_cast<uint64_t>(current.payloadLength());
         if (offset + FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE > capacity) {
             discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
@@ -208,7 +255,7 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         if (offset + FRAME_PACKET_HEADER_SIZE >= used)
             return 0;  // wait for the next header
         PacketHeader next;
-        peekPacketHeader(ring, offset, &next);
+        unread.packetHeader(offset, &next);
         if (!next.sameFrameAs(first) || next.index() != static_cast<uint8_t>(expected + 1)) {
             // A foreign packet or a gap in the fragment index: the frame is incomplete. Drop it
             // up to that packet, which the next call then starts with.
@@ -229,8 +276,7 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         return 0;  // wait for the rest of the last payload
 
     uint8_t block[FRAME_BLOCK_SIZE];
-    uint32_t blockLength = FRAME_BLOCK_SIZE;
-    FrameRing_Peek(ring, block, &blockLength, static_cast<uint32_t>(blockOffset), 0);
+    unread.copy(blockOffset, block, FRAME_BLOCK_SIZE);
     fillFromFragments(first, block, header);
     if (header->frameLength > FRAME_RING_MAX_FRAGMENTED_LENGTH ||
         header->limitedValue > FRAME_RING_MAX_LIMITED_VALUE) {
@@ -242,22 +288,26 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
     // fewer bytes than the frame length claims, only what was copied is handed on.
     uint32_t remaining = header->frameLength;
     uint32_t copied = 0;
-    uint64_t at = 0;
-    for (;;) {
-        PacketHeader fragment;
-        peekPacketHeader(ring, at, &fragment);
-        uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
-        if (fragment.isLast())
-            payloadOffset += FRAME_BLOCK_SIZE;
-        uint32_t n = fragment.payloadLength() < remaining ? fragment.payloadLength() : remaining;
+    uint64_t at = 0;  // header of the fragment after the noted ones
+    for (size_t i = 0; i < fragments && remaining > 0; ++i) {
+        FragmentSpan span;
+        if (i < kNotedFragments) {
+            span = spans[i];
+        } else {
+            PacketHeader fragment;
+            unread.packetHeader(at, &fragment);
+            uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
+            if (fragment.isLast())
+                payloadOffset += FRAME_BLOCK_SIZE;
+            span = {static_cast<uint32_t>(payloadOffset), fragment.payloadLength()};
+        }
+        at = static_cast<uint64_t>(span.payloadOffset) + span.payloadLength;
+        uint32_t n = span.payloadLength < remaining ? span.payloadLength : remaining;
         if (n) {
-            FrameRing_Peek(ring, frameBuffer + copied, &n, static_cast<uint32_t>(payloadOffset), 0);
+            unread.copy(span.payloadOffset, frameBuffer + copied, n);
             copied += n;
             remaining -= n;
         }
-        if (fragment.isLast())
-            break;
-        at = payloadOffset + fragment.payloadLength();
     }
     header->frameLength = copied;
     discard(ring, frameEnd);

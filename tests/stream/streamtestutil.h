@@ -88,7 +88,7 @@ struct Extracted {
 // address sanitizer.
 inline std::vector<Extracted> ExtractAll(FrameRingBuffer* ring) {
     std::vector<Extracted> frames;
-    std::vector<uint8_t> buffer(FRAME_RING_FRAME_BUFFER_SIZE);
+    static thread_local std::vector<uint8_t> buffer(FRAME_RING_FRAME_BUFFER_SIZE);
     ParsedFrameHeader header;
     for (;;) {
         uint32_t before = FrameRing_Used(ring);
