@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <strings.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,9 +30,10 @@ constexpr int kWaitErrorPauseMs = 10;           // pause after a failed readines
 constexpr size_t kReceiveBufferSize = 1048576;  // one drain of the socket
 constexpr size_t kLargestDatagram = 65535;  // a drain stops before a datagram could be cut short
 constexpr int kSocketReceiveBuffer = 4 * 1048576;  // kernel buffer: bursts wait there, not dropped
-constexpr uint64_t kRoomWaitMs = 100;  // how long a drained block waits for room in the ring
-constexpr int kStopPollMs = 10;        // destroy polls a thread's id this often...
-constexpr int kStopPolls = 300;        // ...this many times (3 s) before it says it keeps waiting
+constexpr uint64_t kStuckClearMs = 1000;  // a full ring that yields nothing for this long is
+                                          // cleared
+constexpr int kStopPollMs = 10;           // destroy polls a thread's id this often...
+constexpr int kStopPolls = 300;  // ...this many times (3 s) before it says it keeps waiting
 
 struct StreamType {
     int framing;
@@ -168,13 +170,28 @@ bool storeBlock(FrameRingBuffer* ring, const uint8_t* block, uint32_t length) {
     return stored;
 }
 
-// Drains the non-blocking socket into the buffer. Stops when no datagram is waiting, when the
-// buffer could not take a datagram of the largest size whole, or once the drained bytes reach
-// the ring's free space (a bigger block could not be stored).
-size_t drainSocket(StreamReceiver* r, uint8_t* buffer) {
-    const size_t room = FrameRing_FreeSpace(r->ring);
+// Size of the next waiting datagram, 0 when none waits.
+size_t nextDatagramSize(int fd) {
+    int size = 0;
+    return ::ioctl(fd, FIONREAD, &size) == 0 && size > 0 ? static_cast<size_t>(size) : 0;
+}
+
+// Drains the non-blocking socket into the buffer, taking only what the ring has room for, so
+// that the block can always be stored: a datagram that might not fit stays in the socket until
+// the parse thread has made room. Stops when no datagram is waiting, or before one of the largest
+// size might no longer fit the buffer or the ring's free space (a datagram is never cut short).
+// With less room than that, it takes one datagram when its size is known to fit.
+size_t drainSocket(StreamReceiver* r, uint8_t* buffer, size_t room) {
+    const size_t limit = room < kReceiveBufferSize ? room : kReceiveBufferSize;
+    if (limit < kLargestDatagram) {
+        size_t next = nextDatagramSize(r->socket);
+        if (next == 0 || next > limit)
+            return 0;
+        ssize_t n = ::recv(r->socket, buffer, limit, 0);
+        return n > 0 ? static_cast<size_t>(n) : 0;
+    }
     size_t drained = 0;
-    while (drained + kLargestDatagram <= kReceiveBufferSize && drained < room) {
+    while (drained + kLargestDatagram <= limit) {
         ssize_t n = ::recv(r->socket, buffer + drained, kReceiveBufferSize - drained, 0);
         if (n < 1)
             break;
@@ -187,6 +204,8 @@ void runReceiveThread(StreamReceiver* r) {
     { std::lock_guard<std::mutex> gate(r->startGate); }
     r->recvThreadId.store(static_cast<uint32_t>(::gettid()));
     std::unique_ptr<uint8_t[]> buffer;
+    uint64_t stuckSince = 0;  // when the ring last had no room for the waiting datagram
+    uint32_t stuckUsed = 0;   // its unread bytes then
     while (r->recvRunning.load()) {
         pollfd fds[2] = {{r->socket, POLLIN | POLLPRI, 0}, {r->wakeFd, POLLIN, 0}};
         int ready = ::poll(fds, 2, kReadinessWaitMs);
@@ -205,25 +224,42 @@ void runReceiveThread(StreamReceiver* r) {
             }
             continue;
         }
-        if (FrameRing_FreeSpace(r->ring) == 0) {  // the parse thread is behind: let the
-            platform::SleepMs(1);                 // datagrams wait in the socket
-            continue;
-        }
         if (!buffer) {
             buffer.reset(new (std::nothrow) uint8_t[kReceiveBufferSize]);
             if (!buffer)
                 break;
         }
-        size_t drained = drainSocket(r, buffer.get());
-        if (drained == 0)
-            continue;
-        // A block that does not fit waits a little for the parse thread to make room; if it
-        // still does not fit, it is dropped whole and the ring keeps its unread bytes.
-        const uint64_t deadline = platform::MonotonicMs() + kRoomWaitMs;
-        while (!storeBlock(r->ring, buffer.get(), static_cast<uint32_t>(drained)) &&
-               r->recvRunning.load() && platform::MonotonicMs() < deadline) {
+        const size_t room = FrameRing_FreeSpace(r->ring);
+        size_t drained = drainSocket(r, buffer.get(), room);
+        if (drained == 0) {
+            if (nextDatagramSize(r->socket) == 0) {  // an empty datagram, or a receive error
+                ::recv(r->socket, buffer.get(), kReceiveBufferSize, 0);
+                continue;
+            }
+            // No room: the datagrams wait in the socket while the parse thread catches up. If it
+            // consumes nothing for a whole second, what fills the ring can never make a frame
+            // (only corrupt lengths can claim so much): the ring is cleared so the stream goes on.
+            const uint64_t now = platform::MonotonicMs();
+            const uint32_t used = FrameRing_Used(r->ring);
+            if (stuckSince == 0 || used < stuckUsed) {
+                stuckSince = now;
+                stuckUsed = used;
+            } else if (now - stuckSince >= kStuckClearMs) {
+                platform::DebugPrintf(
+                    "[WARN] stream receiver: %u unread bytes made no frame for "
+                    "%llu ms; ring cleared\n",
+                    used, static_cast<unsigned long long>(now - stuckSince));
+                FrameRing_Clear(r->ring);
+                stuckSince = 0;
+                continue;
+            }
             platform::SleepMs(1);
+            continue;
         }
+        stuckSince = 0;
+        // Always fits (only the parse thread changes the ring meanwhile, and it frees space);
+        // a block that did not would be dropped whole, the ring keeping its unread bytes.
+        storeBlock(r->ring, buffer.get(), static_cast<uint32_t>(drained));
     }
     buffer.reset();
     r->recvThreadId.store(0);

@@ -52,7 +52,8 @@ size_t ThreadCount() {
 
 // A joined thread may linger in the task list for a moment after the join returns.
 bool ThreadCountSettlesAt(size_t expected) {
-    for (int i = 0; i < 200 && ThreadCount() != expected; ++i) platform::SleepMs(5);
+    for (int i = 0; i < 200 && ThreadCount() != expected; ++i)
+        platform::SleepMs(5);
     return ThreadCount() == expected;
 }
 
@@ -154,6 +155,42 @@ TEST(StreamReceiver, FramesWithALostDatagramAreSkippedAndTheOthersDelivered) {
     EXPECT_EQ(delivered[2].info.sequence, 4);
     for (const auto& frame : delivered)
         EXPECT_EQ(frame.data, payload);
+}
+
+// A fragment claiming nearly the whole ring fills it without ever completing: with no room for
+// the next datagram and nothing consumed for a second, the ring is cleared and the stream goes on.
+TEST(StreamReceiver, RingThatCanNeverYieldAFrameIsClearedAfterASecond) {
+    std::vector<std::string> lines;
+    auto previous = platform::SetDebugSink(
+        [](const char* text, void* context) {
+            static_cast<std::vector<std::string>*>(context)->push_back(text);
+        },
+        &lines);
+    Collector collector;
+    uint16_t port = 0;
+    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
+                                                Collector::Callback, &collector, &port);
+    ASSERT_NE(receiver, nullptr);
+    LoopbackSender sender(port);
+    auto filler = CleanPayload(60000);
+    OutgoingFrame claim = FullFrame(filler, 0xA1, 1);
+    auto header = stream::Fragmented(claim, 0);
+    const uint32_t claimed = 500000;  // fits the 512000-byte ring, yet never arrives
+    std::memcpy(header.data() + 8, &claimed, 4);
+    sender.Send(header);  // header, frame block and the first 60000 bytes
+    for (int i = 0; i < 8; ++i)
+        sender.Send(filler);  // 540000 bytes claimed so far
+    auto payload = CleanPayload(1000, 9);
+    OutgoingFrame good = FullFrame(payload, 0xA0, 2);
+    sender.Send(stream::Fragmented(good, 0));
+    ASSERT_TRUE(collector.WaitFor(1, std::chrono::seconds(5)));
+    StreamReceiver_Destroy(receiver);
+    platform::SetDebugSink(previous, nullptr);
+    auto delivered = collector.Frames();
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].data, payload);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("ring cleared"), std::string::npos) << lines[0];
 }
 
 TEST(StreamReceiver, WholeFrameStreamTypesDeliverFrames) {
