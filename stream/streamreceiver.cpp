@@ -33,7 +33,7 @@ constexpr int kSocketReceiveBuffer = 4 * 1048576;  // kernel buffer: bursts wait
 constexpr uint64_t kStuckClearMs = 1000;  // a full ring that yields nothing for this long is
                                           // cleared
 constexpr int kStopPollMs = 10;           // destroy polls a thread's id this often...
-constexpr int kStopPolls = 300;  // ...this many times (3 s) before it says it keeps waiting
+constexpr uint64_t kStopWaitMs = 3000;    // ...for this long before it says it keeps waiting
 
 struct StreamType {
     int framing;
@@ -100,23 +100,21 @@ void closeResources(StreamReceiver* r) {
 }
 
 void wakeReceiveThread(StreamReceiver* r) {
+    // An eventfd refuses a write only when its counter is saturated, and it is readable then.
     uint64_t one = 1;
-    if (r->wakeFd >= 0) {
-        ssize_t written = ::write(r->wakeFd, &one, sizeof one);
-        (void)
-            written;  // an eventfd only refuses when its counter is saturated: it is then readable
-    }
+    if (r->wakeFd >= 0 && ::write(r->wakeFd, &one, sizeof one) < 0)
+        return;
 }
 
-// Polls a thread's id for up to 3 s, then, if it still runs, says so and keeps waiting: the
-// thread's resources are freed only after it has ended.
+// Polls a thread's id every 10 ms for up to 3 s, then, if it still runs, says so and keeps
+// waiting: the thread's resources are freed only after it has ended.
 void awaitThread(std::thread& thread, const std::atomic<uint32_t>& threadId, const char* name) {
-    for (int i = 0; i < kStopPolls && threadId.load() != 0; ++i)
+    const uint64_t deadline = platform::MonotonicMs() + kStopWaitMs;
+    while (threadId.load() != 0 && platform::MonotonicMs() < deadline)
         platform::SleepMs(kStopPollMs);
     if (threadId.load() != 0) {
         platform::DebugPrintf(
-            "[WARN] stream receiver: %s thread still running after 3 s, "
-            "waiting for it to end\n",
+            "[WARN] stream receiver: %s thread still running after 3 s, waiting for it to end\n",
             name);
     }
     if (thread.joinable())

@@ -396,7 +396,7 @@ void CaptureLine(const char* text, void* context) {
 TEST(StreamReceiver, DestroyKeepsWaitingForACallbackBeyondThreeSeconds) {
     std::vector<std::string> lines;
     auto previous = platform::SetDebugSink(CaptureLine, &lines);
-    SlowCallback slow{std::chrono::milliseconds(3400)};
+    SlowCallback slow{std::chrono::milliseconds(3700)};
     ExpectDestroyWaitsFor(slow);
     platform::SetDebugSink(previous, nullptr);
     ASSERT_EQ(lines.size(), 1u);
