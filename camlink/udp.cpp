@@ -223,12 +223,12 @@ uint64_t CUdp::Ticks() const {
 
 int CUdp::Probe(bool streamCamera) {
     m_bReplied = 0;
+    uint64_t start = Ticks();
     if (streamCamera) {
         SendStreamCameraCommand(camlink::kCmdIdentify, m_cameraValue.load(), 0);
     } else {
         SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
     }
-    uint64_t start = Ticks();
     for (;;) {
         if (m_bReplied.load(std::memory_order_acquire)) return 1;
         if (Ticks() - start >= 3) return 0;
