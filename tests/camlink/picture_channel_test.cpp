@@ -18,10 +18,11 @@
 namespace {
 
 using camlinktest::FakeOwner;
-using camlinktest::FixedPatient;
 using camlinktest::LoopbackConfig;
 using camlinktest::TempDrive;
 using camlinktest::TraceCapture;
+using camlinktest::U16;
+using camlinktest::U8;
 using camlinktest::WaitFor;
 
 std::atomic<uint32_t> g_fakeClockMs{0};
@@ -94,7 +95,7 @@ protected:
     void Start(bool connect = true) {
         udp.reset(new CUdp(config));
         udp->SetTickCounter(&ticks);
-        udp->SetPatientSource(&patient);
+        udp->SetRecordStore(&drive.store);
         ASSERT_EQ(udp->Init(), 1);
         udp->SetOwner(&owner);
         EXPECT_EQ(udp->m_nConnectFails.load(), 1);
@@ -105,11 +106,7 @@ protected:
             ASSERT_TRUE(WaitFor([&] { return udp->m_nConnectFails.load() == 0; }));
         }
     }
-    std::vector<std::string> PatientFiles() {
-        std::vector<std::string> names;
-        for (const auto& entry : platform::ListDirectory(drive.HostDir())) names.push_back(entry.name);
-        return names;
-    }
+    std::vector<std::string> PatientFiles() { return drive.Pictures(); }
     // Takes the waiting preview as the main window's timer does.
     std::vector<uint8_t> TakePreview() {
         EXPECT_TRUE(WaitFor([&] { return udp->m_bPreviewReady.load() == 1; }));
@@ -121,7 +118,6 @@ protected:
 
     TraceCapture trace;
     TempDrive drive;
-    FixedPatient patient{drive.patientDir};
     FakePictureCamera camera;
     FakeOwner owner;
     std::atomic<uint64_t> ticks{0};
@@ -139,7 +135,7 @@ TEST_F(PictureChannel, CapturedPictureIsSavedUnderTimeStampedNameInPatientDirect
     ASSERT_TRUE(WaitFor([&] { return udp->m_bSaved.load() == 1; }));
     time_t after = std::time(nullptr);
 
-    std::string saved = udp->SavedPath();
+    std::string saved = U8(udp->SavedPath());
     bool named = false;
     for (time_t t = before; t <= after; ++t) {
         named |= saved == drive.patientDir + "\\" + camlink::PictureFileName(t);
@@ -150,6 +146,11 @@ TEST_F(PictureChannel, CapturedPictureIsSavedUnderTimeStampedNameInPatientDirect
     EXPECT_EQ(ReadHostFile(host), picture);
     EXPECT_EQ(trace.Count("SaveJpeg.......\n"), 1);
     EXPECT_EQ(trace.Count("TCP Connected.......\n"), 1);
+    // What the main window's timer then does with it.
+    EXPECT_EQ(drive.store.AddPicture(0, udp->SavedPath(), true), 1);
+    _DISE_PIC record;
+    ASSERT_EQ(drive.store.GetPicture(0, &record), 1);
+    EXPECT_EQ(std::string(record.path), saved);
 
     // An empty captured picture is received but nothing is saved or announced.
     udp->m_bSaved = 0;
@@ -266,12 +267,12 @@ TEST_F(PictureChannel, DumpRequestWritesTheNextPictureAndSaveJpegItsOwnFile) {
     Start();
     ASSERT_EQ(udp->RequestPictureFile(), 1);
     EXPECT_EQ(udp->m_bDumpNext.load(), 1);
-    std::string requested = udp->DumpPath();
+    std::string requested = U8(udp->DumpPath());
     EXPECT_EQ(requested.rfind(drive.patientDir + "\\", 0), 0u);
 
     auto wait = std::async(std::launch::async, [&] {
-        std::string path;
-        return udp->WaitForPictureFile(20, &path) ? path : std::string();
+        std::u16string path;
+        return udp->WaitForPictureFile(20, &path) ? U8(path) : std::string();
     });
     std::vector<uint8_t> picture = Pattern(4096, 5);
     camera.SendPicture(camlink::kPictureCaptured, picture);
@@ -279,7 +280,7 @@ TEST_F(PictureChannel, DumpRequestWritesTheNextPictureAndSaveJpegItsOwnFile) {
     ASSERT_FALSE(dumped.empty());
     EXPECT_EQ(udp->m_bDumpNext.load(), 0);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bSaved.load() == 1; }));
-    std::string saved = udp->SavedPath();
+    std::string saved = U8(udp->SavedPath());
     EXPECT_NE(saved, dumped);  // both are kept: the second takes the next free name
     EXPECT_EQ(ReadHostFile(platform::HostPath(dumped)), picture);
     EXPECT_EQ(ReadHostFile(platform::HostPath(saved)), picture);
@@ -290,9 +291,9 @@ TEST_F(PictureChannel, DumpRequestWritesTheNextPictureAndSaveJpegItsOwnFile) {
     ASSERT_EQ(udp->RequestPictureFile(), 1);
     std::vector<uint8_t> preview = Pattern(777, 8);
     camera.SendPicture(camlink::kPicturePreview, preview);
-    std::string path;
+    std::u16string path;
     ASSERT_TRUE(udp->WaitForPictureFile(20, &path));
-    EXPECT_EQ(ReadHostFile(platform::HostPath(path)), preview);
+    EXPECT_EQ(ReadHostFile(platform::HostPath(U8(path))), preview);
     EXPECT_EQ(udp->m_bSaved.load(), 0);
     EXPECT_EQ(PatientFiles().size(), 3u);
 }
@@ -301,7 +302,7 @@ TEST_F(PictureChannel, UnservedRequestIsWithdrawnAfterTheTicks) {
     Start();
     ASSERT_EQ(udp->RequestPictureFile(), 1);
     auto wait = std::async(std::launch::async, [&] {
-        std::string path;
+        std::u16string path;
         return udp->WaitForPictureFile(20, &path);
     });
     // The tick thread's part: the wait gives up only once 20 ticks have passed since it began.
@@ -317,7 +318,7 @@ TEST_F(PictureChannel, UnservedRequestIsWithdrawnAfterTheTicks) {
     EXPECT_TRUE(PatientFiles().empty());
 
     // Without a current patient nothing can be requested.
-    patient.present = false;
+    EXPECT_EQ(drive.store.CommitCurrentUser(), 1);
     EXPECT_EQ(udp->RequestPictureFile(), 0);
     EXPECT_EQ(udp->m_bDumpNext.load(), 0);
 }
@@ -333,7 +334,7 @@ TEST_F(PictureChannel, OversizedMessageIsSkippedAndTheNextPictureReceived) {
     camera.SendPicture(camlink::kPictureCaptured, picture);
 
     ASSERT_TRUE(WaitFor([&] { return udp->m_bSaved.load() == 1; }));
-    EXPECT_EQ(ReadHostFile(platform::HostPath(udp->SavedPath())), picture);
+    EXPECT_EQ(ReadHostFile(platform::HostPath(U8(udp->SavedPath()))), picture);
     EXPECT_EQ(PatientFiles().size(), 1u);
     EXPECT_EQ(udp->m_bPreviewReady.load(), 0);
     EXPECT_EQ(trace.Count("SaveJpeg.......\n"), 1);
@@ -359,23 +360,25 @@ TEST_F(PictureChannel, DroppedConnectionIsReestablishedAndThePartialPictureLost)
     std::vector<uint8_t> picture = Pattern(600, 2);
     camera.SendPicture(camlink::kPictureCaptured, picture);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bSaved.load() == 1; }));
-    EXPECT_EQ(ReadHostFile(platform::HostPath(udp->SavedPath())), picture);
+    EXPECT_EQ(ReadHostFile(platform::HostPath(U8(udp->SavedPath()))), picture);
     EXPECT_EQ(PatientFiles().size(), 1u);
 }
 
 TEST_F(PictureChannel, PictureWithoutWritableDirectoryIsNotAnnounced) {
     Start();
-    patient.present = false;
+    EXPECT_EQ(drive.store.CommitCurrentUser(), 1);  // no current patient now
     camera.SendPicture(camlink::kPictureCaptured, Pattern(100, 1));
     ASSERT_TRUE(WaitFor([&] { return trace.Count("SaveJpeg.......\n") == 1; }));
     EXPECT_EQ(udp->m_bSaved.load(), 0);
 
-    patient.present = true;
-    patient.dir = drive.patientDir + "\\missing";
+    // The patient is current again but its directory has gone.
+    EXPECT_EQ(drive.store.SelectUser(0), 0);
+    std::string remove = "rm -rf '" + drive.HostDir() + "'";
+    ASSERT_EQ(std::system(remove.c_str()), 0);
     camera.SendPicture(camlink::kPictureCaptured, Pattern(100, 2));
     ASSERT_TRUE(WaitFor([&] { return trace.Count("SaveJpeg.......\n") == 2; }));
     EXPECT_EQ(udp->m_bSaved.load(), 0);
-    EXPECT_TRUE(PatientFiles().empty());
+    EXPECT_FALSE(platform::StatFile(drive.HostDir()).exists);
 }
 
 TEST_F(PictureChannel, DisabledChannelClosesAfterThePictureAndIdles) {

@@ -24,6 +24,10 @@
 #include "platform/dirlist.h"
 #include "platform/net.h"
 #include "platform/paths.h"
+#include "records/recordnames.h"
+#include "records/recordnotifier.h"
+#include "records/recordstore.h"
+#include "records/recordtypes.h"
 
 namespace camlinktest {
 
@@ -85,11 +89,12 @@ private:
     std::vector<int> answers;
 };
 
-class FakeNotifier : public CUdpNotifier {
+class FakeNotifier : public RecordNotifier {
 public:
-    void ShowMessage(const std::string& text) override {
+    int MessageBox(const std::string& text, const std::string&, Buttons) override {
         std::lock_guard<std::mutex> guard(lock);
         messages.push_back(text);
+        return kOk;
     }
     std::vector<std::string> Messages() {
         std::lock_guard<std::mutex> guard(lock);
@@ -135,15 +140,21 @@ private:
     std::vector<std::string> lines;
 };
 
-// A temporary d: drive with one patient directory in it.
+// A temporary d: drive with a prepared work directory: the records store's default patient is the
+// current patient.
 class TempDrive {
 public:
     TempDrive() {
         char pattern[] = "/tmp/camlink-test-XXXXXX";
         root = ::mkdtemp(pattern);
         platform::SetDriveRoot(root);
-        patientDir = "d:\\DentalWorkDir\\UID20170801102233";
-        EXPECT_TRUE(platform::MakeDirectories(HostDir()));
+        store.PrepareWorkDir();
+        store.Load();
+        _USER_INFO user;
+        EXPECT_EQ(store.GetCurrentUser(&user), 0);
+        patientDir = records::RecordDirPath(user);
+        EXPECT_EQ(patientDir, "d:\\DentalWorkDir\\UID20170801102233");
+        EXPECT_TRUE(platform::StatFile(HostDir()).isDirectory);
     }
     ~TempDrive() {
         platform::SetDriveRoot("");
@@ -151,22 +162,23 @@ public:
         if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << root;
     }
     std::string HostDir() const { return root + "/DentalWorkDir/UID20170801102233"; }
+    // The picture files in the patient's directory (the record files left out).
+    std::vector<std::string> Pictures() const {
+        std::vector<std::string> names;
+        for (const auto& entry : platform::ListDirectory(HostDir(), "*.jpg")) {
+            names.push_back(entry.name);
+        }
+        return names;
+    }
 
     std::string root;
+    FakeNotifier notifier;
+    RecordStore store{&notifier};
     std::string patientDir;
 };
 
-class FixedPatient : public CUdpPatientSource {
-public:
-    explicit FixedPatient(std::string dir) : dir(std::move(dir)) {}
-    bool GetCurrentPatientDir(std::string* out) override {
-        if (!present.load()) return false;
-        *out = dir;
-        return true;
-    }
-    std::string dir;
-    std::atomic<bool> present{true};
-};
+inline std::u16string U16(const std::string& text) { return RecordStore::AnsiToUtf16(text); }
+inline std::string U8(const std::u16string& text) { return RecordStore::Utf16ToAnsi(text); }
 
 // A UDP socket on 127.0.0.1 playing a camera's command port.
 class FakeUdpCamera {
