@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "camsimprocess.h"
+#include "decoder/TEGMO_Decoder.h"
 #include "platform/clock.h"
 #include "stream/streamreceiver.h"
 #include "testutil.h"
@@ -313,6 +314,90 @@ TEST(CamsimStream, VideoReachesTheStreamReceiverInTheFragmentedFraming) {
         ASSERT_GE(data.size(), 5u);
         EXPECT_TRUE(data[0] == 0 && data[1] == 0 && (data[2] == 1 || (data[2] == 0 && data[3] == 1)));
     }
+}
+
+// The live view's road for one frame: receiver → TEGMO_DEC_VideoDecode → a picture.
+struct DecodedPictures {
+    TEGMO_DEC_HANDLE decoder = 0;
+    std::mutex lock;
+    int frames = 0;
+    int pictures = 0;
+    int width = 0, height = 0;
+    bool ptsMatches = true;
+    std::vector<int> brightestInMiddleRow;
+    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* bytes, int32_t length,
+                            void* context) {
+        auto* self = static_cast<DecodedPictures*>(context);
+        TEGMO_YUV_FRAME picture = {};
+        int32_t got = TEGMO_DEC_VideoDecode(self->decoder, info, bytes, length, &picture);
+        std::lock_guard<std::mutex> guard(self->lock);
+        ++self->frames;
+        if (got) {
+            ++self->pictures;
+            self->width = picture.width;
+            self->height = picture.height;
+            self->ptsMatches &= picture.pts == info->timestamp;
+            const uint8_t* row = picture.planeY + (picture.height / 2) * picture.strideY;
+            int brightest = 0;
+            for (int x = 0; x < picture.width; ++x) brightest = std::max<int>(brightest, row[x]);
+            self->brightestInMiddleRow.push_back(brightest);
+            TEGMO_DEC_ReleaseYUVFrame(&picture);
+        }
+        return got;
+    }
+    int Pictures() {
+        std::lock_guard<std::mutex> guard(lock);
+        return pictures;
+    }
+};
+
+void DecodeFromSimulator(const std::vector<std::string>& extra, DecodedPictures* out,
+                         int pictures = 30) {
+    ASSERT_EQ(TEGMO_DEC_Init(), 1);
+    out->decoder = TEGMO_DEC_CreateVideoDecoder(1, 1, 1, nullptr, nullptr);
+    ASSERT_NE(out->decoder, 0u);
+    uint16_t port = FreeUdpPort();
+    StreamReceiver* receiver = StreamReceiver_Create("127.0.0.1", port, "0.0.0.0",
+                                                     STREAM_TYPE_FRAGMENTED,
+                                                     DecodedPictures::Callback, out);
+    ASSERT_NE(receiver, nullptr);
+    std::vector<std::string> args = {"--stream", "--app-port", "0", "--video-port",
+                                     std::to_string(port), "--size", "320x240", "--gop", "10",
+                                     "--exit-on-stdin-eof"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    CamsimProcess sim;
+    ASSERT_TRUE(sim.Start(args));
+    ASSERT_NE(sim.WaitForLine("camsim ready"), "");
+    EXPECT_TRUE(WaitFor([&] { return out->Pictures() >= pictures; }, 15000));
+    sim.CloseStdin();
+    EXPECT_EQ(sim.Wait(), 0);
+    StreamReceiver_Destroy(receiver);
+    TEGMO_DEC_DeleteVideoDecoder(out->decoder);
+    TEGMO_DEC_Cleanup();
+}
+
+TEST(CamsimStream, ReceiverAndDecoderTurnTheSimulatedStreamIntoPictures) {
+    DecodedPictures decoded;
+    DecodeFromSimulator({}, &decoded);
+    std::lock_guard<std::mutex> guard(decoded.lock);
+    EXPECT_GE(decoded.pictures, 30);
+    EXPECT_EQ(decoded.width, 320);
+    EXPECT_EQ(decoded.height, 240);
+    EXPECT_TRUE(decoded.ptsMatches);
+    // The white square crosses the middle row of the test picture.
+    int bright = 0;
+    for (int value : decoded.brightestInMiddleRow) bright += value >= 200;
+    EXPECT_GT(bright, decoded.pictures / 2);
+}
+
+TEST(CamsimStream, LostFragmentsCostFramesButPicturesKeepComing) {
+    DecodedPictures decoded;
+    DecodeFromSimulator({"--loss", "40"}, &decoded, 100);
+    std::lock_guard<std::mutex> guard(decoded.lock);
+    EXPECT_GE(decoded.pictures, 100);
+    EXPECT_EQ(decoded.width, 320);
+    // After a lost frame the decoder refuses what follows until the next key frame.
+    EXPECT_LT(decoded.pictures, decoded.frames);
 }
 
 }  // namespace
