@@ -103,6 +103,7 @@ public:
     // --- Command channel -----------------------------------------------------------------------
     // Opens the four UDP sockets, starts the listeners and the picture thread. 1 on success;
     // 0 after a failed bind ("bind rxsocket err" shown), leaving what was started running.
+    // Called once; a second call returns 0 and does nothing.
     int Init(int unused = 0);
     int SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2);
     int SendPictureCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2);
@@ -128,9 +129,10 @@ public:
     // in the current patient's directory. 1 when the request is placed; 0 (nothing requested)
     // when there is no current patient.
     int RequestPictureFile();
-    // The caller's side of the request: waits (polling, on the calling thread) while
-    // m_bDumpNext is set, at most `maxTicks` ticks of the tick counter. True with the written
-    // file's logical path; false after the time-out, with the request withdrawn.
+    // The caller's side of a placed request (RequestPictureFile returned 1): waits, polling on
+    // the calling thread, while m_bDumpNext is set, at most `maxTicks` ticks of the tick counter
+    // (the freeze uses 20). True with the written file's logical path; false after the
+    // time-out, with the request withdrawn.
     bool WaitForPictureFile(uint64_t maxTicks, std::u16string* path);
     // m_strSavedPath: the logical path of the file SaveJpeg wrote; valid once m_bSaved is seen set.
     std::u16string SavedPath() const;
