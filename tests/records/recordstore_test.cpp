@@ -298,6 +298,17 @@ TEST_F(RecordsTest, AddUserTakesOverADirectoryLeftWithoutBackup) {
     EXPECT_EQ(restarted.UserCount(), 2);  // the patient survives a restart
 }
 
+TEST_F(RecordsTest, AddUserWritesTheWholeListWhenUserListNoLongerMatches) {
+    store_.PrepareWorkDir();
+    store_.Load();
+    ASSERT_EQ(::unlink(UserListHost().c_str()), 0);
+    ASSERT_EQ(store_.AddUser(MakeUser(kUid1, u"Alice", 1)), 1);
+    const std::string list = ReadBytes(UserListHost());
+    ASSERT_EQ(list.size(), 2u * 1032);
+    EXPECT_EQ(RecordAt<_USER_INFO>(list, 0).uid, kDefaultUid);
+    EXPECT_EQ(RecordAt<_USER_INFO>(list, 1).uid, kUid1);
+}
+
 TEST_F(RecordsTest, FindNextMatchesExactNamesOrPhonesAndWrapsWhenCalledAgain) {
     WritePatient(MakeUser(kUid1, u"Anna", 100));
     WritePatient(MakeUser(kUid1 + 1, u"Ben", 0));

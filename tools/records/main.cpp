@@ -42,6 +42,13 @@ int UsageError(const char* message) {
 
 std::string Utf8(const std::u16string& text) { return records::Utf16ToAnsi(text); }
 
+// Pads UTF-8 text to a column width counted in characters, not bytes.
+std::string PadRight(const std::string& text, size_t width) {
+    size_t characters = 0;
+    for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+    return characters >= width ? text : text + std::string(width - characters, ' ');
+}
+
 const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
 
 bool LoadWorkDir(recordtool::WorkDir* workDir) {
@@ -67,9 +74,10 @@ int List() {
                 "Phone", "Diags", "Pics");
     for (size_t i = 0; i < patients.size(); ++i) {
         const _USER_INFO& user = patients[i]->user;
-        std::printf("%-5zu %-18s %-16s %-6s %4d %-14lld %6d %6d\n", i + 1,
+        std::printf("%-5zu %-18s %s %-6s %4d %-14lld %6d %6d\n", i + 1,
                     records::UidText(user.uid).c_str(),
-                    Utf8(records::FieldText(user.name)).c_str(), SexText(user.sex), user.age,
+                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), SexText(user.sex),
+                    user.age,
                     static_cast<long long>(user.phone), user.diagCount, user.picCount);
     }
     return 0;
