@@ -1,5 +1,5 @@
 // The two frame extractors behind FrameRing_NextFrame. Both run on the parse thread, hold the
-// ring's lock from the first look to the final discard, examine headers in place by peeking and
+// ring's lock from the first look to the final discard, examine headers in place and
 // copy a frame's data once, straight from the ring into the caller's frame buffer.
 //
 // Each call extracts exactly one complete frame, or discards bytes that cannot begin one, or
@@ -36,14 +36,17 @@ uint64_t le64(const uint8_t* p) {
 // The first start code lying wholly in p[0, n), or kNotFound. Looks for the 01 byte with memchr,
 // which is fast over payload bytes, then checks its neighbours.
 size_t scanRegion(const uint8_t* p, size_t n) {
-    if (n < 4) return kNotFound;
-    size_t one = 2;              // index of the candidate 01 byte
+    if (n < 4)
+        return kNotFound;
+    size_t one = 2;                // index of the candidate 01 byte
     const size_t lastOne = n - 2;  // the type byte must follow it inside the region
     while (one <= lastOne) {
         const void* hit = std::memchr(p + one, 0x01, lastOne - one + 1);
-        if (!hit) return kNotFound;
+        if (!hit)
+            return kNotFound;
         size_t j = static_cast<size_t>(static_cast<const uint8_t*>(hit) - p);
-        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1])) return j - 2;
+        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1]))
+            return j - 2;
         one = j + 1;
     }
     return kNotFound;
@@ -51,13 +54,13 @@ size_t scanRegion(const uint8_t* p, size_t n) {
 
 // Holds the ring's lock for the whole of one extraction.
 class RingLock {
-public:
+  public:
     explicit RingLock(FrameRingBuffer* ring) : m_ring(ring) { FrameRing_Lock(m_ring); }
     ~RingLock() { FrameRing_Unlock(m_ring); }
     RingLock(const RingLock&) = delete;
     RingLock& operator=(const RingLock&) = delete;
 
-private:
+  private:
     FrameRingBuffer* m_ring;
 };
 
@@ -71,18 +74,28 @@ bool discardUntilStartCode(FrameRingBuffer* ring, uint32_t minSecond) {
     FrameRing_GetReadRegions(ring, &first, &firstLength, &second, &secondLength);
     StartCodeSearch search = SearchStartCode(first, firstLength, second, secondLength, minSecond);
     if (!search.found) {
-        if (search.examined) FrameRing_Skip(ring, search.examined, 0);
+        if (search.examined)
+            FrameRing_Skip(ring, search.examined, 0);
         return false;
     }
-    if (search.position) FrameRing_Skip(ring, search.position, 0);
+    if (search.position)
+        FrameRing_Skip(ring, search.position, 0);
     return true;
 }
 
 // Discards n bytes (n may exceed the unread bytes, which then all go).
 void discard(FrameRingBuffer* ring, uint64_t n) {
-    if (n == 0) return;
+    if (n == 0)
+        return;
     FrameRing_Skip(ring, n > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(n), 0);
 }
+
+// Where one fragment's payload lies in the ring.
+struct FragmentSpan {
+    uint32_t payloadOffset;
+    uint32_t payloadLength;
+};
+constexpr size_t kNotedFragments = 256;  // 2 KiB of stack; a 1400-byte split needs under 200
 
 // A packet header of the fragmented framing, peeked from the ring.
 struct PacketHeader {
@@ -96,11 +109,38 @@ struct PacketHeader {
     }
 };
 
-// Peeks the 12-byte packet header at a logical offset that the caller knows to be complete.
-void peekPacketHeader(FrameRingBuffer* ring, uint64_t offset, PacketHeader* out) {
-    uint32_t length = FRAME_PACKET_HEADER_SIZE;
-    FrameRing_Peek(ring, out->raw, &length, static_cast<uint32_t>(offset), 0);
-}
+// The unread bytes as the ring's two read regions, looked at in place. Taken under the ring's
+// lock; valid until something is consumed.
+class UnreadBytes {
+  public:
+    explicit UnreadBytes(FrameRingBuffer* ring) {
+        FrameRing_GetReadRegions(ring, &m_first, &m_firstLength, &m_second, &m_secondLength);
+    }
+    uint64_t size() const { return static_cast<uint64_t>(m_firstLength) + m_secondLength; }
+
+    // Copies n bytes from a logical offset; offset + n must not exceed size().
+    void copy(uint64_t offset, uint8_t* out, uint32_t n) const {
+        if (offset + n <= m_firstLength) {
+            std::memcpy(out, m_first + offset, n);
+        } else if (offset >= m_firstLength) {
+            std::memcpy(out, m_second + (offset - m_firstLength), n);
+        } else {
+            uint32_t head = m_firstLength - static_cast<uint32_t>(offset);
+            std::memcpy(out, m_first + offset, head);
+            std::memcpy(out + head, m_second, n - head);
+        }
+    }
+
+    void packetHeader(uint64_t offset, PacketHeader* out) const {
+        copy(offset, out->raw, FRAME_PACKET_HEADER_SIZE);
+    }
+
+  private:
+    const uint8_t* m_first = nullptr;
+    const uint8_t* m_second = nullptr;
+    uint32_t m_firstLength = 0;
+    uint32_t m_secondLength = 0;
+};
 
 void fillFromFragments(const PacketHeader& packet, const uint8_t* block,
                        ParsedFrameHeader* header) {
@@ -142,7 +182,8 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
     }
     auto byteAt = [&](uint32_t i) { return i < firstLength ? first[i] : second[i - firstLength]; };
     for (uint32_t back = 3; back >= 1; --back) {
-        if (firstLength < back) continue;
+        if (firstLength < back)
+            continue;
         uint32_t p = firstLength - back;
         if (byteAt(p) == 0 && byteAt(p + 1) == 0 && byteAt(p + 2) == 1 &&
             IsFrameType(byteAt(p + 3))) {
@@ -164,38 +205,57 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
 // Fragmented framing: 12-byte packet headers, the last followed by the 28-byte frame block.
 StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
                                   uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE) return 0;
+    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE)
+        return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kFragmentedMinSecond)) return 0;
-    const uint64_t used = FrameRing_Used(ring);
-    if (used <= 24) return 0;
+    if (!discardUntilStartCode(ring, kFragmentedMinSecond))
+        return 0;
+    const UnreadBytes unread(ring);
+    const uint64_t used = unread.size();
+    if (used <= 24)
+        return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     PacketHeader first;
-    peekPacketHeader(ring, 0, &first);
+    unread.packetHeader(0, &first);
     if (first.index() != 0) {
         // The rest of a frame whose start was lost: drop this fragment. A last fragment loses only
         // its header; the search then passes over its frame block and payload.
         uint64_t span = FRAME_PACKET_HEADER_SIZE;
-        if (!first.isLast()) span += first.payloadLength();
-        if (span > capacity) span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
+        if (!first.isLast())
+            span += first.payloadLength();
+        if (span > capacity)
+            span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
         discard(ring, span);
         return 0;
     }
 
-    // Walk the fragments up to the one that carries the last-fragment flag.
+    // Walk the fragments up to the one that carries the last-fragment flag, noting where the
+    // payloads of the first few hundred lie so that the copy need not peek their headers again.
+    FragmentSpan spans[kNotedFragments];
+    size_t fragments = 0;
     PacketHeader current = first;
     uint64_t offset = 0;  // of the current fragment's packet header
     uint8_t expected = 0;
-    while (!current.isLast()) {
+    for (;;) {
+        if (fragments < kNotedFragments) {
+            uint64_t payloadOffset = offset + FRAME_PACKET_HEADER_SIZE;
+            if (current.isLast())
+                payloadOffset += FRAME_BLOCK_SIZE;
+            spans[fragments] = {static_cast<uint32_t>(payloadOffset), current.payloadLength()};
+        }
+        ++fragments;
+        if (current.isLast())
+            break;
         offset += FRAME_PACKET_HEADER_SIZE + static_cast<uint64_t>(current.payloadLength());
         if (offset + FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE > capacity) {
             discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
             return 0;
         }
-        if (offset + FRAME_PACKET_HEADER_SIZE >= used) return 0;  // wait for the next header
+        if (offset + FRAME_PACKET_HEADER_SIZE >= used)
+            return 0;  // wait for the next header
         PacketHeader next;
-        peekPacketHeader(ring, offset, &next);
+        unread.packetHeader(offset, &next);
         if (!next.sameFrameAs(first) || next.index() != static_cast<uint8_t>(expected + 1)) {
             // A foreign packet or a gap in the fragment index: the frame is incomplete. Drop it
             // up to that packet, which the next call then starts with.
@@ -212,11 +272,11 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
         return 0;
     }
-    if (frameEnd > used) return 0;  // wait for the rest of the last payload
+    if (frameEnd > used)
+        return 0;  // wait for the rest of the last payload
 
     uint8_t block[FRAME_BLOCK_SIZE];
-    uint32_t blockLength = FRAME_BLOCK_SIZE;
-    FrameRing_Peek(ring, block, &blockLength, static_cast<uint32_t>(blockOffset), 0);
+    unread.copy(blockOffset, block, FRAME_BLOCK_SIZE);
     fillFromFragments(first, block, header);
     if (header->frameLength > FRAME_RING_MAX_FRAGMENTED_LENGTH ||
         header->limitedValue > FRAME_RING_MAX_LIMITED_VALUE) {
@@ -228,20 +288,26 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
     // fewer bytes than the frame length claims, only what was copied is handed on.
     uint32_t remaining = header->frameLength;
     uint32_t copied = 0;
-    uint64_t at = 0;
-    for (;;) {
-        PacketHeader fragment;
-        peekPacketHeader(ring, at, &fragment);
-        uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
-        if (fragment.isLast()) payloadOffset += FRAME_BLOCK_SIZE;
-        uint32_t n = fragment.payloadLength() < remaining ? fragment.payloadLength() : remaining;
+    uint64_t at = 0;  // header of the fragment after the noted ones
+    for (size_t i = 0; i < fragments && remaining > 0; ++i) {
+        FragmentSpan span;
+        if (i < kNotedFragments) {
+            span = spans[i];
+        } else {
+            PacketHeader fragment;
+            unread.packetHeader(at, &fragment);
+            uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
+            if (fragment.isLast())
+                payloadOffset += FRAME_BLOCK_SIZE;
+            span = {static_cast<uint32_t>(payloadOffset), fragment.payloadLength()};
+        }
+        at = static_cast<uint64_t>(span.payloadOffset) + span.payloadLength;
+        uint32_t n = span.payloadLength < remaining ? span.payloadLength : remaining;
         if (n) {
-            FrameRing_Peek(ring, frameBuffer + copied, &n, static_cast<uint32_t>(payloadOffset), 0);
+            unread.copy(span.payloadOffset, frameBuffer + copied, n);
             copied += n;
             remaining -= n;
         }
-        if (fragment.isLast()) break;
-        at = payloadOffset + fragment.payloadLength();
     }
     header->frameLength = copied;
     discard(ring, frameEnd);
@@ -251,11 +317,14 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
 // Whole-frame framing: a 44-byte header laid out as ParsedFrameHeader, then the frame's data.
 StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
                              uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE) return 0;
+    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE)
+        return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kWholeFrameMinSecond)) return 0;
+    if (!discardUntilStartCode(ring, kWholeFrameMinSecond))
+        return 0;
     const uint64_t used = FrameRing_Used(ring);
-    if (used < FRAME_HEADER_SIZE) return 0;
+    if (used < FRAME_HEADER_SIZE)
+        return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     uint8_t raw[FRAME_HEADER_SIZE];
@@ -270,12 +339,14 @@ StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
         discard(ring, FRAME_HEADER_SIZE);
         return 0;
     }
-    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used) return 0;  // wait
+    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used)
+        return 0;  // wait
 
     std::memcpy(header, raw, sizeof *header);
     header->sequenceTail = header->sequence;
     uint32_t n = frameLength;
-    if (n) FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
+    if (n)
+        FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
     discard(ring, FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength));
     return 1;
 }

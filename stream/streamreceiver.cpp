@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <strings.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -24,14 +25,15 @@
 
 namespace {
 
-constexpr int kReadinessWaitMs = 500;       // one readiness wait of the receive thread
-constexpr int kWaitErrorPauseMs = 10;       // pause after a failed readiness wait
+constexpr int kReadinessWaitMs = 500;           // one readiness wait of the receive thread
+constexpr int kWaitErrorPauseMs = 10;           // pause after a failed readiness wait
 constexpr size_t kReceiveBufferSize = 1048576;  // one drain of the socket
 constexpr size_t kLargestDatagram = 65535;  // a drain stops before a datagram could be cut short
 constexpr int kSocketReceiveBuffer = 4 * 1048576;  // kernel buffer: bursts wait there, not dropped
-constexpr uint64_t kRoomWaitMs = 100;  // how long a drained block waits for room in the ring
-constexpr int kStopPollMs = 10;        // destroy polls a thread's id this often...
-constexpr int kStopPolls = 300;        // ...this many times (3 s) before it says it keeps waiting
+constexpr uint64_t kStuckClearMs = 1000;  // a full ring that yields nothing for this long is
+                                          // cleared
+constexpr int kStopPollMs = 10;           // destroy polls a thread's id this often...
+constexpr int kStopPolls = 300;  // ...this many times (3 s) before it says it keeps waiting
 
 struct StreamType {
     int framing;
@@ -90,7 +92,8 @@ namespace {
 void closeResources(StreamReceiver* r) {
     platform::CloseSocket(r->socket);
     r->socket = -1;
-    if (r->wakeFd >= 0) ::close(r->wakeFd);
+    if (r->wakeFd >= 0)
+        ::close(r->wakeFd);
     r->wakeFd = -1;
     FrameRing_Destroy(r->ring);
     r->ring = nullptr;
@@ -100,20 +103,24 @@ void wakeReceiveThread(StreamReceiver* r) {
     uint64_t one = 1;
     if (r->wakeFd >= 0) {
         ssize_t written = ::write(r->wakeFd, &one, sizeof one);
-        (void)written;  // an eventfd only refuses when its counter is saturated: it is then readable
+        (void)
+            written;  // an eventfd only refuses when its counter is saturated: it is then readable
     }
 }
 
 // Polls a thread's id for up to 3 s, then, if it still runs, says so and keeps waiting: the
 // thread's resources are freed only after it has ended.
 void awaitThread(std::thread& thread, const std::atomic<uint32_t>& threadId, const char* name) {
-    for (int i = 0; i < kStopPolls && threadId.load() != 0; ++i) platform::SleepMs(kStopPollMs);
+    for (int i = 0; i < kStopPolls && threadId.load() != 0; ++i)
+        platform::SleepMs(kStopPollMs);
     if (threadId.load() != 0) {
-        platform::DebugPrintf("[WARN] stream receiver: %s thread still running after 3 s, "
-                              "waiting for it to end\n",
-                              name);
+        platform::DebugPrintf(
+            "[WARN] stream receiver: %s thread still running after 3 s, "
+            "waiting for it to end\n",
+            name);
     }
-    if (thread.joinable()) thread.join();
+    if (thread.joinable())
+        thread.join();
 }
 
 int openUnicastSocket(const char* address, int port) {
@@ -131,7 +138,8 @@ int openMulticastSocket(const char* group, int port, const char* interfaceAddres
         return -1;
     }
     int fd = platform::OpenUdpSocket(group, static_cast<uint16_t>(port), true);
-    if (fd < 0) return -1;
+    if (fd < 0)
+        return -1;
     ip_mreq membership{};
     membership.imr_multiaddr.s_addr = groupAddress;
     membership.imr_interface.s_addr = interface;
@@ -154,22 +162,39 @@ bool storeBlock(FrameRingBuffer* ring, const uint8_t* block, uint32_t length) {
         static_cast<uint64_t>(firstLength) + secondLength >= length) {
         uint32_t head = length < firstLength ? length : firstLength;
         std::memcpy(first, block, head);
-        if (length > head) std::memcpy(second, block + head, length - head);
+        if (length > head)
+            std::memcpy(second, block + head, length - head);
         stored = FrameRing_CommitWrite(ring, length) != 0;
     }
     FrameRing_Unlock(ring);
     return stored;
 }
 
-// Drains the non-blocking socket into the buffer. Stops when no datagram is waiting, when the
-// buffer could not take a datagram of the largest size whole, or once the drained bytes reach
-// the ring's free space (a bigger block could not be stored).
-size_t drainSocket(StreamReceiver* r, uint8_t* buffer) {
-    const size_t room = FrameRing_FreeSpace(r->ring);
+// Size of the next waiting datagram, 0 when none waits.
+size_t nextDatagramSize(int fd) {
+    int size = 0;
+    return ::ioctl(fd, FIONREAD, &size) == 0 && size > 0 ? static_cast<size_t>(size) : 0;
+}
+
+// Drains the non-blocking socket into the buffer, taking only what the ring has room for, so
+// that the block can always be stored: a datagram that might not fit stays in the socket until
+// the parse thread has made room. Stops when no datagram is waiting, or before one of the largest
+// size might no longer fit the buffer or the ring's free space (a datagram is never cut short).
+// With less room than that, it takes one datagram when its size is known to fit.
+size_t drainSocket(StreamReceiver* r, uint8_t* buffer, size_t room) {
+    const size_t limit = room < kReceiveBufferSize ? room : kReceiveBufferSize;
+    if (limit < kLargestDatagram) {
+        size_t next = nextDatagramSize(r->socket);
+        if (next == 0 || next > limit)
+            return 0;
+        ssize_t n = ::recv(r->socket, buffer, limit, 0);
+        return n > 0 ? static_cast<size_t>(n) : 0;
+    }
     size_t drained = 0;
-    while (drained + kLargestDatagram <= kReceiveBufferSize && drained < room) {
+    while (drained + kLargestDatagram <= limit) {
         ssize_t n = ::recv(r->socket, buffer + drained, kReceiveBufferSize - drained, 0);
-        if (n < 1) break;
+        if (n < 1)
+            break;
         drained += static_cast<size_t>(n);
     }
     return drained;
@@ -179,14 +204,18 @@ void runReceiveThread(StreamReceiver* r) {
     { std::lock_guard<std::mutex> gate(r->startGate); }
     r->recvThreadId.store(static_cast<uint32_t>(::gettid()));
     std::unique_ptr<uint8_t[]> buffer;
+    uint64_t stuckSince = 0;  // when the ring last had no room for the waiting datagram
+    uint32_t stuckUsed = 0;   // its unread bytes then
     while (r->recvRunning.load()) {
         pollfd fds[2] = {{r->socket, POLLIN | POLLPRI, 0}, {r->wakeFd, POLLIN, 0}};
         int ready = ::poll(fds, 2, kReadinessWaitMs);
         if (ready < 0) {
-            if (errno != EINTR) platform::SleepMs(kWaitErrorPauseMs);
+            if (errno != EINTR)
+                platform::SleepMs(kWaitErrorPauseMs);
             continue;
         }
-        if (ready == 0 || fds[1].revents != 0) continue;
+        if (ready == 0 || fds[1].revents != 0)
+            continue;
         if (!(fds[0].revents & POLLIN)) {
             if (fds[0].revents & POLLERR) {  // take the pending error so the wait blocks again
                 int error = 0;
@@ -195,23 +224,42 @@ void runReceiveThread(StreamReceiver* r) {
             }
             continue;
         }
-        if (FrameRing_FreeSpace(r->ring) == 0) {  // the parse thread is behind: let the
-            platform::SleepMs(1);                 // datagrams wait in the socket
-            continue;
-        }
         if (!buffer) {
             buffer.reset(new (std::nothrow) uint8_t[kReceiveBufferSize]);
-            if (!buffer) break;
+            if (!buffer)
+                break;
         }
-        size_t drained = drainSocket(r, buffer.get());
-        if (drained == 0) continue;
-        // A block that does not fit waits a little for the parse thread to make room; if it
-        // still does not fit, it is dropped whole and the ring keeps its unread bytes.
-        const uint64_t deadline = platform::MonotonicMs() + kRoomWaitMs;
-        while (!storeBlock(r->ring, buffer.get(), static_cast<uint32_t>(drained)) &&
-               r->recvRunning.load() && platform::MonotonicMs() < deadline) {
+        const size_t room = FrameRing_FreeSpace(r->ring);
+        size_t drained = drainSocket(r, buffer.get(), room);
+        if (drained == 0) {
+            if (nextDatagramSize(r->socket) == 0) {  // an empty datagram, or a receive error
+                ::recv(r->socket, buffer.get(), kReceiveBufferSize, 0);
+                continue;
+            }
+            // No room: the datagrams wait in the socket while the parse thread catches up. If it
+            // consumes nothing for a whole second, what fills the ring can never make a frame
+            // (only corrupt lengths can claim so much): the ring is cleared so the stream goes on.
+            const uint64_t now = platform::MonotonicMs();
+            const uint32_t used = FrameRing_Used(r->ring);
+            if (stuckSince == 0 || used < stuckUsed) {
+                stuckSince = now;
+                stuckUsed = used;
+            } else if (now - stuckSince >= kStuckClearMs) {
+                platform::DebugPrintf(
+                    "[WARN] stream receiver: %u unread bytes made no frame for "
+                    "%llu ms; ring cleared\n",
+                    used, static_cast<unsigned long long>(now - stuckSince));
+                FrameRing_Clear(r->ring);
+                stuckSince = 0;
+                continue;
+            }
             platform::SleepMs(1);
+            continue;
         }
+        stuckSince = 0;
+        // Always fits (only the parse thread changes the ring meanwhile, and it frees space);
+        // a block that did not would be dropped whole, the ring keeping its unread bytes.
+        storeBlock(r->ring, buffer.get(), static_cast<uint32_t>(drained));
     }
     buffer.reset();
     r->recvThreadId.store(0);
@@ -224,10 +272,17 @@ void deliverFrame(StreamReceiver* r, const ParsedFrameHeader& header, uint8_t* f
     }
     uint8_t kind;
     switch (header.startCode[3]) {
-        case 0xA1: kind = 0; break;  // I-frame
-        case 0xA0: kind = 1; break;  // P-frame
-        case 0xA2: kind = 2; break;  // B-frame
-        default: return;             // A4, A5 and anything else: consumed, never delivered
+        case 0xA1:
+            kind = 0;
+            break;  // I-frame
+        case 0xA0:
+            kind = 1;
+            break;  // P-frame
+        case 0xA2:
+            kind = 2;
+            break;  // B-frame
+        default:
+            return;  // A4, A5 and anything else: consumed, never delivered
     }
     StreamFrameInfo info;
     std::memset(&info, 0, sizeof info);
@@ -260,10 +315,18 @@ void runParseThread(StreamReceiver* r) {
         ParsedFrameHeader header;
         while (r->parseRunning.load()) {
             bool extracted = false;
-            // Stops between frames once destroy has begun, so that no frame is delivered after.
-            while (r->parseRunning.load() && FrameRing_NextFrame(r->ring, &header, frame.get())) {
-                extracted = true;
-                deliverFrame(r, header, frame.get());
+            // Goes on while frames come out or bytes are discarded: after a loss the extractor
+            // drops a broken frame one fragment per call, and a pause after each would let the
+            // ring overflow at high rates. Stops between frames once destroy has begun, so that
+            // no frame is delivered after.
+            while (r->parseRunning.load()) {
+                uint32_t before = FrameRing_Used(r->ring);
+                if (FrameRing_NextFrame(r->ring, &header, frame.get())) {
+                    extracted = true;
+                    deliverFrame(r, header, frame.get());
+                } else if (FrameRing_Used(r->ring) >= before) {  // nothing was discarded
+                    break;
+                }
             }
             platform::SleepMs(extracted ? 0 : 1);
         }
@@ -281,7 +344,8 @@ void runParseThread(StreamReceiver* r) {
 extern "C" {
 
 StreamBool StreamReceiver_IsMulticastAddress(const char* address) {
-    if (!address) return 0;
+    if (!address)
+        return 0;
     return ::strcasecmp(address, "224.0.0.0") > 0 && ::strcasecmp(address, "239.255.255.255") < 0
                ? 1
                : 0;
@@ -290,10 +354,13 @@ StreamBool StreamReceiver_IsMulticastAddress(const char* address) {
 StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress,
                                       int streamType, StreamFrameCallback callback,
                                       void* userData) {
-    if (port < 0 || port > 65535) return nullptr;
+    if (port < 0 || port > 65535)
+        return nullptr;
     std::unique_ptr<StreamReceiver> r(new (std::nothrow) StreamReceiver);
-    if (!r) return nullptr;
-    if (address && address[0]) std::strncpy(r->address, address, sizeof r->address - 1);
+    if (!r)
+        return nullptr;
+    if (address && address[0])
+        std::strncpy(r->address, address, sizeof r->address - 1);
     r->port = port;
     r->streamType = streamType;
     r->callback = callback;
@@ -302,7 +369,8 @@ StreamReceiver* StreamReceiver_Create(const char* address, int port, const char*
     r->socket = StreamReceiver_IsMulticastAddress(address)
                     ? openMulticastSocket(address, port, interfaceAddress)
                     : openUnicastSocket(address, port);
-    if (r->socket < 0) return nullptr;
+    if (r->socket < 0)
+        return nullptr;
     // Bursts of a high-rate stream wait in the kernel while the threads catch up; the usual
     // default of about 200 KiB holds only a few frames. The kernel caps the request at
     // net.core.rmem_max.
@@ -347,7 +415,8 @@ StreamReceiver* StreamReceiver_Create(const char* address, int port, const char*
 }
 
 void StreamReceiver_Destroy(StreamReceiver* receiver) {
-    if (!receiver) return;
+    if (!receiver)
+        return;
     StreamReceiver* r = receiver;
     if (std::this_thread::get_id() == r->parseThread.get_id()) {
         // Called from the frame callback: the parse thread cannot wait for itself. Stop both

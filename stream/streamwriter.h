@@ -20,7 +20,7 @@ namespace stream {
 
 // One frame as the camera sends it.
 struct OutgoingFrame {
-    uint8_t type = 0xA1;  // frame-type byte after 00 00 01: A1 I, A0 P, A2 B, A4/A5 other
+    uint8_t type = 0xA1;   // frame-type byte after 00 00 01: A1 I, A0 P, A2 B, A4/A5 other
     uint8_t sequence = 0;  // frame sequence number, wraps at 256
     uint64_t timestamp = 0;
     uint8_t attribute = 0;  // video attribute code
@@ -59,8 +59,8 @@ size_t FragmentedSize(const OutgoingFrame& frame, size_t fragmentPayload);
 
 // Writes fragment `index` into out; returns the bytes written, 0 when the index is out of range
 // or out is too small.
-size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index,
-                     uint8_t* out, size_t outSize);
+size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index, uint8_t* out,
+                     size_t outSize);
 
 // Writes every fragment of the frame, in order; returns the bytes written or 0 when out is too
 // small.
