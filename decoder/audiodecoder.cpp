@@ -98,6 +98,9 @@ bool CAudioDecoder::DecodeAac(const uint8_t* data, int32_t length, TEGMO_PCM_FRA
         long headerBytes = NeAACDecInit(handle, input, remaining, &sampleRate, &channels);
         if (headerBytes < 0) {
             g_DebugLog.Format("[ERROR]NeAACDecInit() false\n");
+            // FAAD2 must never decode with a handle whose initialisation failed (it crashes on
+            // that): the next AAC frame opens and initialises a fresh one.
+            CloseAac();
             return false;
         }
         // An ADIF header is consumed by the initialisation; ADTS frames are left in place.

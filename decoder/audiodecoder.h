@@ -1,7 +1,7 @@
 // One audio decoder behind a TEGMO_DEC handle: G.711 A-law and µ-law expansion, 16-bit PCM copy and
 // AAC through FAAD2. The decoder keeps a 122880-byte work buffer for AAC output and opens its FAAD2
-// handle on the first AAC frame; after six consecutive AAC errors it closes the handle, so that the
-// next AAC frame starts a fresh one.
+// handle on the first AAC frame; after six consecutive AAC errors, and at once when the handle cannot
+// be initialised from the frame, it closes the handle, so that the next AAC frame starts a fresh one.
 //
 // Threads: no lock inside; one audio decoder is used from one thread at a time.
 #pragma once

@@ -190,7 +190,10 @@ void CVideoDecoder::LogDecodeFalse(const StreamFrameInfo& info, int32_t length, 
 
 int32_t CVideoDecoder::Decode(const StreamFrameInfo* info, const uint8_t* data, int32_t length,
                               TEGMO_YUV_FRAME* frame) {
-    if (!frame || !info || !data || length == 0 || !m_context) return 0;
+    if (!frame) return 0;
+    // A decoder with a decoding thread may also be called here: the codec is used by one at a time.
+    std::lock_guard<std::mutex> codecGuard(m_codecLock);
+    if (!info || !data || length == 0 || !m_context) return 0;
     if (!AcceptSequence(*info)) return 0;
     // The attribute rule comes before the length and B-frame rules, so a refused frame still
     // rebuilds the decoder for the frames after it.
@@ -383,18 +386,26 @@ void CVideoDecoder::VDecThread() {
             });
             continue;
         }
-        CheckAttribute(entry.info);
-        DecodeFrame(entry.info, entry.data, entry.length);
-        if (m_pendingCount == 0) {
-            CountFailure();
-            LogDecodeFalse(entry.info, entry.length, 0);
-        }
-        while (m_pendingCount > 0) {
-            TEGMO_YUV_FRAME frame;
-            std::memset(static_cast<void*>(&frame), 0, sizeof frame);
-            if (TakePendingPicture(entry.info.sequence, &frame)) {
-                m_outputCallback(reinterpret_cast<TEGMO_DEC_HANDLE>(this), &frame, m_userValue);
+        // Every picture of this frame is copied out under the codec lock and delivered after it, so
+        // that the callback may call into this decoder.
+        TEGMO_YUV_FRAME ready[kPendingCapacity];
+        int readyCount = 0;
+        {
+            std::lock_guard<std::mutex> codecGuard(m_codecLock);
+            CheckAttribute(entry.info);
+            DecodeFrame(entry.info, entry.data, entry.length);
+            if (m_pendingCount == 0) {
+                CountFailure();
+                LogDecodeFalse(entry.info, entry.length, 0);
             }
+            while (m_pendingCount > 0) {
+                TEGMO_YUV_FRAME& frame = ready[readyCount];
+                std::memset(static_cast<void*>(&frame), 0, sizeof frame);
+                if (TakePendingPicture(entry.info.sequence, &frame)) ++readyCount;
+            }
+        }
+        for (int i = 0; i < readyCount; ++i) {
+            m_outputCallback(reinterpret_cast<TEGMO_DEC_HANDLE>(this), &ready[i], m_userValue);
         }
         m_VDecFrameList.Pop();  // frees the entry's bytes
     }

@@ -4,9 +4,11 @@
 //
 // Threads: the synchronous decode runs in the caller's thread, one thread at a time. With an output
 // callback the decoder also owns a decoding thread (VDecThread): submissions from any one thread go
-// through VDecFrameList, and only VDecThread touches the codec while it runs. Open, Close and the
-// destructor are called while no decode is in progress; they stop the thread and wait for it, so
-// the object is never freed while its thread runs.
+// through VDecFrameList. The codec and the picture state are used under m_codecLock, so a
+// synchronous decode on a decoder with a running thread waits its turn instead of racing it; the
+// output callback runs outside that lock. Open, Close and the destructor are called while no decode
+// is in progress (or from the output callback); they stop the thread and wait for it, so the object
+// is never freed while its thread runs.
 //
 // Several pictures from one packet: libavcodec may hand out more than one picture for one packet,
 // above all when the codec is drained before an attribute rebuild (the old stream's delayed
@@ -132,6 +134,7 @@ private:
     uint8_t m_lastSequence = 0;
     int32_t m_failCount = -1;
 
+    std::mutex m_codecLock;  // the codec, the pending pictures and the picture state
     CFrameListTemplate<QueuedFrame> m_VDecFrameList;
     std::atomic<bool> m_threadRunning{false};  // VDecThread loops while set
     std::atomic<bool> m_threadAlive{false};    // set at start, cleared by the thread as its last act

@@ -199,6 +199,29 @@ TEST(AudioDecode, SixConsecutiveAacErrorsCloseFaad2AndTheSeventhFrameReopensIt) 
     EXPECT_EQ(decode(frames[3]), 1);
 }
 
+TEST(AudioDecode, FailedInitialisationClosesTheAacDecoderAtOnce) {
+    LogCapture capture;
+    const TEGMO_AUDIO_FRAME_INFO info = MakeInfo(TEGMO_AUDIO_AAC);
+    CAudioDecoder decoder;
+    TEGMO_PCM_FRAME pcm{};
+    // An ADTS sync word with an impossible header: FAAD2 cannot be initialised from it (and would
+    // crash if asked to decode with the half-made handle).
+    std::vector<uint8_t> broken = {0xFF, 0xFF, 0xFF, 0x00, 0xA4, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01};
+    broken.resize(64, 0xFF);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(decoder.Decode(&info, broken.data(), static_cast<int32_t>(broken.size()), &pcm), 0);
+        EXPECT_FALSE(decoder.HasAacDecoder());
+        EXPECT_EQ(pcm.data, nullptr);
+    }
+    EXPECT_EQ(capture.Count("[ERROR]NeAACDecInit() false\n"), 2);
+
+    const auto frames = testmedia::EncodeAacAdts(testmedia::AacOptions{});
+    decoder.Decode(&info, frames[0].data(), static_cast<int32_t>(frames[0].size()), &pcm);
+    EXPECT_TRUE(decoder.HasAacDecoder());
+    ASSERT_EQ(decoder.Decode(&info, frames[1].data(), static_cast<int32_t>(frames[1].size()), &pcm), 1);
+    CAudioDecoder::ReleaseFrame(&pcm);
+}
+
 TEST(AudioDecode, ResetClosesTheAacDecoderAndKeepsTheErrorCount) {
     LibraryScope library;
     const auto frames = testmedia::EncodeAacAdts(testmedia::AacOptions{});

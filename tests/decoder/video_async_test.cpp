@@ -199,6 +199,32 @@ TEST(VideoAsync, SubmissionRulesMatchTheSynchronousDecode) {
     EXPECT_EQ(Submit(decoder, stream[4], 5), 1);  // the refused B-frames' numbers still count: no gap
 }
 
+TEST(VideoAsync, SynchronousDecodeOnAThreadedDecoderTakesTurnsWithTheThread) {
+    LibraryScope library;
+    Receiver receiver;
+    const auto& stream = StreamIP();
+    TEGMO_DEC_HANDLE decoder = TEGMO_DEC_CreateVideoDecoder(1, 0, 1, &Receiver::Output, &receiver);
+    // Both paths feed whole GOPs of I-frames only, so every frame decodes whichever path runs first.
+    std::vector<const testmedia::EncodedVideoFrame*> keys;
+    for (const auto& frame : stream) {
+        if (frame.kind == TEGMO_FRAME_I) keys.push_back(&frame);
+    }
+    ASSERT_EQ(keys.size(), 3u);
+    int synchronous = 0;
+    for (int round = 0; round < 10; ++round) {
+        for (const auto* key : keys) {
+            ASSERT_EQ(Submit(decoder, *key, 0), 1);
+            YuvPicture picture;
+            StreamFrameInfo info = testmedia::MakeFrameInfo(*key, 0, TimestampOf(key->displayIndex));
+            synchronous += TEGMO_DEC_VideoDecode(decoder, &info, key->data.data(), static_cast<int32_t>(key->data.size()),
+                                                 &picture.frame);
+        }
+    }
+    EXPECT_TRUE(receiver.WaitFor(30));
+    EXPECT_EQ(synchronous, 30);
+    EXPECT_EQ(TEGMO_DEC_DeleteVideoDecoder(decoder), 1);
+}
+
 TEST(VideoAsync, DeleteFromTheOutputCallbackIsRefused) {
     LibraryScope library;
     struct SelfDeleter {
