@@ -1,0 +1,566 @@
+#include "camlink/udp.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "camlink/picturefiles.h"
+#include "platform/clock.h"
+#include "platform/debug.h"
+#include "platform/net.h"
+
+namespace {
+
+constexpr int kReceiveBufferBytes = 10485760;
+// The listeners wait this long for a datagram before looking at their flags again.
+constexpr int kListenWaitMs = 20;
+// How long the text datagram of an identify reply may trail the reply itself.
+constexpr int kCameraTextWaitMs = 20;
+// After every received datagram the listeners pause this long.
+constexpr unsigned kDatagramPauseMs = 100;
+// How long a newly saved picture waits for the main window to take the previous announcement.
+constexpr unsigned kSavedHandOverMs = 1000;
+constexpr uint32_t kRateWindowMs = 10000;
+
+// A UDP socket bound to ip:port without address reuse, so that a second program on the same
+// port is told so instead of silently sharing it.
+int OpenReceiveSocket(const std::string& ip, uint16_t port) {
+    sockaddr_in addr;
+    if (!platform::MakeAddress(ip, port, &addr)) return -1;
+    int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return -1;
+    }
+    return fd;
+}
+
+// A TCP connection to ip:port that gives up after timeoutMs or as soon as `stop` is set.
+int ConnectUnlessStopped(const std::string& ip, uint16_t port, int timeoutMs,
+                         const std::atomic<bool>& stop) {
+    sockaddr_in addr;
+    if (!platform::MakeAddress(ip, port, &addr)) return -1;
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return -1;
+    int rc = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    if (rc != 0 && errno == EINPROGRESS) {
+        uint64_t deadline = platform::MonotonicMs() + static_cast<uint64_t>(timeoutMs);
+        rc = -1;
+        while (!stop.load()) {
+            uint64_t now = platform::MonotonicMs();
+            if (now >= deadline) break;
+            int slice = static_cast<int>(deadline - now < 50 ? deadline - now : 50);
+            pollfd p{fd, POLLOUT, 0};
+            int ready = ::poll(&p, 1, slice);
+            if (ready < 0 && errno != EINTR) break;
+            if (ready > 0) {
+                int err = 0;
+                socklen_t len = sizeof err;
+                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len);
+                rc = err == 0 ? 0 : -1;
+                break;
+            }
+        }
+    }
+    if (rc != 0) {
+        ::close(fd);
+        return -1;
+    }
+    platform::SetNonBlocking(fd, false);
+    return fd;
+}
+
+// The picture channel's connection as a byte source; gives up when the link is stopped.
+class SocketByteSource : public CUdpByteSource {
+public:
+    SocketByteSource(int fd, const std::atomic<bool>& stop) : m_fd(fd), m_stop(stop) {}
+    long Read(uint8_t* buffer, size_t capacity) override {
+        while (!m_stop.load()) {
+            int ready = platform::WaitReadable(m_fd, 100);
+            if (ready < 0) {
+                if (errno == EINTR) continue;
+                return -1;
+            }
+            if (ready == 0) continue;
+            ssize_t n = ::recv(m_fd, buffer, capacity, 0);
+            if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+            return static_cast<long>(n);
+        }
+        return -1;
+    }
+
+private:
+    int m_fd;
+    const std::atomic<bool>& m_stop;
+};
+
+bool ReadExact(CUdpByteSource& source, uint8_t* buffer, size_t length) {
+    size_t done = 0;
+    while (done < length) {
+        long n = source.Read(buffer + done, length - done);
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Reads the datagram that trails an identify reply (at most 32 bytes).
+long ReadCameraText(void* context, uint8_t* buffer, size_t capacity) {
+    int fd = *static_cast<int*>(context);
+    if (platform::WaitReadable(fd, kCameraTextWaitMs) != 1) return -1;
+    ssize_t n = ::recv(fd, buffer, capacity, MSG_DONTWAIT | MSG_TRUNC);
+    if (n < 0 || static_cast<size_t>(n) > capacity) return -1;  // a longer one is an error
+    return static_cast<long>(n);
+}
+
+}  // namespace
+
+CPreviewStream::CPreviewStream() : m_block(new uint8_t[camlink::kMaxPictureLength]) {}
+
+CUdp::CUdp(const CameraLinkConfig& config) : m_config(config) {
+    m_picBuf[0].reset(new uint8_t[camlink::kMaxPictureLength]);
+    m_picBuf[1].reset(new uint8_t[camlink::kMaxPictureLength]);
+    m_pPreviewStream.reset(new CPreviewStream);
+    m_hPreview = m_pPreviewStream->m_block.get();
+}
+
+CUdp::~CUdp() {
+    StopThreads();
+    CloseSockets();
+}
+
+void CUdp::SetOwner(CUdpOwner* owner) {
+    std::lock_guard<std::mutex> guard(m_ownerLock);
+    m_pOwner = owner;
+}
+
+void CUdp::Notify(const std::string& text) {
+    platform::DebugPrintf("%s\n", text.c_str());
+    if (m_pNotifier) m_pNotifier->ShowMessage(text);
+}
+
+int CUdp::Init(int /*unused*/) {
+    if (m_bInitialised) return 0;
+    m_bInitialised = true;
+
+    // Stream camera's command socket pair.
+    m_sockSend7777 = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    m_sockRecv7777 = OpenReceiveSocket(m_config.localBindIp, m_config.streamLocalPort);
+    if (m_sockSend7777 < 0 || m_sockRecv7777 < 0) {
+        Notify("bind rxsocket err");
+        return 0;
+    }
+    m_nLocalPort7777 = platform::LocalPort(m_sockRecv7777);
+    m_bListen = 1;
+    m_listen7777 = std::thread(&CUdp::ListenThread7777, this);
+
+    // Picture camera's command socket pair.
+    m_sockSend6000 = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    m_sockRecv5000 = OpenReceiveSocket(m_config.localBindIp, m_config.pictureLocalPort);
+    if (m_sockSend6000 < 0 || m_sockRecv5000 < 0) {
+        Notify("bind rxsocket err");
+        return 0;
+    }
+    m_nLocalPort5000 = platform::LocalPort(m_sockRecv5000);
+
+    // Picture channel: buffer 0, flags cleared, one failure counted, channel disabled.
+    m_nPicBuf = 0;
+    m_bPreviewReady = 0;
+    m_bSaved = 0;
+    m_bDumpNext = 0;
+    m_nConnectFails = 1;
+    m_bPictureEnable = 0;
+    m_picture = std::thread(&CUdp::PictureThread, this);
+    m_listen5000 = std::thread(&CUdp::ListenThread5000, this);
+    return 1;
+}
+
+int CUdp::SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
+    camlink::CameraCommand command;
+    command.code = code;
+    command.arg1 = arg1;
+    command.arg2 = arg2;
+    uint8_t datagram[camlink::kCommandDatagramSize];
+    camlink::EncodeCommand(command, datagram);
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        std::memcpy(m_cmdOut, datagram, sizeof datagram);
+    }
+    platform::SendTo(m_sockSend7777, datagram, sizeof datagram, m_config.streamCameraIp,
+                     m_config.streamCameraPort);
+    return static_cast<int>(code);
+}
+
+int CUdp::SendPictureCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
+    camlink::CameraCommand command;
+    command.code = code;
+    command.arg1 = arg1;
+    command.arg2 = arg2;
+    uint8_t datagram[camlink::kCommandDatagramSize];
+    camlink::EncodeCommand(command, datagram);
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        std::memcpy(m_cmdOut, datagram, sizeof datagram);
+    }
+    platform::SendTo(m_sockSend6000, datagram, sizeof datagram, m_config.pictureCameraIp,
+                     m_config.pictureCameraPort);
+    return static_cast<int>(code);
+}
+
+uint64_t CUdp::Ticks() const {
+    if (m_pTicks) return m_pTicks->load(std::memory_order_acquire);
+    return platform::MonotonicMs() / 100;
+}
+
+int CUdp::Probe(bool streamCamera) {
+    m_bReplied = 0;
+    if (streamCamera) {
+        SendStreamCameraCommand(camlink::kCmdIdentify, m_cameraValue.load(), 0);
+    } else {
+        SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
+    }
+    uint64_t start = Ticks();
+    for (;;) {
+        if (m_bReplied.load(std::memory_order_acquire)) return 1;
+        if (Ticks() - start >= 3) return 0;
+        std::this_thread::yield();
+    }
+}
+
+int CUdp::ProbeStreamCamera() { return Probe(true); }
+int CUdp::ProbePictureCamera() { return Probe(false); }
+
+std::string CUdp::CameraInfo() const {
+    std::lock_guard<std::mutex> guard(m_textLock);
+    const char* text = reinterpret_cast<const char*>(m_cameraInfo);
+    return std::string(text, ::strnlen(text, sizeof m_cameraInfo));
+}
+
+bool CUdp::SleepUnlessStopped(const std::atomic<bool>& stop, unsigned ms) const {
+    while (ms > 0 && !stop.load()) {
+        unsigned step = ms < 10 ? ms : 10;
+        platform::SleepMs(step);
+        ms -= step;
+    }
+    return !stop.load();
+}
+
+// --- Listeners -------------------------------------------------------------------------------
+
+bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t length,
+                                 ReadTextFn readText, void* context) {
+    camlink::CameraCommand command;
+    if (!camlink::DecodeCommand(data, length, &command)) return false;
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        std::memcpy(m_cmdIn, data, sizeof m_cmdIn);
+    }
+    if (command.magic != camlink::CAMERA_CMD_MAGIC) return true;
+
+    if (command.code == camlink::kCmdIdentify) {
+        uint8_t text[camlink::kCameraInfoSize] = {};
+        long n = readText ? readText(context, text, sizeof text) : -1;
+        if (n >= 0) {
+            std::lock_guard<std::mutex> guard(m_textLock);
+            std::memcpy(m_cameraInfo, text, sizeof m_cameraInfo);
+        }
+        m_cameraValue.store(command.arg1);
+        m_bReplied.store(1, std::memory_order_release);
+        return true;
+    }
+    if (port != ListenPort::Port7777) return true;  // the picture camera sends only replies
+
+    if (command.code == camlink::kCmdHeartbeat) {
+        std::lock_guard<std::mutex> guard(m_ownerLock);
+        if (m_pOwner) m_pOwner->AddHeartbeat();
+    } else if (camlink::IsCameraKey(command.code)) {
+        std::lock_guard<std::mutex> guard(m_ownerLock);
+        if (m_pOwner) {
+            int code = static_cast<int>(command.code);
+            bool answers = code == static_cast<int>(camlink::kKeyDelete) ||
+                           code == static_cast<int>(camlink::kKeyFreeze);
+            if (answers && m_pOwner->IsDeleteConfirmOpen()) {
+                m_pOwner->AnswerDeleteConfirm(code == static_cast<int>(camlink::kKeyDelete) ? 'y'
+                                                                                           : 'n');
+            } else {
+                m_pOwner->PostCameraKey(code);
+            }
+        }
+    }
+    return true;
+}
+
+void CUdp::ListenLoop(int fd, ListenPort port) {
+    int size = kReceiveBufferBytes;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    uint8_t datagram[camlink::kCommandDatagramSize];
+    while (!m_bStopListeners.load()) {
+        if (!m_bListen.load()) {
+            platform::SleepMs(10);
+            continue;
+        }
+        int ready = platform::WaitReadable(fd, kListenWaitMs);
+        if (ready < 0) {
+            platform::SleepMs(10);
+            continue;
+        }
+        if (ready == 0) continue;
+        // MSG_TRUNC reports a datagram's real length, so a longer one is told apart.
+        ssize_t n = ::recv(fd, datagram, sizeof datagram, MSG_DONTWAIT | MSG_TRUNC);
+        if (n < 0 || static_cast<size_t>(n) > sizeof datagram) continue;  // a receive failure
+        int textFd = fd;
+        HandleCommandDatagram(port, datagram, static_cast<size_t>(n), ReadCameraText, &textFd);
+        SleepUnlessStopped(m_bStopListeners, kDatagramPauseMs);
+    }
+}
+
+void CUdp::ListenThread7777() { ListenLoop(m_sockRecv7777, ListenPort::Port7777); }
+void CUdp::ListenThread5000() { ListenLoop(m_sockRecv5000, ListenPort::Port5000); }
+
+// --- Picture channel -------------------------------------------------------------------------
+
+int CUdp::StartPictureChannel() {
+    m_bPictureEnable = 1;
+    return 1;
+}
+
+int CUdp::StopPictureChannel() {
+    m_bPictureEnable = 0;
+    return 1;
+}
+
+int CUdp::ReleasePictureChannel() {
+    StopPictureThread();
+    m_hPreview = nullptr;
+    m_pPreviewStream.reset();
+    Close();
+    return 1;
+}
+
+uint32_t CUdp::NowMs() const {
+    return m_config.tickCountMs ? m_config.tickCountMs() : platform::TickCountMs();
+}
+
+void CUdp::PictureThread() {
+    bool reconnect = false;  // a dropped connection is re-established before the flag is read
+    while (!m_bStopPicture.load()) {
+        if (!reconnect && !m_bPictureEnable.load()) {
+            SleepUnlessStopped(m_bStopPicture, 100);
+            continue;
+        }
+        int fd = -1;
+        while (!m_bStopPicture.load()) {
+            fd = ConnectUnlessStopped(m_config.pictureCameraIp, m_config.pictureTcpPort,
+                                      m_config.connectTimeoutMs, m_bStopPicture);
+            if (fd >= 0 || m_bStopPicture.load()) break;
+            m_nConnectFails.fetch_add(1);
+            platform::DebugOutput("Connecting to server.......\n");
+            SleepUnlessStopped(m_bStopPicture, 100);
+        }
+        if (fd < 0) break;
+        m_nConnectFails = 0;
+        platform::DebugOutput("TCP Connected.......\n");
+
+        SocketByteSource source(fd, m_bStopPicture);
+        SessionEnd end = RunPictureSession(source);
+        ::close(fd);
+        if (end == SessionEnd::Stopped) break;
+        reconnect = end == SessionEnd::ReadFailed;
+    }
+}
+
+CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
+    for (;;) {
+        if (!m_bRateWindowOpen) {
+            m_bRateWindowOpen = true;
+            m_nRateWindowStart = NowMs();
+            m_nPreviewCount = 0;
+        }
+        uint8_t headerBytes[camlink::kPictureHeaderSize];
+        if (!ReadExact(source, headerBytes, sizeof headerBytes)) {
+            if (m_bStopPicture.load()) return SessionEnd::Stopped;
+            platform::DebugOutput("TCP Receiving header error.......\n");
+            return SessionEnd::ReadFailed;
+        }
+        camlink::PictureHeader header = camlink::DecodePictureHeader(headerBytes);
+        uint8_t* picture = m_picBuf[m_nPicBuf].get();
+
+        if (header.length > camlink::kMaxPictureLength) {
+            // Too long for a receive buffer: read it in pieces and drop it, so that the
+            // connection stays in step with the camera's messages.
+            uint32_t left = header.length;
+            while (left > 0) {
+                uint32_t piece = left < camlink::kMaxPictureLength ? left : camlink::kMaxPictureLength;
+                if (!ReadExact(source, picture, piece)) {
+                    if (m_bStopPicture.load()) return SessionEnd::Stopped;
+                    platform::DebugOutput("TCP Receiving data error.......\n");
+                    return SessionEnd::ReadFailed;
+                }
+                left -= piece;
+            }
+            platform::DebugPrintf("TCP picture of %u bytes is too long, skipped.......\n",
+                                  header.length);
+        } else {
+            if (!ReadExact(source, picture, header.length)) {
+                if (m_bStopPicture.load()) return SessionEnd::Stopped;
+                platform::DebugOutput("TCP Receiving data error.......\n");
+                return SessionEnd::ReadFailed;
+            }
+            // An empty message is no picture: a pending request waits for the next one.
+            if (m_bDumpNext.load() && header.length > 0) WriteDumpFile(picture, header.length);
+            if (header.type == camlink::kPictureCaptured) {
+                m_nPicLen = static_cast<int32_t>(header.length);
+                SaveJpeg();
+                platform::DebugOutput("SaveJpeg.......\n");
+                m_nPicBuf ^= 1;
+            } else {
+                while (m_bPreviewReady.load(std::memory_order_acquire)) {
+                    if (m_bStopPicture.load()) return SessionEnd::Stopped;
+                    platform::SleepMs(10);
+                }
+                if (m_hPreview) {
+                    std::memcpy(m_hPreview, picture, header.length);
+                    m_pPreviewStream->m_size.store(header.length, std::memory_order_release);
+                }
+                ++m_nPreviewCount;
+                uint32_t elapsed = NowMs() - m_nRateWindowStart;
+                if (elapsed >= kRateWindowMs) {
+                    m_bRateWindowOpen = false;
+                    platform::DebugPrintf("Average Frame rate %d.......\n",
+                                          static_cast<int>(m_nPreviewCount / (elapsed / 1000u)));
+                }
+                m_bPreviewReady.store(1, std::memory_order_release);
+                m_nPicBuf ^= 1;
+            }
+        }
+        if (!m_bPictureEnable.load()) return SessionEnd::Disabled;
+    }
+}
+
+void CUdp::SaveJpeg() {
+    std::string dir;
+    if (!m_pPatients || !m_pPatients->GetCurrentPatientDir(&dir)) {
+        platform::DebugOutput("SaveJpeg: no current patient, picture not saved.......\n");
+        return;
+    }
+    if (m_nPicLen <= 0) return;
+    std::string path;
+    if (!camlink::WriteNewPictureFile(dir, std::time(nullptr), m_picBuf[m_nPicBuf].get(),
+                                      static_cast<size_t>(m_nPicLen), &path)) {
+        platform::DebugPrintf("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
+                              std::strerror(errno));
+        return;
+    }
+    // One announcement at a time: give the main window a moment to take the previous one, so
+    // that a quick second capture does not hide the first from the patient's list.
+    for (unsigned waited = 0; m_bSaved.load() && waited < kSavedHandOverMs; waited += 10) {
+        if (m_bStopPicture.load()) break;
+        platform::SleepMs(10);
+    }
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        m_strSavedPath = path;
+    }
+    m_bSaved.store(1, std::memory_order_release);
+}
+
+bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
+    std::string requested;
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        requested = m_strDumpPath;
+    }
+    std::string written = requested;
+    bool ok = camlink::WriteNewFile(requested, data, length);
+    if (!ok && errno == EEXIST) {
+        // The name was taken meanwhile; never overwrite a picture, take the next free name.
+        ok = camlink::WriteNewPictureFile(camlink::LogicalDirOf(requested), std::time(nullptr),
+                                          data, length, &written);
+    }
+    if (!ok) {
+        platform::DebugPrintf("Cannot write the requested picture %s: %s.......\n",
+                              requested.c_str(), std::strerror(errno));
+        return false;
+    }
+    std::lock_guard<std::mutex> guard(m_textLock);
+    if (m_strDumpPath == requested) {  // still the same request (not withdrawn and renewed)
+        m_strDumpPath = written;
+        m_bDumpNext.store(0, std::memory_order_release);
+    }
+    return true;
+}
+
+int CUdp::RequestPictureFile() {
+    std::string dir, path;
+    if (!m_pPatients || !m_pPatients->GetCurrentPatientDir(&dir)) return 0;
+    if (!camlink::FreePicturePath(dir, std::time(nullptr), &path)) return 0;
+    {
+        std::lock_guard<std::mutex> guard(m_textLock);
+        m_strDumpPath = path;
+    }
+    m_bDumpNext.store(1, std::memory_order_release);
+    return 1;
+}
+
+bool CUdp::WaitForPictureFile(uint64_t maxTicks, std::string* path) {
+    uint64_t start = Ticks();
+    while (m_bDumpNext.load(std::memory_order_acquire)) {
+        if (Ticks() - start >= maxTicks) {
+            int expected = 1;
+            if (m_bDumpNext.compare_exchange_strong(expected, 0)) return false;  // withdrawn
+            break;  // written just now
+        }
+        platform::SleepMs(1);
+    }
+    if (path) *path = DumpPath();
+    return true;
+}
+
+std::string CUdp::SavedPath() const {
+    std::lock_guard<std::mutex> guard(m_textLock);
+    return m_strSavedPath;
+}
+
+std::string CUdp::DumpPath() const {
+    std::lock_guard<std::mutex> guard(m_textLock);
+    return m_strDumpPath;
+}
+
+// --- Stopping --------------------------------------------------------------------------------
+
+void CUdp::StopListeners() {
+    m_bStopListeners = true;
+    if (m_listen7777.joinable()) m_listen7777.join();
+    if (m_listen5000.joinable()) m_listen5000.join();
+}
+
+void CUdp::StopPictureThread() {
+    m_bStopPicture = true;
+    if (m_picture.joinable()) m_picture.join();
+}
+
+void CUdp::StopThreads() {
+    StopListeners();
+    StopPictureThread();
+}
+
+void CUdp::CloseSockets() {
+    for (int* fd : {&m_sockSend7777, &m_sockRecv7777, &m_sockSend6000, &m_sockRecv5000}) {
+        platform::CloseSocket(*fd);
+        *fd = -1;
+    }
+}
+
+void CUdp::Close() {
+    StopListeners();
+    CloseSockets();
+}
