@@ -1,0 +1,738 @@
+#include "records/recordstore.h"
+
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "platform/debug.h"
+#include "platform/dirlist.h"
+#include "platform/paths.h"
+#include "records/recordfile.h"
+#include "records/recordnames.h"
+#include "records/textconv.h"
+
+using platform::HostPath;
+using platform::JoinLogical;
+using records::kDiagListFile;
+using records::kPictureListFile;
+using records::kUserBackupFile;
+using records::kUserListFile;
+using records::PatientDirPath;
+using records::WorkDirFile;
+
+namespace {
+
+// The messages the user sees, as the program has always worded them.
+constexpr const char* kMsgWorkDirFailed = "Faile to create WorkDir!";
+constexpr const char* kMsgWorkDirCreated = "Create WorkDir successfull!";
+constexpr const char* kMsgUserDirFailed = "Faile to  create user dir！";
+constexpr const char* kMsgUserMissing = "User does not exist！";
+
+// What GetUser and GetCurrentUser hand out of a patient record.
+void CopyUserFields(const _USER_INFO& from, _USER_INFO* to) {
+    to->uid = from.uid;
+    to->age = from.age;
+    to->sex = from.sex;
+    to->phone = from.phone;
+    to->diagCount = from.diagCount;
+    to->picCount = from.picCount;
+    std::memcpy(to->name, from.name, sizeof to->name);
+    std::memcpy(to->dirPath, from.dirPath, sizeof to->dirPath);
+    std::memcpy(to->description, from.description, sizeof to->description);
+}
+
+// Records read from disk may come from a damaged or foreign file: make sure every text field
+// ends inside its field, so nobody reading them as C strings runs past the end.
+void TerminateFields(_USER_INFO& user) {
+    user.name[records::kMaxNameUnits] = 0;
+    user.dirPath[records::kMaxDirPathBytes] = 0;
+    user.description[records::kMaxDescriptionUnits] = 0;
+}
+void TerminateFields(_DIAG_ITEM& item) { item.text[records::kMaxDescriptionUnits] = 0; }
+void TerminateFields(_DISE_PIC& picture) { picture.path[records::kMaxPicturePathBytes] = 0; }
+
+bool SamePathNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
+}
+
+std::string BaseName(const std::string& logical) {
+    size_t slash = logical.rfind('\\');
+    return slash == std::string::npos ? logical : logical.substr(slash + 1);
+}
+
+bool IsRecordFileName(const std::string& name) {
+    return SamePathNoCase(name, kUserBackupFile) || SamePathNoCase(name, kDiagListFile) ||
+           SamePathNoCase(name, kPictureListFile);
+}
+
+}  // namespace
+
+// One operation of the store: holds the lock, and when the operation is over shows the messages
+// it queued, after the lock is released.
+class RecordStore::Operation {
+public:
+    explicit Operation(RecordStore& store) : m_store(store), m_lock(store.m_mutex) {}
+    ~Operation() {
+        if (m_store.m_pending.empty()) return;
+        std::vector<Message> messages;
+        messages.swap(m_store.m_pending);
+        RecordNotifier* notifier = m_store.m_notifier;
+        m_lock.unlock();
+        for (const Message& message : messages) {
+            notifier->MessageBox(message.text, records::kMessageCaption,
+                                 RecordNotifier::Buttons::Ok);
+        }
+    }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+private:
+    RecordStore& m_store;
+    std::unique_lock<std::mutex> m_lock;
+};
+
+RecordStore::RecordStore(RecordNotifier* notifier)
+    : m_notifier(notifier ? notifier : &StderrRecordNotifier::Instance()) {}
+
+RecordStore::~RecordStore() = default;
+
+void RecordStore::SetNotifier(RecordNotifier* notifier) {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_notifier = notifier ? notifier : &StderrRecordNotifier::Instance();
+}
+
+// --- Messages -------------------------------------------------------------------------------
+
+void RecordStore::NotifyLocked(const std::string& text) {
+    platform::DebugPrintf("RecordStore: %s\n", text.c_str());
+    m_pending.push_back(Message{text});
+}
+
+void RecordStore::ReportFileErrorLocked(const char* action, const std::string& logicalPath,
+                                        int error) {
+    NotifyLocked(std::string("Could not ") + action + " \"" + logicalPath +
+                 "\": " + std::strerror(error ? error : EIO));
+}
+
+std::string RecordStore::MapOrReport(const std::string& logicalPath) {
+    std::string host = HostPath(logicalPath);
+    if (host.empty()) ReportFileErrorLocked("find", logicalPath, EINVAL);
+    return host;
+}
+
+// --- Work directory and patient list --------------------------------------------------------
+
+void RecordStore::PrepareWorkDir() {
+    Operation op(*this);
+    const std::string workHost = HostPath(records::kWorkDir);
+    if (records::IsDirectory(workHost)) return;
+    // On this system the d: drive is itself a directory that may not exist yet on first run.
+    if (workHost.empty() || !platform::MakeDirectories(workHost)) {
+        NotifyLocked(kMsgWorkDirFailed);
+        return;
+    }
+    bool ok = true;
+    int error = 0;
+    const std::string userList = WorkDirFile(kUserListFile);
+    if (!records::CreateEmptyFile(HostPath(userList), true, &error)) {
+        ReportFileErrorLocked("create", userList, error);
+        ok = false;
+    }
+    _USER_INFO user = {};
+    user.uid = records::kDefaultPatientUid;
+    records::SetFieldText(user.name, u"Test User");
+    user.sex = 1;
+    user.age = 33;
+    user.phone = 12345678901ll;
+    if (AddUserLocked(user) != 1) ok = false;
+    if (ok) NotifyLocked(kMsgWorkDirCreated);
+}
+
+void RecordStore::Load() {
+    Operation op(*this);
+    m_userListChanged = false;
+    m_pictureListChanged = false;
+    m_users.clear();
+    RebuildUsersLocked();
+}
+
+void RecordStore::RebuildUsers() {
+    Operation op(*this);
+    RebuildUsersLocked();
+}
+
+void RecordStore::RebuildUsersLocked() {
+    // A picture list change of the current patient belongs to that patient: write it before the
+    // list is rebuilt and the current index may name someone else.
+    if (m_pictureListChanged && HasCurrentLocked() && WritePictureListLocked()) {
+        WriteCurrentRecordLocked();
+    }
+    m_pictureListChanged = false;
+    m_users.clear();
+    const std::string workHost = HostPath(records::kWorkDir);
+    std::string incomplete;
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+        if (!entry.isDirectory || entry.name.find('\\') != std::string::npos) continue;
+        // A link to a directory elsewhere is not a patient directory of this work directory.
+        if (!records::IsRealDirectory(workHost + "/" + entry.name)) continue;
+        const std::string backup = JoinLogical(WorkDirFile(entry.name), kUserBackupFile);
+        _USER_INFO user;
+        int error = 0;
+        ssize_t got = records::ReadFileAt(HostPath(backup), &user, sizeof user, 0, &error);
+        if (got < 0) {
+            if (error != ENOENT) ReportFileErrorLocked("read", backup, error);
+            continue;  // no backup: not a patient directory
+        }
+        if (size_t(got) < sizeof user) {
+            incomplete += "\n" + backup;
+            continue;
+        }
+        TerminateFields(user);
+        m_users.push_back(user);
+    }
+    if (!incomplete.empty()) {
+        NotifyLocked("These patient records are incomplete and were left out of the patient list:" +
+                     incomplete);
+    }
+    m_userListChanged = true;
+    FlushLocked();
+    LoadCurrentListsLocked();
+}
+
+int RecordStore::AddUser(const _USER_INFO& user) {
+    Operation op(*this);
+    return AddUserLocked(user);
+}
+
+int RecordStore::AddUserLocked(const _USER_INFO& user) {
+    if (!m_users.empty() && user.uid <= m_users.back().uid) return 0;
+    if (m_users.size() >= size_t(records::kMaxPatients)) return 0;
+
+    _USER_INFO record = user;
+    const std::string dir = PatientDirPath(record.uid);
+    const std::string dirHost = MapOrReport(dir);
+    if (dirHost.empty()) return 0;
+    const std::string backup = JoinLogical(dir, kUserBackupFile);
+    int error = 0;
+
+    bool created = false;
+    if (!records::IsDirectory(dirHost)) {
+        if (::mkdir(dirHost.c_str(), 0755) != 0) {
+            NotifyLocked(kMsgUserDirFailed);
+            return 0;
+        }
+        created = true;
+    }
+    // A directory left without its backup (a patient that dropped out of the list) is taken
+    // over like a new one; without a backup the patient would vanish again at the next start.
+    if (created || !records::FileExists(HostPath(backup))) {
+        bool ok = true;
+        for (const char* list : {kDiagListFile, kPictureListFile}) {
+            const std::string path = JoinLogical(dir, list);
+            if (ok && !records::CreateEmptyFile(HostPath(path), created, &error)) {
+                ReportFileErrorLocked("create", path, error);
+                ok = false;
+            }
+        }
+        records::SetFieldText(record.dirPath, dir);
+        record.description[0] = 0;
+        record.diagCount = 0;
+        record.picCount = 0;
+        if (ok && !records::WriteFileAt(HostPath(backup), &record, sizeof record, 0, true, &error)) {
+            ReportFileErrorLocked("write", backup, error);
+            ok = false;
+        }
+        if (!ok) {
+            // Leave nothing half-made behind: a directory we just made holds nothing else.
+            if (created) records::RemoveTree(dirHost, nullptr);
+            return 0;
+        }
+    }
+
+    m_users.push_back(record);
+    const std::string userList = WorkDirFile(kUserListFile);
+    if (!records::AppendToFile(HostPath(userList), &record, sizeof record, &error)) {
+        // The patient is safe in its backup; UserList.fdb is regenerated by the next Flush.
+        ReportFileErrorLocked("write", userList, error);
+        m_userListChanged = true;
+    }
+    return 1;
+}
+
+int RecordStore::ModifyUser(const _USER_INFO& user) {
+    Operation op(*this);
+    if (!records::IsDirectory(HostPath(PatientDirPath(user.uid))) || !HasCurrentLocked() ||
+        CurrentLocked().uid != user.uid) {
+        NotifyLocked(kMsgUserMissing);
+        return 0;
+    }
+    _USER_INFO& current = CurrentLocked();
+    std::memcpy(current.name, user.name, sizeof current.name);
+    current.sex = user.sex;
+    current.age = user.age;
+    current.phone = user.phone;
+    std::memcpy(current.description, user.description, sizeof current.description);
+    current.name[records::kMaxNameUnits] = 0;
+    current.description[records::kMaxDescriptionUnits] = 0;
+    return WriteCurrentRecordLocked() ? 1 : 0;
+}
+
+int RecordStore::DeleteUser(int index) {
+    Operation op(*this);
+    if (index < 0 || size_t(index) >= m_users.size()) return -1;
+    const _USER_INFO user = m_users[size_t(index)];
+
+    int result = 1;
+    const std::string ownDir = PatientDirPath(user.uid);
+    const std::string named = records::FieldText(user.dirPath);
+    std::string normalized;
+    if (!platform::NormalizeLogicalPath(named, &normalized) ||
+        !SamePathNoCase(normalized, ownDir)) {
+        // Only the patient's own directory is ever deleted; a record naming anything else
+        // (damaged or crafted) deletes nothing.
+        NotifyLocked(records::UidText(user.uid) +
+                     " was removed from the patient list, but no files were deleted: its record "
+                     "names the directory \"" + named + "\" instead of \"" + ownDir + "\".");
+        result = 0;
+    } else {
+        const std::string host = HostPath(ownDir);
+        if (records::IsRealDirectory(host)) {
+            if (!DeleteDirectoryLocked(ownDir)) result = 0;  // reported by DeleteDirectory
+        } else if (records::FileExists(host)) {
+            NotifyLocked(records::UidText(user.uid) +
+                         " was removed from the patient list, but \"" + ownDir +
+                         "\" was not deleted: it is not a plain directory.");
+            result = 0;
+        }
+    }
+
+    m_users.erase(m_users.begin() + index);
+    m_userListChanged = true;
+    // Keep the current patient the same person: its lists stay in step with its entry.
+    if (m_nCurIndex == index) {
+        m_nCurIndex = -1;
+        m_diags.clear();
+        m_pictures.clear();
+        m_pictureListChanged = false;
+    } else if (m_nCurIndex > index) {
+        --m_nCurIndex;
+    }
+    return result;
+}
+
+int RecordStore::FindNext(const _USER_INFO& key, int start) const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    const std::u16string name = records::FieldText(key.name);
+    for (int64_t i = std::max<int64_t>(int64_t(start) + 1, 0); i < int64_t(m_users.size()); ++i) {
+        const _USER_INFO& user = m_users[size_t(i)];
+        const bool match =
+            name.empty() ? user.phone == key.phone : records::FieldText(user.name) == name;
+        if (match) return int(i);
+    }
+    return -1;
+}
+
+int RecordStore::GetUser(int index, _USER_INFO* user) const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!user || index < 0 || size_t(index) >= m_users.size()) return 0;
+    CopyUserFields(m_users[size_t(index)], user);
+    return index;
+}
+
+int RecordStore::GetCurrentUser(_USER_INFO* user) const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!HasCurrentLocked()) return -1;
+    if (user) CopyUserFields(m_users[size_t(m_nCurIndex)], user);
+    return m_nCurIndex;
+}
+
+int RecordStore::SelectUser(int index) {
+    Operation op(*this);
+    return SelectUserLocked(index);
+}
+
+int RecordStore::SelectUserLocked(int index) {
+    if (index < 0 || size_t(index) >= m_users.size()) return -1;
+    m_nCurIndex = index;
+    LoadCurrentListsLocked();
+    return index;
+}
+
+namespace {
+
+// Reads up to `count` records of a list file. A missing file is created empty. A file that holds
+// fewer records than the count gives what it holds. Returns the number of records read.
+template <typename Record>
+int ReadList(const std::string& logical, int count, std::vector<Record>* out,
+             std::string* failedAction, int* error) {
+    out->clear();
+    const std::string host = HostPath(logical);
+    const platform::FileInfo info = platform::StatFile(host);
+    if (!info.exists) {
+        if (!records::CreateEmptyFile(host, false, error)) *failedAction = "create";
+        return 0;
+    }
+    if (count <= 0) return 0;
+    const size_t wanted = std::min<uint64_t>(uint64_t(count), info.size / sizeof(Record));
+    out->resize(wanted);
+    ssize_t got = records::ReadFileAt(host, out->data(), wanted * sizeof(Record), 0, error);
+    if (got < 0) {
+        *failedAction = "read";
+        out->clear();
+        return 0;
+    }
+    out->resize(size_t(got) / sizeof(Record));
+    for (Record& record : *out) TerminateFields(record);
+    if (out->size() < size_t(count)) {
+        platform::DebugPrintf("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
+                              out->size(), count);
+    }
+    return int(out->size());
+}
+
+}  // namespace
+
+void RecordStore::LoadCurrentListsLocked() {
+    m_diags.clear();
+    m_pictures.clear();
+    if (!HasCurrentLocked()) return;
+    _USER_INFO& current = CurrentLocked();
+    const std::string dir = PatientDirPath(current.uid);
+    if (!records::IsDirectory(HostPath(dir))) {
+        // Nothing on disk backs the lists: the counts follow the (empty) lists.
+        current.diagCount = 0;
+        current.picCount = 0;
+        return;
+    }
+    std::string action;
+    int error = 0;
+    const std::string diagList = JoinLogical(dir, kDiagListFile);
+    current.diagCount = ReadList(diagList, current.diagCount, &m_diags, &action, &error);
+    if (!action.empty()) ReportFileErrorLocked(action.c_str(), diagList, error);
+    action.clear();
+    const std::string pictureList = JoinLogical(dir, kPictureListFile);
+    current.picCount = ReadList(pictureList, current.picCount, &m_pictures, &action, &error);
+    if (!action.empty()) ReportFileErrorLocked(action.c_str(), pictureList, error);
+}
+
+int RecordStore::CommitCurrentUser() {
+    Operation op(*this);
+    if (!HasCurrentLocked()) return -1;
+    bool ok = true;
+    if (m_userListChanged) {
+        _USER_INFO& current = CurrentLocked();
+        if (current.diagCount > 0 && !m_diags.empty()) {
+            std::memcpy(current.description, m_diags.back().text, sizeof current.description);
+        }
+        ok = WriteCurrentRecordLocked() && ok;
+    }
+    if (m_pictureListChanged) ok = WritePictureListLocked() && ok;
+    m_userListChanged = false;
+    m_pictureListChanged = false;
+    m_nLastIndex = m_nCurIndex;
+    m_nCurIndex = -1;
+    m_diags.clear();
+    m_pictures.clear();
+    return ok ? 1 : -1;
+}
+
+void RecordStore::Flush() {
+    Operation op(*this);
+    FlushLocked();
+}
+
+bool RecordStore::FlushLocked() {
+    // A mark stays set when its write failed, so that the next Flush tries again.
+    bool ok = true;
+    if (m_userListChanged) {
+        if (WriteUserListLocked()) {
+            m_userListChanged = false;
+        } else {
+            ok = false;
+        }
+    }
+    if (m_pictureListChanged) {
+        if (!HasCurrentLocked()) return ok;
+        // The patient record is written too, so that its picture count matches the new list.
+        if (WritePictureListLocked() && WriteCurrentRecordLocked()) {
+            m_pictureListChanged = false;
+        } else {
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+int RecordStore::UserCount() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return int(m_users.size());
+}
+
+int RecordStore::CurrentIndex() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_nCurIndex;
+}
+
+int RecordStore::LastIndex() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_nLastIndex;
+}
+
+bool RecordStore::UserListChanged() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_userListChanged;
+}
+
+bool RecordStore::PictureListChanged() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_pictureListChanged;
+}
+
+// --- Current patient ------------------------------------------------------------------------
+
+bool RecordStore::HasCurrentLocked() const {
+    return m_nCurIndex >= 0 && size_t(m_nCurIndex) < m_users.size();
+}
+
+int RecordStore::SetDescription(const std::u16string& text) {
+    Operation op(*this);
+    if (!HasCurrentLocked()) return -1;
+    _USER_INFO& current = CurrentLocked();
+    // The field and the 8 bytes after it are cleared; at most 349 characters and a NUL are kept.
+    std::memset(current.reserved1, 0, sizeof current.reserved1);
+    records::SetFieldText(current.description, text);
+    return WriteCurrentRecordLocked() ? 1 : -1;
+}
+
+int RecordStore::GetDescription(char16_t* buffer) const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!HasCurrentLocked() || !buffer) return -1;
+    std::memcpy(buffer, m_users[size_t(m_nCurIndex)].description,
+                sizeof(_USER_INFO::description));
+    return 1;
+}
+
+int RecordStore::AddPicture(int kind, const std::u16string& path, bool writeNow) {
+    Operation op(*this);
+    return AddPictureLocked(kind, records::Utf16ToAnsi(path), writeNow, true);
+}
+
+int RecordStore::AddPicture(int kind, const std::string& path, bool writeNow) {
+    Operation op(*this);
+    return AddPictureLocked(kind, path, writeNow, true);
+}
+
+int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow,
+                                  bool reportLongPath) {
+    if (!HasCurrentLocked()) return -1;
+    _DISE_PIC picture = {};
+    // A path that does not fit is refused: cut short, it would name a different file.
+    if (!records::SetFieldText(picture.path, path)) {
+        if (reportLongPath) {
+            NotifyLocked("The picture \"" + path + "\" was not added: its path is longer than " +
+                         std::to_string(records::kMaxPicturePathBytes) + " bytes.");
+        }
+        return -1;
+    }
+    _USER_INFO& current = CurrentLocked();
+    picture.uid = current.uid;
+    picture.kind = kind;
+    // The file's creation time; a file whose status cannot be read gets time value 0.
+    const platform::FileInfo info = platform::StatFile(HostPath(path));
+    std::time_t created = 0;
+    if (info.exists) {
+        created = std::time_t(info.createdNs / 1000000000);
+        if (info.createdNs < 0 && info.createdNs % 1000000000 != 0) --created;
+    }
+    std::tm local{};
+    ::localtime_r(&created, &local);
+    picture.year = uint16_t(local.tm_year + 1900);
+    picture.month = uint8_t(local.tm_mon + 1);
+    picture.day = uint8_t(local.tm_mday);
+    picture.dayOfWeek = uint8_t(local.tm_wday + 1);
+    picture.hour = uint8_t(local.tm_hour);
+    picture.minute = uint8_t(local.tm_min);
+    picture.second = uint8_t(local.tm_sec);
+
+    m_pictures.push_back(picture);
+    current.picCount = int(m_pictures.size());
+
+    if (writeNow) {
+        bool ok = WriteCurrentRecordLocked();
+        const std::string pictureList = JoinLogical(PatientDirPath(current.uid), kPictureListFile);
+        int error = 0;
+        if (!records::AppendToFile(HostPath(pictureList), &picture, sizeof picture, &error)) {
+            ReportFileErrorLocked("write", pictureList, error);
+            ok = false;
+        }
+        if (!ok) return -1;
+    }
+    return 1;
+}
+
+int RecordStore::RebuildPictures() {
+    Operation op(*this);
+    if (!HasCurrentLocked()) return -1;
+    _USER_INFO& current = CurrentLocked();
+    m_pictures.clear();
+    current.picCount = 0;
+    const std::string dir = PatientDirPath(current.uid);
+    std::string refused;
+    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
+        if (entry.isDirectory) continue;
+        const std::string path = JoinLogical(dir, entry.name);
+        if (AddPictureLocked(0, path, false, false) != 1) refused += "\n" + path;
+    }
+    if (!refused.empty()) {
+        NotifyLocked("These pictures were not added: their paths are longer than " +
+                     std::to_string(records::kMaxPicturePathBytes) + " bytes." + refused);
+    }
+    bool ok = WriteCurrentRecordLocked();
+    ok = WritePictureListLocked() && ok;
+    return ok ? 1 : -1;
+}
+
+int RecordStore::GetPicture(int index, _DISE_PIC* picture) const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!HasCurrentLocked() || !picture || index < 0 || size_t(index) >= m_pictures.size()) {
+        return 0;
+    }
+    std::memcpy(picture, &m_pictures[size_t(index)], offsetof(_DISE_PIC, padding));
+    return 1;
+}
+
+int RecordStore::DeletePicture(int index) {
+    Operation op(*this);
+    if (!HasCurrentLocked() || CurrentLocked().picCount <= 0 || index < 0 ||
+        size_t(index) >= m_pictures.size()) {
+        return 0;
+    }
+    _USER_INFO& current = CurrentLocked();
+    const std::string path = records::FieldText(m_pictures[size_t(index)].path);
+    m_pictures.erase(m_pictures.begin() + index);
+    current.picCount = int(m_pictures.size());
+
+    // Only a picture in the patient's own directory is deleted, never one of its record files.
+    const std::string dir = PatientDirPath(current.uid);
+    std::string normalized;
+    if (platform::NormalizeLogicalPath(path, &normalized) &&
+        platform::IsWithinLogicalDir(dir, normalized) && !SamePathNoCase(normalized, dir) &&
+        !IsRecordFileName(BaseName(normalized))) {
+        const std::string host = HostPath(normalized);
+        struct stat st;
+        if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
+            ::unlink(host.c_str()) != 0) {
+            platform::DebugPrintf("RecordStore: could not delete %s: %s\n", path.c_str(),
+                                  std::strerror(errno));
+        }
+    } else {
+        platform::DebugPrintf("RecordStore: %s is not in %s; the file is left in place\n",
+                              path.c_str(), dir.c_str());
+    }
+    m_userListChanged = true;
+    m_pictureListChanged = true;
+    return 1;
+}
+
+// --- Hospital name --------------------------------------------------------------------------
+
+int RecordStore::SetHospital(const std::u16string& name) {
+    Operation op(*this);
+    const std::string path = WorkDirFile(records::kHospitalFile);
+    int error = 0;
+    if (!records::ReplaceFile(HostPath(path), name.data(), name.size() * sizeof(char16_t),
+                              &error)) {
+        ReportFileErrorLocked("write", path, error);
+        return 0;
+    }
+    return 1;
+}
+
+std::u16string RecordStore::GetHospital() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    char16_t buffer[records::kHospitalReadBytes / sizeof(char16_t)] = {};
+    const std::string host = HostPath(WorkDirFile(records::kHospitalFile));
+    if (records::ReadFileAt(host, buffer, sizeof buffer, 0, nullptr) <= 0) return {};
+    return records::FieldText(buffer);
+}
+
+// --- Files ----------------------------------------------------------------------------------
+
+bool RecordStore::WriteCurrentRecordLocked() {
+    const _USER_INFO& current = CurrentLocked();
+    bool ok = true;
+    int error = 0;
+    const std::string userList = WorkDirFile(kUserListFile);
+    if (!records::WriteFileAt(HostPath(userList), &current, sizeof current,
+                              off_t(m_nCurIndex) * off_t(sizeof current), false, &error)) {
+        ReportFileErrorLocked("write", userList, error);
+        ok = false;
+    }
+    // The backup is the authoritative copy: it is on the disk before the write counts as done.
+    const std::string backup = JoinLogical(PatientDirPath(current.uid), kUserBackupFile);
+    if (!records::WriteFileAt(HostPath(backup), &current, sizeof current, 0, true, &error)) {
+        ReportFileErrorLocked("write", backup, error);
+        ok = false;
+    }
+    return ok;
+}
+
+bool RecordStore::WriteUserListLocked() {
+    const std::string userList = WorkDirFile(kUserListFile);
+    int error = 0;
+    if (!records::ReplaceFile(HostPath(userList), m_users.data(),
+                              m_users.size() * sizeof(_USER_INFO), &error)) {
+        ReportFileErrorLocked("write", userList, error);
+        return false;
+    }
+    return true;
+}
+
+bool RecordStore::WritePictureListLocked() {
+    const std::string pictureList =
+        JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile);
+    int error = 0;
+    if (!records::ReplaceFile(HostPath(pictureList), m_pictures.data(),
+                              m_pictures.size() * sizeof(_DISE_PIC), &error)) {
+        ReportFileErrorLocked("write", pictureList, error);
+        return false;
+    }
+    return true;
+}
+
+bool RecordStore::DeleteDirectory(const std::string& path) {
+    Operation op(*this);
+    return DeleteDirectoryLocked(path);
+}
+
+bool RecordStore::DeleteDirectoryLocked(const std::string& path) {
+    // Only directories below the work directory are ever removed, never the work directory or
+    // anything outside it.
+    std::string normalized;
+    if (!platform::NormalizeLogicalPath(path, &normalized) ||
+        !platform::IsWithinLogicalDir(records::kWorkDir, normalized) ||
+        SamePathNoCase(normalized, records::kWorkDir)) {
+        return false;
+    }
+    const std::string host = HostPath(normalized);
+    if (!records::IsRealDirectory(host)) return false;
+    int error = 0;
+    if (!records::RemoveTree(host, &error)) {
+        ReportFileErrorLocked("delete", normalized, error);
+        return false;
+    }
+    return true;
+}
+
+std::u16string RecordStore::AnsiToUtf16(const std::string& text) {
+    return records::AnsiToUtf16(text);
+}
+
+std::string RecordStore::Utf16ToAnsi(const std::u16string& text) {
+    return records::Utf16ToAnsi(text);
+}
