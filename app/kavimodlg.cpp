@@ -1,6 +1,7 @@
 #include "app/kavimodlg.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -146,6 +147,9 @@ void CkavimoDlg::CreateControls() {
     m_pane2->setProperty("controlId", int(IdPane2));
     m_pane1->setProperty("controlId", int(IdPane1));
 
+    // Two radio groups, bound to m_nPenWidthIdx and m_nColorIdx.
+    auto* widths = new QButtonGroup(this);
+    auto* colours = new QButtonGroup(this);
     for (const ToolSpec& spec : kToolButtons) {
         auto* b = new CFaceButton(QString(), this);
         b->setObjectName(QString::fromLatin1(spec.name));
@@ -153,9 +157,12 @@ void CkavimoDlg::CreateControls() {
         b->setToolTip(QString::fromLatin1(spec.text));
         b->setAccessibleName(QString::fromLatin1(spec.text));
         b->setCheckable(true);
-        b->setAutoExclusive(true);
         b->setFocusPolicy(Qt::TabFocus);
+        if (spec.id <= IdThin) widths->addButton(b, spec.id - IdThick);
+        else colours->addButton(b, spec.id - IdRed);
     }
+    connect(widths, &QButtonGroup::idClicked, this, [this](int index) { m_nPenWidthIdx = index; });
+    connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_nColorIdx = index; });
 
     for (const ControlSpec& spec : kPushButtons) {
         auto* b = new CFaceButton(QString::fromLatin1(spec.text), this);
@@ -249,8 +256,8 @@ void CkavimoDlg::OnInitDialog() {
         b->setIcon(QIcon(bitmap));
         b->setIconSize(bitmap.size());
     }
-    Button(IdMedium)->setChecked(true);  // m_nPenWidthIdx = 1
-    Button(IdRed)->setChecked(true);     // m_nColorIdx = 0
+    Button(IdThick + m_nPenWidthIdx)->setChecked(true);
+    Button(IdRed + m_nColorIdx)->setChecked(true);
 
     m_penStroke = QPen(Qt::black, 1, Qt::SolidLine);
     m_rcPaneClient = m_pane1->rect();
@@ -407,24 +414,24 @@ void CkavimoDlg::DrawStatus(int connected) {
     update(QRect(m_ptStatus, QSize(kStatusWidth + 80, kStatusHeight + kStatus2Height + 2)));
 }
 
+QString CkavimoDlg::StatusText() const {
+    return m_bConnected ? QStringLiteral("WIFI connected！") : QStringLiteral("WIFI disconnect！");
+}
+
+QString CkavimoDlg::StatusText2() const { return m_bConnected ? QString() : QStringLiteral("re-connecting..."); }
+
 void CkavimoDlg::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter p(this);
     const QRect box(m_ptStatus, QSize(kStatusWidth, kStatusHeight + kStatus2Height + 2));
     p.fillRect(box, kBackgroundColour);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
-    if (m_bConnected) {
-        p.setFont(m_fontLarge);
-        p.setPen(QColor(0, 255, 0));
-        p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, QStringLiteral("WIFI connected！"));
-    } else {
-        p.setFont(m_fontLarge);
-        p.setPen(QColor(255, 0, 0));
-        p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, QStringLiteral("WIFI disconnect！"));
-        p.setFont(m_fontSmall);
-        p.setPen(Qt::black);
-        p.drawText(QRect(m_ptStatus2, QSize(kStatus2Width, kStatus2Height)), flags, QStringLiteral("re-connecting..."));
-    }
+    p.setFont(m_fontLarge);
+    p.setPen(m_bConnected ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
+    p.setFont(m_fontSmall);
+    p.setPen(Qt::black);
+    p.drawText(QRect(m_ptStatus2, QSize(kStatus2Width, kStatus2Height)), flags, StatusText2());
     // Previews of the picture camera are shown once the window has been painted for the first
     // time (not on every repaint, which would undo the "Sample" switch).
     if (m_bInitialised && !m_bJpegDisplayStarted) {

@@ -113,6 +113,12 @@ public:
     QPen m_penStroke;
     QIcon m_hIcon;
 
+    // The two status lines as they are drawn for the current connection state.
+    QString StatusText() const;
+    QString StatusText2() const;
+    // Timer 1, the connection watchdog, is running.
+    bool WatchdogActive() const { return m_timer.isActive(); }
+
     CListImageCtrl* ThumbList() const { return m_list; }
     CPicturePane* Pane(int id) const;
 
