@@ -153,7 +153,10 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
     }
     if (parser.isSet(help)) {
         result.status = ConfigResult::Help;
-        result.text = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kavimo"));
+        // The program is kavimo, whatever the executable file was called.
+        result.text = parser.helpText();
+        const int firstLineEnd = result.text.indexOf(QLatin1Char('\n'));
+        result.text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
