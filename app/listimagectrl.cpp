@@ -56,7 +56,7 @@ CListImageCtrl::CListImageCtrl(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);  // the items are inserted in display order already
 }
 
-CListImageCtrl::~CListImageCtrl() = default;
+CListImageCtrl::~CListImageCtrl() { ThumbnailCache::WaitForDiskWrites(); }
 
 void CListImageCtrl::SetThumbnailSize(int width, int height) {
     g_thumbWidth = width;
@@ -161,10 +161,9 @@ QVector<CListImageCtrl::Rendered> CListImageCtrl::RenderAll(const QStringList& n
 
     // Decoding (when needed) and composing run on the worker threads; the cache is filled here.
     QtConcurrent::blockingMap(jobs, [canvas, withLabels](Job& job) {
-        if (!job.cached && !ThumbnailCache::LoadFromDisk(job.result.key, &job.result.entry)) {
+        if (!job.cached && !ThumbnailCache::LoadFromDisk(job.result.key, canvas, &job.result.entry)) {
             job.result.entry.picture = LoadPlacedPicture(job.path, canvas, &job.result.entry.placement);
             job.result.decoded = true;
-            ThumbnailCache::StoreOnDisk(job.result.key, job.result.entry);
         }
         job.result.thumb = ComposeThumbnail(job.result.entry.picture, job.result.entry.placement, canvas,
                                             withLabels ? job.index + 1 : 0, false);
@@ -175,7 +174,10 @@ QVector<CListImageCtrl::Rendered> CListImageCtrl::RenderAll(const QStringList& n
     for (int i = 0; i < jobs.size(); ++i) {
         Job& job = jobs[i];
         if (!job.cached) m_cache.Insert(job.result.key, job.result.entry);
-        if (job.result.decoded) ++m_lastDecodeCount;
+        if (job.result.decoded) {
+            ++m_lastDecodeCount;
+            ThumbnailCache::StoreOnDiskLater(job.result.key, job.result.entry);
+        }
         out[i] = std::move(job.result);
     }
     return out;
@@ -213,9 +215,9 @@ void CListImageCtrl::RedrawThumbnail(int fileIndex, bool marked) {
         const QString key = ThumbnailCache::KeyFor(path, canvas);
         ThumbnailCache::Entry entry;
         if (!m_cache.Find(key, &entry)) {
-            if (!ThumbnailCache::LoadFromDisk(key, &entry)) {
+            if (!ThumbnailCache::LoadFromDisk(key, canvas, &entry)) {
                 entry.picture = LoadPlacedPicture(path, canvas, &entry.placement);
-                ThumbnailCache::StoreOnDisk(key, entry);
+                ThumbnailCache::StoreOnDiskLater(key, entry);
             }
             m_cache.Insert(key, entry);
         }

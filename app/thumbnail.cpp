@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
+#include <QThreadPool>
 
 #include <sys/stat.h>
 
@@ -119,9 +121,20 @@ QString DefaultDiskDirectory() {
     return base + QStringLiteral("/kavimo/thumbnails");
 }
 
+QThreadPool& DiskWriters() {
+    static QThreadPool pool;
+    static const bool configured = [] {
+        pool.setMaxThreadCount(1);
+        pool.setThreadPriority(QThread::LowPriority);
+        return true;
+    }();
+    (void)configured;
+    return pool;
+}
+
 QString DiskFile(const QString& dir, const QString& key) {
     const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QLatin1Char('/') + QString::fromLatin1(hash) + QStringLiteral(".png");
+    return dir + QLatin1Char('/') + QString::fromLatin1(hash) + QStringLiteral(".jpg");
 }
 
 }  // namespace
@@ -172,20 +185,16 @@ QString ThumbnailCache::DiskDirectory() {
     return g_diskDir;
 }
 
-bool ThumbnailCache::LoadFromDisk(const QString& key, Entry* out) {
+bool ThumbnailCache::LoadFromDisk(const QString& key, QSize canvas, Entry* out) {
     const QString dir = DiskDirectory();
     if (dir.isEmpty() || key.isEmpty()) return false;
-    QImageReader reader(DiskFile(dir, key), "png");
+    QImageReader reader(DiskFile(dir, key), "jpeg");
     QImage image = reader.read();
-    if (image.isNull()) return false;
-    // The key is stored alongside, so a hash collision can never show a wrong picture.
-    if (image.text(QStringLiteral("key")) != key) return false;
-    const QStringList parts = image.text(QStringLiteral("placement")).split(QLatin1Char(','));
-    if (parts.size() != 4) return false;
-    const QRect placement(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts[3].toInt());
-    if (placement.size() != image.size()) return false;
+    if (image.isNull() || image.width() > canvas.width() || image.height() > canvas.height()) return false;
+    // A placed picture is always centred in its canvas, so its size tells where it goes.
+    out->placement = QRect((canvas.width() - image.width()) / 2, (canvas.height() - image.height()) / 2,
+                           image.width(), image.height());
     out->picture = image.convertToFormat(QImage::Format_RGB32);
-    out->placement = placement;
     return true;
 }
 
@@ -193,16 +202,19 @@ void ThumbnailCache::StoreOnDisk(const QString& key, const Entry& entry) {
     const QString dir = DiskDirectory();
     if (dir.isEmpty() || key.isEmpty() || entry.picture.isNull()) return;
     if (!QDir().mkpath(dir)) return;
-    QImage image = entry.picture;
-    image.setText(QStringLiteral("key"), key);
-    const QRect& p = entry.placement;
-    image.setText(QStringLiteral("placement"),
-                  QStringLiteral("%1,%2,%3,%4").arg(p.x()).arg(p.y()).arg(p.width()).arg(p.height()));
-    // Written under a temporary name and renamed, so a reader never sees half a file.
+    // Written under a temporary name and renamed, so a reader never sees half a file. JPEG at
+    // quality 95 keeps these small (about 10 KB) and quick to write and read back.
     QSaveFile file(DiskFile(dir, key));
     if (!file.open(QIODevice::WriteOnly)) return;
-    QImageWriter writer(&file, "png");
-    writer.setQuality(90);  // fast zlib level: these files are small and written often
-    if (writer.write(image)) file.commit();
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(95);
+    if (writer.write(entry.picture)) file.commit();
     else file.cancelWriting();
 }
+
+void ThumbnailCache::StoreOnDiskLater(const QString& key, const Entry& entry) {
+    if (key.isEmpty() || entry.picture.isNull() || DiskDirectory().isEmpty()) return;
+    DiskWriters().start([key, entry] { StoreOnDisk(key, entry); });
+}
+
+void ThumbnailCache::WaitForDiskWrites() { DiskWriters().waitForDone(); }

@@ -24,8 +24,9 @@ QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement
 // `label` (when > 0 and not marked) or the pick mark (when marked).
 QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked);
 
-// A picture file's decoded thumbnail picture, kept in memory and on disk under a key made of the
-// file's path, size and modification time and the canvas size, so a changed file is decoded anew.
+// A picture file's decoded thumbnail picture, kept in memory (exact) and on disk (as a small JPEG
+// file) under a key made of the file's path, size and modification time and the canvas size, so
+// a changed file is decoded anew.
 // Lookups and inserts are made on one thread (the user-interface thread); the disk files are
 // read and written by Load/Store, which are safe on worker threads.
 class ThumbnailCache {
@@ -50,8 +51,12 @@ public:
     static QString DiskDirectory();
 
     // Disk side, safe on worker threads.
-    static bool LoadFromDisk(const QString& key, Entry* out);
+    static bool LoadFromDisk(const QString& key, QSize canvas, Entry* out);
     static void StoreOnDisk(const QString& key, const Entry& entry);
+    // Stores on a background thread of low priority, so that nobody waits for the disk.
+    static void StoreOnDiskLater(const QString& key, const Entry& entry);
+    // Waits until every background store has been written.
+    static void WaitForDiskWrites();
 
 private:
     mutable QCache<QString, Entry> m_memory;
