@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include "platform/paths.h"
+#include "records/recordnames.h"
 
 namespace camlink {
 
@@ -22,14 +22,7 @@ bool HostFileExists(const std::string& host) {
 }  // namespace
 
 std::string PictureFileName(time_t when) {
-    struct tm local;
-    localtime_r(&when, &local);
-    long long stamp = (local.tm_year + 1900) * 10000000000LL + (local.tm_mon + 1) * 100000000LL +
-                      local.tm_mday * 1000000LL + local.tm_hour * 10000LL + local.tm_min * 100LL +
-                      local.tm_sec;
-    char name[32];
-    std::snprintf(name, sizeof name, "%lld.jpg", stamp);
-    return name;
+    return records::PictureFileName(records::LocalTimeNumber(when));
 }
 
 bool FreePicturePath(const std::string& dirLogical, time_t when, std::string* logicalPath) {

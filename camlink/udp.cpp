@@ -14,6 +14,9 @@
 #include "platform/clock.h"
 #include "platform/debug.h"
 #include "platform/net.h"
+#include "records/recordnames.h"
+#include "records/recordstore.h"
+#include "records/recordtypes.h"
 
 namespace {
 
@@ -145,7 +148,17 @@ void CUdp::SetOwner(CUdpOwner* owner) {
 
 void CUdp::Notify(const std::string& text) {
     platform::DebugPrintf("%s\n", text.c_str());
-    if (m_pNotifier) m_pNotifier->ShowMessage(text);
+    RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
+    notifier->MessageBox(text, "kavimo", RecordNotifier::Buttons::Ok);
+}
+
+bool CUdp::CurrentPatientDir(std::string* dirLogical) const {
+    if (!m_pStore) return false;
+    _USER_INFO user;
+    if (m_pStore->GetCurrentUser(&user) < 0) return false;
+    // dirPath is 8-bit text; this system's 8-bit code page is UTF-8, the form paths take here.
+    *dirLogical = records::RecordDirPath(user);
+    return !dirLogical->empty();
 }
 
 int CUdp::Init(int /*unused*/) {
@@ -223,12 +236,12 @@ uint64_t CUdp::Ticks() const {
 
 int CUdp::Probe(bool streamCamera) {
     m_bReplied = 0;
+    uint64_t start = Ticks();
     if (streamCamera) {
         SendStreamCameraCommand(camlink::kCmdIdentify, m_cameraValue.load(), 0);
     } else {
         SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
     }
-    uint64_t start = Ticks();
     for (;;) {
         if (m_bReplied.load(std::memory_order_acquire)) return 1;
         if (Ticks() - start >= 3) return 0;
@@ -448,7 +461,7 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
 
 void CUdp::SaveJpeg() {
     std::string dir;
-    if (!m_pPatients || !m_pPatients->GetCurrentPatientDir(&dir)) {
+    if (!CurrentPatientDir(&dir)) {
         platform::DebugOutput("SaveJpeg: no current patient, picture not saved.......\n");
         return;
     }
@@ -468,17 +481,18 @@ void CUdp::SaveJpeg() {
     }
     {
         std::lock_guard<std::mutex> guard(m_textLock);
-        m_strSavedPath = path;
+        m_strSavedPath = RecordStore::AnsiToUtf16(path);
     }
     m_bSaved.store(1, std::memory_order_release);
 }
 
 bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
-    std::string requested;
+    std::u16string request;
     {
         std::lock_guard<std::mutex> guard(m_textLock);
-        requested = m_strDumpPath;
+        request = m_strDumpPath;
     }
+    std::string requested = RecordStore::Utf16ToAnsi(request);
     std::string written = requested;
     bool ok = camlink::WriteNewFile(requested, data, length);
     if (!ok && errno == EEXIST) {
@@ -492,8 +506,8 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
         return false;
     }
     std::lock_guard<std::mutex> guard(m_textLock);
-    if (m_strDumpPath == requested) {  // still the same request (not withdrawn and renewed)
-        m_strDumpPath = written;
+    if (m_strDumpPath == request) {  // still the same request (not withdrawn and renewed)
+        m_strDumpPath = RecordStore::AnsiToUtf16(written);
         m_bDumpNext.store(0, std::memory_order_release);
     }
     return true;
@@ -501,17 +515,17 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
 
 int CUdp::RequestPictureFile() {
     std::string dir, path;
-    if (!m_pPatients || !m_pPatients->GetCurrentPatientDir(&dir)) return 0;
+    if (!CurrentPatientDir(&dir)) return 0;
     if (!camlink::FreePicturePath(dir, std::time(nullptr), &path)) return 0;
     {
         std::lock_guard<std::mutex> guard(m_textLock);
-        m_strDumpPath = path;
+        m_strDumpPath = RecordStore::AnsiToUtf16(path);
     }
     m_bDumpNext.store(1, std::memory_order_release);
     return 1;
 }
 
-bool CUdp::WaitForPictureFile(uint64_t maxTicks, std::string* path) {
+bool CUdp::WaitForPictureFile(uint64_t maxTicks, std::u16string* path) {
     uint64_t start = Ticks();
     while (m_bDumpNext.load(std::memory_order_acquire)) {
         if (Ticks() - start >= maxTicks) {
@@ -525,12 +539,12 @@ bool CUdp::WaitForPictureFile(uint64_t maxTicks, std::string* path) {
     return true;
 }
 
-std::string CUdp::SavedPath() const {
+std::u16string CUdp::SavedPath() const {
     std::lock_guard<std::mutex> guard(m_textLock);
     return m_strSavedPath;
 }
 
-std::string CUdp::DumpPath() const {
+std::u16string CUdp::DumpPath() const {
     std::lock_guard<std::mutex> guard(m_textLock);
     return m_strDumpPath;
 }

@@ -27,6 +27,9 @@
 
 #include "camlink/cameraprotocol.h"
 #include "camlink/camlinkconfig.h"
+#include "records/recordnotifier.h"
+
+class RecordStore;
 
 // Camera types as the main window keeps them (0: no camera answered).
 constexpr int CAMERA_STREAM = 1;
@@ -49,25 +52,6 @@ public:
     virtual bool IsDeleteConfirmOpen() const = 0;
     // Answer the open delete confirmation: 'y' (121) presses Yes, 'n' (110) presses No.
     virtual int AnswerDeleteConfirm(int answer) = 0;
-};
-
-// Message boxes of the camera link (no owner window, OK button). The application shows them;
-// without a notifier they go to the debug trace only.
-class CUdpNotifier {
-public:
-    virtual ~CUdpNotifier() = default;
-    virtual void ShowMessage(const std::string& text) = 0;
-};
-
-// Where captured pictures go: the current patient's directory. The application's records store
-// answers it (GetCurrentUser → dirPath). Called on the picture thread and on the caller of
-// RequestPictureFile.
-class CUdpPatientSource {
-public:
-    virtual ~CUdpPatientSource() = default;
-    // The current patient's directory as a logical path ("d:\DentalWorkDir\UID20170801102233");
-    // false when there is no current patient.
-    virtual bool GetCurrentPatientDir(std::string* dirLogical) = 0;
 };
 
 // A source of bytes for the picture loop: the TCP connection in the product, memory in the
@@ -105,8 +89,11 @@ public:
     // The application's 64-bit tick counter (raised every 100 ms by its tick thread); the probes
     // wait on it. Without one they measure 100 ms ticks themselves.
     void SetTickCounter(const std::atomic<uint64_t>* ticks) { m_pTicks = ticks; }
-    void SetNotifier(CUdpNotifier* notifier) { m_pNotifier = notifier; }
-    void SetPatientSource(CUdpPatientSource* patients) { m_pPatients = patients; }
+    // Message boxes ("bind rxsocket err"); null: standard error, as the records store does.
+    void SetNotifier(RecordNotifier* notifier) { m_pNotifier = notifier; }
+    // The application's records store: its current patient's directory receives the pictures.
+    // GetCurrentUser is called on the picture thread (the store locks itself for it).
+    void SetRecordStore(RecordStore* store) { m_pStore = store; }
     const CameraLinkConfig& Config() const { return m_config; }
 
     // The receiver of events (m_pOwner); null stops events. Returns only when no owner call is
@@ -116,6 +103,7 @@ public:
     // --- Command channel -----------------------------------------------------------------------
     // Opens the four UDP sockets, starts the listeners and the picture thread. 1 on success;
     // 0 after a failed bind ("bind rxsocket err" shown), leaving what was started running.
+    // Called once; a second call returns 0 and does nothing.
     int Init(int unused = 0);
     int SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2);
     int SendPictureCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2);
@@ -141,12 +129,15 @@ public:
     // in the current patient's directory. 1 when the request is placed; 0 (nothing requested)
     // when there is no current patient.
     int RequestPictureFile();
-    // The caller's side of the request: waits (polling, on the calling thread) while
-    // m_bDumpNext is set, at most `maxTicks` ticks of the tick counter. True with the written
-    // file's logical path; false after the time-out, with the request withdrawn.
-    bool WaitForPictureFile(uint64_t maxTicks, std::string* path);
-    std::string SavedPath() const;  // m_strSavedPath: valid once m_bSaved has been seen set
-    std::string DumpPath() const;   // m_strDumpPath: the file the last request was written to
+    // The caller's side of a placed request (RequestPictureFile returned 1): waits, polling on
+    // the calling thread, while m_bDumpNext is set, at most `maxTicks` ticks of the tick counter
+    // (the freeze uses 20). True with the written file's logical path; false after the
+    // time-out, with the request withdrawn.
+    bool WaitForPictureFile(uint64_t maxTicks, std::u16string* path);
+    // m_strSavedPath: the logical path of the file SaveJpeg wrote; valid once m_bSaved is seen set.
+    std::u16string SavedPath() const;
+    // m_strDumpPath: the file the last request was (or is to be) written to.
+    std::u16string DumpPath() const;
     const CPreviewStream* PreviewStream() const { return m_pPreviewStream.get(); }
 
     // Stops all three threads (they are not restarted). Used by the destructor and tests.
@@ -187,6 +178,7 @@ private:
     uint64_t Ticks() const;
     bool SleepUnlessStopped(const std::atomic<bool>& stop, unsigned ms) const;
     void Notify(const std::string& text);
+    bool CurrentPatientDir(std::string* dirLogical) const;
     uint32_t NowMs() const;
     void CloseSockets();
     void StopListeners();
@@ -194,8 +186,8 @@ private:
 
     CameraLinkConfig m_config;
     const std::atomic<uint64_t>* m_pTicks = nullptr;
-    CUdpNotifier* m_pNotifier = nullptr;
-    CUdpPatientSource* m_pPatients = nullptr;
+    RecordNotifier* m_pNotifier = nullptr;
+    RecordStore* m_pStore = nullptr;
 
     std::mutex m_ownerLock;  // held while an owner call is made
     CUdpOwner* m_pOwner = nullptr;
@@ -212,8 +204,8 @@ private:
     uint8_t m_cmdOut[camlink::kCommandDatagramSize] = {};
     uint8_t m_cmdIn[camlink::kCommandDatagramSize] = {};
     uint8_t m_cameraInfo[camlink::kCameraInfoSize] = {};
-    std::string m_strSavedPath;
-    std::string m_strDumpPath;
+    std::u16string m_strSavedPath;
+    std::u16string m_strDumpPath;
 
     // Picture channel (picture thread only, but for the preview block).
     std::unique_ptr<uint8_t[]> m_picBuf[2];

@@ -47,7 +47,8 @@ inline std::string PictureFileNameNow() { return PictureFileName(LocalTimeNumber
 // A picture's full logical path: the patient directory, "\", the time-stamped name.
 std::string PicturePath(const std::string& patientDir, uint64_t localTimeNumber);
 
-// The patient directory and picture path for a patient record (its dirPath) and the current time.
+// The path of a picture taken now for a patient: its record's dirPath, "\", the current time's
+// name. This is how captured pictures are named.
 std::string PicturePathNow(const _USER_INFO& user);
 
 }  // namespace records

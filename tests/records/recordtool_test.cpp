@@ -1,0 +1,158 @@
+// kavimo-records, run as a program over a work directory that the store buil
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "recordtest.h"
+
+namespace {
+
+using namespace recordtest;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+constexpr uint64_t kDefaultUid = 20170801102233ull;
+constexpr uint64_t kUid1 = 20240101080000ull;
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs the tool with the arguments (already quoted as needed), stdout and stderr together.
+ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
+    ToolRun run;
+    const std::string command =
+        environment + " '" + std::string(KAVIMO_RECORDS_TOOL) + "' " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class RecordToolTest : public RecordsTest {
+protected:
+    // A small, healthy tree: the default patient and Alice with two pictures and a diagnosis.
+    void BuildStore() { BuildStoreWith(store_); }
+    void BuildStoreWith(RecordStore& store) {
+        store.PrepareWorkDir();
+        store.Load();
+        ASSERT_EQ(store.AddUser(MakeUser(kUid1, u"Alice Ørsted", 5550001, 0, 29)), 1);
+        ASSERT_EQ(store.SelectUser(1), 1);
+        MakePicture(kUid1, "20240101090000.jpg");
+        MakePicture(kUid1, "20240101090001.jpg");
+        ASSERT_EQ(store.RebuildPictures(), 1);
+        ASSERT_EQ(store.SetDescription(u"caries, tooth 36"), 1);
+        ASSERT_EQ(store.SetHospital(u"Riverside Dental"), 1);
+        ASSERT_EQ(store.CommitCurrentUser(), 1);
+    }
+    ToolRun Tool(const std::string& arguments) {
+        return RunTool("--drive-d '" + root_ + "' " + arguments);
+    }
+};
+
+TEST_F(RecordToolTest, CheckPassesATreeTheStoreBuiltAndChangesNothing) {
+    BuildStore();
+    const std::string userList = ReadBytes(UserListHost());
+    const ToolRun run = Tool("check");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("2 patients checked: 0 problems"));
+    EXPECT_EQ(ReadBytes(UserListHost()), userList);
+
+    // The drive can also come from the environmen
+    const ToolRun fromEnvironment = RunTool("check", "KAVIMO_DRIVE_D='" + root_ + "'");
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.output;
+}
+
+TEST_F(RecordToolTest, CheckFindsEachKindOfDamage) {
+    struct Damage {
+        const char* name;
+        std::function<void()> apply;
+        const char* expected;
+    };
+    const std::vector<Damage> damages = {
+        {"picture file removed",
+         [this] {
+             ::unlink((PatientHost(kUid1) + "/20240101090000.jpg").c_str());
+         },
+         "the file is missing"},
+        {"picture list truncated",
+         [this] { ::truncate(PictureListHost(kUid1).c_str(), 152); },
+         "holds 1 record, the record counts 2"},
+        {"backup removed",
+         [this] { ::unlink(BackupHost(kUid1).c_str()); },
+         "missing backup"},
+        {"picture not listed",
+         [this] { MakePicture(kUid1, "20240101090002.jpg"); },
+         "not in the picture list"},
+        {"interrupted rewrite",
+         [this] { WriteBytes(Work() + "/.UserList.fdb.a1B2c3", "x"); },
+         "interrupted rewrite"},
+        {"stray file",
+         [this] { WriteBytes(PatientHost(kUid1) + "/notes.txt", "x"); },
+         "stray file"},
+        {"diagnosis list short",
+         [this] {
+             _USER_INFO alice = Backup(kUid1);
+             alice.diagCount = 1;
+             RewriteBackup(alice);
+         },
+         "DiagList.fdb: holds 0 records, the record counts 1"},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.name);
+        std::filesystem::remove_all(Work());
+        RecordStore fresh(&notifier_);
+        BuildStoreWith(fresh);
+        ASSERT_EQ(Tool("check").status, 0);
+        damage.apply();
+        const ToolRun run = Tool("check");
+        EXPECT_EQ(run.status, 1) << run.output;
+        EXPECT_THAT(run.output, HasSubstr(damage.expected)) << run.output;
+    }
+}
+
+TEST_F(RecordToolTest, ListAndShowPrintThePatients) {
+    BuildStore();
+    const ToolRun list = Tool("list");
+    EXPECT_EQ(list.status, 0) << list.output;
+    EXPECT_THAT(list.output, HasSubstr("UID20170801102233"));
+    EXPECT_THAT(list.output, HasSubstr("Test User"));
+    EXPECT_THAT(list.output, HasSubstr("Alice Ørsted"));
+    EXPECT_THAT(list.output, HasSubstr("Riverside Dental"));
+
+    const ToolRun show = Tool("show UID20240101080000");
+    EXPECT_EQ(show.status, 0) << show.output;
+    EXPECT_THAT(show.output, HasSubstr("caries, tooth 36"));
+    EXPECT_THAT(show.output, HasSubstr("5550001"));
+    EXPECT_THAT(show.output, HasSubstr("female"));
+    EXPECT_THAT(show.output, HasSubstr("d:\\DentalWorkDir\\UID20240101080000\\20240101090001.jpg"));
+    EXPECT_THAT(show.output, Not(HasSubstr("[missing]")));
+    EXPECT_EQ(Tool("show 20240101080000").status, 0);
+
+    const ToolRun unknown = Tool("show UID1");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_THAT(unknown.output, HasSubstr("no patient UID1"));
+}
+
+TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
+    ToolRun run = Tool("");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.output, HasSubstr("Usage: kavimo-records"));
+    EXPECT_EQ(Tool("frobnicate").status, 2);
+    EXPECT_EQ(Tool("show").status, 2);
+    EXPECT_EQ(Tool("show UIDx").status, 2);
+    EXPECT_EQ(Tool("--bogus check").status, 2);
+    EXPECT_EQ(RunTool("check --drive-d").status, 2);
+    run = Tool("check");  // nothing created yet
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.output, HasSubstr("no work directory"));
+    EXPECT_EQ(RunTool("--help").status, 0);
+}
+
+}  // namespace

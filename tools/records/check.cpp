@@ -1,0 +1,230 @@
+// `kavimo-records check`: compares what the records say with what is on disk.
+#include <strings.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "check.h"
+#include "platform/paths.h"
+#include "records/recordfile.h"
+#include "records/recordnames.h"
+#include "records/textconv.h"
+#include "workdirscan.h"
+
+namespace recordtool {
+
+namespace {
+
+class Findings {
+public:
+    void Problem(const std::string& where, const std::string& what) {
+        std::printf("problem: %s: %s\n", where.c_str(), what.c_str());
+        ++m_problems;
+    }
+    void Warning(const std::string& where, const std::string& what) {
+        std::printf("warning: %s: %s\n", where.c_str(), what.c_str());
+        ++m_warnings;
+    }
+    int problems() const { return m_problems; }
+    int warnings() const { return m_warnings; }
+
+private:
+    int m_problems = 0;
+    int m_warnings = 0;
+};
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    }
+    return text;
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
+}
+
+bool IsRecordFile(const std::string& name) {
+    return EqualNoCase(name, records::kUserBackupFile) ||
+           EqualNoCase(name, records::kDiagListFile) ||
+           EqualNoCase(name, records::kPictureListFile);
+}
+
+bool EndsWithJpg(const std::string& name) {
+    return name.size() > 4 && EqualNoCase(name.substr(name.size() - 4), ".jpg");
+}
+
+std::string Count(int64_t n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+template <typename Record>
+void CheckListFile(Findings& findings, const std::string& where, const char* fileName,
+                   const ListFile<Record>& list, int32_t count, const char* what) {
+    const std::string file = where + "\\" + fileName;
+    if (!list.exists) {
+        if (count > 0) {
+            findings.Problem(file, "missing, but the record counts " + Count(count, what));
+        } else {
+            findings.Warning(file, "missing (created empty when the patient is selected)");
+        }
+        return;
+    }
+    if (list.size % int64_t(sizeof(Record)) != 0) {
+        findings.Problem(file, std::to_string(list.size) + " bytes is not a whole number of " +
+                                   std::to_string(sizeof(Record)) + "-byte records");
+    }
+    const int64_t held = int64_t(list.records.size());
+    if (held < count) {
+        findings.Problem(file, "holds " + Count(held, what) + ", the record counts " +
+                                   std::to_string(count));
+    } else if (held > count) {
+        findings.Warning(file, "holds " + Count(held, what) + ", the record counts " +
+                                   std::to_string(count) + " (the rest is dropped when rewritten)");
+    }
+}
+
+void CheckPatient(Findings& findings, const PatientDir& dir) {
+    const _USER_INFO& user = dir.user;
+    const std::string where = dir.logicalDir;
+    const std::string ownDir = records::PatientDirPath(user.uid);
+    if (!EqualNoCase(dir.name, records::UidText(user.uid))) {
+        findings.Problem(where, "holds the record of " + records::UidText(user.uid));
+    }
+    const std::string dirPath = records::FieldText(user.dirPath);
+    std::string normalized;
+    if (!platform::NormalizeLogicalPath(dirPath, &normalized) ||
+        !EqualNoCase(normalized, ownDir)) {
+        findings.Problem(where, "the record names the directory \"" + dirPath + "\"");
+    }
+    if (dir.backupSize != int64_t(sizeof(_USER_INFO))) {
+        findings.Warning(where + "\\" + records::kUserBackupFile,
+                         std::to_string(dir.backupSize) + " bytes instead of 1032");
+    }
+    if (user.diagCount < 0 || user.picCount < 0) {
+        findings.Problem(where, "negative counts in the record");
+    }
+
+    CheckListFile(findings, where, records::kDiagListFile, ReadDiagList(dir), user.diagCount,
+                  "record");
+    const ListFile<_DISE_PIC> pictures = ReadPictureList(dir);
+    CheckListFile(findings, where, records::kPictureListFile, pictures, user.picCount, "record");
+
+    // Every listed picture exists in this directory; every picture here is listed.
+    std::set<std::string> listed;
+    const size_t used = std::min<size_t>(pictures.records.size(),
+                                         size_t(std::max<int32_t>(user.picCount, 0)));
+    for (size_t i = 0; i < used; ++i) {
+        const _DISE_PIC& picture = pictures.records[i];
+        const std::string path = records::FieldText(picture.path);
+        const std::string label = "picture " + std::to_string(i + 1) + " \"" + path + "\"";
+        if (picture.uid != user.uid) {
+            findings.Problem(where, label + " belongs to " + records::UidText(picture.uid));
+        }
+        std::string pictureNorm;
+        if (!platform::NormalizeLogicalPath(path, &pictureNorm) ||
+            !platform::IsWithinLogicalDir(ownDir, pictureNorm)) {
+            findings.Problem(where, label + " lies outside the patient's directory");
+            continue;
+        }
+        const platform::FileInfo info = platform::StatFile(platform::HostPath(pictureNorm));
+        if (!info.exists || info.isDirectory) {
+            findings.Problem(where, label + ": the file is missing");
+        }
+        listed.insert(Lower(pictureNorm.substr(pictureNorm.rfind('\\') + 1)));
+    }
+
+    for (const platform::DirEntry& entry : platform::ListDirectory(dir.hostDir, "*")) {
+        const std::string file = where + "\\" + entry.name;
+        if (entry.isDirectory) {
+            findings.Problem(file, "stray directory in a patient directory");
+        } else if (records::IsAnyReplaceTempName(entry.name)) {
+            findings.Problem(file, "left over from an interrupted rewrite");
+        } else if (EndsWithJpg(entry.name)) {
+            if (!listed.count(Lower(entry.name))) {
+                findings.Problem(file, "picture not in the picture list (Update rebuilds it)");
+            }
+        } else if (!IsRecordFile(entry.name)) {
+            findings.Problem(file, "stray file");
+        }
+    }
+}
+
+}  // namespace
+
+int RunCheck() {
+    const WorkDir workDir = ScanWorkDir();
+    if (!workDir.exists) {
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", workDir.hostDir.c_str());
+        return 2;
+    }
+    Findings findings;
+    const std::string work = records::kWorkDir;
+
+    for (const platform::DirEntry& entry : workDir.files) {
+        const std::string file = records::WorkDirFile(entry.name);
+        if (EqualNoCase(entry.name, records::kUserListFile) ||
+            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp")) {
+            continue;
+        }
+        if (records::IsAnyReplaceTempName(entry.name)) {
+            findings.Problem(file, "left over from an interrupted rewrite");
+        } else {
+            findings.Problem(file, "stray file");
+        }
+    }
+
+    const std::vector<const PatientDir*> patients = Patients(workDir);
+    for (const PatientDir& dir : workDir.dirs) {
+        if (dir.isLink) {
+            findings.Problem(dir.logicalDir, "a link, not a directory; not a patient");
+        } else if (!dir.hasBackup) {
+            findings.Problem(dir.logicalDir, "missing backup: no UserInfoBackup.fdb, so the "
+                                             "patient is not in the patient list");
+        } else if (!dir.complete) {
+            findings.Problem(dir.logicalDir, "incomplete backup: " +
+                                                 std::to_string(dir.backupSize) +
+                                                 " of 1032 bytes; not in the patient list");
+        }
+    }
+
+    uint64_t previous = 0;
+    for (size_t i = 0; i < patients.size(); ++i) {
+        const PatientDir& dir = *patients[i];
+        if (i > 0 && dir.user.uid <= previous) {
+            findings.Problem(dir.logicalDir, "UID is not above the one before it in list order");
+        }
+        previous = dir.user.uid;
+        CheckPatient(findings, dir);
+    }
+    if (patients.size() > size_t(records::kMaxPatients)) {
+        findings.Warning(work, "more than " + std::to_string(records::kMaxPatients) + " patients");
+    }
+
+    // UserList.fdb is regenerated from the backups at every start; a difference is only noted.
+    const std::string userList = records::WorkDirFile(records::kUserListFile);
+    const platform::FileInfo listInfo =
+        platform::StatFile(platform::HostPath(userList));
+    if (!listInfo.exists) {
+        findings.Warning(userList, "missing (regenerated at the next start)");
+    } else if (listInfo.size != patients.size() * sizeof(_USER_INFO)) {
+        findings.Warning(userList, std::to_string(listInfo.size / sizeof(_USER_INFO)) +
+                                       " records for " + Count(int64_t(patients.size()), "patient") +
+                                       " (regenerated at the next start)");
+    }
+
+    int64_t hospitalSize = 0;
+    ReadHospital(&hospitalSize);
+    if (hospitalSize > 0 && hospitalSize % 2 != 0) {
+        findings.Problem(records::WorkDirFile(records::kHospitalFile),
+                         "odd length: not UTF-16 text");
+    }
+
+    std::printf("%s checked: %s, %s.\n", Count(int64_t(patients.size()), "patient").c_str(),
+                Count(findings.problems(), "problem").c_str(),
+                Count(findings.warnings(), "warning").c_str());
+    return findings.problems() > 0 ? 1 : 0;
+}
+
+}  // namespace recordtool

@@ -1,0 +1,177 @@
+// kavimo-records: a look into a work directory for support staff. It only reads.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "check.h"
+#include "platform/paths.h"
+#include "records/recordnames.h"
+#include "records/textconv.h"
+#include "workdirscan.h"
+
+namespace {
+
+using recordtool::PatientDir;
+
+constexpr const char* kUsage =
+    "Usage: kavimo-records [--drive-d DIR] COMMAND\n"
+    "\n"
+    "Looks into the patient records of kavimo without changing them.\n"
+    "\n"
+    "Commands:\n"
+    "  list        every patient: number, UID, name, sex, age, phone, diagnoses, pictures\n"
+    "  show UID    one patient's record, diagnoses and pictures (UID20170801102233 or the digits)\n"
+    "  check       compares each patient's counts with its list files and picture files and\n"
+    "              looks for missing backups and stray files; exit status 1 on a problem\n"
+    "\n"
+    "Options:\n"
+    "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
+    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d)\n"
+    "  -h, --help      this text\n"
+    "\n"
+    "Exit status: 0 fine; 1 problems found, or no such patient; 2 wrong usage or no work\n"
+    "directory.\n";
+
+int UsageError(const char* message) {
+    std::fprintf(stderr, "kavimo-records: %s\n\n%s", message, kUsage);
+    return 2;
+}
+
+std::string Utf8(const std::u16string& text) { return records::Utf16ToAnsi(text); }
+
+// Pads UTF-8 text to a column width counted in characters, not bytes.
+std::string PadRight(const std::string& text, size_t width) {
+    size_t characters = 0;
+    for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+    return characters >= width ? text : text + std::string(width - characters, ' ');
+}
+
+const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
+
+bool LoadWorkDir(recordtool::WorkDir* workDir) {
+    *workDir = recordtool::ScanWorkDir();
+    if (!workDir->exists) {
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n",
+                     workDir->hostDir.c_str());
+        return false;
+    }
+    return true;
+}
+
+int List() {
+    recordtool::WorkDir workDir;
+    if (!LoadWorkDir(&workDir)) return 2;
+    const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
+    std::printf("Work directory %s (%s)\n", records::kWorkDir, workDir.hostDir.c_str());
+    const std::u16string hospital = recordtool::ReadHospital(nullptr);
+    std::printf("Hospital: %s\n", hospital.empty() ? "(not set)" : Utf8(hospital).c_str());
+    std::printf("%zu patient%s\n\n", patients.size(), patients.size() == 1 ? "" : "s");
+    if (patients.empty()) return 0;
+    std::printf("%-5s %-18s %-16s %-6s %4s %-14s %6s %6s\n", "No.", "UID", "Name", "Sex", "Age",
+                "Phone", "Diags", "Pics");
+    for (size_t i = 0; i < patients.size(); ++i) {
+        const _USER_INFO& user = patients[i]->user;
+        std::printf("%-5zu %-18s %s %-6s %4d %-14lld %6d %6d\n", i + 1,
+                    records::UidText(user.uid).c_str(),
+                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), SexText(user.sex),
+                    user.age,
+                    static_cast<long long>(user.phone), user.diagCount, user.picCount);
+    }
+    return 0;
+}
+
+bool ParseUid(const std::string& text, uint64_t* uid) {
+    std::string digits = text;
+    if (digits.size() > 3 && (digits.compare(0, 3, "UID") == 0 || digits.compare(0, 3, "uid") == 0)) {
+        digits = digits.substr(3);
+    }
+    if (digits.empty() || digits.size() > 19) return false;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+    }
+    errno = 0;
+    *uid = std::strtoull(digits.c_str(), nullptr, 10);
+    return errno == 0;
+}
+
+int Show(const std::string& uidText) {
+    uint64_t uid = 0;
+    if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
+    recordtool::WorkDir workDir;
+    if (!LoadWorkDir(&workDir)) return 2;
+    const PatientDir* found = nullptr;
+    size_t number = 0;
+    const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
+    for (size_t i = 0; i < patients.size() && !found; ++i) {
+        if (patients[i]->user.uid == uid) found = patients[i], number = i + 1;
+    }
+    if (!found) {
+        std::fprintf(stderr, "kavimo-records: no patient %s in %s\n",
+                     records::UidText(uid).c_str(), workDir.hostDir.c_str());
+        return 1;
+    }
+    const _USER_INFO& user = found->user;
+    const recordtool::ListFile<_DIAG_ITEM> diags = recordtool::ReadDiagList(*found);
+    const recordtool::ListFile<_DISE_PIC> pictures = recordtool::ReadPictureList(*found);
+
+    std::printf("Patient %zu of %zu\n", number, patients.size());
+    std::printf("  UID:         %s\n", records::UidText(user.uid).c_str());
+    std::printf("  Name:        %s\n", Utf8(records::FieldText(user.name)).c_str());
+    std::printf("  Sex:         %s (%d)\n", SexText(user.sex), user.sex);
+    std::printf("  Age:         %d\n", user.age);
+    std::printf("  Phone:       %lld\n", static_cast<long long>(user.phone));
+    std::printf("  Directory:   %s (%s)\n", records::FieldText(user.dirPath).c_str(),
+                found->hostDir.c_str());
+    std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
+    std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount,
+                diags.records.size());
+    for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
+        std::printf("    %zu. %s\n", i + 1, Utf8(records::FieldText(diags.records[i].text)).c_str());
+    }
+    std::printf("  Pictures:    %d (DisePicList.fdb holds %zu)\n", user.picCount,
+                pictures.records.size());
+    for (size_t i = 0; i < pictures.records.size() && int64_t(i) < user.picCount; ++i) {
+        const _DISE_PIC& p = pictures.records[i];
+        const std::string path = records::FieldText(p.path);
+        const std::string host = platform::HostPath(path);
+        const bool exists = !host.empty() && platform::StatFile(host).exists;
+        std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day,
+                    p.hour, p.minute, p.second, path.c_str(), exists ? "" : "  [missing]");
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--drive-d") {
+            if (i + 1 >= argc) return UsageError("--drive-d needs a directory");
+            platform::SetDriveRoot(argv[++i]);
+        } else if (arg.compare(0, 10, "--drive-d=") == 0) {
+            platform::SetDriveRoot(arg.substr(10));
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError(("unknown option " + arg).c_str());
+        } else {
+            args.push_back(arg);
+        }
+    }
+    if (args.empty()) return UsageError("no command given");
+    const std::string& command = args[0];
+    if (command == "list" && args.size() == 1) return List();
+    if (command == "check" && args.size() == 1) return recordtool::RunCheck();
+    if (command == "show" && args.size() == 2) return Show(args[1]);
+    if (command == "list" || command == "check" || command == "show") {
+        return UsageError(("wrong arguments for " + command).c_str());
+    }
+    return UsageError(("unknown command " + command).c_str());
+}
