@@ -207,6 +207,21 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
             !Apply(Settings()[i], parser.value(option), config, &error, QStringLiteral("--") + option.names().first()))
             return fail(error);
     }
+    // A camera on this machine at the program's own command port would be the program itself:
+    // its identify request would come back as the answer.
+    const CameraLinkConfig& c = config->camera;
+    if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
+        return fail(QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
+                                   "port with --stream-command-port or another local port with --stream-local-port")
+                        .arg(QString::fromStdString(c.streamCameraIp))
+                        .arg(c.streamCameraPort));
+    }
+    if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
+        return fail(QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
+                                   "port with --picture-command-port or another local port with --picture-reply-port")
+                        .arg(QString::fromStdString(c.pictureCameraIp))
+                        .arg(c.pictureCameraPort));
+    }
     if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
     if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
     return result;

@@ -10,6 +10,7 @@
 #include "app/appconfig.h"
 #include "app/kavimodlg.h"
 #include "app/notifiers.h"
+#include "app/thumbnail.h"
 #include "app/tickthread.h"
 #include "app/uifont.h"
 
@@ -54,18 +55,19 @@ int CkavimoApp::Run(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("kavimo"));
     QCoreApplication::setApplicationName(QStringLiteral("kavimo"));
-    QApplication::setFont(EmPixelFont(QStringLiteral("宋体"), 12, kWeightNormal));
+    // The dialogs' own font: Latin text in "Arial", Chinese text in the installed CJK font.
+    QFont font = EmPixelFont(QStringLiteral("Arial"), 12, kWeightNormal);
+    font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
+    QApplication::setFont(font);
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
 
-    QtRecordNotifier recordNotifier;
-    RecordStore store(&recordNotifier);
-    QtCameraNotifier cameraNotifier;
-    StorePatientSource patients(store);
+    QtRecordNotifier notifier;
+    RecordStore store(&notifier);
     CUdp udp(config.camera);
-    udp.SetNotifier(&cameraNotifier);
-    udp.SetPatientSource(&patients);
+    udp.SetNotifier(&notifier);
+    udp.SetRecordStore(&store);
     udp.SetTickCounter(&GlobalTicks());
 
     ScheduleScreenshot(config);
@@ -73,5 +75,6 @@ int CkavimoApp::Run(int argc, char** argv) {
         CkavimoDlg dialog(store, udp);
         dialog.DoModal();
     }
+    ThumbnailCache::WaitForDiskWrites();
     return 0;
 }

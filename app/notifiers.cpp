@@ -6,38 +6,28 @@
 #include <QThread>
 
 #include "app/messagebox.h"
-#include "records/textconv.h"
 
 int QtRecordNotifier::MessageBox(const std::string& text, const std::string& caption, Buttons buttons) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == Buttons::OkCancel) shown = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == Buttons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
-    const QMessageBox::StandardButton answer = ShowMessageBox(nullptr, QString::fromStdString(text),
-                                                              QString::fromStdString(caption),
-                                                              QMessageBox::NoIcon, shown);
-    switch (answer) {
+    const QString message = QString::fromStdString(text);
+    const QString title = QString::fromStdString(caption);
+
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) {
+        if (app) {
+            QMetaObject::invokeMethod(app, [message, title] { ShowMessageBox(nullptr, message, title); },
+                                      Qt::QueuedConnection);
+        }
+        return buttons == Buttons::Ok ? kOk : buttons == Buttons::OkCancel ? kCancel : kNo;
+    }
+
+    switch (ShowMessageBox(nullptr, message, title, QMessageBox::NoIcon, shown)) {
+    case QMessageBox::Ok: return kOk;
     case QMessageBox::Yes: return kYes;
     case QMessageBox::No: return kNo;
     case QMessageBox::Cancel: return kCancel;
-    default: return buttons == Buttons::YesNo ? kNo : (buttons == Buttons::OkCancel && answer != QMessageBox::Ok ? kCancel : kOk);
+    default: return buttons == Buttons::Ok ? kOk : buttons == Buttons::OkCancel ? kCancel : kNo;
     }
-}
-
-void QtCameraNotifier::ShowMessage(const std::string& text) {
-    const QString message = QString::fromStdString(text);
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return;
-    if (QThread::currentThread() == app->thread()) {
-        ShowMessageBox(nullptr, message, QString());
-    } else {
-        QMetaObject::invokeMethod(app, [message] { ShowMessageBox(nullptr, message, QString()); },
-                                  Qt::QueuedConnection);
-    }
-}
-
-bool StorePatientSource::GetCurrentPatientDir(std::string* dirLogical) {
-    _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return false;
-    *dirLogical = records::FieldText(user.dirPath);
-    return !dirLogical->empty();
 }

@@ -1,31 +1,14 @@
-// The application's answers to the small interfaces through which the records store and the
-// camera link reach the user and each other.
+// The application's answer to the small interface through which the records store and the
+// camera link reach the user.
 #pragma once
 
-#include "camlink/udp.h"
 #include "records/recordnotifier.h"
-#include "records/recordstore.h"
 
-// Records store messages as message boxes without an owner window.
+// Messages of the records store and the camera link as message boxes without an owner window.
+// On the user-interface thread the box is modal and its answer returned; a message from another
+// thread is queued to the user-interface thread and answered at once with OK (or the cautious
+// Cancel/No for a question), as nobody can be asked from there.
 class QtRecordNotifier : public RecordNotifier {
 public:
     int MessageBox(const std::string& text, const std::string& caption, Buttons buttons) override;
-};
-
-// Camera link messages ("bind rxsocket err") as message boxes. Shown at once on the
-// user-interface thread; from another thread the box is queued to it.
-class QtCameraNotifier : public CUdpNotifier {
-public:
-    void ShowMessage(const std::string& text) override;
-};
-
-// The current patient's directory for the picture channel, from the records store (whose
-// GetCurrentUser may be called from the picture thread).
-class StorePatientSource : public CUdpPatientSource {
-public:
-    explicit StorePatientSource(const RecordStore& store) : m_store(store) {}
-    bool GetCurrentPatientDir(std::string* dirLogical) override;
-
-private:
-    const RecordStore& m_store;
 };

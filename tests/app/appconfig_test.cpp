@@ -90,16 +90,36 @@ void AppConfigTest::loopbackPointsBothCamerasAtLocalhost() {
     QTemporaryDir dir;
     const QString ini = WriteIni(dir, "[stream_camera]\naddress=10.1.1.1\n");
     AppConfig config;
-    QCOMPARE(ResolveConfig(Args({"--loopback"}), QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
+    QCOMPARE(ResolveConfig(Args({"--loopback", "--stream-local-port", "0"}), QProcessEnvironment(), ini, &config).status,
+             ConfigResult::Ok);
     QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.1"));
     QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.1"));
     // An explicit address on the same level still wins.
-    ResolveConfig(Args({"--loopback", "--picture-camera", "127.0.0.5"}), QProcessEnvironment(), ini, &config);
+    ResolveConfig(Args({"--loopback", "--stream-local-port", "0", "--picture-camera", "127.0.0.5"}),
+                  QProcessEnvironment(), ini, &config);
     QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.5"));
     QProcessEnvironment env;
     env.insert("KAVIMO_LOOPBACK", "1");
+    env.insert("KAVIMO_STREAM_COMMAND_PORT", "17777");
     ResolveConfig(Args({}), env, ini, &config);
     QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.1"));
+
+    // On loopback the camera cannot sit at the program's own command port: it would answer
+    // itself. The simulator's port, or another local port, makes it a camera again.
+    ConfigResult r = ResolveConfig(Args({"--loopback", "--stream-command-port", "7777"}), QProcessEnvironment(), ini,
+                                   &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    QVERIFY2(r.text.contains("own command port"), qPrintable(r.text));
+    r = ResolveConfig(Args({"--loopback", "--stream-command-port", "17777"}), QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    r = ResolveConfig(Args({"--loopback", "--picture-command-port", "5000"}), QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    r = ResolveConfig(Args({"--loopback", "--picture-command-port", "5000", "--picture-reply-port", "0"}),
+                      QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Error);  // the stream camera is still at 7777
+    r = ResolveConfig(Args({"--loopback", "--stream-local-port", "0", "--picture-reply-port", "0"}),
+                      QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
 }
 
 void AppConfigTest::badValuesAreErrors() {

@@ -77,7 +77,6 @@ private:
     std::unique_ptr<TestDrive> m_drive;
     std::unique_ptr<QtRecordNotifier> m_notifier;
     std::unique_ptr<RecordStore> m_store;
-    std::unique_ptr<StorePatientSource> m_patients;
     std::unique_ptr<CUdp> m_udp;
     std::unique_ptr<QTemporaryDir> m_cache;
     SilentPort m_silentStream;
@@ -90,12 +89,10 @@ void KavimoDlgTest::init() {
     ThumbnailCache::SetDiskDirectory(m_cache->path());
     m_notifier = std::make_unique<QtRecordNotifier>();
     m_store = std::make_unique<RecordStore>(m_notifier.get());
-    m_patients = std::make_unique<StorePatientSource>(*m_store);
 }
 
 void KavimoDlgTest::cleanup() {
     m_udp.reset();
-    m_patients.reset();
     m_store.reset();
     m_notifier.reset();
     m_drive.reset();
@@ -122,7 +119,8 @@ CameraLinkConfig KavimoDlgTest::LoopbackConfig(uint16_t streamPort, uint16_t pic
 std::unique_ptr<CkavimoDlg> KavimoDlgTest::MakeDialog(const CameraLinkConfig& config) {
     m_udp = std::make_unique<CUdp>(config);
     m_udp->SetTickCounter(&GlobalTicks());
-    m_udp->SetPatientSource(m_patients.get());
+    m_udp->SetRecordStore(m_store.get());
+    m_udp->SetNotifier(m_notifier.get());
     if (m_udp->Init(0) != 1) return nullptr;
     auto dialog = std::make_unique<CkavimoDlg>(*m_store, *m_udp);
     dialog->SetUserListRunner([](CUserList& users) { users.accept(); });
