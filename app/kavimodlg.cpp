@@ -18,6 +18,7 @@
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
+#include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
 #include "app/userlist.h"
@@ -30,15 +31,6 @@ namespace {
 constexpr int kTimerPeriodMs = 50;
 constexpr int kStreamCheckTicks = 38;   // every 39th tick (about 1.95 s)
 constexpr int kPictureCheckTicks = 21;  // every 22nd tick (about 1.1 s)
-
-QString FieldString(const char16_t* field, size_t units) {
-    const std::u16string text = records::FieldText(field, units);
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
-std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size()));
-}
 
 // Line breaks as the text box shows them, whatever the record holds.
 QString DisplayText(QString text) {
@@ -364,13 +356,13 @@ void CkavimoDlg::FillPatientPanel() {
     }
     m_curPatient = user;
     label(IdNum)->setText(QStringLiteral("ID：UID%1").arg(qint64(user.uid)));
-    label(IdName)->setText(QStringLiteral("Name：") + FieldString(user.name, 16));
+    label(IdName)->setText(QStringLiteral("Name：") + FieldQString(user.name, 16));
     label(IdSex)->setText(user.sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"));
     label(IdAge)->setText(QStringLiteral("Age：%1").arg(user.age));
     label(IdPhone)->setText(QStringLiteral("Phone：%1").arg(qint64(user.phone)));
     ReloadThumbnails();
     char16_t description[350] = {};
-    if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldString(description, 350)));
+    if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));
 }
 
 // The thumbnail list shows the current patient's directory anew. The list is cleared first, so
@@ -380,16 +372,13 @@ void CkavimoDlg::ReloadThumbnails() {
     m_list->Clear();
     _USER_INFO user = {};
     if (m_store.GetCurrentUser(&user) < 0) return;
-    const std::u16string dir = records::AnsiToUtf16(records::FieldText(user.dirPath));
-    m_list->directory = QString::fromUtf16(dir.data(), qsizetype(dir.size()));
+    m_list->directory = ToQString(records::AnsiToUtf16(records::FieldText(user.dirPath)));
     m_list->Refresh();
 }
 
 void CkavimoDlg::OnSaveDisease() {
     if (m_store.GetCurrentUser(nullptr) < 0) return;
-    QString text = m_disease->toPlainText();
-    if (text.size() > 349) text.truncate(text.at(348).isHighSurrogate() ? 348 : 349);
-    m_store.SetDescription(ToU16(text));
+    m_store.SetDescription(ToU16String(LeftUnits(m_disease->toPlainText(), 349)));
 }
 
 void CkavimoDlg::OnUser() {
@@ -411,7 +400,8 @@ void CkavimoDlg::ClearPickup() {
 
 void CkavimoDlg::DrawStatus(int connected) {
     m_statusImage->setPixmap(QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
-    update(QRect(m_ptStatus, QSize(kStatusWidth + 80, kStatusHeight + kStatus2Height + 2)));
+    // The first line may run past its 210-pixel box in the large font.
+    update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
 }
 
 QString CkavimoDlg::StatusText() const {

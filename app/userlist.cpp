@@ -17,6 +17,7 @@
 #include "app/dialogunits.h"
 #include "app/facebutton.h"
 #include "app/messagebox.h"
+#include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
 #include "platform/paths.h"
@@ -25,21 +26,6 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Oral image acquisition system");
-
-QString FromField(const char16_t* field, size_t units) {
-    const std::u16string text = records::FieldText(field, units);
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
-std::u16string ToU16(const QString& text) { return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())); }
-
-// The first `units` code units of a text, never ending in the first half of a surrogate pair.
-QString LeftUnits(const QString& text, int units) {
-    if (text.size() <= units) return text;
-    int n = units;
-    if (n > 0 && text.at(n - 1).isHighSurrogate()) --n;
-    return text.left(n);
-}
 
 // Leading blanks, a sign and digits, as the C runtime reads a number out of a text.
 qint64 ParseLeading(const QString& text, qint64 low, qint64 high) {
@@ -249,11 +235,11 @@ void CUserList::BuildControls() {
 void CUserList::Message(const QString& text) { ShowMessageBox(this, text, kCaption); }
 
 QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber) {
-    const QString description = FromField(user.description, 350);
+    const QString description = FieldQString(user.description, 350);
     return {QString::number(rowNumber),
             QString::number(rowNumber),
             QStringLiteral("UID%1").arg(qint64(user.uid)),
-            FromField(user.name, 16),
+            FieldQString(user.name, 16),
             QString::number(user.age),
             user.sex != 0 ? QStringLiteral("Male") : QStringLiteral("Female"),
             QString::number(qint64(user.phone)),
@@ -298,8 +284,7 @@ void CUserList::FillUserList() {
 }
 
 void CUserList::OnInitDialog() {
-    const std::u16string hospital = m_store.GetHospital();
-    m_hospital->setText(QString::fromUtf16(hospital.data(), qsizetype(hospital.size())));
+    m_hospital->setText(ToQString(m_store.GetHospital()));
 
     m_nInitialIndex = m_store.LastIndex();
     if (m_nInitialIndex == -1) m_nInitialIndex = 0;
@@ -344,7 +329,7 @@ void CUserList::LoadUserRow(int row) {
     m_nEditedRow = row;
     _USER_INFO user = {};
     m_store.GetUser(row, &user);
-    m_name->setText(FromField(user.name, 16));
+    m_name->setText(FieldQString(user.name, 16));
     if (user.sex == 0 || user.sex == 1) {
         m_sex->setCurrentIndex(user.sex);
     } else {
@@ -353,7 +338,7 @@ void CUserList::LoadUserRow(int row) {
     }
     m_age->setText(QString::number(user.age));
     m_phone->setText(QString::number(qint64(user.phone)));
-    m_description->setPlainText(FromField(user.description, 350));
+    m_description->setPlainText(FieldQString(user.description, 350));
     m_store.SelectUser(row);
     FillPictureList();
 }
@@ -417,12 +402,12 @@ bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription) {
         Message(QStringLiteral("Please enter phone！"));
         return false;
     }
-    records::SetFieldText(user->name, ToU16(name));
+    records::SetFieldText(user->name, ToU16String(name));
     user->age = age;
     user->sex = sex;
     user->phone = phone;
     if (withDescription) {
-        records::SetFieldText(user->description, ToU16(LeftUnits(m_description->toPlainText(), 349)));
+        records::SetFieldText(user->description, ToU16String(LeftUnits(m_description->toPlainText(), 349)));
     }
     return true;
 }
@@ -472,7 +457,7 @@ void CUserList::OnModify() {
 
 void CUserList::OnQuery() {
     _USER_INFO key = {};
-    records::SetFieldText(key.name, ToU16(LeftUnits(m_name->text(), 15)));
+    records::SetFieldText(key.name, ToU16String(LeftUnits(m_name->text(), 15)));
     key.phone = ParseInt64(m_phone->text());
     const int start = FirstSelectedRow(m_userList);
     m_userList->clearSelection();
@@ -482,7 +467,7 @@ void CUserList::OnQuery() {
     SelectRowAndFocus(found);
     _USER_INFO user = {};
     m_store.GetUser(found, &user);
-    m_name->setText(FromField(user.name, 16));
+    m_name->setText(FieldQString(user.name, 16));
     if (user.sex == 0 || user.sex == 1) m_sex->setCurrentIndex(user.sex);
     m_age->setText(QString::number(user.age));
     m_phone->setText(QString::number(qint64(user.phone)));
@@ -527,7 +512,7 @@ void CUserList::OnSetHospital() {
         Message(QStringLiteral("Please enter hospital name！"));
         return;
     }
-    if (m_store.SetHospital(ToU16(name)) == 1) Message(QStringLiteral("Set hospital successfull！"));
+    if (m_store.SetHospital(ToU16String(name)) == 1) Message(QStringLiteral("Set hospital successfull！"));
 }
 
 void CUserList::OnUserListDoubleClicked() {
