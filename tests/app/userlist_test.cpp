@@ -54,6 +54,8 @@ private Q_SLOTS:
     void hospitalNameIsSetWithItsMessages();
     void updateListsAndPreviewsThePatientsPictures();
     void numbersAreReadAsTheBoxesHoldThem();
+    void aFullListRefusesANewPatientWithAMessage();
+    void doubleClickPicksTheRowAndCloses();
 
 private:
     std::unique_ptr<TestDrive> m_drive;
@@ -398,6 +400,42 @@ void UserListTest::numbersAreReadAsTheBoxesHoldThem() {
     QCOMPARE(CUserList::ParseInt64(QStringLiteral("12345678901")), Q_INT64_C(12345678901));
     QCOMPARE(CUserList::ParseInt64(QStringLiteral("+86 10")), Q_INT64_C(86));
     QCOMPARE(CUserList::ParseInt64(QStringLiteral("99999999999999999999")), std::numeric_limits<qint64>::max());
+}
+
+void UserListTest::aFullListRefusesANewPatientWithAMessage() {
+    openStore();
+    for (int i = 1; i < 1001; ++i) {
+        const uint64_t uid = 20240101000000ull + uint64_t(i / 60) * 100 + uint64_t(i % 60);
+        QCOMPARE(m_store->AddUser(MakePatient(uid, u"P", 1, 0, i)), 1);
+    }
+    QCOMPARE(m_store->UserCount(), 1001);
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.UserList()->rowCount(), 1001);
+    dialog.SetClock([] { return QDateTime(QDate(2030, 1, 1), QTime(8, 0, 0)); });
+    SetText(dialog, "IdName", QStringLiteral("One Too Many"));
+    SetText(dialog, "IdAge", QStringLiteral("20"));
+    SetText(dialog, "IdPhone", QStringLiteral("1"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList({kCaption + "|The patient list is full: at most 1001 patients can be kept！"}));
+    QCOMPARE(dialog.UserList()->rowCount(), 1001);
+    QCOMPARE(m_store->UserCount(), 1001);
+}
+
+void UserListTest::doubleClickPicksTheRowAndCloses() {
+    openStore();
+    addPatients();
+    CUserList dialog(*m_store);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* users = dialog.UserList();
+    const QRect cell = users->visualItemRect(users->item(2, 3));
+    QTest::mouseClick(users->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(users->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    _USER_INFO user = {};
+    QCOMPARE(m_store->GetCurrentUser(&user), 2);
+    QCOMPARE(records::FieldText(user.name), std::u16string(u"Ben"));
 }
 
 QTEST_MAIN(UserListTest)
