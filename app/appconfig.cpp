@@ -1,0 +1,232 @@
+#include "app/appconfig.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <optional>
+#include <vector>
+
+#include "platform/net.h"
+#include "platform/paths.h"
+
+namespace {
+
+enum class Kind { Path, Address, RemotePort, LocalPort };
+
+struct Setting {
+    const char* option;  // command-line option without the dashes
+    const char* env;     // environment variable
+    const char* ini;     // key in kavimo.ini ("group/key")
+    const char* valueName;
+    const char* help;
+    Kind kind;
+};
+
+const std::vector<Setting>& Settings() {
+    static const std::vector<Setting> settings = {
+        {"drive-d", "KAVIMO_DRIVE_D", "paths/drive_d", "dir",
+         "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).", Kind::Path},
+        {"stream-camera", "KAVIMO_STREAM_CAMERA", "stream_camera/address", "ip",
+         "Address of the stream camera (default 172.16.10.1).", Kind::Address},
+        {"stream-command-port", "KAVIMO_STREAM_COMMAND_PORT", "stream_camera/command_port", "port",
+         "The stream camera's command port (default 7777).", Kind::RemotePort},
+        {"stream-local-port", "KAVIMO_STREAM_LOCAL_PORT", "stream_camera/local_port", "port",
+         "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any).",
+         Kind::LocalPort},
+        {"video-port", "KAVIMO_VIDEO_PORT", "stream_camera/video_port", "port",
+         "Local port the live video arrives on (default 8888).", Kind::LocalPort},
+        {"picture-camera", "KAVIMO_PICTURE_CAMERA", "picture_camera/address", "ip",
+         "Address of the picture camera (default 192.168.239.1).", Kind::Address},
+        {"picture-command-port", "KAVIMO_PICTURE_COMMAND_PORT", "picture_camera/command_port", "port",
+         "The picture camera's command port (default 6000).", Kind::RemotePort},
+        {"picture-reply-port", "KAVIMO_PICTURE_REPLY_PORT", "picture_camera/reply_port", "port",
+         "Local port for the picture camera's replies (default 5000; 0: any).", Kind::LocalPort},
+        {"picture-port", "KAVIMO_PICTURE_PORT", "picture_camera/picture_port", "port",
+         "The picture camera's TCP picture port (default 5000).", Kind::RemotePort},
+        {"bind-address", "KAVIMO_BIND_ADDRESS", "network/bind_address", "ip",
+         "Local address the camera sockets bind to (default 0.0.0.0: all).", Kind::Address},
+    };
+    return settings;
+}
+
+bool ParsePort(const QString& text, bool allowZero, uint16_t* port) {
+    bool ok = false;
+    const uint value = text.trimmed().toUInt(&ok, 10);
+    if (!ok || value > 65535 || (!allowZero && value == 0)) return false;
+    *port = uint16_t(value);
+    return true;
+}
+
+bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* error, const QString& source) {
+    auto fail = [&](const char* what) {
+        *error = QStringLiteral("%1: %2 \"%3\" is not %4").arg(source, QString::fromLatin1(s.option), value,
+                                                                 QString::fromLatin1(what));
+        return false;
+    };
+    const QString name = QString::fromLatin1(s.option);
+    switch (s.kind) {
+    case Kind::Path:
+        if (value.trimmed().isEmpty()) return fail("a directory");
+        config->driveD = value;
+        return true;
+    case Kind::Address: {
+        uint32_t ignored = 0;
+        if (!platform::ParseIPv4(value.trimmed().toStdString(), &ignored)) return fail("an IPv4 address");
+        const std::string ip = value.trimmed().toStdString();
+        if (name == QLatin1String("stream-camera")) config->camera.streamCameraIp = ip;
+        else if (name == QLatin1String("picture-camera")) config->camera.pictureCameraIp = ip;
+        else config->camera.localBindIp = ip;
+        return true;
+    }
+    case Kind::RemotePort:
+    case Kind::LocalPort: {
+        uint16_t port = 0;
+        if (!ParsePort(value, s.kind == Kind::LocalPort, &port))
+            return fail(s.kind == Kind::LocalPort ? "a port (0 to 65535)" : "a port (1 to 65535)");
+        if (name == QLatin1String("stream-command-port")) config->camera.streamCameraPort = port;
+        else if (name == QLatin1String("stream-local-port")) config->camera.streamLocalPort = port;
+        else if (name == QLatin1String("video-port")) config->camera.videoPort = port;
+        else if (name == QLatin1String("picture-command-port")) config->camera.pictureCameraPort = port;
+        else if (name == QLatin1String("picture-reply-port")) config->camera.pictureLocalPort = port;
+        else config->camera.pictureTcpPort = port;
+        return true;
+    }
+    }
+    return false;
+}
+
+}  // namespace
+
+QString DefaultIniPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kavimo/kavimo.ini");
+}
+
+ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
+                           AppConfig* config) {
+    ConfigResult result;
+    *config = AppConfig();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "kavimo: oral image acquisition for WiFi intraoral cameras.\n"
+        "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
+        "the command line wins over the environment, which wins over the file."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    parser.addOption(help);
+    QList<QCommandLineOption> options;
+    for (const Setting& s : Settings()) {
+        QCommandLineOption option(QString::fromLatin1(s.option),
+                                  QStringLiteral("%1\n[%2, kavimo.ini %3]")
+                                      .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env),
+                                           QString::fromLatin1(s.ini)),
+                                  QString::fromLatin1(s.valueName));
+        options.append(option);
+        parser.addOption(option);
+    }
+    const QCommandLineOption loopback(
+        QStringLiteral("loopback"),
+        QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]"));
+    parser.addOption(loopback);
+    const QCommandLineOption configFile(QStringLiteral("config"),
+                                        QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
+                                            .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
+                                        QStringLiteral("file"));
+    parser.addOption(configFile);
+    QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
+                                  QStringLiteral("png"));
+    screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshot);
+    QCommandLineOption screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."),
+                                       QStringLiteral("ms"));
+    screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshotDelay);
+
+    if (!parser.parse(args)) {
+        result.status = ConfigResult::Error;
+        result.text = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.status = ConfigResult::Help;
+        // The program is kavimo, whatever the executable file was called.
+        result.text = parser.helpText();
+        const int firstLineEnd = result.text.indexOf(QLatin1Char('\n'));
+        result.text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.status = ConfigResult::Error;
+        result.text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return result;
+    }
+
+    QString iniPath = defaultIniPath;
+    if (env.contains(QStringLiteral("KAVIMO_CONFIG"))) iniPath = env.value(QStringLiteral("KAVIMO_CONFIG"));
+    if (parser.isSet(configFile)) iniPath = parser.value(configFile);
+    if (parser.isSet(configFile) || env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
+        if (!QFileInfo(iniPath).isFile()) {
+            result.status = ConfigResult::Error;
+            result.text = QStringLiteral("settings file \"%1\" does not exist").arg(iniPath);
+            return result;
+        }
+    }
+
+    // Lowest precedence first, so that each later source overrides. Within the environment and
+    // the command line, the loopback switch comes before the explicit addresses.
+    auto pointAtLoopback = [config] {
+        config->camera.streamCameraIp = "127.0.0.1";
+        config->camera.pictureCameraIp = "127.0.0.1";
+    };
+    auto fail = [&result](const QString& error) {
+        result.status = ConfigResult::Error;
+        result.text = error;
+        return result;
+    };
+    QString error;
+    if (!iniPath.isEmpty() && QFileInfo(iniPath).isFile()) {
+        QSettings ini(iniPath, QSettings::IniFormat);
+        for (const Setting& s : Settings()) {
+            const QString key = QString::fromLatin1(s.ini);
+            if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, &error, iniPath)) return fail(error);
+        }
+    }
+    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) pointAtLoopback();
+    for (const Setting& s : Settings()) {
+        const QString var = QString::fromLatin1(s.env);
+        if (env.contains(var) && !Apply(s, env.value(var), config, &error, var)) return fail(error);
+    }
+    if (parser.isSet(loopback)) pointAtLoopback();
+    for (size_t i = 0; i < Settings().size(); ++i) {
+        const QCommandLineOption& option = options[int(i)];
+        if (parser.isSet(option) &&
+            !Apply(Settings()[i], parser.value(option), config, &error, QStringLiteral("--") + option.names().first()))
+            return fail(error);
+    }
+    // A camera on this machine at the program's own command port would be the program itself:
+    // its identify request would come back as the answer.
+    const CameraLinkConfig& c = config->camera;
+    if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
+        return fail(QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
+                                   "port with --stream-command-port or another local port with --stream-local-port")
+                        .arg(QString::fromStdString(c.streamCameraIp))
+                        .arg(c.streamCameraPort));
+    }
+    if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
+        return fail(QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
+                                   "port with --picture-command-port or another local port with --picture-reply-port")
+                        .arg(QString::fromStdString(c.pictureCameraIp))
+                        .arg(c.pictureCameraPort));
+    }
+    if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
+    if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
+    return result;
+}
+
+void ApplyConfig(const AppConfig& config) {
+    if (!config.driveD.isEmpty()) platform::SetDriveRoot(config.driveD.toStdString());
+}

@@ -1,0 +1,35 @@
+// The application's configuration: where the d: drive is and every camera address and port.
+//
+// Each value comes from, in order of precedence, the command line, the environment (KAVIMO_*)
+// and kavimo.ini (~/.config/kavimo/kavimo.ini, or the file KAVIMO_CONFIG / --config names);
+// anything not given keeps the product default.
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include "camlink/camlinkconfig.h"
+
+struct AppConfig {
+    QString driveD;  // host directory of the d: drive; empty: the platform default
+    CameraLinkConfig camera;
+    QString screenshotFile;  // hidden option: write a picture of the screen after start-up
+    int screenshotDelayMs = 3000;
+};
+
+struct ConfigResult {
+    enum Status { Ok, Help, Error } status = Ok;
+    QString text;  // the help text for Help, the reason for Error
+};
+
+// Resolves the configuration from arguments (argv without the program name's special meaning:
+// args[0] is the program), an environment and the default kavimo.ini path.
+ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
+                           AppConfig* config);
+
+// ~/.config/kavimo/kavimo.ini (following XDG_CONFIG_HOME).
+QString DefaultIniPath();
+
+// Applies the configuration to the process: the d: drive root.
+void ApplyConfig(const AppConfig& config);

@@ -1,0 +1,80 @@
+#include "app/kavimoapp.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/appconfig.h"
+#include "app/kavimodlg.h"
+#include "app/notifiers.h"
+#include "app/thumbnail.h"
+#include "app/tickthread.h"
+#include "app/uifont.h"
+
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// Hidden aid for checking the screens by eye: writes a picture of the whole screen.
+void ScheduleScreenshot(const AppConfig& config) {
+    if (config.screenshotFile.isEmpty()) return;
+    const QString file = config.screenshotFile;
+    QTimer::singleShot(config.screenshotDelayMs, qApp, [file] {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen || !screen->grabWindow(0).save(file)) {
+            std::fprintf(stderr, "kavimo: cannot write the screenshot %s\n", qPrintable(file));
+        }
+    });
+}
+
+}  // namespace
+
+int CkavimoApp::Run(int argc, char** argv) {
+    AppConfig config;
+    const ConfigResult result =
+        ResolveConfig(Arguments(argc, argv), QProcessEnvironment::systemEnvironment(), DefaultIniPath(), &config);
+    if (result.status == ConfigResult::Help) {
+        std::fputs(qPrintable(result.text), stdout);
+        return 0;
+    }
+    if (result.status == ConfigResult::Error) {
+        std::fprintf(stderr, "kavimo: %s\nTry 'kavimo --help'.\n", qPrintable(result.text));
+        return 2;
+    }
+
+    // The media libraries draw into native X11 windows: use the xcb platform (also under
+    // XWayland) unless the caller chose one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("kavimo"));
+    QCoreApplication::setApplicationName(QStringLiteral("kavimo"));
+    // The dialogs' own font: Latin text in "Arial", Chinese text in the installed CJK font.
+    QFont font = EmPixelFont(QStringLiteral("Arial"), 12, kWeightNormal);
+    font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
+    QApplication::setFont(font);
+
+    // The socket library needs no start-up here; the settings file is kavimo.ini.
+    ApplyConfig(config);
+
+    QtRecordNotifier notifier;
+    RecordStore store(&notifier);
+    CUdp udp(config.camera);
+    udp.SetNotifier(&notifier);
+    udp.SetRecordStore(&store);
+    udp.SetTickCounter(&GlobalTicks());
+
+    ScheduleScreenshot(config);
+    {
+        CkavimoDlg dialog(store, udp);
+        dialog.DoModal();
+    }
+    ThumbnailCache::WaitForDiskWrites();
+    return 0;
+}

@@ -1,0 +1,190 @@
+// CkavimoDlg: the main window, "Oral image acquisition system".
+//
+// It lives for the whole run: it lays its controls out for the screen, asks for the patient at
+// start-up, finds out which camera answers, watches the connection with a 50 ms timer, shows the
+// connection state, hosts the patient panel and the thumbnail list, and receives the camera's
+// keys as posted events.
+//
+// Threads: everything here runs on the user-interface thread except the CUdpOwner calls, which
+// the camera link makes on its listener threads. Those only touch atomics or post events; the
+// owner pointer is cleared (waiting for a call in progress) before the window goes away.
+#pragma once
+
+#include <QDialog>
+#include <QEvent>
+#include <QFont>
+#include <QIcon>
+#include <QPen>
+#include <QPoint>
+#include <QRect>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "app/controlids.h"
+#include "app/mainlayout.h"
+#include "app/tickthread.h"
+#include "camlink/udp.h"
+#include "records/recordstore.h"
+
+class CFaceButton;
+class CListImageCtrl;
+class CPicturePane;
+class CUserList;
+class QLabel;
+class QListWidgetItem;
+class QPushButton;
+class QTextEdit;
+
+// The camera key message (WM_USER + 88) as a posted event; the key code travels with it.
+class CameraKeyEvent : public QEvent {
+public:
+    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 88);
+    explicit CameraKeyEvent(int code) : QEvent(kType), m_code(code) {}
+    int Code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+class CkavimoDlg : public QDialog, public CUdpOwner {
+    Q_OBJECT
+public:
+    // The window works with the application's records store and camera link, both of which
+    // outlive it.
+    CkavimoDlg(RecordStore& store, CUdp& udp, QWidget* parent = nullptr);
+    ~CkavimoDlg() override;
+
+    // The start-up of the window (before it is shown): layout, records, the patient dialog, the
+    // tick thread, the camera probes and the watchdog timer.
+    void OnInitDialog();
+    // OnInitDialog, then the modal run; returns its result.
+    int DoModal();
+    // The teardown at window destruction; also run by the destructor, safe to repeat.
+    void Teardown();
+
+    // How the patient dialog is run (tests answer it without a modal loop).
+    using UserListRunner = std::function<void(CUserList&)>;
+    void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
+
+    // The control of an id, for tests and tools.
+    QWidget* Control(int id) const;
+
+    // --- CUdpOwner (camera link threads) --------------------------------------------------------
+    void AddHeartbeat() override;
+    void PostCameraKey(int code) override;
+    bool IsDeleteConfirmOpen() const override;
+    int AnswerDeleteConfirm(int answer) override;
+
+    // --- State (names as the rest of the application knows them) -------------------------------
+    int m_nCameraType = 0;  // CAMERA_STREAM, CAMERA_PICTURE or 0
+    int m_bMediaReady = 0;
+    int m_nLiveState = 0;  // 0 idle, 1 live, 2 frozen
+    int m_nPenWidthIdx = 1;
+    int m_nColorIdx = 0;
+    uintptr_t m_hDecoder = 0;
+    uintptr_t m_hPlayer = 0;
+    void* m_pReceiver = nullptr;
+    int m_bConnected = 0;
+    std::atomic<int> m_nHeartbeat{0};
+    int m_bStreamEnabled = 0;
+    int m_bJpegDisplay = 0;
+    int m_nJpegCount = 0;
+    std::atomic<int> m_bDeleteConfirm{0};
+    int m_nCurIndex = 0;
+    _USER_INFO m_curPatient = {};
+    std::atomic<uint64_t> m_nTicks{0};
+    int m_bPickMode = 0;
+    int m_nPickCount = 0;
+    int m_nPicked[4] = {999, 999, 999, 999};
+
+    // Layout results.
+    MainLayout m_layout;
+    QRect m_rcPictureArea, m_rcStrip, m_rcTools, m_rcPanel, m_rcPatientText;
+    QRect m_rcPaneClient, m_rcPane3Client;
+    QRect m_rcQuad[4];
+    int m_nThumbSize = 0;
+    QPoint m_ptStatus, m_ptStatus2;
+    QRect m_rcStatusImage;
+
+    QFont m_fontLarge, m_fontMedium, m_fontSmall;
+    QPen m_penStroke;
+    QIcon m_hIcon;
+
+    // The two status lines as they are drawn for the current connection state.
+    QString StatusText() const;
+    QString StatusText2() const;
+    // Timer 1, the connection watchdog, is running.
+    bool WatchdogActive() const { return m_timer.isActive(); }
+
+    CListImageCtrl* ThumbList() const { return m_list; }
+    CPicturePane* Pane(int id) const;
+
+protected:
+    void customEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private Q_SLOTS:
+    void OnTimer();
+    void OnUser();
+    void OnSaveDisease();
+    void OnAbout();
+    // Commands whose work arrives with the live view, capture, review, viewer and printing.
+    void OnSample();
+    void OnFreeze();
+    void OnSave();
+    void OnSaveAs();
+    void OnImport();
+    void OnExport();
+    void OnPickup();
+    void OnPrint();
+    void OnDelete();
+    void OnUndo();
+    void OnSplit();
+    void OnPrev();
+    void OnNext();
+    void OnListClick(QListWidgetItem* item);
+    void OnListDoubleClick(QListWidgetItem* item);
+
+private:
+    void CreateControls();
+    void ApplyLayout(int width, int height);
+    void RunUserList();
+    void FillPatientPanel();
+    void ReloadThumbnails();
+    void ClearPickup();
+    void ShowNewestPictures();
+    void ShowNextPicture();
+    void ShowPrevPicture();
+    void DrawStatus(int connected);
+    int SetupMedia();
+    int TeardownMedia();
+    void OnCameraKey(int code);
+    void EnableButtons(std::initializer_list<int> ids, bool enable);
+    void AnswerDeleteConfirmNow(int answer);
+    QPushButton* Button(int id) const;
+
+    RecordStore& m_store;
+    CUdp& m_udp;
+    UserListRunner m_runUserList;
+    CTickThread m_tickThread;
+    QTimer m_timer;  // timer 1
+    int m_nWatchTicks = 0;       // ticks since the last connection check
+    int m_nHeartbeatSeen = 0;    // heartbeat counter at the last check
+    int m_nJpegCountSeen = 0;    // pictures taken in at the last check
+    bool m_bInitialised = false;
+    bool m_bTornDown = false;
+    bool m_bJpegDisplayStarted = false;
+
+    QLabel* m_statusImage = nullptr;
+    QTextEdit* m_disease = nullptr;
+    CListImageCtrl* m_list = nullptr;
+    CPicturePane* m_pane1 = nullptr;  // 1098
+    CPicturePane* m_pane2 = nullptr;  // 1096
+    CPicturePane* m_pane3 = nullptr;  // 1097
+};

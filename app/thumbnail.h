@@ -1,0 +1,63 @@
+// Rendering of one thumbnail of the thumbnail list, and the cache that spares re-decoding
+// pictures that have not changed.
+//
+// A thumbnail is a white canvas with a grey border, the picture scaled into it (never enlarged),
+// and the picture's number in red at the bottom right; a picked thumbnail instead has a dark red
+// border and a check mark in its top-left corner, and no number.
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// Where a picture of `picture` size is drawn in a canvas of `canvas` size.
+QRect ThumbnailPlacement(QSize picture, QSize canvas);
+
+// Decodes the picture file at `hostPath` directly at the size it is drawn in a `canvas` thumbnail
+// (JPEG files are decoded at a reduced scale). `*placement` receives the drawing rectangle.
+// Returns a null image when the file cannot be read as a picture. Safe on any thread.
+QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement);
+
+// Draws the thumbnail canvas: white fill, border, the placed picture, and either the number
+// `label` (when > 0 and not marked) or the pick mark (when marked).
+QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked);
+
+// A picture file's decoded thumbnail picture, kept in memory (exact) and on disk (as a small JPEG
+// file) under a key made of the file's path, size and modification time and the canvas size, so
+// a changed file is decoded anew.
+// Lookups and inserts are made on one thread (the user-interface thread); the disk files are
+// read and written by Load/Store, which are safe on worker threads.
+class ThumbnailCache {
+public:
+    struct Entry {
+        QImage picture;   // the picture at its drawn size
+        QRect placement;  // where it goes in the canvas
+    };
+
+    explicit ThumbnailCache(qint64 memoryBytes = 256ll << 20);
+
+    // The key of a host file for a canvas size; empty when the file cannot be stat'ed.
+    static QString KeyFor(const QString& hostPath, QSize canvas);
+
+    bool Find(const QString& key, Entry* out) const;
+    void Insert(const QString& key, const Entry& entry);
+    void ClearMemory();
+
+    // The directory of the disk cache: $XDG_CACHE_HOME/kavimo/thumbnails unless set (tests,
+    // benchmarks). An empty directory turns the disk cache off.
+    static void SetDiskDirectory(const QString& dir);
+    static QString DiskDirectory();
+
+    // Disk side, safe on worker threads.
+    static bool LoadFromDisk(const QString& key, QSize canvas, Entry* out);
+    static void StoreOnDisk(const QString& key, const Entry& entry);
+    // Stores on a background thread of low priority, so that nobody waits for the disk.
+    static void StoreOnDiskLater(const QString& key, const Entry& entry);
+    // Waits until every background store has been written.
+    static void WaitForDiskWrites();
+
+private:
+    mutable QCache<QString, Entry> m_memory;
+};
