@@ -11,7 +11,7 @@ bool CDDrawRender::Open(uintptr_t window) {
     Close();
     NativeWindowState state;
     if (!QueryNativeWindow(window, &state)) return false;
-    ApplySdlSettings();
+    if (!StartSdlVideo()) return false;
     {
         std::lock_guard<std::mutex> guard(SdlGlobalLock());
         m_sdlWindow = SDL_CreateWindowFrom(reinterpret_cast<const void*>(window));

@@ -9,9 +9,8 @@
 std::atomic<CDecoderManage*> g_pDecoderManage{nullptr};
 
 CDecoderManage::CDecoderManage() : m_defaultConf(DefaultDebugConf()) {
-    std::lock_guard<std::mutex> guard(SdlGlobalLock());
-    ApplySdlSettings();
-    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    // Without an X server only play objects without a back-end work; the back-ends try again.
+    StartSdlVideo();
 }
 
 CDecoderManage::~CDecoderManage() {

@@ -2,8 +2,10 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -18,13 +20,15 @@ xcb_connection_t* Connection() {
         xcb_disconnect(connection);
         connection = nullptr;
     }
-    if (!connection) {
+    // A busy X server sometimes refuses a connection for a moment: try a few times.
+    for (int attempt = 0; !connection && attempt < 10; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
         xcb_connection_t* opened = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(opened)) {
             xcb_disconnect(opened);
-            return nullptr;
+        } else {
+            connection = opened;
         }
-        connection = opened;
     }
     return connection;
 }

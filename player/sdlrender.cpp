@@ -14,7 +14,7 @@ bool CSDLRender::Open(uintptr_t window) {
         g_DebugLog.Format("[ERROR]window hwnd(0x%x) is invalid\n", unsigned(window));
         return false;
     }
-    ApplySdlSettings();
+    if (!StartSdlVideo()) return false;
     SDL_LogSetAllPriority(SDL_LOG_PRIORITY_VERBOSE);
     {
         std::lock_guard<std::mutex> guard(SdlGlobalLock());

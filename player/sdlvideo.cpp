@@ -22,15 +22,26 @@ void ForwardSdlLog(void*, int, SDL_LogPriority, const char* message) {
 
 }  // namespace
 
-void ApplySdlSettings() {
+bool StartSdlVideo() {
+    std::lock_guard<std::mutex> guard(SdlGlobalLock());
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
     // The application owns the process: SDL neither catches its signals nor keeps the screen saver
     // away.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // Window handles are X11 window ids: no other video driver could draw into them.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     // The application's window is made by its toolkit; SDL may still draw into it with OpenGL.
     SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
     SDL_SetYUVConversionMode(SDL_YUV_CONVERSION_BT601);
     SDL_LogSetOutputFunction(&ForwardSdlLog, nullptr);
+    constexpr int kAttempts = 10;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+        if (attempt < kAttempts) SDL_Delay(20);
+    }
+    g_DebugLog.Format("[WARN]SDL video: %s\n", SDL_GetError());
+    return false;
 }
 
 bool IsContiguousYV12(const TEGMO_YUV_FRAME& frame) {

@@ -16,9 +16,11 @@
 // Held around SDL calls that touch state shared by all SDL windows of the process.
 std::mutex& SdlGlobalLock();
 
-// Library-wide SDL settings the back-ends rely on (BT.601 YUV conversion, OpenGL for foreign
-// windows); idempotent.
-void ApplySdlSettings();
+// Starts SDL's video subsystem (X11: the window handles are X11 window ids) with the settings the
+// back-ends rely on (BT.601 YUV conversion, OpenGL for foreign windows), unless it runs already.
+// A busy X server sometimes refuses a connection for a moment, so a failed start is tried again a
+// few times. False (logged) when there is no X server to be had. Takes SdlGlobalLock itself.
+bool StartSdlVideo();
 
 // Loads the picture's three planes into a YV12 streaming texture of the picture's size, reading
 // exactly width x height luma and (width / 2) x (height / 2) chroma samples. false on failure (the

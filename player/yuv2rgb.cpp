@@ -6,6 +6,8 @@
 #include <mutex>
 #include <new>
 
+#include <sys/stat.h>
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #define KAVIMO_HAVE_AVX2_PATH 1
@@ -245,7 +247,8 @@ int32_t WriteBmpFile(const TEGMO_YUV_FRAME* frame, const char* path) {
         complete = false;
     }
     if (!complete) {
-        std::remove(path);
+        struct stat status;
+        if (stat(path, &status) == 0 && S_ISREG(status.st_mode)) std::remove(path);
         return 0;
     }
     return 1;
