@@ -146,3 +146,29 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     }
     return true;
 }
+
+TEGMO_PCM_FRAME PcmSource::Make(uint32_t channels, uint32_t sampleRate, uint32_t bytes) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    std::vector<uint8_t> buffer(bytes);
+    const uint8_t seed = uint8_t(m_buffers.size() * 37 + 1);
+    for (uint32_t i = 0; i < bytes; ++i) buffer[i] = uint8_t(seed + i * 7);
+    m_buffers.push_back(std::move(buffer));
+    TEGMO_PCM_FRAME frame;
+    std::memset(&frame, 0, sizeof frame);
+    frame.channels = channels;
+    frame.sampleRate = sampleRate;
+    frame.dataLength = bytes;
+    frame.data = m_buffers.back().data();
+    frame.timestamp = m_buffers.size();
+    return frame;
+}
+
+void TEGMO_API PcmSource::Release(TEGMO_PCM_FRAME* frame, void* self) {
+    PcmSource* source = static_cast<PcmSource*>(self);
+    if (frame->data) {
+        ++source->m_released;
+    } else {
+        ++source->m_zeroReleased;
+    }
+    std::memset(frame, 0, sizeof *frame);
+}

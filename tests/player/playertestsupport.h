@@ -87,3 +87,19 @@ private:
 // Polls `condition` until it holds or `timeout` passes; returns the last answer.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+
+// PCM records over buffers the test owns, with a release callback that counts and zeroes them.
+class PcmSource {
+public:
+    // A record of `bytes` bytes of 16-bit samples, each byte pattern distinct per record.
+    TEGMO_PCM_FRAME Make(uint32_t channels, uint32_t sampleRate, uint32_t bytes);
+    static void TEGMO_API Release(TEGMO_PCM_FRAME* frame, void* self);
+    int Released() const { return m_released.load(); }
+    int ZeroReleased() const { return m_zeroReleased.load(); }
+
+private:
+    std::mutex m_lock;
+    std::vector<std::vector<uint8_t>> m_buffers;
+    std::atomic<int> m_released{0};
+    std::atomic<int> m_zeroReleased{0};
+};
