@@ -33,27 +33,27 @@ long FileSize(const std::string& path) {
     return stat(path.c_str(), &status) == 0 ? long(status.st_size) : -1;
 }
 
-LogCapture::LogCapture() { platform::SetDebugSink(&LogCapture::Sink, this); }
+LogCapture::LogCapture() : m_state(new State) { platform::SetDebugSink(&LogCapture::Sink, m_state.get()); }
 
 LogCapture::~LogCapture() { platform::SetDebugSink(nullptr, nullptr); }
 
-void LogCapture::Sink(const char* text, void* self) {
-    LogCapture* capture = static_cast<LogCapture*>(self);
-    std::lock_guard<std::mutex> guard(capture->m_lock);
-    capture->m_lines.push_back(text);
+void LogCapture::Sink(const char* text, void* state) {
+    State* capture = static_cast<State*>(state);
+    std::lock_guard<std::mutex> guard(capture->lock);
+    capture->lines.push_back(text);
 }
 
 std::vector<std::string> LogCapture::Lines() const {
-    std::lock_guard<std::mutex> guard(m_lock);
-    return m_lines;
+    std::lock_guard<std::mutex> guard(m_state->lock);
+    return m_state->lines;
 }
 
 bool LogCapture::Contains(const std::string& text) const { return Count(text) > 0; }
 
 int LogCapture::Count(const std::string& text) const {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<std::mutex> guard(m_state->lock);
     int count = 0;
-    for (const std::string& line : m_lines) {
+    for (const std::string& line : m_state->lines) {
         if (line.find(text) != std::string::npos) ++count;
     }
     return count;
