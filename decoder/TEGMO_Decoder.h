@@ -111,7 +111,8 @@ typedef TEGMO_ALIGN8_BEGIN struct TEGMO_YUV_FRAME {
     uint64_t pts;          /* timestamp of the input frame this picture was decoded from (0 if none) */
     uint8_t sequence;      /* sequence number of the frame submitted in the call that handed the
                               picture out */
-    int32_t failCount;     /* the decoder's count of failed decodes since its first good picture */
+    int32_t failCount;     /* the decoder's count of failed decodes since its first good picture;
+                              unaligned: read it by value, never through a pointer or reference */
     uint8_t singleBlock;   /* 1 when all three planes lie in one allocation starting at planeY */
     uint8_t reserved[10];  /* not written by the decoder */
 } TEGMO_ALIGN8_END TEGMO_YUV_FRAME;
@@ -206,7 +207,10 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_ResetVideoDecoder(TEGMO_DEC_HANDLE 
 
 /* Decodes one frame in the caller's thread. 1 when a picture was handed out in *frame (release it
  * with TEGMO_DEC_ReleaseYUVFrame), else 0 and *frame holds nothing to release. A null frame pointer
- * gives 0 before anything else. */
+ * gives 0 before anything else. The picture is the next one in display order, so with B-frames it
+ * comes from an earlier frame: its pts tells which. When the codec yields several pictures at once
+ * (the old stream's last ones at an attribute rebuild) the others wait in the decoder and are handed
+ * out by the following calls. */
 TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecode(TEGMO_DEC_HANDLE decoder,
                                                          const StreamFrameInfo* info,
                                                          const uint8_t* data, int32_t length,
@@ -220,7 +224,8 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecodeAsyn(TEGMO_DEC_HANDLE de
                                                              const uint8_t* data, int32_t length);
 
 /* Frees the picture's planes and zeroes the whole record; 1 (an all-zero record frees nothing), 0 for
- * a null pointer. Any thread. */
+ * a null pointer. Any thread; works also after the final TEGMO_DEC_Cleanup, so that no picture is
+ * ever leaked. */
 TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_ReleaseYUVFrame(TEGMO_YUV_FRAME* frame);
 
 /* Non-zero flag: refuse B-frames (frame kind 2). Handle 0 sets the default for decoders created
@@ -249,7 +254,8 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_AudioDecode(TEGMO_DEC_HANDLE decode
                                                          const uint8_t* data, int32_t length,
                                                          TEGMO_PCM_FRAME* frame);
 
-/* Frees the samples and zeroes the record; 1, or 0 for a null pointer. Any thread. */
+/* Frees the samples and zeroes the record; 1, or 0 for a null pointer. Any thread, also after the
+ * final TEGMO_DEC_Cleanup. */
 TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_ReleasePCMFrame(TEGMO_PCM_FRAME* frame);
 
 /* Number of live audio decoders. */
