@@ -60,6 +60,7 @@ bool CDDrawRender::Open(uintptr_t window) {
         }
     }
     m_window = window;
+    GuardDrawnWindow(window);
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(m_renderer, &info) == 0) {
         g_DebugLog.Format("[TIP]CDDrawRender(0x%x): SDL renderer %s\n", unsigned(window), info.name);

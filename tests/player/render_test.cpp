@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "player/TEGMO_Player.h"
@@ -238,6 +239,34 @@ TEST_P(RenderTest, DeletingAfterTheWindowIsGoneDoesNotHang) {
     EXPECT_EQ(TEGMO_PLAY_DeleteVideoPlay(play), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(TEGMO_PLAY_GetVideoPlayCount(), 0);
+}
+
+TEST_P(RenderTest, WindowDestroyedWhileFramesAreDrawnDoesNotEndTheProcess) {
+    TestPicture picture = Quadrants(640, 480);
+    for (int round = 0; round < 5; ++round) {
+        TestWindow window(640, 480);
+        ASSERT_TRUE(window.Valid());
+        const TEGMO_PLAY_HANDLE play = TEGMO_PLAY_CreateVideoPlay(window.Id(), GetParam());
+        ASSERT_NE(play, 0u);
+        std::atomic<bool> feeding{true};
+        std::thread feeder([&] {
+            for (uint8_t sequence = 1; feeding.load(); ++sequence) {
+                const TEGMO_YUV_FRAME record = picture.Record(0, sequence, sequence == 1);
+                if (TEGMO_PLAY_VideoPlay(play, &record) != 1) break;
+                while (feeding.load() && TEGMO_PLAY_GetVideoFrameCount(play) > 1) {
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
+                }
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + 15 * round));
+        window.Destroy();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        feeding = false;
+        feeder.join();
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(TEGMO_PLAY_DeleteVideoPlay(play), 1);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
 }
 
 TEST_P(RenderTest, OneObjectPerWindowWhateverTheMode) {
