@@ -4,7 +4,7 @@
 #include <X11/Xutil.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +13,6 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
-
-extern char** environ;
 
 namespace {
 
@@ -44,7 +42,9 @@ bool CanConnect() {
     return true;
 }
 
-// Starts "Xvfb -displayfd" and reads the display number it picked.
+// Starts "Xvfb -displayfd" and reads the display number it picked. The server dies with this
+// process (even when it is killed) and writes nothing to its output, which a test runner may be
+// waiting on.
 bool StartXvfb(std::string* reason) {
     int fds[2];
     if (pipe(fds) != 0) {
@@ -52,21 +52,27 @@ bool StartXvfb(std::string* reason) {
         return false;
     }
     const std::string fd = std::to_string(fds[1]);
-    const char* argv[] = {"Xvfb",    "-displayfd", fd.c_str(), "-screen", "0",
-                          "1920x1080x24", "-nolisten", "tcp",  nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(fds[1]);
-    if (spawned != 0) {
+    const pid_t pid = fork();
+    if (pid < 0) {
         close(fds[0]);
-        *reason = "Xvfb could not be started";
+        close(fds[1]);
+        *reason = "fork failed";
         return false;
     }
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const int null = open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            dup2(null, 0);
+            dup2(null, 1);
+            dup2(null, 2);
+        }
+        close(fds[0]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten",
+               "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
     g_xvfb = pid;
     std::atexit(StopXvfb);
     std::string number;
@@ -74,7 +80,7 @@ bool StartXvfb(std::string* reason) {
     while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     close(fds[0]);
     if (number.empty()) {
-        *reason = "Xvfb did not report a display";
+        *reason = "Xvfb could not be started";
         StopXvfb();
         return false;
     }
