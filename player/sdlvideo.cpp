@@ -49,6 +49,8 @@ bool StartSdlVideo() {
     return false;
 }
 
+void ReleaseSdlThreadState() { SDL_TLSCleanup(); }
+
 bool IsContiguousYV12(const TEGMO_YUV_FRAME& frame) {
     if (!frame.planeY || !frame.planeV || !frame.planeU || frame.strideY <= 0) return false;
     const int32_t chromaStride = (frame.strideY + 1) / 2;

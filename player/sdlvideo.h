@@ -22,6 +22,10 @@ std::mutex& SdlGlobalLock();
 // few times. False (logged) when there is no X server to be had. Takes SdlGlobalLock itself.
 bool StartSdlVideo();
 
+// Frees what SDL keeps per thread (error text, current OpenGL context) for the calling thread; SDL
+// frees it by itself only for threads it made. Called by a display thread as it ends.
+void ReleaseSdlThreadState();
+
 // Loads the picture's three planes into a YV12 streaming texture of the picture's size, reading
 // exactly width x height luma and (width / 2) x (height / 2) chroma samples. false on failure (the
 // SDL error is set).

@@ -181,3 +181,15 @@ extern "C" __attribute__((visibility("default"))) const char* __tsan_default_sup
     return "race:swrast_dri.so\n";
 }
 #endif
+
+#if defined(__SANITIZE_ADDRESS__)
+// What the system's libraries keep for the life of the process (D-Bus's one-time set-up,
+// fontconfig's caches, Mesa's OpenGL driver) is not the player's to free.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1\n"
+           "leak:libfontconfig\n"
+           "leak:libGLX_mesa\n"
+           "leak:swrast_dri.so\n"
+           "leak:libLLVM\n";
+}
+#endif

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -90,12 +91,21 @@ bool StartXvfb(std::string* reason) {
 
 }  // namespace
 
+// Mesa's software OpenGL driver is unloaded whenever SDL lets go of OpenGL; a leak checker then
+// cannot tell what it left behind from a leak of ours. Holding it loaded keeps its name on it.
+void KeepOpenGlDriverLoaded() {
+    for (const char* library : {"libGLX_mesa.so.0", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"}) {
+        dlopen(library, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+    }
+}
+
 bool EnsureXServer(std::string* reason) {
     static std::mutex lock;
     static int state = 0;  // 0 unknown, 1 available, -1 not available
     static std::string why;
     std::lock_guard<std::mutex> guard(lock);
     if (state == 0) {
+        KeepOpenGlDriverLoaded();
         // A private server first: tests running side by side must not cover each other's windows
         // (an obscured window reads back garbage), nor draw on someone's desktop.
         const char* display = std::getenv("DISPLAY");
