@@ -56,7 +56,6 @@ public:
     void DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top, int right,
                           int bottom, uint32_t colorBgr) const;
 
-    int LineHeight() const { return m_lineHeight; }
 
 private:
     static constexpr int kFirstChar = 32;
