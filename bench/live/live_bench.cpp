@@ -17,9 +17,9 @@
 //   - cpu_pct: CPU time of the program while live (this process without the sending thread), in
 //     percent of one core.
 //
-// Run: build/default/bench/live_bench (under xvfb-run when there is no DISPLAY; scripts/bench does
-// that). Frames are matched to their presentation by order: no B-frames, no frame is dropped
-// (the benchmark reports an error otherwise); releases carry the frame's timestamp.
+// Run: build/default/bench/live_bench (on a private Xvfb it starts, else on the X server DISPLAY
+// names). Draw callbacks are matched to frames by order (no B-frames, no frame dropped: the
+// benchmark reports an error otherwise); releases carry the frame's timestamp.
 #include <benchmark/benchmark.h>
 
 #include <arpa/inet.h>

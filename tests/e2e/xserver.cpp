@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -42,6 +43,7 @@ int StartXvfb(std::string* reason) {
         return -1;
     }
     if (pid == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // ends with the test program, however it ends
         // -displayfd writes the display number to descriptor 3.
         if (fds[1] == 3) ::fcntl(3, F_SETFD, 0);
         else ::dup2(fds[1], 3);
@@ -78,16 +80,22 @@ int StartXvfb(std::string* reason) {
 }  // namespace
 
 bool EnsureXServer(std::string* reason) {
+    // A private server first: test programs running side by side must not cover each other's
+    // windows (what is read back from a covered window is not what was drawn), nor draw on
+    // somebody's desktop.
+    std::string why;
+    const int number = StartXvfb(&why);
+    if (number >= 0) {
+        const std::string name = ":" + std::to_string(number);
+        if (Answers(name.c_str())) {
+            ::setenv("DISPLAY", name.c_str(), 1);
+            return true;
+        }
+        why = "the private Xvfb " + name + " does not answer";
+        StopXvfb();
+    }
     const char* display = std::getenv("DISPLAY");
     if (display && *display && Answers(display)) return true;
-    const int number = StartXvfb(reason);
-    if (number < 0) return false;
-    const std::string name = ":" + std::to_string(number);
-    if (!Answers(name.c_str())) {
-        *reason = "the private Xvfb " + name + " does not answer";
-        StopXvfb();
-        return false;
-    }
-    ::setenv("DISPLAY", name.c_str(), 1);
-    return true;
+    *reason = why + (display && *display ? std::string(", and DISPLAY ") + display + " does not answer" : "");
+    return false;
 }

@@ -1,5 +1,5 @@
-// An X server for the end-to-end tests: the one DISPLAY names when it answers, else a private
-// Xvfb started for this test program (listening on a local socket only) and stopped at its end.
+// An X server for the end-to-end tests: a private Xvfb started for this test program (listening on
+// a local socket only, stopped at its end), else the one DISPLAY names when it answers.
 #pragma once
 
 #include <string>
