@@ -18,6 +18,7 @@
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
+#include "app/printframe.h"
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
@@ -602,7 +603,6 @@ void CkavimoDlg::OnSaveAs() {}
 void CkavimoDlg::OnImport() {}
 void CkavimoDlg::OnExport() {}
 void CkavimoDlg::OnPickup() {}
-void CkavimoDlg::OnPrint() {}
 void CkavimoDlg::OnDelete() {}
 void CkavimoDlg::OnUndo() {}
 void CkavimoDlg::OnSplit() {}
@@ -610,6 +610,43 @@ void CkavimoDlg::OnPrev() {}
 void CkavimoDlg::OnNext() {}
 void CkavimoDlg::OnListClick(QListWidgetItem*) {}
 void CkavimoDlg::OnListDoubleClick(QListWidgetItem*) {}
+
+// --- Report printing ----------------------------------------------------------------------------
+
+void CkavimoDlg::OnPrint() {
+    if (m_store.GetCurrentUser(nullptr) < 0) return;  // nobody to report on
+    // The picked pictures in pick order; a slot of 999 is empty, and a picture that is no longer
+    // in the store is left out.
+    m_nPrintCount = 0;
+    for (QString& path : m_strPrintPath) path.clear();
+    for (int slot : m_nPicked) {
+        if (slot == 999) continue;
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(slot, &picture) != 1) continue;
+        m_strPrintPath[m_nPrintCount++] = ToQString(records::AnsiToUtf16(records::FieldText(picture.path)));
+    }
+    // One preview at a time: the previous frame is released.
+    if (m_pPrintFrame) m_pPrintFrame->close();
+    m_pPrintFrame = new CPrintFrame(this, this);
+    m_pPrintFrame->StartPreview();
+}
+
+int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
+    info.maxPage = 1;  // the report has exactly one page
+    return m_report.Begin(dc);
+}
+
+int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
+    _USER_INFO user = {};
+    if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
+    QStringList paths;
+    for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
+    const ReportContent content =
+        MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    return m_report.DrawPage(dc, content);
+}
+
+int CkavimoDlg::OnEndPrinting(QPainter&, CPrintInfo&) { return m_report.End(); }
 
 // --- Window events ------------------------------------------------------------------------------
 

@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QPen>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 
@@ -25,12 +26,15 @@
 
 #include "app/controlids.h"
 #include "app/mainlayout.h"
+#include "app/printview.h"
+#include "app/reportpage.h"
 #include "app/tickthread.h"
 #include "camlink/udp.h"
 #include "records/recordstore.h"
 
 class CFaceButton;
 class CListImageCtrl;
+class CPrintFrame;
 class CPicturePane;
 class CUserList;
 class QLabel;
@@ -49,7 +53,7 @@ private:
     int m_code;
 };
 
-class CkavimoDlg : public QDialog, public CUdpOwner {
+class CkavimoDlg : public QDialog, public CUdpOwner, public CPrintOwner {
     Q_OBJECT
 public:
     // The window works with the application's records store and camera link, both of which
@@ -77,6 +81,15 @@ public:
     void PostCameraKey(int code) override;
     bool IsDeleteConfirmOpen() const override;
     int AnswerDeleteConfirm(int answer) override;
+
+    // --- Report printing: the print view's steps, and what is printed --------------------------
+    int OnBeginPrinting(QPainter& dc, CPrintInfo& info) override;
+    int OnPrintPage(QPainter& dc, CPrintInfo& info) override;
+    int OnEndPrinting(QPainter& dc, CPrintInfo& info) override;
+    CReportPage m_report;  // m_fontReport and the report's metrics
+    int m_nPrintCount = 0;
+    QString m_strPrintPath[4];
+    QPointer<CPrintFrame> m_pPrintFrame;
 
     // --- State (names as the rest of the application knows them) -------------------------------
     int m_nCameraType = 0;  // CAMERA_STREAM, CAMERA_PICTURE or 0
