@@ -192,7 +192,17 @@ void BigPic::wheelEvent(QWheelEvent* event) {
 
 bool BigPic::event(QEvent* event) {
     switch (event->type()) {
-    case QEvent::TouchBegin:
+    case QEvent::TouchBegin: {
+        // A tap on "Exit" is left to the button, which takes it as a click.
+        const auto* touch = static_cast<QTouchEvent*>(event);
+        if (touch->points().size() == 1 && m_btnExit->geometry().contains(touch->points()[0].position().toPoint())) {
+            event->ignore();
+            return false;
+        }
+        OnTouch(touch);
+        event->accept();
+        return true;
+    }
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
         OnTouch(static_cast<QTouchEvent*>(event));

@@ -526,6 +526,17 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
     QVERIFY(shownFull);
     QVERIFY(!viewer.isVisible());
 
+    // A tap on "Exit" on the touch screen closes the viewer too.
+    BigPic tapped;
+    tapped.m_strPath = viewer.m_strPath;
+    QTimer::singleShot(0, &tapped, [&tapped, this] {
+        const QPoint onExit = tapped.findChild<QPushButton*>(QStringLiteral("IdOK"))->geometry().center();
+        QTest::touchEvent(&tapped, m_touch).press(0, onExit);
+        QTest::touchEvent(&tapped, m_touch).release(0, onExit);
+    });
+    QTimer::singleShot(5000, &tapped, &QDialog::reject);  // the tap went nowhere
+    QCOMPARE(tapped.exec(), int(QDialog::Accepted));
+
     // Enter presses the default button "Exit".
     BigPic again;
     again.m_strPath = viewer.m_strPath;
