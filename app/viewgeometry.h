@@ -13,21 +13,24 @@ namespace viewgeometry {
 
 constexpr float kMinScale = 0.2f;
 constexpr float kMaxScale = 10.0f;
-constexpr float kWheelZoomStep = 0.2f;  // one notch of the mouse wheel
-constexpr float kPinchZoomStep = 0.1f;  // one pinch event
-constexpr int kWheelNotch = 120;        // wheel delta of one notch
-constexpr double kFullTurn = 6.2831853; // the angle wraps at this value, not at 2 pi exactly
-constexpr int kFillLevel = 250;         // grey level of the background and of the rotated picture's corners
+constexpr float kWheelZoomStep = 0.2f;   // one notch of the mouse wheel
+constexpr float kPinchZoomStep = 0.1f;   // one pinch event
+constexpr int kWheelNotch = 120;         // wheel delta of one notch
+constexpr double kFullTurn = 6.2831853;  // the angle wraps at this value, not at 2 pi exactly
+constexpr int kFillLevel =
+    250;  // grey level of the background and of the rotated picture's corners
 constexpr QRgb kFillColour = 0xFFFAFAFA;
-constexpr double kMaxDragTurn = 0.2;    // a drag that turns further between two events is a jump
-constexpr double kDragGain = 3.0;       // the picture turns three times as far as the finger
-constexpr int kMaxPinchChange = 50;     // a pinch distance that changes this much is a jump
-constexpr int kPinchDeadZone = 2;       // pinch changes within +-2 pixels are jitter
+constexpr double kMaxDragTurn = 0.2;  // a drag that turns further between two events is a jump
+constexpr double kDragGain = 3.0;     // the picture turns three times as far as the finger
+constexpr int kMaxPinchChange = 50;   // a pinch distance that changes this much is a jump
+constexpr int kPinchDeadZone = 2;     // pinch changes within +-2 pixels are jitter
 
 // The zoom factor after a step of d, kept within kMinScale..kMaxScale.
 float ZoomedScale(float scale, float d);
 // The sign of a zoom step: -1 for shrinking, 1 otherwise.
-inline int ZoomDirection(float d) { return d < 0 ? -1 : 1; }
+inline int ZoomDirection(float d) {
+    return d < 0 ? -1 : 1;
+}
 
 // The picture as opaque RGB32, the form the viewer works in; a picture with transparency is laid
 // over the background colour, as it would look drawn on the viewer's window.
