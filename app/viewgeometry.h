@@ -17,8 +17,8 @@ constexpr float kWheelZoomStep = 0.2f;   // one notch of the mouse wheel
 constexpr float kPinchZoomStep = 0.1f;   // one pinch event
 constexpr int kWheelNotch = 120;         // wheel delta of one notch
 constexpr double kFullTurn = 6.2831853;  // the angle wraps at this value, not at 2 pi exactly
-constexpr int kFillLevel =
-    250;  // grey level of the background and of the rotated picture's corners
+// Grey level of the background and of the rotated picture's corners.
+constexpr int kFillLevel = 250;
 constexpr QRgb kFillColour = 0xFFFAFAFA;
 constexpr double kMaxDragTurn = 0.2;  // a drag that turns further between two events is a jump
 constexpr double kDragGain = 3.0;     // the picture turns three times as far as the finger
