@@ -447,6 +447,7 @@ void CkavimoDlg::OnTimer() {
                 SetupMedia();
             }
         }
+        UpdateLivePane();
     } else if (m_nCameraType == CAMERA_PICTURE) {
         if (m_nWatchTicks++ >= kPictureCheckTicks) {
             m_nWatchTicks = 0;
@@ -484,35 +485,6 @@ void CkavimoDlg::OnTimer() {
             ++m_nJpegCount;
         }
     }
-}
-
-// --- Live view seams ----------------------------------------------------------------------------
-
-int CkavimoDlg::SetupMedia() {
-    if (m_bMediaReady) return 0;
-    m_bMediaReady = 1;
-    // The decoder and player libraries are initialised here, and the decoder and the video play
-    // object bound to pane 1098 are created (m_hDecoder, m_hPlayer), when the live view joins.
-    m_bStreamEnabled = 1;
-    m_nLiveState = 0;
-    EnableButtons({IdFreeze, IdSample}, true);
-    if (!m_pReceiver) OnSample();
-    return 1;
-}
-
-int CkavimoDlg::TeardownMedia() {
-    if (!m_bMediaReady) return 0;
-    m_bMediaReady = 0;
-    EnableButtons({IdFreeze, IdSample}, false);
-    EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, true);
-    // The stream receiver is destroyed first (it waits for its threads), then the decoder and
-    // the play object are deleted and both libraries cleaned up, when the live view joins.
-    m_pReceiver = nullptr;
-    m_hDecoder = 0;
-    m_hPlayer = 0;
-    m_bStreamEnabled = 0;
-    m_nLiveState = 0;
-    return 1;
 }
 
 // --- Camera link (called on its threads) --------------------------------------------------------
@@ -592,11 +564,10 @@ void CkavimoDlg::ShowNewestPictures() {
     // The panes are filled with the newest pictures when picture review joins.
 }
 
-// --- Commands of the live view, capture, review, viewer and printing ----------------------------
+// --- Commands of capture, review, viewer and printing --------------------------------------------
 // Their controls are laid out and enabled as the window's states say; the work of each lands
 // with its part of the program.
 
-void CkavimoDlg::OnSample() {}
 void CkavimoDlg::OnFreeze() {}
 void CkavimoDlg::OnSave() {}
 void CkavimoDlg::OnSaveAs() {}

@@ -5,9 +5,14 @@
 // connection state, hosts the patient panel and the thumbnail list, and receives the camera's
 // keys as posted events.
 //
-// Threads: everything here runs on the user-interface thread except the CUdpOwner calls, which
-// the camera link makes on its listener threads. Those only touch atomics or post events; the
-// owner pointer is cleared (waiting for a call in progress) before the window goes away.
+// Threads: everything here runs on the user-interface thread except
+//   - the CUdpOwner calls, which the camera link makes on its listener threads. Those only touch
+//     atomics or post events; the owner pointer is cleared (waiting for a call in progress) before
+//     the window goes away;
+//   - the live view's frame callback (the stream receiver's parse thread) and release callback
+//     (the player's display thread). They read m_hDecoder and m_hPlayer without a lock: the
+//     handles are made before the receiver starts and deleted only after it has been destroyed,
+//     which waits for its threads, so no callback runs while they change.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +35,10 @@
 #include "app/reportpage.h"
 #include "app/tickthread.h"
 #include "camlink/udp.h"
+#include "decoder/TEGMO_Decoder.h"
+#include "player/TEGMO_Player.h"
 #include "records/recordstore.h"
+#include "stream/streamreceiver.h"
 
 class CFaceButton;
 class CListImageCtrl;
@@ -76,6 +84,21 @@ public:
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
 
+    // --- Live view (stream camera) --------------------------------------------------------------
+    // Sets the media libraries up: initialises both, creates the decoder and the video play
+    // object bound to pane 1098 and starts the live view. 0 at once when they are set up already;
+    // else 1. Run at start-up and by the watchdog when heartbeats arrive.
+    int SetupMedia();
+    // Tears them down: the receiver first (it waits for its threads), then the decoder and the
+    // play object, then both libraries. 0 at once when they are down; else 1. Run by the
+    // watchdog when heartbeats stop and at window destruction.
+    int TeardownMedia();
+    // The stream receiver's frame callback: decodes the frame and queues the picture for display.
+    static int32_t FrameCallback(StreamReceiver* receiver, StreamFrameInfo* info, uint8_t* data, int32_t length,
+                                 void* window);
+    // The player's release callback: gives a shown (or dropped) picture back to the decoder.
+    static void TEGMO_API ReleaseYUVCallback(TEGMO_YUV_FRAME* frame, void* window);
+
     // --- CUdpOwner (camera link threads) --------------------------------------------------------
     void AddHeartbeat() override;
     void PostCameraKey(int code) override;
@@ -97,9 +120,9 @@ public:
     int m_nLiveState = 0;  // 0 idle, 1 live, 2 frozen
     int m_nPenWidthIdx = 1;
     int m_nColorIdx = 0;
-    uintptr_t m_hDecoder = 0;
-    uintptr_t m_hPlayer = 0;
-    void* m_pReceiver = nullptr;
+    TEGMO_DEC_HANDLE m_hDecoder = 0;
+    TEGMO_PLAY_HANDLE m_hPlayer = 0;
+    StreamReceiver* m_pReceiver = nullptr;
     int m_bConnected = 0;
     std::atomic<int> m_nHeartbeat{0};
     int m_bStreamEnabled = 0;
@@ -175,8 +198,15 @@ private:
     void ShowNextPicture();
     void ShowPrevPicture();
     void DrawStatus(int connected);
-    int SetupMedia();
-    int TeardownMedia();
+    // The live view's receiver on the configured video port and bind address (null on failure,
+    // which is reported once).
+    StreamReceiver* CreateReceiver();
+    // The native window the player draws into: pane 1098 bound for video (0 where the platform
+    // has no native windows).
+    TEGMO_PLAY_WINDOW VideoWindow();
+    // Pane 1098 is on screen while it has something to show: live video (or the frozen frame)
+    // or a picture drawn with Qt; otherwise the panes below it show the patient's pictures.
+    void UpdateLivePane();
     void OnCameraKey(int code);
     void EnableButtons(std::initializer_list<int> ids, bool enable);
     void AnswerDeleteConfirmNow(int answer);
@@ -193,6 +223,7 @@ private:
     bool m_bInitialised = false;
     bool m_bTornDown = false;
     bool m_bJpegDisplayStarted = false;
+    bool m_bReceiverFailureShown = false;
 
     QLabel* m_statusImage = nullptr;
     QTextEdit* m_disease = nullptr;

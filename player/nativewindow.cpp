@@ -1,0 +1,63 @@
+#include "player/nativewindow.h"
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// One connection for the whole process, made on first use and kept: xcb connections may be used
+// from any thread. Errors come back with each reply, so a window that has gone away is an ordinary
+// answer here and never reaches a process-wide error handler.
+xcb_connection_t* Connection() {
+    static std::mutex lock;
+    static xcb_connection_t* connection = nullptr;
+    std::lock_guard<std::mutex> guard(lock);
+    if (connection && xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        connection = nullptr;
+    }
+    // A busy X server sometimes refuses a connection for a moment: try a few times.
+    for (int attempt = 0; !connection && attempt < 10; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        xcb_connection_t* opened = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(opened)) {
+            xcb_disconnect(opened);
+        } else {
+            connection = opened;
+        }
+    }
+    return connection;
+}
+
+}  // namespace
+
+bool QueryNativeWindow(uintptr_t window, NativeWindowState* state) {
+    if (!state || window == 0 || window > 0xFFFFFFFFu) return false;
+    xcb_connection_t* connection = Connection();
+    if (!connection) return false;
+    const xcb_window_t id = static_cast<xcb_window_t>(window);
+
+    xcb_get_geometry_cookie_t geometryCookie = xcb_get_geometry(connection, id);
+    xcb_get_window_attributes_cookie_t attributesCookie = xcb_get_window_attributes(connection, id);
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, geometryCookie, &error);
+    std::free(error);
+    error = nullptr;
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(connection, attributesCookie, &error);
+    std::free(error);
+
+    const bool ok = geometry && attributes;
+    if (ok) {
+        state->width = geometry->width;
+        state->height = geometry->height;
+        state->viewable = attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    }
+    std::free(geometry);
+    std::free(attributes);
+    return ok;
+}

@@ -1,0 +1,17 @@
+// Questions about the application's native window (an X11 window id) that SDL does not answer for a
+// window it did not create: does it still exist, how big is it, is it on screen. Kept apart from
+// the rest of the player so that no X11 header reaches other sources.
+//
+// Thread safety: any thread; the X connection is shared and opened on first use.
+#pragma once
+
+#include <cstdint>
+
+struct NativeWindowState {
+    int32_t width = 0;    // client size in pixels
+    int32_t height = 0;
+    bool viewable = false;  // mapped, and all its ancestors too
+};
+
+// Fills `state` for the window; false when there is no X server or no such window.
+bool QueryNativeWindow(uintptr_t window, NativeWindowState* state);

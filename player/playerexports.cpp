@@ -1,0 +1,240 @@
+// The 32 exports of TEGMO_Player: each looks up the manager and the handle, then calls one method.
+#include <memory>
+
+#include "player/TEGMO_Player.h"
+#include "player/decodermanage.h"
+#include "player/support/debuglog.h"
+#include "player/yuv2rgb.h"
+
+namespace {
+
+CDecoderManage* Manager() { return g_pDecoderManage.load(); }
+
+}  // namespace
+
+extern "C" {
+
+// ---- life cycle and version ----------------------------------------------------------------
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_Init(void) {
+    CDecoderManage* manager = Manager();
+    if (!manager) {
+        manager = new (std::nothrow) CDecoderManage();
+        if (!manager) return 0;
+        g_pDecoderManage = manager;
+    }
+    ++manager->m_refCount;
+    if (manager->m_refCount > 1) {
+        g_DebugLog.Format("[TIP]CDecoderManage RefCount=%d\n", int(manager->m_refCount));
+    }
+    return 1;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_Cleanup(void) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    if (--manager->m_refCount != 0) return 1;
+    delete manager;
+    g_pDecoderManage = nullptr;
+    return 1;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetSDKVersion(void) { return TEGMO_PLAY_SDK_VERSION; }
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetSDKBuildVersion(void) { return 0; }
+
+// ---- video ------------------------------------------------------------------------------------
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterReleaseYUVFun(TEGMO_PLAY_ReleaseYUVFun callback,
+                                                                     void* userValue) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    manager->SetReleaseYUV(callback, userValue);
+    return 1;
+}
+
+TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateVideoPlay(TEGMO_PLAY_WINDOW window,
+                                                                          uint32_t renderMode) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->CreateVideoPlay(window, renderMode) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_DeleteVideoPlay(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->DeleteVideoPlay(play) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play,
+                                                         const TEGMO_YUV_FRAME* frame) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->Push(frame) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShot(const TEGMO_YUV_FRAME* frame,
+                                                         const char* path) {
+    if (!Manager()) return 0;
+    g_DebugLog.Format("[TIP]Shot:%s\n", path ? path : "(null)");
+    return WriteBmpFile(frame, path);
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShotLast(TEGMO_PLAY_HANDLE play, const char* path) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->ShotLast(path) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RefreshPlay(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->Refresh() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play,
+                                                              TEGMO_PLAY_DrawFun callback,
+                                                              void* userValue) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->SetDrawFun(callback, userValue) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoCtrl(TEGMO_PLAY_HANDLE play, uint32_t command,
+                                                         const TEGMO_PLAY_POINT* from,
+                                                         const TEGMO_PLAY_POINT* to) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->VideoCtrl(command, from, to) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_IsHaveVideo(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->HasVideo() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play,
+                                                           const TEGMO_PLAY_DEBUG_CONF* conf) {
+    CDecoderManage* manager = Manager();
+    if (!conf || !manager) return 0;
+    if (play == 0) {
+        manager->SetDefaultConf(*conf);
+        return 1;
+    }
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->ApplyConf(*conf) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE play,
+                                                           TEGMO_PLAY_DEBUG_CONF* conf) {
+    if (!conf) return 0;
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    if (play == 0) {
+        *conf = manager->DefaultConf();
+        return 1;
+    }
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->ReadConf(conf) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoFrameCount(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? int32_t(object->FrameCount()) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoPlayCount(void) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->VideoPlayCount() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_ResetRefClock(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? object->ResetRefClock() : 0;
+}
+
+// ---- audio ------------------------------------------------------------------------------------
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterReleasePCMFun(TEGMO_PLAY_ReleasePCMFun callback,
+                                                                     void* userValue) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    manager->SetReleasePCM(callback, userValue);
+    return 1;
+}
+
+TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateAudioPlay(void) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->CreateAudioPlay() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_AudioPlay(TEGMO_PLAY_HANDLE play,
+                                                         const TEGMO_PCM_FRAME* frame) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    CAudioPlay* object = manager->FindAudioPlay(play);
+    return object ? object->Play(frame) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetVolume(TEGMO_PLAY_HANDLE, int32_t) { return 0; }
+
+TEGMO_PLAY_EXPORT uint16_t TEGMO_API TEGMO_PLAY_GetVolume(TEGMO_PLAY_HANDLE) { return 0; }
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_DeleteAudioPlay(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->DeleteAudioPlay(play) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetAudioFrameCount(TEGMO_PLAY_HANDLE play) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    CAudioPlay* object = manager->FindAudioPlay(play);
+    return object ? int32_t(object->FrameCount()) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetAudioPlayCount(void) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->AudioPlayCount() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAudioDeviceFun callback,
+                                                              void* context) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->Capture().EnumDevices(callback, context) : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_StartAudioCapture(const char* device, uint32_t channels,
+                                                                 uint32_t sampleRate,
+                                                                 uint32_t chunkBytes,
+                                                                 TEGMO_PLAY_AudioCaptureFun callback,
+                                                                 void* userValue) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    return manager->Capture().Start(device, channels, sampleRate, chunkBytes, callback, userValue);
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_StopAudioCapture(void) {
+    CDecoderManage* manager = Manager();
+    return manager ? manager->Capture().Stop() : 0;
+}
+
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetAudioFrameBufNum(uint32_t count) {
+    if (!Manager()) return 0;
+    SetAudioFrameBufNum(count);
+    return 1;
+}
+
+TEGMO_PLAY_EXPORT uint32_t TEGMO_API TEGMO_PLAY_GetAudioFrameBufNum(void) {
+    return Manager() ? GetAudioFrameBufNum() : 0;
+}
+
+}  // extern "C"
