@@ -290,6 +290,7 @@ private:
     // Capture and picture management (kavimodlg_capture.cpp).
     void FreezeStream();
     void FreezePictureCamera();
+    bool WaitForPictureFile(std::u16string* path);
     bool StoreNewPicture(const QImage& picture, std::string* logicalPath, QString* error);
     // Reloads the thumbnail list (after RebuildPictures when asked); the picked pictures stay
     // picked, found again by their paths (taken now, or before a change of the store).

@@ -27,6 +27,7 @@
 #include "app/messagebox.h"
 #include "app/pictureio.h"
 #include "camlink/picturefiles.h"
+#include "platform/clock.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 
@@ -131,12 +132,31 @@ void CkavimoDlg::FreezeStream() {
 // The picture camera writes its next picture into a new file; the window waits for it at most 2 s.
 void CkavimoDlg::FreezePictureCamera() {
     std::u16string path;
-    if (!m_udp.RequestPictureFile() || !m_udp.WaitForPictureFile(kPictureWaitTicks, &path)) {
+    if (!m_udp.RequestPictureFile() || !WaitForPictureFile(&path)) {
         ShowMessageBox(this, QStringLiteral("Fail to save picture！"), QStringLiteral("Error"));
         return;
     }
     m_store.AddPicture(0, path, true);
     ReloadPictures(false);
+}
+
+// Waits, polling on this thread, until the picture thread has written the requested file or 20
+// ticks have passed (the request is then withdrawn). The picture thread holds a new preview back
+// until the window has taken the last one, and the window's timer does not run meanwhile: the
+// previews are taken here, so that the next picture, the one asked for, can come in.
+bool CkavimoDlg::WaitForPictureFile(std::u16string* path) {
+    const uint64_t start = GlobalTicks().load();
+    while (m_udp.m_bDumpNext.load(std::memory_order_acquire)) {
+        if (GlobalTicks().load() - start >= kPictureWaitTicks) {
+            int requested = 1;
+            if (m_udp.m_bDumpNext.compare_exchange_strong(requested, 0)) return false;
+            break;  // written just now
+        }
+        if (m_udp.m_bPreviewReady.exchange(0)) ++m_nJpegCount;
+        platform::SleepMs(1);
+    }
+    *path = m_udp.DumpPath();
+    return true;
 }
 
 // Encodes the picture as JPEG into a new time-stamped file of the current patient (m_curPatient).

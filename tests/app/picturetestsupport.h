@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QListWidgetItem>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/bigpic.h"
 #include "app/kavimodlg.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
@@ -160,6 +162,26 @@ public:
         Press(AreaPoint(points.front().x(), points.front().y()));
         for (size_t i = 1; i < points.size(); ++i) Move(AreaPoint(points[i].x(), points[i].y()));
         Release(AreaPoint(points.back().x(), points.back().y()));
+    }
+
+    // Clicks (or double-clicks) the thumbnail of a store index as a person does: the list's
+    // viewport receives the events of the click, in order.
+    void ClickThumbnail(int storeIndex, bool twice = false) {
+        CListImageCtrl* list = m_dialog->ThumbList();
+        QListWidgetItem* item = list->ItemOfFile(storeIndex);
+        QVERIFY(item);
+        list->scrollToItem(item);
+        QCoreApplication::processEvents();  // the list lays its items out late
+        const QPoint at = list->visualItemRect(item).center();
+        QWidget* viewport = list->viewport();
+        std::vector<QEvent::Type> events = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+        if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+        for (QEvent::Type type : events) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &event);
+        }
     }
 
     QStringList viewerPaths;

@@ -337,22 +337,7 @@ void ReviewTest::listDoubleClickFillsTheActiveSlot() {
     h.AddPictures({kGreen, kBlue, kYellow});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    CListImageCtrl* list = d.ThumbList();
-    auto doubleClick = [&](int storeIndex) {
-        QListWidgetItem* item = list->ItemOfFile(storeIndex);
-        QVERIFY(item);
-        list->scrollToItem(item);
-        QCoreApplication::processEvents();  // the list lays its items out late
-        const QPoint at = list->visualItemRect(item).center();
-        // The events of a double click, in order, as the list receives them.
-        QWidget* viewport = list->viewport();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                                  QEvent::MouseButtonRelease}) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
-            QCoreApplication::sendEvent(viewport, &event);
-        }
-    };
+    auto doubleClick = [&](int storeIndex) { h.ClickThumbnail(storeIndex, true); };
 
     // Single view: the picture replaces slot 0 and the undo stack starts again.
     h.Stroke({{50, 50}, {150, 50}});
