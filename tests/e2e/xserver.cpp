@@ -50,7 +50,7 @@ int StartXvfb(std::string* reason) {
             ::dup2(devnull, STDOUT_FILENO);
             ::dup2(devnull, STDERR_FILENO);
         }
-        ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
+        ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
                  "-noreset", static_cast<char*>(nullptr));
         ::_exit(127);
     }
