@@ -571,7 +571,7 @@ void CkavimoDlg::resizeEvent(QResizeEvent* event) {
     // The window manager may give the window another size than the screen's; the controls
     // follow the client size.
     ApplyLayout(width(), height());
-    MoveLivePaneForView();
+    OnPictureAreaResized();
     if (m_list && m_store.GetCurrentUser(nullptr) != -1) {
         CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
         m_list->Relayout();

@@ -285,6 +285,7 @@ private:
     void ScrollThumbnails(int dy);
     void SetDrawingCursor(int kind);
     void MoveLivePaneForView();
+    void OnPictureAreaResized();
     void OpenViewer(int q);
 
     // Capture and picture management (kavimodlg_capture.cpp).
@@ -309,6 +310,7 @@ private:
     SnapshotWriter m_writeSnapshot;
     QImage m_imgWork;  // single view: pane 0's picture at its own size with the strokes drawn on it
     QPoint m_ptDraw;   // the drawing position of the stroke under way (pane coordinates)
+    QSize m_szDrawnArea;  // the size of the picture area the panes were drawn for
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
 

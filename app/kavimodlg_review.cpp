@@ -154,6 +154,7 @@ int CkavimoDlg::DrawPane(int q) {
     const bool split = q != 0;
     const int slot = split ? q - 1 : 0;
     const QRect target = split ? m_rcQuad[slot] : m_pane3->rect();
+    m_szDrawnArea = m_rcPictureArea.size();
     m_imgPane = QImage();
     if (!split) m_imgWork = QImage();
     if (m_strPanePath[slot].isEmpty()) {
@@ -398,6 +399,22 @@ void CkavimoDlg::MoveLivePaneForView() {
     const QRect area = m_rcPictureArea;
     m_pane1->setGeometry(m_bSplit ? QRect(area.topLeft(), QSize(area.width() / 2, area.height() / 2)) : area);
     m_rcPaneClient = m_pane1->rect();
+}
+
+// The panes took the new size of the picture area: the picture as it stands (the current undo
+// entry) is drawn again over the whole area, so that nothing drawn so far is lost or misplaced.
+void CkavimoDlg::OnPictureAreaResized() {
+    MoveLivePaneForView();
+    const HistoryEntry& current = m_history[m_nHistLevel];
+    if (current.image.isNull() || m_szDrawnArea == m_rcPictureArea.size()) return;
+    m_szDrawnArea = m_rcPictureArea.size();
+    if (m_bSplit) m_szPicture = m_rcPictureArea.size();
+    UncoverPictureArea(m_pane3->rect());
+    m_pane3->Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(m_pane3->rect(), current.image);
+    });
+    if (!m_bSplit && !m_imgWork.isNull()) m_imgWork = current.image.convertToFormat(QImage::Format_RGB32);
 }
 
 void CkavimoDlg::ScrollThumbnails(int dy) {

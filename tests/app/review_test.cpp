@@ -44,6 +44,7 @@ private Q_SLOTS:
     void newestPictureIsShownWithItsNumber();
     void strokesAreUndoneTogether();
     void fullUndoStackKeepsLaterStrokesOnScreenOnly();
+    void resizeRedrawsThePictureWithItsStrokes();
     void splitStrokeStaysInItsQuadrant();
     void splitViewDrawsMissingSlotsGrey();
     void cameraKeysAndButtonsMoveThroughPictures();
@@ -202,6 +203,28 @@ void ReviewTest::fullUndoStackKeepsLaterStrokesOnScreenOnly() {
     h.Dialog().ShowPictures(0);
     QCOMPARE(d.m_nHistLevel, 0);
     QVERIFY(d.m_history[1].image.isNull());
+}
+
+void ReviewTest::resizeRedrawsThePictureWithItsStrokes() {
+    PictureHarness h;
+    h.AddPictures({kGreen});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    const QSize before = d.m_rcPictureArea.size();
+    h.Stroke({{100, 100}, {300, 100}});
+    d.resize(1920, 1050);  // a wide screen: the picture area moves and grows
+    QCoreApplication::processEvents();
+    const QSize after = d.m_rcPictureArea.size();
+    QVERIFY(after.width() > before.width());
+    QCOMPARE(h.Pane(IdPane3)->Canvas().size(), after);
+    QCOMPARE(d.m_nHistLevel, 1);
+    const QImage shown = h.Shown();
+    QVERIFY(Near(Pixel(shown, 200 * after.width() / before.width(), 100 * after.height() / before.height()), kRed, 80));
+    QVERIFY(Near(Pixel(shown, after.width() - 5, after.height() / 2), kGreen));
+    // Strokes drawn after the resize land on the same picture.
+    h.Stroke({{100, 300}, {300, 300}});
+    QCOMPARE(d.m_nHistLevel, 2);
+    QCOMPARE(d.m_history[2].image.size(), QSize(640, 480));
 }
 
 void ReviewTest::splitStrokeStaysInItsQuadrant() {
