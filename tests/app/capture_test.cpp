@@ -239,6 +239,17 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
     QCOMPARE(h.PictureFiles().size(), 2);
     QCOMPARE(h.PictureCount(), 2);
+
+    // A record that names a file outside the patient's directory: the record goes, the file stays.
+    const QString outside = h.Drive().workDir() + "/elsewhere.jpg";
+    QVERIFY(WriteJpeg(outside, 32, 24, kGrey));
+    QCOMPARE(h.Store().AddPicture(0, std::string("d:\\DentalWorkDir\\elsewhere.jpg"), true), 1);
+    d.ShowPictures(2);
+    QVERIFY(d.m_strPanePath[0].endsWith("elsewhere.jpg"));
+    h.Button(IdDelete)->click();
+    QVERIFY(QFileInfo::exists(outside));
+    QCOMPARE(h.PictureCount(), 2);
+    QCOMPARE(h.PictureFiles().size(), 2);
 }
 
 void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
