@@ -1,9 +1,33 @@
 #include "player/ddrawrender.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "player/nativewindow.h"
 #include "player/support/debuglog.h"
+
+namespace {
+
+// True when the renderer draws with OpenGL that a processor emulates rather than a graphics card.
+bool IsSoftwareOpenGL(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0) {
+        return false;
+    }
+    // The renderer's context is current on this thread right after its creation.
+    using GetString = const unsigned char* (*)(unsigned int);
+    GetString getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getString) return false;
+    constexpr unsigned int kGlRenderer = 0x1F01;  // GL_RENDERER
+    const char* name = reinterpret_cast<const char*>(getString(kGlRenderer));
+    if (!name) return false;
+    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast", "SWR"}) {
+        if (std::strstr(name, software)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 CDDrawRender::~CDDrawRender() { Close(); }
 
@@ -20,6 +44,15 @@ bool CDDrawRender::Open(uintptr_t window) {
         // hints to each size it is told; the application resizes this window as it likes.
         SDL_SetWindowResizable(m_sdlWindow, SDL_TRUE);
         m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, 0);
+        if (m_renderer && !SDL_getenv("SDL_RENDER_DRIVER") && IsSoftwareOpenGL(m_renderer)) {
+            // OpenGL without a graphics processor (llvmpipe and the like, as under Xvfb or in a
+            // virtual machine) draws a full-size picture several times slower than SDL's own
+            // software renderer, which hands the finished picture to the X server through shared
+            // memory. The surface layer takes whichever is faster.
+            SDL_DestroyRenderer(m_renderer);
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+            m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+        }
         if (!m_renderer) {
             SDL_DestroyWindow(m_sdlWindow);
             m_sdlWindow = nullptr;
@@ -27,6 +60,11 @@ bool CDDrawRender::Open(uintptr_t window) {
         }
     }
     m_window = window;
+    GuardDrawnWindow(window);
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(m_renderer, &info) == 0) {
+        g_DebugLog.Format("[TIP]CDDrawRender(0x%x): SDL renderer %s\n", unsigned(window), info.name);
+    }
     SDL_GetWindowSize(m_sdlWindow, &m_sdlWidth, &m_sdlHeight);
     m_layout = VideoLayout{};
     m_layoutKeepAspect = KeepAspect();

@@ -1,11 +1,16 @@
 #include "player/nativewindow.h"
 
+#include <X11/Xlib.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 #include <thread>
+
+#include "player/support/debuglog.h"
 
 namespace {
 
@@ -60,4 +65,47 @@ bool QueryNativeWindow(uintptr_t window, NativeWindowState* state) {
     std::free(geometry);
     std::free(attributes);
     return ok;
+}
+
+namespace {
+
+std::mutex g_guardLock;
+std::deque<unsigned long> g_guardedWindows;  // most recent last; ids are not reused soon
+XErrorHandler g_previousHandler = nullptr;
+
+// Windows stay guarded after their play object is gone: an error about the last request sent to
+// one may be read much later.
+constexpr size_t kGuardedWindows = 256;
+
+int GuardHandler(Display* display, XErrorEvent* error) {
+    XErrorHandler previous;
+    {
+        std::lock_guard<std::mutex> guard(g_guardLock);
+        const bool ours = std::find(g_guardedWindows.begin(), g_guardedWindows.end(), error->resourceid) !=
+                          g_guardedWindows.end();
+        if (ours) {
+            g_DebugLog.Format("[WARN]X error %d (request %d) on window 0x%lx ignored: the window has gone\n",
+                              int(error->error_code), int(error->request_code), error->resourceid);
+            return 0;
+        }
+        previous = g_previousHandler;
+    }
+    return previous ? previous(display, error) : 0;
+}
+
+}  // namespace
+
+void InstallXErrorGuard() {
+    const XErrorHandler current = XSetErrorHandler(&GuardHandler);
+    if (current != &GuardHandler) {
+        std::lock_guard<std::mutex> guard(g_guardLock);
+        g_previousHandler = current;
+    }
+}
+
+void GuardDrawnWindow(uintptr_t window) {
+    std::lock_guard<std::mutex> guard(g_guardLock);
+    if (std::find(g_guardedWindows.begin(), g_guardedWindows.end(), window) != g_guardedWindows.end()) return;
+    g_guardedWindows.push_back(window);
+    if (g_guardedWindows.size() > kGuardedWindows) g_guardedWindows.pop_front();
 }

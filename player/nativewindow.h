@@ -15,3 +15,12 @@ struct NativeWindowState {
 
 // Fills `state` for the window; false when there is no X server or no such window.
 bool QueryNativeWindow(uintptr_t window, NativeWindowState* state);
+
+// X errors about a window the player draws into would end the process (Xlib's default handler
+// exits, and SDL passes errors on to it): a window can go away between the player's look at it and
+// its next drawing call, when the application destroys it without deleting the play object first.
+// GuardDrawnWindow adds the window to those whose errors are logged and ignored; every other error
+// goes on to the handler that was there before. InstallXErrorGuard puts the handler in place
+// again after SDL's video start (which replaces it); call it with SDL's global lock held.
+void InstallXErrorGuard();
+void GuardDrawnWindow(uintptr_t window);

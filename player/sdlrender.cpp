@@ -36,6 +36,7 @@ bool CSDLRender::Open(uintptr_t window) {
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
     SDL_RenderClear(m_renderer);
     m_hWnd = window;
+    GuardDrawnWindow(window);
     SDL_GetWindowSize(m_window, &m_clientWidth, &m_clientHeight);
     m_font.Open(m_renderer);  // without a font the statistics text is left out
     return true;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "player/nativewindow.h"
 #include "player/support/debuglog.h"
 
 std::mutex& SdlGlobalLock() {
@@ -38,12 +39,17 @@ bool StartSdlVideo() {
     const char* display = SDL_getenv("DISPLAY");
     const int kAttempts = display && *display ? 10 : 1;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            InstallXErrorGuard();  // after SDL's own handler, which it passes other errors on to
+            return true;
+        }
         if (attempt < kAttempts) SDL_Delay(20);
     }
     g_DebugLog.Format("[WARN]SDL video: %s\n", SDL_GetError());
     return false;
 }
+
+void ReleaseSdlThreadState() { SDL_TLSCleanup(); }
 
 bool IsContiguousYV12(const TEGMO_YUV_FRAME& frame) {
     if (!frame.planeY || !frame.planeV || !frame.planeU || frame.strideY <= 0) return false;

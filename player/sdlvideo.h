@@ -22,6 +22,10 @@ std::mutex& SdlGlobalLock();
 // few times. False (logged) when there is no X server to be had. Takes SdlGlobalLock itself.
 bool StartSdlVideo();
 
+// Frees what SDL keeps per thread (error text, current OpenGL context) for the calling thread; SDL
+// frees it by itself only for threads it made. Called by a display thread as it ends.
+void ReleaseSdlThreadState();
+
 // Loads the picture's three planes into a YV12 streaming texture of the picture's size, reading
 // exactly width x height luma and (width / 2) x (height / 2) chroma samples. false on failure (the
 // SDL error is set).
@@ -52,7 +56,6 @@ public:
     void DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top, int right,
                           int bottom, uint32_t colorBgr) const;
 
-    int LineHeight() const { return m_lineHeight; }
 
 private:
     static constexpr int kFirstChar = 32;

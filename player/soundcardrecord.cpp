@@ -212,7 +212,6 @@ int32_t CAudioCapture::Start(const char* device, uint32_t channels, uint32_t sam
         m_record.reset();
         return 0;
     }
-    m_chunkSize = notify;
     m_running = true;
     m_threadState = std::make_shared<ThreadState>();
     try {

@@ -79,7 +79,6 @@ public:
     int32_t Start(const char* device, uint32_t channels, uint32_t sampleRate, uint32_t chunkBytes,
                   TEGMO_PLAY_AudioCaptureFun callback, void* user);
     int32_t Stop();
-    bool Running() const { return m_running.load(); }
 
 private:
     // What the capture thread shares with its starter; the thread holds it (and the recorder) until
@@ -100,5 +99,4 @@ private:
     void* m_user = nullptr;
     std::atomic<bool> m_running{false};
     std::thread m_thread;
-    uint16_t m_chunkSize = 0;
 };

@@ -7,6 +7,7 @@
 #include "player/ddrawrender.h"
 #include "player/nativewindow.h"
 #include "player/sdlrender.h"
+#include "player/sdlvideo.h"
 #include "player/support/debuglog.h"
 #include "player/yuv2rgb.h"
 
@@ -143,7 +144,10 @@ void CVideoPlay::DisplayThreadMain(std::shared_ptr<CVideoPlay> self) {
         }
         play.m_queue.Flush();
     }
-    if (play.m_renderer) play.m_renderer->Close();
+    if (play.m_renderer) {
+        play.m_renderer->Close();
+        ReleaseSdlThreadState();
+    }
     if (opened) {
         g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]DisplayThread() exit\n", KAVIMO_LOG_ADDR_ARG(&play));
     }

@@ -59,7 +59,6 @@ public:
     CVideoPlay& operator=(const CVideoPlay&) = delete;
 
     uintptr_t Window() const { return m_hWnd; }
-    uint8_t RenderMode() const { return m_renderMode; }
 
     // Queues a copy of the record; 1 when queued, 0 for a null record, a stopped display thread or
     // a full queue (the caller keeps the record).

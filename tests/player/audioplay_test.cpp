@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "player/audioplay.h"
@@ -11,6 +12,8 @@
 
 namespace {
 
+// Objects with locks live on the heap in these tests: ThreadSanitizer would take two locks at one
+// reused stack address for the same lock.
 class AudioPlayTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,7 +27,8 @@ protected:
 
 TEST_F(AudioPlayTest, FillTakesTheHeadFrameAndTrimsAPileToNWithTheLogLine) {
     LogCapture log;
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     std::vector<TEGMO_PCM_FRAME> frames;
     for (int i = 0; i < 7; ++i) {
         frames.push_back(m_source.Make(1, 16000, 2000));
@@ -50,7 +54,8 @@ TEST_F(AudioPlayTest, FillTakesTheHeadFrameAndTrimsAPileToNWithTheLogLine) {
 }
 
 TEST_F(AudioPlayTest, AfterRunningDryFillIsSilentUntilNFramesAreQueuedAgain) {
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     std::vector<uint8_t> block(1000);
     for (int i = 0; i < 2; ++i) {
         TEGMO_PCM_FRAME frame = m_source.Make(2, 16000, 1000);
@@ -73,7 +78,8 @@ TEST_F(AudioPlayTest, AfterRunningDryFillIsSilentUntilNFramesAreQueuedAgain) {
 }
 
 TEST_F(AudioPlayTest, FormatChangeReleasesTheQueuedFramesAndRebuildsTheOutput) {
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     for (int i = 0; i < 2; ++i) {
         TEGMO_PCM_FRAME frame = m_source.Make(1, 16000, 2000);
         ASSERT_EQ(play.Play(&frame), 1);
@@ -95,7 +101,8 @@ TEST_F(AudioPlayTest, RatesBelow8000HzPlayAt8000Hz) {
     EXPECT_EQ(output.SampleRate(), 8000u);
     EXPECT_EQ(CDSoundPlay(1, 11025, 800).SampleRate(), 11025u);
 
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     TEGMO_PCM_FRAME slow = m_source.Make(1, 4000, 800);
     TEGMO_PCM_FRAME slower = m_source.Make(1, 6000, 800);
     ASSERT_EQ(play.Play(&slow), 1);
@@ -105,7 +112,8 @@ TEST_F(AudioPlayTest, RatesBelow8000HzPlayAt8000Hz) {
 }
 
 TEST_F(AudioPlayTest, RecordsWithoutSamplesAreRefused) {
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     EXPECT_EQ(play.Play(nullptr), 0);
     TEGMO_PCM_FRAME frame = m_source.Make(1, 16000, 2000);
     TEGMO_PCM_FRAME noData = frame;
@@ -123,7 +131,8 @@ TEST_F(AudioPlayTest, RecordsWithoutSamplesAreRefused) {
 TEST_F(AudioPlayTest, PlaybackRunsDryIntoSilenceLoggedOncePerSilentRun) {
     LogCapture log;
     SetAudioFrameBufNum(2);
-    CAudioPlay play(&PcmSource::Release, &m_source);
+    auto owned = std::make_unique<CAudioPlay>(&PcmSource::Release, &m_source);
+    CAudioPlay& play = *owned;
     for (int i = 0; i < 3; ++i) {
         TEGMO_PCM_FRAME frame = m_source.Make(1, 16000, 1024);
         ASSERT_EQ(play.Play(&frame), 1);

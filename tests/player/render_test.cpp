@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "player/TEGMO_Player.h"
@@ -224,6 +225,27 @@ TEST_P(RenderTest, PlanesInSeparateBuffersAreDrawnAlike) {
     EXPECT_TRUE(Near(window.Pixel(80, 180), 0, 0, 255)) << Describe(window.Pixel(80, 180));
 }
 
+TEST_P(RenderTest, FrameWithoutAChromaPlaneIsNotDrawnButStillReleased) {
+    TestWindow window(320, 240);
+    ASSERT_TRUE(window.Valid());
+    const TEGMO_PLAY_HANDLE play = TEGMO_PLAY_CreateVideoPlay(window.Id(), GetParam());
+    ASSERT_NE(play, 0u);
+    TestPicture red(320, 240);
+    red.FillRect(0, 0, 320, 240, 81, 90, 240);
+    ASSERT_TRUE(Show(play, red.Record(1, 1, true)));
+    ASSERT_TRUE(WaitForPixel(window, 160, 120, [](uint32_t p) { return Near(p, 255, 0, 0); }));
+
+    TestPicture white(320, 240);
+    white.FillRect(0, 0, 320, 240, 235, 128, 128);
+    TEGMO_YUV_FRAME broken = white.Record(2, 2);
+    broken.planeU = nullptr;
+    ASSERT_TRUE(Show(play, broken));
+    const TEGMO_YUV_FRAME next = red.Record(3, 3);
+    ASSERT_TRUE(Show(play, next));  // takes the broken one off the queue: released
+    EXPECT_TRUE(WaitFor([&] { return m_released.TimesReleased(2) == 1; }));
+    EXPECT_TRUE(Near(window.Pixel(160, 120), 255, 0, 0)) << Describe(window.Pixel(160, 120));
+}
+
 TEST_P(RenderTest, DeletingAfterTheWindowIsGoneDoesNotHang) {
     TestWindow window(320, 240);
     ASSERT_TRUE(window.Valid());
@@ -238,6 +260,34 @@ TEST_P(RenderTest, DeletingAfterTheWindowIsGoneDoesNotHang) {
     EXPECT_EQ(TEGMO_PLAY_DeleteVideoPlay(play), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(TEGMO_PLAY_GetVideoPlayCount(), 0);
+}
+
+TEST_P(RenderTest, WindowDestroyedWhileFramesAreDrawnDoesNotEndTheProcess) {
+    TestPicture picture = Quadrants(640, 480);
+    for (int round = 0; round < 5; ++round) {
+        TestWindow window(640, 480);
+        ASSERT_TRUE(window.Valid());
+        const TEGMO_PLAY_HANDLE play = TEGMO_PLAY_CreateVideoPlay(window.Id(), GetParam());
+        ASSERT_NE(play, 0u);
+        std::atomic<bool> feeding{true};
+        std::thread feeder([&] {
+            for (uint8_t sequence = 1; feeding.load(); ++sequence) {
+                const TEGMO_YUV_FRAME record = picture.Record(0, sequence, sequence == 1);
+                if (TEGMO_PLAY_VideoPlay(play, &record) != 1) break;
+                while (feeding.load() && TEGMO_PLAY_GetVideoFrameCount(play) > 1) {
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
+                }
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + 15 * round));
+        window.Destroy();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        feeding = false;
+        feeder.join();
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(TEGMO_PLAY_DeleteVideoPlay(play), 1);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
 }
 
 TEST_P(RenderTest, OneObjectPerWindowWhateverTheMode) {
