@@ -69,6 +69,14 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
     return ReadWholeFile(path, data, error);
 }
 
+// "Save" writes only over a picture file in the patient's own directory, whatever a record says.
+bool IsPictureOfPatient(const _USER_INFO& patient, const QString& logicalPath) {
+    std::string normalized;
+    return platform::NormalizeLogicalPath(logicalPath.toStdString(), &normalized) &&
+           platform::IsWithinLogicalDir(records::RecordDirPath(patient), normalized) &&
+           CListImageCtrl::IsPictureFileName(FileNameOf(logicalPath));
+}
+
 }  // namespace
 
 std::time_t CkavimoDlg::Now() const { return m_clock ? m_clock() : std::time(nullptr); }
@@ -178,10 +186,13 @@ void CkavimoDlg::OnSave() {
     if (m_bSplit || m_nHistLevel == 0) return;
     const QString target = m_strPanePath[0];
     if (target.isEmpty()) return;  // no picture file is shown to save over
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
     const QString host = HostPathOf(target);
     QByteArray data;
     QString error;
-    if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
+    if (!IsPictureOfPatient(m_curPatient, target)) {
+        error = QStringLiteral("not a picture in the patient's directory");
+    } else if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
         ReplaceFile(host, data, &error)) {
         ReloadPictures(false);
         return;

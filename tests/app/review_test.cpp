@@ -500,6 +500,21 @@ void ReviewTest::failedWritesAreReported() {
     QVERIFY(h.Drive().messages[1].contains(h.Pictures()[0]));
     QVERIFY(!QFileInfo::exists(h.PatientDir()));
     QCOMPARE(d.m_nHistLevel, 1);  // the strokes are still there to save elsewhere
+
+    // A record naming a file outside the patient's directory is never written over.
+    const QString list = h.Drive().workDir() + QStringLiteral("/UserList.fdb");
+    const QByteArray before = [&] {
+        QFile f(list);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    d.m_strPanePath[0] = QStringLiteral("d:\\DentalWorkDir\\UserList.fdb");
+    h.Button(IdSave)->click();
+    QCOMPARE(h.Drive().messages.size(), 3);
+    QVERIFY(h.Drive().messages[2].contains(QStringLiteral("not a picture in the patient's directory")));
+    QFile f(list);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
 }
 
 QTEST_MAIN(ReviewTest)
