@@ -94,7 +94,8 @@ int CkavimoApp::Run(int argc, char** argv) {
         // The camera link's sockets first (the window's own Init then finds them open), so that
         // the simulator knows where to answer before the window probes for it.
         QString error;
-        if (udp.Init(0) != 1 || !demo->Connect(udp, &error)) return DemoFailed(error);
+        if (udp.Init(0) != 1) return DemoFailed(QStringLiteral("the camera link cannot open its sockets on 127.0.0.1"));
+        if (!demo->Connect(udp, &error)) return DemoFailed(error);
     }
 
     ScheduleScreenshot(config);
