@@ -132,6 +132,13 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
         QStringLiteral("loopback"),
         QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]"));
     parser.addOption(loopback);
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo) "
+                       "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
+                       "points the camera link at it; the camera addresses and ports above are then unused."),
+        QStringLiteral("stream|picture"));
+    parser.addOption(demo);
     const QCommandLineOption configFile(QStringLiteral("config"),
                                         QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
                                             .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
@@ -146,7 +153,12 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
     screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotDelay);
 
-    if (!parser.parse(args)) {
+    // "--demo" alone is the stream camera's demo (the parser wants a value with the option).
+    QStringList arguments = args;
+    for (int i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        if (arguments[i] == QLatin1String("--demo")) arguments[i] = QStringLiteral("--demo=stream");
+    }
+    if (!parser.parse(arguments)) {
         result.status = ConfigResult::Error;
         result.text = parser.errorText();
         return result;
@@ -207,6 +219,16 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
             !Apply(Settings()[i], parser.value(option), config, &error, QStringLiteral("--") + option.names().first()))
             return fail(error);
     }
+    if (parser.isSet(demo)) {
+        const QString kind = parser.value(demo);
+        if (kind == QLatin1String("stream")) config->demo = AppConfig::Demo::Stream;
+        else if (kind == QLatin1String("picture")) config->demo = AppConfig::Demo::Picture;
+        else return fail(QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind));
+    }
+    if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
+    if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
+    // The demo points every address and port at the simulator itself.
+    if (config->demo != AppConfig::Demo::Off) return result;
     // A camera on this machine at the program's own command port would be the program itself:
     // its identify request would come back as the answer.
     const CameraLinkConfig& c = config->camera;
@@ -222,8 +244,6 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
                         .arg(QString::fromStdString(c.pictureCameraIp))
                         .arg(c.pictureCameraPort));
     }
-    if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
-    if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
     return result;
 }
 

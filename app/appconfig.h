@@ -14,6 +14,8 @@
 struct AppConfig {
     QString driveD;  // host directory of the d: drive; empty: the platform default
     CameraLinkConfig camera;
+    // Demo mode: run the camera simulator as the camera (command line only).
+    enum class Demo { Off, Stream, Picture } demo = Demo::Off;
     QString screenshotFile;  // hidden option: write a picture of the screen after start-up
     int screenshotDelayMs = 3000;
 };

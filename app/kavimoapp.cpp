@@ -6,9 +6,12 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/appconfig.h"
+#include "app/democamera.h"
 #include "app/kavimodlg.h"
+#include "app/messagebox.h"
 #include "app/notifiers.h"
 #include "app/thumbnail.h"
 #include "app/tickthread.h"
@@ -32,6 +35,13 @@ void ScheduleScreenshot(const AppConfig& config) {
             std::fprintf(stderr, "kavimo: cannot write the screenshot %s\n", qPrintable(file));
         }
     });
+}
+
+int DemoFailed(const QString& error) {
+    const QString text = QStringLiteral("The demo cannot start: %1.").arg(error);
+    std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+    ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+    return 1;
 }
 
 }  // namespace
@@ -63,12 +73,30 @@ int CkavimoApp::Run(int argc, char** argv) {
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
 
+    // Demo mode: the camera simulator on loopback is the camera.
+    std::unique_ptr<CDemoCamera> demo;
+    if (config.demo != AppConfig::Demo::Off) {
+        CDemoCamera::Options options;
+        options.kind = config.demo == AppConfig::Demo::Picture ? CDemoCamera::Kind::Picture : CDemoCamera::Kind::Stream;
+        demo = std::make_unique<CDemoCamera>(options);
+        QString error;
+        if (!demo->Start(CDemoCamera::DefaultProgram(), &error)) return DemoFailed(error);
+        demo->Configure(&config.camera);
+    }
+
     QtRecordNotifier notifier;
     RecordStore store(&notifier);
     CUdp udp(config.camera);
     udp.SetNotifier(&notifier);
     udp.SetRecordStore(&store);
     udp.SetTickCounter(&GlobalTicks());
+    if (demo) {
+        // The camera link's sockets first (the window's own Init then finds them open), so that
+        // the simulator knows where to answer before the window probes for it.
+        QString error;
+        if (udp.Init(0) != 1) return DemoFailed(QStringLiteral("the camera link cannot open its sockets on 127.0.0.1"));
+        if (!demo->Connect(udp, &error)) return DemoFailed(error);
+    }
 
     ScheduleScreenshot(config);
     {

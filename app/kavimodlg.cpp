@@ -258,6 +258,7 @@ void CkavimoDlg::OnInitDialog() {
 
     m_bConnected = 0;
     DrawStatus(m_bConnected);
+    InitPictureState();
     for (int id : {IdThick, IdMedium, IdThin}) Button(id)->setFont(m_fontLarge);
 
     m_store.PrepareWorkDir();
@@ -447,6 +448,7 @@ void CkavimoDlg::OnTimer() {
                 SetupMedia();
             }
         }
+        UpdateLivePane();
     } else if (m_nCameraType == CAMERA_PICTURE) {
         if (m_nWatchTicks++ >= kPictureCheckTicks) {
             m_nWatchTicks = 0;
@@ -486,35 +488,6 @@ void CkavimoDlg::OnTimer() {
     }
 }
 
-// --- Live view seams ----------------------------------------------------------------------------
-
-int CkavimoDlg::SetupMedia() {
-    if (m_bMediaReady) return 0;
-    m_bMediaReady = 1;
-    // The decoder and player libraries are initialised here, and the decoder and the video play
-    // object bound to pane 1098 are created (m_hDecoder, m_hPlayer), when the live view joins.
-    m_bStreamEnabled = 1;
-    m_nLiveState = 0;
-    EnableButtons({IdFreeze, IdSample}, true);
-    if (!m_pReceiver) OnSample();
-    return 1;
-}
-
-int CkavimoDlg::TeardownMedia() {
-    if (!m_bMediaReady) return 0;
-    m_bMediaReady = 0;
-    EnableButtons({IdFreeze, IdSample}, false);
-    EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, true);
-    // The stream receiver is destroyed first (it waits for its threads), then the decoder and
-    // the play object are deleted and both libraries cleaned up, when the live view joins.
-    m_pReceiver = nullptr;
-    m_hDecoder = 0;
-    m_hPlayer = 0;
-    m_bStreamEnabled = 0;
-    m_nLiveState = 0;
-    return 1;
-}
-
 // --- Camera link (called on its threads) --------------------------------------------------------
 
 void CkavimoDlg::AddHeartbeat() { m_nHeartbeat.fetch_add(1, std::memory_order_acq_rel); }
@@ -522,22 +495,6 @@ void CkavimoDlg::AddHeartbeat() { m_nHeartbeat.fetch_add(1, std::memory_order_ac
 void CkavimoDlg::PostCameraKey(int code) { QCoreApplication::postEvent(this, new CameraKeyEvent(code)); }
 
 bool CkavimoDlg::IsDeleteConfirmOpen() const { return m_bDeleteConfirm.load() != 0; }
-
-int CkavimoDlg::AnswerDeleteConfirm(int answer) {
-    // The box belongs to the user-interface thread: the answer is posted to it.
-    return QMetaObject::invokeMethod(this, [this, answer] { AnswerDeleteConfirmNow(answer); }, Qt::QueuedConnection)
-               ? 1
-               : 0;
-}
-
-void CkavimoDlg::AnswerDeleteConfirmNow(int answer) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box || !box->isVisible() || box->windowTitle() != QLatin1String("Picture delete")) continue;
-        if (QAbstractButton* button = box->button(answer == 'n' ? QMessageBox::No : QMessageBox::Yes)) button->click();
-        return;
-    }
-}
 
 void CkavimoDlg::customEvent(QEvent* event) {
     if (event->type() == CameraKeyEvent::kType) {
@@ -566,50 +523,8 @@ void CkavimoDlg::OnCameraKey(int code) {
     }
 }
 
-void CkavimoDlg::ShowNextPicture() {
-    if (m_nLiveState != 0) {
-        OnSample();
-        return;
-    }
-    _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return;
-    if (m_nCurIndex < user.picCount - 1) ++m_nCurIndex;
-    // The panes are filled from m_nCurIndex when picture review joins.
-}
-
-void CkavimoDlg::ShowPrevPicture() {
-    if (m_nLiveState != 0) {
-        OnSample();
-        return;
-    }
-    if (m_nCurIndex > 0) --m_nCurIndex;
-    // The panes are filled from m_nCurIndex when picture review joins.
-}
-
-void CkavimoDlg::ShowNewestPictures() {
-    _USER_INFO user = {};
-    m_nCurIndex = m_store.GetCurrentUser(&user) >= 0 && user.picCount > 0 ? user.picCount - 1 : 0;
-    // The panes are filled with the newest pictures when picture review joins.
-}
-
-// --- Commands of the live view, capture, review, viewer and printing ----------------------------
-// Their controls are laid out and enabled as the window's states say; the work of each lands
-// with its part of the program.
-
-void CkavimoDlg::OnSample() {}
-void CkavimoDlg::OnFreeze() {}
-void CkavimoDlg::OnSave() {}
-void CkavimoDlg::OnSaveAs() {}
-void CkavimoDlg::OnImport() {}
-void CkavimoDlg::OnExport() {}
-void CkavimoDlg::OnPickup() {}
-void CkavimoDlg::OnDelete() {}
-void CkavimoDlg::OnUndo() {}
-void CkavimoDlg::OnSplit() {}
-void CkavimoDlg::OnPrev() {}
-void CkavimoDlg::OnNext() {}
-void CkavimoDlg::OnListClick(QListWidgetItem*) {}
-void CkavimoDlg::OnListDoubleClick(QListWidgetItem*) {}
+// The commands of capture and picture management are in kavimodlg_capture.cpp, those of picture
+// review and annotation in kavimodlg_review.cpp.
 
 // --- Report printing ----------------------------------------------------------------------------
 
@@ -656,6 +571,7 @@ void CkavimoDlg::resizeEvent(QResizeEvent* event) {
     // The window manager may give the window another size than the screen's; the controls
     // follow the client size.
     ApplyLayout(width(), height());
+    OnPictureAreaResized();
     if (m_list && m_store.GetCurrentUser(nullptr) != -1) {
         CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
         m_list->Relayout();
@@ -689,6 +605,7 @@ void CkavimoDlg::OnAbout() {
 void CkavimoDlg::Teardown() {
     if (m_bTornDown) return;
     m_bTornDown = true;
+    m_bClosing = true;
     m_timer.stop();
     // First of all no camera thread may reach this window any more; SetOwner waits for a call
     // in progress.
