@@ -18,6 +18,7 @@
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
+#include "app/printframe.h"
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
@@ -257,6 +258,7 @@ void CkavimoDlg::OnInitDialog() {
 
     m_bConnected = 0;
     DrawStatus(m_bConnected);
+    InitPictureState();
     for (int id : {IdThick, IdMedium, IdThin}) Button(id)->setFont(m_fontLarge);
 
     m_store.PrepareWorkDir();
@@ -494,22 +496,6 @@ void CkavimoDlg::PostCameraKey(int code) { QCoreApplication::postEvent(this, new
 
 bool CkavimoDlg::IsDeleteConfirmOpen() const { return m_bDeleteConfirm.load() != 0; }
 
-int CkavimoDlg::AnswerDeleteConfirm(int answer) {
-    // The box belongs to the user-interface thread: the answer is posted to it.
-    return QMetaObject::invokeMethod(this, [this, answer] { AnswerDeleteConfirmNow(answer); }, Qt::QueuedConnection)
-               ? 1
-               : 0;
-}
-
-void CkavimoDlg::AnswerDeleteConfirmNow(int answer) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box || !box->isVisible() || box->windowTitle() != QLatin1String("Picture delete")) continue;
-        if (QAbstractButton* button = box->button(answer == 'n' ? QMessageBox::No : QMessageBox::Yes)) button->click();
-        return;
-    }
-}
-
 void CkavimoDlg::customEvent(QEvent* event) {
     if (event->type() == CameraKeyEvent::kType) {
         OnCameraKey(static_cast<CameraKeyEvent*>(event)->Code());
@@ -537,50 +523,45 @@ void CkavimoDlg::OnCameraKey(int code) {
     }
 }
 
-void CkavimoDlg::ShowNextPicture() {
-    if (m_nLiveState != 0) {
-        OnSample();
-        return;
+// The commands of capture and picture management are in kavimodlg_capture.cpp, those of picture
+// review and annotation in kavimodlg_review.cpp.
+
+// --- Report printing ----------------------------------------------------------------------------
+
+void CkavimoDlg::OnPrint() {
+    if (m_store.GetCurrentUser(nullptr) < 0) return;  // nobody to report on
+    // The picked pictures in pick order; a slot of 999 is empty, and a picture that is no longer
+    // in the store is left out.
+    m_nPrintCount = 0;
+    for (QString& path : m_strPrintPath) path.clear();
+    for (int slot : m_nPicked) {
+        if (slot == 999) continue;
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(slot, &picture) != 1) continue;
+        m_strPrintPath[m_nPrintCount++] = ToQString(records::AnsiToUtf16(records::FieldText(picture.path)));
     }
+    // One preview at a time: the previous frame is released.
+    if (m_pPrintFrame) m_pPrintFrame->close();
+    m_pPrintFrame = new CPrintFrame(this, this);
+    m_pPrintFrame->StartPreview();
+}
+
+int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
+    info.maxPage = 1;  // the report has exactly one page
+    return m_report.Begin(dc);
+}
+
+int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
     _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return;
-    if (m_nCurIndex < user.picCount - 1) ++m_nCurIndex;
-    // The panes are filled from m_nCurIndex when picture review joins.
+    if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
+    QStringList paths;
+    for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
+    const ReportContent content =
+        MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    return m_report.DrawPage(dc, content);
 }
 
-void CkavimoDlg::ShowPrevPicture() {
-    if (m_nLiveState != 0) {
-        OnSample();
-        return;
-    }
-    if (m_nCurIndex > 0) --m_nCurIndex;
-    // The panes are filled from m_nCurIndex when picture review joins.
-}
-
-void CkavimoDlg::ShowNewestPictures() {
-    _USER_INFO user = {};
-    m_nCurIndex = m_store.GetCurrentUser(&user) >= 0 && user.picCount > 0 ? user.picCount - 1 : 0;
-    // The panes are filled with the newest pictures when picture review joins.
-}
-
-// --- Commands of capture, review, viewer and printing --------------------------------------------
-// Their controls are laid out and enabled as the window's states say; the work of each lands
-// with its part of the program.
-
-void CkavimoDlg::OnFreeze() {}
-void CkavimoDlg::OnSave() {}
-void CkavimoDlg::OnSaveAs() {}
-void CkavimoDlg::OnImport() {}
-void CkavimoDlg::OnExport() {}
-void CkavimoDlg::OnPickup() {}
-void CkavimoDlg::OnPrint() {}
-void CkavimoDlg::OnDelete() {}
-void CkavimoDlg::OnUndo() {}
-void CkavimoDlg::OnSplit() {}
-void CkavimoDlg::OnPrev() {}
-void CkavimoDlg::OnNext() {}
-void CkavimoDlg::OnListClick(QListWidgetItem*) {}
-void CkavimoDlg::OnListDoubleClick(QListWidgetItem*) {}
+int CkavimoDlg::OnEndPrinting(QPainter&, CPrintInfo&) { return m_report.End(); }
 
 // --- Window events ------------------------------------------------------------------------------
 
@@ -590,6 +571,7 @@ void CkavimoDlg::resizeEvent(QResizeEvent* event) {
     // The window manager may give the window another size than the screen's; the controls
     // follow the client size.
     ApplyLayout(width(), height());
+    OnPictureAreaResized();
     if (m_list && m_store.GetCurrentUser(nullptr) != -1) {
         CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
         m_list->Relayout();
@@ -623,6 +605,7 @@ void CkavimoDlg::OnAbout() {
 void CkavimoDlg::Teardown() {
     if (m_bTornDown) return;
     m_bTornDown = true;
+    m_bClosing = true;
     m_timer.stop();
     // First of all no camera thread may reach this window any more; SetOwner waits for a call
     // in progress.

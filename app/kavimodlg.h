@@ -19,17 +19,25 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPen>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
+#include <QSize>
+#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
 #include <cstdint>
+#include <ctime>
 #include <functional>
+#include <string>
 
 #include "app/controlids.h"
 #include "app/mainlayout.h"
+#include "app/printview.h"
+#include "app/reportpage.h"
 #include "app/tickthread.h"
 #include "camlink/udp.h"
 #include "decoder/TEGMO_Decoder.h"
@@ -37,8 +45,10 @@
 #include "records/recordstore.h"
 #include "stream/streamreceiver.h"
 
+class BigPic;
 class CFaceButton;
 class CListImageCtrl;
+class CPrintFrame;
 class CPicturePane;
 class CUserList;
 class QLabel;
@@ -57,7 +67,7 @@ private:
     int m_code;
 };
 
-class CkavimoDlg : public QDialog, public CUdpOwner {
+class CkavimoDlg : public QDialog, public CUdpOwner, public CPrintOwner {
     Q_OBJECT
 public:
     // The window works with the application's records store and camera link, both of which
@@ -80,6 +90,23 @@ public:
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
 
+    // How the picture viewer is run (tests look at it without a modal loop).
+    using ViewerRunner = std::function<void(BigPic&)>;
+    void SetViewerRunner(ViewerRunner runner) { m_runViewer = std::move(runner); }
+    // Where "Import" gets its files (host paths, in the order chosen; empty when cancelled) and
+    // "Export" its folder (empty when none was chosen).
+    using FilesChooser = std::function<QStringList(QWidget* parent)>;
+    using FolderChooser = std::function<QString(QWidget* parent)>;
+    void SetImportChooser(FilesChooser chooser) { m_chooseImportFiles = std::move(chooser); }
+    void SetExportChooser(FolderChooser chooser) { m_chooseExportFolder = std::move(chooser); }
+    // The clock that names new pictures (the current time by default).
+    using Clock = std::function<std::time_t()>;
+    void SetClock(Clock clock) { m_clock = std::move(clock); }
+    // How a frozen stream frame is written as a BMP file (host path): the player's last shown
+    // frame by default. True when the file was written.
+    using SnapshotWriter = std::function<bool(const std::string& hostPath)>;
+    void SetSnapshotWriter(SnapshotWriter writer) { m_writeSnapshot = std::move(writer); }
+
     // --- Live view (stream camera) --------------------------------------------------------------
     // Sets the media libraries up: initialises both, creates the decoder and the video play
     // object bound to pane 1098 and starts the live view. 0 at once when they are set up already;
@@ -100,6 +127,15 @@ public:
     void PostCameraKey(int code) override;
     bool IsDeleteConfirmOpen() const override;
     int AnswerDeleteConfirm(int answer) override;
+
+    // --- Report printing: the print view's steps, and what is printed --------------------------
+    int OnBeginPrinting(QPainter& dc, CPrintInfo& info) override;
+    int OnPrintPage(QPainter& dc, CPrintInfo& info) override;
+    int OnEndPrinting(QPainter& dc, CPrintInfo& info) override;
+    CReportPage m_report;  // m_fontReport and the report's metrics
+    int m_nPrintCount = 0;
+    QString m_strPrintPath[4];
+    QPointer<CPrintFrame> m_pPrintFrame;
 
     // --- State (names as the rest of the application knows them) -------------------------------
     int m_nCameraType = 0;  // CAMERA_STREAM, CAMERA_PICTURE or 0
@@ -122,6 +158,37 @@ public:
     int m_bPickMode = 0;
     int m_nPickCount = 0;
     int m_nPicked[4] = {999, 999, 999, 999};
+
+    // --- Picture review and annotation ----------------------------------------------------------
+    // Slot 0 is the picture of single view and the left-top quadrant of split view; 999 and an
+    // empty path mark an empty slot. Paths are the records' logical paths.
+    int m_bSplit = 0;
+    int m_nActivePane = 0;
+    int m_nPaneIndex[4] = {999, 999, 999, 999};
+    QString m_strPanePath[4];
+    QImage m_imgPane;     // the picture last drawn into a pane
+    QSize m_szPicture;    // size of the undo pictures: the picture's own (single), the area's (split)
+    QPoint m_ptLabel;     // where the last picture number was drawn
+    int m_nCursorKind = 0;     // 0 none yet, 1 arrow, 2 drawing cursor
+    int m_nStrokePoints = 0;   // 0 no stroke under way, else 1 + the segments drawn
+
+    // One state of the picture area: the picture as displayed (24-bit, m_szPicture) and the
+    // slots it was drawn from.
+    struct HistoryEntry {
+        QImage image;
+        int activePane = 0;
+        int paneIndex[4] = {999, 999, 999, 999};
+        QString panePath[4];
+    };
+    static constexpr int kHistorySize = 32;
+    HistoryEntry m_history[kHistorySize];
+    int m_nHistLevel = 0;
+
+    // The hit test: quadrant 1..4 whose rectangle strictly contains a point of the window's
+    // client area, 0 outside the picture area or on a quadrant border.
+    int HitQuadrant(QPoint client) const;
+    // Fills the slots from store index k downwards and draws them (see ShowNewestPictures).
+    void ShowPictures(int k);
 
     // Layout results.
     MainLayout m_layout;
@@ -151,6 +218,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private Q_SLOTS:
     void OnTimer();
@@ -196,7 +267,51 @@ private:
     void UpdateLivePane();
     void OnCameraKey(int code);
     void EnableButtons(std::initializer_list<int> ids, bool enable);
-    void AnswerDeleteConfirmNow(int answer);
+    int AnswerDeleteConfirmNow(int answer);
+
+    // Review and annotation (kavimodlg_review.cpp).
+    void InitPictureState();
+    int DrawPane(int q);
+    void DrawEmptyPane(const QRect& target);
+    void UncoverPictureArea(const QRect& target);
+    void DrawStrokeSegment(QPoint from, QPoint to);
+    QImage CaptureView() const;
+    void CaptureEntry(int e);
+    void StoreEntryState(int e);
+    void ResetHistory();
+    void PushHistory();
+    void ReadToolButtons();
+    void WriteToolButtons();
+    void ScrollThumbnails(int dy);
+    void SetDrawingCursor(int kind);
+    void MoveLivePaneForView();
+    void OnPictureAreaResized();
+    void OpenViewer(int q);
+
+    // Capture and picture management (kavimodlg_capture.cpp).
+    void FreezeStream();
+    void FreezePictureCamera();
+    bool WaitForPictureFile(std::u16string* path);
+    bool StoreNewPicture(const QImage& picture, std::string* logicalPath, QString* error);
+    // Reloads the thumbnail list (after RebuildPictures when asked); the picked pictures stay
+    // picked, found again by their paths (taken now, or before a change of the store).
+    void ReloadPictures(bool rebuild);
+    void ReloadPictures(bool rebuild, const QStringList& pickedPaths);
+    QStringList PickedPaths() const;
+    // The store index of the picture with that path, trying `hint` first; -1 when it is gone.
+    int StoreIndexOfPath(const QString& logicalPath, int hint = -1) const;
+    std::time_t Now() const;
+    void PickThumbnail(int position);
+
+    ViewerRunner m_runViewer;
+    FilesChooser m_chooseImportFiles;
+    FolderChooser m_chooseExportFolder;
+    Clock m_clock;
+    SnapshotWriter m_writeSnapshot;
+    QImage m_imgWork;  // single view: pane 0's picture at its own size with the strokes drawn on it
+    QPoint m_ptDraw;   // the drawing position of the stroke under way (pane coordinates)
+    QSize m_szDrawnArea;  // the size of the picture area the panes were drawn for
+    std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
 
     RecordStore& m_store;

@@ -35,6 +35,23 @@ void CPicturePane::FillRect(const QRect& area, QColor colour) {
     update();
 }
 
+void CPicturePane::Paint(const std::function<void(QPainter&)>& paint) {
+    QImage& canvas = EnsureCanvas();
+    QPainter painter(&canvas);
+    paint(painter);
+    painter.end();
+    update();
+}
+
+void CPicturePane::ClearRect(const QRect& area) {
+    if (m_canvas.isNull()) return;
+    QPainter painter(&m_canvas);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillRect(area, Qt::transparent);
+    painter.end();
+    update();
+}
+
 void CPicturePane::ClearPane() {
     m_canvas = QImage();
     update();

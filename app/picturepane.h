@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <cstdint>
@@ -27,6 +28,11 @@ public:
     void ClearPane();
     // The pane's picture (null while nothing is drawn).
     const QImage& Canvas() const { return m_canvas; }
+    // Draws on the pane's picture with a painter (the picture is made, transparent, on first use)
+    // and repaints the pane.
+    void Paint(const std::function<void(QPainter&)>& paint);
+    // Makes a rectangle of the pane transparent again (nothing happens while nothing is drawn).
+    void ClearRect(const QRect& area);
 
     // Makes the pane the native window a video play object draws into and returns its id. The
     // window stays the same for the pane's whole life (it is made once, on the first call), so

@@ -197,7 +197,8 @@ int CUdp::Init(int /*unused*/) {
     return 1;
 }
 
-int CUdp::SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
+int CUdp::SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code,
+                      uint32_t arg1, uint32_t arg2) {
     camlink::CameraCommand command;
     command.code = code;
     command.arg1 = arg1;
@@ -208,25 +209,18 @@ int CUdp::SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
         std::lock_guard<std::mutex> guard(m_textLock);
         std::memcpy(m_cmdOut, datagram, sizeof datagram);
     }
-    platform::SendTo(m_sockSend7777, datagram, sizeof datagram, m_config.streamCameraIp,
-                     m_config.streamCameraPort);
+    platform::SendTo(socket, datagram, sizeof datagram, ip, port);
     return static_cast<int>(code);
 }
 
+int CUdp::SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
+    return SendCommand(m_sockSend7777, m_config.streamCameraIp, m_config.streamCameraPort, code,
+                       arg1, arg2);
+}
+
 int CUdp::SendPictureCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
-    camlink::CameraCommand command;
-    command.code = code;
-    command.arg1 = arg1;
-    command.arg2 = arg2;
-    uint8_t datagram[camlink::kCommandDatagramSize];
-    camlink::EncodeCommand(command, datagram);
-    {
-        std::lock_guard<std::mutex> guard(m_textLock);
-        std::memcpy(m_cmdOut, datagram, sizeof datagram);
-    }
-    platform::SendTo(m_sockSend6000, datagram, sizeof datagram, m_config.pictureCameraIp,
-                     m_config.pictureCameraPort);
-    return static_cast<int>(code);
+    return SendCommand(m_sockSend6000, m_config.pictureCameraIp, m_config.pictureCameraPort, code,
+                       arg1, arg2);
 }
 
 uint64_t CUdp::Ticks() const {

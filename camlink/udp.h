@@ -175,6 +175,9 @@ private:
     void SaveJpeg();
     bool WriteDumpFile(const uint8_t* data, uint32_t length);
     int Probe(bool streamCamera);
+    // Fills m_cmdOut and sends it from `socket` to ip:port; returns the code.
+    int SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code, uint32_t arg1,
+                    uint32_t arg2);
     uint64_t Ticks() const;
     bool SleepUnlessStopped(const std::atomic<bool>& stop, unsigned ms) const;
     void Notify(const std::string& text);

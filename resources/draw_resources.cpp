@@ -155,6 +155,31 @@ QImage WidthBitmap(double width) {
     return image;
 }
 
+// The drawing cursor (cursor 106): a pencil whose tip, at (1, 30), is the hot spot.
+QImage PencilCursor() {
+    QImage image = Canvas(32, 32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(1, 30);
+    p.rotate(-45);
+    // Tip, wooden cone, body and eraser along the x axis, the tip at the origin.
+    QPainterPath cone;
+    cone.moveTo(0, 0);
+    cone.lineTo(9, -4);
+    cone.lineTo(9, 4);
+    cone.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(QColor(238, 206, 160));
+    p.drawPath(cone);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(3.5, -1.6), QPointF(3.5, 1.6)}));
+    p.setBrush(QColor(250, 200, 40));
+    p.drawRect(QRectF(9, -4, 22, 8));
+    p.setBrush(QColor(235, 120, 130));
+    p.drawRect(QRectF(31, -4, 6, 8));
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path) {
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -170,6 +195,7 @@ int main(int argc, char** argv) {
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir + QStringLiteral("/bitmap"));
     QDir().mkpath(dir + QStringLiteral("/icon"));
+    QDir().mkpath(dir + QStringLiteral("/cursor"));
     bool ok = true;
     ok &= Save(MainIcon(256), dir + QStringLiteral("/icon/128.png"));
     ok &= Save(MainIcon(32), dir + QStringLiteral("/icon/128-32.png"));
@@ -182,5 +208,6 @@ int main(int argc, char** argv) {
     ok &= Save(WidthBitmap(8), dir + QStringLiteral("/bitmap/166.png"));
     ok &= Save(WidthBitmap(4), dir + QStringLiteral("/bitmap/167.png"));
     ok &= Save(WidthBitmap(1.2), dir + QStringLiteral("/bitmap/168.png"));
+    ok &= Save(PencilCursor(), dir + QStringLiteral("/cursor/106.png"));
     return ok ? 0 : 1;
 }

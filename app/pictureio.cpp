@@ -1,0 +1,89 @@
+#include "app/pictureio.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/paths.h"
+#include "records/recordtypes.h"
+#include "records/textconv.h"
+
+QString HostPathOf(const QString& path) {
+    const std::string text = path.toStdString();
+    if (!platform::HasDriveLetter(text)) return path;
+    return QString::fromStdString(platform::HostPath(text));
+}
+
+QString PicturePathText(const _DISE_PIC& picture) {
+    return QString::fromStdString(records::FieldText(picture.path));
+}
+
+QString FileNameOf(const QString& path) {
+    const int cut = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* data, QString* error) {
+    if (picture.isNull()) {
+        *error = QStringLiteral("there is no picture to write");
+        return false;
+    }
+    data->clear();
+    QBuffer buffer(data);
+    buffer.open(QIODevice::WriteOnly);
+    const QByteArray format = suffix.toLower().toLatin1();
+    QImageWriter writer(&buffer, format);
+    if (format == "jpg" || format == "jpeg") writer.setQuality(90);
+    if (!writer.write(picture)) {
+        *error = QStringLiteral("cannot encode the picture as %1: %2").arg(suffix, writer.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool ReadWholeFile(const QString& hostPath, QByteArray* data, QString* error) {
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    *data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceFile(const QString& hostPath, const QByteArray& data, QString* error) {
+    if (hostPath.isEmpty()) {
+        *error = QStringLiteral("the path lies outside the d: drive");
+        return false;
+    }
+    QSaveFile file(hostPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+std::tm LocalTimeOf(std::time_t t) {
+    std::tm local = {};
+    localtime_r(&t, &local);
+    return local;
+}
+
+void AdvanceImportTime(std::tm* value) {
+    if (++value->tm_sec < 60) return;
+    value->tm_sec = 0;
+    if (++value->tm_min < 60) return;
+    value->tm_min = 0;
+    if (++value->tm_hour < 24) return;
+    value->tm_hour = 0;
+}

@@ -1,0 +1,41 @@
+// Reading and writing the patient's picture files for the main window's picture commands: paths
+// between the records' logical form and the host, encoding, safe replacement, and the time value
+// that names imported pictures.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <ctime>
+
+struct _DISE_PIC;
+
+// The host path of a picture: a logical d: path is mapped to the drive's host directory (empty
+// when it would leave the drive); any other path is taken as a host path already.
+QString HostPathOf(const QString& path);
+
+// The logical path held in a picture record (8-bit text up to its NUL).
+QString PicturePathText(const _DISE_PIC& picture);
+
+// The file name of a logical or host path: what follows the last backslash or slash.
+QString FileNameOf(const QString& path);
+
+// Encodes a picture in the format its file name's extension names ("jpg", "bmp", "png", ...);
+// JPEG at quality 90. False with the reason.
+bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* data, QString* error);
+
+// Reads a whole file. False with the reason.
+bool ReadWholeFile(const QString& hostPath, QByteArray* data, QString* error);
+
+// Replaces (or creates) a file with the data as a whole: the data goes to a temporary file beside
+// it that takes the file's place only once completely written, so a failed write leaves the
+// previous file as it was. False with the reason.
+bool ReplaceFile(const QString& hostPath, const QByteArray& data, QString* error);
+
+// The local time of a time value.
+std::tm LocalTimeOf(std::time_t t);
+
+// Advances the time value that names imported pictures by one second: the seconds wrap into the
+// minute, the minutes into the hour, and the hour from 24 to 0 without touching the date.
+void AdvanceImportTime(std::tm* value);

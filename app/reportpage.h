@@ -1,0 +1,98 @@
+// The diagnosis report: one page with the title, the patient's name, sex and age, the disease
+// description, up to four picked pictures, the hospital name, the date and time and a line for
+// the doctor's signature.
+//
+// The main window draws it when the print view asks (beginning, page, end). Everything is laid
+// out in device pixels of the printer from the metrics of the report's base font, a "FixedSys"
+// of 12 points: the line height L, the report width W (81 characters of the ruler text) and the
+// left margin X that centres the report on the printable width.
+//
+// Runs on the user-interface thread.
+#pragma once
+
+#include <QDateTime>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+#include "records/recordtypes.h"
+
+class QPainter;
+
+// What one report shows.
+struct ReportContent {
+    QString name;
+    int sex = 0;  // 0 female, anything else male
+    int age = 0;
+    QString description;
+    QString hospital;
+    QStringList picturePaths;  // at most four, in pick order; logical d: paths or host paths
+    QDateTime time;            // local time of printing
+};
+
+// The report of a patient record.
+ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospital, const QStringList& picturePaths,
+                                const QDateTime& time);
+
+// The ruler whose first 81 characters give the report's width.
+extern const char kReportRuler[];
+constexpr int kReportRulerChars = 81;
+
+// The texts of the report.
+QString ReportNameText(const QString& name);
+QString ReportSexText(int sex);
+QString ReportAgeText(int age);
+QString ReportTimeText(const QDateTime& time);
+
+// The installed family that stands for a font named in the report: "FixedSys" is the monospace
+// family, "宋体" the installed CJK font.
+QString ReportFamily(const QString& family);
+
+// A font of `points` points for the report; its pixel size follows the device it is used on.
+QFont ReportFont(const QString& family, double points);
+
+// The description cut into its printed lines: the first 30 characters, then 32 per line, cut at
+// character counts (a surrogate pair is never split). Line breaks and other control characters
+// print as blanks. An empty description has no lines.
+QStringList WrapDescription(const QString& text);
+
+// The rectangles of `count` pictures (0 to 4) for a report at left margin x, width w and line
+// height l: one picture fills (x, 22l)-(x + w, 52l); two to four take the quarters in pick order.
+QVector<QRect> PictureRects(int count, int x, int w, int l);
+
+// Loads a picture for the report from a logical d: path or a host path; null when it cannot be
+// read.
+QImage LoadReportPicture(const QString& path);
+
+class CReportPage {
+public:
+    // Beginning of printing on an active painter: creates the base font when there is none yet
+    // and computes the metrics from it and the device's printable size. Returns 1.
+    int Begin(QPainter& dc);
+
+    // Draws the page: the pictures and the text part. Returns 1 (0 when Begin has not run).
+    int DrawPage(QPainter& dc, const ReportContent& content);
+
+    // End of printing: releases the base font. Returns 1.
+    int End();
+
+    // The base font is held (between Begin and End).
+    bool HasFont() const { return m_fontReport.has_value(); }
+
+    std::optional<QFont> m_fontReport;
+    int m_nLineHeight = 0;    // L: character height + external leading of the base font
+    int m_nReportWidth = 0;   // W: extent of the first 81 ruler characters
+    int m_nLeftMargin = 0;    // X: (printable width - W) / 2
+    int m_nPageWidth = 0;     // printable width in device pixels
+    int m_nPageHeight = 0;    // printable height in device pixels
+    int m_nLinesPerPage = 0;  // N: (printable height - 2L) / L
+
+private:
+    void DrawText(QPainter& dc, const ReportContent& content);
+    void DrawPictures(QPainter& dc, const QStringList& paths);
+};
