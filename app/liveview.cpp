@@ -96,7 +96,11 @@ void CkavimoDlg::UpdateLivePane() {
     // A pane that is not a native window is transparent where nothing is drawn: it can stay.
     if (!m_pane1->IsNativeWindow()) return;
     const bool show = (m_pane1->VideoBound() && m_nLiveState != 0) || !m_pane1->Canvas().isNull();
-    if (m_pane1->isVisibleTo(this) != show) m_pane1->setVisible(show);
+    if (m_pane1->isVisibleTo(this) == show) return;
+    m_pane1->setVisible(show);
+    // Under a native pane the window's own pixels were never put on screen: what the panes
+    // below hold is drawn there anew, or the last video frame's place would stay black.
+    if (!show) update(m_pane1->geometry());
 }
 
 // --- Callbacks (receiver's parse thread, player's display thread) --------------------------------

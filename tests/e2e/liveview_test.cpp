@@ -157,6 +157,9 @@ void LiveViewTest::sampleTwiceReturnsTheButtonsToTheirStates() {
     QVERIFY(!stopped.freeze);
     for (bool enabled : stopped.review) QVERIFY(enabled);
     QVERIFY(!d.Pane(IdPane1)->isVisible());
+    // The picture area on screen is the review panes' again: this patient has no pictures, so
+    // the grey of an empty slot (and not the last video frame, nor black).
+    QTRY_VERIFY(ColourFraction(ScreenPixels(d.Pane(IdPane1)), QColor(50, 50, 50)) > 0.9);
     QCOMPARE(d.m_hPlayer, player);
     QCOMPARE(d.m_hDecoder, decoder);
     QTest::qWait(300);  // what was queued is shown
@@ -238,6 +241,7 @@ void LiveViewTest::lostHeartbeatTearsDownAndReturningHeartbeatGoesLiveAgain() {
     for (int id : {IdUser, IdImport, IdExport, IdPickup, IdPrint}) QVERIFY(d.Control(id)->isEnabled());
     QVERIFY(!d.Pane(IdPane1)->VideoBound());
     QVERIFY(!d.Pane(IdPane1)->isVisible());
+    QTRY_VERIFY(ColourFraction(ScreenPixels(d.Pane(IdPane1)), QColor(50, 50, 50)) > 0.9);
     const QImage statusPicture = static_cast<QLabel*>(d.Control(IdStatusImage))->pixmap().toImage();
     QCOMPARE(statusPicture, QPixmap(":/bitmap/161.png").toImage());
 
