@@ -128,6 +128,19 @@ void LiveViewTest::probeFindsTheStreamCameraAndVideoReachesPane1098() {
 
     QVERIFY(m_counter->Attach(d.m_hPlayer));
     VERIFY_VIDEO_FLOWS(d, *m_counter);
+    // Split view while live: the video goes on in the left-top quarter, the other quadrants
+    // show the review panes below (here: empty slots).
+    auto* split = static_cast<QPushButton*>(d.Control(IdSplit));
+    split->click();
+    QTRY_COMPARE(pane->size(), QSize(d.m_rcPictureArea.width() / 2, d.m_rcPictureArea.height() / 2));
+    QTest::qWait(300);
+    VerifyPictureShown(ScreenPixels(pane));
+    const QImage area = ScreenPixels(d.Pane(IdPane2));
+    const QImage rightTop = area.copy(area.width() / 2 + 4, 4, area.width() / 2 - 8, area.height() / 2 - 8);
+    QVERIFY2(ColourFraction(rightTop, QColor(50, 50, 50)) > 0.9, qPrintable(QString::number(ColourFraction(rightTop, QColor(50, 50, 50)))));
+    split->click();
+    QTRY_COMPARE(pane->size(), d.m_rcPictureArea.size());
+
     // The player keeps up: nothing piles up in its queue.
     QVERIFY(TEGMO_PLAY_GetVideoFrameCount(d.m_hPlayer) < 10);
 
