@@ -79,6 +79,14 @@ void PictureCameraTest::previewsAreDrawnIntoPane1098AndACapturedPictureIsFiled()
     QCOMPARE(d.ThumbList()->fileNames, files);
     QImage saved(QDir(PatientDir(harness.Drive(), patient.uid)).filePath(files.first()));
     QCOMPARE(saved.size(), QSize(320, 240));
+
+    // "Snap" stores the next preview the same way (a second later, so that it gets a name of
+    // its own).
+    QTest::qWait(1100);
+    static_cast<QPushButton*>(d.Control(IdFreeze))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(d.ThumbList()->count(), 2, 5000);
+    QCOMPARE(QDir(PatientDir(harness.Drive(), patient.uid)).entryList({"*.jpg"}).size(), 2);
+    QVERIFY(harness.Drive().messages.filter(QStringLiteral("Fail")).isEmpty());
 }
 
 KAVIMO_E2E_MAIN(PictureCameraTest)
