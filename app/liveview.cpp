@@ -159,8 +159,10 @@ void CkavimoDlg::OnSample() {
             // A receiver that cannot be made leaves the live view's state as if it ran: the next
             // press tries again.
             m_pReceiver = CreateReceiver();
+            // Coming from a frozen frame drops it: the capture cycle starts again at "Freeze".
             m_nLiveState = 1;
             Button(IdSample)->setText(QStringLiteral("Stop"));
+            Button(IdFreeze)->setText(QStringLiteral("Freeze"));
             reviewButtons(false);
             EnableButtons({IdFreeze}, true);
         } else {

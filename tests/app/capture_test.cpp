@@ -411,6 +411,15 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     QVERIFY(d.m_pReceiver != nullptr);
     QCOMPARE(h.PictureCount(), 4);
     QVERIFY(h.Drive().messages.filter("Fail").isEmpty());
+
+    // "Sample" while frozen also drops the frame and goes live: Freeze reads "Freeze" again.
+    h.Button(IdFreeze)->click();
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
+    h.Button(IdSample)->click();
+    QCOMPARE(d.m_nLiveState, 1);
+    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
+    QCOMPARE(h.PictureCount(), 4);
 }
 
 void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
