@@ -12,7 +12,9 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "bench/common/benchmain.h"
 #include "player/yuv2rgb.h"
+
 
 namespace {
 
@@ -110,17 +112,6 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    args.insert(args.begin() + 1, {interleave, aggregates});  // options given on the command line win
-    argc = static_cast<int>(args.size());
-    argv = args.data();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithRatios(argc, argv, reporter, [](RatioReporter& r) { r.PrintRatio(); });
 }
