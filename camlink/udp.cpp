@@ -199,12 +199,8 @@ int CUdp::Init(int /*unused*/) {
 
 int CUdp::SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code,
                       uint32_t arg1, uint32_t arg2) {
-    camlink::CameraCommand command;
-    command.code = code;
-    command.arg1 = arg1;
-    command.arg2 = arg2;
     uint8_t datagram[camlink::kCommandDatagramSize];
-    camlink::EncodeCommand(command, datagram);
+    camlink::EncodeCommand({camlink::CAMERA_CMD_MAGIC, code, arg1, arg2}, datagram);
     {
         std::lock_guard<std::mutex> guard(m_textLock);
         std::memcpy(m_cmdOut, datagram, sizeof datagram);

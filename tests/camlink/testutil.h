@@ -188,13 +188,8 @@ public:
     uint16_t Port() const { return platform::LocalPort(fd); }
     void SendCommand(uint16_t toPort, uint32_t code, uint32_t arg1 = 0, uint32_t arg2 = 0,
                      uint32_t magic = camlink::CAMERA_CMD_MAGIC) {
-        camlink::CameraCommand command;
-        command.magic = magic;
-        command.code = code;
-        command.arg1 = arg1;
-        command.arg2 = arg2;
         uint8_t datagram[camlink::kCommandDatagramSize];
-        camlink::EncodeCommand(command, datagram);
+        camlink::EncodeCommand({magic, code, arg1, arg2}, datagram);
         SendRaw(toPort, datagram, sizeof datagram);
     }
     void SendRaw(uint16_t toPort, const void* data, size_t length) {

@@ -115,13 +115,8 @@ void Simulator::Emit(const std::string& line) {
 // --- Command channel -------------------------------------------------------------------------
 
 void Simulator::SendCommand(uint32_t code, uint32_t arg1, uint32_t arg2, uint32_t magic) {
-    camlink::CameraCommand command;
-    command.magic = magic;
-    command.code = code;
-    command.arg1 = arg1;
-    command.arg2 = arg2;
     uint8_t datagram[camlink::kCommandDatagramSize];
-    camlink::EncodeCommand(command, datagram);
+    camlink::EncodeCommand({magic, code, arg1, arg2}, datagram);
     if (m_appPort == 0) return;  // the application's port is not known yet
     platform::SendTo(m_cmdSocket, datagram, sizeof datagram, m_options.appIp, m_appPort);
 }
