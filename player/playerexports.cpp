@@ -10,6 +10,15 @@ namespace {
 
 CDecoderManage* Manager() { return g_pDecoderManage.load(); }
 
+// Looks the play object up and runs `call` on it: 0 for an unknown handle or before Init.
+template <typename Call>
+int32_t WithVideoPlay(TEGMO_PLAY_HANDLE play, Call call) {
+    CDecoderManage* manager = Manager();
+    if (!manager) return 0;
+    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
+    return object ? int32_t(call(*object)) : 0;
+}
+
 }  // namespace
 
 extern "C" {
@@ -66,10 +75,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_DeleteVideoPlay(TEGMO_PLAY_HANDLE
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play,
                                                          const TEGMO_YUV_FRAME* frame) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->Push(frame) : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.Push(frame); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShot(const TEGMO_YUV_FRAME* frame,
@@ -80,42 +86,27 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShot(const TEGMO_YUV_FRAME* 
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShotLast(TEGMO_PLAY_HANDLE play, const char* path) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->ShotLast(path) : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.ShotLast(path); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RefreshPlay(TEGMO_PLAY_HANDLE play) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->Refresh() : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.Refresh(); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play,
                                                               TEGMO_PLAY_DrawFun callback,
                                                               void* userValue) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->SetDrawFun(callback, userValue) : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.SetDrawFun(callback, userValue); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoCtrl(TEGMO_PLAY_HANDLE play, uint32_t command,
                                                          const TEGMO_PLAY_POINT* from,
                                                          const TEGMO_PLAY_POINT* to) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->VideoCtrl(command, from, to) : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.VideoCtrl(command, from, to); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_IsHaveVideo(TEGMO_PLAY_HANDLE play) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->HasVideo() : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.HasVideo(); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play,
@@ -144,10 +135,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE pl
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoFrameCount(TEGMO_PLAY_HANDLE play) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? int32_t(object->FrameCount()) : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return int32_t(p.FrameCount()); });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoPlayCount(void) {
@@ -156,10 +144,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoPlayCount(void) {
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_ResetRefClock(TEGMO_PLAY_HANDLE play) {
-    CDecoderManage* manager = Manager();
-    if (!manager) return 0;
-    std::shared_ptr<CVideoPlay> object = manager->FindVideoPlay(play);
-    return object ? object->ResetRefClock() : 0;
+    return WithVideoPlay(play, [&](CVideoPlay& p) { return p.ResetRefClock(); });
 }
 
 // ---- audio ------------------------------------------------------------------------------------
