@@ -6,6 +6,8 @@
 #include <string>
 
 #include "check.h"
+#include "dicom/outbox.h"
+#include "dicom/patient.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -145,7 +147,7 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
             if (!listed.count(Lower(entry.name))) {
                 findings.Problem(file, "picture not in the picture list (Update rebuilds it)");
             }
-        } else if (!IsRecordFile(entry.name)) {
+        } else if (!IsRecordFile(entry.name) && !EqualNoCase(entry.name, dicom::kWorklistFile)) {
             findings.Problem(file, "stray file");
         }
     }
@@ -165,7 +167,8 @@ int RunCheck() {
     for (const platform::DirEntry& entry : workDir.files) {
         const std::string file = records::WorkDirFile(entry.name);
         if (EqualNoCase(entry.name, records::kUserListFile) ||
-            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp")) {
+            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp") ||
+            EqualNoCase(entry.name, dicom::kOutboxFile)) {
             continue;
         }
         if (records::IsAnyReplaceTempName(entry.name)) {

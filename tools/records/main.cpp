@@ -1,4 +1,5 @@
-// kavimo-records: a look into a work directory for support staff. It only reads.
+// kavimo-records: a look into a work directory for support staff. It never changes the records;
+// the archive commands write DICOM files elsewhere or send the pictures to the archive.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "check.h"
+#include "dicomcommands.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -26,14 +28,23 @@ constexpr const char* kUsage =
     "  show UID    one patient's record, diagnoses and pictures (UID20170801102233 or the digits)\n"
     "  check       compares each patient's counts with its list files and picture files and\n"
     "              looks for missing backups and stray files; exit status 1 on a problem\n"
+    "  export-dicom UID DIR\n"
+    "              writes <picture name>.dcm into DIR for every picture of the patient\n"
+    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET]\n"
+    "              sends every picture of the patient to the archive, one line per picture\n"
+    "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [--date YYYYMMDD]\n"
+    "              the patients the worklist schedules for the day (today by default)\n"
     "\n"
     "Options:\n"
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
     "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d)\n"
+    "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
+    "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
+    "  --date YYYYMMDD       the worklist's day\n"
     "  -h, --help      this text\n"
     "\n"
-    "Exit status: 0 fine; 1 problems found, or no such patient; 2 wrong usage or no work\n"
-    "directory.\n";
+    "Exit status: 0 fine; 1 problems found, no such patient, or a picture not written or not\n"
+    "stored; 2 wrong usage or no work directory.\n";
 
 int UsageError(const char* message) {
     std::fprintf(stderr, "kavimo-records: %s\n\n%s", message, kUsage);
@@ -144,10 +155,25 @@ int Show(const std::string& uidText) {
     return 0;
 }
 
+bool IsDate(const std::string& text) {
+    if (text.size() != 8) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
+    std::string pacs, callingAet, date;
+    bool hasDate = false;
+    // Options that take a value, as "--name VALUE" or "--name=VALUE".
+    const struct {
+        const char* name;
+        std::string* value;
+    } valued[] = {{"--pacs", &pacs}, {"--calling-aet", &callingAet}, {"--date", &date}};
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
@@ -157,20 +183,64 @@ int main(int argc, char** argv) {
         if (arg == "--drive-d") {
             if (i + 1 >= argc) return UsageError("--drive-d needs a directory");
             platform::SetDriveRoot(argv[++i]);
-        } else if (arg.compare(0, 10, "--drive-d=") == 0) {
-            platform::SetDriveRoot(arg.substr(10));
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError(("unknown option " + arg).c_str());
-        } else {
-            args.push_back(arg);
+            continue;
         }
+        if (arg.compare(0, 10, "--drive-d=") == 0) {
+            platform::SetDriveRoot(arg.substr(10));
+            continue;
+        }
+        bool known = false;
+        for (const auto& option : valued) {
+            const std::string name = option.name;
+            if (arg == name) {
+                if (i + 1 >= argc) return UsageError((name + " needs a value").c_str());
+                *option.value = argv[++i];
+            } else if (arg.compare(0, name.size() + 1, name + "=") == 0) {
+                *option.value = arg.substr(name.size() + 1);
+            } else {
+                continue;
+            }
+            known = true;
+            if (option.value == &date) hasDate = true;
+        }
+        if (known) continue;
+        if (arg.size() > 1 && arg[0] == '-') return UsageError(("unknown option " + arg).c_str());
+        args.push_back(arg);
     }
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if (command == "show" && args.size() == 2) return Show(args[1]);
-    if (command == "list" || command == "check" || command == "show") {
+    const bool archiveCommand =
+        command == "export-dicom" || command == "send-dicom" || command == "worklist";
+    if ((!pacs.empty() || !callingAet.empty()) && command != "send-dicom" && command != "worklist") {
+        return UsageError(("--pacs and --calling-aet do not apply to " + command).c_str());
+    }
+    if (hasDate && (command != "worklist" || !IsDate(date))) {
+        return UsageError(command != "worklist" ? "--date applies to worklist only"
+                                                : "--date needs YYYYMMDD");
+    }
+    uint64_t uid = 0;
+    if (command == "export-dicom" && args.size() == 3) {
+        if (!ParseUid(args[1], &uid)) return UsageError(("not a UID: " + args[1]).c_str());
+        recordtool::WorkDir workDir;
+        if (!LoadWorkDir(&workDir)) return 2;
+        return recordtool::ExportDicom(uid, args[2]);
+    }
+    if (command == "send-dicom" && args.size() == 2 && !pacs.empty()) {
+        if (!ParseUid(args[1], &uid)) return UsageError(("not a UID: " + args[1]).c_str());
+        recordtool::WorkDir workDir;
+        if (!LoadWorkDir(&workDir)) return 2;
+        return recordtool::SendDicom(uid, pacs, callingAet);
+    }
+    if (command == "worklist" && args.size() == 1 && !pacs.empty()) {
+        return recordtool::ShowWorklist(pacs, callingAet, date);
+    }
+    if (archiveCommand && pacs.empty() && command != "export-dicom" && args.size() <= 2) {
+        return UsageError((command + " needs --pacs AET@HOST:PORT").c_str());
+    }
+    if (command == "list" || command == "check" || command == "show" || archiveCommand) {
         return UsageError(("wrong arguments for " + command).c_str());
     }
     return UsageError(("unknown command " + command).c_str());

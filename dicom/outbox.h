@@ -1,0 +1,105 @@
+// The outbox: pictures waiting to be sent to the archive. The queue lives in a file of the work
+// directory, rewritten as a whole (never half-written) on every change, so queued pictures
+// survive a restart, a kill or a power cut. A picture leaves the queue only when the archive has
+// confirmed its store; while the archive cannot be reached the sender tries again with a growing
+// pause.
+//
+// Threads: Enqueue, Start, Stop, RetryNow and the getters may be called from any thread (the
+// application calls them from the user-interface thread). The sending runs on the outbox's own
+// thread, which also calls the listener.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "dicom/pacsclient.h"
+
+namespace dicom {
+
+// The queue file in the work directory.
+inline constexpr const char* kOutboxFile = "PacsOutbox.txt";
+
+struct OutboxEntry {
+    uint64_t uid = 0;          // the patient
+    std::string logicalPath;   // the picture, as the records name it
+
+    bool operator==(const OutboxEntry& other) const {
+        return uid == other.uid && logicalPath == other.logicalPath;
+    }
+};
+
+// Reads and writes the queue file: one "uid<TAB>path" line per picture. Load treats a missing
+// file as an empty queue and skips lines it cannot read.
+bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entries, std::string* error);
+bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error);
+
+class PacsOutbox {
+public:
+    // What the sender is doing, for the status area.
+    struct Progress {
+        size_t sent = 0;        // confirmed in the current round
+        size_t total = 0;       // pictures in the current round
+        size_t failed = 0;      // refused or unreadable in the current round
+        size_t pending = 0;     // still queued
+        bool finished = false;  // the round is over (queue empty, or waiting to try again)
+        bool waiting = false;   // the archive cannot be reached; trying again later
+        std::string lastError;  // the latest failure, named for the user
+    };
+    using Listener = std::function<void(const Progress&)>;
+
+    // The queue file is `queueHostPath`; the listener (may be empty) hears every change.
+    PacsOutbox(std::string queueHostPath, Listener listener);
+    ~PacsOutbox();
+    PacsOutbox(const PacsOutbox&) = delete;
+    PacsOutbox& operator=(const PacsOutbox&) = delete;
+
+    // The archive to send to. A change takes effect with the next attempt.
+    void SetAddress(const PacsAddress& address);
+
+    // Loads what an earlier run left queued and starts sending. False when the queue file
+    // cannot be read (the outbox then starts empty).
+    bool Start(std::string* error);
+
+    // Stops the sender after the picture in flight. The queue stays in its file.
+    void Stop();
+
+    // Queues pictures of a patient (already queued ones are not added twice). The queue file is
+    // on the disk when it returns true.
+    bool Enqueue(uint64_t uid, const std::vector<std::string>& logicalPaths, std::string* error);
+
+    // Ends a pause and tries again at once (after the address changed, say).
+    void RetryNow();
+
+    size_t Pending() const;
+
+    // The pause after the first failed attempt, doubled after each further one up to `longest`.
+    void SetRetryPauses(std::chrono::milliseconds first, std::chrono::milliseconds longest);
+
+private:
+    void Run();
+    void Notify();
+    bool SaveLocked(std::string* error);
+    bool RemoveLocked(const OutboxEntry& entry);
+
+    const std::string m_queuePath;
+    const Listener m_listener;
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<OutboxEntry> m_entries;
+    PacsAddress m_address;
+    Progress m_progress;
+    bool m_stop = false;
+    bool m_retryNow = false;
+    std::chrono::milliseconds m_firstPause{2000};
+    std::chrono::milliseconds m_longestPause{60000};
+    std::thread m_thread;
+};
+
+}  // namespace dicom

@@ -1,0 +1,84 @@
+// Talking to the clinic's archive: checking the connection, storing picture objects and asking
+// for the day's worklist. One PacsClient holds at most one association; use it from one thread.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dicom/patient.h"
+
+namespace dicom {
+
+class PictureObject;
+
+inline constexpr const char* kDefaultCallingAet = "KAVIMO";
+
+struct PacsAddress {
+    std::string calledAet;
+    std::string host;
+    int port = 0;
+    std::string callingAet = kDefaultCallingAet;
+
+    bool IsSet() const { return !calledAet.empty() && !host.empty() && port > 0; }
+    std::string Text() const;  // AET@HOST:PORT
+};
+
+// Parses "AET@HOST:PORT". False for anything else (AE titles are 1 to 16 characters).
+bool ParsePacsAddress(const std::string& text, PacsAddress* address);
+
+// True for an AE title the network accepts: 1 to 16 printable characters, not only spaces, no
+// backslash.
+bool IsValidAeTitle(const std::string& title);
+
+// One scheduled patient of the worklist.
+struct WorklistEntry {
+    WorklistPatient patient;
+    std::string scheduledDate;  // YYYYMMDD
+    std::string scheduledTime;  // HHMMSS (or shorter)
+    std::string modality;
+    std::string description;     // the scheduled step's description
+    std::string accessionNumber;
+};
+
+class PacsClient {
+public:
+    PacsClient();
+    ~PacsClient();
+    PacsClient(const PacsClient&) = delete;
+    PacsClient& operator=(const PacsClient&) = delete;
+
+    // How long connecting and each answer may take, in seconds.
+    void SetTimeouts(int connectSeconds, int answerSeconds);
+
+    // Opens an association offering verification, picture storage and the worklist. False, with
+    // the reason ("refused by ...", "cannot reach ..."), when it cannot.
+    bool Open(const PacsAddress& address, std::string* error);
+    bool IsOpen() const;
+    // Releases the association (aborts it when the release fails).
+    void Close();
+
+    // Verification (C-ECHO) over the open association.
+    bool Echo(std::string* error);
+
+    enum class StoreResult {
+        Stored,   // the archive confirmed it (also with a warning, or when it already held it)
+        Refused,  // the archive answered with a failure status
+        Broken,   // no answer: the association is gone
+    };
+    StoreResult Store(const PictureObject& object, std::string* error);
+
+    // The worklist's scheduled patients for a day (YYYYMMDD).
+    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries,
+                      std::string* error);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+// Opens, checks with C-ECHO and closes: for "Test connection".
+bool EchoPacs(const PacsAddress& address, std::string* error);
+
+}  // namespace dicom

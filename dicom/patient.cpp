@@ -1,0 +1,128 @@
+#include "dicom/patient.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "records/recordfile.h"
+#include "records/recordnames.h"
+#include "records/recordtypes.h"
+#include "records/textconv.h"
+
+namespace dicom {
+namespace {
+
+// One line of the worklist file: the value without line breaks, which would end it early.
+std::string Line(const char* key, const std::string& value) {
+    std::string line = key;
+    line += '=';
+    for (char c : value) line += (c == '\n' || c == '\r') ? ' ' : c;
+    line += '\n';
+    return line;
+}
+
+std::string Trim(const std::string& text) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+    return text.substr(begin, end - begin);
+}
+
+bool ParseDate(const std::string& text, int* year, int* month, int* day) {
+    if (text.size() != 8) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    *year = std::stoi(text.substr(0, 4));
+    *month = std::stoi(text.substr(4, 2));
+    *day = std::stoi(text.substr(6, 2));
+    return *month >= 1 && *month <= 12 && *day >= 1 && *day <= 31;
+}
+
+}  // namespace
+
+bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient) {
+    std::string text(4096, '\0');
+    int error = 0;
+    const ssize_t n =
+        records::ReadFileAt(patientHostDir + "/" + kWorklistFile, &text[0], text.size(), 0, &error);
+    if (n <= 0) return false;
+    text.resize(size_t(n));
+    WorklistPatient read;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string key = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        if (key == "PatientID") read.patientId = value;
+        else if (key == "PatientName") read.patientName = value;
+        else if (key == "PatientBirthDate") read.birthDate = value;
+        else if (key == "PatientSex") read.sex = value;
+    }
+    if (read.patientId.empty()) return false;
+    *patient = read;
+    return true;
+}
+
+bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient,
+                       std::string* error) {
+    const std::string text = Line("PatientID", patient.patientId) +
+                             Line("PatientName", patient.patientName) +
+                             Line("PatientBirthDate", patient.birthDate) +
+                             Line("PatientSex", patient.sex);
+    int errorNumber = 0;
+    if (records::ReplaceFile(patientHostDir + "/" + kWorklistFile, text.data(), text.size(),
+                             &errorNumber)) {
+        return true;
+    }
+    if (error) *error = std::string("cannot write ") + kWorklistFile + ": " + std::strerror(errorNumber);
+    return false;
+}
+
+std::string PersonNameFromText(const std::string& utf8Name) {
+    std::string name;
+    for (char c : utf8Name) {
+        const bool splits = c == '^' || c == '=' || c == '\\';
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        name += (splits || control) ? ' ' : c;
+    }
+    return Trim(name);
+}
+
+std::string AgeString(int years) {
+    if (years < 0 || years > 999) return {};
+    char text[8];
+    std::snprintf(text, sizeof text, "%03dY", years);
+    return text;
+}
+
+int AgeOn(const std::string& birthDate, const std::string& day) {
+    int by, bm, bd, y, m, d;
+    if (!ParseDate(birthDate, &by, &bm, &bd) || !ParseDate(day, &y, &m, &d)) return -1;
+    if (birthDate > day) return -1;
+    int age = y - by;
+    if (m < bm || (m == bm && d < bd)) --age;
+    return age;
+}
+
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist) {
+    PatientAttributes attributes;
+    attributes.patientId = std::to_string(user.uid);
+    attributes.patientName =
+        PersonNameFromText(records::Utf16ToAnsi(records::FieldText(user.name)));
+    attributes.sex = user.sex == 0 ? "F" : "M";
+    attributes.age = AgeString(user.age);
+    if (worklist) {
+        if (!worklist->patientId.empty()) attributes.patientId = worklist->patientId;
+        if (!worklist->patientName.empty()) attributes.patientName = worklist->patientName;
+        attributes.birthDate = worklist->birthDate;
+    }
+    return attributes;
+}
+
+}  // namespace dicom

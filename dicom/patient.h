@@ -1,0 +1,56 @@
+// The patient as the archive sees it: the attributes made from a kavimo record and, for a
+// patient picked from the worklist, what the worklist said about them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct _USER_INFO;
+
+namespace dicom {
+
+// What the worklist gave for a patient. kavimo keeps it in a small file of its own in the
+// patient's directory, so that the record files stay as they are.
+struct WorklistPatient {
+    std::string patientId;
+    std::string patientName;  // as the worklist wrote it (family^given...)
+    std::string birthDate;    // YYYYMMDD or empty
+    std::string sex;          // F, M, O or empty
+};
+
+// The file in the patient's directory that holds the worklist's data.
+inline constexpr const char* kWorklistFile = "Worklist.txt";
+
+// Reads the worklist file of a patient directory (host path). False when there is none or it
+// holds no Patient ID.
+bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient);
+
+// Writes the file, replacing any earlier one as a whole. False (with the reason) on failure.
+bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient,
+                       std::string* error);
+
+// The patient attributes of an object, as DICOM text (UTF-8).
+struct PatientAttributes {
+    std::string patientId;
+    std::string patientName;
+    std::string birthDate;
+    std::string sex;
+    std::string age;
+};
+
+// The attributes of a record's patient; where the worklist gave an ID, name or birth date,
+// those are used instead.
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist);
+
+// A kavimo name as a person name: the whole name in the family-name component. Characters that
+// would split it into components or values are replaced by spaces.
+std::string PersonNameFromText(const std::string& utf8Name);
+
+// "NNNY" for an age in years; empty when the age is not between 0 and 999.
+std::string AgeString(int years);
+
+// Whole years between a birth date (YYYYMMDD) and a day (YYYYMMDD); -1 when either is not a
+// valid date or the birth date lies after the day.
+int AgeOn(const std::string& birthDate, const std::string& day);
+
+}  // namespace dicom

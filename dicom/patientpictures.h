@@ -1,0 +1,34 @@
+// Reads what the objects of a patient's pictures are made from, straight from the work
+// directory (read only): the patient's record, the worklist file, the hospital name and the
+// picture list. Safe to call from any thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dicom/pictureobject.h"
+#include "records/recordtypes.h"
+
+namespace dicom {
+
+struct PatientPictures {
+    _USER_INFO user = {};
+    std::string hostDir;
+    bool hasWorklist = false;
+    WorklistPatient worklist;
+    std::string institution;
+    std::vector<PictureSource> pictures;  // in the order of the picture list
+    std::vector<std::string> logicalPaths;  // the same pictures' logical paths
+};
+
+// The patient `uid` and its pictures. False, with the reason, when there is no such patient.
+bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* error);
+
+// One picture of the patient by its logical path. When the picture list does not (yet) hold it,
+// the file's modification time stands for the picture's time. False, with the reason, when the
+// patient or the file is missing or the path lies outside the patient's directory.
+bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source,
+                       std::string* error);
+
+}  // namespace dicom

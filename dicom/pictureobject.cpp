@@ -1,0 +1,283 @@
+#include "dicom/pictureobject.h"
+
+#include <cstdio>
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "dcmtk/config/osconfig.h"
+#include "dcmtk/dcmdata/dcdeftag.h"
+#include "dcmtk/dcmdata/dcfilefo.h"
+#include "dcmtk/dcmdata/dcuid.h"
+#include "dcmtk/dcmdata/libi2d/i2d.h"
+#include "dcmtk/dcmdata/libi2d/i2djpgs.h"
+#include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
+#include "dicom/dcmtklog.h"
+#include "dicom/uids.h"
+#include "records/recordfile.h"
+
+#ifndef KAVIMO_VERSION
+#define KAVIMO_VERSION "0"
+#endif
+
+namespace dicom {
+namespace {
+
+bool ReadWholeFile(const std::string& hostPath, std::vector<char>* bytes, std::string* error) {
+    FILE* file = std::fopen(hostPath.c_str(), "rb");
+    if (!file) {
+        *error = "cannot open " + hostPath + ": " + std::strerror(errno);
+        return false;
+    }
+    bytes->clear();
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes->insert(bytes->end(), buffer, buffer + n);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) *error = "cannot read " + hostPath;
+    return !failed;
+}
+
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void OnJpegError(j_common_ptr info) {
+    auto* error = reinterpret_cast<JpegError*>(info->err);
+    (*info->err->format_message)(info, error->message);
+    std::longjmp(error->jump, 1);
+}
+
+// A picture that is not baseline JPEG, decoded once to 8-bit RGB for the converter.
+class DecodedPictureSource : public I2DImgSource {
+public:
+    explicit DecodedPictureSource(const std::vector<char>& bytes) : m_bytes(bytes) {}
+
+    OFString inputFormat() const override { return "JPEG (decoded)"; }
+
+    OFCondition readPixelData(Uint16& rows, Uint16& cols, Uint16& samplesPerPixel,
+                              OFString& photoMetrInt, Uint16& bitsAlloc, Uint16& bitsStored,
+                              Uint16& highBit, Uint16& pixelRepr, Uint16& planConf,
+                              Uint16& pixAspectH, Uint16& pixAspectV, char*& pixData,
+                              Uint32& length, E_TransferSyntax& ts) override {
+        std::vector<unsigned char> pixels;
+        unsigned width = 0, height = 0;
+        if (!Decode(&pixels, &width, &height)) {
+            return makeOFCondition(OFM_dcmdata, 1, OF_error, m_error.c_str());
+        }
+        rows = Uint16(height);
+        cols = Uint16(width);
+        samplesPerPixel = 3;
+        photoMetrInt = "RGB";
+        bitsAlloc = bitsStored = 8;
+        highBit = 7;
+        pixelRepr = 0;
+        planConf = 0;
+        pixAspectH = pixAspectV = 1;
+        length = Uint32(pixels.size());
+        pixData = new char[pixels.size()];  // the converter frees it with delete[]
+        std::memcpy(pixData, pixels.data(), pixels.size());
+        ts = EXS_LittleEndianExplicit;
+        return EC_Normal;
+    }
+
+    OFCondition getLossyComprInfo(OFBool& lossy, OFString& method) const override {
+        lossy = OFTrue;
+        method = "ISO_10918_1";
+        return EC_Normal;
+    }
+
+    const std::string& Error() const { return m_error; }
+
+private:
+    bool Decode(std::vector<unsigned char>* pixels, unsigned* width, unsigned* height) {
+        jpeg_decompress_struct info;
+        JpegError error;
+        info.err = jpeg_std_error(&error.manager);
+        error.manager.error_exit = OnJpegError;
+        if (setjmp(error.jump)) {
+            m_error = std::string("not a readable JPEG picture: ") + error.message;
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(m_bytes.data()),
+                     static_cast<unsigned long>(m_bytes.size()));
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&info);
+        if (info.output_width > 65535 || info.output_height > 65535 ||
+            info.output_components != 3) {
+            m_error = "the picture is too large for an object";
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
+        *width = info.output_width;
+        *height = info.output_height;
+        const size_t stride = size_t(*width) * 3;
+        pixels->resize(stride * *height);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW row = pixels->data() + stride * info.output_scanline;
+            jpeg_read_scanlines(&info, &row, 1);
+        }
+        jpeg_finish_decompress(&info);
+        jpeg_destroy_decompress(&info);
+        return true;
+    }
+
+    const std::vector<char>& m_bytes;
+    std::string m_error;
+};
+
+std::string TwoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+OFCondition Put(DcmDataset* dataset, const DcmTagKey& tag, const std::string& value) {
+    return dataset->putAndInsertOFStringArray(tag, value.c_str());
+}
+
+// Converts with the given source; the dataset and its transfer syntax on success.
+bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* syntax,
+             std::string* error) {
+    Image2Dcm converter;
+    I2DOutputPlugVLP output;
+    converter.setValidityChecking(OFTrue, OFTrue, OFTrue);
+    output.setValidityChecking(OFTrue, OFTrue, OFTrue);
+    DcmDataset* result = nullptr;
+    E_TransferSyntax proposed = EXS_Unknown;
+    OFCondition status = converter.convertFirstFrame(source, &output, 1, result, proposed);
+    if (status.good()) status = converter.updateLossyCompressionInfo(source, 1, result);
+    if (status.bad()) {
+        delete result;
+        *error = status.text();
+        return false;
+    }
+    *dataset = result;
+    *syntax = proposed;
+    return true;
+}
+
+}  // namespace
+
+std::string PictureTime::Date() const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
+    return text;
+}
+
+std::string PictureTime::Time() const {
+    return TwoDigits(hour) + TwoDigits(minute) + TwoDigits(second);
+}
+
+const char* SoftwareVersion() { return "kavimo " KAVIMO_VERSION; }
+
+PictureObject::PictureObject() = default;
+PictureObject::~PictureObject() = default;
+
+std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
+                                                    std::string* error) {
+    ConfigureDcmtkLog();
+    std::string reason;
+    std::vector<char> bytes;
+    if (!ReadWholeFile(source.hostPath, &bytes, &reason)) {
+        if (error) *error = reason;
+        return nullptr;
+    }
+
+    // Baseline JPEG goes in as it is; anything else is decoded.
+    DcmDataset* dataset = nullptr;
+    E_TransferSyntax syntax = EXS_Unknown;
+    I2DJpegSource jpeg;
+    jpeg.setImageFile(source.hostPath.c_str());
+    jpeg.setExtSeqSupport(OFFalse);
+    jpeg.setProgrSupport(OFFalse);
+    bool converted = Convert(&jpeg, &dataset, &syntax, &reason) && syntax == EXS_JPEGProcess1;
+    if (!converted) {
+        delete dataset;
+        dataset = nullptr;
+        DecodedPictureSource decoded(bytes);
+        if (!Convert(&decoded, &dataset, &syntax, &reason)) {
+            if (error) {
+                *error = source.hostPath + ": " +
+                         (decoded.Error().empty() ? reason : decoded.Error());
+            }
+            return nullptr;
+        }
+    }
+
+    std::unique_ptr<PictureObject> object(new PictureObject);
+    object->m_file.reset(new DcmFileFormat(dataset, OFFalse));
+    object->m_keepsJpeg = syntax == EXS_JPEGProcess1;
+
+    const PatientAttributes& patient = source.patient;
+    const std::string date = source.time.Date();
+    const std::string time = source.time.Time();
+    object->m_studyInstanceUid = StudyUid(patient.patientId, date);
+    object->m_sopInstanceUid =
+        InstanceUid(patient.patientId, Sha256Hex(bytes.data(), bytes.size()));
+
+    OFCondition status = EC_Normal;
+    const auto put = [&](const DcmTagKey& tag, const std::string& value) {
+        if (status.good()) status = Put(dataset, tag, value);
+    };
+    put(DCM_SpecificCharacterSet, "ISO_IR 192");
+    put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
+    put(DCM_SOPInstanceUID, object->m_sopInstanceUid);
+    put(DCM_StudyInstanceUID, object->m_studyInstanceUid);
+    put(DCM_SeriesInstanceUID, SeriesUid(patient.patientId, date));
+    put(DCM_PatientName, patient.patientName);
+    put(DCM_PatientID, patient.patientId);
+    put(DCM_PatientSex, patient.sex);
+    put(DCM_PatientAge, patient.age);
+    put(DCM_PatientBirthDate, patient.birthDate);
+    put(DCM_Modality, "XC");
+    put(DCM_StudyDate, date);
+    put(DCM_StudyTime, time);
+    put(DCM_StudyID, date);
+    put(DCM_SeriesDate, date);
+    put(DCM_SeriesTime, time);
+    put(DCM_SeriesNumber, "1");
+    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 +
+                                           source.time.second));
+    put(DCM_ContentDate, date);
+    put(DCM_ContentTime, time);
+    put(DCM_AcquisitionDateTime, date + time);
+    put(DCM_InstitutionName, source.institution);
+    put(DCM_Manufacturer, kManufacturer);
+    put(DCM_SoftwareVersions, SoftwareVersion());
+    put(DCM_ImageComments, source.name);
+    if (status.bad()) {
+        if (error) *error = source.hostPath + ": " + status.text();
+        return nullptr;
+    }
+    return object;
+}
+
+const char* PictureObject::TransferSyntaxUid() const {
+    return m_keepsJpeg ? UID_JPEGProcess1TransferSyntax : UID_LittleEndianExplicitTransferSyntax;
+}
+
+bool PictureObject::WriteFile(const std::string& hostPath, std::string* error) const {
+    const std::string temp = hostPath + ".part";
+    const E_TransferSyntax syntax = m_keepsJpeg ? EXS_JPEGProcess1 : EXS_LittleEndianExplicit;
+    OFCondition status = m_file->saveFile(temp.c_str(), syntax);
+    if (status.good() && std::rename(temp.c_str(), hostPath.c_str()) != 0) {
+        status = makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(errno));
+    }
+    if (status.bad()) {
+        std::remove(temp.c_str());
+        if (error) *error = "cannot write " + hostPath + ": " + status.text();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace dicom

@@ -1,0 +1,71 @@
+// One stored picture as a DICOM object: a VL Photographic Image that carries the picture's JPEG
+// data unchanged when it is baseline JPEG, and the decoded pixels (RGB, Explicit VR Little
+// Endian) when it is not.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "dicom/patient.h"
+
+class DcmFileFormat;
+
+namespace dicom {
+
+// The local time the picture was taken.
+struct PictureTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+
+    std::string Date() const;  // YYYYMMDD
+    std::string Time() const;  // HHMMSS
+};
+
+// Everything an object is made from.
+struct PictureSource {
+    PatientAttributes patient;
+    std::string institution;  // the hospital name, UTF-8
+    std::string hostPath;     // the picture file
+    std::string name;         // the picture's file name without its extension
+    PictureTime time;
+};
+
+// The name kavimo gives itself in the objects (Manufacturer) and its version.
+inline constexpr const char* kManufacturer = "kavimo";
+const char* SoftwareVersion();
+
+class PictureObject {
+public:
+    ~PictureObject();
+    PictureObject(const PictureObject&) = delete;
+    PictureObject& operator=(const PictureObject&) = delete;
+
+    // Reads the picture and builds its object. Null, with the reason in *error, when the file
+    // cannot be read or is not a picture.
+    static std::unique_ptr<PictureObject> Build(const PictureSource& source, std::string* error);
+
+    const std::string& SopInstanceUid() const { return m_sopInstanceUid; }
+    const std::string& StudyInstanceUid() const { return m_studyInstanceUid; }
+
+    // True when the object holds the JPEG data as stored (JPEG Baseline transfer syntax).
+    bool KeepsJpeg() const { return m_keepsJpeg; }
+
+    // The transfer syntax UID the object is encoded in.
+    const char* TransferSyntaxUid() const;
+
+    // Writes the object as a DICOM file (with its file meta information). Replaces an existing
+    // file as a whole. False, with the reason, on failure.
+    bool WriteFile(const std::string& hostPath, std::string* error) const;
+
+    // The object for the network code.
+    DcmFileFormat& File() const { return *m_file; }
+
+private:
+    PictureObject();
+
+    std::unique_ptr<DcmFileFormat> m_file;
+    std::string m_sopInstanceUid;
+    std::string m_studyInstanceUid;
+    bool m_keepsJpeg = false;
+};
+
+}  // namespace dicom

@@ -1,0 +1,24 @@
+// Deterministic UIDs under the 2.25 root: a name-based UUID (SHA-1, version 5) written as one
+// decimal number. The same patient, day and picture always give the same UIDs, so sending a
+// picture again never makes a second copy in the archive.
+#pragma once
+
+#include <string>
+
+namespace dicom {
+
+// "2.25." followed by the decimal value of the name-based UUID of `name` in kavimo's namespace.
+std::string NameBasedUid(const std::string& name);
+
+// The study and the series that hold a patient's pictures of one calendar day (YYYYMMDD).
+std::string StudyUid(const std::string& patientId, const std::string& date);
+std::string SeriesUid(const std::string& patientId, const std::string& date);
+
+// The instance of one picture: the patient and the hash of the picture file's bytes, so that a
+// picture saved again with strokes becomes a new instance.
+std::string InstanceUid(const std::string& patientId, const std::string& pictureHash);
+
+// The SHA-256 of bytes as 64 lower-case hex digits.
+std::string Sha256Hex(const void* data, size_t size);
+
+}  // namespace dicom

@@ -1,0 +1,122 @@
+// The attribute and UID rules of the objects, without an archive.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "dicom/outbox.h"
+#include "dicom/pacsclient.h"
+#include "dicom/patient.h"
+#include "dicom/uids.h"
+#include "dicomtestsupport.h"
+#include "records/recordtypes.h"
+#include "records/textconv.h"
+
+namespace {
+
+using namespace dicom;
+
+TEST(DicomUids, AreValidDeterministicAndDistinct) {
+    const std::string hash = Sha256Hex("picture", 7);
+    const std::vector<std::string> uids = {
+        StudyUid("20240101080000", "20240102"), SeriesUid("20240101080000", "20240102"),
+        StudyUid("20240101080000", "20240103"), StudyUid("20240101080001", "20240102"),
+        InstanceUid("20240101080000", hash), InstanceUid("20240101080000", Sha256Hex("picturf", 7)),
+        InstanceUid("20240101080001", hash)};
+    std::set<std::string> distinct;
+    for (const std::string& uid : uids) {
+        ASSERT_EQ(uid.compare(0, 5, "2.25."), 0) << uid;
+        EXPECT_LE(uid.size(), 64u) << uid;
+        const std::string number = uid.substr(5);
+        EXPECT_FALSE(number.empty());
+        EXPECT_NE(number[0], '0') << uid;
+        EXPECT_EQ(number.find_first_not_of("0123456789"), std::string::npos) << uid;
+        distinct.insert(uid);
+    }
+    EXPECT_EQ(distinct.size(), uids.size());
+    EXPECT_EQ(StudyUid("20240101080000", "20240102"), uids[0]);
+    EXPECT_EQ(InstanceUid("20240101080000", hash), uids[4]);
+    // Parts are kept apart: moving a character from one to the other is another name.
+    EXPECT_NE(StudyUid("2024010108000", "020240102"), uids[0]);
+}
+
+TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
+    _USER_INFO user = {};
+    user.uid = 20240101080000ull;
+    records::SetFieldText(user.name, u"Åsa^Öberg=x\\y");
+    user.sex = 0;
+    user.age = 7;
+    PatientAttributes attributes = MakePatientAttributes(user, nullptr);
+    EXPECT_EQ(attributes.patientId, "20240101080000");
+    EXPECT_EQ(attributes.patientName, "Åsa Öberg x y");
+    EXPECT_EQ(attributes.sex, "F");
+    EXPECT_EQ(attributes.age, "007Y");
+    EXPECT_EQ(attributes.birthDate, "");
+
+    user.sex = 2;
+    const WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F"};
+    attributes = MakePatientAttributes(user, &worklist);
+    EXPECT_EQ(attributes.patientId, "P-17");
+    EXPECT_EQ(attributes.patientName, "Berg^Anna");
+    EXPECT_EQ(attributes.birthDate, "19800229");
+    EXPECT_EQ(attributes.sex, "M");  // the record's sex: staff may have corrected it
+
+    EXPECT_EQ(AgeString(0), "000Y");
+    EXPECT_EQ(AgeString(999), "999Y");
+    EXPECT_EQ(AgeString(-1), "");
+    EXPECT_EQ(AgeString(1000), "");
+
+    EXPECT_EQ(AgeOn("19800229", "20240228"), 43);
+    EXPECT_EQ(AgeOn("19800229", "20240229"), 44);
+    EXPECT_EQ(AgeOn("19801231", "20241231"), 44);
+    EXPECT_EQ(AgeOn("20250101", "20241231"), -1);
+    EXPECT_EQ(AgeOn("1980-1-1", "20241231"), -1);
+    EXPECT_EQ(AgeOn("19801301", "20241231"), -1);
+}
+
+TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
+    dicomtest::TempDrive drive;
+    const WorklistPatient written{"P-1", "Doe^Jane\nPatientID=evil", "19700101", "F"};
+    std::string error;
+    ASSERT_TRUE(WriteWorklistFile(drive.Root(), written, &error)) << error;
+    WorklistPatient read;
+    ASSERT_TRUE(ReadWorklistFile(drive.Root(), &read));
+    EXPECT_EQ(read.patientId, "P-1");
+    EXPECT_EQ(read.patientName, "Doe^Jane PatientID=evil");
+    EXPECT_EQ(read.birthDate, "19700101");
+    EXPECT_FALSE(ReadWorklistFile(drive.Work(), &read));  // none there
+}
+
+TEST(DicomAddress, ParsesOnlyWholeAddresses) {
+    PacsAddress address;
+    ASSERT_TRUE(ParsePacsAddress("ORTHANC@127.0.0.1:4242", &address));
+    EXPECT_EQ(address.calledAet, "ORTHANC");
+    EXPECT_EQ(address.host, "127.0.0.1");
+    EXPECT_EQ(address.port, 4242);
+    EXPECT_EQ(address.callingAet, "KAVIMO");
+    for (const char* bad : {"ORTHANC@127.0.0.1", "@127.0.0.1:4242", "ORTHANC@:4242",
+                            "ORTHANC@127.0.0.1:0", "ORTHANC@127.0.0.1:65536", "ORTHANC@h:4x",
+                            "SEVENTEEN_CHARS_X@h:1", "A\\B@h:1", "   @h:1"}) {
+        EXPECT_FALSE(ParsePacsAddress(bad, &address)) << bad;
+    }
+}
+
+TEST(DicomOutboxFile, RoundTripsAndSkipsDamagedLines) {
+    dicomtest::TempDrive drive;
+    const std::string path = drive.Root() + "/" + kOutboxFile;
+    std::vector<OutboxEntry> entries;
+    std::string error;
+    ASSERT_TRUE(LoadOutboxFile(path, &entries, &error)) << error;  // missing: empty
+    EXPECT_TRUE(entries.empty());
+    const std::vector<OutboxEntry> written = {{20240101080000ull, "d:\\DentalWorkDir\\UID20240101080000\\1.jpg"},
+                                              {20240101080001ull, "d:\\DentalWorkDir\\UID20240101080001\\2.jpg"}};
+    ASSERT_TRUE(SaveOutboxFile(path, written, &error)) << error;
+    ASSERT_TRUE(LoadOutboxFile(path, &entries, &error));
+    EXPECT_EQ(entries, written);
+
+    dicomtest::WriteFile(path, "20240101080000\tA.jpg\nnot a line\n\tB.jpg\n123x\tC.jpg\n20240101080000\tA.jpg\n7\t");
+    ASSERT_TRUE(LoadOutboxFile(path, &entries, &error));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].logicalPath, "A.jpg");
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// Shared helpers of the DICOM tests: a temporary d: drive with a patient and JPEG pictures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dicomtest {
+
+// Writes a width x height colour JPEG (JFIF header included) with a pattern varied by `seed`.
+// `progressive` writes a progressive JPEG instead of baseline.
+std::string MakeJpeg(int width, int height, int seed, bool progressive);
+
+// The JPEG with its APPn segments taken out: what an object keeps of a baseline JPEG.
+std::string WithoutAppSegments(const std::string& jpeg);
+
+// Decodes a JPEG to 8-bit RGB.
+std::vector<unsigned char> DecodeJpeg(const std::string& jpeg, int* width, int* height);
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// A temporary d: drive (set as the drive root) with a work directory.
+class TempDrive {
+public:
+    TempDrive();
+    ~TempDrive();
+    const std::string& Root() const { return m_root; }
+    std::string Work() const { return m_root + "/DentalWorkDir"; }
+    std::string PatientDir(uint64_t uid) const;
+
+    // Adds a patient and its pictures (file names <stamp>.jpg) through the records store, with
+    // the hospital name. Returns the pictures' logical paths.
+    std::vector<std::string> AddPatient(uint64_t uid, const std::u16string& name, int sex, int age,
+                                        const std::vector<std::pair<uint64_t, std::string>>& pictures,
+                                        const std::u16string& hospital);
+
+private:
+    std::string m_root;
+};
+
+}  // namespace dicomtest
