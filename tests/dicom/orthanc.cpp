@@ -162,9 +162,9 @@ std::string OrthancServer::Get(const std::string& path) const {
 }
 
 void OrthancServer::Clear() const {
-    for (const std::string& id : Instances()) {
-        RunCommand("curl -sf --max-time 20 -X DELETE 'http://127.0.0.1:" +
-                   std::to_string(m_httpPort) + "/instances/" + id + "'");
+    for (const std::string& id : JsonStrings(Get("/patients"))) {
+        RunCommand("curl -sf --max-time 60 -X DELETE 'http://127.0.0.1:" +
+                   std::to_string(m_httpPort) + "/patients/" + id + "'");
     }
 }
 
