@@ -14,7 +14,7 @@
 
 namespace {
 
-enum class Kind { Path, Address, RemotePort, LocalPort };
+enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch };
 
 struct Setting {
     const char* option;  // command-line option without the dashes
@@ -48,6 +48,15 @@ const std::vector<Setting>& Settings() {
          "The picture camera's TCP picture port (default 5000).", Kind::RemotePort},
         {"bind-address", "KAVIMO_BIND_ADDRESS", "network/bind_address", "ip",
          "Local address the camera sockets bind to (default 0.0.0.0: all).", Kind::Address},
+        {"pacs-aet", "KAVIMO_PACS_AET", "pacs/called_aet", "aet",
+         "The clinic's archive (PACS): its AE title (default: none, no archive).", Kind::AeTitle},
+        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host", "The archive's host name or address.",
+         Kind::Host},
+        {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", "The archive's DICOM port.", Kind::RemotePort},
+        {"calling-aet", "KAVIMO_CALLING_AET", "pacs/calling_aet", "aet",
+         "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
+        {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
+         "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
     };
     return settings;
 }
@@ -81,6 +90,28 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
         else config->camera.localBindIp = ip;
         return true;
     }
+    case Kind::AeTitle:
+        if (!dicom::IsValidAeTitle(value.toStdString())) return fail("an AE title (1 to 16 characters)");
+        if (name == QLatin1String("pacs-aet")) config->pacs.calledAet = value.toStdString();
+        else config->pacs.callingAet = value.toStdString();
+        return true;
+    case Kind::Host:
+        if (value.trimmed().isEmpty() || value.trimmed().contains(QLatin1Char(' '))) return fail("a host");
+        config->pacs.host = value.trimmed().toStdString();
+        return true;
+    case Kind::Switch: {
+        const QString v = value.trimmed().toLower();
+        if (v == QLatin1String("1") || v == QLatin1String("on") || v == QLatin1String("true") ||
+            v == QLatin1String("yes")) {
+            config->pacsAutoSend = true;
+        } else if (v == QLatin1String("0") || v == QLatin1String("off") || v == QLatin1String("false") ||
+                   v == QLatin1String("no")) {
+            config->pacsAutoSend = false;
+        } else {
+            return fail("on or off");
+        }
+        return true;
+    }
     case Kind::RemotePort:
     case Kind::LocalPort: {
         uint16_t port = 0;
@@ -90,6 +121,7 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
         else if (name == QLatin1String("stream-local-port")) config->camera.streamLocalPort = port;
         else if (name == QLatin1String("video-port")) config->camera.videoPort = port;
         else if (name == QLatin1String("picture-command-port")) config->camera.pictureCameraPort = port;
+        else if (name == QLatin1String("pacs-port")) config->pacs.port = port;
         else if (name == QLatin1String("picture-reply-port")) config->camera.pictureLocalPort = port;
         else config->camera.pictureTcpPort = port;
         return true;

@@ -1,4 +1,5 @@
-// The application's configuration: where the d: drive is and every camera address and port.
+// The application's configuration: where the d: drive is, every camera address and port, and
+// the clinic's archive.
 //
 // Each value comes from, in order of precedence, the command line, the environment (KAVIMO_*)
 // and kavimo.ini (~/.config/kavimo/kavimo.ini, or the file KAVIMO_CONFIG / --config names);
@@ -10,10 +11,13 @@
 #include <QStringList>
 
 #include "camlink/camlinkconfig.h"
+#include "dicom/pacsclient.h"
 
 struct AppConfig {
     QString driveD;  // host directory of the d: drive; empty: the platform default
     CameraLinkConfig camera;
+    dicom::PacsAddress pacs;     // the clinic's archive; unset (no AE title) means none
+    bool pacsAutoSend = false;   // send every stored picture to the archive
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;
     QString screenshotFile;  // hidden option: write a picture of the screen after start-up

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/appconfig.h"
+#include "app/pacssender.h"
 #include "app/democamera.h"
 #include "app/kavimodlg.h"
 #include "app/messagebox.h"
@@ -98,9 +99,14 @@ int CkavimoApp::Run(int argc, char** argv) {
         if (!demo->Connect(udp, &error)) return DemoFailed(error);
     }
 
+    // The clinic's archive: what an earlier run left queued goes out as soon as it answers.
+    PacsSender pacs(config.pacs, config.pacsAutoSend);
+    pacs.Start();
+
     ScheduleScreenshot(config);
     {
         CkavimoDlg dialog(store, udp);
+        dialog.SetPacsSender(&pacs);
         dialog.DoModal();
     }
     ThumbnailCache::WaitForDiskWrites();

@@ -15,6 +15,7 @@
 
 #include "app/aboutdlg.h"
 #include "app/appresources.h"
+#include "app/pacssender.h"
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
@@ -336,6 +337,7 @@ void CkavimoDlg::ApplyLayout(int width, int height) {
 
 void CkavimoDlg::RunUserList() {
     CUserList dialog(m_store, this);
+    if (m_pacs) dialog.SetPacsAddress(m_pacs->Address());
     m_runUserList(dialog);
 }
 
@@ -410,7 +412,10 @@ QString CkavimoDlg::StatusText() const {
     return m_bConnected ? QStringLiteral("WIFI connected！") : QStringLiteral("WIFI disconnect！");
 }
 
-QString CkavimoDlg::StatusText2() const { return m_bConnected ? QString() : QStringLiteral("re-connecting..."); }
+QString CkavimoDlg::StatusText2() const {
+    if (m_pacs && !m_pacs->StatusText().isEmpty()) return m_pacs->StatusText();
+    return m_bConnected ? QString() : QStringLiteral("re-connecting...");
+}
 
 void CkavimoDlg::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
@@ -470,6 +475,7 @@ void CkavimoDlg::OnTimer() {
         if (m_udp.m_bSaved.load()) {
             m_udp.m_bSaved = 0;
             m_store.AddPicture(0, m_udp.SavedPath(), true);
+            PictureStored(records::Utf16ToAnsi(m_udp.SavedPath()));
             ReloadThumbnails();
         }
         if (m_udp.m_bPreviewReady.load()) {
@@ -592,7 +598,13 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The About entry of the window menu.
     QMenu menu(this);
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
-    if (menu.exec(event->globalPos()) == about) OnAbout();
+    menu.addSeparator();
+    QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
+    QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == about) OnAbout();
+    else if (chosen == exportDicom) OnExportDicom();
+    else if (chosen == sendToPacs) OnSendToPacs();
 }
 
 void CkavimoDlg::OnAbout() {

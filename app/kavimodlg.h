@@ -67,6 +67,8 @@ private:
     int m_code;
 };
 
+class PacsSender;
+
 class CkavimoDlg : public QDialog, public CUdpOwner, public CPrintOwner {
     Q_OBJECT
 public:
@@ -106,6 +108,13 @@ public:
     // frame by default. True when the file was written.
     using SnapshotWriter = std::function<bool(const std::string& hostPath)>;
     void SetSnapshotWriter(SnapshotWriter writer) { m_writeSnapshot = std::move(writer); }
+    // The clinic's archive (null: none): "Send to PACS", automatic sending, the status line and
+    // the worklist of the patient dialog. It must outlive the window.
+    void SetPacsSender(PacsSender* sender);
+    // The right-click menu's archive entries, on the picked pictures (all of the patient's when
+    // none is picked): DICOM files into a chosen folder, and queueing for the archive.
+    void OnExportDicom();
+    void OnSendToPacs();
 
     // --- Live view (stream camera) --------------------------------------------------------------
     // Sets the media libraries up: initialises both, creates the decoder and the video play
@@ -306,6 +315,11 @@ private:
     ViewerRunner m_runViewer;
     FilesChooser m_chooseImportFiles;
     FolderChooser m_chooseExportFolder;
+    PacsSender* m_pacs = nullptr;
+    // A picture was stored (Freeze, Snap, Import, Save): tells the archive's sender.
+    void PictureStored(const std::string& logicalPath);
+    // The logical paths the archive entries work on.
+    std::vector<std::string> PicturesForArchive() const;
     Clock m_clock;
     SnapshotWriter m_writeSnapshot;
     QImage m_imgWork;  // single view: pane 0's picture at its own size with the strokes drawn on it

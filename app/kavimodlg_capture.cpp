@@ -30,6 +30,7 @@
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
+#include "records/textconv.h"
 
 using namespace MainCtl;
 
@@ -125,6 +126,7 @@ void CkavimoDlg::FreezeStream() {
         QString error;
         if (StoreNewPicture(frame, &path, &error)) {
             m_store.AddPicture(0, path, true);
+            PictureStored(path);
             ReloadPictures(true);
         } else {
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
@@ -145,6 +147,7 @@ void CkavimoDlg::FreezePictureCamera() {
         return;
     }
     m_store.AddPicture(0, path, true);
+    PictureStored(records::Utf16ToAnsi(path));
     ReloadPictures(false);
 }
 
@@ -194,6 +197,7 @@ void CkavimoDlg::OnSave() {
         error = QStringLiteral("not a picture in the patient's directory");
     } else if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
         ReplaceFile(host, data, &error)) {
+        PictureStored(target.toStdString());
         ReloadPictures(false);
         return;
     }
@@ -210,6 +214,7 @@ void CkavimoDlg::OnSaveAs() {
         return;
     }
     ReloadPictures(true);
+    PictureStored(path);
 }
 
 // --- Import, Export -------------------------------------------------------------------------------
@@ -225,6 +230,7 @@ void CkavimoDlg::OnImport() {
     // is passed over, so no picture of the patient is ever replaced.
     std::tm value = LocalTimeOf(Now());
     QStringList failures;
+    std::vector<std::string> imported;
     for (const QString& file : files) {
         QByteArray data;
         QString error;
@@ -236,6 +242,7 @@ void CkavimoDlg::OnImport() {
                 if (camlink::WriteNewFile(logical, reinterpret_cast<const uint8_t*>(data.constData()),
                                           size_t(data.size()))) {
                     stored = true;
+                    imported.push_back(logical);
                 } else if (errno != EEXIST) {
                     error = SystemError(errno);
                     break;
@@ -246,6 +253,7 @@ void CkavimoDlg::OnImport() {
         if (!stored) failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
     }
     ReloadPictures(true, picked);
+    for (const std::string& logical : imported) PictureStored(logical);
     if (!failures.isEmpty())
         ShowMessageBox(this, QStringLiteral("Fail to import:\n%1").arg(failures.join(QLatin1Char('\n'))), kAppCaption,
                        QMessageBox::Warning);

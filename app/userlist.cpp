@@ -20,7 +20,10 @@
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
+#include "app/worklistdlg.h"
+#include "dicom/patient.h"
 #include "platform/paths.h"
+#include "records/recordnames.h"
 #include "records/textconv.h"
 
 namespace {
@@ -221,6 +224,7 @@ void CUserList::BuildControls() {
     button("IdModify", QStringLiteral("Modify"), DialogUnitRect(78, 336, 54, 30), &CUserList::OnModify);
     button("IdCreate", QStringLiteral("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
     button("IdDelete", QStringLiteral("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
+    button("IdWorklist", QStringLiteral("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
     QPushButton* ok = button("IdOK", QStringLiteral("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
     button("IdCancel", QStringLiteral("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);
@@ -441,6 +445,28 @@ void CUserList::OnCreate() {
     _USER_INFO added = {};
     m_store.GetUser(m_store.UserCount() - 1, &added);
     AppendUserRow(added);
+    if (m_hasWorklistEntry) {
+        // The worklist's identity goes with the new patient, in a file of its own.
+        m_hasWorklistEntry = false;
+        std::string error;
+        if (!dicom::WriteWorklistFile(platform::HostPath(records::RecordDirPath(added)), m_worklistEntry.patient,
+                                      &error)) {
+            Message(QStringLiteral("The patient was created, but the worklist's Patient ID was not kept: %1")
+                        .arg(QString::fromStdString(error)));
+        }
+    }
+}
+
+void CUserList::OnWorklist() {
+    dicom::WorklistEntry entry;
+    const bool picked = m_pickWorklist ? m_pickWorklist(this, m_pacs, &entry) : PickWorklistPatient(this, m_pacs, &entry);
+    if (!picked) return;
+    m_worklistEntry = entry;
+    m_hasWorklistEntry = true;
+    m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15));
+    if (entry.patient.sex == "F" || entry.patient.sex == "M") m_sex->setCurrentIndex(entry.patient.sex == "F" ? 0 : 1);
+    const int age = dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
+    m_age->setText(age >= 0 ? QString::number(age) : QString());
 }
 
 void CUserList::OnModify() {

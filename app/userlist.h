@@ -16,6 +16,8 @@
 
 #include "records/recordstore.h"
 
+#include "dicom/pacsclient.h"
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -65,6 +67,7 @@ public:
         IdModify = 1005,
         IdCreate = 1004,
         IdDelete = 1008,
+        IdWorklist = 1063,
     };
 
     // Builds the dialog and runs its initialisation (the patient list, the selection of the
@@ -74,6 +77,12 @@ public:
 
     // The clock that names new patients (local time); tests substitute their own.
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+    // The archive whose worklist the "Worklist" button reads, and how it asks (tests substitute
+    // their own picker).
+    void SetPacsAddress(const dicom::PacsAddress& address) { m_pacs = address; }
+    using WorklistPicker = std::function<bool(QWidget*, const dicom::PacsAddress&, dicom::WorklistEntry*)>;
+    void SetWorklistPicker(WorklistPicker picker) { m_pickWorklist = std::move(picker); }
 
     int InitialIndex() const { return m_nInitialIndex; }
     int EditedRow() const { return m_nEditedRow; }
@@ -102,6 +111,7 @@ private Q_SLOTS:
     void OnDelete();
     void OnUpdate();
     void OnSetHospital();
+    void OnWorklist();
     void OnUserListDoubleClicked();
     void OnUserSelectionChanged(const QItemSelection& selected);
     void OnPictureSelectionChanged(const QItemSelection& selected);
@@ -135,4 +145,10 @@ private:
     QLineEdit* m_phone = nullptr;
     QTextEdit* m_description = nullptr;
     QLineEdit* m_hospital = nullptr;
+
+    dicom::PacsAddress m_pacs;
+    WorklistPicker m_pickWorklist;
+    // The worklist entry the fields were filled from, kept with the patient made by Create.
+    bool m_hasWorklistEntry = false;
+    dicom::WorklistEntry m_worklistEntry;
 };

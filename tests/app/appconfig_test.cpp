@@ -21,6 +21,7 @@ private Q_SLOTS:
     void loopbackPointsBothCamerasAtLocalhost();
     void badValuesAreErrors();
     void helpListsEveryOption();
+    void archiveSettingsComeFromEverySourceAndAreChecked();
 
 private:
     QString WriteIni(QTemporaryDir& dir, const QString& body) {
@@ -158,6 +159,36 @@ void AppConfigTest::helpListsEveryOption() {
         QVERIFY2(r.text.contains(QLatin1String(option)), option);
     QVERIFY(!r.text.contains("--screenshot"));
     QVERIFY(r.text.startsWith("Usage: kavimo"));
+}
+
+void AppConfigTest::archiveSettingsComeFromEverySourceAndAreChecked() {
+    AppConfig config;
+    const QString none = QStringLiteral("/nonexistent/kavimo.ini");
+    ConfigResult r = ResolveConfig(Args({}), QProcessEnvironment(), none, &config);
+    QVERIFY(!config.pacs.IsSet());
+    QCOMPARE(config.pacs.callingAet, std::string("KAVIMO"));
+    QVERIFY(!config.pacsAutoSend);
+
+    QTemporaryDir dir;
+    const QString ini = WriteIni(dir, "[pacs]\ncalled_aet=FILE_AET\nhost=pacs.clinic\nport=104\nauto_send=on\n");
+    QProcessEnvironment env;
+    env.insert("KAVIMO_PACS_HOST", "127.0.0.1");
+    env.insert("KAVIMO_CALLING_AET", "CHAIR2");
+    r = ResolveConfig(Args({"--pacs-port", "4242"}), env, ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QCOMPARE(config.pacs.Text(), std::string("FILE_AET@127.0.0.1:4242"));
+    QCOMPARE(config.pacs.callingAet, std::string("CHAIR2"));
+    QVERIFY(config.pacsAutoSend);
+    env.insert("KAVIMO_PACS_AUTO_SEND", "0");
+    r = ResolveConfig(Args({}), env, ini, &config);
+    QVERIFY(!config.pacsAutoSend);
+
+    for (const QStringList& bad : {QStringList{"--pacs-aet", "SEVENTEEN_CHARS_X"}, QStringList{"--pacs-aet", "A\\B"},
+                                   QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"},
+                                   QStringList{"--pacs-host", ""}}) {
+        r = ResolveConfig(Args(bad), QProcessEnvironment(), none, &config);
+        QVERIFY2(r.status == ConfigResult::Error, qPrintable(bad.join(' ')));
+    }
 }
 
 QTEST_GUILESS_MAIN(AppConfigTest)
