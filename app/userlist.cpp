@@ -463,7 +463,7 @@ void CUserList::OnWorklist() {
     if (!picked) return;
     m_worklistEntry = entry;
     m_hasWorklistEntry = true;
-    m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15));
+    m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15).trimmed());
     if (entry.patient.sex == "F" || entry.patient.sex == "M") m_sex->setCurrentIndex(entry.patient.sex == "F" ? 0 : 1);
     const int age = dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
     m_age->setText(age >= 0 ? QString::number(age) : QString());

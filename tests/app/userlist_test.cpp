@@ -9,6 +9,7 @@
 #include <QTextEdit>
 
 #include "app/userlist.h"
+#include "dicom/patient.h"
 #include "apptestsupport.h"
 
 namespace {
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void numbersAreReadAsTheBoxesHoldThem();
     void aFullListRefusesANewPatientWithAMessage();
     void doubleClickPicksTheRowAndCloses();
+    void worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient();
 
 private:
     std::unique_ptr<TestDrive> m_drive;
@@ -436,6 +438,37 @@ void UserListTest::doubleClickPicksTheRowAndCloses() {
     _USER_INFO user = {};
     QCOMPARE(m_store->GetCurrentUser(&user), 2);
     QCOMPARE(records::FieldText(user.name), std::u16string(u"Ben"));
+}
+
+void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
+    openStore();
+    CUserList dialog(*m_store);
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)); });
+    dicom::PacsAddress asked;
+    dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO"});
+    dialog.SetWorklistPicker([&](QWidget*, const dicom::PacsAddress& address, dicom::WorklistEntry* entry) {
+        asked = address;
+        entry->patient = {"P-0042", "Lindqvist-Berg^Anna^Maria", "19800229", "F"};
+        return true;
+    });
+    Click(dialog, "IdWorklist");
+    QCOMPARE(asked.Text(), std::string("ARCHIVE@127.0.0.1:104"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Lindqvist-Berg"));  // cut to 15 characters
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdAge")->text(), QStringLiteral("46"));
+    QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentIndex(), 0);
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList());
+    dicom::WorklistPatient kept;
+    QVERIFY(dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090000ull).toStdString(), &kept));
+    QCOMPARE(kept.patientId, std::string("P-0042"));
+    QCOMPARE(kept.patientName, std::string("Lindqvist-Berg^Anna^Maria"));
+    QCOMPARE(kept.birthDate, std::string("19800229"));
+
+    // The next patient made by hand has no worklist identity.
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)); });
+    SetText(dialog, "IdName", QStringLiteral("Ben"));
+    Click(dialog, "IdCreate");
+    QVERIFY(!dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090001ull).toStdString(), &kept));
 }
 
 QTEST_MAIN(UserListTest)

@@ -168,6 +168,7 @@ int RunCheck() {
         const std::string file = records::WorkDirFile(entry.name);
         if (EqualNoCase(entry.name, records::kUserListFile) ||
             EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp") ||
+            EqualNoCase(entry.name, records::kWorkDirLockFile) ||
             EqualNoCase(entry.name, dicom::kOutboxFile)) {
             continue;
         }
