@@ -162,8 +162,12 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
         return StoreResult::Broken;
     }
     DcmSCU& scu = *m_impl->scu;
-    const T_ASC_PresentationContextID id =
+    T_ASC_PresentationContextID id =
         scu.findPresentationContextID(UID_VLPhotographicImageStorage, object.TransferSyntaxUid());
+    // Decoded pixels may also travel in the implicit form, when that is what the archive chose.
+    if (id == 0 && !object.KeepsJpeg()) {
+        id = scu.findPresentationContextID(UID_VLPhotographicImageStorage, UID_LittleEndianImplicitTransferSyntax);
+    }
     if (id == 0) {
         if (error) {
             *error = std::string("the archive does not accept photographic pictures in ") +
