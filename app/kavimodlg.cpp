@@ -14,11 +14,13 @@
 #include <QTextEdit>
 
 #include "app/aboutdlg.h"
+#include "app/appconfig.h"
 #include "app/appresources.h"
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/picturepane.h"
 #include "app/printframe.h"
+#include "app/settingsdlg.h"
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
@@ -589,10 +591,18 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The About entry of the window menu.
+    // The window menu: the settings and the About entry.
     QMenu menu(this);
+    QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
-    if (menu.exec(event->globalPos()) == about) OnAbout();
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == settings) OnSettings();
+    if (chosen == about) OnAbout();
+}
+
+void CkavimoDlg::OnSettings() {
+    CSettingsDlg settings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, m_settingsOverrides, this);
+    settings.exec();
 }
 
 void CkavimoDlg::OnAbout() {

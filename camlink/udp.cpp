@@ -147,7 +147,7 @@ void CUdp::SetOwner(CUdpOwner* owner) {
 }
 
 void CUdp::Notify(const std::string& text) {
-    platform::DebugPrintf("%s\n", text.c_str());
+    platform::DebugWarning("%s\n", text.c_str());
     RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
     notifier->MessageBox(text, "kavimo", RecordNotifier::Buttons::Ok);
 }
@@ -452,14 +452,14 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
 void CUdp::SaveJpeg() {
     std::string dir;
     if (!CurrentPatientDir(&dir)) {
-        platform::DebugOutput("SaveJpeg: no current patient, picture not saved.......\n");
+        platform::DebugOutput(platform::DebugLevel::Warning, "SaveJpeg: no current patient, picture not saved.......\n");
         return;
     }
     if (m_nPicLen <= 0) return;
     std::string path;
     if (!camlink::WriteNewPictureFile(dir, std::time(nullptr), m_picBuf[m_nPicBuf].get(),
                                       static_cast<size_t>(m_nPicLen), &path)) {
-        platform::DebugPrintf("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
+        platform::DebugWarning("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
                               std::strerror(errno));
         return;
     }
@@ -491,7 +491,7 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
                                           data, length, &written);
     }
     if (!ok) {
-        platform::DebugPrintf("Cannot write the requested picture %s: %s.......\n",
+        platform::DebugWarning("Cannot write the requested picture %s: %s.......\n",
                               requested.c_str(), std::strerror(errno));
         return false;
     }
