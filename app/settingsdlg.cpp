@@ -96,8 +96,9 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     layout->addWidget(file);
     m_groups = new QVBoxLayout;
     layout->addLayout(m_groups);
-    auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. "
-                                           "An empty field uses the default shown in it."),
+    auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
+                                           "the default shown in it. A value overridden by a command-line "
+                                           "option or an environment variable is used in the runs without it."),
                             this);
     when->setObjectName(QStringLiteral("TakesEffect"));
     when->setWordWrap(true);
@@ -127,6 +128,7 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
         fields.append(field);
     }
     AddGroup(group, fields);
+    m_rows.first().edit->setFocus();
 }
 
 void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
@@ -166,16 +168,13 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         row.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
         row.problem->setWordWrap(true);
         row.problem->hide();
-        grid->addWidget(row.problem, line, 2);
         ++line;
+        grid->addWidget(row.problem, line++, 1);
         if (m_overrides.contains(field.key)) {
-            row.overrideNote = new QLabel(
-                QStringLiteral("Overridden by %1 for this run; the value here is used when that is not given.")
-                    .arg(m_overrides.value(field.key)),
-                box);
+            row.overrideNote =
+                new QLabel(QStringLiteral("Overridden by %1 for this run").arg(m_overrides.value(field.key)), box);
             row.overrideNote->setObjectName(field.key + QStringLiteral("#override"));
             row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
-            row.overrideNote->setWordWrap(true);
             grid->addWidget(row.overrideNote, line++, 1, 1, 2);
         }
         const QString key = field.key;

@@ -147,7 +147,7 @@ void CUdp::SetOwner(CUdpOwner* owner) {
 }
 
 void CUdp::Notify(const std::string& text) {
-    platform::DebugWarning("%s\n", text.c_str());
+    platform::DebugNotice("%s\n", text.c_str());
     RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
     notifier->MessageBox(text, "kavimo", RecordNotifier::Buttons::Ok);
 }

@@ -17,7 +17,8 @@ namespace platform {
 using DebugSink = void (*)(const char* text, void* context);
 
 // How much a line matters. Warnings: something failed or was refused. Notices: the few lines
-// that frame a run (start, end). Trace: everything else, as often as per frame.
+// that frame a run (start, end) and what the user is told in a message box. Trace: everything
+// else, as often as per frame.
 enum class DebugLevel { Trace, Notice, Warning };
 
 // Installs a sink (null restores the default). Thread-safe; returns the previous sink.

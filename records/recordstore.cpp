@@ -109,7 +109,8 @@ void RecordStore::SetNotifier(RecordNotifier* notifier) {
 // --- Messages -------------------------------------------------------------------------------
 
 void RecordStore::NotifyLocked(const std::string& text) {
-    platform::DebugWarning("RecordStore: %s\n", text.c_str());
+    // What the user is told is worth a line in the log whatever it says.
+    platform::DebugNotice("RecordStore: %s\n", text.c_str());
     m_pending.push_back(Message{text});
 }
 
