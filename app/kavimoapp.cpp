@@ -20,6 +20,7 @@
 #include "platform/debug.h"
 #include "platform/logfile.h"
 #include "platform/paths.h"
+#include "records/workdirlock.h"
 
 namespace {
 
@@ -105,6 +106,21 @@ int CkavimoApp::Run(int argc, char** argv) {
                           static_cast<long long>(QCoreApplication::applicationPid()), platform::DriveRoot().c_str(),
                           qPrintable(config.iniPath));
 
+    // One kavimo per work directory, for the whole run; a second one leaves before it touches
+    // any record file.
+    records::WorkDirLock workDirLock;
+    const records::WorkDirLock::Status lock = workDirLock.Acquire(platform::HostPath(records::kWorkDir));
+    if (lock == records::WorkDirLock::Status::ReadOnly) {
+        std::fprintf(stderr, "kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
+        platform::DebugWarning("kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
+    } else if (lock != records::WorkDirLock::Status::Held) {
+        const QString text = QString::fromStdString(workDirLock.Message());
+        std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+        platform::DebugWarning("kavimo: %s\n", qPrintable(text));
+        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        return 1;
+    }
+
     // Demo mode: the camera simulator on loopback is the camera.
     std::unique_ptr<CDemoCamera> demo;
     if (config.demo != AppConfig::Demo::Off) {
@@ -118,6 +134,7 @@ int CkavimoApp::Run(int argc, char** argv) {
 
     QtRecordNotifier notifier;
     RecordStore store(&notifier);
+    store.RemoveInterruptedRewrites();
     CUdp udp(config.camera);
     udp.SetNotifier(&notifier);
     udp.SetRecordStore(&store);

@@ -491,8 +491,10 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
                                           data, length, &written);
     }
     if (!ok) {
+        const int error = errno ? errno : EIO;
+        m_nDumpError.store(error);  // the window says why when no picture came
         platform::DebugWarning("Cannot write the requested picture %s: %s.......\n",
-                              requested.c_str(), std::strerror(errno));
+                               requested.c_str(), std::strerror(error));
         return false;
     }
     std::lock_guard<std::mutex> guard(m_textLock);
@@ -504,6 +506,7 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
 }
 
 int CUdp::RequestPictureFile() {
+    m_nDumpError.store(0);
     std::string dir, path;
     if (!CurrentPatientDir(&dir)) return 0;
     if (!camlink::FreePicturePath(dir, std::time(nullptr), &path)) return 0;
