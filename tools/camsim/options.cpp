@@ -93,6 +93,7 @@ Commands (standard input, one per line, or --at):
   drop                   picture camera: close the TCP connection
   oversize               picture camera: send a preview message longer than 1048576 bytes
   loss N                 drop every Nth fragment from now on (0: none)
+  loss-rate N            drop fragments at random, N per thousand, from now on (0: none)
   send CODE [A1 [A2]]    send a command datagram with these values to the application
   app-port N             send replies, heartbeats and keys to this port from now on
   video-port N           send the video to this port from now on
