@@ -464,8 +464,13 @@ void CUdp::SaveJpeg() {
     std::string path;
     if (!camlink::WriteNewPictureFile(dir, std::time(nullptr), m_picBuf[m_nPicBuf].get(),
                                       static_cast<size_t>(m_nPicLen), &path)) {
+        const int error = errno ? errno : EIO;
         platform::DebugWarning("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
-                              std::strerror(errno));
+                               std::strerror(error));
+        // Taken with the camera's own button: the user learns that it is lost, and why.
+        RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
+        notifier->MessageBox("Fail to save picture！\n" + dir + ": " + std::strerror(error), "Error",
+                             RecordNotifier::Buttons::Ok);
         return;
     }
     // One announcement at a time: give the main window a moment to take the previous one, so
