@@ -14,13 +14,16 @@
 #include <QTextEdit>
 
 #include "app/aboutdlg.h"
+#include "app/appconfig.h"
 #include "app/appresources.h"
 #include "app/pacssender.h"
+#include "app/pacssettings.h"
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
 #include "app/messagebox.h"
 #include "app/picturepane.h"
 #include "app/printframe.h"
+#include "app/settingsdlg.h"
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
@@ -661,16 +664,24 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The About entry of the window menu.
+    // The window menu: the settings, the About entry and the archive's entries.
     QMenu menu(this);
+    QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
     menu.addSeparator();
     QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
     QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
     const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == about) OnAbout();
+    if (chosen == settings) OnSettings();
+    else if (chosen == about) OnAbout();
     else if (chosen == exportDicom) OnExportDicom();
     else if (chosen == sendToPacs) OnSendToPacs();
+}
+
+void CkavimoDlg::OnSettings() {
+    CSettingsDlg settings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, m_settingsOverrides, this);
+    AddPacsSettings(&settings);
+    settings.exec();
 }
 
 void CkavimoDlg::OnAbout() {

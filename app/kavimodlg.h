@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFont>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QPen>
@@ -88,6 +89,13 @@ public:
     // How the patient dialog is run (tests answer it without a modal loop).
     using UserListRunner = std::function<void(CUserList&)>;
     void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
+
+    // What "Settings..." edits: the settings file of this run and what overrides it (by default the
+    // user's kavimo.ini with nothing overridden).
+    void SetSettingsSource(const QString& iniPath, const QHash<QString, QString>& overrides) {
+        m_settingsFile = iniPath;
+        m_settingsOverrides = overrides;
+    }
 
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
@@ -245,6 +253,7 @@ private Q_SLOTS:
     void OnUser();
     void OnSaveDisease();
     void OnAbout();
+    void OnSettings();
     // Commands whose work arrives with the live view, capture, review, viewer and printing.
     void OnSample();
     void OnFreeze();
@@ -352,6 +361,8 @@ private:
     QPushButton* Button(int id) const;
 
     RecordStore& m_store;
+    QString m_settingsFile;
+    QHash<QString, QString> m_settingsOverrides;
     CUdp& m_udp;
     UserListRunner m_runUserList;
     CTickThread m_tickThread;

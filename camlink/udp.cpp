@@ -147,7 +147,7 @@ void CUdp::SetOwner(CUdpOwner* owner) {
 }
 
 void CUdp::Notify(const std::string& text) {
-    platform::DebugPrintf("%s\n", text.c_str());
+    platform::DebugNotice("%s\n", text.c_str());
     RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
     notifier->MessageBox(text, "kavimo", RecordNotifier::Buttons::Ok);
 }
@@ -225,6 +225,10 @@ uint64_t CUdp::Ticks() const {
 }
 
 int CUdp::Probe(bool streamCamera) {
+    // Only the probed camera's answer counts: a stream camera that answers just after its own
+    // probe gave up must not pass for a picture camera.
+    const int wantedPort = streamCamera ? 1 : 2;
+    m_nReplyPort = 0;
     m_bReplied = 0;
     uint64_t start = Ticks();
     if (streamCamera) {
@@ -233,7 +237,7 @@ int CUdp::Probe(bool streamCamera) {
         SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
     }
     for (;;) {
-        if (m_bReplied.load(std::memory_order_acquire)) return 1;
+        if (m_bReplied.load(std::memory_order_acquire) && m_nReplyPort.load() == wantedPort) return 1;
         if (Ticks() - start >= 3) return 0;
         std::this_thread::yield();
     }
@@ -277,6 +281,7 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
             std::memcpy(m_cameraInfo, text, sizeof m_cameraInfo);
         }
         m_cameraValue.store(command.arg1);
+        m_nReplyPort.store(port == ListenPort::Port7777 ? 1 : 2);
         m_bReplied.store(1, std::memory_order_release);
         return true;
     }
@@ -452,15 +457,20 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
 void CUdp::SaveJpeg() {
     std::string dir;
     if (!CurrentPatientDir(&dir)) {
-        platform::DebugOutput("SaveJpeg: no current patient, picture not saved.......\n");
+        platform::DebugOutput(platform::DebugLevel::Warning, "SaveJpeg: no current patient, picture not saved.......\n");
         return;
     }
     if (m_nPicLen <= 0) return;
     std::string path;
     if (!camlink::WriteNewPictureFile(dir, std::time(nullptr), m_picBuf[m_nPicBuf].get(),
                                       static_cast<size_t>(m_nPicLen), &path)) {
-        platform::DebugPrintf("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
-                              std::strerror(errno));
+        const int error = errno ? errno : EIO;
+        platform::DebugWarning("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
+                               std::strerror(error));
+        // Taken with the camera's own button: the user learns that it is lost, and why.
+        RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
+        notifier->MessageBox("Fail to save picture！\n" + dir + ": " + std::strerror(error), "Error",
+                             RecordNotifier::Buttons::Ok);
         return;
     }
     // One announcement at a time: give the main window a moment to take the previous one, so
@@ -493,8 +503,8 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
     if (!ok) {
         const int error = errno ? errno : EIO;
         m_nDumpError.store(error);  // the window says why when no picture came
-        platform::DebugPrintf("Cannot write the requested picture %s: %s.......\n",
-                              requested.c_str(), std::strerror(error));
+        platform::DebugWarning("Cannot write the requested picture %s: %s.......\n",
+                               requested.c_str(), std::strerror(error));
         return false;
     }
     std::lock_guard<std::mutex> guard(m_textLock);

@@ -110,7 +110,8 @@ void RecordStore::SetNotifier(RecordNotifier* notifier) {
 // --- Messages -------------------------------------------------------------------------------
 
 void RecordStore::NotifyLocked(const std::string& text) {
-    platform::DebugPrintf("RecordStore: %s\n", text.c_str());
+    // What the user is told is worth a line in the log whatever it says.
+    platform::DebugNotice("RecordStore: %s\n", text.c_str());
     m_pending.push_back(Message{text});
 }
 
@@ -414,7 +415,7 @@ int ReadList(const std::string& logical, int count, std::vector<Record>* out,
     out->resize(size_t(got) / sizeof(Record));
     for (Record& record : *out) TerminateFields(record);
     if (out->size() < size_t(count)) {
-        platform::DebugPrintf("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
+        platform::DebugWarning("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
                               out->size(), count);
     }
     return int(out->size());
@@ -686,11 +687,11 @@ int RecordStore::DeletePicture(int index) {
         struct stat st;
         if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
             ::unlink(host.c_str()) != 0) {
-            platform::DebugPrintf("RecordStore: could not delete %s: %s\n", path.c_str(),
+            platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(),
                                   std::strerror(errno));
         }
     } else {
-        platform::DebugPrintf("RecordStore: %s is not in %s; the file is left in place\n",
+        platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n",
                               path.c_str(), dir.c_str());
     }
     m_userListChanged = true;

@@ -266,6 +266,16 @@ void FullDiskTest::snapOnAFullDisk() {
     // The previews still come in.
     const int previews = d.m_nJpegCount;
     QTRY_VERIFY_WITH_TIMEOUT(d.m_nJpegCount > previews, 3000);
+
+    // A picture taken with the camera's own button is lost too: said so.
+    h.Drive().messages.clear();
+    camera.SendCaptured(jpeg);
+    QTRY_COMPARE_WITH_TIMEOUT(h.Drive().messages.size(), 1, 5000);
+    QVERIFY2(h.Drive().messages[0].startsWith("Error|Fail to save picture！\nd:\\DentalWorkDir\\UID") &&
+                 h.Drive().messages[0].endsWith(kNoSpace),
+             qPrintable(h.Drive().messages[0]));
+    QCOMPARE(Leftovers(h.PatientDir(), patientFiles), QStringList());
+    QCOMPARE(h.PictureCount(), 1);
 }
 
 void FullDiskTest::writesOnAReadOnlyDisk() {

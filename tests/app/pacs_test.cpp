@@ -3,8 +3,15 @@
 // without making copies, "Export as DICOM…" writes their files, and the status area follows.
 #include <QtTest>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "../dicom/orthanc.h"
+#include "app/appconfig.h"
 #include "app/pacssender.h"
+#include "app/pacssettings.h"
+#include "app/settingsdlg.h"
 #include "picturetestsupport.h"
 
 using namespace MainCtl;
@@ -19,13 +26,26 @@ const QColor kYellow(220, 220, 0);
 class PacsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
     void storedPicturesAndTheMenuReachTheArchiveOnce();
+    void settingsGroupTestsTheConnectionAndSavesTheArchive();
+
+private:
+    std::unique_ptr<dicomtest::OrthancServer> m_server;
 };
 
-void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
-    dicomtest::OrthancServer server;
+void PacsTest::initTestCase() {
+    m_server = std::make_unique<dicomtest::OrthancServer>();
     std::string error;
-    QVERIFY2(server.Start(&error), error.c_str());
+    QVERIFY2(m_server->Start(&error), error.c_str());
+}
+
+void PacsTest::cleanupTestCase() { m_server.reset(); }
+
+void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
+    dicomtest::OrthancServer& server = *m_server;
+    server.Clear();
 
     PictureHarness h;
     h.AddPictures({kRed, kGreen});
@@ -73,6 +93,45 @@ void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
     QCOMPARE(h.Drive().messages.size(), 1);
     QVERIFY2(h.Drive().messages[0].contains("No PACS is set"), qPrintable(h.Drive().messages[0]));
     d.SetPacsSender(nullptr);
+}
+
+void PacsTest::settingsGroupTestsTheConnectionAndSavesTheArchive() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("kavimo.ini");
+    CSettingsDlg dialog(ini, {});
+    AddPacsSettings(&dialog);
+    auto* test = dialog.findChild<QPushButton*>("PacsTest");
+    auto* result = dialog.findChild<QLabel*>("PacsTestResult");
+    QVERIFY(test && result);
+    const dicom::PacsAddress address = m_server->Address();
+
+    // Nothing given yet: the test says what is missing.
+    test->click();
+    QVERIFY2(result->text().contains("AE title, host and port"), qPrintable(result->text()));
+
+    dialog.Edit("pacs/called_aet")->setText("WRONG_AET");
+    dialog.Edit("pacs/host")->setText("127.0.0.1");
+    dialog.Edit("pacs/port")->setText(QString::number(address.port));
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(result->text().contains("refused"), qPrintable(result->text()));
+
+    dialog.Edit("pacs/called_aet")->setText(QString::fromStdString(address.calledAet));
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(result->text().endsWith("answers."), qPrintable(result->text()));
+
+    // A bad value is refused next to its field; good ones reach the file and the next start.
+    dialog.Edit("pacs/auto_send")->setText("sometimes");
+    QVERIFY(!dialog.Validate());
+    QVERIFY(!dialog.Problem("pacs/auto_send")->text().isEmpty());
+    dialog.Edit("pacs/auto_send")->setText("on");
+    QString error;
+    QVERIFY2(dialog.Save(&error), qPrintable(error));
+    AppConfig config;
+    QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
+    QCOMPARE(config.pacs.Text(), address.Text());
+    QVERIFY(config.pacsAutoSend);
 }
 
 QTEST_MAIN(PacsTest)

@@ -9,6 +9,7 @@
 
 #include "check.h"
 #include "dicomcommands.h"
+#include "kavimo_version.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -42,6 +43,7 @@ constexpr const char* kUsage =
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --date YYYYMMDD       the worklist's day\n"
     "  -h, --help      this text\n"
+    "  --version       the version of kavimo this program belongs to\n"
     "\n"
     "Exit status: 0 fine; 1 problems found, no such patient, or a picture not written or not\n"
     "stored; 2 wrong usage or no work directory.\n";
@@ -178,6 +180,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("kavimo-records " KAVIMO_VERSION);
             return 0;
         }
         if (arg == "--drive-d") {

@@ -1,0 +1,10 @@
+// The settings dialog's group for the clinic's archive (PACS): AE titles, host, port, automatic
+// sending, and "Test connection", which checks the values in the fields with a C-ECHO.
+#pragma once
+
+class CSettingsDlg;
+class QLabel;
+class QPushButton;
+
+// Adds the group and the test button to the dialog.
+void AddPacsSettings(CSettingsDlg* dialog);
