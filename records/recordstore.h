@@ -160,7 +160,9 @@ private:
     int SelectUserLocked(int index);
     void LoadCurrentListsLocked();
     bool FlushLocked();
-    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath);
+    // `hostPath`, when given, is where `path` lies on the host (a listing knows it already).
+    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath,
+                         const std::string* hostPath = nullptr);
     bool WriteCurrentRecordLocked();
     bool WriteUserListLocked();
     bool WritePictureListLocked();
