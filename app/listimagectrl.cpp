@@ -12,6 +12,9 @@
 #include <QStyledItemDelegate>
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -30,8 +33,11 @@ namespace {
 int g_thumbWidth = 0;
 int g_thumbHeight = 0;
 
-// Drawn thumbnails held by a list: a few screens' worth (about 230 of 164 x 164).
-constexpr qint64 kDrawnBytes = 24ll << 20;
+// Drawn thumbnails held by a list: a few screens' worth (about 150 of 164 x 164).
+constexpr qint64 kDrawnBytes = 16ll << 20;
+
+// The decoding threads' niceness: the user-interface thread gets most of a busy machine.
+constexpr int kDecoderNice = 10;
 
 QMutex g_observerMutex;
 std::function<void(int)> g_decodeObserver;
@@ -68,6 +74,12 @@ struct CListImageCtrl::Job {
 
     void Run() {
         started = true;
+        // Decoding yields to the user-interface thread: a thread of lower priority (nice) than it.
+        static thread_local const bool lowered = [] {
+            ::setpriority(PRIO_PROCESS, pid_t(::syscall(SYS_gettid)), kDecoderNice);
+            return true;
+        }();
+        (void)lowered;
         std::function<void(int)> observer;
         {
             QMutexLocker lock(&g_observerMutex);
@@ -206,10 +218,15 @@ bool CListImageCtrl::LoadFileNames() {
         if (!e) break;
         const char* name = e->d_name;
         if (name[0] == '.') continue;  // ".", ".." and hidden files
-        struct stat st;
-        if (::fstatat(::dirfd(dir), name, &st, 0) != 0 || S_ISDIR(st.st_mode)) continue;
-        if (!IsPictureFileName(QFile::decodeName(name))) continue;
-        names.emplace_back(name);
+        // The extension is ASCII, so its bytes tell; only names that pass are looked at further.
+        const size_t length = std::strlen(name);
+        if (length < 3 || !IsPictureFileName(QString::fromLatin1(name + length - 3, 3))) continue;
+        if (e->d_type != DT_REG) {
+            // Links and file systems that do not say the type: a directory does not count.
+            struct stat st;
+            if (::fstatat(::dirfd(dir), name, &st, 0) != 0 || S_ISDIR(st.st_mode)) continue;
+        }
+        names.emplace_back(name, length);
     }
     const int error = errno;
     ::closedir(dir);
@@ -245,6 +262,7 @@ void CListImageCtrl::BuildThumbnails() {
 
 void CListImageCtrl::ResetThumbnails() {
     CancelQueued(nullptr);
+    m_jobs.clear();  // those running come back stale and are dropped
     ++m_generation;
     m_drawn.clear();
     m_lastDecodeCount = 0;
@@ -287,6 +305,7 @@ void CListImageCtrl::Relayout() {
     if (canvas != m_canvas && !canvas.isEmpty()) {
         // A new thumbnail size: the held ones are drawn again at it as they show.
         CancelQueued(nullptr);
+        m_jobs.clear();
         ++m_generation;
         m_drawn.clear();
         m_canvas = canvas;
