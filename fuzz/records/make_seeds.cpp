@@ -1,8 +1,9 @@
 // Writes the seed corpus of the records fuzzers:
 //   records_fuzz_seeds <directory>
-// creates <directory>/store (work directories as records_fuzz_store reads them: a flags byte, then
-// UserList.fdb, UserInfoBackup.fdb, DisePicList.fdb, Hospital.fdb and DiagList.fdb separated by
-// "#FDB#") and <directory>/text (a field-size byte, then text).
+// creates <directory>/records_fuzz_store (work directories as records_fuzz_store reads them: a
+// flags byte, then UserList.fdb, UserInfoBackup.fdb, DisePicList.fdb, Hospital.fdb and
+// DiagList.fdb separated by "#FDB#") and <directory>/records_fuzz_text (a field-size byte, then
+// text).
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -69,8 +70,8 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path root = argv[1];
     std::error_code ec;
-    std::filesystem::create_directories(root / "store", ec);
-    std::filesystem::create_directories(root / "text", ec);
+    std::filesystem::create_directories(root / "records_fuzz_store", ec);
+    std::filesystem::create_directories(root / "records_fuzz_text", ec);
 
     const uint64_t uid = 20170801102233ull;
     const std::string dir = records::PatientDirPath(uid);
@@ -109,10 +110,10 @@ int main(int argc, char** argv) {
     };
     bool ok = true;
     for (size_t i = 0; i < store.size(); ++i) {
-        ok = Write(root / "store" / ("seed" + std::to_string(i)), store[i]) && ok;
+        ok = Write(root / "records_fuzz_store" / ("seed" + std::to_string(i)), store[i]) && ok;
     }
     for (size_t i = 0; i < text.size(); ++i) {
-        ok = Write(root / "text" / ("seed" + std::to_string(i)), text[i]) && ok;
+        ok = Write(root / "records_fuzz_text" / ("seed" + std::to_string(i)), text[i]) && ok;
     }
     if (!ok) std::fprintf(stderr, "could not write the corpus in %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -1,7 +1,7 @@
 // Writes the seed corpus of the frame fuzzers, made with the stream writer:
 //   stream_fuzz_seeds <directory>
-// creates <directory>/fragmented and <directory>/wholeframe. Each seed begins with the two bytes
-// the fuzzers read first (ring capacity choice, write-size seed).
+// creates <directory>/stream_fuzz_fragmented and <directory>/stream_fuzz_wholeframe. Each seed
+// begins with the two bytes the fuzzers read first (ring capacity choice, write-size seed).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::filesystem::path root = argv[1];
-    makeSeeds(root / "fragmented", true);
-    makeSeeds(root / "wholeframe", false);
+    makeSeeds(root / "stream_fuzz_fragmented", true);
+    makeSeeds(root / "stream_fuzz_wholeframe", false);
     return 0;
 }

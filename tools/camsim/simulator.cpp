@@ -181,6 +181,7 @@ void Simulator::SendVideoFrame() {
         if (size == 0) break;
         ++m_fragmentsCounted;
         if (m_loss > 0 && m_fragmentsCounted % static_cast<uint64_t>(m_loss) == 0) continue;
+        if (m_lossPerMille > 0 && static_cast<int>(m_random() % 1000) < m_lossPerMille) continue;
         // The receiver drains its socket in bursts: on loopback, a full socket buffer only means
         // waiting a moment, never losing what the loss option did not ask to lose.
         for (int attempt = 0; attempt < 50; ++attempt) {
@@ -295,6 +296,8 @@ bool Simulator::Execute(const std::string& line, std::string* error) {
                      std::vector<uint8_t>(camlink::kMaxPictureLength + 1, 0xEE));
     } else if (verb == "loss" && words.size() == 2 && ParseNumber(words[1], 0, 1000000, &n)) {
         m_loss = static_cast<int>(n);
+    } else if (verb == "loss-rate" && words.size() == 2 && ParseNumber(words[1], 0, 1000, &n)) {
+        m_lossPerMille = static_cast<int>(n);
     } else if (verb == "send" && words.size() >= 2 && words.size() <= 4) {
         long values[3] = {0, 0, 0};
         for (size_t i = 1; i < words.size(); ++i) {
