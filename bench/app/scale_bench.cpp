@@ -10,7 +10,7 @@
 //   practice            1001 patients of 100 pictures: start-up to the main window (<= 1 s), the
 //                       patient dialog opening (<= 300 ms), Query
 //
-// Run: scripts/bench scale (under Xvfb), or build/default/bench/scale_bench [scenario…].
+// Run: scripts/bench scale (under Xvfb), or build/default/bench/scale_bench [first] [history] [practice].
 // The pictures are made once into /tmp/kavimo-bench-pictures and linked into each run's drive.
 #include <QApplication>
 #include <QBuffer>
@@ -439,11 +439,16 @@ int main(int argc, char** argv) {
     });
     const QStringList args = app.arguments().mid(1);
     for (int k = 0; k < kDistinctPictures; ++k) PictureSource(k);
-    if (args.value(0) == QLatin1String("first")) {
-        return FirstScreen(args.value(1).toInt(), args.value(3), args.value(2) == QLatin1String("warm"));
+    // A scenario in a process of its own: "run <scenario> <arguments…>".
+    if (args.value(0) == QLatin1String("run")) {
+        const QString scenario = args.value(1);
+        if (scenario == QLatin1String("first")) {
+            return FirstScreen(args.value(2).toInt(), args.value(4), args.value(3) == QLatin1String("warm"));
+        }
+        if (scenario == QLatin1String("history")) return History(args.value(2));
+        if (scenario == QLatin1String("practice")) return Practice(args.value(2));
+        return 2;
     }
-    if (args.value(0) == QLatin1String("history")) return History(args.value(1));
-    if (args.value(0) == QLatin1String("practice")) return Practice(args.value(1));
 
     // Every scenario, each in a process of its own; "cold" starts from an empty thumbnail cache,
     // "warm" from the one the cold run left.
@@ -452,17 +457,17 @@ int main(int argc, char** argv) {
     if (wanted.contains(QLatin1String("first"))) {
         for (int pictures : {100, 1000, 10000}) {
             QTemporaryDir cache;
-            failures += RunChild({"first", QString::number(pictures), "cold", cache.path()});
-            failures += RunChild({"first", QString::number(pictures), "warm", cache.path()});
+            failures += RunChild({"run", "first", QString::number(pictures), "cold", cache.path()});
+            failures += RunChild({"run", "first", QString::number(pictures), "warm", cache.path()});
         }
     }
     if (wanted.contains(QLatin1String("history"))) {
         QTemporaryDir cache;
-        failures += RunChild({"history", cache.path()});
+        failures += RunChild({"run", "history", cache.path()});
     }
     if (wanted.contains(QLatin1String("practice"))) {
         QTemporaryDir cache;
-        failures += RunChild({"practice", cache.path()});
+        failures += RunChild({"run", "practice", cache.path()});
     }
     return failures == 0 ? 0 : 1;
 }
