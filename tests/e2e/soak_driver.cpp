@@ -34,6 +34,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -289,11 +290,14 @@ private:
             if (m_playerMs < 0 && m_dialog->m_hPlayer) m_playerMs = int((t - m_returned) * 1000);
             if (Live()) {
                 const int ms = int((t - m_returned) * 1000);
-                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4")
+                // The heap in use beside the resident memory tells growth from fragmentation.
+                const struct mallinfo2 heap = ::mallinfo2();
+                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5")
                           .arg(m_cycle)
                           .arg(ms)
                           .arg(m_connectedMs)
-                          .arg(m_playerMs));
+                          .arg(m_playerMs)
+                          .arg(qulonglong((heap.uordblks + heap.hblkhd) / 1024)));
                 // Live again: this cycle's fragment loss until the heartbeats stop again.
                 static const int kLossPerMille[3] = {0, 10, 50};  // none, 1 %, 5 %, at random
                 m_lossPerMille = kLossPerMille[m_cycle % 3];
