@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/appresources.h"
+#include "app/kavimoapp.h"
+#include "kavimo_version.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     InitAppResources();
@@ -17,6 +19,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     banner->setFixedSize(380, 132);
     auto* line1 = new QLabel(QStringLiteral("kavimo, version %1").arg(QStringLiteral(KAVIMO_VERSION)), this);
     auto* line2 = new QLabel(QStringLiteral("Oral image acquisition system for WiFi intraoral cameras"), this);
+    auto* log = new QLabel(QStringLiteral("Log: %1").arg(LogFilePath()), this);
+    log->setObjectName(QStringLiteral("LogPath"));
+    log->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("IdOK"));
     ok->setDefault(true);
@@ -25,6 +30,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(banner, 0, Qt::AlignHCenter);
     layout->addWidget(line1);
     layout->addWidget(line2);
+    layout->addWidget(log);
     layout->addWidget(ok, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -9,23 +9,18 @@
 #include <optional>
 #include <vector>
 
+#include "kavimo_version.h"
 #include "platform/net.h"
 #include "platform/paths.h"
 
 namespace {
 
-enum class Kind { Path, Address, RemotePort, LocalPort };
+using Setting = ConfigSetting;
+using Kind = ConfigSetting::Kind;
 
-struct Setting {
-    const char* option;  // command-line option without the dashes
-    const char* env;     // environment variable
-    const char* ini;     // key in kavimo.ini ("group/key")
-    const char* valueName;
-    const char* help;
-    Kind kind;
-};
+}  // namespace
 
-const std::vector<Setting>& Settings() {
+const std::vector<ConfigSetting>& ConfigSettings() {
     static const std::vector<Setting> settings = {
         {"drive-d", "KAVIMO_DRIVE_D", "paths/drive_d", "dir",
          "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).", Kind::Path},
@@ -52,6 +47,17 @@ const std::vector<Setting>& Settings() {
     return settings;
 }
 
+const ConfigSetting* FindConfigSetting(const QString& iniKey) {
+    for (const ConfigSetting& s : ConfigSettings()) {
+        if (iniKey == QLatin1String(s.ini)) return &s;
+    }
+    return nullptr;
+}
+
+namespace {
+
+const std::vector<Setting>& Settings() { return ConfigSettings(); }
+
 bool ParsePort(const QString& text, bool allowZero, uint16_t* port) {
     bool ok = false;
     const uint value = text.trimmed().toUInt(&ok, 10);
@@ -61,20 +67,17 @@ bool ParsePort(const QString& text, bool allowZero, uint16_t* port) {
 }
 
 bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* error, const QString& source) {
-    auto fail = [&](const char* what) {
-        *error = QStringLiteral("%1: %2 \"%3\" is not %4").arg(source, QString::fromLatin1(s.option), value,
-                                                                 QString::fromLatin1(what));
+    const QString problem = ConfigValueProblem(s.kind, value);
+    if (!problem.isEmpty()) {
+        *error = QStringLiteral("%1: %2 \"%3\" is %4").arg(source, QString::fromLatin1(s.option), value, problem);
         return false;
-    };
+    }
     const QString name = QString::fromLatin1(s.option);
     switch (s.kind) {
     case Kind::Path:
-        if (value.trimmed().isEmpty()) return fail("a directory");
         config->driveD = value;
         return true;
     case Kind::Address: {
-        uint32_t ignored = 0;
-        if (!platform::ParseIPv4(value.trimmed().toStdString(), &ignored)) return fail("an IPv4 address");
         const std::string ip = value.trimmed().toStdString();
         if (name == QLatin1String("stream-camera")) config->camera.streamCameraIp = ip;
         else if (name == QLatin1String("picture-camera")) config->camera.pictureCameraIp = ip;
@@ -84,8 +87,7 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
     case Kind::RemotePort:
     case Kind::LocalPort: {
         uint16_t port = 0;
-        if (!ParsePort(value, s.kind == Kind::LocalPort, &port))
-            return fail(s.kind == Kind::LocalPort ? "a port (0 to 65535)" : "a port (1 to 65535)");
+        ParsePort(value, s.kind == Kind::LocalPort, &port);
         if (name == QLatin1String("stream-command-port")) config->camera.streamCameraPort = port;
         else if (name == QLatin1String("stream-local-port")) config->camera.streamLocalPort = port;
         else if (name == QLatin1String("video-port")) config->camera.videoPort = port;
@@ -99,6 +101,35 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
 }
 
 }  // namespace
+
+QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
+    switch (kind) {
+    case Kind::Path:
+        return value.trimmed().isEmpty() ? QStringLiteral("not a directory") : QString();
+    case Kind::Address: {
+        uint32_t ignored = 0;
+        return platform::ParseIPv4(value.trimmed().toStdString(), &ignored) ? QString()
+                                                                           : QStringLiteral("not an IPv4 address");
+    }
+    case Kind::RemotePort:
+    case Kind::LocalPort: {
+        uint16_t ignored = 0;
+        if (ParsePort(value, kind == Kind::LocalPort, &ignored)) return QString();
+        return kind == Kind::LocalPort ? QStringLiteral("not a port (0 to 65535)")
+                                       : QStringLiteral("not a port (1 to 65535)");
+    }
+    }
+    return QStringLiteral("not valid");
+}
+
+QString CheckFolder(const QString& path) {
+    if (path.trimmed().isEmpty()) return QStringLiteral("no folder given");
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the folder does not exist");
+    if (!info.isDir()) return QStringLiteral("not a folder");
+    if (!info.isWritable()) return QStringLiteral("the folder is not writable");
+    return QString();
+}
 
 QString DefaultIniPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -118,6 +149,8 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     parser.addOption(help);
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
+    parser.addOption(version);
     QList<QCommandLineOption> options;
     for (const Setting& s : Settings()) {
         QCommandLineOption option(QString::fromLatin1(s.option),
@@ -134,7 +167,7 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
     parser.addOption(loopback);
     const QCommandLineOption demo(
         QStringLiteral("demo"),
-        QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo) "
+        QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) "
                        "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
                        "points the camera link at it; the camera addresses and ports above are then unused."),
         QStringLiteral("stream|picture"));
@@ -171,6 +204,11 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
         result.text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
         return result;
     }
+    if (parser.isSet(version)) {
+        result.status = ConfigResult::Help;
+        result.text = QStringLiteral("kavimo %1\n").arg(QStringLiteral(KAVIMO_VERSION));
+        return result;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         result.status = ConfigResult::Error;
         result.text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
@@ -190,9 +228,12 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
 
     // Lowest precedence first, so that each later source overrides. Within the environment and
     // the command line, the loopback switch comes before the explicit addresses.
-    auto pointAtLoopback = [config] {
+    config->iniPath = iniPath;
+    auto pointAtLoopback = [config](const QString& source) {
         config->camera.streamCameraIp = "127.0.0.1";
         config->camera.pictureCameraIp = "127.0.0.1";
+        config->overrides.insert(QStringLiteral("stream_camera/address"), source);
+        config->overrides.insert(QStringLiteral("picture_camera/address"), source);
     };
     auto fail = [&result](const QString& error) {
         result.status = ConfigResult::Error;
@@ -207,17 +248,20 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
             if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, &error, iniPath)) return fail(error);
         }
     }
-    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) pointAtLoopback();
+    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) pointAtLoopback(QStringLiteral("KAVIMO_LOOPBACK"));
     for (const Setting& s : Settings()) {
         const QString var = QString::fromLatin1(s.env);
-        if (env.contains(var) && !Apply(s, env.value(var), config, &error, var)) return fail(error);
+        if (!env.contains(var)) continue;
+        if (!Apply(s, env.value(var), config, &error, var)) return fail(error);
+        config->overrides.insert(QString::fromLatin1(s.ini), var);
     }
-    if (parser.isSet(loopback)) pointAtLoopback();
+    if (parser.isSet(loopback)) pointAtLoopback(QStringLiteral("--loopback"));
     for (size_t i = 0; i < Settings().size(); ++i) {
         const QCommandLineOption& option = options[int(i)];
-        if (parser.isSet(option) &&
-            !Apply(Settings()[i], parser.value(option), config, &error, QStringLiteral("--") + option.names().first()))
-            return fail(error);
+        if (!parser.isSet(option)) continue;
+        const QString name = QStringLiteral("--") + option.names().first();
+        if (!Apply(Settings()[i], parser.value(option), config, &error, name)) return fail(error);
+        config->overrides.insert(QString::fromLatin1(Settings()[i].ini), name);
     }
     if (parser.isSet(demo)) {
         const QString kind = parser.value(demo);
@@ -228,7 +272,12 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
     if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
     if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
     // The demo points every address and port at the simulator itself.
-    if (config->demo != AppConfig::Demo::Off) return result;
+    if (config->demo != AppConfig::Demo::Off) {
+        for (const Setting& s : Settings()) {
+            if (s.kind != Kind::Path) config->overrides.insert(QString::fromLatin1(s.ini), QStringLiteral("--demo"));
+        }
+        return result;
+    }
     // A camera on this machine at the program's own command port would be the program itself:
     // its identify request would come back as the answer.
     const CameraLinkConfig& c = config->camera;

@@ -5,24 +5,53 @@
 // anything not given keeps the product default.
 #pragma once
 
+#include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
 #include "camlink/camlinkconfig.h"
 
+#include <vector>
+
+// One setting that the command line, the environment and kavimo.ini can give.
+struct ConfigSetting {
+    enum class Kind { Path, Address, RemotePort, LocalPort };
+    const char* option;  // command-line option without the dashes
+    const char* env;     // environment variable
+    const char* ini;     // key in kavimo.ini ("group/key")
+    const char* valueName;
+    const char* help;
+    Kind kind;
+};
+
+// Every setting, in the order --help lists them.
+const std::vector<ConfigSetting>& ConfigSettings();
+const ConfigSetting* FindConfigSetting(const QString& iniKey);
+
+// Why a value is not acceptable for a setting of this kind ("not an IPv4 address", ...); empty
+// when it is. Paths are checked here only for being given; CheckFolder checks the folder itself.
+QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value);
+// Why a folder cannot hold the work directory (missing, not a folder, not writable); empty if it can.
+QString CheckFolder(const QString& path);
+
 struct AppConfig {
     QString driveD;  // host directory of the d: drive; empty: the platform default
     CameraLinkConfig camera;
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;
+    QString iniPath;  // the settings file that was (or would have been) read
+    // kavimo.ini key -> what overrides the file's value for this run ("--video-port",
+    // "KAVIMO_VIDEO_PORT", "--loopback", "--demo").
+    QHash<QString, QString> overrides;
     QString screenshotFile;  // hidden option: write a picture of the screen after start-up
     int screenshotDelayMs = 3000;
 };
 
 struct ConfigResult {
+    // Help: print the text (the help or the version) and end.
     enum Status { Ok, Help, Error } status = Ok;
-    QString text;  // the help text for Help, the reason for Error
+    QString text;  // the help or version text for Help, the reason for Error
 };
 
 // Resolves the configuration from arguments (argv without the program name's special meaning:

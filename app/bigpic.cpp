@@ -99,7 +99,7 @@ void BigPic::LoadPicture() {
         }
     }
     // The window shows only the background and "Exit".
-    platform::DebugPrintf("BigPic: cannot show %s: %s\n", path.c_str(),
+    platform::DebugWarning("BigPic: cannot show %s: %s\n", path.c_str(),
                           reason.toUtf8().constData());
 }
 

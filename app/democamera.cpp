@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "camlink/udp.h"
 #include "platform/debug.h"
@@ -44,12 +45,15 @@ CDemoCamera::~CDemoCamera() {
 }
 
 QString CDemoCamera::DefaultProgram() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/kavimo-camsim");
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kavimo-camsim");
+    if (QFileInfo(beside).isExecutable()) return beside;
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("kavimo-camsim"));
+    return onPath.isEmpty() ? beside : onPath;
 }
 
 bool CDemoCamera::Start(const QString& program, QString* error, int timeoutMs) {
     if (!QFileInfo(program).isExecutable()) {
-        *error = QStringLiteral("the camera simulator %1 is missing; build it with the program").arg(program);
+        *error = QStringLiteral("the camera simulator %1 is missing (it is built and installed with kavimo)").arg(program);
         return false;
     }
     m_silentSocket = platform::OpenUdpSocket(kLoopback, 0, true);

@@ -42,7 +42,8 @@ public:
     explicit CDemoCamera(const Options& options, QObject* parent = nullptr);
     ~CDemoCamera() override;
 
-    // kavimo-camsim next to the running program.
+    // kavimo-camsim next to the running program, else the one on the PATH; the one next to the
+    // program (which Start then reports missing) when there is neither.
     static QString DefaultProgram();
 
     // Starts the simulator and waits (at most timeoutMs) for its ready line. False with the

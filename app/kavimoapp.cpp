@@ -16,6 +16,11 @@
 #include "app/thumbnail.h"
 #include "app/tickthread.h"
 #include "app/uifont.h"
+#include "kavimo_version.h"
+#include "platform/debug.h"
+#include "platform/logfile.h"
+#include "platform/paths.h"
+#include "records/workdirlock.h"
 
 namespace {
 
@@ -40,13 +45,35 @@ void ScheduleScreenshot(const AppConfig& config) {
 int DemoFailed(const QString& error) {
     const QString text = QStringLiteral("The demo cannot start: %1.").arg(error);
     std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+    platform::DebugWarning("kavimo: %s\n", qPrintable(text));
     ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
     return 1;
 }
 
+// Qt's own warnings (a missing plug-in, a picture that cannot be read) also go to the log.
+QtMessageHandler g_previousHandler = nullptr;
+void LogQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QByteArray text = message.toLocal8Bit();
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+        platform::DebugWarning("Qt: %s\n", text.constData());
+    } else {
+        platform::DebugPrintf("Qt: %s\n", text.constData());
+    }
+    if (g_previousHandler) g_previousHandler(type, context, message);
+}
+
 }  // namespace
 
+QString LogFilePath() {
+    const QString chosen = qEnvironmentVariable("KAVIMO_LOG_FILE");
+    return chosen.isEmpty() ? QString::fromStdString(platform::DefaultLogFilePath()) : chosen;
+}
+
 int CkavimoApp::Run(int argc, char** argv) {
+    // The log file, for this program's code and each media library's copy of the debug trace
+    // alike: they all read KAVIMO_LOG_FILE when they first write a line.
+    qputenv("KAVIMO_LOG_FILE", LogFilePath().toLocal8Bit());
+
     AppConfig config;
     const ConfigResult result =
         ResolveConfig(Arguments(argc, argv), QProcessEnvironment::systemEnvironment(), DefaultIniPath(), &config);
@@ -62,9 +89,12 @@ int CkavimoApp::Run(int argc, char** argv) {
     // The media libraries draw into native X11 windows: use the xcb platform (also under
     // XWayland) unless the caller chose one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    g_previousHandler = qInstallMessageHandler(LogQtMessage);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("kavimo"));
     QCoreApplication::setApplicationName(QStringLiteral("kavimo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KAVIMO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAVIMO_APP_ID));
     // The dialogs' own font: Latin text in "Arial", Chinese text in the installed CJK font.
     QFont font = EmPixelFont(QStringLiteral("Arial"), 12, kWeightNormal);
     font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
@@ -72,6 +102,24 @@ int CkavimoApp::Run(int argc, char** argv) {
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
+    platform::DebugNotice("kavimo %s started (process %lld); d: drive %s; settings %s\n", KAVIMO_VERSION,
+                          static_cast<long long>(QCoreApplication::applicationPid()), platform::DriveRoot().c_str(),
+                          qPrintable(config.iniPath));
+
+    // One kavimo per work directory, for the whole run; a second one leaves before it touches
+    // any record file.
+    records::WorkDirLock workDirLock;
+    const records::WorkDirLock::Status lock = workDirLock.Acquire(platform::HostPath(records::kWorkDir));
+    if (lock == records::WorkDirLock::Status::ReadOnly) {
+        std::fprintf(stderr, "kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
+        platform::DebugWarning("kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
+    } else if (lock != records::WorkDirLock::Status::Held) {
+        const QString text = QString::fromStdString(workDirLock.Message());
+        std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+        platform::DebugWarning("kavimo: %s\n", qPrintable(text));
+        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        return 1;
+    }
 
     // Demo mode: the camera simulator on loopback is the camera.
     std::unique_ptr<CDemoCamera> demo;
@@ -86,6 +134,7 @@ int CkavimoApp::Run(int argc, char** argv) {
 
     QtRecordNotifier notifier;
     RecordStore store(&notifier);
+    store.RemoveInterruptedRewrites();
     CUdp udp(config.camera);
     udp.SetNotifier(&notifier);
     udp.SetRecordStore(&store);
@@ -101,8 +150,10 @@ int CkavimoApp::Run(int argc, char** argv) {
     ScheduleScreenshot(config);
     {
         CkavimoDlg dialog(store, udp);
+        dialog.SetSettingsSource(config.iniPath, config.overrides);
         dialog.DoModal();
     }
     ThumbnailCache::WaitForDiskWrites();
+    platform::DebugNotice("kavimo ended\n");
     return 0;
 }

@@ -2,6 +2,11 @@
 // the main window modally; the process ends when that run ends.
 #pragma once
 
+#include <QString>
+
+// The log file of this run: KAVIMO_LOG_FILE, else $XDG_STATE_HOME/kavimo/kavimo.log.
+QString LogFilePath();
+
 class CkavimoApp {
 public:
     // Runs the program; returns the process's exit code.

@@ -14,11 +14,14 @@
 #include <QTextEdit>
 
 #include "app/aboutdlg.h"
+#include "app/appconfig.h"
 #include "app/appresources.h"
 #include "app/facebutton.h"
 #include "app/listimagectrl.h"
+#include "app/messagebox.h"
 #include "app/picturepane.h"
 #include "app/printframe.h"
+#include "app/settingsdlg.h"
 #include "app/textutil.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
@@ -32,6 +35,7 @@ namespace {
 constexpr int kTimerPeriodMs = 50;
 constexpr int kStreamCheckTicks = 38;   // every 39th tick (about 1.95 s)
 constexpr int kPictureCheckTicks = 21;  // every 22nd tick (about 1.1 s)
+constexpr int kDiagnosisUnits = 349;    // what the patient record's description holds
 
 // Line breaks as the text box shows them, whatever the record holds.
 QString DisplayText(QString text) {
@@ -228,8 +232,12 @@ void CkavimoDlg::OnInitDialog() {
     diseasePalette.setColor(QPalette::Base, kDiseaseBackground);
     m_disease->setPalette(diseasePalette);
 
-    // The whole screen.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+    // The whole screen, less what panels and docks take (the available area), so that the bottom
+    // row of buttons is always on screen; maximized, the window manager fits the frame in too.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 
     m_fontLarge = CellHeightFont(QStringLiteral("Arial"), 32, kWeightBold);
     m_fontMedium = CellHeightFont(QStringLiteral("Arial"), 20, kWeightBold);
@@ -354,6 +362,7 @@ void CkavimoDlg::FillPatientPanel() {
         label(IdPhone)->setText(QStringLiteral("Phone："));
         m_list->Clear();
         m_disease->clear();  // no patient: no diagnosis of somebody else on screen
+        m_strStoredDiagnosis.clear();
         return;
     }
     m_curPatient = user;
@@ -365,6 +374,7 @@ void CkavimoDlg::FillPatientPanel() {
     ReloadThumbnails();
     char16_t description[350] = {};
     if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));
+    m_strStoredDiagnosis = LeftUnits(m_disease->toPlainText(), kDiagnosisUnits);
 }
 
 // The thumbnail list shows the current patient's directory anew. The list is cleared first, so
@@ -378,12 +388,70 @@ void CkavimoDlg::ReloadThumbnails() {
     m_list->Refresh();
 }
 
-void CkavimoDlg::OnSaveDisease() {
-    if (m_store.GetCurrentUser(nullptr) < 0) return;
-    m_store.SetDescription(ToU16String(LeftUnits(m_disease->toPlainText(), 349)));
+void CkavimoDlg::OnSaveDisease() { SaveDiagnosis(); }
+
+bool CkavimoDlg::SaveDiagnosis() {
+    if (m_store.GetCurrentUser(nullptr) < 0) return false;
+    const QString text = LeftUnits(m_disease->toPlainText(), kDiagnosisUnits);
+    if (m_store.SetDescription(ToU16String(text)) != 1) return false;  // the store said why
+    m_strStoredDiagnosis = text;
+    return true;
+}
+
+bool CkavimoDlg::HasUnsavedDiagnosis() const {
+    return m_store.GetCurrentUser(nullptr) >= 0 &&
+           LeftUnits(m_disease->toPlainText(), kDiagnosisUnits) != m_strStoredDiagnosis;
+}
+
+namespace {
+
+// "Save / Discard / Cancel" about work that would be lost.
+QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& text) {
+    MessageBoxRequest question;
+    question.parent = parent;
+    question.text = text;
+    question.caption = QStringLiteral("Oral image acquisition system");
+    question.icon = QMessageBox::Warning;
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    return ShowMessageBox(question);
+}
+
+}  // namespace
+
+bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
+    if (!HasUnsavedDiagnosis()) return true;
+    switch (AskToSave(this, QStringLiteral("The diagnosis has not been saved. Save it?"))) {
+    case QMessageBox::Save: return SaveDiagnosis();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+bool CkavimoDlg::ConfirmUnsavedStrokes() {
+    if (!HasUnsavedStrokes()) return true;
+    switch (AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"))) {
+    case QMessageBox::Save:
+        // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
+        // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
+        return !m_bSplit && !m_strPanePath[0].isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+void CkavimoDlg::done(int result) {
+    if (m_bAskingToClose) return;  // a second close while the question is open
+    if (m_bInitialised && !m_bTornDown) {
+        m_bAskingToClose = true;
+        const bool go = ConfirmUnsavedDiagnosis() && ConfirmUnsavedStrokes();
+        m_bAskingToClose = false;
+        if (!go) return;
+    }
+    QDialog::done(result);
 }
 
 void CkavimoDlg::OnUser() {
+    if (!ConfirmUnsavedDiagnosis()) return;  // stay with this patient
     m_store.CommitCurrentUser();
     RunUserList();
     FillPatientPanel();
@@ -470,7 +538,7 @@ void CkavimoDlg::OnTimer() {
         if (m_udp.m_bSaved.load()) {
             m_udp.m_bSaved = 0;
             m_store.AddPicture(0, m_udp.SavedPath(), true);
-            ReloadThumbnails();
+            ReloadPictures(false);  // the picks stay marked
         }
         if (m_udp.m_bPreviewReady.load()) {
             if (m_bJpegDisplay) {
@@ -589,10 +657,18 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The About entry of the window menu.
+    // The window menu: the settings and the About entry.
     QMenu menu(this);
+    QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
-    if (menu.exec(event->globalPos()) == about) OnAbout();
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == settings) OnSettings();
+    if (chosen == about) OnAbout();
+}
+
+void CkavimoDlg::OnSettings() {
+    CSettingsDlg settings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, m_settingsOverrides, this);
+    settings.exec();
 }
 
 void CkavimoDlg::OnAbout() {

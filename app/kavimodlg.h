@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFont>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QPen>
@@ -87,8 +88,20 @@ public:
     using UserListRunner = std::function<void(CUserList&)>;
     void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
 
+    // What "Settings..." edits: the settings file of this run and what overrides it (by default the
+    // user's kavimo.ini with nothing overridden).
+    void SetSettingsSource(const QString& iniPath, const QHash<QString, QString>& overrides) {
+        m_settingsFile = iniPath;
+        m_settingsOverrides = overrides;
+    }
+
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
+
+    // Work that closing the window or changing the patient would lose: the diagnosis box holds
+    // text that is not what is stored; the picture shown carries strokes not yet saved.
+    bool HasUnsavedDiagnosis() const;
+    bool HasUnsavedStrokes() const { return m_bStrokesUnsaved; }
 
     // How the picture viewer is run (tests look at it without a modal loop).
     using ViewerRunner = std::function<void(BigPic&)>;
@@ -213,6 +226,9 @@ public:
     CPicturePane* Pane(int id) const;
 
 protected:
+    // Every way of ending the run (Exit, Enter, Esc, closing the window) comes here: unsaved
+    // work is asked about first, and the run goes on when the user cancels.
+    void done(int result) override;
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -228,6 +244,7 @@ private Q_SLOTS:
     void OnUser();
     void OnSaveDisease();
     void OnAbout();
+    void OnSettings();
     // Commands whose work arrives with the live view, capture, review, viewer and printing.
     void OnSample();
     void OnFreeze();
@@ -250,6 +267,13 @@ private:
     void ApplyLayout(int width, int height);
     void RunUserList();
     void FillPatientPanel();
+    // Stores the diagnosis box's text; false when there is no patient or the write failed (the
+    // store reports why).
+    bool SaveDiagnosis();
+    // Ask "Save / Discard / Cancel" about unsaved work; true when the caller may go on (saved or
+    // discarded), false to stay (cancelled, or the save failed).
+    bool ConfirmUnsavedDiagnosis();
+    bool ConfirmUnsavedStrokes();
     void ReloadThumbnails();
     void ClearPickup();
     void ShowNewestPictures();
@@ -290,6 +314,9 @@ private:
 
     // Capture and picture management (kavimodlg_capture.cpp).
     void FreezeStream();
+    // "Save" over the file of pane 0 and "Save As" into a new file; true when written.
+    bool SaveOverShownPicture();
+    bool SaveAsNewPicture();
     void FreezePictureCamera();
     bool WaitForPictureFile(std::u16string* path);
     bool StoreNewPicture(const QImage& picture, std::string* logicalPath, QString* error);
@@ -309,12 +336,19 @@ private:
     Clock m_clock;
     SnapshotWriter m_writeSnapshot;
     QImage m_imgWork;  // single view: pane 0's picture at its own size with the strokes drawn on it
+    bool m_bPictureLoaded = false;   // pane 0's file was decoded when it was last drawn
+    bool m_bStrokesUnsaved = false;  // strokes drawn since the picture was shown or last saved
+    QString m_strStoredDiagnosis;    // the diagnosis box's text as it was last loaded or stored
+    bool m_bAskingToClose = false;
+    QString m_strSnapshotError;      // why the frozen frame could not be written ("" when it was)
     QPoint m_ptDraw;   // the drawing position of the stroke under way (pane coordinates)
     QSize m_szDrawnArea;  // the size of the picture area the panes were drawn for
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
 
     RecordStore& m_store;
+    QString m_settingsFile;
+    QHash<QString, QString> m_settingsOverrides;
     CUdp& m_udp;
     UserListRunner m_runUserList;
     CTickThread m_tickThread;

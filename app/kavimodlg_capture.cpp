@@ -26,6 +26,7 @@
 #include "app/listimagectrl.h"
 #include "app/messagebox.h"
 #include "app/pictureio.h"
+#include "app/textutil.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -109,8 +110,14 @@ void CkavimoDlg::FreezeStream() {
         if (bmp.empty()) return;
         // A frame left from an earlier freeze must never be stored as this one.
         QFile::remove(QString::fromStdString(bmp));
-        if (m_writeSnapshot) m_writeSnapshot(bmp);
-        else TEGMO_PLAY_VideoShotLast(m_hPlayer, bmp.c_str());
+        errno = 0;
+        const bool written =
+            m_writeSnapshot ? m_writeSnapshot(bmp) : TEGMO_PLAY_VideoShotLast(m_hPlayer, bmp.c_str()) == 1;
+        // Why it failed, for the message when the frame is to be stored (a full disk, say).
+        m_strSnapshotError.clear();
+        if (!written && errno != 0) {
+            m_strSnapshotError = QStringLiteral("%1: %2").arg(QString::fromLatin1(kTempBmp), SystemError(errno));
+        }
         return;
     }
 
@@ -119,7 +126,9 @@ void CkavimoDlg::FreezeStream() {
     const bool havePatient = m_store.GetCurrentUser(&m_curPatient) >= 0;
     if (!bmp.empty()) frame.load(QString::fromStdString(bmp));
     if (frame.isNull() || !havePatient) {
-        ShowMessageBox(this, QStringLiteral("Fail to Save！"), kAppCaption);
+        const QString why = havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError
+                                                                          : QString();
+        ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);
     } else {
         std::string path;
         QString error;
@@ -141,7 +150,11 @@ void CkavimoDlg::FreezeStream() {
 void CkavimoDlg::FreezePictureCamera() {
     std::u16string path;
     if (!m_udp.RequestPictureFile() || !WaitForPictureFile(&path)) {
-        ShowMessageBox(this, QStringLiteral("Fail to save picture！"), QStringLiteral("Error"));
+        // A picture that came but could not be written (a full or read-only disk) says why.
+        const int error = m_udp.m_nDumpError.load();
+        const QString why = error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error))
+                                       : QString();
+        ShowMessageBox(this, QStringLiteral("Fail to save picture！") + why, QStringLiteral("Error"));
         return;
     }
     m_store.AddPicture(0, path, true);
@@ -182,34 +195,45 @@ bool CkavimoDlg::StoreNewPicture(const QImage& picture, std::string* logicalPath
 
 // --- Save, Save As --------------------------------------------------------------------------------
 
-void CkavimoDlg::OnSave() {
-    if (m_bSplit || m_nHistLevel == 0) return;
+void CkavimoDlg::OnSave() { SaveOverShownPicture(); }
+
+bool CkavimoDlg::SaveOverShownPicture() {
+    if (m_bSplit || m_nHistLevel == 0) return false;
     const QString target = m_strPanePath[0];
-    if (target.isEmpty()) return;  // no picture file is shown to save over
-    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    if (target.isEmpty()) return false;  // no picture file is shown to save over
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
     const QString host = HostPathOf(target);
     QByteArray data;
     QString error;
-    if (!IsPictureOfPatient(m_curPatient, target)) {
+    if (!m_bPictureLoaded) {
+        // The pane shows grey for a file that could not be read: the grey must never replace it.
+        error = QStringLiteral("the picture could not be read, so it is not written over");
+    } else if (!IsPictureOfPatient(m_curPatient, target)) {
         error = QStringLiteral("not a picture in the patient's directory");
     } else if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
         ReplaceFile(host, data, &error)) {
+        m_bStrokesUnsaved = false;
         ReloadPictures(false);
-        return;
+        return true;
     }
     ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
+    return false;
 }
 
-void CkavimoDlg::OnSaveAs() {
-    if (m_nHistLevel == 0) return;
-    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
+void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }
+
+bool CkavimoDlg::SaveAsNewPicture() {
+    if (m_nHistLevel == 0) return false;
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
     std::string path;
     QString error;
     if (!StoreNewPicture(m_history[m_nHistLevel].image, &path, &error)) {
         ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
-        return;
+        return false;
     }
+    m_bStrokesUnsaved = false;
     ReloadPictures(true);
+    return true;
 }
 
 // --- Import, Export -------------------------------------------------------------------------------
@@ -245,7 +269,9 @@ void CkavimoDlg::OnImport() {
         }
         if (!stored) failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
     }
-    ReloadPictures(true, picked);
+    // The list is built again when a file came in (not when every one failed, on a full disk,
+    // where rewriting the list would only fail once more).
+    if (failures.size() < files.size()) ReloadPictures(true, picked);
     if (!failures.isEmpty())
         ShowMessageBox(this, QStringLiteral("Fail to import:\n%1").arg(failures.join(QLatin1Char('\n'))), kAppCaption,
                        QMessageBox::Warning);

@@ -157,6 +157,7 @@ int CkavimoDlg::DrawPane(int q) {
     m_szDrawnArea = m_rcPictureArea.size();
     m_imgPane = QImage();
     if (!split) m_imgWork = QImage();
+    if (slot == 0) m_bPictureLoaded = false;
     if (m_strPanePath[slot].isEmpty()) {
         DrawEmptyPane(target);
         return 2;
@@ -165,6 +166,7 @@ int CkavimoDlg::DrawPane(int q) {
         DrawEmptyPane(target);
         return split ? 2 : 0;
     }
+    if (slot == 0) m_bPictureLoaded = true;
     UncoverPictureArea(target);
     m_pane3->Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -290,7 +292,10 @@ void CkavimoDlg::mouseMoveEvent(QMouseEvent* event) {
 void CkavimoDlg::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || m_nStrokePoints == 0) return;
-    if (m_nStrokePoints > 1) PushHistory();  // a click without movement is no stroke
+    if (m_nStrokePoints > 1) {  // a click without movement is no stroke
+        PushHistory();
+        m_bStrokesUnsaved = true;
+    }
     m_nStrokePoints = 0;
 }
 
@@ -344,6 +349,7 @@ void CkavimoDlg::StoreEntryState(int e) {
 // After a new picture or view: the area as it is now becomes the bottom of the stack. The pictures
 // above it can never be reached again and are released.
 void CkavimoDlg::ResetHistory() {
+    m_bStrokesUnsaved = false;
     m_nActivePane = 0;
     m_nHistLevel = 0;
     for (int e = 1; e < kHistorySize; ++e) m_history[e] = HistoryEntry();
@@ -360,6 +366,7 @@ void CkavimoDlg::PushHistory() {
 
 void CkavimoDlg::OnUndo() {
     m_nHistLevel = 0;
+    m_bStrokesUnsaved = false;  // every stroke since the picture was shown is gone
     const HistoryEntry& base = m_history[0];
     if (!base.image.isNull()) {
         UncoverPictureArea(m_pane3->rect());

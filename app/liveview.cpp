@@ -132,7 +132,7 @@ StreamReceiver* CkavimoDlg::CreateReceiver() {
     StreamReceiver* receiver =
         StreamReceiver_Create(address, config.videoPort, "0.0.0.0", STREAM_TYPE_FRAGMENTED, &CkavimoDlg::FrameCallback, this);
     if (!receiver) {
-        platform::DebugPrintf("kavimo: cannot receive video on %s:%u\n", address, unsigned(config.videoPort));
+        platform::DebugWarning("kavimo: cannot receive video on %s:%u\n", address, unsigned(config.videoPort));
         // Said once per run (the watchdog retries with every reconnection), and after the
         // command that asked for it has finished.
         if (!m_bReceiverFailureShown) {

@@ -3,12 +3,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "platform/paths.h"
+#include "records/recordfile.h"
 #include "records/recordtypes.h"
 #include "records/textconv.h"
 
@@ -64,10 +66,11 @@ bool ReplaceFile(const QString& hostPath, const QByteArray& data, QString* error
         *error = QStringLiteral("the path lies outside the d: drive");
         return false;
     }
-    QSaveFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
+    // Not QSaveFile: a write that fails only when its buffer is flushed (a full disk) would still
+    // be renamed over the picture, leaving it cut short.
+    int code = 0;
+    if (!records::ReplaceFile(QFile::encodeName(hostPath).toStdString(), data.constData(), size_t(data.size()), &code)) {
+        *error = QString::fromLocal8Bit(std::strerror(code ? code : EIO));
         return false;
     }
     return true;

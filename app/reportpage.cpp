@@ -152,14 +152,22 @@ int CReportPage::Begin(QPainter& dc) {
     m_nReportWidth = fm.horizontalAdvance(QString::fromLatin1(kReportRuler).left(kReportRulerChars));
     m_nPageWidth = device->width();
     m_nPageHeight = device->height();
-    m_nLinesPerPage = m_nLineHeight > 0 ? (m_nPageHeight - 2 * m_nLineHeight) / m_nLineHeight : 0;
-    m_nLeftMargin = (m_nPageWidth - m_nReportWidth) / 2;
+    // A printer whose printable area is narrower than the report (its unprintable edges eat into
+    // an A4 page) gets the whole report scaled down to that width, rather than cut at both edges.
+    // (A short page keeps the size: its last lines go over the pictures.)
+    m_dScale = m_nReportWidth > m_nPageWidth && m_nPageWidth > 0 ? double(m_nPageWidth) / m_nReportWidth : 1.0;
+    // The page in the report's own units.
+    const int width = int(m_nPageWidth / m_dScale);
+    const int height = int(m_nPageHeight / m_dScale);
+    m_nLinesPerPage = m_nLineHeight > 0 ? (height - 2 * m_nLineHeight) / m_nLineHeight : 0;
+    m_nLeftMargin = (width - m_nReportWidth) / 2;
     return 1;
 }
 
 int CReportPage::DrawPage(QPainter& dc, const ReportContent& content) {
     if (m_nLineHeight <= 0 || !dc.device()) return 0;
     dc.save();
+    if (m_dScale != 1.0) dc.scale(m_dScale, m_dScale);
     // The pictures go down first: where a line of text reaches into the picture area (a page
     // shorter than A4, a long description) it is printed over the picture, never hidden under it.
     DrawPictures(dc, content.picturePaths);

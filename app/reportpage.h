@@ -87,10 +87,13 @@ public:
     std::optional<QFont> m_fontReport;
     int m_nLineHeight = 0;    // L: character height + external leading of the base font
     int m_nReportWidth = 0;   // W: extent of the first 81 ruler characters
-    int m_nLeftMargin = 0;    // X: (printable width - W) / 2
+    int m_nLeftMargin = 0;    // X: (printable width - W) / 2, in report units
     int m_nPageWidth = 0;     // printable width in device pixels
     int m_nPageHeight = 0;    // printable height in device pixels
-    int m_nLinesPerPage = 0;  // N: (printable height - 2L) / L
+    int m_nLinesPerPage = 0;  // N: (printable height - 2L) / L, in report units
+    // Device pixels per report unit: 1, or less where the printable width is narrower than W,
+    // so that nothing is cut.
+    double m_dScale = 1.0;
 
 private:
     void DrawText(QPainter& dc, const ReportContent& content);

@@ -147,7 +147,7 @@ void CUdp::SetOwner(CUdpOwner* owner) {
 }
 
 void CUdp::Notify(const std::string& text) {
-    platform::DebugPrintf("%s\n", text.c_str());
+    platform::DebugNotice("%s\n", text.c_str());
     RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
     notifier->MessageBox(text, "kavimo", RecordNotifier::Buttons::Ok);
 }
@@ -452,15 +452,20 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
 void CUdp::SaveJpeg() {
     std::string dir;
     if (!CurrentPatientDir(&dir)) {
-        platform::DebugOutput("SaveJpeg: no current patient, picture not saved.......\n");
+        platform::DebugOutput(platform::DebugLevel::Warning, "SaveJpeg: no current patient, picture not saved.......\n");
         return;
     }
     if (m_nPicLen <= 0) return;
     std::string path;
     if (!camlink::WriteNewPictureFile(dir, std::time(nullptr), m_picBuf[m_nPicBuf].get(),
                                       static_cast<size_t>(m_nPicLen), &path)) {
-        platform::DebugPrintf("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
-                              std::strerror(errno));
+        const int error = errno ? errno : EIO;
+        platform::DebugWarning("SaveJpeg: cannot write a picture into %s: %s.......\n", dir.c_str(),
+                               std::strerror(error));
+        // Taken with the camera's own button: the user learns that it is lost, and why.
+        RecordNotifier* notifier = m_pNotifier ? m_pNotifier : &StderrRecordNotifier::Instance();
+        notifier->MessageBox("Fail to save picture！\n" + dir + ": " + std::strerror(error), "Error",
+                             RecordNotifier::Buttons::Ok);
         return;
     }
     // One announcement at a time: give the main window a moment to take the previous one, so
@@ -491,8 +496,10 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
                                           data, length, &written);
     }
     if (!ok) {
-        platform::DebugPrintf("Cannot write the requested picture %s: %s.......\n",
-                              requested.c_str(), std::strerror(errno));
+        const int error = errno ? errno : EIO;
+        m_nDumpError.store(error);  // the window says why when no picture came
+        platform::DebugWarning("Cannot write the requested picture %s: %s.......\n",
+                               requested.c_str(), std::strerror(error));
         return false;
     }
     std::lock_guard<std::mutex> guard(m_textLock);
@@ -504,6 +511,7 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
 }
 
 int CUdp::RequestPictureFile() {
+    m_nDumpError.store(0);
     std::string dir, path;
     if (!CurrentPatientDir(&dir)) return 0;
     if (!camlink::FreePicturePath(dir, std::time(nullptr), &path)) return 0;

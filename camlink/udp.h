@@ -166,6 +166,7 @@ public:
     std::atomic<int> m_nConnectFails{1};     // failed connection attempts since the last success
     std::atomic<int> m_bSaved{0};            // SaveJpeg wrote m_strSavedPath; the window clears
     std::atomic<int> m_bDumpNext{0};         // write the next picture to m_strDumpPath
+    std::atomic<int> m_nDumpError{0};        // errno of the last failed write of a requested picture
 
 private:
     void ListenThread7777();

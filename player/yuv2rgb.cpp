@@ -1,5 +1,6 @@
 #include "player/yuv2rgb.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -195,7 +196,13 @@ int32_t WriteBmpFile(const TEGMO_YUV_FRAME* frame, const char* path) {
     }
     const uint32_t width = uint32_t(frame->width);
     const uint32_t height = uint32_t(frame->height);
-    const size_t imageBytes = size_t(width) * height * 3;
+    const uint64_t imageBytes = uint64_t(width) * height * 3;
+    // The file's size fields are 32 bits wide: a larger picture has no BMP form (and a caller's
+    // absurd size must not turn into an allocation of that size).
+    if (imageBytes > UINT32_MAX - 54) {
+        g_DebugLog.Format("[WARN]Shot refused: a picture of %ux%u does not fit a BMP file\n", width, height);
+        return 0;
+    }
 
     std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[imageBytes]);
     if (!pixels) return 0;

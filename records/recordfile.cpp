@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/debug.h"
+
 namespace records {
 
 namespace {
@@ -174,7 +176,19 @@ bool AppendToFile(const std::string& hostPath, const void* data, size_t size, in
     SetError(error, 0);
     UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666));
     if (!fd.valid()) return Fail(error);
-    if (!WriteAll(fd.get(), data, size, 0, false)) return Fail(error);
+    struct stat before;
+    if (::fstat(fd.get(), &before) != 0) return Fail(error);
+    if (!WriteAll(fd.get(), data, size, 0, false)) {
+        // A part of a record (a full disk) would shift every record appended after it: cut the
+        // file back to the records it held.
+        const int saved = errno ? errno : EIO;
+        if (::ftruncate(fd.get(), before.st_size) != 0) {
+            platform::DebugPrintf("records: cannot cut %s back after a failed append: %s\n", hostPath.c_str(),
+                                  std::strerror(errno));
+        }
+        SetError(error, saved);
+        return false;
+    }
     if (!fd.Close()) return Fail(error);
     return true;
 }

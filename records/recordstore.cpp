@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <initializer_list>
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
@@ -109,7 +110,8 @@ void RecordStore::SetNotifier(RecordNotifier* notifier) {
 // --- Messages -------------------------------------------------------------------------------
 
 void RecordStore::NotifyLocked(const std::string& text) {
-    platform::DebugPrintf("RecordStore: %s\n", text.c_str());
+    // What the user is told is worth a line in the log whatever it says.
+    platform::DebugNotice("RecordStore: %s\n", text.c_str());
     m_pending.push_back(Message{text});
 }
 
@@ -127,10 +129,26 @@ std::string RecordStore::MapOrReport(const std::string& logicalPath) {
 
 // --- Work directory and patient list --------------------------------------------------------
 
+namespace {
+
+// A work directory that holds nothing but the lock file was made by this start, to take the
+// lock in it: it is prepared as on a first run.
+bool HoldsOnlyTheLock(const std::string& workHost) {
+    bool lock = false;
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+        if (entry.name == "." || entry.name == "..") continue;
+        if (entry.name != records::kWorkDirLockFile) return false;
+        lock = true;
+    }
+    return lock;
+}
+
+}  // namespace
+
 void RecordStore::PrepareWorkDir() {
     Operation op(*this);
     const std::string workHost = HostPath(records::kWorkDir);
-    if (records::IsDirectory(workHost)) return;
+    if (records::IsDirectory(workHost) && !HoldsOnlyTheLock(workHost)) return;
     // On this system the d: drive is itself a directory that may not exist yet on first run.
     if (workHost.empty() || !platform::MakeDirectories(workHost)) {
         NotifyLocked(kMsgWorkDirFailed);
@@ -397,7 +415,7 @@ int ReadList(const std::string& logical, int count, std::vector<Record>* out,
     out->resize(size_t(got) / sizeof(Record));
     for (Record& record : *out) TerminateFields(record);
     if (out->size() < size_t(count)) {
-        platform::DebugPrintf("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
+        platform::DebugWarning("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
                               out->size(), count);
     }
     return int(out->size());
@@ -476,6 +494,34 @@ bool RecordStore::FlushLocked() {
     return ok;
 }
 
+void RecordStore::RemoveInterruptedRewrites() {
+    Operation op(*this);
+    const std::string workHost = HostPath(records::kWorkDir);
+    if (workHost.empty()) return;
+    auto sweep = [](const std::string& hostDir, std::initializer_list<const char*> targets) {
+        for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
+            if (entry.isDirectory) continue;
+            bool leftover = false;
+            for (const char* target : targets) leftover = leftover || records::IsReplaceTempName(entry.name, target);
+            if (!leftover) continue;
+            const std::string host = hostDir + "/" + entry.name;
+            struct stat st;
+            if (::lstat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+            if (::unlink(host.c_str()) == 0) {
+                platform::DebugPrintf("RecordStore: removed %s, left by an interrupted rewrite\n", host.c_str());
+            } else {
+                platform::DebugPrintf("RecordStore: cannot remove %s: %s\n", host.c_str(), std::strerror(errno));
+            }
+        }
+    };
+    sweep(workHost, {kUserListFile, records::kHospitalFile});
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+        if (!entry.isDirectory || entry.name == "." || entry.name == "..") continue;
+        const std::string dir = workHost + "/" + entry.name;
+        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile});
+    }
+}
+
 int RecordStore::UserCount() const {
     std::lock_guard<std::mutex> guard(m_mutex);
     return int(m_users.size());
@@ -511,10 +557,16 @@ int RecordStore::SetDescription(const std::u16string& text) {
     Operation op(*this);
     if (!HasCurrentLocked()) return -1;
     _USER_INFO& current = CurrentLocked();
+    const _USER_INFO before = current;
     // The field and the 8 bytes after it are cleared; at most 349 characters and a NUL are kept.
     std::memset(current.reserved1, 0, sizeof current.reserved1);
     records::SetFieldText(current.description, text);
-    return WriteCurrentRecordLocked() ? 1 : -1;
+    if (WriteCurrentRecordLocked()) return 1;
+    // Not stored (reported): the patient keeps the description that is on the disk, so that a
+    // later write of the record does not store the text the user was told was not saved.
+    std::memcpy(current.description, before.description, sizeof current.description);
+    std::memcpy(current.reserved1, before.reserved1, sizeof current.reserved1);
+    return -1;
 }
 
 int RecordStore::GetDescription(char16_t* buffer) const {
@@ -635,11 +687,11 @@ int RecordStore::DeletePicture(int index) {
         struct stat st;
         if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
             ::unlink(host.c_str()) != 0) {
-            platform::DebugPrintf("RecordStore: could not delete %s: %s\n", path.c_str(),
+            platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(),
                                   std::strerror(errno));
         }
     } else {
-        platform::DebugPrintf("RecordStore: %s is not in %s; the file is left in place\n",
+        platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n",
                               path.c_str(), dir.c_str());
     }
     m_userListChanged = true;

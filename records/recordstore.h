@@ -37,8 +37,15 @@ public:
     // --- Work directory and patient list ------------------------------------------------------
 
     // Creates the work directory on first run, with an empty UserList.fdb and the default
-    // patient, then shows "Create WorkDir successfull!". Does nothing when it exists.
+    // patient, then shows "Create WorkDir successfull!". Does nothing when it exists, unless it
+    // holds nothing but the lock file (made by this start to lock it).
     void PrepareWorkDir();
+
+    // Removes the temporary files that an interrupted rewrite of a record file left behind (a
+    // crash or power loss between writing and renaming; the record file itself is whole). Only
+    // those files, in the work directory and the patient directories. Run at start, with the
+    // work directory locked.
+    void RemoveInterruptedRewrites();
 
     // Clears the change marks and rebuilds the patient list from the backups (RebuildUsers).
     void Load();

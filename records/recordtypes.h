@@ -98,6 +98,8 @@ inline constexpr const char* kHospitalFile = "Hospital.fdb";
 inline constexpr const char* kUserBackupFile = "UserInfoBackup.fdb";
 inline constexpr const char* kDiagListFile = "DiagList.fdb";
 inline constexpr const char* kPictureListFile = "DisePicList.fdb";
+// The lock file that keeps a second kavimo out of the work directory (not a record file).
+inline constexpr const char* kWorkDirLockFile = "kavimo.lock";
 
 // Caption of every message the records store shows.
 inline constexpr const char* kMessageCaption = "Oral image acquisition system";

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void streamFreezeStoresTheFrameAndGoesLiveAgain();
     void streamFreezeNeverStoresAStaleOrUnwrittenFrame();
     void pictureCameraSnapStoresTheNextPicture();
+    void picksStayMarkedWhenThePictureCameraAddsAPicture();
 };
 
 void CaptureTest::importNamesFilesFromOneTimeValueWrappingTheHour() {
@@ -489,11 +490,37 @@ void CaptureTest::pictureCameraSnapStoresTheNextPicture() {
 
     // No picture comes within 2 s: said so, nothing added.
     camera.SetPreviews(preview, false);
-    QTest::qWait(200);
+    for (int seen = -1; seen != d.m_nJpegCount;) {  // until the previews still on their way are in
+        seen = d.m_nJpegCount;
+        QTest::qWait(300);
+    }
     h.Button(IdFreeze)->click();
     QCOMPARE(h.Drive().messages, QStringList({"Error|Fail to save picture！"}));
     QCOMPARE(h.PictureCount(), 1);
     QCOMPARE(h.PictureFiles().size(), 1);
+}
+
+void CaptureTest::picksStayMarkedWhenThePictureCameraAddsAPicture() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen});
+    FakePictureCamera camera;
+    h.m_beforeWindow = [&] { camera.Start(h.Udp().LocalPictureReplyPort()); };
+    QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    h.Button(IdPickup)->click();
+    h.ClickThumbnail(0);
+    const QColor marked(d.ThumbList()->Thumbnail(0).pixel(4, 0));
+    QVERIFY2(marked.red() > marked.green() + 60, qPrintable(marked.name()));
+
+    // A picture taken with the camera's own button comes in through the window's timer, which
+    // reloads the list: the pick is still marked where the user sees it.
+    camera.SendCaptured(Jpeg(kBlue));
+    QTRY_COMPARE_WITH_TIMEOUT(d.ThumbList()->count(), 3, 5000);
+    QCOMPARE(h.PictureCount(), 3);
+    QCOMPARE(d.m_nPickCount, 1);
+    QCOMPARE(d.m_nPicked[0], 0);
+    QCOMPARE(QColor(d.ThumbList()->Thumbnail(0).pixel(4, 0)), marked);
 }
 
 QTEST_MAIN(CaptureTest)

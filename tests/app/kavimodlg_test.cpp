@@ -68,6 +68,7 @@ private Q_SLOTS:
     void pictureCameraPicturesAreTakenIn();
     void patientPanelAndDiagnosisSave();
     void userButtonChangesThePatient();
+    void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
 
 private:
@@ -266,23 +267,34 @@ void KavimoDlgTest::cameraKeysFollowTheStateRules() {
     auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
     QVERIFY(dialog);
     camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);  // the watchdog keeps the live view up all through
     dialog->OnInitDialog();
     QCOMPARE(dialog->m_nCameraType, CAMERA_STREAM);
+    dialog->SetSnapshotWriter([](const std::string&) { return false; });
+    auto freeze = [&] {
+        static_cast<QPushButton*>(dialog->Control(IdFreeze))->click();
+        QCOMPARE(dialog->m_nLiveState, 2);
+        QVERIFY(!dialog->m_pReceiver);
+    };
+    QCOMPARE(dialog->m_nLiveState, 1);
 
-    // Key 0x51 in the frozen state drops the frozen frame: back to idle.
-    dialog->m_nLiveState = 2;
+    // Key 0x51 in the frozen state drops the frozen frame: Freeze runs from idle, which starts
+    // the live view again.
+    freeze();
     camera.SendKey(0x51);
-    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_nLiveState, 0, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_nLiveState, 1, 2000);
+    QVERIFY(dialog->m_pReceiver);
+    QCOMPARE(dialog->m_bMediaReady, 1);
 
     // Key 0x51 while the live view runs does nothing.
-    dialog->m_nLiveState = 1;
     QCoreApplication::postEvent(dialog.get(), new CameraKeyEvent(0x51));
     QCoreApplication::sendPostedEvents(dialog.get());
     QCOMPARE(dialog->m_nLiveState, 1);
+    QVERIFY(dialog->m_pReceiver);
 
     // While the delete confirmation is open a key is not a command; the camera's 0x55 answers
     // the box with No, 0x51 with Yes.
-    dialog->m_nLiveState = 2;
+    freeze();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Picture delete"), QStringLiteral("Are you sure?"),
                     QMessageBox::Yes | QMessageBox::No);
     box.show();
@@ -301,11 +313,14 @@ void KavimoDlgTest::cameraKeysFollowTheStateRules() {
     QTRY_VERIFY_WITH_TIMEOUT(second.clickedButton() == second.button(QMessageBox::Yes), 2000);
     QCOMPARE(dialog->m_nLiveState, 2);
 
-    // Once the box is closed the keys are commands again.
+    // Once the box is closed the keys are commands again: the frozen frame is dropped and the
+    // live view runs.
     dialog->m_bDeleteConfirm = 0;
     QCoreApplication::postEvent(dialog.get(), new CameraKeyEvent(0x51));
     QCoreApplication::sendPostedEvents(dialog.get());
-    QCOMPARE(dialog->m_nLiveState, 0);
+    QCOMPARE(dialog->m_nLiveState, 1);
+    QVERIFY(dialog->m_pReceiver);
+    QCOMPARE(dialog->m_bMediaReady, 1);
 }
 
 void KavimoDlgTest::pictureCameraPicturesAreTakenIn() {
@@ -434,6 +449,91 @@ void KavimoDlgTest::userButtonChangesThePatient() {
     QCOMPARE(dialog->ThumbList()->count(), 0);
     dialog->resize(1300, 1000);
     QCOMPARE(dialog->ThumbList()->count(), 0);
+}
+
+void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
+    m_store->PrepareWorkDir();
+    m_store->Load();
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    int userDialogs = 0;
+    dialog->SetUserListRunner([&](CUserList& users) {
+        ++userDialogs;
+        users.UserList()->clearSelection();
+        users.UserList()->selectRow(1);
+        users.accept();
+    });
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    auto stored = [&] {
+        char16_t text[350] = {};
+        m_store->GetDescription(text);
+        return QString::fromStdU16String(records::FieldText(text));
+    };
+    const QString question = QStringLiteral("Oral image acquisition system|The diagnosis has not been saved. Save it?");
+    m_drive->messages.clear();
+
+    // Nothing typed: every way out is as before, without a question.
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(m_drive->messages.isEmpty());
+
+    // Typed, not saved: Enter (the focus on the thumbnails, as after a capture), Esc, "Exit",
+    // closing the window and "User" all ask; Cancel stays, on the same patient.
+    dialog->show();
+    disease->setPlainText(QStringLiteral("Caries on 36"));
+    m_drive->reply = QMessageBox::Cancel;
+    dialog->Control(IdThumbList)->setFocus();
+    QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Return);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    static_cast<QPushButton*>(dialog->Control(IdExit))->click();
+    dialog->close();
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(m_drive->messages, QStringList(5, question));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(userDialogs, 0);
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Test User"));
+    QCOMPARE(disease->toPlainText(), QStringLiteral("Caries on 36"));
+    QCOMPARE(stored(), QString());
+
+    // Save stores it and goes on; the next patient's text is then not asked about.
+    m_drive->reply = QMessageBox::Save;
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(userDialogs, 1);
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Anna"));
+    QCOMPARE(m_store->SelectUser(0), 0);
+    QCOMPARE(stored(), QStringLiteral("Caries on 36"));
+    QCOMPARE(m_store->SelectUser(1), 1);
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+
+    // A save that fails is reported by the store; the text stays unsaved and the window open.
+    disease->setPlainText(QStringLiteral("Root canal"));
+    const QString backup = PatientDir(*m_drive, 20240101100000ull) + QStringLiteral("/UserInfoBackup.fdb");
+    QVERIFY(QFile::rename(backup, backup + ".away"));
+    QVERIFY(QDir().mkdir(backup));  // a directory where the record has to be written
+    m_drive->messages.clear();
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QCOMPARE(m_drive->messages.size(), 1);
+    QVERIFY2(m_drive->messages[0].contains(QStringLiteral("UserInfoBackup.fdb\": Is a directory")),
+             qPrintable(m_drive->messages[0]));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    QCOMPARE(stored(), QString());  // what is on the disk
+    static_cast<QPushButton*>(dialog->Control(IdExit))->click();  // Save is asked, and fails again
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_drive->messages.size(), 3);
+
+    // Discard closes without writing.
+    QVERIFY(QDir().rmdir(backup));
+    QVERIFY(QFile::rename(backup + ".away", backup));
+    m_drive->reply = QMessageBox::Discard;
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(stored(), QString());
 }
 
 void KavimoDlgTest::closingWhileCameraThreadsAreBusyIsSafe() {

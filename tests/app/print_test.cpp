@@ -126,6 +126,7 @@ private Q_SLOTS:
     void descriptionIsCutAtCharacterCountsAndTextsAreExact();
     void picturesFillTheirSlotsAndUnreadableOnesStayEmpty();
     void pdfCarriesTheTextsWhereTheLayoutPutsThem();
+    void reportIsScaledIntoAPrintersPrintableArea();
     void viewHandsEveryRunToItsOwner();
     void previewFrameToolBarAndPrintCommand();
     void printButtonReportsTheCurrentPatientWithThePickedPictures();
@@ -301,6 +302,45 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
     }
     QVERIFY(words.contains("Time：03/05/2024"));
     QVERIFY(words["Resualt"].height() > 1.8 * L);  // the title's large font
+}
+
+void PrintTest::reportIsScaledIntoAPrintersPrintableArea() {
+    // A printer that cannot print the outer 5 mm of an A4 page: its printable area is narrower
+    // than the report. Printed to a PDF file with those margins, every word must lie inside them.
+    QTemporaryDir dir;
+    RecordingOwner owner;
+    CPrintView view(&owner);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printer.pdf"));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                      QPageLayout::Millimeter));
+    printer.setFullPage(false);
+    QVERIFY(view.PrintTo(printer, false));
+    const CReportPage& page = owner.page;
+    QVERIFY2(page.m_dScale < 1.0, "the report is wider than 200 mm at 12 points");
+    QVERIFY(page.m_nLeftMargin >= 0);
+    QVERIFY((page.m_nLeftMargin + page.m_nReportWidth) * page.m_dScale <= page.m_nPageWidth + 1);
+
+    const QMap<QString, QRectF> words = PdfWords(dir.filePath("printer.pdf"));
+    QVERIFY(words.contains(QStringLiteral("Age：42")) && words.contains(QStringLiteral("Name：Zhang")));
+    const double margin = 5 / 25.4 * 72, pageWidth = 210 / 25.4 * 72, pageHeight = 297 / 25.4 * 72;
+    for (auto it = words.cbegin(); it != words.cend(); ++it) {
+        const QRectF box = it.value();
+        QVERIFY2(box.left() >= margin - 0.5 && box.right() <= pageWidth - margin + 0.5 && box.top() >= margin - 0.5 &&
+                     box.bottom() <= pageHeight - margin + 0.5,
+                 qPrintable(QStringLiteral("%1 at %2..%3").arg(it.key()).arg(box.left()).arg(box.right())));
+    }
+    // Scaled as a whole: the name and the age still span the report's width.
+    const double span = words[QStringLiteral("Age：42")].right() - words[QStringLiteral("Name：Zhang")].left();
+    QVERIFY(qAbs(span - (pageWidth - 2 * margin)) < 3);
+
+    // A file has no unprintable edges: the PDF of the preview keeps the report's own size.
+    RecordingOwner pdfOwner;
+    CPrintView pdfView(&pdfOwner);
+    pdfView.PreviewPrinter().setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(pdfView.SaveAsPdf(dir.filePath("report.pdf")));
+    QCOMPARE(pdfOwner.page.m_dScale, 1.0);
 }
 
 void PrintTest::viewHandsEveryRunToItsOwner() {

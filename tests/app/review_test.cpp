@@ -23,6 +23,11 @@ const QColor kEmpty(50, 50, 50);
 
 QColor Pixel(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
 
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 int CountNear(const QImage& image, const QRect& box, QColor colour, int tolerance = 40) {
     int n = 0;
     for (int y = box.top(); y <= box.bottom(); ++y)
@@ -54,6 +59,7 @@ private Q_SLOTS:
     void saveWritesTheAnnotatedPictureAtItsOwnSize();
     void saveAsAddsNewFilesAndNeverOverwrites();
     void failedWritesAreReported();
+    void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
 };
 
 void ReviewTest::hitTestIgnoresMiddleLinesAndBorders() {
@@ -515,6 +521,67 @@ void ReviewTest::failedWritesAreReported() {
     QFile f(list);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
+    PictureHarness h;
+    h.AddPictures({kGreen, kBlue});
+    // The newest picture cannot be decoded: its pane is grey.
+    const QString broken = h.PatientDir() + QLatin1Char('/') + h.Pictures()[1];
+    const QByteArray junk("\xff\xd8\xff\xe0 cut short");
+    {
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(junk);
+    }
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[1]));
+    const QString question =
+        QStringLiteral("Oral image acquisition system|The strokes on the picture have not been saved. Save them?");
+
+    // Strokes on the grey pane are never saved over the file.
+    h.Stroke({{100, 100}, {300, 100}});
+    h.Drive().messages.clear();
+    h.Button(IdSave)->click();
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY2(h.Drive().messages[0].contains(h.Pictures()[1]) &&
+                 h.Drive().messages[0].contains(QStringLiteral("could not be read")),
+             qPrintable(h.Drive().messages[0]));
+    QCOMPARE(FileBytes(broken), junk);
+
+    // Paging drops strokes as it always did; closing asks, and Cancel keeps the window.
+    SendKey(d, 0x53);
+    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[0]));
+    QVERIFY(!d.HasUnsavedStrokes());
+    h.Stroke({{100, 100}, {300, 100}});
+    QVERIFY(d.HasUnsavedStrokes());
+    h.Drive().messages.clear();
+    h.Drive().reply = QMessageBox::Cancel;
+    QTest::keyClick(&d, Qt::Key_Escape);
+    d.close();
+    QCOMPARE(h.Drive().messages, QStringList(2, question));
+    QVERIFY(d.isVisible());
+
+    // Save writes them over the shown picture, as "Save" does, and the window closes.
+    const QString green = h.PatientDir() + QLatin1Char('/') + h.Pictures()[0];
+    h.Drive().reply = QMessageBox::Save;
+    h.Button(IdExit)->click();
+    QVERIFY(!d.isVisible());
+    const QSize area = d.m_rcPictureArea.size();
+    QVERIFY(Near(Pixel(QImage(green), 200 * 640 / area.width(), 100 * 480 / area.height()), kRed, 60));
+    QCOMPARE(h.PictureFiles().size(), 2);
+
+    // Once saved nothing is asked; new strokes and Discard close without writing.
+    d.show();
+    h.Drive().messages.clear();
+    const QByteArray saved = FileBytes(green);
+    h.Stroke({{100, 200}, {300, 200}});
+    h.Drive().reply = QMessageBox::Discard;
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(h.Drive().messages, QStringList({question}));
+    QCOMPARE(FileBytes(green), saved);
 }
 
 QTEST_MAIN(ReviewTest)

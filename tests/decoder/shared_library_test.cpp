@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -69,6 +71,38 @@ TEST(SharedLibrary, DecodesAPictureAsTheApplicationDoes) {
     }
     EXPECT_EQ(TEGMO_DEC_DeleteVideoDecoder(decoder), 1);
     EXPECT_EQ(TEGMO_DEC_Cleanup(), 1);
+}
+
+// The library has its own copy of the debug trace: its errors reach the log file the environment
+// names, its trace lines stay out of it at the default level.
+TEST(SharedLibrary, WritesItsErrorsToTheLogFileTheEnvironmentNames) {
+    char dir[] = "/tmp/kavimo-library-log-XXXXXX";
+    ASSERT_NE(::mkdtemp(dir), nullptr);
+    const std::string log = std::string(dir) + "/kavimo.log";
+    ::setenv("KAVIMO_LOG_FILE", log.c_str(), 1);
+    ::unsetenv("KAVIMO_DEBUG");
+
+    ASSERT_EQ(TEGMO_DEC_Init(), 1);
+    ASSERT_EQ(TEGMO_DEC_Init(), 1);  // traces "[TIP]CDecoderManage RefCount=2"
+    const TEGMO_DEC_HANDLE decoder = TEGMO_DEC_CreateAudioDecoder(0);
+    ASSERT_NE(decoder, 0u);
+    TEGMO_AUDIO_FRAME_INFO info{};
+    info.encoding = TEGMO_AUDIO_AAC;
+    // An ADTS sync word with an impossible header: FAAD2 cannot be initialised from it.
+    std::vector<uint8_t> broken = {0xFF, 0xFF, 0xFF, 0x00, 0xA4, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01};
+    broken.resize(64, 0xFF);
+    TEGMO_PCM_FRAME pcm{};
+    EXPECT_EQ(TEGMO_DEC_AudioDecode(decoder, &info, broken.data(), int32_t(broken.size()), &pcm), 0);
+    TEGMO_DEC_DeleteAudioDecoder(decoder);
+    TEGMO_DEC_Cleanup();
+    TEGMO_DEC_Cleanup();
+
+    std::ifstream in(log);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::system(("rm -rf '" + std::string(dir) + "'").c_str());
+    EXPECT_NE(text.str().find(" [ERROR]NeAACDecInit() false\n"), std::string::npos) << text.str();
+    EXPECT_EQ(text.str().find("[TIP]"), std::string::npos) << text.str();
 }
 
 }  // namespace

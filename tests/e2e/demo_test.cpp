@@ -11,6 +11,7 @@
 #include "app/appconfig.h"
 #include "app/democamera.h"
 #include "camlink/udp.h"
+#include "kavimo_version.h"
 
 namespace {
 
@@ -145,7 +146,9 @@ void DemoTest::simulatorEndsWhenTheProgramIsKilled() {
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
     env.remove(QStringLiteral("KAVIMO_DEBUG"));
+    env.remove(QStringLiteral("KAVIMO_LOG_FILE"));
     QProcess kavimo;
     kavimo.setProcessEnvironment(env);
     kavimo.setProcessChannelMode(QProcess::MergedChannels);
@@ -159,6 +162,10 @@ void DemoTest::simulatorEndsWhenTheProgramIsKilled() {
     // The program reaches its window (the work directory is made) with the simulator running.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(home.path() + "/d/DentalWorkDir").exists(), 10000);
     QVERIFY(!Ended(simulator));
+    // Its log is where a technician looks for it, and says which run it was.
+    QFile log(home.path() + QStringLiteral("/state/kavimo/kavimo.log"));
+    QVERIFY2(log.open(QIODevice::ReadOnly), qPrintable(log.fileName()));
+    QVERIFY2(log.readAll().contains(" kavimo " KAVIMO_VERSION " started"), qPrintable(log.fileName()));
 
     ::kill(pid_t(kavimo.processId()), SIGKILL);
     QVERIFY(kavimo.waitForFinished(5000));

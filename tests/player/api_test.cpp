@@ -193,6 +193,15 @@ TEST_F(PlayerApiTest, VideoShotWritesTheGivenRecord) {
     EXPECT_EQ(FileSize(path), 54 + 64 * 48 * 3);
     EXPECT_EQ(TEGMO_PLAY_VideoShot(&picture.Frame(), dir.Path("no/such/dir.bmp").c_str()), 0);
     EXPECT_EQ(TEGMO_PLAY_VideoShot(nullptr, path.c_str()), 0);
+
+    // A record claiming a size that no BMP file can hold (its planes are small) is refused before
+    // anything is allocated or read, and no file is left.
+    TEGMO_YUV_FRAME absurd = picture.Frame();
+    absurd.width = 65536;
+    absurd.height = 65536;
+    const std::string huge = dir.Path("huge.bmp");
+    EXPECT_EQ(TEGMO_PLAY_VideoShot(&absurd, huge.c_str()), 0);
+    EXPECT_EQ(FileSize(huge), -1);
 }
 
 TEST_F(PlayerApiTest, VolumeIsNotSupported) {

@@ -10,6 +10,7 @@
 
 #include "platform/dirlist.h"
 #include "records/recordfile.h"
+#include "records/workdirlock.h"
 #include "recordtest.h"
 
 namespace {
@@ -626,6 +627,90 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_EQ(temps, 2);
     restarted.Load();
     EXPECT_EQ(restarted.UserCount(), 2);
+
+    // At the next start the leftovers go, and only they: files of other programs that look alike
+    // stay.
+    const std::string patient = PatientHost(kUid1);
+    WriteBytes(patient + "/.DisePicList.fdb.Ab12Cd", "left");
+    for (const std::string& other : {Work() + "/.notes.txt.Ab12Cd", Work() + "/UserList.fdb.Ab12Cd",
+                                     patient + "/.20240101090000.jpg.Ab12Cd"}) {
+        WriteBytes(other, "keep");
+    }
+    restarted.RemoveInterruptedRewrites();
+    for (const std::string& name : Names(Work())) {
+        EXPECT_FALSE(records::IsReplaceTempName(name, "UserList.fdb") || records::IsReplaceTempName(name, "Hospital.fdb"))
+            << name;
+    }
+    EXPECT_FALSE(Exists(patient + "/.DisePicList.fdb.Ab12Cd"));
+    EXPECT_TRUE(Exists(Work() + "/.notes.txt.Ab12Cd"));
+    EXPECT_TRUE(Exists(Work() + "/UserList.fdb.Ab12Cd"));
+    EXPECT_TRUE(Exists(patient + "/.20240101090000.jpg.Ab12Cd"));
+    EXPECT_EQ(ReadBytes(UserListHost()), userList);
+}
+
+TEST_F(RecordsTest, AFailedAppendLeavesNoPartOfARecord) {
+    store_.PrepareWorkDir();
+    store_.Load();
+    ASSERT_EQ(store_.AddUser(MakeUser(kUid1, u"Alice", 1)), 1);
+    ASSERT_EQ(store_.SelectUser(1), 1);
+    ASSERT_EQ(store_.AddPicture(0, std::string("d:\\DentalWorkDir\\UID20240101080000\\1.jpg"), true), 1);
+    ASSERT_EQ(FileSize(PictureListHost(kUid1)), 152);
+    notifier_.shown.clear();
+
+    // Room for only a part of the next record, as on a disk that fills up during the write.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limit = saved;
+    limit.rlim_cur = 152 + 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const int added = store_.AddPicture(0, std::string("d:\\DentalWorkDir\\UID20240101080000\\2.jpg"), true);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    EXPECT_EQ(added, -1);
+    EXPECT_FALSE(notifier_.shown.empty());
+    // The list holds whole records only, so the next append lands in its place.
+    EXPECT_EQ(FileSize(PictureListHost(kUid1)), 152);
+    ASSERT_EQ(store_.AddPicture(0, std::string("d:\\DentalWorkDir\\UID20240101080000\\3.jpg"), true), 1);
+    const std::string list = ReadBytes(PictureListHost(kUid1));
+    ASSERT_EQ(list.size(), 2 * 152u);
+    EXPECT_STREQ(RecordAt<_DISE_PIC>(list, 1).path, "d:\\DentalWorkDir\\UID20240101080000\\3.jpg");
+}
+
+TEST_F(RecordsTest, TheWorkDirectoryLockKeepsASecondProgramOut) {
+    // The first start makes the work directory to lock it; the store still prepares it as new.
+    records::WorkDirLock first;
+    ASSERT_EQ(first.Acquire(Work()), records::WorkDirLock::Status::Held);
+    EXPECT_TRUE(first.CreatedWorkDir());
+    store_.PrepareWorkDir();
+    EXPECT_THAT(Names(Work()), ElementsAre("UID20170801102233", "UserList.fdb", "kavimo.lock"));
+    EXPECT_THAT(notifier_.Texts(), ElementsAre("Create WorkDir successfull!"));
+
+    // A second one learns who holds it, also from another open of the same file in this process.
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    records::WorkDirLock second;
+    EXPECT_EQ(second.Acquire(Work()), records::WorkDirLock::Status::InUse);
+    EXPECT_EQ(second.Message(), "The patient records in " + Work() + " are in use by kavimo on " + host +
+                                    " (process " + std::to_string(::getpid()) + ").");
+    EXPECT_FALSE(second.CreatedWorkDir());
+
+    // Released by its holder, or by the end of the holding process, however it ends.
+    first.Release();
+    EXPECT_EQ(second.Acquire(Work()), records::WorkDirLock::Status::Held);
+    second.Release();
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        records::WorkDirLock held;
+        if (held.Acquire(Work()) != records::WorkDirLock::Status::Held) ::_exit(1);
+        ::kill(::getpid(), SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(first.Acquire(Work()), records::WorkDirLock::Status::Held);
+    EXPECT_EQ(first.Acquire(Work()), records::WorkDirLock::Status::Held);  // taking it again is fine
 }
 
 TEST_F(RecordsTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "records/workdirlock.h"
 #include "recordtest.h"
 
 namespace {
@@ -59,10 +60,14 @@ protected:
 TEST_F(RecordToolTest, CheckPassesATreeTheStoreBuiltAndChangesNothing) {
     BuildStore();
     const std::string userList = ReadBytes(UserListHost());
+    // Also while kavimo runs on the directory: its lock file is no stray file.
+    records::WorkDirLock running;
+    ASSERT_EQ(running.Acquire(Work()), records::WorkDirLock::Status::Held);
     const ToolRun run = Tool("check");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_THAT(run.output, HasSubstr("2 patients checked: 0 problems"));
     EXPECT_EQ(ReadBytes(UserListHost()), userList);
+    EXPECT_EQ(Tool("list").status, 0);
 
     // The drive can also come from the environmen
     const ToolRun fromEnvironment = RunTool("check", "KAVIMO_DRIVE_D='" + root_ + "'");

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "kavimo_version.h"
 #include "tools/camsim/options.h"
 #include "tools/camsim/simulator.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     if (!camsim::ParseOptions(argc, argv, &options, &error)) {
         std::fprintf(stderr, "kavimo-camsim: %s\n(see kavimo-camsim --help)\n", error.c_str());
         return 2;
+    }
+    if (options.version) {
+        std::puts("kavimo-camsim " KAVIMO_VERSION);
+        return 0;
     }
     if (options.help) {
         std::fputs(camsim::Usage().c_str(), stdout);

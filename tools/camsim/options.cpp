@@ -82,7 +82,8 @@ Plays a camera of the kavimo system on loopback. Every address must lie in 127.0
   --at SECONDS:COMMAND   run a command at a time after the start (repeatable)
   --exit-on-stdin-eof    end when standard input closes
   --duration SECONDS     end after this long
-  --help
+  -h, --help             this text
+  --version              the version of kavimo this program belongs to
 
 Commands (standard input, one per line, or --at):
   key N                  stream camera: send camera key N (81..85); picture camera: capture
@@ -124,6 +125,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
         std::string text;
         if (arg == "--help" || arg == "-h") {
             o->help = true;
+        } else if (arg == "--version") {
+            o->version = true;
         } else if (arg == "--stream" || arg == "--picture") {
             if (o->mode != Mode::None) return fail("give one of --stream and --picture");
             o->mode = arg == "--stream" ? Mode::Stream : Mode::Picture;
@@ -211,7 +214,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* er
             return fail("unknown option " + arg);
         }
     }
-    if (o->help) return true;
+    if (o->help || o->version) return true;
     if (o->mode == Mode::None) return fail("give --stream or --picture");
     if (o->name.empty()) {
         o->name = o->mode == Mode::Stream ? "kavimo-camsim stream" : "kavimo-camsim picture";

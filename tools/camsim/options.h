@@ -45,6 +45,7 @@ struct Options {
     bool exitOnStdinEof = false;
     double durationSeconds = 0;  // 0: until told to stop
     bool help = false;
+    bool version = false;
 
     uint16_t AppPort() const {
         if (appPort >= 0) return static_cast<uint16_t>(appPort);

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "decoder/TEGMO_Decoder.h"
+#include "kavimo_version.h"
 #include "player/TEGMO_Player.h"
 #include "playwindow.h"
 #include "streamsource.h"
@@ -32,7 +33,9 @@ const char kUsage[] =
     "  --no-pacing           show frames as fast as they can be drawn (pacing off, fed at once)\n"
     "  --shot FILE.bmp       at the end, write the last frame shown (TEGMO_PLAY_VideoShotLast)\n"
     "  --window-shot FILE.bmp  at the end, write what the window shows\n"
-    "  --record FILE.h264    also write the frames played to an elementary-stream file\n";
+    "  --record FILE.h264    also write the frames played to an elementary-stream file\n"
+    "  -h, --help            this text\n"
+    "  --version             the version of kavimo this program belongs to\n";
 
 struct Options {
     std::string file;
@@ -68,6 +71,9 @@ bool ParseOptions(int argc, char** argv, Options* options) {
         const char* text = nullptr;
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::puts("kavimo-play " KAVIMO_VERSION);
             std::exit(0);
         } else if (arg == "--size") {
             if (!value(&text) || !ParseSize(text, &options->width, &options->height)) return false;

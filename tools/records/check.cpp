@@ -165,7 +165,8 @@ int RunCheck() {
     for (const platform::DirEntry& entry : workDir.files) {
         const std::string file = records::WorkDirFile(entry.name);
         if (EqualNoCase(entry.name, records::kUserListFile) ||
-            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp")) {
+            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp") ||
+            EqualNoCase(entry.name, records::kWorkDirLockFile)) {
             continue;
         }
         if (records::IsAnyReplaceTempName(entry.name)) {

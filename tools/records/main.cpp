@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check.h"
+#include "kavimo_version.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
     "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d)\n"
     "  -h, --help      this text\n"
+    "  --version       the version of kavimo this program belongs to\n"
     "\n"
     "Exit status: 0 fine; 1 problems found, or no such patient; 2 wrong usage or no work\n"
     "directory.\n";
@@ -152,6 +154,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("kavimo-records " KAVIMO_VERSION);
             return 0;
         }
         if (arg == "--drive-d") {
