@@ -56,7 +56,9 @@
 #include "camlink/udp.h"
 #include "e2esupport.h"
 #include "platform/paths.h"
+#include "records/recordnames.h"
 #include "records/recordstore.h"
+#include "records/workdirlock.h"
 
 using namespace MainCtl;
 
@@ -120,7 +122,14 @@ public:
         if (!m_camera->Start(CDemoCamera::DefaultProgram(), error)) return false;
         CameraLinkConfig config;
         m_camera->Configure(&config);
+        // As the program starts: the work directory locked for the run, then the leftovers of
+        // interrupted rewrites removed.
+        if (m_lock.Acquire(platform::HostPath(records::kWorkDir)) != records::WorkDirLock::Status::Held) {
+            *error = QString::fromStdString(m_lock.Message());
+            return false;
+        }
         m_store = std::make_unique<RecordStore>(&m_notifier);
+        m_store->RemoveInterruptedRewrites();
         m_udp = std::make_unique<CUdp>(config);
         m_udp->SetNotifier(&m_notifier);
         m_udp->SetRecordStore(m_store.get());
@@ -509,6 +518,7 @@ private:
     Settings m_settings;
     std::mt19937 m_rng;
     QtRecordNotifier m_notifier;
+    records::WorkDirLock m_lock;
     std::unique_ptr<CDemoCamera> m_camera;
     std::unique_ptr<RecordStore> m_store;
     std::unique_ptr<CUdp> m_udp;
