@@ -546,10 +546,18 @@ void RecordStore::RemoveInterruptedRewrites() {
     Operation op(*this);
     const std::string workHost = HostPath(records::kWorkDir);
     if (workHost.empty()) return;
-    auto sweep = [](const std::string& hostDir, std::initializer_list<const char*> targets) {
+    // A picture saved over (its strokes) is rewritten the same way: its leftover is
+    // ".<name>.jpg.XXXXXX" beside the picture, which stays as it was.
+    auto pictureLeftover = [](const std::string& name) {
+        if (!records::IsAnyReplaceTempName(name)) return false;
+        const std::string target = name.substr(1, name.size() - 8);
+        return target.size() > 4 && ::strcasecmp(target.c_str() + target.size() - 4, ".jpg") == 0;
+    };
+    auto sweep = [&pictureLeftover](const std::string& hostDir, std::initializer_list<const char*> targets,
+                                    bool pictures) {
         for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
             if (entry.isDirectory) continue;
-            bool leftover = false;
+            bool leftover = pictures && pictureLeftover(entry.name);
             for (const char* target : targets) leftover = leftover || records::IsReplaceTempName(entry.name, target);
             if (!leftover) continue;
             const std::string host = hostDir + "/" + entry.name;
@@ -562,11 +570,11 @@ void RecordStore::RemoveInterruptedRewrites() {
             }
         }
     };
-    sweep(workHost, {kUserListFile, records::kHospitalFile});
+    sweep(workHost, {kUserListFile, records::kHospitalFile}, false);
     for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
         if (!entry.isDirectory || entry.name == "." || entry.name == "..") continue;
         const std::string dir = workHost + "/" + entry.name;
-        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile});
+        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
     }
 }
 

@@ -41,10 +41,10 @@ public:
     // holds nothing but the lock file (made by this start to lock it).
     void PrepareWorkDir();
 
-    // Removes the temporary files that an interrupted rewrite of a record file left behind (a
-    // crash or power loss between writing and renaming; the record file itself is whole). Only
-    // those files, in the work directory and the patient directories. Run at start, with the
-    // work directory locked.
+    // Removes the temporary files that an interrupted rewrite of a record file or of a picture
+    // saved over left behind (a crash or power loss between writing and renaming; the file itself
+    // is whole). Only those files, in the work directory and the patient directories. Run at
+    // start, with the work directory locked.
     void RemoveInterruptedRewrites();
 
     // Brings each patient's picture list back in line with its directory where a run that ended

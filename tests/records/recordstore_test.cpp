@@ -629,11 +629,13 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_EQ(restarted.UserCount(), 2);
 
     // At the next start the leftovers go, and only they: files of other programs that look alike
-    // stay.
+    // stay. A picture saved over with its strokes is rewritten the same way, beside it.
     const std::string patient = PatientHost(kUid1);
     WriteBytes(patient + "/.DisePicList.fdb.Ab12Cd", "left");
+    WriteBytes(patient + "/20240101090000.jpg", "picture");
+    WriteBytes(patient + "/.20240101090000.jpg.Ab12Cd", "left");
     for (const std::string& other : {Work() + "/.notes.txt.Ab12Cd", Work() + "/UserList.fdb.Ab12Cd",
-                                     patient + "/.20240101090000.jpg.Ab12Cd"}) {
+                                     patient + "/.notes.txt.Ab12Cd"}) {
         WriteBytes(other, "keep");
     }
     restarted.RemoveInterruptedRewrites();
@@ -644,7 +646,9 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_FALSE(Exists(patient + "/.DisePicList.fdb.Ab12Cd"));
     EXPECT_TRUE(Exists(Work() + "/.notes.txt.Ab12Cd"));
     EXPECT_TRUE(Exists(Work() + "/UserList.fdb.Ab12Cd"));
-    EXPECT_TRUE(Exists(patient + "/.20240101090000.jpg.Ab12Cd"));
+    EXPECT_FALSE(Exists(patient + "/.20240101090000.jpg.Ab12Cd"));
+    EXPECT_EQ(ReadBytes(patient + "/20240101090000.jpg"), "picture");
+    EXPECT_TRUE(Exists(patient + "/.notes.txt.Ab12Cd"));
     EXPECT_EQ(ReadBytes(UserListHost()), userList);
 }
 
