@@ -273,6 +273,8 @@ void CkavimoDlg::OnInitDialog() {
 
     m_store.PrepareWorkDir();
     m_store.Load();
+    // A run cut short while storing, importing or deleting pictures left nothing half done.
+    m_store.RepairPictureLists();
 
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
     m_list->InitColumns();

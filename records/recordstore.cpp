@@ -446,6 +446,54 @@ void RecordStore::LoadCurrentListsLocked() {
     if (!action.empty()) ReportFileErrorLocked(action.c_str(), pictureList, error);
 }
 
+int RecordStore::RepairPictureLists() {
+    Operation op(*this);
+    const int current = m_nCurIndex;
+    int repaired = 0;
+    for (int i = 0; i < int(m_users.size()); ++i) {
+        const int recorded = m_users[size_t(i)].picCount;
+        if (SelectUserLocked(i) != i) continue;
+        const std::string dir = PatientDirPath(CurrentLocked().uid);
+        if (!records::IsDirectory(HostPath(dir))) continue;
+        if (CurrentLocked().picCount >= recorded && !PictureListMismatchLocked(dir)) continue;
+        platform::DebugNotice("RecordStore: the picture list of %s did not match its directory; rebuilt\n",
+                              dir.c_str());
+        RebuildPicturesLocked();
+        m_userListChanged = true;
+        ++repaired;
+    }
+    if (current >= 0 && current < int(m_users.size())) {
+        SelectUserLocked(current);
+    } else {
+        m_nCurIndex = current;
+        LoadCurrentListsLocked();
+    }
+    FlushLocked();
+    return repaired;
+}
+
+bool RecordStore::PictureListMismatchLocked(const std::string& dir) const {
+    // The JPEG files of the patient's directory and the list's entries for that directory name
+    // the same files (entries elsewhere are left alone).
+    std::vector<std::string> listed;
+    for (const _DISE_PIC& picture : m_pictures) {
+        const std::string path = records::FieldText(picture.path);
+        const std::string name = BaseName(path);
+        if (path.size() > name.size() && SamePathNoCase(path.substr(0, path.size() - name.size() - 1), dir) &&
+            name.size() > 4 && ::strcasecmp(name.c_str() + name.size() - 4, ".jpg") == 0)
+            listed.push_back(name);
+    }
+    size_t found = 0;
+    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
+        if (entry.isDirectory) continue;
+        const bool inList = std::any_of(listed.begin(), listed.end(),
+                                        [&entry](const std::string& name) { return SamePathNoCase(name, entry.name); });
+        if (!inList) return true;
+        ++found;
+    }
+    return found != listed.size();
+}
+
 int RecordStore::CommitCurrentUser() {
     Operation op(*this);
     if (!HasCurrentLocked()) return -1;
@@ -498,10 +546,18 @@ void RecordStore::RemoveInterruptedRewrites() {
     Operation op(*this);
     const std::string workHost = HostPath(records::kWorkDir);
     if (workHost.empty()) return;
-    auto sweep = [](const std::string& hostDir, std::initializer_list<const char*> targets) {
+    // A picture saved over (its strokes) is rewritten the same way: its leftover is
+    // ".<name>.jpg.XXXXXX" beside the picture, which stays as it was.
+    auto pictureLeftover = [](const std::string& name) {
+        if (!records::IsAnyReplaceTempName(name)) return false;
+        const std::string target = name.substr(1, name.size() - 8);
+        return target.size() > 4 && ::strcasecmp(target.c_str() + target.size() - 4, ".jpg") == 0;
+    };
+    auto sweep = [&pictureLeftover](const std::string& hostDir, std::initializer_list<const char*> targets,
+                                    bool pictures) {
         for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
             if (entry.isDirectory) continue;
-            bool leftover = false;
+            bool leftover = pictures && pictureLeftover(entry.name);
             for (const char* target : targets) leftover = leftover || records::IsReplaceTempName(entry.name, target);
             if (!leftover) continue;
             const std::string host = hostDir + "/" + entry.name;
@@ -514,11 +570,11 @@ void RecordStore::RemoveInterruptedRewrites() {
             }
         }
     };
-    sweep(workHost, {kUserListFile, records::kHospitalFile});
+    sweep(workHost, {kUserListFile, records::kHospitalFile}, false);
     for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
         if (!entry.isDirectory || entry.name == "." || entry.name == "..") continue;
         const std::string dir = workHost + "/" + entry.name;
-        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile});
+        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
     }
 }
 
@@ -588,7 +644,7 @@ int RecordStore::AddPicture(int kind, const std::string& path, bool writeNow) {
 }
 
 int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow,
-                                  bool reportLongPath) {
+                                  bool reportLongPath, const std::string* hostPath) {
     if (!HasCurrentLocked()) return -1;
     _DISE_PIC picture = {};
     // A path that does not fit is refused: cut short, it would name a different file.
@@ -603,7 +659,7 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     picture.uid = current.uid;
     picture.kind = kind;
     // The file's creation time; a file whose status cannot be read gets time value 0.
-    const platform::FileInfo info = platform::StatFile(HostPath(path));
+    const platform::FileInfo info = platform::StatFile(hostPath ? *hostPath : HostPath(path));
     std::time_t created = 0;
     if (info.exists) {
         created = std::time_t(info.createdNs / 1000000000);
@@ -623,13 +679,16 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     current.picCount = int(m_pictures.size());
 
     if (writeNow) {
-        bool ok = WriteCurrentRecordLocked();
+        // The list first, then the count: a run cut short between the two leaves a list one
+        // longer than its count, which the next load reads whole.
         const std::string pictureList = JoinLogical(PatientDirPath(current.uid), kPictureListFile);
         int error = 0;
+        bool ok = true;
         if (!records::AppendToFile(HostPath(pictureList), &picture, sizeof picture, &error)) {
             ReportFileErrorLocked("write", pictureList, error);
             ok = false;
         }
+        ok = WriteCurrentRecordLocked() && ok;
         if (!ok) return -1;
     }
     return 1;
@@ -637,23 +696,32 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
 
 int RecordStore::RebuildPictures() {
     Operation op(*this);
+    return RebuildPicturesLocked();
+}
+
+int RecordStore::RebuildPicturesLocked() {
     if (!HasCurrentLocked()) return -1;
     _USER_INFO& current = CurrentLocked();
     m_pictures.clear();
     current.picCount = 0;
     const std::string dir = PatientDirPath(current.uid);
+    // The directory is found on the host once; each listed name is then the file's own name.
+    const std::string hostDir = HostPath(dir);
     std::string refused;
-    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
+    const std::vector<platform::DirEntry> entries = platform::ListDirectory(hostDir, "*.jpg");
+    m_pictures.reserve(entries.size());
+    for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
         const std::string path = JoinLogical(dir, entry.name);
-        if (AddPictureLocked(0, path, false, false) != 1) refused += "\n" + path;
+        const std::string host = hostDir + "/" + entry.name;
+        if (AddPictureLocked(0, path, false, false, &host) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
         NotifyLocked("These pictures were not added: their paths are longer than " +
                      std::to_string(records::kMaxPicturePathBytes) + " bytes." + refused);
     }
-    bool ok = WriteCurrentRecordLocked();
-    ok = WritePictureListLocked() && ok;
+    bool ok = WritePictureListLocked();
+    ok = WriteCurrentRecordLocked() && ok;
     return ok ? 1 : -1;
 }
 

@@ -41,11 +41,19 @@ public:
     // holds nothing but the lock file (made by this start to lock it).
     void PrepareWorkDir();
 
-    // Removes the temporary files that an interrupted rewrite of a record file left behind (a
-    // crash or power loss between writing and renaming; the record file itself is whole). Only
-    // those files, in the work directory and the patient directories. Run at start, with the
-    // work directory locked.
+    // Removes the temporary files that an interrupted rewrite of a record file or of a picture
+    // saved over left behind (a crash or power loss between writing and renaming; the file itself
+    // is whole). Only those files, in the work directory and the patient directories. Run at
+    // start, with the work directory locked.
     void RemoveInterruptedRewrites();
+
+    // Brings each patient's picture list back in line with its directory where a run that ended
+    // half-way through storing, importing or deleting pictures (a crash, a power cut) left the
+    // count ahead of the list, picture files the list does not name, or an entry whose file was
+    // already deleted: such a list is rebuilt from the directory, as "Update" does, so that no
+    // stored picture goes missing and no record names a lost file. Run at start, after Load.
+    // Returns how many lists were rebuilt; the current patient stays current.
+    int RepairPictureLists();
 
     // Clears the change marks and rebuilds the patient list from the backups (RebuildUsers).
     void Load();
@@ -166,8 +174,12 @@ private:
     int AddUserLocked(const _USER_INFO& user);
     int SelectUserLocked(int index);
     void LoadCurrentListsLocked();
+    bool PictureListMismatchLocked(const std::string& dir) const;
+    int RebuildPicturesLocked();
     bool FlushLocked();
-    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath);
+    // `hostPath`, when given, is where `path` lies on the host (a listing knows it already).
+    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath,
+                         const std::string* hostPath = nullptr);
     bool WriteCurrentRecordLocked();
     bool WriteUserListLocked();
     bool WritePictureListLocked();

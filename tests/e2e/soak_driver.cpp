@@ -34,6 +34,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -55,7 +56,9 @@
 #include "camlink/udp.h"
 #include "e2esupport.h"
 #include "platform/paths.h"
+#include "records/recordnames.h"
 #include "records/recordstore.h"
+#include "records/workdirlock.h"
 
 using namespace MainCtl;
 
@@ -119,7 +122,14 @@ public:
         if (!m_camera->Start(CDemoCamera::DefaultProgram(), error)) return false;
         CameraLinkConfig config;
         m_camera->Configure(&config);
+        // As the program starts: the work directory locked for the run, then the leftovers of
+        // interrupted rewrites removed.
+        if (m_lock.Acquire(platform::HostPath(records::kWorkDir)) != records::WorkDirLock::Status::Held) {
+            *error = QString::fromStdString(m_lock.Message());
+            return false;
+        }
         m_store = std::make_unique<RecordStore>(&m_notifier);
+        m_store->RemoveInterruptedRewrites();
         m_udp = std::make_unique<CUdp>(config);
         m_udp->SetNotifier(&m_notifier);
         m_udp->SetRecordStore(m_store.get());
@@ -289,11 +299,14 @@ private:
             if (m_playerMs < 0 && m_dialog->m_hPlayer) m_playerMs = int((t - m_returned) * 1000);
             if (Live()) {
                 const int ms = int((t - m_returned) * 1000);
-                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4")
+                // The heap in use beside the resident memory tells growth from fragmentation.
+                const struct mallinfo2 heap = ::mallinfo2();
+                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5")
                           .arg(m_cycle)
                           .arg(ms)
                           .arg(m_connectedMs)
-                          .arg(m_playerMs));
+                          .arg(m_playerMs)
+                          .arg(qulonglong((heap.uordblks + heap.hblkhd) / 1024)));
                 // Live again: this cycle's fragment loss until the heartbeats stop again.
                 static const int kLossPerMille[3] = {0, 10, 50};  // none, 1 %, 5 %, at random
                 m_lossPerMille = kLossPerMille[m_cycle % 3];
@@ -505,6 +518,7 @@ private:
     Settings m_settings;
     std::mt19937 m_rng;
     QtRecordNotifier m_notifier;
+    records::WorkDirLock m_lock;
     std::unique_ptr<CDemoCamera> m_camera;
     std::unique_ptr<RecordStore> m_store;
     std::unique_ptr<CUdp> m_udp;

@@ -629,11 +629,13 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_EQ(restarted.UserCount(), 2);
 
     // At the next start the leftovers go, and only they: files of other programs that look alike
-    // stay.
+    // stay. A picture saved over with its strokes is rewritten the same way, beside it.
     const std::string patient = PatientHost(kUid1);
     WriteBytes(patient + "/.DisePicList.fdb.Ab12Cd", "left");
+    WriteBytes(patient + "/20240101090000.jpg", "picture");
+    WriteBytes(patient + "/.20240101090000.jpg.Ab12Cd", "left");
     for (const std::string& other : {Work() + "/.notes.txt.Ab12Cd", Work() + "/UserList.fdb.Ab12Cd",
-                                     patient + "/.20240101090000.jpg.Ab12Cd"}) {
+                                     patient + "/.notes.txt.Ab12Cd"}) {
         WriteBytes(other, "keep");
     }
     restarted.RemoveInterruptedRewrites();
@@ -644,7 +646,9 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_FALSE(Exists(patient + "/.DisePicList.fdb.Ab12Cd"));
     EXPECT_TRUE(Exists(Work() + "/.notes.txt.Ab12Cd"));
     EXPECT_TRUE(Exists(Work() + "/UserList.fdb.Ab12Cd"));
-    EXPECT_TRUE(Exists(patient + "/.20240101090000.jpg.Ab12Cd"));
+    EXPECT_FALSE(Exists(patient + "/.20240101090000.jpg.Ab12Cd"));
+    EXPECT_EQ(ReadBytes(patient + "/20240101090000.jpg"), "picture");
+    EXPECT_TRUE(Exists(patient + "/.notes.txt.Ab12Cd"));
     EXPECT_EQ(ReadBytes(UserListHost()), userList);
 }
 
@@ -829,6 +833,66 @@ TEST_F(RecordsTest, DeletingAPatientNeverFollowsLinksOutOfItsDirectory) {
     EXPECT_EQ(store_.DeleteUser(1), 0);
     EXPECT_EQ(notifier_.shown.size(), 1u);
     EXPECT_EQ(ReadBytes(outside + "/deep/keep.txt"), "keep");
+}
+
+TEST_F(RecordsTest, RepairRebuildsOnlyThePictureListsACutShortRunLeftBehind) {
+    auto writeList = [this](uint64_t uid, const std::vector<std::string>& names) {
+        std::string bytes;
+        for (const std::string& name : names) {
+            _DISE_PIC pic = {};
+            pic.uid = uid;
+            records::SetFieldText(pic.path, Logical(uid, name));
+            bytes.append(reinterpret_cast<const char*>(&pic), sizeof pic);
+        }
+        WriteBytes(PictureListHost(uid), bytes);
+    };
+    // Alice: the third picture was written and counted, the run ended before the list entry.
+    _USER_INFO alice = MakeUser(kUid1, u"Alice", 1);
+    alice.picCount = 3;
+    WritePatient(alice);
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) MakePicture(kUid1, name);
+    writeList(kUid1, {"a.jpg", "b.jpg"});
+    // Bob: a deleted picture's file is gone, the run ended before the list was rewritten.
+    _USER_INFO bob = MakeUser(kUid2, u"Bob", 2);
+    bob.picCount = 2;
+    WritePatient(bob);
+    MakePicture(kUid2, "x.jpg");
+    writeList(kUid2, {"x.jpg", "gone.jpg"});
+    // Carol: whole.
+    _USER_INFO carol = MakeUser(kUid3, u"Carol", 3);
+    carol.picCount = 1;
+    WritePatient(carol);
+    MakePicture(kUid3, "y.jpg");
+    writeList(kUid3, {"y.jpg"});
+    const std::string carolList = ReadBytes(PictureListHost(kUid3));
+    const std::string carolBackup = ReadBytes(BackupHost(kUid3));
+
+    store_.Load();
+    int bobIndex = -1;
+    for (int i = 0; i < store_.UserCount(); ++i) {
+        _USER_INFO user;
+        if (store_.GetUser(i, &user) == 1 && user.uid == kUid2) bobIndex = i;
+    }
+    ASSERT_GE(bobIndex, 0);
+    ASSERT_EQ(store_.SelectUser(bobIndex), bobIndex);
+    EXPECT_EQ(store_.RepairPictureLists(), 2);
+
+    EXPECT_EQ(store_.CurrentIndex(), bobIndex);
+    _USER_INFO current;
+    store_.GetCurrentUser(&current);
+    EXPECT_EQ(current.uid, kUid2);
+    EXPECT_EQ(current.picCount, 1);
+    _DISE_PIC pic;
+    ASSERT_EQ(store_.GetPicture(0, &pic), 1);
+    EXPECT_EQ(records::FieldText(pic.path), Logical(kUid2, "x.jpg"));
+    EXPECT_EQ(Backup(kUid2).picCount, 1);
+    EXPECT_EQ(FileSize(PictureListHost(kUid2)), long(sizeof(_DISE_PIC)));
+    EXPECT_EQ(Backup(kUid1).picCount, 3);
+    EXPECT_EQ(FileSize(PictureListHost(kUid1)), long(3 * sizeof(_DISE_PIC)));
+    EXPECT_EQ(ReadBytes(PictureListHost(kUid3)), carolList);
+    EXPECT_EQ(ReadBytes(BackupHost(kUid3)), carolBackup);
+    // Nothing is left to repair.
+    EXPECT_EQ(store_.RepairPictureLists(), 0);
 }
 
 TEST_F(RecordsTest, DeletePictureOnlyDeletesFilesInTheCurrentPatientsDirectory) {
