@@ -3,12 +3,22 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QtConcurrent/QtConcurrentMap>
+#include <QMetaObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -23,7 +33,14 @@ namespace {
 int g_thumbWidth = 0;
 int g_thumbHeight = 0;
 
-constexpr int kFileIndexRole = Qt::UserRole + 1;
+// Drawn thumbnails held by a list: a few screens' worth (about 150 of 164 x 164).
+constexpr qint64 kDrawnBytes = 16ll << 20;
+
+// The decoding threads' niceness: the user-interface thread gets most of a busy machine.
+constexpr int kDecoderNice = 10;
+
+QMutex g_observerMutex;
+std::function<void(int)> g_decodeObserver;
 
 // Restores the cursor on every way out of a refresh.
 class WaitCursor {
@@ -38,14 +55,78 @@ QString SystemErrorText(int error) { return QString::fromLocal8Bit(std::strerror
 
 }  // namespace
 
-struct CListImageCtrl::Rendered {
-    QImage thumb;
+// One thumbnail to make on a decoding thread. The list keeps it while it is queued or running;
+// a queued one that is no longer wanted is cancelled and returns without reading anything.
+struct CListImageCtrl::Job {
+    int fileIndex = -1;
+    quint64 generation = 0;
+    QString path;
+    QSize canvas;
+    int label = 0;
+    bool marked = false;
+    std::atomic<bool> cancelled{false};
+    std::atomic<bool> started{false};
+    // Results, read on the user-interface thread once it is back.
     QString key;
-    ThumbnailCache::Entry entry;  // set when it was decoded or read from disk on this build
+    ThumbnailCache::Entry entry;
+    QImage drawn;
     bool decoded = false;
+
+    void Run() {
+        started = true;
+        // Decoding yields to the user-interface thread: a thread of lower priority (nice) than it.
+        static thread_local const bool lowered = [] {
+            ::setpriority(PRIO_PROCESS, pid_t(::syscall(SYS_gettid)), kDecoderNice);
+            return true;
+        }();
+        (void)lowered;
+        std::function<void(int)> observer;
+        {
+            QMutexLocker lock(&g_observerMutex);
+            observer = g_decodeObserver;
+        }
+        if (observer) observer(fileIndex);
+        key = ThumbnailCache::KeyFor(path, canvas);
+        if (!ThumbnailCache::LoadFromDisk(key, canvas, &entry)) {
+            entry.picture = LoadPlacedPicture(path, canvas, &entry.placement);
+            decoded = true;
+        }
+        drawn = ComposeThumbnail(entry.picture, entry.placement, canvas, label, marked);
+    }
 };
 
-CListImageCtrl::CListImageCtrl(QWidget* parent) : QListWidget(parent) {
+// Paints an item as the list's icon view does, with the thumbnail the list holds for it (or its
+// placeholder) as the icon.
+class CListImageCtrl::Delegate : public QStyledItemDelegate {
+public:
+    explicit Delegate(CListImageCtrl* list) : QStyledItemDelegate(list), m_list(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        item.icon = QIcon(m_list->PixmapFor(m_list->count() - 1 - index.row()));
+        item.features |= QStyleOptionViewItem::HasDecoration;
+        item.decorationSize = m_list->m_canvas;
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        item.features |= QStyleOptionViewItem::HasDecoration;
+        item.decorationSize = m_list->m_canvas;
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &item, QSize(), widget);
+    }
+
+private:
+    CListImageCtrl* m_list;
+};
+
+CListImageCtrl::CListImageCtrl(QWidget* parent) : QListWidget(parent), m_drawn(kDrawnBytes) {
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -54,9 +135,24 @@ CListImageCtrl::CListImageCtrl(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);  // the items are inserted in display order already
+    m_delegate = new Delegate(this);
+    setItemDelegate(m_delegate);
+    m_decoders.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScheduleSoon(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScheduleSoon(); });
 }
 
-CListImageCtrl::~CListImageCtrl() { ThumbnailCache::WaitForDiskWrites(); }
+CListImageCtrl::~CListImageCtrl() {
+    CancelQueued(nullptr);
+    m_decoders.clear();
+    m_decoders.waitForDone();
+    ThumbnailCache::WaitForDiskWrites();
+}
+
+void CListImageCtrl::SetDecodeObserver(std::function<void(int)> observer) {
+    QMutexLocker lock(&g_observerMutex);
+    g_decodeObserver = std::move(observer);
+}
 
 void CListImageCtrl::SetThumbnailSize(int width, int height) {
     g_thumbWidth = width;
@@ -77,8 +173,8 @@ void CListImageCtrl::InitColumns() {
     // An icon view keeps the report columns only for a switch of view; they are recorded so the
     // list can present them the same way.
     m_columnTitles = {QStringLiteral("Filename"), QStringLiteral("Path"), QStringLiteral("Size")};
-    m_imageList.clear();
-    setIconSize(QSize(std::max(1, g_thumbWidth), std::max(1, g_thumbHeight)));
+    m_canvas = QSize(std::max(1, g_thumbWidth), std::max(1, g_thumbHeight));
+    setIconSize(m_canvas);
 }
 
 QString CListImageCtrl::HostDirectory() const {
@@ -122,10 +218,15 @@ bool CListImageCtrl::LoadFileNames() {
         if (!e) break;
         const char* name = e->d_name;
         if (name[0] == '.') continue;  // ".", ".." and hidden files
-        struct stat st;
-        if (::fstatat(::dirfd(dir), name, &st, 0) != 0 || S_ISDIR(st.st_mode)) continue;
-        if (!IsPictureFileName(QFile::decodeName(name))) continue;
-        names.emplace_back(name);
+        // The extension is ASCII, so its bytes tell; only names that pass are looked at further.
+        const size_t length = std::strlen(name);
+        if (length < 3 || !IsPictureFileName(QString::fromLatin1(name + length - 3, 3))) continue;
+        if (e->d_type != DT_REG) {
+            // Links and file systems that do not say the type: a directory does not count.
+            struct stat st;
+            if (::fstatat(::dirfd(dir), name, &st, 0) != 0 || S_ISDIR(st.st_mode)) continue;
+        }
+        names.emplace_back(name, length);
     }
     const int error = errno;
     ::closedir(dir);
@@ -142,89 +243,54 @@ bool CListImageCtrl::LoadFileNames() {
     return true;
 }
 
-QVector<CListImageCtrl::Rendered> CListImageCtrl::RenderAll(const QStringList& names, bool withLabels) {
-    const QSize canvas(g_thumbWidth, g_thumbHeight);
-    struct Job {
-        int index;
-        QString path;
-        Rendered result;
-        bool cached;
-    };
-    QVector<Job> jobs(names.size());
-    for (int i = 0; i < names.size(); ++i) {
-        Job& job = jobs[i];
-        job.index = i;
-        job.path = HostFile(names[i]);
-        job.result.key = ThumbnailCache::KeyFor(job.path, canvas);
-        job.cached = m_cache.Find(job.result.key, &job.result.entry);
-    }
-
-    // Decoding (when needed) and composing run on the worker threads; the cache is filled here.
-    QtConcurrent::blockingMap(jobs, [canvas, withLabels](Job& job) {
-        if (!job.cached && !ThumbnailCache::LoadFromDisk(job.result.key, canvas, &job.result.entry)) {
-            job.result.entry.picture = LoadPlacedPicture(job.path, canvas, &job.result.entry.placement);
-            job.result.decoded = true;
-        }
-        job.result.thumb = ComposeThumbnail(job.result.entry.picture, job.result.entry.placement, canvas,
-                                            withLabels ? job.index + 1 : 0, false);
-    });
-
-    QVector<Rendered> out(names.size());
-    m_lastDecodeCount = 0;
-    for (int i = 0; i < jobs.size(); ++i) {
-        Job& job = jobs[i];
-        if (!job.cached) m_cache.Insert(job.result.key, job.result.entry);
-        if (job.result.decoded) {
-            ++m_lastDecodeCount;
-            ThumbnailCache::StoreOnDiskLater(job.result.key, job.result.entry);
-        }
-        out[i] = std::move(job.result);
-    }
-    return out;
-}
-
 void CListImageCtrl::BuildThumbnails() {
     if (fileNames.isEmpty()) return;
     if (g_thumbWidth <= 0 || g_thumbHeight <= 0) return;
     setUpdatesEnabled(false);
-    m_imageList.resize(fileNames.size());
     clear();
-    setIconSize(QSize(g_thumbWidth, g_thumbHeight));
-    const QVector<Rendered> rendered = RenderAll(fileNames, true);
-    for (int i = 0; i < rendered.size(); ++i) m_imageList[i] = QPixmap::fromImage(rendered[i].thumb);
+    m_canvas = QSize(g_thumbWidth, g_thumbHeight);
+    setIconSize(m_canvas);
+    ResetThumbnails();
+    m_looks.assign(size_t(fileNames.size()), Look::Numbered);
     InsertItems();
     setUpdatesEnabled(true);
+    // Nothing is decoded here: the thumbnails are made when they are painted. The disk cache
+    // drops what belongs to pictures no longer listed, and keeps within its limit.
+    ThumbnailCache::ForgetMissingLater(HostDirectory(), fileNames);
+    ThumbnailCache::MaintainDiskLater();
+}
+
+void CListImageCtrl::ResetThumbnails() {
+    CancelQueued(nullptr);
+    m_jobs.clear();  // those running come back stale and are dropped
+    ++m_generation;
+    m_drawn.clear();
+    m_lastDecodeCount = 0;
+    m_scheduledFirst = m_scheduledLast = -1;
 }
 
 void CListImageCtrl::InsertItems() {
-    // Descending order: the last file (the newest picture) first.
-    for (int i = fileNames.size() - 1; i >= 0; --i) {
-        auto* entry = new QListWidgetItem(QIcon(m_imageList.value(i)), fileNames[i]);
-        entry->setData(kFileIndexRole, i);
-        addItem(entry);
-    }
+    // Descending order: the last file (the newest picture) first. One insertion for all, so a
+    // long list is laid out once.
+    QStringList shown;
+    shown.reserve(fileNames.size());
+    for (int i = fileNames.size() - 1; i >= 0; --i) shown.append(fileNames[i]);
+    addItems(shown);
 }
 
 void CListImageCtrl::RedrawThumbnail(int fileIndex, bool marked) {
     if (fileNames.isEmpty()) return;
-    setUpdatesEnabled(false);
-    m_imageList.resize(fileNames.size());
-    if (fileIndex >= 0 && fileIndex < fileNames.size() && g_thumbWidth > 0 && g_thumbHeight > 0) {
-        const QSize canvas(g_thumbWidth, g_thumbHeight);
-        const QString path = HostFile(fileNames[fileIndex]);
-        const QString key = ThumbnailCache::KeyFor(path, canvas);
-        ThumbnailCache::Entry entry;
-        if (!m_cache.Find(key, &entry)) {
-            if (!ThumbnailCache::LoadFromDisk(key, canvas, &entry)) {
-                entry.picture = LoadPlacedPicture(path, canvas, &entry.placement);
-                ThumbnailCache::StoreOnDiskLater(key, entry);
-            }
-            m_cache.Insert(key, entry);
-        }
-        m_imageList[fileIndex] = QPixmap::fromImage(ComposeThumbnail(entry.picture, entry.placement, canvas, 0, marked));
-        if (QListWidgetItem* shown = ItemOfFile(fileIndex)) shown->setIcon(QIcon(m_imageList[fileIndex]));
+    m_looks.resize(size_t(fileNames.size()), Look::Numbered);
+    if (fileIndex < 0 || fileIndex >= fileNames.size()) return;
+    // The redrawn thumbnail carries the mark or nothing, never its number again.
+    m_looks[size_t(fileIndex)] = marked ? Look::Marked : Look::Plain;
+    m_drawn.remove(fileIndex);
+    if (auto job = m_jobs.find(fileIndex); job != m_jobs.end()) {
+        // Drawn with the old look: a new one is made with the next pass.
+        job->second->cancelled = true;
+        m_jobs.erase(job);
     }
-    setUpdatesEnabled(true);
+    if (QListWidgetItem* shown = ItemOfFile(fileIndex)) viewport()->update(visualItemRect(shown));
 }
 
 void CListImageCtrl::Relayout() {
@@ -234,15 +300,27 @@ void CListImageCtrl::Relayout() {
         return;
     }
     setUpdatesEnabled(false);
-    m_imageList.resize(fileNames.size());
+    m_looks.resize(size_t(fileNames.size()), Look::Numbered);
+    const QSize canvas(g_thumbWidth, g_thumbHeight);
+    if (canvas != m_canvas && !canvas.isEmpty()) {
+        // A new thumbnail size: the held ones are drawn again at it as they show.
+        CancelQueued(nullptr);
+        m_jobs.clear();
+        ++m_generation;
+        m_drawn.clear();
+        m_canvas = canvas;
+        setIconSize(m_canvas);
+    }
     clear();
     InsertItems();
+    m_scheduledFirst = m_scheduledLast = -1;
     setUpdatesEnabled(true);
 }
 
 void CListImageCtrl::Clear() {
     setUpdatesEnabled(false);
-    m_imageList.clear();
+    ResetThumbnails();
+    m_looks.clear();
     clear();
     directory.clear();
     fileNames.clear();
@@ -250,24 +328,181 @@ void CListImageCtrl::Clear() {
 }
 
 int CListImageCtrl::FileIndexOf(const QListWidgetItem* entry) const {
-    if (!entry) return -1;
-    bool ok = false;
-    const int index = entry->data(kFileIndexRole).toInt(&ok);
-    return ok ? index : -1;
+    if (!entry || entry->listWidget() != this) return -1;
+    const int shown = row(entry);
+    return shown < 0 ? -1 : count() - 1 - shown;
 }
 
 QListWidgetItem* CListImageCtrl::ItemOfFile(int fileIndex) const {
     const int n = count();
     if (fileIndex < 0 || fileIndex >= n) return nullptr;
-    QListWidgetItem* candidate = item(n - 1 - fileIndex);
-    if (FileIndexOf(candidate) == fileIndex) return candidate;
-    for (int row = 0; row < n; ++row) {
-        if (FileIndexOf(item(row)) == fileIndex) return item(row);
-    }
-    return nullptr;
+    return item(n - 1 - fileIndex);
 }
 
-QImage CListImageCtrl::Thumbnail(int fileIndex) const {
-    if (fileIndex < 0 || fileIndex >= m_imageList.size()) return QImage();
-    return m_imageList[fileIndex].toImage();
+QImage CListImageCtrl::Compose(int fileIndex, const ThumbnailCache::Entry& entry) const {
+    const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
+    return ComposeThumbnail(entry.picture, entry.placement, m_canvas, look == Look::Numbered ? fileIndex + 1 : 0,
+                            look == Look::Marked);
+}
+
+QImage CListImageCtrl::Thumbnail(int fileIndex) {
+    if (fileIndex < 0 || fileIndex >= fileNames.size() || fileIndex >= count() || m_canvas.isEmpty()) return QImage();
+    if (const QPixmap* drawn = m_drawn.object(fileIndex)) return drawn->toImage().convertToFormat(QImage::Format_RGB32);
+    const QString path = HostFile(fileNames[fileIndex]);
+    const QString key = ThumbnailCache::KeyFor(path, m_canvas);
+    ThumbnailCache::Entry entry;
+    if (!m_cache.Find(key, &entry)) {
+        if (!ThumbnailCache::LoadFromDisk(key, m_canvas, &entry)) {
+            entry.picture = LoadPlacedPicture(path, m_canvas, &entry.placement);
+            ++m_lastDecodeCount;
+            ThumbnailCache::StoreOnDiskLater(key, entry);
+        }
+        m_cache.Insert(key, entry);
+    }
+    const QImage drawn = Compose(fileIndex, entry);
+    m_drawn.insert(fileIndex, new QPixmap(QPixmap::fromImage(drawn)), qMax<qint64>(1, drawn.sizeInBytes()));
+    return drawn;
+}
+
+bool CListImageCtrl::HasThumbnail(int fileIndex) const { return m_drawn.contains(fileIndex); }
+
+std::vector<int> CListImageCtrl::QueuedDecodes() const {
+    std::vector<int> queued;
+    for (const auto& [fileIndex, job] : m_jobs) {
+        if (!job->started) queued.push_back(fileIndex);
+    }
+    std::sort(queued.begin(), queued.end());
+    return queued;
+}
+
+QPixmap CListImageCtrl::PixmapFor(int fileIndex) {
+    if (const QPixmap* drawn = m_drawn.object(fileIndex)) return *drawn;
+    ScheduleSoon();
+    // The placeholder: the empty canvas with the number (or the mark) the thumbnail will carry.
+    return QPixmap::fromImage(Compose(fileIndex, ThumbnailCache::Entry{}));
+}
+
+void CListImageCtrl::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    // A scroll or a resize that shows other rows: their thumbnails are asked for.
+    ScheduleSoon();
+}
+
+void CListImageCtrl::ScheduleSoon() {
+    if (m_scheduleQueued || fileNames.isEmpty()) return;
+    m_scheduleQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_scheduleQueued = false;
+            Schedule();
+        },
+        Qt::QueuedConnection);
+}
+
+void CListImageCtrl::Schedule() {
+    const int n = count();
+    if (n == 0 || !isVisible() || m_canvas.isEmpty() || fileNames.size() != n) return;
+    // The rows on screen, found by their places (rows run left to right, then down).
+    const int height = viewport()->height();
+    auto rectOf = [this](int r) { return visualRect(model()->index(r, 0)); };
+    int lo = 0;
+    int hi = n;  // first row whose bottom is in view or below
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (rectOf(mid).bottom() < 0) lo = mid + 1;
+        else hi = mid;
+    }
+    const int first = lo;
+    hi = n;  // first row that starts below the view
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (rectOf(mid).top() < height) lo = mid + 1;
+        else hi = mid;
+    }
+    const int last = lo - 1;
+    if (first > last) return;
+    if (first == m_scheduledFirst && last == m_scheduledLast && m_jobs.empty()) {
+        // Nothing new in view; only a row whose thumbnail was dropped needs another pass.
+        bool complete = true;
+        for (int r = first; r <= last && complete; ++r) complete = m_drawn.contains(n - 1 - r);
+        if (complete) return;
+    }
+    m_scheduledFirst = first;
+    m_scheduledLast = last;
+
+    // The rows on screen first, top to bottom, then a small margin around them, nearest first.
+    const int margin = qMax(8, (last - first + 1) / 2);
+    std::vector<int> wanted;
+    for (int r = first; r <= last; ++r) wanted.push_back(r);
+    for (int d = 1; d <= margin; ++d) {
+        if (last + d < n) wanted.push_back(last + d);
+        if (first - d >= 0) wanted.push_back(first - d);
+    }
+    std::vector<bool> keep(size_t(n), false);
+    for (int r : wanted) keep[size_t(n - 1 - r)] = true;
+    CancelQueued(&keep);
+
+    const int visible = last - first + 1;
+    for (size_t i = 0; i < wanted.size(); ++i) {
+        const int fileIndex = n - 1 - wanted[i];
+        if (m_drawn.contains(fileIndex) || m_jobs.count(fileIndex) != 0) continue;
+        const QString path = HostFile(fileNames[fileIndex]);
+        ThumbnailCache::Entry entry;
+        if (m_cache.Find(ThumbnailCache::KeyFor(path, m_canvas), &entry)) {
+            // Held in memory: drawing it is quicker than handing it over.
+            const QImage drawn = Compose(fileIndex, entry);
+            m_drawn.insert(fileIndex, new QPixmap(QPixmap::fromImage(drawn)), qMax<qint64>(1, drawn.sizeInBytes()));
+            viewport()->update(rectOf(wanted[i]));
+            continue;
+        }
+        auto job = std::make_shared<Job>();
+        job->fileIndex = fileIndex;
+        job->generation = m_generation;
+        job->path = path;
+        job->canvas = m_canvas;
+        const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
+        job->label = look == Look::Numbered ? fileIndex + 1 : 0;
+        job->marked = look == Look::Marked;
+        m_jobs.emplace(fileIndex, job);
+        m_decoders.start(
+            [this, job] {
+                if (job->cancelled) return;
+                job->Run();
+                QMetaObject::invokeMethod(this, [this, job] { Decoded(job); }, Qt::QueuedConnection);
+            },
+            int(i) < visible ? 1 : 0);
+    }
+}
+
+void CListImageCtrl::CancelQueued(const std::vector<bool>* keep) {
+    for (auto it = m_jobs.begin(); it != m_jobs.end();) {
+        const int fileIndex = it->first;
+        const bool wanted = keep && size_t(fileIndex) < keep->size() && (*keep)[size_t(fileIndex)];
+        if (!wanted && !it->second->started) {
+            it->second->cancelled = true;
+            it = m_jobs.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void CListImageCtrl::Decoded(std::shared_ptr<Job> job) {
+    // The decoded picture is good for its file whatever happened to the list meanwhile.
+    if (!job->key.isEmpty()) {
+        ThumbnailCache::Entry held;
+        if (!m_cache.Find(job->key, &held)) m_cache.Insert(job->key, job->entry);
+        if (job->decoded) ThumbnailCache::StoreOnDiskLater(job->key, job->entry);
+    }
+    if (job->generation != m_generation || job->canvas != m_canvas) return;
+    if (job->decoded) ++m_lastDecodeCount;
+    const auto it = m_jobs.find(job->fileIndex);
+    const bool current = it != m_jobs.end() && it->second == job;
+    if (current) m_jobs.erase(it);
+    if (!current || job->fileIndex >= count()) return;  // its look changed meanwhile
+    m_drawn.insert(job->fileIndex, new QPixmap(QPixmap::fromImage(job->drawn)),
+                   qMax<qint64>(1, job->drawn.sizeInBytes()));
+    if (QListWidgetItem* shown = ItemOfFile(job->fileIndex)) viewport()->update(visualItemRect(shown));
+    if (m_jobs.empty()) ScheduleSoon();  // the margin, or rows that came into view meanwhile
 }

@@ -5,16 +5,26 @@
 // file index (the newest picture first, as the names are times), so the item at display position
 // p shows file index count - 1 - p.
 //
-// Thumbnails are decoded on worker threads at their drawn size and kept in a cache keyed by the
-// file's path, size and modification time, so a refresh after one new picture decodes only that
-// one. All methods run on the user-interface thread.
+// Thumbnails are made as they come into view, so that the cost follows what is on the screen and
+// not the length of a patient's history: the items carry only their names, and a delegate paints
+// each visible one from a bounded cache of drawn thumbnails. A thumbnail not drawn yet shows as an
+// empty canvas with its number while worker threads decode it, the visible ones first and then a
+// few around them; work for rows scrolled away before it started is dropped. Decoded pictures are
+// also kept by file path, size and time (in memory and on disk), so a refresh after one new picture
+// decodes only that one. All methods run on the user-interface thread.
 #pragma once
 
+#include <QCache>
 #include <QListWidget>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
-#include <QVector>
+#include <QThreadPool>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "app/thumbnail.h"
 
@@ -48,8 +58,11 @@ public:
     int FileIndexOf(const QListWidgetItem* item) const;
     // The item that shows a file index, or null.
     QListWidgetItem* ItemOfFile(int fileIndex) const;
-    // The thumbnail currently held for a file index (null when there is none).
-    QImage Thumbnail(int fileIndex) const;
+    // The thumbnail of a file index as it is drawn (with its number or mark), made now if it is
+    // not held; null when there is no such file.
+    QImage Thumbnail(int fileIndex);
+    // True when the thumbnail of a file index is held ready to draw (not a placeholder).
+    bool HasThumbnail(int fileIndex) const;
 
     // True when `name` ends in one of the picture extensions bmp, jpg, gif, tif, png (any case).
     static bool IsPictureFileName(const QString& name);
@@ -57,20 +70,56 @@ public:
     // The column captions and widths set by InitColumns (a report view's columns).
     QStringList columnTitles() const { return m_columnTitles; }
 
-    // How many thumbnails the last build had to decode (the rest came from the cache).
+    // How many pictures were decoded from their files since the last build (the rest came from
+    // the caches).
     int lastDecodeCount() const { return m_lastDecodeCount; }
+    // File indexes waiting for a decoding thread, and decodes started but not yet back.
+    std::vector<int> QueuedDecodes() const;
+    int DecodesInFlight() const { return int(m_jobs.size()); }
+
+    // Called on the decoding thread with the file index before each picture is read: lets the
+    // tests hold the decoders. Empty by default.
+    static void SetDecodeObserver(std::function<void(int fileIndex)> observer);
 
     ThumbnailCache& cache() { return m_cache; }
+    // Bytes of drawn thumbnails held, and the most held.
+    qint64 DrawnBytes() const { return m_drawn.totalCost(); }
+    qint64 DrawnLimit() const { return m_drawn.maxCost(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    class Delegate;
+    struct Job;
+    enum class Look : unsigned char { Numbered, Plain, Marked };
+
     QString HostDirectory() const;
     QString HostFile(const QString& name) const;
     void InsertItems();
-    struct Rendered;
-    QVector<Rendered> RenderAll(const QStringList& names, bool withLabels);
+    void ResetThumbnails();
+    QImage Compose(int fileIndex, const ThumbnailCache::Entry& entry) const;
+    // The pixmap to paint for a file index: the drawn thumbnail, or a placeholder (and the decode
+    // is asked for).
+    QPixmap PixmapFor(int fileIndex);
+    void ScheduleSoon();
+    void Schedule();
+    void Decoded(std::shared_ptr<Job> job);
+    void CancelQueued(const std::vector<bool>* keep);
 
-    QVector<QPixmap> m_imageList;
     QStringList m_columnTitles;
     ThumbnailCache m_cache;
+    QCache<int, QPixmap> m_drawn;  // drawn thumbnails by file index, with their number or mark
+    std::vector<Look> m_looks;     // by file index
+    std::unordered_map<int, std::shared_ptr<Job>> m_jobs;  // by file index: queued or running
+    QThreadPool m_decoders;
+    quint64 m_generation = 0;  // a new build makes the results of older work stale
     int m_lastDecodeCount = 0;
+    int m_paintedFirst = -1;
+    int m_paintedLast = -1;
+    int m_scheduledFirst = -1;
+    int m_scheduledLast = -1;
+    bool m_scheduleQueued = false;
+    QSize m_canvas;  // the thumbnail size of the items shown
+    Delegate* m_delegate = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMutex>
@@ -14,7 +15,12 @@
 #include <QThread>
 #include <QThreadPool>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
+#include <vector>
 
 #include "app/uifont.h"
 
@@ -114,6 +120,14 @@ namespace {
 QMutex g_diskMutex;
 bool g_diskSet = false;
 QString g_diskDir;
+std::atomic<qint64> g_diskLimit{ThumbnailCache::kDefaultDiskBytes};
+// Bytes stored since the last pass over the disk cache, and whether a pass is already queued.
+std::atomic<qint64> g_storedSincePass{0};
+std::atomic<bool> g_passQueued{false};
+std::atomic<bool> g_firstPassQueued{false};
+QMutex g_passMutex;  // one pass at a time, also when called directly
+
+constexpr char kSourceFile[] = "source";  // in each folder: the picture directory it belongs to
 
 QString DefaultDiskDirectory() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -132,9 +146,62 @@ QThreadPool& DiskWriters() {
     return pool;
 }
 
-QString DiskFile(const QString& dir, const QString& key) {
-    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QLatin1Char('/') + QString::fromLatin1(hash) + QStringLiteral(".jpg");
+QString Sha1Hex(const QString& text) {
+    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+QString CleanDir(const QString& dir) { return QDir::cleanPath(dir); }
+
+// The parts of a key: the host path and the canvas ("WxH"); the size and time sit between them.
+struct KeyParts {
+    QString dir;
+    QString name;
+    QString canvas;
+};
+
+bool SplitKey(const QString& key, KeyParts* parts) {
+    const int canvasAt = key.lastIndexOf(QLatin1Char('\n'));
+    const int timeAt = canvasAt > 0 ? key.lastIndexOf(QLatin1Char('\n'), canvasAt - 1) : -1;
+    const int sizeAt = timeAt > 0 ? key.lastIndexOf(QLatin1Char('\n'), timeAt - 1) : -1;
+    if (sizeAt <= 0) return false;
+    const QString path = key.left(sizeAt);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) return false;
+    parts->dir = CleanDir(path.left(slash + 1));
+    parts->name = path.mid(slash + 1);
+    parts->canvas = key.mid(canvasAt + 1);
+    return true;
+}
+
+QString FolderOf(const QString& cacheDir, const QString& hostDir) {
+    return cacheDir + QLatin1Char('/') + Sha1Hex(CleanDir(hostDir));
+}
+
+// <cache>/<hash of the picture directory>/<hash of the name>-<canvas>-<hash of the key>.jpg: the
+// name part finds the files of a picture, the key part tells whether it is still the same file.
+QString DiskFile(const QString& cacheDir, const QString& key) {
+    KeyParts parts;
+    if (!SplitKey(key, &parts)) return QString();
+    return FolderOf(cacheDir, parts.dir) + QLatin1Char('/') + Sha1Hex(parts.name) + QLatin1Char('-') +
+           parts.canvas + QLatin1Char('-') + Sha1Hex(key) + QStringLiteral(".jpg");
+}
+
+bool EnsureFolder(const QString& folder, const QString& hostDir) {
+    const QString source = folder + QLatin1Char('/') + QLatin1String(kSourceFile);
+    if (QFileInfo::exists(source)) return true;
+    if (!QDir().mkpath(folder)) return false;
+    QSaveFile file(source);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(CleanDir(hostDir).toUtf8());
+    return file.commit();
+}
+
+void QueuePass() {
+    if (g_passQueued.exchange(true)) return;
+    DiskWriters().start([] {
+        g_passQueued = false;
+        ThumbnailCache::MaintainDisk();
+    });
 }
 
 }  // namespace
@@ -185,12 +252,20 @@ QString ThumbnailCache::DiskDirectory() {
     return g_diskDir;
 }
 
+void ThumbnailCache::SetDiskLimit(qint64 bytes) { g_diskLimit = qMax<qint64>(0, bytes); }
+
+qint64 ThumbnailCache::DiskLimit() { return g_diskLimit; }
+
 bool ThumbnailCache::LoadFromDisk(const QString& key, QSize canvas, Entry* out) {
     const QString dir = DiskDirectory();
     if (dir.isEmpty() || key.isEmpty()) return false;
-    QImageReader reader(DiskFile(dir, key), "jpeg");
+    const QString path = DiskFile(dir, key);
+    if (path.isEmpty()) return false;
+    QImageReader reader(path, "jpeg");
     QImage image = reader.read();
     if (image.isNull() || image.width() > canvas.width() || image.height() > canvas.height()) return false;
+    // Used now: the pruning keeps it longer than files not read for a while.
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
     // A placed picture is always centred in its canvas, so its size tells where it goes.
     out->placement = QRect((canvas.width() - image.width()) / 2, (canvas.height() - image.height()) / 2,
                            image.width(), image.height());
@@ -201,15 +276,23 @@ bool ThumbnailCache::LoadFromDisk(const QString& key, QSize canvas, Entry* out) 
 void ThumbnailCache::StoreOnDisk(const QString& key, const Entry& entry) {
     const QString dir = DiskDirectory();
     if (dir.isEmpty() || key.isEmpty() || entry.picture.isNull()) return;
-    if (!QDir().mkpath(dir)) return;
+    KeyParts parts;
+    if (!SplitKey(key, &parts)) return;
+    if (!EnsureFolder(FolderOf(dir, parts.dir), parts.dir)) return;
     // Written under a temporary name and renamed, so a reader never sees half a file. JPEG at
     // quality 95 keeps these small (about 10 KB) and quick to write and read back.
     QSaveFile file(DiskFile(dir, key));
     if (!file.open(QIODevice::WriteOnly)) return;
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(95);
-    if (writer.write(entry.picture)) file.commit();
-    else file.cancelWriting();
+    if (!writer.write(entry.picture)) {
+        file.cancelWriting();
+        return;
+    }
+    const qint64 size = file.size();
+    if (!file.commit()) return;
+    // A pass over the cache after every eighth of its limit written keeps it near the limit.
+    if ((g_storedSincePass += size) > g_diskLimit / 8) QueuePass();
 }
 
 void ThumbnailCache::StoreOnDiskLater(const QString& key, const Entry& entry) {
@@ -218,3 +301,91 @@ void ThumbnailCache::StoreOnDiskLater(const QString& key, const Entry& entry) {
 }
 
 void ThumbnailCache::WaitForDiskWrites() { DiskWriters().waitForDone(); }
+
+qint64 ThumbnailCache::MaintainDisk() {
+    QMutexLocker pass(&g_passMutex);
+    g_storedSincePass = 0;
+    const QString dir = DiskDirectory();
+    if (dir.isEmpty()) return 0;
+    struct CachedFile {
+        QString path;
+        qint64 size;
+        qint64 usedNs;
+    };
+    std::vector<CachedFile> files;
+    qint64 total = 0;
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.isDir() || entry.isSymLink()) {
+            // Files of an earlier layout, or anything else that is not ours to keep.
+            if (entry.fileName().endsWith(QLatin1String(".jpg"))) QFile::remove(entry.filePath());
+            continue;
+        }
+        QFile source(entry.filePath() + QLatin1Char('/') + QLatin1String(kSourceFile));
+        const QString pictures = source.open(QIODevice::ReadOnly) ? QString::fromUtf8(source.readAll()) : QString();
+        if (pictures.isEmpty() || !QFileInfo(pictures).isDir()) {
+            // The picture directory is gone (a deleted patient): so are its thumbnails.
+            QDir(entry.filePath()).removeRecursively();
+            continue;
+        }
+        const QStringList names = QDir(entry.filePath()).entryList({QStringLiteral("*.jpg")}, QDir::Files);
+        for (const QString& name : names) {
+            const QString path = entry.filePath() + QLatin1Char('/') + name;
+            struct stat st;
+            if (::stat(QFile::encodeName(path).constData(), &st) != 0) continue;
+            const qint64 usedNs = qint64(st.st_mtim.tv_sec) * 1000000000ll + st.st_mtim.tv_nsec;
+            files.push_back({path, qint64(st.st_size), usedNs});
+            total += st.st_size;
+        }
+    }
+    const qint64 limit = g_diskLimit;
+    if (total <= limit) return total;
+    // Down to nine tenths of the limit, the least recently used first, so that the next pass is
+    // not due at once.
+    std::sort(files.begin(), files.end(), [](const CachedFile& a, const CachedFile& b) { return a.usedNs < b.usedNs; });
+    const qint64 target = limit - limit / 10;
+    for (const CachedFile& file : files) {
+        if (total <= target) break;
+        if (QFile::remove(file.path)) total -= file.size;
+    }
+    return total;
+}
+
+void ThumbnailCache::MaintainDiskLater() {
+    if (DiskDirectory().isEmpty()) return;
+    if (!g_firstPassQueued.exchange(true)) QueuePass();
+}
+
+void ThumbnailCache::ForgetMissingLater(const QString& hostDir, const QStringList& fileNames) {
+    const QString cacheDir = DiskDirectory();
+    if (cacheDir.isEmpty() || hostDir.isEmpty()) return;
+    DiskWriters().start([cacheDir, hostDir, fileNames] {
+        const QString folder = FolderOf(cacheDir, hostDir);
+        const QStringList cached = QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files);
+        if (cached.isEmpty()) return;
+        QHash<QString, QString> byHash;
+        byHash.reserve(fileNames.size());
+        for (const QString& name : fileNames) byHash.insert(Sha1Hex(name), name);
+        const QString pictures = CleanDir(hostDir) + QLatin1Char('/');
+        for (const QString& file : cached) {
+            // <name hash>-<W>x<H>-<key hash>.jpg
+            const QStringList parts = file.chopped(4).split(QLatin1Char('-'));
+            bool keep = false;
+            if (parts.size() == 3) {
+                const auto name = byHash.constFind(parts[0]);
+                const QStringList wh = parts[1].split(QLatin1Char('x'));
+                if (name != byHash.constEnd() && wh.size() == 2) {
+                    const QString key = ThumbnailCache::KeyFor(pictures + *name, QSize(wh[0].toInt(), wh[1].toInt()));
+                    keep = !key.isEmpty() && Sha1Hex(key) == parts[2];
+                }
+            }
+            if (!keep) QFile::remove(folder + QLatin1Char('/') + file);
+        }
+    });
+}
+
+void ThumbnailCache::ForgetDirectoryLater(const QString& hostDir) {
+    const QString cacheDir = DiskDirectory();
+    if (cacheDir.isEmpty() || hostDir.isEmpty()) return;
+    DiskWriters().start([cacheDir, hostDir] { QDir(FolderOf(cacheDir, hostDir)).removeRecursively(); });
+}

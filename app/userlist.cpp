@@ -18,9 +18,11 @@
 #include "app/facebutton.h"
 #include "app/messagebox.h"
 #include "app/textutil.h"
+#include "app/thumbnail.h"
 #include "app/uicolors.h"
 #include "app/uifont.h"
 #include "platform/paths.h"
+#include "records/recordnames.h"
 #include "records/textconv.h"
 
 namespace {
@@ -484,7 +486,13 @@ void CUserList::OnDelete() {
         else if (row < m_nInitialIndex) --m_nInitialIndex;
         m_pictureList->setRowCount(0);
         m_userList->removeRow(row);
-        m_store.DeleteUser(row);
+        _USER_INFO user = {};
+        const bool known = m_store.GetUser(row, &user) == row;
+        if (m_store.DeleteUser(row) == 1 && known) {
+            // The patient's thumbnails go with its pictures.
+            ThumbnailCache::ForgetDirectoryLater(
+                QString::fromStdString(platform::HostPath(records::PatientDirPath(user.uid))));
+        }
     }
     m_nEditedRow = -1;
     RenumberRows();

@@ -225,6 +225,10 @@ uint64_t CUdp::Ticks() const {
 }
 
 int CUdp::Probe(bool streamCamera) {
+    // Only the probed camera's answer counts: a stream camera that answers just after its own
+    // probe gave up must not pass for a picture camera.
+    const int wantedPort = streamCamera ? 1 : 2;
+    m_nReplyPort = 0;
     m_bReplied = 0;
     uint64_t start = Ticks();
     if (streamCamera) {
@@ -233,7 +237,7 @@ int CUdp::Probe(bool streamCamera) {
         SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
     }
     for (;;) {
-        if (m_bReplied.load(std::memory_order_acquire)) return 1;
+        if (m_bReplied.load(std::memory_order_acquire) && m_nReplyPort.load() == wantedPort) return 1;
         if (Ticks() - start >= 3) return 0;
         std::this_thread::yield();
     }
@@ -277,6 +281,7 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
             std::memcpy(m_cameraInfo, text, sizeof m_cameraInfo);
         }
         m_cameraValue.store(command.arg1);
+        m_nReplyPort.store(port == ListenPort::Port7777 ? 1 : 2);
         m_bReplied.store(1, std::memory_order_release);
         return true;
     }

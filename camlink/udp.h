@@ -160,6 +160,9 @@ public:
     // --- State shared with the main window (names as the main window knows them) --------------
     std::atomic<uint32_t> m_cameraValue{0};  // third word of the last identify reply
     std::atomic<int> m_bReplied{0};          // an identify reply arrived
+    // Which listener took the last identify reply: 1 the stream camera's command port, 2 the
+    // picture camera's reply port (0: none since the probe began).
+    std::atomic<int> m_nReplyPort{0};
     std::atomic<int> m_bListen{0};           // the listeners work while set
     std::atomic<int> m_bPreviewReady{0};     // a preview waits in m_pPreviewStream
     std::atomic<int> m_bPictureEnable{0};    // the picture channel may run

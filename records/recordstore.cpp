@@ -644,7 +644,7 @@ int RecordStore::AddPicture(int kind, const std::string& path, bool writeNow) {
 }
 
 int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow,
-                                  bool reportLongPath) {
+                                  bool reportLongPath, const std::string* hostPath) {
     if (!HasCurrentLocked()) return -1;
     _DISE_PIC picture = {};
     // A path that does not fit is refused: cut short, it would name a different file.
@@ -659,7 +659,7 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     picture.uid = current.uid;
     picture.kind = kind;
     // The file's creation time; a file whose status cannot be read gets time value 0.
-    const platform::FileInfo info = platform::StatFile(HostPath(path));
+    const platform::FileInfo info = platform::StatFile(hostPath ? *hostPath : HostPath(path));
     std::time_t created = 0;
     if (info.exists) {
         created = std::time_t(info.createdNs / 1000000000);
@@ -705,11 +705,16 @@ int RecordStore::RebuildPicturesLocked() {
     m_pictures.clear();
     current.picCount = 0;
     const std::string dir = PatientDirPath(current.uid);
+    // The directory is found on the host once; each listed name is then the file's own name.
+    const std::string hostDir = HostPath(dir);
     std::string refused;
-    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
+    const std::vector<platform::DirEntry> entries = platform::ListDirectory(hostDir, "*.jpg");
+    m_pictures.reserve(entries.size());
+    for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
         const std::string path = JoinLogical(dir, entry.name);
-        if (AddPictureLocked(0, path, false, false) != 1) refused += "\n" + path;
+        const std::string host = hostDir + "/" + entry.name;
+        if (AddPictureLocked(0, path, false, false, &host) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
         NotifyLocked("These pictures were not added: their paths are longer than " +

@@ -177,7 +177,9 @@ private:
     bool PictureListMismatchLocked(const std::string& dir) const;
     int RebuildPicturesLocked();
     bool FlushLocked();
-    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath);
+    // `hostPath`, when given, is where `path` lies on the host (a listing knows it already).
+    int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath,
+                         const std::string* hostPath = nullptr);
     bool WriteCurrentRecordLocked();
     bool WriteUserListLocked();
     bool WritePictureListLocked();

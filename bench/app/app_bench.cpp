@@ -1,6 +1,8 @@
 // Speed of the application where a dentist waits for it:
-//   ThumbnailRefresh/Cold       500 pictures of 1920 x 1080, nothing cached     (target <= 2 s)
+//   ThumbnailRefresh/Cold       500 pictures of 1920 x 1080, nothing cached, to the thumbnails
+//                               in view drawn                                    (target <= 2 s)
 //   ThumbnailRefresh/OneNew     the same list again after one new picture        (target <= 0.3 s)
+// (bench/app/scale_bench has the figures with thousands of pictures.)
 //   StartupToUserDialog         records of 1000 patients to the patient dialog   (target <= 1 s)
 // Run: build/default/bench/app_bench (QT_QPA_PLATFORM defaults to offscreen here).
 #include <benchmark/benchmark.h>
@@ -45,6 +47,28 @@ double ProcessCpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 constexpr int kThumb = 164;  // the thumbnail edge of a 1920 x 1050 screen
+
+// The list on screen as in the main window (one column of thumbnails beside the pictures).
+void ShowList(CListImageCtrl& list) {
+    list.resize(kThumb + 60, 1000);
+    list.show();
+}
+
+// Runs the event loop until every thumbnail in view is drawn; false after 30 s.
+bool WaitForVisibleThumbnails(CListImageCtrl& list) {
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        bool drawn = list.count() > 0;
+        for (int row = 0; drawn && row < list.count(); ++row) {
+            if (list.visualItemRect(list.item(row)).top() >= list.viewport()->height()) break;
+            drawn = list.HasThumbnail(list.count() - 1 - row);
+        }
+        if (drawn) return true;
+        if (timer.elapsed() > 30000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+    }
+}
 
 // A picture with the make-up of a camera picture: smooth shading with fine sensor noise; at
 // JPEG quality 90 it is about 230 KB, as intraoral camera pictures of this size are.
@@ -96,13 +120,15 @@ void ThumbnailRefreshCold(benchmark::State& state) {
         auto list = std::make_unique<CListImageCtrl>();
         CListImageCtrl::SetThumbnailSize(kThumb, kThumb);
         list->InitColumns();
+        ShowList(*list);
         list->directory = pictures;
         const double cpuBefore = ProcessCpuSeconds();
         state.ResumeTiming();
         list->Refresh();
+        const bool drawn = WaitForVisibleThumbnails(*list);
         state.PauseTiming();
         cpu += ProcessCpuSeconds() - cpuBefore;
-        if (list->count() != kPictures || list->lastDecodeCount() != kPictures) state.SkipWithError("not all decoded");
+        if (list->count() != kPictures || !drawn || list->lastDecodeCount() == 0) state.SkipWithError("not drawn");
         list.reset();  // waits for the disk cache written in the background
         QDir(cache).removeRecursively();
         state.ResumeTiming();
@@ -118,8 +144,10 @@ void ThumbnailRefreshOneNew(benchmark::State& state) {
     CListImageCtrl list;
     CListImageCtrl::SetThumbnailSize(kThumb, kThumb);
     list.InitColumns();
+    ShowList(list);
     list.directory = pictures;
     list.Refresh();
+    WaitForVisibleThumbnails(list);
     const QString source = QDir(pictures).filePath(QStringLiteral("20240101000000.jpg"));
     int added = 0;
     double cpu = 0;
@@ -130,9 +158,13 @@ void ThumbnailRefreshOneNew(benchmark::State& state) {
         const double cpuBefore = ProcessCpuSeconds();
         state.ResumeTiming();
         list.Refresh();
+        const bool drawn = WaitForVisibleThumbnails(list);
         state.PauseTiming();
         cpu += ProcessCpuSeconds() - cpuBefore;
-        if (list.count() != kPictures + 1 || list.lastDecodeCount() != 1) state.SkipWithError("more than one decoded");
+        // The new picture, and perhaps the one row the margin beyond the view moved on to.
+        if (list.count() != kPictures + 1 || !drawn || list.lastDecodeCount() < 1 || list.lastDecodeCount() > 2) {
+            state.SkipWithError("not drawn, or more than the new picture decoded");
+        }
         QFile::remove(fresh);
         state.ResumeTiming();
     }

@@ -2,7 +2,11 @@
 // item shows which file, the pick mark, the cache, and the failure paths.
 #include <QtTest>
 
+#include <QBuffer>
+#include <QDirIterator>
 #include <QFile>
+#include <QMutex>
+#include <QWaitCondition>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -34,6 +38,25 @@ int RedPixels(const QImage& image, const QRect& area) {
     return n;
 }
 
+// True when `expected` is painted, pixel for pixel, somewhere inside the item that shows the file
+// index: the list must be on screen and the thumbnail made.
+bool PaintedAs(CListImageCtrl& list, int fileIndex, const QImage& expected) {
+    QListWidgetItem* item = list.ItemOfFile(fileIndex);
+    if (!item || expected.isNull()) return false;
+    list.clearSelection();  // a selected icon is tinted
+    const QImage shot = list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect area = list.visualItemRect(item).intersected(shot.rect());
+    for (int y = area.top(); y + expected.height() <= area.bottom() + 1; ++y)
+        for (int x = area.left(); x + expected.width() <= area.right() + 1; ++x)
+            if (shot.copy(x, y, expected.width(), expected.height()) == expected) return true;
+    return false;
+}
+
+// Makes every thumbnail as a refresh of a list on screen would in time.
+void DrawAll(CListImageCtrl& list) {
+    for (int i = 0; i < list.fileNames.size(); ++i) list.Thumbnail(i);
+}
+
 }  // namespace
 
 class ListImageCtrlTest : public QObject {
@@ -51,6 +74,9 @@ private Q_SLOTS:
     void unreadablePictureGetsAnEmptyThumbnail();
     void failuresKeepThePreviousNamesAndSayWhy();
     void clearAndRelayout();
+    void longListDecodesWhatComesIntoViewAndDropsWhatLeftIt();
+    void cachesKeepWithinTheirLimits();
+    void diskCacheForgetsDeletedPicturesAndPatients();
 
 private:
     QTemporaryDir* m_cacheDir = nullptr;
@@ -164,7 +190,9 @@ void ListImageCtrlTest::firstDisplayPositionShowsTheLastFileWithItsNumber() {
     const QImage shown = list.Thumbnail(list.FileIndexOf(list.item(0)));
     QCOMPARE(shown, ComposeThumbnail(placed, placement, QSize(100, 100), 3, false));
     QVERIFY(shown != ComposeThumbnail(placed, placement, QSize(100, 100), 1, false));
-    QCOMPARE(list.item(0)->icon().pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32), shown);
+    list.resize(400, 300);
+    list.show();
+    QVERIFY(PaintedAs(list, 2, shown));
 }
 
 void ListImageCtrlTest::remarkedThumbnailLosesMarkAndNumber() {
@@ -186,7 +214,9 @@ void ListImageCtrlTest::remarkedThumbnailLosesMarkAndNumber() {
     QVERIFY(qRed(border) > qGreen(border) + 100);
     QVERIFY(qRed(marked.pixel(10, 5)) > qGreen(marked.pixel(10, 5)) + 100);
     QVERIFY(qRed(marked.pixel(5, 7)) > qGreen(marked.pixel(5, 7)) + 100);
-    QCOMPARE(list.ItemOfFile(1)->icon().pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32), marked);
+    list.resize(400, 300);
+    list.show();
+    QVERIFY(PaintedAs(list, 1, marked));
 
     list.RedrawThumbnail(1, false);
     const QImage unmarked = list.Thumbnail(1);
@@ -204,24 +234,29 @@ void ListImageCtrlTest::refreshDecodesOnlyChangedFiles() {
     list.InitColumns();
     list.directory = dir.path();
     list.Refresh();
+    DrawAll(list);
     QCOMPARE(list.lastDecodeCount(), 6);
     list.Refresh();
+    DrawAll(list);
     QCOMPARE(list.lastDecodeCount(), 0);
 
     WritePicture(dir.filePath("6.jpg"), 320, 240, Qt::gray, "JPG");
     list.Refresh();
+    DrawAll(list);
     QCOMPARE(list.count(), 7);
     QCOMPARE(list.lastDecodeCount(), 1);
 
     // A file written anew under the same name is decoded again and shows its new content.
     WritePicture(dir.filePath("2.jpg"), 320, 240, QColor(255, 255, 0), "JPG");
     list.Refresh();
+    DrawAll(list);
     QCOMPARE(list.lastDecodeCount(), 1);
     QVERIFY(Near(list.Thumbnail(2).pixel(50, 50), QColor(255, 255, 0), 12));
 
     // A new thumbnail size is a new picture for the cache.
     CListImageCtrl::SetThumbnailSize(64, 64);
     list.Refresh();
+    DrawAll(list);
     QCOMPARE(list.lastDecodeCount(), 7);
     QCOMPARE(list.Thumbnail(0).size(), QSize(64, 64));
 }
@@ -235,6 +270,7 @@ void ListImageCtrlTest::diskCacheServesANewControl() {
         list.InitColumns();
         list.directory = dir.path();
         list.Refresh();
+        DrawAll(list);
         QCOMPARE(list.lastDecodeCount(), 4);
         for (int i = 0; i < 4; ++i) first << list.Thumbnail(i);
     }
@@ -242,6 +278,7 @@ void ListImageCtrlTest::diskCacheServesANewControl() {
     again.InitColumns();
     again.directory = dir.path();
     again.Refresh();
+    DrawAll(again);
     QCOMPARE(again.lastDecodeCount(), 0);
     // The disk copy is a quality-95 JPEG: the same picture within a few levels per pixel.
     for (int i = 0; i < 4; ++i) {
@@ -321,6 +358,184 @@ void ListImageCtrlTest::clearAndRelayout() {
     list.RedrawThumbnail(0, true);  // nothing to redraw: no effect
     list.Relayout();
     QCOMPARE(list.count(), 0);
+}
+
+void ListImageCtrlTest::longListDecodesWhatComesIntoViewAndDropsWhatLeftIt() {
+    QTemporaryDir dir;
+    constexpr int kCount = 1200;
+    QImage tile(24, 16, QImage::Format_RGB32);
+    tile.fill(QColor(0, 128, 255));
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(tile.save(&buffer, "PNG"));
+    }
+    QStringList names;
+    for (int i = 0; i < kCount; ++i) {
+        names << QStringLiteral("%1.png").arg(100000 + i);
+        QFile file(dir.filePath(names.back()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(png);
+    }
+
+    // The decoders wait at a gate the test opens; it records which files they were given.
+    QMutex mutex;
+    QWaitCondition opened;
+    bool open = false;
+    QVector<int> decoded;
+    CListImageCtrl::SetDecodeObserver([&](int fileIndex) {
+        QMutexLocker lock(&mutex);
+        decoded << fileIndex;
+        while (!open) opened.wait(&mutex);
+    });
+    auto openGate = [&] {
+        QMutexLocker lock(&mutex);
+        open = true;
+        opened.wakeAll();
+    };
+    auto decodedSoFar = [&] {
+        QMutexLocker lock(&mutex);
+        return decoded;
+    };
+
+    CListImageCtrl::SetThumbnailSize(40, 40);
+    CListImageCtrl list;
+    list.InitColumns();
+    list.resize(320, 240);
+    list.show();
+    list.directory = dir.path();
+    list.Refresh();
+    QCOMPARE(list.count(), kCount);
+    QCOMPARE(list.fileNames, names);
+    for (int p = 0; p < kCount; p += 97) {
+        QCOMPARE(list.FileIndexOf(list.item(p)), kCount - 1 - p);
+        QCOMPARE(list.item(p)->text(), names[kCount - 1 - p]);
+    }
+
+    // The newest pictures are on screen: only they and a few more are asked for.
+    QTRY_VERIFY(!list.QueuedDecodes().empty());
+    const std::vector<int> queuedAtTop = list.QueuedDecodes();
+    QVERIFY(queuedAtTop.front() >= kCount - 200);
+    QVERIFY(int(queuedAtTop.size()) + list.DecodesInFlight() < 200);
+
+    // Scrolled to the oldest: the work still queued for the top is dropped.
+    list.scrollToBottom();
+    QTRY_VERIFY(!list.QueuedDecodes().empty() && list.QueuedDecodes().back() < 200);
+    openGate();
+    QTRY_VERIFY(list.HasThumbnail(0) && list.DecodesInFlight() == 0);
+    CListImageCtrl::SetDecodeObserver({});
+    for (int fileIndex : decodedSoFar()) {
+        QVERIFY2(std::find(queuedAtTop.begin(), queuedAtTop.end(), fileIndex) == queuedAtTop.end(),
+                 qPrintable(QStringLiteral("file %1 was decoded after it left the view").arg(fileIndex)));
+    }
+    QVERIFY(decodedSoFar().size() < 400);
+
+    // The oldest picture shows with its number 1, drawn as a thumbnail of its own is.
+    QRect placement;
+    const QImage placed = LoadPlacedPicture(dir.filePath(names[0]), QSize(40, 40), &placement);
+    QVERIFY(!placed.isNull());
+    QVERIFY(PaintedAs(list, 0, ComposeThumbnail(placed, placement, QSize(40, 40), 1, false)));
+    QVERIFY(PaintedAs(list, 1, ComposeThumbnail(placed, placement, QSize(40, 40), 2, false)));
+}
+
+void ListImageCtrlTest::cachesKeepWithinTheirLimits() {
+    // Memory: the least recently used pictures make room for new ones.
+    ThumbnailCache memory(1 << 20);
+    ThumbnailCache::Entry entry;
+    entry.picture = QImage(200, 200, QImage::Format_RGB32);
+    entry.picture.fill(Qt::red);
+    entry.placement = QRect(0, 0, 200, 200);
+    for (int i = 0; i < 100; ++i) memory.Insert(QStringLiteral("key %1").arg(i), entry);
+    QVERIFY(memory.MemoryBytes() <= memory.MemoryLimit());
+    QVERIFY(memory.MemoryBytes() >= 4 * entry.picture.sizeInBytes());
+    ThumbnailCache::Entry found;
+    QVERIFY(memory.Find(QStringLiteral("key 99"), &found));
+    QVERIFY(!memory.Find(QStringLiteral("key 0"), &found));
+
+    // Disk: pruned to its limit, the files read most recently kept.
+    QTemporaryDir dir;
+    const QSize canvas(100, 100);
+    QStringList keys;
+    for (int i = 0; i < 20; ++i) {
+        const QString path = dir.filePath(QStringLiteral("%1.png").arg(i));
+        WritePicture(path, 100, 100, QColor(i * 10, 100, 200 - i * 5));
+        keys << ThumbnailCache::KeyFor(path, canvas);
+        ThumbnailCache::Entry stored;
+        stored.picture = LoadPlacedPicture(path, canvas, &stored.placement);
+        ThumbnailCache::StoreOnDisk(keys.back(), stored);
+    }
+    qint64 total = 0;
+    for (QDirIterator it(ThumbnailCache::DiskDirectory(), {QStringLiteral("*.jpg")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile file(it.next());
+        total += file.size();
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+    }
+    for (int i = 15; i < 20; ++i) QVERIFY(ThumbnailCache::LoadFromDisk(keys[i], canvas, &found));
+    const qint64 limit = total / 2;
+    ThumbnailCache::SetDiskLimit(limit);
+    const qint64 after = ThumbnailCache::MaintainDisk();
+    ThumbnailCache::SetDiskLimit(ThumbnailCache::kDefaultDiskBytes);
+    QVERIFY(after <= limit);
+    QVERIFY(after > 0);
+    for (int i = 15; i < 20; ++i) QVERIFY(ThumbnailCache::LoadFromDisk(keys[i], canvas, &found));
+    int left = 0;
+    for (int i = 0; i < 15; ++i) left += ThumbnailCache::LoadFromDisk(keys[i], canvas, &found) ? 1 : 0;
+    QVERIFY(left < 10);
+}
+
+void ListImageCtrlTest::diskCacheForgetsDeletedPicturesAndPatients() {
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath("UID1"));
+    QVERIFY(QDir(root.path()).mkpath("UID2"));
+    const QString one = root.filePath("UID1");
+    const QString two = root.filePath("UID2");
+    for (const QString& d : {one, two})
+        for (int i = 1; i <= 3; ++i) WritePicture(d + QStringLiteral("/%1.jpg").arg(i), 320, 240, Qt::gray, "JPG");
+    auto keyOf = [](const QString& path) { return ThumbnailCache::KeyFor(path, QSize(100, 100)); };
+    auto onDisk = [](const QString& key) {
+        ThumbnailCache::Entry entry;
+        return ThumbnailCache::LoadFromDisk(key, QSize(100, 100), &entry);
+    };
+    const QString deleted = keyOf(one + "/2.jpg");
+    const QString kept = keyOf(one + "/3.jpg");
+    const QString otherPatient = keyOf(two + "/1.jpg");
+    const QString rewritten = keyOf(two + "/2.jpg");
+    CListImageCtrl list;
+    list.InitColumns();
+    for (const QString& d : {one, two}) {
+        list.directory = d;
+        list.Refresh();
+        DrawAll(list);
+    }
+    ThumbnailCache::WaitForDiskWrites();
+    for (const QString& key : {deleted, kept, otherPatient, rewritten}) QVERIFY(onDisk(key));
+
+    // A picture deleted, another written anew: the next listing drops their thumbnails.
+    QVERIFY(QFile::remove(one + "/2.jpg"));
+    list.directory = one;
+    list.Refresh();
+    QTest::qWait(20);  // a later modification time for the rewritten file
+    WritePicture(two + "/2.jpg", 320, 240, Qt::red, "JPG");
+    list.directory = two;
+    list.Refresh();
+    ThumbnailCache::WaitForDiskWrites();
+    QVERIFY(!onDisk(deleted));
+    QVERIFY(!onDisk(rewritten));
+    QVERIFY(onDisk(kept));
+    QVERIFY(onDisk(otherPatient));
+
+    // A deleted patient: its folder goes, by name or when a pass finds its directory gone.
+    ThumbnailCache::ForgetDirectoryLater(two);
+    ThumbnailCache::WaitForDiskWrites();
+    QVERIFY(!onDisk(otherPatient));
+    QVERIFY(QDir(one).removeRecursively());
+    ThumbnailCache::MaintainDisk();
+    QVERIFY(!onDisk(kept));
+    QCOMPARE(QDir(ThumbnailCache::DiskDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(ListImageCtrlTest)

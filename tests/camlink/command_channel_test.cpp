@@ -178,6 +178,21 @@ TEST_F(CommandChannel, ProbesSendIdentifyAndFailAfterThreeTicks) {
     }
 }
 
+TEST_F(CommandChannel, PictureProbeIsNotAnsweredByALateStreamCamera) {
+    // The stream camera answers only after its own probe gave up, while the picture camera is
+    // being probed: that answer must not make it a picture camera.
+    uint64_t start = ticks.load();
+    auto probe = std::async(std::launch::async, [&] { return udp->ProbePictureCamera(); });
+    uint8_t datagram[32];
+    ASSERT_EQ(pictureCamera.Receive(datagram, sizeof datagram, 2000), 16);
+    streamCamera.SendCommand(commandPort, camlink::kCmdIdentify, 1);
+    ASSERT_TRUE(WaitFor([&] { return udp->m_bReplied.load() == 1; }));
+    EXPECT_EQ(probe.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    ticks = start + 3;
+    ASSERT_EQ(probe.wait_for(std::chrono::seconds(2)), std::future_status::ready);
+    EXPECT_EQ(probe.get(), 0);
+}
+
 TEST_F(CommandChannel, ProbeSucceedsWhenTheCameraAnswers) {
     udp->m_cameraValue = 0;
     std::thread camera([&] {
