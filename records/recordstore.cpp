@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <initializer_list>
+#include <unordered_set>
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
@@ -474,21 +476,23 @@ int RecordStore::RepairPictureLists() {
 
 bool RecordStore::PictureListMismatchLocked(const std::string& dir) const {
     // The JPEG files of the patient's directory and the list's entries for that directory name
-    // the same files (entries elsewhere are left alone).
-    std::vector<std::string> listed;
+    // the same files (entries elsewhere are left alone). Names compare without case.
+    auto lower = [](std::string name) {
+        for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return name;
+    };
+    std::unordered_set<std::string> listed;
     for (const _DISE_PIC& picture : m_pictures) {
         const std::string path = records::FieldText(picture.path);
         const std::string name = BaseName(path);
         if (path.size() > name.size() && SamePathNoCase(path.substr(0, path.size() - name.size() - 1), dir) &&
             name.size() > 4 && ::strcasecmp(name.c_str() + name.size() - 4, ".jpg") == 0)
-            listed.push_back(name);
+            listed.insert(lower(name));
     }
     size_t found = 0;
     for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
         if (entry.isDirectory) continue;
-        const bool inList = std::any_of(listed.begin(), listed.end(),
-                                        [&entry](const std::string& name) { return SamePathNoCase(name, entry.name); });
-        if (!inList) return true;
+        if (listed.count(lower(entry.name)) == 0) return true;
         ++found;
     }
     return found != listed.size();

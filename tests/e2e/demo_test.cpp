@@ -154,8 +154,12 @@ void DemoTest::simulatorEndsWhenTheProgramIsKilled() {
     kavimo.setProcessChannelMode(QProcess::MergedChannels);
     kavimo.start(QStringLiteral(KAVIMO_PATH), {QStringLiteral("--demo"), QStringLiteral("--drive-d"), home.path() + "/d"});
     QVERIFY(kavimo.waitForStarted(5000));
+    // The child is the program's own copy until it has started the simulator (slow under the
+    // thread sanitizer): wait for the simulator's command line.
     qint64 simulator = 0;
-    QTRY_VERIFY_WITH_TIMEOUT((simulator = Children(kavimo.processId()).value(0)) != 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT((simulator = Children(kavimo.processId()).value(0)) != 0 &&
+                                 CommandLine(simulator).value(0).endsWith(QStringLiteral("kavimo-camsim")),
+                             10000);
     const QStringList args = CommandLine(simulator);
     QVERIFY2(args.value(0).endsWith(QStringLiteral("kavimo-camsim")), qPrintable(args.join(' ')));
     QVERIFY(args.contains(QStringLiteral("--stream")));

@@ -5,13 +5,15 @@
 // pictures through the camera's keys, switches and creates patients, imports, deletes and saves.
 //
 //   kavimo_soak --drive-d DIR --camera stream|picture --seconds N   a soak phase of N seconds
+//               [--cycles-only]                                      (stream: no captures, no patients)
 //   kavimo_soak --drive-d DIR --work [--seed N]                     random work until killed; starts
 //                                                                    on a line "go" on standard input
 //   kavimo_soak --verify                                             checks the picture files (below)
 //
 // Standard output, one line per event (flushed at once, so that a killed run loses none):
 //   soak ready                   start-up is done (the patient is chosen, the camera probed)
-//   soak cycle N live-ms MS ...  the camera went away and came back; MS from its return to video
+//   soak cycle N live-ms MS ...  the camera went away and came back; MS from its return to video,
+//                                and the heap in use then (heap-kb)
 //   soak stored PATH             a picture the window has stored (host path)
 //   soak deleting PATH           a picture is about to be deleted
 //   soak doing ACTION            work mode: capture, import, delete, save, patient or sample begins
@@ -98,6 +100,7 @@ public:
         CDemoCamera::Kind kind = CDemoCamera::Kind::Stream;
         int seconds = 60;
         bool work = false;
+        bool cyclesOnly = false;  // stream soak: only the heartbeat cycles (to tell where memory goes)
         unsigned seed = 1;
     };
 
@@ -324,7 +327,7 @@ private:
             }
             return;
         }
-        if (m_phase != Phase::Live || (m_freezeStep == 0 && t > m_cycleStart - 3)) return;
+        if (m_phase != Phase::Live || (m_freezeStep == 0 && t > m_cycleStart - 3) || m_settings.cyclesOnly) return;
         if (m_freezeStep == 0 && t >= m_nextFreeze && Live()) {
             m_before = PicturePaths(*m_store);
             m_camera->Send(QStringLiteral("key 85"));  // freeze
@@ -607,6 +610,7 @@ int main(int argc, char** argv) {
         else if (arg == QLatin1String("--seconds") && value.toInt() > 0) settings.seconds = value.toInt(), ++i;
         else if (arg == QLatin1String("--seed") && !value.isEmpty()) settings.seed = value.toUInt(), ++i;
         else if (arg == QLatin1String("--work")) settings.work = true;
+        else if (arg == QLatin1String("--cycles-only")) settings.cyclesOnly = true;
         else if (arg == QLatin1String("--verify")) verify = true;
         else return Usage();
     }
