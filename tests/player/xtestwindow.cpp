@@ -45,7 +45,10 @@ bool CanConnect() {
 
 // Starts "Xvfb -displayfd" and reads the display number it picked. The server dies with this
 // process (even when it is killed) and writes nothing to its output, which a test runner may be
-// waiting on.
+// waiting on. It runs with -noreset: by default an X server resets itself whenever its last client
+// disconnects, and a client that connects during that reset is accepted but never answered, so
+// its XOpenDisplay waits forever. Here that happens at once: CanConnect closes the only
+// connection and SDL opens the next one a moment later.
 bool StartXvfb(std::string* reason) {
     int fds[2];
     if (pipe(fds) != 0) {
@@ -70,7 +73,7 @@ bool StartXvfb(std::string* reason) {
         }
         close(fds[0]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten",
-               "tcp", static_cast<char*>(nullptr));
+               "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
