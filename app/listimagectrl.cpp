@@ -26,6 +26,7 @@
 
 #include "app/messagebox.h"
 #include "platform/dirlist.h"
+#include "platform/memory.h"
 #include "platform/paths.h"
 
 namespace {
@@ -140,6 +141,13 @@ CListImageCtrl::CListImageCtrl(QWidget* parent) : QListWidget(parent), m_drawn(k
     m_decoders.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScheduleSoon(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScheduleSoon(); });
+    // Decoding leaves the memory of thousands of pictures freed in the worker threads' heaps;
+    // once the list has been quiet for a moment it goes back to the system.
+    m_quiet.setSingleShot(true);
+    m_quiet.setInterval(1000);
+    connect(&m_quiet, &QTimer::timeout, this, [this] {
+        if (m_jobs.empty()) platform::ReleaseFreeMemorySoon();
+    });
 }
 
 CListImageCtrl::~CListImageCtrl() {
@@ -496,7 +504,10 @@ void CListImageCtrl::Decoded(std::shared_ptr<Job> job) {
         if (job->decoded) ThumbnailCache::StoreOnDiskLater(job->key, job->entry);
     }
     if (job->generation != m_generation || job->canvas != m_canvas) return;
-    if (job->decoded) ++m_lastDecodeCount;
+    if (job->decoded) {
+        ++m_lastDecodeCount;
+        m_quiet.start();
+    }
     const auto it = m_jobs.find(job->fileIndex);
     const bool current = it != m_jobs.end() && it->second == job;
     if (current) m_jobs.erase(it);

@@ -15,6 +15,7 @@
 #include "app/messagebox.h"
 #include "app/picturepane.h"
 #include "platform/debug.h"
+#include "platform/memory.h"
 
 using namespace MainCtl;
 
@@ -74,6 +75,9 @@ int CkavimoDlg::TeardownMedia() {
     TEGMO_PLAY_Cleanup();
     m_bStreamEnabled = 0;
     m_nLiveState = 0;
+    // What the decoder, the player and their threads freed goes back to the system: the live view
+    // comes and goes with the camera all day.
+    platform::ReleaseFreeMemorySoon();
     // The disabled buttons no longer claim a live view or a frozen frame.
     Button(IdSample)->setText(QStringLiteral("Sample"));
     Button(IdFreeze)->setText(QStringLiteral("Freeze"));

@@ -125,6 +125,11 @@ std::atomic<qint64> g_diskLimit{ThumbnailCache::kDefaultDiskBytes};
 std::atomic<qint64> g_storedSincePass{0};
 std::atomic<bool> g_passQueued{false};
 std::atomic<bool> g_firstPassQueued{false};
+// Bytes of thumbnails waiting for the disk writer. Scrolling fast through a long list decodes
+// faster than the writer, which runs at a low priority, can keep up with: past this much, a
+// thumbnail is not stored (it is decoded again when next needed) rather than held in memory.
+constexpr qint64 kMaxPendingStoreBytes = 4ll << 20;
+std::atomic<qint64> g_pendingStoreBytes{0};
 QMutex g_passMutex;  // one pass at a time, also when called directly
 
 constexpr char kSourceFile[] = "source";  // in each folder: the picture directory it belongs to
@@ -297,7 +302,15 @@ void ThumbnailCache::StoreOnDisk(const QString& key, const Entry& entry) {
 
 void ThumbnailCache::StoreOnDiskLater(const QString& key, const Entry& entry) {
     if (key.isEmpty() || entry.picture.isNull() || DiskDirectory().isEmpty()) return;
-    DiskWriters().start([key, entry] { StoreOnDisk(key, entry); });
+    const qint64 bytes = entry.picture.sizeInBytes();
+    if (g_pendingStoreBytes.fetch_add(bytes) + bytes > kMaxPendingStoreBytes) {
+        g_pendingStoreBytes -= bytes;
+        return;
+    }
+    DiskWriters().start([key, entry, bytes] {
+        StoreOnDisk(key, entry);
+        g_pendingStoreBytes -= bytes;
+    });
 }
 
 void ThumbnailCache::WaitForDiskWrites() { DiskWriters().waitForDone(); }

@@ -37,7 +37,7 @@ bool Match(const char* p, const char* n) {
     return *p == 0;
 }
 
-int64_t ToNs(const timespec& ts) { return int64_t(ts.tv_sec) * 1000000000ll + ts.tv_nsec; }
+int64_t ToNs(const struct statx_timestamp& ts) { return int64_t(ts.tv_sec) * 1000000000ll + ts.tv_nsec; }
 }  // namespace
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
@@ -61,11 +61,15 @@ std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::strin
         DirEntry entry;
         entry.name = name;
         entry.hidden = name[0] == '.';
-        struct stat st;
-        if (::fstatat(::dirfd(d), e->d_name, &st, 0) == 0) {
-            entry.isDirectory = S_ISDIR(st.st_mode);
-            entry.size = uint64_t(st.st_size);
-            entry.modifiedNs = ToNs(st.st_mtim);
+        // One status per entry, relative to the open directory, with everything a caller may
+        // want of it: listing thousands of pictures must not look each one up again by path.
+        struct statx stx;
+        if (::statx(::dirfd(d), e->d_name, 0, STATX_BASIC_STATS | STATX_BTIME, &stx) == 0) {
+            entry.statusRead = true;
+            entry.isDirectory = S_ISDIR(stx.stx_mode);
+            entry.size = stx.stx_size;
+            entry.modifiedNs = ToNs(stx.stx_mtime);
+            entry.createdNs = (stx.stx_mask & STATX_BTIME) ? ToNs(stx.stx_btime) : entry.modifiedNs;
         }
         entries.push_back(std::move(entry));
     }
@@ -84,12 +88,8 @@ FileInfo StatFile(const std::string& hostPath) {
     info.exists = true;
     info.isDirectory = S_ISDIR(stx.stx_mode);
     info.size = stx.stx_size;
-    info.modifiedNs = int64_t(stx.stx_mtime.tv_sec) * 1000000000ll + stx.stx_mtime.tv_nsec;
-    if (stx.stx_mask & STATX_BTIME) {
-        info.createdNs = int64_t(stx.stx_btime.tv_sec) * 1000000000ll + stx.stx_btime.tv_nsec;
-    } else {
-        info.createdNs = info.modifiedNs;
-    }
+    info.modifiedNs = ToNs(stx.stx_mtime);
+    info.createdNs = (stx.stx_mask & STATX_BTIME) ? ToNs(stx.stx_btime) : info.modifiedNs;
     return info;
 }
 

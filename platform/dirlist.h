@@ -12,8 +12,10 @@ struct DirEntry {
     std::string name;      // as spelled on disk
     bool isDirectory = false;
     bool hidden = false;   // a dot-file: what a hidden attribute is on Windows
+    bool statusRead = false;  // the status below could be read
     uint64_t size = 0;
     int64_t modifiedNs = 0;  // modification time, nanoseconds since the epoch
+    int64_t createdNs = 0;   // birth time where the file system keeps one, else modification time
 };
 
 // Matches `name` against a pattern of '*' (any run) and '?' (any one character) without regard

@@ -648,7 +648,7 @@ int RecordStore::AddPicture(int kind, const std::string& path, bool writeNow) {
 }
 
 int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow,
-                                  bool reportLongPath, const std::string* hostPath) {
+                                  bool reportLongPath, const platform::DirEntry* listed) {
     if (!HasCurrentLocked()) return -1;
     _DISE_PIC picture = {};
     // A path that does not fit is refused: cut short, it would name a different file.
@@ -663,7 +663,13 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     picture.uid = current.uid;
     picture.kind = kind;
     // The file's creation time; a file whose status cannot be read gets time value 0.
-    const platform::FileInfo info = platform::StatFile(hostPath ? *hostPath : HostPath(path));
+    platform::FileInfo info;
+    if (listed) {
+        info.exists = listed->statusRead;
+        info.createdNs = listed->createdNs;
+    } else {
+        info = platform::StatFile(HostPath(path));
+    }
     std::time_t created = 0;
     if (info.exists) {
         created = std::time_t(info.createdNs / 1000000000);
@@ -717,15 +723,16 @@ int RecordStore::RebuildPicturesLocked() {
     for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
         const std::string path = JoinLogical(dir, entry.name);
-        const std::string host = hostDir + "/" + entry.name;
-        if (AddPictureLocked(0, path, false, false, &host) != 1) refused += "\n" + path;
+        if (AddPictureLocked(0, path, false, false, &entry) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
         NotifyLocked("These pictures were not added: their paths are longer than " +
                      std::to_string(records::kMaxPicturePathBytes) + " bytes." + refused);
     }
-    bool ok = WritePictureListLocked();
-    ok = WriteCurrentRecordLocked() && ok;
+    // A rebuild that finds the list as the file holds it already (right after a Delete wrote it,
+    // say) leaves the file alone: with thousands of pictures the rewrite is most of its time.
+    bool ok = PictureListFileHoldsLocked() || WritePictureListLocked();
+    ok = (CurrentRecordFilesHoldLocked() || WriteCurrentRecordLocked()) && ok;
     return ok ? 1 : -1;
 }
 
@@ -823,6 +830,28 @@ bool RecordStore::WriteUserListLocked() {
         return false;
     }
     return true;
+}
+
+bool RecordStore::CurrentRecordFilesHoldLocked() const {
+    const _USER_INFO& current = CurrentLocked();
+    auto holds = [&current](const std::string& host, off_t offset) {
+        _USER_INFO held;
+        return records::ReadFileAt(host, &held, sizeof held, offset, nullptr) == ssize_t(sizeof held) &&
+               std::memcmp(&held, &current, sizeof held) == 0;
+    };
+    return holds(HostPath(WorkDirFile(kUserListFile)), off_t(m_nCurIndex) * off_t(sizeof current)) &&
+           holds(HostPath(JoinLogical(PatientDirPath(current.uid), kUserBackupFile)), 0);
+}
+
+bool RecordStore::PictureListFileHoldsLocked() const {
+    const std::string host =
+        HostPath(JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile));
+    const size_t bytes = m_pictures.size() * sizeof(_DISE_PIC);
+    const platform::FileInfo info = platform::StatFile(host);
+    if (!info.exists || info.isDirectory || info.size != bytes) return false;
+    std::vector<_DISE_PIC> held(m_pictures.size());
+    return records::ReadFileAt(host, held.data(), bytes, 0, nullptr) == ssize_t(bytes) &&
+           std::memcmp(held.data(), m_pictures.data(), bytes) == 0;
 }
 
 bool RecordStore::WritePictureListLocked() {

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dirlist.h"
 #include "records/recordnotifier.h"
 #include "records/recordtypes.h"
 
@@ -169,6 +170,7 @@ private:
 
     bool HasCurrentLocked() const;
     _USER_INFO& CurrentLocked() { return m_users[size_t(m_nCurIndex)]; }
+    const _USER_INFO& CurrentLocked() const { return m_users[size_t(m_nCurIndex)]; }
 
     void RebuildUsersLocked();
     int AddUserLocked(const _USER_INFO& user);
@@ -177,12 +179,17 @@ private:
     bool PictureListMismatchLocked(const std::string& dir) const;
     int RebuildPicturesLocked();
     bool FlushLocked();
-    // `hostPath`, when given, is where `path` lies on the host (a listing knows it already).
+    // `listed`, when given, is the file's entry of a directory listing, which holds its status
+    // already.
     int AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath,
-                         const std::string* hostPath = nullptr);
+                         const platform::DirEntry* listed = nullptr);
     bool WriteCurrentRecordLocked();
     bool WriteUserListLocked();
     bool WritePictureListLocked();
+    // True when the current patient's picture list file holds exactly the list in memory, and
+    // when both files that keep the current patient's record hold it as it is in memory.
+    bool PictureListFileHoldsLocked() const;
+    bool CurrentRecordFilesHoldLocked() const;
     bool DeleteDirectoryLocked(const std::string& path);
 
     // Messages and file failures, queued while locked and shown when the operation ends.
