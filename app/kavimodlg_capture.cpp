@@ -29,6 +29,7 @@
 #include "app/textutil.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
+#include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -127,6 +128,11 @@ void CkavimoDlg::FreezeStream() {
     const bool havePatient = m_store.GetCurrentUser(&m_curPatient) >= 0;
     if (!bmp.empty()) frame.load(QString::fromStdString(bmp));
     if (frame.isNull() || !havePatient) {
+        // For the log: which of the two it was (the message names only a write that failed).
+        platform::DebugWarning("Freeze: nothing stored: %s\n",
+                               !havePatient ? "no current patient"
+                               : m_strSnapshotError.isEmpty() ? "the player had no picture to write"
+                                                              : qPrintable(m_strSnapshotError));
         const QString why = havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError
                                                                           : QString();
         ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);

@@ -34,8 +34,8 @@ namespace {
 int g_thumbWidth = 0;
 int g_thumbHeight = 0;
 
-// Drawn thumbnails held by a list: a few screens' worth (about 150 of 164 x 164).
-constexpr qint64 kDrawnBytes = 16ll << 20;
+// Drawn thumbnails held by a list: a few screens' worth (about 75 of 164 x 164).
+constexpr qint64 kDrawnBytes = 8ll << 20;
 
 // The decoding threads' niceness: the user-interface thread gets most of a busy machine.
 constexpr int kDecoderNice = 10;

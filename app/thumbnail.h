@@ -43,7 +43,7 @@ public:
         QRect placement;  // where it goes in the canvas
     };
 
-    static constexpr qint64 kDefaultMemoryBytes = 16ll << 20;
+    static constexpr qint64 kDefaultMemoryBytes = 8ll << 20;
     static constexpr qint64 kDefaultDiskBytes = 256ll << 20;
 
     explicit ThumbnailCache(qint64 memoryBytes = kDefaultMemoryBytes);

@@ -49,6 +49,7 @@
 #include "app/controlids.h"
 #include "app/democamera.h"
 #include "app/kavimodlg.h"
+#include "app/listimagectrl.h"
 #include "app/messagebox.h"
 #include "app/notifiers.h"
 #include "app/pictureio.h"
@@ -175,7 +176,13 @@ private:
         if (r.buttons & QMessageBox::Yes) return QMessageBox::Yes;
         // In a soak every box after start-up but the delete question is a failure: nothing should
         // go wrong. (The first start says that it made the work directory.)
-        if (!m_settings.work && m_clock.isValid()) Fail(QStringLiteral("unexpected message box: %1").arg(r.text));
+        if (!m_settings.work && m_clock.isValid()) {
+            Fail(QStringLiteral("unexpected message box: %1 (live state %2, play object %3, pictures it drew %4)")
+                     .arg(r.text)
+                     .arg(m_dialog->m_nLiveState)
+                     .arg(qulonglong(m_dialog->m_hPlayer))
+                     .arg(m_counterPlayer == m_dialog->m_hPlayer && !m_counters.empty() ? m_counters.back().Frames() : -1));
+        }
         return QMessageBox::Ok;
     }
 
@@ -303,13 +310,16 @@ private:
             if (Live()) {
                 const int ms = int((t - m_returned) * 1000);
                 // The heap in use beside the resident memory tells growth from fragmentation.
+                // The thumbnails held are a part of it that grows up to the caches' limits.
                 const struct mallinfo2 heap = ::mallinfo2();
-                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5")
+                CListImageCtrl* list = m_dialog->ThumbList();
+                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5 thumbnails-kb %6")
                           .arg(m_cycle)
                           .arg(ms)
                           .arg(m_connectedMs)
                           .arg(m_playerMs)
-                          .arg(qulonglong((heap.uordblks + heap.hblkhd) / 1024)));
+                          .arg(qulonglong((heap.uordblks + heap.hblkhd) / 1024))
+                          .arg((list->DrawnBytes() + list->cache().MemoryBytes()) / 1024));
                 // Live again: this cycle's fragment loss until the heartbeats stop again.
                 static const int kLossPerMille[3] = {0, 10, 50};  // none, 1 %, 5 %, at random
                 m_lossPerMille = kLossPerMille[m_cycle % 3];
@@ -365,6 +375,9 @@ private:
         m_choosePatient = true;
         Button(IdUser)->click();
         if (m_settings.kind == CDemoCamera::Kind::Stream) Button(IdSample)->click();  // and start it again
+        // A new play object, which may carry the old one's handle value: its frames are counted
+        // from none, or a freeze could follow before it has shown anything.
+        m_counterPlayer = 0;
     }
 
     // --- Picture camera: previews all the time; a capture through the camera's key every 10 s,
