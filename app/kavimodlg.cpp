@@ -386,10 +386,15 @@ void CkavimoDlg::FillPatientPanel() {
 // names of another patient can never come back with a later re-layout.
 void CkavimoDlg::ReloadThumbnails() {
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
-    m_list->Clear();
     _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return;
-    m_list->directory = ToQString(records::AnsiToUtf16(records::FieldText(user.dirPath)));
+    const QString directory = m_store.GetCurrentUser(&user) >= 0
+                                  ? ToQString(records::AnsiToUtf16(records::FieldText(user.dirPath)))
+                                  : QString();
+    // One picture more or less in the list shown (a capture, a delete): only that item changes.
+    if (!directory.isEmpty() && directory == m_list->directory && m_list->RefreshOneChange()) return;
+    m_list->Clear();
+    if (directory.isEmpty()) return;
+    m_list->directory = directory;
     m_list->Refresh();
 }
 

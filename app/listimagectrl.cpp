@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -205,20 +206,78 @@ void CListImageCtrl::Refresh() {
     WaitCursor wait;
     if (!LoadFileNames()) return;
     BuildThumbnails();
+    SelectFirst();
+}
+
+void CListImageCtrl::SelectFirst() {
     if (QListWidgetItem* first = item(0)) first->setSelected(true);
     setFocus();
     viewport()->update();
 }
 
+bool CListImageCtrl::RefreshOneChange() {
+    const int shown = fileNames.size();
+    if (directory.isEmpty() || shown == 0 || count() != shown || m_canvas != QSize(g_thumbWidth, g_thumbHeight)) {
+        return false;
+    }
+    QStringList now;
+    int error = 0;
+    bool opened = false;
+    if (!ListFileNames(&now, &error, &opened) || std::abs(now.size() - shown) != 1) return false;
+    // The one name added or removed: the lists agree before it and, one place apart, after it.
+    const bool added = now.size() > shown;
+    const QStringList& longer = added ? now : fileNames;
+    const QStringList& shorter = added ? fileNames : now;
+    int changed = 0;
+    while (changed < shorter.size() && shorter[changed] == longer[changed]) ++changed;
+    for (int k = changed; k < shorter.size(); ++k) {
+        if (shorter[k] != longer[k + 1]) return false;
+    }
+
+    setUpdatesEnabled(false);
+    // The numbers of the pictures after the change shift: every drawn thumbnail is made again
+    // (from the decoded pictures held, so without reading a file).
+    ResetThumbnails();
+    clearSelection();
+    const int row = shown - changed;  // where file index `changed` shows (newest first)
+    if (added) {
+        insertItem(row, now[changed]);
+    } else {
+        delete takeItem(row - 1);
+    }
+    fileNames = now;
+    m_looks.assign(size_t(fileNames.size()), Look::Numbered);
+    setUpdatesEnabled(true);
+    ThumbnailCache::ForgetMissingLater(HostDirectory(), fileNames);
+    SelectFirst();
+    return true;
+}
+
 bool CListImageCtrl::LoadFileNames() {
+    QStringList names;
+    int error = 0;
+    bool opened = false;
+    if (!ListFileNames(&names, &error, &opened)) {
+        // The directory could not be opened, or its reading broke off.
+        ShowMessageBox(this, SystemErrorText(error), opened ? QStringLiteral("xxxxxxxxxx") : QStringLiteral("yyyyyyyyyy"),
+                       QMessageBox::Critical);
+        return false;
+    }
+    if (names.isEmpty()) return false;
+    fileNames = names;
+    return true;
+}
+
+bool CListImageCtrl::ListFileNames(QStringList* list, int* error, bool* opened) const {
     const QString hostDir = HostDirectory();
     const QByteArray local = QFile::encodeName(hostDir);
     DIR* dir = hostDir.isEmpty() ? nullptr : ::opendir(local.constData());
     if (!dir) {
-        const int error = hostDir.isEmpty() ? ENOENT : errno;
-        ShowMessageBox(this, SystemErrorText(error), QStringLiteral("yyyyyyyyyy"), QMessageBox::Critical);
+        *error = hostDir.isEmpty() ? ENOENT : errno;
+        *opened = false;
         return false;
     }
+    *opened = true;
     std::vector<std::string> names;
     for (;;) {
         errno = 0;
@@ -236,18 +295,13 @@ bool CListImageCtrl::LoadFileNames() {
         }
         names.emplace_back(name, length);
     }
-    const int error = errno;
+    *error = errno;
     ::closedir(dir);
-    if (error != 0) {
-        ShowMessageBox(this, SystemErrorText(error), QStringLiteral("xxxxxxxxxx"), QMessageBox::Critical);
-        return false;
-    }
-    if (names.empty()) return false;
+    if (*error != 0) return false;
     std::sort(names.begin(), names.end(), platform::NameLessNoCase);
-    QStringList list;
-    list.reserve(int(names.size()));
-    for (const std::string& n : names) list.append(QFile::decodeName(n.c_str()));
-    fileNames = list;
+    list->clear();
+    list->reserve(int(names.size()));
+    for (const std::string& n : names) list->append(QFile::decodeName(n.c_str()));
     return true;
 }
 

@@ -49,6 +49,11 @@ public:
 
     void InitColumns();
     void Refresh();
+    // Shows the directory anew when its pictures differ from those shown by exactly one file
+    // added or removed (a capture, a delete): the other items stay, so a long list is not built
+    // again, and the list ends up as Clear and Refresh would leave it. False, with nothing
+    // changed, in any other case (the caller then clears and refreshes).
+    bool RefreshOneChange();
     bool LoadFileNames();
     void BuildThumbnails();
     void RedrawThumbnail(int fileIndex, bool marked);
@@ -106,6 +111,10 @@ private:
     void ScheduleSoon();
     void Schedule();
     void Decoded(std::shared_ptr<Job> job);
+    // The picture files of the directory in directory order; false (with errno's value, and
+    // whether the directory could be opened at all) when it cannot be read.
+    bool ListFileNames(QStringList* names, int* error, bool* opened) const;
+    void SelectFirst();
     void CancelQueued(const std::vector<bool>* keep);
 
     QStringList m_columnTitles;

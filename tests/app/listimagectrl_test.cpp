@@ -70,6 +70,7 @@ private Q_SLOTS:
     void firstDisplayPositionShowsTheLastFileWithItsNumber();
     void remarkedThumbnailLosesMarkAndNumber();
     void refreshDecodesOnlyChangedFiles();
+    void oneChangeInPlaceLeavesTheListAsARebuildWould();
     void diskCacheServesANewControl();
     void unreadablePictureGetsAnEmptyThumbnail();
     void failuresKeepThePreviousNamesAndSayWhy();
@@ -259,6 +260,52 @@ void ListImageCtrlTest::refreshDecodesOnlyChangedFiles() {
     DrawAll(list);
     QCOMPARE(list.lastDecodeCount(), 7);
     QCOMPARE(list.Thumbnail(0).size(), QSize(64, 64));
+}
+
+void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
+    QTemporaryDir dir;
+    for (const char* name : {"10.jpg", "20.jpg", "30.jpg", "40.jpg"}) WritePicture(dir.filePath(name), 160, 120, Qt::gray, "JPG");
+    CListImageCtrl list;
+    list.InitColumns();
+    list.directory = dir.path();
+    list.Refresh();
+    list.RedrawThumbnail(2, true);  // a pick mark: a rebuild draws every thumbnail with its number again
+    list.item(3)->setSelected(true);
+    DrawAll(list);
+
+    auto sameAsRebuilt = [&](const char* step) {
+        CListImageCtrl rebuilt;
+        rebuilt.InitColumns();
+        rebuilt.directory = dir.path();
+        rebuilt.Refresh();
+        QVERIFY2(list.fileNames == rebuilt.fileNames, step);
+        QCOMPARE(list.count(), rebuilt.count());
+        for (int p = 0; p < list.count(); ++p) {
+            QCOMPARE(list.item(p)->text(), rebuilt.item(p)->text());
+            QCOMPARE(list.item(p)->isSelected(), p == 0);
+            QVERIFY2(list.Thumbnail(p) == rebuilt.Thumbnail(p), step);
+        }
+    };
+    WritePicture(dir.filePath("25.jpg"), 160, 120, Qt::gray, "JPG");
+    QVERIFY(list.RefreshOneChange());
+    sameAsRebuilt("one picture added between others");
+    QFile::remove(dir.filePath("10.jpg"));
+    QVERIFY(list.RefreshOneChange());
+    sameAsRebuilt("the oldest picture removed");
+    QFile::remove(dir.filePath("40.jpg"));
+    QVERIFY(list.RefreshOneChange());
+    sameAsRebuilt("the newest picture removed");
+
+    // Anything but one name more or less is left to a rebuild, and nothing changes meanwhile.
+    const QStringList before = list.fileNames;
+    WritePicture(dir.filePath("50.jpg"), 160, 120, Qt::gray, "JPG");
+    WritePicture(dir.filePath("60.jpg"), 160, 120, Qt::gray, "JPG");
+    QVERIFY(!list.RefreshOneChange());
+    QFile::remove(dir.filePath("50.jpg"));
+    QFile::rename(dir.filePath("20.jpg"), dir.filePath("21.jpg"));  // one name changed, same count + 1 - 1
+    QVERIFY(!list.RefreshOneChange());
+    QCOMPARE(list.fileNames, before);
+    QCOMPARE(list.count(), before.size());
 }
 
 void ListImageCtrlTest::diskCacheServesANewControl() {
