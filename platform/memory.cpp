@@ -24,4 +24,10 @@ void ReleaseFreeMemorySoon() {
 #endif
 }
 
+void KeepHeapsFew() {
+#if defined(__GLIBC__)
+    ::mallopt(M_ARENA_MAX, 2);
+#endif
+}
+
 }  // namespace platform

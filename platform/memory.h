@@ -10,4 +10,9 @@ namespace platform {
 // when a burst of work has ended, too slow to call per frame.
 void ReleaseFreeMemorySoon();
 
+// Called first thing in main, before any thread starts: glibc gives each new thread a heap of its
+// own, up to eight per processor, and the live view's threads come and go all day; every heap
+// keeps its own free memory. Two heaps hold what the program's threads need without that waste.
+void KeepHeapsFew();
+
 }  // namespace platform

@@ -457,7 +457,11 @@ int RecordStore::RepairPictureLists() {
         if (SelectUserLocked(i) != i) continue;
         const std::string dir = PatientDirPath(CurrentLocked().uid);
         if (!records::IsDirectory(HostPath(dir))) continue;
-        if (CurrentLocked().picCount >= recorded && !PictureListMismatchLocked(dir)) continue;
+        // The patient current at load has its counts set from its lists already: its backup tells
+        // whether the record on disk still counts what a cut-short run left.
+        if (CurrentLocked().picCount >= recorded && !PictureListMismatchLocked(dir) && BackupHoldsCurrentLocked()) {
+            continue;
+        }
         platform::DebugNotice("RecordStore: the picture list of %s did not match its directory; rebuilt\n",
                               dir.c_str());
         RebuildPicturesLocked();
@@ -832,15 +836,20 @@ bool RecordStore::WriteUserListLocked() {
     return true;
 }
 
-bool RecordStore::CurrentRecordFilesHoldLocked() const {
+bool RecordStore::FileHoldsCurrentLocked(const std::string& logical, off_t offset) const {
     const _USER_INFO& current = CurrentLocked();
-    auto holds = [&current](const std::string& host, off_t offset) {
-        _USER_INFO held;
-        return records::ReadFileAt(host, &held, sizeof held, offset, nullptr) == ssize_t(sizeof held) &&
-               std::memcmp(&held, &current, sizeof held) == 0;
-    };
-    return holds(HostPath(WorkDirFile(kUserListFile)), off_t(m_nCurIndex) * off_t(sizeof current)) &&
-           holds(HostPath(JoinLogical(PatientDirPath(current.uid), kUserBackupFile)), 0);
+    _USER_INFO held;
+    return records::ReadFileAt(HostPath(logical), &held, sizeof held, offset, nullptr) == ssize_t(sizeof held) &&
+           std::memcmp(&held, &current, sizeof held) == 0;
+}
+
+bool RecordStore::BackupHoldsCurrentLocked() const {
+    return FileHoldsCurrentLocked(JoinLogical(PatientDirPath(CurrentLocked().uid), kUserBackupFile), 0);
+}
+
+bool RecordStore::CurrentRecordFilesHoldLocked() const {
+    return FileHoldsCurrentLocked(WorkDirFile(kUserListFile), off_t(m_nCurIndex) * off_t(sizeof(_USER_INFO))) &&
+           BackupHoldsCurrentLocked();
 }
 
 bool RecordStore::PictureListFileHoldsLocked() const {

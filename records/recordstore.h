@@ -15,6 +15,8 @@
 // operation's failure value.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -190,6 +192,8 @@ private:
     // when both files that keep the current patient's record hold it as it is in memory.
     bool PictureListFileHoldsLocked() const;
     bool CurrentRecordFilesHoldLocked() const;
+    bool BackupHoldsCurrentLocked() const;
+    bool FileHoldsCurrentLocked(const std::string& logical, off_t offset) const;
     bool DeleteDirectoryLocked(const std::string& path);
 
     // Messages and file failures, queued while locked and shown when the operation ends.

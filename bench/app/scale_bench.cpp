@@ -44,6 +44,7 @@
 #include "app/messagebox.h"
 #include "app/notifiers.h"
 #include "app/userlist.h"
+#include "platform/memory.h"
 #include "platform/net.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
@@ -434,6 +435,7 @@ int RunChild(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::KeepHeapsFew();  // as the program does
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // Every message box is answered at once (the work directory's first creation, the question

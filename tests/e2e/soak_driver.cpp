@@ -56,6 +56,7 @@
 #include "app/thumbnail.h"
 #include "app/tickthread.h"
 #include "app/userlist.h"
+#include "platform/memory.h"
 #include "camlink/udp.h"
 #include "e2esupport.h"
 #include "platform/paths.h"
@@ -611,6 +612,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::KeepHeapsFew();  // as the program does
     Driver::Settings settings;
     bool verify = false;
     for (int i = 1; i < argc; ++i) {

@@ -866,16 +866,24 @@ TEST_F(RecordsTest, RepairRebuildsOnlyThePictureListsACutShortRunLeftBehind) {
     writeList(kUid3, {"y.jpg"});
     const std::string carolList = ReadBytes(PictureListHost(kUid3));
     const std::string carolBackup = ReadBytes(BackupHost(kUid3));
+    // Dave, the first patient (current when the records are loaded): a delete rewrote the list,
+    // the run ended before the count followed it.
+    constexpr uint64_t kUid4 = 20230101000000ull;
+    _USER_INFO dave = MakeUser(kUid4, u"Dave", 4);
+    dave.picCount = 3;
+    WritePatient(dave);
+    for (const char* name : {"d.jpg", "e.jpg"}) MakePicture(kUid4, name);
+    writeList(kUid4, {"d.jpg", "e.jpg"});
 
     store_.Load();
     int bobIndex = -1;
     for (int i = 0; i < store_.UserCount(); ++i) {
         _USER_INFO user;
-        if (store_.GetUser(i, &user) == 1 && user.uid == kUid2) bobIndex = i;
+        if (store_.GetUser(i, &user) == i && user.uid == kUid2) bobIndex = i;
     }
     ASSERT_GE(bobIndex, 0);
     ASSERT_EQ(store_.SelectUser(bobIndex), bobIndex);
-    EXPECT_EQ(store_.RepairPictureLists(), 2);
+    EXPECT_EQ(store_.RepairPictureLists(), 3);
 
     EXPECT_EQ(store_.CurrentIndex(), bobIndex);
     _USER_INFO current;
@@ -891,6 +899,7 @@ TEST_F(RecordsTest, RepairRebuildsOnlyThePictureListsACutShortRunLeftBehind) {
     EXPECT_EQ(FileSize(PictureListHost(kUid1)), long(3 * sizeof(_DISE_PIC)));
     EXPECT_EQ(ReadBytes(PictureListHost(kUid3)), carolList);
     EXPECT_EQ(ReadBytes(BackupHost(kUid3)), carolBackup);
+    EXPECT_EQ(Backup(kUid4).picCount, 2);
     // Nothing is left to repair.
     EXPECT_EQ(store_.RepairPictureLists(), 0);
 }
