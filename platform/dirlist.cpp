@@ -50,7 +50,8 @@ bool NameLessNoCase(const std::string& a, const std::string& b) {
     return c != 0 ? c < 0 : a < b;
 }
 
-std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern) {
+std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern,
+                                    DirDetail detail) {
     std::vector<DirEntry> entries;
     DIR* d = ::opendir(hostDir.c_str());
     if (!d) return entries;
@@ -61,6 +62,11 @@ std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::strin
         DirEntry entry;
         entry.name = name;
         entry.hidden = name[0] == '.';
+        if (detail == DirDetail::TypeOnly && (e->d_type == DT_REG || e->d_type == DT_DIR)) {
+            entry.isDirectory = e->d_type == DT_DIR;
+            entries.push_back(std::move(entry));
+            continue;
+        }
         // One status per entry, relative to the open directory, with everything a caller may
         // want of it: listing thousands of pictures must not look each one up again by path.
         struct statx stx;

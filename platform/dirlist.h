@@ -25,9 +25,16 @@ bool WildcardMatch(const std::string& pattern, const std::string& name);
 // Orders two names without regard to case (ties broken by the exact bytes, so the order is total).
 bool NameLessNoCase(const std::string& a, const std::string& b);
 
+// What a listing reads of each entry besides its name: its whole status (size, times), or only
+// whether it is a directory, which the directory itself mostly tells without a look at the file.
+enum class DirDetail { Status, TypeOnly };
+
 // Entries of a host directory that match the pattern, "." and ".." left out, sorted by name.
-// An unreadable or missing directory gives an empty list.
-std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern = "*");
+// An unreadable or missing directory gives an empty list. With DirDetail::TypeOnly only `name`,
+// `hidden` and `isDirectory` are set (links followed), and `statusRead` only where a status had
+// to be read to tell the type.
+std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern = "*",
+                                    DirDetail detail = DirDetail::Status);
 
 struct FileInfo {
     bool exists = false;

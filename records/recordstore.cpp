@@ -137,7 +137,7 @@ namespace {
 // lock in it: it is prepared as on a first run.
 bool HoldsOnlyTheLock(const std::string& workHost) {
     bool lock = false;
-    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*", platform::DirDetail::TypeOnly)) {
         if (entry.name == "." || entry.name == "..") continue;
         if (entry.name != records::kWorkDirLockFile) return false;
         lock = true;
@@ -196,7 +196,7 @@ void RecordStore::RebuildUsersLocked() {
     m_users.clear();
     const std::string workHost = HostPath(records::kWorkDir);
     std::string incomplete;
-    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*", platform::DirDetail::TypeOnly)) {
         if (!entry.isDirectory || entry.name.find('\\') != std::string::npos) continue;
         // A link to a directory elsewhere is not a patient directory of this work directory.
         if (!records::IsRealDirectory(workHost + "/" + entry.name)) continue;
@@ -494,7 +494,7 @@ bool RecordStore::PictureListMismatchLocked(const std::string& dir) const {
             listed.insert(lower(name));
     }
     size_t found = 0;
-    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg")) {
+    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg", platform::DirDetail::TypeOnly)) {
         if (entry.isDirectory) continue;
         if (listed.count(lower(entry.name)) == 0) return true;
         ++found;
@@ -563,7 +563,7 @@ void RecordStore::RemoveInterruptedRewrites() {
     };
     auto sweep = [&pictureLeftover](const std::string& hostDir, std::initializer_list<const char*> targets,
                                     bool pictures) {
-        for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
+        for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*", platform::DirDetail::TypeOnly)) {
             if (entry.isDirectory) continue;
             bool leftover = pictures && pictureLeftover(entry.name);
             for (const char* target : targets) leftover = leftover || records::IsReplaceTempName(entry.name, target);
@@ -579,7 +579,7 @@ void RecordStore::RemoveInterruptedRewrites() {
         }
     };
     sweep(workHost, {kUserListFile, records::kHospitalFile}, false);
-    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*")) {
+    for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*", platform::DirDetail::TypeOnly)) {
         if (!entry.isDirectory || entry.name == "." || entry.name == "..") continue;
         const std::string dir = workHost + "/" + entry.name;
         if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -38,6 +39,25 @@ TEST(ListDirectory, FiltersSortsWithoutCaseAndDescribesEntries) {
     EXPECT_EQ(jpgs[2].name, "C.jpg");
     EXPECT_EQ(jpgs[3].name, "sub.jpg");
     EXPECT_TRUE(jpgs[3].isDirectory);
+
+    EXPECT_TRUE(jpgs[1].statusRead);
+    EXPECT_EQ(jpgs[1].createdNs, platform::StatFile(dir + "/a.JPG").createdNs);
+
+    // Only the type: a link to a directory still counts as one, a dangling link as a file.
+    ASSERT_EQ(::symlink((dir + "/sub.jpg").c_str(), (dir + "/link.jpg").c_str()), 0);
+    ASSERT_EQ(::symlink((dir + "/gone").c_str(), (dir + "/dangling.jpg").c_str()), 0);
+    auto types = platform::ListDirectory(dir, "*.jpg", platform::DirDetail::TypeOnly);
+    ASSERT_EQ(types.size(), 6u);
+    EXPECT_EQ(types[1].name, "a.JPG");
+    EXPECT_FALSE(types[1].isDirectory);
+    EXPECT_EQ(types[1].size, 0u);  // not read
+    EXPECT_EQ(types[3].name, "dangling.jpg");
+    EXPECT_FALSE(types[3].isDirectory);
+    EXPECT_EQ(types[4].name, "link.jpg");
+    EXPECT_TRUE(types[4].isDirectory);
+    EXPECT_TRUE(types[5].isDirectory);
+    ::unlink((dir + "/link.jpg").c_str());
+    ::unlink((dir + "/dangling.jpg").c_str());
 
     auto all = platform::ListDirectory(dir);
     EXPECT_EQ(all.size(), 6u);
