@@ -38,6 +38,19 @@ bool Match(const char* p, const char* n) {
 }
 
 int64_t ToNs(const struct statx_timestamp& ts) { return int64_t(ts.tv_sec) * 1000000000ll + ts.tv_nsec; }
+
+// The status of `name` relative to the directory `dirFd` (AT_FDCWD: the working directory).
+FileInfo StatAt(int dirFd, const char* name) {
+    FileInfo info;
+    struct statx stx;
+    if (::statx(dirFd, name, 0, STATX_BASIC_STATS | STATX_BTIME, &stx) != 0) return info;
+    info.exists = true;
+    info.isDirectory = S_ISDIR(stx.stx_mode);
+    info.size = stx.stx_size;
+    info.modifiedNs = ToNs(stx.stx_mtime);
+    info.createdNs = (stx.stx_mask & STATX_BTIME) ? ToNs(stx.stx_btime) : info.modifiedNs;
+    return info;
+}
 }  // namespace
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {
@@ -69,14 +82,12 @@ std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::strin
         }
         // One status per entry, relative to the open directory, with everything a caller may
         // want of it: listing thousands of pictures must not look each one up again by path.
-        struct statx stx;
-        if (::statx(::dirfd(d), e->d_name, 0, STATX_BASIC_STATS | STATX_BTIME, &stx) == 0) {
-            entry.statusRead = true;
-            entry.isDirectory = S_ISDIR(stx.stx_mode);
-            entry.size = stx.stx_size;
-            entry.modifiedNs = ToNs(stx.stx_mtime);
-            entry.createdNs = (stx.stx_mask & STATX_BTIME) ? ToNs(stx.stx_btime) : entry.modifiedNs;
-        }
+        const FileInfo status = StatAt(::dirfd(d), e->d_name);
+        entry.statusRead = status.exists;
+        entry.isDirectory = status.isDirectory;
+        entry.size = status.size;
+        entry.modifiedNs = status.modifiedNs;
+        entry.createdNs = status.createdNs;
         entries.push_back(std::move(entry));
     }
     ::closedir(d);
@@ -85,19 +96,7 @@ std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::strin
     return entries;
 }
 
-FileInfo StatFile(const std::string& hostPath) {
-    FileInfo info;
-    struct statx stx;
-    if (::statx(AT_FDCWD, hostPath.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &stx) != 0) {
-        return info;
-    }
-    info.exists = true;
-    info.isDirectory = S_ISDIR(stx.stx_mode);
-    info.size = stx.stx_size;
-    info.modifiedNs = ToNs(stx.stx_mtime);
-    info.createdNs = (stx.stx_mask & STATX_BTIME) ? ToNs(stx.stx_btime) : info.modifiedNs;
-    return info;
-}
+FileInfo StatFile(const std::string& hostPath) { return StatAt(AT_FDCWD, hostPath.c_str()); }
 
 bool MakeDirectories(const std::string& hostDir) {
     if (hostDir.empty()) return false;

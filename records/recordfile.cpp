@@ -161,6 +161,18 @@ ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t
     return ssize_t(done);
 }
 
+bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool whole) {
+    if (whole) {
+        struct stat st;
+        if (::stat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) != uint64_t(offset) + size) {
+            return false;
+        }
+    }
+    std::vector<char> held(size);
+    return ReadFileAt(hostPath, held.data(), size, offset, nullptr) == ssize_t(size) &&
+           std::memcmp(held.data(), data, size) == 0;
+}
+
 bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset,
                  bool sync, int* error) {
     SetError(error, 0);

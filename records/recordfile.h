@@ -14,6 +14,10 @@ namespace records {
 ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset,
                    int* error);
 
+// True when the file holds exactly `size` bytes equal to `data` at `offset` (and, with `whole`,
+// nothing else): a write it would take can be left out.
+bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool whole);
+
 // Writes `size` bytes at `offset` without truncating; creates the file when it is missing.
 // With `sync` the data is on the disk when it returns.
 bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset,

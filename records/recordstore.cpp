@@ -836,31 +836,22 @@ bool RecordStore::WriteUserListLocked() {
     return true;
 }
 
-bool RecordStore::FileHoldsCurrentLocked(const std::string& logical, off_t offset) const {
-    const _USER_INFO& current = CurrentLocked();
-    _USER_INFO held;
-    return records::ReadFileAt(HostPath(logical), &held, sizeof held, offset, nullptr) == ssize_t(sizeof held) &&
-           std::memcmp(&held, &current, sizeof held) == 0;
-}
-
 bool RecordStore::BackupHoldsCurrentLocked() const {
-    return FileHoldsCurrentLocked(JoinLogical(PatientDirPath(CurrentLocked().uid), kUserBackupFile), 0);
+    const _USER_INFO& current = CurrentLocked();
+    return records::FileHoldsAt(HostPath(JoinLogical(PatientDirPath(current.uid), kUserBackupFile)), &current,
+                                sizeof current, 0, false);
 }
 
 bool RecordStore::CurrentRecordFilesHoldLocked() const {
-    return FileHoldsCurrentLocked(WorkDirFile(kUserListFile), off_t(m_nCurIndex) * off_t(sizeof(_USER_INFO))) &&
+    const _USER_INFO& current = CurrentLocked();
+    return records::FileHoldsAt(HostPath(WorkDirFile(kUserListFile)), &current, sizeof current,
+                                off_t(m_nCurIndex) * off_t(sizeof current), false) &&
            BackupHoldsCurrentLocked();
 }
 
 bool RecordStore::PictureListFileHoldsLocked() const {
-    const std::string host =
-        HostPath(JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile));
-    const size_t bytes = m_pictures.size() * sizeof(_DISE_PIC);
-    const platform::FileInfo info = platform::StatFile(host);
-    if (!info.exists || info.isDirectory || info.size != bytes) return false;
-    std::vector<_DISE_PIC> held(m_pictures.size());
-    return records::ReadFileAt(host, held.data(), bytes, 0, nullptr) == ssize_t(bytes) &&
-           std::memcmp(held.data(), m_pictures.data(), bytes) == 0;
+    return records::FileHoldsAt(HostPath(JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile)),
+                                m_pictures.data(), m_pictures.size() * sizeof(_DISE_PIC), 0, true);
 }
 
 bool RecordStore::WritePictureListLocked() {

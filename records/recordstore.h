@@ -15,8 +15,6 @@
 // operation's failure value.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -193,7 +191,6 @@ private:
     bool PictureListFileHoldsLocked() const;
     bool CurrentRecordFilesHoldLocked() const;
     bool BackupHoldsCurrentLocked() const;
-    bool FileHoldsCurrentLocked(const std::string& logical, off_t offset) const;
     bool DeleteDirectoryLocked(const std::string& path);
 
     // Messages and file failures, queued while locked and shown when the operation ends.
