@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <functional>
+#include <iterator>
+#include <system_error>
+#include <thread>
 
 namespace platform {
 
@@ -63,34 +67,70 @@ bool NameLessNoCase(const std::string& a, const std::string& b) {
     return c != 0 ? c < 0 : a < b;
 }
 
-std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern,
-                                    DirDetail detail) {
-    std::vector<DirEntry> entries;
-    DIR* d = ::opendir(hostDir.c_str());
-    if (!d) return entries;
-    while (dirent* e = ::readdir(d)) {
-        std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        if (!WildcardMatch(pattern, name)) continue;
-        DirEntry entry;
-        entry.name = name;
-        entry.hidden = name[0] == '.';
-        if (detail == DirDetail::TypeOnly && (e->d_type == DT_REG || e->d_type == DT_DIR)) {
-            entry.isDirectory = e->d_type == DT_DIR;
-            entries.push_back(std::move(entry));
-            continue;
-        }
-        // One status per entry, relative to the open directory, with everything a caller may
-        // want of it: listing thousands of pictures must not look each one up again by path.
-        const FileInfo status = StatAt(::dirfd(d), e->d_name);
+namespace {
+
+// Reads the status of each entry that still lacks its type, relative to the open directory.
+void ReadStatus(int dirFd, std::vector<DirEntry>& entries, size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i) {
+        DirEntry& entry = entries[i];
+        const FileInfo status = StatAt(dirFd, entry.name.c_str());
         entry.statusRead = status.exists;
         entry.isDirectory = status.isDirectory;
         entry.size = status.size;
         entry.modifiedNs = status.modifiedNs;
         entry.createdNs = status.createdNs;
-        entries.push_back(std::move(entry));
     }
+}
+
+// From this many entries on, their statuses are read on two threads: each read is a path lookup
+// of its own in the kernel, and a patient's history runs to thousands of pictures.
+constexpr size_t kSplitStatusFrom = 2048;
+
+}  // namespace
+
+std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern,
+                                    DirDetail detail) {
+    std::vector<DirEntry> entries;
+    DIR* d = ::opendir(hostDir.c_str());
+    if (!d) return entries;
+    // Entries whose type the directory told come first once read; those that still need their
+    // status (all of them, for DirDetail::Status) are kept apart and read after the listing.
+    std::vector<DirEntry> pending;
+    while (dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (!WildcardMatch(pattern, name)) continue;
+        DirEntry entry;
+        entry.name = std::move(name);
+        entry.hidden = entry.name[0] == '.';
+        if (detail == DirDetail::TypeOnly && (e->d_type == DT_REG || e->d_type == DT_DIR)) {
+            entry.isDirectory = e->d_type == DT_DIR;
+            entries.push_back(std::move(entry));
+        } else {
+            pending.push_back(std::move(entry));
+        }
+    }
+    // One status per entry, relative to the open directory, with everything a caller may want
+    // of it: listing thousands of pictures must not look each one up again by path.
+    const int fd = ::dirfd(d);
+    size_t half = pending.size();
+    std::thread other;
+    if (pending.size() >= kSplitStatusFrom) {
+        try {
+            other = std::thread(ReadStatus, fd, std::ref(pending), pending.size() / 2, pending.size());
+            half = pending.size() / 2;
+        } catch (const std::system_error&) {
+            // No thread to be had: this one reads them all.
+        }
+    }
+    ReadStatus(fd, pending, 0, half);
+    if (other.joinable()) other.join();
     ::closedir(d);
+    if (entries.empty()) {
+        entries = std::move(pending);
+    } else {
+        entries.insert(entries.end(), std::make_move_iterator(pending.begin()), std::make_move_iterator(pending.end()));
+    }
     std::sort(entries.begin(), entries.end(),
               [](const DirEntry& a, const DirEntry& b) { return NameLessNoCase(a.name, b.name); });
     return entries;

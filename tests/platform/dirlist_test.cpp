@@ -74,4 +74,26 @@ TEST(ListDirectory, FiltersSortsWithoutCaseAndDescribesEntries) {
     std::system(("rm -rf '" + dir + "'").c_str());
 }
 
+// A long listing reads its statuses on two threads; each entry must still get its own.
+TEST(ListDirectory, LongListingGivesEveryEntryItsOwnStatus) {
+    char tmpl[] = "/tmp/kavimo-dir-XXXXXX";
+    std::string dir = ::mkdtemp(tmpl);
+    constexpr int kFiles = 3000;
+    for (int i = 0; i < kFiles; ++i) {
+        std::ofstream(dir + "/" + std::to_string(100000 + i) + ".jpg") << std::string(size_t(i % 97), 'x');
+    }
+    ASSERT_EQ(::mkdir((dir + "/123456.jpg").c_str(), 0755), 0);
+    const auto entries = platform::ListDirectory(dir, "*.jpg");
+    ASSERT_EQ(entries.size(), size_t(kFiles + 1));
+    for (int i = 0; i < kFiles; ++i) {
+        const platform::DirEntry& e = entries[size_t(i)];
+        ASSERT_EQ(e.name, std::to_string(100000 + i) + ".jpg");
+        EXPECT_TRUE(e.statusRead);
+        EXPECT_FALSE(e.isDirectory);
+        EXPECT_EQ(e.size, uint64_t(i % 97)) << e.name;
+    }
+    EXPECT_TRUE(entries.back().isDirectory);
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
 }  // namespace
