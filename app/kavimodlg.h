@@ -37,6 +37,7 @@
 
 #include "app/controlids.h"
 #include "app/mainlayout.h"
+#include "app/pictureio.h"
 #include "app/printview.h"
 #include "app/reportpage.h"
 #include "app/tickthread.h"
@@ -189,6 +190,7 @@ public:
     int m_nPaneIndex[4] = {999, 999, 999, 999};
     QString m_strPanePath[4];
     QImage m_imgPane;     // the picture last drawn into a pane
+    PictureDecodeAhead m_decodeAhead;  // pane 0's next picture, decoded while a delete rewrites the lists
     QSize m_szPicture;    // size of the undo pictures: the picture's own (single), the area's (split)
     QPoint m_ptLabel;     // where the last picture number was drawn
     int m_nCursorKind = 0;     // 0 none yet, 1 arrow, 2 drawing cursor
@@ -333,6 +335,7 @@ private:
     // picked, found again by their paths (taken now, or before a change of the store).
     void ReloadPictures(bool rebuild);
     void ReloadPictures(bool rebuild, const QStringList& pickedPaths);
+    void RebuildPicturesAfterDelete(uint64_t uid);
     QStringList PickedPaths() const;
     // The store index of the picture with that path, trying `hint` first; -1 when it is gone.
     int StoreIndexOfPath(const QString& logicalPath, int hint = -1) const;

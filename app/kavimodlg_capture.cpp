@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -43,6 +44,7 @@ constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
 constexpr uint64_t kPictureWaitTicks = 20;                   // 2 s of the tick thread
 constexpr int kImportNameAttempts = 86400;                  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
+constexpr int kRebuildAfterDeleteMs = 10;  // after a delete, once its result is drawn
 
 const QString kAppCaption = QStringLiteral("Oral image acquisition system");
 
@@ -343,13 +345,46 @@ void CkavimoDlg::OnDelete() {
     // since it was shown.
     const QStringList picked = PickedPaths();
     const int index = StoreIndexOfPath(path, hint);
+    uint64_t uid = 0;  // the patient whose picture went; 0 while nothing went
     if (index >= 0 && m_store.DeletePicture(index) == 1) {
+        // The picture that takes its place in pane 0 is decoded while the lists are written and
+        // the thumbnail list changes.
+        _USER_INFO user = {};
+        _DISE_PIC next = {};
+        if (m_store.GetCurrentUser(&user) >= 0 && user.picCount > 0 &&
+            m_store.GetPicture(std::min(m_nCurIndex, user.picCount - 1), &next) == 1) {
+            m_decodeAhead.Start(HostPathOf(PicturePathText(next)));
+        }
         m_store.Flush();
-        ReloadPictures(true, picked);
+        ReloadPictures(false, picked);
+        uid = user.uid;
     }
     const int last = m_list->count() - 1;
     if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
     ShowPictures(m_nCurIndex);  // also resets the undo stack
+    // The store reads the patient's directory again once the delete is on the screen: with
+    // thousands of pictures that takes a few tens of milliseconds, which the window, its drawing
+    // and the user's next press need not wait for. A timer (unlike a posted call) lets the
+    // drawing and the input that is waiting go first.
+    if (uid) QTimer::singleShot(kRebuildAfterDeleteMs, this, [this, uid] { RebuildPicturesAfterDelete(uid); });
+}
+
+// Pictures added to or removed from the directory by other means come into the list here; when
+// nothing else changed (as almost always), nothing is drawn again.
+void CkavimoDlg::RebuildPicturesAfterDelete(uint64_t uid) {
+    _USER_INFO user = {};
+    if (m_bClosing || m_store.GetCurrentUser(&user) < 0 || user.uid != uid) return;
+    const QStringList picked = PickedPaths();
+    const QString shown = m_strPanePath[0];
+    bool changed = false;
+    m_store.RebuildPictures(&changed);
+    if (!changed) return;
+    ReloadPictures(false, picked);
+    const int index = shown.isEmpty() ? -1 : StoreIndexOfPath(shown, m_nCurIndex);
+    if (index >= 0) m_nCurIndex = index;
+    const int last = m_list->count() - 1;
+    if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
+    ShowPictures(m_nCurIndex);
 }
 
 // Called on the camera link's thread while the confirmation is open: the box belongs to the

@@ -162,7 +162,8 @@ int CkavimoDlg::DrawPane(int q) {
         DrawEmptyPane(target);
         return 2;
     }
-    if (!m_imgPane.load(HostPathOf(m_strPanePath[slot]))) {
+    const QString host = HostPathOf(m_strPanePath[slot]);
+    if (!m_decodeAhead.Take(host, &m_imgPane) && !m_imgPane.load(host)) {
         DrawEmptyPane(target);
         return split ? 2 : 0;
     }

@@ -3,12 +3,15 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrent>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "platform/dirlist.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
@@ -89,4 +92,51 @@ void AdvanceImportTime(std::tm* value) {
     value->tm_min = 0;
     if (++value->tm_hour < 24) return;
     value->tm_hour = 0;
+}
+
+namespace {
+
+// A pool of its own: the shared one may be busy with an archive export.
+QThreadPool& DecodeAheadPool() {
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;  // lives as long as the program, as the shared pool does
+        p->setMaxThreadCount(1);
+        return p;
+    }();
+    return *pool;
+}
+
+}  // namespace
+
+QByteArray PictureDecodeAhead::StampOf(const QString& hostPath) {
+    const platform::FileInfo info = platform::StatFile(QFile::encodeName(hostPath).toStdString());
+    if (!info.exists || info.isDirectory) return QByteArray();
+    return QByteArray::number(qulonglong(info.size)) + ' ' + QByteArray::number(qlonglong(info.modifiedNs)) + ' ' +
+           QByteArray::number(qlonglong(info.createdNs));
+}
+
+// A decode no longer wanted is let run out on its own: it holds nothing of its caller's.
+void PictureDecodeAhead::Start(const QString& hostPath) {
+    m_path = hostPath;
+    m_decoded = QtConcurrent::run(&DecodeAheadPool(), [hostPath] {
+        // The stamp is read before the decode: a file changed during it never passes for the
+        // one decoded.
+        Decoded decoded;
+        decoded.stamp = StampOf(hostPath);
+        if (decoded.stamp.isEmpty() || !decoded.picture.load(hostPath)) decoded.picture = QImage();
+        return decoded;
+    });
+}
+
+bool PictureDecodeAhead::Take(const QString& hostPath, QImage* picture) {
+    if (!m_decoded.isValid()) return false;
+    const QFuture<Decoded> pending = m_decoded;
+    m_decoded = QFuture<Decoded>();
+    const QString path = m_path;
+    m_path.clear();
+    if (hostPath != path) return false;
+    const Decoded decoded = pending.result();
+    if (decoded.picture.isNull() || decoded.stamp != StampOf(hostPath)) return false;
+    *picture = decoded.picture;
+    return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFuture>
 #include <QImage>
 #include <QString>
 
@@ -39,3 +40,23 @@ std::tm LocalTimeOf(std::time_t t);
 // Advances the time value that names imported pictures by one second: the seconds wrap into the
 // minute, the minutes into the hour, and the hour from 24 to 0 without touching the date.
 void AdvanceImportTime(std::tm* value);
+
+// One picture file decoded on a thread of its own, for a pane about to show it: started before
+// work that keeps the user-interface thread busy (a delete's rewrite of the lists), taken after.
+class PictureDecodeAhead {
+public:
+    void Start(const QString& hostPath);
+    // The picture decoded ahead for this path, while its file is still the one that was decoded
+    // (same size, modification and creation time). Either way nothing stays held afterwards.
+    bool Take(const QString& hostPath, QImage* picture);
+
+private:
+    struct Decoded {
+        QImage picture;
+        QByteArray stamp;  // the file's size and times as they were before the decode
+    };
+    static QByteArray StampOf(const QString& hostPath);
+
+    QString m_path;
+    QFuture<Decoded> m_decoded;
+};

@@ -708,14 +708,17 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     return 1;
 }
 
-int RecordStore::RebuildPictures() {
+int RecordStore::RebuildPictures(bool* changed) {
     Operation op(*this);
-    return RebuildPicturesLocked();
+    return RebuildPicturesLocked(changed);
 }
 
-int RecordStore::RebuildPicturesLocked() {
+int RecordStore::RebuildPicturesLocked(bool* changed) {
+    if (changed) *changed = false;
     if (!HasCurrentLocked()) return -1;
     _USER_INFO& current = CurrentLocked();
+    std::vector<_DISE_PIC> before;
+    if (changed) before.swap(m_pictures);
     m_pictures.clear();
     current.picCount = 0;
     const std::string dir = PatientDirPath(current.uid);
@@ -737,6 +740,12 @@ int RecordStore::RebuildPicturesLocked() {
     // say) leaves the file alone: with thousands of pictures the rewrite is most of its time.
     bool ok = PictureListFileHoldsLocked() || WritePictureListLocked();
     ok = (CurrentRecordFilesHoldLocked() || WriteCurrentRecordLocked()) && ok;
+    if (changed) {
+        *changed = before.size() != m_pictures.size() ||
+                   !std::equal(before.begin(), before.end(), m_pictures.begin(), [](const _DISE_PIC& a, const _DISE_PIC& b) {
+                       return std::memcmp(&a, &b, offsetof(_DISE_PIC, padding)) == 0;
+                   });
+    }
     return ok ? 1 : -1;
 }
 

@@ -132,8 +132,9 @@ public:
 
     // Rebuilds the current patient's picture list from the *.jpg files in its directory and
     // writes the record and DisePicList.fdb. Returns 1, or -1 when there is no current patient or
-    // a write failed.
-    int RebuildPictures();
+    // a write failed. `changed`, when given, tells whether the list now differs from the one held
+    // before.
+    int RebuildPictures(bool* changed = nullptr);
 
     // Copies picture record `index` of the current patient. Returns 1, or 0 when there is no such
     // picture.
@@ -177,7 +178,7 @@ private:
     int SelectUserLocked(int index);
     void LoadCurrentListsLocked();
     bool PictureListMismatchLocked(const std::string& dir) const;
-    int RebuildPicturesLocked();
+    int RebuildPicturesLocked(bool* changed = nullptr);
     bool FlushLocked();
     // `listed`, when given, is the file's entry of a directory listing, which holds its status
     // already.

@@ -251,6 +251,20 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     QVERIFY(QFileInfo::exists(outside));
     QCOMPARE(h.PictureCount(), 2);
     QCOMPARE(h.PictureFiles().size(), 2);
+
+    // A picture put into the directory by other means comes into the list with the next delete,
+    // once the store has read the directory again; the picture shown stays shown.
+    QVERIFY(WriteJpeg(h.PatientDir() + "/20240501000000.jpg", 32, 24, kYellow));
+    d.ShowPictures(1);
+    const QString kept = d.m_strPanePath[0];
+    d.ShowPictures(0);
+    h.Button(IdDelete)->click();
+    QTRY_COMPARE(h.PictureCount(), 2);
+    QCOMPARE(h.PictureFiles(), QStringList({"20240501000000.jpg", h.Pictures()[1]}));
+    QTRY_COMPARE(d.m_strPanePath[0], kept);
+    QCOMPARE(d.m_nCurIndex, 1);  // the new picture came before it
+    QCOMPARE(d.ThumbList()->count(), 2);
+    QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
 }
 
 void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {

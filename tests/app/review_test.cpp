@@ -60,6 +60,7 @@ private Q_SLOTS:
     void saveAsAddsNewFilesAndNeverOverwrites();
     void failedWritesAreReported();
     void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
+    void pictureDecodedAheadIsNeverAStaleOne();
 };
 
 void ReviewTest::hitTestIgnoresMiddleLinesAndBorders() {
@@ -582,6 +583,39 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     QVERIFY(!d.isVisible());
     QCOMPARE(h.Drive().messages, QStringList({question}));
     QCOMPARE(FileBytes(green), saved);
+}
+
+// The picture a delete decodes ahead for pane 0 is only ever taken for its own, unchanged file.
+void ReviewTest::pictureDecodedAheadIsNeverAStaleOne() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.jpg");
+    const QString b = dir.filePath("b.jpg");
+    QVERIFY(WriteJpeg(a, 64, 48, kRed));
+    QVERIFY(WriteJpeg(b, 64, 48, kBlue));
+    PictureDecodeAhead ahead;
+    QImage picture;
+    QVERIFY(!ahead.Take(a, &picture));  // nothing started
+
+    ahead.Start(a);
+    QVERIFY(ahead.Take(a, &picture));
+    QVERIFY(Near(Pixel(picture, 10, 10), kRed, 40));
+    QVERIFY(!ahead.Take(a, &picture));  // taken once
+
+    ahead.Start(a);
+    QVERIFY(!ahead.Take(b, &picture));  // another path
+    QVERIFY(!ahead.Take(a, &picture));  // and the one for `a` is gone with it
+
+    // The file written over after the decode began: it is read anew, not taken.
+    ahead.Start(a);
+    QTest::qWait(50);
+    QVERIFY(WriteJpeg(a, 80, 60, kGreen));
+    picture = QImage();
+    QVERIFY(!ahead.Take(a, &picture));
+    QVERIFY(picture.isNull());
+
+    ahead.Start(b);
+    QVERIFY(QFile::remove(b));
+    QVERIFY(!ahead.Take(b, &picture));
 }
 
 QTEST_MAIN(ReviewTest)
