@@ -335,6 +335,7 @@ private:
     // picked, found again by their paths (taken now, or before a change of the store).
     void ReloadPictures(bool rebuild);
     void ReloadPictures(bool rebuild, const QStringList& pickedPaths);
+    void MarkPicks(const QStringList& pickedPaths);
     void RebuildPicturesAfterDelete(uint64_t uid);
     QStringList PickedPaths() const;
     // The store index of the picture with that path, trying `hint` first; -1 when it is gone.

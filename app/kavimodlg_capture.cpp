@@ -356,7 +356,9 @@ void CkavimoDlg::OnDelete() {
             m_decodeAhead.Start(HostPathOf(PicturePathText(next)));
         }
         m_store.Flush();
-        ReloadPictures(false, picked);
+        // The list takes out the one item; the directory is compared with it as a whole later.
+        if (!m_list->RemoveShownFile(FileNameOf(path))) ReloadThumbnails();
+        MarkPicks(picked);
         uid = user.uid;
     }
     const int last = m_list->count() - 1;
@@ -378,7 +380,7 @@ void CkavimoDlg::RebuildPicturesAfterDelete(uint64_t uid) {
     const QString shown = m_strPanePath[0];
     bool changed = false;
     m_store.RebuildPictures(&changed);
-    if (!changed) return;
+    if (!changed && m_list->ShowsItsDirectory()) return;
     ReloadPictures(false, picked);
     const int index = shown.isEmpty() ? -1 : StoreIndexOfPath(shown, m_nCurIndex);
     if (index >= 0) m_nCurIndex = index;
@@ -480,7 +482,11 @@ void CkavimoDlg::ReloadPictures(bool rebuild) { ReloadPictures(rebuild, PickedPa
 void CkavimoDlg::ReloadPictures(bool rebuild, const QStringList& pickedPaths) {
     if (rebuild) m_store.RebuildPictures();
     ReloadThumbnails();
-    // The list was drawn anew: the picks are found again and marked again.
+    MarkPicks(pickedPaths);
+}
+
+// The list was drawn anew: the picks are found again and marked again.
+void CkavimoDlg::MarkPicks(const QStringList& pickedPaths) {
     m_nPickCount = 0;
     for (int slot = 0; slot < 4; ++slot) {
         const int index = slot < pickedPaths.size() ? StoreIndexOfPath(pickedPaths[slot], m_nPicked[slot]) : -1;

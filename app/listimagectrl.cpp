@@ -215,11 +215,14 @@ void CListImageCtrl::SelectFirst() {
     viewport()->update();
 }
 
+bool CListImageCtrl::CanChangeInPlace() const {
+    return !directory.isEmpty() && !fileNames.isEmpty() && count() == fileNames.size() &&
+           m_canvas == QSize(g_thumbWidth, g_thumbHeight);
+}
+
 bool CListImageCtrl::RefreshOneChange() {
+    if (!CanChangeInPlace()) return false;
     const int shown = fileNames.size();
-    if (directory.isEmpty() || shown == 0 || count() != shown || m_canvas != QSize(g_thumbWidth, g_thumbHeight)) {
-        return false;
-    }
     QStringList now;
     int error = 0;
     bool opened = false;
@@ -233,13 +236,39 @@ bool CListImageCtrl::RefreshOneChange() {
     for (int k = changed; k < shorter.size(); ++k) {
         if (shorter[k] != longer[k + 1]) return false;
     }
+    ApplyOneChange(now, changed, added);
+    return true;
+}
 
+bool CListImageCtrl::RemoveShownFile(const QString& name) {
+    if (!CanChangeInPlace()) return false;
+    const int index = fileNames.indexOf(name);
+    if (index < 0) return false;
+    // Only a file that is really gone (a name left dangling is not listed either).
+    struct stat st;
+    const QByteArray host = QFile::encodeName(HostFile(name));
+    if (::stat(host.constData(), &st) == 0 || errno != ENOENT) return false;
+    QStringList now = fileNames;
+    now.removeAt(index);
+    ApplyOneChange(now, index, false);
+    return true;
+}
+
+bool CListImageCtrl::ShowsItsDirectory() const {
+    QStringList now;
+    int error = 0;
+    bool opened = false;
+    return !directory.isEmpty() && ListFileNames(&now, &error, &opened) && now == fileNames;
+}
+
+// `now` is the list shown with file index `changed` added (it is now[changed]) or removed.
+void CListImageCtrl::ApplyOneChange(const QStringList& now, int changed, bool added) {
     setUpdatesEnabled(false);
     // The numbers of the pictures after the change shift: every drawn thumbnail is made again
     // (from the decoded pictures held, so without reading a file).
     ResetThumbnails();
     clearSelection();
-    const int row = shown - changed;  // where file index `changed` shows (newest first)
+    const int row = fileNames.size() - changed;  // where file index `changed` shows (newest first)
     if (added) {
         insertItem(row, now[changed]);
     } else {
@@ -250,7 +279,6 @@ bool CListImageCtrl::RefreshOneChange() {
     setUpdatesEnabled(true);
     ThumbnailCache::ForgetMissingLater(HostDirectory(), fileNames);
     SelectFirst();
-    return true;
 }
 
 bool CListImageCtrl::LoadFileNames() {

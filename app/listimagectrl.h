@@ -54,6 +54,12 @@ public:
     // again, and the list ends up as Clear and Refresh would leave it. False, with nothing
     // changed, in any other case (the caller then clears and refreshes).
     bool RefreshOneChange();
+    // Takes out the item of a file just deleted, when it is shown and gone from the directory;
+    // the rest of the directory is not read (ShowsItsDirectory tells later whether it changed
+    // otherwise). False, with nothing changed, in any other case.
+    bool RemoveShownFile(const QString& name);
+    // Whether the pictures shown are exactly those of the directory now.
+    bool ShowsItsDirectory() const;
     bool LoadFileNames();
     void BuildThumbnails();
     void RedrawThumbnail(int fileIndex, bool marked);
@@ -104,6 +110,8 @@ private:
     QString HostFile(const QString& name) const;
     void InsertItems();
     void ResetThumbnails();
+    bool CanChangeInPlace() const;
+    void ApplyOneChange(const QStringList& now, int changed, bool added);
     QImage Compose(int fileIndex, const ThumbnailCache::Entry& entry) const;
     // The pixmap to paint for a file index: the drawn thumbnail, or a placeholder (and the decode
     // is asked for).

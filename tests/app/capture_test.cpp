@@ -265,6 +265,14 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     QCOMPARE(d.m_nCurIndex, 1);  // the new picture came before it
     QCOMPARE(d.ThumbList()->count(), 2);
     QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
+
+    // A picture the list shows but the store does not count (not a JPEG) comes in the same way.
+    QImage bmp(16, 16, QImage::Format_RGB32);
+    bmp.fill(kYellow);
+    QVERIFY(bmp.save(h.PatientDir() + "/20240502000000.bmp"));
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.PictureCount(), 1);
+    QTRY_COMPARE(d.ThumbList()->fileNames, QStringList({"20240501000000.jpg", "20240502000000.bmp"}));
 }
 
 void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
