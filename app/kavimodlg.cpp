@@ -97,6 +97,8 @@ CkavimoDlg::CkavimoDlg(RecordStore& store, CUdp& udp, QWidget* parent)
     m_udp.SetTickCounter(&GlobalTicks());
     m_timer.setInterval(kTimerPeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &CkavimoDlg::OnTimer);
+    m_rebuildSoon.setSingleShot(true);
+    connect(&m_rebuildSoon, &QTimer::timeout, this, &CkavimoDlg::RebuildPicturesNow);
     CreateControls();
 }
 

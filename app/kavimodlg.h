@@ -336,7 +336,9 @@ private:
     void ReloadPictures(bool rebuild);
     void ReloadPictures(bool rebuild, const QStringList& pickedPaths);
     void MarkPicks(const QStringList& pickedPaths);
-    void RebuildPicturesAfterDelete(uint64_t uid);
+    void ReloadPicturesAfterCapture(const std::string& path);
+    void RebuildPicturesSoon();
+    void RebuildPicturesNow();
     QStringList PickedPaths() const;
     // The store index of the picture with that path, trying `hint` first; -1 when it is gone.
     int StoreIndexOfPath(const QString& logicalPath, int hint = -1) const;
@@ -371,6 +373,8 @@ private:
     UserListRunner m_runUserList;
     CTickThread m_tickThread;
     QTimer m_timer;  // timer 1
+    QTimer m_rebuildSoon;        // the store's rebuild after a delete or a capture
+    uint64_t m_uRebuildUid = 0;  // the patient it is for
     int m_nWatchTicks = 0;       // ticks since the last connection check
     int m_nHeartbeatSeen = 0;    // heartbeat counter at the last check
     int m_nJpegCountSeen = 0;    // pictures taken in at the last check

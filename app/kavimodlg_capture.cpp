@@ -44,7 +44,7 @@ constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
 constexpr uint64_t kPictureWaitTicks = 20;                   // 2 s of the tick thread
 constexpr int kImportNameAttempts = 86400;                  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
-constexpr int kRebuildAfterDeleteMs = 10;  // after a delete, once its result is drawn
+constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
 
 const QString kAppCaption = QStringLiteral("Oral image acquisition system");
 
@@ -144,7 +144,7 @@ void CkavimoDlg::FreezeStream() {
         if (StoreNewPicture(frame, &path, &error)) {
             m_store.AddPicture(0, path, true);
             PictureStored(path);
-            ReloadPictures(true);
+            ReloadPicturesAfterCapture(path);
         } else {
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         }
@@ -345,7 +345,7 @@ void CkavimoDlg::OnDelete() {
     // since it was shown.
     const QStringList picked = PickedPaths();
     const int index = StoreIndexOfPath(path, hint);
-    uint64_t uid = 0;  // the patient whose picture went; 0 while nothing went
+    bool deleted = false;
     if (index >= 0 && m_store.DeletePicture(index) == 1) {
         // The picture that takes its place in pane 0 is decoded while the lists are written and
         // the thumbnail list changes.
@@ -359,23 +359,31 @@ void CkavimoDlg::OnDelete() {
         // The list takes out the one item; the directory is compared with it as a whole later.
         if (!m_list->RemoveShownFile(FileNameOf(path))) ReloadThumbnails();
         MarkPicks(picked);
-        uid = user.uid;
+        deleted = true;
     }
     const int last = m_list->count() - 1;
     if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
     ShowPictures(m_nCurIndex);  // also resets the undo stack
-    // The store reads the patient's directory again once the delete is on the screen: with
-    // thousands of pictures that takes a few tens of milliseconds, which the window, its drawing
-    // and the user's next press need not wait for. A timer (unlike a posted call) lets the
-    // drawing and the input that is waiting go first.
-    if (uid) QTimer::singleShot(kRebuildAfterDeleteMs, this, [this, uid] { RebuildPicturesAfterDelete(uid); });
+    if (deleted) RebuildPicturesSoon();
+}
+
+// The store reads the patient's directory again once a delete or a capture is on the screen:
+// with thousands of pictures that takes a few tens of milliseconds, which the window, its
+// drawing and the user's next press need not wait for. A timer (unlike a posted call) lets the
+// drawing and the input that is waiting go first. Nothing is out of step meanwhile: the store
+// and the list both hold the patient's pictures with the one change made.
+void CkavimoDlg::RebuildPicturesSoon() {
+    _USER_INFO user = {};
+    if (m_store.GetCurrentUser(&user) < 0) return;
+    m_uRebuildUid = user.uid;
+    m_rebuildSoon.start(kRebuildSoonMs);
 }
 
 // Pictures added to or removed from the directory by other means come into the list here; when
 // nothing else changed (as almost always), nothing is drawn again.
-void CkavimoDlg::RebuildPicturesAfterDelete(uint64_t uid) {
+void CkavimoDlg::RebuildPicturesNow() {
     _USER_INFO user = {};
-    if (m_bClosing || m_store.GetCurrentUser(&user) < 0 || user.uid != uid) return;
+    if (m_bClosing || m_store.GetCurrentUser(&user) < 0 || user.uid != m_uRebuildUid) return;
     const QStringList picked = PickedPaths();
     const QString shown = m_strPanePath[0];
     bool changed = false;
@@ -478,6 +486,20 @@ int CkavimoDlg::StoreIndexOfPath(const QString& logicalPath, int hint) const {
 }
 
 void CkavimoDlg::ReloadPictures(bool rebuild) { ReloadPictures(rebuild, PickedPaths()); }
+
+// A capture's picture stored and recorded: the list takes its one new item at once and the
+// store's rebuild follows (RebuildPicturesSoon), unless the list as recorded is not in the order
+// a rebuild gives (the clock set back, say), which only the rebuild puts right.
+void CkavimoDlg::ReloadPicturesAfterCapture(const std::string& path) {
+    if (!m_store.PicturesInRebuildOrder()) {
+        ReloadPictures(true);
+        return;
+    }
+    const QStringList picked = PickedPaths();
+    if (!m_list->AddShownFile(FileNameOf(QString::fromStdString(path)))) ReloadThumbnails();
+    MarkPicks(picked);
+    RebuildPicturesSoon();
+}
 
 void CkavimoDlg::ReloadPictures(bool rebuild, const QStringList& pickedPaths) {
     if (rebuild) m_store.RebuildPictures();

@@ -254,6 +254,27 @@ bool CListImageCtrl::RemoveShownFile(const QString& name) {
     return true;
 }
 
+bool CListImageCtrl::AddShownFile(const QString& name) {
+    if (!CanChangeInPlace() || name.startsWith(QLatin1Char('.')) || !IsPictureFileName(name) ||
+        fileNames.contains(name)) {
+        return false;
+    }
+    // Only a file the directory listing would show: there, and not a directory.
+    struct stat st;
+    const QByteArray host = QFile::encodeName(HostFile(name));
+    if (::stat(host.constData(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    // Its place in the listing's order (by the names' bytes, without regard to case).
+    const std::string key = QFile::encodeName(name).toStdString();
+    const auto place = std::lower_bound(fileNames.cbegin(), fileNames.cend(), key, [](const QString& shown, const std::string& k) {
+        return platform::NameLessNoCase(QFile::encodeName(shown).toStdString(), k);
+    });
+    const int index = int(place - fileNames.cbegin());
+    QStringList now = fileNames;
+    now.insert(index, name);
+    ApplyOneChange(now, index, true);
+    return true;
+}
+
 bool CListImageCtrl::ShowsItsDirectory() const {
     QStringList now;
     int error = 0;
@@ -264,9 +285,21 @@ bool CListImageCtrl::ShowsItsDirectory() const {
 // `now` is the list shown with file index `changed` added (it is now[changed]) or removed.
 void CListImageCtrl::ApplyOneChange(const QStringList& now, int changed, bool added) {
     setUpdatesEnabled(false);
-    // The numbers of the pictures after the change shift: every drawn thumbnail is made again
-    // (from the decoded pictures held, so without reading a file).
+    // The numbers of the pictures from the change on shift, and the marks all go: those drawn
+    // thumbnails are made again (from the decoded pictures held, so without reading a file).
+    // The ones before it stay as they are drawn.
+    QList<int> keep;
+    for (int fileIndex : m_drawn.keys()) {
+        if (fileIndex < changed && size_t(fileIndex) < m_looks.size() && m_looks[size_t(fileIndex)] == Look::Numbered) {
+            keep.append(fileIndex);
+        }
+    }
+    std::vector<std::pair<int, QPixmap>> kept;
+    for (int fileIndex : keep) kept.emplace_back(fileIndex, *m_drawn.object(fileIndex));
     ResetThumbnails();
+    for (const auto& [fileIndex, pixmap] : kept) {
+        m_drawn.insert(fileIndex, new QPixmap(pixmap), qMax<qint64>(1, qint64(pixmap.width()) * pixmap.height() * 4));
+    }
     clearSelection();
     const int row = fileNames.size() - changed;  // where file index `changed` shows (newest first)
     if (added) {

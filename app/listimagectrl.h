@@ -58,6 +58,9 @@ public:
     // the rest of the directory is not read (ShowsItsDirectory tells later whether it changed
     // otherwise). False, with nothing changed, in any other case.
     bool RemoveShownFile(const QString& name);
+    // Puts in the item of a file just written, in its place, when the list could show it; the
+    // rest of the directory is not read. False, with nothing changed, in any other case.
+    bool AddShownFile(const QString& name);
     // Whether the pictures shown are exactly those of the directory now.
     bool ShowsItsDirectory() const;
     bool LoadFileNames();

@@ -749,6 +749,22 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
     return ok ? 1 : -1;
 }
 
+bool RecordStore::PicturesInRebuildOrder() const {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!HasCurrentLocked()) return false;
+    const std::string dir = PatientDirPath(CurrentLocked().uid);
+    std::string previous;
+    for (size_t i = 0; i < m_pictures.size(); ++i) {
+        const std::string path = records::FieldText(m_pictures[i].path);
+        const size_t cut = path.find_last_of("\\/");
+        const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+        if (path != JoinLogical(dir, name) || !platform::WildcardMatch("*.jpg", name)) return false;
+        if (i > 0 && !platform::NameLessNoCase(previous, name)) return false;
+        previous = name;
+    }
+    return true;
+}
+
 int RecordStore::GetPicture(int index, _DISE_PIC* picture) const {
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!HasCurrentLocked() || !picture || index < 0 || size_t(index) >= m_pictures.size()) {

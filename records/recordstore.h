@@ -135,6 +135,10 @@ public:
     // a write failed. `changed`, when given, tells whether the list now differs from the one held
     // before.
     int RebuildPictures(bool* changed = nullptr);
+    // Whether the picture list held is in the form and order a rebuild gives: every record a
+    // *.jpg file of the patient's own directory, by name without regard to case. A picture added
+    // whose name comes last (as a capture's does) keeps it so.
+    bool PicturesInRebuildOrder() const;
 
     // Copies picture record `index` of the current patient. Returns 1, or 0 when there is no such
     // picture.

@@ -265,12 +265,15 @@ void ListImageCtrlTest::refreshDecodesOnlyChangedFiles() {
 
 void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
     QTemporaryDir dir;
-    for (const char* name : {"10.jpg", "20.jpg", "30.jpg", "40.jpg"}) WritePicture(dir.filePath(name), 160, 120, Qt::gray, "JPG");
+    // Each picture its own colour: a thumbnail kept under another file's number shows.
+    int hue = 0;
+    auto write = [&](const char* name) { WritePicture(dir.filePath(name), 160, 120, QColor::fromHsv((hue += 47) % 360, 200, 200), "JPG"); };
+    for (const char* name : {"10.jpg", "20.jpg", "30.jpg", "40.jpg"}) write(name);
     CListImageCtrl list;
     list.InitColumns();
     list.directory = dir.path();
     list.Refresh();
-    list.RedrawThumbnail(2, true);  // a pick mark: a rebuild draws every thumbnail with its number again
+    list.RedrawThumbnail(0, true);  // a pick mark: a rebuild draws every thumbnail with its number again
     list.item(3)->setSelected(true);
     DrawAll(list);
 
@@ -287,7 +290,7 @@ void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
             QVERIFY2(list.Thumbnail(p) == rebuilt.Thumbnail(p), step);
         }
     };
-    WritePicture(dir.filePath("25.jpg"), 160, 120, Qt::gray, "JPG");
+    write("25.jpg");
     QVERIFY(list.RefreshOneChange());
     sameAsRebuilt("one picture added between others");
     QFile::remove(dir.filePath("10.jpg"));
@@ -297,10 +300,28 @@ void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
     QVERIFY(list.RefreshOneChange());
     sameAsRebuilt("the newest picture removed");
 
+    // A file the caller just wrote or deleted, put in or taken out by its name alone: in the
+    // listing's place (without regard to case), and only when the directory agrees.
+    write("2a.jpg");
+    QVERIFY(list.AddShownFile("2a.jpg"));
+    sameAsRebuilt("a file added by its name");
+    write("2B.jpg");
+    QVERIFY(list.AddShownFile("2B.jpg"));
+    sameAsRebuilt("a name that comes after by its letter, before by its bytes");
+    QVERIFY(!list.AddShownFile("2B.jpg"));     // shown already
+    QVERIFY(!list.AddShownFile("none.jpg"));   // not there
+    QVERIFY(!list.RemoveShownFile("25.jpg"));  // still there
+    QVERIFY(list.ShowsItsDirectory());
+    QFile::remove(dir.filePath("25.jpg"));
+    QVERIFY(!list.ShowsItsDirectory());
+    QVERIFY(list.RemoveShownFile("25.jpg"));
+    sameAsRebuilt("a file taken out by its name");
+    QVERIFY(list.ShowsItsDirectory());
+
     // Anything but one name more or less is left to a rebuild, and nothing changes meanwhile.
     const QStringList before = list.fileNames;
-    WritePicture(dir.filePath("50.jpg"), 160, 120, Qt::gray, "JPG");
-    WritePicture(dir.filePath("60.jpg"), 160, 120, Qt::gray, "JPG");
+    write("50.jpg");
+    write("60.jpg");
     QVERIFY(!list.RefreshOneChange());
     QFile::remove(dir.filePath("50.jpg"));
     QFile::rename(dir.filePath("20.jpg"), dir.filePath("21.jpg"));  // one name changed, same count + 1 - 1

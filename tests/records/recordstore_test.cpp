@@ -429,6 +429,35 @@ TEST_F(RecordsTest, RebuildPicturesRecordsEveryJpegWithItsCreationTime) {
     }
 }
 
+// A capture's record appended to a list in order leaves nothing for a rebuild to change; any
+// other added record does, and the store says so both ways.
+TEST_F(RecordsTest, TheStoreTellsWhetherARebuildWouldReorderItsList) {
+    WritePatient(MakeUser(kUid1, u"Alice", 1));
+    MakePicture(kUid1, "20240101090000.JPG");
+    MakePicture(kUid1, "20240101090001.jpg");
+    store_.Load();
+    ASSERT_EQ(store_.SelectUser(0), 0);
+    ASSERT_EQ(store_.RebuildPictures(), 1);
+    EXPECT_TRUE(store_.PicturesInRebuildOrder());
+
+    MakePicture(kUid1, "20240101090002.jpg");
+    ASSERT_EQ(store_.AddPicture(0, Logical(kUid1, "20240101090002.jpg"), true), 1);
+    EXPECT_TRUE(store_.PicturesInRebuildOrder());
+    bool changed = true;
+    ASSERT_EQ(store_.RebuildPictures(&changed), 1);
+    EXPECT_FALSE(changed);
+
+    MakePicture(kUid1, "20230101000000.jpg");  // the clock set back
+    ASSERT_EQ(store_.AddPicture(0, Logical(kUid1, "20230101000000.jpg"), true), 1);
+    EXPECT_FALSE(store_.PicturesInRebuildOrder());
+    ASSERT_EQ(store_.RebuildPictures(&changed), 1);
+    EXPECT_TRUE(changed);
+    EXPECT_TRUE(store_.PicturesInRebuildOrder());
+
+    ASSERT_EQ(store_.AddPicture(0, "d:\\DentalWorkDir\\elsewhere.jpg", false), 1);  // not the patient's own
+    EXPECT_FALSE(store_.PicturesInRebuildOrder());
+}
+
 TEST_F(RecordsTest, APictureWithoutReadableStatusGetsTimeValueZero) {
     WritePatient(MakeUser(kUid1, u"Alice", 1));
     store_.Load();
