@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <condition_variable>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void cleanup();
     void placementKeepsAspectAndNeverEnlarges();
     void thumbnailsAreDrawnWhereThePlacementSays();
+    void borderIsTheOneAPenDraws();
     void onlyVisiblePictureFilesCount();
     void firstDisplayPositionShowsTheLastFileWithItsNumber();
     void remarkedThumbnailLosesMarkAndNumber();
@@ -109,6 +111,34 @@ void ListImageCtrlTest::placementKeepsAspectAndNeverEnlarges() {
     QCOMPARE(ThumbnailPlacement(QSize(120, 40), QSize(100, 100)), QRect(0, 33, 100, 33));
     QCOMPARE(ThumbnailPlacement(QSize(1920, 1080), QSize(164, 164)), QRect(0, 36, 164, 92));
     QVERIFY(ThumbnailPlacement(QSize(0, 10), QSize(100, 100)).isNull());
+}
+
+// The border is set pixel by pixel for speed: it must be exactly what a 1-pixel pen of its colour
+// draws on the white canvas, marked or not, with a picture over it or not.
+void ListImageCtrlTest::borderIsTheOneAPenDraws() {
+    QImage picture(100, 40, QImage::Format_RGB32);
+    picture.fill(QColor(0, 90, 200));
+    for (QSize canvas : {QSize(164, 164), QSize(100, 60), QSize(3, 3)}) {
+        for (bool marked : {false, true}) {
+            const QRect placement(0, 10, qMin(100, canvas.width()), qMin(40, canvas.height()));
+            const QImage composed = ComposeThumbnail(picture, placement, canvas, 0, marked);
+            QImage expected(canvas, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter p(&expected);
+            p.setPen(QPen(marked ? QColor(192, 0, 0, 200) : QColor(192, 192, 192, 200), 1));
+            p.drawRect(0, 0, canvas.width() - 1, canvas.height() - 1);
+            p.end();
+            for (int y = 0; y < canvas.height(); ++y) {
+                for (int x = 0; x < canvas.width(); ++x) {
+                    const bool edge = x == 0 || y == 0 || x == canvas.width() - 1 || y == canvas.height() - 1;
+                    const bool covered = placement.contains(x, y) || (marked && x <= 13 && y <= 10);
+                    if (!edge || covered) continue;
+                    QVERIFY2(composed.pixel(x, y) == expected.pixel(x, y),
+                             qPrintable(QStringLiteral("%1x%2 %3 at %4,%5").arg(canvas.width()).arg(canvas.height()).arg(marked).arg(x).arg(y)));
+                }
+            }
+        }
+    }
 }
 
 void ListImageCtrlTest::thumbnailsAreDrawnWhereThePlacementSays() {
