@@ -339,6 +339,7 @@ private:
     void ReloadPicturesAfterCapture(const std::string& path);
     void RebuildPicturesSoon();
     void RebuildPicturesNow();
+    void ShowCurrentPictures();
     QStringList PickedPaths() const;
     // The store index of the picture with that path, trying `hint` first; -1 when it is gone.
     int StoreIndexOfPath(const QString& logicalPath, int hint = -1) const;

@@ -361,9 +361,7 @@ void CkavimoDlg::OnDelete() {
         MarkPicks(picked);
         deleted = true;
     }
-    const int last = m_list->count() - 1;
-    if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
-    ShowPictures(m_nCurIndex);  // also resets the undo stack
+    ShowCurrentPictures();  // also resets the undo stack
     if (deleted) RebuildPicturesSoon();
 }
 
@@ -392,6 +390,11 @@ void CkavimoDlg::RebuildPicturesNow() {
     ReloadPictures(false, picked);
     const int index = shown.isEmpty() ? -1 : StoreIndexOfPath(shown, m_nCurIndex);
     if (index >= 0) m_nCurIndex = index;
+    ShowCurrentPictures();
+}
+
+// The current picture again, kept within the list after it lost pictures.
+void CkavimoDlg::ShowCurrentPictures() {
     const int last = m_list->count() - 1;
     if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
     ShowPictures(m_nCurIndex);

@@ -288,18 +288,7 @@ void CListImageCtrl::ApplyOneChange(const QStringList& now, int changed, bool ad
     // The numbers of the pictures from the change on shift, and the marks all go: those drawn
     // thumbnails are made again (from the decoded pictures held, so without reading a file).
     // The ones before it stay as they are drawn.
-    QList<int> keep;
-    for (int fileIndex : m_drawn.keys()) {
-        if (fileIndex < changed && size_t(fileIndex) < m_looks.size() && m_looks[size_t(fileIndex)] == Look::Numbered) {
-            keep.append(fileIndex);
-        }
-    }
-    std::vector<std::pair<int, QPixmap>> kept;
-    for (int fileIndex : keep) kept.emplace_back(fileIndex, *m_drawn.object(fileIndex));
-    ResetThumbnails();
-    for (const auto& [fileIndex, pixmap] : kept) {
-        m_drawn.insert(fileIndex, new QPixmap(pixmap), qMax<qint64>(1, qint64(pixmap.width()) * pixmap.height() * 4));
-    }
+    ResetThumbnails(changed);
     clearSelection();
     const int row = fileNames.size() - changed;  // where file index `changed` shows (newest first)
     if (added) {
@@ -383,11 +372,18 @@ void CListImageCtrl::BuildThumbnails() {
     ThumbnailCache::MaintainDiskLater();
 }
 
-void CListImageCtrl::ResetThumbnails() {
+void CListImageCtrl::ResetThumbnails(int keepBefore) {
     CancelQueued(nullptr);
     m_jobs.clear();  // those running come back stale and are dropped
     ++m_generation;
-    m_drawn.clear();
+    if (keepBefore <= 0) {
+        m_drawn.clear();
+    } else {
+        for (int fileIndex : m_drawn.keys()) {
+            const bool numbered = size_t(fileIndex) < m_looks.size() && m_looks[size_t(fileIndex)] == Look::Numbered;
+            if (fileIndex >= keepBefore || !numbered) m_drawn.remove(fileIndex);
+        }
+    }
     m_lastDecodeCount = 0;
     m_scheduledFirst = m_scheduledLast = -1;
 }
@@ -483,8 +479,13 @@ QImage CListImageCtrl::Thumbnail(int fileIndex) {
         m_cache.Insert(key, entry);
     }
     const QImage drawn = Compose(fileIndex, entry);
-    m_drawn.insert(fileIndex, new QPixmap(QPixmap::fromImage(drawn)), qMax<qint64>(1, drawn.sizeInBytes()));
+    KeepDrawn(fileIndex, drawn);
     return drawn;
+}
+
+// Held by its size in memory, as the cache's limit counts it.
+void CListImageCtrl::KeepDrawn(int fileIndex, const QImage& drawn) {
+    m_drawn.insert(fileIndex, new QPixmap(QPixmap::fromImage(drawn)), qMax<qint64>(1, drawn.sizeInBytes()));
 }
 
 bool CListImageCtrl::HasThumbnail(int fileIndex) const { return m_drawn.contains(fileIndex); }
@@ -575,7 +576,7 @@ void CListImageCtrl::Schedule() {
         if (m_cache.Find(ThumbnailCache::KeyFor(path, m_canvas), &entry)) {
             // Held in memory: drawing it is quicker than handing it over.
             const QImage drawn = Compose(fileIndex, entry);
-            m_drawn.insert(fileIndex, new QPixmap(QPixmap::fromImage(drawn)), qMax<qint64>(1, drawn.sizeInBytes()));
+            KeepDrawn(fileIndex, drawn);
             viewport()->update(rectOf(wanted[i]));
             continue;
         }
@@ -627,8 +628,7 @@ void CListImageCtrl::Decoded(std::shared_ptr<Job> job) {
     const bool current = it != m_jobs.end() && it->second == job;
     if (current) m_jobs.erase(it);
     if (!current || job->fileIndex >= count()) return;  // its look changed meanwhile
-    m_drawn.insert(job->fileIndex, new QPixmap(QPixmap::fromImage(job->drawn)),
-                   qMax<qint64>(1, job->drawn.sizeInBytes()));
+    KeepDrawn(job->fileIndex, job->drawn);
     if (QListWidgetItem* shown = ItemOfFile(job->fileIndex)) viewport()->update(visualItemRect(shown));
     if (m_jobs.empty()) ScheduleSoon();  // the margin, or rows that came into view meanwhile
 }

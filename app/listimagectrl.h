@@ -112,9 +112,12 @@ private:
     QString HostDirectory() const;
     QString HostFile(const QString& name) const;
     void InsertItems();
-    void ResetThumbnails();
+    // Drops the drawn thumbnails and the decoding under way; with `keepBefore`, the drawn ones of
+    // the file indexes below it that carry their number stay (a change after them shifts none).
+    void ResetThumbnails(int keepBefore = 0);
     bool CanChangeInPlace() const;
     void ApplyOneChange(const QStringList& now, int changed, bool added);
+    void KeepDrawn(int fileIndex, const QImage& drawn);
     QImage Compose(int fileIndex, const ThumbnailCache::Entry& entry) const;
     // The pixmap to paint for a file index: the drawn thumbnail, or a placeholder (and the decode
     // is asked for).

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/dirlist.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
@@ -108,11 +107,9 @@ QThreadPool& DecodeAheadPool() {
 
 }  // namespace
 
-QByteArray PictureDecodeAhead::StampOf(const QString& hostPath) {
-    const platform::FileInfo info = platform::StatFile(QFile::encodeName(hostPath).toStdString());
-    if (!info.exists || info.isDirectory) return QByteArray();
-    return QByteArray::number(qulonglong(info.size)) + ' ' + QByteArray::number(qlonglong(info.modifiedNs)) + ' ' +
-           QByteArray::number(qlonglong(info.createdNs));
+bool PictureDecodeAhead::SameFile(const platform::FileInfo& a, const platform::FileInfo& b) {
+    return a.exists && b.exists && !a.isDirectory && !b.isDirectory && a.size == b.size &&
+           a.modifiedNs == b.modifiedNs && a.createdNs == b.createdNs;
 }
 
 // A decode no longer wanted is let run out on its own: it holds nothing of its caller's.
@@ -122,8 +119,8 @@ void PictureDecodeAhead::Start(const QString& hostPath) {
         // The stamp is read before the decode: a file changed during it never passes for the
         // one decoded.
         Decoded decoded;
-        decoded.stamp = StampOf(hostPath);
-        if (decoded.stamp.isEmpty() || !decoded.picture.load(hostPath)) decoded.picture = QImage();
+        decoded.file = platform::StatFile(QFile::encodeName(hostPath).toStdString());
+        if (!decoded.file.exists || decoded.file.isDirectory || !decoded.picture.load(hostPath)) decoded.picture = QImage();
         return decoded;
     });
 }
@@ -136,7 +133,9 @@ bool PictureDecodeAhead::Take(const QString& hostPath, QImage* picture) {
     m_path.clear();
     if (hostPath != path) return false;
     const Decoded decoded = pending.result();
-    if (decoded.picture.isNull() || decoded.stamp != StampOf(hostPath)) return false;
+    if (decoded.picture.isNull() || !SameFile(decoded.file, platform::StatFile(QFile::encodeName(hostPath).toStdString()))) {
+        return false;
+    }
     *picture = decoded.picture;
     return true;
 }

@@ -10,6 +10,8 @@
 
 #include <ctime>
 
+#include "platform/dirlist.h"
+
 struct _DISE_PIC;
 
 // The host path of a picture: a logical d: path is mapped to the drive's host directory (empty
@@ -53,9 +55,9 @@ public:
 private:
     struct Decoded {
         QImage picture;
-        QByteArray stamp;  // the file's size and times as they were before the decode
+        platform::FileInfo file;  // the file's status as it was before the decode
     };
-    static QByteArray StampOf(const QString& hostPath);
+    static bool SameFile(const platform::FileInfo& a, const platform::FileInfo& b);
 
     QString m_path;
     QFuture<Decoded> m_decoded;

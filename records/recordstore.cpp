@@ -752,13 +752,16 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
 bool RecordStore::PicturesInRebuildOrder() const {
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!HasCurrentLocked()) return false;
-    const std::string dir = PatientDirPath(CurrentLocked().uid);
+    // Every path is the directory's, a separator, and the name.
+    const std::string prefix = JoinLogical(PatientDirPath(CurrentLocked().uid), "");
     std::string previous;
     for (size_t i = 0; i < m_pictures.size(); ++i) {
         const std::string path = records::FieldText(m_pictures[i].path);
-        const size_t cut = path.find_last_of("\\/");
-        const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-        if (path != JoinLogical(dir, name) || !platform::WildcardMatch("*.jpg", name)) return false;
+        if (path.compare(0, prefix.size(), prefix) != 0 || path.find_first_of("\\/", prefix.size()) != std::string::npos) {
+            return false;
+        }
+        const std::string name = path.substr(prefix.size());
+        if (!platform::WildcardMatch("*.jpg", name)) return false;
         if (i > 0 && !platform::NameLessNoCase(previous, name)) return false;
         previous = name;
     }
