@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/appconfig.h"
-#include "app/pacssender.h"
+#include "app/settings/appconfig.h"
+#include "app/archive/pacssender.h"
 #include "app/democamera.h"
-#include "app/kavimodlg.h"
-#include "app/messagebox.h"
+#include "app/mainwindow/kavimodlg.h"
+#include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
-#include "app/thumbnail.h"
-#include "app/tickthread.h"
-#include "app/uifont.h"
+#include "app/pictures/thumbnail.h"
+#include "app/mainwindow/tickthread.h"
+#include "app/widgets/uifont.h"
 #include "kavimo_version.h"
 #include "platform/debug.h"
 #include "platform/logfile.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QThread>
 
-#include "app/messagebox.h"
+#include "app/widgets/messagebox.h"
 
 int QtRecordNotifier::MessageBox(const std::string& text, const std::string& caption, Buttons buttons) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;

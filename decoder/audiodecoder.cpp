@@ -7,7 +7,7 @@
 #include <new>
 
 #include "decoder/g711.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 CAudioDecoder::CAudioDecoder() : m_DecPCMBuf(new (std::nothrow) uint8_t[kPcmBufferSize]) {
     if (!m_DecPCMBuf) g_DebugLog.Format("[ERROR]Audio DecPCMBuf new return false\n");

@@ -11,7 +11,9 @@
 
 #include "decoder/audiodecoder.h"
 #include "decoder/videodecoder.h"
-#include "player/support/ptrvectortemplate.h"
+#include "media/support/ptrvectortemplate.h"
+
+namespace tegmo_decoder {
 
 class CDecoderManage {
 public:
@@ -26,3 +28,5 @@ public:
     CPtrVectorTemplate<CAudioDecoder> m_AudioDecoders;
     uint32_t m_refCount = 0;
 };
+
+}  // namespace tegmo_decoder

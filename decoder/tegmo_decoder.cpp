@@ -6,7 +6,9 @@
 #include <new>
 
 #include "decoder/decodermanage.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
+
+using tegmo_decoder::CDecoderManage;
 
 namespace {
 

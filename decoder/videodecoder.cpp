@@ -12,7 +12,7 @@ extern "C" {
 #include <libavutil/mem.h>
 }
 
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 namespace {
 

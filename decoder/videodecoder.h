@@ -26,7 +26,7 @@
 #include <thread>
 
 #include "decoder/TEGMO_Decoder.h"
-#include "player/support/framelisttemplate.h"
+#include "media/support/framelisttemplate.h"
 
 struct AVCodecContext;
 struct AVFrame;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "player/sdlvideo.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 #include "platform/clock.h"
 
 namespace {

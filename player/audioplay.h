@@ -15,7 +15,7 @@
 
 #include "decoder/TEGMO_Decoder.h"
 #include "player/TEGMO_Player.h"
-#include "player/support/framelisttemplate.h"
+#include "media/support/framelisttemplate.h"
 
 // The number of frames an audio play object queues before it starts playing (library-wide).
 uint32_t GetAudioFrameBufNum();

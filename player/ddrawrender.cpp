@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "player/nativewindow.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 namespace {
 

@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include "player/sdlvideo.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 #include "player/yuv2rgb.h"
+
+using tegmo_player::CDecoderManage;
 
 std::atomic<CDecoderManage*> g_pDecoderManage{nullptr};
 

@@ -15,7 +15,7 @@
 #include "player/TEGMO_Player.h"
 #include "player/audioplay.h"
 #include "player/soundcardrecord.h"
-#include "player/support/ptrvectortemplate.h"
+#include "media/support/ptrvectortemplate.h"
 #include "player/videoplay.h"
 
 // The list entry of one video play object; its address is the object's handle. Destroying the entry
@@ -32,6 +32,8 @@ public:
 private:
     std::shared_ptr<CVideoPlay> m_play;
 };
+
+namespace tegmo_player {
 
 class CDecoderManage {
 public:
@@ -79,5 +81,7 @@ private:
     std::mutex m_createLock;  // one creation at a time, so that a window never gets two objects
 };
 
+}  // namespace tegmo_player
+
 // The library's manager, or null before TEGMO_PLAY_Init and after the final TEGMO_PLAY_Cleanup.
-extern std::atomic<CDecoderManage*> g_pDecoderManage;
+extern std::atomic<tegmo_player::CDecoderManage*> g_pDecoderManage;

@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 namespace {
 

@@ -6,8 +6,10 @@
 
 #include "player/TEGMO_Player.h"
 #include "player/decodermanage.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 #include "player/yuv2rgb.h"
+
+using tegmo_player::CDecoderManage;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "player/nativewindow.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 CSDLRender::~CSDLRender() { Close(); }
 

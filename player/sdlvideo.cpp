@@ -7,7 +7,7 @@
 #include <string>
 
 #include "player/nativewindow.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 std::mutex& SdlGlobalLock() {
     static std::mutex* lock = new std::mutex;  // never destroyed: display threads may outlive statics

@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 #include "player/sdlvideo.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 namespace {
 

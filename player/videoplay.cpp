@@ -8,7 +8,7 @@
 #include "player/nativewindow.h"
 #include "player/sdlrender.h"
 #include "player/sdlvideo.h"
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 #include "player/yuv2rgb.h"
 
 namespace {

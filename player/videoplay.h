@@ -24,7 +24,7 @@
 #include "decoder/TEGMO_Decoder.h"
 #include "player/TEGMO_Player.h"
 #include "player/playclock.h"
-#include "player/support/framelisttemplate.h"
+#include "media/support/framelisttemplate.h"
 #include "player/videolayout.h"
 #include "player/videorenderer.h"
 

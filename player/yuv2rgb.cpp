@@ -14,7 +14,7 @@
 #define KAVIMO_HAVE_AVX2_PATH 1
 #endif
 
-#include "player/support/debuglog.h"
+#include "media/support/debuglog.h"
 
 namespace {
 

@@ -24,12 +24,12 @@
 #include <cmath>
 #include <memory>
 
-#include "app/kavimodlg.h"
-#include "app/listimagectrl.h"
-#include "app/messagebox.h"
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
-#include "app/tickthread.h"
-#include "app/userlist.h"
+#include "app/mainwindow/tickthread.h"
+#include "app/patients/userlist.h"
 #include "platform/net.h"
 #include "platform/paths.h"
 #include "records/textconv.h"

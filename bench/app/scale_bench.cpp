@@ -39,11 +39,11 @@
 #include <memory>
 #include <string>
 
-#include "app/kavimodlg.h"
-#include "app/listimagectrl.h"
-#include "app/messagebox.h"
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
-#include "app/userlist.h"
+#include "app/patients/userlist.h"
 #include "platform/memory.h"
 #include "platform/net.h"
 #include "platform/paths.h"

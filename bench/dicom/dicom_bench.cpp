@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "../../tests/dicom/dicomtestsupport.h"
-#include "../../tests/dicom/orthanc.h"
+#include "tests/dicom/dicomtestsupport.h"
+#include "tests/dicom/orthanc.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/appconfig.h"
+#include "app/settings/appconfig.h"
 #include "platform/net.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/pictureio.h"
-#include "app/thumbnail.h"
+#include "app/pictures/pictureio.h"
+#include "app/pictures/thumbnail.h"
 
 namespace {
 

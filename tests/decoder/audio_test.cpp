@@ -7,7 +7,7 @@
 #include "decoder/audiodecoder.h"
 #include "decoder/g711.h"
 #include "tests/decoder/decodertest.h"
-#include "tests/support/logcapture.h"
+#include "tests/media/support/logcapture.h"
 
 namespace {
 

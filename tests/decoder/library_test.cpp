@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/decoder/decodertest.h"
-#include "tests/support/logcapture.h"
+#include "tests/media/support/logcapture.h"
 
 namespace {
 

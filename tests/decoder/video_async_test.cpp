@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/decoder/decodertest.h"
-#include "tests/support/logcapture.h"
+#include "tests/media/support/logcapture.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ extern "C" {
 
 #include "decoder/videodecoder.h"
 #include "tests/decoder/decodertest.h"
-#include "tests/support/logcapture.h"
+#include "tests/media/support/logcapture.h"
 
 namespace {
 

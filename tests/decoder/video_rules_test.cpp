@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/decoder/decodertest.h"
-#include "tests/support/logcapture.h"
+#include "tests/media/support/logcapture.h"
 
 namespace {
 

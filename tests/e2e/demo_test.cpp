@@ -8,7 +8,7 @@
 
 #include <signal.h>
 
-#include "app/appconfig.h"
+#include "app/settings/appconfig.h"
 #include "app/democamera.h"
 #include "camlink/udp.h"
 #include "kavimo_version.h"

@@ -2,10 +2,10 @@
 
 #include <QScreen>
 
-#include "app/listimagectrl.h"
-#include "app/thumbnail.h"
-#include "app/tickthread.h"
-#include "app/userlist.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/pictures/thumbnail.h"
+#include "app/mainwindow/tickthread.h"
+#include "app/patients/userlist.h"
 
 CDemoCamera::Options TestCameraOptions(CDemoCamera::Kind kind) {
     CDemoCamera::Options options;

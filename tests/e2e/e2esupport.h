@@ -15,12 +15,12 @@
 #include <string>
 
 #include "app/democamera.h"
-#include "app/kavimodlg.h"
+#include "app/mainwindow/kavimodlg.h"
 #include "app/notifiers.h"
 #include "camlink/udp.h"
 #include "player/TEGMO_Player.h"
 #include "records/recordstore.h"
-#include "tests/app/apptestsupport.h"
+#include "tests/app/support/apptestsupport.h"
 #include "xserver.h"
 
 class LiveHarness {

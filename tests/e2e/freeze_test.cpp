@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QPushButton>
 
-#include "app/listimagectrl.h"
+#include "app/pictures/listimagectrl.h"
 #include "e2esupport.h"
 
 using namespace MainCtl;

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/picturepane.h"
+#include "app/pictures/picturepane.h"
 #include "decoder/TEGMO_Decoder.h"
 #include "e2esupport.h"
 

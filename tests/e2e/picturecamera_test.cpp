@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QPushButton>
 
-#include "app/listimagectrl.h"
-#include "app/picturepane.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/pictures/picturepane.h"
 #include "e2esupport.h"
 
 using namespace MainCtl;

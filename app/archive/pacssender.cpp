@@ -1,0 +1,100 @@
+#include "app/archive/pacssender.h"
+
+#include <QMetaObject>
+
+#include "platform/paths.h"
+#include "records/recordnames.h"
+#include "records/recordtypes.h"
+
+PacsSender::PacsSender(const dicom::PacsAddress& address, bool autoSend, QObject* parent)
+    : QObject(parent), m_address(address), m_autoSend(autoSend) {}
+
+PacsSender::~PacsSender() {
+    // The sender thread stops before this object goes; what it has not sent stays queued.
+    if (m_outbox) m_outbox->Stop();
+}
+
+std::string PacsSender::QueuePath() const {
+    return platform::HostPath(records::WorkDirFile(dicom::kOutboxFile));
+}
+
+void PacsSender::Configure(const dicom::PacsAddress& address, bool autoSend) {
+    m_address = address;
+    m_autoSend = autoSend;
+    if (m_outbox) {
+        m_outbox->SetAddress(address);
+        m_outbox->RetryNow();
+    } else if (m_started) {
+        m_started = false;
+        Start();
+    }
+}
+
+void PacsSender::Start() {
+    if (m_started) return;
+    m_started = true;
+    // Without an archive nothing is sent; the queue waits in its file for one to be set.
+    if (!IsConfigured()) return;
+    m_outbox = std::make_unique<dicom::PacsOutbox>(QueuePath(), [this](const dicom::PacsOutbox::Progress& progress) {
+        QMetaObject::invokeMethod(this, [this, progress] { OnProgress(progress); }, Qt::QueuedConnection);
+    });
+    m_outbox->SetAddress(m_address);
+    std::string error;
+    if (!m_outbox->Start(&error)) {
+        m_status = QStringLiteral("PACS: %1").arg(QString::fromStdString(error));
+        Q_EMIT statusChanged();
+    }
+}
+
+void PacsSender::PictureStored(uint64_t uid, const std::string& logicalPath) {
+    if (!m_autoSend || !IsConfigured()) return;
+    QString error;
+    if (!Send(uid, {logicalPath}, &error)) {
+        m_status = error;
+        Q_EMIT statusChanged();
+    }
+}
+
+bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths, QString* error) {
+    if (!IsConfigured()) {
+        if (error) {
+            *error = QStringLiteral("No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
+                                    "--pacs-port or the [pacs] group of kavimo.ini).");
+        }
+        return false;
+    }
+    Start();
+    std::string reason;
+    if (!m_outbox->Enqueue(uid, logicalPaths, &reason)) {
+        if (error) *error = QStringLiteral("Cannot queue the pictures for the PACS: %1").arg(QString::fromStdString(reason));
+        return false;
+    }
+    return true;
+}
+
+QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
+    const QString failure = QString::fromStdString(p.lastError);
+    if (!p.finished) {
+        const size_t current = std::min(p.total, p.sent + p.failed + 1);
+        return QStringLiteral("Sending %1 of %2 to the PACS…").arg(current).arg(p.total);
+    }
+    if (p.waiting) {
+        return QStringLiteral("PACS not reachable, %1 waiting: %2").arg(p.pending).arg(failure);
+    }
+    if (p.failed > 0) {
+        return QStringLiteral("Sent %1 of %2 to the PACS; %3 failed: %4")
+            .arg(p.sent)
+            .arg(p.total)
+            .arg(p.failed)
+            .arg(failure);
+    }
+    if (p.total == 0) return QString();
+    return QStringLiteral("Sent %1 of %2 to the PACS").arg(p.sent).arg(p.total);
+}
+
+void PacsSender::OnProgress(const dicom::PacsOutbox::Progress& progress) {
+    const QString text = ProgressText(progress);
+    if (text == m_status) return;
+    m_status = text;
+    Q_EMIT statusChanged();
+}

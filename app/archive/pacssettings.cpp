@@ -1,0 +1,93 @@
+#include "app/archive/pacssettings.h"
+
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrent>
+
+#include "app/settings/appconfig.h"
+#include "app/settings/settingsdlg.h"
+
+namespace {
+
+const QString kCalledAet = QStringLiteral("pacs/called_aet");
+const QString kHost = QStringLiteral("pacs/host");
+const QString kPort = QStringLiteral("pacs/port");
+const QString kCallingAet = QStringLiteral("pacs/calling_aet");
+const QString kAutoSend = QStringLiteral("pacs/auto_send");
+
+CSettingsDlg::Field MakeField(const QString& key, const char* label, const QString& defaultText) {
+    CSettingsDlg::Field field;
+    field.key = key;
+    field.label = QString::fromUtf8(label);
+    field.defaultText = defaultText;
+    const ConfigSetting* setting = FindConfigSetting(key);
+    const ConfigSetting::Kind kind = setting ? setting->kind : ConfigSetting::Kind::Host;
+    field.validate = [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+    return field;
+}
+
+struct EchoAnswer {
+    bool ok = false;
+    std::string error;
+};
+
+}  // namespace
+
+void AddPacsSettings(CSettingsDlg* dialog) {
+    dialog->AddGroup(QStringLiteral("PACS (the clinic's archive)"),
+                     {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
+                      MakeField(kHost, "Archive host", QString()),
+                      MakeField(kPort, "Archive DICOM port", QString()),
+                      MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
+                      MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off"))});
+
+    // "Test connection" under the groups, above the note and the buttons.
+    auto* row = new QWidget(dialog);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* test = new QPushButton(QStringLiteral("Test connection"), row);
+    test->setObjectName(QStringLiteral("PacsTest"));
+    auto* result = new QLabel(row);
+    result->setObjectName(QStringLiteral("PacsTestResult"));
+    result->setWordWrap(true);
+    line->addWidget(test);
+    line->addWidget(result, 1);
+    if (auto* layout = qobject_cast<QVBoxLayout*>(dialog->layout())) layout->insertWidget(2, row);
+
+    QObject::connect(test, &QPushButton::clicked, dialog, [dialog, test, result] {
+        auto text = [dialog](const QString& key) {
+            QLineEdit* edit = dialog->Edit(key);
+            return edit ? edit->text().trimmed() : QString();
+        };
+        dicom::PacsAddress address;
+        address.calledAet = text(kCalledAet).toStdString();
+        address.host = text(kHost).toStdString();
+        address.port = text(kPort).toInt();
+        if (!text(kCallingAet).isEmpty()) address.callingAet = text(kCallingAet).toStdString();
+        if (!dialog->Validate() || !address.IsSet()) {
+            result->setText(QStringLiteral("Give the archive's AE title, host and port first."));
+            return;
+        }
+        test->setEnabled(false);
+        result->setText(QStringLiteral("Connecting to %1…").arg(QString::fromStdString(address.Text())));
+        // The check runs off the user-interface thread; the dialog stays responsive.
+        auto* watcher = new QFutureWatcher<EchoAnswer>(dialog);
+        QObject::connect(watcher, &QFutureWatcher<EchoAnswer>::finished, dialog, [watcher, test, result, address] {
+            const EchoAnswer answer = watcher->result();
+            watcher->deleteLater();
+            test->setEnabled(true);
+            result->setText(answer.ok ? QStringLiteral("%1 answers.").arg(QString::fromStdString(address.Text()))
+                                      : QString::fromStdString(answer.error));
+        });
+        watcher->setFuture(QtConcurrent::run([address] {
+            EchoAnswer answer;
+            answer.ok = dicom::EchoPacs(address, &answer.error);
+            return answer;
+        }));
+    });
+}

@@ -1,0 +1,720 @@
+#include "app/mainwindow/kavimodlg.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+#include "app/widgets/aboutdlg.h"
+#include "app/settings/appconfig.h"
+#include "app/widgets/appresources.h"
+#include "app/archive/pacssender.h"
+#include "app/archive/pacssettings.h"
+#include "app/widgets/facebutton.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/widgets/messagebox.h"
+#include "app/pictures/picturepane.h"
+#include "app/print/printframe.h"
+#include "app/settings/settingsdlg.h"
+#include "app/widgets/textutil.h"
+#include "app/widgets/uicolors.h"
+#include "app/widgets/uifont.h"
+#include "app/patients/userlist.h"
+#include "records/textconv.h"
+
+using namespace MainCtl;
+
+namespace {
+
+constexpr int kTimerPeriodMs = 50;
+constexpr int kStreamCheckTicks = 38;   // every 39th tick (about 1.95 s)
+constexpr int kPictureCheckTicks = 21;  // every 22nd tick (about 1.1 s)
+constexpr int kDiagnosisUnits = 349;    // what the patient record's description holds
+
+// Line breaks as the text box shows them, whatever the record holds.
+QString DisplayText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+struct ControlSpec {
+    int id;
+    const char* name;
+    const char* text;
+};
+
+// The sixteen face-coloured push buttons.
+const ControlSpec kPushButtons[] = {
+    {IdPrev, "IdPrev", "Prev"},       {IdNext, "IdNext", "Next"},         {IdSave, "IdSave", "Save"},
+    {IdSaveAs, "IdSaveAs", "Save As"}, {IdUndo, "IdUndo", "Undo"},         {IdSplit, "IdSplit", "Split"},
+    {IdDelete, "IdDelete", "Delete"},  {IdSaveDisease, "IdSaveDisease", "Save"},
+    {IdImport, "IdImport", "Import"},  {IdExport, "IdExport", "Export"},   {IdPickup, "IdPickup", "Pickup"},
+    {IdPrint, "IdPrint", "Print"},     {IdUser, "IdUser", "User"},         {IdSample, "IdSample", "Sample"},
+    {IdFreeze, "IdFreeze", "Freeze"},  {IdExit, "IdExit", "Exit"},
+};
+
+// The pen width and colour groups, with their bitmaps.
+struct ToolSpec {
+    int id;
+    const char* name;
+    const char* text;
+    const char* bitmap;
+};
+const ToolSpec kToolButtons[] = {
+    {IdThick, "IdThick", "Thick", ":/bitmap/166.png"}, {IdMedium, "IdMedium", "Medium", ":/bitmap/167.png"},
+    {IdThin, "IdThin", "Thin", ":/bitmap/168.png"},    {IdRed, "IdRed", "Red", ":/bitmap/151.png"},
+    {IdGreen, "IdGreen", "Green", ":/bitmap/149.png"}, {IdBlue, "IdBlue", "Blue", ":/bitmap/150.png"},
+};
+
+const ControlSpec kLabels[] = {
+    {IdNum, "IdNum", "Num："},       {IdName, "IdName", "Name："},   {IdSex, "IdSex", "Sex："},
+    {IdAge, "IdAge", "Age："},       {IdPhone, "IdPhone", "Phone："}, {IdDiseaseCaption, "IdDiseaseCaption", "Disease："},
+    {IdStatusLine, "IdStatusLine", ""}, {IdStatusLine2, "IdStatusLine2", ""},
+};
+
+}  // namespace
+
+CkavimoDlg::CkavimoDlg(RecordStore& store, CUdp& udp, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_store(store),
+      m_udp(udp),
+      m_runUserList([](CUserList& dialog) { dialog.exec(); }) {
+    InitAppResources();
+    setObjectName(QStringLiteral("CkavimoDlg"));
+    setWindowTitle(QStringLiteral("Oral image acquisition system"));
+    m_hIcon = QIcon(QStringLiteral(":/icon/128.png"));
+    m_hIcon.addFile(QStringLiteral(":/icon/128-32.png"));
+    m_udp.SetTickCounter(&GlobalTicks());
+    m_timer.setInterval(kTimerPeriodMs);
+    connect(&m_timer, &QTimer::timeout, this, &CkavimoDlg::OnTimer);
+    m_rebuildSoon.setSingleShot(true);
+    connect(&m_rebuildSoon, &QTimer::timeout, this, &CkavimoDlg::RebuildPicturesNow);
+    CreateControls();
+}
+
+CkavimoDlg::~CkavimoDlg() { Teardown(); }
+
+void CkavimoDlg::CreateControls() {
+    auto hidden = [this](int id, const char* name, const char* text, void (QDialog::*slot)()) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setProperty("controlId", id);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, slot);
+    };
+    hidden(IdOK, "IdOK", "确定", &QDialog::accept);
+    hidden(IdCancel, "IdCancel", "取消", &QDialog::reject);
+
+    for (const ControlSpec& spec : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setProperty("controlId", spec.id);
+    }
+
+    m_disease = new QTextEdit(this);
+    m_disease->setObjectName(QStringLiteral("IdDisease"));
+    m_disease->setProperty("controlId", int(IdDisease));
+    m_disease->setAcceptRichText(false);
+
+    m_statusImage = new QLabel(this);
+    m_statusImage->setObjectName(QStringLiteral("IdStatusImage"));
+    m_statusImage->setProperty("controlId", int(IdStatusImage));
+    m_statusImage->setAlignment(Qt::AlignCenter);
+
+    m_list = new CListImageCtrl(this);
+    m_list->setObjectName(QStringLiteral("IdThumbList"));
+    m_list->setProperty("controlId", int(IdThumbList));
+
+    // The picture panes share the picture area. Pane 1097 holds the patient's pictures and
+    // strokes, 1096 numbers, frames and empty fills over it, and 1098 (the live video window and
+    // the picture camera's previews) is on top; a pane shows only what has been drawn into it.
+    m_pane3 = new CPicturePane(this);
+    m_pane3->setObjectName(QStringLiteral("IdPane3"));
+    m_pane2 = new CPicturePane(this);
+    m_pane2->setObjectName(QStringLiteral("IdPane2"));
+    m_pane1 = new CPicturePane(this);
+    m_pane1->setObjectName(QStringLiteral("IdPane1"));
+    m_pane3->setProperty("controlId", int(IdPane3));
+    m_pane2->setProperty("controlId", int(IdPane2));
+    m_pane1->setProperty("controlId", int(IdPane1));
+
+    // Two radio groups, bound to m_nPenWidthIdx and m_nColorIdx.
+    auto* widths = new QButtonGroup(this);
+    auto* colours = new QButtonGroup(this);
+    for (const ToolSpec& spec : kToolButtons) {
+        auto* b = new CFaceButton(QString(), this);
+        b->setObjectName(QString::fromLatin1(spec.name));
+        b->setProperty("controlId", spec.id);
+        b->setToolTip(QString::fromLatin1(spec.text));
+        b->setAccessibleName(QString::fromLatin1(spec.text));
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        if (spec.id <= IdThin) widths->addButton(b, spec.id - IdThick);
+        else colours->addButton(b, spec.id - IdRed);
+    }
+    connect(widths, &QButtonGroup::idClicked, this, [this](int index) { m_nPenWidthIdx = index; });
+    connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_nColorIdx = index; });
+
+    for (const ControlSpec& spec : kPushButtons) {
+        auto* b = new CFaceButton(QString::fromLatin1(spec.text), this);
+        b->setObjectName(QString::fromLatin1(spec.name));
+        b->setProperty("controlId", spec.id);
+        b->setAutoDefault(false);
+    }
+
+    // The message map: one handler per control.
+    auto on = [this](int id, void (CkavimoDlg::*slot)()) { connect(Button(id), &QPushButton::clicked, this, slot); };
+    on(IdUser, &CkavimoDlg::OnUser);
+    on(IdSample, &CkavimoDlg::OnSample);
+    on(IdImport, &CkavimoDlg::OnImport);
+    on(IdExport, &CkavimoDlg::OnExport);
+    on(IdPickup, &CkavimoDlg::OnPickup);
+    on(IdPrint, &CkavimoDlg::OnPrint);
+    connect(Button(IdExit), &QPushButton::clicked, this, &QDialog::accept);
+    on(IdSave, &CkavimoDlg::OnSave);
+    on(IdSaveAs, &CkavimoDlg::OnSaveAs);
+    on(IdUndo, &CkavimoDlg::OnUndo);
+    on(IdSplit, &CkavimoDlg::OnSplit);
+    on(IdDelete, &CkavimoDlg::OnDelete);
+    on(IdPrev, &CkavimoDlg::OnPrev);
+    on(IdNext, &CkavimoDlg::OnNext);
+    on(IdSaveDisease, &CkavimoDlg::OnSaveDisease);
+    on(IdFreeze, &CkavimoDlg::OnFreeze);
+    connect(m_list, &QListWidget::itemClicked, this, &CkavimoDlg::OnListClick);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &CkavimoDlg::OnListDoubleClick);
+}
+
+QWidget* CkavimoDlg::Control(int id) const {
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->property("controlId").toInt() == id) return w;
+    }
+    return nullptr;
+}
+
+QPushButton* CkavimoDlg::Button(int id) const { return qobject_cast<QPushButton*>(Control(id)); }
+
+CPicturePane* CkavimoDlg::Pane(int id) const {
+    switch (id) {
+    case IdPane1: return m_pane1;
+    case IdPane2: return m_pane2;
+    case IdPane3: return m_pane3;
+    default: return nullptr;
+    }
+}
+
+void CkavimoDlg::EnableButtons(std::initializer_list<int> ids, bool enable) {
+    for (int id : ids) {
+        if (QPushButton* b = Button(id)) b->setEnabled(enable);
+    }
+}
+
+// --- Start-up -----------------------------------------------------------------------------------
+
+void CkavimoDlg::OnInitDialog() {
+    if (m_bInitialised) return;
+    m_bInitialised = true;
+
+    // Icons, background, the diagnosis box's colour.
+    setWindowIcon(m_hIcon);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackgroundColour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(palette);
+    QPalette diseasePalette = m_disease->palette();
+    diseasePalette.setColor(QPalette::Base, kDiseaseBackground);
+    m_disease->setPalette(diseasePalette);
+
+    // The whole screen, less what panels and docks take (the available area), so that the bottom
+    // row of buttons is always on screen; maximized, the window manager fits the frame in too.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+
+    m_fontLarge = CellHeightFont(QStringLiteral("Arial"), 32, kWeightBold);
+    m_fontMedium = CellHeightFont(QStringLiteral("Arial"), 20, kWeightBold);
+    m_fontSmall = CellHeightFont(QStringLiteral("Arial"), 16, kWeightBold);
+
+    for (const ControlSpec& spec : kPushButtons) {
+        auto* b = static_cast<CFaceButton*>(Button(spec.id));
+        b->SetFaceColor(spec.id == IdSample ? kLiveButtonFaceColour : kButtonFaceColour);
+        b->setFont(m_fontSmall);
+    }
+
+    ApplyLayout(width(), height());
+
+    for (const ToolSpec& spec : kToolButtons) {
+        QPushButton* b = Button(spec.id);
+        const QPixmap bitmap(QString::fromLatin1(spec.bitmap));
+        b->setIcon(QIcon(bitmap));
+        b->setIconSize(bitmap.size());
+    }
+    Button(IdThick + m_nPenWidthIdx)->setChecked(true);
+    Button(IdRed + m_nColorIdx)->setChecked(true);
+
+    m_penStroke = QPen(Qt::black, 1, Qt::SolidLine);
+    m_rcPaneClient = m_pane1->rect();
+    m_rcPane3Client = m_pane3->rect();
+
+    m_bConnected = 0;
+    DrawStatus(m_bConnected);
+    InitPictureState();
+    for (int id : {IdThick, IdMedium, IdThin}) Button(id)->setFont(m_fontLarge);
+
+    m_store.PrepareWorkDir();
+    m_store.Load();
+    // A run cut short while storing, importing or deleting pictures left nothing half done.
+    m_store.RepairPictureLists();
+
+    CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
+    m_list->InitColumns();
+    QPalette listPalette = m_list->palette();
+    listPalette.setColor(QPalette::Base, kThumbListBackground);
+    m_list->setPalette(listPalette);
+
+    RunUserList();
+    FillPatientPanel();
+
+    m_nTicks = 0;
+    m_tickThread.Start(&m_nTicks);
+
+    ClearPickup();
+    m_bStreamEnabled = 0;
+    m_nLiveState = 0;
+    m_bMediaReady = 0;
+    m_pReceiver = nullptr;
+    ShowNewestPictures();
+    EnableButtons({IdFreeze, IdSample}, false);
+    DrawStatus(0);
+
+    m_udp.Init(0);
+    m_udp.SetOwner(this);
+
+    if (m_udp.ProbeStreamCamera()) m_nCameraType = CAMERA_STREAM;
+    else if (m_udp.ProbePictureCamera()) m_nCameraType = CAMERA_PICTURE;
+    else m_nCameraType = 0;
+
+    if (m_nCameraType == CAMERA_STREAM) {
+        m_bConnected = 1;
+        DrawStatus(m_bConnected);
+        SetupMedia();
+    } else if (m_nCameraType == CAMERA_PICTURE) {
+        m_bJpegDisplay = 0;
+        m_udp.StartPictureChannel();
+        m_bStreamEnabled = 1;
+        Button(IdSample)->setText(QStringLiteral("Stop"));
+        Button(IdFreeze)->setText(QStringLiteral("Snap"));
+        EnableButtons({IdSample, IdFreeze}, true);
+    } else {
+        return;  // no camera: no watchdog, the window serves reviewing and patients
+    }
+    m_timer.start();
+}
+
+int CkavimoDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CkavimoDlg::ApplyLayout(int width, int height) {
+    m_layout = ComputeMainLayout(width, height);
+    m_rcPictureArea = m_layout.pictureArea;
+    m_rcStrip = m_layout.strip;
+    m_rcTools = m_layout.tools;
+    m_rcPanel = m_layout.panel;
+    m_rcPatientText = m_layout.patientText;
+    m_nThumbSize = m_layout.thumbSize;
+    for (int q = 0; q < 4; ++q) m_rcQuad[q] = m_layout.quad[q];
+    m_ptStatus = m_layout.status;
+    m_ptStatus2 = m_layout.status2;
+    m_rcStatusImage = m_layout.statusImage;
+    for (const auto& [id, geometry] : m_layout.controls) {
+        if (QWidget* w = Control(id)) w->setGeometry(geometry);
+    }
+    m_rcPaneClient = m_pane1->rect();
+    m_rcPane3Client = m_pane3->rect();
+    update();
+}
+
+void CkavimoDlg::RunUserList() {
+    CUserList dialog(m_store, this);
+    if (m_pacs) dialog.SetPacsAddress(m_pacs->Address());
+    m_runUserList(dialog);
+}
+
+// --- Patient panel ------------------------------------------------------------------------------
+
+void CkavimoDlg::FillPatientPanel() {
+    update(m_rcPatientText);
+    auto label = [this](int id) { return static_cast<QLabel*>(Control(id)); };
+    _USER_INFO user = {};
+    if (m_store.GetCurrentUser(&user) < 0) {
+        m_curPatient = _USER_INFO{};
+        label(IdNum)->setText(QStringLiteral("ID："));
+        label(IdName)->setText(QStringLiteral("Name："));
+        label(IdSex)->setText(QStringLiteral("Sex："));
+        label(IdAge)->setText(QStringLiteral("Age："));
+        label(IdPhone)->setText(QStringLiteral("Phone："));
+        m_list->Clear();
+        m_disease->clear();  // no patient: no diagnosis of somebody else on screen
+        m_strStoredDiagnosis.clear();
+        return;
+    }
+    m_curPatient = user;
+    label(IdNum)->setText(QStringLiteral("ID：UID%1").arg(qint64(user.uid)));
+    label(IdName)->setText(QStringLiteral("Name：") + FieldQString(user.name, 16));
+    label(IdSex)->setText(user.sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"));
+    label(IdAge)->setText(QStringLiteral("Age：%1").arg(user.age));
+    label(IdPhone)->setText(QStringLiteral("Phone：%1").arg(qint64(user.phone)));
+    ReloadThumbnails();
+    char16_t description[350] = {};
+    if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));
+    m_strStoredDiagnosis = LeftUnits(m_disease->toPlainText(), kDiagnosisUnits);
+}
+
+// The thumbnail list shows the current patient's directory anew. The list is cleared first, so
+// names of another patient can never come back with a later re-layout.
+void CkavimoDlg::ReloadThumbnails() {
+    CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
+    _USER_INFO user = {};
+    const QString directory = m_store.GetCurrentUser(&user) >= 0
+                                  ? ToQString(records::AnsiToUtf16(records::FieldText(user.dirPath)))
+                                  : QString();
+    // One picture more or less in the list shown (a capture, a delete): only that item changes.
+    if (!directory.isEmpty() && directory == m_list->directory && m_list->RefreshOneChange()) return;
+    m_list->Clear();
+    if (directory.isEmpty()) return;
+    m_list->directory = directory;
+    m_list->Refresh();
+}
+
+void CkavimoDlg::OnSaveDisease() { SaveDiagnosis(); }
+
+bool CkavimoDlg::SaveDiagnosis() {
+    if (m_store.GetCurrentUser(nullptr) < 0) return false;
+    const QString text = LeftUnits(m_disease->toPlainText(), kDiagnosisUnits);
+    if (m_store.SetDescription(ToU16String(text)) != 1) return false;  // the store said why
+    m_strStoredDiagnosis = text;
+    return true;
+}
+
+bool CkavimoDlg::HasUnsavedDiagnosis() const {
+    return m_store.GetCurrentUser(nullptr) >= 0 &&
+           LeftUnits(m_disease->toPlainText(), kDiagnosisUnits) != m_strStoredDiagnosis;
+}
+
+namespace {
+
+// "Save / Discard / Cancel" about work that would be lost.
+QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& text) {
+    MessageBoxRequest question;
+    question.parent = parent;
+    question.text = text;
+    question.caption = QStringLiteral("Oral image acquisition system");
+    question.icon = QMessageBox::Warning;
+    question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    return ShowMessageBox(question);
+}
+
+}  // namespace
+
+bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
+    if (!HasUnsavedDiagnosis()) return true;
+    switch (AskToSave(this, QStringLiteral("The diagnosis has not been saved. Save it?"))) {
+    case QMessageBox::Save: return SaveDiagnosis();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+bool CkavimoDlg::ConfirmUnsavedStrokes() {
+    if (!HasUnsavedStrokes()) return true;
+    switch (AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"))) {
+    case QMessageBox::Save:
+        // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
+        // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
+        return !m_bSplit && !m_strPanePath[0].isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+void CkavimoDlg::done(int result) {
+    if (m_bAskingToClose) return;  // a second close while the question is open
+    if (m_bInitialised && !m_bTornDown) {
+        m_bAskingToClose = true;
+        const bool go = ConfirmUnsavedDiagnosis() && ConfirmUnsavedStrokes();
+        m_bAskingToClose = false;
+        if (!go) return;
+    }
+    QDialog::done(result);
+}
+
+void CkavimoDlg::OnUser() {
+    if (!ConfirmUnsavedDiagnosis()) return;  // stay with this patient
+    m_store.CommitCurrentUser();
+    RunUserList();
+    FillPatientPanel();
+    ClearPickup();
+    Button(IdPickup)->setText(QStringLiteral("Pickup"));
+    ShowNewestPictures();
+}
+
+void CkavimoDlg::ClearPickup() {
+    m_bPickMode = 0;
+    m_nPickCount = 0;
+    for (int& slot : m_nPicked) slot = 999;
+}
+
+// --- Connection state ---------------------------------------------------------------------------
+
+void CkavimoDlg::DrawStatus(int connected) {
+    m_statusImage->setPixmap(QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
+    // The first line may run past its 210-pixel box in the large font.
+    update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
+}
+
+QString CkavimoDlg::StatusText() const {
+    return m_bConnected ? QStringLiteral("WIFI connected！") : QStringLiteral("WIFI disconnect！");
+}
+
+QString CkavimoDlg::StatusText2() const {
+    if (m_pacs && !m_pacs->StatusText().isEmpty()) return m_pacs->StatusText();
+    return m_bConnected ? QString() : QStringLiteral("re-connecting...");
+}
+
+void CkavimoDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter p(this);
+    const QRect box(m_ptStatus, QSize(kStatusWidth, kStatusHeight + kStatus2Height + 2));
+    p.fillRect(box, kBackgroundColour);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
+    p.setFont(m_fontLarge);
+    p.setPen(m_bConnected ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
+    p.setFont(m_fontSmall);
+    p.setPen(Qt::black);
+    p.drawText(QRect(m_ptStatus2, QSize(kStatus2Width, kStatus2Height)), flags, StatusText2());
+    // Previews of the picture camera are shown once the window has been painted for the first
+    // time (not on every repaint, which would undo the "Sample" switch).
+    if (m_bInitialised && !m_bJpegDisplayStarted) {
+        m_bJpegDisplayStarted = true;
+        m_bJpegDisplay = 1;
+    }
+}
+
+void CkavimoDlg::OnTimer() {
+    if (m_nCameraType == CAMERA_STREAM) {
+        if (m_nWatchTicks++ >= kStreamCheckTicks) {
+            m_nWatchTicks = 0;
+            const int heartbeat = m_nHeartbeat.load(std::memory_order_acquire);
+            if (heartbeat == m_nHeartbeatSeen) {
+                m_bConnected = 0;
+                DrawStatus(m_bConnected);
+                TeardownMedia();
+            } else {
+                m_nHeartbeatSeen = heartbeat;
+                m_bConnected = 1;
+                DrawStatus(m_bConnected);
+                SetupMedia();
+            }
+        }
+        UpdateLivePane();
+    } else if (m_nCameraType == CAMERA_PICTURE) {
+        if (m_nWatchTicks++ >= kPictureCheckTicks) {
+            m_nWatchTicks = 0;
+            if (m_nJpegCount == m_nJpegCountSeen) {
+                if (m_bConnected) {
+                    m_bConnected = 0;
+                    DrawStatus(m_bConnected);
+                    m_udp.m_bPictureEnable = 0;
+                }
+            } else {
+                m_bConnected = 1;
+                DrawStatus(m_bConnected);
+                // The camera is back: let the picture channel run again (a channel left disabled
+                // would take in one picture after each reconnection and stop).
+                m_udp.m_bPictureEnable = 1;
+            }
+            m_nJpegCountSeen = m_nJpegCount;
+        }
+        if (m_udp.m_bSaved.load()) {
+            m_udp.m_bSaved = 0;
+            m_store.AddPicture(0, m_udp.SavedPath(), true);
+            PictureStored(records::Utf16ToAnsi(m_udp.SavedPath()));
+            ReloadPictures(false);  // the picks stay marked
+        }
+        if (m_udp.m_bPreviewReady.load()) {
+            if (m_bJpegDisplay) {
+                if (const CPreviewStream* preview = m_udp.PreviewStream()) {
+                    const QImage picture = QImage::fromData(preview->Data(), int(preview->Size()));
+                    if (!picture.isNull()) {
+                        m_rcPaneClient = m_pane1->rect();
+                        m_pane1->DrawStretched(picture);
+                    }
+                }
+            }
+            m_udp.m_bPreviewReady = 0;
+            ++m_nJpegCount;
+        }
+    }
+}
+
+// --- Camera link (called on its threads) --------------------------------------------------------
+
+void CkavimoDlg::AddHeartbeat() { m_nHeartbeat.fetch_add(1, std::memory_order_acq_rel); }
+
+void CkavimoDlg::PostCameraKey(int code) { QCoreApplication::postEvent(this, new CameraKeyEvent(code)); }
+
+bool CkavimoDlg::IsDeleteConfirmOpen() const { return m_bDeleteConfirm.load() != 0; }
+
+void CkavimoDlg::customEvent(QEvent* event) {
+    if (event->type() == CameraKeyEvent::kType) {
+        OnCameraKey(static_cast<CameraKeyEvent*>(event)->Code());
+        return;
+    }
+    QDialog::customEvent(event);
+}
+
+void CkavimoDlg::OnCameraKey(int code) {
+    if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
+    switch (code) {
+    case 0x51:
+        if (m_nLiveState == 0) {
+            OnDelete();
+        } else if (m_nLiveState == 2) {
+            m_nLiveState = 0;
+            OnFreeze();
+        }
+        break;
+    case 0x52: ShowNextPicture(); break;
+    case 0x53: ShowPrevPicture(); break;
+    case 0x54: OnSplit(); break;
+    case 0x55: OnFreeze(); break;
+    default: break;
+    }
+}
+
+// The commands of capture and picture management are in kavimodlg_capture.cpp, those of picture
+// review and annotation in kavimodlg_review.cpp.
+
+// --- Report printing ----------------------------------------------------------------------------
+
+void CkavimoDlg::OnPrint() {
+    if (m_store.GetCurrentUser(nullptr) < 0) return;  // nobody to report on
+    // The picked pictures in pick order; a slot of 999 is empty, and a picture that is no longer
+    // in the store is left out.
+    m_nPrintCount = 0;
+    for (QString& path : m_strPrintPath) path.clear();
+    for (int slot : m_nPicked) {
+        if (slot == 999) continue;
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(slot, &picture) != 1) continue;
+        m_strPrintPath[m_nPrintCount++] = ToQString(records::AnsiToUtf16(records::FieldText(picture.path)));
+    }
+    // One preview at a time: the previous frame is released.
+    if (m_pPrintFrame) m_pPrintFrame->close();
+    m_pPrintFrame = new CPrintFrame(this, this);
+    m_pPrintFrame->StartPreview();
+}
+
+int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
+    info.maxPage = 1;  // the report has exactly one page
+    return m_report.Begin(dc);
+}
+
+int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
+    _USER_INFO user = {};
+    if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
+    QStringList paths;
+    for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
+    const ReportContent content =
+        MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    return m_report.DrawPage(dc, content);
+}
+
+int CkavimoDlg::OnEndPrinting(QPainter&, CPrintInfo&) { return m_report.End(); }
+
+// --- Window events ------------------------------------------------------------------------------
+
+void CkavimoDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!m_bInitialised) return;
+    // The window manager may give the window another size than the screen's; the controls
+    // follow the client size.
+    ApplyLayout(width(), height());
+    OnPictureAreaResized();
+    if (m_list && m_store.GetCurrentUser(nullptr) != -1) {
+        CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
+        m_list->Relayout();
+    }
+}
+
+void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The window menu: the settings, the About entry and the archive's entries.
+    QMenu menu(this);
+    QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
+    QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
+    menu.addSeparator();
+    QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
+    QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == settings) OnSettings();
+    else if (chosen == about) OnAbout();
+    else if (chosen == exportDicom) OnExportDicom();
+    else if (chosen == sendToPacs) OnSendToPacs();
+}
+
+void CkavimoDlg::OnSettings() {
+    CSettingsDlg settings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, m_settingsOverrides, this);
+    AddPacsSettings(&settings);
+    settings.exec();
+}
+
+void CkavimoDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// --- Teardown -----------------------------------------------------------------------------------
+
+void CkavimoDlg::Teardown() {
+    if (m_bTornDown) return;
+    m_bTornDown = true;
+    m_bClosing = true;
+    m_timer.stop();
+    // First of all no camera thread may reach this window any more; SetOwner waits for a call
+    // in progress.
+    m_udp.SetOwner(nullptr);
+    if (m_nCameraType == CAMERA_STREAM) {
+        TeardownMedia();
+        m_nLiveState = 0;
+        m_udp.Close();
+    } else if (m_nCameraType == CAMERA_PICTURE) {
+        m_udp.StopPictureChannel();
+        m_udp.ReleasePictureChannel();
+    }
+    m_tickThread.Stop();
+}

@@ -1,0 +1,523 @@
+// Capture and picture management in the main window: "Freeze" for both cameras, "Save" and
+// "Save As" of an annotated picture, "Import", "Export", "Delete" with its remote answer, and the
+// pick-up of pictures for export and the report.
+//
+// A patient's picture is never overwritten by a new one: new files take the first free
+// time-stamped name (the next seconds when a name is taken) and are created exclusively. Only
+// "Save" replaces a file, the one shown, and it does so as a whole, so a failed write leaves the
+// old picture. Every file that cannot be written, copied or read is reported, and no record is
+// added for a file that was not written.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <future>
+#include <memory>
+
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/widgets/messagebox.h"
+#include "app/pictures/pictureio.h"
+#include "app/widgets/textutil.h"
+#include "camlink/picturefiles.h"
+#include "platform/clock.h"
+#include "platform/debug.h"
+#include "platform/paths.h"
+#include "records/recordnames.h"
+#include "records/textconv.h"
+
+using namespace MainCtl;
+
+namespace {
+
+constexpr int kEmptySlot = 999;
+constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
+constexpr uint64_t kPictureWaitTicks = 20;                   // 2 s of the tick thread
+constexpr int kImportNameAttempts = 86400;                  // every second of a day
+constexpr int kAnswerWaitMs = 1000;
+constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
+
+const QString kAppCaption = QStringLiteral("Oral image acquisition system");
+
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QStringList DefaultImportChooser(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(QStringLiteral("(*.jpg)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted) return QStringList();
+    return dialog.selectedFiles();
+}
+
+QString DefaultExportChooser(QWidget* parent) {
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Please select output dir："));
+}
+
+// A file chosen for import, read whole; it must be a picture.
+bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
+    QImageReader reader(path);
+    if (!reader.canRead()) {
+        *error = QFileInfo(path).isReadable() ? QStringLiteral("not a picture") : reader.errorString();
+        return false;
+    }
+    return ReadWholeFile(path, data, error);
+}
+
+// "Save" writes only over a picture file in the patient's own directory, whatever a record says.
+bool IsPictureOfPatient(const _USER_INFO& patient, const QString& logicalPath) {
+    std::string normalized;
+    return platform::NormalizeLogicalPath(logicalPath.toStdString(), &normalized) &&
+           platform::IsWithinLogicalDir(records::RecordDirPath(patient), normalized) &&
+           CListImageCtrl::IsPictureFileName(FileNameOf(logicalPath));
+}
+
+}  // namespace
+
+std::time_t CkavimoDlg::Now() const { return m_clock ? m_clock() : std::time(nullptr); }
+
+// --- Freeze -------------------------------------------------------------------------------------
+
+void CkavimoDlg::OnFreeze() {
+    if (!m_bStreamEnabled) return;
+    if (m_nCameraType == CAMERA_STREAM) FreezeStream();
+    else if (m_nCameraType == CAMERA_PICTURE) FreezePictureCamera();
+}
+
+// Live, then frozen (the frame written as a BMP file), then stored and live again.
+void CkavimoDlg::FreezeStream() {
+    const std::string bmp = platform::HostPath(kTempBmp);
+    if (m_nLiveState == 0) {
+        OnSample();
+        m_nLiveState = 1;
+        Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+        return;
+    }
+    if (m_nLiveState == 1) {
+        m_nLiveState = 2;
+        if (m_pReceiver) {
+            StreamReceiver_Destroy(m_pReceiver);  // the last frame stays on the pane
+            m_pReceiver = nullptr;
+        }
+        Button(IdFreeze)->setText(QStringLiteral("Save Pic"));
+        UpdateLivePane();
+        if (bmp.empty()) return;
+        // A frame left from an earlier freeze must never be stored as this one.
+        QFile::remove(QString::fromStdString(bmp));
+        errno = 0;
+        const bool written =
+            m_writeSnapshot ? m_writeSnapshot(bmp) : TEGMO_PLAY_VideoShotLast(m_hPlayer, bmp.c_str()) == 1;
+        // Why it failed, for the message when the frame is to be stored (a full disk, say).
+        m_strSnapshotError.clear();
+        if (!written && errno != 0) {
+            m_strSnapshotError = QStringLiteral("%1: %2").arg(QString::fromLatin1(kTempBmp), SystemError(errno));
+        }
+        return;
+    }
+
+    // Frozen: store the frame, then back to live whatever happened.
+    QImage frame;
+    const bool havePatient = m_store.GetCurrentUser(&m_curPatient) >= 0;
+    if (!bmp.empty()) frame.load(QString::fromStdString(bmp));
+    if (frame.isNull() || !havePatient) {
+        // For the log: which of the two it was (the message names only a write that failed).
+        platform::DebugWarning("Freeze: nothing stored: %s\n",
+                               !havePatient ? "no current patient"
+                               : m_strSnapshotError.isEmpty() ? "the player had no picture to write"
+                                                              : qPrintable(m_strSnapshotError));
+        const QString why = havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError
+                                                                          : QString();
+        ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);
+    } else {
+        std::string path;
+        QString error;
+        if (StoreNewPicture(frame, &path, &error)) {
+            m_store.AddPicture(0, path, true);
+            PictureStored(path);
+            ReloadPicturesAfterCapture(path);
+        } else {
+            ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
+        }
+    }
+    if (!m_pReceiver) m_pReceiver = CreateReceiver();
+    m_nLiveState = 1;
+    ShowNewestPictures();
+    Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    UpdateLivePane();
+}
+
+// The picture camera writes its next picture into a new file; the window waits for it at most 2 s.
+void CkavimoDlg::FreezePictureCamera() {
+    std::u16string path;
+    if (!m_udp.RequestPictureFile() || !WaitForPictureFile(&path)) {
+        // A picture that came but could not be written (a full or read-only disk) says why.
+        const int error = m_udp.m_nDumpError.load();
+        const QString why = error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error))
+                                       : QString();
+        ShowMessageBox(this, QStringLiteral("Fail to save picture！") + why, QStringLiteral("Error"));
+        return;
+    }
+    m_store.AddPicture(0, path, true);
+    PictureStored(records::Utf16ToAnsi(path));
+    ReloadPictures(false);
+}
+
+// Waits, polling on this thread, until the picture thread has written the requested file or 20
+// ticks have passed (the request is then withdrawn). The picture thread holds a new preview back
+// until the window has taken the last one, and the window's timer does not run meanwhile: the
+// previews are taken here, so that the next picture, the one asked for, can come in.
+bool CkavimoDlg::WaitForPictureFile(std::u16string* path) {
+    const uint64_t start = GlobalTicks().load();
+    while (m_udp.m_bDumpNext.load(std::memory_order_acquire)) {
+        if (GlobalTicks().load() - start >= kPictureWaitTicks) {
+            int requested = 1;
+            if (m_udp.m_bDumpNext.compare_exchange_strong(requested, 0)) return false;
+            break;  // written just now
+        }
+        if (m_udp.m_bPreviewReady.exchange(0)) ++m_nJpegCount;
+        platform::SleepMs(1);
+    }
+    *path = m_udp.DumpPath();
+    return true;
+}
+
+// Encodes the picture as JPEG into a new time-stamped file of the current patient (m_curPatient).
+bool CkavimoDlg::StoreNewPicture(const QImage& picture, std::string* logicalPath, QString* error) {
+    QByteArray jpeg;
+    if (!EncodePicture(picture, QStringLiteral("jpg"), &jpeg, error)) return false;
+    const std::string dir = records::RecordDirPath(m_curPatient);
+    if (!camlink::WriteNewPictureFile(dir, Now(), reinterpret_cast<const uint8_t*>(jpeg.constData()),
+                                      size_t(jpeg.size()), logicalPath)) {
+        *error = QStringLiteral("%1: %2").arg(QString::fromStdString(dir), SystemError(errno));
+        return false;
+    }
+    return true;
+}
+
+// --- Save, Save As --------------------------------------------------------------------------------
+
+void CkavimoDlg::OnSave() { SaveOverShownPicture(); }
+
+bool CkavimoDlg::SaveOverShownPicture() {
+    if (m_bSplit || m_nHistLevel == 0) return false;
+    const QString target = m_strPanePath[0];
+    if (target.isEmpty()) return false;  // no picture file is shown to save over
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
+    const QString host = HostPathOf(target);
+    QByteArray data;
+    QString error;
+    if (!m_bPictureLoaded) {
+        // The pane shows grey for a file that could not be read: the grey must never replace it.
+        error = QStringLiteral("the picture could not be read, so it is not written over");
+    } else if (!IsPictureOfPatient(m_curPatient, target)) {
+        error = QStringLiteral("not a picture in the patient's directory");
+    } else if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
+        ReplaceFile(host, data, &error)) {
+        m_bStrokesUnsaved = false;
+        PictureStored(target.toStdString());
+        ReloadPictures(false);
+        return true;
+    }
+    ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
+    return false;
+}
+
+void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }
+
+bool CkavimoDlg::SaveAsNewPicture() {
+    if (m_nHistLevel == 0) return false;
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
+    std::string path;
+    QString error;
+    if (!StoreNewPicture(m_history[m_nHistLevel].image, &path, &error)) {
+        ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
+        return false;
+    }
+    m_bStrokesUnsaved = false;
+    ReloadPictures(true);
+    PictureStored(path);
+    return true;
+}
+
+// --- Import, Export -------------------------------------------------------------------------------
+
+void CkavimoDlg::OnImport() {
+    const QStringList files = m_chooseImportFiles ? m_chooseImportFiles(this) : DefaultImportChooser(this);
+    if (files.isEmpty()) return;
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    const QStringList picked = PickedPaths();
+    const std::string dir = records::RecordDirPath(m_curPatient);
+
+    // One time value names the files in the order chosen, a second apart; a name that is taken
+    // is passed over, so no picture of the patient is ever replaced.
+    std::tm value = LocalTimeOf(Now());
+    QStringList failures;
+    std::vector<std::string> imported;
+    for (const QString& file : files) {
+        QByteArray data;
+        QString error;
+        bool stored = false;
+        if (ReadImportFile(file, &data, &error)) {
+            for (int attempt = 0; attempt < kImportNameAttempts && !stored; ++attempt) {
+                const std::string logical = platform::JoinLogical(dir, records::PictureFileName(value));
+                AdvanceImportTime(&value);
+                if (camlink::WriteNewFile(logical, reinterpret_cast<const uint8_t*>(data.constData()),
+                                          size_t(data.size()))) {
+                    stored = true;
+                    imported.push_back(logical);
+                } else if (errno != EEXIST) {
+                    error = SystemError(errno);
+                    break;
+                }
+            }
+            if (!stored && error.isEmpty()) error = QStringLiteral("no free picture name");
+        }
+        if (!stored) failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
+    }
+    // The list is built again when a file came in (not when every one failed, on a full disk,
+    // where rewriting the list would only fail once more).
+    if (failures.size() < files.size()) ReloadPictures(true, picked);
+    for (const std::string& logical : imported) PictureStored(logical);
+    if (!failures.isEmpty())
+        ShowMessageBox(this, QStringLiteral("Fail to import:\n%1").arg(failures.join(QLatin1Char('\n'))), kAppCaption,
+                       QMessageBox::Warning);
+}
+
+void CkavimoDlg::OnExport() {
+    const QString folder = m_chooseExportFolder ? m_chooseExportFolder(this) : DefaultExportChooser(this);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        ShowMessageBox(this, QStringLiteral("Invalid dir"), QStringLiteral("picture output"));
+        return;
+    }
+    QStringList failures;
+    for (int slot : m_nPicked) {
+        if (slot == kEmptySlot) continue;
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(slot, &picture) != 1) {
+            failures << QStringLiteral("picture %1: it is no longer in the patient's list").arg(slot + 1);
+            continue;
+        }
+        const QString logical = PicturePathText(picture);
+        const QString name = FileNameOf(logical);
+        QByteArray data;
+        QString error;
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+            failures << QStringLiteral("%1: not a file name").arg(logical);
+        } else if (!ReadWholeFile(HostPathOf(logical), &data, &error) ||
+                   !ReplaceFile(QDir(folder).filePath(name), data, &error)) {
+            failures << QStringLiteral("%1: %2").arg(name, error);
+        }
+    }
+    if (!failures.isEmpty())
+        ShowMessageBox(this, QStringLiteral("Fail to export:\n%1").arg(failures.join(QLatin1Char('\n'))),
+                       QStringLiteral("picture output"), QMessageBox::Warning);
+}
+
+// --- Delete ---------------------------------------------------------------------------------------
+
+void CkavimoDlg::OnDelete() {
+    if (m_nLiveState != 0) return;
+    MessageBoxRequest question;
+    question.text = QStringLiteral("Are you sure?");
+    question.caption = QStringLiteral("Picture delete");
+    question.buttons = QMessageBox::Yes | QMessageBox::No;
+    m_bDeleteConfirm = 1;
+    const QMessageBox::StandardButton answer = ShowMessageBox(question);
+    m_bDeleteConfirm = 0;
+    if (answer != QMessageBox::Yes) return;
+    if (m_strPanePath[0].isEmpty()) return;
+
+    const QString path = m_strPanePath[0];
+    const int hint = m_nPaneIndex[0];
+    m_strPanePath[0].clear();
+    m_nPaneIndex[0] = kEmptySlot;
+    // The picture shown is deleted, found by its path: an import may have moved it in the list
+    // since it was shown.
+    const QStringList picked = PickedPaths();
+    const int index = StoreIndexOfPath(path, hint);
+    bool deleted = false;
+    if (index >= 0 && m_store.DeletePicture(index) == 1) {
+        // The picture that takes its place in pane 0 is decoded while the lists are written and
+        // the thumbnail list changes.
+        _USER_INFO user = {};
+        _DISE_PIC next = {};
+        if (m_store.GetCurrentUser(&user) >= 0 && user.picCount > 0 &&
+            m_store.GetPicture(std::min(m_nCurIndex, user.picCount - 1), &next) == 1) {
+            m_decodeAhead.Start(HostPathOf(PicturePathText(next)));
+        }
+        m_store.Flush();
+        // The list takes out the one item; the directory is compared with it as a whole later.
+        if (!m_list->RemoveShownFile(FileNameOf(path))) ReloadThumbnails();
+        MarkPicks(picked);
+        deleted = true;
+    }
+    ShowCurrentPictures();  // also resets the undo stack
+    if (deleted) RebuildPicturesSoon();
+}
+
+// The store reads the patient's directory again once a delete or a capture is on the screen:
+// with thousands of pictures that takes a few tens of milliseconds, which the window, its
+// drawing and the user's next press need not wait for. A timer (unlike a posted call) lets the
+// drawing and the input that is waiting go first. Nothing is out of step meanwhile: the store
+// and the list both hold the patient's pictures with the one change made.
+void CkavimoDlg::RebuildPicturesSoon() {
+    _USER_INFO user = {};
+    if (m_store.GetCurrentUser(&user) < 0) return;
+    m_uRebuildUid = user.uid;
+    m_rebuildSoon.start(kRebuildSoonMs);
+}
+
+// Pictures added to or removed from the directory by other means come into the list here; when
+// nothing else changed (as almost always), nothing is drawn again.
+void CkavimoDlg::RebuildPicturesNow() {
+    _USER_INFO user = {};
+    if (m_bClosing || m_store.GetCurrentUser(&user) < 0 || user.uid != m_uRebuildUid) return;
+    const QStringList picked = PickedPaths();
+    const QString shown = m_strPanePath[0];
+    bool changed = false;
+    m_store.RebuildPictures(&changed);
+    if (!changed && m_list->ShowsItsDirectory()) return;
+    ReloadPictures(false, picked);
+    const int index = shown.isEmpty() ? -1 : StoreIndexOfPath(shown, m_nCurIndex);
+    if (index >= 0) m_nCurIndex = index;
+    ShowCurrentPictures();
+}
+
+// The current picture again, kept within the list after it lost pictures.
+void CkavimoDlg::ShowCurrentPictures() {
+    const int last = m_list->count() - 1;
+    if (m_nCurIndex > last) m_nCurIndex = last < 0 ? 0 : last;
+    ShowPictures(m_nCurIndex);
+}
+
+// Called on the camera link's thread while the confirmation is open: the box belongs to the
+// user-interface thread, which presses the button; the answer says whether the box was there.
+int CkavimoDlg::AnswerDeleteConfirm(int answer) {
+    if (QThread::currentThread() == thread()) return AnswerDeleteConfirmNow(answer);
+    if (m_bClosing) return 0;
+    auto result = std::make_shared<std::promise<int>>();
+    std::future<int> pressed = result->get_future();
+    QMetaObject::invokeMethod(
+        this, [this, answer, result] { result->set_value(AnswerDeleteConfirmNow(answer)); }, Qt::QueuedConnection);
+    // The window may be closing (its teardown waits for this call to return): wait in short steps.
+    for (int waited = 0; waited < kAnswerWaitMs; waited += 10) {
+        if (pressed.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready) return pressed.get();
+        if (m_bClosing) return 0;
+    }
+    return 0;
+}
+
+int CkavimoDlg::AnswerDeleteConfirmNow(int answer) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box || !box->isVisible() || box->windowTitle() != QLatin1String("Picture delete")) continue;
+        QAbstractButton* button = box->button(answer == 'n' ? QMessageBox::No : QMessageBox::Yes);
+        if (!button) return 0;
+        button->click();
+        return 1;
+    }
+    return 0;
+}
+
+// --- Pick-up --------------------------------------------------------------------------------------
+
+void CkavimoDlg::OnPickup() {
+    CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
+    for (int slot : m_nPicked) {
+        if (slot != kEmptySlot) m_list->RedrawThumbnail(slot, false);
+    }
+    m_nPickCount = 0;
+    for (int& slot : m_nPicked) slot = kEmptySlot;
+    m_bPickMode = m_bPickMode ? 0 : 1;
+    Button(IdPickup)->setText(m_bPickMode ? QStringLiteral("Drop") : QStringLiteral("Pickup"));
+}
+
+void CkavimoDlg::PickThumbnail(int position) {
+    if (position < 0) return;
+    CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
+    for (int& slot : m_nPicked) {
+        if (slot == position) {
+            slot = kEmptySlot;
+            --m_nPickCount;
+            m_list->RedrawThumbnail(position, false);
+            return;
+        }
+    }
+    for (int& slot : m_nPicked) {
+        if (slot == kEmptySlot) {
+            slot = position;
+            ++m_nPickCount;
+            m_list->RedrawThumbnail(position, true);
+            return;
+        }
+    }
+    // All four taken: nothing changes.
+}
+
+QStringList CkavimoDlg::PickedPaths() const {
+    QStringList paths;
+    for (int slot : m_nPicked) {
+        _DISE_PIC picture = {};
+        paths << (slot != kEmptySlot && m_store.GetPicture(slot, &picture) == 1 ? PicturePathText(picture) : QString());
+    }
+    return paths;
+}
+
+int CkavimoDlg::StoreIndexOfPath(const QString& logicalPath, int hint) const {
+    _USER_INFO user = {};
+    if (logicalPath.isEmpty() || m_store.GetCurrentUser(&user) < 0) return -1;
+    auto matches = [&](int index) {
+        _DISE_PIC picture = {};
+        return m_store.GetPicture(index, &picture) == 1 &&
+               PicturePathText(picture).compare(logicalPath, Qt::CaseInsensitive) == 0;
+    };
+    if (hint >= 0 && hint < user.picCount && matches(hint)) return hint;
+    for (int index = 0; index < user.picCount; ++index) {
+        if (matches(index)) return index;
+    }
+    return -1;
+}
+
+void CkavimoDlg::ReloadPictures(bool rebuild) { ReloadPictures(rebuild, PickedPaths()); }
+
+// A capture's picture stored and recorded: the list takes its one new item at once and the
+// store's rebuild follows (RebuildPicturesSoon), unless the list as recorded is not in the order
+// a rebuild gives (the clock set back, say), which only the rebuild puts right.
+void CkavimoDlg::ReloadPicturesAfterCapture(const std::string& path) {
+    if (!m_store.PicturesInRebuildOrder()) {
+        ReloadPictures(true);
+        return;
+    }
+    const QStringList picked = PickedPaths();
+    if (!m_list->AddShownFile(FileNameOf(QString::fromStdString(path)))) ReloadThumbnails();
+    MarkPicks(picked);
+    RebuildPicturesSoon();
+}
+
+void CkavimoDlg::ReloadPictures(bool rebuild, const QStringList& pickedPaths) {
+    if (rebuild) m_store.RebuildPictures();
+    ReloadThumbnails();
+    MarkPicks(pickedPaths);
+}
+
+// The list was drawn anew: the picks are found again and marked again.
+void CkavimoDlg::MarkPicks(const QStringList& pickedPaths) {
+    m_nPickCount = 0;
+    for (int slot = 0; slot < 4; ++slot) {
+        const int index = slot < pickedPaths.size() ? StoreIndexOfPath(pickedPaths[slot], m_nPicked[slot]) : -1;
+        m_nPicked[slot] = index >= 0 ? index : kEmptySlot;
+        if (index < 0) continue;
+        ++m_nPickCount;
+        m_list->RedrawThumbnail(index, true);
+    }
+}

@@ -1,0 +1,461 @@
+// Picture review and annotation in the main window: the patient's pictures in one pane or four
+// quadrants, stepping through them, free-hand strokes with the undo stack, and the viewer.
+//
+// The picture area is three overlapping panes, each keeping what was drawn into it:
+//   1097 (m_pane3) the pictures and the strokes,
+//   1096 (m_pane2) picture numbers, quadrant frames and the grey of empty slots, over 1097,
+//   1098 (m_pane1) the live video or the picture camera's previews, on top.
+// What is drawn last shows, as on one screen: drawing into 1097 clears the same pixels of 1096
+// (a stroke crosses a number or a grey slot), and a picture drawn for review clears a preview
+// left in 1098 unless pictures are still coming in.
+//
+// Undo pictures are taken from the area as displayed, at the picture's own size in single view.
+// There the strokes are also drawn, scaled, onto m_imgWork, the picture at its own resolution, so
+// that "Save" writes the picture itself and not a copy stretched back from the screen.
+#include <QListWidgetItem>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/pictures/bigpic.h"
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/pictures/picturepane.h"
+#include "app/pictures/pictureio.h"
+#include "app/widgets/uicolors.h"
+
+using namespace MainCtl;
+
+namespace {
+
+constexpr int kEmptySlot = 999;
+constexpr int kPenWidths[3] = {8, 4, 1};  // "Thick", "Medium", "Thin"
+const QColor kPenColours[3] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+const QColor kNumberColour(255, 0, 0);
+const QColor kActiveFrameColour(255, 0, 0);
+
+// Cursor resource 106: the pen tip is the hot spot.
+const QCursor& DrawingCursor() {
+    static const QCursor cursor(QPixmap(QStringLiteral(":/cursor/106.png")), 1, 30);
+    return cursor;
+}
+
+// A rectangle's outline as a 1-pixel pen draws a window rectangle (right and bottom exclusive).
+QRect Outline(const QRect& r) { return r.adjusted(0, 0, -1, -1); }
+
+bool StrictlyInside(QPoint p, const QRect& r) {
+    return p.x() > r.left() && p.x() < RightEdge(r) && p.y() > r.top() && p.y() < BottomEdge(r);
+}
+
+}  // namespace
+
+// --- State ----------------------------------------------------------------------------------------
+
+void CkavimoDlg::InitPictureState() {
+    m_bSplit = 0;
+    m_nActivePane = 0;
+    for (int slot = 0; slot < 4; ++slot) {
+        m_nPaneIndex[slot] = kEmptySlot;
+        m_strPanePath[slot].clear();
+    }
+    m_imgPane = QImage();
+    m_imgWork = QImage();
+    m_szPicture = m_rcPictureArea.size();
+    m_nCursorKind = 0;
+    m_nStrokePoints = 0;
+    for (HistoryEntry& entry : m_history) entry = HistoryEntry();
+    m_nHistLevel = 0;
+
+    // The panes only show pictures: the window itself takes the mouse over the picture area, and
+    // its cursor shows there only (every other control keeps the arrow).
+    for (CPicturePane* pane : {m_pane1, m_pane2, m_pane3}) pane->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != m_pane1 && child != m_pane2 && child != m_pane3) child->setCursor(Qt::ArrowCursor);
+    }
+    setMouseTracking(true);
+    // "Prev" and "Next" scroll the list by pixels.
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+int CkavimoDlg::HitQuadrant(QPoint client) const {
+    if (!StrictlyInside(client, m_rcPictureArea)) return 0;
+    const QPoint p = client - m_rcPictureArea.topLeft();
+    for (int q = 0; q < 4; ++q) {
+        if (StrictlyInside(p, m_rcQuad[q])) return q + 1;
+    }
+    return 0;  // on a middle line
+}
+
+// --- Showing pictures -----------------------------------------------------------------------------
+
+void CkavimoDlg::ShowPictures(int k) {
+    m_store.GetCurrentUser(&m_curPatient);
+    for (int slot = 0; slot < 4; ++slot) {
+        m_strPanePath[slot].clear();
+        m_nPaneIndex[slot] = kEmptySlot;
+    }
+    // While the live view runs its picture keeps slot 0.
+    const int first = m_nLiveState != 0 ? 1 : 0;
+    for (int slot = first; slot < 4; ++slot) {
+        const int index = k - (slot - first);
+        _DISE_PIC picture = {};
+        if (index < 0 || m_store.GetPicture(index, &picture) != 1) continue;
+        m_nPaneIndex[slot] = index;
+        m_strPanePath[slot] = PicturePathText(picture);
+        m_nActivePane = slot;
+    }
+    if (m_bSplit) {
+        for (int q = 1; q <= 4; ++q) DrawPane(q);
+    } else {
+        DrawPane(0);
+    }
+    ResetHistory();
+
+    // The list follows: picture k selected and in view.
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (QListWidgetItem* previous = selected.isEmpty() ? m_list->item(0) : selected.first()) previous->setSelected(false);
+    if (QListWidgetItem* item = m_list->ItemOfFile(k)) {
+        m_list->scrollToItem(item);
+        item->setSelected(true);
+    }
+    m_list->setFocus();
+}
+
+void CkavimoDlg::ShowNewestPictures() {
+    _USER_INFO user = {};
+    m_nCurIndex = m_store.GetCurrentUser(&user) >= 0 && user.picCount > 0 ? user.picCount - 1 : 0;
+    ShowPictures(m_nCurIndex);  // with no pictures every pane is drawn empty
+}
+
+void CkavimoDlg::ShowNextPicture() {
+    if (m_nLiveState != 0) {
+        OnSample();
+        return;
+    }
+    if (m_nCurIndex < m_list->count() - 1) ++m_nCurIndex;
+    ShowPictures(m_nCurIndex);
+}
+
+void CkavimoDlg::ShowPrevPicture() {
+    if (m_nLiveState != 0) {
+        OnSample();
+        return;
+    }
+    if (m_nCurIndex > 0) --m_nCurIndex;
+    ShowPictures(m_nCurIndex);
+}
+
+// Slot 0 in single view (q = 0) or quadrant q = 1..4 in split view. 1 when a picture was drawn;
+// 2 for an empty slot, and for a picture that cannot be loaded in split view; 0 for one that
+// cannot be loaded in single view.
+int CkavimoDlg::DrawPane(int q) {
+    const bool split = q != 0;
+    const int slot = split ? q - 1 : 0;
+    const QRect target = split ? m_rcQuad[slot] : m_pane3->rect();
+    m_szDrawnArea = m_rcPictureArea.size();
+    m_imgPane = QImage();
+    if (!split) m_imgWork = QImage();
+    if (slot == 0) m_bPictureLoaded = false;
+    if (m_strPanePath[slot].isEmpty()) {
+        DrawEmptyPane(target);
+        return 2;
+    }
+    const QString host = HostPathOf(m_strPanePath[slot]);
+    if (!m_decodeAhead.Take(host, &m_imgPane) && !m_imgPane.load(host)) {
+        DrawEmptyPane(target);
+        return split ? 2 : 0;
+    }
+    if (slot == 0) m_bPictureLoaded = true;
+    UncoverPictureArea(target);
+    m_pane3->Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(target, m_imgPane);
+    });
+    m_szPicture = split ? m_rcPictureArea.size() : m_imgPane.size();
+
+    const QSize area = m_rcPictureArea.size();
+    m_ptLabel = split ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
+                      : QPoint(m_pane3->width() - 32, m_pane3->height() - 32);
+    const QString number = QString::number(m_nPaneIndex[slot] + 1);
+    auto label = [&](QPainter& p) {
+        p.setFont(m_fontLarge);
+        p.setPen(kNumberColour);
+        p.drawText(QRect(m_ptLabel, QSize(400, 100)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, number);
+    };
+    m_pane2->Paint(label);
+    if (!split && m_pane3->width() > 0 && m_pane3->height() > 0) {
+        m_imgWork = m_imgPane.convertToFormat(QImage::Format_RGB32);
+        QPainter p(&m_imgWork);
+        p.scale(double(m_imgWork.width()) / m_pane3->width(), double(m_imgWork.height()) / m_pane3->height());
+        label(p);
+    }
+    return 1;
+}
+
+void CkavimoDlg::DrawEmptyPane(const QRect& target) {
+    UncoverPictureArea(QRect());  // only a preview left over pane 1096 gives way
+    m_pane2->Paint([&](QPainter& p) { p.fillRect(target, kEmptyPaneColour); });
+}
+
+// Makes what is drawn next into pane 1097 at `target` show: pane 1096 is cleared there, and a
+// preview picture left in pane 1098 goes unless the live view keeps drawing there.
+void CkavimoDlg::UncoverPictureArea(const QRect& target) {
+    if (!target.isNull()) m_pane2->ClearRect(target);
+    const bool live = m_pane1->VideoBound() || (m_nCameraType == CAMERA_PICTURE && m_bJpegDisplay);
+    if (!live && !m_pane1->Canvas().isNull()) {
+        m_pane1->ClearPane();
+        UpdateLivePane();
+    }
+}
+
+// --- Strokes ----------------------------------------------------------------------------------------
+
+void CkavimoDlg::ReadToolButtons() {
+    for (int i = 0; i < 3; ++i) {
+        if (Button(IdThick + i)->isChecked()) m_nPenWidthIdx = i;
+        if (Button(IdRed + i)->isChecked()) m_nColorIdx = i;
+    }
+}
+
+void CkavimoDlg::WriteToolButtons() {
+    if (m_nPenWidthIdx >= 0 && m_nPenWidthIdx < 3) Button(IdThick + m_nPenWidthIdx)->setChecked(true);
+    if (m_nColorIdx >= 0 && m_nColorIdx < 3) Button(IdRed + m_nColorIdx)->setChecked(true);
+}
+
+void CkavimoDlg::DrawStrokeSegment(QPoint from, QPoint to) {
+    if (from == to) return;
+    auto line = [&](QPainter& p) {
+        p.setPen(m_penStroke);
+        p.drawLine(from, to);
+    };
+    m_pane3->Paint(line);
+    if (!m_pane2->Canvas().isNull()) {
+        m_pane2->Paint([&](QPainter& p) {
+            p.setCompositionMode(QPainter::CompositionMode_Clear);
+            line(p);
+        });
+    }
+    if (!m_bSplit && !m_imgWork.isNull() && m_pane3->width() > 0 && m_pane3->height() > 0) {
+        QPainter p(&m_imgWork);
+        p.scale(double(m_imgWork.width()) / m_pane3->width(), double(m_imgWork.height()) / m_pane3->height());
+        line(p);
+    }
+}
+
+void CkavimoDlg::SetDrawingCursor(int kind) {
+    if (m_nCursorKind == kind) return;
+    m_nCursorKind = kind;
+    if (kind == 2) setCursor(DrawingCursor());
+    else setCursor(Qt::ArrowCursor);
+}
+
+void CkavimoDlg::mousePressEvent(QMouseEvent* event) {
+    QDialog::mousePressEvent(event);
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint point = event->position().toPoint();
+    const int h = HitQuadrant(point);
+    if (h == 0) return;
+    if (m_bSplit) {
+        m_pane2->Paint([&](QPainter& p) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(Qt::black, 1));
+            for (const QRect& quad : m_rcQuad) p.drawRect(Outline(quad));
+            p.setPen(QPen(kActiveFrameColour, 1));
+            p.drawRect(Outline(m_rcQuad[h - 1]));
+        });
+        m_nActivePane = h - 1;
+    }
+    ReadToolButtons();
+    m_penStroke = QPen(kPenColours[m_nColorIdx], kPenWidths[m_nPenWidthIdx], Qt::SolidLine, Qt::RoundCap,
+                       Qt::RoundJoin);
+    m_ptDraw = point - m_rcPictureArea.topLeft();
+    m_nStrokePoints = 1;
+}
+
+void CkavimoDlg::mouseMoveEvent(QMouseEvent* event) {
+    QDialog::mouseMoveEvent(event);
+    const QPoint point = event->position().toPoint();
+    const int h = HitQuadrant(point);
+    SetDrawingCursor(h != 0 ? 2 : 1);
+    // In split view the pen stays in its quadrant: outside it nothing is drawn, and coming back
+    // the line joins the last point drawn inside.
+    const bool draw = m_nStrokePoints > 0 && (m_bSplit ? h == m_nActivePane + 1 : h != 0);
+    if (!draw) return;
+    ++m_nStrokePoints;
+    const QPoint to = point - m_rcPictureArea.topLeft();
+    DrawStrokeSegment(m_ptDraw, to);
+    m_ptDraw = to;
+}
+
+void CkavimoDlg::mouseReleaseEvent(QMouseEvent* event) {
+    QDialog::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || m_nStrokePoints == 0) return;
+    if (m_nStrokePoints > 1) {  // a click without movement is no stroke
+        PushHistory();
+        m_bStrokesUnsaved = true;
+    }
+    m_nStrokePoints = 0;
+}
+
+void CkavimoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Not a button press: a double click starts no stroke.
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const int h = HitQuadrant(event->position().toPoint());
+    if (h != 0) OpenViewer(h);
+}
+
+void CkavimoDlg::OpenViewer(int q) {
+    BigPic viewer;
+    viewer.SetPicturePath(m_bSplit ? m_strPanePath[q - 1] : m_strPanePath[0]);
+    if (m_runViewer) m_runViewer(viewer);
+    else viewer.exec();
+}
+
+// --- Undo stack -------------------------------------------------------------------------------------
+
+QImage CkavimoDlg::CaptureView() const {
+    if (!m_bSplit && !m_imgWork.isNull()) return m_imgWork.convertToFormat(QImage::Format_RGB888);
+    const QSize area = m_rcPictureArea.size();
+    const QSize size = m_szPicture.isEmpty() ? area : m_szPicture;
+    if (area.isEmpty()) return QImage();
+    QImage shown(area, QImage::Format_RGB32);
+    if (shown.isNull()) return QImage();
+    shown.fill(kBackgroundColour);
+    QPainter p(&shown);
+    if (!m_pane3->Canvas().isNull()) p.drawImage(0, 0, m_pane3->Canvas());
+    if (!m_pane2->Canvas().isNull()) p.drawImage(0, 0, m_pane2->Canvas());
+    p.end();
+    if (size != area) shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return shown.convertToFormat(QImage::Format_RGB888);
+}
+
+void CkavimoDlg::CaptureEntry(int e) {
+    m_history[e].image = QImage();
+    m_history[e].image = CaptureView();
+}
+
+void CkavimoDlg::StoreEntryState(int e) {
+    HistoryEntry& entry = m_history[e];
+    entry.activePane = m_nActivePane;
+    for (int slot = 0; slot < 4; ++slot) {
+        entry.paneIndex[slot] = m_nPaneIndex[slot];
+        entry.panePath[slot] = m_strPanePath[slot];
+    }
+}
+
+// After a new picture or view: the area as it is now becomes the bottom of the stack. The pictures
+// above it can never be reached again and are released.
+void CkavimoDlg::ResetHistory() {
+    m_bStrokesUnsaved = false;
+    m_nActivePane = 0;
+    m_nHistLevel = 0;
+    for (int e = 1; e < kHistorySize; ++e) m_history[e] = HistoryEntry();
+    CaptureEntry(0);
+    StoreEntryState(0);
+}
+
+void CkavimoDlg::PushHistory() {
+    if (m_nHistLevel == kHistorySize - 1) return;  // full: the stroke stays on screen only
+    ++m_nHistLevel;
+    CaptureEntry(m_nHistLevel);
+    StoreEntryState(m_nHistLevel);
+}
+
+void CkavimoDlg::OnUndo() {
+    m_nHistLevel = 0;
+    m_bStrokesUnsaved = false;  // every stroke since the picture was shown is gone
+    const HistoryEntry& base = m_history[0];
+    if (!base.image.isNull()) {
+        UncoverPictureArea(m_pane3->rect());
+        m_pane3->Paint([&](QPainter& p) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(m_pane3->rect(), base.image);
+        });
+        if (!m_bSplit && !m_imgWork.isNull()) m_imgWork = base.image.convertToFormat(QImage::Format_RGB32);
+    }
+    m_nActivePane = base.activePane;
+    for (int slot = 0; slot < 4; ++slot) {
+        m_nPaneIndex[slot] = base.paneIndex[slot];
+        m_strPanePath[slot] = base.panePath[slot];
+    }
+}
+
+// --- View and navigation ----------------------------------------------------------------------------
+
+void CkavimoDlg::OnSplit() {
+    if (m_bSplit) {
+        m_bSplit = 0;
+        m_nActivePane = 0;
+        Button(IdSplit)->setText(QStringLiteral("Split"));
+        DrawPane(0);
+    } else {
+        m_bSplit = 1;
+        m_nActivePane = 0;
+        Button(IdSplit)->setText(QStringLiteral("Single"));
+        for (int q = 1; q <= 4; ++q) DrawPane(q);
+    }
+    ResetHistory();
+    MoveLivePaneForView();
+}
+
+// Pane 1098 covers the whole picture area in single view and the left-top quadrant in split view.
+void CkavimoDlg::MoveLivePaneForView() {
+    const QRect area = m_rcPictureArea;
+    m_pane1->setGeometry(m_bSplit ? QRect(area.topLeft(), QSize(area.width() / 2, area.height() / 2)) : area);
+    m_rcPaneClient = m_pane1->rect();
+}
+
+// The panes took the new size of the picture area: the picture as it stands (the current undo
+// entry) is drawn again over the whole area, so that nothing drawn so far is lost or misplaced.
+void CkavimoDlg::OnPictureAreaResized() {
+    MoveLivePaneForView();
+    const HistoryEntry& current = m_history[m_nHistLevel];
+    if (current.image.isNull() || m_szDrawnArea == m_rcPictureArea.size()) return;
+    m_szDrawnArea = m_rcPictureArea.size();
+    if (m_bSplit) m_szPicture = m_rcPictureArea.size();
+    UncoverPictureArea(m_pane3->rect());
+    m_pane3->Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(m_pane3->rect(), current.image);
+    });
+    if (!m_bSplit && !m_imgWork.isNull()) m_imgWork = current.image.convertToFormat(QImage::Format_RGB32);
+}
+
+void CkavimoDlg::ScrollThumbnails(int dy) {
+    QScrollBar* bar = m_list->verticalScrollBar();
+    bar->setValue(bar->value() + dy);
+}
+
+void CkavimoDlg::OnPrev() {
+    ScrollThumbnails(-(m_nThumbSize + 40));
+    WriteToolButtons();
+}
+
+void CkavimoDlg::OnNext() {
+    ScrollThumbnails(m_nThumbSize + 40);
+    WriteToolButtons();
+}
+
+void CkavimoDlg::OnListClick(QListWidgetItem* item) {
+    if (m_bPickMode && item) PickThumbnail(m_list->FileIndexOf(item));
+}
+
+void CkavimoDlg::OnListDoubleClick(QListWidgetItem* item) {
+    const int index = m_list->FileIndexOf(item);
+    _DISE_PIC picture = {};
+    if (index < 0 || m_store.GetPicture(index, &picture) != 1) return;
+    const int slot = m_bSplit ? m_nActivePane : 0;
+    m_nPaneIndex[slot] = index;
+    m_strPanePath[slot] = PicturePathText(picture);
+    if (m_bSplit) {
+        DrawPane(slot + 1);
+        PushHistory();
+    } else {
+        DrawPane(0);
+        ResetHistory();
+    }
+}

@@ -1,0 +1,570 @@
+#include "app/patients/userlist.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include <limits>
+#include <set>
+
+#include "app/widgets/dialogunits.h"
+#include "app/widgets/facebutton.h"
+#include "app/widgets/messagebox.h"
+#include "app/widgets/textutil.h"
+#include "app/pictures/thumbnail.h"
+#include "app/widgets/uicolors.h"
+#include "app/widgets/uifont.h"
+#include "app/archive/worklistdlg.h"
+#include "dicom/patient.h"
+#include "platform/paths.h"
+#include "records/recordnames.h"
+#include "records/textconv.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Oral image acquisition system");
+
+// Leading blanks, a sign and digits, as the C runtime reads a number out of a text.
+qint64 ParseLeading(const QString& text, qint64 low, qint64 high) {
+    int i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        const int digit = text[i].unicode() - '0';
+        if (!negative) {
+            if (value > (high - digit) / 10) return high;
+            value = value * 10 + digit;
+        } else {
+            if (value < (low + digit) / 10) return low;
+            value = value * 10 - digit;
+        }
+    }
+    return value;
+}
+
+QTableWidget* MakeReportList(QWidget* parent, const QStringList& titles, const QList<int>& widths) {
+    auto* list = new QTableWidget(0, int(titles.size()), parent);
+    list->setHorizontalHeaderLabels(titles);
+    for (int c = 0; c < widths.size(); ++c) list->setColumnWidth(c, widths[c]);
+    list->setColumnHidden(0, true);  // holds the row number, zero width
+    list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->horizontalHeader()->setHighlightSections(false);
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->verticalHeader()->hide();
+    // The rows are as high as the 28-pixel images of the lists' image list.
+    list->verticalHeader()->setMinimumSectionSize(28);
+    list->verticalHeader()->setDefaultSectionSize(28);
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setShowGrid(true);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false);
+    // The selection stays visible when the list does not have the focus.
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    palette.setColor(QPalette::Base, Qt::white);
+    list->setPalette(palette);
+    return list;
+}
+
+}  // namespace
+
+// --- Preview ---------------------------------------------------------------------------------
+
+CPreviewFrame::CPreviewFrame(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+}
+
+bool CPreviewFrame::ShowPicture(const QString& hostPath) {
+    QImageReader reader(hostPath);
+    QImage picture = reader.read();
+    if (picture.isNull()) return false;
+    m_picture = picture;
+    m_path = hostPath;
+    update();
+    return true;
+}
+
+void CPreviewFrame::ShowEmpty() {
+    m_picture = QImage();
+    m_path.clear();
+    update();
+}
+
+void CPreviewFrame::Draw(QPainter& painter, const QRect& area) const {
+    if (m_picture.isNull()) {
+        painter.fillRect(area, QColor(150, 150, 150));
+        return;
+    }
+    // The whole picture stretched into the frame; the aspect ratio is not kept.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, m_picture);
+}
+
+void CPreviewFrame::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    Draw(painter, contentsRect());
+}
+
+QImage CPreviewFrame::Render() const {
+    QImage image(contentsRect().size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    Draw(painter, image.rect());
+    return image;
+}
+
+// --- Dialog ----------------------------------------------------------------------------------
+
+CUserList::CUserList(RecordStore& store, QWidget* parent)
+    : QDialog(parent), m_store(store), m_clock([] { return QDateTime::currentDateTime(); }) {
+    BuildControls();
+    OnInitDialog();
+}
+
+CUserList::~CUserList() = default;
+
+void CUserList::BuildControls() {
+    setObjectName(QStringLiteral("CUserList"));
+    setWindowTitle(QStringLiteral("User Management"));
+    setFixedSize(DluX(694), DluY(375));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackgroundColour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    auto label = [this](const QString& text, int x, int y, int w, int h) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(DialogUnitRect(x, y, w, h));
+        return l;
+    };
+    label(QStringLiteral("User List："), 6, 6, 120, 10);
+    label(QStringLiteral("Picture List："), 480, 6, 120, 10);
+    label(QStringLiteral("Preview："), 480, 216, 120, 10);
+    label(QStringLiteral("Name："), 6, 233, 30, 10);
+    label(QStringLiteral("Age："), 6, 259, 30, 10);
+    label(QStringLiteral("sex："), 6, 285, 30, 10);
+    label(QStringLiteral("Phone："), 6, 310, 30, 10);
+    label(QStringLiteral("Hospital："), 150, 231, 54, 10);
+    label(QStringLiteral("Description："), 150, 259, 54, 10);
+
+    m_userList = MakeReportList(this,
+                                {QString(), QStringLiteral("No."), QStringLiteral("User ID"), QStringLiteral("Name"),
+                                 QStringLiteral("Age"), QStringLiteral("Sex"), QStringLiteral("Phone"),
+                                 QStringLiteral("Disease")},
+                                {0, 40, 120, 80, 50, 40, 100, 250});
+    m_userList->setObjectName(QStringLiteral("IdUserList"));
+    m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
+
+    m_pictureList = MakeReportList(this, {QString(), QStringLiteral("No."), QStringLiteral("Time")}, {0, 40, 220});
+    m_pictureList->setObjectName(QStringLiteral("IdPictureList"));
+    m_pictureList->setGeometry(DialogUnitRect(480, 18, 198, 192));
+    // Only this list always shows its selection; the picture list's fades with the focus.
+    m_pictureList->setPalette(QApplication::palette(m_pictureList));
+
+    m_preview = new CPreviewFrame(this);
+    m_preview->setObjectName(QStringLiteral("IdPreview"));
+    m_preview->setGeometry(DialogUnitRect(480, 228, 198, 138));
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("IdName"));
+    m_name->setGeometry(DialogUnitRect(36, 232, 96, 13));
+    m_age = new QLineEdit(this);
+    m_age->setObjectName(QStringLiteral("IdAge"));
+    m_age->setGeometry(DialogUnitRect(36, 258, 96, 13));
+    m_sex = new QComboBox(this);
+    m_sex->setObjectName(QStringLiteral("IdSex"));
+    m_sex->setEditable(true);
+    m_sex->setInsertPolicy(QComboBox::NoInsert);
+    m_sex->addItems({QStringLiteral("Female"), QStringLiteral("Male")});  // sorted: the index is the value
+    m_sex->setGeometry(DialogUnitRect(36, 283, 96, 13));
+    m_phone = new QLineEdit(this);
+    m_phone->setObjectName(QStringLiteral("IdPhone"));
+    m_phone->setGeometry(DialogUnitRect(35, 309, 96, 13));
+    m_description = new QTextEdit(this);
+    m_description->setObjectName(QStringLiteral("IdDescription"));
+    m_description->setAcceptRichText(false);
+    m_description->setFont(CellHeightFont(QStringLiteral("宋体"), 12, kWeightNormal));
+    m_description->setGeometry(DialogUnitRect(204, 258, 264, 66));
+    m_hospital = new QLineEdit(this);
+    m_hospital->setObjectName(QStringLiteral("IdHospital"));
+    m_hospital->setGeometry(DialogUnitRect(204, 228, 228, 18));
+
+    const QFont buttonFont = CellHeightFont(QStringLiteral("Arial"), 20, kWeightNormal);
+    auto button = [&](const char* name, const QString& text, QRect geometry, void (CUserList::*slot)()) {
+        auto* b = new CFaceButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->SetFaceColor(kButtonFaceColour);
+        b->setFont(buttonFont);
+        b->setGeometry(geometry);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    button("IdSet", QStringLiteral("Set"), DialogUnitRect(432, 228, 42, 18), &CUserList::OnSetHospital);
+    button("IdUpdate", QStringLiteral("Update"), DialogUnitRect(627, 6, 50, 11), &CUserList::OnUpdate);
+    button("IdQuery", QStringLiteral("Query"), DialogUnitRect(18, 336, 54, 30), &CUserList::OnQuery);
+    button("IdModify", QStringLiteral("Modify"), DialogUnitRect(78, 336, 54, 30), &CUserList::OnModify);
+    button("IdCreate", QStringLiteral("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
+    button("IdDelete", QStringLiteral("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
+    button("IdWorklist", QStringLiteral("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
+    QPushButton* ok = button("IdOK", QStringLiteral("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
+    button("IdCancel", QStringLiteral("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
+    ok->setDefault(true);
+
+    connect(m_userList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CUserList::OnUserSelectionChanged);
+    connect(m_pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CUserList::OnPictureSelectionChanged);
+    connect(m_userList, &QTableWidget::cellDoubleClicked, this, &CUserList::OnUserListDoubleClicked);
+}
+
+void CUserList::Message(const QString& text) { ShowMessageBox(this, text, kCaption); }
+
+QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber) {
+    const QString description = FieldQString(user.description, 350);
+    return {QString::number(rowNumber),
+            QString::number(rowNumber),
+            QStringLiteral("UID%1").arg(qint64(user.uid)),
+            FieldQString(user.name, 16),
+            QString::number(user.age),
+            user.sex != 0 ? QStringLiteral("Male") : QStringLiteral("Female"),
+            QString::number(qint64(user.phone)),
+            LeftUnits(description, 16) + QStringLiteral("......")};
+}
+
+int CUserList::ParseInt32(const QString& text) {
+    return int(ParseLeading(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+qint64 CUserList::ParseInt64(const QString& text) {
+    return ParseLeading(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
+}
+
+void CUserList::SetRowTexts(int row, const QStringList& texts) {
+    for (int c = 0; c < texts.size() && c < m_userList->columnCount(); ++c) {
+        QTableWidgetItem* cell = m_userList->item(row, c);
+        if (!cell) {
+            cell = new QTableWidgetItem;
+            m_userList->setItem(row, c, cell);
+        }
+        cell->setText(texts[c]);
+    }
+}
+
+void CUserList::AppendUserRow(const _USER_INFO& user) {
+    const int row = m_userList->rowCount();
+    m_userList->insertRow(row);
+    SetRowTexts(row, UserRowTexts(user, row + 1));
+}
+
+void CUserList::FillUserList() {
+    m_userList->setUpdatesEnabled(false);
+    const int count = m_store.UserCount();
+    m_userList->setRowCount(count);
+    _USER_INFO user = {};
+    for (int i = 0; i < count; ++i) {
+        m_store.GetUser(i, &user);
+        SetRowTexts(i, UserRowTexts(user, i + 1));
+    }
+    m_userList->setUpdatesEnabled(true);
+}
+
+void CUserList::OnInitDialog() {
+    m_hospital->setText(ToQString(m_store.GetHospital()));
+
+    m_nInitialIndex = m_store.LastIndex();
+    if (m_nInitialIndex == -1) m_nInitialIndex = 0;
+
+    const bool hasPatients = m_store.UserCount() > 0;
+    if (hasPatients) {
+        FillUserList();
+        m_store.SelectUser(m_nInitialIndex);
+    }
+    m_sex->setCurrentIndex(-1);
+    m_sex->clearEditText();
+    SelectRowAndFocus(m_nInitialIndex);
+    if (hasPatients) FillPictureList();
+    else m_preview->ShowEmpty();
+}
+
+void CUserList::SelectRowAndFocus(int row) {
+    if (row < 0 || row >= m_userList->rowCount()) return;
+    m_userList->selectionModel()->setCurrentIndex(m_userList->model()->index(row, 1),
+                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_userList->scrollToItem(m_userList->item(row, 1));
+    m_userList->setFocus();
+}
+
+int CUserList::FirstSelectedRow(QTableWidget* list) const {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    int first = -1;
+    for (const QModelIndex& index : rows) {
+        if (first == -1 || index.row() < first) first = index.row();
+    }
+    return first;
+}
+
+void CUserList::OnUserSelectionChanged(const QItemSelection& selected) {
+    // Each row that has just become selected is loaded, in list order.
+    std::set<int> gained;
+    for (const QModelIndex& index : selected.indexes()) gained.insert(index.row());
+    for (int row : gained) LoadUserRow(row);
+}
+
+void CUserList::LoadUserRow(int row) {
+    m_nEditedRow = row;
+    _USER_INFO user = {};
+    m_store.GetUser(row, &user);
+    m_name->setText(FieldQString(user.name, 16));
+    if (user.sex == 0 || user.sex == 1) {
+        m_sex->setCurrentIndex(user.sex);
+    } else {
+        m_sex->setCurrentIndex(-1);
+        m_sex->clearEditText();
+    }
+    m_age->setText(QString::number(user.age));
+    m_phone->setText(QString::number(qint64(user.phone)));
+    m_description->setPlainText(FieldQString(user.description, 350));
+    m_store.SelectUser(row);
+    FillPictureList();
+}
+
+void CUserList::FillPictureList() {
+    m_pictureList->setRowCount(0);
+    _USER_INFO user = {};
+    int count = 0;
+    if (m_store.GetCurrentUser(&user) >= 0) count = user.picCount;
+    _DISE_PIC first = {};
+    bool haveFirst = false;
+    for (int i = 0; i < count; ++i) {
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(i, &picture) != 1) break;
+        if (!haveFirst) {
+            first = picture;
+            haveFirst = true;
+        }
+        const int row = m_pictureList->rowCount();
+        m_pictureList->insertRow(row);
+        const QString time = QString::asprintf("%d/%02d/%02d %02d:%02d:%02d", picture.year, picture.month, picture.day,
+                                               picture.hour, picture.minute, picture.second);
+        const QStringList texts = {QString::number(row + 1), QString::number(row + 1), time};
+        for (int c = 0; c < texts.size(); ++c) m_pictureList->setItem(row, c, new QTableWidgetItem(texts[c]));
+    }
+    if (haveFirst) PreviewPicture(records::FieldText(first.path));
+    else m_preview->ShowEmpty();
+}
+
+void CUserList::PreviewPicture(const std::string& logicalPath) {
+    const std::string host = platform::HasDriveLetter(logicalPath) ? platform::HostPath(logicalPath) : logicalPath;
+    if (host.empty()) return;
+    m_preview->ShowPicture(QString::fromStdString(host));
+}
+
+void CUserList::OnPictureSelectionChanged(const QItemSelection& selected) {
+    std::set<int> gained;
+    for (const QModelIndex& index : selected.indexes()) gained.insert(index.row());
+    for (int row : gained) {
+        _DISE_PIC picture = {};
+        if (m_store.GetPicture(row, &picture) == 1) PreviewPicture(records::FieldText(picture.path));
+    }
+}
+
+bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription) {
+    const QString name = LeftUnits(m_name->text(), 15);
+    const int age = ParseInt32(m_age->text());
+    // The chosen item's index; text typed into the box counts only when it is one of the items.
+    const int sex = m_sex->findText(m_sex->currentText());
+    const qint64 phone = ParseInt64(m_phone->text());
+
+    if (name.isEmpty()) {
+        Message(QStringLiteral("Please enter name！"));
+        return false;
+    }
+    if (age == 0) {
+        Message(QStringLiteral("Please enter age！"));
+        return false;
+    }
+    if (phone == 0) {
+        Message(QStringLiteral("Please enter phone！"));
+        return false;
+    }
+    records::SetFieldText(user->name, ToU16String(name));
+    user->age = age;
+    user->sex = sex;
+    user->phone = phone;
+    if (withDescription) {
+        records::SetFieldText(user->description, ToU16String(LeftUnits(m_description->toPlainText(), 349)));
+    }
+    return true;
+}
+
+void CUserList::OnCreate() {
+    _USER_INFO user = {};
+    if (!ReadPatientFields(&user, false)) return;
+    const QDateTime now = m_clock();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    user.uid = uint64_t(d.year()) * 10000000000ull + uint64_t(d.month()) * 100000000ull +
+               uint64_t(d.day()) * 1000000ull + uint64_t(t.hour()) * 10000ull + uint64_t(t.minute()) * 100ull +
+               uint64_t(t.second());
+
+    // The store refuses a patient whose number does not follow the last one, and a patient
+    // beyond its limit; say so instead of leaving the dentist wondering.
+    const int count = m_store.UserCount();
+    if (count >= records::kMaxPatients) {
+        Message(QStringLiteral("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
+        return;
+    }
+    if (count > 0) {
+        _USER_INFO last = {};
+        m_store.GetUser(count - 1, &last);
+        if (user.uid <= last.uid) {
+            Message(QStringLiteral("A patient was created less than a second ago; please press Create again！"));
+            return;
+        }
+    }
+    if (m_store.AddUser(user) != 1) return;  // the store has reported why
+    _USER_INFO added = {};
+    m_store.GetUser(m_store.UserCount() - 1, &added);
+    AppendUserRow(added);
+    if (m_hasWorklistEntry) {
+        // The worklist's identity goes with the new patient, in a file of its own.
+        m_hasWorklistEntry = false;
+        std::string error;
+        if (!dicom::WriteWorklistFile(platform::HostPath(records::RecordDirPath(added)), m_worklistEntry.patient,
+                                      &error)) {
+            Message(QStringLiteral("The patient was created, but the worklist's Patient ID was not kept: %1")
+                        .arg(QString::fromStdString(error)));
+        }
+    }
+}
+
+void CUserList::OnWorklist() {
+    dicom::WorklistEntry entry;
+    const bool picked = m_pickWorklist ? m_pickWorklist(this, m_pacs, &entry) : PickWorklistPatient(this, m_pacs, &entry);
+    if (!picked) return;
+    m_worklistEntry = entry;
+    m_hasWorklistEntry = true;
+    m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15).trimmed());
+    if (entry.patient.sex == "F" || entry.patient.sex == "M") m_sex->setCurrentIndex(entry.patient.sex == "F" ? 0 : 1);
+    const int age = dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
+    m_age->setText(age >= 0 ? QString::number(age) : QString());
+}
+
+void CUserList::OnModify() {
+    _USER_INFO user = {};
+    m_store.GetCurrentUser(&user);
+    if (!ReadPatientFields(&user, true)) return;
+    m_store.ModifyUser(user);
+    const int row = m_nEditedRow;
+    if (row < 0 || row >= m_userList->rowCount()) return;
+    QStringList texts = UserRowTexts(user, row + 1);
+    texts[5] = user.sex != 0 ? QStringLiteral("male") : QStringLiteral("female");
+    for (int c = 2; c < texts.size(); ++c) m_userList->item(row, c)->setText(texts[c]);
+}
+
+void CUserList::OnQuery() {
+    _USER_INFO key = {};
+    records::SetFieldText(key.name, ToU16String(LeftUnits(m_name->text(), 15)));
+    key.phone = ParseInt64(m_phone->text());
+    const int start = FirstSelectedRow(m_userList);
+    m_userList->clearSelection();
+    int found = m_store.FindNext(key, start);
+    if (found == -1) found = m_store.FindNext(key, -1);
+    if (found < 0 || found >= m_userList->rowCount()) return;
+    SelectRowAndFocus(found);
+    _USER_INFO user = {};
+    m_store.GetUser(found, &user);
+    m_name->setText(FieldQString(user.name, 16));
+    if (user.sex == 0 || user.sex == 1) m_sex->setCurrentIndex(user.sex);
+    m_age->setText(QString::number(user.age));
+    m_phone->setText(QString::number(qint64(user.phone)));
+    m_store.SelectUser(found);
+    FillPictureList();
+}
+
+void CUserList::OnDelete() {
+    if (ShowMessageBox(this, QStringLiteral("Are you sure delete？"), QStringLiteral("User Management"),
+                       QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return;
+    for (int row = FirstSelectedRow(m_userList); row != -1; row = FirstSelectedRow(m_userList)) {
+        if (row == m_nInitialIndex) m_nInitialIndex = -1;
+        else if (row < m_nInitialIndex) --m_nInitialIndex;
+        m_pictureList->setRowCount(0);
+        m_userList->removeRow(row);
+        _USER_INFO user = {};
+        const bool known = m_store.GetUser(row, &user) == row;
+        if (m_store.DeleteUser(row) == 1 && known) {
+            // The patient's thumbnails go with its pictures.
+            ThumbnailCache::ForgetDirectoryLater(
+                QString::fromStdString(platform::HostPath(records::PatientDirPath(user.uid))));
+        }
+    }
+    m_nEditedRow = -1;
+    RenumberRows();
+    m_store.Flush();
+    m_store.SelectUser(0);
+}
+
+void CUserList::RenumberRows() {
+    for (int row = 0; row < m_userList->rowCount(); ++row) {
+        for (int c : {0, 1}) {
+            if (QTableWidgetItem* cell = m_userList->item(row, c)) cell->setText(QString::number(row + 1));
+        }
+    }
+}
+
+void CUserList::OnUpdate() {
+    m_store.SelectUser(FirstSelectedRow(m_userList));
+    m_store.RebuildPictures();
+    FillPictureList();
+}
+
+void CUserList::OnSetHospital() {
+    const QString name = m_hospital->text();
+    if (name.isEmpty()) {
+        Message(QStringLiteral("Please enter hospital name！"));
+        return;
+    }
+    if (m_store.SetHospital(ToU16String(name)) == 1) Message(QStringLiteral("Set hospital successfull！"));
+}
+
+void CUserList::OnUserListDoubleClicked() {
+    m_store.SelectUser(FirstSelectedRow(m_userList));
+    accept();
+}
+
+void CUserList::accept() {
+    const int row = FirstSelectedRow(m_userList);
+    m_store.SelectUser(row == -1 ? 0 : row);
+    QDialog::accept();
+}
+
+void CUserList::reject() {
+    if (m_nInitialIndex == -1) {
+        // The patient that was current when the dialog opened has been deleted: leave none.
+        if (m_store.CurrentIndex() != -1) m_store.CommitCurrentUser();
+    } else {
+        m_store.SelectUser(m_nInitialIndex);
+    }
+    QDialog::reject();
+}

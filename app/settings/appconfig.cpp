@@ -1,0 +1,341 @@
+#include "app/settings/appconfig.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <optional>
+#include <vector>
+
+#include "kavimo_version.h"
+#include "platform/net.h"
+#include "platform/paths.h"
+
+namespace {
+
+using Setting = ConfigSetting;
+using Kind = ConfigSetting::Kind;
+
+}  // namespace
+
+const std::vector<ConfigSetting>& ConfigSettings() {
+    static const std::vector<Setting> settings = {
+        {"drive-d", "KAVIMO_DRIVE_D", "paths/drive_d", "dir",
+         "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).", Kind::Path},
+        {"stream-camera", "KAVIMO_STREAM_CAMERA", "stream_camera/address", "ip",
+         "Address of the stream camera (default 172.16.10.1).", Kind::Address},
+        {"stream-command-port", "KAVIMO_STREAM_COMMAND_PORT", "stream_camera/command_port", "port",
+         "The stream camera's command port (default 7777).", Kind::RemotePort},
+        {"stream-local-port", "KAVIMO_STREAM_LOCAL_PORT", "stream_camera/local_port", "port",
+         "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any).",
+         Kind::LocalPort},
+        {"video-port", "KAVIMO_VIDEO_PORT", "stream_camera/video_port", "port",
+         "Local port the live video arrives on (default 8888).", Kind::LocalPort},
+        {"picture-camera", "KAVIMO_PICTURE_CAMERA", "picture_camera/address", "ip",
+         "Address of the picture camera (default 192.168.239.1).", Kind::Address},
+        {"picture-command-port", "KAVIMO_PICTURE_COMMAND_PORT", "picture_camera/command_port", "port",
+         "The picture camera's command port (default 6000).", Kind::RemotePort},
+        {"picture-reply-port", "KAVIMO_PICTURE_REPLY_PORT", "picture_camera/reply_port", "port",
+         "Local port for the picture camera's replies (default 5000; 0: any).", Kind::LocalPort},
+        {"picture-port", "KAVIMO_PICTURE_PORT", "picture_camera/picture_port", "port",
+         "The picture camera's TCP picture port (default 5000).", Kind::RemotePort},
+        {"bind-address", "KAVIMO_BIND_ADDRESS", "network/bind_address", "ip",
+         "Local address the camera sockets bind to (default 0.0.0.0: all).", Kind::Address},
+        {"pacs-aet", "KAVIMO_PACS_AET", "pacs/called_aet", "aet",
+         "The clinic's archive (PACS): its AE title (default: none, no archive).", Kind::AeTitle},
+        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host", "The archive's host name or address.",
+         Kind::Host},
+        {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", "The archive's DICOM port.", Kind::RemotePort},
+        {"calling-aet", "KAVIMO_CALLING_AET", "pacs/calling_aet", "aet",
+         "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
+        {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
+         "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
+    };
+    return settings;
+}
+
+const ConfigSetting* FindConfigSetting(const QString& iniKey) {
+    for (const ConfigSetting& s : ConfigSettings()) {
+        if (iniKey == QLatin1String(s.ini)) return &s;
+    }
+    return nullptr;
+}
+
+namespace {
+
+const std::vector<Setting>& Settings() { return ConfigSettings(); }
+
+bool ParsePort(const QString& text, bool allowZero, uint16_t* port) {
+    bool ok = false;
+    const uint value = text.trimmed().toUInt(&ok, 10);
+    if (!ok || value > 65535 || (!allowZero && value == 0)) return false;
+    *port = uint16_t(value);
+    return true;
+}
+
+// "on" / "off" and their usual spellings; anything else is refused by ConfigValueProblem.
+bool SwitchIsOn(const QString& value) {
+    const QString v = value.trimmed().toLower();
+    return v == QLatin1String("1") || v == QLatin1String("on") || v == QLatin1String("true") || v == QLatin1String("yes");
+}
+
+bool SwitchIsOff(const QString& value) {
+    const QString v = value.trimmed().toLower();
+    return v == QLatin1String("0") || v == QLatin1String("off") || v == QLatin1String("false") || v == QLatin1String("no");
+}
+
+bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* error, const QString& source) {
+    const QString problem = ConfigValueProblem(s.kind, value);
+    if (!problem.isEmpty()) {
+        *error = QStringLiteral("%1: %2 \"%3\" is %4").arg(source, QString::fromLatin1(s.option), value, problem);
+        return false;
+    }
+    const QString name = QString::fromLatin1(s.option);
+    switch (s.kind) {
+    case Kind::Path:
+        config->driveD = value;
+        return true;
+    case Kind::Address: {
+        const std::string ip = value.trimmed().toStdString();
+        if (name == QLatin1String("stream-camera")) config->camera.streamCameraIp = ip;
+        else if (name == QLatin1String("picture-camera")) config->camera.pictureCameraIp = ip;
+        else config->camera.localBindIp = ip;
+        return true;
+    }
+    case Kind::RemotePort:
+    case Kind::LocalPort: {
+        uint16_t port = 0;
+        ParsePort(value, s.kind == Kind::LocalPort, &port);
+        if (name == QLatin1String("stream-command-port")) config->camera.streamCameraPort = port;
+        else if (name == QLatin1String("stream-local-port")) config->camera.streamLocalPort = port;
+        else if (name == QLatin1String("video-port")) config->camera.videoPort = port;
+        else if (name == QLatin1String("picture-command-port")) config->camera.pictureCameraPort = port;
+        else if (name == QLatin1String("pacs-port")) config->pacs.port = port;
+        else if (name == QLatin1String("picture-reply-port")) config->camera.pictureLocalPort = port;
+        else config->camera.pictureTcpPort = port;
+        return true;
+    }
+    case Kind::AeTitle:
+        if (name == QLatin1String("pacs-aet")) config->pacs.calledAet = value.toStdString();
+        else config->pacs.callingAet = value.toStdString();
+        return true;
+    case Kind::Host:
+        config->pacs.host = value.trimmed().toStdString();
+        return true;
+    case Kind::Switch:
+        config->pacsAutoSend = SwitchIsOn(value);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
+    switch (kind) {
+    case Kind::Path:
+        return value.trimmed().isEmpty() ? QStringLiteral("not a directory") : QString();
+    case Kind::Address: {
+        uint32_t ignored = 0;
+        return platform::ParseIPv4(value.trimmed().toStdString(), &ignored) ? QString()
+                                                                           : QStringLiteral("not an IPv4 address");
+    }
+    case Kind::RemotePort:
+    case Kind::LocalPort: {
+        uint16_t ignored = 0;
+        if (ParsePort(value, kind == Kind::LocalPort, &ignored)) return QString();
+        return kind == Kind::LocalPort ? QStringLiteral("not a port (0 to 65535)")
+                                       : QStringLiteral("not a port (1 to 65535)");
+    }
+    case Kind::AeTitle:
+        return dicom::IsValidAeTitle(value.toStdString()) ? QString()
+                                                          : QStringLiteral("not an AE title (1 to 16 characters)");
+    case Kind::Host: {
+        const QString host = value.trimmed();
+        return !host.isEmpty() && !host.contains(QLatin1Char(' ')) ? QString() : QStringLiteral("not a host");
+    }
+    case Kind::Switch:
+        return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
+    }
+    return QStringLiteral("not valid");
+}
+
+QString CheckFolder(const QString& path) {
+    if (path.trimmed().isEmpty()) return QStringLiteral("no folder given");
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the folder does not exist");
+    if (!info.isDir()) return QStringLiteral("not a folder");
+    if (!info.isWritable()) return QStringLiteral("the folder is not writable");
+    return QString();
+}
+
+QString DefaultIniPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kavimo/kavimo.ini");
+}
+
+ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
+                           AppConfig* config) {
+    ConfigResult result;
+    *config = AppConfig();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "kavimo: oral image acquisition for WiFi intraoral cameras.\n"
+        "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
+        "the command line wins over the environment, which wins over the file."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    parser.addOption(help);
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
+    parser.addOption(version);
+    QList<QCommandLineOption> options;
+    for (const Setting& s : Settings()) {
+        QCommandLineOption option(QString::fromLatin1(s.option),
+                                  QStringLiteral("%1\n[%2, kavimo.ini %3]")
+                                      .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env),
+                                           QString::fromLatin1(s.ini)),
+                                  QString::fromLatin1(s.valueName));
+        options.append(option);
+        parser.addOption(option);
+    }
+    const QCommandLineOption loopback(
+        QStringLiteral("loopback"),
+        QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]"));
+    parser.addOption(loopback);
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) "
+                       "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
+                       "points the camera link at it; the camera addresses and ports above are then unused."),
+        QStringLiteral("stream|picture"));
+    parser.addOption(demo);
+    const QCommandLineOption configFile(QStringLiteral("config"),
+                                        QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
+                                            .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
+                                        QStringLiteral("file"));
+    parser.addOption(configFile);
+    QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
+                                  QStringLiteral("png"));
+    screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshot);
+    QCommandLineOption screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."),
+                                       QStringLiteral("ms"));
+    screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshotDelay);
+
+    // "--demo" alone is the stream camera's demo (the parser wants a value with the option).
+    QStringList arguments = args;
+    for (int i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        if (arguments[i] == QLatin1String("--demo")) arguments[i] = QStringLiteral("--demo=stream");
+    }
+    if (!parser.parse(arguments)) {
+        result.status = ConfigResult::Error;
+        result.text = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.status = ConfigResult::Help;
+        // The program is kavimo, whatever the executable file was called.
+        result.text = parser.helpText();
+        const int firstLineEnd = result.text.indexOf(QLatin1Char('\n'));
+        result.text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.status = ConfigResult::Help;
+        result.text = QStringLiteral("kavimo %1\n").arg(QStringLiteral(KAVIMO_VERSION));
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.status = ConfigResult::Error;
+        result.text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return result;
+    }
+
+    QString iniPath = defaultIniPath;
+    if (env.contains(QStringLiteral("KAVIMO_CONFIG"))) iniPath = env.value(QStringLiteral("KAVIMO_CONFIG"));
+    if (parser.isSet(configFile)) iniPath = parser.value(configFile);
+    if (parser.isSet(configFile) || env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
+        if (!QFileInfo(iniPath).isFile()) {
+            result.status = ConfigResult::Error;
+            result.text = QStringLiteral("settings file \"%1\" does not exist").arg(iniPath);
+            return result;
+        }
+    }
+
+    // Lowest precedence first, so that each later source overrides. Within the environment and
+    // the command line, the loopback switch comes before the explicit addresses.
+    config->iniPath = iniPath;
+    auto pointAtLoopback = [config](const QString& source) {
+        config->camera.streamCameraIp = "127.0.0.1";
+        config->camera.pictureCameraIp = "127.0.0.1";
+        config->overrides.insert(QStringLiteral("stream_camera/address"), source);
+        config->overrides.insert(QStringLiteral("picture_camera/address"), source);
+    };
+    auto fail = [&result](const QString& error) {
+        result.status = ConfigResult::Error;
+        result.text = error;
+        return result;
+    };
+    QString error;
+    if (!iniPath.isEmpty() && QFileInfo(iniPath).isFile()) {
+        QSettings ini(iniPath, QSettings::IniFormat);
+        for (const Setting& s : Settings()) {
+            const QString key = QString::fromLatin1(s.ini);
+            if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, &error, iniPath)) return fail(error);
+        }
+    }
+    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) pointAtLoopback(QStringLiteral("KAVIMO_LOOPBACK"));
+    for (const Setting& s : Settings()) {
+        const QString var = QString::fromLatin1(s.env);
+        if (!env.contains(var)) continue;
+        if (!Apply(s, env.value(var), config, &error, var)) return fail(error);
+        config->overrides.insert(QString::fromLatin1(s.ini), var);
+    }
+    if (parser.isSet(loopback)) pointAtLoopback(QStringLiteral("--loopback"));
+    for (size_t i = 0; i < Settings().size(); ++i) {
+        const QCommandLineOption& option = options[int(i)];
+        if (!parser.isSet(option)) continue;
+        const QString name = QStringLiteral("--") + option.names().first();
+        if (!Apply(Settings()[i], parser.value(option), config, &error, name)) return fail(error);
+        config->overrides.insert(QString::fromLatin1(Settings()[i].ini), name);
+    }
+    if (parser.isSet(demo)) {
+        const QString kind = parser.value(demo);
+        if (kind == QLatin1String("stream")) config->demo = AppConfig::Demo::Stream;
+        else if (kind == QLatin1String("picture")) config->demo = AppConfig::Demo::Picture;
+        else return fail(QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind));
+    }
+    if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
+    if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
+    // The demo points every address and port at the simulator itself.
+    if (config->demo != AppConfig::Demo::Off) {
+        for (const Setting& s : Settings()) {
+            if (s.kind != Kind::Path) config->overrides.insert(QString::fromLatin1(s.ini), QStringLiteral("--demo"));
+        }
+        return result;
+    }
+    // A camera on this machine at the program's own command port would be the program itself:
+    // its identify request would come back as the answer.
+    const CameraLinkConfig& c = config->camera;
+    if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
+        return fail(QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
+                                   "port with --stream-command-port or another local port with --stream-local-port")
+                        .arg(QString::fromStdString(c.streamCameraIp))
+                        .arg(c.streamCameraPort));
+    }
+    if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
+        return fail(QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
+                                   "port with --picture-command-port or another local port with --picture-reply-port")
+                        .arg(QString::fromStdString(c.pictureCameraIp))
+                        .arg(c.pictureCameraPort));
+    }
+    return result;
+}
+
+void ApplyConfig(const AppConfig& config) {
+    if (!config.driveD.isEmpty()) platform::SetDriveRoot(config.driveD.toStdString());
+}

@@ -1,0 +1,267 @@
+#include "app/settings/settingsdlg.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/settings/appconfig.h"
+#include "camlink/camlinkconfig.h"
+
+namespace {
+
+// The fields of the start-up configuration, grouped as a technician thinks of them.
+struct TableRow {
+    const char* group;
+    const char* key;
+    const char* label;
+};
+constexpr TableRow kTable[] = {
+    {"Pictures and records", "paths/drive_d", "d: drive folder"},
+    {"Stream camera", "stream_camera/address", "Camera address"},
+    {"Stream camera", "stream_camera/command_port", "Camera command port"},
+    {"Stream camera", "stream_camera/local_port", "Local command port (0: any)"},
+    {"Stream camera", "stream_camera/video_port", "Local video port"},
+    {"Picture camera", "picture_camera/address", "Camera address"},
+    {"Picture camera", "picture_camera/command_port", "Camera command port"},
+    {"Picture camera", "picture_camera/reply_port", "Local reply port (0: any)"},
+    {"Picture camera", "picture_camera/picture_port", "Camera picture port (TCP)"},
+    {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
+};
+
+QString DefaultText(const QString& key) {
+    const CameraLinkConfig d;
+    const QHash<QString, QString> defaults = {
+        {QStringLiteral("paths/drive_d"),
+         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kavimo/d")},
+        {QStringLiteral("stream_camera/address"), QString::fromStdString(d.streamCameraIp)},
+        {QStringLiteral("stream_camera/command_port"), QString::number(d.streamCameraPort)},
+        {QStringLiteral("stream_camera/local_port"), QString::number(d.streamLocalPort)},
+        {QStringLiteral("stream_camera/video_port"), QString::number(d.videoPort)},
+        {QStringLiteral("picture_camera/address"), QString::fromStdString(d.pictureCameraIp)},
+        {QStringLiteral("picture_camera/command_port"), QString::number(d.pictureCameraPort)},
+        {QStringLiteral("picture_camera/reply_port"), QString::number(d.pictureLocalPort)},
+        {QStringLiteral("picture_camera/picture_port"), QString::number(d.pictureTcpPort)},
+        {QStringLiteral("network/bind_address"), QString::fromStdString(d.localBindIp)},
+    };
+    return defaults.value(key);
+}
+
+CSettingsDlg::Validator ValidatorFor(ConfigSetting::Kind kind) {
+    switch (kind) {
+    case ConfigSetting::Kind::Path: return CSettingsDlg::FolderValidator();
+    case ConfigSetting::Kind::Address: return CSettingsDlg::AddressValidator();
+    case ConfigSetting::Kind::RemotePort: return CSettingsDlg::PortValidator(false);
+    case ConfigSetting::Kind::LocalPort: return CSettingsDlg::PortValidator(true);
+    case ConfigSetting::Kind::AeTitle:
+    case ConfigSetting::Kind::Host:
+    case ConfigSetting::Kind::Switch:
+        return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+    }
+    return {};
+}
+
+}  // namespace
+
+CSettingsDlg::Validator CSettingsDlg::AddressValidator() {
+    return [](const QString& text) { return ConfigValueProblem(ConfigSetting::Kind::Address, text); };
+}
+
+CSettingsDlg::Validator CSettingsDlg::PortValidator(bool allowZero) {
+    const auto kind = allowZero ? ConfigSetting::Kind::LocalPort : ConfigSetting::Kind::RemotePort;
+    return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+}
+
+CSettingsDlg::Validator CSettingsDlg::FolderValidator() {
+    return [](const QString& text) { return CheckFolder(text.trimmed()); };
+}
+
+CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>& overrides, QWidget* parent)
+    : QDialog(parent), m_iniPath(iniPath), m_overrides(overrides) {
+    setObjectName(QStringLiteral("CSettingsDlg"));
+    setWindowTitle(QStringLiteral("Settings"));
+    m_chooseFolder = [](QWidget* owner, const QString& start) {
+        return QFileDialog::getExistingDirectory(owner, QStringLiteral("The d: drive folder"), start);
+    };
+
+    auto* layout = new QVBoxLayout(this);
+    auto* file = new QLabel(QStringLiteral("Settings file: %1").arg(QDir::toNativeSeparators(iniPath)), this);
+    file->setObjectName(QStringLiteral("SettingsFile"));
+    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(file);
+    m_groups = new QVBoxLayout;
+    layout->addLayout(m_groups);
+    auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
+                                           "the default shown in it. A value overridden by a command-line "
+                                           "option or an environment variable is used in the runs without it."),
+                            this);
+    when->setObjectName(QStringLiteral("TakesEffect"));
+    when->setWordWrap(true);
+    layout->addWidget(when);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("Buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSettingsDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    QString group;
+    QList<Field> fields;
+    for (const TableRow& row : kTable) {
+        if (group != QLatin1String(row.group) && !fields.isEmpty()) {
+            AddGroup(group, fields);
+            fields.clear();
+        }
+        group = QString::fromLatin1(row.group);
+        const QString key = QString::fromLatin1(row.key);
+        const ConfigSetting* setting = FindConfigSetting(key);
+        Field field;
+        field.key = key;
+        field.label = QString::fromLatin1(row.label);
+        field.defaultText = DefaultText(key);
+        field.validate = setting ? ValidatorFor(setting->kind) : Validator();
+        field.folder = setting && setting->kind == ConfigSetting::Kind::Path;
+        fields.append(field);
+    }
+    AddGroup(group, fields);
+    m_rows.first().edit->setFocus();
+}
+
+void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
+    QSettings ini(m_iniPath, QSettings::IniFormat);
+    auto* box = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(box);
+    int line = 0;
+    for (const Field& field : fields) {
+        Row row;
+        row.field = field;
+        row.edit = new QLineEdit(box);
+        row.edit->setObjectName(field.key);
+        row.edit->setPlaceholderText(field.defaultText);
+        row.edit->setMinimumWidth(field.folder ? 320 : 160);
+        if (ini.contains(field.key)) row.edit->setText(ini.value(field.key).toString());
+        auto* label = new QLabel(field.label, box);
+        label->setBuddy(row.edit);
+        grid->addWidget(label, line, 0);
+        if (field.folder) {
+            auto* edit = new QHBoxLayout;
+            edit->addWidget(row.edit, 1);
+            auto* choose = new QPushButton(QStringLiteral("Choose..."), box);
+            choose->setObjectName(field.key + QStringLiteral("#choose"));
+            QLineEdit* target = row.edit;
+            connect(choose, &QPushButton::clicked, this, [this, target] {
+                const QString start = target->text().isEmpty() ? target->placeholderText() : target->text();
+                const QString chosen = m_chooseFolder(this, start);
+                if (!chosen.isEmpty()) target->setText(QDir::toNativeSeparators(chosen));
+            });
+            edit->addWidget(choose);
+            grid->addLayout(edit, line, 1);
+        } else {
+            grid->addWidget(row.edit, line, 1);
+        }
+        row.problem = new QLabel(box);
+        row.problem->setObjectName(field.key + QStringLiteral("#problem"));
+        row.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
+        row.problem->setWordWrap(true);
+        row.problem->hide();
+        ++line;
+        grid->addWidget(row.problem, line++, 1);
+        if (m_overrides.contains(field.key)) {
+            row.overrideNote =
+                new QLabel(QStringLiteral("Overridden by %1 for this run").arg(m_overrides.value(field.key)), box);
+            row.overrideNote->setObjectName(field.key + QStringLiteral("#override"));
+            row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
+            grid->addWidget(row.overrideNote, line++, 1, 1, 2);
+        }
+        const QString key = field.key;
+        connect(row.edit, &QLineEdit::textChanged, this, [this, key] {
+            for (Row& r : m_rows) {
+                if (r.field.key == key) CheckRow(r);
+            }
+        });
+        m_rows.append(row);
+    }
+    grid->setColumnStretch(1, 1);
+    m_groups->addWidget(box);
+}
+
+const CSettingsDlg::Row* CSettingsDlg::FindRow(const QString& key) const {
+    for (const Row& row : m_rows) {
+        if (row.field.key == key) return &row;
+    }
+    return nullptr;
+}
+
+QLineEdit* CSettingsDlg::Edit(const QString& key) const {
+    const Row* row = FindRow(key);
+    return row ? row->edit : nullptr;
+}
+
+QLabel* CSettingsDlg::Problem(const QString& key) const {
+    const Row* row = FindRow(key);
+    return row ? row->problem : nullptr;
+}
+
+QLabel* CSettingsDlg::OverrideNote(const QString& key) const {
+    const Row* row = FindRow(key);
+    return row ? row->overrideNote : nullptr;
+}
+
+bool CSettingsDlg::CheckRow(Row& row) {
+    const QString text = row.edit->text().trimmed();
+    const QString problem = text.isEmpty() || !row.field.validate ? QString() : row.field.validate(text);
+    row.problem->setText(problem);
+    row.problem->setVisible(!problem.isEmpty());
+    return problem.isEmpty();
+}
+
+bool CSettingsDlg::Validate() {
+    bool ok = true;
+    QLineEdit* first = nullptr;
+    for (Row& row : m_rows) {
+        if (!CheckRow(row) && ok) {
+            ok = false;
+            first = row.edit;
+        }
+    }
+    if (first) first->setFocus();
+    return ok;
+}
+
+bool CSettingsDlg::Save(QString* error) {
+    QSettings ini(m_iniPath, QSettings::IniFormat);
+    for (const Row& row : m_rows) {
+        const QString text = row.edit->text().trimmed();
+        if (text.isEmpty()) {
+            ini.remove(row.field.key);
+        } else {
+            ini.setValue(row.field.key, text);
+        }
+    }
+    ini.sync();
+    if (ini.status() != QSettings::NoError) {
+        *error = QStringLiteral("The settings cannot be written to %1.").arg(QDir::toNativeSeparators(m_iniPath));
+        return false;
+    }
+    return true;
+}
+
+void CSettingsDlg::accept() {
+    if (!Validate()) return;
+    QString error;
+    if (!Save(&error)) {
+        auto* file = findChild<QLabel*>(QStringLiteral("SettingsFile"));
+        file->setText(error);
+        file->setStyleSheet(QStringLiteral("color: #c00000;"));
+        return;
+    }
+    QDialog::accept();
+}

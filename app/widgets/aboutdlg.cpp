@@ -1,0 +1,36 @@
+#include "app/widgets/aboutdlg.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/widgets/appresources.h"
+#include "app/kavimoapp.h"
+#include "kavimo_version.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    InitAppResources();
+    setObjectName(QStringLiteral("CAboutDlg"));
+    setWindowTitle(QStringLiteral("关于 kavimo"));
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("IdBanner"));
+    banner->setPixmap(QPixmap(QStringLiteral(":/bitmap/136.png")));
+    banner->setFixedSize(380, 132);
+    auto* line1 = new QLabel(QStringLiteral("kavimo, version %1").arg(QStringLiteral(KAVIMO_VERSION)), this);
+    auto* line2 = new QLabel(QStringLiteral("Oral image acquisition system for WiFi intraoral cameras"), this);
+    auto* log = new QLabel(QStringLiteral("Log: %1").arg(LogFilePath()), this);
+    log->setObjectName(QStringLiteral("LogPath"));
+    log->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("IdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(banner, 0, Qt::AlignHCenter);
+    layout->addWidget(line1);
+    layout->addWidget(line2);
+    layout->addWidget(log);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,138 @@
+// The main window and the clinic's archive, against a real Orthanc on 127.0.0.1: stored pictures
+// go out by themselves when automatic sending is on, "Send to PACS" sends the patient's pictures
+// without making copies, "Export as DICOM…" writes their files, and the status area follows.
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "tests/dicom/orthanc.h"
+#include "app/settings/appconfig.h"
+#include "app/archive/pacssender.h"
+#include "app/archive/pacssettings.h"
+#include "app/settings/settingsdlg.h"
+#include "tests/app/support/picturetestsupport.h"
+
+using namespace MainCtl;
+
+namespace {
+const QColor kRed(220, 0, 0);
+const QColor kGreen(0, 170, 0);
+const QColor kBlue(0, 0, 210);
+const QColor kYellow(220, 220, 0);
+}  // namespace
+
+class PacsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void storedPicturesAndTheMenuReachTheArchiveOnce();
+    void settingsGroupTestsTheConnectionAndSavesTheArchive();
+
+private:
+    std::unique_ptr<dicomtest::OrthancServer> m_server;
+};
+
+void PacsTest::initTestCase() {
+    m_server = std::make_unique<dicomtest::OrthancServer>();
+    std::string error;
+    QVERIFY2(m_server->Start(&error), error.c_str());
+}
+
+void PacsTest::cleanupTestCase() { m_server.reset(); }
+
+void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
+    dicomtest::OrthancServer& server = *m_server;
+    server.Clear();
+
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    h.Drive().messages.clear();
+    PacsSender sender(server.Address(), true);
+    sender.Start();
+    d.SetPacsSender(&sender);
+    QStringList statuses;
+    connect(&sender, &PacsSender::statusChanged, [&] { statuses << sender.StatusText(); });
+
+    // Imported pictures are queued as they are stored and reach the archive.
+    QTemporaryDir source;
+    QVERIFY(WriteJpeg(source.filePath("a.jpg"), 320, 240, kBlue));
+    QVERIFY(WriteJpeg(source.filePath("b.jpg"), 320, 240, kYellow));
+    d.SetImportChooser([&](QWidget*) { return QStringList({source.filePath("a.jpg"), source.filePath("b.jpg")}); });
+    h.Button(IdImport)->click();
+    QTRY_COMPARE_WITH_TIMEOUT(server.Instances().size(), size_t(2), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(sender.StatusText().startsWith("Sent "), 10000);
+    QVERIFY2(statuses.filter("to the PACS").size() >= 1, qPrintable(statuses.join('\n')));
+
+    // "Send to PACS" with nothing picked: all four of the patient's pictures, the imported ones
+    // not twice.
+    d.OnSendToPacs();
+    QTRY_COMPARE_WITH_TIMEOUT(server.Instances().size(), size_t(4), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(sender.StatusText(), QStringLiteral("Sent 4 of 4 to the PACS"), 10000);
+    QTest::qWait(300);
+    QCOMPARE(server.Instances().size(), size_t(4));
+    QVERIFY2(h.Drive().messages.isEmpty(), qPrintable(h.Drive().messages.join('\n')));
+
+    // "Export as DICOM…" writes one file per picture into the chosen folder.
+    QTemporaryDir out;
+    d.SetExportChooser([&](QWidget*) { return out.path(); });
+    d.OnExportDicom();
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(out.path()).entryList({"*.dcm"}, QDir::Files).size(), 4, 20000);
+    QTRY_COMPARE(h.Drive().messages.size(), 1);
+    QVERIFY2(h.Drive().messages[0].contains("4 DICOM files written"), qPrintable(h.Drive().messages[0]));
+
+    // Without an archive, sending says so instead of queueing.
+    PacsSender none({}, false);
+    d.SetPacsSender(&none);
+    h.Drive().messages.clear();
+    d.OnSendToPacs();
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY2(h.Drive().messages[0].contains("No PACS is set"), qPrintable(h.Drive().messages[0]));
+    d.SetPacsSender(nullptr);
+}
+
+void PacsTest::settingsGroupTestsTheConnectionAndSavesTheArchive() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("kavimo.ini");
+    CSettingsDlg dialog(ini, {});
+    AddPacsSettings(&dialog);
+    auto* test = dialog.findChild<QPushButton*>("PacsTest");
+    auto* result = dialog.findChild<QLabel*>("PacsTestResult");
+    QVERIFY(test && result);
+    const dicom::PacsAddress address = m_server->Address();
+
+    // Nothing given yet: the test says what is missing.
+    test->click();
+    QVERIFY2(result->text().contains("AE title, host and port"), qPrintable(result->text()));
+
+    dialog.Edit("pacs/called_aet")->setText("WRONG_AET");
+    dialog.Edit("pacs/host")->setText("127.0.0.1");
+    dialog.Edit("pacs/port")->setText(QString::number(address.port));
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(result->text().contains("refused"), qPrintable(result->text()));
+
+    dialog.Edit("pacs/called_aet")->setText(QString::fromStdString(address.calledAet));
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(result->text().endsWith("answers."), qPrintable(result->text()));
+
+    // A bad value is refused next to its field; good ones reach the file and the next start.
+    dialog.Edit("pacs/auto_send")->setText("sometimes");
+    QVERIFY(!dialog.Validate());
+    QVERIFY(!dialog.Problem("pacs/auto_send")->text().isEmpty());
+    dialog.Edit("pacs/auto_send")->setText("on");
+    QString error;
+    QVERIFY2(dialog.Save(&error), qPrintable(error));
+    AppConfig config;
+    QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
+    QCOMPARE(config.pacs.Text(), address.Text());
+    QVERIFY(config.pacsAutoSend);
+}
+
+QTEST_MAIN(PacsTest)
+#include "pacs_test.moc"

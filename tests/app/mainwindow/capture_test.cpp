@@ -1,0 +1,549 @@
+// Capture and picture management in the main window: Freeze for the stream camera (through the
+// snapshot) and the picture camera (a fake one on loopback), Import naming, Export, Delete with
+// its confirmation answered from the camera's thread, and the pick-up of pictures.
+#include <QtTest>
+
+#include <QBuffer>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+#include "tests/app/support/fakecameras.h"
+#include "tests/app/support/picturetestsupport.h"
+#include "platform/clock.h"
+
+using namespace MainCtl;
+
+namespace {
+
+const QColor kRed(220, 0, 0);
+const QColor kGreen(0, 170, 0);
+const QColor kBlue(0, 0, 210);
+const QColor kYellow(220, 220, 0);
+const QColor kGrey(128, 128, 128);
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QColor CentreColour(const QString& path) {
+    const QImage image(path);
+    return image.isNull() ? QColor() : QColor(image.pixel(image.width() / 2, image.height() / 2));
+}
+
+QByteArray Jpeg(QColor colour, int w = 160, int h = 120) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
+void SendKey(CkavimoDlg& dialog, int code) {
+    QCoreApplication::postEvent(&dialog, new CameraKeyEvent(code));
+    QCoreApplication::sendPostedEvents(&dialog);
+}
+
+QString Text(PictureHarness& h, int id) { return h.Button(id)->text(); }
+
+}  // namespace
+
+class CaptureTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void importNamesFilesFromOneTimeValueWrappingTheHour();
+    void importNeverOverwritesAndReportsWhatItCannotTake();
+    void pickupHoldsFourPicturesAndExportCopiesThem();
+    void deleteAsksAndRemovesTheShownPicture();
+    void deleteFollowsTheShownPictureWhenImportMovedIt();
+    void cameraAnswersTheOpenDeleteBox();
+    void key51WhileLiveNeitherDeletesNorFreezes();
+    void streamFreezeStoresTheFrameAndGoesLiveAgain();
+    void streamFreezeNeverStoresAStaleOrUnwrittenFrame();
+    void pictureCameraSnapStoresTheNextPicture();
+    void picksStayMarkedWhenThePictureCameraAddsAPicture();
+};
+
+void CaptureTest::importNamesFilesFromOneTimeValueWrappingTheHour() {
+    PictureHarness h;
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QTemporaryDir source;
+    const QStringList chosen = {source.filePath("a.jpg"), source.filePath("b.jpg"), source.filePath("c.jpg")};
+    QVERIFY(WriteJpeg(chosen[0], 200, 150, kRed));
+    QVERIFY(WriteJpeg(chosen[1], 200, 150, kGreen));
+    QVERIFY(WriteJpeg(chosen[2], 200, 150, kBlue));
+    d.SetClock([] { return LocalTime(2026, 12, 6, 23, 59, 59); });
+    d.SetImportChooser([&](QWidget* parent) {
+        if (parent != &d) return QStringList();
+        return chosen;
+    });
+    h.Button(IdImport)->click();
+    // The hour wraps to 0 without the date moving on.
+    QCOMPARE(h.PictureFiles(), QStringList({"20261206000000.jpg", "20261206000001.jpg", "20261206235959.jpg"}));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20261206235959.jpg"), kRed));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20261206000000.jpg"), kGreen));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20261206000001.jpg"), kBlue));
+    QCOMPARE(FileBytes(h.PatientDir() + "/20261206235959.jpg"), FileBytes(chosen[0]));
+    QCOMPARE(h.PictureCount(), 3);
+    QCOMPARE(d.ThumbList()->count(), 3);
+    QCOMPARE(h.Drive().messages.filter("Fail").size(), 0);
+
+    // Cancelled: nothing happens.
+    d.SetImportChooser([](QWidget*) { return QStringList(); });
+    h.Button(IdImport)->click();
+    QCOMPARE(h.PictureFiles().size(), 3);
+}
+
+void CaptureTest::importNeverOverwritesAndReportsWhatItCannotTake() {
+    PictureHarness h;
+    h.AddPictures({kGrey, kGrey});  // 20240501100000.jpg and 20240501100001.jpg
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    const QByteArray first = FileBytes(h.PatientDir() + "/20240501100000.jpg");
+    QTemporaryDir source;
+    const QString yellow = source.filePath("yellow.jpg"), blue = source.filePath("blue.jpg");
+    const QString text = source.filePath("notes.jpg"), missing = source.filePath("missing.jpg");
+    QVERIFY(WriteJpeg(yellow, 100, 80, kYellow));
+    QVERIFY(WriteJpeg(blue, 100, 80, kBlue));
+    {
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a picture at all");
+    }
+    d.SetClock([] { return LocalTime(2024, 5, 1, 10, 0, 0); });
+    d.SetImportChooser([&](QWidget*) { return QStringList({yellow, text, missing, blue}); });
+    h.Drive().messages.clear();
+    h.Button(IdImport)->click();
+
+    // The two names already taken are passed over; the pictures there are untouched.
+    QCOMPARE(h.PictureFiles(), QStringList({"20240501100000.jpg", "20240501100001.jpg", "20240501100002.jpg",
+                                            "20240501100003.jpg"}));
+    QCOMPARE(FileBytes(h.PatientDir() + "/20240501100000.jpg"), first);
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20240501100002.jpg"), kYellow));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20240501100003.jpg"), kBlue));
+    QCOMPARE(h.PictureCount(), 4);
+    // What could not be taken is said, each file on its line.
+    QCOMPARE(h.Drive().messages.size(), 1);
+    const QString message = h.Drive().messages[0];
+    QVERIFY2(message.startsWith("Oral image acquisition system|Fail to import:\n"), qPrintable(message));
+    QVERIFY(message.contains(QDir::toNativeSeparators(text) + ": not a picture"));
+    QVERIFY(message.contains(QDir::toNativeSeparators(missing)));
+    QVERIFY(!message.contains("yellow.jpg"));
+}
+
+void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen, kBlue, kYellow, kGrey});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QTemporaryDir out;
+    QString folder = out.path();
+    d.SetExportChooser([&](QWidget*) { return folder; });
+
+    // Not in pick-up mode a click picks nothing.
+    h.ClickThumbnail(0);
+    QCOMPARE(d.m_nPickCount, 0);
+
+    h.Button(IdPickup)->click();
+    QCOMPARE(Text(h, IdPickup), QStringLiteral("Drop"));
+    QCOMPARE(d.m_bPickMode, 1);
+    const QImage unmarked = d.ThumbList()->Thumbnail(0);
+    for (int index : {0, 1, 2, 3}) h.ClickThumbnail(index);
+    QCOMPARE(d.m_nPickCount, 4);
+    h.ClickThumbnail(4);  // a fifth is ignored
+    QCOMPARE(d.m_nPickCount, 4);
+    QCOMPARE(QList<int>({d.m_nPicked[0], d.m_nPicked[1], d.m_nPicked[2], d.m_nPicked[3]}), QList<int>({0, 1, 2, 3}));
+    const QImage marked = d.ThumbList()->Thumbnail(0);
+    QVERIFY(marked != unmarked);
+    QColor corner(marked.pixel(4, 0));  // the red border of a picked thumbnail
+    QVERIFY2(corner.red() > corner.green() + 60, qPrintable(corner.name()));
+    h.ClickThumbnail(1);  // picked again: removed
+    QCOMPARE(d.m_nPickCount, 3);
+    QCOMPARE(d.m_nPicked[1], 999);
+    h.ClickThumbnail(4);  // takes the first free slot
+    QCOMPARE(d.m_nPicked[1], 4);
+
+    h.Drive().messages.clear();
+    h.Button(IdExport)->click();
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             QStringList({h.Pictures()[0], h.Pictures()[2], h.Pictures()[3], h.Pictures()[4]}));
+    QCOMPARE(FileBytes(out.filePath(h.Pictures()[4])), FileBytes(h.PatientDir() + "/" + h.Pictures()[4]));
+    QVERIFY(h.Drive().messages.isEmpty());
+
+    // A picked picture gone from the disk is reported; the others are still copied (over the
+    // earlier copies).
+    QVERIFY(QFile::remove(h.PatientDir() + "/" + h.Pictures()[2]));
+    QTemporaryDir second;
+    folder = second.path();
+    h.Button(IdExport)->click();
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY2(h.Drive().messages[0].startsWith("picture output|Fail to export:\n" + h.Pictures()[2]),
+             qPrintable(h.Drive().messages[0]));
+
+    // No folder, or one that does not exist.
+    h.Drive().messages.clear();
+    folder.clear();
+    h.Button(IdExport)->click();
+    folder = out.filePath("nowhere");
+    h.Button(IdExport)->click();
+    QCOMPARE(h.Drive().messages, QStringList({"picture output|Invalid dir", "picture output|Invalid dir"}));
+
+    // "Drop" ends the pick-up: nothing picked, the marks gone; an export copies nothing, silently.
+    h.Button(IdPickup)->click();
+    QCOMPARE(Text(h, IdPickup), QStringLiteral("Pickup"));
+    QCOMPARE(d.m_nPickCount, 0);
+    QCOMPARE(d.m_nPicked[0], 999);
+    QCOMPARE(QColor(d.ThumbList()->Thumbnail(0).pixel(4, 0)), QColor(unmarked.pixel(4, 0)));
+    QTemporaryDir third;
+    folder = third.path();
+    h.Drive().messages.clear();
+    h.Button(IdExport)->click();
+    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+    QVERIFY(h.Drive().messages.isEmpty());
+}
+
+void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen, kBlue});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nPaneIndex[0], 2);
+
+    h.Drive().messages.clear();
+    h.Drive().reply = QMessageBox::No;
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
+    QCOMPARE(h.PictureFiles().size(), 3);
+    QCOMPARE(d.m_bDeleteConfirm.load(), 0);
+
+    h.Drive().reply = QMessageBox::Yes;
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], h.Pictures()[1]}));
+    QCOMPARE(h.PictureCount(), 2);
+    QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
+    QCOMPARE(d.ThumbList()->count(), 2);
+    QCOMPARE(d.m_nCurIndex, 1);  // clamped to the new last picture
+    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[1]));
+    QCOMPARE(d.m_nHistLevel, 0);
+
+    // With an empty pane 0 the question is asked, and nothing is removed.
+    d.m_strPanePath[0].clear();
+    d.m_nPaneIndex[0] = 999;
+    h.Drive().messages.clear();
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
+    QCOMPARE(h.PictureFiles().size(), 2);
+    QCOMPARE(h.PictureCount(), 2);
+
+    // A record that names a file outside the patient's directory: the record goes, the file stays.
+    const QString outside = h.Drive().workDir() + "/elsewhere.jpg";
+    QVERIFY(WriteJpeg(outside, 32, 24, kGrey));
+    QCOMPARE(h.Store().AddPicture(0, std::string("d:\\DentalWorkDir\\elsewhere.jpg"), true), 1);
+    d.ShowPictures(2);
+    QVERIFY(d.m_strPanePath[0].endsWith("elsewhere.jpg"));
+    h.Button(IdDelete)->click();
+    QVERIFY(QFileInfo::exists(outside));
+    QCOMPARE(h.PictureCount(), 2);
+    QCOMPARE(h.PictureFiles().size(), 2);
+
+    // A picture put into the directory by other means comes into the list with the next delete,
+    // once the store has read the directory again; the picture shown stays shown.
+    QVERIFY(WriteJpeg(h.PatientDir() + "/20240501000000.jpg", 32, 24, kYellow));
+    d.ShowPictures(1);
+    const QString kept = d.m_strPanePath[0];
+    d.ShowPictures(0);
+    h.Button(IdDelete)->click();
+    QTRY_COMPARE(h.PictureCount(), 2);
+    QCOMPARE(h.PictureFiles(), QStringList({"20240501000000.jpg", h.Pictures()[1]}));
+    QTRY_COMPARE(d.m_strPanePath[0], kept);
+    QCOMPARE(d.m_nCurIndex, 1);  // the new picture came before it
+    QCOMPARE(d.ThumbList()->count(), 2);
+    QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
+
+    // A picture the list shows but the store does not count (not a JPEG) comes in the same way.
+    QImage bmp(16, 16, QImage::Format_RGB32);
+    bmp.fill(kYellow);
+    QVERIFY(bmp.save(h.PatientDir() + "/20240502000000.bmp"));
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.PictureCount(), 1);
+    QTRY_COMPARE(d.ThumbList()->fileNames, QStringList({"20240501000000.jpg", "20240502000000.bmp"}));
+}
+
+void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen, kBlue});  // 10:00:00, 10:00:01, 10:00:02
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    h.Button(IdPickup)->click();
+    h.ClickThumbnail(2);  // picks the blue picture
+    h.ClickThumbnail(0);  // and the red one
+    d.ShowPictures(1);    // the green picture shown, store index 1
+
+    // An import named earlier in the day comes first in the store: the pictures move up.
+    QTemporaryDir source;
+    QVERIFY(WriteJpeg(source.filePath("x.jpg"), 64, 48, kYellow));
+    d.SetClock([] { return LocalTime(2024, 5, 1, 8, 0, 0); });
+    d.SetImportChooser([&](QWidget*) { return QStringList({source.filePath("x.jpg")}); });
+    h.Button(IdImport)->click();
+    QCOMPARE(h.PictureFiles().first(), QStringLiteral("20240501080000.jpg"));
+    QCOMPARE(d.m_nPaneIndex[0], 1);  // as shown before the import
+    // The picks follow their pictures.
+    QCOMPARE(d.m_nPicked[0], 3);
+    QCOMPARE(d.m_nPicked[1], 1);
+    QCOMPARE(d.m_nPickCount, 2);
+
+    h.Drive().reply = QMessageBox::Yes;
+    h.Button(IdDelete)->click();
+    // The green picture, the one on the screen, is gone, and only it.
+    QCOMPARE(h.PictureFiles(), QStringList({"20240501080000.jpg", h.Pictures()[0], h.Pictures()[2]}));
+    QCOMPARE(d.m_nPicked[0], 2);
+    QCOMPARE(d.m_nPicked[1], 1);
+    _DISE_PIC picture = {};
+    QCOMPARE(h.Store().GetPicture(d.m_nPicked[0], &picture), 1);
+    QVERIFY(QString::fromStdString(records::FieldText(picture.path)).endsWith(h.Pictures()[2]));
+}
+
+void CaptureTest::cameraAnswersTheOpenDeleteBox() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen, kBlue});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    SetMessageBoxHook({});  // real boxes: the camera has to find this one on the screen
+
+    // Whatever happens, no box stays open for ever.
+    QTimer rescue;
+    rescue.setInterval(5000);
+    QObject::connect(&rescue, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->reject();
+    });
+    rescue.start();
+
+    auto answerFromCamera = [&](int key) {
+        std::atomic<int> result{-1};
+        std::thread camera([&] {
+            for (int waited = 0; !d.IsDeleteConfirmOpen() && waited < 5000; waited += 5) platform::SleepMs(5);
+            result = d.AnswerDeleteConfirm(key);
+        });
+        h.Button(IdDelete)->click();  // returns once the box is answered
+        camera.join();
+        return result.load();
+    };
+    QCOMPARE(answerFromCamera('n'), 1);
+    QCOMPARE(h.PictureFiles().size(), 3);
+    QCOMPARE(answerFromCamera('y'), 1);
+    QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], h.Pictures()[1]}));
+
+    // No box open: nothing to answer.
+    std::atomic<int> result{-1};
+    std::thread camera([&] { result = d.AnswerDeleteConfirm('y'); });
+    QTRY_VERIFY(result.load() != -1);
+    camera.join();
+    QCOMPARE(result.load(), 0);
+}
+
+void CaptureTest::key51WhileLiveNeitherDeletesNorFreezes() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen});
+    FakeStreamCamera camera;
+    h.m_beforeWindow = [&] {
+        camera.Start(h.Udp().LocalCommandPort());
+        camera.SetHeartbeats(true);
+    };
+    QVERIFY(h.Start(camera.Port()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nLiveState, 1);
+    int snapshots = 0;
+    d.SetSnapshotWriter([&](const std::string&) { return ++snapshots, false; });
+    h.Drive().messages.clear();
+    SendKey(d, 0x51);
+    camera.SendKey(0x51);  // also from the camera itself
+    QTest::qWait(200);
+    QCOMPARE(d.m_nLiveState, 1);
+    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(snapshots, 0);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
+    QVERIFY(h.Drive().messages.isEmpty());  // no delete question
+    QCOMPARE(h.PictureFiles().size(), 2);
+    // "Delete" itself is refused while live, too.
+    h.Button(IdDelete)->click();
+    QVERIFY(h.Drive().messages.isEmpty());
+}
+
+void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
+    PictureHarness h;
+    h.AddPictures({kGrey, kGrey});
+    FakeStreamCamera camera;
+    h.m_beforeWindow = [&] {
+        camera.Start(h.Udp().LocalCommandPort());
+        camera.SetHeartbeats(true);
+    };
+    QVERIFY(h.Start(camera.Port()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nLiveState, 1);
+    QColor frameColour = kRed;
+    QStringList shots;
+    d.SetSnapshotWriter([&](const std::string& path) {
+        shots << QString::fromStdString(path);
+        QImage frame(320, 240, QImage::Format_RGB888);
+        frame.fill(frameColour);
+        return frame.save(QString::fromStdString(path), "BMP");
+    });
+    d.SetClock([] { return LocalTime(2026, 12, 6, 19, 5, 7); });
+
+    h.Button(IdFreeze)->click();
+    QCOMPARE(d.m_nLiveState, 2);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
+    QVERIFY(d.m_pReceiver == nullptr);
+    QCOMPARE(shots, QStringList({h.Drive().workDir() + "/temp.bmp"}));
+
+    h.Button(IdFreeze)->click();
+    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
+    QVERIFY(d.m_pReceiver != nullptr);
+    const QString name = QStringLiteral("20261206190507.jpg");
+    QVERIFY(h.PictureFiles().contains(name));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/" + name), kRed));
+    QCOMPARE(QImage(h.PatientDir() + "/" + name).size(), QSize(320, 240));
+    QCOMPARE(h.PictureCount(), 3);
+    QCOMPARE(d.ThumbList()->count(), 3);
+    // Live again, the newest pictures in the slots beside the video.
+    QCOMPARE(d.m_nPaneIndex[0], 999);
+    QCOMPARE(d.m_nPaneIndex[1], 2);
+
+    // A second capture in the same second gets the next second's name.
+    frameColour = kBlue;
+    h.Button(IdFreeze)->click();
+    h.Button(IdFreeze)->click();
+    QVERIFY(h.PictureFiles().contains("20261206190508.jpg"));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20261206190508.jpg"), kBlue));
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/" + name), kRed));
+    QCOMPARE(h.PictureCount(), 4);
+
+    // Key 0x51 while frozen drops the frame: live again, nothing stored.
+    h.Button(IdFreeze)->click();
+    QCOMPARE(d.m_nLiveState, 2);
+    SendKey(d, 0x51);
+    QCOMPARE(d.m_nLiveState, 1);
+    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(h.PictureCount(), 4);
+    QVERIFY(h.Drive().messages.filter("Fail").isEmpty());
+
+    // "Sample" while frozen also drops the frame and goes live: Freeze reads "Freeze" again.
+    h.Button(IdFreeze)->click();
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
+    h.Button(IdSample)->click();
+    QCOMPARE(d.m_nLiveState, 1);
+    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
+    QCOMPARE(h.PictureCount(), 4);
+}
+
+void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
+    PictureHarness h;
+    FakeStreamCamera camera;
+    h.m_beforeWindow = [&] {
+        camera.Start(h.Udp().LocalCommandPort());
+        camera.SetHeartbeats(true);
+    };
+    QVERIFY(h.Start(camera.Port()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nLiveState, 1);
+    // A frame from an earlier run lies in the work directory; the player has nothing to write.
+    QImage stale(320, 240, QImage::Format_RGB888);
+    stale.fill(kYellow);
+    QVERIFY(stale.save(h.Drive().workDir() + "/temp.bmp", "BMP"));
+    d.SetSnapshotWriter([](const std::string&) { return false; });
+    h.Drive().messages.clear();
+    h.Button(IdFreeze)->click();
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.Drive().messages, QStringList({"Oral image acquisition system|Fail to Save！"}));
+    QCOMPARE(h.PictureFiles().size(), 0);
+    QCOMPARE(h.PictureCount(), 0);
+    QCOMPARE(d.m_nLiveState, 1);  // live again anyway
+    QVERIFY(d.m_pReceiver != nullptr);
+
+    // The frame is there but the patient's directory cannot take it: reported, no record.
+    d.SetSnapshotWriter([](const std::string& path) { return QImage(64, 48, QImage::Format_RGB32).save(QString::fromStdString(path), "BMP"); });
+    QVERIFY(QDir(h.PatientDir()).removeRecursively());
+    h.Drive().messages.clear();
+    h.Button(IdFreeze)->click();
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY2(h.Drive().messages[0].startsWith("Oral image acquisition system|Fail to Save！\n"),
+             qPrintable(h.Drive().messages[0]));
+    QCOMPARE(h.PictureCount(), 0);
+    QCOMPARE(d.m_nLiveState, 1);
+}
+
+void CaptureTest::pictureCameraSnapStoresTheNextPicture() {
+    PictureHarness h;
+    FakePictureCamera camera;
+    const QByteArray preview = Jpeg(kGreen, 320, 240);
+    h.m_beforeWindow = [&] {
+        camera.Start(h.Udp().LocalPictureReplyPort());
+        camera.SetPreviews(preview, true);
+    };
+    QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Snap"));
+    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 1 && d.m_nJpegCount > 0, 3000);
+
+    // The picture thread holds the next preview back until the window takes the last one (the
+    // window's timer is not running here): the snap must still get its picture.
+    for (int waited = 0; !h.Udp().m_bPreviewReady.load() && waited < 2000; waited += 5) platform::SleepMs(5);
+    QCOMPARE(h.Udp().m_bPreviewReady.load(), 1);
+    platform::SleepMs(100);
+    h.Drive().messages.clear();
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.PictureFiles().size(), 1);
+    QCOMPARE(FileBytes(h.PatientDir() + "/" + h.PictureFiles()[0]), preview);
+    QCOMPARE(h.PictureCount(), 1);
+    QCOMPARE(d.ThumbList()->count(), 1);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Snap"));
+    QVERIFY(h.Drive().messages.isEmpty());
+
+    // No picture comes within 2 s: said so, nothing added.
+    camera.SetPreviews(preview, false);
+    for (int seen = -1; seen != d.m_nJpegCount;) {  // until the previews still on their way are in
+        seen = d.m_nJpegCount;
+        QTest::qWait(300);
+    }
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.Drive().messages, QStringList({"Error|Fail to save picture！"}));
+    QCOMPARE(h.PictureCount(), 1);
+    QCOMPARE(h.PictureFiles().size(), 1);
+}
+
+void CaptureTest::picksStayMarkedWhenThePictureCameraAddsAPicture() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen});
+    FakePictureCamera camera;
+    h.m_beforeWindow = [&] { camera.Start(h.Udp().LocalPictureReplyPort()); };
+    QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    h.Button(IdPickup)->click();
+    h.ClickThumbnail(0);
+    const QColor marked(d.ThumbList()->Thumbnail(0).pixel(4, 0));
+    QVERIFY2(marked.red() > marked.green() + 60, qPrintable(marked.name()));
+
+    // A picture taken with the camera's own button comes in through the window's timer, which
+    // reloads the list: the pick is still marked where the user sees it.
+    camera.SendCaptured(Jpeg(kBlue));
+    QTRY_COMPARE_WITH_TIMEOUT(d.ThumbList()->count(), 3, 5000);
+    QCOMPARE(h.PictureCount(), 3);
+    QCOMPARE(d.m_nPickCount, 1);
+    QCOMPARE(d.m_nPicked[0], 0);
+    QCOMPARE(QColor(d.ThumbList()->Thumbnail(0).pixel(4, 0)), marked);
+}
+
+QTEST_MAIN(CaptureTest)
+#include "capture_test.moc"

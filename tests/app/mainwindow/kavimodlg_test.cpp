@@ -1,0 +1,580 @@
+// The main window: start-up with and without a camera on loopback, the connection watchdog, the
+// camera keys, the picture camera's intake, the patient panel and closing while the camera
+// threads are busy.
+#include <QtTest>
+
+#include <QBuffer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include <memory>
+#include <thread>
+
+#include "app/widgets/facebutton.h"
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/pictures/picturepane.h"
+#include "app/patients/userlist.h"
+#include "tests/app/support/apptestsupport.h"
+#include "tests/app/support/fakecameras.h"
+#include "platform/clock.h"
+#include "platform/net.h"
+
+using namespace MainCtl;
+
+namespace {
+
+QByteArray Jpeg(QColor colour, int w = 160, int h = 120) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
+bool Close(QColor a, QColor b, int tolerance = 24) {
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+// A UDP socket on loopback that never answers: a camera that is not there.
+class SilentPort {
+public:
+    SilentPort() : m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {}
+    ~SilentPort() { platform::CloseSocket(m_fd); }
+    uint16_t Port() const { return platform::LocalPort(m_fd); }
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+class KavimoDlgTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsWithoutACameraWhenNobodyAnswers();
+    void controlsFollowTheLayoutAndColours();
+    void enterAndEscapeCloseTheWindow();
+    void streamCameraConnectsAndTheWatchdogFollowsHeartbeats();
+    void cameraKeysFollowTheStateRules();
+    void pictureCameraPicturesAreTakenIn();
+    void patientPanelAndDiagnosisSave();
+    void userButtonChangesThePatient();
+    void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
+    void closingWhileCameraThreadsAreBusyIsSafe();
+
+private:
+    CameraLinkConfig LoopbackConfig(uint16_t streamPort, uint16_t pictureCommandPort, uint16_t picturePort);
+    std::unique_ptr<CkavimoDlg> MakeDialog(const CameraLinkConfig& config);
+
+    std::unique_ptr<TestDrive> m_drive;
+    std::unique_ptr<QtRecordNotifier> m_notifier;
+    std::unique_ptr<RecordStore> m_store;
+    std::unique_ptr<CUdp> m_udp;
+    std::unique_ptr<QTemporaryDir> m_cache;
+    SilentPort m_silentStream;
+    SilentPort m_silentPicture;
+};
+
+void KavimoDlgTest::init() {
+    m_drive = std::make_unique<TestDrive>();
+    m_cache = std::make_unique<QTemporaryDir>();
+    ThumbnailCache::SetDiskDirectory(m_cache->path());
+    m_notifier = std::make_unique<QtRecordNotifier>();
+    m_store = std::make_unique<RecordStore>(m_notifier.get());
+}
+
+void KavimoDlgTest::cleanup() {
+    m_udp.reset();
+    m_store.reset();
+    m_notifier.reset();
+    m_drive.reset();
+    m_cache.reset();
+}
+
+CameraLinkConfig KavimoDlgTest::LoopbackConfig(uint16_t streamPort, uint16_t pictureCommandPort, uint16_t picturePort) {
+    CameraLinkConfig config;
+    config.streamCameraIp = "127.0.0.1";
+    config.streamCameraPort = streamPort;
+    config.streamLocalPort = 0;
+    config.videoPort = 0;
+    config.pictureCameraIp = "127.0.0.1";
+    config.pictureCameraPort = pictureCommandPort;
+    config.pictureLocalPort = 0;
+    config.pictureTcpPort = picturePort;
+    config.localBindIp = "127.0.0.1";
+    config.connectTimeoutMs = 500;
+    return config;
+}
+
+// The camera link is started before the window so that the fake cameras know where to answer;
+// the window's own Init then finds it running.
+std::unique_ptr<CkavimoDlg> KavimoDlgTest::MakeDialog(const CameraLinkConfig& config) {
+    m_udp = std::make_unique<CUdp>(config);
+    m_udp->SetTickCounter(&GlobalTicks());
+    m_udp->SetRecordStore(m_store.get());
+    m_udp->SetNotifier(m_notifier.get());
+    if (m_udp->Init(0) != 1) return nullptr;
+    auto dialog = std::make_unique<CkavimoDlg>(*m_store, *m_udp);
+    dialog->SetUserListRunner([](CUserList& users) { users.accept(); });
+    return dialog;
+}
+
+void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
+    QCOMPARE(dialog->m_nCameraType, 0);
+    QVERIFY(!dialog->WatchdogActive());
+    QCOMPARE(dialog->m_bConnected, 0);
+    QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI disconnect！"));
+    QCOMPARE(dialog->StatusText2(), QStringLiteral("re-connecting..."));
+    QVERIFY(!dialog->Control(IdFreeze)->isEnabled());
+    QVERIFY(!dialog->Control(IdSample)->isEnabled());
+    for (int id : {IdUser, IdImport, IdExport, IdPickup, IdPrint, IdExit, IdSaveDisease})
+        QVERIFY(dialog->Control(id)->isEnabled());
+    const QImage shown = static_cast<QLabel*>(dialog->Control(IdStatusImage))->pixmap().toImage();
+    QCOMPARE(shown, QPixmap(":/bitmap/161.png").toImage());
+
+    // The red status line is drawn where the layout puts it.
+    dialog->resize(1920, 1050);
+    const QImage window = dialog->grab().toImage();
+    int red = 0;
+    const QRect box(dialog->m_ptStatus, QSize(240, 32));
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) red += QColor(window.pixel(x, y)) == QColor(255, 0, 0);
+    QVERIFY2(red > 50, qPrintable(QString::number(red)));
+    QCOMPARE(QColor(window.pixel(dialog->m_ptStatus.x() + 2, dialog->m_ptStatus.y() + 46)), QColor(57, 169, 251));
+    // Nothing is sent anywhere but loopback, and no timer runs: nothing changes afterwards.
+    QTest::qWait(200);
+    QCOMPARE(dialog->m_bConnected, 0);
+}
+
+void KavimoDlgTest::controlsFollowTheLayoutAndColours() {
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    for (QSize size : {QSize(1280, 980), QSize(1920, 1050)}) {
+        dialog->resize(size);
+        const MainLayout expected = ComputeMainLayout(size.width(), size.height());
+        for (const auto& [id, rect] : expected.controls) {
+            QWidget* control = dialog->Control(id);
+            QVERIFY2(control, qPrintable(QString::number(id)));
+            QCOMPARE(control->geometry(), rect);
+        }
+        QCOMPARE(dialog->m_nThumbSize, expected.thumbSize);
+        QCOMPARE(CListImageCtrl::ThumbWidth(), expected.thumbSize);
+    }
+    QCOMPARE(dialog->palette().color(QPalette::Window), QColor(57, 169, 251));
+    QCOMPARE(static_cast<CFaceButton*>(dialog->Control(IdSample))->FaceColor(), QColor(255, 255, 0));
+    for (int id : {IdPrev, IdNext, IdSave, IdSaveAs, IdUndo, IdSplit, IdDelete, IdSaveDisease, IdImport, IdExport,
+                   IdPickup, IdPrint, IdUser, IdFreeze, IdExit})
+        QCOMPARE(static_cast<CFaceButton*>(dialog->Control(id))->FaceColor(), QColor(172, 168, 153));
+    QCOMPARE(dialog->Control(IdDisease)->palette().color(QPalette::Base), QColor(144, 153, 174));
+    QCOMPARE(dialog->Control(IdThumbList)->palette().color(QPalette::Base), QColor(100, 100, 100));
+    QCOMPARE(dialog->m_fontLarge.family(), QStringLiteral("Arial"));
+    QVERIFY(dialog->m_fontLarge.bold());
+    QVERIFY(QFontMetrics(dialog->m_fontLarge).height() <= 32 && QFontMetrics(dialog->m_fontLarge).height() >= 30);
+    // Pen groups: "Medium" and "Red" to begin with, one of each group at a time.
+    QVERIFY(static_cast<QPushButton*>(dialog->Control(IdMedium))->isChecked());
+    QVERIFY(static_cast<QPushButton*>(dialog->Control(IdRed))->isChecked());
+    static_cast<QPushButton*>(dialog->Control(IdThin))->click();
+    static_cast<QPushButton*>(dialog->Control(IdBlue))->click();
+    QCOMPARE(dialog->m_nPenWidthIdx, 2);
+    QCOMPARE(dialog->m_nColorIdx, 2);
+    QVERIFY(!static_cast<QPushButton*>(dialog->Control(IdMedium))->isChecked());
+    QVERIFY(static_cast<QPushButton*>(dialog->Control(IdThin))->isChecked());
+    QVERIFY(static_cast<QPushButton*>(dialog->Control(IdBlue))->isChecked());
+}
+
+void KavimoDlgTest::enterAndEscapeCloseTheWindow() {
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->Control(IdThumbList)->setFocus();
+    QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+
+    dialog->show();
+    static_cast<QPushButton*>(dialog->Control(IdExit))->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+}
+
+void KavimoDlgTest::streamCameraConnectsAndTheWatchdogFollowsHeartbeats() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);
+    dialog->OnInitDialog();
+    QCOMPARE(camera.IdentifyCount(), 1);
+    QCOMPARE(dialog->m_nCameraType, CAMERA_STREAM);
+    QCOMPARE(dialog->m_bConnected, 1);
+    QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI connected！"));
+    QCOMPARE(dialog->StatusText2(), QString());
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdStatusImage))->pixmap().toImage(),
+             QPixmap(":/bitmap/162.png").toImage());
+    QVERIFY(dialog->WatchdogActive());
+    QCOMPARE(dialog->m_bMediaReady, 1);
+    QCOMPARE(dialog->m_bStreamEnabled, 1);
+    QVERIFY(dialog->Control(IdFreeze)->isEnabled());
+    QVERIFY(dialog->Control(IdSample)->isEnabled());
+
+    // Heartbeats keep it connected across watchdog checks.
+    QTest::qWait(2300);
+    QCOMPARE(dialog->m_bConnected, 1);
+    QVERIFY(dialog->m_nHeartbeat.load() >= 3);
+
+    // No heartbeat for a watchdog period: disconnected, the live view's buttons off.
+    camera.SetHeartbeats(false);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_bConnected, 0, 4500);
+    QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI disconnect！"));
+    QCOMPARE(dialog->m_bMediaReady, 0);
+    QVERIFY(!dialog->Control(IdFreeze)->isEnabled());
+    QVERIFY(!dialog->Control(IdSample)->isEnabled());
+    QVERIFY(dialog->Control(IdUser)->isEnabled());
+
+    // Heartbeats return: connected again without anybody doing anything.
+    camera.SetHeartbeats(true);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_bConnected, 1, 4500);
+    QCOMPARE(dialog->m_bMediaReady, 1);
+    QVERIFY(dialog->Control(IdSample)->isEnabled());
+}
+
+void KavimoDlgTest::cameraKeysFollowTheStateRules() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);  // the watchdog keeps the live view up all through
+    dialog->OnInitDialog();
+    QCOMPARE(dialog->m_nCameraType, CAMERA_STREAM);
+    dialog->SetSnapshotWriter([](const std::string&) { return false; });
+    auto freeze = [&] {
+        static_cast<QPushButton*>(dialog->Control(IdFreeze))->click();
+        QCOMPARE(dialog->m_nLiveState, 2);
+        QVERIFY(!dialog->m_pReceiver);
+    };
+    QCOMPARE(dialog->m_nLiveState, 1);
+
+    // Key 0x51 in the frozen state drops the frozen frame: Freeze runs from idle, which starts
+    // the live view again.
+    freeze();
+    camera.SendKey(0x51);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_nLiveState, 1, 2000);
+    QVERIFY(dialog->m_pReceiver);
+    QCOMPARE(dialog->m_bMediaReady, 1);
+
+    // Key 0x51 while the live view runs does nothing.
+    QCoreApplication::postEvent(dialog.get(), new CameraKeyEvent(0x51));
+    QCoreApplication::sendPostedEvents(dialog.get());
+    QCOMPARE(dialog->m_nLiveState, 1);
+    QVERIFY(dialog->m_pReceiver);
+
+    // While the delete confirmation is open a key is not a command; the camera's 0x55 answers
+    // the box with No, 0x51 with Yes.
+    freeze();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Picture delete"), QStringLiteral("Are you sure?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.show();
+    dialog->m_bDeleteConfirm = 1;
+    QCoreApplication::postEvent(dialog.get(), new CameraKeyEvent(0x51));
+    QCoreApplication::sendPostedEvents(dialog.get());
+    QCOMPARE(dialog->m_nLiveState, 2);
+    camera.SendKey(0x55);
+    QTRY_VERIFY_WITH_TIMEOUT(box.clickedButton() == box.button(QMessageBox::No), 2000);
+    QCOMPARE(dialog->m_nLiveState, 2);
+
+    QMessageBox second(QMessageBox::NoIcon, QStringLiteral("Picture delete"), QStringLiteral("Are you sure?"),
+                       QMessageBox::Yes | QMessageBox::No);
+    second.show();
+    camera.SendKey(0x51);
+    QTRY_VERIFY_WITH_TIMEOUT(second.clickedButton() == second.button(QMessageBox::Yes), 2000);
+    QCOMPARE(dialog->m_nLiveState, 2);
+
+    // Once the box is closed the keys are commands again: the frozen frame is dropped and the
+    // live view runs.
+    dialog->m_bDeleteConfirm = 0;
+    QCoreApplication::postEvent(dialog.get(), new CameraKeyEvent(0x51));
+    QCoreApplication::sendPostedEvents(dialog.get());
+    QCOMPARE(dialog->m_nLiveState, 1);
+    QVERIFY(dialog->m_pReceiver);
+    QCOMPARE(dialog->m_bMediaReady, 1);
+}
+
+void KavimoDlgTest::pictureCameraPicturesAreTakenIn() {
+    FakePictureCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), camera.CommandPort(), camera.PicturePort()));
+    QVERIFY(dialog);
+    camera.Start(m_udp->LocalPictureReplyPort());
+    dialog->OnInitDialog();
+    QCOMPARE(dialog->m_nCameraType, CAMERA_PICTURE);
+    QVERIFY(dialog->WatchdogActive());
+    QCOMPARE(static_cast<QPushButton*>(dialog->Control(IdSample))->text(), QStringLiteral("Stop"));
+    QCOMPARE(static_cast<QPushButton*>(dialog->Control(IdFreeze))->text(), QStringLiteral("Snap"));
+    QVERIFY(dialog->Control(IdSample)->isEnabled());
+    QVERIFY(dialog->Control(IdFreeze)->isEnabled());
+    QCOMPARE(dialog->m_bJpegDisplay, 0);
+    dialog->resize(1280, 980);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QTRY_COMPARE(dialog->m_bJpegDisplay, 1);  // previews show once the window is on screen
+
+    // Previews: counted, shown in pane 1098, and they make the camera count as connected.
+    camera.SetPreviews(Jpeg(QColor(0, 200, 0)), true);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->m_nJpegCount > 3, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_bConnected, 1, 3000);
+    const QImage& canvas = dialog->Pane(IdPane1)->Canvas();
+    QVERIFY(!canvas.isNull());
+    QCOMPARE(canvas.size(), dialog->m_rcPictureArea.size());
+    QVERIFY(Close(QColor(canvas.pixel(canvas.width() / 2, canvas.height() / 2)), QColor(0, 200, 0)));
+
+    // A captured picture is saved in the patient's directory, listed and shown as a thumbnail.
+    camera.SendCaptured(Jpeg(QColor(200, 0, 0), 320, 240));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->ThumbList()->count(), 1, 3000);
+    _USER_INFO patient = {};
+    QCOMPARE(m_store->GetCurrentUser(&patient), 0);
+    QCOMPARE(patient.picCount, 1);
+    const QStringList files = QDir(PatientDir(*m_drive, patient.uid)).entryList({"*.jpg"});
+    QCOMPARE(files.size(), 1);
+    QCOMPARE(dialog->ThumbList()->fileNames, files);
+
+    // The camera stops sending: disconnected and the channel disabled; it comes back: connected
+    // again, with the channel running (pictures keep coming over a new connection).
+    camera.SetPreviews(Jpeg(QColor(0, 200, 0)), false);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_bConnected, 0, 4000);
+    QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI disconnect！"));
+    QCOMPARE(m_udp->m_bPictureEnable.load(), 0);
+    camera.SetPreviews(Jpeg(QColor(0, 0, 200)), true);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->m_bConnected, 1, 6000);
+    QCOMPARE(m_udp->m_bPictureEnable.load(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 2, 4000);
+    const int count = dialog->m_nJpegCount;
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->m_nJpegCount > count + 3, 4000);
+    QCOMPARE(dialog->m_bConnected, 1);
+}
+
+void KavimoDlgTest::patientPanelAndDiagnosisSave() {
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    auto text = [&](int id) { return static_cast<QLabel*>(dialog->Control(id))->text(); };
+    QCOMPARE(text(IdNum), QStringLiteral("ID：UID20170801102233"));
+    QCOMPARE(text(IdName), QStringLiteral("Name：Test User"));
+    QCOMPARE(text(IdSex), QStringLiteral("Sex：male"));
+    QCOMPARE(text(IdAge), QStringLiteral("Age：33"));
+    QCOMPARE(text(IdPhone), QStringLiteral("Phone：12345678901"));
+    QCOMPARE(text(IdDiseaseCaption), QStringLiteral("Disease："));
+
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    disease->setPlainText(QStringLiteral("Caries on 36, filling planned.\n复查"));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    char16_t stored[350] = {};
+    QCOMPARE(m_store->GetDescription(stored), 1);
+    QCOMPARE(QString::fromStdU16String(records::FieldText(stored)), QStringLiteral("Caries on 36, filling planned.\n复查"));
+
+    // At most 349 characters fit the record.
+    disease->setPlainText(QString(500, QLatin1Char('x')));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    m_store->GetDescription(stored);
+    QCOMPARE(int(records::FieldText(stored).size()), 349);
+    QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
+}
+
+void KavimoDlgTest::userButtonChangesThePatient() {
+    m_store->PrepareWorkDir();
+    m_store->Load();
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    const QString annaDir = PatientDir(*m_drive, 20240101100000ull);
+    QVERIFY(WriteJpeg(annaDir + "/20240101100500.jpg", 640, 480, Qt::darkYellow));
+    QVERIFY(WriteJpeg(annaDir + "/20240101100501.jpg", 640, 480, Qt::darkCyan));
+
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    QCOMPARE(dialog->ThumbList()->count(), 0);
+    QVERIFY(dialog->ThumbList()->fileNames.isEmpty());
+
+    dialog->SetUserListRunner([](CUserList& users) {
+        users.UserList()->clearSelection();
+        users.UserList()->selectRow(1);
+        users.accept();
+    });
+    dialog->m_bPickMode = 1;
+    dialog->m_nPickCount = 1;
+    dialog->m_nPicked[0] = 0;
+    static_cast<QPushButton*>(dialog->Control(IdPickup))->setText(QStringLiteral("Drop"));
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Anna"));
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdSex))->text(), QStringLiteral("Sex：female"));
+    QCOMPARE(dialog->ThumbList()->count(), 2);
+    QCOMPARE(dialog->ThumbList()->item(0)->text(), QStringLiteral("20240101100501.jpg"));
+    QCOMPARE(dialog->m_bPickMode, 0);
+    QCOMPARE(dialog->m_nPickCount, 0);
+    QCOMPARE(dialog->m_nPicked[0], 999);
+    QCOMPARE(static_cast<QPushButton*>(dialog->Control(IdPickup))->text(), QStringLiteral("Pickup"));
+
+    // Leaving the dialog with no patient: an empty panel and an empty list, nothing stale that
+    // a re-layout could bring back.
+    dialog->SetUserListRunner([](CUserList& users) {
+        users.UserList()->selectAll();
+        SetMessageBoxHook([](const MessageBoxRequest&) { return QMessageBox::Ok; });
+        users.findChild<QPushButton*>("IdDelete")->click();
+        users.reject();
+    });
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdNum))->text(), QStringLiteral("ID："));
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name："));
+    QCOMPARE(dialog->ThumbList()->count(), 0);
+    dialog->resize(1300, 1000);
+    QCOMPARE(dialog->ThumbList()->count(), 0);
+}
+
+void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
+    m_store->PrepareWorkDir();
+    m_store->Load();
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    int userDialogs = 0;
+    dialog->SetUserListRunner([&](CUserList& users) {
+        ++userDialogs;
+        users.UserList()->clearSelection();
+        users.UserList()->selectRow(1);
+        users.accept();
+    });
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    auto stored = [&] {
+        char16_t text[350] = {};
+        m_store->GetDescription(text);
+        return QString::fromStdU16String(records::FieldText(text));
+    };
+    const QString question = QStringLiteral("Oral image acquisition system|The diagnosis has not been saved. Save it?");
+    m_drive->messages.clear();
+
+    // Nothing typed: every way out is as before, without a question.
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(m_drive->messages.isEmpty());
+
+    // Typed, not saved: Enter (the focus on the thumbnails, as after a capture), Esc, "Exit",
+    // closing the window and "User" all ask; Cancel stays, on the same patient.
+    dialog->show();
+    disease->setPlainText(QStringLiteral("Caries on 36"));
+    m_drive->reply = QMessageBox::Cancel;
+    dialog->Control(IdThumbList)->setFocus();
+    QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Return);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    static_cast<QPushButton*>(dialog->Control(IdExit))->click();
+    dialog->close();
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(m_drive->messages, QStringList(5, question));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(userDialogs, 0);
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Test User"));
+    QCOMPARE(disease->toPlainText(), QStringLiteral("Caries on 36"));
+    QCOMPARE(stored(), QString());
+
+    // Save stores it and goes on; the next patient's text is then not asked about.
+    m_drive->reply = QMessageBox::Save;
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(userDialogs, 1);
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Anna"));
+    QCOMPARE(m_store->SelectUser(0), 0);
+    QCOMPARE(stored(), QStringLiteral("Caries on 36"));
+    QCOMPARE(m_store->SelectUser(1), 1);
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+
+    // A save that fails is reported by the store; the text stays unsaved and the window open.
+    disease->setPlainText(QStringLiteral("Root canal"));
+    const QString backup = PatientDir(*m_drive, 20240101100000ull) + QStringLiteral("/UserInfoBackup.fdb");
+    QVERIFY(QFile::rename(backup, backup + ".away"));
+    QVERIFY(QDir().mkdir(backup));  // a directory where the record has to be written
+    m_drive->messages.clear();
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QCOMPARE(m_drive->messages.size(), 1);
+    QVERIFY2(m_drive->messages[0].contains(QStringLiteral("UserInfoBackup.fdb\": Is a directory")),
+             qPrintable(m_drive->messages[0]));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    QCOMPARE(stored(), QString());  // what is on the disk
+    static_cast<QPushButton*>(dialog->Control(IdExit))->click();  // Save is asked, and fails again
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_drive->messages.size(), 3);
+
+    // Discard closes without writing.
+    QVERIFY(QDir().rmdir(backup));
+    QVERIFY(QFile::rename(backup + ".away", backup));
+    m_drive->reply = QMessageBox::Discard;
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(stored(), QString());
+}
+
+void KavimoDlgTest::closingWhileCameraThreadsAreBusyIsSafe() {
+    for (int round = 0; round < 3; ++round) {
+        FakeStreamCamera camera;
+        auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+        QVERIFY(dialog);
+        camera.Start(m_udp->LocalCommandPort());
+        camera.SetHeartbeats(true);
+        dialog->OnInitDialog();
+        QCOMPARE(dialog->m_nCameraType, CAMERA_STREAM);
+        std::atomic<bool> stop{false};
+        std::thread keys([&] {
+            for (uint32_t code = 0x51; !stop; code = code == 0x55 ? 0x51 : code + 1) {
+                camera.SendKey(code);
+                platform::SleepMs(3);
+            }
+        });
+        QTest::qWait(150 + 100 * round);
+        dialog->m_bDeleteConfirm = round == 1 ? 1 : 0;  // also while the link answers the box
+        dialog.reset();  // keys and heartbeats still arriving
+        QTest::qWait(300);
+        QCoreApplication::sendPostedEvents();
+        stop = true;
+        keys.join();
+        m_udp.reset();
+    }
+
+    FakePictureCamera pictures;
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), pictures.CommandPort(), pictures.PicturePort()));
+    QVERIFY(dialog);
+    pictures.Start(m_udp->LocalPictureReplyPort());
+    dialog->OnInitDialog();
+    QCOMPARE(dialog->m_nCameraType, CAMERA_PICTURE);
+    pictures.SetPreviews(Jpeg(Qt::gray), true);
+    QTRY_VERIFY_WITH_TIMEOUT(pictures.Connections() >= 1, 3000);
+    QTest::qWait(200);
+    dialog.reset();
+    QTest::qWait(200);
+    m_udp.reset();
+}
+
+QTEST_MAIN(KavimoDlgTest)
+#include "kavimodlg_test.moc"

@@ -1,0 +1,475 @@
+// The "User Management" dialog against a real records store on a temporary d: drive.
+#include <QtTest>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include "app/patients/userlist.h"
+#include "dicom/patient.h"
+#include "tests/app/support/apptestsupport.h"
+
+namespace {
+const QString kCaption = QStringLiteral("Oral image acquisition system");
+
+QString Cell(QTableWidget* list, int row, int column) {
+    QTableWidgetItem* item = list->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void Click(QDialog& dialog, const char* name) {
+    auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+void SetText(QDialog& dialog, const char* name, const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY2(edit, name);
+    edit->setText(text);
+}
+
+void SelectOnly(QTableWidget* list, int row) {
+    list->clearSelection();
+    list->selectRow(row);
+}
+}  // namespace
+
+class UserListTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void opensOnTheLastPatientWithItsRow();
+    void validationMessagesComeInOrder();
+    void createAppendsARowAndReportsARefusal();
+    void queryByNameAndByPhoneWraps();
+    void deletingTheFirstOfThreeRenumbers();
+    void cancelAfterDeletingTheInitialPatientLeavesNone();
+    void cancelReturnsToTheInitialPatient();
+    void modifyStoresAndShowsALongDescriptionShortened();
+    void emptyListShowsNothingAndOkSelectsNobody();
+    void hospitalNameIsSetWithItsMessages();
+    void updateListsAndPreviewsThePatientsPictures();
+    void numbersAreReadAsTheBoxesHoldThem();
+    void aFullListRefusesANewPatientWithAMessage();
+    void doubleClickPicksTheRowAndCloses();
+    void worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient();
+
+private:
+    std::unique_ptr<TestDrive> m_drive;
+    std::unique_ptr<QtRecordNotifier> m_notifier;
+    std::unique_ptr<RecordStore> m_store;
+    void openStore(bool withDefaultPatient = true);
+    void addPatients();
+};
+
+void UserListTest::init() {
+    m_drive = std::make_unique<TestDrive>();
+    m_notifier = std::make_unique<QtRecordNotifier>();
+}
+
+void UserListTest::cleanup() {
+    m_store.reset();
+    m_notifier.reset();
+    m_drive.reset();
+}
+
+void UserListTest::openStore(bool withDefaultPatient) {
+    if (!withDefaultPatient) QVERIFY(QDir().mkpath(m_drive->workDir()));
+    m_store = std::make_unique<RecordStore>(m_notifier.get());
+    m_store->PrepareWorkDir();
+    m_store->Load();
+    m_drive->messages.clear();
+}
+
+// Test User (the default patient), then Anna, Ben, Anna.
+void UserListTest::addPatients() {
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100001ull, u"Ben", 40, 1, 222)), 1);
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100002ull, u"Anna", 50, 0, 333)), 1);
+}
+
+void UserListTest::opensOnTheLastPatientWithItsRow() {
+    openStore();
+    addPatients();
+    m_store->SelectUser(2);
+    m_store->CommitCurrentUser();  // last index 2
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.InitialIndex(), 2);
+    QTableWidget* users = dialog.UserList();
+    QCOMPARE(users->rowCount(), 4);
+    QCOMPARE(Cell(users, 0, 1), QStringLiteral("1"));
+    QCOMPARE(Cell(users, 0, 2), QStringLiteral("UID20170801102233"));
+    QCOMPARE(Cell(users, 0, 3), QStringLiteral("Test User"));
+    QCOMPARE(Cell(users, 0, 4), QStringLiteral("33"));
+    QCOMPARE(Cell(users, 0, 5), QStringLiteral("Male"));
+    QCOMPARE(Cell(users, 0, 6), QStringLiteral("12345678901"));
+    QCOMPARE(Cell(users, 0, 7), QStringLiteral("......"));
+    QCOMPARE(Cell(users, 1, 5), QStringLiteral("Female"));
+    QVERIFY(users->isColumnHidden(0));
+    QCOMPARE(users->columnWidth(2), 120);
+    QCOMPARE(users->verticalHeader()->defaultSectionSize(), 28);
+    // Row 2 is selected and loaded into the boxes; it is the current patient.
+    QCOMPARE(users->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(users->selectionModel()->selectedRows().first().row(), 2);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Ben"));
+    QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentText(), QStringLiteral("Male"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdPhone")->text(), QStringLiteral("222"));
+    QCOMPARE(m_store->CurrentIndex(), 2);
+    QCOMPARE(dialog.EditedRow(), 2);
+    QVERIFY(dialog.Preview()->IsEmpty());
+
+    // Picking another row loads it and makes it current; OK keeps it.
+    SelectOnly(users, 1);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Anna"));
+    QCOMPARE(m_store->CurrentIndex(), 1);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(m_store->CurrentIndex(), 1);
+}
+
+void UserListTest::validationMessagesComeInOrder() {
+    openStore();
+    CUserList dialog(*m_store);
+    SetText(dialog, "IdName", QString());
+    SetText(dialog, "IdAge", QString());
+    SetText(dialog, "IdPhone", QString());
+    Click(dialog, "IdCreate");
+    SetText(dialog, "IdName", QStringLiteral("Anna"));
+    SetText(dialog, "IdAge", QStringLiteral("abc"));
+    Click(dialog, "IdCreate");
+    SetText(dialog, "IdAge", QStringLiteral("30"));
+    SetText(dialog, "IdPhone", QStringLiteral("phone"));
+    Click(dialog, "IdCreate");
+    // Modify validates the same way.
+    SetText(dialog, "IdName", QString());
+    Click(dialog, "IdModify");
+    QCOMPARE(m_drive->messages, QStringList({kCaption + "|Please enter name！", kCaption + "|Please enter age！",
+                                             kCaption + "|Please enter phone！", kCaption + "|Please enter name！"}));
+    QCOMPARE(dialog.UserList()->rowCount(), 1);
+    QCOMPARE(m_store->UserCount(), 1);
+}
+
+void UserListTest::createAppendsARowAndReportsARefusal() {
+    openStore();
+    CUserList dialog(*m_store);
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(19, 5, 7)); });
+    SetText(dialog, "IdName", QStringLiteral("Carla"));
+    SetText(dialog, "IdAge", QStringLiteral("41"));
+    dialog.findChild<QComboBox*>("IdSex")->setCurrentIndex(-1);
+    dialog.findChild<QComboBox*>("IdSex")->clearEditText();
+    SetText(dialog, "IdPhone", QStringLiteral("5551234"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList());
+    QTableWidget* users = dialog.UserList();
+    QCOMPARE(users->rowCount(), 2);
+    QCOMPARE(Cell(users, 1, 1), QStringLiteral("2"));
+    QCOMPARE(Cell(users, 1, 2), QStringLiteral("UID20261206190507"));
+    QCOMPARE(Cell(users, 1, 3), QStringLiteral("Carla"));
+    QCOMPARE(Cell(users, 1, 4), QStringLiteral("41"));
+    QCOMPARE(Cell(users, 1, 5), QStringLiteral("Male"));  // no sex chosen: stored as -1
+    QCOMPARE(Cell(users, 1, 6), QStringLiteral("5551234"));
+    _USER_INFO added = {};
+    m_store->GetUser(1, &added);
+    QCOMPARE(added.sex, -1);
+    QCOMPARE(added.uid, 20261206190507ull);
+    QVERIFY(QFileInfo(PatientDir(*m_drive, added.uid) + "/UserInfoBackup.fdb").isFile());
+
+    // A second patient within the same second is refused, and the dentist is told.
+    SetText(dialog, "IdName", QStringLiteral("Dora"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages.size(), 1);
+    QVERIFY(m_drive->messages[0].startsWith(kCaption + "|A patient was created less than a second ago"));
+    QCOMPARE(users->rowCount(), 2);
+    QCOMPARE(m_store->UserCount(), 2);
+
+    // A second later it works; the new row's name is cut to 15 characters.
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(19, 5, 8)); });
+    SetText(dialog, "IdName", QStringLiteral("Dorothea-Margarethe"));
+    dialog.findChild<QComboBox*>("IdSex")->setCurrentIndex(0);
+    Click(dialog, "IdCreate");
+    QCOMPARE(users->rowCount(), 3);
+    QCOMPARE(Cell(users, 2, 3), QStringLiteral("Dorothea-Margar"));
+    QCOMPARE(Cell(users, 2, 5), QStringLiteral("Female"));
+}
+
+void UserListTest::queryByNameAndByPhoneWraps() {
+    openStore();
+    addPatients();
+    CUserList dialog(*m_store);
+    QTableWidget* users = dialog.UserList();
+    auto selectedRow = [users] {
+        const QModelIndexList rows = users->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.first().row() : -1;
+    };
+    SetText(dialog, "IdName", QStringLiteral("Anna"));
+    Click(dialog, "IdQuery");
+    QCOMPARE(selectedRow(), 1);
+    QCOMPARE(m_store->CurrentIndex(), 1);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdPhone")->text(), QStringLiteral("111"));
+    Click(dialog, "IdQuery");
+    QCOMPARE(selectedRow(), 3);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdPhone")->text(), QStringLiteral("333"));
+    Click(dialog, "IdQuery");  // wraps to the first match
+    QCOMPARE(selectedRow(), 1);
+
+    // Names match exactly and case-sensitively.
+    SetText(dialog, "IdName", QStringLiteral("anna"));
+    Click(dialog, "IdQuery");
+    QCOMPARE(users->selectionModel()->selectedRows().size(), 0);
+    QCOMPARE(m_store->CurrentIndex(), 1);
+
+    // With no name, the phone is the key.
+    SetText(dialog, "IdName", QString());
+    SetText(dialog, "IdPhone", QStringLiteral("222"));
+    Click(dialog, "IdQuery");
+    QCOMPARE(selectedRow(), 2);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Ben"));
+    QCOMPARE(m_drive->messages, QStringList());
+}
+
+void UserListTest::deletingTheFirstOfThreeRenumbers() {
+    openStore();
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100001ull, u"Ben", 40, 1, 222)), 1);
+    CUserList dialog(*m_store);
+    QTableWidget* users = dialog.UserList();
+    SelectOnly(users, 0);
+
+    m_drive->reply = QMessageBox::Cancel;
+    Click(dialog, "IdDelete");
+    QCOMPARE(users->rowCount(), 3);
+    QCOMPARE(m_drive->messages, QStringList({"User Management|Are you sure delete？"}));
+
+    m_drive->reply = QMessageBox::Ok;
+    Click(dialog, "IdDelete");
+    QCOMPARE(users->rowCount(), 2);
+    QCOMPARE(Cell(users, 0, 1), QStringLiteral("1"));
+    QCOMPARE(Cell(users, 1, 1), QStringLiteral("2"));
+    QCOMPARE(Cell(users, 0, 3), QStringLiteral("Anna"));
+    QCOMPARE(m_store->UserCount(), 2);
+    QVERIFY(!QFileInfo::exists(PatientDir(*m_drive, 20170801102233ull)));
+    QCOMPARE(QFileInfo(m_drive->workDir() + "/UserList.fdb").size(), 2 * 1032);
+    QCOMPARE(m_store->CurrentIndex(), 0);
+
+    // Several selected rows go together.
+    users->selectAll();
+    Click(dialog, "IdDelete");
+    QCOMPARE(users->rowCount(), 0);
+    QCOMPARE(m_store->UserCount(), 0);
+}
+
+void UserListTest::cancelAfterDeletingTheInitialPatientLeavesNone() {
+    openStore();
+    QCOMPARE(m_store->AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.InitialIndex(), 0);
+    SelectOnly(dialog.UserList(), 0);
+    Click(dialog, "IdDelete");
+    QCOMPARE(dialog.InitialIndex(), -1);
+    dialog.reject();
+    _USER_INFO user = {};
+    QCOMPARE(m_store->GetCurrentUser(&user), -1);
+    QCOMPARE(m_store->UserCount(), 1);
+}
+
+void UserListTest::cancelReturnsToTheInitialPatient() {
+    openStore();
+    addPatients();  // Test User, Anna, Ben, Anna
+    m_store->SelectUser(2);
+    m_store->CommitCurrentUser();  // Ben was current last
+    {
+        CUserList dialog(*m_store);
+        QCOMPARE(dialog.InitialIndex(), 2);
+        SelectOnly(dialog.UserList(), 3);
+        QCOMPARE(m_store->CurrentIndex(), 3);
+        dialog.reject();
+        QCOMPARE(m_store->CurrentIndex(), 2);
+    }
+    {
+        // Deleting a row above the initial one keeps Cancel on the same patient.
+        CUserList dialog(*m_store);
+        SelectOnly(dialog.UserList(), 0);
+        Click(dialog, "IdDelete");
+        QCOMPARE(dialog.InitialIndex(), 1);
+        dialog.reject();
+    }
+    _USER_INFO user = {};
+    QCOMPARE(m_store->GetCurrentUser(&user), 1);
+    QCOMPARE(records::FieldText(user.name), std::u16string(u"Ben"));
+}
+
+void UserListTest::modifyStoresAndShowsALongDescriptionShortened() {
+    openStore();
+    CUserList dialog(*m_store);
+    QTableWidget* users = dialog.UserList();
+    SelectOnly(users, 0);
+    QString description;
+    for (int i = 0; i < 400; ++i) description += QChar(u'a' + i % 26);
+    dialog.findChild<QTextEdit*>("IdDescription")->setPlainText(description);
+    SetText(dialog, "IdName", QStringLiteral("Tess"));
+    SetText(dialog, "IdAge", QStringLiteral("34"));
+    Click(dialog, "IdModify");
+    QCOMPARE(m_drive->messages, QStringList());
+    _USER_INFO user = {};
+    QCOMPARE(m_store->GetCurrentUser(&user), 0);
+    const std::u16string stored = records::FieldText(user.description);
+    QCOMPARE(int(stored.size()), 349);
+    QCOMPARE(QString::fromStdU16String(stored), description.left(349));
+    QCOMPARE(Cell(users, 0, 7), description.left(16) + QStringLiteral("......"));
+    QCOMPARE(Cell(users, 0, 3), QStringLiteral("Tess"));
+    QCOMPARE(Cell(users, 0, 4), QStringLiteral("34"));
+    QCOMPARE(Cell(users, 0, 5), QStringLiteral("male"));  // lower case until the list is filled again
+    CUserList again(*m_store);
+    QCOMPARE(Cell(again.UserList(), 0, 5), QStringLiteral("Male"));
+    QCOMPARE(Cell(again.UserList(), 0, 7), description.left(16) + QStringLiteral("......"));
+}
+
+void UserListTest::emptyListShowsNothingAndOkSelectsNobody() {
+    openStore(false);
+    QCOMPARE(m_store->UserCount(), 0);
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.UserList()->rowCount(), 0);
+    QCOMPARE(dialog.PictureList()->rowCount(), 0);
+    QVERIFY(dialog.findChild<QLineEdit*>("IdName")->text().isEmpty());
+    QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentIndex(), -1);
+    QVERIFY(dialog.Preview()->IsEmpty());
+    const QImage preview = dialog.Preview()->Render();
+    QCOMPARE(QColor(preview.pixel(preview.width() / 2, preview.height() / 2)), QColor(150, 150, 150));
+    dialog.accept();
+    QCOMPARE(m_store->GetCurrentUser(nullptr), -1);
+    QCOMPARE(m_drive->messages, QStringList());
+}
+
+void UserListTest::hospitalNameIsSetWithItsMessages() {
+    openStore();
+    {
+        CUserList dialog(*m_store);
+        QVERIFY(dialog.findChild<QLineEdit*>("IdHospital")->text().isEmpty());
+        Click(dialog, "IdSet");
+        SetText(dialog, "IdHospital", QStringLiteral("Smile Clinic 微笑"));
+        Click(dialog, "IdSet");
+    }
+    QCOMPARE(m_drive->messages,
+             QStringList({kCaption + "|Please enter hospital name！", kCaption + "|Set hospital successfull！"}));
+    QCOMPARE(QString::fromStdU16String(m_store->GetHospital()), QStringLiteral("Smile Clinic 微笑"));
+    CUserList reopened(*m_store);
+    QCOMPARE(reopened.findChild<QLineEdit*>("IdHospital")->text(), QStringLiteral("Smile Clinic 微笑"));
+}
+
+void UserListTest::updateListsAndPreviewsThePatientsPictures() {
+    openStore();
+    const QString dir = PatientDir(*m_drive, 20170801102233ull);
+    QVERIFY(WriteJpeg(dir + "/20240315093005.jpg", 64, 48, QColor(220, 20, 20)));
+    QVERIFY(WriteJpeg(dir + "/20240315093006.jpg", 64, 48, QColor(20, 20, 220)));
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.PictureList()->rowCount(), 0);  // not yet in the patient's list
+    SelectOnly(dialog.UserList(), 0);
+    Click(dialog, "IdUpdate");
+    QTableWidget* pictures = dialog.PictureList();
+    QCOMPARE(pictures->rowCount(), 2);
+    QCOMPARE(Cell(pictures, 0, 1), QStringLiteral("1"));
+    const QRegularExpression time(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
+    QVERIFY2(time.match(Cell(pictures, 0, 2)).hasMatch(), qPrintable(Cell(pictures, 0, 2)));
+    // The first picture is previewed, stretched over the whole frame.
+    QImage shown = dialog.Preview()->Render();
+    QVERIFY(!dialog.Preview()->IsEmpty());
+    QColor corner(shown.pixel(2, 2));
+    QVERIFY2(corner.red() > 180 && corner.blue() < 80, qPrintable(corner.name()));
+    QColor centre(shown.pixel(shown.width() / 2, shown.height() / 2));
+    QVERIFY(centre.red() > 180 && centre.blue() < 80);
+
+    // Selecting the second picture previews it; a picture that cannot be read leaves it.
+    pictures->selectRow(1);
+    shown = dialog.Preview()->Render();
+    QColor second(shown.pixel(shown.width() / 2, shown.height() / 2));
+    QVERIFY2(second.blue() > 180 && second.red() < 80, qPrintable(second.name()));
+    QFile::remove(dir + "/20240315093005.jpg");
+    pictures->clearSelection();
+    pictures->selectRow(0);
+    QCOMPARE(dialog.Preview()->Render(), shown);
+}
+
+void UserListTest::numbersAreReadAsTheBoxesHoldThem() {
+    QCOMPARE(CUserList::ParseInt32(QStringLiteral("abc")), 0);
+    QCOMPARE(CUserList::ParseInt32(QStringLiteral("  42 years")), 42);
+    QCOMPARE(CUserList::ParseInt32(QStringLiteral("-7")), -7);
+    QCOMPARE(CUserList::ParseInt32(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
+    QCOMPARE(CUserList::ParseInt64(QStringLiteral("12345678901")), Q_INT64_C(12345678901));
+    QCOMPARE(CUserList::ParseInt64(QStringLiteral("+86 10")), Q_INT64_C(86));
+    QCOMPARE(CUserList::ParseInt64(QStringLiteral("99999999999999999999")), std::numeric_limits<qint64>::max());
+}
+
+void UserListTest::aFullListRefusesANewPatientWithAMessage() {
+    openStore();
+    for (int i = 1; i < 1001; ++i) {
+        const uint64_t uid = 20240101000000ull + uint64_t(i / 60) * 100 + uint64_t(i % 60);
+        QCOMPARE(m_store->AddUser(MakePatient(uid, u"P", 1, 0, i)), 1);
+    }
+    QCOMPARE(m_store->UserCount(), 1001);
+    CUserList dialog(*m_store);
+    QCOMPARE(dialog.UserList()->rowCount(), 1001);
+    dialog.SetClock([] { return QDateTime(QDate(2030, 1, 1), QTime(8, 0, 0)); });
+    SetText(dialog, "IdName", QStringLiteral("One Too Many"));
+    SetText(dialog, "IdAge", QStringLiteral("20"));
+    SetText(dialog, "IdPhone", QStringLiteral("1"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList({kCaption + "|The patient list is full: at most 1001 patients can be kept！"}));
+    QCOMPARE(dialog.UserList()->rowCount(), 1001);
+    QCOMPARE(m_store->UserCount(), 1001);
+}
+
+void UserListTest::doubleClickPicksTheRowAndCloses() {
+    openStore();
+    addPatients();
+    CUserList dialog(*m_store);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* users = dialog.UserList();
+    const QRect cell = users->visualItemRect(users->item(2, 3));
+    QTest::mouseClick(users->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(users->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    _USER_INFO user = {};
+    QCOMPARE(m_store->GetCurrentUser(&user), 2);
+    QCOMPARE(records::FieldText(user.name), std::u16string(u"Ben"));
+}
+
+void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
+    openStore();
+    CUserList dialog(*m_store);
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)); });
+    dicom::PacsAddress asked;
+    dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO"});
+    dialog.SetWorklistPicker([&](QWidget*, const dicom::PacsAddress& address, dicom::WorklistEntry* entry) {
+        asked = address;
+        entry->patient = {"P-0042", "Lindqvist-Berg^Anna^Maria", "19800229", "F"};
+        return true;
+    });
+    Click(dialog, "IdWorklist");
+    QCOMPARE(asked.Text(), std::string("ARCHIVE@127.0.0.1:104"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Lindqvist-Berg"));  // cut to 15 characters
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdAge")->text(), QStringLiteral("46"));
+    QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentIndex(), 0);
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList());
+    dicom::WorklistPatient kept;
+    QVERIFY(dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090000ull).toStdString(), &kept));
+    QCOMPARE(kept.patientId, std::string("P-0042"));
+    QCOMPARE(kept.patientName, std::string("Lindqvist-Berg^Anna^Maria"));
+    QCOMPARE(kept.birthDate, std::string("19800229"));
+
+    // The next patient made by hand has no worklist identity.
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)); });
+    SetText(dialog, "IdName", QStringLiteral("Ben"));
+    Click(dialog, "IdCreate");
+    QVERIFY(!dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090001ull).toStdString(), &kept));
+}
+
+QTEST_MAIN(UserListTest)
+#include "userlist_test.moc"

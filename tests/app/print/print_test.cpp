@@ -1,0 +1,487 @@
+// Report printing: the report's metrics, texts and layout (on pictures and in PDF files), the
+// print view's beginning/page/end sequence, the preview frame, and the main window's "Print".
+#include <QtTest>
+
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/print/printframe.h"
+#include "app/patients/userlist.h"
+#include "tests/app/support/apptestsupport.h"
+#include "platform/net.h"
+
+namespace {
+
+const QColor kColours[4] = {QColor(220, 30, 30), QColor(30, 180, 40), QColor(30, 60, 220), QColor(250, 230, 120)};
+
+bool Near(QColor a, QColor b) {
+    return qAbs(a.red() - b.red()) <= 30 && qAbs(a.green() - b.green()) <= 30 && qAbs(a.blue() - b.blue()) <= 30;
+}
+
+bool WritePng(const QString& path, QColor colour, int w = 64, int h = 48) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "PNG");
+}
+
+QImage Device(int dpi, double widthInches, double heightInches) {
+    QImage image(qRound(widthInches * dpi), qRound(heightInches * dpi), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    return image;
+}
+
+// The report drawn at 100 dpi on a page as wide as a letter page (81 columns fit at this
+// resolution) and as high as an A4 page unless asked otherwise.
+QImage RenderPage(CReportPage& page, const ReportContent& content, double heightInches = 11.69) {
+    QImage image = Device(100, 8.5, heightInches);
+    QPainter dc(&image);
+    page.Begin(dc);
+    page.DrawPage(dc, content);
+    page.End();
+    return image;
+}
+
+ReportContent SampleContent() {
+    ReportContent c;
+    c.name = QStringLiteral("Zhang");
+    c.sex = 1;
+    c.age = 42;
+    // 30 characters, 32 characters, the rest.
+    c.description = QStringLiteral("Deep caries on tooth 36, pulp Root canal treatment is advised. Control in two weeks.");
+    c.hospital = QStringLiteral("口腔医院");
+    c.time = QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3));
+    return c;
+}
+
+// The words of a PDF with their boxes in points, as pdftotext reads them.
+QMap<QString, QRectF> PdfWords(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QMap<QString, QRectF> words;
+    for (auto it = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        words.insert(m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+    }
+    return words;
+}
+
+// An owner that logs the steps it is given and draws the sample report with them.
+class RecordingOwner : public CPrintOwner {
+public:
+    int OnBeginPrinting(QPainter& dc, CPrintInfo& info) override {
+        Log(dc, info, info.preview ? "begin:preview" : "begin:print");
+        info.maxPage = pages;
+        resolution = info.printer->resolution();
+        return page.Begin(dc);
+    }
+    int OnPrintPage(QPainter& dc, CPrintInfo& info) override {
+        Log(dc, info, "page:" + QString::number(info.currentPage));
+        return page.DrawPage(dc, content);
+    }
+    int OnEndPrinting(QPainter& dc, CPrintInfo& info) override {
+        Log(dc, info, "end");
+        return page.End();
+    }
+    void Log(QPainter& dc, const CPrintInfo& info, const QString& step) {
+        calls << step;
+        onPrinter = onPrinter && dc.isActive() && dc.device() == info.printer;
+    }
+    QStringList calls;
+    bool onPrinter = true;
+    int pages = 1;
+    int resolution = 0;
+    CReportPage page;
+    ReportContent content = SampleContent();
+};
+
+class SilentPort {
+public:
+    SilentPort() : m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {}
+    ~SilentPort() { platform::CloseSocket(m_fd); }
+    uint16_t Port() const { return platform::LocalPort(m_fd); }
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void metricsFollowTheBaseFontOnTheDeviceAndTheFontLivesUntilTheEnd();
+    void pictureRectanglesFollowTheSlotRule();
+    void descriptionIsCutAtCharacterCountsAndTextsAreExact();
+    void picturesFillTheirSlotsAndUnreadableOnesStayEmpty();
+    void pdfCarriesTheTextsWhereTheLayoutPutsThem();
+    void reportIsScaledIntoAPrintersPrintableArea();
+    void viewHandsEveryRunToItsOwner();
+    void previewFrameToolBarAndPrintCommand();
+    void printButtonReportsTheCurrentPatientWithThePickedPictures();
+};
+
+void PrintTest::metricsFollowTheBaseFontOnTheDeviceAndTheFontLivesUntilTheEnd() {
+    int widthAt96 = 0;
+    for (int dpi : {96, 300}) {
+        QImage device = Device(dpi, 8.27, 11.69);
+        QPainter dc(&device);
+        CReportPage page;
+        QCOMPARE(page.DrawPage(dc, SampleContent()), 0);  // no page before the beginning
+        QVERIFY(!page.HasFont());
+        QCOMPARE(page.Begin(dc), 1);
+        QVERIFY(QFontInfo(*page.m_fontReport).fixedPitch());
+        const QFontMetrics fm(*page.m_fontReport, &device);
+        QCOMPARE(page.m_nLineHeight, fm.height() + qMax(0, fm.leading()));
+        // 12 points on this device: a cell a little taller than the em, 81 equal columns.
+        const double em = 12.0 * dpi / 72.0;
+        QVERIFY(page.m_nLineHeight >= em && page.m_nLineHeight <= 1.4 * em);
+        QVERIFY(qAbs(page.m_nReportWidth - 81 * QFontMetricsF(*page.m_fontReport, &device).horizontalAdvance('-')) < 2);
+        QVERIFY(page.m_nReportWidth > 81 * 0.5 * em && page.m_nReportWidth < 81 * 0.65 * em);
+        QCOMPARE(page.m_nPageWidth, device.width());
+        QCOMPARE(page.m_nPageHeight, device.height());
+        QCOMPARE(page.m_nLeftMargin, (device.width() - page.m_nReportWidth) / 2);
+        QCOMPARE(page.m_nLinesPerPage, (device.height() - 2 * page.m_nLineHeight) / page.m_nLineHeight);
+        if (dpi == 96) widthAt96 = page.m_nReportWidth;
+        else QVERIFY(qAbs(page.m_nReportWidth - widthAt96 * 300.0 / 96.0) < 0.03 * page.m_nReportWidth);
+
+        page.m_fontReport->setStyleName(QStringLiteral("kept"));
+        page.Begin(dc);  // a font that is there is not made anew
+        QCOMPARE(page.m_fontReport->styleName(), QStringLiteral("kept"));
+        QCOMPARE(page.End(), 1);
+        QVERIFY(!page.HasFont());
+        QCOMPARE(page.End(), 1);
+    }
+}
+
+void PrintTest::pictureRectanglesFollowTheSlotRule() {
+    QVERIFY(PictureRects(0, 100, 4000, 50).isEmpty());
+    QCOMPARE(PictureRects(1, 100, 4000, 50), QVector<QRect>{QRect(QPoint(100, 1100), QPoint(4099, 2599))});
+    const QVector<QRect> four = PictureRects(4, 100, 4000, 50);
+    QCOMPARE(four, QVector<QRect>({QRect(QPoint(100, 1100), QPoint(2074, 1824)), QRect(QPoint(2125, 1100), QPoint(4099, 1824)),
+                                   QRect(QPoint(100, 1850), QPoint(2074, 2599)), QRect(QPoint(2125, 1850), QPoint(4099, 2599))}));
+    QCOMPARE(PictureRects(2, 100, 4000, 50), four.mid(0, 2));
+    QCOMPARE(PictureRects(3, 100, 4000, 50), four.mid(0, 3));
+    QCOMPARE(PictureRects(7, 100, 4000, 50), four);
+    // Integer half and gap, the half-line bottom truncated: h = 499, g = 6, 36.5 * 33 = 1204.5.
+    QCOMPARE(PictureRects(2, 7, 999, 33), QVector<QRect>({QRect(QPoint(7, 726), QPoint(499, 1203)),
+                                                          QRect(QPoint(512, 726), QPoint(1005, 1203))}));
+}
+
+void PrintTest::descriptionIsCutAtCharacterCountsAndTextsAreExact() {
+    const QString a30(30, QLatin1Char('a')), b32(32, QLatin1Char('b'));
+    QCOMPARE(WrapDescription(a30 + b32), QStringList({a30, b32}));
+    QCOMPARE(WrapDescription(a30), QStringList({a30}));
+    QCOMPARE(WrapDescription(a30 + b32 + b32 + "c"), QStringList({a30, b32, b32, "c"}));
+    QVERIFY(WrapDescription(QString()).isEmpty());
+    QCOMPARE(WrapDescription(QStringLiteral("Caries 36\r\nfilling"))[0], QStringLiteral("Caries 36  filling"));
+    const QString pair = QString::fromUcs4(U"\U0001F9B7");  // never cut in half
+    QCOMPARE(WrapDescription(QString(29, 'x') + pair + "y"), QStringList({QString(29, 'x'), pair + "y"}));
+
+    QCOMPARE(ReportSexText(0), QStringLiteral("Sex：female"));
+    QCOMPARE(ReportSexText(1), QStringLiteral("Sex：male"));
+    QCOMPARE(ReportSexText(-3), QStringLiteral("Sex：male"));
+    QCOMPARE(ReportTimeText(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), QStringLiteral("Time：03/05/2024 09:07:03"));
+    QCOMPARE(ReportNameText(QStringLiteral("王芳")), QStringLiteral("Name：王芳"));
+    QCOMPARE(ReportAgeText(7), QStringLiteral("Age：7"));
+    _USER_INFO user = MakePatient(20240305090703ull, u"Li Wei", 51, 0, 1);
+    records::SetFieldText(user.description, std::u16string(u"Gingivitis"));
+    const ReportContent c = MakeReportContent(user, "H", {"a", "b", "c", "d", "e"}, QDateTime());
+    QCOMPARE(QStringList({c.name, c.description}), QStringList({"Li Wei", "Gingivitis"}));
+    QCOMPARE(c.picturePaths, QStringList({"a", "b", "c", "d"}));
+}
+
+void PrintTest::picturesFillTheirSlotsAndUnreadableOnesStayEmpty() {
+    QTemporaryDir dir;
+    QStringList files;
+    for (int i = 0; i < 4; ++i) {
+        files << dir.filePath(QStringLiteral("p%1.png").arg(i));
+        QVERIFY(WritePng(files.last(), kColours[i], 40 + 30 * i, 90 - 10 * i));
+    }
+    for (int count = 0; count <= 4; ++count) {
+        CReportPage page;
+        ReportContent content = SampleContent();
+        content.picturePaths = files.mid(0, count);
+        const QImage image = RenderPage(page, content);
+        const int L = page.m_nLineHeight, X = page.m_nLeftMargin, W = page.m_nReportWidth;
+        const QVector<QRect> rects = PictureRects(count, X, W, L);
+        for (int i = 0; i < count; ++i) {
+            const QRect r = rects[i];
+            for (QPoint at : {r.center(), r.topLeft() + QPoint(1, 1), r.bottomRight() - QPoint(1, 1)})
+                QVERIFY2(Near(image.pixelColor(at), kColours[i]), qPrintable(QStringLiteral("%1 of %2").arg(i).arg(count)));
+            QCOMPARE(image.pixelColor(r.center().x(), r.top() - 2), QColor(Qt::white));
+        }
+        if (count >= 2) QCOMPARE(image.pixelColor(X + W / 2, rects[0].center().y()), QColor(Qt::white));  // the gap
+        for (int y = 22 * L; count == 0 && y < 52 * L; y += 7)
+            for (int x = X; x < X + W; x += 7) QVERIFY(image.pixelColor(x, y) == QColor(Qt::white));
+    }
+
+    // A missing file and a file that is no picture leave their slots empty; the rest prints.
+    const QString broken = dir.filePath("broken.jpg");
+    QFile junk(broken);
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("\xff\xd8 not a picture") > 0);
+    junk.close();
+    CReportPage page;
+    ReportContent content = SampleContent();
+    content.picturePaths = {files[0], dir.filePath("missing.jpg"), broken, files[2]};
+    QImage image = RenderPage(page, content);
+    QVector<QRect> rects = PictureRects(4, page.m_nLeftMargin, page.m_nReportWidth, page.m_nLineHeight);
+    QVERIFY(Near(image.pixelColor(rects[0].center()), kColours[0]));
+    QCOMPARE(image.pixelColor(rects[1].center()), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(rects[2].center()), QColor(Qt::white));
+    QVERIFY(Near(image.pixelColor(rects[3].center()), kColours[2]));
+
+    // On a short page the hospital line falls into the picture area: printed over the picture.
+    content.picturePaths = {files[3]};
+    image = RenderPage(page, content, 10.0);
+    const int L = page.m_nLineHeight, N = page.m_nLinesPerPage;
+    const QRect picture = PictureRects(1, page.m_nLeftMargin, page.m_nReportWidth, L)[0];
+    QVERIFY(N * L + L < picture.bottom());
+    int ink = 0;
+    for (int y = (N - 2) * L; y < (N - 1) * L; ++y)
+        for (int x = picture.center().x(); x < picture.right(); ++x) ink += qGray(image.pixel(x, y)) < 100;
+    QVERIFY2(ink > 30, qPrintable(QString::number(ink)));
+    QVERIFY(Near(image.pixelColor(picture.left() + 5, picture.center().y()), kColours[3]));
+}
+
+void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
+    QTemporaryDir dir;
+    RecordingOwner owner;
+    CPrintView view(&owner);
+    view.PreviewPrinter().setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(view.SaveAsPdf(dir.filePath("report.pdf")));
+    const QMap<QString, QRectF> words = PdfWords(dir.filePath("report.pdf"));
+    QVERIFY2(!words.isEmpty(), "pdftotext read no words");
+    QCOMPARE(owner.resolution, 1200);
+    QVERIFY(!owner.page.HasFont());
+
+    const double pt = 72.0 / owner.resolution;  // device pixels to points
+    const double L = owner.page.m_nLineHeight * pt, X = owner.page.m_nLeftMargin * pt;
+    const double W = owner.page.m_nReportWidth * pt, tol = 0.6 * L;
+    const int N = owner.page.m_nLinesPerPage;
+    QImage device = Device(1200, 0.01, 0.01);
+    const QFontMetrics fm15(ReportFont("FixedSys", 15.0), &device);
+    const double cw = fm15.horizontalAdvance(QStringLiteral("宽")) * pt, ch = fm15.height() * pt;
+    const double blank = fm15.horizontalAdvance(QLatin1Char(' ')) * pt;
+    QVERIFY(cw > 10);  // the wide character of the CJK font
+
+    enum Align { Left, Centre, Right };
+    // (word, alignment, x it aligns to, top in lines)
+    const struct { const char* word; Align align; double x; double top; } expected[] = {
+        {"Resualt", Centre, X + W / 2, 2 * L},
+        {"Name：Zhang", Left, X, 6 * L},
+        {"Sex：male", Centre, X + W / 2, 6 * L},
+        {"Age：42", Right, X + W, 6 * L},
+        {"Disease：", Left, X, 9 * L},
+        {"Deep", Left, X + 2 * cw, 11 * L + 0.3 * ch},
+        {"Root", Left, X, 12 * L + 0.6 * ch},
+        {"Control", Left, X + blank, 13 * L + 0.9 * ch},  // the third line begins with a blank
+        {"Pictures：", Left, X, 19 * L},
+        {"口腔医院", Right, X + W, (N - 2) * L},
+        {"09:07:03", Right, X + W, N * L},
+        {"Doctor：", Left, X, N * L},
+    };
+    for (const auto& e : expected) {
+        const QString text = QString::fromUtf8(e.word);
+        QVERIFY2(words.contains(text), e.word);
+        const QRectF box = words[text];
+        const double x = e.align == Left ? box.left() : e.align == Right ? box.right() : box.center().x();
+        QVERIFY2(qAbs(x - e.x) < 2, qPrintable(QStringLiteral("%1 at x %2, not %3").arg(text).arg(x).arg(e.x)));
+        QVERIFY2(qAbs(box.top() - e.top) < tol, qPrintable(QStringLiteral("%1 at y %2, not %3").arg(text).arg(box.top()).arg(e.top)));
+    }
+    QVERIFY(words.contains("Time：03/05/2024"));
+    QVERIFY(words["Resualt"].height() > 1.8 * L);  // the title's large font
+}
+
+void PrintTest::reportIsScaledIntoAPrintersPrintableArea() {
+    // A printer that cannot print the outer 5 mm of an A4 page: its printable area is narrower
+    // than the report. Printed to a PDF file with those margins, every word must lie inside them.
+    QTemporaryDir dir;
+    RecordingOwner owner;
+    CPrintView view(&owner);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printer.pdf"));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                      QPageLayout::Millimeter));
+    printer.setFullPage(false);
+    QVERIFY(view.PrintTo(printer, false));
+    const CReportPage& page = owner.page;
+    QVERIFY2(page.m_dScale < 1.0, "the report is wider than 200 mm at 12 points");
+    QVERIFY(page.m_nLeftMargin >= 0);
+    QVERIFY((page.m_nLeftMargin + page.m_nReportWidth) * page.m_dScale <= page.m_nPageWidth + 1);
+
+    const QMap<QString, QRectF> words = PdfWords(dir.filePath("printer.pdf"));
+    QVERIFY(words.contains(QStringLiteral("Age：42")) && words.contains(QStringLiteral("Name：Zhang")));
+    const double margin = 5 / 25.4 * 72, pageWidth = 210 / 25.4 * 72, pageHeight = 297 / 25.4 * 72;
+    for (auto it = words.cbegin(); it != words.cend(); ++it) {
+        const QRectF box = it.value();
+        QVERIFY2(box.left() >= margin - 0.5 && box.right() <= pageWidth - margin + 0.5 && box.top() >= margin - 0.5 &&
+                     box.bottom() <= pageHeight - margin + 0.5,
+                 qPrintable(QStringLiteral("%1 at %2..%3").arg(it.key()).arg(box.left()).arg(box.right())));
+    }
+    // Scaled as a whole: the name and the age still span the report's width.
+    const double span = words[QStringLiteral("Age：42")].right() - words[QStringLiteral("Name：Zhang")].left();
+    QVERIFY(qAbs(span - (pageWidth - 2 * margin)) < 3);
+
+    // A file has no unprintable edges: the PDF of the preview keeps the report's own size.
+    RecordingOwner pdfOwner;
+    CPrintView pdfView(&pdfOwner);
+    pdfView.PreviewPrinter().setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(pdfView.SaveAsPdf(dir.filePath("report.pdf")));
+    QCOMPARE(pdfOwner.page.m_dScale, 1.0);
+}
+
+void PrintTest::viewHandsEveryRunToItsOwner() {
+    QTemporaryDir dir;
+    TestDrive drive;  // answers the message boxes
+    RecordingOwner owner;
+    CPrintView view(&owner);
+    view.Preview()->updatePreview();
+    QCOMPARE(owner.calls, QStringList({"begin:preview", "page:1", "end"}));
+    QCOMPARE(view.Preview()->pageCount(), 1);
+
+    owner.calls.clear();
+    owner.pages = 2;  // an owner that says two pages gets two
+    QVERIFY(view.SaveAsPdf(dir.filePath("two.pdf")));
+    QCOMPARE(owner.calls, QStringList({"begin:print", "page:1", "page:2", "end"}));
+    QVERIFY(owner.onPrinter);
+    QFile file(dir.filePath("two.pdf"));
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-");
+
+    // A file that cannot be written: the owner is not called, the user is told.
+    owner.calls.clear();
+    view.SetPdfFileChooser([&](QWidget*) { return dir.filePath("no/such/dir/y"); });  // ".pdf" is added
+    view.OnSavePdf();
+    QVERIFY(owner.calls.isEmpty());
+    QCOMPARE(drive.messages, QStringList({"Save as PDF|The report could not be saved as " + dir.filePath("no/such/dir/y.pdf") + "."}));
+}
+
+void PrintTest::previewFrameToolBarAndPrintCommand() {
+    QTemporaryDir dir;
+    TestDrive drive;
+    RecordingOwner owner;
+    QPointer<CPrintFrame> frame = new CPrintFrame(&owner);
+    frame->StartPreview();
+    QVERIFY(frame->isVisible() && (frame->windowState() & Qt::WindowMaximized));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Print-diagnose"));
+    QCOMPARE(owner.calls, QStringList({"begin:preview", "page:1", "end"}));
+    QCOMPARE(frame->centralWidget(), frame->View());
+    QCOMPARE(frame->ToolBar()->height(), 59);  // 36 dialog units
+    const QStringList texts = {"Print(&P)...", "Save as PDF", "Next(&N)", "Prev(&V)", "ZoomIn(&I)", "ZoomOut(&O)", "Close(&C)"};
+    const int ids[] = {58116, 58119, 58114, 58115, 58117, 58118, 58112};
+    for (int i = 0; i < texts.size(); ++i) QCOMPARE(frame->Button(ids[i]) ? frame->Button(ids[i])->text() : QString(), texts[i]);
+    // One page: neither next nor previous; printing is offered.
+    QVERIFY(!frame->Button(CPrintFrame::IdPreviewNext)->isEnabled());
+    QVERIFY(!frame->Button(CPrintFrame::IdPreviewPrev)->isEnabled());
+    QVERIFY(frame->Button(CPrintFrame::IdPreviewPrint)->isEnabled());
+    // A printer that cannot be drawn on: reported, and the preview stays for another try.
+    QString target = dir.filePath("missing/paper.pdf");
+    frame->View()->SetPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return true;
+    });
+    frame->Button(CPrintFrame::IdPreviewPrint)->click();
+    QCOMPARE(drive.messages, QStringList({"Print-diagnose|The report could not be printed."}));
+    QTest::qWait(20);
+    QVERIFY(!frame.isNull() && frame->isVisible());
+    // Printed (the frame's print command): one run on the chosen printer, then the preview ends.
+    target = dir.filePath("paper.pdf");
+    owner.calls.clear();
+    frame->OnFilePrint();
+    QCOMPARE(owner.calls, QStringList({"begin:print", "page:1", "end"}));
+    QVERIFY(QFileInfo(target).size() > 0);
+    QTRY_VERIFY(frame.isNull());
+
+    // Print dialog cancelled: nothing is printed and the preview ends; so does "Close".
+    frame = new CPrintFrame(&owner);
+    frame->StartPreview();
+    owner.calls.clear();
+    frame->View()->SetPrintDialogRunner([](QPrinter&, QWidget*) { return false; });
+    frame->Button(CPrintFrame::IdPreviewPrint)->click();
+    QVERIFY(owner.calls.isEmpty());
+    QTRY_VERIFY(frame.isNull());
+    frame = new CPrintFrame(&owner);
+    frame->StartPreview();
+    frame->Button(CPrintFrame::IdPreviewClose)->click();
+    QTRY_VERIFY(frame.isNull());
+}
+
+void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
+    TestDrive drive;
+    QTemporaryDir cache;
+    ThumbnailCache::SetDiskDirectory(cache.path());
+    QtRecordNotifier notifier;
+    RecordStore store(&notifier);
+    SilentPort stream, picture;
+    CameraLinkConfig config;
+    config.streamCameraIp = config.pictureCameraIp = config.localBindIp = "127.0.0.1";
+    config.streamCameraPort = stream.Port();
+    config.pictureCameraPort = picture.Port();
+    config.streamLocalPort = config.videoPort = config.pictureLocalPort = 0;
+    config.pictureTcpPort = 1;
+    CUdp udp(config);
+    udp.SetTickCounter(&GlobalTicks());
+    udp.SetRecordStore(&store);
+    QCOMPARE(udp.Init(0), 1);
+    CkavimoDlg dialog(store, udp);
+    dialog.SetUserListRunner([](CUserList& users) { users.accept(); });
+    dialog.OnInitDialog();
+
+    // The default patient with three pictures, a diagnosis and a hospital.
+    const QString patientDir = PatientDir(drive, records::kDefaultPatientUid);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(WriteJpeg(patientDir + QStringLiteral("/2024030509070%1.jpg").arg(i), 320, 240, kColours[i]));
+    QCOMPARE(store.RebuildPictures(), 1);
+    QCOMPARE(store.SetDescription(u"Caries on 36"), 1);
+    QCOMPARE(store.SetHospital(u"Riverside Dental Clinic"), 1);
+
+    // Picked: picture 2 first, then picture 0; a slot that points past the list is left out.
+    dialog.m_nPickCount = 3;
+    const int picked[4] = {2, 999, 0, 17};
+    std::copy(picked, picked + 4, dialog.m_nPicked);
+    auto* print = static_cast<QPushButton*>(dialog.Control(MainCtl::IdPrint));
+    print->click();
+    QPointer<CPrintFrame> frame = dialog.m_pPrintFrame;
+    QVERIFY(frame && frame->isVisible());
+    QCOMPARE(frame->Owner(), static_cast<CPrintOwner*>(&dialog));
+    QCOMPARE(frame->windowModality(), Qt::WindowModal);
+    QCOMPARE(dialog.m_nPrintCount, 2);
+    QCOMPARE(dialog.m_strPrintPath[0], QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090702.jpg"));
+    QCOMPARE(dialog.m_strPrintPath[1], QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090700.jpg"));
+    QVERIFY(dialog.m_strPrintPath[2].isEmpty());
+    QVERIFY(!dialog.m_report.HasFont());  // released after the preview was drawn
+    QCOMPARE(frame->View()->Preview()->pageCount(), 1);
+
+    const QString pdf = drive.root() + QStringLiteral("/report.pdf");
+    QVERIFY(frame->View()->SaveAsPdf(pdf));
+    const QMap<QString, QRectF> words = PdfWords(pdf);
+    for (const char* expected : {"Name：Test", "Sex：male", "Age：33", "Caries", "Riverside", "Doctor："})
+        QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+
+    // A second press replaces the preview; without a patient the button does nothing.
+    print->click();
+    QVERIFY(dialog.m_pPrintFrame != frame);
+    QTRY_VERIFY(frame.isNull());
+    dialog.m_pPrintFrame->close();
+    QTRY_VERIFY(dialog.m_pPrintFrame.isNull());
+    store.CommitCurrentUser();
+    print->click();
+    QVERIFY(dialog.m_pPrintFrame.isNull());
+    dialog.Teardown();
+}
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"

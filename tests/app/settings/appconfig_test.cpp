@@ -1,0 +1,195 @@
+// Where the configuration comes from: defaults, kavimo.ini, environment and command line, in
+// rising precedence, with clear errors for values that are not addresses or ports.
+#include <QtTest>
+
+#include <QTemporaryDir>
+
+#include "app/settings/appconfig.h"
+
+namespace {
+QStringList Args(QStringList rest) {
+    rest.prepend(QStringLiteral("kavimo"));
+    return rest;
+}
+}  // namespace
+
+class AppConfigTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void defaultsAreTheProductValues();
+    void fileEnvironmentAndCommandLineOverrideInThatOrder();
+    void loopbackPointsBothCamerasAtLocalhost();
+    void badValuesAreErrors();
+    void helpListsEveryOption();
+    void archiveSettingsComeFromEverySourceAndAreChecked();
+
+private:
+    QString WriteIni(QTemporaryDir& dir, const QString& body) {
+        const QString path = dir.filePath("kavimo.ini");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return QString();
+        file.write(body.toUtf8());
+        return path;
+    }
+};
+
+void AppConfigTest::defaultsAreTheProductValues() {
+    AppConfig config;
+    const ConfigResult r = ResolveConfig(Args({}), QProcessEnvironment(), QStringLiteral("/nonexistent/kavimo.ini"), &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QVERIFY(config.driveD.isEmpty());
+    QCOMPARE(config.camera.streamCameraIp, std::string("172.16.10.1"));
+    QCOMPARE(config.camera.streamCameraPort, uint16_t(7777));
+    QCOMPARE(config.camera.streamLocalPort, uint16_t(7777));
+    QCOMPARE(config.camera.videoPort, uint16_t(8888));
+    QCOMPARE(config.camera.pictureCameraIp, std::string("192.168.239.1"));
+    QCOMPARE(config.camera.pictureCameraPort, uint16_t(6000));
+    QCOMPARE(config.camera.pictureLocalPort, uint16_t(5000));
+    QCOMPARE(config.camera.pictureTcpPort, uint16_t(5000));
+    QCOMPARE(config.camera.localBindIp, std::string("0.0.0.0"));
+    QVERIFY(config.screenshotFile.isEmpty());
+}
+
+void AppConfigTest::fileEnvironmentAndCommandLineOverrideInThatOrder() {
+    QTemporaryDir dir;
+    const QString ini = WriteIni(dir,
+                                 "[paths]\ndrive_d=/srv/from-file\n"
+                                 "[stream_camera]\naddress=127.0.0.2\ncommand_port=1001\nlocal_port=0\nvideo_port=1003\n"
+                                 "[picture_camera]\naddress=127.0.0.3\ncommand_port=1004\nreply_port=1005\npicture_port=1006\n");
+    QProcessEnvironment env;
+    env.insert("KAVIMO_STREAM_COMMAND_PORT", "2001");
+    env.insert("KAVIMO_PICTURE_PORT", "2006");
+    env.insert("KAVIMO_DRIVE_D", "/srv/from-env");
+    AppConfig config;
+    ConfigResult r = ResolveConfig(Args({"--picture-port", "3006", "--bind-address", "127.0.0.1"}), env, ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QCOMPARE(config.driveD, QStringLiteral("/srv/from-env"));
+    QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.2"));
+    QCOMPARE(config.camera.streamCameraPort, uint16_t(2001));
+    QCOMPARE(config.camera.streamLocalPort, uint16_t(0));
+    QCOMPARE(config.camera.videoPort, uint16_t(1003));
+    QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.3"));
+    QCOMPARE(config.camera.pictureCameraPort, uint16_t(1004));
+    QCOMPARE(config.camera.pictureLocalPort, uint16_t(1005));
+    QCOMPARE(config.camera.pictureTcpPort, uint16_t(3006));
+    QCOMPARE(config.camera.localBindIp, std::string("127.0.0.1"));
+
+    // KAVIMO_CONFIG and --config choose another file; --drive-d beats the environment.
+    QTemporaryDir other;
+    const QString second = WriteIni(other, "[stream_camera]\naddress=127.0.0.9\n");
+    env.insert("KAVIMO_CONFIG", second);
+    r = ResolveConfig(Args({"--drive-d", "/srv/from-args"}), env, ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.9"));
+    QCOMPARE(config.camera.videoPort, uint16_t(8888));
+    QCOMPARE(config.driveD, QStringLiteral("/srv/from-args"));
+    r = ResolveConfig(Args({"--config", ini}), env, QString(), &config);
+    QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.2"));
+}
+
+void AppConfigTest::loopbackPointsBothCamerasAtLocalhost() {
+    QTemporaryDir dir;
+    const QString ini = WriteIni(dir, "[stream_camera]\naddress=10.1.1.1\n");
+    AppConfig config;
+    QCOMPARE(ResolveConfig(Args({"--loopback", "--stream-local-port", "0"}), QProcessEnvironment(), ini, &config).status,
+             ConfigResult::Ok);
+    QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.1"));
+    QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.1"));
+    // An explicit address on the same level still wins.
+    ResolveConfig(Args({"--loopback", "--stream-local-port", "0", "--picture-camera", "127.0.0.5"}),
+                  QProcessEnvironment(), ini, &config);
+    QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.5"));
+    QProcessEnvironment env;
+    env.insert("KAVIMO_LOOPBACK", "1");
+    env.insert("KAVIMO_STREAM_COMMAND_PORT", "17777");
+    ResolveConfig(Args({}), env, ini, &config);
+    QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.1"));
+
+    // On loopback the camera cannot sit at the program's own command port: it would answer
+    // itself. The simulator's port, or another local port, makes it a camera again.
+    ConfigResult r = ResolveConfig(Args({"--loopback", "--stream-command-port", "7777"}), QProcessEnvironment(), ini,
+                                   &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    QVERIFY2(r.text.contains("own command port"), qPrintable(r.text));
+    r = ResolveConfig(Args({"--loopback", "--stream-command-port", "17777"}), QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    r = ResolveConfig(Args({"--loopback", "--picture-command-port", "5000"}), QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    r = ResolveConfig(Args({"--loopback", "--picture-command-port", "5000", "--picture-reply-port", "0"}),
+                      QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Error);  // the stream camera is still at 7777
+    r = ResolveConfig(Args({"--loopback", "--stream-local-port", "0", "--picture-reply-port", "0"}),
+                      QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+}
+
+void AppConfigTest::badValuesAreErrors() {
+    AppConfig config;
+    const QString none = QStringLiteral("/nonexistent/kavimo.ini");
+    ConfigResult r = ResolveConfig(Args({"--stream-camera", "camera.local"}), QProcessEnvironment(), none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    QVERIFY2(r.text.contains("stream-camera") && r.text.contains("camera.local"), qPrintable(r.text));
+    r = ResolveConfig(Args({"--video-port", "70000"}), QProcessEnvironment(), none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    r = ResolveConfig(Args({"--picture-port", "0"}), QProcessEnvironment(), none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);  // a camera's port cannot be "any"
+    r = ResolveConfig(Args({"--no-such-option"}), QProcessEnvironment(), none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    r = ResolveConfig(Args({"stray"}), QProcessEnvironment(), none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    QProcessEnvironment env;
+    env.insert("KAVIMO_STREAM_LOCAL_PORT", "seven");
+    r = ResolveConfig(Args({}), env, none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+    QVERIFY(r.text.contains("KAVIMO_STREAM_LOCAL_PORT"));
+    env.clear();
+    env.insert("KAVIMO_CONFIG", "/nonexistent/other.ini");
+    r = ResolveConfig(Args({}), env, none, &config);
+    QCOMPARE(r.status, ConfigResult::Error);
+}
+
+void AppConfigTest::helpListsEveryOption() {
+    AppConfig config;
+    const ConfigResult r = ResolveConfig(Args({"--help"}), QProcessEnvironment(), QString(), &config);
+    QCOMPARE(r.status, ConfigResult::Help);
+    for (const char* option : {"--drive-d", "--stream-camera", "--stream-command-port", "--stream-local-port",
+                               "--video-port", "--picture-camera", "--picture-command-port", "--picture-reply-port",
+                               "--picture-port", "--bind-address", "--loopback", "--config", "KAVIMO_DRIVE_D",
+                               "172.16.10.1", "192.168.239.1", "8888"})
+        QVERIFY2(r.text.contains(QLatin1String(option)), option);
+    QVERIFY(!r.text.contains("--screenshot"));
+    QVERIFY(r.text.startsWith("Usage: kavimo"));
+}
+
+void AppConfigTest::archiveSettingsComeFromEverySourceAndAreChecked() {
+    AppConfig config;
+    const QString none = QStringLiteral("/nonexistent/kavimo.ini");
+    ConfigResult r = ResolveConfig(Args({}), QProcessEnvironment(), none, &config);
+    QVERIFY(!config.pacs.IsSet());
+    QCOMPARE(config.pacs.callingAet, std::string("KAVIMO"));
+    QVERIFY(!config.pacsAutoSend);
+
+    QTemporaryDir dir;
+    const QString ini = WriteIni(dir, "[pacs]\ncalled_aet=FILE_AET\nhost=pacs.clinic\nport=104\nauto_send=on\n");
+    QProcessEnvironment env;
+    env.insert("KAVIMO_PACS_HOST", "127.0.0.1");
+    env.insert("KAVIMO_CALLING_AET", "CHAIR2");
+    r = ResolveConfig(Args({"--pacs-port", "4242"}), env, ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QCOMPARE(config.pacs.Text(), std::string("FILE_AET@127.0.0.1:4242"));
+    QCOMPARE(config.pacs.callingAet, std::string("CHAIR2"));
+    QVERIFY(config.pacsAutoSend);
+    env.insert("KAVIMO_PACS_AUTO_SEND", "0");
+    r = ResolveConfig(Args({}), env, ini, &config);
+    QVERIFY(!config.pacsAutoSend);
+
+    for (const QStringList& bad : {QStringList{"--pacs-aet", "SEVENTEEN_CHARS_X"}, QStringList{"--pacs-aet", "A\\B"},
+                                   QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"},
+                                   QStringList{"--pacs-host", ""}}) {
+        r = ResolveConfig(Args(bad), QProcessEnvironment(), none, &config);
+        QVERIFY2(r.status == ConfigResult::Error, qPrintable(bad.join(' ')));
+    }
+}
+
+QTEST_GUILESS_MAIN(AppConfigTest)
+#include "appconfig_test.moc"

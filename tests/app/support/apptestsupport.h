@@ -1,0 +1,69 @@
+// Shared set-up of the application tests: a d: drive in a temporary directory, a records store
+// whose messages are collected, and helpers to make patients and pictures.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+#include "app/widgets/messagebox.h"
+#include "app/notifiers.h"
+#include "platform/paths.h"
+#include "records/recordstore.h"
+#include "records/textconv.h"
+
+class TestDrive {
+public:
+    TestDrive() {
+        platform::SetDriveRoot(m_dir.path().toStdString());
+        SetMessageBoxHook([this](const MessageBoxRequest& r) {
+            messages << r.caption + QLatin1Char('|') + r.text;
+            return answer(r);
+        });
+    }
+    ~TestDrive() {
+        SetMessageBoxHook({});
+        platform::SetDriveRoot("");
+    }
+    TestDrive(const TestDrive&) = delete;
+    TestDrive& operator=(const TestDrive&) = delete;
+
+    QString root() const { return m_dir.path(); }
+    QString workDir() const { return m_dir.path() + QStringLiteral("/DentalWorkDir"); }
+
+    // What the next question is answered with (OK, Yes, ...); plain boxes get OK.
+    QMessageBox::StandardButton reply = QMessageBox::Ok;
+    QStringList messages;
+
+private:
+    QMessageBox::StandardButton answer(const MessageBoxRequest& r) const {
+        if (r.buttons & reply) return reply;
+        return QMessageBox::Ok;
+    }
+    QTemporaryDir m_dir;
+};
+
+inline _USER_INFO MakePatient(uint64_t uid, const char16_t* name, int age, int sex, int64_t phone) {
+    _USER_INFO user = {};
+    user.uid = uid;
+    records::SetFieldText(user.name, std::u16string(name));
+    user.age = age;
+    user.sex = sex;
+    user.phone = phone;
+    return user;
+}
+
+// The host directory of a patient.
+inline QString PatientDir(const TestDrive& drive, uint64_t uid) {
+    return drive.workDir() + QStringLiteral("/UID%1").arg(qulonglong(uid));
+}
+
+inline bool WriteJpeg(const QString& path, int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "JPG", 95);
+}
