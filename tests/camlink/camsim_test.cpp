@@ -209,7 +209,7 @@ TEST_F(CamsimLink, PictureCameraIsFoundAndDeliversPreviewsAndCapturedPictures) {
         EXPECT_EQ(preview->Data()[1], 0xD8);
         EXPECT_EQ(preview->Data()[preview->Size() - 2], 0xFF);
         EXPECT_EQ(preview->Data()[preview->Size() - 1], 0xD9);
-        udp->m_bPreviewReady = 0;
+        udp->m_bPreviewReady.store(0);
     }
 
     ASSERT_TRUE(sim.Send("capture"));
@@ -218,7 +218,7 @@ TEST_F(CamsimLink, PictureCameraIsFoundAndDeliversPreviewsAndCapturedPictures) {
     size_t bytes = std::strtoul(CamsimProcess::Fields(capture)["bytes"].c_str(), nullptr, 10);
     // Previews keep coming while the window takes them; the captured picture is among them.
     ASSERT_TRUE(WaitFor([&] {
-        udp->m_bPreviewReady = 0;
+        udp->m_bPreviewReady.store(0);
         return udp->m_bSaved.load() == 1;
     }));
     std::string host = platform::HostPath(camlinktest::U8(udp->SavedPath()));
@@ -229,7 +229,7 @@ TEST_F(CamsimLink, PictureCameraIsFoundAndDeliversPreviewsAndCapturedPictures) {
     ASSERT_NE(sim.WaitForLine("camsim event connected"), "");
     ASSERT_TRUE(sim.Send("oversize"));
     ASSERT_TRUE(WaitFor([&] { return trace.Contains("too long"); }));
-    udp->m_bPreviewReady = 0;
+    udp->m_bPreviewReady.store(0);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bPreviewReady.load() == 1; }));
     EXPECT_EQ(udp->m_nConnectFails.load(), 0);
 }

@@ -100,14 +100,14 @@ TEST_F(CommandChannel, IdentifyReplyWithoutTextStillSetsReplyFlagAndValue) {
 
     // With its text the camera's name is kept; a later reply on the picture camera's port
     // replaces the value.
-    udp->m_bReplied = 0;
+    udp->m_bReplied.store(0);
     streamCamera.SendCommand(commandPort, camlink::kCmdIdentify, 7);
     streamCamera.SendRaw(commandPort, "WiFi-Cam 3", 10);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bReplied.load() == 1; }));
     EXPECT_EQ(udp->m_cameraValue.load(), 7u);
     EXPECT_EQ(udp->CameraInfo(), "WiFi-Cam 3");
 
-    udp->m_bReplied = 0;
+    udp->m_bReplied.store(0);
     pictureCamera.SendCommand(replyPort, camlink::kCmdIdentify, 9);
     pictureCamera.SendRaw(replyPort, "Snap", 4);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bReplied.load() == 1; }));
@@ -194,7 +194,7 @@ TEST_F(CommandChannel, PictureProbeIsNotAnsweredByALateStreamCamera) {
 }
 
 TEST_F(CommandChannel, ProbeSucceedsWhenTheCameraAnswers) {
-    udp->m_cameraValue = 0;
+    udp->m_cameraValue.store(0);
     std::thread camera([&] {
         uint8_t datagram[16];
         if (pictureCamera.Receive(datagram, sizeof datagram, 2000) != 16) return;

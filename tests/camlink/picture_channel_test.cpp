@@ -112,7 +112,7 @@ protected:
         EXPECT_TRUE(WaitFor([&] { return udp->m_bPreviewReady.load() == 1; }));
         const CPreviewStream* preview = udp->PreviewStream();
         std::vector<uint8_t> bytes(preview->Data(), preview->Data() + preview->Size());
-        udp->m_bPreviewReady = 0;
+        udp->m_bPreviewReady.store(0);
         return bytes;
     }
 
@@ -153,7 +153,7 @@ TEST_F(PictureChannel, CapturedPictureIsSavedUnderTimeStampedNameInPatientDirect
     EXPECT_EQ(std::string(record.path), saved);
 
     // An empty captured picture is received but nothing is saved or announced.
-    udp->m_bSaved = 0;
+    udp->m_bSaved.store(0);
     camera.SendPicture(camlink::kPictureCaptured, {});
     ASSERT_TRUE(WaitFor([&] { return trace.Count("SaveJpeg.......\n") == 2; }));
     EXPECT_EQ(udp->m_bSaved.load(), 0);
@@ -176,7 +176,7 @@ TEST_F(PictureChannel, PreviewsAreHandedOverOneAtATime) {
     EXPECT_EQ(udp->m_bSaved.load(), 0);
     EXPECT_EQ(udp->PreviewStream()->Size(), 0u);
 
-    udp->m_bPreviewReady = 0;
+    udp->m_bPreviewReady.store(0);
     EXPECT_EQ(TakePreview(), second);
     ASSERT_TRUE(WaitFor([&] { return udp->m_bSaved.load() == 1; }));
     EXPECT_EQ(udp->m_bPreviewReady.load(), 0);
@@ -287,7 +287,7 @@ TEST_F(PictureChannel, DumpRequestWritesTheNextPictureAndSaveJpegItsOwnFile) {
     EXPECT_EQ(PatientFiles().size(), 2u);
 
     // A preview serves a request too, without SaveJpeg.
-    udp->m_bSaved = 0;
+    udp->m_bSaved.store(0);
     ASSERT_EQ(udp->RequestPictureFile(), 1);
     std::vector<uint8_t> preview = Pattern(777, 8);
     camera.SendPicture(camlink::kPicturePreview, preview);
