@@ -13,9 +13,9 @@
 // Flags shared between them are atomics; the few texts (camera name, saved and requested paths)
 // are guarded by a small lock and handed over by the flags as described at each member.
 //
-// The product lets its threads end with the process; here they can also be stopped (the
-// destructor does, Close stops the listeners, ReleasePictureChannel the picture thread), so that
-// no thread ever touches a closed socket or a freed block.
+// Every thread can be stopped: the destructor stops them all, Close stops the listeners and
+// ReleasePictureChannel the picture thread, so that no thread ever touches a closed socket or a
+// freed block.
 #pragma once
 
 #include <atomic>
@@ -35,9 +35,6 @@ class RecordStore;
 constexpr int CAMERA_STREAM = 1;
 constexpr int CAMERA_PICTURE = 2;
 
-// The camera key message the owner posts to itself (WM_USER + 88).
-constexpr int kCameraKeyMessage = 0x458;
-
 // The main window, as the camera link sees it. Called on the listener threads; no call may block
 // on the user-interface thread (SetOwner waits for a call in progress to return).
 class CUdpOwner {
@@ -45,8 +42,8 @@ public:
     virtual ~CUdpOwner() = default;
     // A stream camera's heartbeat arrived: add 1 to the window's heartbeat counter m_nHeartbeat.
     virtual void AddHeartbeat() = 0;
-    // Post camera key `code` (0x51..0x55) to the window as message 0x458, wParam = code,
-    // lParam = 0. Posted, never handled synchronously.
+    // Hand camera key `code` (0x51..0x55) to the window's own thread: posted to its event queue,
+    // never handled synchronously on the listener thread.
     virtual void PostCameraKey(int code) = 0;
     // The window's delete confirmation ("Picture delete") is open (m_bDeleteConfirm).
     virtual bool IsDeleteConfirmOpen() const = 0;

@@ -9,7 +9,7 @@ class RecordNotifier {
 public:
     enum class Buttons { Ok, OkCancel, YesNo };
 
-    // Answers, with the values a Windows message box returns.
+    // The answers MessageBox returns.
     static constexpr int kOk = 1;
     static constexpr int kCancel = 2;
     static constexpr int kYes = 6;
