@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "records/workdirlock.h"
-#include "recordtest.h"
+#include "tests/records/recordtest.h"
 
 namespace {
 
