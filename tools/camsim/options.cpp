@@ -1,7 +1,6 @@
 #include "tools/camsim/options.h"
 
 #include <cstdlib>
-#include <functional>
 
 #include "platform/net.h"
 #include "tools/common/optionparser.h"
@@ -99,6 +98,7 @@ then "camsim event ..." lines; "camsim bye" at the end. Errors go to standard er
 
 namespace {
 
+using tooloptions::CheckedOption;
 using tooloptions::IntegerOption;
 using tooloptions::Kind;
 using tooloptions::Option;
@@ -107,14 +107,6 @@ template <typename T>
 Option NumberOption(const char* name, long min, long max, const char* problem, T* target) {
     return IntegerOption(name, min, max, problem,
                          [target](long n) { *target = static_cast<T>(n); });
-}
-
-// A text option whose value `accept` checks (and stores); `problem` when it refuses.
-Option CheckedOption(const char* name, const char* problem,
-                     std::function<bool(const std::string&)> accept) {
-    Option option{name, nullptr, Kind::Text, problem};
-    option.text = [accept](const std::string& value, std::string*) { return accept(value); };
-    return option;
 }
 
 Option ModeOption(const char* name, Mode mode, Options* o) {

@@ -63,6 +63,15 @@ Option TextOption(const char* name, std::string* target, const char* problem) {
     return option;
 }
 
+Option CheckedOption(const char* name, const char* problem,
+                     std::function<bool(const std::string& value)> accept) {
+    Option option{name, nullptr, Kind::Text, problem};
+    option.text = [accept = std::move(accept)](const std::string& value, std::string*) {
+        return accept(value);
+    };
+    return option;
+}
+
 Option IntegerOption(const char* name, long min, long max, const char* problem,
                      std::function<void(long)> number) {
     Option option{name, nullptr, Kind::Integer, problem, min, max};

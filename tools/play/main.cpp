@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -62,46 +61,46 @@ bool ParseSize(const char* text, int* width, int* height) {
            *width <= 8192 && *height <= 8192;
 }
 
-// A text option whose value `accept` checks and stores; false refuses it.
-tooloptions::Option Checked(const char* name, std::function<bool(const char*)> accept) {
-    tooloptions::Option option{name, nullptr, tooloptions::Kind::Text};
-    option.text = [accept](const std::string& value, std::string*) {
-        return accept(value.c_str());
-    };
-    return option;
-}
-
 // False for a wrong command line; --help and --version print and end the program where they stand.
 bool ParseOptions(int argc, char** argv, Options* options) {
+    using tooloptions::CheckedOption;
     using tooloptions::FlagOption;
     using tooloptions::TextOption;
+    using Text = const std::string&;
     tooloptions::Grammar grammar;
     grammar.options = {
         {"--help", "-h", tooloptions::Kind::Stop},
         {"--version", nullptr, tooloptions::Kind::Stop},
-        Checked("--size",
-                [options](const char* text) {
-                    return ParseSize(text, &options->width, &options->height);
-                }),
-        Checked("--window",
-                [options](const char* text) {
-                    return ParseSize(text, &options->windowWidth, &options->windowHeight);
-                }),
-        Checked("--fps",
-                [options](const char* text) {
-                    return (options->fps = std::atoi(text)) >= 1 && options->fps <= 1000;
-                }),
-        Checked("--mode",
-                [options](const char* text) {
-                    if (std::strcmp(text, "0") != 0 && std::strcmp(text, "1") != 0) return false;
-                    options->mode = uint32_t(std::atoi(text));
-                    return true;
-                }),
+        // Sizes and numbers are read as leniently as ever: "25fps" is 25.
+        CheckedOption("--size", nullptr,
+                      [options](Text text) {
+                          return ParseSize(text.c_str(), &options->width, &options->height);
+                      }),
+        CheckedOption("--window", nullptr,
+                      [options](Text text) {
+                          return ParseSize(text.c_str(), &options->windowWidth,
+                                           &options->windowHeight);
+                      }),
+        CheckedOption("--fps", nullptr,
+                      [options](Text text) {
+                          options->fps = std::atoi(text.c_str());
+                          return options->fps >= 1 && options->fps <= 1000;
+                      }),
+        CheckedOption("--mode", nullptr,
+                      [options](Text text) {
+                          if (text != "0" && text != "1") return false;
+                          options->mode = uint32_t(std::atoi(text.c_str()));
+                          return true;
+                      }),
         FlagOption("--overlay", &options->overlay),
-        Checked("--frames",
-                [options](const char* text) { return (options->frames = std::atol(text)) >= 1; }),
-        Checked("--seconds",
-                [options](const char* text) { return (options->seconds = std::atof(text)) > 0; }),
+        CheckedOption("--frames", nullptr,
+                      [options](Text text) {
+                          return (options->frames = std::atol(text.c_str())) >= 1;
+                      }),
+        CheckedOption("--seconds", nullptr,
+                      [options](Text text) {
+                          return (options->seconds = std::atof(text.c_str())) > 0;
+                      }),
         FlagOption("--loop", &options->loop),
         FlagOption("--no-pacing", &options->noPacing),
         TextOption("--shot", &options->shot),
