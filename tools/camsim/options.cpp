@@ -1,30 +1,21 @@
 #include "tools/camsim/options.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/net.h"
+#include "tools/common/optionparser.h"
 
 namespace camsim {
 
 namespace {
 
-bool ParseInt(const std::string& text, long min, long max, long* out) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || value < min || value > max) return false;
-    *out = value;
-    return true;
-}
+using tooloptions::ParseInteger;
 
 bool ParseSize(const std::string& text, int* width, int* height) {
     size_t x = text.find('x');
     long w, h;
-    if (x == std::string::npos || !ParseInt(text.substr(0, x), 16, 4096, &w) ||
-        !ParseInt(text.substr(x + 1), 16, 4096, &h) || (w % 2) || (h % 2)) {
+    if (x == std::string::npos || !ParseInteger(text.substr(0, x), 16, 4096, &w) ||
+        !ParseInteger(text.substr(x + 1), 16, 4096, &h) || (w % 2) || (h % 2)) {
         return false;
     }
     *width = static_cast<int>(w);
@@ -105,117 +96,119 @@ then "camsim event ..." lines; "camsim bye" at the end. Errors go to standard er
 )";
 }
 
-bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* error) {
-    auto fail = [&](const std::string& text) {
-        *error = text;
-        return false;
+namespace {
+
+using tooloptions::CheckedOption;
+using tooloptions::IntegerOption;
+using tooloptions::Kind;
+using tooloptions::Option;
+
+template <typename T>
+Option NumberOption(const char* name, long min, long max, const char* problem, T* target) {
+    return IntegerOption(name, min, max, problem,
+                         [target](long n) { *target = static_cast<T>(n); });
+}
+
+Option ModeOption(const char* name, Mode mode, Options* o) {
+    Option option{name, nullptr, Kind::Flag, "give one of --stream and --picture"};
+    option.set = [o, mode] {
+        if (o->mode != Mode::None) return false;
+        o->mode = mode;
+        return true;
     };
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        auto value = [&](std::string* out) {
-            if (i + 1 >= argc) return false;
-            *out = argv[++i];
-            return true;
-        };
-        auto intValue = [&](long min, long max, long* out) {
-            std::string text;
-            return value(&text) && ParseInt(text, min, max, out);
-        };
-        long n = 0;
-        std::string text;
-        if (arg == "--help" || arg == "-h") {
-            o->help = true;
-        } else if (arg == "--version") {
-            o->version = true;
-        } else if (arg == "--stream" || arg == "--picture") {
-            if (o->mode != Mode::None) return fail("give one of --stream and --picture");
-            o->mode = arg == "--stream" ? Mode::Stream : Mode::Picture;
-        } else if (arg == "--bind" || arg == "--app") {
-            if (!value(&text)) return fail(arg + " needs an address");
-            if (!platform::IsLoopbackAddress(text)) {
-                return fail("refusing " + arg + " " + text +
-                            ": the simulator only binds and sends within 127.0.0.0/8");
-            }
-            (arg == "--bind" ? o->bindIp : o->appIp) = text;
-        } else if (arg == "--cmd-port") {
-            if (!intValue(0, 65535, &n)) return fail("--cmd-port needs a port (0..65535)");
-            o->cmdPort = static_cast<uint16_t>(n);
-        } else if (arg == "--app-port") {
-            if (!intValue(0, 65535, &n)) return fail("--app-port needs a port (0..65535)");
-            o->appPort = static_cast<int>(n);
-        } else if (arg == "--video-port") {
-            if (!intValue(0, 65535, &n)) return fail("--video-port needs a port (0..65535)");
-            o->videoPort = static_cast<uint16_t>(n);
-        } else if (arg == "--tcp-port") {
-            if (!intValue(0, 65535, &n)) return fail("--tcp-port needs a port (0..65535)");
-            o->tcpPort = static_cast<uint16_t>(n);
-        } else if (arg == "--name") {
-            if (!value(&o->name) || o->name.size() > 32) return fail("--name needs at most 32 bytes");
-        } else if (arg == "--value") {
-            if (!intValue(0, 0xFFFFFFFFL, &n)) return fail("--value needs a 32-bit number");
-            o->value = static_cast<uint32_t>(n);
-        } else if (arg == "--size") {
-            if (!value(&text) || !ParseSize(text, &o->width, &o->height)) {
-                return fail("--size needs WxH with even sizes from 16 to 4096");
-            }
-        } else if (arg == "--fps") {
-            if (!intValue(1, 120, &n)) return fail("--fps needs 1..120");
-            o->fps = static_cast<int>(n);
-        } else if (arg == "--gop") {
-            if (!intValue(1, 1000, &n)) return fail("--gop needs 1..1000");
-            o->gop = static_cast<int>(n);
-        } else if (arg == "--bitrate") {
-            if (!intValue(50, 50000, &n)) return fail("--bitrate needs 50..50000 (kbit/s)");
-            o->bitrateKbps = static_cast<int>(n);
-        } else if (arg == "--fragment-size") {
-            if (!intValue(1, 65000, &n)) return fail("--fragment-size needs 1..65000");
-            o->fragmentSize = static_cast<int>(n);
-        } else if (arg == "--attribute") {
-            if (!intValue(0, 255, &n)) return fail("--attribute needs 0..255");
-            o->attribute = static_cast<uint8_t>(n);
-        } else if (arg == "--input") {
-            if (!value(&o->input)) return fail("--input needs a file");
-        } else if (arg == "--loss") {
-            if (!intValue(0, 1000000, &n)) return fail("--loss needs a count (0: none)");
-            o->loss = static_cast<int>(n);
-        } else if (arg == "--heartbeat-ms") {
-            if (!intValue(0, 600000, &n)) return fail("--heartbeat-ms needs milliseconds");
-            o->heartbeatMs = static_cast<int>(n);
-        } else if (arg == "--no-heartbeat") {
-            o->heartbeat = false;
-        } else if (arg == "--no-video") {
-            o->video = false;
-        } else if (arg == "--no-identify") {
-            o->identify = false;
-        } else if (arg == "--preview-fps") {
-            if (!intValue(1, 120, &n)) return fail("--preview-fps needs 1..120");
-            o->previewFps = static_cast<int>(n);
-        } else if (arg == "--quality") {
-            if (!intValue(1, 100, &n)) return fail("--quality needs 1..100");
-            o->quality = static_cast<int>(n);
-        } else if (arg == "--drop-after") {
-            if (!intValue(0, 1000000000, &n)) return fail("--drop-after needs a count");
-            o->dropAfter = static_cast<int>(n);
-        } else if (arg == "--at") {
-            ScheduledCommand command;
-            if (!value(&text) || !ParseSchedule(text, &command)) {
-                return fail("--at needs SECONDS:COMMAND");
-            }
-            o->schedule.push_back(command);
-        } else if (arg == "--exit-on-stdin-eof") {
-            o->exitOnStdinEof = true;
-        } else if (arg == "--duration") {
-            char* end = nullptr;
-            if (!value(&text) || (o->durationSeconds = std::strtod(text.c_str(), &end)) <= 0 ||
-                *end != '\0') {
-                return fail("--duration needs seconds");
-            }
-        } else {
-            return fail("unknown option " + arg);
+    return option;
+}
+
+// --bind and --app: an address within 127.0.0.0/8.
+Option LoopbackOption(const char* name, const char* problem, std::string* target) {
+    Option option{name, nullptr, Kind::Text, problem};
+    option.text = [name, target](const std::string& value, std::string* error) {
+        if (!platform::IsLoopbackAddress(value)) {
+            *error = std::string("refusing ") + name + " " + value +
+                     ": the simulator only binds and sends within 127.0.0.0/8";
+            return false;
         }
+        *target = value;
+        return true;
+    };
+    return option;
+}
+
+std::vector<Option> OptionTable(Options* o) {
+    using tooloptions::FlagOption;
+    Option help = FlagOption("--help", &o->help);
+    help.alias = "-h";
+    return {
+        help,
+        FlagOption("--version", &o->version),
+        ModeOption("--stream", Mode::Stream, o),
+        ModeOption("--picture", Mode::Picture, o),
+        LoopbackOption("--bind", "--bind needs an address", &o->bindIp),
+        LoopbackOption("--app", "--app needs an address", &o->appIp),
+        NumberOption("--cmd-port", 0, 65535, "--cmd-port needs a port (0..65535)", &o->cmdPort),
+        NumberOption("--app-port", 0, 65535, "--app-port needs a port (0..65535)", &o->appPort),
+        NumberOption("--video-port", 0, 65535, "--video-port needs a port (0..65535)",
+                     &o->videoPort),
+        NumberOption("--tcp-port", 0, 65535, "--tcp-port needs a port (0..65535)", &o->tcpPort),
+        CheckedOption("--name", "--name needs at most 32 bytes",
+                      [o](const std::string& text) {
+                          o->name = text;
+                          return text.size() <= 32;
+                      }),
+        NumberOption("--value", 0, 0xFFFFFFFFL, "--value needs a 32-bit number", &o->value),
+        CheckedOption("--size", "--size needs WxH with even sizes from 16 to 4096",
+                      [o](const std::string& text) {
+                          return ParseSize(text, &o->width, &o->height);
+                      }),
+        NumberOption("--fps", 1, 120, "--fps needs 1..120", &o->fps),
+        NumberOption("--gop", 1, 1000, "--gop needs 1..1000", &o->gop),
+        NumberOption("--bitrate", 50, 50000, "--bitrate needs 50..50000 (kbit/s)",
+                     &o->bitrateKbps),
+        NumberOption("--fragment-size", 1, 65000, "--fragment-size needs 1..65000",
+                     &o->fragmentSize),
+        NumberOption("--attribute", 0, 255, "--attribute needs 0..255", &o->attribute),
+        tooloptions::TextOption("--input", &o->input, "--input needs a file"),
+        NumberOption("--loss", 0, 1000000, "--loss needs a count (0: none)", &o->loss),
+        NumberOption("--heartbeat-ms", 0, 600000, "--heartbeat-ms needs milliseconds",
+                     &o->heartbeatMs),
+        FlagOption("--no-heartbeat", &o->heartbeat, false),
+        FlagOption("--no-video", &o->video, false),
+        FlagOption("--no-identify", &o->identify, false),
+        NumberOption("--preview-fps", 1, 120, "--preview-fps needs 1..120", &o->previewFps),
+        NumberOption("--quality", 1, 100, "--quality needs 1..100", &o->quality),
+        NumberOption("--drop-after", 0, 1000000000, "--drop-after needs a count", &o->dropAfter),
+        CheckedOption("--at", "--at needs SECONDS:COMMAND",
+                      [o](const std::string& text) {
+                          ScheduledCommand command;
+                          if (!ParseSchedule(text, &command)) return false;
+                          o->schedule.push_back(command);
+                          return true;
+                      }),
+        FlagOption("--exit-on-stdin-eof", &o->exitOnStdinEof),
+        CheckedOption("--duration", "--duration needs seconds",
+                      [o](const std::string& text) {
+                          char* end = nullptr;
+                          o->durationSeconds = std::strtod(text.c_str(), &end);
+                          return !(o->durationSeconds <= 0 || *end != '\0');
+                      }),
+    };
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, const char* const* argv, Options* o, std::string* error) {
+    tooloptions::Grammar grammar;
+    grammar.options = OptionTable(o);
+    const tooloptions::Outcome outcome = tooloptions::Parse(grammar, argc, argv);
+    if (outcome.status == tooloptions::Outcome::Status::Failed) {
+        *error = outcome.error;
+        return false;
     }
     if (o->help || o->version) return true;
-    if (o->mode == Mode::None) return fail("give --stream or --picture");
+    if (o->mode == Mode::None) {
+        *error = "give --stream or --picture";
+        return false;
+    }
     if (o->name.empty()) {
         o->name = o->mode == Mode::Stream ? "kavimo-camsim stream" : "kavimo-camsim picture";
     }

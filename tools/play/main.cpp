@@ -16,6 +16,7 @@
 #include "player/TEGMO_Player.h"
 #include "playwindow.h"
 #include "streamsource.h"
+#include "tools/common/optionparser.h"
 
 namespace {
 
@@ -60,58 +61,69 @@ bool ParseSize(const char* text, int* width, int* height) {
            *width <= 8192 && *height <= 8192;
 }
 
+// False for a wrong command line; --help and --version print and end the program where they stand.
 bool ParseOptions(int argc, char** argv, Options* options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](const char** out) {
-            if (i + 1 >= argc) return false;
-            *out = argv[++i];
-            return true;
-        };
-        const char* text = nullptr;
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        } else if (arg == "--version") {
-            std::puts("kavimo-play " KAVIMO_VERSION);
-            std::exit(0);
-        } else if (arg == "--size") {
-            if (!value(&text) || !ParseSize(text, &options->width, &options->height)) return false;
-        } else if (arg == "--window") {
-            if (!value(&text) || !ParseSize(text, &options->windowWidth, &options->windowHeight)) return false;
-        } else if (arg == "--fps") {
-            if (!value(&text) || (options->fps = std::atoi(text)) < 1 || options->fps > 1000) return false;
-        } else if (arg == "--mode") {
-            if (!value(&text) || (std::strcmp(text, "0") != 0 && std::strcmp(text, "1") != 0)) return false;
-            options->mode = uint32_t(std::atoi(text));
-        } else if (arg == "--overlay") {
-            options->overlay = true;
-        } else if (arg == "--frames") {
-            if (!value(&text) || (options->frames = std::atol(text)) < 1) return false;
-        } else if (arg == "--seconds") {
-            if (!value(&text) || (options->seconds = std::atof(text)) <= 0) return false;
-        } else if (arg == "--loop") {
-            options->loop = true;
-        } else if (arg == "--no-pacing") {
-            options->noPacing = true;
-        } else if (arg == "--shot") {
-            if (!value(&text)) return false;
-            options->shot = text;
-        } else if (arg == "--window-shot") {
-            if (!value(&text)) return false;
-            options->windowShot = text;
-        } else if (arg == "--record") {
-            if (!value(&text)) return false;
-            options->record = text;
-        } else if (!arg.empty() && arg[0] == '-') {
-            return false;
-        } else if (options->file.empty()) {
-            options->file = arg;
-        } else {
-            return false;
-        }
+    using tooloptions::CheckedOption;
+    using tooloptions::FlagOption;
+    using tooloptions::TextOption;
+    using Text = const std::string&;
+    tooloptions::Grammar grammar;
+    grammar.options = {
+        {"--help", "-h", tooloptions::Kind::Stop},
+        {"--version", nullptr, tooloptions::Kind::Stop},
+        // Sizes and numbers are read as leniently as ever: "25fps" is 25.
+        CheckedOption("--size", nullptr,
+                      [options](Text text) {
+                          return ParseSize(text.c_str(), &options->width, &options->height);
+                      }),
+        CheckedOption("--window", nullptr,
+                      [options](Text text) {
+                          return ParseSize(text.c_str(), &options->windowWidth,
+                                           &options->windowHeight);
+                      }),
+        CheckedOption("--fps", nullptr,
+                      [options](Text text) {
+                          options->fps = std::atoi(text.c_str());
+                          return options->fps >= 1 && options->fps <= 1000;
+                      }),
+        CheckedOption("--mode", nullptr,
+                      [options](Text text) {
+                          if (text != "0" && text != "1") return false;
+                          options->mode = uint32_t(std::atoi(text.c_str()));
+                          return true;
+                      }),
+        FlagOption("--overlay", &options->overlay),
+        CheckedOption("--frames", nullptr,
+                      [options](Text text) {
+                          return (options->frames = std::atol(text.c_str())) >= 1;
+                      }),
+        CheckedOption("--seconds", nullptr,
+                      [options](Text text) {
+                          return (options->seconds = std::atof(text.c_str())) > 0;
+                      }),
+        FlagOption("--loop", &options->loop),
+        FlagOption("--no-pacing", &options->noPacing),
+        TextOption("--shot", &options->shot),
+        TextOption("--window-shot", &options->windowShot),
+        TextOption("--record", &options->record),
+    };
+    // At most one file; "-" alone is a wrong option, as is a second file.
+    grammar.positional = [options](const std::string& argument) {
+        if (!argument.empty() && argument[0] == '-') return false;
+        if (!options->file.empty()) return false;
+        options->file = argument;
+        return true;
+    };
+    const tooloptions::Outcome outcome = tooloptions::Parse(grammar, argc, argv);
+    if (outcome.stoppedBy == "--help") {
+        std::fputs(kUsage, stdout);
+        std::exit(0);
     }
-    return true;
+    if (outcome.stoppedBy == "--version") {
+        std::puts("kavimo-play " KAVIMO_VERSION);
+        std::exit(0);
+    }
+    return outcome.status == tooloptions::Outcome::Status::Done;
 }
 
 std::atomic<long> g_framesReleased{0};

@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "tools/common/optionparser.h"
 #include "workdirscan.h"
 
 namespace {
@@ -169,50 +170,45 @@ bool IsDate(const std::string& text) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    std::string pacs, callingAet, date;
-    bool hasDate = false;
+    std::string driveD, pacs, callingAet, date;
+    bool hasDrive = false, hasDate = false;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
-    const struct {
-        const char* name;
-        std::string* value;
-    } valued[] = {{"--pacs", &pacs}, {"--calling-aet", &callingAet}, {"--date", &date}};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
-            std::puts("kavimo-records " KAVIMO_VERSION);
-            return 0;
-        }
-        if (arg == "--drive-d") {
-            if (i + 1 >= argc) return UsageError("--drive-d needs a directory");
-            platform::SetDriveRoot(argv[++i]);
-            continue;
-        }
-        if (arg.compare(0, 10, "--drive-d=") == 0) {
-            platform::SetDriveRoot(arg.substr(10));
-            continue;
-        }
-        bool known = false;
-        for (const auto& option : valued) {
-            const std::string name = option.name;
-            if (arg == name) {
-                if (i + 1 >= argc) return UsageError((name + " needs a value").c_str());
-                *option.value = argv[++i];
-            } else if (arg.compare(0, name.size() + 1, name + "=") == 0) {
-                *option.value = arg.substr(name.size() + 1);
-            } else {
-                continue;
-            }
-            known = true;
-            if (option.value == &date) hasDate = true;
-        }
-        if (known) continue;
-        if (arg.size() > 1 && arg[0] == '-') return UsageError(("unknown option " + arg).c_str());
-        args.push_back(arg);
+    auto remembered = [](const char* name, std::string* value, bool* given, const char* problem) {
+        tooloptions::Option option{name, nullptr, tooloptions::Kind::Text, problem};
+        option.text = [value, given](const std::string& text, std::string*) {
+            *value = text;
+            *given = true;
+            return true;
+        };
+        return option;
+    };
+    tooloptions::Grammar grammar;
+    grammar.options = {
+        {"--help", "-h", tooloptions::Kind::Stop},
+        {"--version", nullptr, tooloptions::Kind::Stop},
+        remembered("--drive-d", &driveD, &hasDrive, "--drive-d needs a directory"),
+        tooloptions::TextOption("--pacs", &pacs),
+        tooloptions::TextOption("--calling-aet", &callingAet),
+        remembered("--date", &date, &hasDate, nullptr),
+    };
+    grammar.inlineValues = true;
+    grammar.positional = [&args](const std::string& argument) {
+        args.push_back(argument);
+        return true;
+    };
+    const tooloptions::Outcome outcome = tooloptions::Parse(grammar, argc, argv);
+    if (outcome.status == tooloptions::Outcome::Status::Failed) {
+        return UsageError(outcome.error.c_str());
     }
+    if (outcome.stoppedBy == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (outcome.stoppedBy == "--version") {
+        std::puts("kavimo-records " KAVIMO_VERSION);
+        return 0;
+    }
+    if (hasDrive) platform::SetDriveRoot(driveD);
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
     if (command == "list" && args.size() == 1) return List();

@@ -7,7 +7,7 @@
 #include "decoder/TEGMO_Decoder.h"
 #include "platform/clock.h"
 #include "stream/streamreceiver.h"
-#include "testutil.h"
+#include "tests/camlink/testutil.h"
 #include "tools/camsim/h264source.h"
 #include "tools/camsim/options.h"
 

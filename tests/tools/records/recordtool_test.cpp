@@ -1,11 +1,11 @@
-// kavimo-records, run as a program over a work directory that the store buil
+// kavimo-records, run as a program over a work directory that the store built.
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <functional>
 
 #include "records/workdirlock.h"
-#include "recordtest.h"
+#include "tests/records/recordtest.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST_F(RecordToolTest, CheckPassesATreeTheStoreBuiltAndChangesNothing) {
     EXPECT_EQ(ReadBytes(UserListHost()), userList);
     EXPECT_EQ(Tool("list").status, 0);
 
-    // The drive can also come from the environmen
+    // The drive can also come from the environment.
     const ToolRun fromEnvironment = RunTool("check", "KAVIMO_DRIVE_D='" + root_ + "'");
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.output;
 }
