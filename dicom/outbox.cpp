@@ -6,6 +6,7 @@
 
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "dicom/textlines.h"
 #include "records/recordfile.h"
 
 namespace dicom {
@@ -26,12 +27,9 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
         offset += n;
         if (size_t(n) < sizeof buffer) break;
     }
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
+    TextLines lines(text);
+    std::string line;
+    while (lines.Next(&line)) {
         const size_t tab = line.find('\t');
         if (tab == 0 || tab == std::string::npos || tab + 1 == line.size()) continue;
         OutboxEntry entry;
