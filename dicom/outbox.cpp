@@ -6,6 +6,7 @@
 
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "dicom/textlines.h"
 #include "records/recordfile.h"
 
 namespace dicom {
@@ -26,12 +27,9 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
         offset += n;
         if (size_t(n) < sizeof buffer) break;
     }
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
+    TextLines lines(text);
+    std::string line;
+    while (lines.Next(&line)) {
         const size_t tab = line.find('\t');
         if (tab == 0 || tab == std::string::npos || tab + 1 == line.size()) continue;
         OutboxEntry entry;
@@ -166,91 +164,108 @@ void PacsOutbox::Notify() {
 void PacsOutbox::Run() {
     PacsClient client;
     std::chrono::milliseconds pause{0};
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (!m_stop) {
-        if (m_entries.empty()) {
-            client.Close();
-            m_wake.wait(lock, [this] { return m_stop || !m_entries.empty(); });
-            continue;
-        }
-        if (m_progress.finished) {
-            m_progress = Progress();
-            m_progress.total = m_entries.size();
-            m_progress.pending = m_entries.size();
-        }
-        m_retryNow = false;
-        const PacsAddress address = m_address;
-        const std::vector<OutboxEntry> batch = m_entries;
-        lock.unlock();
+    Batch batch;
+    while (TakeBatch(client, &batch)) {
         Notify();
+        const BatchOutcome outcome = SendBatch(client, batch);
+        const AfterBatch next = EndBatch(outcome, &pause);
+        if (next == AfterBatch::Stop) break;
+        if (next == AfterBatch::SendAgain) continue;
+        Notify();
+        if (next == AfterBatch::Retry) WaitBeforeRetry(pause);
+    }
+    client.Close();
+}
 
-        std::string error;
-        bool broken = !client.IsOpen() && !client.Open(address, &error);
-        bool refused = false;
-        for (size_t i = 0; i < batch.size() && !broken; ++i) {
-            const OutboxEntry& entry = batch[i];
-            {
-                std::lock_guard<std::mutex> guard(m_mutex);
-                if (m_stop) break;
-            }
-            PictureSource source;
-            std::unique_ptr<PictureObject> object;
-            if (LoadPictureSource(entry.uid, entry.logicalPath, &source, &error)) {
-                object = PictureObject::Build(source, &error);
-            }
-            PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
-            if (object) result = client.Store(*object, &error);
-            {
-                std::lock_guard<std::mutex> guard(m_mutex);
-                if (!object) {
-                    // The picture is gone or is no picture: it can never be sent. It stays in the
-                    // patient's directory; only the queue forgets it.
-                    RemoveLocked(entry);
-                    ++m_progress.failed;
-                    m_progress.lastError = error;
-                } else if (result == PacsClient::StoreResult::Stored) {
-                    RemoveLocked(entry);
-                    ++m_progress.sent;
-                } else {
-                    m_progress.lastError = error;
-                    if (result == PacsClient::StoreResult::Refused) {
-                        ++m_progress.failed;
-                        refused = true;
-                    } else {
-                        broken = true;
-                    }
-                }
-            }
-            if (broken) client.Close();
-            Notify();
-        }
+bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_stop && m_entries.empty()) {
+        client.Close();
+        m_wake.wait(lock, [this] { return m_stop || !m_entries.empty(); });
+    }
+    if (m_stop) return false;
+    if (m_progress.finished) {
+        m_progress = Progress();
+        m_progress.total = m_entries.size();
+        m_progress.pending = m_entries.size();
+    }
+    m_retryNow = false;
+    batch->address = m_address;
+    batch->entries = m_entries;
+    return true;
+}
 
-        lock.lock();
-        if (m_stop) break;
-        if (broken) m_progress.lastError = error;
-        if ((broken || refused) && !m_entries.empty()) {
-            pause = pause.count() == 0 ? m_firstPause : std::min(pause * 2, m_longestPause);
-            m_progress.finished = true;
-            m_progress.waiting = broken;
-            m_progress.pending = m_entries.size();
-            lock.unlock();
-            Notify();
-            lock.lock();
-            m_wake.wait_for(lock, pause, [this] { return m_stop || m_retryNow; });
-            continue;
+PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& batch) {
+    BatchOutcome outcome;
+    outcome.broken = !client.IsOpen() && !client.Open(batch.address, &outcome.error);
+    for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
+        if (StopRequested()) break;
+        const OutboxEntry& entry = batch.entries[i];
+        PictureSource source;
+        std::unique_ptr<PictureObject> object;
+        if (LoadPictureSource(entry.uid, entry.logicalPath, &source, &outcome.error)) {
+            object = PictureObject::Build(source, &outcome.error);
         }
-        pause = std::chrono::milliseconds(0);
-        if (m_entries.empty()) {
-            m_progress.finished = true;
-            m_progress.waiting = false;
-            m_progress.pending = 0;
-            lock.unlock();
-            Notify();
-            lock.lock();
+        PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
+        if (object) result = client.Store(*object, &outcome.error);
+        RecordStore(entry, object != nullptr, result, &outcome);
+        if (outcome.broken) client.Close();
+        Notify();
+    }
+    return outcome;
+}
+
+bool PacsOutbox::StopRequested() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_stop;
+}
+
+void PacsOutbox::RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result,
+                             BatchOutcome* outcome) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!built) {
+        // The picture is gone or is no picture: it can never be sent. It stays in the patient's
+        // directory; only the queue forgets it.
+        RemoveLocked(entry);
+        ++m_progress.failed;
+        m_progress.lastError = outcome->error;
+    } else if (result == PacsClient::StoreResult::Stored) {
+        RemoveLocked(entry);
+        ++m_progress.sent;
+    } else {
+        m_progress.lastError = outcome->error;
+        if (result == PacsClient::StoreResult::Refused) {
+            ++m_progress.failed;
+            outcome->refused = true;
+        } else {
+            outcome->broken = true;
         }
     }
-    lock.unlock();
-    client.Close();
+}
+
+PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome,
+                                             std::chrono::milliseconds* pause) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_stop) return AfterBatch::Stop;
+    if (outcome.broken) m_progress.lastError = outcome.error;
+    if ((outcome.broken || outcome.refused) && !m_entries.empty()) {
+        *pause = pause->count() == 0 ? m_firstPause : std::min(*pause * 2, m_longestPause);
+        m_progress.finished = true;
+        m_progress.waiting = outcome.broken;
+        m_progress.pending = m_entries.size();
+        return AfterBatch::Retry;
+    }
+    *pause = std::chrono::milliseconds(0);
+    if (!m_entries.empty()) return AfterBatch::SendAgain;
+    m_progress.finished = true;
+    m_progress.waiting = false;
+    m_progress.pending = 0;
+    return AfterBatch::Finished;
+}
+
+void PacsOutbox::WaitBeforeRetry(std::chrono::milliseconds pause) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_wake.wait_for(lock, pause, [this] { return m_stop || m_retryNow; });
 }
 
 }  // namespace dicom

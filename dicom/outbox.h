@@ -82,7 +82,36 @@ public:
     void SetRetryPauses(std::chrono::milliseconds first, std::chrono::milliseconds longest);
 
 private:
+    // What one round sends: the queue as it stood when the round began.
+    struct Batch {
+        PacsAddress address;
+        std::vector<OutboxEntry> entries;
+    };
+    // How a round went.
+    struct BatchOutcome {
+        bool broken = false;   // the archive could not be reached, or the link broke
+        bool refused = false;  // the archive refused at least one picture
+        std::string error;     // the latest failure
+    };
+    // What the sender does once a round is over.
+    enum class AfterBatch { Stop, SendAgain, Finished, Retry };
+
     void Run();
+    // Waits (under the lock) until there is something to send or the outbox stops; false when it
+    // stops. Otherwise starts a round with a copy of the queue.
+    bool TakeBatch(PacsClient& client, Batch* batch);
+    // Sends a round's pictures one by one, no lock held while the archive is talked to.
+    BatchOutcome SendBatch(PacsClient& client, const Batch& batch);
+    bool StopRequested() const;
+    // Books one picture's store into the queue and the progress (under the lock).
+    void RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result,
+                     BatchOutcome* outcome);
+    // Books the end of a round (under the lock) and says what comes next; reckons the pause
+    // before a retry.
+    AfterBatch EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause);
+    // Waits out the pause before a retry; Stop and RetryNow end it early, and so do new pictures
+    // unless the archive is out of reach.
+    void WaitBeforeRetry(std::chrono::milliseconds pause);
     void Notify();
     bool SaveLocked(std::string* error);
     bool RemoveLocked(const OutboxEntry& entry);

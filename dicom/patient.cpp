@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dicom/textlines.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/recordtypes.h"
@@ -49,12 +50,9 @@ bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patien
     if (n <= 0) return false;
     text.resize(size_t(n));
     WorklistPatient read;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
+    TextLines lines(text);
+    std::string line;
+    while (lines.Next(&line)) {
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         const std::string key = line.substr(0, equals);

@@ -106,7 +106,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
-        item.icon = QIcon(m_list->PixmapFor(m_list->count() - 1 - index.row()));
+        item.icon = QIcon(m_list->PixmapFor(FileIndexAtRow(index.row(), m_list->count())));
         item.features |= QStyleOptionViewItem::HasDecoration;
         item.decorationSize = m_list->m_canvas;
         const QWidget* widget = option.widget;
@@ -449,13 +449,13 @@ void CListImageCtrl::Clear() {
 int CListImageCtrl::FileIndexOf(const QListWidgetItem* entry) const {
     if (!entry || entry->listWidget() != this) return -1;
     const int shown = row(entry);
-    return shown < 0 ? -1 : count() - 1 - shown;
+    return shown < 0 ? -1 : FileIndexAtRow(shown, count());
 }
 
 QListWidgetItem* CListImageCtrl::ItemOfFile(int fileIndex) const {
     const int n = count();
     if (fileIndex < 0 || fileIndex >= n) return nullptr;
-    return item(n - 1 - fileIndex);
+    return item(RowOfFileIndex(fileIndex, n));
 }
 
 QImage CListImageCtrl::Compose(int fileIndex, const ThumbnailCache::Entry& entry) const {
@@ -527,76 +527,103 @@ void CListImageCtrl::ScheduleSoon() {
 void CListImageCtrl::Schedule() {
     const int n = count();
     if (n == 0 || !isVisible() || m_canvas.isEmpty() || fileNames.size() != n) return;
-    // The rows on screen, found by their places (rows run left to right, then down).
-    const int height = viewport()->height();
-    auto rectOf = [this](int r) { return visualRect(model()->index(r, 0)); };
-    int lo = 0;
-    int hi = n;  // first row whose bottom is in view or below
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (rectOf(mid).bottom() < 0) lo = mid + 1;
-        else hi = mid;
-    }
-    const int first = lo;
-    hi = n;  // first row that starts below the view
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (rectOf(mid).top() < height) lo = mid + 1;
-        else hi = mid;
-    }
-    const int last = lo - 1;
+    int first = 0;
+    int last = -1;
+    RowsInView(n, &first, &last);
     if (first > last) return;
-    if (first == m_scheduledFirst && last == m_scheduledLast && m_jobs.empty()) {
-        // Nothing new in view; only a row whose thumbnail was dropped needs another pass.
-        bool complete = true;
-        for (int r = first; r <= last && complete; ++r) complete = m_drawn.contains(n - 1 - r);
-        if (complete) return;
-    }
+    // Nothing new in view: only a row whose thumbnail was dropped needs another pass.
+    const bool sameRows = first == m_scheduledFirst && last == m_scheduledLast;
+    if (sameRows && m_jobs.empty() && RowsDrawn(first, last, n)) return;
     m_scheduledFirst = first;
     m_scheduledLast = last;
 
-    // The rows on screen first, top to bottom, then a small margin around them, nearest first.
+    const std::vector<int> wanted = RowsWanted(first, last, n);
+    CancelUnwanted(wanted, n);
+    const int visible = last - first + 1;
+    for (size_t i = 0; i < wanted.size(); ++i) {
+        MakeThumbnail(wanted[i], n, int(i) < visible ? 1 : 0);  // those on screen come first
+    }
+}
+
+QRect CListImageCtrl::RowRect(int row) const { return visualRect(model()->index(row, 0)); }
+
+// Found by the rows' places (rows run left to right, then down).
+void CListImageCtrl::RowsInView(int rows, int* first, int* last) const {
+    const int viewHeight = viewport()->height();
+    int lo = 0;
+    int hi = rows;  // first row whose bottom is in view or below
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (RowRect(mid).bottom() < 0) lo = mid + 1;
+        else hi = mid;
+    }
+    *first = lo;
+    hi = rows;  // first row that starts below the view
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (RowRect(mid).top() < viewHeight) lo = mid + 1;
+        else hi = mid;
+    }
+    *last = lo - 1;
+}
+
+bool CListImageCtrl::RowsDrawn(int first, int last, int rows) const {
+    for (int r = first; r <= last; ++r) {
+        if (!m_drawn.contains(FileIndexAtRow(r, rows))) return false;
+    }
+    return true;
+}
+
+std::vector<int> CListImageCtrl::RowsWanted(int first, int last, int rows) {
     const int margin = qMax(8, (last - first + 1) / 2);
     std::vector<int> wanted;
     for (int r = first; r <= last; ++r) wanted.push_back(r);
     for (int d = 1; d <= margin; ++d) {
-        if (last + d < n) wanted.push_back(last + d);
+        if (last + d < rows) wanted.push_back(last + d);
         if (first - d >= 0) wanted.push_back(first - d);
     }
-    std::vector<bool> keep(size_t(n), false);
-    for (int r : wanted) keep[size_t(n - 1 - r)] = true;
-    CancelQueued(&keep);
+    return wanted;
+}
 
-    const int visible = last - first + 1;
-    for (size_t i = 0; i < wanted.size(); ++i) {
-        const int fileIndex = n - 1 - wanted[i];
-        if (m_drawn.contains(fileIndex) || m_jobs.count(fileIndex) != 0) continue;
-        const QString path = HostFile(fileNames[fileIndex]);
-        ThumbnailCache::Entry entry;
-        if (m_cache.Find(ThumbnailCache::KeyFor(path, m_canvas), &entry)) {
-            // Held in memory: drawing it is quicker than handing it over.
-            const QImage drawn = Compose(fileIndex, entry);
-            KeepDrawn(fileIndex, drawn);
-            viewport()->update(rectOf(wanted[i]));
-            continue;
-        }
-        auto job = std::make_shared<Job>();
-        job->fileIndex = fileIndex;
-        job->generation = m_generation;
-        job->path = path;
-        job->canvas = m_canvas;
-        const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
-        job->label = look == Look::Numbered ? fileIndex + 1 : 0;
-        job->marked = look == Look::Marked;
-        m_jobs.emplace(fileIndex, job);
-        m_decoders.start(
-            [this, job] {
-                if (job->cancelled) return;
-                job->Run();
-                QMetaObject::invokeMethod(this, [this, job] { Decoded(job); }, Qt::QueuedConnection);
-            },
-            int(i) < visible ? 1 : 0);
+void CListImageCtrl::CancelUnwanted(const std::vector<int>& wantedRows, int rows) {
+    std::vector<bool> keep(size_t(rows), false);
+    for (int r : wantedRows) keep[size_t(FileIndexAtRow(r, rows))] = true;
+    CancelQueued(&keep);
+}
+
+void CListImageCtrl::MakeThumbnail(int row, int rows, int priority) {
+    const int fileIndex = FileIndexAtRow(row, rows);
+    if (m_drawn.contains(fileIndex) || m_jobs.count(fileIndex) != 0) return;
+    const QString path = HostFile(fileNames[fileIndex]);
+    ThumbnailCache::Entry entry;
+    if (m_cache.Find(ThumbnailCache::KeyFor(path, m_canvas), &entry)) {
+        // Held in memory: drawing it is quicker than handing it over.
+        const QImage drawn = Compose(fileIndex, entry);
+        KeepDrawn(fileIndex, drawn);
+        viewport()->update(RowRect(row));
+        return;
     }
+    QueueDecode(fileIndex, path, priority);
+}
+
+void CListImageCtrl::QueueDecode(int fileIndex, const QString& path, int priority) {
+    auto job = std::make_shared<Job>();
+    job->fileIndex = fileIndex;
+    job->generation = m_generation;
+    job->path = path;
+    job->canvas = m_canvas;
+    const Look look =
+        size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
+    job->label = look == Look::Numbered ? fileIndex + 1 : 0;
+    job->marked = look == Look::Marked;
+    m_jobs.emplace(fileIndex, job);
+    m_decoders.start(
+        [this, job] {
+            if (job->cancelled) return;
+            job->Run();
+            QMetaObject::invokeMethod(this, [this, job] { Decoded(job); }, Qt::QueuedConnection);
+        },
+        priority);
 }
 
 void CListImageCtrl::CancelQueued(const std::vector<bool>* keep) {

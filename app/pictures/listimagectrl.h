@@ -122,8 +122,28 @@ private:
     // The pixmap to paint for a file index: the drawn thumbnail, or a placeholder (and the decode
     // is asked for).
     QPixmap PixmapFor(int fileIndex);
+    // Items show in descending order of file index: in a list of `rows` items, row r shows file
+    // index rows - 1 - r, and file index i shows on row rows - 1 - i (the turn is its own
+    // inverse). Every mapping between rows and file indexes goes through these two.
+    static int FileIndexAtRow(int row, int rows) { return rows - 1 - row; }
+    static int RowOfFileIndex(int fileIndex, int rows) { return FileIndexAtRow(fileIndex, rows); }
     void ScheduleSoon();
+    // Asks for the thumbnails of the rows in view and a margin around them.
     void Schedule();
+    QRect RowRect(int row) const;
+    // The rows on screen, [*first, *last] (empty when *first > *last) of a list of `rows` items.
+    void RowsInView(int rows, int* first, int* last) const;
+    // Whether the thumbnails of rows first to last are all drawn.
+    bool RowsDrawn(int first, int last, int rows) const;
+    // The rows whose thumbnails are wanted: those on screen first, top to bottom, then a small
+    // margin around them, nearest first.
+    static std::vector<int> RowsWanted(int first, int last, int rows);
+    // Cancels the queued decodes of the file indexes whose rows are not among `wantedRows`.
+    void CancelUnwanted(const std::vector<int>& wantedRows, int rows);
+    // Makes the thumbnail of a row that lacks one: drawn now when its picture is held in memory,
+    // else queued for a decoding thread with `priority`.
+    void MakeThumbnail(int row, int rows, int priority);
+    void QueueDecode(int fileIndex, const QString& path, int priority);
     void Decoded(std::shared_ptr<Job> job);
     // The picture files of the directory in directory order; false (with errno's value, and
     // whether the directory could be opened at all) when it cannot be read.

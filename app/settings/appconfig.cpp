@@ -176,163 +176,240 @@ QString DefaultIniPath() {
            QStringLiteral("/kavimo/kavimo.ini");
 }
 
-ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
-                           AppConfig* config) {
-    ConfigResult result;
-    *config = AppConfig();
+namespace {
+
+// Every option the command line takes, and the parser that reads them.
+struct CommandLine {
+    CommandLine();
+    // Reads the arguments; false when they end the run here: help, the version, or a mistake
+    // (then in *result).
+    bool Parse(const QStringList& args, ConfigResult* result);
 
     QCommandLineParser parser;
+    const QCommandLineOption help;
+    const QCommandLineOption version;
+    QList<QCommandLineOption> settings;  // one for each of Settings(), in its order
+    const QCommandLineOption loopback;
+    const QCommandLineOption demo;
+    const QCommandLineOption configFile;
+    QCommandLineOption screenshot;
+    QCommandLineOption screenshotDelay;
+};
+
+CommandLine::CommandLine()
+    : help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+           QStringLiteral("Shows this help.")),
+      version(QStringLiteral("version"), QStringLiteral("Shows the version.")),
+      loopback(QStringLiteral("loopback"),
+               QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]")),
+      demo(QStringLiteral("demo"),
+           QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) "
+                          "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
+                          "points the camera link at it; the camera addresses and ports above are then unused."),
+           QStringLiteral("stream|picture")),
+      configFile(QStringLiteral("config"),
+                 QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
+                     .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
+                 QStringLiteral("file")),
+      screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
+                 QStringLiteral("png")),
+      screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."),
+                      QStringLiteral("ms")) {
     parser.setApplicationDescription(QStringLiteral(
         "kavimo: oral image acquisition for WiFi intraoral cameras.\n"
         "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
         "the command line wins over the environment, which wins over the file."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
     parser.addOption(help);
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
     parser.addOption(version);
-    QList<QCommandLineOption> options;
     for (const Setting& s : Settings()) {
         QCommandLineOption option(QString::fromLatin1(s.option),
                                   QStringLiteral("%1\n[%2, kavimo.ini %3]")
                                       .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env),
                                            QString::fromLatin1(s.ini)),
                                   QString::fromLatin1(s.valueName));
-        options.append(option);
+        settings.append(option);
         parser.addOption(option);
     }
-    const QCommandLineOption loopback(
-        QStringLiteral("loopback"),
-        QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]"));
     parser.addOption(loopback);
-    const QCommandLineOption demo(
-        QStringLiteral("demo"),
-        QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) "
-                       "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
-                       "points the camera link at it; the camera addresses and ports above are then unused."),
-        QStringLiteral("stream|picture"));
     parser.addOption(demo);
-    const QCommandLineOption configFile(QStringLiteral("config"),
-                                        QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
-                                            .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
-                                        QStringLiteral("file"));
     parser.addOption(configFile);
-    QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
-                                  QStringLiteral("png"));
     screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshot);
-    QCommandLineOption screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."),
-                                       QStringLiteral("ms"));
     screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotDelay);
+}
 
+bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
     // "--demo" alone is the stream camera's demo (the parser wants a value with the option).
     QStringList arguments = args;
     for (int i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         if (arguments[i] == QLatin1String("--demo")) arguments[i] = QStringLiteral("--demo=stream");
     }
     if (!parser.parse(arguments)) {
-        result.status = ConfigResult::Error;
-        result.text = parser.errorText();
-        return result;
+        result->status = ConfigResult::Error;
+        result->text = parser.errorText();
+        return false;
     }
     if (parser.isSet(help)) {
-        result.status = ConfigResult::Help;
+        result->status = ConfigResult::Help;
         // The program is kavimo, whatever the executable file was called.
-        result.text = parser.helpText();
-        const int firstLineEnd = result.text.indexOf(QLatin1Char('\n'));
-        result.text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
-        return result;
+        result->text = parser.helpText();
+        const int firstLineEnd = result->text.indexOf(QLatin1Char('\n'));
+        result->text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
+        return false;
     }
     if (parser.isSet(version)) {
-        result.status = ConfigResult::Help;
-        result.text = QStringLiteral("kavimo %1\n").arg(QStringLiteral(KAVIMO_VERSION));
-        return result;
+        result->status = ConfigResult::Help;
+        result->text = QStringLiteral("kavimo %1\n").arg(QStringLiteral(KAVIMO_VERSION));
+        return false;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.status = ConfigResult::Error;
-        result.text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
-        return result;
+        result->status = ConfigResult::Error;
+        result->text =
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return false;
     }
+    return true;
+}
 
-    QString iniPath = defaultIniPath;
-    if (env.contains(QStringLiteral("KAVIMO_CONFIG"))) iniPath = env.value(QStringLiteral("KAVIMO_CONFIG"));
-    if (parser.isSet(configFile)) iniPath = parser.value(configFile);
-    if (parser.isSet(configFile) || env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
-        if (!QFileInfo(iniPath).isFile()) {
-            result.status = ConfigResult::Error;
-            result.text = QStringLiteral("settings file \"%1\" does not exist").arg(iniPath);
-            return result;
+// The settings file: --config, else KAVIMO_CONFIG, else the default one. One that is named must
+// exist; the default one may be missing.
+bool ChooseIniFile(const CommandLine& line, const QProcessEnvironment& env,
+                   const QString& defaultIniPath, QString* iniPath, QString* error) {
+    *iniPath = defaultIniPath;
+    if (env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
+        *iniPath = env.value(QStringLiteral("KAVIMO_CONFIG"));
+    }
+    if (line.parser.isSet(line.configFile)) *iniPath = line.parser.value(line.configFile);
+    if (line.parser.isSet(line.configFile) || env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
+        if (!QFileInfo(*iniPath).isFile()) {
+            *error = QStringLiteral("settings file \"%1\" does not exist").arg(*iniPath);
+            return false;
         }
     }
+    return true;
+}
 
-    // Lowest precedence first, so that each later source overrides. Within the environment and
-    // the command line, the loopback switch comes before the explicit addresses.
-    config->iniPath = iniPath;
-    auto pointAtLoopback = [config](const QString& source) {
-        config->camera.streamCameraIp = "127.0.0.1";
-        config->camera.pictureCameraIp = "127.0.0.1";
-        config->overrides.insert(QStringLiteral("stream_camera/address"), source);
-        config->overrides.insert(QStringLiteral("picture_camera/address"), source);
-    };
-    auto fail = [&result](const QString& error) {
-        result.status = ConfigResult::Error;
-        result.text = error;
-        return result;
-    };
-    QString error;
-    if (!iniPath.isEmpty() && QFileInfo(iniPath).isFile()) {
-        QSettings ini(iniPath, QSettings::IniFormat);
-        for (const Setting& s : Settings()) {
-            const QString key = QString::fromLatin1(s.ini);
-            if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, &error, iniPath)) return fail(error);
+void PointAtLoopback(const QString& source, AppConfig* config) {
+    config->camera.streamCameraIp = "127.0.0.1";
+    config->camera.pictureCameraIp = "127.0.0.1";
+    config->overrides.insert(QStringLiteral("stream_camera/address"), source);
+    config->overrides.insert(QStringLiteral("picture_camera/address"), source);
+}
+
+// The sources are read lowest precedence first, so that each later one overrides. Within the
+// environment and the command line, the loopback switch comes before the explicit addresses.
+
+bool ReadIniFile(const QString& iniPath, AppConfig* config, QString* error) {
+    if (iniPath.isEmpty() || !QFileInfo(iniPath).isFile()) return true;
+    QSettings ini(iniPath, QSettings::IniFormat);
+    for (const Setting& s : Settings()) {
+        const QString key = QString::fromLatin1(s.ini);
+        if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, error, iniPath)) {
+            return false;
         }
     }
-    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) pointAtLoopback(QStringLiteral("KAVIMO_LOOPBACK"));
+    return true;
+}
+
+bool ReadEnvironment(const QProcessEnvironment& env, AppConfig* config, QString* error) {
+    if (env.value(QStringLiteral("KAVIMO_LOOPBACK")) == QLatin1String("1")) {
+        PointAtLoopback(QStringLiteral("KAVIMO_LOOPBACK"), config);
+    }
     for (const Setting& s : Settings()) {
         const QString var = QString::fromLatin1(s.env);
         if (!env.contains(var)) continue;
-        if (!Apply(s, env.value(var), config, &error, var)) return fail(error);
+        if (!Apply(s, env.value(var), config, error, var)) return false;
         config->overrides.insert(QString::fromLatin1(s.ini), var);
     }
-    if (parser.isSet(loopback)) pointAtLoopback(QStringLiteral("--loopback"));
+    return true;
+}
+
+bool ReadCommandLine(const CommandLine& line, AppConfig* config, QString* error) {
+    const QCommandLineParser& parser = line.parser;
+    if (parser.isSet(line.loopback)) PointAtLoopback(QStringLiteral("--loopback"), config);
     for (size_t i = 0; i < Settings().size(); ++i) {
-        const QCommandLineOption& option = options[int(i)];
+        const QCommandLineOption& option = line.settings[int(i)];
         if (!parser.isSet(option)) continue;
         const QString name = QStringLiteral("--") + option.names().first();
-        if (!Apply(Settings()[i], parser.value(option), config, &error, name)) return fail(error);
+        if (!Apply(Settings()[i], parser.value(option), config, error, name)) return false;
         config->overrides.insert(QString::fromLatin1(Settings()[i].ini), name);
     }
-    if (parser.isSet(demo)) {
-        const QString kind = parser.value(demo);
-        if (kind == QLatin1String("stream")) config->demo = AppConfig::Demo::Stream;
-        else if (kind == QLatin1String("picture")) config->demo = AppConfig::Demo::Picture;
-        else return fail(QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind));
-    }
-    if (parser.isSet(screenshot)) config->screenshotFile = parser.value(screenshot);
-    if (parser.isSet(screenshotDelay)) config->screenshotDelayMs = parser.value(screenshotDelay).toInt();
-    // The demo points every address and port at the simulator itself.
-    if (config->demo != AppConfig::Demo::Off) {
-        for (const Setting& s : Settings()) {
-            if (s.kind != Kind::Path) config->overrides.insert(QString::fromLatin1(s.ini), QStringLiteral("--demo"));
+    if (parser.isSet(line.demo)) {
+        const QString kind = parser.value(line.demo);
+        if (kind == QLatin1String("stream")) {
+            config->demo = AppConfig::Demo::Stream;
+        } else if (kind == QLatin1String("picture")) {
+            config->demo = AppConfig::Demo::Picture;
+        } else {
+            *error =
+                QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind);
+            return false;
         }
-        return result;
     }
-    // A camera on this machine at the program's own command port would be the program itself:
-    // its identify request would come back as the answer.
-    const CameraLinkConfig& c = config->camera;
+    if (parser.isSet(line.screenshot)) config->screenshotFile = parser.value(line.screenshot);
+    if (parser.isSet(line.screenshotDelay)) {
+        config->screenshotDelayMs = parser.value(line.screenshotDelay).toInt();
+    }
+    return true;
+}
+
+// The demo points every address and port at the simulator itself.
+void MarkDemoOverrides(AppConfig* config) {
+    for (const Setting& s : Settings()) {
+        if (s.kind == Kind::Path) continue;
+        config->overrides.insert(QString::fromLatin1(s.ini), QStringLiteral("--demo"));
+    }
+}
+
+// A camera on this machine at the program's own command port would be the program itself: its
+// identify request would come back as the answer.
+bool CheckOwnPorts(const CameraLinkConfig& c, QString* error) {
     if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
-        return fail(QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
-                                   "port with --stream-command-port or another local port with --stream-local-port")
-                        .arg(QString::fromStdString(c.streamCameraIp))
-                        .arg(c.streamCameraPort));
+        *error = QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
+                                "port with --stream-command-port or another local port with --stream-local-port")
+                     .arg(QString::fromStdString(c.streamCameraIp))
+                     .arg(c.streamCameraPort);
+        return false;
     }
     if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
-        return fail(QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
-                                   "port with --picture-command-port or another local port with --picture-reply-port")
-                        .arg(QString::fromStdString(c.pictureCameraIp))
-                        .arg(c.pictureCameraPort));
+        *error = QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
+                                "port with --picture-command-port or another local port with --picture-reply-port")
+                     .arg(QString::fromStdString(c.pictureCameraIp))
+                     .arg(c.pictureCameraPort);
+        return false;
     }
+    return true;
+}
+
+ConfigResult Failure(const QString& error) {
+    ConfigResult result;
+    result.status = ConfigResult::Error;
+    result.text = error;
+    return result;
+}
+
+}  // namespace
+
+ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
+                           AppConfig* config) {
+    *config = AppConfig();
+    ConfigResult result;
+    CommandLine line;
+    if (!line.Parse(args, &result)) return result;  // help, the version, or a mistake
+    QString iniPath;
+    QString error;
+    if (!ChooseIniFile(line, env, defaultIniPath, &iniPath, &error)) return Failure(error);
+    config->iniPath = iniPath;
+    if (!ReadIniFile(iniPath, config, &error) || !ReadEnvironment(env, config, &error) ||
+        !ReadCommandLine(line, config, &error)) {
+        return Failure(error);
+    }
+    if (config->demo != AppConfig::Demo::Off) {
+        MarkDemoOverrides(config);
+        return result;
+    }
+    if (!CheckOwnPorts(config->camera, &error)) return Failure(error);
     return result;
 }
 
