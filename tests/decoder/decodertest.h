@@ -39,7 +39,7 @@ inline int64_t IndexOf(uint64_t timestamp, uint64_t base = 1000) {
 
 // Feeds encoded frames to a decoder with continuous sequence numbers, as the stream receiver does.
 struct Feeder {
-    explicit Feeder(TEGMO_DEC_HANDLE decoder, uint8_t firstSequence = 1) : decoder(decoder), sequence(firstSequence) {}
+    explicit Feeder(TEGMO_DEC_HANDLE handle, uint8_t firstSequence = 1) : decoder(handle), sequence(firstSequence) {}
 
     int32_t Decode(const testmedia::EncodedVideoFrame& frame, TEGMO_YUV_FRAME* out, uint8_t attribute = 0,
                    uint64_t base = 1000) {

@@ -107,9 +107,9 @@ TEST_P(VideoDecodeLayout, PlanesFollowTheRequestedLayout) {
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, VideoDecodeLayout,
                          ::testing::Values(LayoutCase{1, 1}, LayoutCase{1, 0}, LayoutCase{0, 1}, LayoutCase{0, 0}),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                             return std::string(info.param.packed ? "Packed" : "CodecStrides") +
-                                    (info.param.singleBlock ? "SingleBlock" : "ThreeBlocks");
+                         [](const ::testing::TestParamInfo<LayoutCase>& layout) {
+                             return std::string(layout.param.packed ? "Packed" : "CodecStrides") +
+                                    (layout.param.singleBlock ? "SingleBlock" : "ThreeBlocks");
                          });
 
 TEST(VideoDecode, TimestampsComeOutInDisplayOrderWithBFrames) {

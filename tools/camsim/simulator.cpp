@@ -348,13 +348,13 @@ void Simulator::ReadStdin() {
 
 int Simulator::Run() {
     const bool stream = m_options.mode == Mode::Stream;
-    std::ostringstream ready;
-    ready << "ready mode=" << (stream ? "stream" : "picture") << " bind=" << m_options.bindIp
+    std::ostringstream readyLine;
+    readyLine << "ready mode=" << (stream ? "stream" : "picture") << " bind=" << m_options.bindIp
           << " cmd_port=" << platform::LocalPort(m_cmdSocket);
-    if (!stream) ready << " tcp_port=" << platform::LocalPort(m_listener);
-    ready << " app=" << m_options.appIp << " app_port=" << m_appPort;
-    if (stream) ready << " video_port=" << m_videoPort;
-    Emit(ready.str());
+    if (!stream) readyLine << " tcp_port=" << platform::LocalPort(m_listener);
+    readyLine << " app=" << m_options.appIp << " app_port=" << m_appPort;
+    if (stream) readyLine << " video_port=" << m_videoPort;
+    Emit(readyLine.str());
 
     int stdinFlags = ::fcntl(STDIN_FILENO, F_GETFL, 0);
     if (stdinFlags < 0) m_stdinOpen = false;

@@ -10,7 +10,7 @@
 namespace {
 
 struct Element {
-    explicit Element(int id, std::vector<int>* destroyed = nullptr) : id(id), destroyed(destroyed) {}
+    explicit Element(int elementId, std::vector<int>* destroyedIds = nullptr) : id(elementId), destroyed(destroyedIds) {}
     virtual ~Element() {
         if (destroyed) destroyed->push_back(id);
     }
@@ -85,7 +85,7 @@ TEST(PtrVectorTemplate, DestructionDestroysEveryRemainingObject) {
 // An element whose destructor waits for another thread that uses the same container, as a decoder
 // whose thread looks up handles while the decoder is being deleted.
 struct BlockingElement : Element {
-    BlockingElement(CPtrVectorTemplate<Element>* list, std::atomic<int>* seenCount) : Element(0), list(list), seenCount(seenCount) {}
+    BlockingElement(CPtrVectorTemplate<Element>* container, std::atomic<int>* seen) : Element(0), list(container), seenCount(seen) {}
     ~BlockingElement() override {
         std::thread other([this] { seenCount->store(list->GetCount()); });
         other.join();
