@@ -105,7 +105,7 @@ public:
         if (m_beforeWindow) m_beforeWindow();
         m_dialog = std::make_unique<CkavimoDlg>(*m_store, *m_udp);
         m_dialog->SetUserListRunner([](CUserList& users) { users.accept(); });
-        m_dialog->SetViewerRunner([this](BigPic& viewer) { viewerPaths << viewer.m_strPath; });
+        m_dialog->SetViewerRunner([this](BigPic& viewer) { viewerPaths << viewer.PicturePath(); });
         m_dialog->OnInitDialog();
         m_dialog->show();
         if (!QTest::qWaitForWindowExposed(m_dialog.get())) return false;
