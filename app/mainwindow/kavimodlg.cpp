@@ -148,7 +148,7 @@ void CkavimoDlg::CreateControls() {
     m_pane2->setProperty("controlId", int(IdPane2));
     m_pane1->setProperty("controlId", int(IdPane1));
 
-    // Two radio groups, bound to m_nPenWidthIdx and m_nColorIdx.
+    // Two radio groups, bound to the review's pen width and colour.
     auto* widths = new QButtonGroup(this);
     auto* colours = new QButtonGroup(this);
     for (const ToolSpec& spec : kToolButtons) {
@@ -162,8 +162,8 @@ void CkavimoDlg::CreateControls() {
         if (spec.id <= IdThin) widths->addButton(b, spec.id - IdThick);
         else colours->addButton(b, spec.id - IdRed);
     }
-    connect(widths, &QButtonGroup::idClicked, this, [this](int index) { m_nPenWidthIdx = index; });
-    connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_nColorIdx = index; });
+    connect(widths, &QButtonGroup::idClicked, this, [this](int index) { m_review.SetPenWidthIdx(index); });
+    connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_review.SetColorIdx(index); });
 
     for (const ControlSpec& spec : kPushButtons) {
         auto* b = new CFaceButton(QString::fromLatin1(spec.text), this);
@@ -261,14 +261,14 @@ void CkavimoDlg::OnInitDialog() {
         b->setIcon(QIcon(bitmap));
         b->setIconSize(bitmap.size());
     }
-    Button(IdThick + m_nPenWidthIdx)->setChecked(true);
-    Button(IdRed + m_nColorIdx)->setChecked(true);
+    Button(IdThick + m_review.PenWidthIdx())->setChecked(true);
+    Button(IdRed + m_review.ColorIdx())->setChecked(true);
 
     m_penStroke = QPen(Qt::black, 1, Qt::SolidLine);
     m_rcPaneClient = m_pane1->rect();
     m_rcPane3Client = m_pane3->rect();
 
-    m_bConnected = 0;
+    m_bConnected = false;
     DrawStatus(m_bConnected);
     InitPictureState();
     for (int id : {IdThick, IdMedium, IdThin}) Button(id)->setFont(m_fontLarge);
@@ -291,13 +291,12 @@ void CkavimoDlg::OnInitDialog() {
     m_tickThread.Start(&m_nTicks);
 
     ClearPickup();
-    m_bStreamEnabled = 0;
-    m_nLiveState = 0;
-    m_bMediaReady = 0;
-    m_pReceiver = nullptr;
+    // The live view starts idle, with its media down (the camera, when there is one, sets them up).
+    m_live.SetStreamEnabled(false);
+    SetLiveState(LiveState::Idle);
     ShowNewestPictures();
     EnableButtons({IdFreeze, IdSample}, false);
-    DrawStatus(0);
+    DrawStatus(false);
 
     m_udp.Init(0);
     m_udp.SetOwner(this);
@@ -307,13 +306,13 @@ void CkavimoDlg::OnInitDialog() {
     else m_nCameraType = 0;
 
     if (m_nCameraType == CAMERA_STREAM) {
-        m_bConnected = 1;
+        m_bConnected = true;
         DrawStatus(m_bConnected);
         SetupMedia();
     } else if (m_nCameraType == CAMERA_PICTURE) {
-        m_bJpegDisplay = 0;
+        m_bJpegDisplay = false;
         m_udp.StartPictureChannel();
-        m_bStreamEnabled = 1;
+        m_live.SetStreamEnabled(true);
         Button(IdSample)->setText(QStringLiteral("Stop"));
         Button(IdFreeze)->setText(QStringLiteral("Snap"));
         EnableButtons({IdSample, IdFreeze}, true);
@@ -445,7 +444,7 @@ bool CkavimoDlg::ConfirmUnsavedStrokes() {
     case QMessageBox::Save:
         // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
         // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
-        return !m_bSplit && !m_strPanePath[0].isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
+        return !m_review.Split() && !m_review.PanePath(0).isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
     case QMessageBox::Discard: return true;
     default: return false;
     }
@@ -472,15 +471,11 @@ void CkavimoDlg::OnUser() {
     ShowNewestPictures();
 }
 
-void CkavimoDlg::ClearPickup() {
-    m_bPickMode = 0;
-    m_nPickCount = 0;
-    for (int& slot : m_nPicked) slot = 999;
-}
+void CkavimoDlg::ClearPickup() { m_picks.Clear(); }
 
 // --- Connection state ---------------------------------------------------------------------------
 
-void CkavimoDlg::DrawStatus(int connected) {
+void CkavimoDlg::DrawStatus(bool connected) {
     m_statusImage->setPixmap(QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
     // The first line may run past its 210-pixel box in the large font.
     update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
@@ -511,7 +506,7 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
     // time (not on every repaint, which would undo the "Sample" switch).
     if (m_bInitialised && !m_bJpegDisplayStarted) {
         m_bJpegDisplayStarted = true;
-        m_bJpegDisplay = 1;
+        m_bJpegDisplay = true;
     }
 }
 
@@ -521,12 +516,12 @@ void CkavimoDlg::OnTimer() {
             m_nWatchTicks = 0;
             const int heartbeat = m_nHeartbeat.load(std::memory_order_acquire);
             if (heartbeat == m_nHeartbeatSeen) {
-                m_bConnected = 0;
+                m_bConnected = false;
                 DrawStatus(m_bConnected);
                 TeardownMedia();
             } else {
                 m_nHeartbeatSeen = heartbeat;
-                m_bConnected = 1;
+                m_bConnected = true;
                 DrawStatus(m_bConnected);
                 SetupMedia();
             }
@@ -537,12 +532,12 @@ void CkavimoDlg::OnTimer() {
             m_nWatchTicks = 0;
             if (m_nJpegCount == m_nJpegCountSeen) {
                 if (m_bConnected) {
-                    m_bConnected = 0;
+                    m_bConnected = false;
                     DrawStatus(m_bConnected);
                     m_udp.m_bPictureEnable = 0;
                 }
             } else {
-                m_bConnected = 1;
+                m_bConnected = true;
                 DrawStatus(m_bConnected);
                 // The camera is back: let the picture channel run again (a channel left disabled
                 // would take in one picture after each reconnection and stop).
@@ -578,7 +573,7 @@ void CkavimoDlg::AddHeartbeat() { m_nHeartbeat.fetch_add(1, std::memory_order_ac
 
 void CkavimoDlg::PostCameraKey(int code) { QCoreApplication::postEvent(this, new CameraKeyEvent(code)); }
 
-bool CkavimoDlg::IsDeleteConfirmOpen() const { return m_bDeleteConfirm.load() != 0; }
+bool CkavimoDlg::IsDeleteConfirmOpen() const { return m_bDeleteConfirm.load(); }
 
 void CkavimoDlg::customEvent(QEvent* event) {
     if (event->type() == CameraKeyEvent::kType) {
@@ -592,10 +587,10 @@ void CkavimoDlg::OnCameraKey(int code) {
     if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
     switch (code) {
     case 0x51:
-        if (m_nLiveState == 0) {
+        if (m_live.State() == LiveState::Idle) {
             OnDelete();
-        } else if (m_nLiveState == 2) {
-            m_nLiveState = 0;
+        } else if (m_live.State() == LiveState::Frozen) {
+            SetLiveState(LiveState::Idle);
             OnFreeze();
         }
         break;
@@ -618,8 +613,8 @@ void CkavimoDlg::OnPrint() {
     // in the store is left out.
     m_nPrintCount = 0;
     for (QString& path : m_strPrintPath) path.clear();
-    for (int slot : m_nPicked) {
-        if (slot == 999) continue;
+    for (int slot : m_picks.Slots()) {
+        if (slot == Picks::kEmpty) continue;
         _DISE_PIC picture = {};
         if (m_store.GetPicture(slot, &picture) != 1) continue;
         m_strPrintPath[m_nPrintCount++] = ToQString(records::AnsiToUtf16(records::FieldText(picture.path)));
@@ -710,7 +705,7 @@ void CkavimoDlg::Teardown() {
     m_udp.SetOwner(nullptr);
     if (m_nCameraType == CAMERA_STREAM) {
         TeardownMedia();
-        m_nLiveState = 0;
+        SetLiveState(LiveState::Idle);
         m_udp.Close();
     } else if (m_nCameraType == CAMERA_PICTURE) {
         m_udp.StopPictureChannel();

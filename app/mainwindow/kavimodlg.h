@@ -9,10 +9,8 @@
 //   - the CUdpOwner calls, which the camera link makes on its listener threads. Those only touch
 //     atomics or post events; the owner pointer is cleared (waiting for a call in progress) before
 //     the window goes away;
-//   - the live view's frame callback (the stream receiver's parse thread) and release callback
-//     (the player's display thread). They read m_hDecoder and m_hPlayer without a lock: the
-//     handles are made before the receiver starts and deleted only after it has been destroyed,
-//     which waits for its threads, so no callback runs while they change.
+//   - the live view's frame and release callbacks (see LiveView), which read only the live view's
+//     handles.
 #pragma once
 
 #include <QDialog>
@@ -36,16 +34,16 @@
 #include <string>
 
 #include "app/mainwindow/controlids.h"
+#include "app/mainwindow/liveview.h"
+#include "app/mainwindow/picks.h"
+#include "app/mainwindow/picturereview.h"
 #include "app/mainwindow/mainlayout.h"
 #include "app/pictures/pictureio.h"
 #include "app/print/printview.h"
 #include "app/print/reportpage.h"
 #include "app/mainwindow/tickthread.h"
 #include "camlink/udp.h"
-#include "decoder/TEGMO_Decoder.h"
-#include "player/TEGMO_Player.h"
 #include "records/recordstore.h"
-#include "stream/streamreceiver.h"
 
 class BigPic;
 class CFaceButton;
@@ -58,7 +56,8 @@ class QListWidgetItem;
 class QPushButton;
 class QTextEdit;
 
-// The camera key message (WM_USER + 88) as a posted event; the key code travels with it.
+// A camera key, posted by the camera link's listener thread to the window as a Qt event of type
+// User + 88; the key code travels with it.
 class CameraKeyEvent : public QEvent {
 public:
     static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 88);
@@ -104,7 +103,7 @@ public:
     // Work that closing the window or changing the patient would lose: the diagnosis box holds
     // text that is not what is stored; the picture shown carries strokes not yet saved.
     bool HasUnsavedDiagnosis() const;
-    bool HasUnsavedStrokes() const { return m_bStrokesUnsaved; }
+    bool HasUnsavedStrokes() const { return m_review.StrokesUnsaved(); }
 
     // How the picture viewer is run (tests look at it without a modal loop).
     using ViewerRunner = std::function<void(BigPic&)>;
@@ -139,11 +138,6 @@ public:
     // play object, then both libraries. 0 at once when they are down; else 1. Run by the
     // watchdog when heartbeats stop and at window destruction.
     int TeardownMedia();
-    // The stream receiver's frame callback: decodes the frame and queues the picture for display.
-    static int32_t FrameCallback(StreamReceiver* receiver, StreamFrameInfo* info, uint8_t* data, int32_t length,
-                                 void* window);
-    // The player's release callback: gives a shown (or dropped) picture back to the decoder.
-    static void TEGMO_API ReleaseYUVCallback(TEGMO_YUV_FRAME* frame, void* window);
 
     // --- CUdpOwner (camera link threads) --------------------------------------------------------
     void AddHeartbeat() override;
@@ -151,81 +145,34 @@ public:
     bool IsDeleteConfirmOpen() const override;
     int AnswerDeleteConfirm(int answer) override;
 
-    // --- Report printing: the print view's steps, and what is printed --------------------------
+    // --- Report printing: the print view's steps -------------------------------------------------
     int OnBeginPrinting(QPainter& dc, CPrintInfo& info) override;
     int OnPrintPage(QPainter& dc, CPrintInfo& info) override;
     int OnEndPrinting(QPainter& dc, CPrintInfo& info) override;
-    CReportPage m_report;  // m_fontReport and the report's metrics
-    int m_nPrintCount = 0;
-    QString m_strPrintPath[4];
-    QPointer<CPrintFrame> m_pPrintFrame;
 
-    // --- State (names as the rest of the application knows them) -------------------------------
-    int m_nCameraType = 0;  // CAMERA_STREAM, CAMERA_PICTURE or 0
-    int m_bMediaReady = 0;
-    int m_nLiveState = 0;  // 0 idle, 1 live, 2 frozen
-    int m_nPenWidthIdx = 1;
-    int m_nColorIdx = 0;
-    TEGMO_DEC_HANDLE m_hDecoder = 0;
-    TEGMO_PLAY_HANDLE m_hPlayer = 0;
-    StreamReceiver* m_pReceiver = nullptr;
-    int m_bConnected = 0;
-    std::atomic<int> m_nHeartbeat{0};
-    int m_bStreamEnabled = 0;
-    int m_bJpegDisplay = 0;
-    int m_nJpegCount = 0;
-    std::atomic<int> m_bDeleteConfirm{0};
-    int m_nCurIndex = 0;
-    _USER_INFO m_curPatient = {};
-    std::atomic<uint64_t> m_nTicks{0};
-    int m_bPickMode = 0;
-    int m_nPickCount = 0;
-    int m_nPicked[4] = {999, 999, 999, 999};
-
-    // --- Picture review and annotation ----------------------------------------------------------
-    // Slot 0 is the picture of single view and the left-top quadrant of split view; 999 and an
-    // empty path mark an empty slot. Paths are the records' logical paths.
-    int m_bSplit = 0;
-    int m_nActivePane = 0;
-    int m_nPaneIndex[4] = {999, 999, 999, 999};
-    QString m_strPanePath[4];
-    QImage m_imgPane;     // the picture last drawn into a pane
-    PictureDecodeAhead m_decodeAhead;  // pane 0's next picture, decoded while a delete rewrites the lists
-    QSize m_szPicture;    // size of the undo pictures: the picture's own (single), the area's (split)
-    QPoint m_ptLabel;     // where the last picture number was drawn
-    int m_nCursorKind = 0;     // 0 none yet, 1 arrow, 2 drawing cursor
-    int m_nStrokePoints = 0;   // 0 no stroke under way, else 1 + the segments drawn
-
-    // One state of the picture area: the picture as displayed (24-bit, m_szPicture) and the
-    // slots it was drawn from.
-    struct HistoryEntry {
-        QImage image;
-        int activePane = 0;
-        int paneIndex[4] = {999, 999, 999, 999};
-        QString panePath[4];
-    };
-    static constexpr int kHistorySize = 32;
-    HistoryEntry m_history[kHistorySize];
-    int m_nHistLevel = 0;
+    // --- What the screen alone does not tell (read only) -----------------------------------------
+    int CameraType() const { return m_nCameraType; }  // CAMERA_STREAM, CAMERA_PICTURE or 0
+    bool Connected() const { return m_bConnected; }
+    int HeartbeatCount() const { return m_nHeartbeat.load(); }
+    // The picture camera's previews are shown; how many were taken in.
+    bool JpegDisplay() const { return m_bJpegDisplay; }
+    int JpegCount() const { return m_nJpegCount; }
+    // The store index of the current picture (the newest of those shown).
+    int CurrentIndex() const { return m_nCurIndex; }
+    const LiveView& Live() const { return m_live; }
+    LiveState liveState() const { return m_live.State(); }
+    const PictureReview& Review() const { return m_review; }
+    const Picks& Picked() const { return m_picks; }
+    const MainLayout& Layout() const { return m_layout; }
+    // The report last previewed: its pictures, and its preview frame while it is open.
+    int PrintCount() const { return m_nPrintCount; }
+    const QString& PrintPath(int i) const { return m_strPrintPath[i]; }
+    const QPointer<CPrintFrame>& PrintFrame() const { return m_pPrintFrame; }
+    const CReportPage& Report() const { return m_report; }
 
     // The hit test: quadrant 1..4 whose rectangle strictly contains a point of the window's
     // client area, 0 outside the picture area or on a quadrant border.
     int HitQuadrant(QPoint client) const;
-    // Fills the slots from store index k downwards and draws them (see ShowNewestPictures).
-    void ShowPictures(int k);
-
-    // Layout results.
-    MainLayout m_layout;
-    QRect m_rcPictureArea, m_rcStrip, m_rcTools, m_rcPanel, m_rcPatientText;
-    QRect m_rcPaneClient, m_rcPane3Client;
-    QRect m_rcQuad[4];
-    int m_nThumbSize = 0;
-    QPoint m_ptStatus, m_ptStatus2;
-    QRect m_rcStatusImage;
-
-    QFont m_fontLarge, m_fontMedium, m_fontSmall;
-    QPen m_penStroke;
-    QIcon m_hIcon;
 
     // The two status lines as they are drawn for the current connection state.
     QString StatusText() const;
@@ -290,10 +237,10 @@ private:
     void ShowNewestPictures();
     void ShowNextPicture();
     void ShowPrevPicture();
-    void DrawStatus(int connected);
-    // The live view's receiver on the configured video port and bind address (null on failure,
-    // which is reported once).
-    StreamReceiver* CreateReceiver();
+    void DrawStatus(bool connected);
+    // Starts the live view's receiver on the configured video port and bind address; false on
+    // failure, which is reported once.
+    bool StartReceiver();
     // The native window the player draws into: pane 1098 bound for video (0 where the platform
     // has no native windows).
     TEGMO_PLAY_WINDOW VideoWindow();
@@ -311,8 +258,6 @@ private:
     void UncoverPictureArea(const QRect& target);
     void DrawStrokeSegment(QPoint from, QPoint to);
     QImage CaptureView() const;
-    void CaptureEntry(int e);
-    void StoreEntryState(int e);
     void ResetHistory();
     void PushHistory();
     void ReadToolButtons();
@@ -346,6 +291,44 @@ private:
     std::time_t Now() const;
     void PickThumbnail(int position);
 
+    // Fills the slots from store index k downwards and draws them (see ShowNewestPictures).
+    void ShowPictures(int k);
+    void SetLiveState(LiveState state) { m_live.SetState(state); }
+
+    // --- State (names as the rest of the application knows them) -------------------------------
+    int m_nCameraType = 0;  // CAMERA_STREAM, CAMERA_PICTURE or 0
+    bool m_bConnected = false;
+    std::atomic<int> m_nHeartbeat{0};
+    bool m_bJpegDisplay = false;
+    int m_nJpegCount = 0;
+    std::atomic<bool> m_bDeleteConfirm{false};
+    int m_nCurIndex = 0;
+    _USER_INFO m_curPatient = {};
+    std::atomic<uint64_t> m_nTicks{0};
+    LiveView m_live;
+    PictureReview m_review;
+    Picks m_picks;
+    PictureDecodeAhead m_decodeAhead;  // pane 0's next picture, decoded while a delete rewrites the lists
+    int m_nCursorKind = 0;             // 0 none yet, 1 arrow, 2 drawing cursor
+
+    CReportPage m_report;  // m_fontReport and the report's metrics
+    int m_nPrintCount = 0;
+    QString m_strPrintPath[4];
+    QPointer<CPrintFrame> m_pPrintFrame;
+
+    // Layout results.
+    MainLayout m_layout;
+    QRect m_rcPictureArea, m_rcStrip, m_rcTools, m_rcPanel, m_rcPatientText;
+    QRect m_rcPaneClient, m_rcPane3Client;
+    QRect m_rcQuad[4];
+    int m_nThumbSize = 0;
+    QPoint m_ptStatus, m_ptStatus2;
+    QRect m_rcStatusImage;
+
+    QFont m_fontLarge, m_fontMedium, m_fontSmall;
+    QPen m_penStroke;
+    QIcon m_hIcon;
+
     ViewerRunner m_runViewer;
     FilesChooser m_chooseImportFiles;
     FolderChooser m_chooseExportFolder;
@@ -356,14 +339,9 @@ private:
     std::vector<std::string> PicturesForArchive() const;
     Clock m_clock;
     SnapshotWriter m_writeSnapshot;
-    QImage m_imgWork;  // single view: pane 0's picture at its own size with the strokes drawn on it
-    bool m_bPictureLoaded = false;   // pane 0's file was decoded when it was last drawn
-    bool m_bStrokesUnsaved = false;  // strokes drawn since the picture was shown or last saved
     QString m_strStoredDiagnosis;    // the diagnosis box's text as it was last loaded or stored
     bool m_bAskingToClose = false;
     QString m_strSnapshotError;      // why the frozen frame could not be written ("" when it was)
-    QPoint m_ptDraw;   // the drawing position of the stroke under way (pane coordinates)
-    QSize m_szDrawnArea;  // the size of the picture area the panes were drawn for
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
 

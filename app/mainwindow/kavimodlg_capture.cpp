@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -39,7 +40,7 @@ using namespace MainCtl;
 
 namespace {
 
-constexpr int kEmptySlot = 999;
+constexpr int kEmptySlot = PictureReview::kEmptySlot;
 constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
 constexpr uint64_t kPictureWaitTicks = 20;                   // 2 s of the tick thread
 constexpr int kImportNameAttempts = 86400;                  // every second of a day
@@ -89,7 +90,7 @@ std::time_t CkavimoDlg::Now() const { return m_clock ? m_clock() : std::time(nul
 // --- Freeze -------------------------------------------------------------------------------------
 
 void CkavimoDlg::OnFreeze() {
-    if (!m_bStreamEnabled) return;
+    if (!m_live.StreamEnabled()) return;
     if (m_nCameraType == CAMERA_STREAM) FreezeStream();
     else if (m_nCameraType == CAMERA_PICTURE) FreezePictureCamera();
 }
@@ -97,18 +98,15 @@ void CkavimoDlg::OnFreeze() {
 // Live, then frozen (the frame written as a BMP file), then stored and live again.
 void CkavimoDlg::FreezeStream() {
     const std::string bmp = platform::HostPath(kTempBmp);
-    if (m_nLiveState == 0) {
+    if (m_live.State() == LiveState::Idle) {
         OnSample();
-        m_nLiveState = 1;
+        SetLiveState(LiveState::Live);
         Button(IdFreeze)->setText(QStringLiteral("Freeze"));
         return;
     }
-    if (m_nLiveState == 1) {
-        m_nLiveState = 2;
-        if (m_pReceiver) {
-            StreamReceiver_Destroy(m_pReceiver);  // the last frame stays on the pane
-            m_pReceiver = nullptr;
-        }
+    if (m_live.State() == LiveState::Live) {
+        SetLiveState(LiveState::Frozen);
+        m_live.StopReceiver();  // the last frame stays on the pane
         Button(IdFreeze)->setText(QStringLiteral("Save Pic"));
         UpdateLivePane();
         if (bmp.empty()) return;
@@ -116,7 +114,7 @@ void CkavimoDlg::FreezeStream() {
         QFile::remove(QString::fromStdString(bmp));
         errno = 0;
         const bool written =
-            m_writeSnapshot ? m_writeSnapshot(bmp) : TEGMO_PLAY_VideoShotLast(m_hPlayer, bmp.c_str()) == 1;
+            m_writeSnapshot ? m_writeSnapshot(bmp) : m_live.WriteLastFrame(bmp.c_str());
         // Why it failed, for the message when the frame is to be stored (a full disk, say).
         m_strSnapshotError.clear();
         if (!written && errno != 0) {
@@ -149,8 +147,8 @@ void CkavimoDlg::FreezeStream() {
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         }
     }
-    if (!m_pReceiver) m_pReceiver = CreateReceiver();
-    m_nLiveState = 1;
+    if (!m_live.HasReceiver()) StartReceiver();
+    SetLiveState(LiveState::Live);
     ShowNewestPictures();
     Button(IdFreeze)->setText(QStringLiteral("Freeze"));
     UpdateLivePane();
@@ -209,21 +207,21 @@ bool CkavimoDlg::StoreNewPicture(const QImage& picture, std::string* logicalPath
 void CkavimoDlg::OnSave() { SaveOverShownPicture(); }
 
 bool CkavimoDlg::SaveOverShownPicture() {
-    if (m_bSplit || m_nHistLevel == 0) return false;
-    const QString target = m_strPanePath[0];
+    if (m_review.Split() || m_review.HistLevel() == 0) return false;
+    const QString target = m_review.PanePath(0);
     if (target.isEmpty()) return false;  // no picture file is shown to save over
     if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
     const QString host = HostPathOf(target);
-    QByteArray data;
+    QByteArray bytes;
     QString error;
-    if (!m_bPictureLoaded) {
+    if (!m_review.PictureLoaded()) {
         // The pane shows grey for a file that could not be read: the grey must never replace it.
         error = QStringLiteral("the picture could not be read, so it is not written over");
     } else if (!IsPictureOfPatient(m_curPatient, target)) {
         error = QStringLiteral("not a picture in the patient's directory");
-    } else if (EncodePicture(m_history[m_nHistLevel].image, QFileInfo(host).suffix(), &data, &error) &&
-        ReplaceFile(host, data, &error)) {
-        m_bStrokesUnsaved = false;
+    } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
+        ReplaceFile(host, bytes, &error)) {
+        m_review.SetStrokesUnsaved(false);
         PictureStored(target.toStdString());
         ReloadPictures(false);
         return true;
@@ -235,15 +233,15 @@ bool CkavimoDlg::SaveOverShownPicture() {
 void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }
 
 bool CkavimoDlg::SaveAsNewPicture() {
-    if (m_nHistLevel == 0) return false;
+    if (m_review.HistLevel() == 0) return false;
     if (m_store.GetCurrentUser(&m_curPatient) < 0) return false;
     std::string path;
     QString error;
-    if (!StoreNewPicture(m_history[m_nHistLevel].image, &path, &error)) {
+    if (!StoreNewPicture(m_review.Current().image, &path, &error)) {
         ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         return false;
     }
-    m_bStrokesUnsaved = false;
+    m_review.SetStrokesUnsaved(false);
     ReloadPictures(true);
     PictureStored(path);
     return true;
@@ -264,15 +262,15 @@ void CkavimoDlg::OnImport() {
     QStringList failures;
     std::vector<std::string> imported;
     for (const QString& file : files) {
-        QByteArray data;
+        QByteArray bytes;
         QString error;
         bool stored = false;
-        if (ReadImportFile(file, &data, &error)) {
+        if (ReadImportFile(file, &bytes, &error)) {
             for (int attempt = 0; attempt < kImportNameAttempts && !stored; ++attempt) {
                 const std::string logical = platform::JoinLogical(dir, records::PictureFileName(value));
                 AdvanceImportTime(&value);
-                if (camlink::WriteNewFile(logical, reinterpret_cast<const uint8_t*>(data.constData()),
-                                          size_t(data.size()))) {
+                if (camlink::WriteNewFile(logical, reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                          size_t(bytes.size()))) {
                     stored = true;
                     imported.push_back(logical);
                 } else if (errno != EEXIST) {
@@ -300,7 +298,7 @@ void CkavimoDlg::OnExport() {
         return;
     }
     QStringList failures;
-    for (int slot : m_nPicked) {
+    for (int slot : m_picks.Slots()) {
         if (slot == kEmptySlot) continue;
         _DISE_PIC picture = {};
         if (m_store.GetPicture(slot, &picture) != 1) {
@@ -309,12 +307,12 @@ void CkavimoDlg::OnExport() {
         }
         const QString logical = PicturePathText(picture);
         const QString name = FileNameOf(logical);
-        QByteArray data;
+        QByteArray bytes;
         QString error;
         if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
             failures << QStringLiteral("%1: not a file name").arg(logical);
-        } else if (!ReadWholeFile(HostPathOf(logical), &data, &error) ||
-                   !ReplaceFile(QDir(folder).filePath(name), data, &error)) {
+        } else if (!ReadWholeFile(HostPathOf(logical), &bytes, &error) ||
+                   !ReplaceFile(QDir(folder).filePath(name), bytes, &error)) {
             failures << QStringLiteral("%1: %2").arg(name, error);
         }
     }
@@ -326,21 +324,20 @@ void CkavimoDlg::OnExport() {
 // --- Delete ---------------------------------------------------------------------------------------
 
 void CkavimoDlg::OnDelete() {
-    if (m_nLiveState != 0) return;
+    if (m_live.State() != LiveState::Idle) return;
     MessageBoxRequest question;
     question.text = QStringLiteral("Are you sure?");
     question.caption = QStringLiteral("Picture delete");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
-    m_bDeleteConfirm = 1;
+    m_bDeleteConfirm = true;
     const QMessageBox::StandardButton answer = ShowMessageBox(question);
-    m_bDeleteConfirm = 0;
+    m_bDeleteConfirm = false;
     if (answer != QMessageBox::Yes) return;
-    if (m_strPanePath[0].isEmpty()) return;
+    if (m_review.PanePath(0).isEmpty()) return;
 
-    const QString path = m_strPanePath[0];
-    const int hint = m_nPaneIndex[0];
-    m_strPanePath[0].clear();
-    m_nPaneIndex[0] = kEmptySlot;
+    const QString path = m_review.PanePath(0);
+    const int hint = m_review.PaneIndex(0);
+    m_review.ClearSlot(0);
     // The picture shown is deleted, found by its path: an import may have moved it in the list
     // since it was shown.
     const QStringList picked = PickedPaths();
@@ -383,7 +380,7 @@ void CkavimoDlg::RebuildPicturesNow() {
     _USER_INFO user = {};
     if (m_bClosing || m_store.GetCurrentUser(&user) < 0 || user.uid != m_uRebuildUid) return;
     const QStringList picked = PickedPaths();
-    const QString shown = m_strPanePath[0];
+    const QString shown = m_review.PanePath(0);
     bool changed = false;
     m_store.RebuildPictures(&changed);
     if (!changed && m_list->ShowsItsDirectory()) return;
@@ -433,40 +430,26 @@ int CkavimoDlg::AnswerDeleteConfirmNow(int answer) {
 
 void CkavimoDlg::OnPickup() {
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
-    for (int slot : m_nPicked) {
+    for (int slot : m_picks.Slots()) {
         if (slot != kEmptySlot) m_list->RedrawThumbnail(slot, false);
     }
-    m_nPickCount = 0;
-    for (int& slot : m_nPicked) slot = kEmptySlot;
-    m_bPickMode = m_bPickMode ? 0 : 1;
-    Button(IdPickup)->setText(m_bPickMode ? QStringLiteral("Drop") : QStringLiteral("Pickup"));
+    m_picks.ToggleMode();
+    Button(IdPickup)->setText(m_picks.PickMode() ? QStringLiteral("Drop") : QStringLiteral("Pickup"));
 }
 
 void CkavimoDlg::PickThumbnail(int position) {
     if (position < 0) return;
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
-    for (int& slot : m_nPicked) {
-        if (slot == position) {
-            slot = kEmptySlot;
-            --m_nPickCount;
-            m_list->RedrawThumbnail(position, false);
-            return;
-        }
+    switch (m_picks.Pick(position)) {
+    case Picks::Change::Removed: m_list->RedrawThumbnail(position, false); break;
+    case Picks::Change::Added: m_list->RedrawThumbnail(position, true); break;
+    case Picks::Change::Full: break;  // all four taken: nothing changes
     }
-    for (int& slot : m_nPicked) {
-        if (slot == kEmptySlot) {
-            slot = position;
-            ++m_nPickCount;
-            m_list->RedrawThumbnail(position, true);
-            return;
-        }
-    }
-    // All four taken: nothing changes.
 }
 
 QStringList CkavimoDlg::PickedPaths() const {
     QStringList paths;
-    for (int slot : m_nPicked) {
+    for (int slot : m_picks.Slots()) {
         _DISE_PIC picture = {};
         paths << (slot != kEmptySlot && m_store.GetPicture(slot, &picture) == 1 ? PicturePathText(picture) : QString());
     }
@@ -512,12 +495,13 @@ void CkavimoDlg::ReloadPictures(bool rebuild, const QStringList& pickedPaths) {
 
 // The list was drawn anew: the picks are found again and marked again.
 void CkavimoDlg::MarkPicks(const QStringList& pickedPaths) {
-    m_nPickCount = 0;
-    for (int slot = 0; slot < 4; ++slot) {
-        const int index = slot < pickedPaths.size() ? StoreIndexOfPath(pickedPaths[slot], m_nPicked[slot]) : -1;
-        m_nPicked[slot] = index >= 0 ? index : kEmptySlot;
-        if (index < 0) continue;
-        ++m_nPickCount;
-        m_list->RedrawThumbnail(index, true);
+    std::array<int, Picks::kSlots> found;
+    for (int slot = 0; slot < Picks::kSlots; ++slot) {
+        const int index = slot < pickedPaths.size() ? StoreIndexOfPath(pickedPaths[slot], m_picks.At(slot)) : -1;
+        found[slot] = index >= 0 ? index : Picks::kEmpty;
+    }
+    m_picks.Reset(found);
+    for (int index : found) {
+        if (index != Picks::kEmpty) m_list->RedrawThumbnail(index, true);
     }
 }

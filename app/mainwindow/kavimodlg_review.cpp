@@ -10,7 +10,7 @@
 // left in 1098 unless pictures are still coming in.
 //
 // Undo pictures are taken from the area as displayed, at the picture's own size in single view.
-// There the strokes are also drawn, scaled, onto m_imgWork, the picture at its own resolution, so
+// There the strokes are also drawn, scaled, onto the review's working picture, the picture at its own resolution, so
 // that "Save" writes the picture itself and not a copy stretched back from the screen.
 #include <QListWidgetItem>
 #include <QMouseEvent>
@@ -29,7 +29,7 @@ using namespace MainCtl;
 
 namespace {
 
-constexpr int kEmptySlot = 999;
+constexpr int kEmptySlot = PictureReview::kEmptySlot;
 constexpr int kPenWidths[3] = {8, 4, 1};  // "Thick", "Medium", "Thin"
 const QColor kPenColours[3] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
 const QColor kNumberColour(255, 0, 0);
@@ -53,19 +53,8 @@ bool StrictlyInside(QPoint p, const QRect& r) {
 // --- State ----------------------------------------------------------------------------------------
 
 void CkavimoDlg::InitPictureState() {
-    m_bSplit = 0;
-    m_nActivePane = 0;
-    for (int slot = 0; slot < 4; ++slot) {
-        m_nPaneIndex[slot] = kEmptySlot;
-        m_strPanePath[slot].clear();
-    }
-    m_imgPane = QImage();
-    m_imgWork = QImage();
-    m_szPicture = m_rcPictureArea.size();
+    m_review.Reset(m_rcPictureArea.size());
     m_nCursorKind = 0;
-    m_nStrokePoints = 0;
-    for (HistoryEntry& entry : m_history) entry = HistoryEntry();
-    m_nHistLevel = 0;
 
     // The panes only show pictures: the window itself takes the mouse over the picture area, and
     // its cursor shows there only (every other control keeps the arrow).
@@ -92,21 +81,17 @@ int CkavimoDlg::HitQuadrant(QPoint client) const {
 
 void CkavimoDlg::ShowPictures(int k) {
     m_store.GetCurrentUser(&m_curPatient);
-    for (int slot = 0; slot < 4; ++slot) {
-        m_strPanePath[slot].clear();
-        m_nPaneIndex[slot] = kEmptySlot;
-    }
+    m_review.ClearSlots();
     // While the live view runs its picture keeps slot 0.
-    const int first = m_nLiveState != 0 ? 1 : 0;
-    for (int slot = first; slot < 4; ++slot) {
+    const int first = m_live.State() != LiveState::Idle ? 1 : 0;
+    for (int slot = first; slot < PictureReview::kSlots; ++slot) {
         const int index = k - (slot - first);
         _DISE_PIC picture = {};
         if (index < 0 || m_store.GetPicture(index, &picture) != 1) continue;
-        m_nPaneIndex[slot] = index;
-        m_strPanePath[slot] = PicturePathText(picture);
-        m_nActivePane = slot;
+        m_review.SetSlot(slot, index, PicturePathText(picture));
+        m_review.SetActivePane(slot);
     }
-    if (m_bSplit) {
+    if (m_review.Split()) {
         for (int q = 1; q <= 4; ++q) DrawPane(q);
     } else {
         DrawPane(0);
@@ -130,7 +115,7 @@ void CkavimoDlg::ShowNewestPictures() {
 }
 
 void CkavimoDlg::ShowNextPicture() {
-    if (m_nLiveState != 0) {
+    if (m_live.State() != LiveState::Idle) {
         OnSample();
         return;
     }
@@ -139,7 +124,7 @@ void CkavimoDlg::ShowNextPicture() {
 }
 
 void CkavimoDlg::ShowPrevPicture() {
-    if (m_nLiveState != 0) {
+    if (m_live.State() != LiveState::Idle) {
         OnSample();
         return;
     }
@@ -154,41 +139,44 @@ int CkavimoDlg::DrawPane(int q) {
     const bool split = q != 0;
     const int slot = split ? q - 1 : 0;
     const QRect target = split ? m_rcQuad[slot] : m_pane3->rect();
-    m_szDrawnArea = m_rcPictureArea.size();
-    m_imgPane = QImage();
-    if (!split) m_imgWork = QImage();
-    if (slot == 0) m_bPictureLoaded = false;
-    if (m_strPanePath[slot].isEmpty()) {
+    m_review.SetDrawnArea(m_rcPictureArea.size());
+    QImage& picture = m_review.PaneImage();
+    QImage& work = m_review.WorkImage();
+    picture = QImage();
+    if (!split) work = QImage();
+    if (slot == 0) m_review.SetPictureLoaded(false);
+    if (m_review.PanePath(slot).isEmpty()) {
         DrawEmptyPane(target);
         return 2;
     }
-    const QString host = HostPathOf(m_strPanePath[slot]);
-    if (!m_decodeAhead.Take(host, &m_imgPane) && !m_imgPane.load(host)) {
+    const QString host = HostPathOf(m_review.PanePath(slot));
+    if (!m_decodeAhead.Take(host, &picture) && !picture.load(host)) {
         DrawEmptyPane(target);
         return split ? 2 : 0;
     }
-    if (slot == 0) m_bPictureLoaded = true;
+    if (slot == 0) m_review.SetPictureLoaded(true);
     UncoverPictureArea(target);
     m_pane3->Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(target, m_imgPane);
+        p.drawImage(target, picture);
     });
-    m_szPicture = split ? m_rcPictureArea.size() : m_imgPane.size();
+    m_review.SetPictureSize(split ? m_rcPictureArea.size() : picture.size());
 
     const QSize area = m_rcPictureArea.size();
-    m_ptLabel = split ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
-                      : QPoint(m_pane3->width() - 32, m_pane3->height() - 32);
-    const QString number = QString::number(m_nPaneIndex[slot] + 1);
+    m_review.SetLabelPosition(split ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
+                                    : QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
+    const QPoint at = m_review.LabelPosition();
+    const QString number = QString::number(m_review.PaneIndex(slot) + 1);
     auto label = [&](QPainter& p) {
         p.setFont(m_fontLarge);
         p.setPen(kNumberColour);
-        p.drawText(QRect(m_ptLabel, QSize(400, 100)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, number);
+        p.drawText(QRect(at, QSize(400, 100)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, number);
     };
     m_pane2->Paint(label);
     if (!split && m_pane3->width() > 0 && m_pane3->height() > 0) {
-        m_imgWork = m_imgPane.convertToFormat(QImage::Format_RGB32);
-        QPainter p(&m_imgWork);
-        p.scale(double(m_imgWork.width()) / m_pane3->width(), double(m_imgWork.height()) / m_pane3->height());
+        work = picture.convertToFormat(QImage::Format_RGB32);
+        QPainter p(&work);
+        p.scale(double(work.width()) / m_pane3->width(), double(work.height()) / m_pane3->height());
         label(p);
     }
     return 1;
@@ -214,14 +202,15 @@ void CkavimoDlg::UncoverPictureArea(const QRect& target) {
 
 void CkavimoDlg::ReadToolButtons() {
     for (int i = 0; i < 3; ++i) {
-        if (Button(IdThick + i)->isChecked()) m_nPenWidthIdx = i;
-        if (Button(IdRed + i)->isChecked()) m_nColorIdx = i;
+        if (Button(IdThick + i)->isChecked()) m_review.SetPenWidthIdx(i);
+        if (Button(IdRed + i)->isChecked()) m_review.SetColorIdx(i);
     }
 }
 
 void CkavimoDlg::WriteToolButtons() {
-    if (m_nPenWidthIdx >= 0 && m_nPenWidthIdx < 3) Button(IdThick + m_nPenWidthIdx)->setChecked(true);
-    if (m_nColorIdx >= 0 && m_nColorIdx < 3) Button(IdRed + m_nColorIdx)->setChecked(true);
+    const int penWidth = m_review.PenWidthIdx(), penColour = m_review.ColorIdx();
+    if (penWidth >= 0 && penWidth < 3) Button(IdThick + penWidth)->setChecked(true);
+    if (penColour >= 0 && penColour < 3) Button(IdRed + penColour)->setChecked(true);
 }
 
 void CkavimoDlg::DrawStrokeSegment(QPoint from, QPoint to) {
@@ -237,9 +226,10 @@ void CkavimoDlg::DrawStrokeSegment(QPoint from, QPoint to) {
             line(p);
         });
     }
-    if (!m_bSplit && !m_imgWork.isNull() && m_pane3->width() > 0 && m_pane3->height() > 0) {
-        QPainter p(&m_imgWork);
-        p.scale(double(m_imgWork.width()) / m_pane3->width(), double(m_imgWork.height()) / m_pane3->height());
+    QImage& work = m_review.WorkImage();
+    if (!m_review.Split() && !work.isNull() && m_pane3->width() > 0 && m_pane3->height() > 0) {
+        QPainter p(&work);
+        p.scale(double(work.width()) / m_pane3->width(), double(work.height()) / m_pane3->height());
         line(p);
     }
 }
@@ -258,7 +248,7 @@ void CkavimoDlg::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     const int h = HitQuadrant(point);
     if (h == 0) return;
-    if (m_bSplit) {
+    if (m_review.Split()) {
         m_pane2->Paint([&](QPainter& p) {
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(Qt::black, 1));
@@ -266,13 +256,12 @@ void CkavimoDlg::mousePressEvent(QMouseEvent* event) {
             p.setPen(QPen(kActiveFrameColour, 1));
             p.drawRect(Outline(m_rcQuad[h - 1]));
         });
-        m_nActivePane = h - 1;
+        m_review.SetActivePane(h - 1);
     }
     ReadToolButtons();
-    m_penStroke = QPen(kPenColours[m_nColorIdx], kPenWidths[m_nPenWidthIdx], Qt::SolidLine, Qt::RoundCap,
-                       Qt::RoundJoin);
-    m_ptDraw = point - m_rcPictureArea.topLeft();
-    m_nStrokePoints = 1;
+    m_penStroke = QPen(kPenColours[m_review.ColorIdx()], kPenWidths[m_review.PenWidthIdx()], Qt::SolidLine,
+                       Qt::RoundCap, Qt::RoundJoin);
+    m_review.BeginStroke(point - m_rcPictureArea.topLeft());
 }
 
 void CkavimoDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -282,22 +271,22 @@ void CkavimoDlg::mouseMoveEvent(QMouseEvent* event) {
     SetDrawingCursor(h != 0 ? 2 : 1);
     // In split view the pen stays in its quadrant: outside it nothing is drawn, and coming back
     // the line joins the last point drawn inside.
-    const bool draw = m_nStrokePoints > 0 && (m_bSplit ? h == m_nActivePane + 1 : h != 0);
+    const bool draw =
+        m_review.StrokePoints() > 0 && (m_review.Split() ? h == m_review.ActivePane() + 1 : h != 0);
     if (!draw) return;
-    ++m_nStrokePoints;
     const QPoint to = point - m_rcPictureArea.topLeft();
-    DrawStrokeSegment(m_ptDraw, to);
-    m_ptDraw = to;
+    const QPoint from = m_review.ContinueStroke(to);
+    DrawStrokeSegment(from, to);
 }
 
 void CkavimoDlg::mouseReleaseEvent(QMouseEvent* event) {
     QDialog::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || m_nStrokePoints == 0) return;
-    if (m_nStrokePoints > 1) {  // a click without movement is no stroke
+    if (event->button() != Qt::LeftButton || m_review.StrokePoints() == 0) return;
+    if (m_review.StrokePoints() > 1) {  // a click without movement is no stroke
         PushHistory();
-        m_bStrokesUnsaved = true;
+        m_review.SetStrokesUnsaved(true);
     }
-    m_nStrokePoints = 0;
+    m_review.EndStroke();
 }
 
 void CkavimoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -310,7 +299,7 @@ void CkavimoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CkavimoDlg::OpenViewer(int q) {
     BigPic viewer;
-    viewer.SetPicturePath(m_bSplit ? m_strPanePath[q - 1] : m_strPanePath[0]);
+    viewer.SetPicturePath(m_review.PanePath(m_review.Split() ? q - 1 : 0));
     if (m_runViewer) m_runViewer(viewer);
     else viewer.exec();
 }
@@ -318,9 +307,10 @@ void CkavimoDlg::OpenViewer(int q) {
 // --- Undo stack -------------------------------------------------------------------------------------
 
 QImage CkavimoDlg::CaptureView() const {
-    if (!m_bSplit && !m_imgWork.isNull()) return m_imgWork.convertToFormat(QImage::Format_RGB888);
+    if (!m_review.Split() && !m_review.WorkImage().isNull())
+        return m_review.WorkImage().convertToFormat(QImage::Format_RGB888);
     const QSize area = m_rcPictureArea.size();
-    const QSize size = m_szPicture.isEmpty() ? area : m_szPicture;
+    const QSize size = m_review.PictureSize().isEmpty() ? area : m_review.PictureSize();
     if (area.isEmpty()) return QImage();
     QImage shown(area, QImage::Format_RGB32);
     if (shown.isNull()) return QImage();
@@ -333,68 +323,39 @@ QImage CkavimoDlg::CaptureView() const {
     return shown.convertToFormat(QImage::Format_RGB888);
 }
 
-void CkavimoDlg::CaptureEntry(int e) {
-    m_history[e].image = QImage();
-    m_history[e].image = CaptureView();
-}
-
-void CkavimoDlg::StoreEntryState(int e) {
-    HistoryEntry& entry = m_history[e];
-    entry.activePane = m_nActivePane;
-    for (int slot = 0; slot < 4; ++slot) {
-        entry.paneIndex[slot] = m_nPaneIndex[slot];
-        entry.panePath[slot] = m_strPanePath[slot];
-    }
-}
-
-// After a new picture or view: the area as it is now becomes the bottom of the stack. The pictures
-// above it can never be reached again and are released.
+// After a new picture or view: the area as it is now becomes the bottom of the stack.
 void CkavimoDlg::ResetHistory() {
-    m_bStrokesUnsaved = false;
-    m_nActivePane = 0;
-    m_nHistLevel = 0;
-    for (int e = 1; e < kHistorySize; ++e) m_history[e] = HistoryEntry();
-    CaptureEntry(0);
-    StoreEntryState(0);
+    m_review.ResetHistory([this] { return CaptureView(); });
 }
 
 void CkavimoDlg::PushHistory() {
-    if (m_nHistLevel == kHistorySize - 1) return;  // full: the stroke stays on screen only
-    ++m_nHistLevel;
-    CaptureEntry(m_nHistLevel);
-    StoreEntryState(m_nHistLevel);
+    m_review.PushHistory([this] { return CaptureView(); });
 }
 
 void CkavimoDlg::OnUndo() {
-    m_nHistLevel = 0;
-    m_bStrokesUnsaved = false;  // every stroke since the picture was shown is gone
-    const HistoryEntry& base = m_history[0];
+    const PictureReview::HistoryEntry& base = m_review.Undo();
     if (!base.image.isNull()) {
         UncoverPictureArea(m_pane3->rect());
         m_pane3->Paint([&](QPainter& p) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             p.drawImage(m_pane3->rect(), base.image);
         });
-        if (!m_bSplit && !m_imgWork.isNull()) m_imgWork = base.image.convertToFormat(QImage::Format_RGB32);
-    }
-    m_nActivePane = base.activePane;
-    for (int slot = 0; slot < 4; ++slot) {
-        m_nPaneIndex[slot] = base.paneIndex[slot];
-        m_strPanePath[slot] = base.panePath[slot];
+        if (!m_review.Split() && !m_review.WorkImage().isNull())
+            m_review.WorkImage() = base.image.convertToFormat(QImage::Format_RGB32);
     }
 }
 
 // --- View and navigation ----------------------------------------------------------------------------
 
 void CkavimoDlg::OnSplit() {
-    if (m_bSplit) {
-        m_bSplit = 0;
-        m_nActivePane = 0;
+    if (m_review.Split()) {
+        m_review.SetSplit(false);
+        m_review.SetActivePane(0);
         Button(IdSplit)->setText(QStringLiteral("Split"));
         DrawPane(0);
     } else {
-        m_bSplit = 1;
-        m_nActivePane = 0;
+        m_review.SetSplit(true);
+        m_review.SetActivePane(0);
         Button(IdSplit)->setText(QStringLiteral("Single"));
         for (int q = 1; q <= 4; ++q) DrawPane(q);
     }
@@ -405,7 +366,7 @@ void CkavimoDlg::OnSplit() {
 // Pane 1098 covers the whole picture area in single view and the left-top quadrant in split view.
 void CkavimoDlg::MoveLivePaneForView() {
     const QRect area = m_rcPictureArea;
-    m_pane1->setGeometry(m_bSplit ? QRect(area.topLeft(), QSize(area.width() / 2, area.height() / 2)) : area);
+    m_pane1->setGeometry(m_review.Split() ? QRect(area.topLeft(), QSize(area.width() / 2, area.height() / 2)) : area);
     m_rcPaneClient = m_pane1->rect();
 }
 
@@ -413,16 +374,17 @@ void CkavimoDlg::MoveLivePaneForView() {
 // entry) is drawn again over the whole area, so that nothing drawn so far is lost or misplaced.
 void CkavimoDlg::OnPictureAreaResized() {
     MoveLivePaneForView();
-    const HistoryEntry& current = m_history[m_nHistLevel];
-    if (current.image.isNull() || m_szDrawnArea == m_rcPictureArea.size()) return;
-    m_szDrawnArea = m_rcPictureArea.size();
-    if (m_bSplit) m_szPicture = m_rcPictureArea.size();
+    const PictureReview::HistoryEntry& current = m_review.Current();
+    if (current.image.isNull() || m_review.DrawnArea() == m_rcPictureArea.size()) return;
+    m_review.SetDrawnArea(m_rcPictureArea.size());
+    if (m_review.Split()) m_review.SetPictureSize(m_rcPictureArea.size());
     UncoverPictureArea(m_pane3->rect());
     m_pane3->Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(m_pane3->rect(), current.image);
     });
-    if (!m_bSplit && !m_imgWork.isNull()) m_imgWork = current.image.convertToFormat(QImage::Format_RGB32);
+    if (!m_review.Split() && !m_review.WorkImage().isNull())
+        m_review.WorkImage() = current.image.convertToFormat(QImage::Format_RGB32);
 }
 
 void CkavimoDlg::ScrollThumbnails(int dy) {
@@ -441,17 +403,16 @@ void CkavimoDlg::OnNext() {
 }
 
 void CkavimoDlg::OnListClick(QListWidgetItem* item) {
-    if (m_bPickMode && item) PickThumbnail(m_list->FileIndexOf(item));
+    if (m_picks.PickMode() && item) PickThumbnail(m_list->FileIndexOf(item));
 }
 
 void CkavimoDlg::OnListDoubleClick(QListWidgetItem* item) {
     const int index = m_list->FileIndexOf(item);
     _DISE_PIC picture = {};
     if (index < 0 || m_store.GetPicture(index, &picture) != 1) return;
-    const int slot = m_bSplit ? m_nActivePane : 0;
-    m_nPaneIndex[slot] = index;
-    m_strPanePath[slot] = PicturePathText(picture);
-    if (m_bSplit) {
+    const int slot = m_review.Split() ? m_review.ActivePane() : 0;
+    m_review.SetSlot(slot, index, PicturePathText(picture));
+    if (m_review.Split()) {
         DrawPane(slot + 1);
         PushHistory();
     } else {

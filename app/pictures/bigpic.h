@@ -3,7 +3,7 @@
 // "Exit" closes the viewer. It changes no file.
 //
 //     BigPic viewer(parent);          // the main window passes no parent
-//     viewer.SetPicturePath(path);    // or viewer.m_strPath = path; a d: path or a host path
+//     viewer.SetPicturePath(path);    // a d: path or a host path
 //     viewer.exec();
 //
 // The viewer draws into a picture of the window's size that stands for the window's device
@@ -37,6 +37,7 @@ class BigPic : public QDialog {
 
     // Copies the path of the picture to show; call before the dialog runs.
     void SetPicturePath(const QString& path) { m_strPath = path; }
+    const QString& PicturePath() const { return m_strPath; }
 
     // Zooms by d (the scale stays within 0.2..10) and draws.
     void Zoom(float d);
@@ -52,8 +53,6 @@ class BigPic : public QDialog {
     bool HasPicture() const { return !m_imgSource.isNull(); }
     const QImage& ViewImage() const { return m_imgView; }
 
-    QString m_strPath;  // full path of the picture, set before the dialog runs
-
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +61,8 @@ class BigPic : public QDialog {
 
   private:
     void InitDialog();
+
+    QString m_strPath;  // full path of the picture, set before the dialog runs
     void LoadPicture();
     QRect DrawPicture();
     void RebuildView();

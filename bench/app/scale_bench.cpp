@@ -49,6 +49,7 @@
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "tests/app/support/fakecameras.h"
 
 namespace {
 
@@ -245,15 +246,33 @@ struct NoCamera {
     CameraLinkConfig config;
 };
 
-// The main window on screen with the patient of row `initialRow`.
+// A stream camera on 127.0.0.1 that answers and keeps sending heartbeats, for the capture.
+struct StreamCamera {
+    StreamCamera() {
+        config = NoCamera().config;
+        config.streamCameraPort = fake.Port();
+    }
+    FakeStreamCamera fake;
+    CameraLinkConfig config;
+};
+
+// The main window on screen with the patient of row `initialRow`; with the stream camera its live
+// view is stopped at once (the pictures are reviewed until the capture).
 struct MainWindow {
-    explicit MainWindow(int initialRow) : store(&notifier), udp(camera.config), dialog(store, udp) {
+    explicit MainWindow(int initialRow, StreamCamera* stream = nullptr)
+        : store(&notifier), udp(stream ? stream->config : camera.config), dialog(store, udp) {
         dialog.SetUserListRunner([initialRow](CUserList& users) {
             users.show();
             users.UserList()->selectRow(initialRow);
             users.accept();
         });
+        if (stream) {
+            udp.Init(0);  // the window's own Init finds it running
+            stream->fake.Start(udp.LocalCommandPort());
+            stream->fake.SetHeartbeats(true);
+        }
         dialog.OnInitDialog();
+        if (stream) dialog.findChild<QPushButton*>(QStringLiteral("IdSample"))->click();
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog)) std::fprintf(stderr, "the main window was not shown\n");
         list = dialog.ThumbList();
@@ -301,7 +320,8 @@ int History(const QString& cacheDir) {
     QTemporaryDir drive;
     MakeDrive(drive.path(), 2, [](int k) { return k == 1 ? kPictures : 1; });
     ThumbnailCache::SetDiskDirectory(cacheDir);
-    MainWindow window(0);
+    StreamCamera stream;
+    MainWindow window(0, &stream);
     CListImageCtrl* list = window.list;
     StallProbe probe;
     int failures = 0;
@@ -346,13 +366,11 @@ int History(const QString& cacheDir) {
     d.SetSnapshotWriter([](const std::string& path) {
         return QImage(PictureSource(0)).save(QString::fromStdString(path), "BMP");
     });
-    d.m_nCameraType = CAMERA_STREAM;
-    d.m_bStreamEnabled = 1;
-    d.m_nLiveState = 1;
+    d.findChild<QPushButton*>(QStringLiteral("IdSample"))->click();  // live again
+    if (d.CameraType() != CAMERA_STREAM || d.liveState() != LiveState::Live) ++failures;
     QPushButton* freeze = d.findChild<QPushButton*>(QStringLiteral("IdFreeze"));
-    freeze->setEnabled(true);  // as when the camera answered
     freeze->click();  // frozen: the frame is written
-    if (d.m_nLiveState != 2) ++failures;
+    if (d.liveState() != LiveState::Frozen) ++failures;
     QTest::qWait(200);
     start = Clock::now();
     probe.Start();

@@ -130,7 +130,7 @@ void BM_LiveReceiveToPresent(benchmark::State& state) {
         return;
     }
     CkavimoDlg& dialog = harness.Dialog();
-    if (dialog.m_nLiveState != 1 || !dialog.m_hPlayer) {
+    if (dialog.liveState() != LiveState::Live || !dialog.Live().Player()) {
         state.SkipWithError("the live view did not start");
         return;
     }
@@ -139,7 +139,7 @@ void BM_LiveReceiveToPresent(benchmark::State& state) {
     QTest::qWait(300);
     PresentLog presented;
     presented.times.assign(size_t(frameCount) + 64, 0);
-    TEGMO_PLAY_RigisterDrawFun(dialog.m_hPlayer, &PresentLog::OnDraw, &presented);
+    TEGMO_PLAY_RigisterDrawFun(dialog.Live().Player(), &PresentLog::OnDraw, &presented);
     g_releaseUs.assign(size_t(frameCount) + 64, 0);
     g_recording = true;
 
@@ -192,7 +192,7 @@ void BM_LiveReceiveToPresent(benchmark::State& state) {
 
     const size_t drawn = presented.count.load();
     g_recording = false;
-    TEGMO_PLAY_RigisterDrawFun(dialog.m_hPlayer, nullptr, nullptr);
+    TEGMO_PLAY_RigisterDrawFun(dialog.Live().Player(), nullptr, nullptr);
     harness.DestroyDialog();
     state.counters["frames"] = frameCount;
     state.counters["presented"] = double(drawn);

@@ -22,16 +22,16 @@ void FreezeTest::freezeStoresTheShownFrameAndGoesLiveAgain() {
     QString error;
     QVERIFY2(harness.Start(&error), qPrintable(error));
     CkavimoDlg& d = harness.Dialog();
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(counter.Attach(d.m_hPlayer));
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(counter.Attach(d.Live().Player()));
     QTRY_VERIFY_WITH_TIMEOUT(counter.Frames() >= 10, 5000);
     auto* freeze = static_cast<QPushButton*>(d.Control(IdFreeze));
     const QString bmp = harness.Drive().workDir() + QStringLiteral("/temp.bmp");
 
     freeze->click();
-    QCOMPARE(d.m_nLiveState, 2);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
     QCOMPARE(freeze->text(), QStringLiteral("Save Pic"));
-    QVERIFY(d.m_pReceiver == nullptr);
+    QVERIFY(!d.Live().HasReceiver());
     const QImage frame(bmp);
     QCOMPARE(frame.size(), QSize(640, 480));
     QVERIFY(LitFraction(frame) > 0.5);
@@ -42,9 +42,9 @@ void FreezeTest::freezeStoresTheShownFrameAndGoesLiveAgain() {
     QVERIFY(counter.Frames() <= frozenAt + 1);
 
     freeze->click();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     QCOMPARE(freeze->text(), QStringLiteral("Freeze"));
-    QVERIFY(d.m_pReceiver != nullptr);
+    QVERIFY(d.Live().HasReceiver());
     _USER_INFO patient = {};
     QVERIFY(harness.Store().GetCurrentUser(&patient) >= 0);
     QCOMPARE(patient.picCount, 1);

@@ -33,8 +33,8 @@ LiveButtons ReadButtons(CkavimoDlg& d) {
     b.freeze = d.Control(IdFreeze)->isEnabled();
     const int ids[5] = {IdUser, IdImport, IdExport, IdPickup, IdPrint};
     for (int i = 0; i < 5; ++i) b.review[i] = d.Control(ids[i])->isEnabled();
-    b.liveState = d.m_nLiveState;
-    b.receiver = d.m_pReceiver != nullptr;
+    b.liveState = int(d.liveState());
+    b.receiver = d.Live().HasReceiver();
     return b;
 }
 
@@ -60,7 +60,7 @@ void VerifyPictureShown(QWidget* pane) {
 void VerifyVideoFlows(CkavimoDlg& d, DrawCounter& counter) {
     const int before = counter.Frames();
     QTRY_VERIFY_WITH_TIMEOUT(counter.Frames() >= before + 15, 5000);
-    QCOMPARE(TEGMO_PLAY_IsHaveVideo(d.m_hPlayer), 1);
+    QCOMPARE(TEGMO_PLAY_IsHaveVideo(d.Live().Player()), 1);
     CPicturePane* pane = d.Pane(IdPane1);
     QVERIFY(pane->isVisible());
     VerifyPictureShown(pane);
@@ -112,17 +112,17 @@ void LiveViewTest::cleanup() {
 
 void LiveViewTest::probeFindsTheStreamCameraAndVideoReachesPane1098() {
     CkavimoDlg& d = m_harness->Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_STREAM);
-    QCOMPARE(d.m_bConnected, 1);
+    QCOMPARE(d.CameraType(), CAMERA_STREAM);
+    QCOMPARE(d.Connected(), true);
     QCOMPARE(d.StatusText(), QStringLiteral("WIFI connected！"));
     QVERIFY(d.WatchdogActive());
     // Set up at start-up: one decoder, one play object bound to pane 1098, the receiver running.
-    QCOMPARE(d.m_bMediaReady, 1);
-    QCOMPARE(d.m_bStreamEnabled, 1);
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(d.m_hDecoder != 0);
-    QVERIFY(d.m_hPlayer != 0);
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.Live().MediaReady(), true);
+    QCOMPARE(d.Live().StreamEnabled(), true);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().Decoder() != 0);
+    QVERIFY(d.Live().Player() != 0);
+    QVERIFY(d.Live().HasReceiver());
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 1);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 1);
     CPicturePane* pane = d.Pane(IdPane1);
@@ -134,37 +134,37 @@ void LiveViewTest::probeFindsTheStreamCameraAndVideoReachesPane1098() {
     QVERIFY(d.Control(IdFreeze)->isEnabled());
     QVERIFY(!d.Control(IdUser)->isEnabled());
 
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     VERIFY_VIDEO_FLOWS(d, *m_counter);
     // Split view while live: the video goes on in the left-top quarter, the other quadrants
     // show the review panes below (here: empty slots).
     auto* split = static_cast<QPushButton*>(d.Control(IdSplit));
     split->click();
-    QTRY_COMPARE(pane->size(), QSize(d.m_rcPictureArea.width() / 2, d.m_rcPictureArea.height() / 2));
+    QTRY_COMPARE(pane->size(), QSize(d.Layout().pictureArea.width() / 2, d.Layout().pictureArea.height() / 2));
     QTest::qWait(300);
     VerifyPictureShown(pane);
     const QImage area = ScreenPixels(d.Pane(IdPane2));
     const QImage rightTop = area.copy(area.width() / 2 + 4, 4, area.width() / 2 - 8, area.height() / 2 - 8);
     QVERIFY2(ColourFraction(rightTop, QColor(50, 50, 50)) > 0.9, qPrintable(QString::number(ColourFraction(rightTop, QColor(50, 50, 50)))));
     split->click();
-    QTRY_COMPARE(pane->size(), d.m_rcPictureArea.size());
+    QTRY_COMPARE(pane->size(), d.Layout().pictureArea.size());
 
     // The player keeps up: nothing piles up in its queue.
-    QVERIFY(TEGMO_PLAY_GetVideoFrameCount(d.m_hPlayer) < 10);
+    QVERIFY(TEGMO_PLAY_GetVideoFrameCount(d.Live().Player()) < 10);
 
     // The player follows the pane's size (the picture keeps its aspect inside it).
     d.resize(1600, 1000);
-    QTRY_COMPARE(pane->size(), d.m_rcPictureArea.size());
+    QTRY_COMPARE(pane->size(), d.Layout().pictureArea.size());
     QTest::qWait(300);
     VerifyPictureShown(pane);
 }
 
 void LiveViewTest::sampleTwiceReturnsTheButtonsToTheirStates() {
     CkavimoDlg& d = m_harness->Dialog();
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     QTRY_VERIFY(m_counter->Frames() > 5);
-    const TEGMO_PLAY_HANDLE player = d.m_hPlayer;
-    const TEGMO_DEC_HANDLE decoder = d.m_hDecoder;
+    const TEGMO_PLAY_HANDLE player = d.Live().Player();
+    const TEGMO_DEC_HANDLE decoder = d.Live().Decoder();
     const LiveButtons live = ReadButtons(d);
     QCOMPARE(live.sampleText, QStringLiteral("Stop"));
 
@@ -181,8 +181,8 @@ void LiveViewTest::sampleTwiceReturnsTheButtonsToTheirStates() {
     // The picture area on screen is the review panes' again: this patient has no pictures, so
     // the grey of an empty slot (and not the last video frame, nor black).
     QTRY_VERIFY(ColourFraction(ScreenPixels(d.Pane(IdPane1)), QColor(50, 50, 50)) > 0.9);
-    QCOMPARE(d.m_hPlayer, player);
-    QCOMPARE(d.m_hDecoder, decoder);
+    QCOMPARE(d.Live().Player(), player);
+    QCOMPARE(d.Live().Decoder(), decoder);
     QTest::qWait(300);  // what was queued is shown
     const int frames = m_counter->Frames();
     QTest::qWait(400);
@@ -191,8 +191,8 @@ void LiveViewTest::sampleTwiceReturnsTheButtonsToTheirStates() {
     // Start again: exactly the live state of before, and video flows again.
     SampleButton(d)->click();
     QVERIFY(ReadButtons(d) == live);
-    QCOMPARE(d.m_hPlayer, player);
-    QCOMPARE(d.m_hDecoder, decoder);
+    QCOMPARE(d.Live().Player(), player);
+    QCOMPARE(d.Live().Decoder(), decoder);
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 1);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 1);
     VERIFY_VIDEO_FLOWS(d, *m_counter);
@@ -206,37 +206,37 @@ void LiveViewTest::sampleTwiceReturnsTheButtonsToTheirStates() {
 
 void LiveViewTest::mediaSetUpTwiceCreatesOneDecoderAndOnePlayer() {
     CkavimoDlg& d = m_harness->Dialog();
-    const TEGMO_PLAY_HANDLE player = d.m_hPlayer;
+    const TEGMO_PLAY_HANDLE player = d.Live().Player();
     QCOMPARE(d.SetupMedia(), 0);
-    QCOMPARE(d.m_hPlayer, player);
+    QCOMPARE(d.Live().Player(), player);
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 1);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 1);
 
     // Down and up again by hand: both libraries are balanced, one of each again.
     QCOMPARE(d.TeardownMedia(), 1);
     QCOMPARE(d.TeardownMedia(), 0);
-    QCOMPARE(d.m_hPlayer, TEGMO_PLAY_HANDLE(0));
-    QCOMPARE(d.m_hDecoder, TEGMO_DEC_HANDLE(0));
+    QCOMPARE(d.Live().Player(), TEGMO_PLAY_HANDLE(0));
+    QCOMPARE(d.Live().Decoder(), TEGMO_DEC_HANDLE(0));
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 0);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 0);
     QVERIFY(!d.Pane(IdPane1)->VideoBound());
     // "Sample" does nothing while the media libraries are down.
     QMetaObject::invokeMethod(&d, "OnSample");
-    QCOMPARE(d.m_nLiveState, 0);
-    QVERIFY(d.m_pReceiver == nullptr);
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QVERIFY(!d.Live().HasReceiver());
 
     QCOMPARE(d.SetupMedia(), 1);
     QCOMPARE(d.SetupMedia(), 0);
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 1);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 1);
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     VERIFY_VIDEO_FLOWS(d, *m_counter);
 }
 
 void LiveViewTest::lostHeartbeatTearsDownAndReturningHeartbeatGoesLiveAgain() {
     CkavimoDlg& d = m_harness->Dialog();
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     QTRY_VERIFY(m_counter->Frames() > 5);
 
     // The camera stops its heartbeats (its video goes on): the watchdog notices within one
@@ -244,17 +244,17 @@ void LiveViewTest::lostHeartbeatTearsDownAndReturningHeartbeatGoesLiveAgain() {
     QVERIFY(m_harness->Camera().Send(QStringLiteral("heartbeat off")));
     QElapsedTimer clock;
     clock.start();
-    QTRY_COMPARE_WITH_TIMEOUT(d.m_bMediaReady, 0, 4500);
+    QTRY_COMPARE_WITH_TIMEOUT(d.Live().MediaReady(), false, 4500);
     qInfo("torn down %lld ms after the heartbeats stopped", clock.elapsed());
     QVERIFY(clock.elapsed() <= 4000);
-    QCOMPARE(d.m_bConnected, 0);
+    QCOMPARE(d.Connected(), false);
     QCOMPARE(d.StatusText(), QStringLiteral("WIFI disconnect！"));
     QCOMPARE(d.StatusText2(), QStringLiteral("re-connecting..."));
-    QVERIFY(d.m_pReceiver == nullptr);
-    QCOMPARE(d.m_hPlayer, TEGMO_PLAY_HANDLE(0));
-    QCOMPARE(d.m_hDecoder, TEGMO_DEC_HANDLE(0));
-    QCOMPARE(d.m_nLiveState, 0);
-    QCOMPARE(d.m_bStreamEnabled, 0);
+    QVERIFY(!d.Live().HasReceiver());
+    QCOMPARE(d.Live().Player(), TEGMO_PLAY_HANDLE(0));
+    QCOMPARE(d.Live().Decoder(), TEGMO_DEC_HANDLE(0));
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QCOMPARE(d.Live().StreamEnabled(), false);
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 0);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 0);
     QVERIFY(!d.Control(IdSample)->isEnabled());
@@ -268,32 +268,32 @@ void LiveViewTest::lostHeartbeatTearsDownAndReturningHeartbeatGoesLiveAgain() {
 
     // Heartbeats come back: live again without anybody doing anything.
     QVERIFY(m_harness->Camera().Send(QStringLiteral("heartbeat on")));
-    QTRY_VERIFY_WITH_TIMEOUT(d.m_bMediaReady == 1 && d.m_nLiveState == 1, 4500);
-    QCOMPARE(d.m_bConnected, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(d.Live().MediaReady() == true && d.liveState() == LiveState::Live, 4500);
+    QCOMPARE(d.Connected(), true);
     QCOMPARE(d.StatusText(), QStringLiteral("WIFI connected！"));
-    QVERIFY(d.m_pReceiver != nullptr);
+    QVERIFY(d.Live().HasReceiver());
     QCOMPARE(SampleButton(d)->text(), QStringLiteral("Stop"));
     QCOMPARE(TEGMO_DEC_GetVideoDecoderCount(), 1);
     QCOMPARE(TEGMO_PLAY_GetVideoPlayCount(), 1);
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     VERIFY_VIDEO_FLOWS(d, *m_counter);
 }
 
 void LiveViewTest::teardownIsSafeInEveryOrderWhileFramesFlow() {
     CkavimoDlg& d = m_harness->Dialog();
-    QTRY_VERIFY(TEGMO_PLAY_IsHaveVideo(d.m_hPlayer) == 1);
+    QTRY_VERIFY(TEGMO_PLAY_IsHaveVideo(d.Live().Player()) == 1);
     // Frames arrive all the while: receivers come and go under them, the libraries too.
     for (int round = 0; round < 8; ++round) {
         SampleButton(d)->click();
         QTest::qWait(round * 7);
     }
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     for (int round = 0; round < 4; ++round) {
         QCOMPARE(d.TeardownMedia(), 1);
         QCOMPARE(d.SetupMedia(), 1);
         QTest::qWait(40 + round * 30);
     }
-    QVERIFY(m_counter->Attach(d.m_hPlayer));
+    QVERIFY(m_counter->Attach(d.Live().Player()));
     VERIFY_VIDEO_FLOWS(d, *m_counter);
 
     // The window goes while live: receiver, decoder, player and libraries go with it, the play

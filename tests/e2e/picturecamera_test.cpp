@@ -22,15 +22,15 @@ void PictureCameraTest::previewsAreDrawnIntoPane1098AndACapturedPictureIsFiled()
     QString error;
     QVERIFY2(harness.Start(&error), qPrintable(error));
     CkavimoDlg& d = harness.Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    QCOMPARE(d.CameraType(), CAMERA_PICTURE);
     QVERIFY(d.WatchdogActive());
-    QCOMPARE(d.m_bMediaReady, 0);  // no media libraries for this camera
-    QTRY_COMPARE(d.m_bJpegDisplay, 1);
+    QCOMPARE(d.Live().MediaReady(), false);  // no media libraries for this camera
+    QTRY_COMPARE(d.JpegDisplay(), true);
 
     // Previews: counted, the camera counts as connected, drawn stretched into pane 1098, which
     // has no play object and paints them with Qt.
-    QTRY_VERIFY_WITH_TIMEOUT(d.m_nJpegCount > 3, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(d.m_bConnected, 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(d.JpegCount() > 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(d.Connected(), true, 3000);
     CPicturePane* pane = d.Pane(IdPane1);
     QVERIFY(!pane->VideoBound());
     QVERIFY(pane->isVisible());
@@ -50,18 +50,18 @@ void PictureCameraTest::previewsAreDrawnIntoPane1098AndACapturedPictureIsFiled()
     // "Sample" stops showing them (they are still taken in), and shows them again.
     auto* sample = static_cast<QPushButton*>(d.Control(IdSample));
     sample->click();
-    QCOMPARE(d.m_bJpegDisplay, 0);
+    QCOMPARE(d.JpegDisplay(), false);
     QCOMPARE(sample->text(), QStringLiteral("Sample"));
     QVERIFY(!d.Control(IdFreeze)->isEnabled());
     for (int id : {IdUser, IdImport, IdExport, IdPickup, IdPrint}) QVERIFY(d.Control(id)->isEnabled());
     QTest::qWait(150);
     const QImage held = pane->Canvas().copy();
-    const int taken = d.m_nJpegCount;
+    const int taken = d.JpegCount();
     QTest::qWait(500);
-    QVERIFY(d.m_nJpegCount > taken);
+    QVERIFY(d.JpegCount() > taken);
     QCOMPARE(pane->Canvas(), held);
     sample->click();
-    QCOMPARE(d.m_bJpegDisplay, 1);
+    QCOMPARE(d.JpegDisplay(), true);
     QCOMPARE(sample->text(), QStringLiteral("Stop"));
     QVERIFY(d.Control(IdFreeze)->isEnabled());
     for (int id : {IdUser, IdImport, IdExport, IdPickup, IdPrint}) QVERIFY(!d.Control(id)->isEnabled());

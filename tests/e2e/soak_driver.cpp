@@ -180,9 +180,9 @@ private:
         if (!m_settings.work && m_clock.isValid()) {
             Fail(QStringLiteral("unexpected message box: %1 (live state %2, play object %3, pictures it drew %4)")
                      .arg(r.text)
-                     .arg(m_dialog->m_nLiveState)
-                     .arg(qulonglong(m_dialog->m_hPlayer))
-                     .arg(m_counterPlayer == m_dialog->m_hPlayer && !m_counters.empty() ? m_counters.back().Frames() : -1));
+                     .arg(int(m_dialog->liveState()))
+                     .arg(qulonglong(m_dialog->Live().Player()))
+                     .arg(m_counterPlayer == m_dialog->Live().Player() && !m_counters.empty() ? m_counters.back().Frames() : -1));
         }
         return QMessageBox::Ok;
     }
@@ -235,18 +235,18 @@ private:
 
     // --- Live video: frames drawn by the current play object (a new one after each return).
     int LiveFrames() {
-        if (!m_dialog->m_hPlayer) {
+        if (!m_dialog->Live().Player()) {
             m_counterPlayer = 0;  // a handle may come back with the same value
             return 0;
         }
-        if (m_dialog->m_hPlayer != m_counterPlayer) {
+        if (m_dialog->Live().Player() != m_counterPlayer) {
             m_counters.emplace_back();  // each counter lives as long as the process
-            m_counters.back().Attach(m_dialog->m_hPlayer);
-            m_counterPlayer = m_dialog->m_hPlayer;
+            m_counters.back().Attach(m_dialog->Live().Player());
+            m_counterPlayer = m_dialog->Live().Player();
         }
         return m_counters.back().Frames();
     }
-    bool Live() { return m_dialog->m_bConnected && m_dialog->m_nLiveState == 1 && LiveFrames() >= 5; }
+    bool Live() { return m_dialog->Connected() && m_dialog->liveState() == LiveState::Live && LiveFrames() >= 5; }
 
     void Step() {
         if (m_waiting) return;
@@ -297,7 +297,7 @@ private:
             return;
         }
         if (m_phase == Phase::Off && t >= m_cycleStart + 7) {
-            if (m_dialog->m_bConnected)
+            if (m_dialog->Connected())
                 Fail(QStringLiteral("cycle %1: heartbeats stopped 7 s ago, the window still shows the camera").arg(m_cycle));
             m_camera->Send(QStringLiteral("heartbeat on"));
             m_returned = t;
@@ -306,8 +306,8 @@ private:
             return;
         }
         if (m_phase == Phase::Returning) {
-            if (m_connectedMs < 0 && m_dialog->m_bConnected) m_connectedMs = int((t - m_returned) * 1000);
-            if (m_playerMs < 0 && m_dialog->m_hPlayer) m_playerMs = int((t - m_returned) * 1000);
+            if (m_connectedMs < 0 && m_dialog->Connected()) m_connectedMs = int((t - m_returned) * 1000);
+            if (m_playerMs < 0 && m_dialog->Live().Player()) m_playerMs = int((t - m_returned) * 1000);
             if (Live()) {
                 const int ms = int((t - m_returned) * 1000);
                 // The heap in use beside the resident memory tells growth from fragmentation.
@@ -347,24 +347,24 @@ private:
         } else if (m_freezeStep == 1) {
             // The key travels through the camera link's thread; on a loaded machine it may take a
             // moment.
-            if (m_dialog->m_nLiveState == 2) {
+            if (m_dialog->liveState() == LiveState::Frozen) {
                 m_camera->Send(QStringLiteral("key 85"));  // store
                 m_freezeStep = 2;
                 m_freezeAt = t;
             } else if (t >= m_freezeAt + 3) {
                 Fail(QStringLiteral("the camera's key did not freeze the video within 3 s (live state %1, connected %2)")
-                         .arg(m_dialog->m_nLiveState)
-                         .arg(m_dialog->m_bConnected));
+                         .arg(int(m_dialog->liveState()))
+                         .arg(m_dialog->Connected()));
                 m_freezeStep = 0;
                 m_nextFreeze = std::max(m_nextFreeze + 10, t);
             }
         } else if (m_freezeStep == 2) {
-            if (m_dialog->m_nLiveState == 1 || t >= m_freezeAt + 3) {
+            if (m_dialog->liveState() == LiveState::Live || t >= m_freezeAt + 3) {
                 if (AnnounceNew(m_before) != 1) Fail(QStringLiteral("freeze and store did not add one picture"));
                 m_freezeStep = 0;
                 m_nextFreeze = std::max(m_nextFreeze + 10, t);
             }
-        } else if (m_freezeStep == 0 && t >= m_nextPatient && m_dialog->m_nLiveState == 1) {
+        } else if (m_freezeStep == 0 && t >= m_nextPatient && m_dialog->liveState() == LiveState::Live) {
             SwitchPatient();
             m_nextPatient = t + 30;
         }
@@ -386,7 +386,7 @@ private:
     // which the previews must come back within 5 s; the patient changes every 30 s.
     void PictureStep() {
         const double t = Now();
-        const int previews = m_dialog->m_nJpegCount;
+        const int previews = m_dialog->JpegCount();
         if (m_phase == Phase::Starting) {
             if (previews >= 5) {
                 m_phase = Phase::Live;
@@ -456,11 +456,11 @@ private:
         // The window's own buttons, so that each step is done when its click returns.
         if (action < 3) {
             // Capture: the live view first, then a freeze, then the store.
-            if (d.m_nLiveState == 0) {
+            if (d.liveState() == LiveState::Idle) {
                 Button(IdSample)->click();
-            } else if (d.m_nLiveState == 1 && Live()) {
+            } else if (d.liveState() == LiveState::Live && Live()) {
                 Button(IdFreeze)->click();
-            } else if (d.m_nLiveState == 2) {
+            } else if (d.liveState() == LiveState::Frozen) {
                 const QStringList before = PicturePaths(*m_store);
                 Button(IdFreeze)->click();
                 AnnounceNew(before);
@@ -468,15 +468,24 @@ private:
             return;
         }
         // The rest works on stored pictures: the live view stops (a frozen frame is stored first).
-        if (d.m_nLiveState == 2) {
+        if (d.liveState() == LiveState::Frozen) {
             const QStringList before = PicturePaths(*m_store);
             Button(IdFreeze)->click();
             AnnounceNew(before);
         }
-        if (d.m_nLiveState != 0) Button(IdSample)->click();
-        if ((action == 5 || action == 6 || action == 7 || action == 8) && d.m_strPanePath[0].isEmpty()) {
+        if (d.liveState() != LiveState::Idle) Button(IdSample)->click();
+        if ((action == 5 || action == 6 || action == 7 || action == 8) && d.Review().PanePath(0).isEmpty()) {
             const int count = PicturePaths(*m_store).size();
-            if (count > 0) d.ShowPictures(int(m_rng() % unsigned(count)));
+            if (count > 0) {
+                // Paged to with the camera's keys, as the camera link posts them; the first press
+                // draws the panes anew even where the picture is the current one.
+                const int target = int(m_rng() % unsigned(count));
+                for (int step = 0; step <= count + 1; ++step) {
+                    if (step > 0 && d.CurrentIndex() == target) break;
+                    d.PostCameraKey(d.CurrentIndex() > target ? 0x53 : 0x52);
+                    QCoreApplication::sendPostedEvents(&d);
+                }
+            }
         }
         switch (action) {
         case 3:
@@ -489,15 +498,15 @@ private:
         case 5:
         case 6: {
             const QStringList paths = PicturePaths(*m_store);
-            if (paths.isEmpty() || d.m_strPanePath[0].isEmpty()) break;
-            Event(QStringLiteral("deleting %1").arg(HostPathOf(d.m_strPanePath[0])));
+            if (paths.isEmpty() || d.Review().PanePath(0).isEmpty()) break;
+            Event(QStringLiteral("deleting %1").arg(HostPathOf(d.Review().PanePath(0))));
             Button(IdDelete)->click();
             break;
         }
         case 7:
         case 8: {
-            if (d.m_strPanePath[0].isEmpty()) break;
-            const QRect area = d.m_rcPictureArea;
+            if (d.Review().PanePath(0).isEmpty()) break;
+            const QRect area = d.Layout().pictureArea;
             const QPoint a = area.topLeft() + QPoint(40 + int(m_rng() % 200), 40 + int(m_rng() % 200));
             QTest::mousePress(&d, Qt::LeftButton, Qt::NoModifier, a);
             QMouseEvent move(QEvent::MouseMove, QPointF(a + QPoint(60, 30)), d.mapToGlobal(QPointF(a + QPoint(60, 30))),

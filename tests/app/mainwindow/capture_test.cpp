@@ -3,6 +3,8 @@
 // its confirmation answered from the camera's thread, and the pick-up of pictures.
 #include <QtTest>
 
+#include <QTableWidget>
+
 #include <QBuffer>
 #include <QTimer>
 
@@ -147,26 +149,26 @@ void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
 
     // Not in pick-up mode a click picks nothing.
     h.ClickThumbnail(0);
-    QCOMPARE(d.m_nPickCount, 0);
+    QCOMPARE(d.Picked().Count(), 0);
 
     h.Button(IdPickup)->click();
     QCOMPARE(Text(h, IdPickup), QStringLiteral("Drop"));
-    QCOMPARE(d.m_bPickMode, 1);
+    QCOMPARE(d.Picked().PickMode(), true);
     const QImage unmarked = d.ThumbList()->Thumbnail(0);
     for (int index : {0, 1, 2, 3}) h.ClickThumbnail(index);
-    QCOMPARE(d.m_nPickCount, 4);
+    QCOMPARE(d.Picked().Count(), 4);
     h.ClickThumbnail(4);  // a fifth is ignored
-    QCOMPARE(d.m_nPickCount, 4);
-    QCOMPARE(QList<int>({d.m_nPicked[0], d.m_nPicked[1], d.m_nPicked[2], d.m_nPicked[3]}), QList<int>({0, 1, 2, 3}));
+    QCOMPARE(d.Picked().Count(), 4);
+    QCOMPARE(QList<int>({d.Picked().At(0), d.Picked().At(1), d.Picked().At(2), d.Picked().At(3)}), QList<int>({0, 1, 2, 3}));
     const QImage marked = d.ThumbList()->Thumbnail(0);
     QVERIFY(marked != unmarked);
     QColor corner(marked.pixel(4, 0));  // the red border of a picked thumbnail
     QVERIFY2(corner.red() > corner.green() + 60, qPrintable(corner.name()));
     h.ClickThumbnail(1);  // picked again: removed
-    QCOMPARE(d.m_nPickCount, 3);
-    QCOMPARE(d.m_nPicked[1], 999);
+    QCOMPARE(d.Picked().Count(), 3);
+    QCOMPARE(d.Picked().At(1), 999);
     h.ClickThumbnail(4);  // takes the first free slot
-    QCOMPARE(d.m_nPicked[1], 4);
+    QCOMPARE(d.Picked().At(1), 4);
 
     h.Drive().messages.clear();
     h.Button(IdExport)->click();
@@ -197,8 +199,8 @@ void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
     // "Drop" ends the pick-up: nothing picked, the marks gone; an export copies nothing, silently.
     h.Button(IdPickup)->click();
     QCOMPARE(Text(h, IdPickup), QStringLiteral("Pickup"));
-    QCOMPARE(d.m_nPickCount, 0);
-    QCOMPARE(d.m_nPicked[0], 999);
+    QCOMPARE(d.Picked().Count(), 0);
+    QCOMPARE(d.Picked().At(0), 999);
     QCOMPARE(QColor(d.ThumbList()->Thumbnail(0).pixel(4, 0)), QColor(unmarked.pixel(4, 0)));
     QTemporaryDir third;
     folder = third.path();
@@ -213,14 +215,14 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     h.AddPictures({kRed, kGreen, kBlue});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nPaneIndex[0], 2);
+    QCOMPARE(d.Review().PaneIndex(0), 2);
 
     h.Drive().messages.clear();
     h.Drive().reply = QMessageBox::No;
     h.Button(IdDelete)->click();
     QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
     QCOMPARE(h.PictureFiles().size(), 3);
-    QCOMPARE(d.m_bDeleteConfirm.load(), 0);
+    QCOMPARE(d.IsDeleteConfirmOpen(), false);
 
     h.Drive().reply = QMessageBox::Yes;
     h.Button(IdDelete)->click();
@@ -228,16 +230,28 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     QCOMPARE(h.PictureCount(), 2);
     QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
     QCOMPARE(d.ThumbList()->count(), 2);
-    QCOMPARE(d.m_nCurIndex, 1);  // clamped to the new last picture
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[1]));
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(d.CurrentIndex(), 1);  // clamped to the new last picture
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[1]));
+    QCOMPARE(d.Review().HistLevel(), 0);
 
-    // With an empty pane 0 the question is asked, and nothing is removed.
-    d.m_strPanePath[0].clear();
-    d.m_nPaneIndex[0] = 999;
+    // With an empty pane 0 (a patient without pictures) the question is asked, and nothing is
+    // removed.
+    QCOMPARE(h.Store().AddUser(MakePatient(20240101100000ull, u"Anna", 30, 0, 111)), 1);
+    auto choosePatient = [&](int row) {
+        d.SetUserListRunner([row](CUserList& users) {
+            users.UserList()->clearSelection();
+            users.UserList()->selectRow(row);
+            users.accept();
+        });
+        h.Button(IdUser)->click();
+    };
+    choosePatient(1);
+    QCOMPARE(d.Review().PaneIndex(0), 999);
+    QVERIFY(d.Review().PanePath(0).isEmpty());
     h.Drive().messages.clear();
     h.Button(IdDelete)->click();
     QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
+    choosePatient(0);
     QCOMPARE(h.PictureFiles().size(), 2);
     QCOMPARE(h.PictureCount(), 2);
 
@@ -245,8 +259,8 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     const QString outside = h.Drive().workDir() + "/elsewhere.jpg";
     QVERIFY(WriteJpeg(outside, 32, 24, kGrey));
     QCOMPARE(h.Store().AddPicture(0, std::string("d:\\DentalWorkDir\\elsewhere.jpg"), true), 1);
-    d.ShowPictures(2);
-    QVERIFY(d.m_strPanePath[0].endsWith("elsewhere.jpg"));
+    h.Button(IdUser)->click();  // the patient again: the newest record, the one just added, is shown
+    QVERIFY(d.Review().PanePath(0).endsWith("elsewhere.jpg"));
     h.Button(IdDelete)->click();
     QVERIFY(QFileInfo::exists(outside));
     QCOMPARE(h.PictureCount(), 2);
@@ -255,14 +269,14 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     // A picture put into the directory by other means comes into the list with the next delete,
     // once the store has read the directory again; the picture shown stays shown.
     QVERIFY(WriteJpeg(h.PatientDir() + "/20240501000000.jpg", 32, 24, kYellow));
-    d.ShowPictures(1);
-    const QString kept = d.m_strPanePath[0];
-    d.ShowPictures(0);
+    h.ShowPicture(1);
+    const QString kept = d.Review().PanePath(0);
+    h.ShowPicture(0);
     h.Button(IdDelete)->click();
     QTRY_COMPARE(h.PictureCount(), 2);
     QCOMPARE(h.PictureFiles(), QStringList({"20240501000000.jpg", h.Pictures()[1]}));
-    QTRY_COMPARE(d.m_strPanePath[0], kept);
-    QCOMPARE(d.m_nCurIndex, 1);  // the new picture came before it
+    QTRY_COMPARE(d.Review().PanePath(0), kept);
+    QCOMPARE(d.CurrentIndex(), 1);  // the new picture came before it
     QCOMPARE(d.ThumbList()->count(), 2);
     QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
 
@@ -283,7 +297,7 @@ void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
     h.Button(IdPickup)->click();
     h.ClickThumbnail(2);  // picks the blue picture
     h.ClickThumbnail(0);  // and the red one
-    d.ShowPictures(1);    // the green picture shown, store index 1
+    h.ShowPicture(1);     // the green picture shown, store index 1
 
     // An import named earlier in the day comes first in the store: the pictures move up.
     QTemporaryDir source;
@@ -292,20 +306,20 @@ void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
     d.SetImportChooser([&](QWidget*) { return QStringList({source.filePath("x.jpg")}); });
     h.Button(IdImport)->click();
     QCOMPARE(h.PictureFiles().first(), QStringLiteral("20240501080000.jpg"));
-    QCOMPARE(d.m_nPaneIndex[0], 1);  // as shown before the import
+    QCOMPARE(d.Review().PaneIndex(0), 1);  // as shown before the import
     // The picks follow their pictures.
-    QCOMPARE(d.m_nPicked[0], 3);
-    QCOMPARE(d.m_nPicked[1], 1);
-    QCOMPARE(d.m_nPickCount, 2);
+    QCOMPARE(d.Picked().At(0), 3);
+    QCOMPARE(d.Picked().At(1), 1);
+    QCOMPARE(d.Picked().Count(), 2);
 
     h.Drive().reply = QMessageBox::Yes;
     h.Button(IdDelete)->click();
     // The green picture, the one on the screen, is gone, and only it.
     QCOMPARE(h.PictureFiles(), QStringList({"20240501080000.jpg", h.Pictures()[0], h.Pictures()[2]}));
-    QCOMPARE(d.m_nPicked[0], 2);
-    QCOMPARE(d.m_nPicked[1], 1);
+    QCOMPARE(d.Picked().At(0), 2);
+    QCOMPARE(d.Picked().At(1), 1);
     _DISE_PIC picture = {};
-    QCOMPARE(h.Store().GetPicture(d.m_nPicked[0], &picture), 1);
+    QCOMPARE(h.Store().GetPicture(d.Picked().At(0), &picture), 1);
     QVERIFY(QString::fromStdString(records::FieldText(picture.path)).endsWith(h.Pictures()[2]));
 }
 
@@ -352,21 +366,21 @@ void CaptureTest::key51WhileLiveNeitherDeletesNorFreezes() {
     PictureHarness h;
     h.AddPictures({kRed, kGreen});
     FakeStreamCamera camera;
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalCommandPort());
         camera.SetHeartbeats(true);
-    };
+    });
     QVERIFY(h.Start(camera.Port()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     int snapshots = 0;
     d.SetSnapshotWriter([&](const std::string&) { return ++snapshots, false; });
     h.Drive().messages.clear();
     SendKey(d, 0x51);
     camera.SendKey(0x51);  // also from the camera itself
     QTest::qWait(200);
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().HasReceiver());
     QCOMPARE(snapshots, 0);
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
     QVERIFY(h.Drive().messages.isEmpty());  // no delete question
@@ -380,13 +394,13 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     PictureHarness h;
     h.AddPictures({kGrey, kGrey});
     FakeStreamCamera camera;
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalCommandPort());
         camera.SetHeartbeats(true);
-    };
+    });
     QVERIFY(h.Start(camera.Port()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     QColor frameColour = kRed;
     QStringList shots;
     d.SetSnapshotWriter([&](const std::string& path) {
@@ -398,15 +412,15 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     d.SetClock([] { return LocalTime(2026, 12, 6, 19, 5, 7); });
 
     h.Button(IdFreeze)->click();
-    QCOMPARE(d.m_nLiveState, 2);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
-    QVERIFY(d.m_pReceiver == nullptr);
+    QVERIFY(!d.Live().HasReceiver());
     QCOMPARE(shots, QStringList({h.Drive().workDir() + "/temp.bmp"}));
 
     h.Button(IdFreeze)->click();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
-    QVERIFY(d.m_pReceiver != nullptr);
+    QVERIFY(d.Live().HasReceiver());
     const QString name = QStringLiteral("20261206190507.jpg");
     QVERIFY(h.PictureFiles().contains(name));
     QVERIFY(Near(CentreColour(h.PatientDir() + "/" + name), kRed));
@@ -414,8 +428,8 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     QCOMPARE(h.PictureCount(), 3);
     QCOMPARE(d.ThumbList()->count(), 3);
     // Live again, the newest pictures in the slots beside the video.
-    QCOMPARE(d.m_nPaneIndex[0], 999);
-    QCOMPARE(d.m_nPaneIndex[1], 2);
+    QCOMPARE(d.Review().PaneIndex(0), 999);
+    QCOMPARE(d.Review().PaneIndex(1), 2);
 
     // A second capture in the same second gets the next second's name.
     frameColour = kBlue;
@@ -428,10 +442,10 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
 
     // Key 0x51 while frozen drops the frame: live again, nothing stored.
     h.Button(IdFreeze)->click();
-    QCOMPARE(d.m_nLiveState, 2);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
     SendKey(d, 0x51);
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().HasReceiver());
     QCOMPARE(h.PictureCount(), 4);
     QVERIFY(h.Drive().messages.filter("Fail").isEmpty());
 
@@ -439,8 +453,8 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     h.Button(IdFreeze)->click();
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
     h.Button(IdSample)->click();
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().HasReceiver());
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
     QCOMPARE(h.PictureCount(), 4);
 }
@@ -448,13 +462,13 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
 void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
     PictureHarness h;
     FakeStreamCamera camera;
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalCommandPort());
         camera.SetHeartbeats(true);
-    };
+    });
     QVERIFY(h.Start(camera.Port()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     // A frame from an earlier run lies in the work directory; the player has nothing to write.
     QImage stale(320, 240, QImage::Format_RGB888);
     stale.fill(kYellow);
@@ -466,8 +480,8 @@ void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
     QCOMPARE(h.Drive().messages, QStringList({"Oral image acquisition system|Fail to Save！"}));
     QCOMPARE(h.PictureFiles().size(), 0);
     QCOMPARE(h.PictureCount(), 0);
-    QCOMPARE(d.m_nLiveState, 1);  // live again anyway
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.liveState(), LiveState::Live);  // live again anyway
+    QVERIFY(d.Live().HasReceiver());
 
     // The frame is there but the patient's directory cannot take it: reported, no record.
     d.SetSnapshotWriter([](const std::string& path) { return QImage(64, 48, QImage::Format_RGB32).save(QString::fromStdString(path), "BMP"); });
@@ -479,22 +493,22 @@ void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
     QVERIFY2(h.Drive().messages[0].startsWith("Oral image acquisition system|Fail to Save！\n"),
              qPrintable(h.Drive().messages[0]));
     QCOMPARE(h.PictureCount(), 0);
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
 }
 
 void CaptureTest::pictureCameraSnapStoresTheNextPicture() {
     PictureHarness h;
     FakePictureCamera camera;
     const QByteArray preview = Jpeg(kGreen, 320, 240);
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalPictureReplyPort());
         camera.SetPreviews(preview, true);
-    };
+    });
     QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    QCOMPARE(d.CameraType(), CAMERA_PICTURE);
     QCOMPARE(Text(h, IdFreeze), QStringLiteral("Snap"));
-    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 1 && d.m_nJpegCount > 0, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 1 && d.JpegCount() > 0, 3000);
 
     // The picture thread holds the next preview back until the window takes the last one (the
     // window's timer is not running here): the snap must still get its picture.
@@ -512,8 +526,8 @@ void CaptureTest::pictureCameraSnapStoresTheNextPicture() {
 
     // No picture comes within 2 s: said so, nothing added.
     camera.SetPreviews(preview, false);
-    for (int seen = -1; seen != d.m_nJpegCount;) {  // until the previews still on their way are in
-        seen = d.m_nJpegCount;
+    for (int seen = -1; seen != d.JpegCount();) {  // until the previews still on their way are in
+        seen = d.JpegCount();
         QTest::qWait(300);
     }
     h.Button(IdFreeze)->click();
@@ -526,10 +540,10 @@ void CaptureTest::picksStayMarkedWhenThePictureCameraAddsAPicture() {
     PictureHarness h;
     h.AddPictures({kRed, kGreen});
     FakePictureCamera camera;
-    h.m_beforeWindow = [&] { camera.Start(h.Udp().LocalPictureReplyPort()); };
+    h.BeforeWindow([&] { camera.Start(h.Udp().LocalPictureReplyPort()); });
     QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
+    QCOMPARE(d.CameraType(), CAMERA_PICTURE);
     h.Button(IdPickup)->click();
     h.ClickThumbnail(0);
     const QColor marked(d.ThumbList()->Thumbnail(0).pixel(4, 0));
@@ -540,8 +554,8 @@ void CaptureTest::picksStayMarkedWhenThePictureCameraAddsAPicture() {
     camera.SendCaptured(Jpeg(kBlue));
     QTRY_COMPARE_WITH_TIMEOUT(d.ThumbList()->count(), 3, 5000);
     QCOMPARE(h.PictureCount(), 3);
-    QCOMPARE(d.m_nPickCount, 1);
-    QCOMPARE(d.m_nPicked[0], 0);
+    QCOMPARE(d.Picked().Count(), 1);
+    QCOMPARE(d.Picked().At(0), 0);
     QCOMPARE(QColor(d.ThumbList()->Thumbnail(0).pixel(4, 0)), marked);
 }
 

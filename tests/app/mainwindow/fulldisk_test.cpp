@@ -160,16 +160,16 @@ void FullDiskTest::streamCameraAndPictureCommandsOnAFullDisk() {
     const QString outside = h.Drive().root() + QStringLiteral("/export");  // on the same disk
     QVERIFY(QDir().mkpath(outside));
     FakeStreamCamera camera;
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalCommandPort());
         camera.SetHeartbeats(true);
-    };
+    });
     QVERIFY(h.Start(camera.Port()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     h.Button(IdSample)->click();  // review first; the live view comes back for the freeze
-    QCOMPARE(d.m_nLiveState, 0);
-    d.ShowPictures(1);
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    h.ShowPicture(1);
     const QString dir = h.PatientDir();
     const QStringList patientFiles =
         QStringList({"DiagList.fdb", "DisePicList.fdb", "UserInfoBackup.fdb"}) + h.PictureFiles();
@@ -209,14 +209,14 @@ void FullDiskTest::streamCameraAndPictureCommandsOnAFullDisk() {
     d.SetSnapshotWriter([&](const std::string& path) { return TEGMO_PLAY_VideoShot(frame.Get(), path.c_str()) == 1; });
     h.Drive().messages.clear();
     h.Button(IdSample)->click();  // live again
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     h.Button(IdFreeze)->click();  // frozen, the frame to temp.bmp
-    QCOMPARE(d.m_nLiveState, 2);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
     h.Button(IdFreeze)->click();  // frozen: store it
     QCOMPARE(h.Drive().messages,
              QStringList({"Oral image acquisition system|Fail to Save！\nd:\\DentalWorkDir\\temp.bmp: " + kNoSpace}));
-    QCOMPARE(d.m_nLiveState, 1);
-    QVERIFY(d.m_pReceiver != nullptr);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().HasReceiver());
     QVERIFY(!QFileInfo::exists(h.Drive().workDir() + "/temp.bmp"));
     QCOMPARE(h.PictureCount(), 2);
     CheckRecordsNameExistingFiles(h);
@@ -243,14 +243,14 @@ void FullDiskTest::snapOnAFullDisk() {
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(preview.save(&buffer, "JPG"));
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalPictureReplyPort());
         camera.SetPreviews(jpeg, true);
-    };
+    });
     QVERIFY(h.Start(0, camera.CommandPort(), camera.PicturePort()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_PICTURE);
-    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 1 && d.m_nJpegCount > 0, 3000);
+    QCOMPARE(d.CameraType(), CAMERA_PICTURE);
+    QTRY_VERIFY_WITH_TIMEOUT(camera.Connections() >= 1 && d.JpegCount() > 0, 3000);
     const QStringList patientFiles =
         QStringList({"DiagList.fdb", "DisePicList.fdb", "UserInfoBackup.fdb"}) + h.PictureFiles();
     QVERIFY(disk.Fill());
@@ -264,8 +264,8 @@ void FullDiskTest::snapOnAFullDisk() {
     QCOMPARE(h.PictureCount(), 1);
     CheckRecordsNameExistingFiles(h);
     // The previews still come in.
-    const int previews = d.m_nJpegCount;
-    QTRY_VERIFY_WITH_TIMEOUT(d.m_nJpegCount > previews, 3000);
+    const int previews = d.JpegCount();
+    QTRY_VERIFY_WITH_TIMEOUT(d.JpegCount() > previews, 3000);
 
     // A picture taken with the camera's own button is lost too: said so.
     h.Drive().messages.clear();

@@ -68,8 +68,8 @@ void ReviewTest::hitTestIgnoresMiddleLinesAndBorders() {
     h.AddPictures({kGreen, kBlue, kYellow, kGrey});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    const QRect area = d.m_rcPictureArea;
-    const int mx = d.m_rcQuad[1].left(), my = d.m_rcQuad[2].top();
+    const QRect area = d.Layout().pictureArea;
+    const int mx = d.Layout().quad[1].left(), my = d.Layout().quad[2].top();
     QCOMPARE(mx, area.width() / 2);
     QCOMPARE(d.HitQuadrant(h.AreaPoint(1, 1)), 1);
     QCOMPARE(d.HitQuadrant(h.AreaPoint(mx + 1, 10)), 2);
@@ -86,21 +86,21 @@ void ReviewTest::hitTestIgnoresMiddleLinesAndBorders() {
     h.Button(IdSplit)->click();
     const QImage framesBefore = h.Pane(IdPane2)->Canvas();
     h.Press(h.AreaPoint(mx, 60));
-    QCOMPARE(d.m_nStrokePoints, 0);
+    QCOMPARE(d.Review().StrokePoints(), 0);
     h.Move(h.AreaPoint(mx + 60, 80));
     h.Release(h.AreaPoint(mx + 60, 80));
-    QCOMPARE(d.m_nActivePane, 0);
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(d.Review().ActivePane(), 0);
+    QCOMPARE(d.Review().HistLevel(), 0);
     QCOMPARE(h.Pane(IdPane2)->Canvas(), framesBefore);
 
     // A press inside quadrant 4 selects it: all quadrants framed, that one in red. Pressing and
     // releasing without moving adds nothing to the undo stack.
     h.Press(h.AreaPoint(mx + 30, my + 30));
-    QCOMPARE(d.m_nStrokePoints, 1);
+    QCOMPARE(d.Review().StrokePoints(), 1);
     h.Release(h.AreaPoint(mx + 30, my + 30));
-    QCOMPARE(d.m_nActivePane, 3);
-    QCOMPARE(d.m_nStrokePoints, 0);
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(d.Review().ActivePane(), 3);
+    QCOMPARE(d.Review().StrokePoints(), 0);
+    QCOMPARE(d.Review().HistLevel(), 0);
     const QImage frames = h.Pane(IdPane2)->Canvas();
     QCOMPARE(Pixel(frames, mx, my + 40), kRed);              // left edge of quadrant 4
     QCOMPARE(Pixel(frames, 0, 40), QColor(Qt::black));       // left edge of quadrant 1
@@ -112,24 +112,24 @@ void ReviewTest::newestPictureIsShownWithItsNumber() {
     h.AddPictures({kGreen, kBlue, kYellow});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCurIndex, 2);
-    QCOMPARE(d.m_nPaneIndex[0], 2);
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[2]));
-    QCOMPARE(d.m_nPaneIndex[1], 1);  // the following slots are filled for split view
-    QCOMPARE(d.m_nPaneIndex[3], 999);
-    QCOMPARE(d.m_szPicture, QSize(640, 480));
-    QCOMPARE(d.m_nHistLevel, 0);
-    QCOMPARE(d.m_history[0].image.size(), QSize(640, 480));
-    QCOMPARE(d.m_history[0].image.format(), QImage::Format_RGB888);
+    QCOMPARE(d.CurrentIndex(), 2);
+    QCOMPARE(d.Review().PaneIndex(0), 2);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[2]));
+    QCOMPARE(d.Review().PaneIndex(1), 1);  // the following slots are filled for split view
+    QCOMPARE(d.Review().PaneIndex(3), 999);
+    QCOMPARE(d.Review().PictureSize(), QSize(640, 480));
+    QCOMPARE(d.Review().HistLevel(), 0);
+    QCOMPARE(d.Review().Entry(0).image.size(), QSize(640, 480));
+    QCOMPARE(d.Review().Entry(0).image.format(), QImage::Format_RGB888);
 
     const QImage shown = h.Shown();
-    const QSize area = d.m_rcPictureArea.size();
+    const QSize area = d.Layout().pictureArea.size();
     QVERIFY(Near(Pixel(shown, area.width() / 3, area.height() / 3), kYellow));
     // Number 3 in red at the bottom right corner, in pane 1096.
-    QCOMPARE(d.m_ptLabel, QPoint(area.width() - 32, area.height() - 32));
-    QVERIFY(CountNear(h.Pane(IdPane2)->Canvas(), QRect(d.m_ptLabel, QSize(32, 32)), kRed, 10) > 20);
+    QCOMPARE(d.Review().LabelPosition(), QPoint(area.width() - 32, area.height() - 32));
+    QVERIFY(CountNear(h.Pane(IdPane2)->Canvas(), QRect(d.Review().LabelPosition(), QSize(32, 32)), kRed, 10) > 20);
     // The undo picture carries the number too, at the picture's own scale.
-    QVERIFY(CountNear(d.m_history[0].image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed, 60) > 10);
+    QVERIFY(CountNear(d.Review().Entry(0).image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed, 60) > 10);
     // The list shows the newest picture selected.
     const QList<QListWidgetItem*> selected = h.Dialog().ThumbList()->selectedItems();
     QCOMPARE(selected.size(), 1);
@@ -138,7 +138,7 @@ void ReviewTest::newestPictureIsShownWithItsNumber() {
     // A patient without pictures: every pane empty, nothing to save.
     PictureHarness empty;
     QVERIFY(empty.Start());
-    QCOMPARE(empty.Dialog().m_nPaneIndex[0], 999);
+    QCOMPARE(empty.Dialog().Review().PaneIndex(0), 999);
     QVERIFY(Near(Pixel(empty.Shown(), 100, 100), kEmpty, 0));
 }
 
@@ -147,48 +147,48 @@ void ReviewTest::strokesAreUndoneTogether() {
     h.AddPictures({kGreen});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    const QSize area = d.m_rcPictureArea.size();
+    const QSize area = d.Layout().pictureArea.size();
 
     // Medium red to begin with: 4 pixels wide.
     h.Stroke({{100, 100}, {200, 100}, {300, 100}});
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().HistLevel(), 1);
     QCOMPARE(Pixel(h.Shown(), 200, 100), kRed);
     QCOMPARE(Pixel(h.Shown(), 200, 101), kRed);
     QVERIFY(Near(Pixel(h.Shown(), 200, 106), kGreen));
     // The captured picture has the stroke where it lies on the picture.
-    const QImage captured = d.m_history[1].image.convertToFormat(QImage::Format_RGB32);
+    const QImage captured = d.Review().Entry(1).image.convertToFormat(QImage::Format_RGB32);
     QVERIFY(Near(Pixel(captured, 200 * 640 / area.width(), 100 * 480 / area.height()), kRed));
 
     // Press and release without movement: no entry.
     h.Press(h.AreaPoint(400, 400));
     h.Release(h.AreaPoint(400, 400));
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().HistLevel(), 1);
 
     // Thick blue: 8 pixels wide; a stroke over the picture number shows over it.
     h.Button(IdThick)->click();
     h.Button(IdBlue)->click();
     h.Stroke({{100, 200}, {300, 200}});
-    QCOMPARE(d.m_nHistLevel, 2);
+    QCOMPARE(d.Review().HistLevel(), 2);
     QCOMPARE(Pixel(h.Shown(), 200, 203), QColor(0, 0, 255));
     QVERIFY(!Near(Pixel(h.Shown(), 200, 208), QColor(0, 0, 255), 60));
     const int y = area.height() - 16;
     h.Stroke({{area.width() - 60, y}, {area.width() - 2, y}});
-    QCOMPARE(d.m_nHistLevel, 3);
+    QCOMPARE(d.Review().HistLevel(), 3);
     QCOMPARE(Pixel(h.Shown(), area.width() - 20, y), QColor(0, 0, 255));
 
     // Undo takes all three back at once; the picture and its slot stay.
-    const QString path = d.m_strPanePath[0];
+    const QString path = d.Review().PanePath(0);
     h.Button(IdUndo)->click();
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(d.Review().HistLevel(), 0);
     const QImage shown = h.Shown();
     QVERIFY(Near(Pixel(shown, 200, 100), kGreen));
     QVERIFY(Near(Pixel(shown, 200, 200), kGreen));
     QVERIFY(!Near(Pixel(shown, area.width() - 20, y), QColor(0, 0, 255), 60));
-    QCOMPARE(d.m_strPanePath[0], path);
+    QCOMPARE(d.Review().PanePath(0), path);
     // New strokes build on the picture as it was.
     h.Stroke({{100, 300}, {300, 300}});
-    QCOMPARE(d.m_nHistLevel, 1);
-    QVERIFY(Near(Pixel(d.m_history[1].image.convertToFormat(QImage::Format_RGB32), 200 * 640 / area.width(),
+    QCOMPARE(d.Review().HistLevel(), 1);
+    QVERIFY(Near(Pixel(d.Review().Entry(1).image.convertToFormat(QImage::Format_RGB32), 200 * 640 / area.width(),
                        200 * 480 / area.height()),
                  kGreen));
 }
@@ -199,17 +199,17 @@ void ReviewTest::fullUndoStackKeepsLaterStrokesOnScreenOnly() {
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
     for (int i = 0; i < 33; ++i) h.Stroke({{20, 10 + 12 * i}, {120, 10 + 12 * i}});
-    QCOMPARE(d.m_nHistLevel, 31);
+    QCOMPARE(d.Review().HistLevel(), 31);
     // The 32nd and 33rd strokes are on screen, not in the top entry.
     QCOMPARE(Pixel(h.Shown(), 60, 10 + 12 * 32), kRed);
-    const QSize area = d.m_rcPictureArea.size();
-    const QImage top = d.m_history[31].image.convertToFormat(QImage::Format_RGB32);
+    const QSize area = d.Layout().pictureArea.size();
+    const QImage top = d.Review().Entry(31).image.convertToFormat(QImage::Format_RGB32);
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 30) * 240 / area.height()), kRed));
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 32) * 240 / area.height()), kGreen));
     // A new picture resets the stack to its bottom.
-    h.Dialog().ShowPictures(0);
-    QCOMPARE(d.m_nHistLevel, 0);
-    QVERIFY(d.m_history[1].image.isNull());
+    h.ShowPicture(0);
+    QCOMPARE(d.Review().HistLevel(), 0);
+    QVERIFY(d.Review().Entry(1).image.isNull());
 }
 
 void ReviewTest::resizeRedrawsThePictureWithItsStrokes() {
@@ -217,21 +217,21 @@ void ReviewTest::resizeRedrawsThePictureWithItsStrokes() {
     h.AddPictures({kGreen});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    const QSize before = d.m_rcPictureArea.size();
+    const QSize before = d.Layout().pictureArea.size();
     h.Stroke({{100, 100}, {300, 100}});
     d.resize(1920, 1050);  // a wide screen: the picture area moves and grows
     QCoreApplication::processEvents();
-    const QSize after = d.m_rcPictureArea.size();
+    const QSize after = d.Layout().pictureArea.size();
     QVERIFY(after.width() > before.width());
     QCOMPARE(h.Pane(IdPane3)->Canvas().size(), after);
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().HistLevel(), 1);
     const QImage shown = h.Shown();
     QVERIFY(Near(Pixel(shown, 200 * after.width() / before.width(), 100 * after.height() / before.height()), kRed, 80));
     QVERIFY(Near(Pixel(shown, after.width() - 5, after.height() / 2), kGreen));
     // Strokes drawn after the resize land on the same picture.
     h.Stroke({{100, 300}, {300, 300}});
-    QCOMPARE(d.m_nHistLevel, 2);
-    QCOMPARE(d.m_history[2].image.size(), QSize(640, 480));
+    QCOMPARE(d.Review().HistLevel(), 2);
+    QCOMPARE(d.Review().Entry(2).image.size(), QSize(640, 480));
 }
 
 void ReviewTest::splitStrokeStaysInItsQuadrant() {
@@ -240,8 +240,8 @@ void ReviewTest::splitStrokeStaysInItsQuadrant() {
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
     h.Button(IdSplit)->click();
-    QCOMPARE(d.m_szPicture, d.m_rcPictureArea.size());
-    const int mx = d.m_rcQuad[1].left();
+    QCOMPARE(d.Review().PictureSize(), d.Layout().pictureArea.size());
+    const int mx = d.Layout().quad[1].left();
     const QImage before = h.Shown();
 
     // From quadrant 1 into quadrant 2 and back: nothing is drawn outside, and the line comes
@@ -252,8 +252,8 @@ void ReviewTest::splitStrokeStaysInItsQuadrant() {
     h.Move(h.AreaPoint(mx + 50, 200));
     h.Move(h.AreaPoint(200, 200));
     h.Release(h.AreaPoint(200, 200));
-    QCOMPARE(d.m_nHistLevel, 1);
-    QCOMPARE(d.m_nActivePane, 0);
+    QCOMPARE(d.Review().HistLevel(), 1);
+    QCOMPARE(d.Review().ActivePane(), 0);
     const QImage shown = h.Shown();
     QCOMPARE(Pixel(shown, 150, 100), kRed);
     QCOMPARE(Pixel(shown, 200, 150), kRed);  // the joining line
@@ -261,8 +261,8 @@ void ReviewTest::splitStrokeStaysInItsQuadrant() {
     QCOMPARE(Pixel(shown, mx + 50, 150), Pixel(before, mx + 50, 150));
     QCOMPARE(Pixel(shown, (200 + mx + 50) / 2, 150), Pixel(before, (200 + mx + 50) / 2, 150));
     // The undo picture is the whole area as displayed.
-    QCOMPARE(d.m_history[1].image.size(), d.m_rcPictureArea.size());
-    QCOMPARE(Pixel(d.m_history[1].image.convertToFormat(QImage::Format_RGB32), 200, 150), kRed);
+    QCOMPARE(d.Review().Entry(1).image.size(), d.Layout().pictureArea.size());
+    QCOMPARE(Pixel(d.Review().Entry(1).image.convertToFormat(QImage::Format_RGB32), 200, 150), kRed);
 }
 
 void ReviewTest::splitViewDrawsMissingSlotsGrey() {
@@ -270,29 +270,29 @@ void ReviewTest::splitViewDrawsMissingSlotsGrey() {
     h.AddPictures({kGreen, kBlue});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    const QRect area = d.m_rcPictureArea;
+    const QRect area = d.Layout().pictureArea;
     h.Button(IdSplit)->click();
     QCOMPARE(h.Button(IdSplit)->text(), QStringLiteral("Single"));
-    QCOMPARE(d.m_bSplit, 1);
+    QCOMPARE(d.Review().Split(), true);
     QCOMPARE(h.Pane(IdPane1)->geometry(), QRect(area.topLeft(), QSize(area.width() / 2, area.height() / 2)));
-    QCOMPARE(d.m_nPaneIndex[0], 1);
-    QCOMPARE(d.m_nPaneIndex[1], 0);
-    QCOMPARE(d.m_nPaneIndex[2], 999);
-    QCOMPARE(d.m_nPaneIndex[3], 999);
+    QCOMPARE(d.Review().PaneIndex(0), 1);
+    QCOMPARE(d.Review().PaneIndex(1), 0);
+    QCOMPARE(d.Review().PaneIndex(2), 999);
+    QCOMPARE(d.Review().PaneIndex(3), 999);
     const QImage shown = h.Shown();
-    QVERIFY(Near(Pixel(shown, d.m_rcQuad[0].center().x(), d.m_rcQuad[0].center().y()), kBlue));
-    QVERIFY(Near(Pixel(shown, d.m_rcQuad[1].center().x(), d.m_rcQuad[1].center().y()), kGreen));
-    QCOMPARE(Pixel(shown, d.m_rcQuad[2].center().x(), d.m_rcQuad[2].center().y()), kEmpty);
-    QCOMPARE(Pixel(shown, d.m_rcQuad[3].center().x(), d.m_rcQuad[3].center().y()), kEmpty);
+    QVERIFY(Near(Pixel(shown, d.Layout().quad[0].center().x(), d.Layout().quad[0].center().y()), kBlue));
+    QVERIFY(Near(Pixel(shown, d.Layout().quad[1].center().x(), d.Layout().quad[1].center().y()), kGreen));
+    QCOMPARE(Pixel(shown, d.Layout().quad[2].center().x(), d.Layout().quad[2].center().y()), kEmpty);
+    QCOMPARE(Pixel(shown, d.Layout().quad[3].center().x(), d.Layout().quad[3].center().y()), kEmpty);
     // Quadrant 2's number "1" at its bottom right.
-    QCOMPARE(d.m_ptLabel, QPoint(d.m_rcQuad[1].left() + area.width() / 2 - 32, area.height() / 2 - 32));
+    QCOMPARE(d.Review().LabelPosition(), QPoint(d.Layout().quad[1].left() + area.width() / 2 - 32, area.height() / 2 - 32));
 
     h.Button(IdSplit)->click();
     QCOMPARE(h.Button(IdSplit)->text(), QStringLiteral("Split"));
     QCOMPARE(h.Pane(IdPane1)->geometry(), area);
     const QImage single = h.Shown();
-    QVERIFY(Near(Pixel(single, d.m_rcQuad[3].center().x(), d.m_rcQuad[3].center().y()), kBlue));
-    QCOMPARE(d.m_nHistLevel, 0);
+    QVERIFY(Near(Pixel(single, d.Layout().quad[3].center().x(), d.Layout().quad[3].center().y()), kBlue));
+    QCOMPARE(d.Review().HistLevel(), 0);
 }
 
 void ReviewTest::cameraKeysAndButtonsMoveThroughPictures() {
@@ -302,29 +302,32 @@ void ReviewTest::cameraKeysAndButtonsMoveThroughPictures() {
     h.AddPictures(colours, QSize(160, 120));
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCurIndex, 9);
+    QCOMPARE(d.CurrentIndex(), 9);
     SendKey(d, 0x52);  // already the newest
-    QCOMPARE(d.m_nCurIndex, 9);
+    QCOMPARE(d.CurrentIndex(), 9);
     SendKey(d, 0x53);
     SendKey(d, 0x53);
-    QCOMPARE(d.m_nCurIndex, 7);
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[7]));
+    QCOMPARE(d.CurrentIndex(), 7);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[7]));
     QCOMPARE(d.ThumbList()->selectedItems().size(), 1);
     QCOMPARE(d.ThumbList()->selectedItems().first()->text(), h.Pictures()[7]);
     for (int i = 0; i < 9; ++i) SendKey(d, 0x53);
-    QCOMPARE(d.m_nCurIndex, 0);
-    QCOMPARE(d.m_nPaneIndex[1], 999);  // nothing below the oldest
+    QCOMPARE(d.CurrentIndex(), 0);
+    QCOMPARE(d.Review().PaneIndex(1), 999);  // nothing below the oldest
     SendKey(d, 0x52);
-    QCOMPARE(d.m_nCurIndex, 1);
+    QCOMPARE(d.CurrentIndex(), 1);
 
     // "Next" and "Prev" scroll the list by a thumbnail and its spacing, and put the pen members
     // back on the buttons.
     QScrollBar* bar = d.ThumbList()->verticalScrollBar();
     bar->setValue(0);
     QVERIFY(bar->maximum() > 0);
-    d.m_nPenWidthIdx = 0;
+    h.Button(IdThick)->click();  // the pen member follows the button
+    QCOMPARE(d.Review().PenWidthIdx(), 0);
+    h.Button(IdMedium)->setChecked(true);  // the buttons alone changed (the member did not)
+    QCOMPARE(d.Review().PenWidthIdx(), 0);
     h.Button(IdNext)->click();
-    QCOMPARE(bar->value(), std::min(bar->maximum(), d.m_nThumbSize + 40));
+    QCOMPARE(bar->value(), std::min(bar->maximum(), d.Layout().thumbSize + 40));
     QVERIFY(h.Button(IdThick)->isChecked());
     h.Button(IdPrev)->click();
     QCOMPARE(bar->value(), 0);
@@ -334,32 +337,43 @@ void ReviewTest::navigationKeysStopTheLiveView() {
     PictureHarness h;
     h.AddPictures({kGreen, kBlue, kYellow});
     FakeStreamCamera camera;
-    h.m_beforeWindow = [&] {
+    h.BeforeWindow([&] {
         camera.Start(h.Udp().LocalCommandPort());
         camera.SetHeartbeats(true);
-    };
+    });
     QVERIFY(h.Start(camera.Port()));
     CkavimoDlg& d = h.Dialog();
-    QCOMPARE(d.m_nCameraType, CAMERA_STREAM);
-    QCOMPARE(d.m_nLiveState, 1);
-    // While live, slot 0 is the video's and the pictures fill the other slots.
-    QCOMPARE(d.m_nPaneIndex[0], 999);
-    QCOMPARE(d.m_nPaneIndex[1], 2);
-    QCOMPARE(d.m_nPaneIndex[3], 0);
+    QCOMPARE(d.CameraType(), CAMERA_STREAM);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    // While live, slot 0 is the video's and the pictures fill the other slots: so they are shown
+    // after a capture (a fourth picture, the newest).
+    d.SetSnapshotWriter([](const std::string& path) {
+        QImage frame(320, 240, QImage::Format_RGB888);
+        frame.fill(kGrey);
+        return frame.save(QString::fromStdString(path), "BMP");
+    });
+    d.SetClock([] { return LocalTime(2026, 12, 6, 19, 5, 7); });
+    h.Button(IdFreeze)->click();
+    h.Button(IdFreeze)->click();
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QCOMPARE(h.PictureCount(), 4);
+    QCOMPARE(d.Review().PaneIndex(0), 999);
+    QCOMPARE(d.Review().PaneIndex(1), 3);
+    QCOMPARE(d.Review().PaneIndex(3), 1);
 
     SendKey(d, 0x53);
-    QCOMPARE(d.m_nLiveState, 0);
-    QVERIFY(d.m_pReceiver == nullptr);
-    QCOMPARE(d.m_nCurIndex, 2);
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QVERIFY(!d.Live().HasReceiver());
+    QCOMPARE(d.CurrentIndex(), 3);
     SendKey(d, 0x53);
-    QCOMPARE(d.m_nCurIndex, 1);
-    QCOMPARE(d.m_nPaneIndex[0], 1);
+    QCOMPARE(d.CurrentIndex(), 2);
+    QCOMPARE(d.Review().PaneIndex(0), 2);
 
     h.Button(IdSample)->click();
-    QCOMPARE(d.m_nLiveState, 1);
+    QCOMPARE(d.liveState(), LiveState::Live);
     SendKey(d, 0x52);
-    QCOMPARE(d.m_nLiveState, 0);
-    QCOMPARE(d.m_nCurIndex, 1);
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QCOMPARE(d.CurrentIndex(), 2);
 }
 
 void ReviewTest::listDoubleClickFillsTheActiveSlot() {
@@ -371,26 +385,26 @@ void ReviewTest::listDoubleClickFillsTheActiveSlot() {
 
     // Single view: the picture replaces slot 0 and the undo stack starts again.
     h.Stroke({{50, 50}, {150, 50}});
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().HistLevel(), 1);
     doubleClick(0);
-    QCOMPARE(d.m_nPaneIndex[0], 0);
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[0]));
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(d.Review().PaneIndex(0), 0);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
+    QCOMPARE(d.Review().HistLevel(), 0);
     QVERIFY(Near(Pixel(h.Shown(), 100, 50), kGreen));
 
     // Split view: the picture goes into the quadrant last pressed, as a new undo entry.
     h.Button(IdSplit)->click();
-    const QRect q3 = d.m_rcQuad[2];
+    const QRect q3 = d.Layout().quad[2];
     h.Press(h.AreaPoint(q3.center().x(), q3.center().y()));
     h.Release(h.AreaPoint(q3.center().x(), q3.center().y()));
-    QCOMPARE(d.m_nActivePane, 2);
+    QCOMPARE(d.Review().ActivePane(), 2);
     doubleClick(2);
-    QCOMPARE(d.m_nPaneIndex[2], 2);
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().PaneIndex(2), 2);
+    QCOMPARE(d.Review().HistLevel(), 1);
     QVERIFY(Near(Pixel(h.Shown(), q3.center().x(), q3.center().y()), kYellow));
     // Undo brings the earlier slot back (picture 1 since the split).
     h.Button(IdUndo)->click();
-    QCOMPARE(d.m_nPaneIndex[2], 0);
+    QCOMPARE(d.Review().PaneIndex(2), 0);
     QVERIFY(Near(Pixel(h.Shown(), q3.center().x(), q3.center().y()), kGreen));
 }
 
@@ -400,14 +414,14 @@ void ReviewTest::doubleClickOpensTheViewerOnThatPicture() {
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
     QTest::mouseDClick(&d, Qt::LeftButton, Qt::NoModifier, h.AreaPoint(300, 300));
-    QCOMPARE(h.viewerPaths, QStringList({d.m_strPanePath[0]}));
-    QCOMPARE(d.m_nHistLevel, 0);
+    QCOMPARE(h.viewerPaths, QStringList({d.Review().PanePath(0)}));
+    QCOMPARE(d.Review().HistLevel(), 0);
 
     h.Button(IdSplit)->click();
-    const QRect q2 = d.m_rcQuad[1];
+    const QRect q2 = d.Layout().quad[1];
     QTest::mouseDClick(&d, Qt::LeftButton, Qt::NoModifier, h.AreaPoint(q2.center().x(), q2.center().y()));
     QCOMPARE(h.viewerPaths.size(), 2);
-    QCOMPARE(h.viewerPaths.last(), d.m_strPanePath[1]);
+    QCOMPARE(h.viewerPaths.last(), d.Review().PanePath(1));
     QVERIFY(h.viewerPaths.last().endsWith(h.Pictures()[1]));
     // On the middle line no viewer opens.
     QTest::mouseDClick(&d, Qt::LeftButton, Qt::NoModifier, h.AreaPoint(q2.left(), 30));
@@ -419,7 +433,7 @@ void ReviewTest::saveWritesTheAnnotatedPictureAtItsOwnSize() {
     h.AddPictures({kBlue, kGreen});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    const QSize area = d.m_rcPictureArea.size();
+    const QSize area = d.Layout().pictureArea.size();
     const QString file = h.PatientDir() + QLatin1Char('/') + h.Pictures()[1];
     const QByteArray original = [&] {
         QFile f(file);
@@ -453,7 +467,7 @@ void ReviewTest::saveWritesTheAnnotatedPictureAtItsOwnSize() {
     }
     h.Button(IdSplit)->click();
     h.Stroke({{50, 50}, {150, 50}});
-    QCOMPARE(d.m_nHistLevel, 1);
+    QCOMPARE(d.Review().HistLevel(), 1);
     h.Button(IdSave)->click();
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -475,7 +489,7 @@ void ReviewTest::saveAsAddsNewFilesAndNeverOverwrites() {
              QStringList({h.Pictures()[0], QStringLiteral("20261206190507.jpg"), QStringLiteral("20261206190508.jpg")}));
     QCOMPARE(h.PictureCount(), 3);
     QCOMPARE(d.ThumbList()->count(), 3);
-    const QSize area = d.m_rcPictureArea.size();
+    const QSize area = d.Layout().pictureArea.size();
     const QPoint red(200 * 640 / area.width(), 100 * 480 / area.height());
     const QPoint blue(200 * 640 / area.width(), 200 * 480 / area.height());
     const QImage first(h.PatientDir() + QStringLiteral("/20261206190507.jpg"));
@@ -489,39 +503,45 @@ void ReviewTest::saveAsAddsNewFilesAndNeverOverwrites() {
 }
 
 void ReviewTest::failedWritesAreReported() {
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen});
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        h.Stroke({{100, 100}, {300, 100}});
+        // The patient's directory is gone: nothing can be written there.
+        QVERIFY(QDir(h.PatientDir()).removeRecursively());
+        h.Drive().messages.clear();
+        h.Button(IdSaveAs)->click();
+        QCOMPARE(h.Drive().messages.size(), 1);
+        QVERIFY2(h.Drive().messages[0].startsWith(QStringLiteral("Oral image acquisition system|Fail to Save！")),
+                 qPrintable(h.Drive().messages[0]));
+        QCOMPARE(h.PictureCount(), 1);
+        h.Button(IdSave)->click();
+        QCOMPARE(h.Drive().messages.size(), 2);
+        QVERIFY(h.Drive().messages[1].contains(h.Pictures()[0]));
+        QVERIFY(!QFileInfo::exists(h.PatientDir()));
+        QCOMPARE(d.Review().HistLevel(), 1);  // the strokes are still there to save elsewhere
+    }
+
+    // A record naming a file outside the patient's directory is never written over.
     PictureHarness h;
     h.AddPictures({kGreen});
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
+    const QString outside = h.Drive().workDir() + QStringLiteral("/elsewhere.jpg");
+    QVERIFY(WriteJpeg(outside, 320, 240, kBlue));
+    const QByteArray before = FileBytes(outside);
+    QCOMPARE(h.Store().AddPicture(0, std::string("d:\\DentalWorkDir\\elsewhere.jpg"), true), 1);
+    h.Button(IdUser)->click();  // the patient again: the newest record, the one just added, is shown
+    QVERIFY(d.Review().PanePath(0).endsWith(QStringLiteral("elsewhere.jpg")));
     h.Stroke({{100, 100}, {300, 100}});
-    // The patient's directory is gone: nothing can be written there.
-    QVERIFY(QDir(h.PatientDir()).removeRecursively());
     h.Drive().messages.clear();
-    h.Button(IdSaveAs)->click();
+    h.Button(IdSave)->click();
     QCOMPARE(h.Drive().messages.size(), 1);
-    QVERIFY2(h.Drive().messages[0].startsWith(QStringLiteral("Oral image acquisition system|Fail to Save！")),
+    QVERIFY2(h.Drive().messages[0].contains(QStringLiteral("not a picture in the patient's directory")),
              qPrintable(h.Drive().messages[0]));
-    QCOMPARE(h.PictureCount(), 1);
-    h.Button(IdSave)->click();
-    QCOMPARE(h.Drive().messages.size(), 2);
-    QVERIFY(h.Drive().messages[1].contains(h.Pictures()[0]));
-    QVERIFY(!QFileInfo::exists(h.PatientDir()));
-    QCOMPARE(d.m_nHistLevel, 1);  // the strokes are still there to save elsewhere
-
-    // A record naming a file outside the patient's directory is never written over.
-    const QString list = h.Drive().workDir() + QStringLiteral("/UserList.fdb");
-    const QByteArray before = [&] {
-        QFile f(list);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    d.m_strPanePath[0] = QStringLiteral("d:\\DentalWorkDir\\UserList.fdb");
-    h.Button(IdSave)->click();
-    QCOMPARE(h.Drive().messages.size(), 3);
-    QVERIFY(h.Drive().messages[2].contains(QStringLiteral("not a picture in the patient's directory")));
-    QFile f(list);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    QCOMPARE(FileBytes(outside), before);
 }
 
 void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
@@ -537,7 +557,7 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     }
     QVERIFY(h.Start());
     CkavimoDlg& d = h.Dialog();
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[1]));
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[1]));
     const QString question =
         QStringLiteral("Oral image acquisition system|The strokes on the picture have not been saved. Save them?");
 
@@ -553,7 +573,7 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
 
     // Paging drops strokes as it always did; closing asks, and Cancel keeps the window.
     SendKey(d, 0x53);
-    QVERIFY(d.m_strPanePath[0].endsWith(h.Pictures()[0]));
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
     QVERIFY(!d.HasUnsavedStrokes());
     h.Stroke({{100, 100}, {300, 100}});
     QVERIFY(d.HasUnsavedStrokes());
@@ -569,7 +589,7 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     h.Drive().reply = QMessageBox::Save;
     h.Button(IdExit)->click();
     QVERIFY(!d.isVisible());
-    const QSize area = d.m_rcPictureArea.size();
+    const QSize area = d.Layout().pictureArea.size();
     QVERIFY(Near(Pixel(QImage(green), 200 * 640 / area.width(), 100 * 480 / area.height()), kRed, 60));
     QCOMPARE(h.PictureFiles().size(), 2);
 

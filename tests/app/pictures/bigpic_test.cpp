@@ -263,7 +263,7 @@ void BigPicTest::pinchStepsOnlyBetweenJitterAndJumps() {
 
 void BigPicTest::showsThePictureCentredAtItsOwnSize() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QVERIFY(viewer.HasPicture());
@@ -295,7 +295,7 @@ void BigPicTest::showsThePictureCentredAtItsOwnSize() {
 
 void BigPicTest::wheelZoomsWithoutRebuildingAndClearsWhatItLeaves() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
@@ -344,7 +344,7 @@ void BigPicTest::wheelZoomsWithoutRebuildingAndClearsWhatItLeaves() {
 
 void BigPicTest::rotationRebuildsOnceAndClearsTheOldCorners() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
@@ -386,7 +386,7 @@ void BigPicTest::rotationRebuildsOnceAndClearsTheOldCorners() {
 
 void BigPicTest::oneFingerCircularDragTurnsThePicture() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
@@ -421,7 +421,7 @@ void BigPicTest::oneFingerCircularDragTurnsThePicture() {
 
 void BigPicTest::twoFingerPinchZoomsAndLiftingAFingerDoesNotTurn() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
@@ -458,7 +458,7 @@ void BigPicTest::twoFingerPinchZoomsAndLiftingAFingerDoesNotTurn() {
 
 void BigPicTest::moreThanTwoContactsDoNothing() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
@@ -509,7 +509,7 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
     for (const QString& path : {m_dir.filePath(QStringLiteral("absent.jpg")), corrupt,
                                 QStringLiteral("d:\\..\\outside.jpg")}) {
         BigPic viewer;
-        viewer.m_strPath = path;
+        viewer.SetPicturePath(path);
         int painted = -1;
         QTimer::singleShot(0, &viewer, [&viewer, &painted] {
             viewer.Zoom(0.2f);
@@ -539,7 +539,7 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
 
 void BigPicTest::exitEndsTheModalRunWithOk() {
     BigPic viewer;
-    viewer.m_strPath = writePicture(Quarters(200, 100));
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     bool shownFull = false;
     QTimer::singleShot(0, &viewer, [&] {
         shownFull =
@@ -552,7 +552,7 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
 
     // A tap on "Exit" on the touch screen closes the viewer too.
     BigPic tapped;
-    tapped.m_strPath = viewer.m_strPath;
+    tapped.SetPicturePath(viewer.PicturePath());
     QTimer::singleShot(0, &tapped, [&tapped, this] {
         const QPoint onExit =
             tapped.findChild<QPushButton*>(QStringLiteral("IdOK"))->geometry().center();
@@ -564,7 +564,7 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
 
     // Enter presses the default button "Exit".
     BigPic again;
-    again.m_strPath = viewer.m_strPath;
+    again.SetPicturePath(viewer.PicturePath());
     QTimer::singleShot(0, &again, [&again] { QTest::keyClick(&again, Qt::Key_Return); });
     QCOMPARE(again.exec(), int(QDialog::Accepted));
 }

@@ -440,29 +440,38 @@ void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
     dialog.SetUserListRunner([](CUserList& users) { users.accept(); });
     dialog.OnInitDialog();
 
-    // The default patient with three pictures, a diagnosis and a hospital.
+    // The default patient with three pictures (and a fourth, for a moment), a diagnosis and a
+    // hospital; the window lists them.
     const QString patientDir = PatientDir(drive, records::kDefaultPatientUid);
     for (int i = 0; i < 3; ++i)
         QVERIFY(WriteJpeg(patientDir + QStringLiteral("/2024030509070%1.jpg").arg(i), 320, 240, kColours[i]));
+    QVERIFY(WriteJpeg(patientDir + QStringLiteral("/20240305090703.jpg"), 320, 240, Qt::gray));
     QCOMPARE(store.RebuildPictures(), 1);
     QCOMPARE(store.SetDescription(u"Caries on 36"), 1);
     QCOMPARE(store.SetHospital(u"Riverside Dental Clinic"), 1);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    static_cast<QPushButton*>(dialog.Control(MainCtl::IdUser))->click();  // the same patient, listed anew
+    QCOMPARE(dialog.ThumbList()->count(), 4);
 
-    // Picked: picture 2 first, then picture 0; a slot that points past the list is left out.
-    dialog.m_nPickCount = 3;
-    const int picked[4] = {2, 999, 0, 17};
-    std::copy(picked, picked + 4, dialog.m_nPicked);
+    // Picked: picture 2 first, then picture 0; a slot that points past the list is left out
+    // (the fourth picture's record goes behind the window's back), and so is a free slot.
+    static_cast<QPushButton*>(dialog.Control(MainCtl::IdPickup))->click();
+    for (int index : {2, 1, 0, 3, 1}) ClickListItem(dialog.ThumbList(), dialog.ThumbList()->ItemOfFile(index));
+    QCOMPARE(dialog.Picked().Slots(), (std::array<int, 4>{2, 999, 0, 3}));
+    QCOMPARE(dialog.Picked().Count(), 3);
+    QCOMPARE(store.DeletePicture(3), 1);
     auto* print = static_cast<QPushButton*>(dialog.Control(MainCtl::IdPrint));
     print->click();
-    QPointer<CPrintFrame> frame = dialog.m_pPrintFrame;
+    QPointer<CPrintFrame> frame = dialog.PrintFrame();
     QVERIFY(frame && frame->isVisible());
     QCOMPARE(frame->Owner(), static_cast<CPrintOwner*>(&dialog));
     QCOMPARE(frame->windowModality(), Qt::WindowModal);
-    QCOMPARE(dialog.m_nPrintCount, 2);
-    QCOMPARE(dialog.m_strPrintPath[0], QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090702.jpg"));
-    QCOMPARE(dialog.m_strPrintPath[1], QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090700.jpg"));
-    QVERIFY(dialog.m_strPrintPath[2].isEmpty());
-    QVERIFY(!dialog.m_report.HasFont());  // released after the preview was drawn
+    QCOMPARE(dialog.PrintCount(), 2);
+    QCOMPARE(dialog.PrintPath(0), QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090702.jpg"));
+    QCOMPARE(dialog.PrintPath(1), QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20240305090700.jpg"));
+    QVERIFY(dialog.PrintPath(2).isEmpty());
+    QVERIFY(!dialog.Report().HasFont());  // released after the preview was drawn
     QCOMPARE(frame->View()->Preview()->pageCount(), 1);
 
     const QString pdf = drive.root() + QStringLiteral("/report.pdf");
@@ -473,13 +482,13 @@ void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
 
     // A second press replaces the preview; without a patient the button does nothing.
     print->click();
-    QVERIFY(dialog.m_pPrintFrame != frame);
+    QVERIFY(dialog.PrintFrame() != frame);
     QTRY_VERIFY(frame.isNull());
-    dialog.m_pPrintFrame->close();
-    QTRY_VERIFY(dialog.m_pPrintFrame.isNull());
+    dialog.PrintFrame()->close();
+    QTRY_VERIFY(dialog.PrintFrame().isNull());
     store.CommitCurrentUser();
     print->click();
-    QVERIFY(dialog.m_pPrintFrame.isNull());
+    QVERIFY(dialog.PrintFrame().isNull());
     dialog.Teardown();
 }
 

@@ -2,13 +2,17 @@
 // whose messages are collected, and helpers to make patients and pictures.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
@@ -66,4 +70,21 @@ inline bool WriteJpeg(const QString& path, int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image.save(path, "JPG", 95);
+}
+
+// Clicks (or double-clicks) an item of a list as a person does: the list's viewport receives the
+// events of the click, in order.
+inline void ClickListItem(QListWidget* list, QListWidgetItem* item, bool twice = false) {
+    list->scrollToItem(item);
+    QCoreApplication::processEvents();  // the list lays its items out late
+    const QPoint at = list->visualItemRect(item).center();
+    QWidget* viewport = list->viewport();
+    std::vector<QEvent::Type> events = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+    if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+    for (QEvent::Type type : events) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    }
 }

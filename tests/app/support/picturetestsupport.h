@@ -105,18 +105,36 @@ public:
         if (m_beforeWindow) m_beforeWindow();
         m_dialog = std::make_unique<CkavimoDlg>(*m_store, *m_udp);
         m_dialog->SetUserListRunner([](CUserList& users) { users.accept(); });
-        m_dialog->SetViewerRunner([this](BigPic& viewer) { viewerPaths << viewer.m_strPath; });
+        m_dialog->SetViewerRunner([this](BigPic& viewer) { viewerPaths << viewer.PicturePath(); });
         m_dialog->OnInitDialog();
         m_dialog->show();
         if (!QTest::qWaitForWindowExposed(m_dialog.get())) return false;
         m_dialog->resize(1280, 980);
         QCoreApplication::processEvents();
-        m_dialog->ShowPictures(m_dialog->m_nCurIndex);  // drawn again for the final layout
+        // Drawn again for the final layout, by paging as the camera's keys do; a running live view
+        // is stopped for it (the key's first press does that) and started again.
+        const bool live = m_dialog->liveState() != LiveState::Idle;
+        if (live) Key(0x52);
+        ShowPicture(m_dialog->CurrentIndex());
+        if (live) Button(MainCtl::IdSample)->click();
         return true;
     }
 
+    // A camera key as the camera link posts it, handled at once.
+    void Key(int code) {
+        m_dialog->PostCameraKey(code);
+        QCoreApplication::sendPostedEvents(m_dialog.get());
+    }
+    // Store index k in slot 0 and the pictures before it in the slots that follow, drawn anew, as
+    // paging with the camera's keys shows them (the live view must be idle; k within the list).
+    void ShowPicture(int k) {
+        if (m_dialog->CurrentIndex() == k) Key(0x52);  // the newest is drawn again; else one step on
+        while (m_dialog->CurrentIndex() > k) Key(0x53);
+        while (m_dialog->CurrentIndex() < k) Key(0x52);
+    }
+
     // Runs before the window is made (after the camera link is up): fake cameras start here.
-    std::function<void()> m_beforeWindow;
+    void BeforeWindow(std::function<void()> step) { m_beforeWindow = std::move(step); }
 
     CkavimoDlg& Dialog() { return *m_dialog; }
     RecordStore& Store() { return *m_store; }
@@ -136,11 +154,11 @@ public:
     CPicturePane* Pane(int id) { return m_dialog->Pane(id); }
 
     // A point of the picture area (pane coordinates) in the window's client coordinates.
-    QPoint AreaPoint(int x, int y) const { return m_dialog->m_rcPictureArea.topLeft() + QPoint(x, y); }
+    QPoint AreaPoint(int x, int y) const { return m_dialog->Layout().pictureArea.topLeft() + QPoint(x, y); }
 
     // The picture area as displayed: pane 1097 under pane 1096.
     QImage Shown() const {
-        const QSize area = m_dialog->m_rcPictureArea.size();
+        const QSize area = m_dialog->Layout().pictureArea.size();
         QImage image(area, QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter p(&image);
@@ -167,21 +185,9 @@ public:
     // Clicks (or double-clicks) the thumbnail of a store index as a person does: the list's
     // viewport receives the events of the click, in order.
     void ClickThumbnail(int storeIndex, bool twice = false) {
-        CListImageCtrl* list = m_dialog->ThumbList();
-        QListWidgetItem* item = list->ItemOfFile(storeIndex);
+        QListWidgetItem* item = m_dialog->ThumbList()->ItemOfFile(storeIndex);
         QVERIFY(item);
-        list->scrollToItem(item);
-        QCoreApplication::processEvents();  // the list lays its items out late
-        const QPoint at = list->visualItemRect(item).center();
-        QWidget* viewport = list->viewport();
-        std::vector<QEvent::Type> events = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
-        if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
-        for (QEvent::Type type : events) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(viewport, &event);
-        }
+        ClickListItem(m_dialog->ThumbList(), item, twice);
     }
 
     QStringList viewerPaths;
@@ -196,4 +202,5 @@ private:
     std::unique_ptr<CUdp> m_udp;
     std::unique_ptr<CkavimoDlg> m_dialog;
     std::vector<QString> m_pictures;
+    std::function<void()> m_beforeWindow;
 };
