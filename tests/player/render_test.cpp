@@ -307,8 +307,8 @@ TEST_P(RenderTest, CreationFailsForSomethingThatIsNotAWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, RenderTest, ::testing::Values(0u, 1u),
-                         [](const ::testing::TestParamInfo<uint32_t>& info) {
-                             return info.param == 0 ? std::string("SurfaceLayer") : std::string("Sdl");
+                         [](const ::testing::TestParamInfo<uint32_t>& mode) {
+                             return mode.param == 0 ? std::string("SurfaceLayer") : std::string("Sdl");
                          });
 
 // Zoom, pan and the draw callback belong to the surface layer (render mode 0).
