@@ -53,7 +53,8 @@ QString CDemoCamera::DefaultProgram() {
 
 bool CDemoCamera::Start(const QString& program, QString* error, int timeoutMs) {
     if (!QFileInfo(program).isExecutable()) {
-        *error = QStringLiteral("the camera simulator %1 is missing (it is built and installed with kavimo)").arg(program);
+        *error =
+            QStringLiteral("the camera simulator %1 is missing (it is built and installed with kavimo)").arg(program);
         return false;
     }
     m_silentSocket = platform::OpenUdpSocket(kLoopback, 0, true);
@@ -64,14 +65,12 @@ bool CDemoCamera::Start(const QString& program, QString* error, int timeoutMs) {
     m_videoPort = FreeUdpPort();
 
     const bool stream = m_options.kind == Kind::Stream;
-    QStringList args = {stream ? QStringLiteral("--stream") : QStringLiteral("--picture"),
-                        QStringLiteral("--bind"), QString::fromLatin1(kLoopback),
-                        QStringLiteral("--app"), QString::fromLatin1(kLoopback),
+    QStringList args = {stream ? QStringLiteral("--stream") : QStringLiteral("--picture"), QStringLiteral("--bind"),
+                        QString::fromLatin1(kLoopback), QStringLiteral("--app"), QString::fromLatin1(kLoopback),
                         QStringLiteral("--cmd-port"), QStringLiteral("0"),
                         // The program's ports are told once its sockets are bound (Connect).
-                        QStringLiteral("--app-port"), QStringLiteral("0"),
-                        QStringLiteral("--name"), QStringLiteral("kavimo demo camera"),
-                        QStringLiteral("--exit-on-stdin-eof")};
+                        QStringLiteral("--app-port"), QStringLiteral("0"), QStringLiteral("--name"),
+                        QStringLiteral("kavimo demo camera"), QStringLiteral("--exit-on-stdin-eof")};
     if (stream) {
         args << QStringLiteral("--video-port") << QString::number(m_videoPort) << QStringLiteral("--size")
              << QStringLiteral("%1x%2").arg(m_options.width).arg(m_options.height) << QStringLiteral("--fps")
@@ -118,8 +117,7 @@ void CDemoCamera::Configure(CameraLinkConfig* config) const {
 }
 
 bool CDemoCamera::Connect(const CUdp& udp, QString* error, int timeoutMs) {
-    const uint16_t port =
-        m_options.kind == Kind::Stream ? udp.LocalCommandPort() : udp.LocalPictureReplyPort();
+    const uint16_t port = m_options.kind == Kind::Stream ? udp.LocalCommandPort() : udp.LocalPictureReplyPort();
     if (port == 0) {
         *error = QStringLiteral("the camera link is not listening");
         return false;

@@ -35,8 +35,8 @@ public:
         int width = 1280;  // the stream camera's picture size and rate
         int height = 720;
         int fps = 30;
-        bool video = true;               // false: the stream camera sends no video of its own
-        QStringList extraArguments;      // appended to the simulator's command line
+        bool video = true;           // false: the stream camera sends no video of its own
+        QStringList extraArguments;  // appended to the simulator's command line
     };
 
     explicit CDemoCamera(const Options& options, QObject* parent = nullptr);
@@ -74,9 +74,9 @@ private:
 
     Options m_options;
     QProcess m_process;
-    QByteArray m_pending;       // output not yet split into lines
-    QStringList m_lines;        // lines not yet looked at by WaitForLine
-    int m_silentSocket = -1;    // a local UDP port where no camera answers
+    QByteArray m_pending;     // output not yet split into lines
+    QStringList m_lines;      // lines not yet looked at by WaitForLine
+    int m_silentSocket = -1;  // a local UDP port where no camera answers
     uint16_t m_commandPort = 0;
     uint16_t m_picturePort = 0;
     uint16_t m_videoPort = 0;

@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/settings/appconfig.h"
 #include "app/archive/pacssender.h"
 #include "app/democamera.h"
 #include "app/mainwindow/kavimodlg.h"
-#include "app/widgets/messagebox.h"
+#include "app/mainwindow/tickthread.h"
 #include "app/notifiers.h"
 #include "app/pictures/thumbnail.h"
-#include "app/mainwindow/tickthread.h"
+#include "app/settings/appconfig.h"
+#include "app/widgets/messagebox.h"
 #include "app/widgets/uifont.h"
 #include "kavimo_version.h"
 #include "platform/debug.h"

@@ -17,17 +17,22 @@ int QtRecordNotifier::MessageBox(const std::string& text, const std::string& cap
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) {
         if (app) {
-            QMetaObject::invokeMethod(app, [message, title] { ShowMessageBox(nullptr, message, title); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                app, [message, title] { ShowMessageBox(nullptr, message, title); }, Qt::QueuedConnection);
         }
         return buttons == Buttons::Ok ? kOk : buttons == Buttons::OkCancel ? kCancel : kNo;
     }
 
     switch (ShowMessageBox(nullptr, message, title, QMessageBox::NoIcon, shown)) {
-    case QMessageBox::Ok: return kOk;
-    case QMessageBox::Yes: return kYes;
-    case QMessageBox::No: return kNo;
-    case QMessageBox::Cancel: return kCancel;
-    default: return buttons == Buttons::Ok ? kOk : buttons == Buttons::OkCancel ? kCancel : kNo;
+        case QMessageBox::Ok:
+            return kOk;
+        case QMessageBox::Yes:
+            return kYes;
+        case QMessageBox::No:
+            return kNo;
+        case QMessageBox::Cancel:
+            return kCancel;
+        default:
+            return buttons == Buttons::Ok ? kOk : buttons == Buttons::OkCancel ? kCancel : kNo;
     }
 }

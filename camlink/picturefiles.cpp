@@ -21,9 +21,7 @@ bool HostFileExists(const std::string& host) {
 }
 }  // namespace
 
-std::string PictureFileName(time_t when) {
-    return records::PictureFileName(records::LocalTimeNumber(when));
-}
+std::string PictureFileName(time_t when) { return records::PictureFileName(records::LocalTimeNumber(when)); }
 
 bool FreePicturePath(const std::string& dirLogical, time_t when, std::string* logicalPath) {
     for (int i = 0; i < kNameAttempts; ++i) {
@@ -72,8 +70,8 @@ bool WriteNewFile(const std::string& logicalPath, const uint8_t* data, size_t le
     return true;
 }
 
-bool WriteNewPictureFile(const std::string& dirLogical, time_t when, const uint8_t* data,
-                         size_t length, std::string* logicalPath) {
+bool WriteNewPictureFile(const std::string& dirLogical, time_t when, const uint8_t* data, size_t length,
+                         std::string* logicalPath) {
     for (int attempt = 0; attempt < 4; ++attempt) {
         std::string logical;
         if (!FreePicturePath(dirLogical, when, &logical)) return false;

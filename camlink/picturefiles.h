@@ -22,8 +22,8 @@ bool WriteNewFile(const std::string& logicalPath, const uint8_t* data, size_t le
 
 // Writes the data into a new time-stamped picture file in the directory (FreePicturePath, then
 // WriteNewFile, retrying with the next name if another writer took it in between).
-bool WriteNewPictureFile(const std::string& dirLogical, time_t when, const uint8_t* data,
-                         size_t length, std::string* logicalPath);
+bool WriteNewPictureFile(const std::string& dirLogical, time_t when, const uint8_t* data, size_t length,
+                         std::string* logicalPath);
 
 // The directory part of a logical path (everything before the last backslash).
 std::string LogicalDirOf(const std::string& logicalPath);

@@ -48,8 +48,7 @@ int OpenReceiveSocket(const std::string& ip, uint16_t port) {
 }
 
 // A TCP connection to ip:port that gives up after timeoutMs or as soon as `stop` is set.
-int ConnectUnlessStopped(const std::string& ip, uint16_t port, int timeoutMs,
-                         const std::atomic<bool>& stop) {
+int ConnectUnlessStopped(const std::string& ip, uint16_t port, int timeoutMs, const std::atomic<bool>& stop) {
     sockaddr_in addr;
     if (!platform::MakeAddress(ip, port, &addr)) return -1;
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -197,8 +196,7 @@ int CUdp::Init(int /*unused*/) {
     return 1;
 }
 
-int CUdp::SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code,
-                      uint32_t arg1, uint32_t arg2) {
+int CUdp::SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code, uint32_t arg1, uint32_t arg2) {
     uint8_t datagram[camlink::kCommandDatagramSize];
     camlink::EncodeCommand({camlink::CAMERA_CMD_MAGIC, code, arg1, arg2}, datagram);
     {
@@ -210,13 +208,11 @@ int CUdp::SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t
 }
 
 int CUdp::SendStreamCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
-    return SendCommand(m_sockSend7777, m_config.streamCameraIp, m_config.streamCameraPort, code,
-                       arg1, arg2);
+    return SendCommand(m_sockSend7777, m_config.streamCameraIp, m_config.streamCameraPort, code, arg1, arg2);
 }
 
 int CUdp::SendPictureCameraCommand(uint32_t code, uint32_t arg1, uint32_t arg2) {
-    return SendCommand(m_sockSend6000, m_config.pictureCameraIp, m_config.pictureCameraPort, code,
-                       arg1, arg2);
+    return SendCommand(m_sockSend6000, m_config.pictureCameraIp, m_config.pictureCameraPort, code, arg1, arg2);
 }
 
 uint64_t CUdp::Ticks() const {
@@ -263,8 +259,8 @@ bool CUdp::SleepUnlessStopped(const std::atomic<bool>& stop, unsigned ms) const 
 
 // --- Listeners -------------------------------------------------------------------------------
 
-bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t length,
-                                 ReadTextFn readText, void* context) {
+bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t length, ReadTextFn readText,
+                                 void* context) {
     camlink::CameraCommand command;
     if (!camlink::DecodeCommand(data, length, &command)) return false;
     {
@@ -294,11 +290,10 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
         std::lock_guard<std::mutex> guard(m_ownerLock);
         if (m_pOwner) {
             int code = static_cast<int>(command.code);
-            bool answers = code == static_cast<int>(camlink::kKeyDelete) ||
-                           code == static_cast<int>(camlink::kKeyFreeze);
+            bool answers =
+                code == static_cast<int>(camlink::kKeyDelete) || code == static_cast<int>(camlink::kKeyFreeze);
             if (answers && m_pOwner->IsDeleteConfirmOpen()) {
-                m_pOwner->AnswerDeleteConfirm(code == static_cast<int>(camlink::kKeyDelete) ? 'y'
-                                                                                           : 'n');
+                m_pOwner->AnswerDeleteConfirm(code == static_cast<int>(camlink::kKeyDelete) ? 'y' : 'n');
             } else {
                 m_pOwner->PostCameraKey(code);
             }
@@ -354,9 +349,7 @@ int CUdp::ReleasePictureChannel() {
     return 1;
 }
 
-uint32_t CUdp::NowMs() const {
-    return m_config.tickCountMs ? m_config.tickCountMs() : platform::TickCountMs();
-}
+uint32_t CUdp::NowMs() const { return m_config.tickCountMs ? m_config.tickCountMs() : platform::TickCountMs(); }
 
 void CUdp::PictureThread() {
     bool reconnect = false;  // a dropped connection is re-established before the flag is read
@@ -367,8 +360,8 @@ void CUdp::PictureThread() {
         }
         int fd = -1;
         while (!m_bStopPicture.load()) {
-            fd = ConnectUnlessStopped(m_config.pictureCameraIp, m_config.pictureTcpPort,
-                                      m_config.connectTimeoutMs, m_bStopPicture);
+            fd = ConnectUnlessStopped(m_config.pictureCameraIp, m_config.pictureTcpPort, m_config.connectTimeoutMs,
+                                      m_bStopPicture);
             if (fd >= 0 || m_bStopPicture.load()) break;
             m_nConnectFails.fetch_add(1);
             platform::DebugOutput("Connecting to server.......\n");
@@ -415,8 +408,7 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
                 }
                 left -= piece;
             }
-            platform::DebugPrintf("TCP picture of %u bytes is too long, skipped.......\n",
-                                  header.length);
+            platform::DebugPrintf("TCP picture of %u bytes is too long, skipped.......\n", header.length);
         } else {
             if (!ReadExact(source, picture, header.length)) {
                 if (m_bStopPicture.load()) return SessionEnd::Stopped;
@@ -457,7 +449,8 @@ CUdp::SessionEnd CUdp::RunPictureSession(CUdpByteSource& source) {
 void CUdp::SaveJpeg() {
     std::string dir;
     if (!CurrentPatientDir(&dir)) {
-        platform::DebugOutput(platform::DebugLevel::Warning, "SaveJpeg: no current patient, picture not saved.......\n");
+        platform::DebugOutput(platform::DebugLevel::Warning,
+                              "SaveJpeg: no current patient, picture not saved.......\n");
         return;
     }
     if (m_nPicLen <= 0) return;
@@ -497,14 +490,13 @@ bool CUdp::WriteDumpFile(const uint8_t* data, uint32_t length) {
     bool ok = camlink::WriteNewFile(requested, data, length);
     if (!ok && errno == EEXIST) {
         // The name was taken meanwhile; never overwrite a picture, take the next free name.
-        ok = camlink::WriteNewPictureFile(camlink::LogicalDirOf(requested), std::time(nullptr),
-                                          data, length, &written);
+        ok = camlink::WriteNewPictureFile(camlink::LogicalDirOf(requested), std::time(nullptr), data, length, &written);
     }
     if (!ok) {
         const int error = errno ? errno : EIO;
         m_nDumpError.store(error);  // the window says why when no picture came
-        platform::DebugWarning("Cannot write the requested picture %s: %s.......\n",
-                               requested.c_str(), std::strerror(error));
+        platform::DebugWarning("Cannot write the requested picture %s: %s.......\n", requested.c_str(),
+                               std::strerror(error));
         return false;
     }
     std::lock_guard<std::mutex> guard(m_textLock);
@@ -534,7 +526,7 @@ bool CUdp::WaitForPictureFile(uint64_t maxTicks, std::u16string* path) {
         if (Ticks() - start >= maxTicks) {
             int expected = 1;
             if (m_bDumpNext.compare_exchange_strong(expected, 0)) return false;  // withdrawn
-            break;  // written just now
+            break;                                                               // written just now
         }
         platform::SleepMs(1);
     }

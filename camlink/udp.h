@@ -147,8 +147,7 @@ public:
     using ReadTextFn = long (*)(void* context, uint8_t* buffer, size_t capacity);
     // Acts on one received datagram as the listener of `port` does. False for a datagram that is
     // not a 16-byte command (the listener then loops at once).
-    bool HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t length,
-                               ReadTextFn readText, void* context);
+    bool HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t length, ReadTextFn readText, void* context);
     enum class SessionEnd { ReadFailed, Disabled, Stopped };
     // Runs the picture loop over one connection until a read fails, the channel is disabled
     // after a picture, or the link is stopped.
@@ -160,13 +159,13 @@ public:
     // Which listener took the last identify reply: 1 the stream camera's command port, 2 the
     // picture camera's reply port (0: none since the probe began).
     std::atomic<int> m_nReplyPort{0};
-    std::atomic<int> m_bListen{0};           // the listeners work while set
-    std::atomic<int> m_bPreviewReady{0};     // a preview waits in m_pPreviewStream
-    std::atomic<int> m_bPictureEnable{0};    // the picture channel may run
-    std::atomic<int> m_nConnectFails{1};     // failed connection attempts since the last success
-    std::atomic<int> m_bSaved{0};            // SaveJpeg wrote m_strSavedPath; the window clears
-    std::atomic<int> m_bDumpNext{0};         // write the next picture to m_strDumpPath
-    std::atomic<int> m_nDumpError{0};        // errno of the last failed write of a requested picture
+    std::atomic<int> m_bListen{0};         // the listeners work while set
+    std::atomic<int> m_bPreviewReady{0};   // a preview waits in m_pPreviewStream
+    std::atomic<int> m_bPictureEnable{0};  // the picture channel may run
+    std::atomic<int> m_nConnectFails{1};   // failed connection attempts since the last success
+    std::atomic<int> m_bSaved{0};          // SaveJpeg wrote m_strSavedPath; the window clears
+    std::atomic<int> m_bDumpNext{0};       // write the next picture to m_strDumpPath
+    std::atomic<int> m_nDumpError{0};      // errno of the last failed write of a requested picture
 
 private:
     void ListenThread7777();
@@ -177,8 +176,7 @@ private:
     bool WriteDumpFile(const uint8_t* data, uint32_t length);
     int Probe(bool streamCamera);
     // Fills m_cmdOut and sends it from `socket` to ip:port; returns the code.
-    int SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code, uint32_t arg1,
-                    uint32_t arg2);
+    int SendCommand(int socket, const std::string& ip, uint16_t port, uint32_t code, uint32_t arg1, uint32_t arg2);
     uint64_t Ticks() const;
     bool SleepUnlessStopped(const std::atomic<bool>& stop, unsigned ms) const;
     void Notify(const std::string& text);

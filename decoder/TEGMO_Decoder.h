@@ -94,27 +94,27 @@ typedef uintptr_t TEGMO_DEC_HANDLE;
  * ------------------------------------------------------------------------------------------- */
 #pragma pack(push, 1)
 typedef TEGMO_ALIGN8_BEGIN struct TEGMO_YUV_FRAME {
-    int32_t width;         /* picture width in pixels */
-    int32_t height;        /* picture height in pixels */
-    int32_t strideY;       /* bytes per row of planeY */
-    int32_t strideU;       /* bytes per row of planeU */
-    int32_t strideV;       /* bytes per row of planeV (always equal to strideU) */
-    uint32_t format;       /* always 0: planar 4:2:0 */
-    uint32_t sizeChanged;  /* 1 when the size differs from this decoder's previous picture (and for the
-                              first picture after the codec was opened), else 0 */
+    int32_t width;        /* picture width in pixels */
+    int32_t height;       /* picture height in pixels */
+    int32_t strideY;      /* bytes per row of planeY */
+    int32_t strideU;      /* bytes per row of planeU */
+    int32_t strideV;      /* bytes per row of planeV (always equal to strideU) */
+    uint32_t format;      /* always 0: planar 4:2:0 */
+    uint32_t sizeChanged; /* 1 when the size differs from this decoder's previous picture (and for the
+                             first picture after the codec was opened), else 0 */
 #if UINTPTR_MAX > 0xFFFFFFFFu
-    uint32_t padding28;    /* 64-bit only; not written */
+    uint32_t padding28; /* 64-bit only; not written */
 #endif
-    uint8_t* planeY;       /* luma, height rows */
-    uint8_t* planeV;       /* Cr */
-    uint8_t* planeU;       /* Cb */
-    uint64_t pts;          /* timestamp of the input frame this picture was decoded from (0 if none) */
-    uint8_t sequence;      /* sequence number of the frame submitted in the call that handed the
-                              picture out */
-    int32_t failCount;     /* the decoder's count of failed decodes since its first good picture;
-                              unaligned: read it by value, never through a pointer or reference */
-    uint8_t singleBlock;   /* 1 when all three planes lie in one allocation starting at planeY */
-    uint8_t reserved[10];  /* not written by the decoder */
+    uint8_t* planeY;      /* luma, height rows */
+    uint8_t* planeV;      /* Cr */
+    uint8_t* planeU;      /* Cb */
+    uint64_t pts;         /* timestamp of the input frame this picture was decoded from (0 if none) */
+    uint8_t sequence;     /* sequence number of the frame submitted in the call that handed the
+                             picture out */
+    int32_t failCount;    /* the decoder's count of failed decodes since its first good picture;
+                             unaligned: read it by value, never through a pointer or reference */
+    uint8_t singleBlock;  /* 1 when all three planes lie in one allocation starting at planeY */
+    uint8_t reserved[10]; /* not written by the decoder */
 } TEGMO_ALIGN8_END TEGMO_YUV_FRAME;
 #pragma pack(pop)
 
@@ -130,11 +130,11 @@ typedef TEGMO_ALIGN8_BEGIN struct TEGMO_YUV_FRAME {
  *                                      33..47 reserved
  * ------------------------------------------------------------------------------------------- */
 typedef struct TEGMO_PCM_FRAME {
-    uint32_t channels;    /* channel count */
-    uint32_t sampleRate;  /* samples per second */
-    uint32_t dataLength;  /* bytes of sample data */
+    uint32_t channels;   /* channel count */
+    uint32_t sampleRate; /* samples per second */
+    uint32_t dataLength; /* bytes of sample data */
 #if UINTPTR_MAX > 0xFFFFFFFFu
-    uint32_t padding12;   /* 64-bit only; not written */
+    uint32_t padding12; /* 64-bit only; not written */
 #endif
     uint8_t* data;        /* sample data, interleaved */
     uint64_t timestamp;   /* from the audio frame description */
@@ -152,15 +152,15 @@ typedef struct TEGMO_PCM_FRAME {
 #pragma pack(push, 1)
 typedef struct TEGMO_AUDIO_FRAME_INFO {
     uint8_t reserved0;
-    uint8_t encoding;     /* TEGMO_AUDIO_*; any other value fails */
+    uint8_t encoding; /* TEGMO_AUDIO_*; any other value fails */
     uint8_t reserved2;
-    uint8_t channelCode;  /* G.711 and PCM: channel count - 1; G.711: 0 gives 16-bit output samples,
-                             any other value 8-bit output samples */
+    uint8_t channelCode; /* G.711 and PCM: channel count - 1; G.711: 0 gives 16-bit output samples,
+                            any other value 8-bit output samples */
     uint32_t reserved4;
-    uint64_t timestamp;   /* copied to the PCM record */
-    uint32_t sampleRate;  /* G.711 and PCM: copied to the PCM record */
+    uint64_t timestamp;  /* copied to the PCM record */
+    uint32_t sampleRate; /* G.711 and PCM: copied to the PCM record */
     uint32_t reserved20;
-    uint8_t tag;          /* copied to the PCM record */
+    uint8_t tag; /* copied to the PCM record */
     uint8_t reserved25[7];
 } TEGMO_AUDIO_FRAME_INFO;
 #pragma pack(pop)
@@ -169,8 +169,7 @@ typedef struct TEGMO_AUDIO_FRAME_INFO {
  * picture, with the decoder's handle, the picture and the user value given at creation; the result
  * is ignored. The record is valid during the call only; its planes become the callback's, to be
  * released with TEGMO_DEC_ReleaseYUVFrame. */
-typedef int32_t(TEGMO_API* TEGMO_DEC_VideoOutputFun)(TEGMO_DEC_HANDLE decoder, TEGMO_YUV_FRAME* frame,
-                                                      void* userValue);
+typedef int32_t(TEGMO_API* TEGMO_DEC_VideoOutputFun)(TEGMO_DEC_HANDLE decoder, TEGMO_YUV_FRAME* frame, void* userValue);
 
 /* ---- life cycle and version --------------------------------------------------------------- */
 
@@ -194,9 +193,10 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_GetSDKBuildVersion(void);
  * refuse frames after a sequence gap until the next I-frame; singleBlock: all planes in one
  * allocation (each flag on when non-zero). With an output callback the decoder decodes on a thread
  * of its own (TEGMO_DEC_VideoDecodeAsyn). The handle, or 0 (nothing is left behind). Any thread. */
-TEGMO_DEC_EXPORT TEGMO_DEC_HANDLE TEGMO_API TEGMO_DEC_CreateVideoDecoder(
-    int32_t packedOutput, int32_t sequenceCheck, int32_t singleBlock,
-    TEGMO_DEC_VideoOutputFun outputCallback, void* userValue);
+TEGMO_DEC_EXPORT TEGMO_DEC_HANDLE TEGMO_API TEGMO_DEC_CreateVideoDecoder(int32_t packedOutput, int32_t sequenceCheck,
+                                                                         int32_t singleBlock,
+                                                                         TEGMO_DEC_VideoOutputFun outputCallback,
+                                                                         void* userValue);
 
 /* Stops the decoder's thread, discards its queued frames and pictures, closes the codec and destroys
  * it; 1, or 0 for an unknown handle (and when called from the decoder's own output callback). */
@@ -211,16 +211,13 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_ResetVideoDecoder(TEGMO_DEC_HANDLE 
  * comes from an earlier frame: its pts tells which. When the codec yields several pictures at once
  * (the old stream's last ones at an attribute rebuild) the others wait in the decoder and are handed
  * out by the following calls. */
-TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecode(TEGMO_DEC_HANDLE decoder,
-                                                         const StreamFrameInfo* info,
-                                                         const uint8_t* data, int32_t length,
-                                                         TEGMO_YUV_FRAME* frame);
+TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecode(TEGMO_DEC_HANDLE decoder, const StreamFrameInfo* info,
+                                                         const uint8_t* data, int32_t length, TEGMO_YUV_FRAME* frame);
 
 /* Queues a copy of the frame for the decoder's thread, which hands the pictures to the output
  * callback; 1 when queued, 0 when refused (no callback, sequence gap, dropped B-frame, 50 frames
  * already pending). */
-TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecodeAsyn(TEGMO_DEC_HANDLE decoder,
-                                                             const StreamFrameInfo* info,
+TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_VideoDecodeAsyn(TEGMO_DEC_HANDLE decoder, const StreamFrameInfo* info,
                                                              const uint8_t* data, int32_t length);
 
 /* Frees the picture's planes and zeroes the whole record; 1 (an all-zero record frees nothing), 0 for
@@ -249,10 +246,8 @@ TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_ResetAudioDecoder(TEGMO_DEC_HANDLE 
 /* Decodes one audio frame (AAC input may hold several frames back to back) into *frame; 1 when
  * samples were produced (release them with TEGMO_DEC_ReleasePCMFrame), else 0 with no samples
  * attached. A null frame pointer gives 0 before anything else. */
-TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_AudioDecode(TEGMO_DEC_HANDLE decoder,
-                                                         const TEGMO_AUDIO_FRAME_INFO* info,
-                                                         const uint8_t* data, int32_t length,
-                                                         TEGMO_PCM_FRAME* frame);
+TEGMO_DEC_EXPORT int32_t TEGMO_API TEGMO_DEC_AudioDecode(TEGMO_DEC_HANDLE decoder, const TEGMO_AUDIO_FRAME_INFO* info,
+                                                         const uint8_t* data, int32_t length, TEGMO_PCM_FRAME* frame);
 
 /* Frees the samples and zeroes the record; 1, or 0 for a null pointer. Any thread, also after the
  * final TEGMO_DEC_Cleanup. */

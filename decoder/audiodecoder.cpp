@@ -13,18 +13,14 @@ CAudioDecoder::CAudioDecoder() : m_DecPCMBuf(new (std::nothrow) uint8_t[kPcmBuff
     if (!m_DecPCMBuf) g_DebugLog.Format("[ERROR]Audio DecPCMBuf new return false\n");
 }
 
-CAudioDecoder::~CAudioDecoder() {
-    CloseAac();
-}
+CAudioDecoder::~CAudioDecoder() { CloseAac(); }
 
 void CAudioDecoder::CloseAac() {
     if (m_hAacDecoder) NeAACDecClose(static_cast<NeAACDecHandle>(m_hAacDecoder));
     m_hAacDecoder = nullptr;
 }
 
-void CAudioDecoder::Reset() {
-    CloseAac();
-}
+void CAudioDecoder::Reset() { CloseAac(); }
 
 void CAudioDecoder::ReleaseFrame(TEGMO_PCM_FRAME* frame) {
     std::free(frame->data);
@@ -41,23 +37,23 @@ int32_t CAudioDecoder::Decode(const TEGMO_AUDIO_FRAME_INFO* info, const uint8_t*
     if (length < 0) return 0;
 
     switch (info->encoding) {
-    case TEGMO_AUDIO_PCM: {
-        auto* samples = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(length)));
-        if (!samples) return 0;
-        std::memcpy(samples, data, static_cast<size_t>(length));
-        frame->data = samples;
-        frame->dataLength = static_cast<uint32_t>(length);
-        frame->channels = info->channelCode + 1u;
-        frame->sampleRate = info->sampleRate;
-        return 1;
-    }
-    case TEGMO_AUDIO_G711_ALAW:
-    case TEGMO_AUDIO_G711_ULAW:
-        return DecodeG711(*info, data, length, frame) ? 1 : 0;
-    case TEGMO_AUDIO_AAC:
-        return DecodeAac(data, length, frame) ? 1 : 0;
-    default:
-        return 0;
+        case TEGMO_AUDIO_PCM: {
+            auto* samples = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(length)));
+            if (!samples) return 0;
+            std::memcpy(samples, data, static_cast<size_t>(length));
+            frame->data = samples;
+            frame->dataLength = static_cast<uint32_t>(length);
+            frame->channels = info->channelCode + 1u;
+            frame->sampleRate = info->sampleRate;
+            return 1;
+        }
+        case TEGMO_AUDIO_G711_ALAW:
+        case TEGMO_AUDIO_G711_ULAW:
+            return DecodeG711(*info, data, length, frame) ? 1 : 0;
+        case TEGMO_AUDIO_AAC:
+            return DecodeAac(data, length, frame) ? 1 : 0;
+        default:
+            return 0;
     }
 }
 

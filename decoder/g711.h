@@ -23,6 +23,4 @@ inline int16_t G711UlawToLinear(uint8_t code) {
 }
 
 // A linear sample as unsigned 8-bit PCM (silence 128).
-inline uint8_t LinearToUnsigned8(int16_t sample) {
-    return static_cast<uint8_t>((sample >> 8) + 128);
-}
+inline uint8_t LinearToUnsigned8(int16_t sample) { return static_cast<uint8_t>((sample >> 8) + 128); }

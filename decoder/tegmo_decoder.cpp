@@ -60,17 +60,12 @@ int32_t TEGMO_API TEGMO_DEC_Cleanup(void) {
     return 1;
 }
 
-int32_t TEGMO_API TEGMO_DEC_GetSDKVersion(void) {
-    return TEGMO_DEC_SDK_VERSION;
-}
+int32_t TEGMO_API TEGMO_DEC_GetSDKVersion(void) { return TEGMO_DEC_SDK_VERSION; }
 
-int32_t TEGMO_API TEGMO_DEC_GetSDKBuildVersion(void) {
-    return 0;
-}
+int32_t TEGMO_API TEGMO_DEC_GetSDKBuildVersion(void) { return 0; }
 
 TEGMO_DEC_HANDLE TEGMO_API TEGMO_DEC_CreateVideoDecoder(int32_t packedOutput, int32_t sequenceCheck,
-                                                        int32_t singleBlock,
-                                                        TEGMO_DEC_VideoOutputFun outputCallback,
+                                                        int32_t singleBlock, TEGMO_DEC_VideoOutputFun outputCallback,
                                                         void* userValue) {
     CDecoderManage* manage = g_pDecoderManage.load();
     if (!manage) return 0;
@@ -82,8 +77,7 @@ TEGMO_DEC_HANDLE TEGMO_API TEGMO_DEC_CreateVideoDecoder(int32_t packedOutput, in
         bool added = false;
         try {
             added = decoder->Open() && manage->m_VideoDecoders.AddPtrObject(decoder);
-        } catch (...) {
-        }
+        } catch (...) {}
         if (!added) {
             delete decoder;
             return 0;
@@ -111,16 +105,16 @@ int32_t TEGMO_API TEGMO_DEC_ResetVideoDecoder(TEGMO_DEC_HANDLE handle) {
     return Guarded<int32_t>(0, [&] { return decoder->Open() ? 1 : 0; });
 }
 
-int32_t TEGMO_API TEGMO_DEC_VideoDecode(TEGMO_DEC_HANDLE handle, const StreamFrameInfo* info,
-                                        const uint8_t* data, int32_t length, TEGMO_YUV_FRAME* frame) {
+int32_t TEGMO_API TEGMO_DEC_VideoDecode(TEGMO_DEC_HANDLE handle, const StreamFrameInfo* info, const uint8_t* data,
+                                        int32_t length, TEGMO_YUV_FRAME* frame) {
     if (!frame) return 0;
     CVideoDecoder* decoder = FindVideoDecoder(g_pDecoderManage.load(), handle);
     if (!decoder) return 0;
     return Guarded<int32_t>(0, [&] { return decoder->Decode(info, data, length, frame); });
 }
 
-int32_t TEGMO_API TEGMO_DEC_VideoDecodeAsyn(TEGMO_DEC_HANDLE handle, const StreamFrameInfo* info,
-                                            const uint8_t* data, int32_t length) {
+int32_t TEGMO_API TEGMO_DEC_VideoDecodeAsyn(TEGMO_DEC_HANDLE handle, const StreamFrameInfo* info, const uint8_t* data,
+                                            int32_t length) {
     CVideoDecoder* decoder = FindVideoDecoder(g_pDecoderManage.load(), handle);
     if (!decoder) return 0;
     return Guarded<int32_t>(0, [&] { return decoder->DecodeAsync(info, data, length); });
@@ -162,8 +156,7 @@ TEGMO_DEC_HANDLE TEGMO_API TEGMO_DEC_CreateAudioDecoder(int32_t) {
         bool added = false;
         try {
             added = manage->m_AudioDecoders.AddPtrObject(decoder);
-        } catch (...) {
-        }
+        } catch (...) {}
         if (!added) {
             delete decoder;
             return 0;

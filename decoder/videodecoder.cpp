@@ -16,9 +16,7 @@ extern "C" {
 
 namespace {
 
-bool IsPlanar420(int format) {
-    return format == AV_PIX_FMT_YUV420P || format == AV_PIX_FMT_YUVJ420P;
-}
+bool IsPlanar420(int format) { return format == AV_PIX_FMT_YUV420P || format == AV_PIX_FMT_YUVJ420P; }
 
 }  // namespace
 
@@ -162,8 +160,8 @@ void CVideoDecoder::ReceivePictures() {
 
 void CVideoDecoder::DiscardPendingPictures() {
     if (m_pendingCount > 0) {
-        g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]%d decoded pictures discarded\n",
-                          KAVIMO_LOG_ADDR_ARG(this), m_pendingCount);
+        g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]%d decoded pictures discarded\n", KAVIMO_LOG_ADDR_ARG(this),
+                          m_pendingCount);
     }
     for (AVFrame* picture : m_pictures) {
         if (picture) av_frame_unref(picture);
@@ -184,8 +182,8 @@ bool CVideoDecoder::TakePendingPicture(uint8_t sequence, TEGMO_YUV_FRAME* frame)
 }
 
 void CVideoDecoder::LogDecodeFalse(const StreamFrameInfo& info, int32_t length, int gotPicture) {
-    g_DebugLog.Format("[TIP]Decode false,got_frame=%d,fno=%d,pts=%" PRIu64 ",frameLen=%d\n", gotPicture,
-                      info.sequence, info.timestamp, length);
+    g_DebugLog.Format("[TIP]Decode false,got_frame=%d,fno=%d,pts=%" PRIu64 ",frameLen=%d\n", gotPicture, info.sequence,
+                      info.timestamp, length);
 }
 
 int32_t CVideoDecoder::Decode(const StreamFrameInfo* info, const uint8_t* data, int32_t length,
@@ -218,16 +216,16 @@ bool CVideoDecoder::HandleYUV(const AVFrame* picture, uint8_t sequence, TEGMO_YU
     const int strideCb = picture->linesize[1];
     const int strideCr = picture->linesize[2];
     if (strideY <= 0 || strideCb <= 0 || strideCr <= 0 || strideCb != strideCr || strideCb + strideCr != strideY) {
-        g_DebugLog.Format("[WARN]HandleYUV(Frame中的linesize不正常(%d,%d,%d) return false)\n", strideY,
-                          strideCr, strideCb);
+        g_DebugLog.Format("[WARN]HandleYUV(Frame中的linesize不正常(%d,%d,%d) return false)\n", strideY, strideCr,
+                          strideCb);
         CountFailure();
         return false;
     }
     const int width = picture->width;
     const int height = picture->height;
     if (!IsPlanar420(picture->format) || width <= 0 || height <= 0 || width > strideY) {
-        g_DebugLog.Format("[WARN]HandleYUV(Frame的格式不支持(%d, %dx%d) return false)\n", picture->format,
-                          width, height);
+        g_DebugLog.Format("[WARN]HandleYUV(Frame的格式不支持(%d, %dx%d) return false)\n", picture->format, width,
+                          height);
         CountFailure();
         return false;
     }
@@ -326,9 +324,7 @@ int32_t CVideoDecoder::DecodeAsync(const StreamFrameInfo* info, const uint8_t* d
         av_free(entry.data);
         return 0;
     }
-    {
-        std::lock_guard<std::mutex> guard(m_wakeLock);
-    }
+    { std::lock_guard<std::mutex> guard(m_wakeLock); }
     m_wake.notify_one();
     return 1;
 }
@@ -356,9 +352,7 @@ void CVideoDecoder::StopVDecThread() {
         return;
     }
     m_threadRunning.store(false);
-    {
-        std::lock_guard<std::mutex> guard(m_wakeLock);
-    }
+    { std::lock_guard<std::mutex> guard(m_wakeLock); }
     m_wake.notify_all();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStopWaitMs);
     while (m_threadAlive.load() && std::chrono::steady_clock::now() < deadline) {
@@ -371,9 +365,7 @@ void CVideoDecoder::StopVDecThread() {
     m_thread.join();
 }
 
-bool CVideoDecoder::IsDecodingThread() const {
-    return m_threadId.load() == std::this_thread::get_id();
-}
+bool CVideoDecoder::IsDecodingThread() const { return m_threadId.load() == std::this_thread::get_id(); }
 
 void CVideoDecoder::VDecThread() {
     m_threadId.store(std::this_thread::get_id());
@@ -382,9 +374,8 @@ void CVideoDecoder::VDecThread() {
         QueuedFrame entry;
         if (!m_VDecFrameList.Peek(&entry)) {
             std::unique_lock<std::mutex> lock(m_wakeLock);
-            m_wake.wait_for(lock, std::chrono::milliseconds(10), [this] {
-                return !m_threadRunning.load() || m_VDecFrameList.GetCount() > 0;
-            });
+            m_wake.wait_for(lock, std::chrono::milliseconds(10),
+                            [this] { return !m_threadRunning.load() || m_VDecFrameList.GetCount() > 0; });
             continue;
         }
         // Every picture of this frame is copied out under the codec lock and delivered after it, so

@@ -42,8 +42,8 @@ public:
     static constexpr int kStopWaitMs = 3000;
     static constexpr int kStopPollMs = 10;
 
-    CVideoDecoder(bool packedOutput, bool sequenceCheck, bool singleBlock,
-                  TEGMO_DEC_VideoOutputFun outputCallback, void* userValue);
+    CVideoDecoder(bool packedOutput, bool sequenceCheck, bool singleBlock, TEGMO_DEC_VideoOutputFun outputCallback,
+                  void* userValue);
     virtual ~CVideoDecoder();
     CVideoDecoder(const CVideoDecoder&) = delete;
     CVideoDecoder& operator=(const CVideoDecoder&) = delete;
@@ -136,8 +136,8 @@ private:
 
     std::mutex m_codecLock;  // the codec, the pending pictures and the picture state
     CFrameListTemplate<QueuedFrame> m_VDecFrameList;
-    std::atomic<bool> m_threadRunning{false};  // VDecThread loops while set
-    std::atomic<bool> m_threadAlive{false};    // set at start, cleared by the thread as its last act
+    std::atomic<bool> m_threadRunning{false};   // VDecThread loops while set
+    std::atomic<bool> m_threadAlive{false};     // set at start, cleared by the thread as its last act
     std::atomic<std::thread::id> m_threadId{};  // VDecThread's id while it runs
     std::thread m_thread;
     std::mutex m_wakeLock;

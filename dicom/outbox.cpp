@@ -243,8 +243,7 @@ void PacsOutbox::RecordStore(const OutboxEntry& entry, bool built, PacsClient::S
     }
 }
 
-PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome,
-                                             std::chrono::milliseconds* pause) {
+PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause) {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_stop) return AfterBatch::Stop;
     if (outcome.broken) m_progress.lastError = outcome.error;

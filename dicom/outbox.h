@@ -26,12 +26,10 @@ namespace dicom {
 inline constexpr const char* kOutboxFile = "PacsOutbox.txt";
 
 struct OutboxEntry {
-    uint64_t uid = 0;          // the patient
-    std::string logicalPath;   // the picture, as the records name it
+    uint64_t uid = 0;         // the patient
+    std::string logicalPath;  // the picture, as the records name it
 
-    bool operator==(const OutboxEntry& other) const {
-        return uid == other.uid && logicalPath == other.logicalPath;
-    }
+    bool operator==(const OutboxEntry& other) const { return uid == other.uid && logicalPath == other.logicalPath; }
 };
 
 // Reads and writes the queue file: one "uid<TAB>path" line per picture. Load treats a missing
@@ -104,8 +102,7 @@ private:
     BatchOutcome SendBatch(PacsClient& client, const Batch& batch);
     bool StopRequested() const;
     // Books one picture's store into the queue and the progress (under the lock).
-    void RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result,
-                     BatchOutcome* outcome);
+    void RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result, BatchOutcome* outcome);
     // Books the end of a round (under the lock) and says what comes next; reckons the pause
     // before a retry.
     AfterBatch EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause);

@@ -8,8 +8,8 @@
 #include "dcmtk/dcmdata/dcuid.h"
 #include "dcmtk/dcmnet/diutil.h"
 #include "dcmtk/dcmnet/scu.h"
-#include "dicom/pictureobject.h"
 #include "dicom/dcmtklog.h"
+#include "dicom/pictureobject.h"
 
 namespace dicom {
 namespace {
@@ -30,15 +30,12 @@ std::string StatusText(Uint16 status) {
 
 bool IsStoredStatus(Uint16 status) {
     // Success, and the warnings that still mean the archive keeps the object.
-    return status == 0x0000 || status == 0xB000 || status == 0xB006 || status == 0xB007 ||
-           (status & 0xF000) == 0xB000;
+    return status == 0x0000 || status == 0xB000 || status == 0xB006 || status == 0xB007 || (status & 0xF000) == 0xB000;
 }
 
 }  // namespace
 
-std::string PacsAddress::Text() const {
-    return calledAet + "@" + host + ":" + std::to_string(port);
-}
+std::string PacsAddress::Text() const { return calledAet + "@" + host + ":" + std::to_string(port); }
 
 bool IsValidAeTitle(const std::string& title) {
     if (title.empty() || title.size() > 16) return false;
@@ -117,8 +114,10 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
     if (status.bad()) {
         if (error) {
             if (status == DUL_ASSOCIATIONREJECTED) {
-                *error = "the archive " + where + " refused the connection (check its AE title and "
-                         "that it accepts " + address.callingAet + "): " + Text(status);
+                *error = "the archive " + where +
+                         " refused the connection (check its AE title and "
+                         "that it accepts " +
+                         address.callingAet + "): " + Text(status);
             } else {
                 *error = "cannot reach the archive " + where + ": " + Text(status);
             }
@@ -145,10 +144,8 @@ bool PacsClient::Echo(std::string* error) {
         if (error) *error = "not connected to the archive";
         return false;
     }
-    const T_ASC_PresentationContextID id =
-        m_impl->scu->findPresentationContextID(UID_VerificationSOPClass, "");
-    const OFCondition status = id == 0 ? NET_EC_NoAcceptablePresentationContexts
-                                       : m_impl->scu->sendECHORequest(id);
+    const T_ASC_PresentationContextID id = m_impl->scu->findPresentationContextID(UID_VerificationSOPClass, "");
+    const OFCondition status = id == 0 ? NET_EC_NoAcceptablePresentationContexts : m_impl->scu->sendECHORequest(id);
     if (status.bad()) {
         if (error) *error = "the archive did not answer the check: " + Text(status);
         return false;
@@ -191,15 +188,13 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
     return StoreResult::Stored;
 }
 
-bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries,
-                              std::string* error) {
+bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error) {
     if (!IsOpen()) {
         if (error) *error = "not connected to the archive";
         return false;
     }
     DcmSCU& scu = *m_impl->scu;
-    const T_ASC_PresentationContextID id =
-        scu.findPresentationContextID(UID_FINDModalityWorklistInformationModel, "");
+    const T_ASC_PresentationContextID id = scu.findPresentationContextID(UID_FINDModalityWorklistInformationModel, "");
     if (id == 0) {
         if (error) *error = "the archive offers no worklist";
         return false;
@@ -241,8 +236,7 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
                 entry.description = Value(scheduled, DCM_ScheduledProcedureStepDescription).c_str();
             }
             entries->push_back(entry);
-        } else if (response->m_status != 0 && response->m_status != 0xFF00 &&
-                   response->m_status != 0xFF01) {
+        } else if (response->m_status != 0 && response->m_status != 0xFF00 && response->m_status != 0xFF01) {
             failed = true;
             reason = "status " + StatusText(response->m_status);
         }

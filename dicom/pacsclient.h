@@ -38,7 +38,7 @@ struct WorklistEntry {
     std::string scheduledDate;  // YYYYMMDD
     std::string scheduledTime;  // HHMMSS (or shorter)
     std::string modality;
-    std::string description;     // the scheduled step's description
+    std::string description;  // the scheduled step's description
     std::string accessionNumber;
 };
 
@@ -70,8 +70,7 @@ public:
     StoreResult Store(const PictureObject& object, std::string* error);
 
     // The worklist's scheduled patients for a day (YYYYMMDD).
-    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries,
-                      std::string* error);
+    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error);
 
 private:
     struct Impl;

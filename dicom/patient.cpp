@@ -45,8 +45,7 @@ bool ParseDate(const std::string& text, int* year, int* month, int* day) {
 bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient) {
     std::string text(4096, '\0');
     int error = 0;
-    const ssize_t n =
-        records::ReadFileAt(patientHostDir + "/" + kWorklistFile, &text[0], text.size(), 0, &error);
+    const ssize_t n = records::ReadFileAt(patientHostDir + "/" + kWorklistFile, &text[0], text.size(), 0, &error);
     if (n <= 0) return false;
     text.resize(size_t(n));
     WorklistPatient read;
@@ -57,25 +56,25 @@ bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patien
         if (equals == std::string::npos) continue;
         const std::string key = line.substr(0, equals);
         const std::string value = line.substr(equals + 1);
-        if (key == "PatientID") read.patientId = value;
-        else if (key == "PatientName") read.patientName = value;
-        else if (key == "PatientBirthDate") read.birthDate = value;
-        else if (key == "PatientSex") read.sex = value;
+        if (key == "PatientID")
+            read.patientId = value;
+        else if (key == "PatientName")
+            read.patientName = value;
+        else if (key == "PatientBirthDate")
+            read.birthDate = value;
+        else if (key == "PatientSex")
+            read.sex = value;
     }
     if (read.patientId.empty()) return false;
     *patient = read;
     return true;
 }
 
-bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient,
-                       std::string* error) {
-    const std::string text = Line("PatientID", patient.patientId) +
-                             Line("PatientName", patient.patientName) +
-                             Line("PatientBirthDate", patient.birthDate) +
-                             Line("PatientSex", patient.sex);
+bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient, std::string* error) {
+    const std::string text = Line("PatientID", patient.patientId) + Line("PatientName", patient.patientName) +
+                             Line("PatientBirthDate", patient.birthDate) + Line("PatientSex", patient.sex);
     int errorNumber = 0;
-    if (records::ReplaceFile(patientHostDir + "/" + kWorklistFile, text.data(), text.size(),
-                             &errorNumber)) {
+    if (records::ReplaceFile(patientHostDir + "/" + kWorklistFile, text.data(), text.size(), &errorNumber)) {
         return true;
     }
     if (error) *error = std::string("cannot write ") + kWorklistFile + ": " + std::strerror(errorNumber);
@@ -111,8 +110,7 @@ int AgeOn(const std::string& birthDate, const std::string& day) {
 PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist) {
     PatientAttributes attributes;
     attributes.patientId = std::to_string(user.uid);
-    attributes.patientName =
-        PersonNameFromText(records::Utf16ToAnsi(records::FieldText(user.name)));
+    attributes.patientName = PersonNameFromText(records::Utf16ToAnsi(records::FieldText(user.name)));
     attributes.sex = user.sex == 0 ? "F" : "M";
     attributes.age = AgeString(user.age);
     if (worklist) {

@@ -26,8 +26,7 @@ inline constexpr const char* kWorklistFile = "Worklist.txt";
 bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient);
 
 // Writes the file, replacing any earlier one as a whole. False (with the reason) on failure.
-bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient,
-                       std::string* error);
+bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient, std::string* error);
 
 // The patient attributes of an object, as DICOM text (UTF-8).
 struct PatientAttributes {

@@ -34,8 +34,8 @@ PictureTime TimeOf(const _DISE_PIC& picture) {
 std::string ReadHospital() {
     char16_t name[records::kHospitalReadBytes / 2] = {};
     int error = 0;
-    const ssize_t n = records::ReadFileAt(platform::HostPath(records::WorkDirFile(records::kHospitalFile)),
-                                          name, sizeof name, 0, &error);
+    const ssize_t n = records::ReadFileAt(platform::HostPath(records::WorkDirFile(records::kHospitalFile)), name,
+                                          sizeof name, 0, &error);
     if (n <= 0) return {};
     return records::Utf16ToAnsi(records::FieldText(name, size_t(n) / 2));
 }
@@ -44,8 +44,8 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
     patient->hostDir = platform::HostPath(records::PatientDirPath(uid));
     int errorNumber = 0;
     if (patient->hostDir.empty() ||
-        records::ReadFileAt(Slash(patient->hostDir, records::kUserBackupFile), &patient->user,
-                            sizeof patient->user, 0, &errorNumber) != ssize_t(sizeof patient->user) ||
+        records::ReadFileAt(Slash(patient->hostDir, records::kUserBackupFile), &patient->user, sizeof patient->user, 0,
+                            &errorNumber) != ssize_t(sizeof patient->user) ||
         patient->user.uid != uid) {
         if (error) *error = "no patient " + records::UidText(uid);
         return false;
@@ -104,16 +104,14 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
     return true;
 }
 
-bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source,
-                       std::string* error) {
+bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source, std::string* error) {
     PatientPictures patient;
     if (!LoadPatient(uid, &patient, error)) return false;
     *source = SourceFor(patient);
     source->name = FileStem(logicalPath);
     source->hostPath = PictureHostPath(patient, logicalPath);
     struct stat info;
-    if (source->hostPath.empty() || ::stat(source->hostPath.c_str(), &info) != 0 ||
-        !S_ISREG(info.st_mode)) {
+    if (source->hostPath.empty() || ::stat(source->hostPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         if (error) *error = "no picture " + logicalPath;
         return false;
     }
@@ -121,8 +119,7 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
     platform::NormalizeLogicalPath(logicalPath, &wanted);
     for (const _DISE_PIC& picture : ReadPictureList(patient.hostDir)) {
         std::string listed;
-        if (platform::NormalizeLogicalPath(records::FieldText(picture.path), &listed) &&
-            listed == wanted) {
+        if (platform::NormalizeLogicalPath(records::FieldText(picture.path), &listed) && listed == wanted) {
             source->time = TimeOf(picture);
             return true;
         }
@@ -130,8 +127,7 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
     std::tm local = {};
     const std::time_t modified = info.st_mtime;
     localtime_r(&modified, &local);
-    source->time = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour, local.tm_min, local.tm_sec};
+    source->time = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
     return true;
 }
 

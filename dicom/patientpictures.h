@@ -18,7 +18,7 @@ struct PatientPictures {
     bool hasWorklist = false;
     WorklistPatient worklist;
     std::string institution;
-    std::vector<PictureSource> pictures;  // in the order of the picture list
+    std::vector<PictureSource> pictures;    // in the order of the picture list
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths
 };
 
@@ -28,7 +28,6 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
 // One picture of the patient by its logical path. When the picture list does not (yet) hold it,
 // the file's modification time stands for the picture's time. False, with the reason, when the
 // patient or the file is missing or the path lies outside the patient's directory.
-bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source,
-                       std::string* error);
+bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source, std::string* error);
 
 }  // namespace dicom

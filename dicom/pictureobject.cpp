@@ -1,7 +1,7 @@
 #include "dicom/pictureobject.h"
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -60,11 +60,10 @@ public:
 
     OFString inputFormat() const override { return "JPEG (decoded)"; }
 
-    OFCondition readPixelData(Uint16& rows, Uint16& cols, Uint16& samplesPerPixel,
-                              OFString& photoMetrInt, Uint16& bitsAlloc, Uint16& bitsStored,
-                              Uint16& highBit, Uint16& pixelRepr, Uint16& planConf,
-                              Uint16& pixAspectH, Uint16& pixAspectV, char*& pixData,
-                              Uint32& length, E_TransferSyntax& ts) override {
+    OFCondition readPixelData(Uint16& rows, Uint16& cols, Uint16& samplesPerPixel, OFString& photoMetrInt,
+                              Uint16& bitsAlloc, Uint16& bitsStored, Uint16& highBit, Uint16& pixelRepr,
+                              Uint16& planConf, Uint16& pixAspectH, Uint16& pixAspectV, char*& pixData, Uint32& length,
+                              E_TransferSyntax& ts) override {
         std::vector<unsigned char> pixels;
         unsigned width = 0, height = 0;
         if (!Decode(&pixels, &width, &height)) {
@@ -111,8 +110,7 @@ private:
         jpeg_read_header(&info, TRUE);
         info.out_color_space = JCS_RGB;
         jpeg_start_decompress(&info);
-        if (info.output_width > 65535 || info.output_height > 65535 ||
-            info.output_components != 3) {
+        if (info.output_width > 65535 || info.output_height > 65535 || info.output_components != 3) {
             m_error = "the picture is too large for an object";
             jpeg_destroy_decompress(&info);
             return false;
@@ -145,8 +143,7 @@ OFCondition Put(DcmDataset* dataset, const DcmTagKey& tag, const std::string& va
 }
 
 // Converts with the given source; the dataset and its transfer syntax on success.
-bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* syntax,
-             std::string* error) {
+bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* syntax, std::string* error) {
     Image2Dcm converter;
     I2DOutputPlugVLP output;
     converter.setValidityChecking(OFTrue, OFTrue, OFTrue);
@@ -173,17 +170,14 @@ std::string PictureTime::Date() const {
     return text;
 }
 
-std::string PictureTime::Time() const {
-    return TwoDigits(hour) + TwoDigits(minute) + TwoDigits(second);
-}
+std::string PictureTime::Time() const { return TwoDigits(hour) + TwoDigits(minute) + TwoDigits(second); }
 
 const char* SoftwareVersion() { return "kavimo " KAVIMO_VERSION; }
 
 PictureObject::PictureObject() = default;
 PictureObject::~PictureObject() = default;
 
-std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
-                                                    std::string* error) {
+std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source, std::string* error) {
     ConfigureDcmtkLog();
     std::string reason;
     std::vector<char> bytes;
@@ -206,8 +200,7 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
         DecodedPictureSource decoded(bytes);
         if (!Convert(&decoded, &dataset, &syntax, &reason)) {
             if (error) {
-                *error = source.hostPath + ": " +
-                         (decoded.Error().empty() ? reason : decoded.Error());
+                *error = source.hostPath + ": " + (decoded.Error().empty() ? reason : decoded.Error());
             }
             return nullptr;
         }
@@ -221,8 +214,7 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
     const std::string date = source.time.Date();
     const std::string time = source.time.Time();
     object->m_studyInstanceUid = StudyUid(patient.patientId, date);
-    object->m_sopInstanceUid =
-        InstanceUid(patient.patientId, Sha256Hex(bytes.data(), bytes.size()));
+    object->m_sopInstanceUid = InstanceUid(patient.patientId, Sha256Hex(bytes.data(), bytes.size()));
 
     OFCondition status = EC_Normal;
     const auto put = [&](const DcmTagKey& tag, const std::string& value) {
@@ -245,8 +237,7 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
     put(DCM_SeriesDate, date);
     put(DCM_SeriesTime, time);
     put(DCM_SeriesNumber, "1");
-    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 +
-                                           source.time.second));
+    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 + source.time.second));
     put(DCM_ContentDate, date);
     put(DCM_ContentTime, time);
     put(DCM_AcquisitionDateTime, date + time);

@@ -12,13 +12,11 @@ namespace {
 constexpr uint8_t kNamespace[16] = {0x6b, 0x1e, 0x43, 0x0f, 0x9c, 0x52, 0x4d, 0x1a,
                                     0x8e, 0x27, 0x35, 0xd4, 0x90, 0x6a, 0x1c, 0xb3};
 
-bool Digest(const EVP_MD* md, const void* a, size_t aSize, const void* b, size_t bSize,
-            unsigned char* out) {
+bool Digest(const EVP_MD* md, const void* a, size_t aSize, const void* b, size_t bSize, unsigned char* out) {
     EVP_MD_CTX* context = EVP_MD_CTX_new();
     if (!context) return false;
     unsigned int length = 0;
-    const bool ok = EVP_DigestInit_ex(context, md, nullptr) == 1 &&
-                    EVP_DigestUpdate(context, a, aSize) == 1 &&
+    const bool ok = EVP_DigestInit_ex(context, md, nullptr) == 1 && EVP_DigestUpdate(context, a, aSize) == 1 &&
                     (bSize == 0 || EVP_DigestUpdate(context, b, bSize) == 1) &&
                     EVP_DigestFinal_ex(context, out, &length) == 1;
     EVP_MD_CTX_free(context);

@@ -32,8 +32,7 @@ void SleepMs(unsigned ms) {
         return;
     }
     timespec ts{time_t(ms / 1000), long(ms % 1000) * 1000000L};
-    while (nanosleep(&ts, &ts) != 0) {
-    }
+    while (nanosleep(&ts, &ts) != 0) {}
 }
 
 }  // namespace platform

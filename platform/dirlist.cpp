@@ -88,8 +88,7 @@ constexpr size_t kSplitStatusFrom = 2048;
 
 }  // namespace
 
-std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern,
-                                    DirDetail detail) {
+std::vector<DirEntry> ListDirectory(const std::string& hostDir, const std::string& pattern, DirDetail detail) {
     std::vector<DirEntry> entries;
     DIR* d = ::opendir(hostDir.c_str());
     if (!d) return entries;

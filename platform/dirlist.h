@@ -9,9 +9,9 @@
 namespace platform {
 
 struct DirEntry {
-    std::string name;      // as spelled on disk
+    std::string name;  // as spelled on disk
     bool isDirectory = false;
-    bool hidden = false;   // a dot-file: what a hidden attribute is on Windows
+    bool hidden = false;      // a dot-file: what a hidden attribute is on Windows
     bool statusRead = false;  // the status below could be read
     uint64_t size = 0;
     int64_t modifiedNs = 0;  // modification time, nanoseconds since the epoch

@@ -59,8 +59,7 @@ int OpenTcpListener(const std::string& bindIp, uint16_t port, int backlog) {
     if (fd < 0) return -1;
     int one = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(fd, backlog) != 0) {
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, backlog) != 0) {
         int saved = errno;
         ::close(fd);
         errno = saved;

@@ -103,8 +103,7 @@ typedef void(TEGMO_API* TEGMO_PLAY_ReleasePCMFun)(TEGMO_PCM_FRAME* frame, void* 
 /* Draw callback of a render mode 0 play object: called on the display thread after the video is
  * drawn and before it is shown, with the window, the back-end's SDL_Renderer* as the drawing
  * context, and the user value. */
-typedef void(TEGMO_API* TEGMO_PLAY_DrawFun)(TEGMO_PLAY_WINDOW window, void* drawContext,
-                                            void* userValue);
+typedef void(TEGMO_API* TEGMO_PLAY_DrawFun)(TEGMO_PLAY_WINDOW window, void* drawContext, void* userValue);
 
 /* One capture device for TEGMO_PLAY_EnumAudioDevice: device is the name to pass to
  * TEGMO_PLAY_StartAudioCapture (null for the default device), description a text to show, module
@@ -113,8 +112,7 @@ typedef int32_t(TEGMO_API* TEGMO_PLAY_EnumAudioDeviceFun)(const char* device, co
                                                           const char* module, void* context);
 
 /* A captured chunk: data and its length in bytes; runs on the capture thread. */
-typedef void(TEGMO_API* TEGMO_PLAY_AudioCaptureFun)(const uint8_t* data, uint32_t length,
-                                                    void* userValue);
+typedef void(TEGMO_API* TEGMO_PLAY_AudioCaptureFun)(const uint8_t* data, uint32_t length, void* userValue);
 
 /* ---- life cycle and version --------------------------------------------------------------- */
 
@@ -141,8 +139,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterReleaseYUVFun(TEGMO_PLAY_
 /* The play object bound to the window, created (with its display thread running) when the window has
  * none yet; an existing object is returned whatever mode is asked. 0 when the window cannot be drawn
  * into with the mode (not a window, no X server, no renderer). */
-TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateVideoPlay(TEGMO_PLAY_WINDOW window,
-                                                                          uint32_t renderMode);
+TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateVideoPlay(TEGMO_PLAY_WINDOW window, uint32_t renderMode);
 
 /* Stops the display thread (waiting at most 3 s), releases every frame the object holds and destroys
  * it; 1, or 0 for an unknown handle. */
@@ -151,8 +148,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_DeleteVideoPlay(TEGMO_PLAY_HANDLE
 /* Queues a copy of the record for display; 1 when queued (the planes now belong to the player), 0
  * when refused (unknown handle, null record, display thread stopped, 1024 frames queued); a refused
  * record stays the caller's. */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play,
-                                                         const TEGMO_YUV_FRAME* frame);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play, const TEGMO_YUV_FRAME* frame);
 
 /* Writes the picture as a 24-bit BMP file; 1, or 0 when the record or path is unusable, the width
  * or height is not a multiple of 16, or the file cannot be created. */
@@ -167,29 +163,25 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShotLast(TEGMO_PLAY_HANDLE p
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RefreshPlay(TEGMO_PLAY_HANDLE play);
 
 /* Stores the draw callback of the object (render mode 0); 1/0. */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play,
-                                                              TEGMO_PLAY_DrawFun callback,
-                                                              void* userValue);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play, TEGMO_PLAY_DrawFun callback,
+                                                               void* userValue);
 
 /* Zoom and pan of a render mode 0 picture: TEGMO_PLAY_CTRL_ZOOM_IN, _ZOOM_OUT, _RESET (points
  * unused), _PAN from the first point to the second. 1, or 0 for other commands, a pan without zoom
  * or between equal points. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoCtrl(TEGMO_PLAY_HANDLE play, uint32_t command,
-                                                         const TEGMO_PLAY_POINT* from,
-                                                         const TEGMO_PLAY_POINT* to);
+                                                         const TEGMO_PLAY_POINT* from, const TEGMO_PLAY_POINT* to);
 
 /* 1 when the object drew a frame within the last 2000 ms (or was created within them), else 0. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_IsHaveVideo(TEGMO_PLAY_HANDLE play);
 
 /* Handle 0: sets the defaults and applies them to every existing object; otherwise applies the
  * record to that object. 1, or 0 for a null record or an unknown handle. */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play,
-                                                           const TEGMO_PLAY_DEBUG_CONF* conf);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play, const TEGMO_PLAY_DEBUG_CONF* conf);
 
 /* Handle 0: copies the defaults out; otherwise that object's record. 1, or 0 for a null record (also
  * before TEGMO_PLAY_Init) or an unknown handle. */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE play,
-                                                           TEGMO_PLAY_DEBUG_CONF* conf);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE play, TEGMO_PLAY_DEBUG_CONF* conf);
 
 /* Frames waiting in the object's queue; 0 for an unknown handle. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetVideoFrameCount(TEGMO_PLAY_HANDLE play);
@@ -212,8 +204,7 @@ TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateAudioPlay(void);
 /* Queues a copy of the record (16-bit PCM) for playback, opening or rebuilding the output for its
  * format; playback starts once TEGMO_PLAY_GetAudioFrameBufNum() frames are queued. 1 when queued, 0
  * when refused (the record stays the caller's). */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_AudioPlay(TEGMO_PLAY_HANDLE play,
-                                                         const TEGMO_PCM_FRAME* frame);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_AudioPlay(TEGMO_PLAY_HANDLE play, const TEGMO_PCM_FRAME* frame);
 
 /* Volume control is not supported: both return 0. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetVolume(TEGMO_PLAY_HANDLE play, int32_t volume);
@@ -230,17 +221,14 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetAudioPlayCount(void);
 
 /* Calls the callback for the default capture device (device null) and then for every capture device
  * the system reports; 1, or 0 when the audio system cannot be used. */
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAudioDeviceFun callback,
-                                                              void* context);
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAudioDeviceFun callback, void* context);
 
 /* Starts capturing 16-bit PCM from the device (a name from the enumeration, null for the default)
  * and hands it to the callback in chunks of chunkBytes (low 16 bits) on the capture thread; 1/0.
  * A running capture is ended when a second start fails. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_StartAudioCapture(const char* device, uint32_t channels,
-                                                                 uint32_t sampleRate,
-                                                                 uint32_t chunkBytes,
-                                                                 TEGMO_PLAY_AudioCaptureFun callback,
-                                                                 void* userValue);
+                                                                 uint32_t sampleRate, uint32_t chunkBytes,
+                                                                 TEGMO_PLAY_AudioCaptureFun callback, void* userValue);
 
 /* Stops the capture (waiting at most 3 s for its thread); 1, also when nothing was running. */
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_StopAudioCapture(void);

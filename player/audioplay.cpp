@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "player/sdlvideo.h"
 #include "media/support/debuglog.h"
 #include "platform/clock.h"
+#include "player/sdlvideo.h"
 
 namespace {
 
@@ -107,8 +107,7 @@ void CDSoundPlay::FillBlock() {
         m_wakeups = 0;
         m_lastReport = now;
     }
-    const int32_t filled =
-        m_fill ? m_fill(m_block.data(), m_blockBytes, nullptr, 0, m_fillContext) : 0;
+    const int32_t filled = m_fill ? m_fill(m_block.data(), m_blockBytes, nullptr, 0, m_fillContext) : 0;
     if (!filled) {
         if (!m_silence) g_DebugLog.Format("[TIP][%d] audio fill empty data\n", int(now));
         m_silence = true;
@@ -139,8 +138,7 @@ void CAudioPlay::ReleaseTrampoline(TEGMO_PCM_FRAME* frame, void* self) {
     play->m_release(frame, play->m_releaseUser);
 }
 
-int32_t CAudioPlay::FillTrampoline(uint8_t* part1, uint32_t length1, uint8_t* part2,
-                                   uint32_t length2, void* self) {
+int32_t CAudioPlay::FillTrampoline(uint8_t* part1, uint32_t length1, uint8_t* part2, uint32_t length2, void* self) {
     return static_cast<CAudioPlay*>(self)->Fill(part1, length1, part2, length2);
 }
 

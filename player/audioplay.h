@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "decoder/TEGMO_Decoder.h"
-#include "player/TEGMO_Player.h"
 #include "media/support/framelisttemplate.h"
+#include "player/TEGMO_Player.h"
 
 // The number of frames an audio play object queues before it starts playing (library-wide).
 uint32_t GetAudioFrameBufNum();
@@ -27,8 +27,7 @@ void SetAudioFrameBufNum(uint32_t count);
 class CDSoundPlay {
 public:
     // Copies the next block into part1 (and part2, here always empty); 1 when it did, 0 for silence.
-    using FillFun = int32_t (*)(uint8_t* part1, uint32_t length1, uint8_t* part2, uint32_t length2,
-                                void* context);
+    using FillFun = int32_t (*)(uint8_t* part1, uint32_t length1, uint8_t* part2, uint32_t length2, void* context);
 
     CDSoundPlay(uint32_t channels, uint32_t sampleRate, uint32_t blockBytes);
     // Stops playback (waiting for the audio thread to leave the fill routine) and closes the device.
@@ -94,8 +93,7 @@ public:
     bool Underrun() const { return m_underrun.load() != 0; }
 
 private:
-    static int32_t FillTrampoline(uint8_t* part1, uint32_t length1, uint8_t* part2, uint32_t length2,
-                                  void* self);
+    static int32_t FillTrampoline(uint8_t* part1, uint32_t length1, uint8_t* part2, uint32_t length2, void* self);
     static void ReleaseTrampoline(TEGMO_PCM_FRAME* frame, void* self);
     void DestroyOutput();
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "player/nativewindow.h"
 #include "media/support/debuglog.h"
+#include "player/nativewindow.h"
 
 namespace {
 
@@ -129,8 +129,7 @@ bool CDDrawRender::SyncWindowSize(int32_t* width, int32_t* height) {
 
 bool CDDrawRender::Render(const RenderJob& job, RenderState& state) {
     const TEGMO_YUV_FRAME& frame = *job.frame;
-    if (!m_renderer || frame.width <= 0 || frame.height <= 0 || !frame.planeY || !frame.planeV ||
-        !frame.planeU) {
+    if (!m_renderer || frame.width <= 0 || frame.height <= 0 || !frame.planeY || !frame.planeV || !frame.planeU) {
         return false;
     }
     int32_t clientWidth = 0;
@@ -165,9 +164,8 @@ bool CDDrawRender::Render(const RenderJob& job, RenderState& state) {
         m_layoutKeepAspect = keepAspect;
         m_layout.ClearCache();
     }
-    ComputeVideoLayout(m_layout, DrawingRect(clientWidth, clientHeight, job.zoom),
-                       {0, 0, clientWidth, clientHeight}, m_fullSource.Width(), m_fullSource.Height(),
-                       keepAspect);
+    ComputeVideoLayout(m_layout, DrawingRect(clientWidth, clientHeight, job.zoom), {0, 0, clientWidth, clientHeight},
+                       m_fullSource.Width(), m_fullSource.Height(), keepAspect);
     VideoBlitting();  // its result does not change the frame's: the picture was taken
     state.windowUpdated = true;
 
@@ -175,8 +173,7 @@ bool CDDrawRender::Render(const RenderJob& job, RenderState& state) {
     if (job.overlay) {
         char text[200];
         FormatOverlayText(text, state.sizeText, *job.overlay);
-        m_font.DrawRightAligned(m_renderer, text, 2, 2, clientWidth - 4, clientHeight - 4,
-                                job.overlayColor);
+        m_font.DrawRightAligned(m_renderer, text, 2, 2, clientWidth - 4, clientHeight - 4, job.overlayColor);
     }
     SDL_RenderPresent(m_renderer);
     return true;

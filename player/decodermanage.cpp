@@ -2,8 +2,8 @@
 
 #include <SDL.h>
 
-#include "player/sdlvideo.h"
 #include "media/support/debuglog.h"
+#include "player/sdlvideo.h"
 #include "player/yuv2rgb.h"
 
 using tegmo_player::CDecoderManage;

@@ -12,10 +12,10 @@
 #include <memory>
 #include <mutex>
 
+#include "media/support/ptrvectortemplate.h"
 #include "player/TEGMO_Player.h"
 #include "player/audioplay.h"
 #include "player/soundcardrecord.h"
-#include "media/support/ptrvectortemplate.h"
 #include "player/videoplay.h"
 
 // The list entry of one video play object; its address is the object's handle. Destroying the entry

@@ -81,8 +81,8 @@ int GuardHandler(Display* display, XErrorEvent* error) {
     XErrorHandler previous;
     {
         std::lock_guard<std::mutex> guard(g_guardLock);
-        const bool ours = std::find(g_guardedWindows.begin(), g_guardedWindows.end(), error->resourceid) !=
-                          g_guardedWindows.end();
+        const bool ours =
+            std::find(g_guardedWindows.begin(), g_guardedWindows.end(), error->resourceid) != g_guardedWindows.end();
         if (ours) {
             g_DebugLog.Format("[WARN]X error %d (request %d) on window 0x%lx ignored: the window has gone\n",
                               int(error->error_code), int(error->request_code), error->resourceid);

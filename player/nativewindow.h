@@ -8,7 +8,7 @@
 #include <cstdint>
 
 struct NativeWindowState {
-    int32_t width = 0;    // client size in pixels
+    int32_t width = 0;  // client size in pixels
     int32_t height = 0;
     bool viewable = false;  // mapped, and all its ancestors too
 };

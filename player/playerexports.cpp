@@ -4,9 +4,9 @@
 #include <exception>
 #include <memory>
 
+#include "media/support/debuglog.h"
 #include "player/TEGMO_Player.h"
 #include "player/decodermanage.h"
-#include "media/support/debuglog.h"
 #include "player/yuv2rgb.h"
 
 using tegmo_player::CDecoderManage;
@@ -85,7 +85,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterReleaseYUVFun(TEGMO_PLAY_
 }
 
 TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateVideoPlay(TEGMO_PLAY_WINDOW window,
-                                                                          uint32_t renderMode) {
+                                                                         uint32_t renderMode) {
     return Guarded<TEGMO_PLAY_HANDLE>("TEGMO_PLAY_CreateVideoPlay", 0, [&]() -> TEGMO_PLAY_HANDLE {
         CDecoderManage* manager = Manager();
         return manager ? manager->CreateVideoPlay(window, renderMode) : 0;
@@ -99,15 +99,13 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_DeleteVideoPlay(TEGMO_PLAY_HANDLE
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play,
-                                                         const TEGMO_YUV_FRAME* frame) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoPlay(TEGMO_PLAY_HANDLE play, const TEGMO_YUV_FRAME* frame) {
     return Guarded<int32_t>("TEGMO_PLAY_VideoPlay", 0, [&]() -> int32_t {
         return WithVideoPlay(play, [&](CVideoPlay& p) { return p.Push(frame); });
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShot(const TEGMO_YUV_FRAME* frame,
-                                                         const char* path) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoShot(const TEGMO_YUV_FRAME* frame, const char* path) {
     return Guarded<int32_t>("TEGMO_PLAY_VideoShot", 0, [&]() -> int32_t {
         if (!Manager()) return 0;
         g_DebugLog.Format("[TIP]Shot:%s\n", path ? path : "(null)");
@@ -127,17 +125,15 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RefreshPlay(TEGMO_PLAY_HANDLE pla
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play,
-                                                              TEGMO_PLAY_DrawFun callback,
-                                                              void* userValue) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_RigisterDrawFun(TEGMO_PLAY_HANDLE play, TEGMO_PLAY_DrawFun callback,
+                                                               void* userValue) {
     return Guarded<int32_t>("TEGMO_PLAY_RigisterDrawFun", 0, [&]() -> int32_t {
         return WithVideoPlay(play, [&](CVideoPlay& p) { return p.SetDrawFun(callback, userValue); });
     });
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_VideoCtrl(TEGMO_PLAY_HANDLE play, uint32_t command,
-                                                         const TEGMO_PLAY_POINT* from,
-                                                         const TEGMO_PLAY_POINT* to) {
+                                                         const TEGMO_PLAY_POINT* from, const TEGMO_PLAY_POINT* to) {
     return Guarded<int32_t>("TEGMO_PLAY_VideoCtrl", 0, [&]() -> int32_t {
         return WithVideoPlay(play, [&](CVideoPlay& p) { return p.VideoCtrl(command, from, to); });
     });
@@ -149,8 +145,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_IsHaveVideo(TEGMO_PLAY_HANDLE pla
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play,
-                                                           const TEGMO_PLAY_DEBUG_CONF* conf) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE play, const TEGMO_PLAY_DEBUG_CONF* conf) {
     return Guarded<int32_t>("TEGMO_PLAY_SetDebugConf", 0, [&]() -> int32_t {
         CDecoderManage* manager = Manager();
         if (!conf || !manager) return 0;
@@ -163,8 +158,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetDebugConf(TEGMO_PLAY_HANDLE pl
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE play,
-                                                           TEGMO_PLAY_DEBUG_CONF* conf) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetDebugConf(TEGMO_PLAY_HANDLE play, TEGMO_PLAY_DEBUG_CONF* conf) {
     return Guarded<int32_t>("TEGMO_PLAY_GetDebugConf", 0, [&]() -> int32_t {
         if (!conf) return 0;
         CDecoderManage* manager = Manager();
@@ -216,8 +210,7 @@ TEGMO_PLAY_EXPORT TEGMO_PLAY_HANDLE TEGMO_API TEGMO_PLAY_CreateAudioPlay(void) {
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_AudioPlay(TEGMO_PLAY_HANDLE play,
-                                                         const TEGMO_PCM_FRAME* frame) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_AudioPlay(TEGMO_PLAY_HANDLE play, const TEGMO_PCM_FRAME* frame) {
     return Guarded<int32_t>("TEGMO_PLAY_AudioPlay", 0, [&]() -> int32_t {
         CDecoderManage* manager = Manager();
         if (!manager) return 0;
@@ -251,8 +244,7 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_GetAudioPlayCount(void) {
     });
 }
 
-TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAudioDeviceFun callback,
-                                                              void* context) {
+TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAudioDeviceFun callback, void* context) {
     return Guarded<int32_t>("TEGMO_PLAY_EnumAudioDevice", 0, [&]() -> int32_t {
         CDecoderManage* manager = Manager();
         return manager ? manager->Capture().EnumDevices(callback, context) : 0;
@@ -260,10 +252,8 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_EnumAudioDevice(TEGMO_PLAY_EnumAu
 }
 
 TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_StartAudioCapture(const char* device, uint32_t channels,
-                                                                 uint32_t sampleRate,
-                                                                 uint32_t chunkBytes,
-                                                                 TEGMO_PLAY_AudioCaptureFun callback,
-                                                                 void* userValue) {
+                                                                 uint32_t sampleRate, uint32_t chunkBytes,
+                                                                 TEGMO_PLAY_AudioCaptureFun callback, void* userValue) {
     return Guarded<int32_t>("TEGMO_PLAY_StartAudioCapture", 0, [&]() -> int32_t {
         CDecoderManage* manager = Manager();
         if (!manager) return 0;
@@ -287,9 +277,8 @@ TEGMO_PLAY_EXPORT int32_t TEGMO_API TEGMO_PLAY_SetAudioFrameBufNum(uint32_t coun
 }
 
 TEGMO_PLAY_EXPORT uint32_t TEGMO_API TEGMO_PLAY_GetAudioFrameBufNum(void) {
-    return Guarded<uint32_t>("TEGMO_PLAY_GetAudioFrameBufNum", 0, [&]() -> uint32_t {
-        return Manager() ? GetAudioFrameBufNum() : 0;
-    });
+    return Guarded<uint32_t>("TEGMO_PLAY_GetAudioFrameBufNum", 0,
+                             [&]() -> uint32_t { return Manager() ? GetAudioFrameBufNum() : 0; });
 }
 
 }  // extern "C"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "player/nativewindow.h"
 #include "media/support/debuglog.h"
+#include "player/nativewindow.h"
 
 CSDLRender::~CSDLRender() { Close(); }
 
@@ -20,8 +20,7 @@ bool CSDLRender::Open(uintptr_t window) {
         std::lock_guard<std::mutex> guard(SdlGlobalLock());
         m_window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(window));
         if (!m_window) {
-            g_DebugLog.Format("[ERROR]SDL_CreateWindowFrom(0x%x) return %s\n", unsigned(window),
-                              SDL_GetError());
+            g_DebugLog.Format("[ERROR]SDL_CreateWindowFrom(0x%x) return %s\n", unsigned(window), SDL_GetError());
             return false;
         }
         SDL_SetWindowResizable(m_window, SDL_TRUE);  // see CDDrawRender::Open
@@ -59,8 +58,7 @@ void CSDLRender::Close() {
 
 bool CSDLRender::Render(const RenderJob& job, RenderState& state) {
     const TEGMO_YUV_FRAME& frame = *job.frame;
-    if (!m_renderer || frame.width <= 0 || frame.height <= 0 || !frame.planeY || !frame.planeV ||
-        !frame.planeU) {
+    if (!m_renderer || frame.width <= 0 || frame.height <= 0 || !frame.planeY || !frame.planeV || !frame.planeU) {
         return false;
     }
     NativeWindowState window;
@@ -74,14 +72,13 @@ bool CSDLRender::Render(const RenderJob& job, RenderState& state) {
     if (window.viewable) SDL_ShowWindow(m_window);
 
     // Also rebuilt when the frame's size is not the texture's: the update reads the texture's size.
-    if (m_texture && (frame.sizeChanged || frame.width != m_textureWidth ||
-                      frame.height != m_textureHeight)) {
+    if (m_texture && (frame.sizeChanged || frame.width != m_textureWidth || frame.height != m_textureHeight)) {
         SDL_DestroyTexture(m_texture);
         m_texture = nullptr;
     }
     if (!m_texture) {
-        m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_YV12, SDL_TEXTUREACCESS_STREAMING,
-                                      frame.width, frame.height);
+        m_texture =
+            SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_YV12, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
         if (!m_texture) {
             g_DebugLog.Format("[ERROR]SDL_CreateTexture() return %s\n", SDL_GetError());
             return false;
@@ -131,8 +128,7 @@ bool CSDLRender::Render(const RenderJob& job, RenderState& state) {
     if (job.overlay) {
         char text[200];
         FormatOverlayText(text, state.sizeText, *job.overlay);
-        m_font.DrawRightAligned(m_renderer, text, 2, 2, m_clientWidth - 4, m_clientHeight - 4,
-                                job.overlayColor);
+        m_font.DrawRightAligned(m_renderer, text, 2, 2, m_clientWidth - 4, m_clientHeight - 4, job.overlayColor);
     }
     SDL_RenderPresent(m_renderer);
     state.windowUpdated = true;

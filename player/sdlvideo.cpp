@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "player/nativewindow.h"
 #include "media/support/debuglog.h"
+#include "player/nativewindow.h"
 
 std::mutex& SdlGlobalLock() {
     static std::mutex* lock = new std::mutex;  // never destroyed: display threads may outlive statics
@@ -17,9 +17,7 @@ std::mutex& SdlGlobalLock() {
 namespace {
 
 // SDL's own messages go where the library's messages go: to the debugger output.
-void ForwardSdlLog(void*, int, SDL_LogPriority, const char* message) {
-    g_DebugLog.Format("[TIP]SDL: %s\n", message);
-}
+void ForwardSdlLog(void*, int, SDL_LogPriority, const char* message) { g_DebugLog.Format("[TIP]SDL: %s\n", message); }
 
 }  // namespace
 
@@ -64,8 +62,8 @@ bool UploadYuvPlanes(SDL_Texture* texture, const TEGMO_YUV_FRAME& frame) {
     const int32_t width = frame.width;
     const int32_t height = frame.height;
     if ((width % 2) == 0 && (height % 2) == 0) {
-        return SDL_UpdateYUVTexture(texture, nullptr, frame.planeY, frame.strideY, frame.planeU,
-                                    frame.strideU, frame.planeV, frame.strideV) == 0;
+        return SDL_UpdateYUVTexture(texture, nullptr, frame.planeY, frame.strideY, frame.planeU, frame.strideU,
+                                    frame.planeV, frame.strideV) == 0;
     }
     // Odd sizes: SDL would read one chroma row and column more than a picture holds; copy exactly
     // width/2 x height/2 chroma samples into the texture's own YV12 buffer instead.
@@ -80,10 +78,8 @@ bool UploadYuvPlanes(SDL_Texture* texture, const TEGMO_YUV_FRAME& frame) {
         std::memcpy(y + ptrdiff_t(row) * pitch, frame.planeY + ptrdiff_t(row) * frame.strideY, width);
     }
     for (int32_t row = 0; row < height / 2; ++row) {
-        std::memcpy(v + ptrdiff_t(row) * chromaPitch, frame.planeV + ptrdiff_t(row) * frame.strideV,
-                    width / 2);
-        std::memcpy(u + ptrdiff_t(row) * chromaPitch, frame.planeU + ptrdiff_t(row) * frame.strideU,
-                    width / 2);
+        std::memcpy(v + ptrdiff_t(row) * chromaPitch, frame.planeV + ptrdiff_t(row) * frame.strideV, width / 2);
+        std::memcpy(u + ptrdiff_t(row) * chromaPitch, frame.planeU + ptrdiff_t(row) * frame.strideU, width / 2);
     }
     SDL_UnlockTexture(texture);
     return true;
@@ -175,9 +171,9 @@ bool OverlayFont::Open(SDL_Renderer* renderer) {
     }
     TTF_CloseFont(font);
 
-    SDL_Surface* atlas = atlasWidth > 0 ? SDL_CreateRGBSurfaceWithFormat(0, atlasWidth, atlasHeight, 32,
-                                                                          SDL_PIXELFORMAT_ARGB8888)
-                                        : nullptr;
+    SDL_Surface* atlas = atlasWidth > 0
+                             ? SDL_CreateRGBSurfaceWithFormat(0, atlasWidth, atlasHeight, 32, SDL_PIXELFORMAT_ARGB8888)
+                             : nullptr;
     if (atlas) {
         SDL_FillRect(atlas, nullptr, 0);
         for (int i = 0; i <= kLastChar - kFirstChar; ++i) {
@@ -220,8 +216,8 @@ int OverlayFont::LineWidth(const char* line, const char* end) const {
     return width;
 }
 
-void OverlayFont::DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top,
-                                   int right, int bottom, uint32_t colorBgr) const {
+void OverlayFont::DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top, int right, int bottom,
+                                   uint32_t colorBgr) const {
     if (!m_atlas || !text) return;
     SDL_SetTextureColorMod(m_atlas, colorBgr & 0xFF, (colorBgr >> 8) & 0xFF, (colorBgr >> 16) & 0xFF);
     int y = top;

@@ -53,9 +53,8 @@ public:
 
     // Draws `text` (lines separated by '\n') right-aligned inside the rectangle (left, top, right,
     // bottom) in the colour 0x00BBGGRR; characters outside printable ASCII are drawn as '?'.
-    void DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top, int right,
-                          int bottom, uint32_t colorBgr) const;
-
+    void DrawRightAligned(SDL_Renderer* renderer, const char* text, int left, int top, int right, int bottom,
+                          uint32_t colorBgr) const;
 
 private:
     static constexpr int kFirstChar = 32;

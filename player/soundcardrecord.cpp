@@ -4,9 +4,9 @@
 #include <chrono>
 #include <cstring>
 
+#include "media/support/debuglog.h"
 #include "platform/clock.h"
 #include "player/sdlvideo.h"
-#include "media/support/debuglog.h"
 
 namespace {
 
@@ -130,8 +130,8 @@ bool CSoundCardRecord::StopSignalled() {
 
 uint32_t CSoundCardRecord::Read(uint8_t* buffer, uint32_t capacity) {
     std::unique_lock<std::mutex> lock(m_lock);
-    const bool woken = m_recorded.wait_for(
-        lock, kReadWait, [&] { return m_stop || (m_notifySize && m_available >= m_notifySize); });
+    const bool woken =
+        m_recorded.wait_for(lock, kReadWait, [&] { return m_stop || (m_notifySize && m_available >= m_notifySize); });
 
     ++m_wakeups;
     const uint32_t now = platform::TickCountMs();
@@ -151,8 +151,8 @@ uint32_t CSoundCardRecord::Read(uint8_t* buffer, uint32_t capacity) {
     lockSize = std::min(lockSize, (kBlocks - 1) * m_notifySize);
     lockSize = std::min(lockSize, capacity / m_notifySize * m_notifySize);
     if (lockSize == 0) {
-        g_DebugLog.Format("[TIP]lLockSize=0, dwReadPos=%d, m_dwOffset=%d, dwCapturePos=%d\n",
-                          int(m_writePos), int(m_dwOffset), int(m_writePos));
+        g_DebugLog.Format("[TIP]lLockSize=0, dwReadPos=%d, m_dwOffset=%d, dwCapturePos=%d\n", int(m_writePos),
+                          int(m_dwOffset), int(m_writePos));
         return 0;
     }
     const uint32_t bytes1 = std::min(lockSize, m_bufferSize - m_dwOffset);
@@ -190,8 +190,8 @@ int32_t CAudioCapture::EnumDevices(TEGMO_PLAY_EnumAudioDeviceFun callback, void*
     return 1;
 }
 
-int32_t CAudioCapture::Start(const char* device, uint32_t channels, uint32_t sampleRate,
-                             uint32_t chunkBytes, TEGMO_PLAY_AudioCaptureFun callback, void* user) {
+int32_t CAudioCapture::Start(const char* device, uint32_t channels, uint32_t sampleRate, uint32_t chunkBytes,
+                             TEGMO_PLAY_AudioCaptureFun callback, void* user) {
     if (m_running.load()) {
         // Only one capture runs at a time: a second start fails and ends the running one (which is
         // stopped properly before its recorder goes).
@@ -215,8 +215,7 @@ int32_t CAudioCapture::Start(const char* device, uint32_t channels, uint32_t sam
     m_running = true;
     m_threadState = std::make_shared<ThreadState>();
     try {
-        m_thread = std::thread(&CAudioCapture::AudioCaptureThread, m_record, m_threadState, callback,
-                               user, notify);
+        m_thread = std::thread(&CAudioCapture::AudioCaptureThread, m_record, m_threadState, callback, user, notify);
     } catch (...) {
         m_record.reset();
         m_threadState.reset();
@@ -250,12 +249,9 @@ int32_t CAudioCapture::Stop() {
     return 1;
 }
 
-void CAudioCapture::AudioCaptureThread(std::shared_ptr<CSoundCardRecord> record,
-                                       std::shared_ptr<ThreadState> state,
-                                       TEGMO_PLAY_AudioCaptureFun callback, void* user,
-                                       uint16_t chunk) {
-    g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]AudioCaptureThread() entry\n",
-                      KAVIMO_LOG_ADDR_ARG(record.get()));
+void CAudioCapture::AudioCaptureThread(std::shared_ptr<CSoundCardRecord> record, std::shared_ptr<ThreadState> state,
+                                       TEGMO_PLAY_AudioCaptureFun callback, void* user, uint16_t chunk) {
+    g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]AudioCaptureThread() entry\n", KAVIMO_LOG_ADDR_ARG(record.get()));
     const uint32_t capacity = kBlocks * uint32_t(chunk);
     std::unique_ptr<uint8_t[]> buffer(new uint8_t[capacity > 0 ? capacity : 1]);
     while (chunk > 0 && !record->StopSignalled()) {
@@ -265,8 +261,7 @@ void CAudioCapture::AudioCaptureThread(std::shared_ptr<CSoundCardRecord> record,
             callback(buffer.get() + offset, chunk, user);
         }
     }
-    g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]AudioCaptureThread() exit\n",
-                      KAVIMO_LOG_ADDR_ARG(record.get()));
+    g_DebugLog.Format("[TIP][%" KAVIMO_LOG_ADDR "]AudioCaptureThread() exit\n", KAVIMO_LOG_ADDR_ARG(record.get()));
     {
         std::lock_guard<std::mutex> guard(state->lock);
         state->alive = false;

@@ -89,8 +89,7 @@ private:
         bool alive = true;
     };
 
-    static void AudioCaptureThread(std::shared_ptr<CSoundCardRecord> record,
-                                   std::shared_ptr<ThreadState> state,
+    static void AudioCaptureThread(std::shared_ptr<CSoundCardRecord> record, std::shared_ptr<ThreadState> state,
                                    TEGMO_PLAY_AudioCaptureFun callback, void* user, uint16_t chunk);
 
     std::shared_ptr<CSoundCardRecord> m_record;

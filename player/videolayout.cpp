@@ -23,16 +23,16 @@ VideoRect EmptyIfNothingInside(const VideoRect& rect) { return rect.IsEmpty() ? 
 
 }  // namespace
 
-bool ComputeVideoLayout(VideoLayout& layout, const VideoRect& draw, const VideoRect& window,
-                        int32_t sourceWidth, int32_t sourceHeight, bool keepAspect) {
+bool ComputeVideoLayout(VideoLayout& layout, const VideoRect& draw, const VideoRect& window, int32_t sourceWidth,
+                        int32_t sourceHeight, bool keepAspect) {
     if (draw == layout.cachedDraw && sourceWidth == layout.cachedSourceWidth &&
         sourceHeight == layout.cachedSourceHeight) {
         return layout.valid;
     }
     layout.cachedDraw = draw;
 
-    if (window.Width() < 1 || window.Height() < 1 || draw.Width() < 1 || draw.Height() < 1 ||
-        sourceWidth < 1 || sourceHeight < 1) {
+    if (window.Width() < 1 || window.Height() < 1 || draw.Width() < 1 || draw.Height() < 1 || sourceWidth < 1 ||
+        sourceHeight < 1) {
         return layout.valid;
     }
     layout.window = window;
@@ -51,46 +51,44 @@ bool ComputeVideoLayout(VideoLayout& layout, const VideoRect& draw, const VideoR
         const double left = ax * (window.left - draw.left);
         const double top = ay * (window.top - draw.top);
         layout.dest = window;
-        layout.source = ToSourceRect(left, top, left + ax * window.Width(), top + ay * window.Height(),
-                                     sourceWidth, sourceHeight);
+        layout.source =
+            ToSourceRect(left, top, left + ax * window.Width(), top + ay * window.Height(), sourceWidth, sourceHeight);
         layout.valid = true;
         return true;
     }
 
     if (static_cast<double>(draw.Width()) / draw.Height() < sw / sh) {
         // Wider frame than drawing rectangle: the video fills its width, bands above and below.
-        const int32_t pad = static_cast<int32_t>(
-            (draw.Height() - int64_t(sourceHeight) * draw.Width() / sourceWidth) / 2);
+        const int32_t pad =
+            static_cast<int32_t>((draw.Height() - int64_t(sourceHeight) * draw.Width() / sourceWidth) / 2);
         const int32_t videoTop = draw.top + pad;
         const int32_t videoBottom = draw.bottom - pad;
-        layout.band1 = EmptyIfNothingInside(
-            {window.left, window.top, window.right, std::min(window.bottom, videoTop)});
-        layout.band2 = EmptyIfNothingInside(
-            {window.left, std::max(window.top, videoBottom), window.right, window.bottom});
-        layout.dest = EmptyIfNothingInside({window.left, std::max(videoTop, window.top), window.right,
-                                            std::min(videoBottom, window.bottom)});
+        layout.band1 = EmptyIfNothingInside({window.left, window.top, window.right, std::min(window.bottom, videoTop)});
+        layout.band2 =
+            EmptyIfNothingInside({window.left, std::max(window.top, videoBottom), window.right, window.bottom});
+        layout.dest = EmptyIfNothingInside(
+            {window.left, std::max(videoTop, window.top), window.right, std::min(videoBottom, window.bottom)});
         const double a = sw / draw.Width();
         const VideoRect& d = layout.dest;
-        layout.source = ToSourceRect(a * (d.left - draw.left), a * (d.top - draw.top - pad),
-                                     a * (d.right - draw.left), a * (d.bottom - draw.top - pad),
-                                     sourceWidth, sourceHeight);
+        layout.source = ToSourceRect(a * (d.left - draw.left), a * (d.top - draw.top - pad), a * (d.right - draw.left),
+                                     a * (d.bottom - draw.top - pad), sourceWidth, sourceHeight);
     } else {
         // Taller (or equally shaped) frame: the video fills the height, bands left and right.
-        const int32_t pad = static_cast<int32_t>(
-            (draw.Width() - int64_t(sourceWidth) * draw.Height() / sourceHeight) / 2);
+        const int32_t pad =
+            static_cast<int32_t>((draw.Width() - int64_t(sourceWidth) * draw.Height() / sourceHeight) / 2);
         const int32_t videoLeft = draw.left + pad;
         const int32_t videoRight = draw.right - pad;
-        layout.band1 = EmptyIfNothingInside(
-            {window.left, window.top, std::min(window.right, videoLeft), window.bottom});
-        layout.band2 = EmptyIfNothingInside(
-            {std::max(window.left, videoRight), window.top, window.right, window.bottom});
-        layout.dest = EmptyIfNothingInside({std::max(videoLeft, window.left), window.top,
-                                            std::min(videoRight, window.right), window.bottom});
+        layout.band1 =
+            EmptyIfNothingInside({window.left, window.top, std::min(window.right, videoLeft), window.bottom});
+        layout.band2 =
+            EmptyIfNothingInside({std::max(window.left, videoRight), window.top, window.right, window.bottom});
+        layout.dest = EmptyIfNothingInside(
+            {std::max(videoLeft, window.left), window.top, std::min(videoRight, window.right), window.bottom});
         const double a = sh / draw.Height();
         const VideoRect& d = layout.dest;
-        layout.source = ToSourceRect(a * (d.left - draw.left - pad), a * (d.top - draw.top),
-                                     a * (d.right - draw.left - pad), a * (d.bottom - draw.top),
-                                     sourceWidth, sourceHeight);
+        layout.source =
+            ToSourceRect(a * (d.left - draw.left - pad), a * (d.top - draw.top), a * (d.right - draw.left - pad),
+                         a * (d.bottom - draw.top), sourceWidth, sourceHeight);
     }
     layout.valid = true;
     return true;
@@ -100,8 +98,8 @@ VideoRect DrawingRect(int32_t clientWidth, int32_t clientHeight, const ZoomExten
     return {-zoom.left, -zoom.top, clientWidth + zoom.right, clientHeight + zoom.bottom};
 }
 
-int32_t ApplyVideoCtrl(ZoomExtensions& zoom, uint32_t command, int32_t clientWidth, float zoomStep,
-                       int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
+int32_t ApplyVideoCtrl(ZoomExtensions& zoom, uint32_t command, int32_t clientWidth, float zoomStep, int32_t fromX,
+                       int32_t fromY, int32_t toX, int32_t toY) {
     switch (command) {
         case 0: {  // zoom in
             const int32_t step = static_cast<int32_t>((clientWidth / 2) * zoomStep);

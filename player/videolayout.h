@@ -18,8 +18,7 @@ struct VideoRect {
     int32_t Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     bool operator==(const VideoRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
     bool operator!=(const VideoRect& other) const { return !(*this == other); }
 };
@@ -48,8 +47,8 @@ struct VideoLayout {
     VideoRect source;
     VideoRect window;
     VideoRect dest;
-    VideoRect band1;  // top or left band
-    VideoRect band2;  // bottom or right band
+    VideoRect band1;     // top or left band
+    VideoRect band2;     // bottom or right band
     bool valid = false;  // a layout has been computed at least once
 
     void ClearCache() {
@@ -63,8 +62,8 @@ struct VideoLayout {
 // rectangle widened by the zoom extensions) inside `window`. Leaves the previous layout in place when
 // the drawing rectangle and source size are those of the cache, or when the window or the drawing
 // rectangle is less than one pixel wide or high. Returns layout.valid.
-bool ComputeVideoLayout(VideoLayout& layout, const VideoRect& draw, const VideoRect& window,
-                        int32_t sourceWidth, int32_t sourceHeight, bool keepAspect);
+bool ComputeVideoLayout(VideoLayout& layout, const VideoRect& draw, const VideoRect& window, int32_t sourceWidth,
+                        int32_t sourceHeight, bool keepAspect);
 
 // The drawing rectangle of a window of the given client size with the zoom extensions applied.
 VideoRect DrawingRect(int32_t clientWidth, int32_t clientHeight, const ZoomExtensions& zoom);
@@ -73,5 +72,5 @@ VideoRect DrawingRect(int32_t clientWidth, int32_t clientHeight, const ZoomExten
 // to `to` (x, y pairs). The zoom step is (clientWidth / 2) x zoomStep pixels on every side.
 // Returns 1 when the command was carried out, 0 for a pan without zoom or between equal points and
 // for unknown commands.
-int32_t ApplyVideoCtrl(ZoomExtensions& zoom, uint32_t command, int32_t clientWidth, float zoomStep,
-                       int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
+int32_t ApplyVideoCtrl(ZoomExtensions& zoom, uint32_t command, int32_t clientWidth, float zoomStep, int32_t fromX,
+                       int32_t fromY, int32_t toX, int32_t toY);

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "media/support/debuglog.h"
 #include "player/ddrawrender.h"
 #include "player/nativewindow.h"
 #include "player/sdlrender.h"
 #include "player/sdlvideo.h"
-#include "media/support/debuglog.h"
 #include "player/yuv2rgb.h"
 
 namespace {
@@ -45,8 +45,8 @@ void FormatOverlayText(char (&text)[200], const char* sizeText, const OverlaySta
     std::snprintf(text, sizeof text,
                   "size: %s\nframe rate(current): %d\nframe rate(totle): %d\ndecode frame: %d\n"
                   "drop frame: %d\ndecode fail: %d\nrun time: %s\n",
-                  sizeText, int(stats.currentRate), int(stats.totalRate), int(stats.framesShown),
-                  int(stats.dropped), int(stats.failCount), stats.runTime);
+                  sizeText, int(stats.currentRate), int(stats.totalRate), int(stats.framesShown), int(stats.dropped),
+                  int(stats.failCount), stats.runTime);
 }
 
 CVideoPlay::CVideoPlay(uintptr_t window, uint32_t renderMode, const Settings& settings)
@@ -81,8 +81,7 @@ void CVideoPlay::ReleaseTrampoline(TEGMO_YUV_FRAME* frame, void* self) {
     play->m_release(frame, play->m_releaseUser);
 }
 
-std::shared_ptr<CVideoPlay> CVideoPlay::Create(uintptr_t window, uint32_t renderMode,
-                                               const Settings& settings) {
+std::shared_ptr<CVideoPlay> CVideoPlay::Create(uintptr_t window, uint32_t renderMode, const Settings& settings) {
     std::shared_ptr<CVideoPlay> play(new CVideoPlay(window, renderMode, settings));
 
     // Start the display thread; it sets up the back-end on itself and reports how that went.
@@ -169,9 +168,7 @@ void CVideoPlay::SignalThreadEnded() {
     m_threadCondition.notify_all();
 }
 
-bool CVideoPlay::OnDisplayThread() const {
-    return m_threadId.load() == std::this_thread::get_id();
-}
+bool CVideoPlay::OnDisplayThread() const { return m_threadId.load() == std::this_thread::get_id(); }
 
 TEGMO_PLAY_DEBUG_CONF CVideoPlay::Conf() const {
     std::lock_guard<std::mutex> guard(m_stateLock);
@@ -185,8 +182,7 @@ void CVideoPlay::DisplayStep(DisplayCounters& c) {
     const uint32_t now = clock.TimeGetTime();
     const uint32_t sinceSample = now - c.sampleTime;
     if (sinceSample >= 1000) {
-        c.currentRate =
-            uint32_t((uint64_t(c.framesShown - c.framesAtSample) * 1000 + sinceSample - 1) / sinceSample);
+        c.currentRate = uint32_t((uint64_t(c.framesShown - c.framesAtSample) * 1000 + sinceSample - 1) / sinceSample);
         c.sampleTime = now;
         c.framesAtSample = c.framesShown;
     }
@@ -263,8 +259,8 @@ void CVideoPlay::DisplayStep(DisplayCounters& c) {
             const int64_t nowSeconds = clock.WallSeconds();
             const int64_t start = c.framesShown == 1 ? nowSeconds : g_overlayStartSeconds.load();
             const int64_t d = nowSeconds - start;
-            std::snprintf(stats.runTime, sizeof stats.runTime, "%02d:%02d:%02d", int(d / 3600),
-                          int((d % 3600) / 60), int(d % 60));
+            std::snprintf(stats.runTime, sizeof stats.runTime, "%02d:%02d:%02d", int(d / 3600), int((d % 3600) / 60),
+                          int(d % 60));
             if (RenderFrame(frame, conf, &stats)) {
                 if (c.framesShown == 1) g_overlayStartSeconds = nowSeconds;
                 m_lastOverlay = stats;
@@ -339,14 +335,13 @@ int32_t CVideoPlay::SetDrawFun(TEGMO_PLAY_DrawFun drawFun, void* user) {
     return 1;
 }
 
-int32_t CVideoPlay::VideoCtrl(uint32_t command, const TEGMO_PLAY_POINT* from,
-                              const TEGMO_PLAY_POINT* to) {
+int32_t CVideoPlay::VideoCtrl(uint32_t command, const TEGMO_PLAY_POINT* from, const TEGMO_PLAY_POINT* to) {
     if (command == TEGMO_PLAY_CTRL_PAN && (!from || !to)) return 0;
     NativeWindowState window;
     const int32_t clientWidth = QueryNativeWindow(m_hWnd, &window) ? window.width : 0;
     std::lock_guard<std::mutex> guard(m_stateLock);
-    return ApplyVideoCtrl(m_zoom, command, clientWidth, m_conf.zoomStep, from ? from->x : 0,
-                          from ? from->y : 0, to ? to->x : 0, to ? to->y : 0);
+    return ApplyVideoCtrl(m_zoom, command, clientWidth, m_conf.zoomStep, from ? from->x : 0, from ? from->y : 0,
+                          to ? to->x : 0, to ? to->y : 0);
 }
 
 ZoomExtensions CVideoPlay::Zoom() const {
@@ -419,8 +414,7 @@ bool CVideoPlay::StopDisplayThread() {
     std::unique_lock<std::mutex> lock(m_threadLock);
     const bool ended = m_threadCondition.wait_for(lock, kStopWait, [&] { return !m_threadAlive.load(); });
     if (!ended) {
-        g_DebugLog.Format("[WARN][%" KAVIMO_LOG_ADDR "]StopDisplayThread() return false\n",
-                          KAVIMO_LOG_ADDR_ARG(this));
+        g_DebugLog.Format("[WARN][%" KAVIMO_LOG_ADDR "]StopDisplayThread() return false\n", KAVIMO_LOG_ADDR_ARG(this));
     }
     return ended;
 }

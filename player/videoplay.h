@@ -22,9 +22,9 @@
 #include <thread>
 
 #include "decoder/TEGMO_Decoder.h"
+#include "media/support/framelisttemplate.h"
 #include "player/TEGMO_Player.h"
 #include "player/playclock.h"
-#include "media/support/framelisttemplate.h"
 #include "player/videolayout.h"
 #include "player/videorenderer.h"
 
@@ -51,8 +51,7 @@ public:
     // Builds a play object for the window with a back-end for the render mode (low byte: 0 surface
     // layer, 1 SDL, other values none), initialises the back-end and starts the display thread;
     // null (logged) when the back-end cannot draw into the window.
-    static std::shared_ptr<CVideoPlay> Create(uintptr_t window, uint32_t renderMode,
-                                              const Settings& settings);
+    static std::shared_ptr<CVideoPlay> Create(uintptr_t window, uint32_t renderMode, const Settings& settings);
     ~CVideoPlay();
 
     CVideoPlay(const CVideoPlay&) = delete;
@@ -109,8 +108,7 @@ private:
 
     static void DisplayThreadMain(std::shared_ptr<CVideoPlay> self);
     void DisplayStep(DisplayCounters& counters);
-    bool RenderFrame(const TEGMO_YUV_FRAME& frame, const TEGMO_PLAY_DEBUG_CONF& conf,
-                     const OverlayStats* overlay);
+    bool RenderFrame(const TEGMO_YUV_FRAME& frame, const TEGMO_PLAY_DEBUG_CONF& conf, const OverlayStats* overlay);
     void ServeRefresh();
     int32_t RefreshOnDisplayThread();
     int32_t RefreshChecks(const TEGMO_PLAY_DEBUG_CONF& conf);
@@ -132,7 +130,7 @@ private:
     std::atomic<bool> m_threadAlive{false};  // the thread-id marker: cleared by the thread at its end
     std::thread m_thread;
     std::atomic<std::thread::id> m_threadId{};  // set by the display thread when it starts
-    std::mutex m_threadLock;     // with m_threadCondition: start report and end of the thread
+    std::mutex m_threadLock;                    // with m_threadCondition: start report and end of the thread
     std::condition_variable m_threadCondition;
     int m_startResult = -1;  // -1 not yet known, 0 failed, 1 running (guarded by m_threadLock)
 

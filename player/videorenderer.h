@@ -26,11 +26,11 @@ void FormatOverlayText(char (&text)[200], const char* sizeText, const OverlaySta
 // One frame to draw, with what the play object wants drawn around it.
 struct RenderJob {
     const TEGMO_YUV_FRAME* frame = nullptr;
-    ZoomExtensions zoom;                  // drawing rectangle beyond the window (render mode 0)
+    ZoomExtensions zoom;                   // drawing rectangle beyond the window (render mode 0)
     TEGMO_PLAY_DrawFun drawFun = nullptr;  // draw callback (render mode 0)
     void* drawUser = nullptr;
     const OverlayStats* overlay = nullptr;  // statistics to show, or null when the overlay is off
-    uint32_t overlayColor = 0x00FFFFFF;  // 0x00BBGGRR
+    uint32_t overlayColor = 0x00FFFFFF;     // 0x00BBGGRR
 };
 
 // The play object's fields that a back-end reads and writes while drawing (display thread only).

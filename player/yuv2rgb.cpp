@@ -35,16 +35,14 @@ inline uint8_t DivideAndClamp(int32_t sum) {
 // the division of a sum clamped to 0..kSumMax by 10000 is a float multiplication by the reciprocal
 // truncated toward zero, which is exact over that whole range (the tests check every y, u, v).
 __attribute__((target("avx2"))) inline __m256i DivideClamped8(__m256i sum) {
-    const __m256i clamped =
-        _mm256_min_epi32(_mm256_max_epi32(sum, _mm256_setzero_si256()), _mm256_set1_epi32(kSumMax));
-    return _mm256_cvttps_epi32(
-        _mm256_mul_ps(_mm256_cvtepi32_ps(clamped), _mm256_set1_ps(1.0f / kScale)));
+    const __m256i clamped = _mm256_min_epi32(_mm256_max_epi32(sum, _mm256_setzero_si256()), _mm256_set1_epi32(kSumMax));
+    return _mm256_cvttps_epi32(_mm256_mul_ps(_mm256_cvtepi32_ps(clamped), _mm256_set1_ps(1.0f / kScale)));
 }
 
 // Converts 8 pixels: y8 holds 8 luma samples, u4 and v4 the 4 chroma samples of their pairs; writes
 // 24 bytes of BGR.
-__attribute__((target("avx2"))) inline void Convert8(const uint8_t* y8, const uint8_t* u4,
-                                                     const uint8_t* v4, uint8_t* bgr) {
+__attribute__((target("avx2"))) inline void Convert8(const uint8_t* y8, const uint8_t* u4, const uint8_t* v4,
+                                                     uint8_t* bgr) {
     int64_t y64;
     int32_t u32;
     int32_t v32;
@@ -60,23 +58,20 @@ __attribute__((target("avx2"))) inline void Convert8(const uint8_t* y8, const ui
 
     const __m256i luma = _mm256_mullo_epi32(y, _mm256_set1_epi32(11644));
     const __m256i redSum = _mm256_add_epi32(
-        _mm256_add_epi32(_mm256_mullo_epi32(v, _mm256_set1_epi32(15938)), _mm256_set1_epi32(-2221300)),
-        luma);
+        _mm256_add_epi32(_mm256_mullo_epi32(v, _mm256_set1_epi32(15938)), _mm256_set1_epi32(-2221300)), luma);
     const __m256i blueSum = _mm256_add_epi32(
-        _mm256_add_epi32(_mm256_mullo_epi32(u, _mm256_set1_epi32(20238)), _mm256_set1_epi32(-2771300)),
-        luma);
+        _mm256_add_epi32(_mm256_mullo_epi32(u, _mm256_set1_epi32(20238)), _mm256_set1_epi32(-2771300)), luma);
     const __m256i r = DivideClamped8(redSum);
     const __m256i b = DivideClamped8(blueSum);
-    const __m256i greenFromLuma = _mm256_add_epi32(_mm256_mullo_epi32(y, _mm256_set1_epi32(19837)),
-                                                   _mm256_set1_epi32(-311710));
+    const __m256i greenFromLuma =
+        _mm256_add_epi32(_mm256_mullo_epi32(y, _mm256_set1_epi32(19837)), _mm256_set1_epi32(-311710));
     const __m256i greenSum =
         _mm256_sub_epi32(_mm256_sub_epi32(greenFromLuma, _mm256_mullo_epi32(r, _mm256_set1_epi32(5094))),
                          _mm256_mullo_epi32(b, _mm256_set1_epi32(1942)));
     const __m256i g = DivideClamped8(greenSum);
 
     // Each 32-bit lane becomes B G R 0; drop the zero bytes: 12 bytes per 128-bit half.
-    const __m256i packed =
-        _mm256_or_si256(_mm256_or_si256(b, _mm256_slli_epi32(g, 8)), _mm256_slli_epi32(r, 16));
+    const __m256i packed = _mm256_or_si256(_mm256_or_si256(b, _mm256_slli_epi32(g, 8)), _mm256_slli_epi32(r, 16));
     const __m256i squeeze = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,  //
                                              0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
     const __m256i squeezed = _mm256_shuffle_epi8(packed, squeeze);
@@ -90,9 +85,8 @@ __attribute__((target("avx2"))) inline void Convert8(const uint8_t* y8, const ui
     std::memcpy(bgr + 20, &highTail, 4);
 }
 
-__attribute__((target("avx2"))) void ConvertRowAvx2(const CYUV2RGB& tables, const uint8_t* y,
-                                                    const uint8_t* u, const uint8_t* v,
-                                                    int32_t width, uint8_t* bgr) {
+__attribute__((target("avx2"))) void ConvertRowAvx2(const CYUV2RGB& tables, const uint8_t* y, const uint8_t* u,
+                                                    const uint8_t* v, int32_t width, uint8_t* bgr) {
     int32_t x = 0;
     for (; x + 8 <= width; x += 8) Convert8(y + x, u + x / 2, v + x / 2, bgr + 3 * x);
     if (x < width) tables.ConvertRowWithTables(y + x, u + x / 2, v + x / 2, width - x, bgr + 3 * x);
@@ -129,8 +123,8 @@ void CYUV2RGB::ConvertPixel(uint8_t y, uint8_t u, uint8_t v, uint8_t* bgr) const
     bgr[2] = r;
 }
 
-void CYUV2RGB::ConvertRowWithTables(const uint8_t* y, const uint8_t* u, const uint8_t* v,
-                                    int32_t width, uint8_t* bgr) const {
+void CYUV2RGB::ConvertRowWithTables(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width,
+                                    uint8_t* bgr) const {
     for (int32_t x = 0; x + 1 < width; x += 2) {
         const uint8_t cb = u[x / 2];
         const uint8_t cr = v[x / 2];
@@ -139,8 +133,7 @@ void CYUV2RGB::ConvertRowWithTables(const uint8_t* y, const uint8_t* u, const ui
     }
 }
 
-void CYUV2RGB::ConvertRow(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width,
-                          uint8_t* bgr) const {
+void CYUV2RGB::ConvertRow(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width, uint8_t* bgr) const {
 #ifdef KAVIMO_HAVE_AVX2_PATH
     if (HasAvx2()) {
         ConvertRowAvx2(*this, y, u, v, width, bgr);
@@ -156,8 +149,7 @@ void CYUV2RGB::ConvertFrame(const TEGMO_YUV_FRAME& frame, uint8_t* bgr) const {
     const size_t rowBytes = size_t(width) * 3;
     for (int32_t row = 0; row < height; ++row) {
         const int32_t chromaRow = row / 2;
-        ConvertRow(frame.planeY + ptrdiff_t(row) * frame.strideY,
-                   frame.planeU + ptrdiff_t(chromaRow) * frame.strideU,
+        ConvertRow(frame.planeY + ptrdiff_t(row) * frame.strideY, frame.planeU + ptrdiff_t(chromaRow) * frame.strideU,
                    frame.planeV + ptrdiff_t(chromaRow) * frame.strideV, width,
                    bgr + size_t(height - 1 - row) * rowBytes);
     }

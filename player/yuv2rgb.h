@@ -21,11 +21,9 @@ public:
     // One image row of `width` pixels (width even): luma samples y[0..width), chroma samples
     // u[0..width/2) and v[0..width/2) shared by pixel pairs; writes width x 3 bytes of BGR.
     // Uses the processor's vector unit when it has one; the result is the same as ConvertPixel's.
-    void ConvertRow(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width,
-                    uint8_t* bgr) const;
+    void ConvertRow(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width, uint8_t* bgr) const;
     // The same with the tables only (the reference the vector path is checked against).
-    void ConvertRowWithTables(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width,
-                              uint8_t* bgr) const;
+    void ConvertRowWithTables(const uint8_t* y, const uint8_t* u, const uint8_t* v, int32_t width, uint8_t* bgr) const;
 
     // The whole picture into width x height x 3 bytes, bottom row first (the BMP row order).
     void ConvertFrame(const TEGMO_YUV_FRAME& frame, uint8_t* bgr) const;

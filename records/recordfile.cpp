@@ -138,8 +138,7 @@ bool RemoveTreeAt(int parentFd, const std::string& name, int depth, int* error) 
 
 }  // namespace
 
-ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset,
-                   int* error) {
+ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset, int* error) {
     SetError(error, 0);
     UniqueFd fd(OpenRetrying(hostPath.c_str(), O_RDONLY));
     if (!fd.valid()) {
@@ -164,7 +163,8 @@ ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t
 bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool whole) {
     if (whole) {
         struct stat st;
-        if (::stat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) != uint64_t(offset) + size) {
+        if (::stat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            uint64_t(st.st_size) != uint64_t(offset) + size) {
             return false;
         }
     }
@@ -173,8 +173,7 @@ bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off
            std::memcmp(held.data(), data, size) == 0;
 }
 
-bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset,
-                 bool sync, int* error) {
+bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool sync, int* error) {
     SetError(error, 0);
     UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT, 0666));
     if (!fd.valid()) return Fail(error);

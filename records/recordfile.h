@@ -11,8 +11,7 @@ namespace records {
 
 // Reads up to `size` bytes at `offset`. Returns the number of bytes read (less than size at the
 // end of the file), or -1 when the file cannot be opened or read.
-ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset,
-                   int* error);
+ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset, int* error);
 
 // True when the file holds exactly `size` bytes equal to `data` at `offset` (and, with `whole`,
 // nothing else): a write it would take can be left out.
@@ -20,8 +19,7 @@ bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off
 
 // Writes `size` bytes at `offset` without truncating; creates the file when it is missing.
 // With `sync` the data is on the disk when it returns.
-bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset,
-                 bool sync, int* error);
+bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool sync, int* error);
 
 // Writes `size` bytes at the end of the file; creates the file when it is missing.
 bool AppendToFile(const std::string& hostPath, const void* data, size_t size, int* error);

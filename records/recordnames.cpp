@@ -10,9 +10,8 @@ namespace records {
 
 uint64_t LocalTimeNumber(const std::tm& local) {
     const uint64_t year = uint64_t(local.tm_year + 1900);
-    return year * 10000000000ull + uint64_t(local.tm_mon + 1) * 100000000ull +
-           uint64_t(local.tm_mday) * 1000000ull + uint64_t(local.tm_hour) * 10000ull +
-           uint64_t(local.tm_min) * 100ull + uint64_t(local.tm_sec);
+    return year * 10000000000ull + uint64_t(local.tm_mon + 1) * 100000000ull + uint64_t(local.tm_mday) * 1000000ull +
+           uint64_t(local.tm_hour) * 10000ull + uint64_t(local.tm_min) * 100ull + uint64_t(local.tm_sec);
 }
 
 uint64_t LocalTimeNumber(std::time_t t) {
@@ -45,8 +44,6 @@ std::string PicturePath(const std::string& patientDir, uint64_t localTimeNumber)
     return platform::JoinLogical(patientDir, PictureFileName(localTimeNumber));
 }
 
-std::string PicturePathNow(const _USER_INFO& user) {
-    return PicturePath(RecordDirPath(user), LocalTimeNumberNow());
-}
+std::string PicturePathNow(const _USER_INFO& user) { return PicturePath(RecordDirPath(user), LocalTimeNumberNow()); }
 
 }  // namespace records

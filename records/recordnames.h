@@ -39,9 +39,7 @@ std::string RecordDirPath(const _USER_INFO& user);
 
 // "%lld.jpg" of a local time number.
 std::string PictureFileName(uint64_t localTimeNumber);
-inline std::string PictureFileName(const std::tm& local) {
-    return PictureFileName(LocalTimeNumber(local));
-}
+inline std::string PictureFileName(const std::tm& local) { return PictureFileName(LocalTimeNumber(local)); }
 inline std::string PictureFileNameNow() { return PictureFileName(LocalTimeNumberNow()); }
 
 // A picture's full logical path: the patient directory, "\", the time-stamped name.

@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-int StderrRecordNotifier::MessageBox(const std::string& text, const std::string& caption,
-                                     Buttons buttons) {
+int StderrRecordNotifier::MessageBox(const std::string& text, const std::string& caption, Buttons buttons) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     switch (buttons) {
         case Buttons::Ok:

@@ -20,8 +20,7 @@ public:
     // Shows a modal message (texts are UTF-8) and returns the button chosen: kOk for Buttons::Ok,
     // kOk or kCancel for OkCancel, kYes or kNo for YesNo. Called on the thread that called the
     // store, never while the store is locked, so the implementation may run an event loop.
-    virtual int MessageBox(const std::string& text, const std::string& caption,
-                           Buttons buttons) = 0;
+    virtual int MessageBox(const std::string& text, const std::string& caption, Buttons buttons) = 0;
 };
 
 // Writes "caption: text" to standard error. Questions get the cautious answer (Cancel, No), as

@@ -87,8 +87,7 @@ public:
         RecordNotifier* notifier = m_store.m_notifier;
         m_lock.unlock();
         for (const Message& message : messages) {
-            notifier->MessageBox(message.text, records::kMessageCaption,
-                                 RecordNotifier::Buttons::Ok);
+            notifier->MessageBox(message.text, records::kMessageCaption, RecordNotifier::Buttons::Ok);
         }
     }
     Operation(const Operation&) = delete;
@@ -117,8 +116,7 @@ void RecordStore::NotifyLocked(const std::string& text) {
     m_pending.push_back(Message{text});
 }
 
-void RecordStore::ReportFileErrorLocked(const char* action, const std::string& logicalPath,
-                                        int error) {
+void RecordStore::ReportFileErrorLocked(const char* action, const std::string& logicalPath, int error) {
     NotifyLocked(std::string("Could not ") + action + " \"" + logicalPath +
                  "\": " + std::strerror(error ? error : EIO));
 }
@@ -216,8 +214,7 @@ void RecordStore::RebuildUsersLocked() {
         m_users.push_back(user);
     }
     if (!incomplete.empty()) {
-        NotifyLocked("These patient records are incomplete and were left out of the patient list:" +
-                     incomplete);
+        NotifyLocked("These patient records are incomplete and were left out of the patient list:" + incomplete);
     }
     m_userListChanged = true;
     FlushLocked();
@@ -319,21 +316,20 @@ int RecordStore::DeleteUser(int index) {
     const std::string ownDir = PatientDirPath(user.uid);
     const std::string named = records::FieldText(user.dirPath);
     std::string normalized;
-    if (!platform::NormalizeLogicalPath(named, &normalized) ||
-        !SamePathNoCase(normalized, ownDir)) {
+    if (!platform::NormalizeLogicalPath(named, &normalized) || !SamePathNoCase(normalized, ownDir)) {
         // Only the patient's own directory is ever deleted; a record naming anything else
         // (damaged or crafted) deletes nothing.
         NotifyLocked(records::UidText(user.uid) +
                      " was removed from the patient list, but no files were deleted: its record "
-                     "names the directory \"" + named + "\" instead of \"" + ownDir + "\".");
+                     "names the directory \"" +
+                     named + "\" instead of \"" + ownDir + "\".");
         result = 0;
     } else {
         const std::string host = HostPath(ownDir);
         if (records::IsRealDirectory(host)) {
             if (!DeleteDirectoryLocked(ownDir)) result = 0;  // reported by DeleteDirectory
         } else if (records::FileExists(host)) {
-            NotifyLocked(records::UidText(user.uid) +
-                         " was removed from the patient list, but \"" + ownDir +
+            NotifyLocked(records::UidText(user.uid) + " was removed from the patient list, but \"" + ownDir +
                          "\" was not deleted: it is not a plain directory.");
             result = 0;
         }
@@ -358,8 +354,7 @@ int RecordStore::FindNext(const _USER_INFO& key, int start) const {
     const std::u16string name = records::FieldText(key.name);
     for (int64_t i = std::max<int64_t>(int64_t(start) + 1, 0); i < int64_t(m_users.size()); ++i) {
         const _USER_INFO& user = m_users[size_t(i)];
-        const bool match =
-            name.empty() ? user.phone == key.phone : records::FieldText(user.name) == name;
+        const bool match = name.empty() ? user.phone == key.phone : records::FieldText(user.name) == name;
         if (match) return int(i);
     }
     return -1;
@@ -396,8 +391,7 @@ namespace {
 // Reads up to `count` records of a list file. A missing file is created empty. A file that holds
 // fewer records than the count gives what it holds. Returns the number of records read.
 template <typename Record>
-int ReadList(const std::string& logical, int count, std::vector<Record>* out,
-             std::string* failedAction, int* error) {
+int ReadList(const std::string& logical, int count, std::vector<Record>* out, std::string* failedAction, int* error) {
     out->clear();
     const std::string host = HostPath(logical);
     const platform::FileInfo info = platform::StatFile(host);
@@ -417,8 +411,7 @@ int ReadList(const std::string& logical, int count, std::vector<Record>* out,
     out->resize(size_t(got) / sizeof(Record));
     for (Record& record : *out) TerminateFields(record);
     if (out->size() < size_t(count)) {
-        platform::DebugWarning("RecordStore: %s holds %zu of %d records\n", logical.c_str(),
-                              out->size(), count);
+        platform::DebugWarning("RecordStore: %s holds %zu of %d records\n", logical.c_str(), out->size(), count);
     }
     return int(out->size());
 }
@@ -494,7 +487,8 @@ bool RecordStore::PictureListMismatchLocked(const std::string& dir) const {
             listed.insert(lower(name));
     }
     size_t found = 0;
-    for (const platform::DirEntry& entry : platform::ListDirectory(HostPath(dir), "*.jpg", platform::DirDetail::TypeOnly)) {
+    for (const platform::DirEntry& entry :
+         platform::ListDirectory(HostPath(dir), "*.jpg", platform::DirDetail::TypeOnly)) {
         if (entry.isDirectory) continue;
         if (listed.count(lower(entry.name)) == 0) return true;
         ++found;
@@ -613,9 +607,7 @@ bool RecordStore::PictureListChanged() const {
 
 // --- Current patient ------------------------------------------------------------------------
 
-bool RecordStore::HasCurrentLocked() const {
-    return m_nCurIndex >= 0 && size_t(m_nCurIndex) < m_users.size();
-}
+bool RecordStore::HasCurrentLocked() const { return m_nCurIndex >= 0 && size_t(m_nCurIndex) < m_users.size(); }
 
 int RecordStore::SetDescription(const std::u16string& text) {
     Operation op(*this);
@@ -636,8 +628,7 @@ int RecordStore::SetDescription(const std::u16string& text) {
 int RecordStore::GetDescription(char16_t* buffer) const {
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!HasCurrentLocked() || !buffer) return -1;
-    std::memcpy(buffer, m_users[size_t(m_nCurIndex)].description,
-                sizeof(_USER_INFO::description));
+    std::memcpy(buffer, m_users[size_t(m_nCurIndex)].description, sizeof(_USER_INFO::description));
     return 1;
 }
 
@@ -651,8 +642,8 @@ int RecordStore::AddPicture(int kind, const std::string& path, bool writeNow) {
     return AddPictureLocked(kind, path, writeNow, true);
 }
 
-int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow,
-                                  bool reportLongPath, const platform::DirEntry* listed) {
+int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeNow, bool reportLongPath,
+                                  const platform::DirEntry* listed) {
     if (!HasCurrentLocked()) return -1;
     _DISE_PIC picture = {};
     // A path that does not fit is refused: cut short, it would name a different file.
@@ -741,10 +732,11 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
     bool ok = PictureListFileHoldsLocked() || WritePictureListLocked();
     ok = (CurrentRecordFilesHoldLocked() || WriteCurrentRecordLocked()) && ok;
     if (changed) {
-        *changed = before.size() != m_pictures.size() ||
-                   !std::equal(before.begin(), before.end(), m_pictures.begin(), [](const _DISE_PIC& a, const _DISE_PIC& b) {
-                       return std::memcmp(&a, &b, offsetof(_DISE_PIC, padding)) == 0;
-                   });
+        *changed =
+            before.size() != m_pictures.size() ||
+            !std::equal(before.begin(), before.end(), m_pictures.begin(), [](const _DISE_PIC& a, const _DISE_PIC& b) {
+                return std::memcmp(&a, &b, offsetof(_DISE_PIC, padding)) == 0;
+            });
     }
     return ok ? 1 : -1;
 }
@@ -757,7 +749,8 @@ bool RecordStore::PicturesInRebuildOrder() const {
     std::string previous;
     for (size_t i = 0; i < m_pictures.size(); ++i) {
         const std::string path = records::FieldText(m_pictures[i].path);
-        if (path.compare(0, prefix.size(), prefix) != 0 || path.find_first_of("\\/", prefix.size()) != std::string::npos) {
+        if (path.compare(0, prefix.size(), prefix) != 0 ||
+            path.find_first_of("\\/", prefix.size()) != std::string::npos) {
             return false;
         }
         const std::string name = path.substr(prefix.size());
@@ -779,8 +772,7 @@ int RecordStore::GetPicture(int index, _DISE_PIC* picture) const {
 
 int RecordStore::DeletePicture(int index) {
     Operation op(*this);
-    if (!HasCurrentLocked() || CurrentLocked().picCount <= 0 || index < 0 ||
-        size_t(index) >= m_pictures.size()) {
+    if (!HasCurrentLocked() || CurrentLocked().picCount <= 0 || index < 0 || size_t(index) >= m_pictures.size()) {
         return 0;
     }
     _USER_INFO& current = CurrentLocked();
@@ -791,19 +783,15 @@ int RecordStore::DeletePicture(int index) {
     // Only a picture in the patient's own directory is deleted, never one of its record files.
     const std::string dir = PatientDirPath(current.uid);
     std::string normalized;
-    if (platform::NormalizeLogicalPath(path, &normalized) &&
-        platform::IsWithinLogicalDir(dir, normalized) && !SamePathNoCase(normalized, dir) &&
-        !IsRecordFileName(BaseName(normalized))) {
+    if (platform::NormalizeLogicalPath(path, &normalized) && platform::IsWithinLogicalDir(dir, normalized) &&
+        !SamePathNoCase(normalized, dir) && !IsRecordFileName(BaseName(normalized))) {
         const std::string host = HostPath(normalized);
         struct stat st;
-        if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
-            ::unlink(host.c_str()) != 0) {
-            platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(),
-                                  std::strerror(errno));
+        if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(host.c_str()) != 0) {
+            platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(), std::strerror(errno));
         }
     } else {
-        platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n",
-                              path.c_str(), dir.c_str());
+        platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n", path.c_str(), dir.c_str());
     }
     m_userListChanged = true;
     m_pictureListChanged = true;
@@ -816,8 +804,7 @@ int RecordStore::SetHospital(const std::u16string& name) {
     Operation op(*this);
     const std::string path = WorkDirFile(records::kHospitalFile);
     int error = 0;
-    if (!records::ReplaceFile(HostPath(path), name.data(), name.size() * sizeof(char16_t),
-                              &error)) {
+    if (!records::ReplaceFile(HostPath(path), name.data(), name.size() * sizeof(char16_t), &error)) {
         ReportFileErrorLocked("write", path, error);
         return 0;
     }
@@ -839,8 +826,8 @@ bool RecordStore::WriteCurrentRecordLocked() {
     bool ok = true;
     int error = 0;
     const std::string userList = WorkDirFile(kUserListFile);
-    if (!records::WriteFileAt(HostPath(userList), &current, sizeof current,
-                              off_t(m_nCurIndex) * off_t(sizeof current), false, &error)) {
+    if (!records::WriteFileAt(HostPath(userList), &current, sizeof current, off_t(m_nCurIndex) * off_t(sizeof current),
+                              false, &error)) {
         ReportFileErrorLocked("write", userList, error);
         ok = false;
     }
@@ -856,8 +843,7 @@ bool RecordStore::WriteCurrentRecordLocked() {
 bool RecordStore::WriteUserListLocked() {
     const std::string userList = WorkDirFile(kUserListFile);
     int error = 0;
-    if (!records::ReplaceFile(HostPath(userList), m_users.data(),
-                              m_users.size() * sizeof(_USER_INFO), &error)) {
+    if (!records::ReplaceFile(HostPath(userList), m_users.data(), m_users.size() * sizeof(_USER_INFO), &error)) {
         ReportFileErrorLocked("write", userList, error);
         return false;
     }
@@ -883,11 +869,10 @@ bool RecordStore::PictureListFileHoldsLocked() const {
 }
 
 bool RecordStore::WritePictureListLocked() {
-    const std::string pictureList =
-        JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile);
+    const std::string pictureList = JoinLogical(PatientDirPath(CurrentLocked().uid), kPictureListFile);
     int error = 0;
-    if (!records::ReplaceFile(HostPath(pictureList), m_pictures.data(),
-                              m_pictures.size() * sizeof(_DISE_PIC), &error)) {
+    if (!records::ReplaceFile(HostPath(pictureList), m_pictures.data(), m_pictures.size() * sizeof(_DISE_PIC),
+                              &error)) {
         ReportFileErrorLocked("write", pictureList, error);
         return false;
     }
@@ -904,8 +889,7 @@ bool RecordStore::DeleteDirectoryLocked(const std::string& path) {
     // anything outside it.
     std::string normalized;
     if (!platform::NormalizeLogicalPath(path, &normalized) ||
-        !platform::IsWithinLogicalDir(records::kWorkDir, normalized) ||
-        SamePathNoCase(normalized, records::kWorkDir)) {
+        !platform::IsWithinLogicalDir(records::kWorkDir, normalized) || SamePathNoCase(normalized, records::kWorkDir)) {
         return false;
     }
     const std::string host = HostPath(normalized);
@@ -918,10 +902,6 @@ bool RecordStore::DeleteDirectoryLocked(const std::string& path) {
     return true;
 }
 
-std::u16string RecordStore::AnsiToUtf16(const std::string& text) {
-    return records::AnsiToUtf16(text);
-}
+std::u16string RecordStore::AnsiToUtf16(const std::string& text) { return records::AnsiToUtf16(text); }
 
-std::string RecordStore::Utf16ToAnsi(const std::u16string& text) {
-    return records::Utf16ToAnsi(text);
-}
+std::string RecordStore::Utf16ToAnsi(const std::u16string& text) { return records::Utf16ToAnsi(text); }

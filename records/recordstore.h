@@ -207,9 +207,9 @@ private:
     RecordNotifier* m_notifier;
     std::vector<Message> m_pending;
 
-    std::vector<_USER_INFO> m_users;     // the patient list, in UserList.fdb order
-    std::vector<_DIAG_ITEM> m_diags;     // diagnosis list of the current patient
-    std::vector<_DISE_PIC> m_pictures;   // picture list of the current patient
+    std::vector<_USER_INFO> m_users;    // the patient list, in UserList.fdb order
+    std::vector<_DIAG_ITEM> m_diags;    // diagnosis list of the current patient
+    std::vector<_DISE_PIC> m_pictures;  // picture list of the current patient
     bool m_userListChanged = false;
     bool m_pictureListChanged = false;
     int m_nCurIndex = 0;   // -1: no current patient

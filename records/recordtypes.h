@@ -37,8 +37,8 @@ struct _USER_INFO {
 
 // Diagnosis record, 1032 bytes.
 struct _DIAG_ITEM {
-    uint8_t reserved1[20];  // not interpreted
-    char16_t text[350];     // UTF-16 diagnosis text, NUL-terminated
+    uint8_t reserved1[20];   // not interpreted
+    char16_t text[350];      // UTF-16 diagnosis text, NUL-terminated
     uint8_t reserved2[312];  // not interpreted
 };
 

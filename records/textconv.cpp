@@ -70,8 +70,7 @@ std::u16string AnsiToUtf16(std::string_view text) {
             continue;
         }
         size_t taken = 1;
-        while (taken < length && i + taken < n &&
-               IsContinuation(static_cast<unsigned char>(text[i + taken]))) {
+        while (taken < length && i + taken < n && IsContinuation(static_cast<unsigned char>(text[i + taken]))) {
             cp = (cp << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
             ++taken;
         }
@@ -109,9 +108,7 @@ std::u16string FieldText(const char16_t* field, size_t units) {
     return std::u16string(field, length);
 }
 
-std::string FieldText(const char* field, size_t bytes) {
-    return std::string(field, ::strnlen(field, bytes));
-}
+std::string FieldText(const char* field, size_t bytes) { return std::string(field, ::strnlen(field, bytes)); }
 
 bool SetFieldText(char16_t* field, size_t units, std::u16string_view text) {
     if (units == 0) return text.empty();

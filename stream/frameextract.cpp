@@ -22,31 +22,24 @@ constexpr uint32_t kFragmentedMinSecond = FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK
 constexpr uint32_t kWholeFrameMinSecond = FRAME_HEADER_SIZE;                            // 44
 constexpr size_t kNotFound = static_cast<size_t>(-1);
 
-uint16_t le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
+uint16_t le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 uint32_t le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+           (static_cast<uint32_t>(p[3]) << 24);
 }
-uint64_t le64(const uint8_t* p) {
-    return static_cast<uint64_t>(le32(p)) | (static_cast<uint64_t>(le32(p + 4)) << 32);
-}
+uint64_t le64(const uint8_t* p) { return static_cast<uint64_t>(le32(p)) | (static_cast<uint64_t>(le32(p + 4)) << 32); }
 
 // The first start code lying wholly in p[0, n), or kNotFound. Looks for the 01 byte with memchr,
 // which is fast over payload bytes, then checks its neighbours.
 size_t scanRegion(const uint8_t* p, size_t n) {
-    if (n < 4)
-        return kNotFound;
+    if (n < 4) return kNotFound;
     size_t one = 2;                // index of the candidate 01 byte
     const size_t lastOne = n - 2;  // the type byte must follow it inside the region
     while (one <= lastOne) {
         const void* hit = std::memchr(p + one, 0x01, lastOne - one + 1);
-        if (!hit)
-            return kNotFound;
+        if (!hit) return kNotFound;
         size_t j = static_cast<size_t>(static_cast<const uint8_t*>(hit) - p);
-        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1]))
-            return j - 2;
+        if (p[j - 1] == 0 && p[j - 2] == 0 && IsFrameType(p[j + 1])) return j - 2;
         one = j + 1;
     }
     return kNotFound;
@@ -54,13 +47,13 @@ size_t scanRegion(const uint8_t* p, size_t n) {
 
 // Holds the ring's lock for the whole of one extraction.
 class RingLock {
-  public:
+public:
     explicit RingLock(FrameRingBuffer* ring) : m_ring(ring) { FrameRing_Lock(m_ring); }
     ~RingLock() { FrameRing_Unlock(m_ring); }
     RingLock(const RingLock&) = delete;
     RingLock& operator=(const RingLock&) = delete;
 
-  private:
+private:
     FrameRingBuffer* m_ring;
 };
 
@@ -74,19 +67,16 @@ bool discardUntilStartCode(FrameRingBuffer* ring, uint32_t minSecond) {
     FrameRing_GetReadRegions(ring, &first, &firstLength, &second, &secondLength);
     StartCodeSearch search = SearchStartCode(first, firstLength, second, secondLength, minSecond);
     if (!search.found) {
-        if (search.examined)
-            FrameRing_Skip(ring, search.examined, 0);
+        if (search.examined) FrameRing_Skip(ring, search.examined, 0);
         return false;
     }
-    if (search.position)
-        FrameRing_Skip(ring, search.position, 0);
+    if (search.position) FrameRing_Skip(ring, search.position, 0);
     return true;
 }
 
 // Discards n bytes (n may exceed the unread bytes, which then all go).
 void discard(FrameRingBuffer* ring, uint64_t n) {
-    if (n == 0)
-        return;
+    if (n == 0) return;
     FrameRing_Skip(ring, n > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(n), 0);
 }
 
@@ -112,7 +102,7 @@ struct PacketHeader {
 // The unread bytes as the ring's two read regions, looked at in place. Taken under the ring's
 // lock; valid until something is consumed.
 class UnreadBytes {
-  public:
+public:
     explicit UnreadBytes(FrameRingBuffer* ring) {
         FrameRing_GetReadRegions(ring, &m_first, &m_firstLength, &m_second, &m_secondLength);
     }
@@ -131,19 +121,16 @@ class UnreadBytes {
         }
     }
 
-    void packetHeader(uint64_t offset, PacketHeader* out) const {
-        copy(offset, out->raw, FRAME_PACKET_HEADER_SIZE);
-    }
+    void packetHeader(uint64_t offset, PacketHeader* out) const { copy(offset, out->raw, FRAME_PACKET_HEADER_SIZE); }
 
-  private:
+private:
     const uint8_t* m_first = nullptr;
     const uint8_t* m_second = nullptr;
     uint32_t m_firstLength = 0;
     uint32_t m_secondLength = 0;
 };
 
-void fillFromFragments(const PacketHeader& packet, const uint8_t* block,
-                       ParsedFrameHeader* header) {
+void fillFromFragments(const PacketHeader& packet, const uint8_t* block, ParsedFrameHeader* header) {
     std::memset(header, 0, sizeof *header);
     std::memcpy(header->startCode, packet.raw, 4);
     header->packetInfo = packet.raw[4];
@@ -163,9 +150,7 @@ void fillFromFragments(const PacketHeader& packet, const uint8_t* block,
 
 }  // namespace
 
-bool IsFrameType(uint8_t type) {
-    return type == 0xA0 || type == 0xA1 || type == 0xA2 || type == 0xA4 || type == 0xA5;
-}
+bool IsFrameType(uint8_t type) { return type == 0xA0 || type == 0xA1 || type == 0xA2 || type == 0xA4 || type == 0xA5; }
 
 StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, const uint8_t* second,
                                 uint32_t secondLength, uint32_t minSecond) {
@@ -182,11 +167,9 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
     }
     auto byteAt = [&](uint32_t i) { return i < firstLength ? first[i] : second[i - firstLength]; };
     for (uint32_t back = 3; back >= 1; --back) {
-        if (firstLength < back)
-            continue;
+        if (firstLength < back) continue;
         uint32_t p = firstLength - back;
-        if (byteAt(p) == 0 && byteAt(p + 1) == 0 && byteAt(p + 2) == 1 &&
-            IsFrameType(byteAt(p + 3))) {
+        if (byteAt(p) == 0 && byteAt(p + 1) == 0 && byteAt(p + 2) == 1 && IsFrameType(byteAt(p + 3))) {
             result.found = true;
             result.position = p;
             return result;
@@ -203,17 +186,13 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
 }
 
 // Fragmented framing: 12-byte packet headers, the last followed by the 28-byte frame block.
-StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                                  uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE)
-        return 0;
+StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer) {
+    if (FrameRing_Used(ring) < FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE) return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kFragmentedMinSecond))
-        return 0;
+    if (!discardUntilStartCode(ring, kFragmentedMinSecond)) return 0;
     const UnreadBytes unread(ring);
     const uint64_t used = unread.size();
-    if (used <= 24)
-        return 0;
+    if (used <= 24) return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     PacketHeader first;
@@ -222,10 +201,8 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         // The rest of a frame whose start was lost: drop this fragment. A last fragment loses only
         // its header; the search then passes over its frame block and payload.
         uint64_t span = FRAME_PACKET_HEADER_SIZE;
-        if (!first.isLast())
-            span += first.payloadLength();
-        if (span > capacity)
-            span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
+        if (!first.isLast()) span += first.payloadLength();
+        if (span > capacity) span = FRAME_PACKET_HEADER_SIZE;  // corrupted length: resynchronise
         discard(ring, span);
         return 0;
     }
@@ -240,20 +217,17 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
     for (;;) {
         if (fragments < kNotedFragments) {
             uint64_t payloadOffset = offset + FRAME_PACKET_HEADER_SIZE;
-            if (current.isLast())
-                payloadOffset += FRAME_BLOCK_SIZE;
+            if (current.isLast()) payloadOffset += FRAME_BLOCK_SIZE;
             spans[fragments] = {static_cast<uint32_t>(payloadOffset), current.payloadLength()};
         }
         ++fragments;
-        if (current.isLast())
-            break;
+        if (current.isLast()) break;
         offset += FRAME_PACKET_HEADER_SIZE + static_cast<uint64_t>(current.payloadLength());
         if (offset + FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE > capacity) {
             discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
             return 0;
         }
-        if (offset + FRAME_PACKET_HEADER_SIZE >= used)
-            return 0;  // wait for the next header
+        if (offset + FRAME_PACKET_HEADER_SIZE >= used) return 0;  // wait for the next header
         PacketHeader next;
         unread.packetHeader(offset, &next);
         if (!next.sameFrameAs(first) || next.index() != static_cast<uint8_t>(expected + 1)) {
@@ -272,14 +246,12 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
         discard(ring, FRAME_PACKET_HEADER_SIZE);  // could never lie whole in the ring
         return 0;
     }
-    if (frameEnd > used)
-        return 0;  // wait for the rest of the last payload
+    if (frameEnd > used) return 0;  // wait for the rest of the last payload
 
     uint8_t block[FRAME_BLOCK_SIZE];
     unread.copy(blockOffset, block, FRAME_BLOCK_SIZE);
     fillFromFragments(first, block, header);
-    if (header->frameLength > FRAME_RING_MAX_FRAGMENTED_LENGTH ||
-        header->limitedValue > FRAME_RING_MAX_LIMITED_VALUE) {
+    if (header->frameLength > FRAME_RING_MAX_FRAGMENTED_LENGTH || header->limitedValue > FRAME_RING_MAX_LIMITED_VALUE) {
         discard(ring, blockOffset);  // leaves the frame block and payload to the search
         return 0;
     }
@@ -297,8 +269,7 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
             PacketHeader fragment;
             unread.packetHeader(at, &fragment);
             uint64_t payloadOffset = at + FRAME_PACKET_HEADER_SIZE;
-            if (fragment.isLast())
-                payloadOffset += FRAME_BLOCK_SIZE;
+            if (fragment.isLast()) payloadOffset += FRAME_BLOCK_SIZE;
             span = {static_cast<uint32_t>(payloadOffset), fragment.payloadLength()};
         }
         at = static_cast<uint64_t>(span.payloadOffset) + span.payloadLength;
@@ -315,16 +286,12 @@ StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* head
 }
 
 // Whole-frame framing: a 44-byte header laid out as ParsedFrameHeader, then the frame's data.
-StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                             uint8_t* frameBuffer) {
-    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE)
-        return 0;
+StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer) {
+    if (FrameRing_Used(ring) < FRAME_HEADER_SIZE) return 0;
     RingLock lock(ring);
-    if (!discardUntilStartCode(ring, kWholeFrameMinSecond))
-        return 0;
+    if (!discardUntilStartCode(ring, kWholeFrameMinSecond)) return 0;
     const uint64_t used = FrameRing_Used(ring);
-    if (used < FRAME_HEADER_SIZE)
-        return 0;
+    if (used < FRAME_HEADER_SIZE) return 0;
     const uint64_t capacity = used + FrameRing_FreeSpace(ring);
 
     uint8_t raw[FRAME_HEADER_SIZE];
@@ -339,14 +306,12 @@ StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
         discard(ring, FRAME_HEADER_SIZE);
         return 0;
     }
-    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used)
-        return 0;  // wait
+    if (FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength) > used) return 0;  // wait
 
     std::memcpy(header, raw, sizeof *header);
     header->sequenceTail = header->sequence;
     uint32_t n = frameLength;
-    if (n)
-        FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
+    if (n) FrameRing_Peek(ring, frameBuffer, &n, FRAME_HEADER_SIZE, 0);
     discard(ring, FRAME_HEADER_SIZE + static_cast<uint64_t>(frameLength));
     return 1;
 }

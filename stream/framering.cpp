@@ -12,26 +12,23 @@ namespace {
 // Advances a position by n (n <= capacity) and wraps it into [0, capacity).
 uint32_t advance(uint32_t position, uint32_t n, uint32_t capacity) {
     uint32_t next = position + n;  // both below 2^31: no overflow
-    if (next >= capacity)
-        next -= capacity;
+    if (next >= capacity) next -= capacity;
     return next;
 }
 
 // Takes the ring's lock when asked to, releases it on every path.
 class OptionalLock {
-  public:
+public:
     OptionalLock(std::recursive_mutex& mutex, StreamBool take) : m_mutex(take ? &mutex : nullptr) {
-        if (m_mutex)
-            m_mutex->lock();
+        if (m_mutex) m_mutex->lock();
     }
     ~OptionalLock() {
-        if (m_mutex)
-            m_mutex->unlock();
+        if (m_mutex) m_mutex->unlock();
     }
     OptionalLock(const OptionalLock&) = delete;
     OptionalLock& operator=(const OptionalLock&) = delete;
 
-  private:
+private:
     std::recursive_mutex* m_mutex;
 };
 
@@ -60,26 +57,20 @@ void copyOut(const FrameRingBuffer* ring, uint32_t offset, uint8_t* destination,
 extern "C" {
 
 FrameRingBuffer* FrameRing_Create(int framing, int capacity) {
-    if (capacity <= 0)
-        return nullptr;
+    if (capacity <= 0) return nullptr;
     std::unique_ptr<FrameRingBuffer> ring(new (std::nothrow) FrameRingBuffer);
-    if (!ring)
-        return nullptr;
+    if (!ring) return nullptr;
     ring->storage.reset(new (std::nothrow) uint8_t[static_cast<uint32_t>(capacity)]);
-    if (!ring->storage)
-        return nullptr;
+    if (!ring->storage) return nullptr;
     ring->capacity = static_cast<uint32_t>(capacity);
     ring->framing = framing;
     return ring.release();
 }
 
-void FrameRing_Destroy(FrameRingBuffer* ring) {
-    delete ring;
-}
+void FrameRing_Destroy(FrameRingBuffer* ring) { delete ring; }
 
 StreamBool FrameRing_Write(FrameRingBuffer* ring, const void* source, uint32_t length) {
-    if (!ring || !source || length == 0)
-        return 0;
+    if (!ring || !source || length == 0) return 0;
     Guard guard(ring->lock);
     if (length > ring->capacity - ring->used) {
         clearLocked(ring);
@@ -99,8 +90,7 @@ StreamBool FrameRing_Write(FrameRingBuffer* ring, const void* source, uint32_t l
 }
 
 StreamBool FrameRing_Read(FrameRingBuffer* ring, void* destination, uint32_t* length) {
-    if (!ring || !destination || !length || *length == 0)
-        return 0;
+    if (!ring || !destination || !length || *length == 0) return 0;
     Guard guard(ring->lock);
     if (ring->used < *length) {
         *length = ring->used;
@@ -112,25 +102,22 @@ StreamBool FrameRing_Read(FrameRingBuffer* ring, void* destination, uint32_t* le
     return 1;
 }
 
-StreamBool FrameRing_Peek(FrameRingBuffer* ring, void* destination, uint32_t* length,
-                          uint32_t offset, StreamBool takeLock) {
-    if (!ring || !length)
-        return 0;
+StreamBool FrameRing_Peek(FrameRingBuffer* ring, void* destination, uint32_t* length, uint32_t offset,
+                          StreamBool takeLock) {
+    if (!ring || !length) return 0;
     OptionalLock guard(ring->lock, takeLock);
     if (!destination || ring->used == 0 || *length == 0 || offset >= ring->used) {
         *length = 0;
         return 0;
     }
     uint32_t available = ring->used - offset;
-    if (*length > available)
-        *length = available;
+    if (*length > available) *length = available;
     copyOut(ring, offset, static_cast<uint8_t*>(destination), *length);
     return 1;
 }
 
 StreamBool FrameRing_Skip(FrameRingBuffer* ring, uint32_t count, StreamBool takeLock) {
-    if (!ring || count == 0)
-        return 0;
+    if (!ring || count == 0) return 0;
     OptionalLock guard(ring->lock, takeLock);
     if (count > ring->used) {
         clearLocked(ring);
@@ -142,48 +129,41 @@ StreamBool FrameRing_Skip(FrameRingBuffer* ring, uint32_t count, StreamBool take
 }
 
 StreamBool FrameRing_Clear(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
     clearLocked(ring);
     return 1;
 }
 
 uint32_t FrameRing_Used(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
     return ring->used;
 }
 
 uint32_t FrameRing_FreeSpace(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
     return ring->capacity - ring->used;
 }
 
 StreamBool FrameRing_Lock(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     ring->lock.lock();
     return 1;
 }
 
 StreamBool FrameRing_Unlock(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     ring->lock.unlock();
     return 1;
 }
 
-StreamBool FrameRing_GetWriteRegions(FrameRingBuffer* ring, uint8_t** first, uint32_t* firstLength,
-                                     uint8_t** second, uint32_t* secondLength) {
-    if (!ring || !first || !firstLength || !second || !secondLength)
-        return 0;
+StreamBool FrameRing_GetWriteRegions(FrameRingBuffer* ring, uint8_t** first, uint32_t* firstLength, uint8_t** second,
+                                     uint32_t* secondLength) {
+    if (!ring || !first || !firstLength || !second || !secondLength) return 0;
     Guard guard(ring->lock);
-    if (ring->used == ring->capacity)
-        return 0;
+    if (ring->used == ring->capacity) return 0;
     uint32_t freeSpace = ring->capacity - ring->used;
     uint32_t tail = ring->capacity - ring->writePos;
     *first = ring->storage.get() + ring->writePos;
@@ -200,21 +180,17 @@ StreamBool FrameRing_GetWriteRegions(FrameRingBuffer* ring, uint8_t** first, uin
 }
 
 StreamBool FrameRing_CommitWrite(FrameRingBuffer* ring, uint32_t count) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
-    if (count > ring->capacity - ring->used)
-        return 0;
+    if (count > ring->capacity - ring->used) return 0;
     ring->writePos = advance(ring->writePos, count, ring->capacity);
     ring->used += count;
     return 1;
 }
 
-StreamBool FrameRing_GetReadRegions(FrameRingBuffer* ring, const uint8_t** first,
-                                    uint32_t* firstLength, const uint8_t** second,
-                                    uint32_t* secondLength) {
-    if (!ring || !first || !firstLength || !second || !secondLength)
-        return 0;
+StreamBool FrameRing_GetReadRegions(FrameRingBuffer* ring, const uint8_t** first, uint32_t* firstLength,
+                                    const uint8_t** second, uint32_t* secondLength) {
+    if (!ring || !first || !firstLength || !second || !secondLength) return 0;
     Guard guard(ring->lock);
     uint32_t tail = ring->capacity - ring->readPos;
     *first = ring->storage.get() + ring->readPos;
@@ -231,30 +207,23 @@ StreamBool FrameRing_GetReadRegions(FrameRingBuffer* ring, const uint8_t** first
 }
 
 uint32_t FrameRing_GetContiguousRead(FrameRingBuffer* ring, const uint8_t** data) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
-    if (data)
-        *data = ring->storage.get() + ring->readPos;
+    if (data) *data = ring->storage.get() + ring->readPos;
     uint32_t tail = ring->capacity - ring->readPos;
     return ring->used >= tail ? tail : ring->used;
 }
 
 StreamBool FrameRing_IsBelowTwoThirds(FrameRingBuffer* ring) {
-    if (!ring)
-        return 0;
+    if (!ring) return 0;
     Guard guard(ring->lock);
     return 2ull * ring->capacity >= 3ull * ring->used ? 1 : 0;
 }
 
-uint8_t* FrameRing_Storage(FrameRingBuffer* ring) {
-    return ring ? ring->storage.get() : nullptr;
-}
+uint8_t* FrameRing_Storage(FrameRingBuffer* ring) { return ring ? ring->storage.get() : nullptr; }
 
-StreamBool FrameRing_NextFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                               uint8_t* frameBuffer) {
-    if (!ring || !header || !frameBuffer)
-        return 0;
+StreamBool FrameRing_NextFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer) {
+    if (!ring || !header || !frameBuffer) return 0;
     switch (ring->framing) {
         case FRAMING_FRAGMENTED:
             return stream_internal::ExtractFragmentedFrame(ring, header, frameBuffer);

@@ -25,8 +25,8 @@ typedef uint8_t StreamBool;
 
 /* Framing codes: which extractor reads a buffer. */
 enum {
-    FRAMING_FRAGMENTED = 1,   /* 12-byte packet headers, 28-byte frame block after the last one */
-    FRAMING_WHOLE_FRAME = 7,  /* a 44-byte header (ParsedFrameHeader) before each frame */
+    FRAMING_FRAGMENTED = 1,      /* 12-byte packet headers, 28-byte frame block after the last one */
+    FRAMING_WHOLE_FRAME = 7,     /* a 44-byte header (ParsedFrameHeader) before each frame */
     FRAMING_WHOLE_FRAME_ALT = 13 /* the same as 7 */
 };
 
@@ -110,8 +110,8 @@ StreamBool FrameRing_Read(FrameRingBuffer* ring, void* destination, uint32_t* le
 
 /* Copies up to *length bytes starting offset bytes after the oldest unread byte, consuming nothing.
  * *length becomes the number copied; false (and *length 0) when nothing could be copied. */
-StreamBool FrameRing_Peek(FrameRingBuffer* ring, void* destination, uint32_t* length,
-                          uint32_t offset, StreamBool takeLock);
+StreamBool FrameRing_Peek(FrameRingBuffer* ring, void* destination, uint32_t* length, uint32_t offset,
+                          StreamBool takeLock);
 
 /* Consumes count bytes; a count above the unread bytes clears the ring. False only for count 0. */
 StreamBool FrameRing_Skip(FrameRingBuffer* ring, uint32_t count, StreamBool takeLock);
@@ -130,8 +130,8 @@ StreamBool FrameRing_Unlock(FrameRingBuffer* ring);
 
 /* The free space as up to two regions in storage order (locks); the second is (null, 0) when the
  * free space does not wrap. False when the ring is full. Fill them, then FrameRing_CommitWrite. */
-StreamBool FrameRing_GetWriteRegions(FrameRingBuffer* ring, uint8_t** first, uint32_t* firstLength,
-                                     uint8_t** second, uint32_t* secondLength);
+StreamBool FrameRing_GetWriteRegions(FrameRingBuffer* ring, uint8_t** first, uint32_t* firstLength, uint8_t** second,
+                                     uint32_t* secondLength);
 
 /* Makes count bytes written into the write regions readable (locks). False, and nothing changes,
  * when count exceeds the free space. */
@@ -139,9 +139,8 @@ StreamBool FrameRing_CommitWrite(FrameRingBuffer* ring, uint32_t count);
 
 /* The unread bytes as up to two regions in stream order (locks); the second is (null, 0) when they
  * do not wrap. An empty ring gives a first region of length 0. */
-StreamBool FrameRing_GetReadRegions(FrameRingBuffer* ring, const uint8_t** first,
-                                    uint32_t* firstLength, const uint8_t** second,
-                                    uint32_t* secondLength);
+StreamBool FrameRing_GetReadRegions(FrameRingBuffer* ring, const uint8_t** first, uint32_t* firstLength,
+                                    const uint8_t** second, uint32_t* secondLength);
 
 /* Points *data at the oldest unread byte and returns how many unread bytes follow it contiguously
  * (locks). */
@@ -157,8 +156,7 @@ uint8_t* FrameRing_Storage(FrameRingBuffer* ring);
  * frame's data (header->frameLength bytes) into frameBuffer, which must hold
  * FRAME_RING_FRAME_BUFFER_SIZE bytes, and consumes the frame. False when no complete frame lies in
  * the ring; bytes that cannot begin a frame may have been discarded. Takes the lock itself. */
-StreamBool FrameRing_NextFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                               uint8_t* frameBuffer);
+StreamBool FrameRing_NextFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer);
 
 #ifdef __cplusplus
 }

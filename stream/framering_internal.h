@@ -41,9 +41,7 @@ StartCodeSearch SearchStartCode(const uint8_t* first, uint32_t firstLength, cons
 // True for the frame-type bytes that begin a frame.
 bool IsFrameType(uint8_t type);
 
-StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                                  uint8_t* frameBuffer);
-StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header,
-                             uint8_t* frameBuffer);
+StreamBool ExtractFragmentedFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer);
+StreamBool ExtractWholeFrame(FrameRingBuffer* ring, ParsedFrameHeader* header, uint8_t* frameBuffer);
 
 }  // namespace stream_internal

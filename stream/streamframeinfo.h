@@ -13,14 +13,14 @@ extern "C" {
 
 #pragma pack(push, 1)
 typedef struct StreamFrameInfo {
-    uint8_t frameKind;   /* 0 = I-frame (A1), 1 = P-frame (A0), 2 = B-frame (A2) */
-    uint8_t reserved1;   /* always 0 */
-    uint8_t attribute;   /* video attribute code; the decoder rebuilds itself when it changes */
-    uint8_t reserved3;   /* 0 */
-    uint16_t sizeWord1;  /* upper half of the header's size field */
-    uint16_t sizeWord2;  /* lower half of the header's size field */
-    uint64_t timestamp;  /* carried through decoding as the picture's presentation time */
-    uint8_t sequence;    /* frame sequence number, wraps at 256 */
+    uint8_t frameKind;  /* 0 = I-frame (A1), 1 = P-frame (A0), 2 = B-frame (A2) */
+    uint8_t reserved1;  /* always 0 */
+    uint8_t attribute;  /* video attribute code; the decoder rebuilds itself when it changes */
+    uint8_t reserved3;  /* 0 */
+    uint16_t sizeWord1; /* upper half of the header's size field */
+    uint16_t sizeWord2; /* lower half of the header's size field */
+    uint64_t timestamp; /* carried through decoding as the picture's presentation time */
+    uint8_t sequence;   /* frame sequence number, wraps at 256 */
     uint8_t reserved17[7];
 } StreamFrameInfo;
 #pragma pack(pop)

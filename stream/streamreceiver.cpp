@@ -25,15 +25,15 @@
 
 namespace {
 
-constexpr int kReadinessWaitMs = 500;           // one readiness wait of the receive thread
-constexpr int kWaitErrorPauseMs = 10;           // pause after a failed readiness wait
-constexpr size_t kReceiveBufferSize = 1048576;  // one drain of the socket
-constexpr size_t kLargestDatagram = 65535;  // a drain stops before a datagram could be cut short
+constexpr int kReadinessWaitMs = 500;              // one readiness wait of the receive thread
+constexpr int kWaitErrorPauseMs = 10;              // pause after a failed readiness wait
+constexpr size_t kReceiveBufferSize = 1048576;     // one drain of the socket
+constexpr size_t kLargestDatagram = 65535;         // a drain stops before a datagram could be cut short
 constexpr int kSocketReceiveBuffer = 4 * 1048576;  // kernel buffer: bursts wait there, not dropped
-constexpr uint64_t kStuckClearMs = 1000;  // a full ring that yields nothing for this long is
-                                          // cleared
-constexpr int kStopPollMs = 10;           // destroy polls a thread's id this often...
-constexpr uint64_t kStopWaitMs = 3000;    // ...for this long before it says it keeps waiting
+constexpr uint64_t kStuckClearMs = 1000;           // a full ring that yields nothing for this long is
+                                                   // cleared
+constexpr int kStopPollMs = 10;                    // destroy polls a thread's id this often...
+constexpr uint64_t kStopWaitMs = 3000;             // ...for this long before it says it keeps waiting
 
 struct StreamType {
     int framing;
@@ -92,8 +92,7 @@ namespace {
 void closeResources(StreamReceiver* r) {
     platform::CloseSocket(r->socket);
     r->socket = -1;
-    if (r->wakeFd >= 0)
-        ::close(r->wakeFd);
+    if (r->wakeFd >= 0) ::close(r->wakeFd);
     r->wakeFd = -1;
     FrameRing_Destroy(r->ring);
     r->ring = nullptr;
@@ -102,23 +101,19 @@ void closeResources(StreamReceiver* r) {
 void wakeReceiveThread(StreamReceiver* r) {
     // An eventfd refuses a write only when its counter is saturated, and it is readable then.
     uint64_t one = 1;
-    if (r->wakeFd >= 0 && ::write(r->wakeFd, &one, sizeof one) < 0)
-        return;
+    if (r->wakeFd >= 0 && ::write(r->wakeFd, &one, sizeof one) < 0) return;
 }
 
 // Polls a thread's id every 10 ms for up to 3 s, then, if it still runs, says so and keeps
 // waiting: the thread's resources are freed only after it has ended.
 void awaitThread(std::thread& thread, const std::atomic<uint32_t>& threadId, const char* name) {
     const uint64_t deadline = platform::MonotonicMs() + kStopWaitMs;
-    while (threadId.load() != 0 && platform::MonotonicMs() < deadline)
-        platform::SleepMs(kStopPollMs);
+    while (threadId.load() != 0 && platform::MonotonicMs() < deadline) platform::SleepMs(kStopPollMs);
     if (threadId.load() != 0) {
-        platform::DebugPrintf(
-            "[WARN] stream receiver: %s thread still running after 3 s, waiting for it to end\n",
-            name);
+        platform::DebugPrintf("[WARN] stream receiver: %s thread still running after 3 s, waiting for it to end\n",
+                              name);
     }
-    if (thread.joinable())
-        thread.join();
+    if (thread.joinable()) thread.join();
 }
 
 int openUnicastSocket(const char* address, int port) {
@@ -136,8 +131,7 @@ int openMulticastSocket(const char* group, int port, const char* interfaceAddres
         return -1;
     }
     int fd = platform::OpenUdpSocket(group, static_cast<uint16_t>(port), true);
-    if (fd < 0)
-        return -1;
+    if (fd < 0) return -1;
     ip_mreq membership{};
     membership.imr_multiaddr.s_addr = groupAddress;
     membership.imr_interface.s_addr = interface;
@@ -160,8 +154,7 @@ bool storeBlock(FrameRingBuffer* ring, const uint8_t* block, uint32_t length) {
         static_cast<uint64_t>(firstLength) + secondLength >= length) {
         uint32_t head = length < firstLength ? length : firstLength;
         std::memcpy(first, block, head);
-        if (length > head)
-            std::memcpy(second, block + head, length - head);
+        if (length > head) std::memcpy(second, block + head, length - head);
         stored = FrameRing_CommitWrite(ring, length) != 0;
     }
     FrameRing_Unlock(ring);
@@ -183,16 +176,14 @@ size_t drainSocket(StreamReceiver* r, uint8_t* buffer, size_t room) {
     const size_t limit = room < kReceiveBufferSize ? room : kReceiveBufferSize;
     if (limit < kLargestDatagram) {
         size_t next = nextDatagramSize(r->socket);
-        if (next == 0 || next > limit)
-            return 0;
+        if (next == 0 || next > limit) return 0;
         ssize_t n = ::recv(r->socket, buffer, limit, 0);
         return n > 0 ? static_cast<size_t>(n) : 0;
     }
     size_t drained = 0;
     while (drained + kLargestDatagram <= limit) {
         ssize_t n = ::recv(r->socket, buffer + drained, kReceiveBufferSize - drained, 0);
-        if (n < 1)
-            break;
+        if (n < 1) break;
         drained += static_cast<size_t>(n);
     }
     return drained;
@@ -208,12 +199,10 @@ void runReceiveThread(StreamReceiver* r) {
         pollfd fds[2] = {{r->socket, POLLIN | POLLPRI, 0}, {r->wakeFd, POLLIN, 0}};
         int ready = ::poll(fds, 2, kReadinessWaitMs);
         if (ready < 0) {
-            if (errno != EINTR)
-                platform::SleepMs(kWaitErrorPauseMs);
+            if (errno != EINTR) platform::SleepMs(kWaitErrorPauseMs);
             continue;
         }
-        if (ready == 0 || fds[1].revents != 0)
-            continue;
+        if (ready == 0 || fds[1].revents != 0) continue;
         if (!(fds[0].revents & POLLIN)) {
             if (fds[0].revents & POLLERR) {  // take the pending error so the wait blocks again
                 int error = 0;
@@ -224,8 +213,7 @@ void runReceiveThread(StreamReceiver* r) {
         }
         if (!buffer) {
             buffer.reset(new (std::nothrow) uint8_t[kReceiveBufferSize]);
-            if (!buffer)
-                break;
+            if (!buffer) break;
         }
         const size_t room = FrameRing_FreeSpace(r->ring);
         size_t drained = drainSocket(r, buffer.get(), room);
@@ -342,33 +330,24 @@ void runParseThread(StreamReceiver* r) {
 extern "C" {
 
 StreamBool StreamReceiver_IsMulticastAddress(const char* address) {
-    if (!address)
-        return 0;
-    return ::strcasecmp(address, "224.0.0.0") > 0 && ::strcasecmp(address, "239.255.255.255") < 0
-               ? 1
-               : 0;
+    if (!address) return 0;
+    return ::strcasecmp(address, "224.0.0.0") > 0 && ::strcasecmp(address, "239.255.255.255") < 0 ? 1 : 0;
 }
 
-StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress,
-                                      int streamType, StreamFrameCallback callback,
-                                      void* userData) {
-    if (port < 0 || port > 65535)
-        return nullptr;
+StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress, int streamType,
+                                      StreamFrameCallback callback, void* userData) {
+    if (port < 0 || port > 65535) return nullptr;
     std::unique_ptr<StreamReceiver> r(new (std::nothrow) StreamReceiver);
-    if (!r)
-        return nullptr;
-    if (address && address[0])
-        std::strncpy(r->address, address, sizeof r->address - 1);
+    if (!r) return nullptr;
+    if (address && address[0]) std::strncpy(r->address, address, sizeof r->address - 1);
     r->port = port;
     r->streamType = streamType;
     r->callback = callback;
     r->userData = userData;
 
-    r->socket = StreamReceiver_IsMulticastAddress(address)
-                    ? openMulticastSocket(address, port, interfaceAddress)
-                    : openUnicastSocket(address, port);
-    if (r->socket < 0)
-        return nullptr;
+    r->socket = StreamReceiver_IsMulticastAddress(address) ? openMulticastSocket(address, port, interfaceAddress)
+                                                           : openUnicastSocket(address, port);
+    if (r->socket < 0) return nullptr;
     // Bursts of a high-rate stream wait in the kernel while the threads catch up; the usual
     // default of about 200 KiB holds only a few frames. The kernel caps the request at
     // net.core.rmem_max.
@@ -376,8 +355,7 @@ StreamReceiver* StreamReceiver_Create(const char* address, int port, const char*
     ::setsockopt(r->socket, SOL_SOCKET, SO_RCVBUF, &socketBuffer, sizeof socketBuffer);
 
     StreamType type;
-    if (!streamTypeFor(streamType, &type) ||
-        !(r->ring = FrameRing_Create(type.framing, type.capacity))) {
+    if (!streamTypeFor(streamType, &type) || !(r->ring = FrameRing_Create(type.framing, type.capacity))) {
         closeResources(r.get());
         return nullptr;
     }
@@ -413,8 +391,7 @@ StreamReceiver* StreamReceiver_Create(const char* address, int port, const char*
 }
 
 void StreamReceiver_Destroy(StreamReceiver* receiver) {
-    if (!receiver)
-        return;
+    if (!receiver) return;
     StreamReceiver* r = receiver;
     if (std::this_thread::get_id() == r->parseThread.get_id()) {
         // Called from the frame callback: the parse thread cannot wait for itself. Stop both

@@ -24,8 +24,8 @@ typedef struct StreamReceiver StreamReceiver;
  * next frame reuses them). The result is ignored. A slow callback delays extraction but not
  * reception, until the ring fills. The callback may destroy its own receiver: no further frame is
  * then delivered and the receiver is freed once the callback has returned. */
-typedef int32_t (*StreamFrameCallback)(StreamReceiver* receiver, StreamFrameInfo* info,
-                                       uint8_t* data, int32_t length, void* userData);
+typedef int32_t (*StreamFrameCallback)(StreamReceiver* receiver, StreamFrameInfo* info, uint8_t* data, int32_t length,
+                                       void* userData);
 
 /* Stream types: the framing the camera sends and the ring the receiver keeps for it. */
 enum {
@@ -40,9 +40,8 @@ enum {
  * empty or "0.0.0.0": the system's choice). callback may be null: frames are then extracted and
  * dropped. Returns null, with nothing left open or running, when the socket cannot be opened,
  * bound or joined to the group, the stream type is not 1, 2 or 3, or memory or threads run out. */
-StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress,
-                                      int streamType, StreamFrameCallback callback,
-                                      void* userData);
+StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress, int streamType,
+                                      StreamFrameCallback callback, void* userData);
 
 /* Stops the receive thread, then the parse thread, then closes the socket and frees the ring and
  * the receiver. Returns only once both threads have ended: a callback that is still running is

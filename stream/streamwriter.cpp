@@ -13,40 +13,31 @@ void put16(uint8_t* p, uint16_t v) {
     p[1] = static_cast<uint8_t>(v >> 8);
 }
 void put32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 void put64(uint8_t* p, uint64_t v) {
-    for (int i = 0; i < 8; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // Payload bytes carried by fragment `index` of `count`.
-size_t fragmentPayloadSize(const OutgoingFrame& frame, size_t fragmentPayload, size_t count,
-                           size_t index) {
-    if (count == 1)
-        return frame.payloadSize;
-    if (index + 1 < count)
-        return fragmentPayload;
+size_t fragmentPayloadSize(const OutgoingFrame& frame, size_t fragmentPayload, size_t count, size_t index) {
+    if (count == 1) return frame.payloadSize;
+    if (index + 1 < count) return fragmentPayload;
     return frame.payloadSize - fragmentPayload * (count - 1);
 }
 
 }  // namespace
 
 size_t FragmentCount(const OutgoingFrame& frame, size_t fragmentPayload) {
-    if (fragmentPayload == 0 || frame.payloadSize <= fragmentPayload)
-        return 1;
+    if (fragmentPayload == 0 || frame.payloadSize <= fragmentPayload) return 1;
     return (frame.payloadSize + fragmentPayload - 1) / fragmentPayload;
 }
 
 size_t FragmentSize(const OutgoingFrame& frame, size_t fragmentPayload, size_t index) {
     size_t count = FragmentCount(frame, fragmentPayload);
-    if (index >= count)
-        return 0;
-    size_t size =
-        FRAME_PACKET_HEADER_SIZE + fragmentPayloadSize(frame, fragmentPayload, count, index);
-    if (index + 1 == count)
-        size += FRAME_BLOCK_SIZE;
+    if (index >= count) return 0;
+    size_t size = FRAME_PACKET_HEADER_SIZE + fragmentPayloadSize(frame, fragmentPayload, count, index);
+    if (index + 1 == count) size += FRAME_BLOCK_SIZE;
     return size;
 }
 
@@ -55,12 +46,10 @@ size_t FragmentedSize(const OutgoingFrame& frame, size_t fragmentPayload) {
     return count * FRAME_PACKET_HEADER_SIZE + FRAME_BLOCK_SIZE + frame.payloadSize;
 }
 
-size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index, uint8_t* out,
-                     size_t outSize) {
+size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index, uint8_t* out, size_t outSize) {
     size_t count = FragmentCount(frame, fragmentPayload);
     size_t size = FragmentSize(frame, fragmentPayload, index);
-    if (size == 0 || !out || outSize < size)
-        return 0;
+    if (size == 0 || !out || outSize < size) return 0;
     const bool last = index + 1 == count;
     size_t payloadLength = fragmentPayloadSize(frame, fragmentPayload, count, index);
 
@@ -91,16 +80,13 @@ size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t 
         p[27] = frame.blockByte27;
         p += FRAME_BLOCK_SIZE;
     }
-    if (payloadLength)
-        std::memcpy(p, frame.payload + index * fragmentPayload, payloadLength);
+    if (payloadLength) std::memcpy(p, frame.payload + index * fragmentPayload, payloadLength);
     return size;
 }
 
-size_t WriteFragmented(const OutgoingFrame& frame, size_t fragmentPayload, uint8_t* out,
-                       size_t outSize) {
+size_t WriteFragmented(const OutgoingFrame& frame, size_t fragmentPayload, uint8_t* out, size_t outSize) {
     size_t total = FragmentedSize(frame, fragmentPayload);
-    if (!out || outSize < total)
-        return 0;
+    if (!out || outSize < total) return 0;
     size_t count = FragmentCount(frame, fragmentPayload);
     size_t at = 0;
     for (size_t i = 0; i < count; ++i) {
@@ -115,18 +101,14 @@ std::vector<uint8_t> Fragmented(const OutgoingFrame& frame, size_t fragmentPaylo
     return bytes;
 }
 
-size_t WholeFrameSize(const OutgoingFrame& frame) {
-    return FRAME_HEADER_SIZE + frame.payloadSize;
-}
+size_t WholeFrameSize(const OutgoingFrame& frame) { return FRAME_HEADER_SIZE + frame.payloadSize; }
 
 size_t WriteWholeFrame(const OutgoingFrame& frame, uint8_t* out, size_t outSize) {
     size_t total = WholeFrameSize(frame);
-    if (!out || outSize < total)
-        return 0;
+    if (!out || outSize < total) return 0;
     ParsedFrameHeader header = HeaderFor(frame);
     std::memcpy(out, &header, sizeof header);  // the stream formats are little-endian, as we are
-    if (frame.payloadSize)
-        std::memcpy(out + FRAME_HEADER_SIZE, frame.payload, frame.payloadSize);
+    if (frame.payloadSize) std::memcpy(out + FRAME_HEADER_SIZE, frame.payload, frame.payloadSize);
     return total;
 }
 

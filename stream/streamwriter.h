@@ -42,9 +42,7 @@ struct OutgoingFrame {
     const uint8_t* payload = nullptr;
     size_t payloadSize = 0;
 
-    uint32_t frameLength() const {
-        return declaredLength ? *declaredLength : static_cast<uint32_t>(payloadSize);
-    }
+    uint32_t frameLength() const { return declaredLength ? *declaredLength : static_cast<uint32_t>(payloadSize); }
 };
 
 // Number of fragments for a payload when each fragment carries at most fragmentPayload bytes
@@ -59,13 +57,11 @@ size_t FragmentedSize(const OutgoingFrame& frame, size_t fragmentPayload);
 
 // Writes fragment `index` into out; returns the bytes written, 0 when the index is out of range
 // or out is too small.
-size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index, uint8_t* out,
-                     size_t outSize);
+size_t WriteFragment(const OutgoingFrame& frame, size_t fragmentPayload, size_t index, uint8_t* out, size_t outSize);
 
 // Writes every fragment of the frame, in order; returns the bytes written or 0 when out is too
 // small.
-size_t WriteFragmented(const OutgoingFrame& frame, size_t fragmentPayload, uint8_t* out,
-                       size_t outSize);
+size_t WriteFragmented(const OutgoingFrame& frame, size_t fragmentPayload, uint8_t* out, size_t outSize);
 
 std::vector<uint8_t> Fragmented(const OutgoingFrame& frame, size_t fragmentPayload);
 

@@ -14,9 +14,7 @@ PacsSender::~PacsSender() {
     if (m_outbox) m_outbox->Stop();
 }
 
-std::string PacsSender::QueuePath() const {
-    return platform::HostPath(records::WorkDirFile(dicom::kOutboxFile));
-}
+std::string PacsSender::QueuePath() const { return platform::HostPath(records::WorkDirFile(dicom::kOutboxFile)); }
 
 void PacsSender::Configure(const dicom::PacsAddress& address, bool autoSend) {
     m_address = address;
@@ -36,7 +34,8 @@ void PacsSender::Start() {
     // Without an archive nothing is sent; the queue waits in its file for one to be set.
     if (!IsConfigured()) return;
     m_outbox = std::make_unique<dicom::PacsOutbox>(QueuePath(), [this](const dicom::PacsOutbox::Progress& progress) {
-        QMetaObject::invokeMethod(this, [this, progress] { OnProgress(progress); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, progress] { OnProgress(progress); }, Qt::QueuedConnection);
     });
     m_outbox->SetAddress(m_address);
     std::string error;
@@ -58,15 +57,17 @@ void PacsSender::PictureStored(uint64_t uid, const std::string& logicalPath) {
 bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths, QString* error) {
     if (!IsConfigured()) {
         if (error) {
-            *error = QStringLiteral("No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
-                                    "--pacs-port or the [pacs] group of kavimo.ini).");
+            *error = QStringLiteral(
+                "No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
+                "--pacs-port or the [pacs] group of kavimo.ini).");
         }
         return false;
     }
     Start();
     std::string reason;
     if (!m_outbox->Enqueue(uid, logicalPaths, &reason)) {
-        if (error) *error = QStringLiteral("Cannot queue the pictures for the PACS: %1").arg(QString::fromStdString(reason));
+        if (error)
+            *error = QStringLiteral("Cannot queue the pictures for the PACS: %1").arg(QString::fromStdString(reason));
         return false;
     }
     return true;

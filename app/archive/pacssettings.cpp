@@ -41,8 +41,7 @@ struct EchoAnswer {
 void AddPacsSettings(CSettingsDlg* dialog) {
     dialog->AddGroup(QStringLiteral("PACS (the clinic's archive)"),
                      {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
-                      MakeField(kHost, "Archive host", QString()),
-                      MakeField(kPort, "Archive DICOM port", QString()),
+                      MakeField(kHost, "Archive host", QString()), MakeField(kPort, "Archive DICOM port", QString()),
                       MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
                       MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off"))});
 

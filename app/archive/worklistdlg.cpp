@@ -61,9 +61,9 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
     m_table->verticalHeader()->hide();
     for (int row = 0; row < int(entries.size()); ++row) {
         const dicom::WorklistEntry& e = entries[size_t(row)];
-        const QStringList texts = {TimeText(e.scheduledTime), Text(e.patient.patientId),
-                                   WorklistDisplayName(e.patient.patientName), DateText(e.patient.birthDate),
-                                   Text(e.patient.sex), Text(e.description)};
+        const QStringList texts = {
+            TimeText(e.scheduledTime),     Text(e.patient.patientId), WorklistDisplayName(e.patient.patientName),
+            DateText(e.patient.birthDate), Text(e.patient.sex),       Text(e.description)};
         for (int column = 0; column < texts.size(); ++column) {
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
         }

@@ -5,19 +5,19 @@
 namespace MainCtl {
 
 enum Id : int {
-    IdOK = 1,        // hidden default button: Enter closes the window
-    IdCancel = 2,    // hidden: Esc closes the window
-    IdNum = 1090,    // patient number line
+    IdOK = 1,      // hidden default button: Enter closes the window
+    IdCancel = 2,  // hidden: Esc closes the window
+    IdNum = 1090,  // patient number line
     IdName = 1091,
     IdSex = 1092,
     IdAge = 1093,
     IdPhone = 1094,
     IdDiseaseCaption = 1101,
-    IdDisease = 1095,     // diagnosis text
-    IdSaveDisease = 1087, // diagnosis "Save"
-    IdStatusImage = 1100, // connection picture
-    IdStatusLine = 1099,  // anchor of the first status line
-    IdStatusLine2 = 1102, // anchor of the second status line
+    IdDisease = 1095,      // diagnosis text
+    IdSaveDisease = 1087,  // diagnosis "Save"
+    IdStatusImage = 1100,  // connection picture
+    IdStatusLine = 1099,   // anchor of the first status line
+    IdStatusLine2 = 1102,  // anchor of the second status line
     IdThumbList = 1015,
     IdPrev = 1076,
     IdNext = 1077,

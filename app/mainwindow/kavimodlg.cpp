@@ -13,21 +13,21 @@
 #include <QScreen>
 #include <QTextEdit>
 
-#include "app/widgets/aboutdlg.h"
-#include "app/settings/appconfig.h"
-#include "app/widgets/appresources.h"
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
-#include "app/widgets/facebutton.h"
+#include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
-#include "app/widgets/messagebox.h"
 #include "app/pictures/picturepane.h"
 #include "app/print/printframe.h"
+#include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
+#include "app/widgets/aboutdlg.h"
+#include "app/widgets/appresources.h"
+#include "app/widgets/facebutton.h"
+#include "app/widgets/messagebox.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
-#include "app/patients/userlist.h"
 #include "records/textconv.h"
 
 using namespace MainCtl;
@@ -54,12 +54,14 @@ struct ControlSpec {
 
 // The sixteen face-coloured push buttons.
 const ControlSpec kPushButtons[] = {
-    {IdPrev, "IdPrev", "Prev"},       {IdNext, "IdNext", "Next"},         {IdSave, "IdSave", "Save"},
-    {IdSaveAs, "IdSaveAs", "Save As"}, {IdUndo, "IdUndo", "Undo"},         {IdSplit, "IdSplit", "Split"},
-    {IdDelete, "IdDelete", "Delete"},  {IdSaveDisease, "IdSaveDisease", "Save"},
-    {IdImport, "IdImport", "Import"},  {IdExport, "IdExport", "Export"},   {IdPickup, "IdPickup", "Pickup"},
-    {IdPrint, "IdPrint", "Print"},     {IdUser, "IdUser", "User"},         {IdSample, "IdSample", "Sample"},
-    {IdFreeze, "IdFreeze", "Freeze"},  {IdExit, "IdExit", "Exit"},
+    {IdPrev, "IdPrev", "Prev"},       {IdNext, "IdNext", "Next"},
+    {IdSave, "IdSave", "Save"},       {IdSaveAs, "IdSaveAs", "Save As"},
+    {IdUndo, "IdUndo", "Undo"},       {IdSplit, "IdSplit", "Split"},
+    {IdDelete, "IdDelete", "Delete"}, {IdSaveDisease, "IdSaveDisease", "Save"},
+    {IdImport, "IdImport", "Import"}, {IdExport, "IdExport", "Export"},
+    {IdPickup, "IdPickup", "Pickup"}, {IdPrint, "IdPrint", "Print"},
+    {IdUser, "IdUser", "User"},       {IdSample, "IdSample", "Sample"},
+    {IdFreeze, "IdFreeze", "Freeze"}, {IdExit, "IdExit", "Exit"},
 };
 
 // The pen width and colour groups, with their bitmaps.
@@ -76,8 +78,9 @@ const ToolSpec kToolButtons[] = {
 };
 
 const ControlSpec kLabels[] = {
-    {IdNum, "IdNum", "Num："},       {IdName, "IdName", "Name："},   {IdSex, "IdSex", "Sex："},
-    {IdAge, "IdAge", "Age："},       {IdPhone, "IdPhone", "Phone："}, {IdDiseaseCaption, "IdDiseaseCaption", "Disease："},
+    {IdNum, "IdNum", "Num："},          {IdName, "IdName", "Name："},
+    {IdSex, "IdSex", "Sex："},          {IdAge, "IdAge", "Age："},
+    {IdPhone, "IdPhone", "Phone："},    {IdDiseaseCaption, "IdDiseaseCaption", "Disease："},
     {IdStatusLine, "IdStatusLine", ""}, {IdStatusLine2, "IdStatusLine2", ""},
 };
 
@@ -159,8 +162,10 @@ void CkavimoDlg::CreateControls() {
         b->setAccessibleName(QString::fromLatin1(spec.text));
         b->setCheckable(true);
         b->setFocusPolicy(Qt::TabFocus);
-        if (spec.id <= IdThin) widths->addButton(b, spec.id - IdThick);
-        else colours->addButton(b, spec.id - IdRed);
+        if (spec.id <= IdThin)
+            widths->addButton(b, spec.id - IdThick);
+        else
+            colours->addButton(b, spec.id - IdRed);
     }
     connect(widths, &QButtonGroup::idClicked, this, [this](int index) { m_review.SetPenWidthIdx(index); });
     connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_review.SetColorIdx(index); });
@@ -205,10 +210,14 @@ QPushButton* CkavimoDlg::Button(int id) const { return qobject_cast<QPushButton*
 
 CPicturePane* CkavimoDlg::Pane(int id) const {
     switch (id) {
-    case IdPane1: return m_pane1;
-    case IdPane2: return m_pane2;
-    case IdPane3: return m_pane3;
-    default: return nullptr;
+        case IdPane1:
+            return m_pane1;
+        case IdPane2:
+            return m_pane2;
+        case IdPane3:
+            return m_pane3;
+        default:
+            return nullptr;
     }
 }
 
@@ -301,9 +310,12 @@ void CkavimoDlg::OnInitDialog() {
     m_udp.Init(0);
     m_udp.SetOwner(this);
 
-    if (m_udp.ProbeStreamCamera()) m_nCameraType = CAMERA_STREAM;
-    else if (m_udp.ProbePictureCamera()) m_nCameraType = CAMERA_PICTURE;
-    else m_nCameraType = 0;
+    if (m_udp.ProbeStreamCamera())
+        m_nCameraType = CAMERA_STREAM;
+    else if (m_udp.ProbePictureCamera())
+        m_nCameraType = CAMERA_PICTURE;
+    else
+        m_nCameraType = 0;
 
     if (m_nCameraType == CAMERA_STREAM) {
         m_bConnected = true;
@@ -432,21 +444,26 @@ QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& text) {
 bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
     if (!HasUnsavedDiagnosis()) return true;
     switch (AskToSave(this, QStringLiteral("The diagnosis has not been saved. Save it?"))) {
-    case QMessageBox::Save: return SaveDiagnosis();
-    case QMessageBox::Discard: return true;
-    default: return false;
+        case QMessageBox::Save:
+            return SaveDiagnosis();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
     }
 }
 
 bool CkavimoDlg::ConfirmUnsavedStrokes() {
     if (!HasUnsavedStrokes()) return true;
     switch (AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"))) {
-    case QMessageBox::Save:
-        // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
-        // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
-        return !m_review.Split() && !m_review.PanePath(0).isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
-    case QMessageBox::Discard: return true;
-    default: return false;
+        case QMessageBox::Save:
+            // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
+            // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
+            return !m_review.Split() && !m_review.PanePath(0).isEmpty() ? SaveOverShownPicture() : SaveAsNewPicture();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -476,7 +493,8 @@ void CkavimoDlg::ClearPickup() { m_picks.Clear(); }
 // --- Connection state ---------------------------------------------------------------------------
 
 void CkavimoDlg::DrawStatus(bool connected) {
-    m_statusImage->setPixmap(QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
+    m_statusImage->setPixmap(
+        QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
     // The first line may run past its 210-pixel box in the large font.
     update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
 }
@@ -586,19 +604,28 @@ void CkavimoDlg::customEvent(QEvent* event) {
 void CkavimoDlg::OnCameraKey(int code) {
     if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
     switch (code) {
-    case 0x51:
-        if (m_live.State() == LiveState::Idle) {
-            OnDelete();
-        } else if (m_live.State() == LiveState::Frozen) {
-            SetLiveState(LiveState::Idle);
+        case 0x51:
+            if (m_live.State() == LiveState::Idle) {
+                OnDelete();
+            } else if (m_live.State() == LiveState::Frozen) {
+                SetLiveState(LiveState::Idle);
+                OnFreeze();
+            }
+            break;
+        case 0x52:
+            ShowNextPicture();
+            break;
+        case 0x53:
+            ShowPrevPicture();
+            break;
+        case 0x54:
+            OnSplit();
+            break;
+        case 0x55:
             OnFreeze();
-        }
-        break;
-    case 0x52: ShowNextPicture(); break;
-    case 0x53: ShowPrevPicture(); break;
-    case 0x54: OnSplit(); break;
-    case 0x55: OnFreeze(); break;
-    default: break;
+            break;
+        default:
+            break;
     }
 }
 
@@ -676,10 +703,14 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
     QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
     QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
     const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == settings) OnSettings();
-    else if (chosen == about) OnAbout();
-    else if (chosen == exportDicom) OnExportDicom();
-    else if (chosen == sendToPacs) OnSendToPacs();
+    if (chosen == settings)
+        OnSettings();
+    else if (chosen == about)
+        OnAbout();
+    else if (chosen == exportDicom)
+        OnExportDicom();
+    else if (chosen == sendToPacs)
+        OnSendToPacs();
 }
 
 void CkavimoDlg::OnSettings() {

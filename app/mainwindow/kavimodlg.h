@@ -35,13 +35,13 @@
 
 #include "app/mainwindow/controlids.h"
 #include "app/mainwindow/liveview.h"
+#include "app/mainwindow/mainlayout.h"
 #include "app/mainwindow/picks.h"
 #include "app/mainwindow/picturereview.h"
-#include "app/mainwindow/mainlayout.h"
+#include "app/mainwindow/tickthread.h"
 #include "app/pictures/pictureio.h"
 #include "app/print/printview.h"
 #include "app/print/reportpage.h"
-#include "app/mainwindow/tickthread.h"
 #include "camlink/udp.h"
 #include "records/recordstore.h"
 
@@ -339,9 +339,9 @@ private:
     std::vector<std::string> PicturesForArchive() const;
     Clock m_clock;
     SnapshotWriter m_writeSnapshot;
-    QString m_strStoredDiagnosis;    // the diagnosis box's text as it was last loaded or stored
+    QString m_strStoredDiagnosis;  // the diagnosis box's text as it was last loaded or stored
     bool m_bAskingToClose = false;
-    QString m_strSnapshotError;      // why the frozen frame could not be written ("" when it was)
+    QString m_strSnapshotError;           // why the frozen frame could not be written ("" when it was)
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
 
@@ -351,7 +351,7 @@ private:
     CUdp& m_udp;
     UserListRunner m_runUserList;
     CTickThread m_tickThread;
-    QTimer m_timer;  // timer 1
+    QTimer m_timer;              // timer 1
     QTimer m_rebuildSoon;        // the store's rebuild after a delete or a capture
     uint64_t m_uRebuildUid = 0;  // the patient it is for
     int m_nWatchTicks = 0;       // ticks since the last connection check

@@ -26,8 +26,8 @@
 
 #include "app/mainwindow/kavimodlg.h"
 #include "app/pictures/listimagectrl.h"
-#include "app/widgets/messagebox.h"
 #include "app/pictures/pictureio.h"
+#include "app/widgets/messagebox.h"
 #include "app/widgets/textutil.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
@@ -42,7 +42,7 @@ namespace {
 
 constexpr int kEmptySlot = PictureReview::kEmptySlot;
 constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
-constexpr uint64_t kPictureWaitTicks = 20;                   // 2 s of the tick thread
+constexpr uint64_t kPictureWaitTicks = 20;                  // 2 s of the tick thread
 constexpr int kImportNameAttempts = 86400;                  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
 constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
@@ -91,8 +91,10 @@ std::time_t CkavimoDlg::Now() const { return m_clock ? m_clock() : std::time(nul
 
 void CkavimoDlg::OnFreeze() {
     if (!m_live.StreamEnabled()) return;
-    if (m_nCameraType == CAMERA_STREAM) FreezeStream();
-    else if (m_nCameraType == CAMERA_PICTURE) FreezePictureCamera();
+    if (m_nCameraType == CAMERA_STREAM)
+        FreezeStream();
+    else if (m_nCameraType == CAMERA_PICTURE)
+        FreezePictureCamera();
 }
 
 // Live, then frozen (the frame written as a BMP file), then stored and live again.
@@ -113,8 +115,7 @@ void CkavimoDlg::FreezeStream() {
         // A frame left from an earlier freeze must never be stored as this one.
         QFile::remove(QString::fromStdString(bmp));
         errno = 0;
-        const bool written =
-            m_writeSnapshot ? m_writeSnapshot(bmp) : m_live.WriteLastFrame(bmp.c_str());
+        const bool written = m_writeSnapshot ? m_writeSnapshot(bmp) : m_live.WriteLastFrame(bmp.c_str());
         // Why it failed, for the message when the frame is to be stored (a full disk, say).
         m_strSnapshotError.clear();
         if (!written && errno != 0) {
@@ -129,12 +130,12 @@ void CkavimoDlg::FreezeStream() {
     if (!bmp.empty()) frame.load(QString::fromStdString(bmp));
     if (frame.isNull() || !havePatient) {
         // For the log: which of the two it was (the message names only a write that failed).
-        platform::DebugWarning("Freeze: nothing stored: %s\n",
-                               !havePatient ? "no current patient"
-                               : m_strSnapshotError.isEmpty() ? "the player had no picture to write"
-                                                              : qPrintable(m_strSnapshotError));
-        const QString why = havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError
-                                                                          : QString();
+        platform::DebugWarning("Freeze: nothing stored: %s\n", !havePatient ? "no current patient"
+                                                               : m_strSnapshotError.isEmpty()
+                                                                   ? "the player had no picture to write"
+                                                                   : qPrintable(m_strSnapshotError));
+        const QString why =
+            havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError : QString();
         ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);
     } else {
         std::string path;
@@ -160,8 +161,8 @@ void CkavimoDlg::FreezePictureCamera() {
     if (!m_udp.RequestPictureFile() || !WaitForPictureFile(&path)) {
         // A picture that came but could not be written (a full or read-only disk) says why.
         const int error = m_udp.m_nDumpError.load();
-        const QString why = error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error))
-                                       : QString();
+        const QString why =
+            error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error)) : QString();
         ShowMessageBox(this, QStringLiteral("Fail to save picture！") + why, QStringLiteral("Error"));
         return;
     }
@@ -220,7 +221,7 @@ bool CkavimoDlg::SaveOverShownPicture() {
     } else if (!IsPictureOfPatient(m_curPatient, target)) {
         error = QStringLiteral("not a picture in the patient's directory");
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
-        ReplaceFile(host, bytes, &error)) {
+               ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
         PictureStored(target.toStdString());
         ReloadPictures(false);
@@ -441,9 +442,14 @@ void CkavimoDlg::PickThumbnail(int position) {
     if (position < 0) return;
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
     switch (m_picks.Pick(position)) {
-    case Picks::Change::Removed: m_list->RedrawThumbnail(position, false); break;
-    case Picks::Change::Added: m_list->RedrawThumbnail(position, true); break;
-    case Picks::Change::Full: break;  // all four taken: nothing changes
+        case Picks::Change::Removed:
+            m_list->RedrawThumbnail(position, false);
+            break;
+        case Picks::Change::Added:
+            m_list->RedrawThumbnail(position, true);
+            break;
+        case Picks::Change::Full:
+            break;  // all four taken: nothing changes
     }
 }
 

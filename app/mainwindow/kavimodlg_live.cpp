@@ -12,8 +12,8 @@
 #include <string>
 
 #include "app/mainwindow/kavimodlg.h"
-#include "app/widgets/messagebox.h"
 #include "app/pictures/picturepane.h"
+#include "app/widgets/messagebox.h"
 #include "platform/debug.h"
 #include "platform/memory.h"
 
@@ -55,9 +55,7 @@ TEGMO_PLAY_WINDOW CkavimoDlg::VideoWindow() {
     // The player draws into X11 windows; other platforms (the tests' offscreen one) have none.
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return 0;
     if (!m_pane1->VideoBound()) {
-        m_pane1->SetExposeHandler([this] {
-            m_live.Refresh();
-        });
+        m_pane1->SetExposeHandler([this] { m_live.Refresh(); });
     }
     return TEGMO_PLAY_WINDOW(m_pane1->BindVideo());
 }
@@ -87,9 +85,10 @@ bool CkavimoDlg::StartReceiver() {
         // command that asked for it has finished.
         if (!m_bReceiverFailureShown) {
             m_bReceiverFailureShown = true;
-            const QString text = QStringLiteral("The camera's video cannot be received: UDP port %1 (%2) is not available.")
-                                     .arg(config.videoPort)
-                                     .arg(QString::fromStdString(config.localBindIp));
+            const QString text =
+                QStringLiteral("The camera's video cannot be received: UDP port %1 (%2) is not available.")
+                    .arg(config.videoPort)
+                    .arg(QString::fromStdString(config.localBindIp));
             QMetaObject::invokeMethod(
                 this, [this, text] { ShowMessageBox(this, text, QStringLiteral("Oral image acquisition system")); },
                 Qt::QueuedConnection);
@@ -103,7 +102,9 @@ bool CkavimoDlg::StartReceiver() {
 void CkavimoDlg::OnSample() {
     if (!m_live.StreamEnabled()) return;
     // The buttons of reviewing and managing pictures are off while pictures come in.
-    auto reviewButtons = [this](bool enable) { EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, enable); };
+    auto reviewButtons = [this](bool enable) {
+        EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, enable);
+    };
     if (m_nCameraType == CAMERA_STREAM) {
         if (!m_live.HasReceiver()) {
             // A receiver that cannot be made leaves the live view's state as if it ran: the next

@@ -5,9 +5,9 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrent>
 
+#include "app/archive/pacssender.h"
 #include "app/mainwindow/kavimodlg.h"
 #include "app/widgets/messagebox.h"
-#include "app/archive/pacssender.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "records/textconv.h"
@@ -33,7 +33,8 @@ ExportResult ExportPictures(uint64_t uid, const std::vector<std::string>& paths,
         if (object && object->WriteFile(file.toStdString(), &error)) {
             ++result.written;
         } else {
-            result.failures << QStringLiteral("%1: %2").arg(QString::fromStdString(path), QString::fromStdString(error));
+            result.failures << QStringLiteral("%1: %2").arg(QString::fromStdString(path),
+                                                            QString::fromStdString(error));
         }
     }
     return result;

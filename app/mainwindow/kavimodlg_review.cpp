@@ -18,11 +18,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/pictures/bigpic.h"
 #include "app/mainwindow/kavimodlg.h"
+#include "app/pictures/bigpic.h"
 #include "app/pictures/listimagectrl.h"
-#include "app/pictures/picturepane.h"
 #include "app/pictures/pictureio.h"
+#include "app/pictures/picturepane.h"
 #include "app/widgets/uicolors.h"
 
 using namespace MainCtl;
@@ -100,7 +100,8 @@ void CkavimoDlg::ShowPictures(int k) {
 
     // The list follows: picture k selected and in view.
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    if (QListWidgetItem* previous = selected.isEmpty() ? m_list->item(0) : selected.first()) previous->setSelected(false);
+    if (QListWidgetItem* previous = selected.isEmpty() ? m_list->item(0) : selected.first())
+        previous->setSelected(false);
     if (QListWidgetItem* item = m_list->ItemOfFile(k)) {
         m_list->scrollToItem(item);
         item->setSelected(true);
@@ -163,8 +164,9 @@ int CkavimoDlg::DrawPane(int q) {
     m_review.SetPictureSize(split ? m_rcPictureArea.size() : picture.size());
 
     const QSize area = m_rcPictureArea.size();
-    m_review.SetLabelPosition(split ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
-                                    : QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
+    m_review.SetLabelPosition(split
+                                  ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
+                                  : QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
     const QPoint at = m_review.LabelPosition();
     const QString number = QString::number(m_review.PaneIndex(slot) + 1);
     auto label = [&](QPainter& p) {
@@ -237,8 +239,10 @@ void CkavimoDlg::DrawStrokeSegment(QPoint from, QPoint to) {
 void CkavimoDlg::SetDrawingCursor(int kind) {
     if (m_nCursorKind == kind) return;
     m_nCursorKind = kind;
-    if (kind == 2) setCursor(DrawingCursor());
-    else setCursor(Qt::ArrowCursor);
+    if (kind == 2)
+        setCursor(DrawingCursor());
+    else
+        setCursor(Qt::ArrowCursor);
 }
 
 void CkavimoDlg::mousePressEvent(QMouseEvent* event) {
@@ -271,8 +275,7 @@ void CkavimoDlg::mouseMoveEvent(QMouseEvent* event) {
     SetDrawingCursor(h != 0 ? 2 : 1);
     // In split view the pen stays in its quadrant: outside it nothing is drawn, and coming back
     // the line joins the last point drawn inside.
-    const bool draw =
-        m_review.StrokePoints() > 0 && (m_review.Split() ? h == m_review.ActivePane() + 1 : h != 0);
+    const bool draw = m_review.StrokePoints() > 0 && (m_review.Split() ? h == m_review.ActivePane() + 1 : h != 0);
     if (!draw) return;
     const QPoint to = point - m_rcPictureArea.topLeft();
     const QPoint from = m_review.ContinueStroke(to);
@@ -300,8 +303,10 @@ void CkavimoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
 void CkavimoDlg::OpenViewer(int q) {
     BigPic viewer;
     viewer.SetPicturePath(m_review.PanePath(m_review.Split() ? q - 1 : 0));
-    if (m_runViewer) m_runViewer(viewer);
-    else viewer.exec();
+    if (m_runViewer)
+        m_runViewer(viewer);
+    else
+        viewer.exec();
 }
 
 // --- Undo stack -------------------------------------------------------------------------------------

@@ -58,9 +58,7 @@ void LiveView::StopReceiver() {
     m_pReceiver = nullptr;
 }
 
-bool LiveView::WriteLastFrame(const char* hostPath) const {
-    return TEGMO_PLAY_VideoShotLast(m_hPlayer, hostPath) == 1;
-}
+bool LiveView::WriteLastFrame(const char* hostPath) const { return TEGMO_PLAY_VideoShotLast(m_hPlayer, hostPath) == 1; }
 
 void LiveView::Refresh() const {
     if (m_hPlayer) TEGMO_PLAY_RefreshPlay(m_hPlayer);

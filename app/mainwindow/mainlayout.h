@@ -29,8 +29,8 @@ struct MainLayout {
 
     QRect quad[4];  // the halves-by-halves cells of the picture area, in pane coordinates
 
-    QPoint status;   // top-left of the first status line (210 x 32)
-    QPoint status2;  // top-left of the second status line (100 x 16)
+    QPoint status;      // top-left of the first status line (210 x 32)
+    QPoint status2;     // top-left of the second status line (100 x 16)
     QRect statusImage;  // the connection picture, 110 x 97
 
     // Geometry of every control that the layout moves, by control id.

@@ -14,14 +14,14 @@
 #include <limits>
 #include <set>
 
+#include "app/archive/worklistdlg.h"
+#include "app/pictures/thumbnail.h"
 #include "app/widgets/dialogunits.h"
 #include "app/widgets/facebutton.h"
 #include "app/widgets/messagebox.h"
 #include "app/widgets/textutil.h"
-#include "app/pictures/thumbnail.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
-#include "app/archive/worklistdlg.h"
 #include "dicom/patient.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
@@ -167,11 +167,11 @@ void CUserList::BuildControls() {
     label(QStringLiteral("Hospital："), 150, 231, 54, 10);
     label(QStringLiteral("Description："), 150, 259, 54, 10);
 
-    m_userList = MakeReportList(this,
-                                {QString(), QStringLiteral("No."), QStringLiteral("User ID"), QStringLiteral("Name"),
-                                 QStringLiteral("Age"), QStringLiteral("Sex"), QStringLiteral("Phone"),
-                                 QStringLiteral("Disease")},
-                                {0, 40, 120, 80, 50, 40, 100, 250});
+    m_userList = MakeReportList(
+        this,
+        {QString(), QStringLiteral("No."), QStringLiteral("User ID"), QStringLiteral("Name"), QStringLiteral("Age"),
+         QStringLiteral("Sex"), QStringLiteral("Phone"), QStringLiteral("Disease")},
+        {0, 40, 120, 80, 50, 40, 100, 250});
     m_userList->setObjectName(QStringLiteral("IdUserList"));
     m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
 
@@ -302,14 +302,16 @@ void CUserList::OnInitDialog() {
     m_sex->setCurrentIndex(-1);
     m_sex->clearEditText();
     SelectRowAndFocus(m_nInitialIndex);
-    if (hasPatients) FillPictureList();
-    else m_preview->ShowEmpty();
+    if (hasPatients)
+        FillPictureList();
+    else
+        m_preview->ShowEmpty();
 }
 
 void CUserList::SelectRowAndFocus(int row) {
     if (row < 0 || row >= m_userList->rowCount()) return;
     m_userList->selectionModel()->setCurrentIndex(m_userList->model()->index(row, 1),
-                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_userList->scrollToItem(m_userList->item(row, 1));
     m_userList->setFocus();
 }
@@ -369,8 +371,10 @@ void CUserList::FillPictureList() {
         const QStringList texts = {QString::number(row + 1), QString::number(row + 1), time};
         for (int c = 0; c < texts.size(); ++c) m_pictureList->setItem(row, c, new QTableWidgetItem(texts[c]));
     }
-    if (haveFirst) PreviewPicture(records::FieldText(first.path));
-    else m_preview->ShowEmpty();
+    if (haveFirst)
+        PreviewPicture(records::FieldText(first.path));
+    else
+        m_preview->ShowEmpty();
 }
 
 void CUserList::PreviewPicture(const std::string& logicalPath) {
@@ -431,7 +435,8 @@ void CUserList::OnCreate() {
     // beyond its limit; say so instead of leaving the dentist wondering.
     const int count = m_store.UserCount();
     if (count >= records::kMaxPatients) {
-        Message(QStringLiteral("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
+        Message(
+            QStringLiteral("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
         return;
     }
     if (count > 0) {
@@ -460,13 +465,15 @@ void CUserList::OnCreate() {
 
 void CUserList::OnWorklist() {
     dicom::WorklistEntry entry;
-    const bool picked = m_pickWorklist ? m_pickWorklist(this, m_pacs, &entry) : PickWorklistPatient(this, m_pacs, &entry);
+    const bool picked =
+        m_pickWorklist ? m_pickWorklist(this, m_pacs, &entry) : PickWorklistPatient(this, m_pacs, &entry);
     if (!picked) return;
     m_worklistEntry = entry;
     m_hasWorklistEntry = true;
     m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15).trimmed());
     if (entry.patient.sex == "F" || entry.patient.sex == "M") m_sex->setCurrentIndex(entry.patient.sex == "F" ? 0 : 1);
-    const int age = dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
+    const int age =
+        dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
     m_age->setText(age >= 0 ? QString::number(age) : QString());
 }
 
@@ -507,8 +514,10 @@ void CUserList::OnDelete() {
                        QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     for (int row = FirstSelectedRow(m_userList); row != -1; row = FirstSelectedRow(m_userList)) {
-        if (row == m_nInitialIndex) m_nInitialIndex = -1;
-        else if (row < m_nInitialIndex) --m_nInitialIndex;
+        if (row == m_nInitialIndex)
+            m_nInitialIndex = -1;
+        else if (row < m_nInitialIndex)
+            --m_nInitialIndex;
         m_pictureList->setRowCount(0);
         m_userList->removeRow(row);
         _USER_INFO user = {};

@@ -8,8 +8,8 @@
 
 #include <QDateTime>
 #include <QDialog>
-#include <QImage>
 #include <QFrame>
+#include <QImage>
 #include <QItemSelection>
 
 #include <functional>

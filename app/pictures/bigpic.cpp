@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/widgets/uifont.h"
 #include "app/pictures/viewgeometry.h"
+#include "app/widgets/uifont.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 
@@ -54,15 +54,13 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
 }
 
 void BigPic::setVisible(bool visible) {
-    if (visible && !m_bInitialised)
-        InitDialog();
+    if (visible && !m_bInitialised) InitDialog();
     QDialog::setVisible(visible);
 }
 
 void BigPic::InitDialog() {
     m_bInitialised = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->geometry());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
     setWindowState(windowState() | Qt::WindowFullScreen);
     m_fontExit = CellHeightFont(QStringLiteral("Arial"), 32, kWeightNormal);
     m_btnExit->setFont(m_fontExit);
@@ -78,12 +76,9 @@ void BigPic::InitDialog() {
 
 void BigPic::LoadPicture() {
     m_imgSource = QImage();
-    if (m_strPath.isEmpty())
-        return;
+    if (m_strPath.isEmpty()) return;
     const std::string path = m_strPath.toStdString();
-    const QString host = platform::HasDriveLetter(path)
-                             ? QString::fromStdString(platform::HostPath(path))
-                             : m_strPath;
+    const QString host = platform::HasDriveLetter(path) ? QString::fromStdString(platform::HostPath(path)) : m_strPath;
     QString reason = QStringLiteral("not on the d: drive");
     if (!host.isEmpty()) {
         QImageReader reader(host);
@@ -91,16 +86,14 @@ void BigPic::LoadPicture() {
         const QImage picture = reader.read();
         if (!picture.isNull()) {
             m_imgSource = OpaquePicture(picture);
-            if (!m_imgSource.isNull())
-                return;
+            if (!m_imgSource.isNull()) return;
             reason = QStringLiteral("not enough memory");
         } else {
             reason = reader.errorString();
         }
     }
     // The window shows only the background and "Exit".
-    platform::DebugWarning("BigPic: cannot show %s: %s\n", path.c_str(),
-                          reason.toUtf8().constData());
+    platform::DebugWarning("BigPic: cannot show %s: %s\n", path.c_str(), reason.toUtf8().constData());
 }
 
 void BigPic::resizeEvent(QResizeEvent* event) {
@@ -114,23 +107,18 @@ void BigPic::resizeEvent(QResizeEvent* event) {
 }
 
 bool BigPic::EnsureCanvas() {
-    if (size().isEmpty())
-        return false;
-    if (m_canvas.size() == size())
-        return true;
+    if (size().isEmpty()) return false;
+    if (m_canvas.size() == size()) return true;
     m_canvas = QImage(size(), QImage::Format_RGB32);
-    if (m_canvas.isNull())
-        return false;
+    if (m_canvas.isNull()) return false;
     m_canvas.fill(kViewerBackground);
     return true;
 }
 
 void BigPic::RebuildView() {
     m_imgView = QImage();  // let the old picture go before the new one is made
-    const RotatedBounds bounds =
-        ComputeRotatedBounds(m_imgSource.width(), m_imgSource.height(), m_dAngle);
-    const bool smaller =
-        bounds.size.width() < m_szRotated.width() || bounds.size.height() < m_szRotated.height();
+    const RotatedBounds bounds = ComputeRotatedBounds(m_imgSource.width(), m_imgSource.height(), m_dAngle);
+    const bool smaller = bounds.size.width() < m_szRotated.width() || bounds.size.height() < m_szRotated.height();
     m_nRotateState = smaller ? -1 : 1;
     m_szRotated = bounds.size;
     m_ptRotOrigin = bounds.origin;
@@ -138,12 +126,9 @@ void BigPic::RebuildView() {
 }
 
 QRect BigPic::DrawPicture() {
-    if (m_strPath.isEmpty() || m_imgSource.isNull())
-        return QRect();
-    if (!EnsureCanvas())
-        return QRect();
-    if (m_nRotateState != 0)
-        RebuildView();
+    if (m_strPath.isEmpty() || m_imgSource.isNull()) return QRect();
+    if (!EnsureCanvas()) return QRect();
+    if (m_nRotateState != 0) RebuildView();
     if (m_imgView.isNull()) {
         // No memory for the turned picture: rather nothing than the picture at its old angle.
         m_nRotateState = 0;
@@ -199,8 +184,7 @@ void BigPic::Rotate(double d) {
 
 void BigPic::wheelEvent(QWheelEvent* event) {
     const int notches = WheelNotches(&m_nWheelPending, event->angleDelta().y());
-    for (int i = 0; i < std::abs(notches); ++i)
-        Zoom(notches < 0 ? -kWheelZoomStep : kWheelZoomStep);
+    for (int i = 0; i < std::abs(notches); ++i) Zoom(notches < 0 ? -kWheelZoomStep : kWheelZoomStep);
     QDialog::wheelEvent(event);
 }
 
@@ -210,8 +194,7 @@ bool BigPic::event(QEvent* event) {
             // A tap on "Exit" is left to the button, which takes it as a click.
             const auto* touch = static_cast<QTouchEvent*>(event);
             const QList<QEventPoint>& points = touch->points();
-            if (points.size() == 1 &&
-                m_btnExit->geometry().contains(points[0].position().toPoint())) {
+            if (points.size() == 1 && m_btnExit->geometry().contains(points[0].position().toPoint())) {
                 event->ignore();
                 return false;
             }
@@ -236,8 +219,7 @@ bool BigPic::event(QEvent* event) {
 void BigPic::OnTouch(const QTouchEvent* event) {
     // Rotation about the window's centre and pinch distances need screen contacts; a touchpad's
     // contacts are not places on the screen.
-    if (event->device() && event->device()->type() != QInputDevice::DeviceType::TouchScreen)
-        return;
+    if (event->device() && event->device()->type() != QInputDevice::DeviceType::TouchScreen) return;
     const QList<QEventPoint>& points = event->points();
     const qsizetype count = std::min<qsizetype>(points.size(), kMaxContacts);
     // Contacts and thresholds are in device pixels, truncated as the touch hardware reports them.
@@ -255,8 +237,7 @@ void BigPic::OnTouch(const QTouchEvent* event) {
         if (IsMove(contact) && contact.id() == m_nTouchId1) {
             const QPoint centre(int(m_ptCentre.x() * ratio), int(m_ptCentre.y() * ratio));
             const double turn = DragTurn(centre, m_ptTouch1, now);
-            if (turn != 0)
-                Rotate(turn);
+            if (turn != 0) Rotate(turn);
         }
         m_ptTouch1 = now;
         m_nTouchId1 = contact.id();
@@ -268,11 +249,9 @@ void BigPic::OnTouch(const QTouchEvent* event) {
         const QEventPoint& second = points[1];
         const QPoint now1 = devicePoint(first);
         const QPoint now2 = devicePoint(second);
-        if (IsMove(first) && IsMove(second) && first.id() == m_nTouchId1 &&
-            second.id() == m_nTouchId2) {
+        if (IsMove(first) && IsMove(second) && first.id() == m_nTouchId1 && second.id() == m_nTouchId2) {
             const float step = PinchZoomStep(m_ptTouch1, m_ptTouch2, now1, now2);
-            if (step != 0)
-                Zoom(step);
+            if (step != 0) Zoom(step);
         }
         m_ptTouch1 = now1;
         m_ptTouch2 = now2;

@@ -27,7 +27,7 @@ class QTouchEvent;
 
 class BigPic : public QDialog {
     Q_OBJECT
-  public:
+public:
     enum Id : int { IdOK = 1, IdFrame = 1061 };  // "Exit" (the default button), the hidden frame
 
     explicit BigPic(QWidget* parent = nullptr);
@@ -53,13 +53,13 @@ class BigPic : public QDialog {
     bool HasPicture() const { return !m_imgSource.isNull(); }
     const QImage& ViewImage() const { return m_imgView; }
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
-  private:
+private:
     void InitDialog();
 
     QString m_strPath;  // full path of the picture, set before the dialog runs
@@ -78,9 +78,8 @@ class BigPic : public QDialog {
     QImage m_canvas;  // the window's drawing surface
     float m_fScale = 1.0f;
     double m_dAngle = 0;
-    int m_nRotateState =
-        1;  // 0 nothing pending; 1 rebuild m_imgView; after a rebuild 1, or -1 when it shrank
-    int m_nZoomDir = 0;  // sign of the last zoom step, 0 before the first
+    int m_nRotateState = 1;  // 0 nothing pending; 1 rebuild m_imgView; after a rebuild 1, or -1 when it shrank
+    int m_nZoomDir = 0;      // sign of the last zoom step, 0 before the first
     QPoint m_ptCentre;
     QRect m_rcDraw{0, 0, 10, 10};
     QRect m_rcPrevDraw{0, 0, 10, 10};

@@ -13,9 +13,9 @@
 
 #include <dirent.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -265,9 +265,10 @@ bool CListImageCtrl::AddShownFile(const QString& name) {
     if (::stat(host.constData(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
     // Its place in the listing's order (by the names' bytes, without regard to case).
     const std::string key = QFile::encodeName(name).toStdString();
-    const auto place = std::lower_bound(fileNames.cbegin(), fileNames.cend(), key, [](const QString& shown, const std::string& k) {
-        return platform::NameLessNoCase(QFile::encodeName(shown).toStdString(), k);
-    });
+    const auto place =
+        std::lower_bound(fileNames.cbegin(), fileNames.cend(), key, [](const QString& shown, const std::string& k) {
+            return platform::NameLessNoCase(QFile::encodeName(shown).toStdString(), k);
+        });
     const int index = int(place - fileNames.cbegin());
     QStringList now = fileNames;
     now.insert(index, name);
@@ -309,8 +310,8 @@ bool CListImageCtrl::LoadFileNames() {
     bool opened = false;
     if (!ListFileNames(&names, &error, &opened)) {
         // The directory could not be opened, or its reading broke off.
-        ShowMessageBox(this, SystemErrorText(error), opened ? QStringLiteral("xxxxxxxxxx") : QStringLiteral("yyyyyyyyyy"),
-                       QMessageBox::Critical);
+        ShowMessageBox(this, SystemErrorText(error),
+                       opened ? QStringLiteral("xxxxxxxxxx") : QStringLiteral("yyyyyyyyyy"), QMessageBox::Critical);
         return false;
     }
     if (names.isEmpty()) return false;
@@ -554,15 +555,19 @@ void CListImageCtrl::RowsInView(int rows, int* first, int* last) const {
     int hi = rows;  // first row whose bottom is in view or below
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;
-        if (RowRect(mid).bottom() < 0) lo = mid + 1;
-        else hi = mid;
+        if (RowRect(mid).bottom() < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     *first = lo;
     hi = rows;  // first row that starts below the view
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;
-        if (RowRect(mid).top() < viewHeight) lo = mid + 1;
-        else hi = mid;
+        if (RowRect(mid).top() < viewHeight)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     *last = lo - 1;
 }
@@ -612,8 +617,7 @@ void CListImageCtrl::QueueDecode(int fileIndex, const QString& path, int priorit
     job->generation = m_generation;
     job->path = path;
     job->canvas = m_canvas;
-    const Look look =
-        size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
+    const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
     job->label = look == Look::Numbered ? fileIndex + 1 : 0;
     job->marked = look == Look::Marked;
     m_jobs.emplace(fileIndex, job);
@@ -621,7 +625,8 @@ void CListImageCtrl::QueueDecode(int fileIndex, const QString& path, int priorit
         [this, job] {
             if (job->cancelled) return;
             job->Run();
-            QMetaObject::invokeMethod(this, [this, job] { Decoded(job); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, job] { Decoded(job); }, Qt::QueuedConnection);
         },
         priority);
 }

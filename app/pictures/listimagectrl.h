@@ -153,11 +153,11 @@ private:
 
     QStringList m_columnTitles;
     ThumbnailCache m_cache;
-    QCache<int, QPixmap> m_drawn;  // drawn thumbnails by file index, with their number or mark
-    std::vector<Look> m_looks;     // by file index
+    QCache<int, QPixmap> m_drawn;                          // drawn thumbnails by file index, with their number or mark
+    std::vector<Look> m_looks;                             // by file index
     std::unordered_map<int, std::shared_ptr<Job>> m_jobs;  // by file index: queued or running
     QThreadPool m_decoders;
-    QTimer m_quiet;  // runs out a while after the last decoded thumbnail
+    QTimer m_quiet;            // runs out a while after the last decoded thumbnail
     quint64 m_generation = 0;  // a new build makes the results of older work stale
     int m_lastDecodeCount = 0;
     int m_paintedFirst = -1;

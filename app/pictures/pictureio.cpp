@@ -22,9 +22,7 @@ QString HostPathOf(const QString& path) {
     return QString::fromStdString(platform::HostPath(text));
 }
 
-QString PicturePathText(const _DISE_PIC& picture) {
-    return QString::fromStdString(records::FieldText(picture.path));
-}
+QString PicturePathText(const _DISE_PIC& picture) { return QString::fromStdString(records::FieldText(picture.path)); }
 
 QString FileNameOf(const QString& path) {
     const int cut = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
@@ -71,7 +69,8 @@ bool ReplaceFile(const QString& hostPath, const QByteArray& data, QString* error
     // Not QSaveFile: a write that fails only when its buffer is flushed (a full disk) would still
     // be renamed over the picture, leaving it cut short.
     int code = 0;
-    if (!records::ReplaceFile(QFile::encodeName(hostPath).toStdString(), data.constData(), size_t(data.size()), &code)) {
+    if (!records::ReplaceFile(QFile::encodeName(hostPath).toStdString(), data.constData(), size_t(data.size()),
+                              &code)) {
         *error = QString::fromLocal8Bit(std::strerror(code ? code : EIO));
         return false;
     }
@@ -120,7 +119,8 @@ void PictureDecodeAhead::Start(const QString& hostPath) {
         // one decoded.
         Decoded decoded;
         decoded.file = platform::StatFile(QFile::encodeName(hostPath).toStdString());
-        if (!decoded.file.exists || decoded.file.isDirectory || !decoded.picture.load(hostPath)) decoded.picture = QImage();
+        if (!decoded.file.exists || decoded.file.isDirectory || !decoded.picture.load(hostPath))
+            decoded.picture = QImage();
         return decoded;
     });
 }
@@ -133,7 +133,8 @@ bool PictureDecodeAhead::Take(const QString& hostPath, QImage* picture) {
     m_path.clear();
     if (hostPath != path) return false;
     const Decoded decoded = pending.result();
-    if (decoded.picture.isNull() || !SameFile(decoded.file, platform::StatFile(QFile::encodeName(hostPath).toStdString()))) {
+    if (decoded.picture.isNull() ||
+        !SameFile(decoded.file, platform::StatFile(QFile::encodeName(hostPath).toStdString()))) {
         return false;
     }
     *picture = decoded.picture;

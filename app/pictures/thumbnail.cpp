@@ -219,8 +219,8 @@ QString FolderOf(const QString& cacheDir, const QString& hostDir) {
 QString DiskFile(const QString& cacheDir, const QString& key) {
     KeyParts parts;
     if (!SplitKey(key, &parts)) return QString();
-    return FolderOf(cacheDir, parts.dir) + QLatin1Char('/') + Sha1Hex(parts.name) + QLatin1Char('-') +
-           parts.canvas + QLatin1Char('-') + Sha1Hex(key) + QStringLiteral(".jpg");
+    return FolderOf(cacheDir, parts.dir) + QLatin1Char('/') + Sha1Hex(parts.name) + QLatin1Char('-') + parts.canvas +
+           QLatin1Char('-') + Sha1Hex(key) + QStringLiteral(".jpg");
 }
 
 bool EnsureFolder(const QString& folder, const QString& hostDir) {
@@ -304,8 +304,8 @@ bool ThumbnailCache::LoadFromDisk(const QString& key, QSize canvas, Entry* out) 
     // Used now: the pruning keeps it longer than files not read for a while.
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
     // A placed picture is always centred in its canvas, so its size tells where it goes.
-    out->placement = QRect((canvas.width() - image.width()) / 2, (canvas.height() - image.height()) / 2,
-                           image.width(), image.height());
+    out->placement = QRect((canvas.width() - image.width()) / 2, (canvas.height() - image.height()) / 2, image.width(),
+                           image.height());
     out->picture = image.convertToFormat(QImage::Format_RGB32);
     return true;
 }
@@ -359,7 +359,8 @@ qint64 ThumbnailCache::MaintainDisk() {
     };
     std::vector<CachedFile> files;
     qint64 total = 0;
-    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QFileInfoList entries =
+        QDir(dir).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
         if (!entry.isDir() || entry.isSymLink()) {
             // Files of an earlier layout, or anything else that is not ours to keep.

@@ -20,13 +20,10 @@ int TruncatedDistance(QPoint a, QPoint b) {
 }  // namespace
 
 QImage OpaquePicture(const QImage& source) {
-    if (source.isNull())
-        return QImage();
-    if (!source.hasAlphaChannel())
-        return source.convertToFormat(QImage::Format_RGB32);
+    if (source.isNull()) return QImage();
+    if (!source.hasAlphaChannel()) return source.convertToFormat(QImage::Format_RGB32);
     QImage opaque(source.size(), QImage::Format_RGB32);
-    if (opaque.isNull())
-        return QImage();
+    if (opaque.isNull()) return QImage();
     opaque.fill(QColor::fromRgb(kFillColour));
     QPainter painter(&opaque);
     painter.drawImage(0, 0, source);
@@ -35,35 +32,26 @@ QImage OpaquePicture(const QImage& source) {
 }
 
 float ZoomedScale(float scale, float d) {
-    if (!std::isfinite(d))
-        return scale;
+    if (!std::isfinite(d)) return scale;
     scale += d;
-    if (scale > kMaxScale)
-        scale = kMaxScale;
-    if (scale < kMinScale)
-        scale = kMinScale;
+    if (scale > kMaxScale) scale = kMaxScale;
+    if (scale < kMinScale) scale = kMinScale;
     return scale;
 }
 
 double TurnedAngle(double angle, double d) {
-    if (!std::isfinite(d))
-        return angle;
+    if (!std::isfinite(d)) return angle;
     angle += d;
     // A step of many turns at once would take as many loop rounds: bring it near the range first.
-    if (std::fabs(angle) > 4 * kFullTurn)
-        angle = std::fmod(angle, kFullTurn);
-    while (angle > kFullTurn)
-        angle -= kFullTurn;
-    while (angle < 0)
-        angle += kFullTurn;
+    if (std::fabs(angle) > 4 * kFullTurn) angle = std::fmod(angle, kFullTurn);
+    while (angle > kFullTurn) angle -= kFullTurn;
+    while (angle < 0) angle += kFullTurn;
     return angle;
 }
 
 int WheelNotches(int* pending, int delta) {
-    if (delta == 0)
-        return 0;
-    if ((*pending > 0 && delta < 0) || (*pending < 0 && delta > 0))
-        *pending = 0;
+    if (delta == 0) return 0;
+    if ((*pending > 0 && delta < 0) || (*pending < 0 && delta > 0)) *pending = 0;
     *pending += std::clamp(delta, -100 * kWheelNotch, 100 * kWheelNotch);
     const int notches = *pending / kWheelNotch;
     *pending -= notches * kWheelNotch;
@@ -72,8 +60,7 @@ int WheelNotches(int* pending, int delta) {
 
 RotatedBounds ComputeRotatedBounds(int w, int h, double angle) {
     RotatedBounds bounds;
-    if (w <= 0 || h <= 0 || !std::isfinite(angle))
-        return bounds;
+    if (w <= 0 || h <= 0 || !std::isfinite(angle)) return bounds;
     const int cx = w / 2;
     const int cy = h / 2;
     const double c = std::cos(angle);
@@ -96,17 +83,14 @@ RotatedBounds ComputeRotatedBounds(int w, int h, double angle) {
 
 QImage RotatePicture(const QImage& source, double angle) {
     const QImage src = OpaquePicture(source);
-    if (src.isNull())
-        return QImage();
-    if (angle == 0.0 || !std::isfinite(angle))
-        return src;
+    if (src.isNull()) return QImage();
+    if (angle == 0.0 || !std::isfinite(angle)) return src;
 
     const int w = src.width();
     const int h = src.height();
     const RotatedBounds bounds = ComputeRotatedBounds(w, h, angle);
     QImage view(bounds.size, QImage::Format_RGB32);
-    if (view.isNull())
-        return QImage();
+    if (view.isNull()) return QImage();
     const int viewW = view.width();
     const int viewH = view.height();
     const qsizetype stride = view.bytesPerLine() / qsizetype(sizeof(QRgb));
@@ -114,8 +98,7 @@ QImage RotatePicture(const QImage& source, double angle) {
 
     // The background colour with alpha 0 marks the pixels that no source pixel has reached yet.
     constexpr QRgb kUncovered = kFillColour & 0x00FFFFFFu;
-    for (int y = 0; y < viewH; ++y)
-        std::fill_n(bits + y * stride, viewW, kUncovered);
+    for (int y = 0; y < viewH; ++y) std::fill_n(bits + y * stride, viewW, kUncovered);
 
     const int cx = w / 2;
     const int cy = h / 2;
@@ -139,8 +122,7 @@ QImage RotatePicture(const QImage& source, double angle) {
     for (int y = 0; y < viewH; ++y) {
         QRgb* row = bits + y * stride;
         for (int x = 0; x < viewW; ++x) {
-            if (qAlpha(row[x]) != 0)
-                continue;
+            if (qAlpha(row[x]) != 0) continue;
             row[x] = (x + 1 < viewW ? row[x + 1] : kFillColour) | 0xFF000000u;
         }
     }
@@ -158,11 +140,9 @@ QVector<QRect> EraseBands(const QRect& previous, QSize draw) {
     const int f = (ph - draw.height()) / 2;
     const int g = (pw - draw.width()) / 2;
     QVector<QRect> bands;
-    for (const QRect& band :
-         {QRect(px, py, pw, f + 2), QRect(px, py, g + 2, ph), QRect(px, py + ph - f, pw, f + 2),
-          QRect(px + pw - g, py, g + 2, ph)}) {
-        if (band.width() > 0 && band.height() > 0)
-            bands.append(band);
+    for (const QRect& band : {QRect(px, py, pw, f + 2), QRect(px, py, g + 2, ph), QRect(px, py + ph - f, pw, f + 2),
+                              QRect(px + pw - g, py, g + 2, ph)}) {
+        if (band.width() > 0 && band.height() > 0) bands.append(band);
     }
     return bands;
 }
@@ -175,19 +155,15 @@ double ContactAngle(QPoint centre, QPoint contact) {
 
 double DragTurn(QPoint centre, QPoint before, QPoint now) {
     const double d = ContactAngle(centre, now) - ContactAngle(centre, before);
-    if (!(std::fabs(d) < kMaxDragTurn) || d == 0)
-        return 0;
+    if (!(std::fabs(d) < kMaxDragTurn) || d == 0) return 0;
     return kDragGain * d;
 }
 
 float PinchZoomStep(QPoint before1, QPoint before2, QPoint now1, QPoint now2) {
     const int e = TruncatedDistance(now1, now2) - TruncatedDistance(before1, before2);
-    if (std::abs(e) >= kMaxPinchChange)
-        return 0;
-    if (e < -kPinchDeadZone)
-        return -kPinchZoomStep;
-    if (e > kPinchDeadZone)
-        return kPinchZoomStep;
+    if (std::abs(e) >= kMaxPinchChange) return 0;
+    if (e < -kPinchDeadZone) return -kPinchZoomStep;
+    if (e > kPinchDeadZone) return kPinchZoomStep;
     return 0;
 }
 

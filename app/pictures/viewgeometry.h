@@ -28,9 +28,7 @@ constexpr int kPinchDeadZone = 2;     // pinch changes within +-2 pixels are jit
 // The zoom factor after a step of d, kept within kMinScale..kMaxScale.
 float ZoomedScale(float scale, float d);
 // The sign of a zoom step: -1 for shrinking, 1 otherwise.
-inline int ZoomDirection(float d) {
-    return d < 0 ? -1 : 1;
-}
+inline int ZoomDirection(float d) { return d < 0 ? -1 : 1; }
 
 // The picture as opaque RGB32, the form the viewer works in; a picture with transparency is laid
 // over the background colour, as it would look drawn on the viewer's window.

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
+#include "app/print/printview.h"
 #include "app/widgets/dialogunits.h"
 #include "app/widgets/messagebox.h"
-#include "app/print/printview.h"
 
 namespace {
 
@@ -64,8 +64,8 @@ void CPrintFrame::CreateToolBar() {
     m_toolBar->setObjectName(QStringLiteral("PreviewToolBar"));
     m_toolBar->setMinimumWidth(DluX(kToolBarWidthDlu));
     m_toolBar->setFixedHeight(DluY(kToolBarHeightDlu));
-    const QRect cell = DialogUnitRect(kButtonGapDlu, (kToolBarHeightDlu - kButtonHeightDlu) / 2, kButtonWidthDlu,
-                                      kButtonHeightDlu);
+    const QRect cell =
+        DialogUnitRect(kButtonGapDlu, (kToolBarHeightDlu - kButtonHeightDlu) / 2, kButtonWidthDlu, kButtonHeightDlu);
     int left = cell.left();
     for (const ToolButtonSpec& spec : kToolButtons) {
         auto* button = new QPushButton(QString::fromLatin1(spec.text), m_toolBar);

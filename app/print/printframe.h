@@ -21,7 +21,7 @@ class CPrintFrame : public QMainWindow {
 public:
     // Command ids of the frame and its preview toolbar; each button's objectName is its id's name.
     enum Id : int {
-        IdFilePrint = 57607,       // the frame's print command (Ctrl+P)
+        IdFilePrint = 57607,  // the frame's print command (Ctrl+P)
         IdPreviewClose = 58112,
         IdPreviewNext = 58114,
         IdPreviewPrev = 58115,

@@ -219,8 +219,10 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content) {
     const QStringList lines = WrapDescription(content.description);
     for (int i = 0; i < lines.size(); ++i) {
         const int k = i + 1;
-        if (k == 1) TextAt(dc, fm, X + 2 * cw, int(11 * L + 0.3 * ch), lines[i]);
-        else TextAt(dc, fm, X, int((k + 10) * L + k * 0.3 * ch), lines[i]);
+        if (k == 1)
+            TextAt(dc, fm, X + 2 * cw, int(11 * L + 0.3 * ch), lines[i]);
+        else
+            TextAt(dc, fm, X, int((k + 10) * L + k * 0.3 * ch), lines[i]);
     }
 
     left(fm, 19 * L, QStringLiteral("Pictures："));

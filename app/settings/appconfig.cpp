@@ -29,8 +29,7 @@ const std::vector<ConfigSetting>& ConfigSettings() {
         {"stream-command-port", "KAVIMO_STREAM_COMMAND_PORT", "stream_camera/command_port", "port",
          "The stream camera's command port (default 7777).", Kind::RemotePort},
         {"stream-local-port", "KAVIMO_STREAM_LOCAL_PORT", "stream_camera/local_port", "port",
-         "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any).",
-         Kind::LocalPort},
+         "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any).", Kind::LocalPort},
         {"video-port", "KAVIMO_VIDEO_PORT", "stream_camera/video_port", "port",
          "Local port the live video arrives on (default 8888).", Kind::LocalPort},
         {"picture-camera", "KAVIMO_PICTURE_CAMERA", "picture_camera/address", "ip",
@@ -45,8 +44,7 @@ const std::vector<ConfigSetting>& ConfigSettings() {
          "Local address the camera sockets bind to (default 0.0.0.0: all).", Kind::Address},
         {"pacs-aet", "KAVIMO_PACS_AET", "pacs/called_aet", "aet",
          "The clinic's archive (PACS): its AE title (default: none, no archive).", Kind::AeTitle},
-        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host", "The archive's host name or address.",
-         Kind::Host},
+        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host", "The archive's host name or address.", Kind::Host},
         {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", "The archive's DICOM port.", Kind::RemotePort},
         {"calling-aet", "KAVIMO_CALLING_AET", "pacs/calling_aet", "aet",
          "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
@@ -78,12 +76,14 @@ bool ParsePort(const QString& text, bool allowZero, uint16_t* port) {
 // "on" / "off" and their usual spellings; anything else is refused by ConfigValueProblem.
 bool SwitchIsOn(const QString& value) {
     const QString v = value.trimmed().toLower();
-    return v == QLatin1String("1") || v == QLatin1String("on") || v == QLatin1String("true") || v == QLatin1String("yes");
+    return v == QLatin1String("1") || v == QLatin1String("on") || v == QLatin1String("true") ||
+           v == QLatin1String("yes");
 }
 
 bool SwitchIsOff(const QString& value) {
     const QString v = value.trimmed().toLower();
-    return v == QLatin1String("0") || v == QLatin1String("off") || v == QLatin1String("false") || v == QLatin1String("no");
+    return v == QLatin1String("0") || v == QLatin1String("off") || v == QLatin1String("false") ||
+           v == QLatin1String("no");
 }
 
 bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* error, const QString& source) {
@@ -94,39 +94,51 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
     }
     const QString name = QString::fromLatin1(s.option);
     switch (s.kind) {
-    case Kind::Path:
-        config->driveD = value;
-        return true;
-    case Kind::Address: {
-        const std::string ip = value.trimmed().toStdString();
-        if (name == QLatin1String("stream-camera")) config->camera.streamCameraIp = ip;
-        else if (name == QLatin1String("picture-camera")) config->camera.pictureCameraIp = ip;
-        else config->camera.localBindIp = ip;
-        return true;
-    }
-    case Kind::RemotePort:
-    case Kind::LocalPort: {
-        uint16_t port = 0;
-        ParsePort(value, s.kind == Kind::LocalPort, &port);
-        if (name == QLatin1String("stream-command-port")) config->camera.streamCameraPort = port;
-        else if (name == QLatin1String("stream-local-port")) config->camera.streamLocalPort = port;
-        else if (name == QLatin1String("video-port")) config->camera.videoPort = port;
-        else if (name == QLatin1String("picture-command-port")) config->camera.pictureCameraPort = port;
-        else if (name == QLatin1String("pacs-port")) config->pacs.port = port;
-        else if (name == QLatin1String("picture-reply-port")) config->camera.pictureLocalPort = port;
-        else config->camera.pictureTcpPort = port;
-        return true;
-    }
-    case Kind::AeTitle:
-        if (name == QLatin1String("pacs-aet")) config->pacs.calledAet = value.toStdString();
-        else config->pacs.callingAet = value.toStdString();
-        return true;
-    case Kind::Host:
-        config->pacs.host = value.trimmed().toStdString();
-        return true;
-    case Kind::Switch:
-        config->pacsAutoSend = SwitchIsOn(value);
-        return true;
+        case Kind::Path:
+            config->driveD = value;
+            return true;
+        case Kind::Address: {
+            const std::string ip = value.trimmed().toStdString();
+            if (name == QLatin1String("stream-camera"))
+                config->camera.streamCameraIp = ip;
+            else if (name == QLatin1String("picture-camera"))
+                config->camera.pictureCameraIp = ip;
+            else
+                config->camera.localBindIp = ip;
+            return true;
+        }
+        case Kind::RemotePort:
+        case Kind::LocalPort: {
+            uint16_t port = 0;
+            ParsePort(value, s.kind == Kind::LocalPort, &port);
+            if (name == QLatin1String("stream-command-port"))
+                config->camera.streamCameraPort = port;
+            else if (name == QLatin1String("stream-local-port"))
+                config->camera.streamLocalPort = port;
+            else if (name == QLatin1String("video-port"))
+                config->camera.videoPort = port;
+            else if (name == QLatin1String("picture-command-port"))
+                config->camera.pictureCameraPort = port;
+            else if (name == QLatin1String("pacs-port"))
+                config->pacs.port = port;
+            else if (name == QLatin1String("picture-reply-port"))
+                config->camera.pictureLocalPort = port;
+            else
+                config->camera.pictureTcpPort = port;
+            return true;
+        }
+        case Kind::AeTitle:
+            if (name == QLatin1String("pacs-aet"))
+                config->pacs.calledAet = value.toStdString();
+            else
+                config->pacs.callingAet = value.toStdString();
+            return true;
+        case Kind::Host:
+            config->pacs.host = value.trimmed().toStdString();
+            return true;
+        case Kind::Switch:
+            config->pacsAutoSend = SwitchIsOn(value);
+            return true;
     }
     return false;
 }
@@ -135,29 +147,29 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
 
 QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
     switch (kind) {
-    case Kind::Path:
-        return value.trimmed().isEmpty() ? QStringLiteral("not a directory") : QString();
-    case Kind::Address: {
-        uint32_t ignored = 0;
-        return platform::ParseIPv4(value.trimmed().toStdString(), &ignored) ? QString()
-                                                                           : QStringLiteral("not an IPv4 address");
-    }
-    case Kind::RemotePort:
-    case Kind::LocalPort: {
-        uint16_t ignored = 0;
-        if (ParsePort(value, kind == Kind::LocalPort, &ignored)) return QString();
-        return kind == Kind::LocalPort ? QStringLiteral("not a port (0 to 65535)")
-                                       : QStringLiteral("not a port (1 to 65535)");
-    }
-    case Kind::AeTitle:
-        return dicom::IsValidAeTitle(value.toStdString()) ? QString()
-                                                          : QStringLiteral("not an AE title (1 to 16 characters)");
-    case Kind::Host: {
-        const QString host = value.trimmed();
-        return !host.isEmpty() && !host.contains(QLatin1Char(' ')) ? QString() : QStringLiteral("not a host");
-    }
-    case Kind::Switch:
-        return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
+        case Kind::Path:
+            return value.trimmed().isEmpty() ? QStringLiteral("not a directory") : QString();
+        case Kind::Address: {
+            uint32_t ignored = 0;
+            return platform::ParseIPv4(value.trimmed().toStdString(), &ignored) ? QString()
+                                                                                : QStringLiteral("not an IPv4 address");
+        }
+        case Kind::RemotePort:
+        case Kind::LocalPort: {
+            uint16_t ignored = 0;
+            if (ParsePort(value, kind == Kind::LocalPort, &ignored)) return QString();
+            return kind == Kind::LocalPort ? QStringLiteral("not a port (0 to 65535)")
+                                           : QStringLiteral("not a port (1 to 65535)");
+        }
+        case Kind::AeTitle:
+            return dicom::IsValidAeTitle(value.toStdString()) ? QString()
+                                                              : QStringLiteral("not an AE title (1 to 16 characters)");
+        case Kind::Host: {
+            const QString host = value.trimmed();
+            return !host.isEmpty() && !host.contains(QLatin1Char(' ')) ? QString() : QStringLiteral("not a host");
+        }
+        case Kind::Switch:
+            return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
     }
     return QStringLiteral("not valid");
 }
@@ -197,13 +209,14 @@ struct CommandLine {
 };
 
 CommandLine::CommandLine()
-    : help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-           QStringLiteral("Shows this help.")),
+    : help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")),
       version(QStringLiteral("version"), QStringLiteral("Shows the version.")),
-      loopback(QStringLiteral("loopback"),
-               QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]")),
+      loopback(
+          QStringLiteral("loopback"),
+          QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]")),
       demo(QStringLiteral("demo"),
-           QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) "
+           QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, "
+                          "else on the PATH) "
                           "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
                           "points the camera link at it; the camera addresses and ports above are then unused."),
            QStringLiteral("stream|picture")),
@@ -213,20 +226,19 @@ CommandLine::CommandLine()
                  QStringLiteral("file")),
       screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
                  QStringLiteral("png")),
-      screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."),
-                      QStringLiteral("ms")) {
-    parser.setApplicationDescription(QStringLiteral(
-        "kavimo: oral image acquisition for WiFi intraoral cameras.\n"
-        "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
-        "the command line wins over the environment, which wins over the file."));
+      screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."), QStringLiteral("ms")) {
+    parser.setApplicationDescription(
+        QStringLiteral("kavimo: oral image acquisition for WiFi intraoral cameras.\n"
+                       "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
+                       "the command line wins over the environment, which wins over the file."));
     parser.addOption(help);
     parser.addOption(version);
     for (const Setting& s : Settings()) {
-        QCommandLineOption option(QString::fromLatin1(s.option),
-                                  QStringLiteral("%1\n[%2, kavimo.ini %3]")
-                                      .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env),
-                                           QString::fromLatin1(s.ini)),
-                                  QString::fromLatin1(s.valueName));
+        QCommandLineOption option(
+            QString::fromLatin1(s.option),
+            QStringLiteral("%1\n[%2, kavimo.ini %3]")
+                .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env), QString::fromLatin1(s.ini)),
+            QString::fromLatin1(s.valueName));
         settings.append(option);
         parser.addOption(option);
     }
@@ -265,8 +277,7 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
     }
     if (!parser.positionalArguments().isEmpty()) {
         result->status = ConfigResult::Error;
-        result->text =
-            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        result->text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
         return false;
     }
     return true;
@@ -274,8 +285,8 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
 
 // The settings file: --config, else KAVIMO_CONFIG, else the default one. One that is named must
 // exist; the default one may be missing.
-bool ChooseIniFile(const CommandLine& line, const QProcessEnvironment& env,
-                   const QString& defaultIniPath, QString* iniPath, QString* error) {
+bool ChooseIniFile(const CommandLine& line, const QProcessEnvironment& env, const QString& defaultIniPath,
+                   QString* iniPath, QString* error) {
     *iniPath = defaultIniPath;
     if (env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
         *iniPath = env.value(QStringLiteral("KAVIMO_CONFIG"));
@@ -342,8 +353,7 @@ bool ReadCommandLine(const CommandLine& line, AppConfig* config, QString* error)
         } else if (kind == QLatin1String("picture")) {
             config->demo = AppConfig::Demo::Picture;
         } else {
-            *error =
-                QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind);
+            *error = QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind);
             return false;
         }
     }
@@ -366,15 +376,17 @@ void MarkDemoOverrides(AppConfig* config) {
 // identify request would come back as the answer.
 bool CheckOwnPorts(const CameraLinkConfig& c, QString* error) {
     if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
-        *error = QStringLiteral("the stream camera %1:%2 is the program's own command port; give the camera's "
-                                "port with --stream-command-port or another local port with --stream-local-port")
+        *error = QStringLiteral(
+                     "the stream camera %1:%2 is the program's own command port; give the camera's "
+                     "port with --stream-command-port or another local port with --stream-local-port")
                      .arg(QString::fromStdString(c.streamCameraIp))
                      .arg(c.streamCameraPort);
         return false;
     }
     if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
-        *error = QStringLiteral("the picture camera %1:%2 is the program's own reply port; give the camera's "
-                                "port with --picture-command-port or another local port with --picture-reply-port")
+        *error = QStringLiteral(
+                     "the picture camera %1:%2 is the program's own reply port; give the camera's "
+                     "port with --picture-command-port or another local port with --picture-reply-port")
                      .arg(QString::fromStdString(c.pictureCameraIp))
                      .arg(c.pictureCameraPort);
         return false;

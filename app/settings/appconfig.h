@@ -40,8 +40,8 @@ QString CheckFolder(const QString& path);
 struct AppConfig {
     QString driveD;  // host directory of the d: drive; empty: the platform default
     CameraLinkConfig camera;
-    dicom::PacsAddress pacs;     // the clinic's archive; unset (no AE title) means none
-    bool pacsAutoSend = false;   // send every stored picture to the archive
+    dicom::PacsAddress pacs;    // the clinic's archive; unset (no AE title) means none
+    bool pacsAutoSend = false;  // send every stored picture to the archive
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;
     QString iniPath;  // the settings file that was (or would have been) read

@@ -58,14 +58,18 @@ QString DefaultText(const QString& key) {
 
 CSettingsDlg::Validator ValidatorFor(ConfigSetting::Kind kind) {
     switch (kind) {
-    case ConfigSetting::Kind::Path: return CSettingsDlg::FolderValidator();
-    case ConfigSetting::Kind::Address: return CSettingsDlg::AddressValidator();
-    case ConfigSetting::Kind::RemotePort: return CSettingsDlg::PortValidator(false);
-    case ConfigSetting::Kind::LocalPort: return CSettingsDlg::PortValidator(true);
-    case ConfigSetting::Kind::AeTitle:
-    case ConfigSetting::Kind::Host:
-    case ConfigSetting::Kind::Switch:
-        return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+        case ConfigSetting::Kind::Path:
+            return CSettingsDlg::FolderValidator();
+        case ConfigSetting::Kind::Address:
+            return CSettingsDlg::AddressValidator();
+        case ConfigSetting::Kind::RemotePort:
+            return CSettingsDlg::PortValidator(false);
+        case ConfigSetting::Kind::LocalPort:
+            return CSettingsDlg::PortValidator(true);
+        case ConfigSetting::Kind::AeTitle:
+        case ConfigSetting::Kind::Host:
+        case ConfigSetting::Kind::Switch:
+            return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
     }
     return {};
 }

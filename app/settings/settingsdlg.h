@@ -29,7 +29,7 @@ public:
     using Validator = std::function<QString(const QString& text)>;
 
     struct Field {
-        QString key;          // kavimo.ini key ("group/key"); also the edit's object name
+        QString key;  // kavimo.ini key ("group/key"); also the edit's object name
         QString label;
         QString defaultText;  // shown greyed in the empty edit
         Validator validate;
@@ -44,7 +44,7 @@ public:
     void AddGroup(const QString& title, const QList<Field>& fields);
 
     QLineEdit* Edit(const QString& key) const;
-    QLabel* Problem(const QString& key) const;      // the reason a value is refused (empty: none)
+    QLabel* Problem(const QString& key) const;       // the reason a value is refused (empty: none)
     QLabel* OverrideNote(const QString& key) const;  // null when nothing overrides the key
 
     // Checks every field and shows each reason next to its field; true when all pass.

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/appresources.h"
 #include "app/kavimoapp.h"
+#include "app/widgets/appresources.h"
 #include "kavimo_version.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

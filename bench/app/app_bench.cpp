@@ -9,13 +9,13 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QTableWidget>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -25,11 +25,11 @@
 #include <memory>
 
 #include "app/mainwindow/kavimodlg.h"
+#include "app/mainwindow/tickthread.h"
+#include "app/notifiers.h"
+#include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/widgets/messagebox.h"
-#include "app/notifiers.h"
-#include "app/mainwindow/tickthread.h"
-#include "app/patients/userlist.h"
 #include "platform/net.h"
 #include "platform/paths.h"
 #include "records/textconv.h"
@@ -80,9 +80,9 @@ QImage CameraLikePicture(int seed) {
         for (int x = 0; x < image.width(); ++x) {
             const int noise = int(random.bounded(6));
             const double shade = 60 * std::sin((x + seed * 97) / 57.0) * std::cos(y / 43.0);
-            line[x] = qRgb(qBound(0, int(150 + shade + x / 30) + noise, 255),
-                           qBound(0, int(90 + shade / 2 + y / 20) + noise, 255),
-                           qBound(0, int(80 - shade / 3) + noise, 255));
+            line[x] =
+                qRgb(qBound(0, int(150 + shade + x / 30) + noise, 255),
+                     qBound(0, int(90 + shade / 2 + y / 20) + noise, 255), qBound(0, int(80 - shade / 3) + noise, 255));
         }
     }
     return image;

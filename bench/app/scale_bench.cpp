@@ -40,10 +40,10 @@
 #include <string>
 
 #include "app/mainwindow/kavimodlg.h"
-#include "app/pictures/listimagectrl.h"
-#include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
 #include "app/patients/userlist.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/widgets/messagebox.h"
 #include "platform/memory.h"
 #include "platform/net.h"
 #include "platform/paths.h"
@@ -69,9 +69,9 @@ QByteArray CameraLikeJpeg(int seed) {
         for (int x = 0; x < image.width(); ++x) {
             const int noise = int(random.bounded(4));
             const double shade = 60 * std::sin((x + seed * 97) / 57.0) * std::cos(y / 43.0);
-            line[x] = qRgb(qBound(0, int(150 + shade + x / 30) + noise, 255),
-                           qBound(0, int(90 + shade / 2 + y / 20) + noise, 255),
-                           qBound(0, int(80 - shade / 3) + noise, 255));
+            line[x] =
+                qRgb(qBound(0, int(150 + shade + x / 30) + noise, 255),
+                     qBound(0, int(90 + shade / 2 + y / 20) + noise, 255), qBound(0, int(80 - shade / 3) + noise, 255));
         }
     }
     QByteArray jpeg;
@@ -99,8 +99,8 @@ QString PictureSource(int k) {
 // file of its own to kavimo, and each is decoded.
 void AddPictures(const QString& hostDir, int count, uint64_t firstTime) {
     for (int i = 0; i < count; ++i) {
-        const QString target = hostDir + QLatin1Char('/') +
-                               QString::fromStdString(records::PictureFileName(firstTime + uint64_t(i)));
+        const QString target =
+            hostDir + QLatin1Char('/') + QString::fromStdString(records::PictureFileName(firstTime + uint64_t(i)));
         const QString source = PictureSource(i % kDistinctPictures);
         if (::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
             QFile::copy(source, target);
@@ -227,7 +227,8 @@ double ResidentMb(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field)) return line.mid(int(std::strlen(field))).trimmed().split(' ').first().toDouble() / 1024;
+        if (line.startsWith(field))
+            return line.mid(int(std::strlen(field))).trimmed().split(' ').first().toDouble() / 1024;
     }
     return -1;
 }
@@ -309,9 +310,10 @@ int FirstScreen(int pictures, const QString& cacheDir, bool warm) {
     StallProbe probe;
     const double ms = window.SelectPatient(1, &probe);
     const double stall = probe.Stop();
-    std::printf("first screen  %6d pictures  %s  %7.1f ms   longest stall %5.1f ms (its own processor time %5.1f ms)   "
-                "resident %5.1f MB\n",
-                pictures, warm ? "warm" : "cold", ms, stall, probe.LongestCpu(), ResidentMb("VmRSS:"));
+    std::printf(
+        "first screen  %6d pictures  %s  %7.1f ms   longest stall %5.1f ms (its own processor time %5.1f ms)   "
+        "resident %5.1f MB\n",
+        pictures, warm ? "warm" : "cold", ms, stall, probe.LongestCpu(), ResidentMb("VmRSS:"));
     return ms < 0 ? 1 : 0;
 }
 
@@ -363,9 +365,8 @@ int History(const QString& cacheDir) {
     // A capture as the stream camera's Freeze makes it: the frozen frame (written by the player
     // as a BMP file) stored as a new picture, the list and panes shown anew, the live view again.
     CkavimoDlg& d = window.dialog;
-    d.SetSnapshotWriter([](const std::string& path) {
-        return QImage(PictureSource(0)).save(QString::fromStdString(path), "BMP");
-    });
+    d.SetSnapshotWriter(
+        [](const std::string& path) { return QImage(PictureSource(0)).save(QString::fromStdString(path), "BMP"); });
     d.findChild<QPushButton*>(QStringLiteral("IdSample"))->click();  // live again
     if (d.CameraType() != CAMERA_STREAM || d.liveState() != LiveState::Live) ++failures;
     QPushButton* freeze = d.findChild<QPushButton*>(QStringLiteral("IdFreeze"));
@@ -380,12 +381,13 @@ int History(const QString& cacheDir) {
     QTest::qWait(1000);  // as after the delete
     report("capture (Freeze, then stored)", ms, probe.Stop());
 
-    std::printf("history  resident memory right after scrolling end to end %.1f MB, 2 s later %.1f MB, "
-                "now %.1f MB, peak %.1f MB\n",
-                afterScroll, settled, ResidentMb("VmRSS:"), ResidentMb("VmHWM:"));
+    std::printf(
+        "history  resident memory right after scrolling end to end %.1f MB, 2 s later %.1f MB, "
+        "now %.1f MB, peak %.1f MB\n",
+        afterScroll, settled, ResidentMb("VmRSS:"), ResidentMb("VmHWM:"));
     std::printf("history  drawn thumbnails held %.1f MB (limit %.1f), decoded pictures held %.1f MB (limit %.1f)\n",
-                list->DrawnBytes() / 1048576.0, list->DrawnLimit() / 1048576.0,
-                list->cache().MemoryBytes() / 1048576.0, list->cache().MemoryLimit() / 1048576.0);
+                list->DrawnBytes() / 1048576.0, list->DrawnLimit() / 1048576.0, list->cache().MemoryBytes() / 1048576.0,
+                list->cache().MemoryLimit() / 1048576.0);
     return failures;
 }
 
@@ -464,7 +466,8 @@ int main(int argc, char** argv) {
     // Every message box is answered at once (the work directory's first creation, the question
     // before a delete).
     SetMessageBoxHook([](const MessageBoxRequest& request) {
-        if (!request.buttons.testFlag(QMessageBox::Yes)) std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
+        if (!request.buttons.testFlag(QMessageBox::Yes))
+            std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
         return request.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     });
     const QStringList args = app.arguments().mid(1);

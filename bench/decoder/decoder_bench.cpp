@@ -21,7 +21,6 @@ extern "C" {
 #include "decoder/TEGMO_Decoder.h"
 #include "tests/decoder/testmedia.h"
 
-
 namespace {
 
 constexpr int kFrames = 60;
@@ -84,7 +83,8 @@ void BM_TegmoVideoDecode(benchmark::State& state) {
         const auto& frame = stream[next];
         StreamFrameInfo info = testmedia::MakeFrameInfo(frame, sequence++, static_cast<uint64_t>(frame.displayIndex));
         TEGMO_YUV_FRAME picture;
-        if (TEGMO_DEC_VideoDecode(decoder, &info, frame.data.data(), static_cast<int32_t>(frame.data.size()), &picture)) {
+        if (TEGMO_DEC_VideoDecode(decoder, &info, frame.data.data(), static_cast<int32_t>(frame.data.size()),
+                                  &picture)) {
             ++pictures;
             TEGMO_DEC_ReleaseYUVFrame(&picture);
         }
@@ -97,10 +97,18 @@ void BM_TegmoVideoDecode(benchmark::State& state) {
 
 // Repetitions run interleaved in random order (see main), so that a busy machine disturbs both
 // sides alike; the ratios use the medians.
-BENCHMARK(BM_LibavcodecSendReceive)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
-    ->MinTime(1.0)->Repetitions(5);
-BENCHMARK(BM_TegmoVideoDecode)->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond)
-    ->MinTime(1.0)->Repetitions(5);
+BENCHMARK(BM_LibavcodecSendReceive)
+    ->Args({1920, 1080})
+    ->Args({1280, 720})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5);
+BENCHMARK(BM_TegmoVideoDecode)
+    ->Args({1920, 1080})
+    ->Args({1280, 720})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5);
 
 // Keeps each benchmark's median time per frame so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -120,10 +128,11 @@ public:
             const std::string tegmo = std::string("BM_TegmoVideoDecode/") + size;
             const std::string plain = std::string("BM_LibavcodecSendReceive/") + size;
             if (!realMs_.count(tegmo) || !realMs_.count(plain)) continue;
-            std::printf("ratio TEGMO_DEC_VideoDecode / libavcodec send-receive %s: %.3f cpu (%.3f vs %.3f ms), "
-                        "%.3f real (%.3f vs %.3f ms) per frame, medians\n",
-                        size, cpuMs_.at(tegmo) / cpuMs_.at(plain), cpuMs_.at(tegmo), cpuMs_.at(plain),
-                        realMs_.at(tegmo) / realMs_.at(plain), realMs_.at(tegmo), realMs_.at(plain));
+            std::printf(
+                "ratio TEGMO_DEC_VideoDecode / libavcodec send-receive %s: %.3f cpu (%.3f vs %.3f ms), "
+                "%.3f real (%.3f vs %.3f ms) per frame, medians\n",
+                size, cpuMs_.at(tegmo) / cpuMs_.at(plain), cpuMs_.at(tegmo), cpuMs_.at(plain),
+                realMs_.at(tegmo) / realMs_.at(plain), realMs_.at(tegmo), realMs_.at(plain));
         }
     }
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/dicom/dicomtestsupport.h"
-#include "tests/dicom/orthanc.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "tests/dicom/dicomtestsupport.h"
+#include "tests/dicom/orthanc.h"
 
 namespace {
 
@@ -88,21 +88,22 @@ int main(int argc, char** argv) {
                 client.Close();
             } else {
                 const dicomtest::CommandResult run = dicomtest::RunCommand(storescu);
-                if (run.status == 0) stored = size_t(pictures);
-                else std::fprintf(stderr, "dicom_bench: storescu failed:\n%s\n", run.output.c_str());
+                if (run.status == 0)
+                    stored = size_t(pictures);
+                else
+                    std::fprintf(stderr, "dicom_bench: storescu failed:\n%s\n", run.output.c_str());
             }
             const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
             if (stored != size_t(pictures) || server.Instances().size() != size_t(pictures)) {
-                std::fprintf(stderr, "dicom_bench: %s stored %zu of %d\n", kavimo ? "kavimo" : "storescu",
-                             stored, pictures);
+                std::fprintf(stderr, "dicom_bench: %s stored %zu of %d\n", kavimo ? "kavimo" : "storescu", stored,
+                             pictures);
                 return 1;
             }
             (kavimo ? ours : theirs).push_back(pictures / seconds);
         }
     }
     const double kavimoRate = Median(ours), storescuRate = Median(theirs);
-    std::printf("Sending %d pictures of 1280 x 720 to a local Orthanc, median of %d rounds:\n", pictures,
-                rounds);
+    std::printf("Sending %d pictures of 1280 x 720 to a local Orthanc, median of %d rounds:\n", pictures, rounds);
     std::printf("  kavimo (build + store)  %8.1f pictures/s\n", kavimoRate);
     std::printf("  storescu (files)        %8.1f pictures/s\n", storescuRate);
     std::printf("  ratio kavimo/storescu   %8.2f (target >= 0.8)\n", kavimoRate / storescuRate);

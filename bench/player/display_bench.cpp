@@ -25,9 +25,9 @@ public:
         std::memset(&attributes, 0, sizeof attributes);
         attributes.override_redirect = True;
         attributes.event_mask = StructureNotifyMask;
-        m_window = XCreateWindow(m_display, DefaultRootWindow(m_display), 0, 0, unsigned(width),
-                                 unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                                 CWOverrideRedirect | CWEventMask, &attributes);
+        m_window =
+            XCreateWindow(m_display, DefaultRootWindow(m_display), 0, 0, unsigned(width), unsigned(height), 0,
+                          CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
         XMapWindow(m_display, m_window);
         XEvent event;
         do {

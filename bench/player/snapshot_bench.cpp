@@ -15,7 +15,6 @@ extern "C" {
 #include "bench/common/benchmain.h"
 #include "player/yuv2rgb.h"
 
-
 namespace {
 
 constexpr int kWidth = 1920;
@@ -63,8 +62,8 @@ void BM_SnapshotConvert(benchmark::State& state) {
 void BM_SwscaleBgr24(benchmark::State& state) {
     Picture picture;
     std::vector<uint8_t> bgr(size_t(kWidth) * kHeight * 3);
-    SwsContext* context = sws_getContext(kWidth, kHeight, AV_PIX_FMT_YUV420P, kWidth, kHeight,
-                                         AV_PIX_FMT_BGR24, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    SwsContext* context = sws_getContext(kWidth, kHeight, AV_PIX_FMT_YUV420P, kWidth, kHeight, AV_PIX_FMT_BGR24,
+                                         SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!context) {
         state.SkipWithError("libswscale cannot convert YUV420P to BGR24");
         return;
@@ -100,9 +99,10 @@ public:
         if (!cpu_.count("BM_SnapshotConvert") || !cpu_.count("BM_SwscaleBgr24")) return;
         const double ours = cpu_.at("BM_SnapshotConvert");
         const double swscale = cpu_.at("BM_SwscaleBgr24");
-        std::printf("ratio snapshot conversion / libswscale YUV420P->BGR24, 1920x1080: %.2f "
-                    "(%.3f vs %.3f ms per picture, cpu medians; target <= 3)\n",
-                    ours / swscale, ours, swscale);
+        std::printf(
+            "ratio snapshot conversion / libswscale YUV420P->BGR24, 1920x1080: %.2f "
+            "(%.3f vs %.3f ms per picture, cpu medians; target <= 3)\n",
+            ours / swscale, ours, swscale);
     }
 
 private:

@@ -89,8 +89,7 @@ void BM_RebuildPictures(benchmark::State& state) {
     const std::string dir = drive.root() + "/DentalWorkDir/" + records::UidText(kFirstUid);
     const std::string jpeg(2048, '\xAB');
     for (int i = 0; i < count; ++i) {
-        WriteFile(dir + "/" + records::PictureFileName(20240101090000ull + uint64_t(i)),
-                  jpeg.data(), jpeg.size());
+        WriteFile(dir + "/" + records::PictureFileName(20240101090000ull + uint64_t(i)), jpeg.data(), jpeg.size());
     }
     QuietNotifier notifier;
     RecordStore store(&notifier);

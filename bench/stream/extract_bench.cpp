@@ -27,15 +27,14 @@ void RunExtraction(benchmark::State& state, int framing, int capacity) {
     std::vector<std::vector<uint8_t>> payloads(kFrames, std::vector<uint8_t>(kFrameSize));
     std::vector<uint8_t> wire;
     for (size_t i = 0; i < kFrames; ++i) {
-        for (auto& b : payloads[i])
-            b = static_cast<uint8_t>(rng());
+        for (auto& b : payloads[i]) b = static_cast<uint8_t>(rng());
         stream::OutgoingFrame frame;
         frame.type = i == 0 ? 0xA1 : 0xA0;
         frame.sequence = static_cast<uint8_t>(i);
         frame.payload = payloads[i].data();
         frame.payloadSize = kFrameSize;
-        auto bytes = framing == FRAMING_FRAGMENTED ? stream::Fragmented(frame, kFragmentPayload)
-                                                   : stream::WholeFrame(frame);
+        auto bytes =
+            framing == FRAMING_FRAGMENTED ? stream::Fragmented(frame, kFragmentPayload) : stream::WholeFrame(frame);
         wire.insert(wire.end(), bytes.begin(), bytes.end());
     }
     FrameRingBuffer* ring = FrameRing_Create(framing, capacity);
@@ -52,8 +51,7 @@ void RunExtraction(benchmark::State& state, int framing, int capacity) {
         }
         auto t0 = Clock::now();
         for (size_t i = 0; i < kFrames; ++i) {
-            if (!FrameRing_NextFrame(ring, &header, frameBuffer.data()) ||
-                header.frameLength != kFrameSize) {
+            if (!FrameRing_NextFrame(ring, &header, frameBuffer.data()) || header.frameLength != kFrameSize) {
                 state.SkipWithError("a frame did not come out");
                 break;
             }
@@ -81,14 +79,10 @@ void RunExtraction(benchmark::State& state, int framing, int capacity) {
     }
 }
 
-void BM_ExtractFragmented64KiB(benchmark::State& state) {
-    RunExtraction(state, FRAMING_FRAGMENTED, 512000);
-}
+void BM_ExtractFragmented64KiB(benchmark::State& state) { RunExtraction(state, FRAMING_FRAGMENTED, 512000); }
 BENCHMARK(BM_ExtractFragmented64KiB)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-void BM_ExtractWholeFrame64KiB(benchmark::State& state) {
-    RunExtraction(state, FRAMING_WHOLE_FRAME, 10485760);
-}
+void BM_ExtractWholeFrame64KiB(benchmark::State& state) { RunExtraction(state, FRAMING_WHOLE_FRAME, 10485760); }
 BENCHMARK(BM_ExtractWholeFrame64KiB)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -36,25 +36,21 @@ constexpr double kConfirmSeconds = 10.0;
 // namespace together (the benchmark is best run in a namespace of its own).
 uint64_t KernelReceiveBufferDrops() {
     std::FILE* f = std::fopen("/proc/net/snmp", "r");
-    if (!f)
-        return 0;
+    if (!f) return 0;
     char names[1024];
     char values[1024];
     uint64_t drops = 0;
     while (std::fgets(names, sizeof names, f) && std::fgets(values, sizeof values, f)) {
-        if (std::strncmp(names, "Udp:", 4) != 0)
-            continue;
+        if (std::strncmp(names, "Udp:", 4) != 0) continue;
         // Find the column named RcvbufErrors and read the same column of the values line.
         int column = 0;
         int wanted = -1;
         for (char* t = std::strtok(names, " \n"); t; t = std::strtok(nullptr, " \n"), ++column) {
-            if (std::strcmp(t, "RcvbufErrors") == 0)
-                wanted = column;
+            if (std::strcmp(t, "RcvbufErrors") == 0) wanted = column;
         }
         column = 0;
         for (char* t = std::strtok(values, " \n"); t; t = std::strtok(nullptr, " \n"), ++column) {
-            if (column == wanted)
-                drops = std::strtoull(t, nullptr, 10);
+            if (column == wanted) drops = std::strtoull(t, nullptr, 10);
         }
         break;
     }
@@ -77,12 +73,10 @@ struct Checker {
     std::atomic<uint64_t> damaged{0};
     uint32_t nextNumber = 0;  // parse thread only
 
-    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* data, int32_t length,
-                            void* user) {
+    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* data, int32_t length, void* user) {
         auto* self = static_cast<Checker*>(user);
         uint32_t number = 0;
-        if (length == static_cast<int32_t>(kFrameSize))
-            std::memcpy(&number, data, 4);
+        if (length == static_cast<int32_t>(kFrameSize)) std::memcpy(&number, data, 4);
         // Frames arrive in order; a number beyond the expected one means frames were lost.
         if (length != static_cast<int32_t>(kFrameSize) || number < self->nextNumber ||
             info->sequence != static_cast<uint8_t>(number) ||
@@ -102,11 +96,10 @@ TrialResult RunTrial(double mbps, double seconds) {
     const uint64_t dropsBefore = KernelReceiveBufferDrops();
     int holder = platform::OpenUdpSocket("127.0.0.1", 0, false);
     uint16_t port = platform::LocalPort(holder);
-    StreamReceiver* receiver = StreamReceiver_Create(
-        "127.0.0.1", port, nullptr, STREAM_TYPE_FRAGMENTED, Checker::Callback, &checker);
+    StreamReceiver* receiver =
+        StreamReceiver_Create("127.0.0.1", port, nullptr, STREAM_TYPE_FRAGMENTED, Checker::Callback, &checker);
     platform::CloseSocket(holder);
-    if (!receiver)
-        return result;
+    if (!receiver) return result;
     int fd = platform::OpenUdpSocket("127.0.0.1", 0, false);
     sockaddr_in to;
     platform::MakeAddress("127.0.0.1", port, &to);
@@ -121,16 +114,14 @@ TrialResult RunTrial(double mbps, double seconds) {
         frame.payload = payload.data();
         frame.payloadSize = payload.size();
         const size_t fragments = stream::FragmentCount(frame, kFragmentPayload);
-        const double frameSeconds =
-            stream::FragmentedSize(frame, kFragmentPayload) * 8.0 / (mbps * 1e6);
+        const double frameSeconds = stream::FragmentedSize(frame, kFragmentPayload) * 8.0 / (mbps * 1e6);
         const auto start = Clock::now();
         const auto end = start + std::chrono::duration<double>(seconds);
         uint64_t bytes = 0;
         for (uint32_t n = 0;; ++n) {
-            auto due = start + std::chrono::duration_cast<Clock::duration>(
-                                   std::chrono::duration<double>(n * frameSeconds));
-            if (due >= end)
-                break;
+            auto due =
+                start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(n * frameSeconds));
+            if (due >= end) break;
             std::this_thread::sleep_until(due);
             std::memcpy(payload.data(), &n, 4);
             payload[kFrameSize - 1] = static_cast<uint8_t>(n * 7);
@@ -138,8 +129,7 @@ TrialResult RunTrial(double mbps, double seconds) {
             frame.sequence = static_cast<uint8_t>(n);
             frame.timestamp = n * 33333ull;
             for (size_t i = 0; i < fragments; ++i) {  // the frame goes out as one burst
-                size_t size = stream::WriteFragment(frame, kFragmentPayload, i, datagram.data(),
-                                                    datagram.size());
+                size_t size = stream::WriteFragment(frame, kFragmentPayload, i, datagram.data(), datagram.size());
                 ::sendto(fd, datagram.data(), size, 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
                 bytes += size;
             }
@@ -164,8 +154,7 @@ TrialResult RunTrial(double mbps, double seconds) {
                  "  %6.0f Mbit/s for %4.1f s: sent %llu, received %llu, damaged %llu, "
                  "datagrams dropped by the kernel %llu (achieved %.0f Mbit/s)\n",
                  mbps, seconds, static_cast<unsigned long long>(result.sent),
-                 static_cast<unsigned long long>(result.received),
-                 static_cast<unsigned long long>(result.damaged),
+                 static_cast<unsigned long long>(result.received), static_cast<unsigned long long>(result.damaged),
                  static_cast<unsigned long long>(result.kernelDrops), result.achievedMbps);
     return result;
 }
@@ -197,8 +186,7 @@ void BM_LoopbackLosslessRate(benchmark::State& state) {
                 }
             }
         }
-        if (good == 0)
-            good = 50;  // even the first rung lost frames: try lower
+        if (good == 0) good = 50;  // even the first rung lost frames: try lower
         // Confirmation over the full duration, stepping down while frames are lost.
         for (int attempt = 0; attempt < 5; ++attempt) {
             TrialResult confirm = RunTrial(good, kConfirmSeconds);

@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const QByteArray& word : bytes.mid(split + 2).split('\0')) {
             const QString text = QString::fromLocal8Bit(word);
             const int equals = text.indexOf(QLatin1Char('='));
-            if (text.startsWith(QLatin1String("KAVIMO_")) && equals > 0) env.insert(text.left(equals), text.mid(equals + 1));
-            else args << text;
+            if (text.startsWith(QLatin1String("KAVIMO_")) && equals > 0)
+                env.insert(text.left(equals), text.mid(equals + 1));
+            else
+                args << text;
         }
     }
 

@@ -66,9 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* bytes;
     size_t length;
     while (input.Next(&picturePort, &bytes, &length)) {
-        bool command = udp->HandleCommandDatagram(
-            picturePort ? CUdp::ListenPort::Port5000 : CUdp::ListenPort::Port7777, bytes, length,
-            ReadText, &input);
+        bool command = udp->HandleCommandDatagram(picturePort ? CUdp::ListenPort::Port5000 : CUdp::ListenPort::Port7777,
+                                                  bytes, length, ReadText, &input);
         if (command != (length == 16)) __builtin_trap();
     }
     (void)udp->CameraInfo();

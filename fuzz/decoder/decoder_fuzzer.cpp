@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (selector & 0x80) {
             TEGMO_AUDIO_FRAME_INFO info;
             std::memset(&info, 0, sizeof info);
-            const uint8_t encodings[] = {TEGMO_AUDIO_G711_ALAW, TEGMO_AUDIO_G711_ULAW, TEGMO_AUDIO_PCM, TEGMO_AUDIO_AAC};
+            const uint8_t encodings[] = {TEGMO_AUDIO_G711_ALAW, TEGMO_AUDIO_G711_ULAW, TEGMO_AUDIO_PCM,
+                                         TEGMO_AUDIO_AAC};
             info.encoding = encodings[selector & 3];
             info.channelCode = (selector >> 2) & 1;
             info.sampleRate = 8000;

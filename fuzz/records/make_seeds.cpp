@@ -81,11 +81,10 @@ int main(int argc, char** argv) {
     counted.diagCount = 1;
     _DIAG_ITEM diag = {};
     records::SetFieldText(diag.text, u"Caries, upper left molar");
-    const std::string pictures = Bytes(Picture(uid, dir + "\\20240102100000.jpg")) +
-                                 Bytes(Picture(uid, dir + "\\20240102100500.jpg"));
+    const std::string pictures =
+        Bytes(Picture(uid, dir + "\\20240102100000.jpg")) + Bytes(Picture(uid, dir + "\\20240102100500.jpg"));
     const std::u16string hospital = u"City Dental Clinic";
-    const std::string hospitalBytes(reinterpret_cast<const char*>(hospital.data()),
-                                    hospital.size() * sizeof(char16_t));
+    const std::string hospitalBytes(reinterpret_cast<const char*>(hospital.data()), hospital.size() * sizeof(char16_t));
     // A record whose texts fill their fields without a NUL, and a picture naming other files.
     _USER_INFO unterminated;
     std::memset(&unterminated, 'A', sizeof unterminated);

@@ -59,9 +59,12 @@ public:
     int MessageBox(const std::string&, const std::string&, Buttons buttons) override {
         ++shown;
         switch (buttons) {
-            case Buttons::YesNo: return kNo;
-            case Buttons::OkCancel: return kCancel;
-            case Buttons::Ok: break;
+            case Buttons::YesNo:
+                return kNo;
+            case Buttons::OkCancel:
+                return kCancel;
+            case Buttons::Ok:
+                break;
         }
         return kOk;
     }
@@ -126,8 +129,7 @@ void CheckUser(const _USER_INFO& user) {
     Check(Terminated(user.dirPath), "dirPath not NUL-terminated within its 128 bytes");
     Check(Terminated(user.description), "description not NUL-terminated within its 350 units");
     Check(records::FieldText(user.name).size() <= records::kMaxNameUnits, "name too long");
-    Check(records::FieldText(user.description).size() <= records::kMaxDescriptionUnits,
-          "description too long");
+    Check(records::FieldText(user.description).size() <= records::kMaxDescriptionUnits, "description too long");
     CheckStaysOnDrive(records::FieldText(user.dirPath));
 }
 
@@ -192,8 +194,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t flags = data[0];
     const std::vector<std::string_view> pieces =
         Split(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-    const std::string_view userList = pieces[0], backup = pieces[1], pictureList = pieces[2],
-                           hospital = pieces[3], diagList = pieces[4];
+    const std::string_view userList = pieces[0], backup = pieces[1], pictureList = pieces[2], hospital = pieces[3],
+                           diagList = pieces[4];
 
     // A fresh work directory for every input.
     const std::string work = g_root + "/DentalWorkDir";
@@ -218,8 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFile(patientHost + "/" + records::kDiagListFile, diagList);
     const int pictureFiles = (flags & kPictureCountMask) >> 2;
     for (int i = 0; i < pictureFiles; ++i) {
-        WriteFile(patientHost + "/" + std::to_string(20240101000000ull + uint64_t(i)) + ".jpg",
-                  "jpeg");
+        WriteFile(patientHost + "/" + std::to_string(20240101000000ull + uint64_t(i)) + ".jpg", "jpeg");
     }
     if (flags & kLongPictureName) WriteFile(patientHost + "/" + std::string(110, 'p') + ".jpg", "");
     if (flags & kJpgDirectory) std::filesystem::create_directory(patientHost + "/dir.jpg");

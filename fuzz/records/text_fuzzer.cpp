@@ -117,8 +117,7 @@ void CheckFields(size_t units, std::u16string_view wide, std::string_view bytes)
         Check(fits == (stored == whole), "SetFieldText misreported whether the text fit");
         if (!fits) {
             Check(stored.size() + 2 >= units, "the text was cut shorter than needed");
-            const bool splitPair = !stored.empty() && IsHigh(stored.back()) &&
-                                   IsLow(whole[stored.size()]);
+            const bool splitPair = !stored.empty() && IsHigh(stored.back()) && IsLow(whole[stored.size()]);
             Check(!splitPair, "a surrogate pair was split");
         }
     }

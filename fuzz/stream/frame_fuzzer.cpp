@@ -26,8 +26,7 @@ constexpr bool kFragmented = kFraming == FRAMING_FRAGMENTED;
 }
 
 void check(bool condition, const char* what) {
-    if (!condition)
-        fail(what);
+    if (!condition) fail(what);
 }
 
 // The ring's view of itself must stay consistent.
@@ -61,8 +60,7 @@ void drain(FrameRingBuffer* ring, uint32_t capacity, uint8_t* frameBuffer) {
                   "frame begins with a start code");
             check(header.sequenceTail == header.sequence, "byte 43 is the sequence number");
             if (kFragmented) {
-                check(header.frameLength <= FRAME_RING_MAX_FRAGMENTED_LENGTH,
-                      "fragmented frame within its limit");
+                check(header.frameLength <= FRAME_RING_MAX_FRAGMENTED_LENGTH, "fragmented frame within its limit");
                 check(header.limitedValue <= FRAME_RING_MAX_LIMITED_VALUE, "byte 24 within 30");
             }
         } else if (after >= before) {
@@ -74,8 +72,7 @@ void drain(FrameRingBuffer* ring, uint32_t capacity, uint8_t* frameBuffer) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 2)
-        return 0;
+    if (size < 2) return 0;
     static const int kCapacities[] = {kFragmented ? 512000 : 1048576, 4096, 100, 65536};
     const uint32_t capacity = static_cast<uint32_t>(kCapacities[data[0] % 4]);
     uint32_t seed = data[1] | 0x100u;
@@ -87,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (size > 0) {
         seed = seed * 1103515245u + 12345u;
         size_t chunk = 1 + (seed >> 8) % 3000;
-        if (chunk > size)
-            chunk = size;
+        if (chunk > size) chunk = size;
         if ((seed >> 28) & 1) {
             FrameRing_Write(ring, data, static_cast<uint32_t>(chunk));  // may clear on overflow
         } else {  // a two-phase write: dropped whole when it does not fit
@@ -100,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 firstLength + secondLength >= chunk) {
                 size_t head = chunk < firstLength ? chunk : firstLength;
                 std::memcpy(first, data, head);
-                if (chunk > head)
-                    std::memcpy(second, data + head, chunk - head);
+                if (chunk > head) std::memcpy(second, data + head, chunk - head);
                 check(FrameRing_CommitWrite(ring, static_cast<uint32_t>(chunk)), "commit fits");
             }
             FrameRing_Unlock(ring);

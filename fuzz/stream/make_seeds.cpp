@@ -39,22 +39,18 @@ struct Builder {
 
 Bytes payload(std::mt19937& rng, size_t n) {
     Bytes b(n);
-    for (auto& x : b)
-        x = static_cast<uint8_t>(rng());
+    for (auto& x : b) x = static_cast<uint8_t>(rng());
     return b;
 }
 
-void append(Bytes& to, const Bytes& b) {
-    to.insert(to.end(), b.begin(), b.end());
-}
+void append(Bytes& to, const Bytes& b) { to.insert(to.end(), b.begin(), b.end()); }
 
-void write(const std::filesystem::path& dir, const std::string& name, uint8_t capacity,
-           uint8_t splitSeed, const Bytes& stream) {
+void write(const std::filesystem::path& dir, const std::string& name, uint8_t capacity, uint8_t splitSeed,
+           const Bytes& stream) {
     std::ofstream out(dir / name, std::ios::binary);
     out.put(static_cast<char>(capacity));
     out.put(static_cast<char>(splitSeed));
-    out.write(reinterpret_cast<const char*>(stream.data()),
-              static_cast<std::streamsize>(stream.size()));
+    out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
 }
 
 void makeSeeds(const std::filesystem::path& dir, bool fragmented) {
@@ -67,8 +63,7 @@ void makeSeeds(const std::filesystem::path& dir, bool fragmented) {
 
     Bytes mixed;
     const uint8_t types[] = {0xA1, 0xA0, 0xA2, 0xA4, 0xA5, 0xA3};
-    for (uint8_t i = 0; i < 6; ++i)
-        append(mixed, b.frame(types[i], i, payload(rng, 50 * i)));
+    for (uint8_t i = 0; i < 6; ++i) append(mixed, b.frame(types[i], i, payload(rng, 50 * i)));
     write(dir, "all_types", 0, 2, mixed);
 
     Bytes garbage = {0x00, 0x00, 0x01, 0xA3, 0x00, 0x00, 0x00, 0x01};

@@ -8,9 +8,7 @@ CDebugLog g_DebugLog;
 
 CDebugLog::CDebugLog() = default;
 
-CDebugLog::~CDebugLog() {
-    CloseFile();
-}
+CDebugLog::~CDebugLog() { CloseFile(); }
 
 void CDebugLog::Format(const char* format, ...) {
     va_list args;
@@ -46,8 +44,8 @@ void CDebugLog::WritePrefixed(std::FILE* stream, const char* text) {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    std::fprintf(stream, "[%04d-%02d-%02d %02d:%02d:%02d]%s", local.tm_year + 1900, local.tm_mon + 1,
-                 local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, text);
+    std::fprintf(stream, "[%04d-%02d-%02d %02d:%02d:%02d]%s", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                 local.tm_hour, local.tm_min, local.tm_sec, text);
 }
 
 void CDebugLog::SetDebuggerSink(bool on) {

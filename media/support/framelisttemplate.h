@@ -127,9 +127,7 @@ public:
     }
 
     // Holds the list's lock for the caller's scope (recursive: list operations still work inside).
-    std::unique_lock<std::recursive_mutex> Lock() const {
-        return std::unique_lock<std::recursive_mutex>(m_lock);
-    }
+    std::unique_lock<std::recursive_mutex> Lock() const { return std::unique_lock<std::recursive_mutex>(m_lock); }
 
 private:
     mutable std::recursive_mutex m_lock;

@@ -158,9 +158,8 @@ TEST_F(CommandChannel, ProbesSendIdentifyAndFailAfterThreeTicks) {
         SCOPED_TRACE(stream ? "stream camera" : "picture camera");
         FakeUdpCamera& camera = stream ? streamCamera : pictureCamera;
         uint64_t start = ticks.load();
-        auto probe = std::async(std::launch::async, [&] {
-            return stream ? udp->ProbeStreamCamera() : udp->ProbePictureCamera();
-        });
+        auto probe = std::async(std::launch::async,
+                                [&] { return stream ? udp->ProbeStreamCamera() : udp->ProbePictureCamera(); });
         uint8_t datagram[32];
         ASSERT_EQ(camera.Receive(datagram, sizeof datagram, 2000), 16);
         camlink::CameraCommand command;

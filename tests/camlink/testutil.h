@@ -193,8 +193,7 @@ public:
         SendRaw(toPort, datagram, sizeof datagram);
     }
     void SendRaw(uint16_t toPort, const void* data, size_t length) {
-        ASSERT_EQ(platform::SendTo(fd, data, length, "127.0.0.1", toPort),
-                  static_cast<long>(length));
+        ASSERT_EQ(platform::SendTo(fd, data, length, "127.0.0.1", toPort), static_cast<long>(length));
     }
     // Receives one datagram within the time-out; its length or -1.
     long Receive(uint8_t* buffer, size_t capacity, int timeoutMs) {

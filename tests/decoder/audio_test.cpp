@@ -147,13 +147,17 @@ TEST(AudioDecode, AacInputWithTwoFramesGivesOneRecordWithBoth) {
     const TEGMO_AUDIO_FRAME_INFO info = MakeInfo(TEGMO_AUDIO_AAC);
 
     PcmRecord primer;  // FAAD2 gives no samples for its very first frame
-    EXPECT_EQ(TEGMO_DEC_AudioDecode(decoder, &info, frames[0].data(), static_cast<int32_t>(frames[0].size()), &primer.frame), 0);
+    EXPECT_EQ(
+        TEGMO_DEC_AudioDecode(decoder, &info, frames[0].data(), static_cast<int32_t>(frames[0].size()), &primer.frame),
+        0);
     EXPECT_EQ(primer.frame.data, nullptr);
 
     const auto pair = Concat(frames[2], frames[3]);
     PcmRecord pcm;
     PcmRecord single;
-    ASSERT_EQ(TEGMO_DEC_AudioDecode(decoder, &info, frames[1].data(), static_cast<int32_t>(frames[1].size()), &single.frame), 1);
+    ASSERT_EQ(
+        TEGMO_DEC_AudioDecode(decoder, &info, frames[1].data(), static_cast<int32_t>(frames[1].size()), &single.frame),
+        1);
     ASSERT_EQ(TEGMO_DEC_AudioDecode(decoder, &info, pair.data(), static_cast<int32_t>(pair.size()), &pcm.frame), 1);
     EXPECT_EQ(single.frame.dataLength, 1024u * 2 * 2);
     EXPECT_EQ(pcm.frame.dataLength, 2 * single.frame.dataLength);

@@ -14,8 +14,7 @@ class LibraryScope {
 public:
     LibraryScope() { EXPECT_EQ(TEGMO_DEC_Init(), 1); }
     ~LibraryScope() {
-        while (TEGMO_DEC_Cleanup() == 1) {
-        }
+        while (TEGMO_DEC_Cleanup() == 1) {}
     }
 };
 
@@ -29,9 +28,7 @@ struct YuvPicture {
 };
 
 // Timestamp a test gives the picture of display index `index`.
-inline uint64_t TimestampOf(int64_t index, uint64_t base = 1000) {
-    return base + static_cast<uint64_t>(index) * 40000;
-}
+inline uint64_t TimestampOf(int64_t index, uint64_t base = 1000) { return base + static_cast<uint64_t>(index) * 40000; }
 
 inline int64_t IndexOf(uint64_t timestamp, uint64_t base = 1000) {
     return static_cast<int64_t>((timestamp - base) / 40000);
@@ -43,7 +40,8 @@ struct Feeder {
 
     int32_t Decode(const testmedia::EncodedVideoFrame& frame, TEGMO_YUV_FRAME* out, uint8_t attribute = 0,
                    uint64_t base = 1000) {
-        StreamFrameInfo info = testmedia::MakeFrameInfo(frame, sequence++, TimestampOf(frame.displayIndex, base), attribute);
+        StreamFrameInfo info =
+            testmedia::MakeFrameInfo(frame, sequence++, TimestampOf(frame.displayIndex, base), attribute);
         return TEGMO_DEC_VideoDecode(decoder, &info, frame.data.data(), static_cast<int32_t>(frame.data.size()), out);
     }
     void Skip() { ++sequence; }  // a frame lost on the way

@@ -132,8 +132,8 @@ TEST(DecoderLibrary, ResetReopensTheCodecWithItsSettings) {
     EXPECT_EQ(TEGMO_DEC_ResetVideoDecoder(decoder), 1);
     YuvPicture afterReset;
     ASSERT_EQ(feeder.Decode(stream[6], &afterReset.frame), 1);  // the next I-frame, sequence continues
-    EXPECT_EQ(afterReset.frame.sizeChanged, 1u);                 // size memory starts over
-    EXPECT_EQ(afterReset.frame.singleBlock, 0);                  // creation settings kept
+    EXPECT_EQ(afterReset.frame.sizeChanged, 1u);                // size memory starts over
+    EXPECT_EQ(afterReset.frame.singleBlock, 0);                 // creation settings kept
     EXPECT_GT(afterReset.frame.strideY, 0);
     EXPECT_EQ(int32_t{afterReset.frame.failCount}, 0);
 }

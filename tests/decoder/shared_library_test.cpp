@@ -32,15 +32,24 @@ std::vector<std::string> DynamicSymbols(const std::string& library) {
 
 TEST(SharedLibrary, ExportsExactlyTheEighteenFunctions) {
     std::vector<std::string> expected = {
-        "TEGMO_DEC_AudioDecode",        "TEGMO_DEC_Cleanup",
-        "TEGMO_DEC_CreateAudioDecoder", "TEGMO_DEC_CreateVideoDecoder",
-        "TEGMO_DEC_DeleteAudioDecoder", "TEGMO_DEC_DeleteVideoDecoder",
-        "TEGMO_DEC_GetAudioDecoderCount", "TEGMO_DEC_GetSDKBuildVersion",
-        "TEGMO_DEC_GetSDKVersion",      "TEGMO_DEC_GetVideoDecoderCount",
-        "TEGMO_DEC_Init",               "TEGMO_DEC_ReleasePCMFrame",
-        "TEGMO_DEC_ReleaseYUVFrame",    "TEGMO_DEC_ResetAudioDecoder",
-        "TEGMO_DEC_ResetVideoDecoder",  "TEGMO_DEC_ThrowBFrame",
-        "TEGMO_DEC_VideoDecode",        "TEGMO_DEC_VideoDecodeAsyn",
+        "TEGMO_DEC_AudioDecode",
+        "TEGMO_DEC_Cleanup",
+        "TEGMO_DEC_CreateAudioDecoder",
+        "TEGMO_DEC_CreateVideoDecoder",
+        "TEGMO_DEC_DeleteAudioDecoder",
+        "TEGMO_DEC_DeleteVideoDecoder",
+        "TEGMO_DEC_GetAudioDecoderCount",
+        "TEGMO_DEC_GetSDKBuildVersion",
+        "TEGMO_DEC_GetSDKVersion",
+        "TEGMO_DEC_GetVideoDecoderCount",
+        "TEGMO_DEC_Init",
+        "TEGMO_DEC_ReleasePCMFrame",
+        "TEGMO_DEC_ReleaseYUVFrame",
+        "TEGMO_DEC_ResetAudioDecoder",
+        "TEGMO_DEC_ResetVideoDecoder",
+        "TEGMO_DEC_ThrowBFrame",
+        "TEGMO_DEC_VideoDecode",
+        "TEGMO_DEC_VideoDecodeAsyn",
     };
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(DynamicSymbols(TEGMO_DECODER_LIBRARY_PATH), expected);

@@ -42,16 +42,20 @@ uint8_t KindOf(const AVPacket& packet) {
     const uint8_t* stats = av_packet_get_side_data(&packet, AV_PKT_DATA_QUALITY_STATS, &size);
     if (stats && size >= 5) {
         switch (stats[4]) {
-        case AV_PICTURE_TYPE_I: return 0;
-        case AV_PICTURE_TYPE_B: return 2;
-        default: return 1;
+            case AV_PICTURE_TYPE_I:
+                return 0;
+            case AV_PICTURE_TYPE_B:
+                return 2;
+            default:
+                return 1;
         }
     }
     return (packet.flags & AV_PKT_FLAG_KEY) ? 0 : 1;
 }
 
 int SampleRateIndex(int sampleRate) {
-    static const int rates[] = {96000, 88200, 64000, 48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000, 7350};
+    static const int rates[] = {96000, 88200, 64000, 48000, 44100, 32000, 24000,
+                                22050, 16000, 12000, 11025, 8000,  7350};
     for (int i = 0; i < 13; ++i) {
         if (rates[i] == sampleRate) return i;
     }
@@ -70,7 +74,8 @@ void AddNoise(int index, int amplitude, int width, int height, uint8_t* planeY, 
         uint8_t* row = planeY + static_cast<ptrdiff_t>(y) * strideY;
         for (int x = 0; x < width; ++x) {
             state = state * 1664525u + 1013904223u;
-            const int value = row[x] + static_cast<int>((state >> 16) % static_cast<uint32_t>(2 * amplitude + 1)) - amplitude;
+            const int value =
+                row[x] + static_cast<int>((state >> 16) % static_cast<uint32_t>(2 * amplitude + 1)) - amplitude;
             row[x] = static_cast<uint8_t>(std::clamp(value, 0, 255));
         }
     }
@@ -112,7 +117,8 @@ double LumaDifference(int index, int width, int height, const uint8_t* planeY, i
     double sum = 0;
     for (int row = 0; row < height; ++row) {
         for (int x = 0; x < width; ++x) {
-            sum += std::abs(int(planeY[static_cast<ptrdiff_t>(row) * strideY + x]) - int(y[static_cast<size_t>(row) * width + x]));
+            sum += std::abs(int(planeY[static_cast<ptrdiff_t>(row) * strideY + x]) -
+                            int(y[static_cast<size_t>(row) * width + x]));
         }
     }
     return sum / (static_cast<double>(width) * height);
@@ -171,7 +177,8 @@ std::vector<EncodedVideoFrame> EncodeH264(const H264Options& options) {
         if (error < 0) Fail("picture not writable", error);
         FillPicture(options.firstPicture + i, options.width, options.height, picture->data[0], picture->linesize[0],
                     picture->data[1], picture->linesize[1], picture->data[2], picture->linesize[2]);
-        if (options.noise > 0) AddNoise(i, options.noise, options.width, options.height, picture->data[0], picture->linesize[0]);
+        if (options.noise > 0)
+            AddNoise(i, options.noise, options.width, options.height, picture->data[0], picture->linesize[0]);
         picture->pts = i;
         picture->pict_type = AV_PICTURE_TYPE_NONE;
         error = avcodec_send_frame(context.get(), picture.get());
@@ -260,7 +267,8 @@ std::vector<std::vector<uint8_t>> EncodeAacAdts(const AacOptions& options) {
         if (error < 0) Fail("samples not writable", error);
         for (int channel = 0; channel < options.channels; ++channel) {
             auto* plane = reinterpret_cast<float*>(samples->extended_data[channel]);
-            for (int n = 0; n < samples->nb_samples; ++n) plane[n] = 0.5f * static_cast<float>(std::sin(step * double(position + n)));
+            for (int n = 0; n < samples->nb_samples; ++n)
+                plane[n] = 0.5f * static_cast<float>(std::sin(step * double(position + n)));
         }
         samples->pts = position;
         position += samples->nb_samples;

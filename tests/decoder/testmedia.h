@@ -28,8 +28,8 @@ struct H264Options {
     int width = 320;
     int height = 240;
     int frameCount = 25;
-    int bFrames = 0;    // B-frames between references (never used as references)
-    int gopSize = 0;    // frames from one I-frame to the next; 0: only the first frame is an I-frame
+    int bFrames = 0;  // B-frames between references (never used as references)
+    int gopSize = 0;  // frames from one I-frame to the next; 0: only the first frame is an I-frame
     int fps = 25;
     int crf = 23;
     std::string preset = "ultrafast";
@@ -57,9 +57,9 @@ StreamFrameInfo MakeFrameInfo(const EncodedVideoFrame& frame, uint8_t sequence, 
 struct AacOptions {
     int sampleRate = 16000;
     int channels = 1;
-    int frameCount = 8;      // ADTS frames returned (the encoder's priming frame included)
+    int frameCount = 8;  // ADTS frames returned (the encoder's priming frame included)
     int bitRate = 32000;
-    double toneHz = 440.0;   // sine tone at half scale
+    double toneHz = 440.0;  // sine tone at half scale
 };
 
 // Encodes a sine tone with the native "aac" encoder (AAC LC, 1024 samples per frame) and returns

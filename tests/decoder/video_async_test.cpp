@@ -74,9 +74,7 @@ int32_t Submit(TEGMO_DEC_HANDLE decoder, const testmedia::EncodedVideoFrame& fra
     return TEGMO_DEC_VideoDecodeAsyn(decoder, &info, frame.data.data(), static_cast<int32_t>(frame.data.size()));
 }
 
-std::string AddressOf(TEGMO_DEC_HANDLE handle) {
-    return std::to_string(static_cast<intptr_t>(handle));
-}
+std::string AddressOf(TEGMO_DEC_HANDLE handle) { return std::to_string(static_cast<intptr_t>(handle)); }
 
 TEST(VideoAsync, DeliversEveryPictureInOrderOnTheDecodingThread) {
     LibraryScope library;
@@ -218,8 +216,8 @@ TEST(VideoAsync, SynchronousDecodeOnAThreadedDecoderTakesTurnsWithTheThread) {
             ASSERT_EQ(Submit(decoder, *key, 0), 1);
             YuvPicture picture;
             StreamFrameInfo info = testmedia::MakeFrameInfo(*key, 0, TimestampOf(key->displayIndex));
-            synchronous += TEGMO_DEC_VideoDecode(decoder, &info, key->data.data(), static_cast<int32_t>(key->data.size()),
-                                                 &picture.frame);
+            synchronous += TEGMO_DEC_VideoDecode(decoder, &info, key->data.data(),
+                                                 static_cast<int32_t>(key->data.size()), &picture.frame);
         }
     }
     EXPECT_TRUE(receiver.WaitFor(30));

@@ -173,7 +173,8 @@ struct HandPicture {
         for (int plane = 0; plane < 3; ++plane) {
             const int rows = plane == 0 ? height : (height + 1) / 2;
             for (int row = 0; row < rows; ++row) {
-                std::memset(frame->data[plane] + row * frame->linesize[plane], 10 * (plane + 1), frame->linesize[plane]);
+                std::memset(frame->data[plane] + row * frame->linesize[plane], 10 * (plane + 1),
+                            frame->linesize[plane]);
             }
         }
     }

@@ -58,15 +58,14 @@ protected:
     OrthancServer& Server() { return *server_; }
 
     CommandResult Tool(const std::string& arguments) {
-        return RunCommand("'" + std::string(KAVIMO_RECORDS_TOOL) + "' --drive-d '" + drive_.Root() +
-                          "' " + arguments);
+        return RunCommand("'" + std::string(KAVIMO_RECORDS_TOOL) + "' --drive-d '" + drive_.Root() + "' " + arguments);
     }
 
     // The object Orthanc keeps for an instance.
     std::unique_ptr<DcmFileFormat> StoredFile(const std::string& id) {
         const std::string path = drive_.Root() + "/stored.dcm";
-        const CommandResult download = RunCommand("curl -sf --max-time 20 -o '" + path + "' 'http://127.0.0.1:" +
-                                                  HttpPort() + "/instances/" + id + "/file'");
+        const CommandResult download = RunCommand("curl -sf --max-time 20 -o '" + path +
+                                                  "' 'http://127.0.0.1:" + HttpPort() + "/instances/" + id + "/file'");
         EXPECT_EQ(download.status, 0) << download.output;
         auto file = std::make_unique<DcmFileFormat>();
         EXPECT_TRUE(file->loadFile(path.c_str()).good());

@@ -20,7 +20,7 @@ TEST(DicomUids, AreValidDeterministicAndDistinct) {
     const std::vector<std::string> uids = {
         StudyUid("20240101080000", "20240102"), SeriesUid("20240101080000", "20240102"),
         StudyUid("20240101080000", "20240103"), StudyUid("20240101080001", "20240102"),
-        InstanceUid("20240101080000", hash), InstanceUid("20240101080000", Sha256Hex("picturf", 7)),
+        InstanceUid("20240101080000", hash),    InstanceUid("20240101080000", Sha256Hex("picturf", 7)),
         InstanceUid("20240101080001", hash)};
     std::set<std::string> distinct;
     for (const std::string& uid : uids) {
@@ -93,9 +93,9 @@ TEST(DicomAddress, ParsesOnlyWholeAddresses) {
     EXPECT_EQ(address.host, "127.0.0.1");
     EXPECT_EQ(address.port, 4242);
     EXPECT_EQ(address.callingAet, "KAVIMO");
-    for (const char* bad : {"ORTHANC@127.0.0.1", "@127.0.0.1:4242", "ORTHANC@:4242",
-                            "ORTHANC@127.0.0.1:0", "ORTHANC@127.0.0.1:65536", "ORTHANC@h:4x",
-                            "SEVENTEEN_CHARS_X@h:1", "A\\B@h:1", "   @h:1"}) {
+    for (const char* bad :
+         {"ORTHANC@127.0.0.1", "@127.0.0.1:4242", "ORTHANC@:4242", "ORTHANC@127.0.0.1:0", "ORTHANC@127.0.0.1:65536",
+          "ORTHANC@h:4x", "SEVENTEEN_CHARS_X@h:1", "A\\B@h:1", "   @h:1"}) {
         EXPECT_FALSE(ParsePacsAddress(bad, &address)) << bad;
     }
 }

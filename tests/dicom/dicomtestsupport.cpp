@@ -57,8 +57,8 @@ std::string WithoutAppSegments(const std::string& jpeg) {
     size_t pos = 2;
     while (pos + 4 <= jpeg.size() && static_cast<unsigned char>(jpeg[pos]) == 0xFF) {
         const unsigned char marker = static_cast<unsigned char>(jpeg[pos + 1]);
-        const size_t length = (size_t(static_cast<unsigned char>(jpeg[pos + 2])) << 8) |
-                              static_cast<unsigned char>(jpeg[pos + 3]);
+        const size_t length =
+            (size_t(static_cast<unsigned char>(jpeg[pos + 2])) << 8) | static_cast<unsigned char>(jpeg[pos + 3]);
         if (marker == 0xDA) break;  // start of scan: everything from here on stays
         if (marker < 0xE0 || marker > 0xEF) out += jpeg.substr(pos, length + 2);
         pos += length + 2;
@@ -109,13 +109,11 @@ TempDrive::~TempDrive() {
     if (!m_root.empty()) std::filesystem::remove_all(m_root, ec);
 }
 
-std::string TempDrive::PatientDir(uint64_t uid) const {
-    return Work() + "/" + records::UidText(uid);
-}
+std::string TempDrive::PatientDir(uint64_t uid) const { return Work() + "/" + records::UidText(uid); }
 
-std::vector<std::string> TempDrive::AddPatient(
-    uint64_t uid, const std::u16string& name, int sex, int age,
-    const std::vector<std::pair<uint64_t, std::string>>& pictures, const std::u16string& hospital) {
+std::vector<std::string> TempDrive::AddPatient(uint64_t uid, const std::u16string& name, int sex, int age,
+                                               const std::vector<std::pair<uint64_t, std::string>>& pictures,
+                                               const std::u16string& hospital) {
     RecordStore store;
     store.PrepareWorkDir();
     store.Load();

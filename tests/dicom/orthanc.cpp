@@ -128,7 +128,8 @@ bool OrthancServer::Start(std::string* error) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     const std::string text = ReadText(log);
-    if (error) *error = "Orthanc did not start; its log ends:\n" + text.substr(text.size() > 3000 ? text.size() - 3000 : 0);
+    if (error)
+        *error = "Orthanc did not start; its log ends:\n" + text.substr(text.size() > 3000 ? text.size() - 3000 : 0);
     Stop();
     return false;
 }
@@ -156,15 +157,15 @@ void OrthancServer::Kill() {
 }
 
 std::string OrthancServer::Get(const std::string& path) const {
-    const CommandResult result = RunCommand("curl -sf --max-time 20 'http://127.0.0.1:" +
-                                            std::to_string(m_httpPort) + path + "'");
+    const CommandResult result =
+        RunCommand("curl -sf --max-time 20 'http://127.0.0.1:" + std::to_string(m_httpPort) + path + "'");
     return result.status == 0 ? result.output : std::string();
 }
 
 void OrthancServer::Clear() const {
     for (const std::string& id : JsonStrings(Get("/patients"))) {
-        RunCommand("curl -sf --max-time 60 -X DELETE 'http://127.0.0.1:" +
-                   std::to_string(m_httpPort) + "/patients/" + id + "'");
+        RunCommand("curl -sf --max-time 60 -X DELETE 'http://127.0.0.1:" + std::to_string(m_httpPort) + "/patients/" +
+                   id + "'");
     }
 }
 

@@ -8,8 +8,8 @@
 
 #include <signal.h>
 
-#include "app/settings/appconfig.h"
 #include "app/democamera.h"
+#include "app/settings/appconfig.h"
 #include "camlink/udp.h"
 #include "kavimo_version.h"
 
@@ -152,7 +152,8 @@ void DemoTest::simulatorEndsWhenTheProgramIsKilled() {
     QProcess kavimo;
     kavimo.setProcessEnvironment(env);
     kavimo.setProcessChannelMode(QProcess::MergedChannels);
-    kavimo.start(QStringLiteral(KAVIMO_PATH), {QStringLiteral("--demo"), QStringLiteral("--drive-d"), home.path() + "/d"});
+    kavimo.start(QStringLiteral(KAVIMO_PATH),
+                 {QStringLiteral("--demo"), QStringLiteral("--drive-d"), home.path() + "/d"});
     QVERIFY(kavimo.waitForStarted(5000));
     // The child is the program's own copy until it has started the simulator (slow under the
     // thread sanitizer): wait for the simulator's command line.

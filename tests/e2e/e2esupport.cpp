@@ -2,10 +2,10 @@
 
 #include <QScreen>
 
-#include "app/pictures/listimagectrl.h"
-#include "app/pictures/thumbnail.h"
 #include "app/mainwindow/tickthread.h"
 #include "app/patients/userlist.h"
+#include "app/pictures/listimagectrl.h"
+#include "app/pictures/thumbnail.h"
 
 CDemoCamera::Options TestCameraOptions(CDemoCamera::Kind kind) {
     CDemoCamera::Options options;
@@ -13,7 +13,8 @@ CDemoCamera::Options TestCameraOptions(CDemoCamera::Kind kind) {
     options.width = 640;
     options.height = 480;
     options.fps = 30;
-    if (kind == CDemoCamera::Kind::Picture) options.extraArguments = {QStringLiteral("--size"), QStringLiteral("320x240")};
+    if (kind == CDemoCamera::Kind::Picture)
+        options.extraArguments = {QStringLiteral("--size"), QStringLiteral("320x240")};
     return options;
 }
 

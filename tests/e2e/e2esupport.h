@@ -79,23 +79,23 @@ double ChangedFraction(const QImage& a, const QImage& b);
 // Why the tests cannot run here (empty when an X server is there).
 QString& E2eSkipReason();
 
-#define KAVIMO_E2E_REQUIRE_X()                                                                        \
-    do {                                                                                               \
-        if (!E2eSkipReason().isEmpty())                                                                \
-            QSKIP(qPrintable(QStringLiteral("no X server can be started: ") + E2eSkipReason()));     \
+#define KAVIMO_E2E_REQUIRE_X()                                                                   \
+    do {                                                                                         \
+        if (!E2eSkipReason().isEmpty())                                                          \
+            QSKIP(qPrintable(QStringLiteral("no X server can be started: ") + E2eSkipReason())); \
     } while (0)
 
 // main(): an X server first (Qt's xcb platform needs it before the application object exists).
-#define KAVIMO_E2E_MAIN(TestClass)                                                                    \
-    int main(int argc, char** argv) {                                                                  \
-        std::string reason;                                                                            \
-        const bool haveX = EnsureXServer(&reason);                                                     \
-        qputenv("QT_QPA_PLATFORM", haveX ? "xcb" : "offscreen");                                       \
-        QApplication app(argc, argv);                                                                  \
-        if (!haveX) {                                                                                  \
-            E2eSkipReason() = QString::fromStdString(reason);                                          \
-            std::fprintf(stderr, "SKIP: no X server can be started (%s)\n", reason.c_str());           \
-        }                                                                                              \
-        TestClass test;                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                        \
+#define KAVIMO_E2E_MAIN(TestClass)                                                           \
+    int main(int argc, char** argv) {                                                        \
+        std::string reason;                                                                  \
+        const bool haveX = EnsureXServer(&reason);                                           \
+        qputenv("QT_QPA_PLATFORM", haveX ? "xcb" : "offscreen");                             \
+        QApplication app(argc, argv);                                                        \
+        if (!haveX) {                                                                        \
+            E2eSkipReason() = QString::fromStdString(reason);                                \
+            std::fprintf(stderr, "SKIP: no X server can be started (%s)\n", reason.c_str()); \
+        }                                                                                    \
+        TestClass test;                                                                      \
+        return QTest::qExec(&test, argc, argv);                                              \
     }

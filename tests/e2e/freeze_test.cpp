@@ -53,8 +53,8 @@ void FreezeTest::freezeStoresTheShownFrameAndGoesLiveAgain() {
     QCOMPARE(files.size(), 1);
     const QImage stored(dir + QLatin1Char('/') + files[0]);
     QCOMPARE(stored.size(), frame.size());
-    QVERIFY2(ChangedFraction(stored.convertToFormat(QImage::Format_RGB32), frame.convertToFormat(QImage::Format_RGB32)) <
-                 0.05,
+    QVERIFY2(ChangedFraction(stored.convertToFormat(QImage::Format_RGB32),
+                             frame.convertToFormat(QImage::Format_RGB32)) < 0.05,
              "the stored picture is the frozen frame");
     QCOMPARE(d.ThumbList()->count(), 1);
     QVERIFY(harness.Drive().messages.filter(QStringLiteral("Fail")).isEmpty());

@@ -73,10 +73,10 @@ void VerifyVideoFlows(CkavimoDlg& d, DrawCounter& counter) {
 }
 
 // A failed check inside the helpers ends the test function too.
-#define VERIFY_VIDEO_FLOWS(d, counter)              \
-    do {                                            \
-        VerifyVideoFlows(d, counter);               \
-        if (QTest::currentTestFailed()) return;     \
+#define VERIFY_VIDEO_FLOWS(d, counter)          \
+    do {                                        \
+        VerifyVideoFlows(d, counter);           \
+        if (QTest::currentTestFailed()) return; \
     } while (0)
 
 }  // namespace
@@ -145,7 +145,8 @@ void LiveViewTest::probeFindsTheStreamCameraAndVideoReachesPane1098() {
     VerifyPictureShown(pane);
     const QImage area = ScreenPixels(d.Pane(IdPane2));
     const QImage rightTop = area.copy(area.width() / 2 + 4, 4, area.width() / 2 - 8, area.height() / 2 - 8);
-    QVERIFY2(ColourFraction(rightTop, QColor(50, 50, 50)) > 0.9, qPrintable(QString::number(ColourFraction(rightTop, QColor(50, 50, 50)))));
+    QVERIFY2(ColourFraction(rightTop, QColor(50, 50, 50)) > 0.9,
+             qPrintable(QString::number(ColourFraction(rightTop, QColor(50, 50, 50)))));
     split->click();
     QTRY_COMPARE(pane->size(), d.Layout().pictureArea.size());
 

@@ -12,10 +12,9 @@ namespace {
 struct KeepGraphicsLibrariesLoaded {
     KeepGraphicsLibrariesLoaded() {
         static const char* const kLibraries[] = {
-            "libXcursor.so.1", "libXext.so.6",     "libXi.so.6",        "libXfixes.so.3",
-            "libXrandr.so.2",  "libXss.so.1",      "libXinerama.so.1",  "libXxf86vm.so.1",
-            "libxkbcommon.so.0", "libGL.so.1",     "libGLX_mesa.so.0",
-            "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"};
+            "libXcursor.so.1",   "libXext.so.6", "libXi.so.6",       "libXfixes.so.3",
+            "libXrandr.so.2",    "libXss.so.1",  "libXinerama.so.1", "libXxf86vm.so.1",
+            "libxkbcommon.so.0", "libGL.so.1",   "libGLX_mesa.so.0", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"};
         for (const char* library : kLibraries) ::dlopen(library, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
     }
 } g_keepGraphicsLibrariesLoaded;

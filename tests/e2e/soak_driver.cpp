@@ -46,19 +46,19 @@
 #include <random>
 #include <set>
 
-#include "app/mainwindow/controlids.h"
 #include "app/democamera.h"
+#include "app/mainwindow/controlids.h"
 #include "app/mainwindow/kavimodlg.h"
-#include "app/pictures/listimagectrl.h"
-#include "app/widgets/messagebox.h"
+#include "app/mainwindow/tickthread.h"
 #include "app/notifiers.h"
+#include "app/patients/userlist.h"
+#include "app/pictures/listimagectrl.h"
 #include "app/pictures/pictureio.h"
 #include "app/pictures/thumbnail.h"
-#include "app/mainwindow/tickthread.h"
-#include "app/patients/userlist.h"
-#include "platform/memory.h"
+#include "app/widgets/messagebox.h"
 #include "camlink/udp.h"
 #include "e2esupport.h"
+#include "platform/memory.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 #include "records/recordstore.h"
@@ -173,7 +173,8 @@ public:
 
 private:
     QMessageBox::StandardButton Answer(const MessageBoxRequest& r) {
-        Event(QStringLiteral("message %1|%2").arg(r.caption, QString(r.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        Event(QStringLiteral("message %1|%2")
+                  .arg(r.caption, QString(r.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
         if (r.buttons & QMessageBox::Yes) return QMessageBox::Yes;
         // In a soak every box after start-up but the delete question is a failure: nothing should
         // go wrong. (The first start says that it made the work directory.)
@@ -182,7 +183,9 @@ private:
                      .arg(r.text)
                      .arg(int(m_dialog->liveState()))
                      .arg(qulonglong(m_dialog->Live().Player()))
-                     .arg(m_counterPlayer == m_dialog->Live().Player() && !m_counters.empty() ? m_counters.back().Frames() : -1));
+                     .arg(m_counterPlayer == m_dialog->Live().Player() && !m_counters.empty()
+                              ? m_counters.back().Frames()
+                              : -1));
         }
         return QMessageBox::Ok;
     }
@@ -225,7 +228,8 @@ private:
         for (const QString& path : PicturePaths(*m_store)) {
             if (before.contains(path)) continue;
             QString reason;
-            if (!ReadablePicture(path, &reason)) Fail(QStringLiteral("stored picture %1 is not readable: %2").arg(path, reason));
+            if (!ReadablePicture(path, &reason))
+                Fail(QStringLiteral("stored picture %1 is not readable: %2").arg(path, reason));
             Event(QStringLiteral("stored %1").arg(path));
             ++added;
             ++m_pictures;
@@ -252,8 +256,10 @@ private:
         if (m_waiting) return;
         if (m_settings.work) return WorkStep();
         if (Now() >= m_settings.seconds) return Finish();
-        if (m_settings.kind == CDemoCamera::Kind::Stream) StreamStep();
-        else PictureStep();
+        if (m_settings.kind == CDemoCamera::Kind::Stream)
+            StreamStep();
+        else
+            PictureStep();
     }
 
     void Finish() {
@@ -298,7 +304,8 @@ private:
         }
         if (m_phase == Phase::Off && t >= m_cycleStart + 7) {
             if (m_dialog->Connected())
-                Fail(QStringLiteral("cycle %1: heartbeats stopped 7 s ago, the window still shows the camera").arg(m_cycle));
+                Fail(QStringLiteral("cycle %1: heartbeats stopped 7 s ago, the window still shows the camera")
+                         .arg(m_cycle));
             m_camera->Send(QStringLiteral("heartbeat on"));
             m_returned = t;
             m_connectedMs = m_playerMs = -1;
@@ -327,7 +334,9 @@ private:
                 m_camera->Send(QStringLiteral("loss-rate %1").arg(m_lossPerMille));
                 m_framesAtLoss = LiveFrames();
                 m_lossFrom = t;
-                if (ms > 5000) Fail(QStringLiteral("cycle %1: live video %2 ms after the heartbeats' return").arg(m_cycle).arg(ms));
+                if (ms > 5000)
+                    Fail(
+                        QStringLiteral("cycle %1: live video %2 ms after the heartbeats' return").arg(m_cycle).arg(ms));
                 m_phase = Phase::Live;
                 m_cycleStart += 15;
                 if (m_cycleStart < t + 2) m_cycleStart = t + 2;
@@ -352,9 +361,10 @@ private:
                 m_freezeStep = 2;
                 m_freezeAt = t;
             } else if (t >= m_freezeAt + 3) {
-                Fail(QStringLiteral("the camera's key did not freeze the video within 3 s (live state %1, connected %2)")
-                         .arg(int(m_dialog->liveState()))
-                         .arg(m_dialog->Connected()));
+                Fail(
+                    QStringLiteral("the camera's key did not freeze the video within 3 s (live state %1, connected %2)")
+                        .arg(int(m_dialog->liveState()))
+                        .arg(m_dialog->Connected()));
                 m_freezeStep = 0;
                 m_nextFreeze = std::max(m_nextFreeze + 10, t);
             }
@@ -403,7 +413,8 @@ private:
             if (previews >= m_previewsAtFault + 5) {
                 const int ms = int((t - m_returned) * 1000);
                 Event(QStringLiteral("cycle %1 live-ms %2 fault %3").arg(m_cycle).arg(ms).arg(m_fault));
-                if (ms > 5000) Fail(QStringLiteral("cycle %1: previews %2 ms after the %3").arg(m_cycle).arg(ms).arg(m_fault));
+                if (ms > 5000)
+                    Fail(QStringLiteral("cycle %1: previews %2 ms after the %3").arg(m_cycle).arg(ms).arg(m_fault));
                 m_phase = Phase::Live;
             } else if (t - m_returned > 10) {
                 Fail(QStringLiteral("cycle %1: no previews 10 s after the %2").arg(m_cycle).arg(m_fault));
@@ -488,40 +499,41 @@ private:
             }
         }
         switch (action) {
-        case 3:
-        case 4: {
-            const QStringList before = PicturePaths(*m_store);
-            Button(IdImport)->click();
-            AnnounceNew(before);
-            break;
-        }
-        case 5:
-        case 6: {
-            const QStringList paths = PicturePaths(*m_store);
-            if (paths.isEmpty() || d.Review().PanePath(0).isEmpty()) break;
-            Event(QStringLiteral("deleting %1").arg(HostPathOf(d.Review().PanePath(0))));
-            Button(IdDelete)->click();
-            break;
-        }
-        case 7:
-        case 8: {
-            if (d.Review().PanePath(0).isEmpty()) break;
-            const QRect area = d.Layout().pictureArea;
-            const QPoint a = area.topLeft() + QPoint(40 + int(m_rng() % 200), 40 + int(m_rng() % 200));
-            QTest::mousePress(&d, Qt::LeftButton, Qt::NoModifier, a);
-            QMouseEvent move(QEvent::MouseMove, QPointF(a + QPoint(60, 30)), d.mapToGlobal(QPointF(a + QPoint(60, 30))),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(&d, &move);
-            QTest::mouseRelease(&d, Qt::LeftButton, Qt::NoModifier, a + QPoint(60, 30));
-            Button(IdSave)->click();
-            break;
-        }
-        default: {
-            m_createPatient = m_rng() % 2 == 0;
-            m_choosePatient = true;
-            Button(IdUser)->click();
-            break;
-        }
+            case 3:
+            case 4: {
+                const QStringList before = PicturePaths(*m_store);
+                Button(IdImport)->click();
+                AnnounceNew(before);
+                break;
+            }
+            case 5:
+            case 6: {
+                const QStringList paths = PicturePaths(*m_store);
+                if (paths.isEmpty() || d.Review().PanePath(0).isEmpty()) break;
+                Event(QStringLiteral("deleting %1").arg(HostPathOf(d.Review().PanePath(0))));
+                Button(IdDelete)->click();
+                break;
+            }
+            case 7:
+            case 8: {
+                if (d.Review().PanePath(0).isEmpty()) break;
+                const QRect area = d.Layout().pictureArea;
+                const QPoint a = area.topLeft() + QPoint(40 + int(m_rng() % 200), 40 + int(m_rng() % 200));
+                QTest::mousePress(&d, Qt::LeftButton, Qt::NoModifier, a);
+                QMouseEvent move(QEvent::MouseMove, QPointF(a + QPoint(60, 30)),
+                                 d.mapToGlobal(QPointF(a + QPoint(60, 30))), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(&d, &move);
+                QTest::mouseRelease(&d, Qt::LeftButton, Qt::NoModifier, a + QPoint(60, 30));
+                Button(IdSave)->click();
+                break;
+            }
+            default: {
+                m_createPatient = m_rng() % 2 == 0;
+                m_choosePatient = true;
+                Button(IdUser)->click();
+                break;
+            }
         }
     }
 
@@ -627,16 +639,24 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const QString value = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (arg == QLatin1String("--drive-d") && !value.isEmpty()) settings.driveD = value, ++i;
-        else if (arg == QLatin1String("--camera") && value == QLatin1String("stream")) ++i;
+        if (arg == QLatin1String("--drive-d") && !value.isEmpty())
+            settings.driveD = value, ++i;
+        else if (arg == QLatin1String("--camera") && value == QLatin1String("stream"))
+            ++i;
         else if (arg == QLatin1String("--camera") && value == QLatin1String("picture"))
             settings.kind = CDemoCamera::Kind::Picture, ++i;
-        else if (arg == QLatin1String("--seconds") && value.toInt() > 0) settings.seconds = value.toInt(), ++i;
-        else if (arg == QLatin1String("--seed") && !value.isEmpty()) settings.seed = value.toUInt(), ++i;
-        else if (arg == QLatin1String("--work")) settings.work = true;
-        else if (arg == QLatin1String("--cycles-only")) settings.cyclesOnly = true;
-        else if (arg == QLatin1String("--verify")) verify = true;
-        else return Usage();
+        else if (arg == QLatin1String("--seconds") && value.toInt() > 0)
+            settings.seconds = value.toInt(), ++i;
+        else if (arg == QLatin1String("--seed") && !value.isEmpty())
+            settings.seed = value.toUInt(), ++i;
+        else if (arg == QLatin1String("--work"))
+            settings.work = true;
+        else if (arg == QLatin1String("--cycles-only"))
+            settings.cyclesOnly = true;
+        else if (arg == QLatin1String("--verify"))
+            verify = true;
+        else
+            return Usage();
     }
     if (settings.driveD.isEmpty()) return Usage();
     if (verify) {

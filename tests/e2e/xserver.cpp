@@ -45,15 +45,17 @@ int StartXvfb(std::string* reason) {
     if (pid == 0) {
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // ends with the test program, however it ends
         // -displayfd writes the display number to descriptor 3.
-        if (fds[1] == 3) ::fcntl(3, F_SETFD, 0);
-        else ::dup2(fds[1], 3);
+        if (fds[1] == 3)
+            ::fcntl(3, F_SETFD, 0);
+        else
+            ::dup2(fds[1], 3);
         const int devnull = ::open("/dev/null", O_RDWR);
         if (devnull >= 0) {
             ::dup2(devnull, STDOUT_FILENO);
             ::dup2(devnull, STDERR_FILENO);
         }
-        ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
-                 "-noreset", static_cast<char*>(nullptr));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset",
+                 static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);

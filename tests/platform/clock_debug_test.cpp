@@ -22,9 +22,7 @@ TEST(Clock, MonotonicSourcesAdvanceTogether) {
     EXPECT_GT(platform::WallClockUs(), 1600000000ull * 1000000ull);
 }
 
-void Capture(const char* text, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(text);
-}
+void Capture(const char* text, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(text); }
 
 TEST(DebugSink, InstalledSinkReceivesEveryLineFromEveryThread) {
     std::vector<std::string> lines;

@@ -59,8 +59,7 @@ TEST_F(DriveRootTest, MapsUnderTheRootAndFindsExistingNamesWithoutCase) {
     ASSERT_EQ(::mkdir((root_ + "/DentalWorkDir").c_str(), 0755), 0);
     std::ofstream(root_ + "/DentalWorkDir/Photo.JPG") << "x";
 
-    EXPECT_EQ(platform::HostPath("d:\\DentalWorkDir\\UserList.fdb"),
-              root_ + "/DentalWorkDir/UserList.fdb");
+    EXPECT_EQ(platform::HostPath("d:\\DentalWorkDir\\UserList.fdb"), root_ + "/DentalWorkDir/UserList.fdb");
     EXPECT_EQ(platform::HostPath("d:\\dentalworkdir\\photo.jpg"), root_ + "/DentalWorkDir/Photo.JPG");
     EXPECT_EQ(platform::HostPath("d:\\"), root_);
     EXPECT_EQ(platform::HostPath("D:/DentalWorkDir/./New/../x.bmp"), root_ + "/DentalWorkDir/x.bmp");

@@ -235,19 +235,38 @@ TEST(PlayerLibrary, ExportsExactlyThe32PlayerFunctions) {
         symbols.insert(space == std::string::npos ? text : text.substr(space + 1));
     }
     ASSERT_EQ(pclose(pipe), 0) << command;
-    const std::set<std::string> expected = {
-        "TEGMO_PLAY_Init", "TEGMO_PLAY_Cleanup", "TEGMO_PLAY_GetSDKVersion",
-        "TEGMO_PLAY_GetSDKBuildVersion", "TEGMO_PLAY_RigisterReleaseYUVFun",
-        "TEGMO_PLAY_CreateVideoPlay", "TEGMO_PLAY_DeleteVideoPlay", "TEGMO_PLAY_VideoPlay",
-        "TEGMO_PLAY_VideoShot", "TEGMO_PLAY_VideoShotLast", "TEGMO_PLAY_RefreshPlay",
-        "TEGMO_PLAY_RigisterDrawFun", "TEGMO_PLAY_VideoCtrl", "TEGMO_PLAY_IsHaveVideo",
-        "TEGMO_PLAY_SetDebugConf", "TEGMO_PLAY_GetDebugConf", "TEGMO_PLAY_GetVideoFrameCount",
-        "TEGMO_PLAY_GetVideoPlayCount", "TEGMO_PLAY_ResetRefClock",
-        "TEGMO_PLAY_RigisterReleasePCMFun", "TEGMO_PLAY_CreateAudioPlay", "TEGMO_PLAY_AudioPlay",
-        "TEGMO_PLAY_SetVolume", "TEGMO_PLAY_GetVolume", "TEGMO_PLAY_DeleteAudioPlay",
-        "TEGMO_PLAY_GetAudioFrameCount", "TEGMO_PLAY_GetAudioPlayCount",
-        "TEGMO_PLAY_EnumAudioDevice", "TEGMO_PLAY_StartAudioCapture", "TEGMO_PLAY_StopAudioCapture",
-        "TEGMO_PLAY_SetAudioFrameBufNum", "TEGMO_PLAY_GetAudioFrameBufNum"};
+    const std::set<std::string> expected = {"TEGMO_PLAY_Init",
+                                            "TEGMO_PLAY_Cleanup",
+                                            "TEGMO_PLAY_GetSDKVersion",
+                                            "TEGMO_PLAY_GetSDKBuildVersion",
+                                            "TEGMO_PLAY_RigisterReleaseYUVFun",
+                                            "TEGMO_PLAY_CreateVideoPlay",
+                                            "TEGMO_PLAY_DeleteVideoPlay",
+                                            "TEGMO_PLAY_VideoPlay",
+                                            "TEGMO_PLAY_VideoShot",
+                                            "TEGMO_PLAY_VideoShotLast",
+                                            "TEGMO_PLAY_RefreshPlay",
+                                            "TEGMO_PLAY_RigisterDrawFun",
+                                            "TEGMO_PLAY_VideoCtrl",
+                                            "TEGMO_PLAY_IsHaveVideo",
+                                            "TEGMO_PLAY_SetDebugConf",
+                                            "TEGMO_PLAY_GetDebugConf",
+                                            "TEGMO_PLAY_GetVideoFrameCount",
+                                            "TEGMO_PLAY_GetVideoPlayCount",
+                                            "TEGMO_PLAY_ResetRefClock",
+                                            "TEGMO_PLAY_RigisterReleasePCMFun",
+                                            "TEGMO_PLAY_CreateAudioPlay",
+                                            "TEGMO_PLAY_AudioPlay",
+                                            "TEGMO_PLAY_SetVolume",
+                                            "TEGMO_PLAY_GetVolume",
+                                            "TEGMO_PLAY_DeleteAudioPlay",
+                                            "TEGMO_PLAY_GetAudioFrameCount",
+                                            "TEGMO_PLAY_GetAudioPlayCount",
+                                            "TEGMO_PLAY_EnumAudioDevice",
+                                            "TEGMO_PLAY_StartAudioCapture",
+                                            "TEGMO_PLAY_StopAudioCapture",
+                                            "TEGMO_PLAY_SetAudioFrameBufNum",
+                                            "TEGMO_PLAY_GetAudioFrameBufNum"};
     ASSERT_EQ(expected.size(), 32u);
     EXPECT_EQ(symbols, expected);
 }

@@ -154,8 +154,7 @@ TEST_P(RenderTest, StatisticsTextIsDrawnOnlyWhenSwitchedOn) {
     conf.textColor = 0x000000FF;  // red, as 0x00BBGGRR
     ASSERT_EQ(TEGMO_PLAY_SetDebugConf(play, &conf), 1);
     ASSERT_TRUE(Show(play, picture.Record(0, 2)));
-    EXPECT_TRUE(WaitFor([&] { return CountTextPixels(window, 255, 0, 0) > 200; },
-                        std::chrono::milliseconds(3000)))
+    EXPECT_TRUE(WaitFor([&] { return CountTextPixels(window, 255, 0, 0) > 200; }, std::chrono::milliseconds(3000)))
         << "red text pixels: " << CountTextPixels(window, 255, 0, 0);
     // Nothing of it on the left side of the window.
     ASSERT_TRUE(window.Capture());

@@ -52,8 +52,8 @@ TEST(VideoLayout, ZoomedDrawingRectangleShowsTheMiddleOfTheFrame) {
     // Keep-aspect with a zoomed drawing rectangle: the bands of the rectangle fall outside the
     // window, so there are none, and the source is clamped into the frame.
     VideoLayout aspect;
-    ASSERT_TRUE(ComputeVideoLayout(aspect, DrawingRect(400, 300, {200, 200, 200, 200}),
-                                   Window(400, 300), 640, 480, true));
+    ASSERT_TRUE(
+        ComputeVideoLayout(aspect, DrawingRect(400, 300, {200, 200, 200, 200}), Window(400, 300), 640, 480, true));
     EXPECT_TRUE(aspect.band1.IsEmpty());
     EXPECT_TRUE(aspect.band2.IsEmpty());
     EXPECT_EQ(aspect.dest, Window(400, 300));

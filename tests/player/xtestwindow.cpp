@@ -72,8 +72,8 @@ bool StartXvfb(std::string* reason) {
             dup2(null, 2);
         }
         close(fds[0]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten",
-               "tcp", "-noreset", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset",
+               static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -138,9 +138,9 @@ TestWindow::TestWindow(int width, int height) : m_width(width), m_height(height)
     attributes.override_redirect = True;
     attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
     attributes.event_mask = StructureNotifyMask | ExposureMask;
-    const Window window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
-                                        CopyFromParent, InputOutput, CopyFromParent,
-                                        CWOverrideRedirect | CWBackPixel | CWEventMask, &attributes);
+    const Window window =
+        XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWOverrideRedirect | CWBackPixel | CWEventMask, &attributes);
     XMapWindow(display, window);
     // Wait until the window is on screen before anyone draws into it.
     XEvent event;
@@ -181,7 +181,8 @@ bool TestWindow::Capture() {
     delete[] m_pixels;
     m_pixels = new uint32_t[size_t(m_width) * m_height];
     for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) m_pixels[size_t(y) * m_width + x] = uint32_t(XGetPixel(image, x, y)) & 0xFFFFFF;
+        for (int x = 0; x < m_width; ++x)
+            m_pixels[size_t(y) * m_width + x] = uint32_t(XGetPixel(image, x, y)) & 0xFFFFFF;
     }
     XDestroyImage(image);
     return true;

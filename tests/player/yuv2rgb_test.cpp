@@ -76,7 +76,7 @@ TEST(YUV2RGB, RowConversionMatchesTheTablesForEverySample) {
 
 TEST(YUV2RGB, FrameIsStoredBottomRowFirstInBlueGreenRedOrder) {
     TestPicture picture(16, 16);
-    picture.FillRect(0, 0, 16, 8, 81, 90, 240);    // top half red
+    picture.FillRect(0, 0, 16, 8, 81, 90, 240);     // top half red
     picture.FillRect(0, 8, 16, 16, 235, 128, 128);  // bottom half white
     std::vector<uint8_t> bgr(16 * 16 * 3);
     GetYUV2RGB().ConvertFrame(picture.Frame(), bgr.data());

@@ -1,8 +1,8 @@
 // Byte layouts of the three record types, the time-derived names and the text conversions.
 #include <ctime>
 
-#include "recordtest.h"
 #include "records/recordtypes.h"
+#include "recordtest.h"
 
 namespace {
 
@@ -136,9 +136,13 @@ TEST(TextConversion, RoundTripsAllPlanesAndReplacesMalformedInput) {
     EXPECT_EQ(RecordStore::AnsiToUtf16(RecordStore::Utf16ToAnsi(wide)), wide);
 
     // Stray continuation, truncated sequence, overlong encoding, encoded surrogate, > U+10FFFF.
-    EXPECT_EQ(records::AnsiToUtf16("a\x80" "b"), u"a\uFFFDb");
+    EXPECT_EQ(records::AnsiToUtf16("a\x80"
+                                   "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(records::AnsiToUtf16("a\xE2\x82"), u"a\uFFFD");
-    EXPECT_EQ(records::AnsiToUtf16("\xC0\xAF" "x"), u"\uFFFD\uFFFDx");
+    EXPECT_EQ(records::AnsiToUtf16("\xC0\xAF"
+                                   "x"),
+              u"\uFFFD\uFFFDx");
     EXPECT_EQ(records::AnsiToUtf16("\xE0\x80\xAF"), u"\uFFFD");
     EXPECT_EQ(records::AnsiToUtf16("\xED\xA0\x80"), u"\uFFFD");
     EXPECT_EQ(records::AnsiToUtf16("\xF4\x90\x80\x80"), u"\uFFFD");

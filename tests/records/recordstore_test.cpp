@@ -25,9 +25,7 @@ constexpr uint64_t kUid1 = 20240101080000ull;
 constexpr uint64_t kUid2 = 20240101080001ull;
 constexpr uint64_t kUid3 = 20240102090000ull;
 
-std::string Image(const _USER_INFO& user) {
-    return std::string(reinterpret_cast<const char*>(&user), sizeof user);
-}
+std::string Image(const _USER_INFO& user) { return std::string(reinterpret_cast<const char*>(&user), sizeof user); }
 
 // --- First run --------------------------------------------------------------------------------
 
@@ -35,8 +33,7 @@ TEST_F(RecordsTest, FirstRunCreatesTheWorkDirectoryWithTheDefaultPatient) {
     store_.PrepareWorkDir();
 
     EXPECT_THAT(Names(Work()), ElementsAre("UID20170801102233", "UserList.fdb"));
-    EXPECT_THAT(Names(PatientHost(kDefaultUid)),
-                ElementsAre("DiagList.fdb", "DisePicList.fdb", "UserInfoBackup.fdb"));
+    EXPECT_THAT(Names(PatientHost(kDefaultUid)), ElementsAre("DiagList.fdb", "DisePicList.fdb", "UserInfoBackup.fdb"));
     EXPECT_EQ(FileSize(UserListHost()), 1032);
     EXPECT_EQ(FileSize(BackupHost(kDefaultUid)), 1032);
     EXPECT_EQ(FileSize(PatientHost(kDefaultUid) + "/DiagList.fdb"), 0);
@@ -183,8 +180,7 @@ TEST_F(RecordsTest, CommitTakesTheLastDiagnosisAsDescriptionWhenThePatientChange
     _DIAG_ITEM items[2] = {};
     records::SetFieldText(items[0].text, u"first visit");
     records::SetFieldText(items[1].text, u"root canal, 36");
-    WriteBytes(PatientHost(kUid1) + "/DiagList.fdb",
-               std::string(reinterpret_cast<const char*>(items), sizeof items));
+    WriteBytes(PatientHost(kUid1) + "/DiagList.fdb", std::string(reinterpret_cast<const char*>(items), sizeof items));
     WritePatient(MakeUser(kUid2, u"Carol", 2));
     MakePicture(kUid1, "20240101090000.jpg");
 
@@ -201,8 +197,7 @@ TEST_F(RecordsTest, CommitTakesTheLastDiagnosisAsDescriptionWhenThePatientChange
     EXPECT_EQ(records::FieldText(Backup(kUid1).description), u"root canal, 36");
     EXPECT_EQ(Backup(kUid1).picCount, 0);
     EXPECT_EQ(FileSize(PictureListHost(kUid1)), 0);
-    EXPECT_EQ(records::FieldText(RecordAt<_USER_INFO>(ReadBytes(UserListHost()), 0).description),
-              u"root canal, 36");
+    EXPECT_EQ(records::FieldText(RecordAt<_USER_INFO>(ReadBytes(UserListHost()), 0).description), u"root canal, 36");
 }
 
 TEST_F(RecordsTest, RebuildUsersDropsAPatientWhoseBackupWasRemoved) {
@@ -225,8 +220,7 @@ TEST_F(RecordsTest, RebuildUsersDropsAPatientWhoseBackupWasRemoved) {
     EXPECT_EQ(FileSize(UserListHost()), 2 * 1032);
     EXPECT_EQ(RecordAt<_USER_INFO>(ReadBytes(UserListHost()), 1).uid, kUid2);
     // The directory without a backup is left as it is.
-    EXPECT_THAT(Names(PatientHost(kUid1)),
-                ElementsAre("20240101090000.jpg", "DiagList.fdb", "DisePicList.fdb"));
+    EXPECT_THAT(Names(PatientHost(kUid1)), ElementsAre("20240101090000.jpg", "DiagList.fdb", "DisePicList.fdb"));
     EXPECT_FALSE(restarted.UserListChanged());
 }
 
@@ -579,8 +573,7 @@ TEST_F(RecordsTest, DescriptionKeepsAtMost349CharactersAndClearsTheReservedBytes
     EXPECT_EQ(std::memcmp(buffer, written.description, 700), 0);
 
     ASSERT_EQ(store_.SetDescription(u"short"), 1);
-    EXPECT_EQ(ReadBytes(BackupHost(kUid1)).substr(0x0C0 + 10, 700 - 10),
-              std::string(690, '\0'));
+    EXPECT_EQ(ReadBytes(BackupHost(kUid1)).substr(0x0C0 + 10, 700 - 10), std::string(690, '\0'));
     ASSERT_EQ(store_.CommitCurrentUser(), 1);
     EXPECT_EQ(store_.GetDescription(buffer), -1);
 }
@@ -663,13 +656,14 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     WriteBytes(patient + "/.DisePicList.fdb.Ab12Cd", "left");
     WriteBytes(patient + "/20240101090000.jpg", "picture");
     WriteBytes(patient + "/.20240101090000.jpg.Ab12Cd", "left");
-    for (const std::string& other : {Work() + "/.notes.txt.Ab12Cd", Work() + "/UserList.fdb.Ab12Cd",
-                                     patient + "/.notes.txt.Ab12Cd"}) {
+    for (const std::string& other :
+         {Work() + "/.notes.txt.Ab12Cd", Work() + "/UserList.fdb.Ab12Cd", patient + "/.notes.txt.Ab12Cd"}) {
         WriteBytes(other, "keep");
     }
     restarted.RemoveInterruptedRewrites();
     for (const std::string& name : Names(Work())) {
-        EXPECT_FALSE(records::IsReplaceTempName(name, "UserList.fdb") || records::IsReplaceTempName(name, "Hospital.fdb"))
+        EXPECT_FALSE(records::IsReplaceTempName(name, "UserList.fdb") ||
+                     records::IsReplaceTempName(name, "Hospital.fdb"))
             << name;
     }
     EXPECT_FALSE(Exists(patient + "/.DisePicList.fdb.Ab12Cd"));
@@ -724,8 +718,8 @@ TEST_F(RecordsTest, TheWorkDirectoryLockKeepsASecondProgramOut) {
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
     records::WorkDirLock second;
     EXPECT_EQ(second.Acquire(Work()), records::WorkDirLock::Status::InUse);
-    EXPECT_EQ(second.Message(), "The patient records in " + Work() + " are in use by kavimo on " + host +
-                                    " (process " + std::to_string(::getpid()) + ").");
+    EXPECT_EQ(second.Message(), "The patient records in " + Work() + " are in use by kavimo on " + host + " (process " +
+                                    std::to_string(::getpid()) + ").");
     EXPECT_FALSE(second.CreatedWorkDir());
 
     // Released by its holder, or by the end of the holding process, however it ends.
@@ -807,9 +801,9 @@ TEST_F(RecordsTest, DeleteUserWithACraftedDirPathDeletesNothing) {
     WriteBytes(root_ + "/x/keep.txt", "keep");
     WriteBytes(root_ + "/canary.txt", "keep");
 
-    const char* crafted[] = {"d:\\", "d:\\DentalWorkDir\\..\\x", "d:\\DentalWorkDir",
-                             "d:\\DentalWorkDir\\UID20240101080001", "", "c:\\Windows",
-                             "d:\\..\\..\\etc"};
+    const char* crafted[] = {
+        "d:\\",        "d:\\DentalWorkDir\\..\\x", "d:\\DentalWorkDir", "d:\\DentalWorkDir\\UID20240101080001", "",
+        "c:\\Windows", "d:\\..\\..\\etc"};
     for (const char* dirPath : crafted) {
         SCOPED_TRACE(dirPath);
         _USER_INFO alice = Backup(kUid1);
@@ -845,8 +839,7 @@ TEST_F(RecordsTest, DeletingAPatientNeverFollowsLinksOutOfItsDirectory) {
     std::filesystem::create_directories(outside + "/deep");
     WriteBytes(outside + "/deep/keep.txt", "keep");
     ASSERT_EQ(::symlink(outside.c_str(), (PatientHost(kUid1) + "/link").c_str()), 0);
-    ASSERT_EQ(::symlink((outside + "/deep/keep.txt").c_str(),
-                        (PatientHost(kUid1) + "/file.jpg").c_str()), 0);
+    ASSERT_EQ(::symlink((outside + "/deep/keep.txt").c_str(), (PatientHost(kUid1) + "/file.jpg").c_str()), 0);
     std::filesystem::create_directories(PatientHost(kUid1) + "/sub/subsub");
     WriteBytes(PatientHost(kUid1) + "/sub/subsub/a.jpg", "x");
 

@@ -83,8 +83,7 @@ Record RecordAt(const std::string& bytes, size_t index) {
     return r;
 }
 
-inline _USER_INFO MakeUser(uint64_t uid, const std::u16string& name, int64_t phone,
-                           int sex = 1, int age = 40) {
+inline _USER_INFO MakeUser(uint64_t uid, const std::u16string& name, int64_t phone, int sex = 1, int age = 40) {
     _USER_INFO user = {};
     user.uid = uid;
     records::SetFieldText(user.name, name);
@@ -111,12 +110,8 @@ protected:
     std::string Work() const { return root_ + "/DentalWorkDir"; }
     std::string PatientHost(uint64_t uid) const { return Work() + "/" + records::UidText(uid); }
     std::string UserListHost() const { return Work() + "/UserList.fdb"; }
-    std::string BackupHost(uint64_t uid) const {
-        return PatientHost(uid) + "/UserInfoBackup.fdb";
-    }
-    std::string PictureListHost(uint64_t uid) const {
-        return PatientHost(uid) + "/DisePicList.fdb";
-    }
+    std::string BackupHost(uint64_t uid) const { return PatientHost(uid) + "/UserInfoBackup.fdb"; }
+    std::string PictureListHost(uint64_t uid) const { return PatientHost(uid) + "/DisePicList.fdb"; }
     static std::string Logical(uint64_t uid, const std::string& name) {
         return records::PatientDirPath(uid) + "\\" + name;
     }
@@ -126,24 +121,18 @@ protected:
         std::filesystem::create_directories(PatientHost(user.uid));
         _USER_INFO record = user;
         records::SetFieldText(record.dirPath, records::PatientDirPath(user.uid));
-        WriteBytes(BackupHost(user.uid),
-                   std::string(reinterpret_cast<const char*>(&record), sizeof record));
-        if (!Exists(PatientHost(user.uid) + "/DiagList.fdb"))
-            WriteBytes(PatientHost(user.uid) + "/DiagList.fdb", "");
+        WriteBytes(BackupHost(user.uid), std::string(reinterpret_cast<const char*>(&record), sizeof record));
+        if (!Exists(PatientHost(user.uid) + "/DiagList.fdb")) WriteBytes(PatientHost(user.uid) + "/DiagList.fdb", "");
         if (!Exists(PictureListHost(user.uid))) WriteBytes(PictureListHost(user.uid), "");
     }
 
-    _USER_INFO Backup(uint64_t uid) const {
-        return RecordAt<_USER_INFO>(ReadBytes(BackupHost(uid)), 0);
-    }
+    _USER_INFO Backup(uint64_t uid) const { return RecordAt<_USER_INFO>(ReadBytes(BackupHost(uid)), 0); }
     void RewriteBackup(const _USER_INFO& record) {
-        WriteBytes(BackupHost(record.uid),
-                   std::string(reinterpret_cast<const char*>(&record), sizeof record));
+        WriteBytes(BackupHost(record.uid), std::string(reinterpret_cast<const char*>(&record), sizeof record));
     }
 
     // A picture file in the patient's directory; returns its logical path.
-    std::string MakePicture(uint64_t uid, const std::string& name,
-                            const std::string& content = "jpeg") {
+    std::string MakePicture(uint64_t uid, const std::string& name, const std::string& content = "jpeg") {
         WriteBytes(PatientHost(uid) + "/" + name, content);
         return Logical(uid, name);
     }

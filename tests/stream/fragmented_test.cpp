@@ -15,15 +15,11 @@ using stream::OutgoingFrame;
 
 constexpr int kRingCapacity = 512000;  // what the receiver uses for this framing
 
-Ring FragmentedRing(int capacity = kRingCapacity) {
-    return MakeRing(FRAMING_FRAGMENTED, capacity);
-}
+Ring FragmentedRing(int capacity = kRingCapacity) { return MakeRing(FRAMING_FRAGMENTED, capacity); }
 
-std::vector<uint8_t> FragmentBytes(const OutgoingFrame& frame, size_t fragmentPayload,
-                                   size_t index) {
+std::vector<uint8_t> FragmentBytes(const OutgoingFrame& frame, size_t fragmentPayload, size_t index) {
     std::vector<uint8_t> bytes(stream::FragmentSize(frame, fragmentPayload, index));
-    EXPECT_EQ(stream::WriteFragment(frame, fragmentPayload, index, bytes.data(), bytes.size()),
-              bytes.size());
+    EXPECT_EQ(stream::WriteFragment(frame, fragmentPayload, index, bytes.data(), bytes.size()), bytes.size());
     return bytes;
 }
 
@@ -61,8 +57,7 @@ TEST(FragmentedExtractor, ExtractsManyFragmentFramesBackToBack) {
     ASSERT_TRUE(Write(ring.get(), wire));
     auto extracted = ExtractAll(ring.get());
     ASSERT_EQ(extracted.size(), frames.size());
-    for (size_t i = 0; i < frames.size(); ++i)
-        ExpectFrame(extracted[i], frames[i]);
+    for (size_t i = 0; i < frames.size(); ++i) ExpectFrame(extracted[i], frames[i]);
     EXPECT_EQ(FrameRing_Used(ring.get()), 0u);
 }
 
@@ -81,8 +76,7 @@ TEST(FragmentedExtractor, FrameSplitAtAnyWriteBoundaryAndStorageEndIsExtractedOn
             ASSERT_TRUE(FrameRing_Write(ring.get(), bytes.data(), static_cast<uint32_t>(split)));
             ASSERT_TRUE(ExtractAll(ring.get()).empty()) << "start " << start << " split " << split;
             ASSERT_EQ(FrameRing_Used(ring.get()), split);  // nothing consumed while incomplete
-            ASSERT_TRUE(FrameRing_Write(ring.get(), bytes.data() + split,
-                                        static_cast<uint32_t>(bytes.size() - split)));
+            ASSERT_TRUE(FrameRing_Write(ring.get(), bytes.data() + split, static_cast<uint32_t>(bytes.size() - split)));
             auto frames = ExtractAll(ring.get());
             ASSERT_EQ(frames.size(), 1u) << "start " << start << " split " << split;
             ASSERT_EQ(frames[0].data, payload);
@@ -101,8 +95,7 @@ TEST(FragmentedExtractor, WaitsWithoutConsumingWhenTheLastPayloadByteIsMissing) 
     ASSERT_TRUE(FrameRing_Write(ring.get(), bytes.data(), static_cast<uint32_t>(bytes.size() - 1)));
     ParsedFrameHeader header;
     std::vector<uint8_t> buffer(FRAME_RING_FRAME_BUFFER_SIZE);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(FrameRing_NextFrame(ring.get(), &header, buffer.data()));
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(FrameRing_NextFrame(ring.get(), &header, buffer.data()));
     EXPECT_EQ(FrameRing_Used(ring.get()), bytes.size() - 1);
     ASSERT_TRUE(FrameRing_Write(ring.get(), &bytes.back(), 1));
     auto frames = ExtractAll(ring.get());

@@ -19,9 +19,7 @@ namespace {
 using streamtest::PlaceAt;
 using streamtest::Ring;
 
-Ring MakeRing(int capacity) {
-    return streamtest::MakeRing(FRAMING_FRAGMENTED, capacity);
-}
+Ring MakeRing(int capacity) { return streamtest::MakeRing(FRAMING_FRAGMENTED, capacity); }
 
 std::vector<uint8_t> Sequence(size_t n, uint8_t first = 1) {
     std::vector<uint8_t> v(n);
@@ -275,8 +273,7 @@ TEST(FrameRing, BehavesAsAByteQueueAcrossManyWraps) {
         switch (rng() % 5) {
             case 0:
             case 1: {  // write, plain or two-phase
-                for (uint32_t i = 0; i < n; ++i)
-                    buffer[i] = next++;
+                for (uint32_t i = 0; i < n; ++i) buffer[i] = next++;
                 bool fits = n <= kCapacity - model.size();
                 if (rng() % 2) {
                     ASSERT_EQ(FrameRing_Write(ring.get(), buffer.data(), n) != 0, fits);
@@ -294,8 +291,7 @@ TEST(FrameRing, BehavesAsAByteQueueAcrossManyWraps) {
                     ASSERT_EQ(l1 + l2, kCapacity - model.size());
                     uint32_t head = std::min(n, l1);
                     std::memcpy(w1, buffer.data(), head);
-                    if (n > head)
-                        std::memcpy(w2, buffer.data() + head, n - head);
+                    if (n > head) std::memcpy(w2, buffer.data() + head, n - head);
                     ASSERT_TRUE(FrameRing_CommitWrite(ring.get(), n));
                     FrameRing_Unlock(ring.get());
                     model.insert(model.end(), buffer.begin(), buffer.begin() + n);
@@ -322,8 +318,7 @@ TEST(FrameRing, BehavesAsAByteQueueAcrossManyWraps) {
                 bool any = offset < model.size();
                 ASSERT_EQ(FrameRing_Peek(ring.get(), buffer.data(), &length, offset, 1) != 0, any);
                 ASSERT_EQ(length, any ? std::min<uint32_t>(n, model.size() - offset) : 0u);
-                for (uint32_t i = 0; i < length; ++i)
-                    ASSERT_EQ(buffer[i], model[offset + i]);
+                for (uint32_t i = 0; i < length; ++i) ASSERT_EQ(buffer[i], model[offset + i]);
                 break;
             }
             case 4: {  // skip

@@ -27,8 +27,8 @@ struct RandomStream {
 };
 
 // Video frames (A0, A1, A2) with random fields; mostly small, now and then large.
-RandomStream MakeRandomStream(std::mt19937& rng, int framing, size_t count, size_t largest,
-                              size_t smallFragment, size_t largeFragment) {
+RandomStream MakeRandomStream(std::mt19937& rng, int framing, size_t count, size_t largest, size_t smallFragment,
+                              size_t largeFragment) {
     RandomStream s;
     s.payloads.reserve(count);
     const uint8_t types[] = {0xA0, 0xA1, 0xA2};
@@ -51,8 +51,7 @@ RandomStream MakeRandomStream(std::mt19937& rng, int framing, size_t count, size
         f.payloadSize = size;
         s.frames.push_back(f);
         size_t fragment = smallFragment + rng() % (largeFragment - smallFragment + 1);
-        Append(s.bytes, framing == FRAMING_FRAGMENTED ? stream::Fragmented(f, fragment)
-                                                      : stream::WholeFrame(f));
+        Append(s.bytes, framing == FRAMING_FRAGMENTED ? stream::Fragmented(f, fragment) : stream::WholeFrame(f));
         s.frameEnds.push_back(s.bytes.size());
     }
     return s;
@@ -64,8 +63,7 @@ TEST(StreamProperty, RandomFramesThroughRandomWriteSplitsComeOutIdenticalAndInOr
         std::mt19937 rng(2024);
         const bool fragmented = framing == FRAMING_FRAGMENTED;
         RandomStream s = MakeRandomStream(
-            rng, framing, 400,
-            fragmented ? FRAME_RING_MAX_FRAGMENTED_LENGTH : FRAME_RING_FRAME_BUFFER_SIZE, 16, 4000);
+            rng, framing, 400, fragmented ? FRAME_RING_MAX_FRAGMENTED_LENGTH : FRAME_RING_FRAME_BUFFER_SIZE, 16, 4000);
         Ring ring = MakeRing(framing, fragmented ? 512000 : 10485760);
         std::vector<Extracted> out;
         for (size_t at = 0; at < s.bytes.size();) {
@@ -73,10 +71,8 @@ TEST(StreamProperty, RandomFramesThroughRandomWriteSplitsComeOutIdenticalAndInOr
             ASSERT_TRUE(FrameRing_Write(ring.get(), s.bytes.data() + at, chunk));
             at += chunk;
             auto frames = ExtractAll(ring.get());
-            for (auto& f : frames)
-                out.push_back(std::move(f));
-            ASSERT_LE(FrameRing_Used(ring.get()),
-                      static_cast<uint32_t>(fragmented ? 512000 : 10485760));
+            for (auto& f : frames) out.push_back(std::move(f));
+            ASSERT_LE(FrameRing_Used(ring.get()), static_cast<uint32_t>(fragmented ? 512000 : 10485760));
         }
         EXPECT_EQ(FrameRing_Used(ring.get()), 0u);
         ASSERT_EQ(out.size(), s.frames.size());
@@ -93,8 +89,8 @@ TEST(StreamProperty, RandomFramesThroughRandomDatagramsArriveIdenticalAndInOrder
     RandomStream s = MakeRandomStream(rng, FRAMING_FRAGMENTED, 300, 100000, 200, 1400);
     Collector collector;
     uint16_t port = 0;
-    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
-                                                Collector::Callback, &collector, &port);
+    StreamReceiver* receiver =
+        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, Collector::Callback, &collector, &port);
     ASSERT_NE(receiver, nullptr);
     LoopbackSender sender(port);
     size_t complete = 0;  // frames whose last byte has been sent
@@ -107,8 +103,7 @@ TEST(StreamProperty, RandomFramesThroughRandomDatagramsArriveIdenticalAndInOrder
         }
         sender.Send(s.bytes.data() + at, datagram);
         at += datagram;
-        while (complete < s.frameEnds.size() && s.frameEnds[complete] <= at)
-            ++complete;
+        while (complete < s.frameEnds.size() && s.frameEnds[complete] <= at) ++complete;
     }
     ASSERT_TRUE(collector.WaitFor(s.frames.size()));
     StreamReceiver_Destroy(receiver);

@@ -27,12 +27,11 @@ struct DeliveredFrame {
 
 // Collects what the callback is handed; waits for a number of frames.
 class Collector {
-  public:
-    static int32_t Callback(StreamReceiver* receiver, StreamFrameInfo* info, uint8_t* data,
-                            int32_t length, void* userData) {
+public:
+    static int32_t Callback(StreamReceiver* receiver, StreamFrameInfo* info, uint8_t* data, int32_t length,
+                            void* userData) {
         auto* self = static_cast<Collector*>(userData);
-        DeliveredFrame frame{receiver, *info, std::vector<uint8_t>(data, data + length), length,
-                             userData};
+        DeliveredFrame frame{receiver, *info, std::vector<uint8_t>(data, data + length), length, userData};
         std::lock_guard<std::mutex> lock(self->m_mutex);
         self->m_frames.push_back(std::move(frame));
         self->m_changed.notify_all();
@@ -54,7 +53,7 @@ class Collector {
         return m_frames;
     }
 
-  private:
+private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<DeliveredFrame> m_frames;
@@ -63,14 +62,12 @@ class Collector {
 // Creates a receiver on a port the kernel picked. A throwaway socket holds the port while the
 // receiver binds it too (both allow address reuse), so no other test can be handed the same port
 // in between; it is closed before anything is sent.
-inline StreamReceiver* CreateOnFreePort(const char* address, int streamType,
-                                        StreamFrameCallback callback, void* userData,
-                                        uint16_t* port) {
+inline StreamReceiver* CreateOnFreePort(const char* address, int streamType, StreamFrameCallback callback,
+                                        void* userData, uint16_t* port) {
     int holder = platform::OpenUdpSocket("127.0.0.1", 0, false);
     EXPECT_GE(holder, 0);
     *port = platform::LocalPort(holder);
-    StreamReceiver* receiver =
-        StreamReceiver_Create(address, *port, nullptr, streamType, callback, userData);
+    StreamReceiver* receiver = StreamReceiver_Create(address, *port, nullptr, streamType, callback, userData);
     platform::CloseSocket(holder);
     return receiver;
 }
@@ -87,9 +84,8 @@ inline bool PortIsFree(uint16_t port) {
 
 // Sends datagrams from 127.0.0.1 to a local port.
 class LoopbackSender {
-  public:
-    explicit LoopbackSender(uint16_t port)
-        : m_port(port), m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {
+public:
+    explicit LoopbackSender(uint16_t port) : m_port(port), m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {
         EXPECT_GE(m_fd, 0);
     }
     ~LoopbackSender() { platform::CloseSocket(m_fd); }
@@ -101,7 +97,7 @@ class LoopbackSender {
     }
     void Send(const std::vector<uint8_t>& bytes) { Send(bytes.data(), bytes.size()); }
 
-  private:
+private:
     uint16_t m_port;
     int m_fd;
 };

@@ -32,8 +32,7 @@ using stream::OutgoingFrame;
 
 size_t EntriesIn(const char* directory) {
     size_t n = 0;
-    for (auto it = std::filesystem::directory_iterator(directory);
-         it != std::filesystem::directory_iterator(); ++it) {
+    for (auto it = std::filesystem::directory_iterator(directory); it != std::filesystem::directory_iterator(); ++it) {
         ++n;
     }
     return n;
@@ -52,8 +51,7 @@ size_t ThreadCount() {
 
 // A joined thread may linger in the task list for a moment after the join returns.
 bool ThreadCountSettlesAt(size_t expected) {
-    for (int i = 0; i < 200 && ThreadCount() != expected; ++i)
-        platform::SleepMs(5);
+    for (int i = 0; i < 200 && ThreadCount() != expected; ++i) platform::SleepMs(5);
     return ThreadCount() == expected;
 }
 
@@ -73,8 +71,7 @@ StreamFrameInfo InfoFor(const OutgoingFrame& frame, uint8_t kind) {
 void SendFragmented(LoopbackSender& sender, const OutgoingFrame& frame, size_t fragmentPayload) {
     std::vector<uint8_t> datagram(65536);
     for (size_t i = 0; i < stream::FragmentCount(frame, fragmentPayload); ++i) {
-        size_t n =
-            stream::WriteFragment(frame, fragmentPayload, i, datagram.data(), datagram.size());
+        size_t n = stream::WriteFragment(frame, fragmentPayload, i, datagram.data(), datagram.size());
         ASSERT_GT(n, 0u);
         sender.Send(datagram.data(), n);
     }
@@ -83,8 +80,8 @@ void SendFragmented(LoopbackSender& sender, const OutgoingFrame& frame, size_t f
 TEST(StreamReceiver, DeliversVideoFramesWithTheirInfoButNeverKinds3And4) {
     Collector collector;
     uint16_t port = 0;
-    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
-                                                Collector::Callback, &collector, &port);
+    StreamReceiver* receiver =
+        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, Collector::Callback, &collector, &port);
     ASSERT_NE(receiver, nullptr);
     LoopbackSender sender(port);
 
@@ -102,8 +99,7 @@ TEST(StreamReceiver, DeliversVideoFramesWithTheirInfoButNeverKinds3And4) {
         f.timestamp = 1000000ull * (i + 1);
         frames.push_back(f);
     }
-    for (const auto& f : frames)
-        SendFragmented(sender, f, 1400);
+    for (const auto& f : frames) SendFragmented(sender, f, 1400);
 
     ASSERT_TRUE(collector.WaitFor(4));
     StreamReceiver_Destroy(receiver);
@@ -129,8 +125,8 @@ TEST(StreamReceiver, DeliversVideoFramesWithTheirInfoButNeverKinds3And4) {
 TEST(StreamReceiver, FramesWithALostDatagramAreSkippedAndTheOthersDelivered) {
     Collector collector;
     uint16_t port = 0;
-    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
-                                                Collector::Callback, &collector, &port);
+    StreamReceiver* receiver =
+        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, Collector::Callback, &collector, &port);
     ASSERT_NE(receiver, nullptr);
     LoopbackSender sender(port);
     auto payload = CleanPayload(14000);
@@ -140,8 +136,7 @@ TEST(StreamReceiver, FramesWithALostDatagramAreSkippedAndTheOthersDelivered) {
     for (uint8_t seq = 0; seq < 5; ++seq) {
         OutgoingFrame frame = FullFrame(payload, 0xA0, seq);
         for (size_t i = 0; i < stream::FragmentCount(frame, 1400); ++i) {
-            if (i == lost[seq])
-                continue;
+            if (i == lost[seq]) continue;
             size_t n = stream::WriteFragment(frame, 1400, i, datagram.data(), datagram.size());
             sender.Send(datagram.data(), n);
         }
@@ -153,8 +148,7 @@ TEST(StreamReceiver, FramesWithALostDatagramAreSkippedAndTheOthersDelivered) {
     EXPECT_EQ(delivered[0].info.sequence, 0);
     EXPECT_EQ(delivered[1].info.sequence, 2);
     EXPECT_EQ(delivered[2].info.sequence, 4);
-    for (const auto& frame : delivered)
-        EXPECT_EQ(frame.data, payload);
+    for (const auto& frame : delivered) EXPECT_EQ(frame.data, payload);
 }
 
 // A fragment claiming nearly the whole ring fills it without ever completing: with no room for
@@ -162,14 +156,12 @@ TEST(StreamReceiver, FramesWithALostDatagramAreSkippedAndTheOthersDelivered) {
 TEST(StreamReceiver, RingThatCanNeverYieldAFrameIsClearedAfterASecond) {
     std::vector<std::string> lines;
     auto previous = platform::SetDebugSink(
-        [](const char* text, void* context) {
-            static_cast<std::vector<std::string>*>(context)->push_back(text);
-        },
+        [](const char* text, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(text); },
         &lines);
     Collector collector;
     uint16_t port = 0;
-    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
-                                                Collector::Callback, &collector, &port);
+    StreamReceiver* receiver =
+        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, Collector::Callback, &collector, &port);
     ASSERT_NE(receiver, nullptr);
     LoopbackSender sender(port);
     auto filler = CleanPayload(60000);
@@ -177,9 +169,8 @@ TEST(StreamReceiver, RingThatCanNeverYieldAFrameIsClearedAfterASecond) {
     auto header = stream::Fragmented(claim, 0);
     const uint32_t claimed = 500000;  // fits the 512000-byte ring, yet never arrives
     std::memcpy(header.data() + 8, &claimed, 4);
-    sender.Send(header);  // header, frame block and the first 60000 bytes
-    for (int i = 0; i < 8; ++i)
-        sender.Send(filler);  // 540000 bytes claimed so far
+    sender.Send(header);                              // header, frame block and the first 60000 bytes
+    for (int i = 0; i < 8; ++i) sender.Send(filler);  // 540000 bytes claimed so far
     auto payload = CleanPayload(1000, 9);
     OutgoingFrame good = FullFrame(payload, 0xA0, 2);
     sender.Send(stream::Fragmented(good, 0));
@@ -198,8 +189,7 @@ TEST(StreamReceiver, WholeFrameStreamTypesDeliverFrames) {
         SCOPED_TRACE(type);
         Collector collector;
         uint16_t port = 0;
-        StreamReceiver* receiver =
-            CreateOnFreePort("127.0.0.1", type, Collector::Callback, &collector, &port);
+        StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", type, Collector::Callback, &collector, &port);
         ASSERT_NE(receiver, nullptr);
         LoopbackSender sender(port);
         std::mt19937 rng(21);
@@ -225,8 +215,8 @@ TEST(StreamReceiver, AnyAddressReceivesOnEveryLocalAddress) {
         SCOPED_TRACE(address ? address : "null");
         Collector collector;
         uint16_t port = 0;
-        StreamReceiver* receiver = CreateOnFreePort(address, STREAM_TYPE_FRAGMENTED,
-                                                    Collector::Callback, &collector, &port);
+        StreamReceiver* receiver =
+            CreateOnFreePort(address, STREAM_TYPE_FRAGMENTED, Collector::Callback, &collector, &port);
         ASSERT_NE(receiver, nullptr);
         LoopbackSender sender(port);
         auto payload = CleanPayload(10);
@@ -244,8 +234,7 @@ TEST(StreamReceiver, FailedCreationLeavesNothingOpenOrRunning) {
     platform::CloseSocket(holder);
 
     for (int type : {0, 4, -1}) {
-        EXPECT_EQ(StreamReceiver_Create("127.0.0.1", port, nullptr, type, nullptr, nullptr),
-                  nullptr);
+        EXPECT_EQ(StreamReceiver_Create("127.0.0.1", port, nullptr, type, nullptr, nullptr), nullptr);
     }
     EXPECT_EQ(StreamReceiver_Create("127.0.0.1", -1, nullptr, 1, nullptr, nullptr), nullptr);
     EXPECT_EQ(StreamReceiver_Create("127.0.0.1", 65536, nullptr, 1, nullptr, nullptr), nullptr);
@@ -273,8 +262,7 @@ TEST(StreamReceiver, DestroyClosesTheSocketAndEndsTheThreads) {
     const size_t fds = EntriesIn("/proc/self/fd");
     const size_t threads = ThreadCount();
     uint16_t port = 0;
-    StreamReceiver* receiver =
-        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, nullptr, nullptr, &port);
+    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, nullptr, nullptr, &port);
     ASSERT_NE(receiver, nullptr);
     EXPECT_EQ(ThreadCount(), threads + 2);
     EXPECT_FALSE(PortIsFree(port));
@@ -316,12 +304,9 @@ int TryMulticastJoinInPrivateNamespace() {
     request.ifr_flags = IFF_UP | IFF_LOOPBACK | IFF_RUNNING | IFF_MULTICAST;
     bool up = ::ioctl(fd, SIOCSIFFLAGS, &request) == 0;
     ::close(fd);
-    if (!up)
-        return kNoNamespace;
-    StreamReceiver* receiver =
-        StreamReceiver_Create("225.1.1.1", 0, "127.0.0.1", 1, nullptr, nullptr);
-    if (!receiver)
-        return kJoinFailed;
+    if (!up) return kNoNamespace;
+    StreamReceiver* receiver = StreamReceiver_Create("225.1.1.1", 0, "127.0.0.1", 1, nullptr, nullptr);
+    if (!receiver) return kJoinFailed;
     std::ifstream igmp("/proc/net/igmp");
     std::stringstream text;
     text << igmp.rdbuf();
@@ -332,8 +317,7 @@ int TryMulticastJoinInPrivateNamespace() {
 TEST(StreamReceiver, MulticastAddressJoinsTheGroup) {
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
-    if (child == 0)
-        ::_exit(TryMulticastJoinInPrivateNamespace());
+    if (child == 0) ::_exit(TryMulticastJoinInPrivateNamespace());
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
@@ -373,8 +357,7 @@ void ExpectDestroyWaitsFor(SlowCallback& slow) {
     for (uint8_t seq = 0; seq < 3; ++seq) {
         sender.Send(stream::Fragmented(FullFrame(payload, 0xA1, seq), 0));
     }
-    for (int i = 0; i < 1000 && slow.entered.load() == 0; ++i)
-        platform::SleepMs(5);
+    for (int i = 0; i < 1000 && slow.entered.load() == 0; ++i) platform::SleepMs(5);
     ASSERT_EQ(slow.entered.load(), 1);
     StreamReceiver_Destroy(receiver);
     EXPECT_EQ(slow.returned.load(), 1);  // the running callback had ended
@@ -387,9 +370,7 @@ TEST(StreamReceiver, DestroyWaitsForASlowCallback) {
     ExpectDestroyWaitsFor(slow);
 }
 
-void CaptureLine(const char* text, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(text);
-}
+void CaptureLine(const char* text, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(text); }
 
 // Past the three seconds of polling, destroy keeps waiting: the thread's resources are never
 // freed under it.
@@ -405,8 +386,7 @@ TEST(StreamReceiver, DestroyKeepsWaitingForACallbackBeyondThreeSeconds) {
 
 struct SelfDestroyingCallback {
     std::atomic<int> calls{0};
-    static int32_t Callback(StreamReceiver* receiver, StreamFrameInfo*, uint8_t*, int32_t,
-                            void* user) {
+    static int32_t Callback(StreamReceiver* receiver, StreamFrameInfo*, uint8_t*, int32_t, void* user) {
         ++static_cast<SelfDestroyingCallback*>(user)->calls;
         StreamReceiver_Destroy(receiver);
         return 0;
@@ -416,8 +396,8 @@ struct SelfDestroyingCallback {
 TEST(StreamReceiver, CallbackMayDestroyItsOwnReceiver) {
     SelfDestroyingCallback self;
     uint16_t port = 0;
-    StreamReceiver* receiver = CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED,
-                                                SelfDestroyingCallback::Callback, &self, &port);
+    StreamReceiver* receiver =
+        CreateOnFreePort("127.0.0.1", STREAM_TYPE_FRAGMENTED, SelfDestroyingCallback::Callback, &self, &port);
     ASSERT_NE(receiver, nullptr);
     LoopbackSender sender(port);
     auto payload = CleanPayload(100);

@@ -28,8 +28,7 @@ inline Ring MakeRing(int framing, int capacity) {
 // Moves both positions of an empty ring to `position`, so that what is written next starts there.
 inline void PlaceAt(FrameRingBuffer* ring, uint32_t position) {
     FrameRing_Clear(ring);
-    if (position == 0)
-        return;
+    if (position == 0) return;
     std::vector<uint8_t> filler(position);
     ASSERT_TRUE(FrameRing_Write(ring, filler.data(), position));
     ASSERT_TRUE(FrameRing_Skip(ring, position, 1));
@@ -38,8 +37,7 @@ inline void PlaceAt(FrameRingBuffer* ring, uint32_t position) {
 // Random payload bytes.
 inline std::vector<uint8_t> RandomPayload(std::mt19937& rng, size_t size) {
     std::vector<uint8_t> bytes(size);
-    for (auto& b : bytes)
-        b = static_cast<uint8_t>(rng());
+    for (auto& b : bytes) b = static_cast<uint8_t>(rng());
     return bytes;
 }
 
@@ -94,8 +92,7 @@ inline std::vector<Extracted> ExtractAll(FrameRingBuffer* ring) {
         uint32_t before = FrameRing_Used(ring);
         if (FrameRing_NextFrame(ring, &header, buffer.data())) {
             EXPECT_LE(header.frameLength, FRAME_RING_FRAME_BUFFER_SIZE);
-            frames.push_back({header, std::vector<uint8_t>(buffer.begin(),
-                                                           buffer.begin() + header.frameLength)});
+            frames.push_back({header, std::vector<uint8_t>(buffer.begin(), buffer.begin() + header.frameLength)});
         } else if (FrameRing_Used(ring) == before) {
             break;
         }

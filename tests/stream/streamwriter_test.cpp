@@ -11,9 +11,7 @@ namespace {
 
 using namespace streamtest;
 
-uint32_t Le32(const uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
+uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
 
 TEST(StreamWriter, FragmentedLayoutHasPacketHeadersAndTheBlockAfterTheLast) {
     auto payload = CleanPayload(25);
@@ -24,11 +22,9 @@ TEST(StreamWriter, FragmentedLayoutHasPacketHeadersAndTheBlockAfterTheLast) {
     ASSERT_EQ(bytes.size(), 3u * 12 + 28 + 25);
 
     const uint8_t* f0 = bytes.data();
-    EXPECT_EQ(std::vector<uint8_t>(f0, f0 + 8),
-              (std::vector<uint8_t>{0x00, 0x00, 0x01, 0xA0, 0x44, 0x77, 0, 0x81}));
+    EXPECT_EQ(std::vector<uint8_t>(f0, f0 + 8), (std::vector<uint8_t>{0x00, 0x00, 0x01, 0xA0, 0x44, 0x77, 0, 0x81}));
     EXPECT_EQ(Le32(f0 + 8), 10u);
-    EXPECT_EQ(std::vector<uint8_t>(f0 + 12, f0 + 22),
-              std::vector<uint8_t>(payload.begin(), payload.begin() + 10));
+    EXPECT_EQ(std::vector<uint8_t>(f0 + 12, f0 + 22), std::vector<uint8_t>(payload.begin(), payload.begin() + 10));
     const uint8_t* f1 = f0 + 22;
     EXPECT_EQ(f1[6], 1);
     EXPECT_EQ(f1[7], 0x81);
@@ -39,16 +35,13 @@ TEST(StreamWriter, FragmentedLayoutHasPacketHeadersAndTheBlockAfterTheLast) {
     const uint8_t* block = f2 + 12;
     EXPECT_EQ(Le32(block), static_cast<uint32_t>(frame.timestamp));
     EXPECT_EQ(Le32(block + 4), static_cast<uint32_t>(frame.timestamp >> 32));
-    EXPECT_EQ(std::vector<uint8_t>(block + 8, block + 12),
-              (std::vector<uint8_t>{0x61, 0x62, 0x63, 0x09}));
+    EXPECT_EQ(std::vector<uint8_t>(block + 8, block + 12), (std::vector<uint8_t>{0x61, 0x62, 0x63, 0x09}));
     EXPECT_EQ(block[12] | (block[13] << 8), 1280);
     EXPECT_EQ(block[14] | (block[15] << 8), 720);
     EXPECT_EQ(Le32(block + 16), 0xCAFEF00Du);
     EXPECT_EQ(Le32(block + 20), 25u);
-    EXPECT_EQ(std::vector<uint8_t>(block + 24, block + 28),
-              (std::vector<uint8_t>{30, 0x25, 0xFF, 0x27}));
-    EXPECT_EQ(std::vector<uint8_t>(block + 28, block + 33),
-              std::vector<uint8_t>(payload.begin() + 20, payload.end()));
+    EXPECT_EQ(std::vector<uint8_t>(block + 24, block + 28), (std::vector<uint8_t>{30, 0x25, 0xFF, 0x27}));
+    EXPECT_EQ(std::vector<uint8_t>(block + 28, block + 33), std::vector<uint8_t>(payload.begin() + 20, payload.end()));
 }
 
 TEST(StreamWriter, WholeFrameHeaderUsesTheParsedHeaderLayout) {

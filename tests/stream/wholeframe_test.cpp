@@ -53,8 +53,7 @@ TEST(WholeFrameExtractor, FrameSplitAtAnyWriteBoundaryAndStorageEndIsExtractedOn
             ASSERT_TRUE(FrameRing_Write(ring.get(), wire.data(), static_cast<uint32_t>(split)));
             ASSERT_TRUE(ExtractAll(ring.get()).empty()) << "start " << start << " split " << split;
             ASSERT_EQ(FrameRing_Used(ring.get()), split);
-            ASSERT_TRUE(FrameRing_Write(ring.get(), wire.data() + split,
-                                        static_cast<uint32_t>(wire.size() - split)));
+            ASSERT_TRUE(FrameRing_Write(ring.get(), wire.data() + split, static_cast<uint32_t>(wire.size() - split)));
             auto frames = ExtractAll(ring.get());
             ASSERT_EQ(frames.size(), 1u) << "start " << start << " split " << split;
             ASSERT_EQ(frames[0].data, payload);
@@ -113,8 +112,7 @@ TEST(WholeFrameExtractor, FrameLongerThanTheFrameBufferIsDroppedUncopied) {
     ASSERT_TRUE(FrameRing_Write(ring.get(), wire.data(), 1000));
     EXPECT_TRUE(ExtractAll(ring.get()).empty());
     EXPECT_LT(FrameRing_Used(ring.get()), 1000u - 44u + 4u);
-    ASSERT_TRUE(
-        FrameRing_Write(ring.get(), wire.data() + 1000, static_cast<uint32_t>(wire.size() - 1000)));
+    ASSERT_TRUE(FrameRing_Write(ring.get(), wire.data() + 1000, static_cast<uint32_t>(wire.size() - 1000)));
     auto frames = ExtractAll(ring.get());
     ASSERT_EQ(frames.size(), 2u);
     ExpectFrame(frames[0], next);
@@ -136,9 +134,7 @@ TEST(WholeFrameExtractor, FrameLongerThanTheRingDoesNotStallTheStream) {
     ExpectFrame(frames[0], next);
 }
 
-std::vector<uint8_t> Code(uint8_t type) {
-    return {0x00, 0x00, 0x01, type};
-}
+std::vector<uint8_t> Code(uint8_t type) { return {0x00, 0x00, 0x01, type}; }
 
 TEST(StartCodeSearch, FindsTheFirstCodeOfAcceptedTypesInTheFirstRegion) {
     std::vector<uint8_t> first = {0x00, 0x00, 0x01, 0xA3, 0x00, 0x00, 0x00, 0x01, 0xA5, 0x07};

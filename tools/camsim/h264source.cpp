@@ -53,8 +53,7 @@ public:
         av_opt_set(c->priv_data, "tune", "zerolatency", 0);
         av_opt_set(c->priv_data, "profile", "baseline", 0);
         if (avcodec_open2(c, codec, nullptr) < 0) {
-            *error = "cannot open the libx264 encoder for " + std::to_string(width) + "x" +
-                     std::to_string(height);
+            *error = "cannot open the libx264 encoder for " + std::to_string(width) + "x" + std::to_string(height);
             return false;
         }
         m_frame->format = c->pix_fmt;
@@ -163,8 +162,7 @@ std::vector<AccessUnit> SplitAccessUnits(const std::vector<uint8_t>& stream) {
             int type = stream[payload] & 0x1F;
             bool slice = type == 1 || type == 5;
             bool firstSlice = slice && payload + 1 < end && (stream[payload + 1] & 0x80);
-            bool opensUnit = (type == 9 || type == 7 || type == 8 || type == 6) ||
-                             (firstSlice && currentHasSlice);
+            bool opensUnit = (type == 9 || type == 7 || type == 8 || type == 6) || (firstSlice && currentHasSlice);
             if (opensUnit && currentHasSlice) {
                 units.push_back(std::move(current));
                 current = AccessUnit();
@@ -182,8 +180,8 @@ std::vector<AccessUnit> SplitAccessUnits(const std::vector<uint8_t>& stream) {
     return units;
 }
 
-std::unique_ptr<H264Source> MakeTestPatternSource(int width, int height, int fps, int gop,
-                                                  int bitrateKbps, std::string* error) {
+std::unique_ptr<H264Source> MakeTestPatternSource(int width, int height, int fps, int gop, int bitrateKbps,
+                                                  std::string* error) {
     std::unique_ptr<TestPatternSource> source(new TestPatternSource);
     if (!source->Open(width, height, fps, gop, bitrateKbps, error)) return nullptr;
     return source;

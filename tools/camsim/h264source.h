@@ -23,8 +23,8 @@ public:
 
 // Encodes a moving test picture. Returns null (with a message in *error) when libavcodec has
 // no libx264 encoder or it cannot be opened with these settings.
-std::unique_ptr<H264Source> MakeTestPatternSource(int width, int height, int fps, int gop,
-                                                  int bitrateKbps, std::string* error);
+std::unique_ptr<H264Source> MakeTestPatternSource(int width, int height, int fps, int gop, int bitrateKbps,
+                                                  std::string* error);
 
 // Plays an Annex B file's access units in a loop. Null (with *error) when the file cannot be
 // read or holds no picture.

@@ -105,8 +105,7 @@ using tooloptions::Option;
 
 template <typename T>
 Option NumberOption(const char* name, long min, long max, const char* problem, T* target) {
-    return IntegerOption(name, min, max, problem,
-                         [target](long n) { *target = static_cast<T>(n); });
+    return IntegerOption(name, min, max, problem, [target](long n) { *target = static_cast<T>(n); });
 }
 
 Option ModeOption(const char* name, Mode mode, Options* o) {
@@ -147,8 +146,7 @@ std::vector<Option> OptionTable(Options* o) {
         LoopbackOption("--app", "--app needs an address", &o->appIp),
         NumberOption("--cmd-port", 0, 65535, "--cmd-port needs a port (0..65535)", &o->cmdPort),
         NumberOption("--app-port", 0, 65535, "--app-port needs a port (0..65535)", &o->appPort),
-        NumberOption("--video-port", 0, 65535, "--video-port needs a port (0..65535)",
-                     &o->videoPort),
+        NumberOption("--video-port", 0, 65535, "--video-port needs a port (0..65535)", &o->videoPort),
         NumberOption("--tcp-port", 0, 65535, "--tcp-port needs a port (0..65535)", &o->tcpPort),
         CheckedOption("--name", "--name needs at most 32 bytes",
                       [o](const std::string& text) {
@@ -157,20 +155,15 @@ std::vector<Option> OptionTable(Options* o) {
                       }),
         NumberOption("--value", 0, 0xFFFFFFFFL, "--value needs a 32-bit number", &o->value),
         CheckedOption("--size", "--size needs WxH with even sizes from 16 to 4096",
-                      [o](const std::string& text) {
-                          return ParseSize(text, &o->width, &o->height);
-                      }),
+                      [o](const std::string& text) { return ParseSize(text, &o->width, &o->height); }),
         NumberOption("--fps", 1, 120, "--fps needs 1..120", &o->fps),
         NumberOption("--gop", 1, 1000, "--gop needs 1..1000", &o->gop),
-        NumberOption("--bitrate", 50, 50000, "--bitrate needs 50..50000 (kbit/s)",
-                     &o->bitrateKbps),
-        NumberOption("--fragment-size", 1, 65000, "--fragment-size needs 1..65000",
-                     &o->fragmentSize),
+        NumberOption("--bitrate", 50, 50000, "--bitrate needs 50..50000 (kbit/s)", &o->bitrateKbps),
+        NumberOption("--fragment-size", 1, 65000, "--fragment-size needs 1..65000", &o->fragmentSize),
         NumberOption("--attribute", 0, 255, "--attribute needs 0..255", &o->attribute),
         tooloptions::TextOption("--input", &o->input, "--input needs a file"),
         NumberOption("--loss", 0, 1000000, "--loss needs a count (0: none)", &o->loss),
-        NumberOption("--heartbeat-ms", 0, 600000, "--heartbeat-ms needs milliseconds",
-                     &o->heartbeatMs),
+        NumberOption("--heartbeat-ms", 0, 600000, "--heartbeat-ms needs milliseconds", &o->heartbeatMs),
         FlagOption("--no-heartbeat", &o->heartbeat, false),
         FlagOption("--no-video", &o->video, false),
         FlagOption("--no-identify", &o->identify, false),

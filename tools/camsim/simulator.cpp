@@ -7,8 +7,8 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
@@ -74,8 +74,8 @@ bool Simulator::Open(std::string* error) {
     }
     m_cmdSocket = platform::OpenUdpSocket(m_options.bindIp, m_options.cmdPort, true);
     if (m_cmdSocket < 0) {
-        *error = "cannot bind UDP " + m_options.bindIp + ":" + std::to_string(m_options.cmdPort) +
-                 ": " + std::strerror(errno);
+        *error = "cannot bind UDP " + m_options.bindIp + ":" + std::to_string(m_options.cmdPort) + ": " +
+                 std::strerror(errno);
         return false;
     }
     if (m_options.mode == Mode::Stream) {
@@ -87,8 +87,8 @@ bool Simulator::Open(std::string* error) {
         int size = 4 << 20;
         ::setsockopt(m_videoSocket, SOL_SOCKET, SO_SNDBUF, &size, sizeof size);
         if (m_options.input.empty()) {
-            m_h264 = MakeTestPatternSource(m_options.width, m_options.height, m_options.fps,
-                                           m_options.gop, m_options.bitrateKbps, error);
+            m_h264 = MakeTestPatternSource(m_options.width, m_options.height, m_options.fps, m_options.gop,
+                                           m_options.bitrateKbps, error);
         } else {
             m_h264 = MakeFileSource(m_options.input, error);
         }
@@ -97,8 +97,8 @@ bool Simulator::Open(std::string* error) {
     } else {
         m_listener = platform::OpenTcpListener(m_options.bindIp, m_options.tcpPort);
         if (m_listener < 0) {
-            *error = "cannot listen on TCP " + m_options.bindIp + ":" +
-                     std::to_string(m_options.tcpPort) + ": " + std::strerror(errno);
+            *error = "cannot listen on TCP " + m_options.bindIp + ":" + std::to_string(m_options.tcpPort) + ": " +
+                     std::strerror(errno);
             return false;
         }
         platform::SetNonBlocking(m_listener, true);
@@ -142,8 +142,7 @@ void Simulator::OnCommandDatagram() {
         }
         SendCommand(camlink::kCmdIdentify, m_options.value, 0, camlink::CAMERA_CMD_MAGIC);
         if (m_appPort != 0) {
-            platform::SendTo(m_cmdSocket, m_options.name.data(), m_options.name.size(),
-                             m_options.appIp, m_appPort);
+            platform::SendTo(m_cmdSocket, m_options.name.data(), m_options.name.size(), m_options.appIp, m_appPort);
         }
         Emit("event identify answered=1 value=" + std::to_string(command.arg1));
     }
@@ -185,8 +184,7 @@ void Simulator::SendVideoFrame() {
         // The receiver drains its socket in bursts: on loopback, a full socket buffer only means
         // waiting a moment, never losing what the loss option did not ask to lose.
         for (int attempt = 0; attempt < 50; ++attempt) {
-            long sent = platform::SendTo(m_videoSocket, m_datagram.data(), size, m_options.appIp,
-                                         m_videoPort);
+            long sent = platform::SendTo(m_videoSocket, m_datagram.data(), size, m_options.appIp, m_videoPort);
             if (sent >= 0 || (errno != ENOBUFS && errno != EAGAIN)) break;
             platform::SleepMs(1);
         }
@@ -235,8 +233,8 @@ void Simulator::QueuePicture(uint32_t type, std::vector<uint8_t> jpeg) {
 void Simulator::FlushOutgoing() {
     while (m_connection >= 0 && !m_outgoing.empty()) {
         std::vector<uint8_t>& front = m_outgoing.front();
-        ssize_t n = ::send(m_connection, front.data() + m_outgoingSent,
-                           front.size() - m_outgoingSent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        ssize_t n = ::send(m_connection, front.data() + m_outgoingSent, front.size() - m_outgoingSent,
+                           MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0) {
             if (errno == EAGAIN || errno == EINTR) return;
             DropConnection("peer");
@@ -292,8 +290,7 @@ bool Simulator::Execute(const std::string& line, std::string* error) {
         DropConnection("command");
     } else if (verb == "oversize" && words.size() == 1) {
         if (stream) return fail("oversize: only the picture camera sends pictures");
-        QueuePicture(camlink::kPicturePreview,
-                     std::vector<uint8_t>(camlink::kMaxPictureLength + 1, 0xEE));
+        QueuePicture(camlink::kPicturePreview, std::vector<uint8_t>(camlink::kMaxPictureLength + 1, 0xEE));
     } else if (verb == "loss" && words.size() == 2 && ParseNumber(words[1], 0, 1000000, &n)) {
         m_loss = static_cast<int>(n);
     } else if (verb == "loss-rate" && words.size() == 2 && ParseNumber(words[1], 0, 1000, &n)) {
@@ -350,7 +347,7 @@ int Simulator::Run() {
     const bool stream = m_options.mode == Mode::Stream;
     std::ostringstream readyLine;
     readyLine << "ready mode=" << (stream ? "stream" : "picture") << " bind=" << m_options.bindIp
-          << " cmd_port=" << platform::LocalPort(m_cmdSocket);
+              << " cmd_port=" << platform::LocalPort(m_cmdSocket);
     if (!stream) readyLine << " tcp_port=" << platform::LocalPort(m_listener);
     readyLine << " app=" << m_options.appIp << " app_port=" << m_appPort;
     if (stream) readyLine << " video_port=" << m_videoPort;
@@ -367,9 +364,7 @@ int Simulator::Run() {
     m_nextFrameUs = m_startUs;
     m_nextPreviewUs = m_startUs;
     const uint64_t endUs =
-        m_options.durationSeconds > 0
-            ? m_startUs + static_cast<uint64_t>(m_options.durationSeconds * 1e6)
-            : 0;
+        m_options.durationSeconds > 0 ? m_startUs + static_cast<uint64_t>(m_options.durationSeconds * 1e6) : 0;
 
     while (!m_quit && !g_stopRequested) {
         uint64_t now = platform::MonotonicUs();
@@ -414,8 +409,7 @@ int Simulator::Run() {
                 // A camera drops previews the application is not taking, rather than piling
                 // them up: a new one is queued only when everything before it has gone out.
                 if (m_connection >= 0 && m_outgoing.empty()) {
-                    QueuePicture(camlink::kPicturePreview,
-                                 m_jpeg->Picture(m_pictureIndex++, m_options.quality));
+                    QueuePicture(camlink::kPicturePreview, m_jpeg->Picture(m_pictureIndex++, m_options.quality));
                 }
                 m_nextPreviewUs += previewUs;
                 if (m_nextPreviewUs < now) m_nextPreviewUs = now + previewUs;
@@ -454,8 +448,7 @@ int Simulator::Run() {
         }
         if (fds[0].revents) {
             char drain[16];
-            while (::read(g_wakePipe[0], drain, sizeof drain) > 0) {
-            }
+            while (::read(g_wakePipe[0], drain, sizeof drain) > 0) {}
         }
         if (fds[1].revents) OnCommandDatagram();
         if (stdinIndex >= 0 && fds[stdinIndex].revents) ReadStdin();

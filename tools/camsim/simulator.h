@@ -59,8 +59,8 @@ private:
     bool m_video;
     bool m_identify;
     int m_loss;
-    int m_lossPerMille = 0;        // fragments dropped at random, per thousand
-    std::mt19937 m_random{1};      // the same losses in every run
+    int m_lossPerMille = 0;    // fragments dropped at random, per thousand
+    std::mt19937 m_random{1};  // the same losses in every run
 
     std::unique_ptr<H264Source> m_h264;
     AccessUnit m_unit;

@@ -8,9 +8,7 @@ namespace tooloptions {
 
 namespace {
 
-bool TakesValue(const Option& option) {
-    return option.kind == Kind::Text || option.kind == Kind::Integer;
-}
+bool TakesValue(const Option& option) { return option.kind == Kind::Text || option.kind == Kind::Integer; }
 
 std::string Problem(const Option& option) {
     return option.problem ? option.problem : std::string(option.name) + " needs a value";
@@ -63,17 +61,13 @@ Option TextOption(const char* name, std::string* target, const char* problem) {
     return option;
 }
 
-Option CheckedOption(const char* name, const char* problem,
-                     std::function<bool(const std::string& value)> accept) {
+Option CheckedOption(const char* name, const char* problem, std::function<bool(const std::string& value)> accept) {
     Option option{name, nullptr, Kind::Text, problem};
-    option.text = [accept = std::move(accept)](const std::string& value, std::string*) {
-        return accept(value);
-    };
+    option.text = [accept = std::move(accept)](const std::string& value, std::string*) { return accept(value); };
     return option;
 }
 
-Option IntegerOption(const char* name, long min, long max, const char* problem,
-                     std::function<void(long)> number) {
+Option IntegerOption(const char* name, long min, long max, const char* problem, std::function<void(long)> number) {
     Option option{name, nullptr, Kind::Integer, problem, min, max};
     option.number = std::move(number);
     return option;
@@ -108,23 +102,22 @@ Outcome Parse(const Grammar& grammar, int argc, const char* const* argv) {
         if (!option) return Failure("unknown option " + arg);
 
         switch (option->kind) {
-        case Kind::Flag:
-            if (option->set && !option->set()) return Failure(Problem(*option));
-            break;
-        case Kind::Stop: {
-            Outcome outcome;
-            outcome.status = Outcome::Status::Stopped;
-            outcome.stoppedBy = option->name;
-            return outcome;
-        }
-        case Kind::Text:
-        case Kind::Integer: {
-            if (!inlineValue && i + 1 >= argc) return Failure(Problem(*option));
-            const std::string error =
-                Take(*option, inlineValue ? arg.substr(equals + 1) : std::string(argv[++i]));
-            if (!error.empty()) return Failure(error);
-            break;
-        }
+            case Kind::Flag:
+                if (option->set && !option->set()) return Failure(Problem(*option));
+                break;
+            case Kind::Stop: {
+                Outcome outcome;
+                outcome.status = Outcome::Status::Stopped;
+                outcome.stoppedBy = option->name;
+                return outcome;
+            }
+            case Kind::Text:
+            case Kind::Integer: {
+                if (!inlineValue && i + 1 >= argc) return Failure(Problem(*option));
+                const std::string error = Take(*option, inlineValue ? arg.substr(equals + 1) : std::string(argv[++i]));
+                if (!error.empty()) return Failure(error);
+                break;
+            }
         }
     }
     return Outcome();

@@ -36,11 +36,9 @@ Option FlagOption(const char* name, bool* target, bool value = true);
 // A Text option that copies its value into *target (any value, also an empty one).
 Option TextOption(const char* name, std::string* target, const char* problem = nullptr);
 // A Text option whose value `accept` checks and stores; false refuses it with `problem`.
-Option CheckedOption(const char* name, const char* problem,
-                     std::function<bool(const std::string& value)> accept);
+Option CheckedOption(const char* name, const char* problem, std::function<bool(const std::string& value)> accept);
 // An Integer option within [min, max].
-Option IntegerOption(const char* name, long min, long max, const char* problem,
-                     std::function<void(long)> number);
+Option IntegerOption(const char* name, long min, long max, const char* problem, std::function<void(long)> number);
 
 struct Grammar {
     std::vector<Option> options;

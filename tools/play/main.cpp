@@ -57,8 +57,8 @@ struct Options {
 };
 
 bool ParseSize(const char* text, int* width, int* height) {
-    return std::sscanf(text, "%dx%d", width, height) == 2 && *width >= 16 && *height >= 16 &&
-           *width <= 8192 && *height <= 8192;
+    return std::sscanf(text, "%dx%d", width, height) == 2 && *width >= 16 && *height >= 16 && *width <= 8192 &&
+           *height <= 8192;
 }
 
 // False for a wrong command line; --help and --version print and end the program where they stand.
@@ -73,14 +73,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
         {"--version", nullptr, tooloptions::Kind::Stop},
         // Sizes and numbers are read as leniently as ever: "25fps" is 25.
         CheckedOption("--size", nullptr,
-                      [options](Text text) {
-                          return ParseSize(text.c_str(), &options->width, &options->height);
-                      }),
-        CheckedOption("--window", nullptr,
-                      [options](Text text) {
-                          return ParseSize(text.c_str(), &options->windowWidth,
-                                           &options->windowHeight);
-                      }),
+                      [options](Text text) { return ParseSize(text.c_str(), &options->width, &options->height); }),
+        CheckedOption(
+            "--window", nullptr,
+            [options](Text text) { return ParseSize(text.c_str(), &options->windowWidth, &options->windowHeight); }),
         CheckedOption("--fps", nullptr,
                       [options](Text text) {
                           options->fps = std::atoi(text.c_str());
@@ -94,13 +90,9 @@ bool ParseOptions(int argc, char** argv, Options* options) {
                       }),
         FlagOption("--overlay", &options->overlay),
         CheckedOption("--frames", nullptr,
-                      [options](Text text) {
-                          return (options->frames = std::atol(text.c_str())) >= 1;
-                      }),
+                      [options](Text text) { return (options->frames = std::atol(text.c_str())) >= 1; }),
         CheckedOption("--seconds", nullptr,
-                      [options](Text text) {
-                          return (options->seconds = std::atof(text.c_str())) > 0;
-                      }),
+                      [options](Text text) { return (options->seconds = std::atof(text.c_str())) > 0; }),
         FlagOption("--loop", &options->loop),
         FlagOption("--no-pacing", &options->noPacing),
         TextOption("--shot", &options->shot),
@@ -148,9 +140,9 @@ int main(int argc, char** argv) {
     }
 
     std::string error;
-    std::unique_ptr<H264Source> source =
-        options.file.empty() ? MakeTestPatternSource(options.width, options.height, options.fps, &error)
-                             : OpenH264File(options.file, &error);
+    std::unique_ptr<H264Source> source = options.file.empty()
+                                             ? MakeTestPatternSource(options.width, options.height, options.fps, &error)
+                                             : OpenH264File(options.file, &error);
     if (!source) {
         std::fprintf(stderr, "kavimo-play: %s\n", error.c_str());
         return 1;
@@ -239,7 +231,8 @@ int main(int argc, char** argv) {
         }
         ++decoded;
         if (options.noPacing) {
-            while (TEGMO_PLAY_GetVideoFrameCount(play) >= 3) std::this_thread::sleep_for(std::chrono::microseconds(200));
+            while (TEGMO_PLAY_GetVideoFrameCount(play) >= 3)
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         if (TEGMO_PLAY_VideoPlay(play, &picture) != 1) TEGMO_DEC_ReleaseYUVFrame(&picture);
     }
@@ -271,8 +264,8 @@ int main(int argc, char** argv) {
     }
 
     const long shown = g_framesReleased.load() + (decoded > 0 ? 1 : 0);  // the last is still held
-    std::printf("frames: %ld fed, %ld decoded, %ld through the player in %.2f s (%.1f frames/s), mode %u%s\n",
-                fed, decoded, shown, elapsed, elapsed > 0 ? shown / elapsed : 0.0, options.mode,
+    std::printf("frames: %ld fed, %ld decoded, %ld through the player in %.2f s (%.1f frames/s), mode %u%s\n", fed,
+                decoded, shown, elapsed, elapsed > 0 ? shown / elapsed : 0.0, options.mode,
                 options.noPacing ? ", pacing off" : "");
 
     if (record && std::fclose(record) != 0) {

@@ -26,9 +26,8 @@ bool PlayWindow::Open(int width, int height, const std::string& title, std::stri
     m_width = width;
     m_height = height;
     const int screen = DefaultScreen(display);
-    m_window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, unsigned(width),
-                                   unsigned(height), 0, BlackPixel(display, screen),
-                                   BlackPixel(display, screen));
+    m_window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, unsigned(width), unsigned(height), 0,
+                                   BlackPixel(display, screen), BlackPixel(display, screen));
     XStoreName(display, m_window, title.c_str());
     XSelectInput(display, m_window, StructureNotifyMask);
     Atom deleteAtom = XInternAtom(display, "WM_DELETE_WINDOW", False);

@@ -66,8 +66,8 @@ public:
             int outSize = 0;
             const uint8_t* in = m_ended ? nullptr : m_buffer.data() + m_used;
             const int inSize = m_ended ? 0 : int(m_buffer.size() - m_used);
-            const int consumed = av_parser_parse2(m_parser, m_context, &out, &outSize, in, inSize,
-                                                  AV_NOPTS_VALUE, AV_NOPTS_VALUE, 0);
+            const int consumed =
+                av_parser_parse2(m_parser, m_context, &out, &outSize, in, inSize, AV_NOPTS_VALUE, AV_NOPTS_VALUE, 0);
             if (consumed < 0) {
                 *error = "cannot parse the stream: " + AvError(consumed);
                 return false;
@@ -133,8 +133,7 @@ void FillPattern(AVFrame* picture, int index) {
     for (int bit = 0; bit < 16; ++bit) {
         const uint8_t value = (index >> (15 - bit)) & 1 ? 235 : 16;
         for (int y = height - block; y < height; ++y) {
-            std::memset(picture->data[0] + ptrdiff_t(y) * picture->linesize[0] + bit * block * 2, value,
-                        size_t(block));
+            std::memset(picture->data[0] + ptrdiff_t(y) * picture->linesize[0] + bit * block * 2, value, size_t(block));
         }
     }
 }

@@ -48,8 +48,7 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }
 
 bool IsRecordFile(const std::string& name) {
-    return EqualNoCase(name, records::kUserBackupFile) ||
-           EqualNoCase(name, records::kDiagListFile) ||
+    return EqualNoCase(name, records::kUserBackupFile) || EqualNoCase(name, records::kDiagListFile) ||
            EqualNoCase(name, records::kPictureListFile);
 }
 
@@ -57,13 +56,11 @@ bool EndsWithJpg(const std::string& name) {
     return name.size() > 4 && EqualNoCase(name.substr(name.size() - 4), ".jpg");
 }
 
-std::string Count(int64_t n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
+std::string Count(int64_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
 template <typename Record>
-void CheckListFile(Findings& findings, const std::string& where, const char* fileName,
-                   const ListFile<Record>& list, int32_t count, const char* what) {
+void CheckListFile(Findings& findings, const std::string& where, const char* fileName, const ListFile<Record>& list,
+                   int32_t count, const char* what) {
     const std::string file = where + "\\" + fileName;
     if (!list.exists) {
         if (count > 0) {
@@ -79,11 +76,10 @@ void CheckListFile(Findings& findings, const std::string& where, const char* fil
     }
     const int64_t held = int64_t(list.records.size());
     if (held < count) {
-        findings.Problem(file, "holds " + Count(held, what) + ", the record counts " +
-                                   std::to_string(count));
+        findings.Problem(file, "holds " + Count(held, what) + ", the record counts " + std::to_string(count));
     } else if (held > count) {
-        findings.Warning(file, "holds " + Count(held, what) + ", the record counts " +
-                                   std::to_string(count) + " (the rest is dropped when rewritten)");
+        findings.Warning(file, "holds " + Count(held, what) + ", the record counts " + std::to_string(count) +
+                                   " (the rest is dropped when rewritten)");
     }
 }
 
@@ -96,8 +92,7 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
     }
     const std::string dirPath = records::FieldText(user.dirPath);
     std::string normalized;
-    if (!platform::NormalizeLogicalPath(dirPath, &normalized) ||
-        !EqualNoCase(normalized, ownDir)) {
+    if (!platform::NormalizeLogicalPath(dirPath, &normalized) || !EqualNoCase(normalized, ownDir)) {
         findings.Problem(where, "the record names the directory \"" + dirPath + "\"");
     }
     if (dir.backupSize != int64_t(sizeof(_USER_INFO))) {
@@ -108,15 +103,13 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
         findings.Problem(where, "negative counts in the record");
     }
 
-    CheckListFile(findings, where, records::kDiagListFile, ReadDiagList(dir), user.diagCount,
-                  "record");
+    CheckListFile(findings, where, records::kDiagListFile, ReadDiagList(dir), user.diagCount, "record");
     const ListFile<_DISE_PIC> pictures = ReadPictureList(dir);
     CheckListFile(findings, where, records::kPictureListFile, pictures, user.picCount, "record");
 
     // Every listed picture exists in this directory; every picture here is listed.
     std::set<std::string> listed;
-    const size_t used = std::min<size_t>(pictures.records.size(),
-                                         size_t(std::max<int32_t>(user.picCount, 0)));
+    const size_t used = std::min<size_t>(pictures.records.size(), size_t(std::max<int32_t>(user.picCount, 0)));
     for (size_t i = 0; i < used; ++i) {
         const _DISE_PIC& picture = pictures.records[i];
         const std::string path = records::FieldText(picture.path);
@@ -125,8 +118,7 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
             findings.Problem(where, label + " belongs to " + records::UidText(picture.uid));
         }
         std::string pictureNorm;
-        if (!platform::NormalizeLogicalPath(path, &pictureNorm) ||
-            !platform::IsWithinLogicalDir(ownDir, pictureNorm)) {
+        if (!platform::NormalizeLogicalPath(path, &pictureNorm) || !platform::IsWithinLogicalDir(ownDir, pictureNorm)) {
             findings.Problem(where, label + " lies outside the patient's directory");
             continue;
         }
@@ -166,9 +158,8 @@ int RunCheck() {
 
     for (const platform::DirEntry& entry : workDir.files) {
         const std::string file = records::WorkDirFile(entry.name);
-        if (EqualNoCase(entry.name, records::kUserListFile) ||
-            EqualNoCase(entry.name, records::kHospitalFile) || EqualNoCase(entry.name, "temp.bmp") ||
-            EqualNoCase(entry.name, records::kWorkDirLockFile) ||
+        if (EqualNoCase(entry.name, records::kUserListFile) || EqualNoCase(entry.name, records::kHospitalFile) ||
+            EqualNoCase(entry.name, "temp.bmp") || EqualNoCase(entry.name, records::kWorkDirLockFile) ||
             EqualNoCase(entry.name, dicom::kOutboxFile)) {
             continue;
         }
@@ -184,11 +175,11 @@ int RunCheck() {
         if (dir.isLink) {
             findings.Problem(dir.logicalDir, "a link, not a directory; not a patient");
         } else if (!dir.hasBackup) {
-            findings.Problem(dir.logicalDir, "missing backup: no UserInfoBackup.fdb, so the "
-                                             "patient is not in the patient list");
+            findings.Problem(dir.logicalDir,
+                             "missing backup: no UserInfoBackup.fdb, so the "
+                             "patient is not in the patient list");
         } else if (!dir.complete) {
-            findings.Problem(dir.logicalDir, "incomplete backup: " +
-                                                 std::to_string(dir.backupSize) +
+            findings.Problem(dir.logicalDir, "incomplete backup: " + std::to_string(dir.backupSize) +
                                                  " of 1032 bytes; not in the patient list");
         }
     }
@@ -208,26 +199,22 @@ int RunCheck() {
 
     // UserList.fdb is regenerated from the backups at every start; a difference is only noted.
     const std::string userList = records::WorkDirFile(records::kUserListFile);
-    const platform::FileInfo listInfo =
-        platform::StatFile(platform::HostPath(userList));
+    const platform::FileInfo listInfo = platform::StatFile(platform::HostPath(userList));
     if (!listInfo.exists) {
         findings.Warning(userList, "missing (regenerated at the next start)");
     } else if (listInfo.size != patients.size() * sizeof(_USER_INFO)) {
-        findings.Warning(userList, std::to_string(listInfo.size / sizeof(_USER_INFO)) +
-                                       " records for " + Count(int64_t(patients.size()), "patient") +
-                                       " (regenerated at the next start)");
+        findings.Warning(userList, std::to_string(listInfo.size / sizeof(_USER_INFO)) + " records for " +
+                                       Count(int64_t(patients.size()), "patient") + " (regenerated at the next start)");
     }
 
     int64_t hospitalSize = 0;
     ReadHospital(&hospitalSize);
     if (hospitalSize > 0 && hospitalSize % 2 != 0) {
-        findings.Problem(records::WorkDirFile(records::kHospitalFile),
-                         "odd length: not UTF-16 text");
+        findings.Problem(records::WorkDirFile(records::kHospitalFile), "odd length: not UTF-16 text");
     }
 
     std::printf("%s checked: %s, %s.\n", Count(int64_t(patients.size()), "patient").c_str(),
-                Count(findings.problems(), "problem").c_str(),
-                Count(findings.warnings(), "warning").c_str());
+                Count(findings.problems(), "problem").c_str(), Count(findings.warnings(), "warning").c_str());
     return findings.problems() > 0 ? 1 : 0;
 }
 

@@ -23,11 +23,9 @@ bool LoadPatient(uint64_t uid, dicom::PatientPictures* patient) {
     return false;
 }
 
-bool ParseAddress(const std::string& text, const std::string& callingAet,
-                  dicom::PacsAddress* address) {
+bool ParseAddress(const std::string& text, const std::string& callingAet, dicom::PacsAddress* address) {
     if (!dicom::ParsePacsAddress(text, address)) {
-        std::fprintf(stderr, "kavimo-records: not an archive address (AET@HOST:PORT): %s\n",
-                     text.c_str());
+        std::fprintf(stderr, "kavimo-records: not an archive address (AET@HOST:PORT): %s\n", text.c_str());
         return false;
     }
     if (!callingAet.empty()) {
@@ -55,8 +53,7 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
     if (::mkdir(hostDir.c_str(), 0777) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", hostDir.c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", hostDir.c_str(), std::strerror(errno));
         return 1;
     }
     size_t written = 0;
@@ -109,8 +106,7 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
         }
     }
     client.Close();
-    std::printf("%zu of %zu pictures stored in %s\n", stored, patient.pictures.size(),
-                address.Text().c_str());
+    std::printf("%zu of %zu pictures stored in %s\n", stored, patient.pictures.size(), address.Text().c_str());
     return stored == patient.pictures.size() ? 0 : 1;
 }
 
@@ -129,13 +125,11 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const s
     std::printf("Worklist of %s: %zu scheduled patient%s\n", day.c_str(), entries.size(),
                 entries.size() == 1 ? "" : "s");
     if (entries.empty()) return 0;
-    std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", "Time", "Patient ID", "Name", "Born", "Sex",
-                "Procedure");
+    std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", "Time", "Patient ID", "Name", "Born", "Sex", "Procedure");
     for (const dicom::WorklistEntry& entry : entries) {
         std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", entry.scheduledTime.substr(0, 4).c_str(),
-                    entry.patient.patientId.c_str(), entry.patient.patientName.c_str(),
-                    entry.patient.birthDate.c_str(), entry.patient.sex.c_str(),
-                    entry.description.c_str());
+                    entry.patient.patientId.c_str(), entry.patient.patientName.c_str(), entry.patient.birthDate.c_str(),
+                    entry.patient.sex.c_str(), entry.description.c_str());
     }
     return 0;
 }

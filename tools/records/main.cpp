@@ -68,8 +68,7 @@ const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
 bool LoadWorkDir(recordtool::WorkDir* workDir) {
     *workDir = recordtool::ScanWorkDir();
     if (!workDir->exists) {
-        std::fprintf(stderr, "kavimo-records: no work directory at %s\n",
-                     workDir->hostDir.c_str());
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", workDir->hostDir.c_str());
         return false;
     }
     return true;
@@ -84,14 +83,12 @@ int List() {
     std::printf("Hospital: %s\n", hospital.empty() ? "(not set)" : Utf8(hospital).c_str());
     std::printf("%zu patient%s\n\n", patients.size(), patients.size() == 1 ? "" : "s");
     if (patients.empty()) return 0;
-    std::printf("%-5s %-18s %-16s %-6s %4s %-14s %6s %6s\n", "No.", "UID", "Name", "Sex", "Age",
-                "Phone", "Diags", "Pics");
+    std::printf("%-5s %-18s %-16s %-6s %4s %-14s %6s %6s\n", "No.", "UID", "Name", "Sex", "Age", "Phone", "Diags",
+                "Pics");
     for (size_t i = 0; i < patients.size(); ++i) {
         const _USER_INFO& user = patients[i]->user;
-        std::printf("%-5zu %-18s %s %-6s %4d %-14lld %6d %6d\n", i + 1,
-                    records::UidText(user.uid).c_str(),
-                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), SexText(user.sex),
-                    user.age,
+        std::printf("%-5zu %-18s %s %-6s %4d %-14lld %6d %6d\n", i + 1, records::UidText(user.uid).c_str(),
+                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), SexText(user.sex), user.age,
                     static_cast<long long>(user.phone), user.diagCount, user.picCount);
     }
     return 0;
@@ -123,8 +120,8 @@ int Show(const std::string& uidText) {
         if (patients[i]->user.uid == uid) found = patients[i], number = i + 1;
     }
     if (!found) {
-        std::fprintf(stderr, "kavimo-records: no patient %s in %s\n",
-                     records::UidText(uid).c_str(), workDir.hostDir.c_str());
+        std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
+                     workDir.hostDir.c_str());
         return 1;
     }
     const _USER_INFO& user = found->user;
@@ -137,23 +134,20 @@ int Show(const std::string& uidText) {
     std::printf("  Sex:         %s (%d)\n", SexText(user.sex), user.sex);
     std::printf("  Age:         %d\n", user.age);
     std::printf("  Phone:       %lld\n", static_cast<long long>(user.phone));
-    std::printf("  Directory:   %s (%s)\n", records::FieldText(user.dirPath).c_str(),
-                found->hostDir.c_str());
+    std::printf("  Directory:   %s (%s)\n", records::FieldText(user.dirPath).c_str(), found->hostDir.c_str());
     std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
-    std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount,
-                diags.records.size());
+    std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount, diags.records.size());
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
         std::printf("    %zu. %s\n", i + 1, Utf8(records::FieldText(diags.records[i].text)).c_str());
     }
-    std::printf("  Pictures:    %d (DisePicList.fdb holds %zu)\n", user.picCount,
-                pictures.records.size());
+    std::printf("  Pictures:    %d (DisePicList.fdb holds %zu)\n", user.picCount, pictures.records.size());
     for (size_t i = 0; i < pictures.records.size() && int64_t(i) < user.picCount; ++i) {
         const _DISE_PIC& p = pictures.records[i];
         const std::string path = records::FieldText(p.path);
         const std::string host = platform::HostPath(path);
         const bool exists = !host.empty() && platform::StatFile(host).exists;
-        std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day,
-                    p.hour, p.minute, p.second, path.c_str(), exists ? "" : "  [missing]");
+        std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day, p.hour, p.minute,
+                    p.second, path.c_str(), exists ? "" : "  [missing]");
     }
     return 0;
 }
@@ -214,14 +208,12 @@ int main(int argc, char** argv) {
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if (command == "show" && args.size() == 2) return Show(args[1]);
-    const bool archiveCommand =
-        command == "export-dicom" || command == "send-dicom" || command == "worklist";
+    const bool archiveCommand = command == "export-dicom" || command == "send-dicom" || command == "worklist";
     if ((!pacs.empty() || !callingAet.empty()) && command != "send-dicom" && command != "worklist") {
         return UsageError(("--pacs and --calling-aet do not apply to " + command).c_str());
     }
     if (hasDate && (command != "worklist" || !IsDate(date))) {
-        return UsageError(command != "worklist" ? "--date applies to worklist only"
-                                                : "--date needs YYYYMMDD");
+        return UsageError(command != "worklist" ? "--date applies to worklist only" : "--date needs YYYYMMDD");
     }
     uint64_t uid = 0;
     if (command == "export-dicom" && args.size() == 3) {

@@ -12,15 +12,13 @@ namespace {
 template <typename Record>
 ListFile<Record> ReadList(const PatientDir& dir, const char* fileName) {
     ListFile<Record> list;
-    const std::string host =
-        platform::HostPath(platform::JoinLogical(dir.logicalDir, fileName));
+    const std::string host = platform::HostPath(platform::JoinLogical(dir.logicalDir, fileName));
     const platform::FileInfo info = platform::StatFile(host);
     if (!info.exists || info.isDirectory) return list;
     list.exists = true;
     list.size = int64_t(info.size);
     list.records.resize(size_t(info.size / sizeof(Record)));
-    ssize_t got = records::ReadFileAt(host, list.records.data(),
-                                      list.records.size() * sizeof(Record), 0, nullptr);
+    ssize_t got = records::ReadFileAt(host, list.records.data(), list.records.size() * sizeof(Record), 0, nullptr);
     list.records.resize(got > 0 ? size_t(got) / sizeof(Record) : 0);
     return list;
 }
@@ -42,15 +40,13 @@ WorkDir ScanWorkDir() {
         dir.logicalDir = records::WorkDirFile(entry.name);
         dir.hostDir = workDir.hostDir + "/" + entry.name;
         dir.isLink = !records::IsRealDirectory(dir.hostDir);
-        const std::string backup =
-            platform::HostPath(platform::JoinLogical(dir.logicalDir, records::kUserBackupFile));
+        const std::string backup = platform::HostPath(platform::JoinLogical(dir.logicalDir, records::kUserBackupFile));
         const platform::FileInfo info = platform::StatFile(backup);
         dir.hasBackup = info.exists && !info.isDirectory;
         if (dir.hasBackup) {
             dir.backupSize = int64_t(info.size);
             dir.complete =
-                records::ReadFileAt(backup, &dir.user, sizeof dir.user, 0, nullptr) ==
-                ssize_t(sizeof dir.user);
+                records::ReadFileAt(backup, &dir.user, sizeof dir.user, 0, nullptr) == ssize_t(sizeof dir.user);
             if (!dir.complete) dir.user = {};
         }
         workDir.dirs.push_back(std::move(dir));
@@ -66,9 +62,7 @@ std::vector<const PatientDir*> Patients(const WorkDir& workDir) {
     return patients;
 }
 
-ListFile<_DIAG_ITEM> ReadDiagList(const PatientDir& dir) {
-    return ReadList<_DIAG_ITEM>(dir, records::kDiagListFile);
-}
+ListFile<_DIAG_ITEM> ReadDiagList(const PatientDir& dir) { return ReadList<_DIAG_ITEM>(dir, records::kDiagListFile); }
 
 ListFile<_DISE_PIC> ReadPictureList(const PatientDir& dir) {
     return ReadList<_DISE_PIC>(dir, records::kPictureListFile);

@@ -15,18 +15,18 @@ struct PatientDir {
     std::string name;        // the directory's name as on disk
     std::string logicalDir;  // "d:\DentalWorkDir\<name>"
     std::string hostDir;
-    bool isLink = false;     // a symbolic link: the store does not treat it as a patient
+    bool isLink = false;  // a symbolic link: the store does not treat it as a patient
     bool hasBackup = false;
     int64_t backupSize = 0;
-    bool complete = false;   // the backup holds a whole record
-    _USER_INFO user = {};    // valid when complete
+    bool complete = false;  // the backup holds a whole record
+    _USER_INFO user = {};   // valid when complete
 };
 
 struct WorkDir {
     std::string hostDir;
     bool exists = false;
-    std::vector<PatientDir> dirs;             // every subdirectory, in listing order
-    std::vector<platform::DirEntry> files;    // everything else in the work directory
+    std::vector<PatientDir> dirs;           // every subdirectory, in listing order
+    std::vector<platform::DirEntry> files;  // everything else in the work directory
 };
 
 // A list file's records as far as the file holds whole ones.

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "tests/dicom/orthanc.h"
-#include "app/settings/appconfig.h"
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
+#include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
 #include "tests/app/support/picturetestsupport.h"
+#include "tests/dicom/orthanc.h"
 
 using namespace MainCtl;
 

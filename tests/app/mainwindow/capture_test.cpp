@@ -11,9 +11,9 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/clock.h"
 #include "tests/app/support/fakecameras.h"
 #include "tests/app/support/picturetestsupport.h"
-#include "platform/clock.h"
 
 using namespace MainCtl;
 
@@ -123,8 +123,8 @@ void CaptureTest::importNeverOverwritesAndReportsWhatItCannotTake() {
     h.Button(IdImport)->click();
 
     // The two names already taken are passed over; the pictures there are untouched.
-    QCOMPARE(h.PictureFiles(), QStringList({"20240501100000.jpg", "20240501100001.jpg", "20240501100002.jpg",
-                                            "20240501100003.jpg"}));
+    QCOMPARE(h.PictureFiles(),
+             QStringList({"20240501100000.jpg", "20240501100001.jpg", "20240501100002.jpg", "20240501100003.jpg"}));
     QCOMPARE(FileBytes(h.PatientDir() + "/20240501100000.jpg"), first);
     QVERIFY(Near(CentreColour(h.PatientDir() + "/20240501100002.jpg"), kYellow));
     QVERIFY(Near(CentreColour(h.PatientDir() + "/20240501100003.jpg"), kBlue));
@@ -159,7 +159,8 @@ void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
     QCOMPARE(d.Picked().Count(), 4);
     h.ClickThumbnail(4);  // a fifth is ignored
     QCOMPARE(d.Picked().Count(), 4);
-    QCOMPARE(QList<int>({d.Picked().At(0), d.Picked().At(1), d.Picked().At(2), d.Picked().At(3)}), QList<int>({0, 1, 2, 3}));
+    QCOMPARE(QList<int>({d.Picked().At(0), d.Picked().At(1), d.Picked().At(2), d.Picked().At(3)}),
+             QList<int>({0, 1, 2, 3}));
     const QImage marked = d.ThumbList()->Thumbnail(0);
     QVERIFY(marked != unmarked);
     QColor corner(marked.pixel(4, 0));  // the red border of a picked thumbnail
@@ -484,7 +485,9 @@ void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
     QVERIFY(d.Live().HasReceiver());
 
     // The frame is there but the patient's directory cannot take it: reported, no record.
-    d.SetSnapshotWriter([](const std::string& path) { return QImage(64, 48, QImage::Format_RGB32).save(QString::fromStdString(path), "BMP"); });
+    d.SetSnapshotWriter([](const std::string& path) {
+        return QImage(64, 48, QImage::Format_RGB32).save(QString::fromStdString(path), "BMP");
+    });
     QVERIFY(QDir(h.PatientDir()).removeRecursively());
     h.Drive().messages.clear();
     h.Button(IdFreeze)->click();

@@ -53,7 +53,8 @@ public:
         }
         QDir().mkpath(dir);
         const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
-        if (::mount("kavimo-test", dir.toLocal8Bit().constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0) {
+        if (::mount("kavimo-test", dir.toLocal8Bit().constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) !=
+            0) {
             m_error = QStringLiteral("cannot mount a tmpfs here: %1").arg(std::strerror(errno));
             return;
         }
@@ -70,8 +71,7 @@ public:
         if (fd < 0) return false;
         std::vector<char> block(1 << 16, 'x');
         for (size_t size : {block.size(), size_t(4096), size_t(1)}) {
-            while (::write(fd, block.data(), size) > 0) {
-            }
+            while (::write(fd, block.data(), size) > 0) {}
         }
         const bool full = errno == ENOSPC;
         ::close(fd);
@@ -299,8 +299,9 @@ void FullDiskTest::writesOnAReadOnlyDisk() {
     h.Button(IdSaveDisease)->click();
     const QStringList& messages = h.Drive().messages;
     QVERIFY(messages.size() >= 3);
-    QVERIFY2(messages[0].startsWith("Oral image acquisition system|Fail to Save！\n") && messages[0].endsWith(kReadOnly),
-             qPrintable(messages[0]));
+    QVERIFY2(
+        messages[0].startsWith("Oral image acquisition system|Fail to Save！\n") && messages[0].endsWith(kReadOnly),
+        qPrintable(messages[0]));
     QVERIFY2(messages[1].contains("import.jpg: " + kReadOnly), qPrintable(messages[1]));
     // The store names each record file it could not write.
     for (const QString& message : messages.mid(2))

@@ -13,15 +13,15 @@
 #include <memory>
 #include <thread>
 
-#include "app/widgets/facebutton.h"
 #include "app/mainwindow/kavimodlg.h"
+#include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
-#include "app/patients/userlist.h"
-#include "tests/app/support/apptestsupport.h"
-#include "tests/app/support/fakecameras.h"
+#include "app/widgets/facebutton.h"
 #include "platform/clock.h"
 #include "platform/net.h"
+#include "tests/app/support/apptestsupport.h"
+#include "tests/app/support/fakecameras.h"
 
 using namespace MainCtl;
 
@@ -153,7 +153,8 @@ void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x) red += QColor(window.pixel(x, y)) == QColor(255, 0, 0);
     QVERIFY2(red > 50, qPrintable(QString::number(red)));
-    QCOMPARE(QColor(window.pixel(dialog->Layout().status.x() + 2, dialog->Layout().status.y() + 46)), QColor(57, 169, 251));
+    QCOMPARE(QColor(window.pixel(dialog->Layout().status.x() + 2, dialog->Layout().status.y() + 46)),
+             QColor(57, 169, 251));
     // Nothing is sent anywhere but loopback, and no timer runs: nothing changes afterwards.
     QTest::qWait(200);
     QCOMPARE(dialog->Connected(), false);
@@ -185,7 +186,8 @@ void KavimoDlgTest::controlsFollowTheLayoutAndColours() {
     QCOMPARE(dialog->Control(IdThumbList)->palette().color(QPalette::Base), QColor(100, 100, 100));
     QCOMPARE(dialog->Control(IdThick)->font().family(), QStringLiteral("Arial"));
     QVERIFY(dialog->Control(IdThick)->font().bold());
-    QVERIFY(QFontMetrics(dialog->Control(IdThick)->font()).height() <= 32 && QFontMetrics(dialog->Control(IdThick)->font()).height() >= 30);
+    QVERIFY(QFontMetrics(dialog->Control(IdThick)->font()).height() <= 32 &&
+            QFontMetrics(dialog->Control(IdThick)->font()).height() >= 30);
     // Pen groups: "Medium" and "Red" to begin with, one of each group at a time.
     QVERIFY(static_cast<QPushButton*>(dialog->Control(IdMedium))->isChecked());
     QVERIFY(static_cast<QPushButton*>(dialog->Control(IdRed))->isChecked());
@@ -315,8 +317,8 @@ void KavimoDlgTest::cameraKeysFollowTheStateRules() {
             QTRY_VERIFY_WITH_TIMEOUT(box.clickedButton() == box.button(QMessageBox::No), 2000);
             QCOMPARE(dialog->liveState(), LiveState::Idle);
 
-            QMessageBox second(QMessageBox::NoIcon, QStringLiteral("Picture delete"),
-                               QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No);
+            QMessageBox second(QMessageBox::NoIcon, QStringLiteral("Picture delete"), QStringLiteral("Are you sure?"),
+                               QMessageBox::Yes | QMessageBox::No);
             second.show();
             camera.SendKey(0x51);
             QTRY_VERIFY_WITH_TIMEOUT(second.clickedButton() == second.button(QMessageBox::Yes), 2000);
@@ -410,7 +412,8 @@ void KavimoDlgTest::patientPanelAndDiagnosisSave() {
     static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
     char16_t stored[350] = {};
     QCOMPARE(m_store->GetDescription(stored), 1);
-    QCOMPARE(QString::fromStdU16String(records::FieldText(stored)), QStringLiteral("Caries on 36, filling planned.\n复查"));
+    QCOMPARE(QString::fromStdU16String(records::FieldText(stored)),
+             QStringLiteral("Caries on 36, filling planned.\n复查"));
 
     // At most 349 characters fit the record.
     disease->setPlainText(QString(500, QLatin1Char('x')));
@@ -550,7 +553,7 @@ void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
     QVERIFY2(m_drive->messages[0].contains(QStringLiteral("UserInfoBackup.fdb\": Is a directory")),
              qPrintable(m_drive->messages[0]));
     QVERIFY(dialog->HasUnsavedDiagnosis());
-    QCOMPARE(stored(), QString());  // what is on the disk
+    QCOMPARE(stored(), QString());                                // what is on the disk
     static_cast<QPushButton*>(dialog->Control(IdExit))->click();  // Save is asked, and fails again
     QVERIFY(dialog->isVisible());
     QCOMPARE(m_drive->messages.size(), 3);

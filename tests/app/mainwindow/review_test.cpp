@@ -76,9 +76,9 @@ void ReviewTest::hitTestIgnoresMiddleLinesAndBorders() {
     QCOMPARE(d.HitQuadrant(h.AreaPoint(10, my + 1)), 3);
     QCOMPARE(d.HitQuadrant(h.AreaPoint(area.width() - 1, area.height() - 1)), 4);
     QCOMPARE(d.HitQuadrant(h.AreaPoint(mx - 1, my - 1)), 1);
-    QCOMPARE(d.HitQuadrant(h.AreaPoint(mx, 10)), 0);   // vertical middle line
-    QCOMPARE(d.HitQuadrant(h.AreaPoint(10, my)), 0);   // horizontal middle line
-    QCOMPARE(d.HitQuadrant(area.topLeft()), 0);        // the area's own border
+    QCOMPARE(d.HitQuadrant(h.AreaPoint(mx, 10)), 0);  // vertical middle line
+    QCOMPARE(d.HitQuadrant(h.AreaPoint(10, my)), 0);  // horizontal middle line
+    QCOMPARE(d.HitQuadrant(area.topLeft()), 0);       // the area's own border
     QCOMPARE(d.HitQuadrant(h.AreaPoint(area.width(), 10)), 0);
     QCOMPARE(d.HitQuadrant(QPoint(2, 2)), 0);
 
@@ -129,7 +129,8 @@ void ReviewTest::newestPictureIsShownWithItsNumber() {
     QCOMPARE(d.Review().LabelPosition(), QPoint(area.width() - 32, area.height() - 32));
     QVERIFY(CountNear(h.Pane(IdPane2)->Canvas(), QRect(d.Review().LabelPosition(), QSize(32, 32)), kRed, 10) > 20);
     // The undo picture carries the number too, at the picture's own scale.
-    QVERIFY(CountNear(d.Review().Entry(0).image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed, 60) > 10);
+    QVERIFY(CountNear(d.Review().Entry(0).image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed,
+                      60) > 10);
     // The list shows the newest picture selected.
     const QList<QListWidgetItem*> selected = h.Dialog().ThumbList()->selectedItems();
     QCOMPARE(selected.size(), 1);
@@ -285,7 +286,8 @@ void ReviewTest::splitViewDrawsMissingSlotsGrey() {
     QCOMPARE(Pixel(shown, d.Layout().quad[2].center().x(), d.Layout().quad[2].center().y()), kEmpty);
     QCOMPARE(Pixel(shown, d.Layout().quad[3].center().x(), d.Layout().quad[3].center().y()), kEmpty);
     // Quadrant 2's number "1" at its bottom right.
-    QCOMPARE(d.Review().LabelPosition(), QPoint(d.Layout().quad[1].left() + area.width() / 2 - 32, area.height() / 2 - 32));
+    QCOMPARE(d.Review().LabelPosition(),
+             QPoint(d.Layout().quad[1].left() + area.width() / 2 - 32, area.height() / 2 - 32));
 
     h.Button(IdSplit)->click();
     QCOMPARE(h.Button(IdSplit)->text(), QStringLiteral("Split"));
@@ -485,8 +487,8 @@ void ReviewTest::saveAsAddsNewFilesAndNeverOverwrites() {
     h.Button(IdBlue)->click();
     h.Stroke({{100, 200}, {300, 200}});
     h.Button(IdSaveAs)->click();  // the same second: the next second's name
-    QCOMPARE(h.PictureFiles(),
-             QStringList({h.Pictures()[0], QStringLiteral("20261206190507.jpg"), QStringLiteral("20261206190508.jpg")}));
+    QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], QStringLiteral("20261206190507.jpg"),
+                                            QStringLiteral("20261206190508.jpg")}));
     QCOMPARE(h.PictureCount(), 3);
     QCOMPARE(d.ThumbList()->count(), 3);
     const QSize area = d.Layout().pictureArea.size();

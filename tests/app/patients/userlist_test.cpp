@@ -418,7 +418,8 @@ void UserListTest::aFullListRefusesANewPatientWithAMessage() {
     SetText(dialog, "IdAge", QStringLiteral("20"));
     SetText(dialog, "IdPhone", QStringLiteral("1"));
     Click(dialog, "IdCreate");
-    QCOMPARE(m_drive->messages, QStringList({kCaption + "|The patient list is full: at most 1001 patients can be kept！"}));
+    QCOMPARE(m_drive->messages,
+             QStringList({kCaption + "|The patient list is full: at most 1001 patients can be kept！"}));
     QCOMPARE(dialog.UserList()->rowCount(), 1001);
     QCOMPARE(m_store->UserCount(), 1001);
 }

@@ -38,34 +38,29 @@ QImage Quarters(int w, int h) {
     return image;
 }
 
-QColor Pixel(const QImage& image, QPoint p) {
-    return image.pixelColor(p);
-}
+QColor Pixel(const QImage& image, QPoint p) { return image.pixelColor(p); }
 
 QImage Shot(BigPic& viewer, const char* name) {
     const QImage shot = viewer.grab().toImage();
     const QByteArray dir = qgetenv("KAVIMO_TEST_SHOTS");
-    if (!dir.isEmpty())
-        shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/%1.png").arg(QLatin1String(name)));
+    if (!dir.isEmpty()) shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/%1.png").arg(QLatin1String(name)));
     return shot;
 }
 
 void SendWheel(QWidget* target, int delta) {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &wheel);
 }
 
-void CaptureLine(const char* text, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(text);
-}
+void CaptureLine(const char* text, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(text); }
 
 }  // namespace
 
 class BigPicTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase();
     void zoomStopsAtPointTwoAndTen();
     void angleWrapsOnlyBeyondTheFullTurn();
@@ -87,7 +82,7 @@ class BigPicTest : public QObject {
     void missingPictureShowsOnlyBackgroundAndExitStillCloses();
     void exitEndsTheModalRunWithOk();
 
-  private:
+private:
     QString writePicture(const QImage& image, const QString& name = QStringLiteral("pic.png"));
     QTemporaryDir m_dir;
     QPointingDevice* m_touch = nullptr;
@@ -100,8 +95,7 @@ void BigPicTest::initTestCase() {
 
 QString BigPicTest::writePicture(const QImage& image, const QString& name) {
     const QString path = m_dir.filePath(name);
-    if (!image.save(path))
-        return QString();
+    if (!image.save(path)) return QString();
     return path;
 }
 
@@ -111,12 +105,10 @@ void BigPicTest::zoomStopsAtPointTwoAndTen() {
     float scale = 1.0f;
     scale = ZoomedScale(scale, -kWheelZoomStep);
     QVERIFY(qFuzzyCompare(scale, 0.8f));
-    for (int i = 1; i < 10; ++i)
-        scale = ZoomedScale(scale, -kWheelZoomStep);
+    for (int i = 1; i < 10; ++i) scale = ZoomedScale(scale, -kWheelZoomStep);
     QCOMPARE(scale, 0.2f);
     scale = 1.0f;
-    for (int i = 0; i < 45; ++i)
-        scale = ZoomedScale(scale, kWheelZoomStep);
+    for (int i = 0; i < 45; ++i) scale = ZoomedScale(scale, kWheelZoomStep);
     QVERIFY(qFuzzyCompare(scale, 10.0f));  // 9.999995 in float steps of 0.2
     scale = ZoomedScale(scale, kWheelZoomStep);
     QCOMPARE(scale, 10.0f);
@@ -166,15 +158,14 @@ void BigPicTest::drawRectIsCentredAndTruncated() {
     QCOMPARE(ComputeDrawRect(QPoint(400, 300), QSize(110, 90), 1.5f), QRect(318, 233, 165, 135));
     // 201 * 0.2 = 40.2 and 99 * 0.2 = 19.8 truncate to 40 and 19.
     QCOMPARE(ComputeDrawRect(QPoint(400, 300), QSize(201, 99), 0.2f), QRect(380, 291, 40, 19));
-    QCOMPARE(ComputeDrawRect(QPoint(400, 300), QSize(200, 100), 10.0f),
-             QRect(-600, -200, 2000, 1000));
+    QCOMPARE(ComputeDrawRect(QPoint(400, 300), QSize(200, 100), 10.0f), QRect(-600, -200, 2000, 1000));
 }
 
 void BigPicTest::eraseBandsCoverOnlyTheUncoveredMargins() {
     const QRect previous(300, 250, 200, 100);
     QCOMPARE(EraseBands(previous, QSize(160, 80)),
-             (QVector<QRect>{QRect(300, 250, 200, 12), QRect(300, 250, 22, 100),
-                             QRect(300, 340, 200, 12), QRect(480, 250, 22, 100)}));
+             (QVector<QRect>{QRect(300, 250, 200, 12), QRect(300, 250, 22, 100), QRect(300, 340, 200, 12),
+                             QRect(480, 250, 22, 100)}));
     // Narrower but taller (a quarter turn): only the side bands.
     QCOMPARE(EraseBands(previous, QSize(100, 200)),
              (QVector<QRect>{QRect(300, 250, 52, 100), QRect(450, 250, 52, 100)}));
@@ -192,8 +183,7 @@ void BigPicTest::rotatedPictureHasNoHolesAndTurnsClockwise() {
     const QPoint mid(turned.width() / 2, turned.height() / 2);
     int holes = 0;
     for (int y = mid.y() - 70; y <= mid.y() + 70; ++y) {
-        for (int x = mid.x() - 110; x <= mid.x() + 110; ++x)
-            holes += turned.pixel(x, y) != kRed.rgb();
+        for (int x = mid.x() - 110; x <= mid.x() + 110; ++x) holes += turned.pixel(x, y) != kRed.rgb();
     }
     QCOMPARE(holes, 0);
     QCOMPARE(turned.pixel(0, 0), kBack.rgb());  // the corners outside the turned picture
@@ -242,9 +232,7 @@ void BigPicTest::dragTurnsThreeTimesAndIgnoresJumps() {
 
 void BigPicTest::pinchStepsOnlyBetweenJitterAndJumps() {
     const QPoint a(300, 300), b(500, 300);  // 200 apart
-    auto step = [&](int now) {
-        return PinchZoomStep(a, b, QPoint(300, 300), QPoint(300 + now, 300));
-    };
+    auto step = [&](int now) { return PinchZoomStep(a, b, QPoint(300, 300), QPoint(300 + now, 300)); };
     QCOMPARE(step(210), kPinchZoomStep);
     QCOMPARE(step(203), kPinchZoomStep);
     QCOMPARE(step(202), 0.0f);
@@ -302,8 +290,7 @@ void BigPicTest::wheelZoomsWithoutRebuildingAndClearsWhatItLeaves() {
     Shot(viewer, "before-zoom");
     const qint64 view = viewer.ViewImage().cacheKey();
 
-    for (int i = 0; i < 5; ++i)
-        SendWheel(&viewer, 120);
+    for (int i = 0; i < 5; ++i) SendWheel(&viewer, 120);
     QVERIFY(qFuzzyCompare(viewer.Scale(), 2.0f));
     QCOMPARE(viewer.ZoomDir(), 1);
     QCOMPARE(viewer.DrawRect(), QRect(c.x() - 200, c.y() - 100, 400, 200));
@@ -315,8 +302,7 @@ void BigPicTest::wheelZoomsWithoutRebuildingAndClearsWhatItLeaves() {
     QVERIFY(qFuzzyCompare(viewer.Scale(), 2.0f));
     SendWheel(&viewer, -60);
     QVERIFY(qFuzzyCompare(viewer.Scale(), 1.8f));
-    for (int i = 0; i < 4; ++i)
-        SendWheel(&viewer, -120);
+    for (int i = 0; i < 4; ++i) SendWheel(&viewer, -120);
     QVERIFY(qFuzzyCompare(viewer.Scale(), 1.0f));
     QCOMPARE(viewer.ZoomDir(), -1);
     shot = Shot(viewer, "scale2-then-1");
@@ -325,15 +311,13 @@ void BigPicTest::wheelZoomsWithoutRebuildingAndClearsWhatItLeaves() {
     QCOMPARE(Pixel(shot, c + QPoint(190, 90)), kBack);
     QCOMPARE(Pixel(shot, c + QPoint(-50, -25)), kRed);
 
-    for (int i = 0; i < 10; ++i)
-        SendWheel(&viewer, -120);
+    for (int i = 0; i < 10; ++i) SendWheel(&viewer, -120);
     QCOMPARE(viewer.Scale(), 0.2f);
     QCOMPARE(viewer.DrawRect(), QRect(c.x() - 20, c.y() - 10, 40, 20));
     shot = Shot(viewer, "scale0.2");
     QCOMPARE(Pixel(shot, c + QPoint(-30, 0)), kBack);
     QCOMPARE(Pixel(shot, c + QPoint(-10, -5)), kRed);
-    for (int i = 0; i < 50; ++i)
-        SendWheel(&viewer, 120);
+    for (int i = 0; i < 50; ++i) SendWheel(&viewer, 120);
     QCOMPARE(viewer.Scale(), 10.0f);
     shot = Shot(viewer, "scale10");
     QCOMPARE(Pixel(shot, QPoint(0, 0)), kRed);  // 2000 x 1000 about the centre covers the window
@@ -355,8 +339,8 @@ void BigPicTest::rotationRebuildsOnceAndClearsTheOldCorners() {
     QCOMPARE(viewer.RotateState(), 0);
     const QSize turned = viewer.ViewImage().size();
     QVERIFY(qAbs(turned.width() - 100) <= 1 && qAbs(turned.height() - 200) <= 1);
-    QCOMPARE(viewer.DrawRect(), QRect(c.x() - turned.width() / 2, c.y() - turned.height() / 2,
-                                      turned.width(), turned.height()));
+    QCOMPARE(viewer.DrawRect(),
+             QRect(c.x() - turned.width() / 2, c.y() - turned.height() / 2, turned.width(), turned.height()));
     const QImage shot = Shot(viewer, "turn90");
     QCOMPARE(Pixel(shot, c + QPoint(25, -50)), kRed);
     QCOMPARE(Pixel(shot, c + QPoint(25, 50)), kGreen);
@@ -464,16 +448,13 @@ void BigPicTest::moreThanTwoContactsDoNothing() {
     const QPoint c(viewer.width() / 2, viewer.height() / 2);
     QTest::QTouchEventWidgetSequence touch = QTest::touchEvent(&viewer, m_touch, false);
     for (int n : {3, 9}) {
-        for (int i = 0; i < n; ++i)
-            touch.press(i, c + QPoint(-200 + 40 * i, 50));
+        for (int i = 0; i < n; ++i) touch.press(i, c + QPoint(-200 + 40 * i, 50));
         touch.commit();
         for (int step = 1; step <= 3; ++step) {
-            for (int i = 0; i < n; ++i)
-                touch.move(i, c + QPoint((-200 + 40 * i) * (10 + step) / 10, 50 + step));
+            for (int i = 0; i < n; ++i) touch.move(i, c + QPoint((-200 + 40 * i) * (10 + step) / 10, 50 + step));
             touch.commit();
         }
-        for (int i = 0; i < n; ++i)
-            touch.release(i, c + QPoint((-200 + 40 * i) * 13 / 10, 53));
+        for (int i = 0; i < n; ++i) touch.release(i, c + QPoint((-200 + 40 * i) * 13 / 10, 53));
         touch.commit();
         QCOMPARE(viewer.Scale(), 1.0f);
         QCOMPARE(viewer.Angle(), 0.0);
@@ -483,13 +464,11 @@ void BigPicTest::moreThanTwoContactsDoNothing() {
 void BigPicTest::pictureOnTheDriveIsFoundByItsLogicalPath() {
     QTemporaryDir drive;
     QVERIFY(QDir().mkpath(drive.filePath(QStringLiteral("DentalWorkDir/UID20170801102233"))));
-    QVERIFY(Quarters(64, 48).save(
-        drive.filePath(QStringLiteral("DentalWorkDir/UID20170801102233/20170801103000.jpg")), "JPG",
-        95));
+    QVERIFY(Quarters(64, 48).save(drive.filePath(QStringLiteral("DentalWorkDir/UID20170801102233/20170801103000.jpg")),
+                                  "JPG", 95));
     platform::SetDriveRoot(drive.path().toStdString());
     BigPic viewer;
-    viewer.SetPicturePath(
-        QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20170801103000.jpg"));
+    viewer.SetPicturePath(QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20170801103000.jpg"));
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     platform::SetDriveRoot("");
@@ -506,8 +485,8 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\xff\xd8\xff\xe0 not really a picture");
     }
-    for (const QString& path : {m_dir.filePath(QStringLiteral("absent.jpg")), corrupt,
-                                QStringLiteral("d:\\..\\outside.jpg")}) {
+    for (const QString& path :
+         {m_dir.filePath(QStringLiteral("absent.jpg")), corrupt, QStringLiteral("d:\\..\\outside.jpg")}) {
         BigPic viewer;
         viewer.SetPicturePath(path);
         int painted = -1;
@@ -517,8 +496,7 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
             const QImage shot = viewer.grab().toImage();
             painted = 0;  // pixels other than background, away from "Exit"
             for (int y = 0; y < shot.height(); y += 7)
-                for (int x = 0; x < shot.width() - 170; x += 7)
-                    painted += shot.pixelColor(x, y) != kBack;
+                for (int x = 0; x < shot.width() - 170; x += 7) painted += shot.pixelColor(x, y) != kBack;
             viewer.findChild<QPushButton*>(QStringLiteral("IdOK"))->click();
         });
         QCOMPARE(viewer.exec(), int(QDialog::Accepted));
@@ -542,8 +520,7 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
     viewer.SetPicturePath(writePicture(Quarters(200, 100)));
     bool shownFull = false;
     QTimer::singleShot(0, &viewer, [&] {
-        shownFull =
-            viewer.isVisible() && viewer.geometry() == QGuiApplication::primaryScreen()->geometry();
+        shownFull = viewer.isVisible() && viewer.geometry() == QGuiApplication::primaryScreen()->geometry();
         QTest::mouseClick(viewer.findChild<QPushButton*>(QStringLiteral("IdOK")), Qt::LeftButton);
     });
     QCOMPARE(viewer.exec(), int(QDialog::Accepted));
@@ -554,8 +531,7 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
     BigPic tapped;
     tapped.SetPicturePath(viewer.PicturePath());
     QTimer::singleShot(0, &tapped, [&tapped, this] {
-        const QPoint onExit =
-            tapped.findChild<QPushButton*>(QStringLiteral("IdOK"))->geometry().center();
+        const QPoint onExit = tapped.findChild<QPushButton*>(QStringLiteral("IdOK"))->geometry().center();
         QTest::touchEvent(&tapped, m_touch).press(0, onExit);
         QTest::touchEvent(&tapped, m_touch).release(0, onExit);
     });

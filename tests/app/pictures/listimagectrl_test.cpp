@@ -13,8 +13,8 @@
 #include <mutex>
 
 #include "app/pictures/listimagectrl.h"
-#include "app/widgets/messagebox.h"
 #include "app/pictures/thumbnail.h"
+#include "app/widgets/messagebox.h"
 
 namespace {
 
@@ -134,7 +134,12 @@ void ListImageCtrlTest::borderIsTheOneAPenDraws() {
                     const bool covered = placement.contains(x, y) || (marked && x <= 13 && y <= 10);
                     if (!edge || covered) continue;
                     QVERIFY2(composed.pixel(x, y) == expected.pixel(x, y),
-                             qPrintable(QStringLiteral("%1x%2 %3 at %4,%5").arg(canvas.width()).arg(canvas.height()).arg(marked).arg(x).arg(y)));
+                             qPrintable(QStringLiteral("%1x%2 %3 at %4,%5")
+                                            .arg(canvas.width())
+                                            .arg(canvas.height())
+                                            .arg(marked)
+                                            .arg(x)
+                                            .arg(y)));
                 }
             }
         }
@@ -297,7 +302,9 @@ void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
     QTemporaryDir dir;
     // Each picture its own colour: a thumbnail kept under another file's number shows.
     int hue = 0;
-    auto write = [&](const char* name) { WritePicture(dir.filePath(name), 160, 120, QColor::fromHsv((hue += 47) % 360, 200, 200), "JPG"); };
+    auto write = [&](const char* name) {
+        WritePicture(dir.filePath(name), 160, 120, QColor::fromHsv((hue += 47) % 360, 200, 200), "JPG");
+    };
     for (const char* name : {"10.jpg", "20.jpg", "30.jpg", "40.jpg"}) write(name);
     CListImageCtrl list;
     list.InitColumns();
@@ -362,7 +369,8 @@ void ListImageCtrlTest::oneChangeInPlaceLeavesTheListAsARebuildWould() {
 
 void ListImageCtrlTest::diskCacheServesANewControl() {
     QTemporaryDir dir;
-    for (int i = 0; i < 4; ++i) WritePicture(dir.filePath(QStringLiteral("%1.jpg").arg(i)), 640, 480, Qt::darkCyan, "JPG");
+    for (int i = 0; i < 4; ++i)
+        WritePicture(dir.filePath(QStringLiteral("%1.jpg").arg(i)), 640, 480, Qt::darkCyan, "JPG");
     QVector<QImage> first;
     {
         CListImageCtrl list;

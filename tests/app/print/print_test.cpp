@@ -10,11 +10,11 @@
 #include <QRegularExpression>
 
 #include "app/mainwindow/kavimodlg.h"
+#include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/print/printframe.h"
-#include "app/patients/userlist.h"
-#include "tests/app/support/apptestsupport.h"
 #include "platform/net.h"
+#include "tests/app/support/apptestsupport.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ ReportContent SampleContent() {
     c.sex = 1;
     c.age = 42;
     // 30 characters, 32 characters, the rest.
-    c.description = QStringLiteral("Deep caries on tooth 36, pulp Root canal treatment is advised. Control in two weeks.");
+    c.description =
+        QStringLiteral("Deep caries on tooth 36, pulp Root canal treatment is advised. Control in two weeks.");
     c.hospital = QStringLiteral("口腔医院");
     c.time = QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3));
     return c;
@@ -153,8 +154,10 @@ void PrintTest::metricsFollowTheBaseFontOnTheDeviceAndTheFontLivesUntilTheEnd() 
         QCOMPARE(page.m_nPageHeight, device.height());
         QCOMPARE(page.m_nLeftMargin, (device.width() - page.m_nReportWidth) / 2);
         QCOMPARE(page.m_nLinesPerPage, (device.height() - 2 * page.m_nLineHeight) / page.m_nLineHeight);
-        if (dpi == 96) widthAt96 = page.m_nReportWidth;
-        else QVERIFY(qAbs(page.m_nReportWidth - widthAt96 * 300.0 / 96.0) < 0.03 * page.m_nReportWidth);
+        if (dpi == 96)
+            widthAt96 = page.m_nReportWidth;
+        else
+            QVERIFY(qAbs(page.m_nReportWidth - widthAt96 * 300.0 / 96.0) < 0.03 * page.m_nReportWidth);
 
         page.m_fontReport->setStyleName(QStringLiteral("kept"));
         page.Begin(dc);  // a font that is there is not made anew
@@ -169,14 +172,15 @@ void PrintTest::pictureRectanglesFollowTheSlotRule() {
     QVERIFY(PictureRects(0, 100, 4000, 50).isEmpty());
     QCOMPARE(PictureRects(1, 100, 4000, 50), QVector<QRect>{QRect(QPoint(100, 1100), QPoint(4099, 2599))});
     const QVector<QRect> four = PictureRects(4, 100, 4000, 50);
-    QCOMPARE(four, QVector<QRect>({QRect(QPoint(100, 1100), QPoint(2074, 1824)), QRect(QPoint(2125, 1100), QPoint(4099, 1824)),
-                                   QRect(QPoint(100, 1850), QPoint(2074, 2599)), QRect(QPoint(2125, 1850), QPoint(4099, 2599))}));
+    QCOMPARE(four, QVector<QRect>(
+                       {QRect(QPoint(100, 1100), QPoint(2074, 1824)), QRect(QPoint(2125, 1100), QPoint(4099, 1824)),
+                        QRect(QPoint(100, 1850), QPoint(2074, 2599)), QRect(QPoint(2125, 1850), QPoint(4099, 2599))}));
     QCOMPARE(PictureRects(2, 100, 4000, 50), four.mid(0, 2));
     QCOMPARE(PictureRects(3, 100, 4000, 50), four.mid(0, 3));
     QCOMPARE(PictureRects(7, 100, 4000, 50), four);
     // Integer half and gap, the half-line bottom truncated: h = 499, g = 6, 36.5 * 33 = 1204.5.
-    QCOMPARE(PictureRects(2, 7, 999, 33), QVector<QRect>({QRect(QPoint(7, 726), QPoint(499, 1203)),
-                                                          QRect(QPoint(512, 726), QPoint(1005, 1203))}));
+    QCOMPARE(PictureRects(2, 7, 999, 33),
+             QVector<QRect>({QRect(QPoint(7, 726), QPoint(499, 1203)), QRect(QPoint(512, 726), QPoint(1005, 1203))}));
 }
 
 void PrintTest::descriptionIsCutAtCharacterCountsAndTextsAreExact() {
@@ -219,7 +223,8 @@ void PrintTest::picturesFillTheirSlotsAndUnreadableOnesStayEmpty() {
         for (int i = 0; i < count; ++i) {
             const QRect r = rects[i];
             for (QPoint at : {r.center(), r.topLeft() + QPoint(1, 1), r.bottomRight() - QPoint(1, 1)})
-                QVERIFY2(Near(image.pixelColor(at), kColours[i]), qPrintable(QStringLiteral("%1 of %2").arg(i).arg(count)));
+                QVERIFY2(Near(image.pixelColor(at), kColours[i]),
+                         qPrintable(QStringLiteral("%1 of %2").arg(i).arg(count)));
             QCOMPARE(image.pixelColor(r.center().x(), r.top() - 2), QColor(Qt::white));
         }
         if (count >= 2) QCOMPARE(image.pixelColor(X + W / 2, rects[0].center().y()), QColor(Qt::white));  // the gap
@@ -278,7 +283,12 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
 
     enum Align { Left, Centre, Right };
     // (word, alignment, x it aligns to, top in lines)
-    const struct { const char* word; Align align; double x; double top; } expected[] = {
+    const struct {
+        const char* word;
+        Align align;
+        double x;
+        double top;
+    } expected[] = {
         {"Resualt", Centre, X + W / 2, 2 * L},
         {"Name：Zhang", Left, X, 6 * L},
         {"Sex：male", Centre, X + W / 2, 6 * L},
@@ -298,7 +308,8 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
         const QRectF box = words[text];
         const double x = e.align == Left ? box.left() : e.align == Right ? box.right() : box.center().x();
         QVERIFY2(qAbs(x - e.x) < 2, qPrintable(QStringLiteral("%1 at x %2, not %3").arg(text).arg(x).arg(e.x)));
-        QVERIFY2(qAbs(box.top() - e.top) < tol, qPrintable(QStringLiteral("%1 at y %2, not %3").arg(text).arg(box.top()).arg(e.top)));
+        QVERIFY2(qAbs(box.top() - e.top) < tol,
+                 qPrintable(QStringLiteral("%1 at y %2, not %3").arg(text).arg(box.top()).arg(e.top)));
     }
     QVERIFY(words.contains("Time：03/05/2024"));
     QVERIFY(words["Resualt"].height() > 1.8 * L);  // the title's large font
@@ -313,8 +324,8 @@ void PrintTest::reportIsScaledIntoAPrintersPrintableArea() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printer.pdf"));
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
     printer.setFullPage(false);
     QVERIFY(view.PrintTo(printer, false));
     const CReportPage& page = owner.page;
@@ -365,7 +376,8 @@ void PrintTest::viewHandsEveryRunToItsOwner() {
     view.SetPdfFileChooser([&](QWidget*) { return dir.filePath("no/such/dir/y"); });  // ".pdf" is added
     view.OnSavePdf();
     QVERIFY(owner.calls.isEmpty());
-    QCOMPARE(drive.messages, QStringList({"Save as PDF|The report could not be saved as " + dir.filePath("no/such/dir/y.pdf") + "."}));
+    QCOMPARE(drive.messages,
+             QStringList({"Save as PDF|The report could not be saved as " + dir.filePath("no/such/dir/y.pdf") + "."}));
 }
 
 void PrintTest::previewFrameToolBarAndPrintCommand() {
@@ -379,9 +391,11 @@ void PrintTest::previewFrameToolBarAndPrintCommand() {
     QCOMPARE(owner.calls, QStringList({"begin:preview", "page:1", "end"}));
     QCOMPARE(frame->centralWidget(), frame->View());
     QCOMPARE(frame->ToolBar()->height(), 59);  // 36 dialog units
-    const QStringList texts = {"Print(&P)...", "Save as PDF", "Next(&N)", "Prev(&V)", "ZoomIn(&I)", "ZoomOut(&O)", "Close(&C)"};
+    const QStringList texts = {"Print(&P)...", "Save as PDF", "Next(&N)", "Prev(&V)",
+                               "ZoomIn(&I)",   "ZoomOut(&O)", "Close(&C)"};
     const int ids[] = {58116, 58119, 58114, 58115, 58117, 58118, 58112};
-    for (int i = 0; i < texts.size(); ++i) QCOMPARE(frame->Button(ids[i]) ? frame->Button(ids[i])->text() : QString(), texts[i]);
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(frame->Button(ids[i]) ? frame->Button(ids[i])->text() : QString(), texts[i]);
     // One page: neither next nor previous; printing is offered.
     QVERIFY(!frame->Button(CPrintFrame::IdPreviewNext)->isEnabled());
     QVERIFY(!frame->Button(CPrintFrame::IdPreviewPrev)->isEnabled());

@@ -35,7 +35,8 @@ private:
 
 void AppConfigTest::defaultsAreTheProductValues() {
     AppConfig config;
-    const ConfigResult r = ResolveConfig(Args({}), QProcessEnvironment(), QStringLiteral("/nonexistent/kavimo.ini"), &config);
+    const ConfigResult r =
+        ResolveConfig(Args({}), QProcessEnvironment(), QStringLiteral("/nonexistent/kavimo.ini"), &config);
     QCOMPARE(r.status, ConfigResult::Ok);
     QVERIFY(config.driveD.isEmpty());
     QCOMPARE(config.camera.streamCameraIp, std::string("172.16.10.1"));
@@ -52,10 +53,11 @@ void AppConfigTest::defaultsAreTheProductValues() {
 
 void AppConfigTest::fileEnvironmentAndCommandLineOverrideInThatOrder() {
     QTemporaryDir dir;
-    const QString ini = WriteIni(dir,
-                                 "[paths]\ndrive_d=/srv/from-file\n"
-                                 "[stream_camera]\naddress=127.0.0.2\ncommand_port=1001\nlocal_port=0\nvideo_port=1003\n"
-                                 "[picture_camera]\naddress=127.0.0.3\ncommand_port=1004\nreply_port=1005\npicture_port=1006\n");
+    const QString ini =
+        WriteIni(dir,
+                 "[paths]\ndrive_d=/srv/from-file\n"
+                 "[stream_camera]\naddress=127.0.0.2\ncommand_port=1001\nlocal_port=0\nvideo_port=1003\n"
+                 "[picture_camera]\naddress=127.0.0.3\ncommand_port=1004\nreply_port=1005\npicture_port=1006\n");
     QProcessEnvironment env;
     env.insert("KAVIMO_STREAM_COMMAND_PORT", "2001");
     env.insert("KAVIMO_PICTURE_PORT", "2006");
@@ -91,8 +93,9 @@ void AppConfigTest::loopbackPointsBothCamerasAtLocalhost() {
     QTemporaryDir dir;
     const QString ini = WriteIni(dir, "[stream_camera]\naddress=10.1.1.1\n");
     AppConfig config;
-    QCOMPARE(ResolveConfig(Args({"--loopback", "--stream-local-port", "0"}), QProcessEnvironment(), ini, &config).status,
-             ConfigResult::Ok);
+    QCOMPARE(
+        ResolveConfig(Args({"--loopback", "--stream-local-port", "0"}), QProcessEnvironment(), ini, &config).status,
+        ConfigResult::Ok);
     QCOMPARE(config.camera.streamCameraIp, std::string("127.0.0.1"));
     QCOMPARE(config.camera.pictureCameraIp, std::string("127.0.0.1"));
     // An explicit address on the same level still wins.
@@ -107,8 +110,8 @@ void AppConfigTest::loopbackPointsBothCamerasAtLocalhost() {
 
     // On loopback the camera cannot sit at the program's own command port: it would answer
     // itself. The simulator's port, or another local port, makes it a camera again.
-    ConfigResult r = ResolveConfig(Args({"--loopback", "--stream-command-port", "7777"}), QProcessEnvironment(), ini,
-                                   &config);
+    ConfigResult r =
+        ResolveConfig(Args({"--loopback", "--stream-command-port", "7777"}), QProcessEnvironment(), ini, &config);
     QCOMPARE(r.status, ConfigResult::Error);
     QVERIFY2(r.text.contains("own command port"), qPrintable(r.text));
     r = ResolveConfig(Args({"--loopback", "--stream-command-port", "17777"}), QProcessEnvironment(), ini, &config);
@@ -152,10 +155,10 @@ void AppConfigTest::helpListsEveryOption() {
     AppConfig config;
     const ConfigResult r = ResolveConfig(Args({"--help"}), QProcessEnvironment(), QString(), &config);
     QCOMPARE(r.status, ConfigResult::Help);
-    for (const char* option : {"--drive-d", "--stream-camera", "--stream-command-port", "--stream-local-port",
-                               "--video-port", "--picture-camera", "--picture-command-port", "--picture-reply-port",
-                               "--picture-port", "--bind-address", "--loopback", "--config", "KAVIMO_DRIVE_D",
-                               "172.16.10.1", "192.168.239.1", "8888"})
+    for (const char* option :
+         {"--drive-d", "--stream-camera", "--stream-command-port", "--stream-local-port", "--video-port",
+          "--picture-camera", "--picture-command-port", "--picture-reply-port", "--picture-port", "--bind-address",
+          "--loopback", "--config", "KAVIMO_DRIVE_D", "172.16.10.1", "192.168.239.1", "8888"})
         QVERIFY2(r.text.contains(QLatin1String(option)), option);
     QVERIFY(!r.text.contains("--screenshot"));
     QVERIFY(r.text.startsWith("Usage: kavimo"));
@@ -183,9 +186,9 @@ void AppConfigTest::archiveSettingsComeFromEverySourceAndAreChecked() {
     r = ResolveConfig(Args({}), env, ini, &config);
     QVERIFY(!config.pacsAutoSend);
 
-    for (const QStringList& bad : {QStringList{"--pacs-aet", "SEVENTEEN_CHARS_X"}, QStringList{"--pacs-aet", "A\\B"},
-                                   QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"},
-                                   QStringList{"--pacs-host", ""}}) {
+    for (const QStringList& bad :
+         {QStringList{"--pacs-aet", "SEVENTEEN_CHARS_X"}, QStringList{"--pacs-aet", "A\\B"},
+          QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"}, QStringList{"--pacs-host", ""}}) {
         r = ResolveConfig(Args(bad), QProcessEnvironment(), none, &config);
         QVERIFY2(r.status == ConfigResult::Error, qPrintable(bad.join(' ')));
     }

@@ -92,8 +92,11 @@ void SettingsDlgTest::savedValuesComeBackAndOverridesStillWin() {
     // The file's value is shown; the override is named beside the fields it overrides, and only there.
     QCOMPARE(dlg.Edit(QStringLiteral("stream_camera/video_port"))->text(), QStringLiteral("9000"));
     QVERIFY(dlg.OverrideNote(QStringLiteral("stream_camera/video_port")));
-    QVERIFY(dlg.OverrideNote(QStringLiteral("stream_camera/video_port"))->text().contains(QStringLiteral("KAVIMO_VIDEO_PORT")));
-    QVERIFY(dlg.OverrideNote(QStringLiteral("stream_camera/address"))->text().contains(QStringLiteral("--stream-camera")));
+    QVERIFY(dlg.OverrideNote(QStringLiteral("stream_camera/video_port"))
+                ->text()
+                .contains(QStringLiteral("KAVIMO_VIDEO_PORT")));
+    QVERIFY(
+        dlg.OverrideNote(QStringLiteral("stream_camera/address"))->text().contains(QStringLiteral("--stream-camera")));
     QVERIFY(!dlg.OverrideNote(QStringLiteral("picture_camera/address")));
     QVERIFY(!dlg.OverrideNote(QStringLiteral("paths/drive_d")));
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/widgets/messagebox.h"
 #include "app/notifiers.h"
+#include "app/widgets/messagebox.h"
 #include "platform/paths.h"
 #include "records/recordstore.h"
 #include "records/textconv.h"
@@ -83,8 +83,7 @@ inline void ClickListItem(QListWidget* list, QListWidgetItem* item, bool twice =
     if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
     for (QEvent::Type type : events) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
-                          Qt::NoModifier);
+        QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(viewport, &event);
     }
 }

@@ -25,8 +25,8 @@ bool ReadIdentify(int fd) {
     uint8_t buffer[64];
     const long n = ::recv(fd, buffer, sizeof buffer, 0);
     camlink::CameraCommand command;
-    return n > 0 && camlink::DecodeCommand(buffer, size_t(n), &command) &&
-           command.magic == camlink::CAMERA_CMD_MAGIC && command.code == camlink::kCmdIdentify;
+    return n > 0 && camlink::DecodeCommand(buffer, size_t(n), &command) && command.magic == camlink::CAMERA_CMD_MAGIC &&
+           command.code == camlink::kCmdIdentify;
 }
 }  // namespace
 

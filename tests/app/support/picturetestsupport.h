@@ -16,15 +16,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/pictures/bigpic.h"
 #include "app/mainwindow/kavimodlg.h"
+#include "app/patients/userlist.h"
+#include "app/pictures/bigpic.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
 #include "app/pictures/thumbnail.h"
-#include "app/patients/userlist.h"
-#include "tests/app/support/apptestsupport.h"
 #include "platform/net.h"
 #include "records/recordnames.h"
+#include "tests/app/support/apptestsupport.h"
 
 // A UDP socket on loopback that never answers: a camera that is not there.
 class QuietPort {
@@ -163,7 +163,8 @@ public:
         image.fill(Qt::black);
         QPainter p(&image);
         p.drawImage(0, 0, m_dialog->Pane(MainCtl::IdPane3)->Canvas());
-        if (!m_dialog->Pane(MainCtl::IdPane2)->Canvas().isNull()) p.drawImage(0, 0, m_dialog->Pane(MainCtl::IdPane2)->Canvas());
+        if (!m_dialog->Pane(MainCtl::IdPane2)->Canvas().isNull())
+            p.drawImage(0, 0, m_dialog->Pane(MainCtl::IdPane2)->Canvas());
         return image;
     }
 

@@ -21,9 +21,7 @@ struct Released {
     }
 };
 
-Record Make(int32_t id) {
-    return Record{id, 480, static_cast<uint64_t>(id) * 40000};
-}
+Record Make(int32_t id) { return Record{id, 480, static_cast<uint64_t>(id) * 40000}; }
 
 TEST(FrameListTemplate, IsFifoAcrossManyPushesAndPops) {
     CFrameListTemplate<Record> list(4);

@@ -10,7 +10,8 @@
 namespace {
 
 struct Element {
-    explicit Element(int elementId, std::vector<int>* destroyedIds = nullptr) : id(elementId), destroyed(destroyedIds) {}
+    explicit Element(int elementId, std::vector<int>* destroyedIds = nullptr)
+        : id(elementId), destroyed(destroyedIds) {}
     virtual ~Element() {
         if (destroyed) destroyed->push_back(id);
     }
@@ -20,8 +21,8 @@ struct Element {
 
 std::vector<int> Ids(CPtrVectorTemplate<Element>& list) {
     std::vector<int> ids;
-    list.ForEach([](Element* element, void* context) { static_cast<std::vector<int>*>(context)->push_back(element->id); },
-                 &ids);
+    list.ForEach(
+        [](Element* element, void* context) { static_cast<std::vector<int>*>(context)->push_back(element->id); }, &ids);
     return ids;
 }
 
@@ -33,8 +34,8 @@ TEST(PtrVectorTemplate, AddingTheSamePointerTwiceKeepsOneAndLogsOnce) {
     EXPECT_FALSE(list.AddPtrObject(element));
     EXPECT_FALSE(list.AddPtrObject(nullptr));
     EXPECT_EQ(list.GetCount(), 1);
-    const std::string expected = "[ERROR]CPtrVectorTemplate::AddPtrObject(" +
-                                 std::to_string(reinterpret_cast<intptr_t>(element)) + ")已存在\n";
+    const std::string expected =
+        "[ERROR]CPtrVectorTemplate::AddPtrObject(" + std::to_string(reinterpret_cast<intptr_t>(element)) + ")已存在\n";
     EXPECT_EQ(capture.Lines(), std::vector<std::string>{expected});
 }
 
@@ -85,7 +86,8 @@ TEST(PtrVectorTemplate, DestructionDestroysEveryRemainingObject) {
 // An element whose destructor waits for another thread that uses the same container, as a decoder
 // whose thread looks up handles while the decoder is being deleted.
 struct BlockingElement : Element {
-    BlockingElement(CPtrVectorTemplate<Element>* container, std::atomic<int>* seen) : Element(0), list(container), seenCount(seen) {}
+    BlockingElement(CPtrVectorTemplate<Element>* container, std::atomic<int>* seen)
+        : Element(0), list(container), seenCount(seen) {}
     ~BlockingElement() override {
         std::thread other([this] { seenCount->store(list->GetCount()); });
         other.join();

@@ -28,8 +28,8 @@ bool Parse(std::vector<const char*> args, camsim::Options* options, std::string*
 TEST(CamsimOptions, DefaultsAndValues) {
     camsim::Options o;
     std::string error;
-    ASSERT_TRUE(Parse({"--stream", "--size", "320x240", "--loss", "5", "--at", "1.5:heartbeat off",
-                       "--at", "3:key 81", "--app-port", "0", "--exit-on-stdin-eof"},
+    ASSERT_TRUE(Parse({"--stream", "--size", "320x240", "--loss", "5", "--at", "1.5:heartbeat off", "--at", "3:key 81",
+                       "--app-port", "0", "--exit-on-stdin-eof"},
                       &o, &error))
         << error;
     EXPECT_EQ(o.mode, camsim::Mode::Stream);
@@ -127,8 +127,7 @@ TEST(Camsim, RefusesForeignDestinationAndEndsOnSignalOrEndOfInput) {
     }
     {
         CamsimProcess sim;
-        ASSERT_TRUE(sim.Start({"--stream", "--app-port", "0", "--video-port", "0",
-                               "--exit-on-stdin-eof"}));
+        ASSERT_TRUE(sim.Start({"--stream", "--app-port", "0", "--video-port", "0", "--exit-on-stdin-eof"}));
         ASSERT_NE(sim.WaitForLine("camsim ready"), "");
         sim.Send("nonsense");
         EXPECT_NE(sim.WaitForLine("camsim error"), "");
@@ -143,8 +142,7 @@ TEST(Camsim, RefusesForeignDestinationAndEndsOnSignalOrEndOfInput) {
 class CamsimLink : public ::testing::Test {
 protected:
     void StartPair(const std::vector<std::string>& extra, bool stream) {
-        std::vector<std::string> args = {stream ? "--stream" : "--picture", "--app-port", "0",
-                                         "--exit-on-stdin-eof"};
+        std::vector<std::string> args = {stream ? "--stream" : "--picture", "--app-port", "0", "--exit-on-stdin-eof"};
         args.insert(args.end(), extra.begin(), extra.end());
         ASSERT_TRUE(sim.Start(args));
         std::string ready = sim.WaitForLine("camsim ready");
@@ -261,8 +259,7 @@ struct ReceivedFrames {
     std::mutex lock;
     std::vector<StreamFrameInfo> infos;
     std::vector<std::vector<uint8_t>> data;
-    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* bytes, int32_t length,
-                            void* context) {
+    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* bytes, int32_t length, void* context) {
         auto* self = static_cast<ReceivedFrames*>(context);
         std::lock_guard<std::mutex> guard(self->lock);
         self->infos.push_back(*info);
@@ -285,14 +282,12 @@ uint16_t FreeUdpPort() {
 TEST(CamsimStream, VideoReachesTheStreamReceiverInTheFragmentedFraming) {
     ReceivedFrames frames;
     uint16_t port = FreeUdpPort();
-    StreamReceiver* receiver = StreamReceiver_Create("127.0.0.1", port, "0.0.0.0",
-                                                     STREAM_TYPE_FRAGMENTED,
-                                                     ReceivedFrames::Callback, &frames);
+    StreamReceiver* receiver =
+        StreamReceiver_Create("127.0.0.1", port, "0.0.0.0", STREAM_TYPE_FRAGMENTED, ReceivedFrames::Callback, &frames);
     ASSERT_NE(receiver, nullptr);
     CamsimProcess sim;
-    ASSERT_TRUE(sim.Start({"--stream", "--app-port", "0", "--video-port", std::to_string(port),
-                           "--size", "320x240", "--fps", "25", "--gop", "10",
-                           "--fragment-size", "1000", "--exit-on-stdin-eof"}));
+    ASSERT_TRUE(sim.Start({"--stream", "--app-port", "0", "--video-port", std::to_string(port), "--size", "320x240",
+                           "--fps", "25", "--gop", "10", "--fragment-size", "1000", "--exit-on-stdin-eof"}));
     ASSERT_NE(sim.WaitForLine("camsim ready"), "");
     ASSERT_TRUE(WaitFor([&] { return frames.Count() >= 25; }, 10000));
     sim.CloseStdin();
@@ -325,8 +320,7 @@ struct DecodedPictures {
     int width = 0, height = 0;
     bool ptsMatches = true;
     std::vector<int> brightestInMiddleRow;
-    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* bytes, int32_t length,
-                            void* context) {
+    static int32_t Callback(StreamReceiver*, StreamFrameInfo* info, uint8_t* bytes, int32_t length, void* context) {
         auto* self = static_cast<DecodedPictures*>(context);
         TEGMO_YUV_FRAME picture = {};
         int32_t got = TEGMO_DEC_VideoDecode(self->decoder, info, bytes, length, &picture);
@@ -351,19 +345,16 @@ struct DecodedPictures {
     }
 };
 
-void DecodeFromSimulator(const std::vector<std::string>& extra, DecodedPictures* out,
-                         int pictures = 30) {
+void DecodeFromSimulator(const std::vector<std::string>& extra, DecodedPictures* out, int pictures = 30) {
     ASSERT_EQ(TEGMO_DEC_Init(), 1);
     out->decoder = TEGMO_DEC_CreateVideoDecoder(1, 1, 1, nullptr, nullptr);
     ASSERT_NE(out->decoder, 0u);
     uint16_t port = FreeUdpPort();
-    StreamReceiver* receiver = StreamReceiver_Create("127.0.0.1", port, "0.0.0.0",
-                                                     STREAM_TYPE_FRAGMENTED,
-                                                     DecodedPictures::Callback, out);
+    StreamReceiver* receiver =
+        StreamReceiver_Create("127.0.0.1", port, "0.0.0.0", STREAM_TYPE_FRAGMENTED, DecodedPictures::Callback, out);
     ASSERT_NE(receiver, nullptr);
-    std::vector<std::string> args = {"--stream", "--app-port", "0", "--video-port",
-                                     std::to_string(port), "--size", "320x240", "--gop", "10",
-                                     "--exit-on-stdin-eof"};
+    std::vector<std::string> args = {"--stream", "--app-port", "0",     "--video-port", std::to_string(port),
+                                     "--size",   "320x240",    "--gop", "10",           "--exit-on-stdin-eof"};
     args.insert(args.end(), extra.begin(), extra.end());
     CamsimProcess sim;
     ASSERT_TRUE(sim.Start(args));

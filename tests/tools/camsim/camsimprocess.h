@@ -57,9 +57,9 @@ public:
                 m_lines.push_back(line);
                 return line;
             }
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            deadline - std::chrono::steady_clock::now())
-                            .count();
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                    .count();
             if (left <= 0 || m_stdout < 0) return "";
             pollfd p{m_stdout, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
@@ -78,9 +78,9 @@ public:
     std::string WaitForLine(const std::string& prefix, int timeoutMs = 5000) {
         auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         for (;;) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            deadline - std::chrono::steady_clock::now())
-                            .count();
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                    .count();
             if (left <= 0) return "";
             std::string line = ReadLine(static_cast<int>(left));
             if (line.rfind(prefix, 0) == 0) return line;
@@ -101,8 +101,7 @@ public:
 
     bool Send(const std::string& command) {
         std::string line = command + "\n";
-        return m_stdin >= 0 && ::write(m_stdin, line.data(), line.size()) ==
-                                   static_cast<ssize_t>(line.size());
+        return m_stdin >= 0 && ::write(m_stdin, line.data(), line.size()) == static_cast<ssize_t>(line.size());
     }
 
     void CloseStdin() {

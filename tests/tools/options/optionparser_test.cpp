@@ -12,16 +12,17 @@ using tooloptions::Outcome;
 class OptionParser : public ::testing::Test {
 protected:
     OptionParser() {
-        const tooloptions::Option port =
-            tooloptions::IntegerOption("--port", 0, 65535, "--port needs a port (0..65535)",
-                                       [this](long n) { ports.push_back(n); });
+        const tooloptions::Option port = tooloptions::IntegerOption(
+            "--port", 0, 65535, "--port needs a port (0..65535)", [this](long n) { ports.push_back(n); });
         tooloptions::Option size{"--size", nullptr, Kind::Text};
         size.text = [this](const std::string& value, std::string* error) {
             if (value.find('x') == std::string::npos) return false;
             if (value == "0x0") *error = "refusing an empty picture";
             return value != "0x0";
         };
-        grammar.options = {port, size, tooloptions::TextOption("--name", &name),
+        grammar.options = {port,
+                           size,
+                           tooloptions::TextOption("--name", &name),
                            tooloptions::FlagOption("--quiet", &quiet),
                            {"--help", "-h", Kind::Stop}};
         grammar.positional = [this](const std::string& argument) {
@@ -47,8 +48,8 @@ protected:
 };
 
 TEST_F(OptionParser, TakesValuesFlagsAndPositionalsInTheOrderGiven) {
-    const Outcome outcome = Run({"list", "--port", "0", "--name", "-dash", "--quiet", "-", "x",
-                                 "--port", "65535", "--name", ""});
+    const Outcome outcome =
+        Run({"list", "--port", "0", "--name", "-dash", "--quiet", "-", "x", "--port", "65535", "--name", ""});
     ASSERT_EQ(outcome.status, Outcome::Status::Done) << outcome.error;
     EXPECT_EQ(ports, (std::vector<long>{0, 65535}));  // a repeat reaches the handler again
     EXPECT_EQ(name, "");                              // the last one wins, also when empty

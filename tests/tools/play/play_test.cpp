@@ -40,8 +40,8 @@ protected:
 
     // Runs the program in the test's directory with the arguments (quoted as needed).
     Run Play(const std::string& arguments) {
-        const std::string command = "cd '" + m_dir + "' && '" KAVIMO_PLAY_TOOL "' " + arguments +
-                                    " >out.txt 2>err.txt </dev/null";
+        const std::string command =
+            "cd '" + m_dir + "' && '" KAVIMO_PLAY_TOOL "' " + arguments + " >out.txt 2>err.txt </dev/null";
         const int status = std::system(command.c_str());
         Run run;
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -66,8 +66,8 @@ TEST_F(PlayTool, AnswersHelpAndVersionAndRefusesAWrongCommandLine) {
     EXPECT_EQ(version.out, "kavimo-play " KAVIMO_VERSION "\n");
 
     // A wrong command line prints the usage to standard error, whatever comes after it.
-    for (const char* arguments : {"--bogus --help", "--fps 0", "--mode 2", "--size", "--size 8x8",
-                                  "a.h264 b.h264", "-", "--fps=25"}) {
+    for (const char* arguments :
+         {"--bogus --help", "--fps 0", "--mode 2", "--size", "--size 8x8", "a.h264 b.h264", "-", "--fps=25"}) {
         SCOPED_TRACE(arguments);
         const Run wrong = Play(arguments);
         EXPECT_EQ(wrong.status, 2);

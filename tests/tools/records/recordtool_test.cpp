@@ -24,8 +24,7 @@ struct ToolRun {
 // Runs the tool with the arguments (already quoted as needed), stdout and stderr together.
 ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
     ToolRun run;
-    const std::string command =
-        environment + " '" + std::string(KAVIMO_RECORDS_TOOL) + "' " + arguments + " 2>&1";
+    const std::string command = environment + " '" + std::string(KAVIMO_RECORDS_TOOL) + "' " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
@@ -52,9 +51,7 @@ protected:
         ASSERT_EQ(store.SetHospital(u"Riverside Dental"), 1);
         ASSERT_EQ(store.CommitCurrentUser(), 1);
     }
-    ToolRun Tool(const std::string& arguments) {
-        return RunTool("--drive-d '" + root_ + "' " + arguments);
-    }
+    ToolRun Tool(const std::string& arguments) { return RunTool("--drive-d '" + root_ + "' " + arguments); }
 };
 
 TEST_F(RecordToolTest, CheckPassesATreeTheStoreBuiltAndChangesNothing) {
@@ -81,26 +78,14 @@ TEST_F(RecordToolTest, CheckFindsEachKindOfDamage) {
         const char* expected;
     };
     const std::vector<Damage> damages = {
-        {"picture file removed",
-         [this] {
-             ::unlink((PatientHost(kUid1) + "/20240101090000.jpg").c_str());
-         },
+        {"picture file removed", [this] { ::unlink((PatientHost(kUid1) + "/20240101090000.jpg").c_str()); },
          "the file is missing"},
-        {"picture list truncated",
-         [this] { ::truncate(PictureListHost(kUid1).c_str(), 152); },
+        {"picture list truncated", [this] { ::truncate(PictureListHost(kUid1).c_str(), 152); },
          "holds 1 record, the record counts 2"},
-        {"backup removed",
-         [this] { ::unlink(BackupHost(kUid1).c_str()); },
-         "missing backup"},
-        {"picture not listed",
-         [this] { MakePicture(kUid1, "20240101090002.jpg"); },
-         "not in the picture list"},
-        {"interrupted rewrite",
-         [this] { WriteBytes(Work() + "/.UserList.fdb.a1B2c3", "x"); },
-         "interrupted rewrite"},
-        {"stray file",
-         [this] { WriteBytes(PatientHost(kUid1) + "/notes.txt", "x"); },
-         "stray file"},
+        {"backup removed", [this] { ::unlink(BackupHost(kUid1).c_str()); }, "missing backup"},
+        {"picture not listed", [this] { MakePicture(kUid1, "20240101090002.jpg"); }, "not in the picture list"},
+        {"interrupted rewrite", [this] { WriteBytes(Work() + "/.UserList.fdb.a1B2c3", "x"); }, "interrupted rewrite"},
+        {"stray file", [this] { WriteBytes(PatientHost(kUid1) + "/notes.txt", "x"); }, "stray file"},
         {"diagnosis list short",
          [this] {
              _USER_INFO alice = Backup(kUid1);
