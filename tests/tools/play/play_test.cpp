@@ -41,7 +41,8 @@ protected:
     // Runs the program in the test's directory with the arguments (quoted as needed).
     Run Play(const std::string& arguments) {
         const std::string command =
-            "cd '" + m_dir + "' && '" KAVIMO_PLAY_TOOL "' " + arguments + " >out.txt 2>err.txt </dev/null";
+            "cd '" + m_dir + "' && LSAN_OPTIONS=suppressions='" KAVIMO_LSAN_SUPPRESSIONS "' '" KAVIMO_PLAY_TOOL "' " +
+            arguments + " >out.txt 2>err.txt </dev/null";
         const int status = std::system(command.c_str());
         Run run;
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
