@@ -25,8 +25,11 @@ constexpr int kReceiveBufferBytes = 10485760;
 constexpr int kListenWaitMs = 20;
 // How long the text datagram of an identify reply may trail the reply itself.
 constexpr int kCameraTextWaitMs = 20;
-// After every received datagram the listeners pause this long.
+// After every 16-byte datagram from its camera a listener pauses this long; nothing else
+// (datagrams of other lengths, datagrams from other addresses) makes it pause.
 constexpr unsigned kDatagramPauseMs = 100;
+// At most one log line per this long says how many datagrams from other addresses were dropped.
+constexpr uint64_t kForeignLogIntervalMs = 60000;
 // How long a newly saved picture waits for the main window to take the previous announcement.
 constexpr unsigned kSavedHandOverMs = 1000;
 constexpr uint32_t kRateWindowMs = 10000;
@@ -115,20 +118,13 @@ bool ReadExact(CUdpByteSource& source, uint8_t* buffer, size_t length) {
     return true;
 }
 
-// Reads the datagram that trails an identify reply (at most 32 bytes).
-long ReadCameraText(void* context, uint8_t* buffer, size_t capacity) {
-    int fd = *static_cast<int*>(context);
-    if (platform::WaitReadable(fd, kCameraTextWaitMs) != 1) return -1;
-    ssize_t n = ::recv(fd, buffer, capacity, MSG_DONTWAIT | MSG_TRUNC);
-    if (n < 0 || static_cast<size_t>(n) > capacity) return -1;  // a longer one is an error
-    return static_cast<long>(n);
-}
-
 }  // namespace
 
 CPreviewStream::CPreviewStream() : m_block(new uint8_t[camlink::kMaxPictureLength]) {}
 
 CUdp::CUdp(const CameraLinkConfig& config) : m_config(config) {
+    m_streamSource = SourceOf(m_config.streamCameraIp);
+    m_pictureSource = SourceOf(m_config.pictureCameraIp);
     m_picBuf[0].reset(new uint8_t[camlink::kMaxPictureLength]);
     m_picBuf[1].reset(new uint8_t[camlink::kMaxPictureLength]);
     m_pPreviewStream.reset(new CPreviewStream);
@@ -302,10 +298,73 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
     return true;
 }
 
+// 0.0.0.0 (or empty), a multicast group and the broadcast address name no single sender: everyone
+// is heard, as before there was a filter. An address that does not parse hears no one (no command
+// reaches it either). A subnet's broadcast address cannot be told from a host's without the
+// netmask: as the camera address it is taken for a host's.
+CUdp::SourceAddress CUdp::SourceOf(const std::string& ip) {
+    SourceAddress source;
+    if (!platform::ParseIPv4(ip, &source.address)) {
+        source.any = false;
+        source.address = htonl(INADDR_NONE);  // 255.255.255.255 is never a datagram's source
+        return source;
+    }
+    const uint32_t host = ntohl(source.address);
+    source.any = host == INADDR_ANY || host == INADDR_NONE || IN_MULTICAST(host);
+    return source;
+}
+
+// The camera is known by its address alone: its source port is not fixed (a camera may answer
+// from another port than the command port it listens on), so the port is not compared.
+bool CUdp::FromCamera(ListenPort port, const sockaddr_in& from) const {
+    const SourceAddress& source = port == ListenPort::Port7777 ? m_streamSource : m_pictureSource;
+    return source.any || (from.sin_family == AF_INET && from.sin_addr.s_addr == source.address);
+}
+
+void CUdp::DropForeign(ListenPort port, const sockaddr_in& from) {
+    const uint64_t total = m_nForeignDatagrams.fetch_add(1, std::memory_order_relaxed) + 1;
+    const uint64_t now = platform::MonotonicMs() + 1;  // never 0, which means "never logged"
+    uint64_t last = m_nForeignLogMs.load();
+    if (last != 0 && now - last < kForeignLogIntervalMs) return;
+    if (!m_nForeignLogMs.compare_exchange_strong(last, now)) return;  // the other listener logs
+    const uint64_t since = total - m_nForeignLogged.exchange(total);
+    char sender[INET_ADDRSTRLEN] = "?";
+    ::inet_ntop(AF_INET, &from.sin_addr, sender, sizeof sender);
+    platform::DebugWarning(
+        "Camera link: %llu datagram(s) from other addresses than the camera's dropped, the last "
+        "from %s:%u on the %s port.......\n",
+        static_cast<unsigned long long>(since), sender, unsigned(ntohs(from.sin_port)),
+        port == ListenPort::Port7777 ? "command" : "picture reply");
+}
+
+long CUdp::ReadCameraText(void* context, uint8_t* buffer, size_t capacity) {
+    const auto* source = static_cast<const TextSource*>(context);
+    const uint64_t deadline = platform::MonotonicMs() + kCameraTextWaitMs;
+    for (;;) {
+        const uint64_t now = platform::MonotonicMs();
+        if (now >= deadline) return -1;
+        if (platform::WaitReadable(source->fd, static_cast<int>(deadline - now)) != 1) return -1;
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        ssize_t n = ::recvfrom(source->fd, buffer, capacity, MSG_DONTWAIT | MSG_TRUNC,
+                               reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (n < 0) return -1;
+        if (!source->link->FromCamera(source->port, from)) {
+            source->link->DropForeign(source->port, from);
+            continue;  // the camera's text may still come
+        }
+        if (static_cast<size_t>(n) > capacity) return -1;  // a longer one is an error
+        return static_cast<long>(n);
+    }
+}
+
+// A datagram from another address is dropped before it is looked at, and a datagram that is no
+// command costs no pause, so that a flood of either never holds up the camera's own datagrams.
 void CUdp::ListenLoop(int fd, ListenPort port) {
     int size = kReceiveBufferBytes;
     ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
     uint8_t datagram[camlink::kCommandDatagramSize];
+    TextSource textSource{this, fd, port};
     while (!m_bStopListeners.load()) {
         if (!m_bListen.load()) {
             platform::SleepMs(10);
@@ -318,10 +377,19 @@ void CUdp::ListenLoop(int fd, ListenPort port) {
         }
         if (ready == 0) continue;
         // MSG_TRUNC reports a datagram's real length, so a longer one is told apart.
-        ssize_t n = ::recv(fd, datagram, sizeof datagram, MSG_DONTWAIT | MSG_TRUNC);
-        if (n < 0 || static_cast<size_t>(n) > sizeof datagram) continue;  // a receive failure
-        int textFd = fd;
-        HandleCommandDatagram(port, datagram, static_cast<size_t>(n), ReadCameraText, &textFd);
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        ssize_t n = ::recvfrom(fd, datagram, sizeof datagram, MSG_DONTWAIT | MSG_TRUNC,
+                               reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (n < 0) continue;  // a receive failure
+        if (!FromCamera(port, from)) {
+            DropForeign(port, from);
+            continue;
+        }
+        if (static_cast<size_t>(n) > sizeof datagram) continue;  // longer: not a command
+        if (!HandleCommandDatagram(port, datagram, static_cast<size_t>(n), &CUdp::ReadCameraText, &textSource)) {
+            continue;  // shorter: not a command
+        }
         SleepUnlessStopped(m_bStopListeners, kDatagramPauseMs);
     }
 }

@@ -9,6 +9,7 @@
 //   - the user-interface thread calls Init, the probes, the picture channel's start/stop/release,
 //     RequestPictureFile and reads the flags;
 //   - ListenThread7777 and ListenThread5000 receive command datagrams and call the owner;
+//     each takes datagrams only from its own camera's address (see ListenLoop);
 //   - PictureThread keeps the TCP picture channel up and takes pictures in.
 // Flags shared between them are atomics; the few texts (camera name, saved and requested paths)
 // are guarded by a small lock and handed over by the flags as described at each member.
@@ -30,6 +31,7 @@
 #include "records/recordnotifier.h"
 
 class RecordStore;
+struct sockaddr_in;
 
 // Camera types as the main window keeps them (0: no camera answered).
 constexpr int CAMERA_STREAM = 1;
@@ -116,6 +118,9 @@ public:
     uint16_t LocalPictureReplyPort() const { return m_nLocalPort5000; }
     // m_cameraInfo up to its first NUL (at most 32 bytes of 8-bit text): the camera's name.
     std::string CameraInfo() const;
+    // Datagrams both listeners dropped because they came from another address than their
+    // camera's, since Init. Any thread.
+    uint64_t ForeignDatagrams() const { return m_nForeignDatagrams.load(std::memory_order_relaxed); }
 
     // --- Picture channel -----------------------------------------------------------------------
     int StartPictureChannel();
@@ -168,9 +173,29 @@ public:
     std::atomic<int> m_nDumpError{0};      // errno of the last failed write of a requested picture
 
 private:
+    // The address a listener takes datagrams from. Any: the configured camera address names no
+    // single sender (0.0.0.0, a multicast group or the broadcast address), so all are taken.
+    struct SourceAddress {
+        bool any = true;
+        uint32_t address = 0;  // network order
+    };
+    // What the identify reply's text is read with: the listener's socket and whom it hears.
+    struct TextSource {
+        CUdp* link;
+        int fd;
+        ListenPort port;
+    };
+
     void ListenThread7777();
     void ListenThread5000();
     void ListenLoop(int fd, ListenPort port);
+    static SourceAddress SourceOf(const std::string& ip);
+    // True when the datagram's sender address is the camera `port` listens to.
+    bool FromCamera(ListenPort port, const sockaddr_in& from) const;
+    // Counts a datagram from another address and says so in the log, at most once a minute.
+    void DropForeign(ListenPort port, const sockaddr_in& from);
+    // ReadTextFn of the listeners: the next datagram from the camera within kCameraTextWaitMs.
+    static long ReadCameraText(void* context, uint8_t* buffer, size_t capacity);
     void PictureThread();
     void SaveJpeg();
     bool WriteDumpFile(const uint8_t* data, uint32_t length);
@@ -218,6 +243,13 @@ private:
     bool m_bRateWindowOpen = false;
     uint32_t m_nRateWindowStart = 0;
     uint32_t m_nPreviewCount = 0;
+
+    SourceAddress m_streamSource;   // the stream camera's (listener of the command port)
+    SourceAddress m_pictureSource;  // the picture camera's (listener of the reply port)
+    std::atomic<uint64_t> m_nForeignDatagrams{0};
+    // The foreign datagrams' log line: when it was last written (0: never) and the count then.
+    std::atomic<uint64_t> m_nForeignLogMs{0};
+    std::atomic<uint64_t> m_nForeignLogged{0};
 
     std::atomic<bool> m_bStopListeners{false};
     std::atomic<bool> m_bStopPicture{false};

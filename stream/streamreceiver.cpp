@@ -34,6 +34,7 @@ constexpr uint64_t kStuckClearMs = 1000;           // a full ring that yields no
                                                    // cleared
 constexpr int kStopPollMs = 10;                    // destroy polls a thread's id this often...
 constexpr uint64_t kStopWaitMs = 3000;             // ...for this long before it says it keeps waiting
+constexpr uint64_t kForeignLogIntervalMs = 60000;  // at most one line a minute on foreign datagrams
 
 struct StreamType {
     int framing;
@@ -85,6 +86,14 @@ struct StreamReceiver {
     // Set when the callback destroyed its own receiver: the parse thread then frees it on its way
     // out.
     std::atomic<bool> destroyWhenParseEnds{false};
+    // Whose datagrams are taken: anySource, or only those from sourceAddress (network order).
+    bool anySource = true;
+    uint32_t sourceAddress = 0;
+    // Datagrams from other addresses, dropped (written by the receive thread); the log line's
+    // time (0: none yet) and the count it last reported (receive thread only).
+    std::atomic<uint64_t> foreignDatagrams{0};
+    uint64_t foreignLogMs = 0;
+    uint64_t foreignLogged = 0;
 };
 
 namespace {
@@ -161,13 +170,75 @@ bool storeBlock(FrameRingBuffer* ring, const uint8_t* block, uint32_t length) {
     return stored;
 }
 
+// Parses the source address: false when it is no dotted IPv4 address. Null, empty, 0.0.0.0, a
+// multicast group and the broadcast address leave the receiver taking every sender's datagrams.
+bool setSource(StreamReceiver* r, const char* sourceAddress) {
+    uint32_t address = 0;
+    if (!platform::ParseIPv4(sourceAddress ? sourceAddress : "", &address)) return false;
+    const uint32_t host = ntohl(address);
+    r->anySource = host == INADDR_ANY || host == INADDR_NONE || IN_MULTICAST(host);
+    r->sourceAddress = address;
+    return true;
+}
+
+bool fromSource(const StreamReceiver* r, const sockaddr_in& from) {
+    return r->anySource || (from.sin_family == AF_INET && from.sin_addr.s_addr == r->sourceAddress);
+}
+
+// Counts a datagram from another address and says so, at most once a minute.
+void countForeign(StreamReceiver* r, const sockaddr_in& from) {
+    const uint64_t total = r->foreignDatagrams.fetch_add(1, std::memory_order_relaxed) + 1;
+    const uint64_t now = platform::MonotonicMs() + 1;  // never 0, which means "none yet"
+    if (r->foreignLogMs != 0 && now - r->foreignLogMs < kForeignLogIntervalMs) return;
+    char sender[INET_ADDRSTRLEN] = "?";
+    ::inet_ntop(AF_INET, &from.sin_addr, sender, sizeof sender);
+    platform::DebugPrintf(
+        "[WARN] stream receiver: %llu datagram(s) from other addresses than the camera's dropped, the last from "
+        "%s:%u\n",
+        static_cast<unsigned long long>(total - r->foreignLogged), sender, unsigned(ntohs(from.sin_port)));
+    r->foreignLogMs = now;
+    r->foreignLogged = total;
+}
+
+// Receives the next waiting datagram into the buffer when it comes from the source; one from
+// another address is dropped and counted, and the next one tried. The length (0 for an empty
+// datagram), or -1 when none waits or the receiver is being destroyed.
+ssize_t receiveFromSource(StreamReceiver* r, uint8_t* buffer, size_t capacity) {
+    while (r->recvRunning.load()) {
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        ssize_t n = ::recvfrom(r->socket, buffer, capacity, 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (n < 0 || fromSource(r, from)) return n;
+        countForeign(r, from);
+    }
+    return -1;
+}
+
+// Drops and counts the datagrams from other addresses at the head of the socket, without reading
+// the source's, so that the next datagram's size (nextDatagramSize) is the source's.
+void dropForeignAtHead(StreamReceiver* r) {
+    if (r->anySource) return;
+    while (r->recvRunning.load()) {
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        uint8_t byte;
+        if (::recvfrom(r->socket, &byte, sizeof byte, MSG_PEEK, reinterpret_cast<sockaddr*>(&from), &fromLength) < 0 ||
+            fromSource(r, from)) {
+            return;
+        }
+        ::recv(r->socket, &byte, sizeof byte, 0);  // takes the whole datagram off
+        countForeign(r, from);
+    }
+}
+
 // Size of the next waiting datagram, 0 when none waits.
 size_t nextDatagramSize(int fd) {
     int size = 0;
     return ::ioctl(fd, FIONREAD, &size) == 0 && size > 0 ? static_cast<size_t>(size) : 0;
 }
 
-// Drains the non-blocking socket into the buffer, taking only what the ring has room for, so
+// Drains the non-blocking socket into the buffer, taking only the source's datagrams (the others
+// are dropped on the way) and only what the ring has room for, so
 // that the block can always be stored: a datagram that might not fit stays in the socket until
 // the parse thread has made room. Stops when no datagram is waiting, or before one of the largest
 // size might no longer fit the buffer or the ring's free space (a datagram is never cut short).
@@ -175,6 +246,7 @@ size_t nextDatagramSize(int fd) {
 size_t drainSocket(StreamReceiver* r, uint8_t* buffer, size_t room) {
     const size_t limit = room < kReceiveBufferSize ? room : kReceiveBufferSize;
     if (limit < kLargestDatagram) {
+        dropForeignAtHead(r);
         size_t next = nextDatagramSize(r->socket);
         if (next == 0 || next > limit) return 0;
         ssize_t n = ::recv(r->socket, buffer, limit, 0);
@@ -182,7 +254,7 @@ size_t drainSocket(StreamReceiver* r, uint8_t* buffer, size_t room) {
     }
     size_t drained = 0;
     while (drained + kLargestDatagram <= limit) {
-        ssize_t n = ::recv(r->socket, buffer + drained, kReceiveBufferSize - drained, 0);
+        ssize_t n = receiveFromSource(r, buffer + drained, kReceiveBufferSize - drained);
         if (n < 1) break;
         drained += static_cast<size_t>(n);
     }
@@ -336,9 +408,16 @@ StreamBool StreamReceiver_IsMulticastAddress(const char* address) {
 
 StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress, int streamType,
                                       StreamFrameCallback callback, void* userData) {
+    return StreamReceiver_CreateForSource(address, port, interfaceAddress, nullptr, streamType, callback, userData);
+}
+
+StreamReceiver* StreamReceiver_CreateForSource(const char* address, int port, const char* interfaceAddress,
+                                               const char* sourceAddress, int streamType, StreamFrameCallback callback,
+                                               void* userData) {
     if (port < 0 || port > 65535) return nullptr;
     std::unique_ptr<StreamReceiver> r(new (std::nothrow) StreamReceiver);
     if (!r) return nullptr;
+    if (!setSource(r.get(), sourceAddress)) return nullptr;
     if (address && address[0]) std::strncpy(r->address, address, sizeof r->address - 1);
     r->port = port;
     r->streamType = streamType;
@@ -388,6 +467,10 @@ StreamReceiver* StreamReceiver_Create(const char* address, int port, const char*
     }
     gate.unlock();
     return r.release();
+}
+
+uint64_t StreamReceiver_ForeignDatagrams(const StreamReceiver* receiver) {
+    return receiver ? receiver->foreignDatagrams.load(std::memory_order_relaxed) : 0;
 }
 
 void StreamReceiver_Destroy(StreamReceiver* receiver) {

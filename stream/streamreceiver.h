@@ -43,6 +43,22 @@ enum {
 StreamReceiver* StreamReceiver_Create(const char* address, int port, const char* interfaceAddress, int streamType,
                                       StreamFrameCallback callback, void* userData);
 
+/* As StreamReceiver_Create, but the receiver takes datagrams only from sourceAddress, the
+ * camera's own (unicast) address; those from any other address are dropped before they reach the
+ * ring, counted (StreamReceiver_ForeignDatagrams) and said in the log at most once a minute. Only
+ * the address is compared, not the port: the camera's source port is not fixed. A sourceAddress
+ * that names no single sender (null, empty, "0.0.0.0", a multicast group 224.0.0.0/4 or
+ * "255.255.255.255") takes datagrams from everyone, as StreamReceiver_Create does. A group's video
+ * arrives from the camera's unicast address, so a multicast receiver is given that address here.
+ * Returns null also when sourceAddress is not a dotted IPv4 address. */
+StreamReceiver* StreamReceiver_CreateForSource(const char* address, int port, const char* interfaceAddress,
+                                               const char* sourceAddress, int streamType, StreamFrameCallback callback,
+                                               void* userData);
+
+/* The datagrams the receiver dropped because they came from another address than its source; 0
+ * for null. Any thread may call it while the receiver exists. */
+uint64_t StreamReceiver_ForeignDatagrams(const StreamReceiver* receiver);
+
 /* Stops the receive thread, then the parse thread, then closes the socket and frees the ring and
  * the receiver. Returns only once both threads have ended: a callback that is still running is
  * waited for. Any thread may call it; see StreamFrameCallback for a call from the callback. */

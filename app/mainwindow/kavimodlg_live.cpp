@@ -78,7 +78,7 @@ bool CkavimoDlg::StartReceiver() {
     // The receiver takes 8-bit text (the address fits 32 bytes: at most 15 characters).
     char address[32] = {};
     std::strncpy(address, config.localBindIp.c_str(), sizeof address - 1);
-    const bool started = m_live.StartReceiver(address, config.videoPort);
+    const bool started = m_live.StartReceiver(address, config.videoPort, config.streamCameraIp.c_str());
     if (!started) {
         platform::DebugWarning("kavimo: cannot receive video on %s:%u\n", address, unsigned(config.videoPort));
         // Said once per run (the watchdog retries with every reconnection), and after the

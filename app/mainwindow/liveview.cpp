@@ -46,9 +46,9 @@ bool LiveView::TearDown(const std::function<void()>& playerGone) {
     return true;
 }
 
-bool LiveView::StartReceiver(const char* address, uint16_t port) {
-    m_pReceiver =
-        StreamReceiver_Create(address, port, "0.0.0.0", STREAM_TYPE_FRAGMENTED, &LiveView::FrameCallback, this);
+bool LiveView::StartReceiver(const char* address, uint16_t port, const char* camera) {
+    m_pReceiver = StreamReceiver_CreateForSource(address, port, "0.0.0.0", camera, STREAM_TYPE_FRAGMENTED,
+                                                 &LiveView::FrameCallback, this);
     return m_pReceiver != nullptr;
 }
 

@@ -49,9 +49,10 @@ public:
     LiveState State() const { return m_liveState; }
     void SetState(LiveState state) { m_liveState = state; }
 
-    // The receiver on that local address and port, its frames going to FrameCallback; false when
-    // it cannot be made (nothing runs then).
-    bool StartReceiver(const char* address, uint16_t port);
+    // The receiver on that local address and port, taking datagrams only from the camera's
+    // address `camera` (0.0.0.0: from anyone), its frames going to FrameCallback; false when it
+    // cannot be made (nothing runs then).
+    bool StartReceiver(const char* address, uint16_t port, const char* camera);
     // Destroys the receiver (waiting for its threads); nothing when there is none.
     void StopReceiver();
     bool HasReceiver() const { return m_pReceiver != nullptr; }

@@ -180,10 +180,10 @@ public:
 inline std::u16string U16(const std::string& text) { return RecordStore::AnsiToUtf16(text); }
 inline std::string U8(const std::u16string& text) { return RecordStore::Utf16ToAnsi(text); }
 
-// A UDP socket on 127.0.0.1 playing a camera's command port.
+// A UDP socket on 127.0.0.1 (or another loopback address) playing a camera's command port.
 class FakeUdpCamera {
 public:
-    FakeUdpCamera() { fd = platform::OpenUdpSocket("127.0.0.1", 0, false); }
+    explicit FakeUdpCamera(const std::string& ip = "127.0.0.1") { fd = platform::OpenUdpSocket(ip, 0, false); }
     ~FakeUdpCamera() { platform::CloseSocket(fd); }
     uint16_t Port() const { return platform::LocalPort(fd); }
     void SendCommand(uint16_t toPort, uint32_t code, uint32_t arg1 = 0, uint32_t arg2 = 0,

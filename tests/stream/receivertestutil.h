@@ -61,13 +61,15 @@ private:
 
 // Creates a receiver on a port the kernel picked. A throwaway socket holds the port while the
 // receiver binds it too (both allow address reuse), so no other test can be handed the same port
-// in between; it is closed before anything is sent.
+// in between; it is closed before anything is sent. With a source, only its datagrams are taken.
 inline StreamReceiver* CreateOnFreePort(const char* address, int streamType, StreamFrameCallback callback,
-                                        void* userData, uint16_t* port) {
+                                        void* userData, uint16_t* port, const char* source = nullptr) {
     int holder = platform::OpenUdpSocket("127.0.0.1", 0, false);
     EXPECT_GE(holder, 0);
     *port = platform::LocalPort(holder);
-    StreamReceiver* receiver = StreamReceiver_Create(address, *port, nullptr, streamType, callback, userData);
+    StreamReceiver* receiver =
+        source ? StreamReceiver_CreateForSource(address, *port, nullptr, source, streamType, callback, userData)
+               : StreamReceiver_Create(address, *port, nullptr, streamType, callback, userData);
     platform::CloseSocket(holder);
     return receiver;
 }
@@ -82,12 +84,12 @@ inline bool PortIsFree(uint16_t port) {
     return free;
 }
 
-// Sends datagrams from 127.0.0.1 to a local port.
+// Sends datagrams from 127.0.0.1 (or another loopback address) to a local port on 127.0.0.1.
 class LoopbackSender {
 public:
-    explicit LoopbackSender(uint16_t port) : m_port(port), m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {
-        EXPECT_GE(m_fd, 0);
-    }
+    explicit LoopbackSender(uint16_t port, const char* from = "127.0.0.1")
+        : m_port(port), m_fd(platform::OpenUdpSocket(from, 0, false)) {}
+    bool IsOpen() const { return m_fd >= 0; }
     ~LoopbackSender() { platform::CloseSocket(m_fd); }
     LoopbackSender(const LoopbackSender&) = delete;
     LoopbackSender& operator=(const LoopbackSender&) = delete;
