@@ -28,6 +28,12 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
         offset += n;
         if (size_t(n) < sizeof buffer) break;
     }
+    ParseOutboxText(text, entries);
+    return true;
+}
+
+void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries) {
+    entries->clear();
     TextLines lines(text);
     std::string line;
     while (lines.Next(&line)) {
@@ -43,7 +49,6 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
             entries->push_back(entry);
         }
     }
-    return true;
 }
 
 bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error) {

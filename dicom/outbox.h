@@ -39,6 +39,8 @@ struct OutboxEntry {
 // Reads and writes the queue file: one "uid<TAB>path" line per picture. Load treats a missing
 // file as an empty queue and skips lines it cannot read.
 bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entries, std::string* error);
+// The lines of a queue file's text, as Load reads them.
+void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries);
 bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error);
 
 class PacsOutbox {
