@@ -188,6 +188,10 @@ void PacsOutbox::Run() {
             BatchOutcome failed;
             failed.refused = true;
             failed.error = std::string("the sending failed: ") + exception.what();
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_progress.lastError = failed.error;
+            }
             if (EndBatch(failed, &pause) == AfterBatch::Stop) break;
             Notify();
             WaitBeforeRetry(pause);
