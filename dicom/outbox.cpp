@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
@@ -27,6 +28,12 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
         offset += n;
         if (size_t(n) < sizeof buffer) break;
     }
+    ParseOutboxText(text, entries);
+    return true;
+}
+
+void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries) {
+    entries->clear();
     TextLines lines(text);
     std::string line;
     while (lines.Next(&line)) {
@@ -42,7 +49,6 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
             entries->push_back(entry);
         }
     }
-    return true;
 }
 
 bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error) {
@@ -165,14 +171,31 @@ void PacsOutbox::Run() {
     PacsClient client;
     std::chrono::milliseconds pause{0};
     Batch batch;
-    while (TakeBatch(client, &batch)) {
-        Notify();
-        const BatchOutcome outcome = SendBatch(client, batch);
-        const AfterBatch next = EndBatch(outcome, &pause);
-        if (next == AfterBatch::Stop) break;
-        if (next == AfterBatch::SendAgain) continue;
-        Notify();
-        if (next == AfterBatch::Retry) WaitBeforeRetry(pause);
+    for (;;) {
+        // An exception must not leave this thread (it would end the program at every start while
+        // its picture stays queued): the round counts as failed and is tried again after a pause.
+        try {
+            if (!TakeBatch(client, &batch)) break;
+            Notify();
+            const BatchOutcome outcome = SendBatch(client, batch);
+            const AfterBatch next = EndBatch(outcome, &pause);
+            if (next == AfterBatch::Stop) break;
+            if (next == AfterBatch::SendAgain) continue;
+            Notify();
+            if (next == AfterBatch::Retry) WaitBeforeRetry(pause);
+        } catch (const std::exception& exception) {
+            client.Close();
+            BatchOutcome failed;
+            failed.refused = true;
+            failed.error = std::string("the sending failed: ") + exception.what();
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_progress.lastError = failed.error;
+            }
+            if (EndBatch(failed, &pause) == AfterBatch::Stop) break;
+            Notify();
+            WaitBeforeRetry(pause);
+        }
     }
     client.Close();
 }
@@ -201,11 +224,7 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];
-        PictureSource source;
-        std::unique_ptr<PictureObject> object;
-        if (LoadPictureSource(entry.uid, entry.logicalPath, &source, &outcome.error)) {
-            object = PictureObject::Build(source, &outcome.error);
-        }
+        const std::unique_ptr<PictureObject> object = BuildObject(entry, &outcome.error);
         PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
         if (object) result = client.Store(*object, &outcome.error);
         RecordStore(entry, object != nullptr, result, &outcome);
@@ -213,6 +232,17 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
         Notify();
     }
     return outcome;
+}
+
+std::unique_ptr<PictureObject> PacsOutbox::BuildObject(const OutboxEntry& entry, std::string* error) {
+    try {
+        PictureSource source;
+        if (!LoadPictureSource(entry.uid, entry.logicalPath, &source, error)) return nullptr;
+        return PictureObject::Build(source, error);
+    } catch (const std::exception& exception) {
+        *error = entry.logicalPath + ": " + exception.what();
+        return nullptr;
+    }
 }
 
 bool PacsOutbox::StopRequested() const {

@@ -1,8 +1,9 @@
 // The outbox: pictures waiting to be sent to the archive. The queue lives in a file of the work
 // directory, rewritten as a whole (never half-written) on every change, so queued pictures
 // survive a restart, a kill or a power cut. A picture leaves the queue only when the archive has
-// confirmed its store; while the archive cannot be reached the sender tries again with a growing
-// pause.
+// confirmed its store, or when it can never be sent (the picture is gone, unreadable, not a JPEG
+// or larger than kavimo decodes; the listener hears the reason). While the archive cannot be
+// reached the sender tries again with a growing pause.
 //
 // Threads: Enqueue, Start, Stop, RetryNow and the getters may be called from any thread (the
 // application calls them from the user-interface thread). The sending runs on the outbox's own
@@ -13,6 +14,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,6 +23,8 @@
 #include "dicom/pacsclient.h"
 
 namespace dicom {
+
+class PictureObject;
 
 // The queue file in the work directory.
 inline constexpr const char* kOutboxFile = "PacsOutbox.txt";
@@ -35,6 +39,8 @@ struct OutboxEntry {
 // Reads and writes the queue file: one "uid<TAB>path" line per picture. Load treats a missing
 // file as an empty queue and skips lines it cannot read.
 bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entries, std::string* error);
+// The lines of a queue file's text, as Load reads them.
+void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries);
 bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error);
 
 class PacsOutbox {
@@ -98,6 +104,9 @@ private:
     // Waits (under the lock) until there is something to send or the outbox stops; false when it
     // stops. Otherwise starts a round with a copy of the queue.
     bool TakeBatch(PacsClient& client, Batch* batch);
+    // The object of a queued picture; null, with the reason, when it can never be made (the
+    // picture is gone, unreadable, too large or not a JPEG). Never throws.
+    static std::unique_ptr<PictureObject> BuildObject(const OutboxEntry& entry, std::string* error);
     // Sends a round's pictures one by one, no lock held while the archive is talked to.
     BatchOutcome SendBatch(PacsClient& client, const Batch& batch);
     bool StopRequested() const;

@@ -48,6 +48,10 @@ bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patien
     const ssize_t n = records::ReadFileAt(patientHostDir + "/" + kWorklistFile, &text[0], text.size(), 0, &error);
     if (n <= 0) return false;
     text.resize(size_t(n));
+    return ParseWorklistText(text, patient);
+}
+
+bool ParseWorklistText(const std::string& text, WorklistPatient* patient) {
     WorklistPatient read;
     TextLines lines(text);
     std::string line;

@@ -25,6 +25,10 @@ inline constexpr const char* kWorklistFile = "Worklist.txt";
 // holds no Patient ID.
 bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient);
 
+// The worklist file's text, as Read reads it: "Key=value" lines. False when it holds no
+// Patient ID.
+bool ParseWorklistText(const std::string& text, WorklistPatient* patient);
+
 // Writes the file, replacing any earlier one as a whole. False (with the reason) on failure.
 bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient, std::string* error);
 

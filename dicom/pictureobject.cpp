@@ -1,8 +1,11 @@
 #include "dicom/pictureobject.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include <jpeglib.h>
@@ -15,6 +18,7 @@
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
 #include "dicom/dcmtklog.h"
+#include "dicom/picturelimit.h"
 #include "dicom/uids.h"
 #include "records/recordfile.h"
 
@@ -51,6 +55,29 @@ void OnJpegError(j_common_ptr info) {
     auto* error = reinterpret_cast<JpegError*>(info->err);
     (*info->err->format_message)(info, error->message);
     std::longjmp(error->jump, 1);
+}
+
+// Reads the JPEG frame header only, so that a picture over the limit is refused before anything
+// is decoded or converted. False with the reason.
+bool CheckJpegSize(const std::vector<char>& bytes, std::string* reason) {
+    jpeg_decompress_struct info;
+    JpegError error;
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = OnJpegError;
+    if (setjmp(error.jump)) {
+        *reason = std::string("not a readable JPEG picture: ") + error.message;
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    const uint64_t width = info.image_width;
+    const uint64_t height = info.image_height;
+    jpeg_destroy_decompress(&info);
+    if (PictureSizeAllowed(width, height)) return true;
+    *reason = PictureTooLargeReason(width, height);
+    return false;
 }
 
 // A picture that is not baseline JPEG, decoded once to 8-bit RGB for the converter.
@@ -108,6 +135,11 @@ private:
         jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(m_bytes.data()),
                      static_cast<unsigned long>(m_bytes.size()));
         jpeg_read_header(&info, TRUE);
+        if (!PictureSizeAllowed(info.image_width, info.image_height)) {
+            m_error = PictureTooLargeReason(info.image_width, info.image_height);
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
         info.out_color_space = JCS_RGB;
         jpeg_start_decompress(&info);
         if (info.output_width > 65535 || info.output_height > 65535 || info.output_components != 3) {
@@ -178,11 +210,30 @@ PictureObject::PictureObject() = default;
 PictureObject::~PictureObject() = default;
 
 std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source, std::string* error) {
+    // Nothing a picture file holds may end the program: whatever the converters throw (memory
+    // they could not have) fails this picture only.
+    std::string reason;
+    try {
+        return BuildChecked(source, error);
+    } catch (const std::bad_alloc&) {
+        reason = "not enough memory for the picture";
+    } catch (const std::exception& exception) {
+        reason = exception.what();
+    }
+    if (error) *error = source.hostPath + ": " + reason;
+    return nullptr;
+}
+
+std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& source, std::string* error) {
     ConfigureDcmtkLog();
     std::string reason;
     std::vector<char> bytes;
     if (!ReadWholeFile(source.hostPath, &bytes, &reason)) {
         if (error) *error = reason;
+        return nullptr;
+    }
+    if (!CheckJpegSize(bytes, &reason)) {
+        if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dicom/patient.h"
+#include "dicom/picturelimit.h"
 
 class DcmFileFormat;
 
@@ -40,7 +41,8 @@ public:
     PictureObject& operator=(const PictureObject&) = delete;
 
     // Reads the picture and builds its object. Null, with the reason in *error, when the file
-    // cannot be read or is not a picture.
+    // cannot be read, is not a picture or claims more pixels than kavimo decodes
+    // (kMaxPicturePixels). Never throws.
     static std::unique_ptr<PictureObject> Build(const PictureSource& source, std::string* error);
 
     const std::string& SopInstanceUid() const { return m_sopInstanceUid; }
@@ -61,6 +63,7 @@ public:
 
 private:
     PictureObject();
+    static std::unique_ptr<PictureObject> BuildChecked(const PictureSource& source, std::string* error);
 
     std::unique_ptr<DcmFileFormat> m_file;
     std::string m_sopInstanceUid;

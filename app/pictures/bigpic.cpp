@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/pictures/pictureio.h"
 #include "app/pictures/viewgeometry.h"
 #include "app/widgets/uifont.h"
 #include "platform/debug.h"
@@ -83,13 +84,15 @@ void BigPic::LoadPicture() {
     if (!host.isEmpty()) {
         QImageReader reader(host);
         reader.setAutoTransform(false);
-        const QImage picture = reader.read();
-        if (!picture.isNull()) {
-            m_imgSource = OpaquePicture(picture);
-            if (!m_imgSource.isNull()) return;
-            reason = QStringLiteral("not enough memory");
-        } else {
-            reason = reader.errorString();
+        if (CheckPictureSize(reader, &reason)) {
+            const QImage picture = reader.read();
+            if (!picture.isNull()) {
+                m_imgSource = OpaquePicture(picture);
+                if (!m_imgSource.isNull()) return;
+                reason = QStringLiteral("not enough memory");
+            } else {
+                reason = reader.errorString();
+            }
         }
     }
     // The window shows only the background and "Exit".

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrent>
@@ -9,8 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <mutex>
 #include <string>
 
+#include "dicom/picturelimit.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
@@ -45,6 +49,32 @@ bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* dat
         return false;
     }
     return true;
+}
+
+bool CheckPictureSize(QImageReader& reader, QString* error) {
+    // Qt's own limit (process-wide) is lower than ours for 32-bit pixels: raised once to what
+    // the largest picture kavimo opens needs, in MB, with room for a second copy while converting.
+    static std::once_flag limitSet;
+    std::call_once(limitSet,
+                   [] { QImageReader::setAllocationLimit(int(dicom::kMaxPicturePixels * 4 / (1024 * 1024)) + 1); });
+    const QSize size = reader.size();
+    if (!size.isValid()) return true;  // the format tells no size first; Qt's limit still holds
+    if (dicom::PictureSizeAllowed(uint64_t(size.width()), uint64_t(size.height()))) return true;
+    *error = QString::fromStdString(dicom::PictureTooLargeReason(uint64_t(size.width()), uint64_t(size.height())));
+    return false;
+}
+
+QImage ReadPictureFile(const QString& hostPath, QString* error) {
+    try {
+        QImageReader reader(hostPath);  // as QImage::load reads it
+        if (!CheckPictureSize(reader, error)) return QImage();
+        QImage picture = reader.read();
+        if (picture.isNull()) *error = reader.errorString();
+        return picture;
+    } catch (const std::exception& exception) {
+        *error = QString::fromLocal8Bit(exception.what());
+        return QImage();
+    }
 }
 
 bool ReadWholeFile(const QString& hostPath, QByteArray* data, QString* error) {
@@ -119,8 +149,8 @@ void PictureDecodeAhead::Start(const QString& hostPath) {
         // one decoded.
         Decoded decoded;
         decoded.file = platform::StatFile(QFile::encodeName(hostPath).toStdString());
-        if (!decoded.file.exists || decoded.file.isDirectory || !decoded.picture.load(hostPath))
-            decoded.picture = QImage();
+        QString error;
+        if (decoded.file.exists && !decoded.file.isDirectory) decoded.picture = ReadPictureFile(hostPath, &error);
         return decoded;
     });
 }

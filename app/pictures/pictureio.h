@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+class QImageReader;
+
 #include <ctime>
 
 #include "platform/dirlist.h"
@@ -27,6 +29,16 @@ QString FileNameOf(const QString& path);
 // Encodes a picture in the format its file name's extension names ("jpg", "bmp", "png", ...);
 // JPEG at quality 90. False with the reason.
 bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* data, QString* error);
+
+// Prepares a reader of a picture file before anything is decoded: Qt's allocation limit is set
+// to what a picture of dicom::kMaxPicturePixels needs, and a picture whose header claims more
+// pixels than that is refused ("the picture claims W × H pixels, more than kavimo opens").
+// False with the reason. Safe on any thread.
+bool CheckPictureSize(QImageReader& reader, QString* error);
+
+// Decodes a picture file as QImage::load does, within that limit. Null with the reason; never
+// throws.
+QImage ReadPictureFile(const QString& hostPath, QString* error);
 
 // Reads a whole file. False with the reason.
 bool ReadWholeFile(const QString& hostPath, QByteArray* data, QString* error);

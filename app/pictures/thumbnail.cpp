@@ -20,9 +20,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <functional>
 #include <vector>
 
+#include "app/pictures/pictureio.h"
 #include "app/widgets/uifont.h"
+#include "platform/debug.h"
 
 QRect ThumbnailPlacement(QSize picture, QSize canvas) {
     const int tw = canvas.width();
@@ -43,10 +47,16 @@ QRect ThumbnailPlacement(QSize picture, QSize canvas) {
     return QRect(0, (th - dh) / 2, tw, dh);
 }
 
-QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement) {
-    *placement = QRect();
+namespace {
+
+QImage LoadPlacedPictureChecked(const QString& hostPath, QSize canvas, QRect* placement) {
     QImageReader reader(hostPath);
     reader.setAutoTransform(false);
+    QString refused;
+    if (!CheckPictureSize(reader, &refused)) {
+        platform::DebugWarning("thumbnail: %s: %s\n", hostPath.toUtf8().constData(), refused.toUtf8().constData());
+        return QImage();
+    }
     QSize size = reader.size();
     if (size.isValid()) {
         const QRect place = ThumbnailPlacement(size, canvas);
@@ -74,6 +84,20 @@ QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement
         image = image.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement) {
+    *placement = QRect();
+    // Called on the list's decoding threads: nothing may escape them.
+    try {
+        return LoadPlacedPictureChecked(hostPath, canvas, placement);
+    } catch (const std::exception& exception) {
+        platform::DebugWarning("thumbnail: cannot decode %s: %s\n", hostPath.toUtf8().constData(), exception.what());
+        *placement = QRect();
+        return QImage();
+    }
 }
 
 namespace {
@@ -183,6 +207,18 @@ QThreadPool& DiskWriters() {
     return pool;
 }
 
+// Runs a job on the disk writer. The disk side is only a cache: a job that throws is given up
+// rather than let end the program.
+void StartDiskJob(std::function<void()> job) {
+    DiskWriters().start([job = std::move(job)] {
+        try {
+            job();
+        } catch (const std::exception& exception) {
+            platform::DebugWarning("thumbnail cache: %s\n", exception.what());
+        }
+    });
+}
+
 QString Sha1Hex(const QString& text) {
     return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
@@ -235,7 +271,7 @@ bool EnsureFolder(const QString& folder, const QString& hostDir) {
 
 void QueuePass() {
     if (g_passQueued.exchange(true)) return;
-    DiskWriters().start([] {
+    StartDiskJob([] {
         g_passQueued = false;
         ThumbnailCache::MaintainDisk();
     });
@@ -339,7 +375,7 @@ void ThumbnailCache::StoreOnDiskLater(const QString& key, const Entry& entry) {
         g_pendingStoreBytes -= bytes;
         return;
     }
-    DiskWriters().start([key, entry, bytes] {
+    StartDiskJob([key, entry, bytes] {
         StoreOnDisk(key, entry);
         g_pendingStoreBytes -= bytes;
     });
@@ -405,7 +441,7 @@ void ThumbnailCache::MaintainDiskLater() {
 void ThumbnailCache::ForgetMissingLater(const QString& hostDir, const QStringList& fileNames) {
     const QString cacheDir = DiskDirectory();
     if (cacheDir.isEmpty() || hostDir.isEmpty()) return;
-    DiskWriters().start([cacheDir, hostDir, fileNames] {
+    StartDiskJob([cacheDir, hostDir, fileNames] {
         const QString folder = FolderOf(cacheDir, hostDir);
         const QStringList cached = QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files);
         if (cached.isEmpty()) return;
@@ -433,5 +469,5 @@ void ThumbnailCache::ForgetMissingLater(const QString& hostDir, const QStringLis
 void ThumbnailCache::ForgetDirectoryLater(const QString& hostDir) {
     const QString cacheDir = DiskDirectory();
     if (cacheDir.isEmpty() || hostDir.isEmpty()) return;
-    DiskWriters().start([cacheDir, hostDir] { QDir(FolderOf(cacheDir, hostDir)).removeRecursively(); });
+    StartDiskJob([cacheDir, hostDir] { QDir(FolderOf(cacheDir, hostDir)).removeRecursively(); });
 }

@@ -235,6 +235,42 @@ TEST_F(ArchiveTest, RefusedAssociationFailsClearlyAndKeepsTheQueue) {
     EXPECT_EQ(Server().Instances().size(), 2u);
 }
 
+TEST_F(ArchiveTest, OutboxDropsAPictureTooLargeToOpenAndSendsTheNext) {
+    const std::string good = MakeJpeg(64, 48, 2, false);
+    const std::vector<std::string> paths = drive_.AddPatient(
+        kUid, u"Åsa Öberg", 0, 29, {{20240102090000ull, MakeOversizedJpeg(0xC1)}, {20240102090001ull, good}},
+        u"Riverside Dental");
+    ASSERT_EQ(paths.size(), 2u);
+    std::mutex mutex;
+    std::condition_variable changed;
+    dicom::PacsOutbox::Progress last;
+    const std::string queue = drive_.Work() + "/" + dicom::kOutboxFile;
+    dicom::PacsOutbox outbox(queue, [&](const dicom::PacsOutbox::Progress& progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        last = progress;
+        changed.notify_all();
+    });
+    outbox.SetAddress(Server().Address());
+    std::string error;
+    ASSERT_TRUE(outbox.Start(&error)) << error;
+    ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        ASSERT_TRUE(
+            changed.wait_for(lock, std::chrono::seconds(30), [&] { return last.finished && last.pending == 0; }));
+        EXPECT_EQ(last.sent, 1u);
+        EXPECT_EQ(last.failed, 1u);
+        EXPECT_FALSE(last.waiting);
+        EXPECT_THAT(last.lastError, HasSubstr("60000 \u00d7 60000 pixels, more than kavimo opens"));
+    }
+    std::vector<dicom::OutboxEntry> left;
+    ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error)) << error;
+    EXPECT_TRUE(left.empty());
+    ASSERT_EQ(Server().Instances().size(), 1u);
+    EXPECT_EQ(JsonValue(Server().Get("/instances/" + Server().Instances()[0] + "/simplified-tags"), "ImageComments"),
+              "20240102090001");
+}
+
 TEST_F(ArchiveTest, OutageInTheMiddleOfABatchLosesNothingAndDuplicatesNothing) {
     constexpr size_t kPictures = 12;
     const std::vector<std::string> paths = AddPatient(int(kPictures));

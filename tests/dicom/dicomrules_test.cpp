@@ -6,6 +6,7 @@
 #include "dicom/outbox.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patient.h"
+#include "dicom/pictureobject.h"
 #include "dicom/uids.h"
 #include "dicomtestsupport.h"
 #include "records/recordtypes.h"
@@ -117,6 +118,26 @@ TEST(DicomOutboxFile, RoundTripsAndSkipsDamagedLines) {
     ASSERT_TRUE(LoadOutboxFile(path, &entries, &error));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].logicalPath, "A.jpg");
+}
+
+TEST(DicomPictureObject, RefusesAPictureClaimingMorePixelsThanKavimoOpens) {
+    dicomtest::TempDrive drive;
+    PictureSource source;
+    source.patient.patientId = "P1";
+    source.hostPath = drive.Root() + "/bomb.jpg";
+    // Baseline goes in undecoded, extended sequential is decoded: both are refused up front.
+    for (const unsigned char marker : {0xC0, 0xC1}) {
+        SCOPED_TRACE(int(marker));
+        const std::string bomb = dicomtest::MakeOversizedJpeg(marker);
+        ASSERT_FALSE(bomb.empty());
+        dicomtest::WriteFile(source.hostPath, bomb);
+        std::string error;
+        std::unique_ptr<PictureObject> object;
+        EXPECT_NO_THROW(object = PictureObject::Build(source, &error));
+        EXPECT_EQ(object, nullptr);
+        EXPECT_NE(error.find("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"), std::string::npos)
+            << error;
+    }
 }
 
 }  // namespace

@@ -52,6 +52,19 @@ std::string MakeJpeg(int width, int height, int seed, bool progressive) {
     return jpeg;
 }
 
+std::string MakeOversizedJpeg(unsigned char sofMarker) {
+    std::string jpeg = MakeJpeg(16, 16, 1, false);
+    const size_t sof = jpeg.find("\xff\xc0");
+    if (sof == std::string::npos) return std::string();
+    // FF Cn, length (2), precision (1), height (2), width (2).
+    jpeg[sof + 1] = static_cast<char>(sofMarker);
+    for (size_t at : {sof + 5, sof + 7}) {
+        jpeg[at] = static_cast<char>(60000 >> 8);
+        jpeg[at + 1] = static_cast<char>(60000 & 0xff);
+    }
+    return jpeg;
+}
+
 std::string WithoutAppSegments(const std::string& jpeg) {
     std::string out = jpeg.substr(0, 2);  // SOI
     size_t pos = 2;

@@ -11,6 +11,10 @@ namespace dicomtest {
 // `progressive` writes a progressive JPEG instead of baseline.
 std::string MakeJpeg(int width, int height, int seed, bool progressive);
 
+// A small valid JPEG whose frame header claims 60000 x 60000 pixels, its SOF marker set to
+// `sofMarker` (0xC0 baseline, 0xC1 extended sequential): a picture made to exhaust the memory.
+std::string MakeOversizedJpeg(unsigned char sofMarker);
+
 // The JPEG with its APPn segments taken out: what an object keeps of a baseline JPEG.
 std::string WithoutAppSegments(const std::string& jpeg);
 

@@ -1,8 +1,10 @@
 // The full-screen picture viewer: its zoom, angle and rotation arithmetic, what it draws where
-// (read back from the window), wheel and touch gestures, a picture that does not load, and
-// "Exit". Set KAVIMO_TEST_SHOTS to a directory to keep the window shots as PNG files.
+// (read back from the window), wheel and touch gestures, a picture that does not load, one
+// claiming more pixels than kavimo opens (also refused by the thumbnails and picture reading),
+// and "Exit". Set KAVIMO_TEST_SHOTS to a directory to keep the window shots as PNG files.
 #include <QtTest>
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -15,6 +17,8 @@
 #include <vector>
 
 #include "app/pictures/bigpic.h"
+#include "app/pictures/pictureio.h"
+#include "app/pictures/thumbnail.h"
 #include "app/pictures/viewgeometry.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
@@ -54,6 +58,23 @@ void SendWheel(QWidget* target, int delta) {
     QApplication::sendEvent(target, &wheel);
 }
 
+// A small valid JPEG whose frame header (SOFn marker `sof`) claims 60000 x 60000 pixels.
+QByteArray OversizedJpeg(char sof) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    Quarters(16, 16).save(&buffer, "JPEG");
+    const int at = int(jpeg.indexOf(QByteArray("\xff\xc0", 2)));
+    if (at < 0) return QByteArray();
+    jpeg[at + 1] = sof;
+    // FF Cn, length (2), precision (1), height (2), width (2).
+    for (const int field : {at + 5, at + 7}) {
+        jpeg[field] = char(60000 >> 8);
+        jpeg[field + 1] = char(60000 & 0xff);
+    }
+    return jpeg;
+}
+
 void CaptureLine(const char* text, void* context) { static_cast<std::vector<std::string>*>(context)->push_back(text); }
 
 }  // namespace
@@ -80,6 +101,7 @@ private Q_SLOTS:
     void moreThanTwoContactsDoNothing();
     void pictureOnTheDriveIsFoundByItsLogicalPath();
     void missingPictureShowsOnlyBackgroundAndExitStillCloses();
+    void pictureClaimingTooManyPixelsIsRefusedEverywhere();
     void exitEndsTheModalRunWithOk();
 
 private:
@@ -513,6 +535,38 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
     empty.show();
     QVERIFY(QTest::qWaitForWindowExposed(&empty));
     QCOMPARE(Pixel(empty.grab().toImage(), QPoint(empty.width() / 2, empty.height() / 2)), kBack);
+}
+
+void BigPicTest::pictureClaimingTooManyPixelsIsRefusedEverywhere() {
+    const QString reason = QStringLiteral("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens");
+    const QString path = m_dir.filePath(QStringLiteral("bomb.jpg"));
+    for (const char sof : {char(0xc0), char(0xc1)}) {
+        {
+            const QByteArray bomb = OversizedJpeg(sof);
+            QVERIFY(!bomb.isEmpty());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bomb), bomb.size());
+        }
+        QString error;
+        QVERIFY(ReadPictureFile(path, &error).isNull());
+        QCOMPARE(error, reason);
+        QRect placement(1, 1, 1, 1);
+        QVERIFY(LoadPlacedPicture(path, QSize(160, 120), &placement).isNull());
+        QVERIFY(placement.isNull());
+
+        std::vector<std::string> lines;
+        const auto previous = platform::SetDebugSink(&CaptureLine, &lines);
+        BigPic viewer;
+        viewer.SetPicturePath(path);
+        QTimer::singleShot(0, &viewer, [&viewer] { viewer.findChild<QPushButton*>(QStringLiteral("IdOK"))->click(); });
+        QCOMPARE(viewer.exec(), int(QDialog::Accepted));
+        platform::SetDebugSink(previous, nullptr);
+        QVERIFY(!viewer.HasPicture());
+        bool told = false;
+        for (const std::string& line : lines) told = told || QString::fromStdString(line).contains(reason);
+        QVERIFY(told);
+    }
 }
 
 void BigPicTest::exitEndsTheModalRunWithOk() {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "records/workdirlock.h"
+#include "tests/dicom/dicomtestsupport.h"
 #include "tests/records/recordtest.h"
 
 namespace {
@@ -128,6 +129,19 @@ TEST_F(RecordToolTest, ListAndShowPrintThePatients) {
     const ToolRun unknown = Tool("show UID1");
     EXPECT_EQ(unknown.status, 1);
     EXPECT_THAT(unknown.output, HasSubstr("no patient UID1"));
+}
+
+TEST_F(RecordToolTest, ExportOfAPictureTooLargeToOpenFailsWithTheReason) {
+    BuildStore();
+    MakePicture(kUid1, "20240101090000.jpg", dicomtest::MakeJpeg(32, 24, 1, false));
+    MakePicture(kUid1, "20240101090001.jpg", dicomtest::MakeOversizedJpeg(0xC1));
+    const std::string out = root_ + "/export";
+    const ToolRun run = Tool("export-dicom UID20240101080000 '" + out + "'");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("20240101090001: "));
+    EXPECT_THAT(run.output, HasSubstr("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"));
+    // The other picture is still exported.
+    EXPECT_FALSE(ReadBytes(out + "/20240101090000.dcm").empty());
 }
 
 TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
