@@ -72,6 +72,8 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
         *error = QFileInfo(path).isReadable() ? QStringLiteral("not a picture") : reader.errorString();
         return false;
     }
+    // A picture that claims more pixels than kavimo opens would only fail later, in every view.
+    if (!CheckPictureSize(reader, error)) return false;
     return ReadWholeFile(path, data, error);
 }
 

@@ -151,7 +151,8 @@ int CkavimoDlg::DrawPane(int q) {
         return 2;
     }
     const QString host = HostPathOf(m_review.PanePath(slot));
-    if (!m_decodeAhead.Take(host, &picture) && !picture.load(host)) {
+    QString unreadable;  // the pane shows nothing either way; the file stays as it is
+    if (!m_decodeAhead.Take(host, &picture) && (picture = ReadPictureFile(host, &unreadable)).isNull()) {
         DrawEmptyPane(target);
         return split ? 2 : 0;
     }

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "app/archive/worklistdlg.h"
+#include "app/pictures/pictureio.h"
 #include "app/pictures/thumbnail.h"
 #include "app/widgets/dialogunits.h"
 #include "app/widgets/facebutton.h"
@@ -93,8 +94,8 @@ CPreviewFrame::CPreviewFrame(QWidget* parent) : QFrame(parent) {
 }
 
 bool CPreviewFrame::ShowPicture(const QString& hostPath) {
-    QImageReader reader(hostPath);
-    QImage picture = reader.read();
+    QString unreadable;
+    QImage picture = ReadPictureFile(hostPath, &unreadable);
     if (picture.isNull()) return false;
     m_picture = picture;
     m_path = hostPath;
