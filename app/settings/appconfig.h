@@ -16,6 +16,8 @@
 
 #include <vector>
 
+class QSettings;
+
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
     enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch };
@@ -62,6 +64,10 @@ struct ConfigResult {
 // args[0] is the program), an environment and the default kavimo.ini path.
 ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
                            AppConfig* config);
+
+// The text of a kavimo.ini value as it is written. QSettings reads an unquoted value holding
+// commas ("/data/Praxis Dr. A, B") as a list; this gives it back as the one text it is.
+QString IniValueText(const QSettings& ini, const QString& key);
 
 // ~/.config/kavimo/kavimo.ini (following XDG_CONFIG_HOME).
 QString DefaultIniPath();
