@@ -11,6 +11,7 @@
 #include "dicomcommands.h"
 #include "kavimo_version.h"
 #include "platform/paths.h"
+#include "printable.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 #include "tools/common/optionparser.h"
@@ -19,6 +20,7 @@
 namespace {
 
 using recordtool::PatientDir;
+using recordtool::Printable;
 
 constexpr const char* kUsage =
     "Usage: kavimo-records [--drive-d DIR] COMMAND\n"
@@ -50,11 +52,12 @@ constexpr const char* kUsage =
     "stored; 2 wrong usage or no work directory.\n";
 
 int UsageError(const char* message) {
-    std::fprintf(stderr, "kavimo-records: %s\n\n%s", message, kUsage);
+    std::fprintf(stderr, "kavimo-records: %s\n\n%s", Printable(message).c_str(), kUsage);
     return 2;
 }
 
-std::string Utf8(const std::u16string& text) { return records::Utf16ToAnsi(text); }
+// A text field of a record, as UTF-8 that is safe to print.
+std::string Utf8(const std::u16string& text) { return Printable(records::Utf16ToAnsi(text)); }
 
 // Pads UTF-8 text to a column width counted in characters, not bytes.
 std::string PadRight(const std::string& text, size_t width) {
@@ -68,7 +71,7 @@ const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
 bool LoadWorkDir(recordtool::WorkDir* workDir) {
     *workDir = recordtool::ScanWorkDir();
     if (!workDir->exists) {
-        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", workDir->hostDir.c_str());
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", Printable(workDir->hostDir).c_str());
         return false;
     }
     return true;
@@ -78,7 +81,7 @@ int List() {
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
     const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
-    std::printf("Work directory %s (%s)\n", records::kWorkDir, workDir.hostDir.c_str());
+    std::printf("Work directory %s (%s)\n", records::kWorkDir, Printable(workDir.hostDir).c_str());
     const std::u16string hospital = recordtool::ReadHospital(nullptr);
     std::printf("Hospital: %s\n", hospital.empty() ? "(not set)" : Utf8(hospital).c_str());
     std::printf("%zu patient%s\n\n", patients.size(), patients.size() == 1 ? "" : "s");
@@ -121,7 +124,7 @@ int Show(const std::string& uidText) {
     }
     if (!found) {
         std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
-                     workDir.hostDir.c_str());
+                     Printable(workDir.hostDir).c_str());
         return 1;
     }
     const _USER_INFO& user = found->user;
@@ -134,7 +137,8 @@ int Show(const std::string& uidText) {
     std::printf("  Sex:         %s (%d)\n", SexText(user.sex), user.sex);
     std::printf("  Age:         %d\n", user.age);
     std::printf("  Phone:       %lld\n", static_cast<long long>(user.phone));
-    std::printf("  Directory:   %s (%s)\n", records::FieldText(user.dirPath).c_str(), found->hostDir.c_str());
+    std::printf("  Directory:   %s (%s)\n", Printable(records::FieldText(user.dirPath)).c_str(),
+                Printable(found->hostDir).c_str());
     std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
     std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount, diags.records.size());
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
@@ -147,7 +151,7 @@ int Show(const std::string& uidText) {
         const std::string host = platform::HostPath(path);
         const bool exists = !host.empty() && platform::StatFile(host).exists;
         std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day, p.hour, p.minute,
-                    p.second, path.c_str(), exists ? "" : "  [missing]");
+                    p.second, Printable(path).c_str(), exists ? "" : "  [missing]");
     }
     return 0;
 }

@@ -130,6 +130,28 @@ TEST_F(RecordToolTest, ListAndShowPrintThePatients) {
     EXPECT_THAT(unknown.output, HasSubstr("no patient UID1"));
 }
 
+TEST_F(RecordToolTest, PrintsControlCharactersFromRecordsAndFileNamesAsEscapes) {
+    BuildStore();
+    // A name that would turn the terminal red, and a stray file whose name would retitle the
+    // window and holds a byte that is not UTF-8.
+    constexpr uint64_t kEve = 20240202080000ull;
+    ASSERT_EQ(store_.AddUser(MakeUser(kEve, u"Eve \x1b[31mRed\x7f", 5550002)), 1);
+    WriteBytes(PatientHost(kUid1) + "/evil\x1b]0;x\x07\xff.txt", "x");
+
+    const ToolRun list = Tool("list");
+    EXPECT_THAT(list.output, HasSubstr("Eve \\x1b[31mRed\\x7f"));
+    const ToolRun show = Tool("show UID20240202080000");
+    EXPECT_THAT(show.output, HasSubstr("Name:        Eve \\x1b[31mRed\\x7f\n"));
+    const ToolRun check = Tool("check");
+    EXPECT_THAT(check.output, HasSubstr("evil\\x1b]0;x\\x07\\xff.txt: stray file"));
+    // Still readable text: UTF-8 names and the d: paths' backslashes are printed as they are.
+    EXPECT_THAT(list.output, HasSubstr("Alice Ørsted"));
+    EXPECT_THAT(check.output, HasSubstr("d:\\DentalWorkDir\\UID20240101080000\\evil"));
+    for (const ToolRun* run : {&list, &show, &check}) {
+        EXPECT_EQ(run->output.find_first_of("\x1b\x07\x7f\xff"), std::string::npos) << run->output;
+    }
+}
+
 TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     ToolRun run = Tool("");
     EXPECT_EQ(run.status, 2);
