@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <optional>
 #include <vector>
@@ -225,8 +224,8 @@ QString IniValueText(const QSettings& ini, const QString& key) {
 }
 
 QString DefaultIniPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/kavimo/kavimo.ini");
+    const std::string base = platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config");
+    return base.empty() ? QString() : QString::fromStdString(base) + QStringLiteral("/kavimo/kavimo.ini");
 }
 
 namespace {

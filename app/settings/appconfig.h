@@ -69,7 +69,7 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
 // commas ("/data/Praxis Dr. A, B") as a list; this gives it back as the one text it is.
 QString IniValueText(const QSettings& ini, const QString& key);
 
-// ~/.config/kavimo/kavimo.ini (following XDG_CONFIG_HOME).
+// ~/.config/kavimo/kavimo.ini (following an absolute XDG_CONFIG_HOME); empty without a home.
 QString DefaultIniPath();
 
 // Applies the configuration to the process: the d: drive root.

@@ -41,7 +41,8 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
-    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d)\n"
+    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d; without\n"
+    "                  HOME it must be given)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --date YYYYMMDD       the worklist's day\n"
@@ -209,6 +210,12 @@ int main(int argc, char** argv) {
     if (hasDrive) platform::SetDriveRoot(driveD);
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
+    const bool workDirCommand = command == "list" || command == "check" || command == "show" ||
+                                command == "export-dicom" || command == "send-dicom";
+    if (workDirCommand && platform::DriveRoot().empty()) {
+        std::fprintf(stderr, "kavimo-records: %s\n", platform::DriveRootProblem().c_str());
+        return 2;
+    }
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if (command == "show" && args.size() == 2) return Show(args[1]);

@@ -165,6 +165,11 @@ TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.output, HasSubstr("no work directory"));
     EXPECT_EQ(RunTool("--help").status, 0);
+
+    // Without a home and without a d: folder there is no work directory to look into.
+    run = RunTool("list", "env -u HOME -u XDG_DATA_HOME -u KAVIMO_DRIVE_D");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.output, HasSubstr("HOME is not set"));
 }
 
 }  // namespace
