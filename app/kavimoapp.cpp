@@ -103,6 +103,14 @@ int CkavimoApp::Run(int argc, char** argv) {
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
+    // Without a home directory the records would have no folder of this account's own.
+    if (platform::DriveRoot().empty()) {
+        const QString text =
+            QStringLiteral("kavimo cannot start: %1.").arg(QString::fromStdString(platform::DriveRootProblem()));
+        std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        return 1;
+    }
     platform::DebugNotice("kavimo %s started (process %lld); d: drive %s; settings %s\n", KAVIMO_VERSION,
                           static_cast<long long>(QCoreApplication::applicationPid()), platform::DriveRoot().c_str(),
                           qPrintable(config.iniPath));

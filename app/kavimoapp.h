@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// The log file of this run: KAVIMO_LOG_FILE, else $XDG_STATE_HOME/kavimo/kavimo.log.
+// The log file of this run: KAVIMO_LOG_FILE, else $XDG_STATE_HOME/kavimo/kavimo.log; empty (no log
+// file) without a home directory.
 QString LogFilePath();
 
 class CkavimoApp {

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "platform/dirlist.h"
+#include "platform/paths.h"
 
 namespace platform {
 
@@ -87,15 +88,8 @@ std::string TimestampedLine(const char* text) {
 }
 
 std::string DefaultLogFilePath() {
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && xdg[0] == '/') {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.local/state";
-    } else {
-        base = "/tmp";
-    }
-    return base + "/kavimo/kavimo.log";
+    const std::string base = XdgBaseDirectory("XDG_STATE_HOME", "/.local/state");
+    return base.empty() ? std::string() : base + "/kavimo/kavimo.log";
 }
 
 }  // namespace platform

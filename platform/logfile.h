@@ -45,7 +45,9 @@ private:
 // "YYYY-MM-DD hh:mm:ss.mmm " in local time, then the text, ending with exactly one newline.
 std::string TimestampedLine(const char* text);
 
-// Where kavimo writes its log: $XDG_STATE_HOME/kavimo/kavimo.log, or ~/.local/state/kavimo/kavimo.log.
+// Where kavimo writes its log: $XDG_STATE_HOME/kavimo/kavimo.log, or ~/.local/state/kavimo/kavimo.log;
+// empty (no log file) without a home directory, rather than a shared folder another account could
+// prepare.
 std::string DefaultLogFilePath();
 
 }  // namespace platform

@@ -15,17 +15,13 @@ namespace {
 std::mutex g_rootMutex;
 std::string g_root;  // empty: not set, use the default
 
+bool IsAbsolute(const char* path) { return path && path[0] == '/'; }
+
+// KAVIMO_DRIVE_D, else the data home's kavimo/d; empty without either.
 std::string DefaultRoot() {
     if (const char* env = std::getenv("KAVIMO_DRIVE_D"); env && *env) return env;
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.local/share";
-    } else {
-        base = "/tmp";
-    }
-    return base + "/kavimo/d";
+    const std::string base = XdgBaseDirectory("XDG_DATA_HOME", "/.local/share");
+    return base.empty() ? std::string() : base + "/kavimo/d";
 }
 
 std::string StripTrailingSlashes(std::string dir) {
@@ -55,9 +51,21 @@ std::string FindNoCase(const std::string& dir, const std::string& name) {
 
 }  // namespace
 
+std::string XdgBaseDirectory(const char* variable, const char* underHome) {
+    if (const char* xdg = std::getenv(variable); IsAbsolute(xdg)) return xdg;
+    if (const char* home = std::getenv("HOME"); IsAbsolute(home)) return std::string(home) + underHome;
+    return {};
+}
+
 std::string DriveRoot() {
     std::lock_guard<std::mutex> guard(g_rootMutex);
     return g_root.empty() ? StripTrailingSlashes(DefaultRoot()) : g_root;
+}
+
+std::string DriveRootProblem() {
+    if (!DriveRoot().empty()) return {};
+    return "HOME is not set, so there is no folder of this account's own for the records; give the "
+           "d: drive's folder with --drive-d or KAVIMO_DRIVE_D";
 }
 
 void SetDriveRoot(const std::string& hostDir) {
@@ -107,6 +115,7 @@ bool MapLogicalPath(const std::string& logical, std::string* host) {
     std::string norm;
     if (!NormalizeLogicalPath(logical, &norm)) return false;
     std::string out = DriveRoot();
+    if (out.empty()) return false;
     if (norm.size() > 3) {
         size_t pos = 3;  // after "d:\"
         while (pos <= norm.size()) {

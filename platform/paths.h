@@ -3,15 +3,25 @@
 // The records keep Windows paths ("d:\DentalWorkDir\UID20170801102233\1.jpg") so that the record
 // files stay byte-compatible. The d: drive is a host directory: by default
 // $XDG_DATA_HOME/kavimo/d (~/.local/share/kavimo/d), or KAVIMO_DRIVE_D, or whatever the
-// application sets with SetDriveRoot (its --drive-d option).
+// application sets with SetDriveRoot (its --drive-d option). Without a home directory there is no
+// default: a shared folder such as /tmp could be prepared by another account.
 #pragma once
 
 #include <string>
 
 namespace platform {
 
-// The host directory that stands for the d: drive (no trailing slash).
+// The base directory the XDG variable names when it holds an absolute path, else $HOME followed
+// by `underHome` ("/.local/share"); empty when neither is there. A relative value counts as unset,
+// as the XDG base directory rules ask, and so does a relative HOME.
+std::string XdgBaseDirectory(const char* variable, const char* underHome);
+
+// The host directory that stands for the d: drive (no trailing slash); empty when none is set and
+// there is no default (see DriveRootProblem).
 std::string DriveRoot();
+
+// Why DriveRoot() is empty, in a sentence for the user; empty when there is a d: drive.
+std::string DriveRootProblem();
 
 // Replaces the drive root for the whole process; an empty text restores the default.
 void SetDriveRoot(const std::string& hostDir);
@@ -27,7 +37,7 @@ bool NormalizeLogicalPath(const std::string& logical, std::string* normalized);
 // Maps a logical path of the d: drive to its host path under DriveRoot(). Parts that do not
 // exist with the exact spelling are matched without regard to case against what is on disk, as
 // on a Windows file system. Returns false (and leaves *host empty) for a path that does not
-// name the d: drive or that would escape it.
+// name the d: drive or that would escape it, and when there is no d: drive.
 bool MapLogicalPath(const std::string& logical, std::string* host);
 
 // MapLogicalPath for callers that only need the text: the host path, or "" when refused.

@@ -2,9 +2,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <optional>
 #include <vector>
@@ -183,9 +183,49 @@ QString CheckFolder(const QString& path) {
     return QString();
 }
 
+namespace {
+
+// The text after "name=" in the key's group of the ini file, trimmed, as it stands in the file;
+// empty when the file has no such line. The last such line counts, as for QSettings.
+QString RawIniValue(const QString& iniPath, const QString& key) {
+    const int slash = key.indexOf(QLatin1Char('/'));
+    if (slash < 0) return QString();
+    const QString group = key.left(slash);
+    const QString name = key.mid(slash + 1);
+    QFile file(iniPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
+    QString section;
+    QString found;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0 && section == group && line.left(equals).trimmed() == name) {
+            found = line.mid(equals + 1).trimmed();
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+QString IniValueText(const QSettings& ini, const QString& key) {
+    const QVariant value = ini.value(key);
+    if (value.typeId() != QMetaType::QStringList) return value.toString();
+    // A hand-written value with commas, unquoted. Without quotes or escapes in it, the line holds
+    // exactly the text; with them, QSettings' own reading of the parts is joined again, which
+    // gives ", " for every comma.
+    const QString raw = RawIniValue(ini.fileName(), key);
+    if (!raw.isEmpty() && !raw.contains(QLatin1Char('"')) && !raw.contains(QLatin1Char('\\'))) return raw;
+    return value.toStringList().join(QStringLiteral(", "));
+}
+
 QString DefaultIniPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/kavimo/kavimo.ini");
+    const std::string base = platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config");
+    return base.empty() ? QString() : QString::fromStdString(base) + QStringLiteral("/kavimo/kavimo.ini");
 }
 
 namespace {
@@ -316,7 +356,7 @@ bool ReadIniFile(const QString& iniPath, AppConfig* config, QString* error) {
     QSettings ini(iniPath, QSettings::IniFormat);
     for (const Setting& s : Settings()) {
         const QString key = QString::fromLatin1(s.ini);
-        if (ini.contains(key) && !Apply(s, ini.value(key).toString(), config, error, iniPath)) {
+        if (ini.contains(key) && !Apply(s, IniValueText(ini, key), config, error, iniPath)) {
             return false;
         }
     }

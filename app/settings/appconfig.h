@@ -16,6 +16,8 @@
 
 #include <vector>
 
+class QSettings;
+
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
     enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch };
@@ -63,7 +65,11 @@ struct ConfigResult {
 ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
                            AppConfig* config);
 
-// ~/.config/kavimo/kavimo.ini (following XDG_CONFIG_HOME).
+// The text of a kavimo.ini value as it is written. QSettings reads an unquoted value holding
+// commas ("/data/Praxis Dr. A, B") as a list; this gives it back as the one text it is.
+QString IniValueText(const QSettings& ini, const QString& key);
+
+// ~/.config/kavimo/kavimo.ini (following an absolute XDG_CONFIG_HOME); empty without a home.
 QString DefaultIniPath();
 
 // Applies the configuration to the process: the d: drive root.

@@ -151,7 +151,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         row.edit->setObjectName(field.key);
         row.edit->setPlaceholderText(field.defaultText);
         row.edit->setMinimumWidth(field.folder ? 320 : 160);
-        if (ini.contains(field.key)) row.edit->setText(ini.value(field.key).toString());
+        if (ini.contains(field.key)) row.edit->setText(IniValueText(ini, field.key));
         auto* label = new QLabel(field.label, box);
         label->setBuddy(row.edit);
         grid->addWidget(label, line, 0);

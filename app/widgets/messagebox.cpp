@@ -12,6 +12,9 @@ void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest& request) {
     if (Hook()) return Hook()(request);
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.parent);
+    // The texts carry what others wrote (a host name from the lock file, a patient's name, an
+    // archive's answer): shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

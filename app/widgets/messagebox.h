@@ -15,7 +15,7 @@ struct MessageBoxRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-// Shows a modal message box and returns the button pressed.
+// Shows a modal message box with the text as plain text, and returns the button pressed.
 QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest& request);
 
 // Convenience for the common case of one OK button.

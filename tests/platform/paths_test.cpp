@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include "platform/logfile.h"
 
 namespace {
 
@@ -77,6 +80,79 @@ TEST(DriveRoot, DefaultsToXdgDataHomeAndHonoursTheEnvironment) {
     platform::SetDriveRoot("");
     ::unsetenv("KAVIMO_DRIVE_D");
     ::unsetenv("XDG_DATA_HOME");
+}
+
+// Sets environment variables for one test and puts the old values back.
+class ScopedEnvironment {
+public:
+    void Set(const char* name, const char* value) {
+        Remember(name);
+        if (value) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->set) {
+                ::setenv(it->name.c_str(), it->value.c_str(), 1);
+            } else {
+                ::unsetenv(it->name.c_str());
+            }
+        }
+    }
+
+private:
+    struct Saved {
+        std::string name;
+        bool set;
+        std::string value;
+    };
+    void Remember(const char* name) {
+        const char* value = std::getenv(name);
+        saved_.push_back({name, value != nullptr, value ? value : ""});
+    }
+    std::vector<Saved> saved_;
+};
+
+TEST(DriveRoot, WithoutAHomeThereIsNoDefaultToFallBackOn) {
+    platform::SetDriveRoot("");
+    ScopedEnvironment env;
+    env.Set("HOME", nullptr);
+    env.Set("KAVIMO_DRIVE_D", nullptr);
+    env.Set("XDG_DATA_HOME", nullptr);
+    env.Set("XDG_STATE_HOME", nullptr);
+    EXPECT_EQ(platform::DriveRoot(), "");
+    EXPECT_NE(platform::DriveRootProblem().find("HOME is not set"), std::string::npos);
+    // No path maps anywhere, least of all to the top of the file system.
+    std::string host = "x";
+    EXPECT_FALSE(platform::MapLogicalPath("d:\\DentalWorkDir\\UserList.fdb", &host));
+    EXPECT_EQ(host, "");
+    EXPECT_EQ(platform::DefaultLogFilePath(), "");
+
+    // A relative HOME is no home either; a folder given for the d: drive is enough.
+    env.Set("HOME", "home/tester");
+    EXPECT_EQ(platform::DriveRoot(), "");
+    env.Set("KAVIMO_DRIVE_D", "/srv/clinic/d");
+    EXPECT_EQ(platform::DriveRoot(), "/srv/clinic/d");
+    EXPECT_EQ(platform::DriveRootProblem(), "");
+}
+
+TEST(DriveRoot, RelativeXdgDirectoriesCountAsUnset) {
+    platform::SetDriveRoot("");
+    ScopedEnvironment env;
+    env.Set("HOME", "/home/tester");
+    env.Set("KAVIMO_DRIVE_D", nullptr);
+    env.Set("XDG_DATA_HOME", "relative/data");
+    env.Set("XDG_STATE_HOME", "relative/state");
+    EXPECT_EQ(platform::DriveRoot(), "/home/tester/.local/share/kavimo/d");
+    EXPECT_EQ(platform::DefaultLogFilePath(), "/home/tester/.local/state/kavimo/kavimo.log");
+    EXPECT_EQ(platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config"), "/home/tester/.config");
+    env.Set("XDG_CONFIG_HOME", "./config");
+    EXPECT_EQ(platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config"), "/home/tester/.config");
+    env.Set("XDG_CONFIG_HOME", "/etc/xdg-test");
+    EXPECT_EQ(platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config"), "/etc/xdg-test");
 }
 
 }  // namespace

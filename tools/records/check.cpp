@@ -9,6 +9,7 @@
 #include "dicom/outbox.h"
 #include "dicom/patient.h"
 #include "platform/paths.h"
+#include "printable.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -21,11 +22,11 @@ namespace {
 class Findings {
 public:
     void Problem(const std::string& where, const std::string& what) {
-        std::printf("problem: %s: %s\n", where.c_str(), what.c_str());
+        std::printf("problem: %s: %s\n", Printable(where).c_str(), Printable(what).c_str());
         ++m_problems;
     }
     void Warning(const std::string& where, const std::string& what) {
-        std::printf("warning: %s: %s\n", where.c_str(), what.c_str());
+        std::printf("warning: %s: %s\n", Printable(where).c_str(), Printable(what).c_str());
         ++m_warnings;
     }
     int problems() const { return m_problems; }
@@ -150,7 +151,7 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
 int RunCheck() {
     const WorkDir workDir = ScanWorkDir();
     if (!workDir.exists) {
-        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", workDir.hostDir.c_str());
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", Printable(workDir.hostDir).c_str());
         return 2;
     }
     Findings findings;

@@ -11,6 +11,7 @@
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "printable.h"
 #include "records/recordnames.h"
 
 namespace recordtool {
@@ -19,18 +20,18 @@ namespace {
 bool LoadPatient(uint64_t uid, dicom::PatientPictures* patient) {
     std::string error;
     if (dicom::LoadPatientPictures(uid, patient, &error)) return true;
-    std::fprintf(stderr, "kavimo-records: %s\n", error.c_str());
+    std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
     return false;
 }
 
 bool ParseAddress(const std::string& text, const std::string& callingAet, dicom::PacsAddress* address) {
     if (!dicom::ParsePacsAddress(text, address)) {
-        std::fprintf(stderr, "kavimo-records: not an archive address (AET@HOST:PORT): %s\n", text.c_str());
+        std::fprintf(stderr, "kavimo-records: not an archive address (AET@HOST:PORT): %s\n", Printable(text).c_str());
         return false;
     }
     if (!callingAet.empty()) {
         if (!dicom::IsValidAeTitle(callingAet)) {
-            std::fprintf(stderr, "kavimo-records: not an AE title: %s\n", callingAet.c_str());
+            std::fprintf(stderr, "kavimo-records: not an AE title: %s\n", Printable(callingAet).c_str());
             return false;
         }
         address->callingAet = callingAet;
@@ -53,7 +54,8 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
     if (::mkdir(hostDir.c_str(), 0777) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", hostDir.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
+                     std::strerror(errno));
         return 1;
     }
     size_t written = 0;
@@ -62,10 +64,10 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
         const std::string file = hostDir + "/" + source.name + ".dcm";
         const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
         if (object && object->WriteFile(file, &error)) {
-            std::printf("%s\n", file.c_str());
+            std::printf("%s\n", Printable(file).c_str());
             ++written;
         } else {
-            std::fprintf(stderr, "kavimo-records: %s: %s\n", source.name.c_str(), error.c_str());
+            std::fprintf(stderr, "kavimo-records: %s: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
         }
     }
     std::printf("%zu of %zu pictures written\n", written, patient.pictures.size());
@@ -85,28 +87,30 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
         std::string error;
         const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
         if (!object) {
-            std::printf("%s: failed: %s\n", source.name.c_str(), error.c_str());
+            std::printf("%s: failed: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
             continue;
         }
         // A broken association is opened again once for the next picture.
         if (!client.IsOpen() && openError.empty() && !client.Open(address, &openError)) {
-            std::fprintf(stderr, "kavimo-records: %s\n", openError.c_str());
+            std::fprintf(stderr, "kavimo-records: %s\n", Printable(openError).c_str());
         }
         if (!client.IsOpen()) {
-            std::printf("%s: not sent: %s\n", source.name.c_str(), openError.c_str());
+            std::printf("%s: not sent: %s\n", Printable(source.name).c_str(), Printable(openError).c_str());
             continue;
         }
         const dicom::PacsClient::StoreResult result = client.Store(*object, &error);
         if (result == dicom::PacsClient::StoreResult::Stored) {
-            std::printf("%s: stored as %s\n", source.name.c_str(), object->SopInstanceUid().c_str());
+            std::printf("%s: stored as %s\n", Printable(source.name).c_str(),
+                        Printable(object->SopInstanceUid()).c_str());
             ++stored;
         } else {
-            std::printf("%s: failed: %s\n", source.name.c_str(), error.c_str());
+            std::printf("%s: failed: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
             if (result == dicom::PacsClient::StoreResult::Broken) openError.clear();
         }
     }
     client.Close();
-    std::printf("%zu of %zu pictures stored in %s\n", stored, patient.pictures.size(), address.Text().c_str());
+    std::printf("%zu of %zu pictures stored in %s\n", stored, patient.pictures.size(),
+                Printable(address.Text()).c_str());
     return stored == patient.pictures.size() ? 0 : 1;
 }
 
@@ -118,18 +122,19 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const s
     std::vector<dicom::WorklistEntry> entries;
     std::string error;
     if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error)) {
-        std::fprintf(stderr, "kavimo-records: %s\n", error.c_str());
+        std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         return 1;
     }
     client.Close();
-    std::printf("Worklist of %s: %zu scheduled patient%s\n", day.c_str(), entries.size(),
+    std::printf("Worklist of %s: %zu scheduled patient%s\n", Printable(day).c_str(), entries.size(),
                 entries.size() == 1 ? "" : "s");
     if (entries.empty()) return 0;
     std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", "Time", "Patient ID", "Name", "Born", "Sex", "Procedure");
     for (const dicom::WorklistEntry& entry : entries) {
-        std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", entry.scheduledTime.substr(0, 4).c_str(),
-                    entry.patient.patientId.c_str(), entry.patient.patientName.c_str(), entry.patient.birthDate.c_str(),
-                    entry.patient.sex.c_str(), entry.description.c_str());
+        std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", Printable(entry.scheduledTime.substr(0, 4)).c_str(),
+                    Printable(entry.patient.patientId).c_str(), Printable(entry.patient.patientName).c_str(),
+                    Printable(entry.patient.birthDate).c_str(), Printable(entry.patient.sex).c_str(),
+                    Printable(entry.description).c_str());
     }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "dicomcommands.h"
 #include "kavimo_version.h"
 #include "platform/paths.h"
+#include "printable.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 #include "tools/common/optionparser.h"
@@ -19,6 +20,7 @@
 namespace {
 
 using recordtool::PatientDir;
+using recordtool::Printable;
 
 constexpr const char* kUsage =
     "Usage: kavimo-records [--drive-d DIR] COMMAND\n"
@@ -39,7 +41,8 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
-    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d)\n"
+    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d; without\n"
+    "                  HOME it must be given)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --date YYYYMMDD       the worklist's day\n"
@@ -50,11 +53,12 @@ constexpr const char* kUsage =
     "stored; 2 wrong usage or no work directory.\n";
 
 int UsageError(const char* message) {
-    std::fprintf(stderr, "kavimo-records: %s\n\n%s", message, kUsage);
+    std::fprintf(stderr, "kavimo-records: %s\n\n%s", Printable(message).c_str(), kUsage);
     return 2;
 }
 
-std::string Utf8(const std::u16string& text) { return records::Utf16ToAnsi(text); }
+// A text field of a record, as UTF-8 that is safe to print.
+std::string Utf8(const std::u16string& text) { return Printable(records::Utf16ToAnsi(text)); }
 
 // Pads UTF-8 text to a column width counted in characters, not bytes.
 std::string PadRight(const std::string& text, size_t width) {
@@ -68,7 +72,7 @@ const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
 bool LoadWorkDir(recordtool::WorkDir* workDir) {
     *workDir = recordtool::ScanWorkDir();
     if (!workDir->exists) {
-        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", workDir->hostDir.c_str());
+        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", Printable(workDir->hostDir).c_str());
         return false;
     }
     return true;
@@ -78,7 +82,7 @@ int List() {
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
     const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
-    std::printf("Work directory %s (%s)\n", records::kWorkDir, workDir.hostDir.c_str());
+    std::printf("Work directory %s (%s)\n", records::kWorkDir, Printable(workDir.hostDir).c_str());
     const std::u16string hospital = recordtool::ReadHospital(nullptr);
     std::printf("Hospital: %s\n", hospital.empty() ? "(not set)" : Utf8(hospital).c_str());
     std::printf("%zu patient%s\n\n", patients.size(), patients.size() == 1 ? "" : "s");
@@ -121,7 +125,7 @@ int Show(const std::string& uidText) {
     }
     if (!found) {
         std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
-                     workDir.hostDir.c_str());
+                     Printable(workDir.hostDir).c_str());
         return 1;
     }
     const _USER_INFO& user = found->user;
@@ -134,7 +138,8 @@ int Show(const std::string& uidText) {
     std::printf("  Sex:         %s (%d)\n", SexText(user.sex), user.sex);
     std::printf("  Age:         %d\n", user.age);
     std::printf("  Phone:       %lld\n", static_cast<long long>(user.phone));
-    std::printf("  Directory:   %s (%s)\n", records::FieldText(user.dirPath).c_str(), found->hostDir.c_str());
+    std::printf("  Directory:   %s (%s)\n", Printable(records::FieldText(user.dirPath)).c_str(),
+                Printable(found->hostDir).c_str());
     std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
     std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount, diags.records.size());
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
@@ -147,7 +152,7 @@ int Show(const std::string& uidText) {
         const std::string host = platform::HostPath(path);
         const bool exists = !host.empty() && platform::StatFile(host).exists;
         std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day, p.hour, p.minute,
-                    p.second, path.c_str(), exists ? "" : "  [missing]");
+                    p.second, Printable(path).c_str(), exists ? "" : "  [missing]");
     }
     return 0;
 }
@@ -205,6 +210,12 @@ int main(int argc, char** argv) {
     if (hasDrive) platform::SetDriveRoot(driveD);
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
+    const bool workDirCommand = command == "list" || command == "check" || command == "show" ||
+                                command == "export-dicom" || command == "send-dicom";
+    if (workDirCommand && platform::DriveRoot().empty()) {
+        std::fprintf(stderr, "kavimo-records: %s\n", platform::DriveRootProblem().c_str());
+        return 2;
+    }
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if (command == "show" && args.size() == 2) return Show(args[1]);

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void badValuesAreErrors();
     void helpListsEveryOption();
     void archiveSettingsComeFromEverySourceAndAreChecked();
+    void valuesWithCommasAreReadAsWritten();
 
 private:
     QString WriteIni(QTemporaryDir& dir, const QString& body) {
@@ -192,6 +193,18 @@ void AppConfigTest::archiveSettingsComeFromEverySourceAndAreChecked() {
         r = ResolveConfig(Args(bad), QProcessEnvironment(), none, &config);
         QVERIFY2(r.status == ConfigResult::Error, qPrintable(bad.join(' ')));
     }
+}
+
+void AppConfigTest::valuesWithCommasAreReadAsWritten() {
+    // QSettings takes an unquoted value with commas for a list; the folder is the text as written,
+    // its spacing included.
+    QTemporaryDir dir;
+    const QString ini = WriteIni(dir, "[paths]\ndrive_d = /data/Praxis Dr. A, B,C \n[pacs]\ncalled_aet=CLINIC,2\n");
+    AppConfig config;
+    const ConfigResult r = ResolveConfig(Args({}), QProcessEnvironment(), ini, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QCOMPARE(config.driveD, QStringLiteral("/data/Praxis Dr. A, B,C"));
+    QCOMPARE(config.pacs.calledAet, std::string("CLINIC,2"));
 }
 
 QTEST_GUILESS_MAIN(AppConfigTest)

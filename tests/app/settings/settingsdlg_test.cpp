@@ -16,6 +16,7 @@ class SettingsDlgTest : public QObject {
 private Q_SLOTS:
     void refusesBadValuesWithTheReasonBesideTheField();
     void savedValuesComeBackAndOverridesStillWin();
+    void aFolderWithACommaComesBackAsWritten();
 };
 
 namespace {
@@ -141,6 +142,37 @@ void SettingsDlgTest::savedValuesComeBackAndOverridesStillWin() {
              ConfigResult::Ok);
     QCOMPARE(demo.overrides.value(QStringLiteral("picture_camera/picture_port")), QStringLiteral("--demo"));
     QVERIFY(!demo.overrides.contains(QStringLiteral("paths/drive_d")));
+}
+
+void SettingsDlgTest::aFolderWithACommaComesBackAsWritten() {
+    QTemporaryDir dir;
+    const QString byHand = dir.filePath(QStringLiteral("Praxis Dr. A, B"));
+    const QString chosen = dir.filePath(QStringLiteral("Praxis Dr. C,D"));
+    QVERIFY(QDir().mkpath(byHand) && QDir().mkpath(chosen));
+    const QString iniPath = dir.filePath(QStringLiteral("kavimo.ini"));
+    {
+        QFile file(iniPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("[paths]\ndrive_d=%1\n").arg(byHand).toUtf8());
+    }
+
+    // The dialog shows the hand-written folder as written, and OK keeps it.
+    CSettingsDlg dlg(iniPath, {});
+    QCOMPARE(dlg.Edit(QStringLiteral("paths/drive_d"))->text(), byHand);
+    dlg.accept();
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    AppConfig config;
+    QCOMPARE(ResolveConfig({QStringLiteral("kavimo")}, {}, iniPath, &config).status, ConfigResult::Ok);
+    QCOMPARE(config.driveD, byHand);
+
+    // A folder chosen in the dialog is saved so that the next start reads it back the same.
+    CSettingsDlg again(iniPath, {});
+    Type(again, "paths/drive_d", chosen);
+    again.accept();
+    QCOMPARE(again.result(), int(QDialog::Accepted));
+    QCOMPARE(ResolveConfig({QStringLiteral("kavimo")}, {}, iniPath, &config).status, ConfigResult::Ok);
+    QCOMPARE(config.driveD, chosen);
+    QCOMPARE(CSettingsDlg(iniPath, {}).Edit(QStringLiteral("paths/drive_d"))->text(), chosen);
 }
 
 QTEST_MAIN(SettingsDlgTest)

@@ -144,6 +144,28 @@ TEST_F(RecordToolTest, ExportOfAPictureTooLargeToOpenFailsWithTheReason) {
     EXPECT_FALSE(ReadBytes(out + "/20240101090000.dcm").empty());
 }
 
+TEST_F(RecordToolTest, PrintsControlCharactersFromRecordsAndFileNamesAsEscapes) {
+    BuildStore();
+    // A name that would turn the terminal red, and a stray file whose name would retitle the
+    // window and holds a byte that is not UTF-8.
+    constexpr uint64_t kEve = 20240202080000ull;
+    ASSERT_EQ(store_.AddUser(MakeUser(kEve, u"Eve \x1b[31mRed\x7f", 5550002)), 1);
+    WriteBytes(PatientHost(kUid1) + "/evil\x1b]0;x\x07\xff.txt", "x");
+
+    const ToolRun list = Tool("list");
+    EXPECT_THAT(list.output, HasSubstr("Eve \\x1b[31mRed\\x7f"));
+    const ToolRun show = Tool("show UID20240202080000");
+    EXPECT_THAT(show.output, HasSubstr("Name:        Eve \\x1b[31mRed\\x7f\n"));
+    const ToolRun check = Tool("check");
+    EXPECT_THAT(check.output, HasSubstr("evil\\x1b]0;x\\x07\\xff.txt: stray file"));
+    // Still readable text: UTF-8 names and the d: paths' backslashes are printed as they are.
+    EXPECT_THAT(list.output, HasSubstr("Alice Ørsted"));
+    EXPECT_THAT(check.output, HasSubstr("d:\\DentalWorkDir\\UID20240101080000\\evil"));
+    for (const ToolRun* run : {&list, &show, &check}) {
+        EXPECT_EQ(run->output.find_first_of("\x1b\x07\x7f\xff"), std::string::npos) << run->output;
+    }
+}
+
 TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     ToolRun run = Tool("");
     EXPECT_EQ(run.status, 2);
@@ -157,6 +179,11 @@ TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.output, HasSubstr("no work directory"));
     EXPECT_EQ(RunTool("--help").status, 0);
+
+    // Without a home and without a d: folder there is no work directory to look into.
+    run = RunTool("list", "env -u HOME -u XDG_DATA_HOME -u KAVIMO_DRIVE_D");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.output, HasSubstr("HOME is not set"));
 }
 
 }  // namespace
