@@ -52,6 +52,7 @@ void AddPacsSettings(CSettingsDlg* dialog) {
     auto* test = new QPushButton(QStringLiteral("Test connection"), row);
     test->setObjectName(QStringLiteral("PacsTest"));
     auto* result = new QLabel(row);
+    result->setTextFormat(Qt::PlainText);  // it shows what the archive answered
     result->setObjectName(QStringLiteral("PacsTestResult"));
     result->setWordWrap(true);
     line->addWidget(test);

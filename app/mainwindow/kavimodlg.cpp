@@ -120,6 +120,7 @@ void CkavimoDlg::CreateControls() {
 
     for (const ControlSpec& spec : kLabels) {
         auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setTextFormat(Qt::PlainText);  // they show the patient's name as typed
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setProperty("controlId", spec.id);
     }

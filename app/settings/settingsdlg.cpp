@@ -99,6 +99,7 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
 
     auto* layout = new QVBoxLayout(this);
     auto* file = new QLabel(QStringLiteral("Settings file: %1").arg(QDir::toNativeSeparators(iniPath)), this);
+    file->setTextFormat(Qt::PlainText);
     file->setObjectName(QStringLiteral("SettingsFile"));
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file);
@@ -172,6 +173,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
             grid->addWidget(row.edit, line, 1);
         }
         row.problem = new QLabel(box);
+        row.problem->setTextFormat(Qt::PlainText);  // it quotes the value typed
         row.problem->setObjectName(field.key + QStringLiteral("#problem"));
         row.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
         row.problem->setWordWrap(true);
