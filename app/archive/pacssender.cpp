@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include "platform/paths.h"
+#include "records/audittrail.h"
 #include "records/recordnames.h"
 #include "records/recordtypes.h"
 
@@ -66,9 +67,13 @@ bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths
     Start();
     std::string reason;
     if (!m_outbox->Enqueue(uid, logicalPaths, &reason)) {
+        records::AuditTrail::Record(records::audit::kArchiveQueued, uid, std::string(), reason, false);
         if (error)
             *error = QStringLiteral("Cannot queue the pictures for the PACS: %1").arg(QString::fromStdString(reason));
         return false;
+    }
+    for (const std::string& path : logicalPaths) {
+        records::AuditTrail::Record(records::audit::kArchiveQueued, uid, path, "to " + m_address.Text());
     }
     return true;
 }
@@ -96,6 +101,12 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
 void PacsSender::OnProgress(const dicom::PacsOutbox::Progress& progress) {
     const QString text = ProgressText(progress);
     if (text == m_status) return;
+    // The archive's answer to a round: the outbox reports counts and the latest failure, not
+    // which picture it was.
+    if (progress.finished && !text.isEmpty()) {
+        records::AuditTrail::Record(records::audit::kArchiveAnswer, 0, std::string(), text.toStdString(),
+                                    progress.failed == 0 && !progress.waiting);
+    }
     m_status = text;
     Q_EMIT statusChanged();
 }

@@ -28,6 +28,9 @@
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
+#include "platform/paths.h"
+#include "records/audittrail.h"
+#include "records/recordnames.h"
 #include "records/textconv.h"
 
 using namespace MainCtl;
@@ -284,6 +287,7 @@ void CkavimoDlg::OnInitDialog() {
     for (int id : {IdThick, IdMedium, IdThin}) Button(id)->setFont(m_fontLarge);
 
     m_store.PrepareWorkDir();
+    records::AuditTrail::SetUp(platform::HostPath(records::WorkDirFile(records::kAuditTrailFile)));
     m_store.Load();
     // A run cut short while storing, importing or deleting pictures left nothing half done.
     m_store.RepairPictureLists();

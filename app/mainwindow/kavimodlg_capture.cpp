@@ -33,6 +33,7 @@
 #include "platform/clock.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
+#include "records/audittrail.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
@@ -48,6 +49,11 @@ constexpr int kAnswerWaitMs = 1000;
 constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
 
 const QString kAppCaption = QStringLiteral("Oral image acquisition system");
+
+// One line of the audit trail about a patient's picture.
+void Audit(const char* event, uint64_t uid, const std::string& file, const QString& detail, bool success = true) {
+    records::AuditTrail::Record(event, uid, file, detail.toStdString(), success);
+}
 
 QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -138,15 +144,19 @@ void CkavimoDlg::FreezeStream() {
                                                                    : qPrintable(m_strSnapshotError));
         const QString why =
             havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError : QString();
+        Audit(records::audit::kCapture, havePatient ? m_curPatient.uid : 0, std::string(),
+              QStringLiteral("Freeze: nothing stored") + why, false);
         ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);
     } else {
         std::string path;
         QString error;
         if (StoreNewPicture(frame, &path, &error)) {
             m_store.AddPicture(0, path, true);
+            Audit(records::audit::kCapture, m_curPatient.uid, path, QStringLiteral("Freeze"));
             PictureStored(path);
             ReloadPicturesAfterCapture(path);
         } else {
+            Audit(records::audit::kCapture, m_curPatient.uid, std::string(), QStringLiteral("Freeze: ") + error, false);
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         }
     }
@@ -160,15 +170,19 @@ void CkavimoDlg::FreezeStream() {
 // The picture camera writes its next picture into a new file; the window waits for it at most 2 s.
 void CkavimoDlg::FreezePictureCamera() {
     std::u16string path;
+    _USER_INFO patient = {};
+    m_store.GetCurrentUser(&patient);
     if (!m_udp.RequestPictureFile() || !WaitForPictureFile(&path)) {
         // A picture that came but could not be written (a full or read-only disk) says why.
         const int error = m_udp.m_nDumpError.load();
         const QString why =
             error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error)) : QString();
+        Audit(records::audit::kCapture, patient.uid, std::string(), QStringLiteral("Snap: no picture") + why, false);
         ShowMessageBox(this, QStringLiteral("Fail to save picture！") + why, QStringLiteral("Error"));
         return;
     }
     m_store.AddPicture(0, path, true);
+    Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), QStringLiteral("Snap"));
     PictureStored(records::Utf16ToAnsi(path));
     ReloadPictures(false);
 }
@@ -225,10 +239,12 @@ bool CkavimoDlg::SaveOverShownPicture() {
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
                ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
+        Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save"));
         PictureStored(target.toStdString());
         ReloadPictures(false);
         return true;
     }
+    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save: ") + error, false);
     ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
     return false;
 }
@@ -241,10 +257,12 @@ bool CkavimoDlg::SaveAsNewPicture() {
     std::string path;
     QString error;
     if (!StoreNewPicture(m_review.Current().image, &path, &error)) {
+        Audit(records::audit::kSave, m_curPatient.uid, std::string(), QStringLiteral("Save As: ") + error, false);
         ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         return false;
     }
     m_review.SetStrokesUnsaved(false);
+    Audit(records::audit::kSave, m_curPatient.uid, path, QStringLiteral("Save As"));
     ReloadPictures(true);
     PictureStored(path);
     return true;
@@ -283,7 +301,12 @@ void CkavimoDlg::OnImport() {
             }
             if (!stored && error.isEmpty()) error = QStringLiteral("no free picture name");
         }
-        if (!stored) failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
+        if (stored) {
+            Audit(records::audit::kImport, m_curPatient.uid, imported.back(), QStringLiteral("from ") + file);
+        } else {
+            failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
+            Audit(records::audit::kImport, m_curPatient.uid, std::string(), failures.back(), false);
+        }
     }
     // The list is built again when a file came in (not when every one failed, on a full disk,
     // where rewriting the list would only fail once more).
@@ -301,6 +324,8 @@ void CkavimoDlg::OnExport() {
         return;
     }
     QStringList failures;
+    _USER_INFO patient = {};
+    m_store.GetCurrentUser(&patient);
     for (int slot : m_picks.Slots()) {
         if (slot == kEmptySlot) continue;
         _DISE_PIC picture = {};
@@ -317,6 +342,10 @@ void CkavimoDlg::OnExport() {
         } else if (!ReadWholeFile(HostPathOf(logical), &bytes, &error) ||
                    !ReplaceFile(QDir(folder).filePath(name), bytes, &error)) {
             failures << QStringLiteral("%1: %2").arg(name, error);
+            Audit(records::audit::kExport, patient.uid, logical.toStdString(),
+                  QStringLiteral("to ") + folder + QStringLiteral(": ") + error, false);
+        } else {
+            Audit(records::audit::kExport, patient.uid, logical.toStdString(), QStringLiteral("to ") + folder);
         }
     }
     if (!failures.isEmpty())
@@ -361,6 +390,9 @@ void CkavimoDlg::OnDelete() {
         MarkPicks(picked);
         deleted = true;
     }
+    _USER_INFO patient = {};
+    m_store.GetCurrentUser(&patient);
+    Audit(records::audit::kDelete, patient.uid, path.toStdString(), QString(), deleted);
     ShowCurrentPictures();  // also resets the undo stack
     if (deleted) RebuildPicturesSoon();
 }

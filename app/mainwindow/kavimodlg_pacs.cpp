@@ -10,6 +10,7 @@
 #include "app/widgets/messagebox.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "records/audittrail.h"
 #include "records/textconv.h"
 
 namespace {
@@ -87,9 +88,19 @@ void CkavimoDlg::OnExportDicom() {
     }
     // The objects are made off the user-interface thread, so that the live view goes on.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
-    connect(watcher, &QFutureWatcher<ExportResult>::finished, this, [this, watcher, folder, paths] {
+    connect(watcher, &QFutureWatcher<ExportResult>::finished, this, [this, watcher, folder, paths, uid = user.uid] {
         const ExportResult result = watcher->result();
         watcher->deleteLater();
+        records::AuditTrail::Record(
+            records::audit::kExportDicom, uid, std::string(),
+            QStringLiteral("%1 of %2 to %3%4")
+                .arg(result.written)
+                .arg(paths.size())
+                .arg(folder, result.failures.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("; failed: ") + result.failures.join(QStringLiteral("; ")))
+                .toStdString(),
+            result.failures.isEmpty());
         if (result.failures.isEmpty()) {
             ShowMessageBox(this, QStringLiteral("%1 DICOM files written to %2").arg(result.written).arg(folder),
                            kArchiveCaption);

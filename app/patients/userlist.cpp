@@ -25,6 +25,7 @@
 #include "app/widgets/uifont.h"
 #include "dicom/patient.h"
 #include "platform/paths.h"
+#include "records/audittrail.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
@@ -452,6 +453,8 @@ void CUserList::OnCreate() {
     _USER_INFO added = {};
     m_store.GetUser(m_store.UserCount() - 1, &added);
     AppendUserRow(added);
+    records::AuditTrail::Record(records::audit::kPatientCreated, added.uid, records::RecordDirPath(added),
+                                m_hasWorklistEntry ? "from the worklist" : "");
     if (m_hasWorklistEntry) {
         // The worklist's identity goes with the new patient, in a file of its own.
         m_hasWorklistEntry = false;
@@ -482,7 +485,9 @@ void CUserList::OnModify() {
     _USER_INFO user = {};
     m_store.GetCurrentUser(&user);
     if (!ReadPatientFields(&user, true)) return;
-    m_store.ModifyUser(user);
+    const bool changed = m_store.ModifyUser(user) == 1;
+    records::AuditTrail::Record(records::audit::kPatientChanged, user.uid, records::RecordDirPath(user),
+                                changed ? "" : "not written", changed);
     const int row = m_nEditedRow;
     if (row < 0 || row >= m_userList->rowCount()) return;
     QStringList texts = UserRowTexts(user, row + 1);
@@ -523,7 +528,12 @@ void CUserList::OnDelete() {
         m_userList->removeRow(row);
         _USER_INFO user = {};
         const bool known = m_store.GetUser(row, &user) == row;
-        if (m_store.DeleteUser(row) == 1 && known) {
+        const int deleted = m_store.DeleteUser(row);
+        if (deleted >= 0 && known) {
+            records::AuditTrail::Record(records::audit::kPatientDeleted, user.uid, records::RecordDirPath(user),
+                                        deleted == 1 ? "" : "its directory was not removed completely", deleted == 1);
+        }
+        if (deleted == 1 && known) {
             // The patient's thumbnails go with its pictures.
             ThumbnailCache::ForgetDirectoryLater(
                 QString::fromStdString(platform::HostPath(records::PatientDirPath(user.uid))));

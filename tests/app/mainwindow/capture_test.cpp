@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/clock.h"
+#include "records/audittrail.h"
 #include "tests/app/support/fakecameras.h"
 #include "tests/app/support/picturetestsupport.h"
 
@@ -51,6 +52,18 @@ void SendKey(CkavimoDlg& dialog, int code) {
 }
 
 QString Text(PictureHarness& h, int id) { return h.Button(id)->text(); }
+
+// The work directory's latest audit event: "event outcome patient file".
+QString LastAuditEvent(PictureHarness& h) {
+    std::vector<records::AuditEvent> events;
+    size_t skipped = 0;
+    std::string error;
+    records::AuditTrail::ReadFile((h.Drive().workDir() + "/AuditTrail.jsonl").toStdString(), &events, &skipped, &error);
+    if (events.empty()) return QString::fromStdString(error);
+    const records::AuditEvent& e = events.back();
+    return QString::fromStdString(e.event + (e.success ? " success UID" : " failure UID") + std::to_string(e.patient) +
+                                  " " + e.file);
+}
 
 }  // namespace
 
@@ -228,6 +241,8 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     h.Drive().reply = QMessageBox::Yes;
     h.Button(IdDelete)->click();
     QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], h.Pictures()[1]}));
+    QCOMPARE(LastAuditEvent(h),
+             "delete success UID20170801102233 d:\\DentalWorkDir\\UID20170801102233\\" + h.Pictures()[2]);
     QCOMPARE(h.PictureCount(), 2);
     QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 2 * 152);
     QCOMPARE(d.ThumbList()->count(), 2);
@@ -424,6 +439,7 @@ void CaptureTest::streamFreezeStoresTheFrameAndGoesLiveAgain() {
     QVERIFY(d.Live().HasReceiver());
     const QString name = QStringLiteral("20261206190507.jpg");
     QVERIFY(h.PictureFiles().contains(name));
+    QCOMPARE(LastAuditEvent(h), "capture success UID20170801102233 d:\\DentalWorkDir\\UID20170801102233\\" + name);
     QVERIFY(Near(CentreColour(h.PatientDir() + "/" + name), kRed));
     QCOMPARE(QImage(h.PatientDir() + "/" + name).size(), QSize(320, 240));
     QCOMPARE(h.PictureCount(), 3);
