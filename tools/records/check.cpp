@@ -10,6 +10,7 @@
 #include "dicom/patient.h"
 #include "platform/paths.h"
 #include "printable.h"
+#include "records/audittrail.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -161,7 +162,7 @@ int RunCheck() {
         const std::string file = records::WorkDirFile(entry.name);
         if (EqualNoCase(entry.name, records::kUserListFile) || EqualNoCase(entry.name, records::kHospitalFile) ||
             EqualNoCase(entry.name, "temp.bmp") || EqualNoCase(entry.name, records::kWorkDirLockFile) ||
-            EqualNoCase(entry.name, dicom::kOutboxFile)) {
+            EqualNoCase(entry.name, dicom::kOutboxFile) || EqualNoCase(entry.name, records::kAuditTrailFile)) {
             continue;
         }
         if (records::IsAnyReplaceTempName(entry.name)) {

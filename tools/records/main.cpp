@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audit.h"
 #include "check.h"
 #include "dicomcommands.h"
 #include "kavimo_version.h"
@@ -38,6 +39,9 @@ constexpr const char* kUsage =
     "              sends every picture of the patient to the archive, one line per picture\n"
     "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [--date YYYYMMDD]\n"
     "              the patients the worklist schedules for the day (today by default)\n"
+    "  audit [--since YYYYMMDD]\n"
+    "              the audit trail: who captured, saved, deleted, exported or sent what, and\n"
+    "              when, one event per line (from the day given on)\n"
     "\n"
     "Options:\n"
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
@@ -46,6 +50,7 @@ constexpr const char* kUsage =
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --date YYYYMMDD       the worklist's day\n"
+    "  --since YYYYMMDD      the audit trail's first day\n"
     "  -h, --help      this text\n"
     "  --version       the version of kavimo this program belongs to\n"
     "\n"
@@ -157,20 +162,12 @@ int Show(const std::string& uidText) {
     return 0;
 }
 
-bool IsDate(const std::string& text) {
-    if (text.size() != 8) return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    std::string driveD, pacs, callingAet, date;
-    bool hasDrive = false, hasDate = false;
+    std::string driveD, pacs, callingAet, date, since;
+    bool hasDrive = false, hasDate = false, hasSince = false;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
     auto remembered = [](const char* name, std::string* value, bool* given, const char* problem) {
         tooloptions::Option option{name, nullptr, tooloptions::Kind::Text, problem};
@@ -189,6 +186,7 @@ int main(int argc, char** argv) {
         tooloptions::TextOption("--pacs", &pacs),
         tooloptions::TextOption("--calling-aet", &callingAet),
         remembered("--date", &date, &hasDate, nullptr),
+        remembered("--since", &since, &hasSince, nullptr),
     };
     grammar.inlineValues = true;
     grammar.positional = [&args](const std::string& argument) {
@@ -211,7 +209,7 @@ int main(int argc, char** argv) {
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
     const bool workDirCommand = command == "list" || command == "check" || command == "show" ||
-                                command == "export-dicom" || command == "send-dicom";
+                                command == "export-dicom" || command == "send-dicom" || command == "audit";
     if (workDirCommand && platform::DriveRoot().empty()) {
         std::fprintf(stderr, "kavimo-records: %s\n", platform::DriveRootProblem().c_str());
         return 2;
@@ -223,7 +221,15 @@ int main(int argc, char** argv) {
     if ((!pacs.empty() || !callingAet.empty()) && command != "send-dicom" && command != "worklist") {
         return UsageError(("--pacs and --calling-aet do not apply to " + command).c_str());
     }
-    if (hasDate && (command != "worklist" || !IsDate(date))) {
+    if (hasSince && (command != "audit" || !recordtool::IsDate(since))) {
+        return UsageError(command != "audit" ? "--since applies to audit only" : "--since needs YYYYMMDD");
+    }
+    if (command == "audit" && args.size() == 1) {
+        recordtool::WorkDir workDir;
+        if (!LoadWorkDir(&workDir)) return 2;
+        return recordtool::ShowAuditTrail(since);
+    }
+    if (hasDate && (command != "worklist" || !recordtool::IsDate(date))) {
         return UsageError(command != "worklist" ? "--date applies to worklist only" : "--date needs YYYYMMDD");
     }
     uint64_t uid = 0;
@@ -245,7 +251,7 @@ int main(int argc, char** argv) {
     if (archiveCommand && pacs.empty() && command != "export-dicom" && args.size() <= 2) {
         return UsageError((command + " needs --pacs AET@HOST:PORT").c_str());
     }
-    if (command == "list" || command == "check" || command == "show" || archiveCommand) {
+    if (command == "list" || command == "check" || command == "show" || command == "audit" || archiveCommand) {
         return UsageError(("wrong arguments for " + command).c_str());
     }
     return UsageError(("unknown command " + command).c_str());

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "records/audittrail.h"
 #include "records/workdirlock.h"
 #include "tests/dicom/dicomtestsupport.h"
 #include "tests/records/recordtest.h"
@@ -164,6 +165,44 @@ TEST_F(RecordToolTest, PrintsControlCharactersFromRecordsAndFileNamesAsEscapes) 
     for (const ToolRun* run : {&list, &show, &check}) {
         EXPECT_EQ(run->output.find_first_of("\x1b\x07\x7f\xff"), std::string::npos) << run->output;
     }
+}
+
+TEST_F(RecordToolTest, AuditListsTheEventsFromTheDayGiven) {
+    BuildStore();
+    records::AuditTrail trail(Work() + "/" + records::kAuditTrailFile);
+    records::AuditEvent capture;
+    capture.time = "2024-01-01T09:00:00+01:00";
+    capture.event = records::audit::kCapture;
+    capture.user = "dr\x1b]0;owned\x07";
+    capture.host = "chair-2";
+    capture.patient = kUid1;
+    capture.file = Logical(kUid1, "20240101090000.jpg");
+    capture.detail = "Freeze";
+    records::AuditEvent removal = capture;
+    removal.time = "2024-03-05T10:00:00+01:00";
+    removal.event = records::audit::kDelete;
+    removal.detail.clear();
+    std::string error;
+    ASSERT_TRUE(trail.Append(capture, &error)) << error;
+    ASSERT_TRUE(trail.Append(removal, &error)) << error;
+
+    const ToolRun all = Tool("audit");
+    EXPECT_EQ(all.status, 0) << all.output;
+    EXPECT_THAT(all.output, HasSubstr("2024-01-01T09:00:00+01:00  capture"));
+    EXPECT_THAT(all.output, HasSubstr("2024-03-05T10:00:00+01:00  delete"));
+    EXPECT_THAT(all.output, HasSubstr("UID20240101080000  d:\\DentalWorkDir\\UID20240101080000\\20240101090000.jpg"));
+    EXPECT_THAT(all.output, HasSubstr("dr\\x1b]0;owned\\x07@chair-2"));  // the name cannot retitle the terminal
+    EXPECT_THAT(all.output, HasSubstr("2 events"));
+
+    const ToolRun since = Tool("audit --since 20240305");
+    EXPECT_EQ(since.status, 0) << since.output;
+    EXPECT_THAT(since.output, Not(HasSubstr("capture")));
+    EXPECT_THAT(since.output, HasSubstr("  delete"));
+    EXPECT_THAT(since.output, HasSubstr("1 event since 20240305"));
+    EXPECT_EQ(Tool("audit --since 2024-03-05").status, 2);
+
+    // The trail is part of a healthy work directory.
+    EXPECT_EQ(Tool("check").status, 0);
 }
 
 TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
