@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <unordered_set>
 
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
@@ -11,6 +12,31 @@
 #include "records/recordfile.h"
 
 namespace dicom {
+namespace {
+
+// The sender's limits on waiting for the archive: connecting and each step of opening and
+// releasing the association; each answer to a store.
+constexpr int kConnectSeconds = 2;
+constexpr int kAnswerSeconds = 30;
+// Removals are written out at most this often while a round runs.
+constexpr std::chrono::seconds kSaveInterval{1};
+
+template <typename Entries>
+bool WriteOutbox(const std::string& hostPath, const Entries& entries, std::string* error) {
+    std::string text;
+    for (const OutboxEntry& entry : entries) {
+        text += std::to_string(entry.uid);
+        text += '\t';
+        text += entry.logicalPath;
+        text += '\n';
+    }
+    int errorNumber = 0;
+    if (records::ReplaceFile(hostPath, text.data(), text.size(), &errorNumber)) return true;
+    if (error) *error = "cannot write the outbox " + hostPath + ": " + std::strerror(errorNumber);
+    return false;
+}
+
+}  // namespace
 
 bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entries, std::string* error) {
     entries->clear();
@@ -34,6 +60,7 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
 
 void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries) {
     entries->clear();
+    std::unordered_set<OutboxEntry, OutboxEntryHash> seen;
     TextLines lines(text);
     std::string line;
     while (lines.Next(&line)) {
@@ -45,21 +72,12 @@ void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries)
         if (!digits || tab > 19) continue;
         entry.uid = std::stoull(line.substr(0, tab));
         entry.logicalPath = line.substr(tab + 1);
-        if (std::find(entries->begin(), entries->end(), entry) == entries->end()) {
-            entries->push_back(entry);
-        }
+        if (seen.insert(entry).second) entries->push_back(std::move(entry));
     }
 }
 
 bool SaveOutboxFile(const std::string& hostPath, const std::vector<OutboxEntry>& entries, std::string* error) {
-    std::string text;
-    for (const OutboxEntry& entry : entries) {
-        text += std::to_string(entry.uid) + '\t' + entry.logicalPath + '\n';
-    }
-    int errorNumber = 0;
-    if (records::ReplaceFile(hostPath, text.data(), text.size(), &errorNumber)) return true;
-    if (error) *error = "cannot write the outbox " + hostPath + ": " + std::strerror(errorNumber);
-    return false;
+    return WriteOutbox(hostPath, entries, error);
 }
 
 PacsOutbox::PacsOutbox(std::string queueHostPath, Listener listener)
@@ -74,49 +92,55 @@ void PacsOutbox::SetAddress(const PacsAddress& address) {
     m_address = address;
 }
 
-bool PacsOutbox::Start(std::string* error) {
+void PacsOutbox::Start() {
     Stop();
-    std::vector<OutboxEntry> entries;
-    const bool loaded = LoadOutboxFile(m_queuePath, &entries, error);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_entries = entries;
+        m_entries.clear();
+        m_index.clear();
+        m_loaded = false;
+        m_dirty = false;
         m_stop = false;
         m_progress = Progress();
         m_progress.finished = true;
-        m_progress.pending = m_entries.size();
     }
     m_thread = std::thread(&PacsOutbox::Run, this);
-    return loaded;
 }
 
 void PacsOutbox::Stop() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stop = true;
+        if (m_client) m_client->Abort();
     }
     m_wake.notify_all();
     if (m_thread.joinable()) m_thread.join();
 }
 
+void PacsOutbox::WaitUntilLoaded(std::unique_lock<std::mutex>& lock) const {
+    m_loadedChanged.wait(lock, [this] { return m_loaded; });
+}
+
 bool PacsOutbox::Enqueue(uint64_t uid, const std::vector<std::string>& logicalPaths, std::string* error) {
-    size_t added = 0;
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const std::vector<OutboxEntry> before = m_entries;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        WaitUntilLoaded(lock);
+        std::vector<OutboxEntry> added;
         for (const std::string& path : logicalPaths) {
             if (path.empty() || path.find_first_of("\t\r\n") != std::string::npos) continue;
-            const OutboxEntry entry{uid, path};
-            if (std::find(m_entries.begin(), m_entries.end(), entry) != m_entries.end()) continue;
-            m_entries.push_back(entry);
-            ++added;
+            OutboxEntry entry{uid, path};
+            if (AddLocked(entry)) added.push_back(std::move(entry));
         }
-        if (added == 0) return true;
+        if (added.empty()) return true;
         if (!SaveLocked(error)) {
-            m_entries = before;
+            for (const OutboxEntry& entry : added) {
+                const auto found = m_index.find(entry);
+                m_entries.erase(found->second);
+                m_index.erase(found);
+            }
             return false;
         }
-        if (!m_progress.finished) m_progress.total += added;
+        if (!m_progress.finished) m_progress.total += added.size();
         m_progress.pending = m_entries.size();
         if (!m_progress.waiting) m_retryNow = true;
     }
@@ -133,7 +157,8 @@ void PacsOutbox::RetryNow() {
 }
 
 size_t PacsOutbox::Pending() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    WaitUntilLoaded(lock);
     return m_entries.size();
 }
 
@@ -143,18 +168,35 @@ void PacsOutbox::SetRetryPauses(std::chrono::milliseconds first, std::chrono::mi
     m_longestPause = std::max(first, longest);
 }
 
-bool PacsOutbox::SaveLocked(std::string* error) { return SaveOutboxFile(m_queuePath, m_entries, error); }
+bool PacsOutbox::AddLocked(const OutboxEntry& entry) {
+    if (m_index.count(entry)) return false;
+    m_index.emplace(entry, m_entries.insert(m_entries.end(), entry));
+    return true;
+}
 
-bool PacsOutbox::RemoveLocked(const OutboxEntry& entry) {
-    const auto found = std::find(m_entries.begin(), m_entries.end(), entry);
-    if (found == m_entries.end()) return true;
-    m_entries.erase(found);
-    m_progress.pending = m_entries.size();
+bool PacsOutbox::SaveLocked(std::string* error) {
+    if (!WriteOutbox(m_queuePath, m_entries, error)) return false;
+    m_dirty = false;
+    m_lastSave = std::chrono::steady_clock::now();
+    return true;
+}
+
+void PacsOutbox::FlushLocked(bool now) {
+    if (!m_dirty || (!now && std::chrono::steady_clock::now() - m_lastSave < kSaveInterval)) return;
     std::string error;
-    if (SaveLocked(&error)) return true;
-    // The entry stays on the disk; sending it again later is harmless (same object).
-    m_progress.lastError = error;
-    return false;
+    // On failure the pictures stay on the disk; sending them again later is harmless (same
+    // objects), and the next flush tries again.
+    if (!SaveLocked(&error)) m_progress.lastError = error;
+}
+
+void PacsOutbox::RemoveLocked(const OutboxEntry& entry) {
+    const auto found = m_index.find(entry);
+    if (found == m_index.end()) return;
+    m_entries.erase(found->second);
+    m_index.erase(found);
+    m_progress.pending = m_entries.size();
+    m_dirty = true;
+    FlushLocked(false);
 }
 
 void PacsOutbox::Notify() {
@@ -169,6 +211,13 @@ void PacsOutbox::Notify() {
 
 void PacsOutbox::Run() {
     PacsClient client;
+    client.SetTimeouts(kConnectSeconds, kAnswerSeconds);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_client = &client;
+        if (m_stop) client.Abort();
+    }
+    LoadQueue();
     std::chrono::milliseconds pause{0};
     Batch batch;
     for (;;) {
@@ -197,15 +246,45 @@ void PacsOutbox::Run() {
             WaitBeforeRetry(pause);
         }
     }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        FlushLocked(true);
+    }
     client.Close();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_client = nullptr;
+}
+
+void PacsOutbox::LoadQueue() {
+    std::vector<OutboxEntry> entries;
+    std::string error;
+    const bool loaded = LoadOutboxFile(m_queuePath, &entries, &error);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (OutboxEntry& entry : entries) AddLocked(entry);
+        m_loaded = true;
+        m_progress.pending = m_entries.size();
+        if (!loaded) m_progress.lastError = error;
+    }
+    m_loadedChanged.notify_all();
+    if (!loaded) Notify();
 }
 
 bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (!m_stop && m_entries.empty()) {
-        client.Close();
+    for (;;) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_stop) return false;
+        if (!m_entries.empty()) break;
+        if (client.IsOpen()) {
+            // Nothing to send: the association goes, without the lock, so that Enqueue, Pending
+            // and Stop never wait on the archive's answer to the release.
+            lock.unlock();
+            client.Close();
+            continue;
+        }
         m_wake.wait(lock, [this] { return m_stop || !m_entries.empty(); });
     }
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_stop) return false;
     if (m_progress.finished) {
         m_progress = Progress();
@@ -214,7 +293,7 @@ bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
     }
     m_retryNow = false;
     batch->address = m_address;
-    batch->entries = m_entries;
+    batch->entries.assign(m_entries.begin(), m_entries.end());
     return true;
 }
 
@@ -275,6 +354,7 @@ void PacsOutbox::RecordStore(const OutboxEntry& entry, bool built, PacsClient::S
 
 PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause) {
     std::lock_guard<std::mutex> lock(m_mutex);
+    FlushLocked(true);
     if (m_stop) return AfterBatch::Stop;
     if (outcome.broken) m_progress.lastError = outcome.error;
     if ((outcome.broken || outcome.refused) && !m_entries.empty()) {

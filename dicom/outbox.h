@@ -1,23 +1,30 @@
 // The outbox: pictures waiting to be sent to the archive. The queue lives in a file of the work
-// directory, rewritten as a whole (never half-written) on every change, so queued pictures
-// survive a restart, a kill or a power cut. A picture leaves the queue only when the archive has
-// confirmed its store, or when it can never be sent (the picture is gone, unreadable, not a JPEG
-// or larger than kavimo decodes; the listener hears the reason). While the archive cannot be
-// reached the sender tries again with a growing pause.
+// directory, rewritten as a whole (never half-written), so queued pictures survive a restart, a
+// kill or a power cut. New pictures are on the disk before Enqueue returns; pictures that left
+// the queue are written out at most a second later, at the end of each round and before Stop
+// returns (after a kill they are sent once more, which the archive takes as the same object).
+// A picture leaves the queue only when the archive has confirmed its store, or when it can never
+// be sent (the picture is gone, unreadable, not a JPEG, larger than kavimo decodes or outside the
+// work directory; the listener hears the reason). While the archive cannot be reached the sender
+// tries again with a growing pause.
 //
 // Threads: Enqueue, Start, Stop, RetryNow and the getters may be called from any thread (the
-// application calls them from the user-interface thread). The sending runs on the outbox's own
-// thread, which also calls the listener.
+// application calls them from the user-interface thread). The queue file is read, and the
+// sending runs, on the outbox's own thread, which also calls the listener. No call from another
+// thread waits on the archive: Stop ends a wait on it at once (only a TCP connect in progress
+// runs to its 2 s timeout); Enqueue and Pending wait only for the queue file to be read.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "dicom/pacsclient.h"
@@ -36,8 +43,14 @@ struct OutboxEntry {
     bool operator==(const OutboxEntry& other) const { return uid == other.uid && logicalPath == other.logicalPath; }
 };
 
+struct OutboxEntryHash {
+    size_t operator()(const OutboxEntry& entry) const {
+        return std::hash<std::string>()(entry.logicalPath) ^ (std::hash<uint64_t>()(entry.uid) * 0x9e3779b97f4a7c15ull);
+    }
+};
+
 // Reads and writes the queue file: one "uid<TAB>path" line per picture. Load treats a missing
-// file as an empty queue and skips lines it cannot read.
+// file as an empty queue, skips lines it cannot read and keeps the first of repeated lines.
 bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entries, std::string* error);
 // The lines of a queue file's text, as Load reads them.
 void ParseOutboxText(const std::string& text, std::vector<OutboxEntry>* entries);
@@ -66,20 +79,22 @@ public:
     // The archive to send to. A change takes effect with the next attempt.
     void SetAddress(const PacsAddress& address);
 
-    // Loads what an earlier run left queued and starts sending. False when the queue file
-    // cannot be read (the outbox then starts empty).
-    bool Start(std::string* error);
+    // Starts the outbox's thread, which reads what an earlier run left queued and sends it. When
+    // the queue file cannot be read the outbox starts empty and the listener hears why.
+    void Start();
 
-    // Stops the sender after the picture in flight. The queue stays in its file.
+    // Stops the sender; a picture in flight is abandoned and stays queued. The queue is in its
+    // file when it returns.
     void Stop();
 
     // Queues pictures of a patient (already queued ones are not added twice). The queue file is
-    // on the disk when it returns true.
+    // on the disk when it returns true. Waits until the queue file has been read.
     bool Enqueue(uint64_t uid, const std::vector<std::string>& logicalPaths, std::string* error);
 
     // Ends a pause and tries again at once (after the address changed, say).
     void RetryNow();
 
+    // Waits until the queue file has been read.
     size_t Pending() const;
 
     // The pause after the first failed attempt, doubled after each further one up to `longest`.
@@ -100,9 +115,13 @@ private:
     // What the sender does once a round is over.
     enum class AfterBatch { Stop, SendAgain, Finished, Retry };
 
+    using EntryList = std::list<OutboxEntry>;
+
     void Run();
-    // Waits (under the lock) until there is something to send or the outbox stops; false when it
-    // stops. Otherwise starts a round with a copy of the queue.
+    // Reads the queue file into the queue and lets Enqueue and Pending go on.
+    void LoadQueue();
+    // Waits until there is something to send or the outbox stops; false when it stops. Otherwise
+    // starts a round with a copy of the queue. An idle association is closed, without the lock.
     bool TakeBatch(PacsClient& client, Batch* batch);
     // The object of a queued picture; null, with the reason, when it can never be made (the
     // picture is gone, unreadable, too large or not a JPEG). Never throws.
@@ -119,15 +138,25 @@ private:
     // unless the archive is out of reach.
     void WaitBeforeRetry(std::chrono::milliseconds pause);
     void Notify();
+    bool AddLocked(const OutboxEntry& entry);
     bool SaveLocked(std::string* error);
-    bool RemoveLocked(const OutboxEntry& entry);
+    // Writes out removals not yet on the disk: always with `now`, else at most once a second.
+    void FlushLocked(bool now);
+    void RemoveLocked(const OutboxEntry& entry);
+    void WaitUntilLoaded(std::unique_lock<std::mutex>& lock) const;
 
     const std::string m_queuePath;
     const Listener m_listener;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::vector<OutboxEntry> m_entries;
+    mutable std::condition_variable m_loadedChanged;
+    EntryList m_entries;  // in the order they were queued
+    std::unordered_map<OutboxEntry, EntryList::iterator, OutboxEntryHash> m_index;
+    bool m_loaded = true;  // the queue file has been read (false from Start until it is)
+    bool m_dirty = false;  // the queue file still holds pictures that left the queue
+    std::chrono::steady_clock::time_point m_lastSave;
+    PacsClient* m_client = nullptr;  // the sender's client while it runs, for Stop to abort
     PacsAddress m_address;
     Progress m_progress;
     bool m_stop = false;

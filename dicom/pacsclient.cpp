@@ -1,11 +1,17 @@
 #include "dicom/pacsclient.h"
 
+#include <sys/socket.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <mutex>
 
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
 #include "dcmtk/dcmdata/dcfilefo.h"
 #include "dcmtk/dcmdata/dcuid.h"
+#include "dcmtk/dcmnet/dcmlayer.h"
+#include "dcmtk/dcmnet/dcmtrans.h"
 #include "dcmtk/dcmnet/diutil.h"
 #include "dcmtk/dcmnet/scu.h"
 #include "dicom/dcmtklog.h"
@@ -32,6 +38,150 @@ bool IsStoredStatus(Uint16 status) {
     // Success, and the warnings that still mean the archive keeps the object.
     return status == 0x0000 || status == 0xB000 || status == 0xB006 || status == 0xB007 || (status & 0xF000) == 0xB000;
 }
+
+bool IsPendingStatus(Uint16 status) { return status == 0xFF00 || status == 0xFF01; }
+
+// The association's socket, so that Abort can end a wait on the archive from another thread by
+// shutting the socket down. The connection publishes it when DCMTK has connected and withdraws it
+// before the socket is closed, so Abort never touches a descriptor that may since have been reused.
+class SocketGuard {
+public:
+    void Publish(DcmNativeSocketType socket) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_socket = socket;
+        if (m_aborted) ::shutdown(socket, SHUT_RDWR);
+    }
+    void Withdraw(DcmNativeSocketType socket) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_socket == socket) m_socket = -1;
+    }
+    void Abort() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_aborted = true;
+        if (m_socket >= 0) ::shutdown(m_socket, SHUT_RDWR);
+    }
+    bool Aborted() const {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_aborted;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    DcmNativeSocketType m_socket = -1;
+    bool m_aborted = false;
+};
+
+class GuardedConnection : public DcmTCPConnection {
+public:
+    GuardedConnection(DcmNativeSocketType socket, std::shared_ptr<SocketGuard> guard)
+        : DcmTCPConnection(socket), m_socket(socket), m_guard(std::move(guard)) {
+        m_guard->Publish(socket);
+    }
+    ~GuardedConnection() override { m_guard->Withdraw(m_socket); }
+    GuardedConnection(const GuardedConnection&) = delete;
+    GuardedConnection& operator=(const GuardedConnection&) = delete;
+
+    // A peer gone, or our own Abort, must not end the program with SIGPIPE.
+    ssize_t write(void* buffer, size_t bytes) override { return ::send(m_socket, buffer, bytes, MSG_NOSIGNAL); }
+    void close() override {
+        m_guard->Withdraw(m_socket);
+        DcmTCPConnection::close();
+    }
+    void closeTransportConnection() override {
+        m_guard->Withdraw(m_socket);
+        DcmTCPConnection::closeTransportConnection();
+    }
+
+private:
+    const DcmNativeSocketType m_socket;
+    const std::shared_ptr<SocketGuard> m_guard;
+};
+
+// Makes every connection of the association a guarded one. Plain TCP: kavimo speaks no TLS.
+class GuardedLayer : public DcmTransportLayer {
+public:
+    explicit GuardedLayer(std::shared_ptr<SocketGuard> guard) : m_guard(std::move(guard)) {}
+    DcmTransportConnection* createConnection(DcmNativeSocketType socket, OFBool /*useSecureLayer*/) override {
+        return new GuardedConnection(socket, m_guard);
+    }
+
+private:
+    const std::shared_ptr<SocketGuard> m_guard;
+};
+
+WorklistEntry EntryOf(DcmItem* answer) {
+    WorklistEntry entry;
+    entry.patient.patientId = Value(answer, DCM_PatientID).c_str();
+    entry.patient.patientName = Value(answer, DCM_PatientName).c_str();
+    entry.patient.birthDate = Value(answer, DCM_PatientBirthDate).c_str();
+    entry.patient.sex = Value(answer, DCM_PatientSex).c_str();
+    entry.accessionNumber = Value(answer, DCM_AccessionNumber).c_str();
+    DcmItem* scheduled = nullptr;
+    if (answer->findAndGetSequenceItem(DCM_ScheduledProcedureStepSequence, scheduled).good()) {
+        entry.scheduledDate = Value(scheduled, DCM_ScheduledProcedureStepStartDate).c_str();
+        entry.scheduledTime = Value(scheduled, DCM_ScheduledProcedureStepStartTime).c_str();
+        entry.modality = Value(scheduled, DCM_Modality).c_str();
+        entry.description = Value(scheduled, DCM_ScheduledProcedureStepDescription).c_str();
+    }
+    return entry;
+}
+
+// How a worklist query is going, seen answer by answer.
+struct WorklistRound {
+    std::chrono::steady_clock::time_point deadline;
+    int answerSeconds = 30;
+    size_t maxEntries = kWorklistMaxEntries;
+    std::vector<WorklistEntry>* entries = nullptr;
+    bool cut = false;     // stopped at the entry limit
+    bool late = false;    // stopped at the deadline
+    bool failed = false;  // the archive answered with a failure status
+    std::string reason;
+};
+
+// The association's user: takes the worklist's answers one by one, so that a query that never
+// ends is stopped at its deadline or its entry limit instead of piling up answers.
+class ArchiveScu : public DcmSCU {
+public:
+    using DcmSCU::useSecureConnection;
+    // The seconds left until the round's deadline, at least 1, at most the answer timeout.
+    static Uint32 SecondsLeft(const WorklistRound& round) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::seconds>(round.deadline - std::chrono::steady_clock::now());
+        return Uint32(std::clamp<long long>(left.count() + 1, 1, round.answerSeconds));
+    }
+    void SetRound(WorklistRound* round) { m_round = round; }
+
+protected:
+    OFCondition handleFINDResponse(const T_ASC_PresentationContextID /*presID*/, QRResponse* response,
+                                   OFBool& waitForNextResponse) override {
+        WorklistRound& round = *m_round;
+        const bool pending = IsPendingStatus(response->m_status);
+        waitForNextResponse = pending;
+        if (pending && response->m_dataset) {
+            if (round.entries->size() >= round.maxEntries) {
+                round.cut = true;
+                waitForNextResponse = false;
+                return EC_Normal;
+            }
+            round.entries->push_back(EntryOf(response->m_dataset));
+        } else if (!pending && response->m_status != 0) {
+            round.failed = true;
+            round.reason = "status " + StatusText(response->m_status);
+        }
+        if (waitForNextResponse) {
+            if (std::chrono::steady_clock::now() >= round.deadline) {
+                round.late = true;
+                waitForNextResponse = false;
+            } else {
+                setDIMSETimeout(SecondsLeft(round));
+            }
+        }
+        return EC_Normal;
+    }
+
+private:
+    WorklistRound* m_round = nullptr;
+};
 
 }  // namespace
 
@@ -67,10 +217,21 @@ bool ParsePacsAddress(const std::string& text, PacsAddress* address) {
 }
 
 struct PacsClient::Impl {
-    std::unique_ptr<DcmSCU> scu;
+    const std::shared_ptr<SocketGuard> guard = std::make_shared<SocketGuard>();
+    GuardedLayer layer{guard};
+    std::unique_ptr<ArchiveScu> scu;  // after the layer, so that it goes first
     PacsAddress address;
     int connectSeconds = 5;
     int answerSeconds = 30;
+    std::chrono::seconds worklistDeadline = kWorklistDeadline;
+    size_t worklistMaxEntries = kWorklistMaxEntries;
+
+    // Drops the association without a word to the archive: after Abort, or when the archive may
+    // still be sending.
+    void Drop() {
+        if (scu && scu->isConnected()) scu->abortAssociation();
+        scu.reset();
+    }
 };
 
 PacsClient::PacsClient() : m_impl(new Impl) { ConfigureDcmtkLog(); }
@@ -82,13 +243,26 @@ void PacsClient::SetTimeouts(int connectSeconds, int answerSeconds) {
     m_impl->answerSeconds = answerSeconds;
 }
 
+void PacsClient::SetWorklistLimits(std::chrono::seconds deadline, size_t maxEntries) {
+    m_impl->worklistDeadline = deadline;
+    m_impl->worklistMaxEntries = maxEntries;
+}
+
+void PacsClient::Abort() { m_impl->guard->Abort(); }
+
+bool PacsClient::Aborted() const { return m_impl->guard->Aborted(); }
+
 bool PacsClient::Open(const PacsAddress& address, std::string* error) {
     Close();
     if (!address.IsSet() || !IsValidAeTitle(address.callingAet)) {
         if (error) *error = "the archive's address is not set (AE title, host and port)";
         return false;
     }
-    auto scu = std::make_unique<DcmSCU>();
+    if (Aborted()) {
+        if (error) *error = "cancelled";
+        return false;
+    }
+    auto scu = std::make_unique<ArchiveScu>();
     scu->setAETitle(address.callingAet.c_str());
     scu->setPeerAETitle(address.calledAet.c_str());
     scu->setPeerHostName(address.host.c_str());
@@ -110,8 +284,18 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
 
     const std::string where = address.Text();
     OFCondition status = scu->initNetwork();
+    if (status.good()) status = scu->useSecureConnection(&m_impl->layer);
     if (status.good()) status = scu->negotiateAssociation();
+    if (status.good() && Aborted()) {
+        scu->abortAssociation();
+        if (error) *error = "cancelled";
+        return false;
+    }
     if (status.bad()) {
+        if (Aborted()) {
+            if (error) *error = "cancelled";
+            return false;
+        }
         if (error) {
             if (status == DUL_ASSOCIATIONREJECTED) {
                 *error = "the archive " + where +
@@ -133,6 +317,10 @@ bool PacsClient::IsOpen() const { return m_impl->scu && m_impl->scu->isConnected
 
 void PacsClient::Close() {
     if (!m_impl->scu) return;
+    if (Aborted()) {
+        m_impl->Drop();
+        return;
+    }
     if (m_impl->scu->isConnected() && m_impl->scu->releaseAssociation().bad()) {
         m_impl->scu->abortAssociation();
     }
@@ -188,12 +376,15 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
     return StoreResult::Stored;
 }
 
-bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error) {
+bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error,
+                              bool* cut) {
+    entries->clear();
+    if (cut) *cut = false;
     if (!IsOpen()) {
         if (error) *error = "not connected to the archive";
         return false;
     }
-    DcmSCU& scu = *m_impl->scu;
+    ArchiveScu& scu = *m_impl->scu;
     const T_ASC_PresentationContextID id = scu.findPresentationContextID(UID_FINDModalityWorklistInformationModel, "");
     if (id == 0) {
         if (error) *error = "the archive offers no worklist";
@@ -214,39 +405,38 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
         step->insertEmptyElement(DCM_Modality);
         step->insertEmptyElement(DCM_ScheduledProcedureStepDescription);
     }
-    OFList<QRResponse*> responses;
-    const OFCondition status = scu.sendFINDRequest(id, &query, &responses);
+    WorklistRound round;
+    round.deadline = std::chrono::steady_clock::now() + m_impl->worklistDeadline;
+    round.answerSeconds = m_impl->answerSeconds;
+    round.maxEntries = m_impl->worklistMaxEntries;
+    round.entries = entries;
+    scu.SetRound(&round);
+    scu.setDIMSETimeout(ArchiveScu::SecondsLeft(round));
+    // The answers are taken one by one (none are collected).
+    const OFCondition status = scu.sendFINDRequest(id, &query, nullptr);
+    scu.SetRound(nullptr);
+    scu.setDIMSETimeout(Uint32(m_impl->answerSeconds));
+    const bool timedOut = round.late || (status.bad() && std::chrono::steady_clock::now() >= round.deadline);
+    if (round.cut || timedOut || status.bad()) m_impl->Drop();
+    if (round.cut) {
+        if (cut) *cut = true;
+        return true;
+    }
+    std::string reason;
+    if (Aborted()) {
+        reason = "cancelled";
+    } else if (timedOut) {
+        reason =
+            "the archive did not finish answering within " + std::to_string(m_impl->worklistDeadline.count()) + " s";
+    } else if (status.bad()) {
+        reason = Text(status);
+    } else if (round.failed) {
+        reason = round.reason;
+    }
+    if (reason.empty()) return true;
     entries->clear();
-    bool failed = status.bad();
-    std::string reason = failed ? Text(status) : std::string();
-    for (QRResponse* response : responses) {
-        if (response->m_dataset) {
-            DcmItem* answer = response->m_dataset;
-            WorklistEntry entry;
-            entry.patient.patientId = Value(answer, DCM_PatientID).c_str();
-            entry.patient.patientName = Value(answer, DCM_PatientName).c_str();
-            entry.patient.birthDate = Value(answer, DCM_PatientBirthDate).c_str();
-            entry.patient.sex = Value(answer, DCM_PatientSex).c_str();
-            entry.accessionNumber = Value(answer, DCM_AccessionNumber).c_str();
-            DcmItem* scheduled = nullptr;
-            if (answer->findAndGetSequenceItem(DCM_ScheduledProcedureStepSequence, scheduled).good()) {
-                entry.scheduledDate = Value(scheduled, DCM_ScheduledProcedureStepStartDate).c_str();
-                entry.scheduledTime = Value(scheduled, DCM_ScheduledProcedureStepStartTime).c_str();
-                entry.modality = Value(scheduled, DCM_Modality).c_str();
-                entry.description = Value(scheduled, DCM_ScheduledProcedureStepDescription).c_str();
-            }
-            entries->push_back(entry);
-        } else if (response->m_status != 0 && response->m_status != 0xFF00 && response->m_status != 0xFF01) {
-            failed = true;
-            reason = "status " + StatusText(response->m_status);
-        }
-        delete response;
-    }
-    if (failed) {
-        if (error) *error = "the worklist query failed: " + reason;
-        return false;
-    }
-    return true;
+    if (error) *error = "the worklist query failed: " + reason;
+    return false;
 }
 
 bool EchoPacs(const PacsAddress& address, std::string* error) {

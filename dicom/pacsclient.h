@@ -1,7 +1,10 @@
 // Talking to the clinic's archive: checking the connection, storing picture objects and asking
-// for the day's worklist. One PacsClient holds at most one association; use it from one thread.
+// for the day's worklist. One PacsClient holds at most one association; use it from one thread,
+// except Abort, which any thread may call to end a wait on the archive at once.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +17,10 @@ namespace dicom {
 class PictureObject;
 
 inline constexpr const char* kDefaultCallingAet = "KAVIMO";
+
+// The worklist query's limits unless set otherwise.
+inline constexpr std::chrono::seconds kWorklistDeadline{10};
+inline constexpr size_t kWorklistMaxEntries = 1000;
 
 struct PacsAddress {
     std::string calledAet;
@@ -49,8 +56,18 @@ public:
     PacsClient(const PacsClient&) = delete;
     PacsClient& operator=(const PacsClient&) = delete;
 
-    // How long connecting and each answer may take, in seconds.
+    // How long connecting (and each step of opening and releasing the association) and each
+    // answer may take, in seconds.
     void SetTimeouts(int connectSeconds, int answerSeconds);
+
+    // How long a whole worklist query may take and how many entries it keeps at most.
+    void SetWorklistLimits(std::chrono::seconds deadline, size_t maxEntries);
+
+    // Ends the client's work for good, from any thread: a wait on the archive in progress (the
+    // association's answer, a store's or a query's answer, the release) ends at once with a
+    // failure, and every later call fails. Only the TCP connect itself runs to its timeout.
+    void Abort();
+    bool Aborted() const;
 
     // Opens an association offering verification, picture storage and the worklist. False, with
     // the reason ("refused by ...", "cannot reach ..."), when it cannot.
@@ -69,8 +86,12 @@ public:
     };
     StoreResult Store(const PictureObject& object, std::string* error);
 
-    // The worklist's scheduled patients for a day (YYYYMMDD).
-    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error);
+    // The worklist's scheduled patients for a day (YYYYMMDD). The query ends with a failure when
+    // the archive has not finished within the deadline; at the entry limit it ends early and
+    // keeps the entries so far, with *cut (may be null) set. Either way the association is
+    // aborted, since the archive may still be answering.
+    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error,
+                      bool* cut = nullptr);
 
 private:
     struct Impl;

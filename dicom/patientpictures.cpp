@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
 #include <ctime>
 
 #include "platform/paths.h"
@@ -84,6 +86,27 @@ std::string PictureHostPath(const PatientPictures& patient, const std::string& l
     return platform::HostPath(normalized);
 }
 
+// The picture's path with every link resolved, when that still lies inside the work directory;
+// empty, with the reason, otherwise. The picture is then opened by this path, so that the file
+// read is the one checked.
+std::string RealPathWithinWorkDir(const std::string& hostPath, const std::string& logicalPath, std::string* error) {
+    const std::string anyWorkFile = platform::HostPath(records::WorkDirFile("x"));
+    const std::string workDir = anyWorkFile.substr(0, anyWorkFile.find_last_of('/'));
+    char real[PATH_MAX];
+    char realWork[PATH_MAX];
+    if (!::realpath(hostPath.c_str(), real) || !::realpath(workDir.c_str(), realWork)) {
+        if (error) *error = "no picture " + logicalPath;
+        return {};
+    }
+    const std::string resolved = real;
+    const std::string root = std::string(realWork) + "/";
+    if (resolved.compare(0, root.size(), root) != 0) {
+        if (error) *error = "refused " + logicalPath + ": it is a link to " + resolved + ", outside the work directory";
+        return {};
+    }
+    return resolved;
+}
+
 }  // namespace
 
 bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* error) {
@@ -115,6 +138,8 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
         if (error) *error = "no picture " + logicalPath;
         return false;
     }
+    source->hostPath = RealPathWithinWorkDir(source->hostPath, logicalPath, error);
+    if (source->hostPath.empty()) return false;
     std::string wanted;
     platform::NormalizeLogicalPath(logicalPath, &wanted);
     for (const _DISE_PIC& picture : ReadPictureList(patient.hostDir)) {

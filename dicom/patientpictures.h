@@ -27,7 +27,8 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
 
 // One picture of the patient by its logical path. When the picture list does not (yet) hold it,
 // the file's modification time stands for the picture's time. False, with the reason, when the
-// patient or the file is missing or the path lies outside the patient's directory.
+// patient or the file is missing, the path lies outside the patient's directory, or the file,
+// its links resolved, lies outside the work directory (its host path is then the resolved one).
 bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSource* source, std::string* error);
 
 }  // namespace dicom

@@ -39,11 +39,8 @@ void PacsSender::Start() {
             this, [this, progress] { OnProgress(progress); }, Qt::QueuedConnection);
     });
     m_outbox->SetAddress(m_address);
-    std::string error;
-    if (!m_outbox->Start(&error)) {
-        m_status = QStringLiteral("PACS: %1").arg(QString::fromStdString(error));
-        Q_EMIT statusChanged();
-    }
+    // The queue file is read on the outbox's thread: a long queue does not hold up the window.
+    m_outbox->Start();
 }
 
 void PacsSender::PictureStored(uint64_t uid, const std::string& logicalPath) {
@@ -94,7 +91,8 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
             .arg(p.failed)
             .arg(failure);
     }
-    if (p.total == 0) return QString();
+    // Nothing sent yet: a failure is the queue file's (it could not be read).
+    if (p.total == 0) return failure.isEmpty() ? QString() : QStringLiteral("PACS: %1").arg(failure);
     return QStringLiteral("Sent %1 of %2 to the PACS").arg(p.sent).arg(p.total);
 }
 

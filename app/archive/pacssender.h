@@ -1,7 +1,8 @@
 // PacsSender: the application's side of the clinic's archive. It owns the outbox (the queue file
 // in the work directory and its sending thread), queues the pictures the user sends and, with
 // automatic sending on, every picture stored, and turns the outbox's progress into the status
-// area's text. Lives on the user-interface thread; the sending never runs there.
+// area's text. Lives on the user-interface thread; neither reading the queue nor the sending runs
+// there, and its destructor waits on the archive for at most about 2 s.
 #pragma once
 
 #include <QObject>

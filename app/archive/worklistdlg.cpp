@@ -1,15 +1,17 @@
 #include "app/archive/worklistdlg.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrent>
+
+#include <memory>
 
 #include "app/widgets/messagebox.h"
 
@@ -30,6 +32,7 @@ QString TimeText(const std::string& time) {
 
 struct Answer {
     bool ok = false;
+    bool cut = false;
     std::vector<dicom::WorklistEntry> entries;
     std::string error;
 };
@@ -46,11 +49,19 @@ QString WorklistDisplayName(const std::string& personName) {
     return parts.join(QLatin1Char(' '));
 }
 
-CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, const QString& day, QWidget* parent)
+CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, const QString& day, bool cut,
+                           QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Patients scheduled for %1:").arg(day), this));
+    const QString heading = cut ? QStringLiteral("Patients scheduled for %1 (only the first %2: the PACS sent more):")
+                                      .arg(day)
+                                      .arg(entries.size())
+                                : QStringLiteral("Patients scheduled for %1:").arg(day);
+    auto* label = new QLabel(heading, this);
+    label->setObjectName(QStringLiteral("WorklistHeading"));
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
     m_table = new QTableWidget(int(entries.size()), 6, this);
     m_table->setObjectName(QStringLiteral("IdWorklist"));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Patient ID"), QStringLiteral("Name"),
@@ -94,19 +105,38 @@ bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dic
     }
     const QDate today = QDate::currentDate();
     const std::string day = today.toString(QStringLiteral("yyyyMMdd")).toStdString();
-    // The query runs on a worker thread; this one keeps painting meanwhile.
+    // The query runs on a worker thread, which shares the client so that Cancel can abort it;
+    // this thread keeps painting and takes Cancel meanwhile. A cancelled query ends on its own.
+    const auto client = std::make_shared<dicom::PacsClient>();
     QFutureWatcher<Answer> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<Answer>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([address, day] {
+    watcher.setFuture(QtConcurrent::run([client, address, day] {
         Answer answer;
-        dicom::PacsClient client;
-        answer.ok = client.Open(address, &answer.error) && client.FindWorklist(day, &answer.entries, &answer.error);
+        answer.ok = client->Open(address, &answer.error) &&
+                    client->FindWorklist(day, &answer.entries, &answer.error, &answer.cut);
+        client->Close();
         return answer;
     }));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (!watcher.isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    QApplication::restoreOverrideCursor();
+    QProgressDialog progress(QStringLiteral("Asking the PACS for today's worklist…"), QStringLiteral("Cancel"), 0, 0,
+                             parent);
+    progress.setObjectName(QStringLiteral("WorklistProgress"));
+    progress.setWindowTitle(kCaption);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    QObject::connect(&progress, &QDialog::rejected, &loop, &QEventLoop::quit);
+    if (!watcher.isFinished()) {
+        progress.show();
+        loop.exec();
+    }
+    progress.hide();
+    if (!watcher.isFinished()) {
+        client->Abort();
+        return false;
+    }
     const Answer answer = watcher.result();
     if (!answer.ok) {
         ShowMessageBox(parent, QStringLiteral("Cannot read the worklist: %1").arg(Text(answer.error)), kCaption,
@@ -117,7 +147,7 @@ bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dic
         ShowMessageBox(parent, QStringLiteral("The worklist schedules no patient for today."), kCaption);
         return false;
     }
-    CWorklistDlg dialog(answer.entries, today.toString(QStringLiteral("yyyy-MM-dd")), parent);
+    CWorklistDlg dialog(answer.entries, today.toString(QStringLiteral("yyyy-MM-dd")), answer.cut, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.PickedIndex() < 0) return false;
     *picked = answer.entries[size_t(dialog.PickedIndex())];
     return true;

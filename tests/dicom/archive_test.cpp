@@ -213,7 +213,7 @@ TEST_F(ArchiveTest, RefusedAssociationFailsClearlyAndKeepsTheQueue) {
     outbox.SetRetryPauses(std::chrono::milliseconds(100), std::chrono::milliseconds(200));
     outbox.SetAddress(wrong);
     std::string error;
-    ASSERT_TRUE(outbox.Start(&error)) << error;
+    outbox.Start();
     ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
     {
         std::unique_lock<std::mutex> lock(mutex);
@@ -252,7 +252,7 @@ TEST_F(ArchiveTest, OutboxDropsAPictureTooLargeToOpenAndSendsTheNext) {
     });
     outbox.SetAddress(Server().Address());
     std::string error;
-    ASSERT_TRUE(outbox.Start(&error)) << error;
+    outbox.Start();
     ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
     {
         std::unique_lock<std::mutex> lock(mutex);
@@ -284,7 +284,7 @@ TEST_F(ArchiveTest, OutageInTheMiddleOfABatchLosesNothingAndDuplicatesNothing) {
         });
         outbox.SetRetryPauses(std::chrono::milliseconds(100), std::chrono::milliseconds(400));
         outbox.SetAddress(Server().Address());
-        ASSERT_TRUE(outbox.Start(&error)) << error;
+        outbox.Start();
         ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
         for (int i = 0; i < 300 && !stopped; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         ASSERT_TRUE(stopped);
@@ -300,7 +300,7 @@ TEST_F(ArchiveTest, OutageInTheMiddleOfABatchLosesNothingAndDuplicatesNothing) {
     dicom::PacsOutbox outbox(queue, nullptr);
     outbox.SetRetryPauses(std::chrono::milliseconds(100), std::chrono::milliseconds(400));
     outbox.SetAddress(Server().Address());
-    ASSERT_TRUE(outbox.Start(&error)) << error;
+    outbox.Start();
     for (int i = 0; i < 600 && outbox.Pending() > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(outbox.Pending(), 0u);
     ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error));
