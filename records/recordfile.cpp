@@ -52,6 +52,10 @@ bool Fail(int* error) {
     return false;
 }
 
+// Record files are health data: a new one is readable by this account only (a stricter umask
+// narrows it further).
+constexpr mode_t kNewFileMode = 0600;
+
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     int fd;
     do {
@@ -175,7 +179,7 @@ bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool sync, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT, 0666));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT, kNewFileMode));
     if (!fd.valid()) return Fail(error);
     if (!WriteAll(fd.get(), data, size, offset, true)) return Fail(error);
     if (sync && ::fdatasync(fd.get()) != 0) return Fail(error);
@@ -185,7 +189,7 @@ bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool AppendToFile(const std::string& hostPath, const void* data, size_t size, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, kNewFileMode));
     if (!fd.valid()) return Fail(error);
     struct stat before;
     if (::fstat(fd.get(), &before) != 0) return Fail(error);
@@ -206,7 +210,7 @@ bool AppendToFile(const std::string& hostPath, const void* data, size_t size, in
 
 bool CreateEmptyFile(const std::string& hostPath, bool truncate, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | (truncate ? O_TRUNC : 0), 0666));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | (truncate ? O_TRUNC : 0), kNewFileMode));
     if (!fd.valid()) return Fail(error);
     if (!fd.Close()) return Fail(error);
     return true;
@@ -229,9 +233,9 @@ bool ReplaceFile(const std::string& hostPath, const void* data, size_t size, int
         SetError(error, saved);
         return false;
     };
-    // The new file keeps the old one's permissions; a new file gets the usual 0644.
+    // The new file keeps the old one's permissions; a new file stays private like mkostemp made it.
     struct stat old;
-    mode_t mode = ::stat(hostPath.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    mode_t mode = ::stat(hostPath.c_str(), &old) == 0 ? (old.st_mode & 07777) : kNewFileMode;
     if (::fchmod(fd.get(), mode) != 0) return abandon();
     if (!WriteAll(fd.get(), data, size, 0, false)) return abandon();
     if (::fsync(fd.get()) != 0) return abandon();

@@ -81,7 +81,7 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
     const std::string path = hostWorkDir + "/" + kWorkDirLockFile;
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int error = errno;

@@ -53,7 +53,7 @@ std::string Today() {
 int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
-    if (::mkdir(hostDir.c_str(), 0777) != 0 && errno != EEXIST) {
+    if (::mkdir(hostDir.c_str(), 0700) != 0 && errno != EEXIST) {
         std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
                      std::strerror(errno));
         return 1;
