@@ -12,6 +12,7 @@
 namespace {
 
 using namespace recordtest;
+using ::testing::HasSubstr;
 
 constexpr uint64_t kUid1 = 20240101080000ull;
 
@@ -45,6 +46,34 @@ TEST_F(RecordsTest, AFreshWorkDirectoryIsPrivateUnderTheUsualUmask) {
     ASSERT_EQ(::lstat(Work().c_str(), &work), 0);
     EXPECT_EQ(work.st_mode & 077, 0u);
     EXPECT_GE(seen, 6);  // the lock, UserList.fdb, the patient folders, their lists, the picture
+}
+
+TEST_F(RecordsTest, APlantedLockLinkIsRefusedAndItsTargetKept) {
+    ASSERT_TRUE(std::filesystem::create_directories(Work()));
+    const std::string target = root_ + "/notes.txt";
+    WriteBytes(target, "the user's own notes\n");
+    ASSERT_EQ(::symlink(target.c_str(), (Work() + "/kavimo.lock").c_str()), 0);
+
+    records::WorkDirLock lock;
+    EXPECT_EQ(lock.Acquire(Work()), records::WorkDirLock::Status::Unlockable);
+    EXPECT_THAT(lock.Message(), HasSubstr("symbolic link"));
+    EXPECT_EQ(ReadBytes(target), "the user's own notes\n");
+}
+
+TEST_F(RecordsTest, ARecordFileReplacedByALinkIsNotWrittenThrough) {
+    store_.PrepareWorkDir();
+    store_.Load();
+    ASSERT_EQ(store_.AddUser(MakeUser(kUid1, u"Alice", 1)), 1);
+    ASSERT_EQ(store_.SelectUser(1), 1);
+    const std::string target = root_ + "/notes.txt";
+    WriteBytes(target, "the user's own notes\n");
+    ASSERT_EQ(::unlink(PictureListHost(kUid1).c_str()), 0);
+    ASSERT_EQ(::symlink(target.c_str(), PictureListHost(kUid1).c_str()), 0);
+    notifier_.shown.clear();
+
+    EXPECT_EQ(store_.AddPicture(0, std::string("d:\\DentalWorkDir\\UID20240101080000\\1.jpg"), true), -1);
+    EXPECT_FALSE(notifier_.shown.empty());
+    EXPECT_EQ(ReadBytes(target), "the user's own notes\n");
 }
 
 }  // namespace
