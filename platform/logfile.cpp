@@ -22,9 +22,11 @@ RotatingLogFile::~RotatingLogFile() { Close(); }
 bool RotatingLogFile::Open() {
     const size_t slash = m_path.rfind('/');
     if (slash != std::string::npos && slash > 0) MakeDirectories(m_path.substr(0, slash));
-    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link another account planted in the log's folder, and never into a FIFO or a
+    // device that stands in for the file.
+    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     struct stat st;
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) {
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         Close();
         m_failed = true;
         return false;

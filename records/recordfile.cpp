@@ -52,6 +52,10 @@ bool Fail(int* error) {
     return false;
 }
 
+// Record files are health data: a new one is readable by this account only (a stricter umask
+// narrows it further).
+constexpr mode_t kNewFileMode = 0600;
+
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     int fd;
     do {
@@ -140,7 +144,7 @@ bool RemoveTreeAt(int parentFd, const std::string& name, int depth, int* error) 
 
 ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_RDONLY));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_RDONLY | O_NOFOLLOW));
     if (!fd.valid()) {
         Fail(error);
         return -1;
@@ -163,7 +167,7 @@ ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t
 bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool whole) {
     if (whole) {
         struct stat st;
-        if (::stat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        if (::lstat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
             uint64_t(st.st_size) != uint64_t(offset) + size) {
             return false;
         }
@@ -175,7 +179,7 @@ bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool sync, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT, 0666));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW, kNewFileMode));
     if (!fd.valid()) return Fail(error);
     if (!WriteAll(fd.get(), data, size, offset, true)) return Fail(error);
     if (sync && ::fdatasync(fd.get()) != 0) return Fail(error);
@@ -185,7 +189,7 @@ bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool AppendToFile(const std::string& hostPath, const void* data, size_t size, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0666));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW, kNewFileMode));
     if (!fd.valid()) return Fail(error);
     struct stat before;
     if (::fstat(fd.get(), &before) != 0) return Fail(error);
@@ -206,7 +210,8 @@ bool AppendToFile(const std::string& hostPath, const void* data, size_t size, in
 
 bool CreateEmptyFile(const std::string& hostPath, bool truncate, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | (truncate ? O_TRUNC : 0), 0666));
+    UniqueFd fd(
+        OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | (truncate ? O_TRUNC : 0), kNewFileMode));
     if (!fd.valid()) return Fail(error);
     if (!fd.Close()) return Fail(error);
     return true;
@@ -229,9 +234,10 @@ bool ReplaceFile(const std::string& hostPath, const void* data, size_t size, int
         SetError(error, saved);
         return false;
     };
-    // The new file keeps the old one's permissions; a new file gets the usual 0644.
+    // The new file keeps the old one's permissions; a new file stays private like mkostemp made
+    // it. A link in the file's place is replaced, not followed, so its target's mode is not taken.
     struct stat old;
-    mode_t mode = ::stat(hostPath.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    mode_t mode = ::lstat(hostPath.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : kNewFileMode;
     if (::fchmod(fd.get(), mode) != 0) return abandon();
     if (!WriteAll(fd.get(), data, size, 0, false)) return abandon();
     if (::fsync(fd.get()) != 0) return abandon();

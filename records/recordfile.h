@@ -1,5 +1,9 @@
 // File operations on host paths for the record files. Each one opens, works and closes; failures
 // come back as false (or -1) with the errno value in *error, never as an exception.
+//
+// The records are health data and the work directory may be reachable by other accounts: a file
+// these create is readable by this account only (0600, or less under a stricter umask), and a
+// symbolic link in a record file's place is refused (ELOOP), never followed.
 #pragma once
 
 #include <sys/types.h>

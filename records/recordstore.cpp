@@ -239,7 +239,7 @@ int RecordStore::AddUserLocked(const _USER_INFO& user) {
 
     bool created = false;
     if (!records::IsDirectory(dirHost)) {
-        if (::mkdir(dirHost.c_str(), 0755) != 0) {
+        if (::mkdir(dirHost.c_str(), 0700) != 0) {
             NotifyLocked(kMsgUserDirFailed);
             return 0;
         }

@@ -1,6 +1,7 @@
 #include "records/workdirlock.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -79,14 +80,25 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
         m_createdWorkDir = true;
     }
     const std::string path = hostWorkDir + "/" + kWorkDirLockFile;
+    // The lock file is written and cut to length below: a link planted in its place (pointing at
+    // another file of this account) is refused rather than followed, and so is anything that is
+    // not a plain file.
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int error = errno;
-        m_message = "Cannot open the lock file " + path + ": " + std::strerror(error);
+        m_message = error == ELOOP
+                        ? "Cannot use the lock file " + path + ": it is a symbolic link, which kavimo does not follow."
+                        : "Cannot open the lock file " + path + ": " + std::strerror(error);
         return error == EROFS ? Status::ReadOnly : Status::Unlockable;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        m_message = "Cannot use the lock file " + path + ": it is not a plain file.";
+        return Status::Unlockable;
     }
     int error = 0;
     if (!LockWhole(fd, &error)) {

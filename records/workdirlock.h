@@ -34,7 +34,8 @@ public:
     Status Acquire(const std::string& hostWorkDir);
 
     // For InUse: "The patient records in <dir> are in use by kavimo on <host> (process <pid>)."
-    // For Unlockable: what failed and why.
+    // For Unlockable: what failed and why (a symbolic link or anything but a plain file in the
+    // lock file's place is refused and left as it is).
     const std::string& Message() const { return m_message; }
 
     // The work directory did not exist and Acquire made it.

@@ -27,6 +27,7 @@
 #include "app/pictures/pictureio.h"
 #include "app/widgets/uifont.h"
 #include "platform/debug.h"
+#include "platform/dirlist.h"
 
 QRect ThumbnailPlacement(QSize picture, QSize canvas) {
     const int tw = canvas.width();
@@ -259,12 +260,22 @@ QString DiskFile(const QString& cacheDir, const QString& key) {
            QLatin1Char('-') + Sha1Hex(key) + QStringLiteral(".jpg");
 }
 
+// The cache shows the patients' pictures and names their folders: its files are this account's
+// only. QSaveFile makes a new temporary readable by all under the umask; it is narrowed before any
+// data goes in.
+bool OpenPrivate(QSaveFile* file) {
+    if (!file->open(QIODevice::WriteOnly)) return false;
+    if (file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) return true;
+    file->cancelWriting();
+    return false;
+}
+
 bool EnsureFolder(const QString& folder, const QString& hostDir) {
     const QString source = folder + QLatin1Char('/') + QLatin1String(kSourceFile);
     if (QFileInfo::exists(source)) return true;
-    if (!QDir().mkpath(folder)) return false;
+    if (!platform::MakeDirectories(QFile::encodeName(folder).toStdString())) return false;
     QSaveFile file(source);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!OpenPrivate(&file)) return false;
     file.write(CleanDir(hostDir).toUtf8());
     return file.commit();
 }
@@ -355,7 +366,7 @@ void ThumbnailCache::StoreOnDisk(const QString& key, const Entry& entry) {
     // Written under a temporary name and renamed, so a reader never sees half a file. JPEG at
     // quality 95 keeps these small (about 10 KB) and quick to write and read back.
     QSaveFile file(DiskFile(dir, key));
-    if (!file.open(QIODevice::WriteOnly)) return;
+    if (!OpenPrivate(&file)) return;
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(95);
     if (!writer.write(entry.picture)) {

@@ -1,9 +1,11 @@
 #include "dicomcommands.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -48,12 +50,39 @@ std::string Today() {
     return text;
 }
 
+// Writes the object as `hostDir/name`. The object is first written into a private folder that
+// mkdtemp made under an unpredictable name, so that another account who can write to the export
+// folder can neither redirect the temporary file through a link nor read the picture before it
+// is complete; the finished file is then renamed into place.
+bool WriteExportFile(const dicom::PictureObject& object, const std::string& hostDir, const std::string& name,
+                     std::string* error) {
+    std::string scratch = hostDir + "/.kavimo-export.XXXXXX";
+    if (!::mkdtemp(scratch.data())) {
+        *error = "cannot create a temporary folder in " + hostDir + ": " + std::strerror(errno);
+        return false;
+    }
+    const std::string temp = scratch + "/" + name;
+    const std::string file = hostDir + "/" + name;
+    bool ok = object.WriteFile(temp, error);
+    if (ok && ::chmod(temp.c_str(), 0600) != 0) {
+        *error = "cannot write " + file + ": " + std::strerror(errno);
+        ok = false;
+    }
+    if (ok && std::rename(temp.c_str(), file.c_str()) != 0) {
+        *error = "cannot write " + file + ": " + std::strerror(errno);
+        ok = false;
+    }
+    if (!ok) std::remove(temp.c_str());
+    ::rmdir(scratch.c_str());
+    return ok;
+}
+
 }  // namespace
 
 int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
-    if (::mkdir(hostDir.c_str(), 0777) != 0 && errno != EEXIST) {
+    if (::mkdir(hostDir.c_str(), 0700) != 0 && errno != EEXIST) {
         std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
                      std::strerror(errno));
         return 1;
@@ -63,7 +92,7 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
         std::string error;
         const std::string file = hostDir + "/" + source.name + ".dcm";
         const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
-        if (object && object->WriteFile(file, &error)) {
+        if (object && WriteExportFile(*object, hostDir, source.name + ".dcm", &error)) {
             std::printf("%s\n", Printable(file).c_str());
             ++written;
         } else {

@@ -12,6 +12,7 @@
 namespace {
 
 using namespace recordtest;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -143,6 +144,26 @@ TEST_F(RecordToolTest, ExportOfAPictureTooLargeToOpenFailsWithTheReason) {
     EXPECT_THAT(run.output, HasSubstr("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"));
     // The other picture is still exported.
     EXPECT_FALSE(ReadBytes(out + "/20240101090000.dcm").empty());
+}
+
+TEST_F(RecordToolTest, ExportWritesPrivateFilesThroughNoPlantedLink) {
+    BuildStore();
+    MakePicture(kUid1, "20240101090000.jpg", dicomtest::MakeJpeg(32, 24, 1, false));
+    MakePicture(kUid1, "20240101090001.jpg", dicomtest::MakeJpeg(32, 24, 2, false));
+    const std::string out = root_ + "/export";
+    ASSERT_TRUE(std::filesystem::create_directories(out));
+    const std::string target = root_ + "/notes.txt";
+    WriteBytes(target, "the user's own notes\n");
+    ASSERT_EQ(::symlink(target.c_str(), (out + "/20240101090000.dcm.part").c_str()), 0);
+
+    const ToolRun run = Tool("export-dicom UID20240101080000 '" + out + "'");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(ReadBytes(target), "the user's own notes\n");
+    EXPECT_THAT(Names(out), ElementsAre("20240101090000.dcm", "20240101090000.dcm.part", "20240101090001.dcm"));
+    struct stat st;
+    ASSERT_EQ(::lstat((out + "/20240101090000.dcm").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_mode & 077, 0u);
 }
 
 TEST_F(RecordToolTest, PrintsControlCharactersFromRecordsAndFileNamesAsEscapes) {
