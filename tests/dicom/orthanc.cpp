@@ -16,10 +16,9 @@
 #include <thread>
 
 namespace dicomtest {
-namespace {
 
 // A port the kernel has just handed out on 127.0.0.1 (and that we let go again).
-int FreePort() {
+int FreeLoopbackPort() {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
@@ -33,6 +32,8 @@ int FreePort() {
     ::close(fd);
     return port;
 }
+
+namespace {
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -58,9 +59,9 @@ OrthancServer::OrthancServer() {
     if (::mkdtemp(dir)) m_dir = dir;
     std::filesystem::create_directories(WorklistDir());
     std::filesystem::create_directories(m_dir + "/storage");
-    m_dicomPort = FreePort();
-    m_httpPort = FreePort();
-    while (m_httpPort == m_dicomPort) m_httpPort = FreePort();
+    m_dicomPort = FreeLoopbackPort();
+    m_httpPort = FreeLoopbackPort();
+    while (m_httpPort == m_dicomPort) m_httpPort = FreeLoopbackPort();
     std::ofstream config(m_dir + "/orthanc.json");
     config << "{\n"
            << "  \"Name\": \"kavimo-test\",\n"

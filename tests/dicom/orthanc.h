@@ -12,6 +12,9 @@
 
 namespace dicomtest {
 
+// A port the kernel has just handed out on 127.0.0.1 (and that we let go again).
+int FreeLoopbackPort();
+
 class OrthancServer {
 public:
     static constexpr const char* kAet = "ARCHIVE";
