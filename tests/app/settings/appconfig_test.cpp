@@ -92,7 +92,7 @@ void AppConfigTest::fileEnvironmentAndCommandLineOverrideInThatOrder() {
 
 void AppConfigTest::loopbackPointsBothCamerasAtLocalhost() {
     QTemporaryDir dir;
-    const QString ini = WriteIni(dir, "[stream_camera]\naddress=10.1.1.1\n");
+    const QString ini = WriteIni(dir, "[stream_camera]\naddress=127.0.0.11\n");
     AppConfig config;
     QCOMPARE(
         ResolveConfig(Args({"--loopback", "--stream-local-port", "0"}), QProcessEnvironment(), ini, &config).status,

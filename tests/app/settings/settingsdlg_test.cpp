@@ -40,7 +40,7 @@ void SettingsDlgTest::refusesBadValuesWithTheReasonBesideTheField() {
 
     CSettingsDlg dlg(iniPath, {});
     dlg.show();
-    Type(dlg, "stream_camera/address", QStringLiteral("172.16.10.300"));
+    Type(dlg, "stream_camera/address", QStringLiteral("127.0.0.300"));
     Type(dlg, "stream_camera/command_port", QStringLiteral("0"));
     Type(dlg, "stream_camera/local_port", QStringLiteral("0"));  // a local port may be "any"
     Type(dlg, "picture_camera/picture_port", QStringLiteral("65536"));
@@ -61,7 +61,7 @@ void SettingsDlgTest::refusesBadValuesWithTheReasonBesideTheField() {
     QVERIFY(dlg.isVisible());
     QVERIFY(!QFile::exists(iniPath));
 
-    Type(dlg, "stream_camera/address", QStringLiteral("172.16.10.3"));
+    Type(dlg, "stream_camera/address", QStringLiteral("127.0.0.3"));
     Type(dlg, "stream_camera/command_port", QStringLiteral("7778"));
     Type(dlg, "picture_camera/picture_port", QStringLiteral("65535"));
     Type(dlg, "network/bind_address", QStringLiteral("0.0.0.0"));
@@ -80,11 +80,13 @@ void SettingsDlgTest::savedValuesComeBackAndOverridesStillWin() {
     {
         QSettings ini(iniPath, QSettings::IniFormat);
         ini.setValue(QStringLiteral("stream_camera/video_port"), QStringLiteral("9000"));
+        // The cameras are on loopback here: kavimo's own command port must not be the camera's.
+        ini.setValue(QStringLiteral("stream_camera/local_port"), QStringLiteral("0"));
         ini.setValue(QStringLiteral("other_subject/key"), QStringLiteral("kept"));
     }
     QProcessEnvironment env;
     env.insert(QStringLiteral("KAVIMO_VIDEO_PORT"), QStringLiteral("9100"));
-    const QStringList args = {QStringLiteral("kavimo"), QStringLiteral("--stream-camera"), QStringLiteral("10.0.0.5")};
+    const QStringList args = {QStringLiteral("kavimo"), QStringLiteral("--stream-camera"), QStringLiteral("127.0.0.5")};
     AppConfig before;
     QCOMPARE(ResolveConfig(args, env, iniPath, &before).status, ConfigResult::Ok);
     QCOMPARE(before.iniPath, iniPath);
@@ -102,11 +104,11 @@ void SettingsDlgTest::savedValuesComeBackAndOverridesStillWin() {
     QVERIFY(!dlg.OverrideNote(QStringLiteral("paths/drive_d")));
 
     Type(dlg, "paths/drive_d", dir.path());
-    Type(dlg, "stream_camera/address", QStringLiteral("172.16.10.9"));
+    Type(dlg, "stream_camera/address", QStringLiteral("127.0.0.9"));
     Type(dlg, "stream_camera/video_port", QStringLiteral("9001"));
-    Type(dlg, "picture_camera/address", QStringLiteral("192.168.239.7"));
+    Type(dlg, "picture_camera/address", QStringLiteral("127.0.0.7"));
     Type(dlg, "picture_camera/reply_port", QStringLiteral("5001"));
-    Type(dlg, "network/bind_address", QStringLiteral("10.0.0.2"));
+    Type(dlg, "network/bind_address", QStringLiteral("127.0.0.2"));
     dlg.accept();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
 
@@ -115,20 +117,20 @@ void SettingsDlgTest::savedValuesComeBackAndOverridesStillWin() {
     AppConfig after;
     QCOMPARE(ResolveConfig(args, env, iniPath, &after).status, ConfigResult::Ok);
     QCOMPARE(after.driveD, dir.path());
-    QCOMPARE(after.camera.streamCameraIp, std::string("10.0.0.5"));
+    QCOMPARE(after.camera.streamCameraIp, std::string("127.0.0.5"));
     QCOMPARE(after.camera.videoPort, uint16_t(9100));
-    QCOMPARE(after.camera.pictureCameraIp, std::string("192.168.239.7"));
+    QCOMPARE(after.camera.pictureCameraIp, std::string("127.0.0.7"));
     QCOMPARE(after.camera.pictureLocalPort, uint16_t(5001));
-    QCOMPARE(after.camera.localBindIp, std::string("10.0.0.2"));
+    QCOMPARE(after.camera.localBindIp, std::string("127.0.0.2"));
     AppConfig fileOnly;
     QCOMPARE(ResolveConfig({QStringLiteral("kavimo")}, {}, iniPath, &fileOnly).status, ConfigResult::Ok);
-    QCOMPARE(fileOnly.camera.streamCameraIp, std::string("172.16.10.9"));
+    QCOMPARE(fileOnly.camera.streamCameraIp, std::string("127.0.0.9"));
     QCOMPARE(fileOnly.camera.videoPort, uint16_t(9001));
     QVERIFY(fileOnly.overrides.isEmpty());
 
     // Emptying a field goes back to the default; keys of other subjects stay.
     CSettingsDlg again(iniPath, {});
-    QCOMPARE(again.Edit(QStringLiteral("stream_camera/address"))->text(), QStringLiteral("172.16.10.9"));
+    QCOMPARE(again.Edit(QStringLiteral("stream_camera/address"))->text(), QStringLiteral("127.0.0.9"));
     Type(again, "stream_camera/address", QString());
     QString error;
     QVERIFY2(again.Save(&error), qPrintable(error));
