@@ -28,8 +28,6 @@ constexpr int kCameraTextWaitMs = 20;
 // After every 16-byte datagram from its camera a listener pauses this long; nothing else
 // (datagrams of other lengths, datagrams from other addresses) makes it pause.
 constexpr unsigned kDatagramPauseMs = 100;
-// At most one log line per this long says how many datagrams from other addresses were dropped.
-constexpr uint64_t kForeignLogIntervalMs = 60000;
 // How long a newly saved picture waits for the main window to take the previous announcement.
 constexpr unsigned kSavedHandOverMs = 1000;
 constexpr uint32_t kRateWindowMs = 10000;
@@ -123,8 +121,10 @@ bool ReadExact(CUdpByteSource& source, uint8_t* buffer, size_t length) {
 CPreviewStream::CPreviewStream() : m_block(new uint8_t[camlink::kMaxPictureLength]) {}
 
 CUdp::CUdp(const CameraLinkConfig& config) : m_config(config) {
-    m_streamSource = SourceOf(m_config.streamCameraIp);
-    m_pictureSource = SourceOf(m_config.pictureCameraIp);
+    // A subnet's broadcast address cannot be told from a host's without the netmask: as a camera
+    // address it is taken for a host's.
+    m_streamSource = platform::SenderAddress::Of(m_config.streamCameraIp);
+    m_pictureSource = platform::SenderAddress::Of(m_config.pictureCameraIp);
     m_picBuf[0].reset(new uint8_t[camlink::kMaxPictureLength]);
     m_picBuf[1].reset(new uint8_t[camlink::kMaxPictureLength]);
     m_pPreviewStream.reset(new CPreviewStream);
@@ -298,36 +298,15 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
     return true;
 }
 
-// 0.0.0.0 (or empty), a multicast group and the broadcast address name no single sender: everyone
-// is heard, as before there was a filter. An address that does not parse hears no one (no command
-// reaches it either). A subnet's broadcast address cannot be told from a host's without the
-// netmask: as the camera address it is taken for a host's.
-CUdp::SourceAddress CUdp::SourceOf(const std::string& ip) {
-    SourceAddress source;
-    if (!platform::ParseIPv4(ip, &source.address)) {
-        source.any = false;
-        source.address = htonl(INADDR_NONE);  // 255.255.255.255 is never a datagram's source
-        return source;
-    }
-    const uint32_t host = ntohl(source.address);
-    source.any = host == INADDR_ANY || host == INADDR_NONE || IN_MULTICAST(host);
-    return source;
-}
-
 // The camera is known by its address alone: its source port is not fixed (a camera may answer
 // from another port than the command port it listens on), so the port is not compared.
 bool CUdp::FromCamera(ListenPort port, const sockaddr_in& from) const {
-    const SourceAddress& source = port == ListenPort::Port7777 ? m_streamSource : m_pictureSource;
-    return source.any || (from.sin_family == AF_INET && from.sin_addr.s_addr == source.address);
+    return (port == ListenPort::Port7777 ? m_streamSource : m_pictureSource).Matches(from);
 }
 
 void CUdp::DropForeign(ListenPort port, const sockaddr_in& from) {
-    const uint64_t total = m_nForeignDatagrams.fetch_add(1, std::memory_order_relaxed) + 1;
-    const uint64_t now = platform::MonotonicMs() + 1;  // never 0, which means "never logged"
-    uint64_t last = m_nForeignLogMs.load();
-    if (last != 0 && now - last < kForeignLogIntervalMs) return;
-    if (!m_nForeignLogMs.compare_exchange_strong(last, now)) return;  // the other listener logs
-    const uint64_t since = total - m_nForeignLogged.exchange(total);
+    uint64_t since = 0;
+    if (!m_foreign.Count(&since)) return;  // not yet a minute, or the other listener logs
     char sender[INET_ADDRSTRLEN] = "?";
     ::inet_ntop(AF_INET, &from.sin_addr, sender, sizeof sender);
     platform::DebugWarning(

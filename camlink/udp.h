@@ -28,6 +28,7 @@
 
 #include "camlink/cameraprotocol.h"
 #include "camlink/camlinkconfig.h"
+#include "platform/net.h"
 #include "records/recordnotifier.h"
 
 class RecordStore;
@@ -120,7 +121,7 @@ public:
     std::string CameraInfo() const;
     // Datagrams both listeners dropped because they came from another address than their
     // camera's, since Init. Any thread.
-    uint64_t ForeignDatagrams() const { return m_nForeignDatagrams.load(std::memory_order_relaxed); }
+    uint64_t ForeignDatagrams() const { return m_foreign.Total(); }
 
     // --- Picture channel -----------------------------------------------------------------------
     int StartPictureChannel();
@@ -173,12 +174,6 @@ public:
     std::atomic<int> m_nDumpError{0};      // errno of the last failed write of a requested picture
 
 private:
-    // The address a listener takes datagrams from. Any: the configured camera address names no
-    // single sender (0.0.0.0, a multicast group or the broadcast address), so all are taken.
-    struct SourceAddress {
-        bool any = true;
-        uint32_t address = 0;  // network order
-    };
     // What the identify reply's text is read with: the listener's socket and whom it hears.
     struct TextSource {
         CUdp* link;
@@ -189,7 +184,6 @@ private:
     void ListenThread7777();
     void ListenThread5000();
     void ListenLoop(int fd, ListenPort port);
-    static SourceAddress SourceOf(const std::string& ip);
     // True when the datagram's sender address is the camera `port` listens to.
     bool FromCamera(ListenPort port, const sockaddr_in& from) const;
     // Counts a datagram from another address and says so in the log, at most once a minute.
@@ -244,12 +238,9 @@ private:
     uint32_t m_nRateWindowStart = 0;
     uint32_t m_nPreviewCount = 0;
 
-    SourceAddress m_streamSource;   // the stream camera's (listener of the command port)
-    SourceAddress m_pictureSource;  // the picture camera's (listener of the reply port)
-    std::atomic<uint64_t> m_nForeignDatagrams{0};
-    // The foreign datagrams' log line: when it was last written (0: never) and the count then.
-    std::atomic<uint64_t> m_nForeignLogMs{0};
-    std::atomic<uint64_t> m_nForeignLogged{0};
+    platform::SenderAddress m_streamSource;   // the stream camera's (listener of the command port)
+    platform::SenderAddress m_pictureSource;  // the picture camera's (listener of the reply port)
+    platform::ForeignSenderCount m_foreign;   // datagrams both listeners turned away
 
     std::atomic<bool> m_bStopListeners{false};
     std::atomic<bool> m_bStopPicture{false};

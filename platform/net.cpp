@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/clock.h"
+
 namespace platform {
 
 bool ParseIPv4(const std::string& text, uint32_t* networkOrder) {
@@ -133,6 +135,34 @@ long SendTo(int fd, const void* data, size_t length, const std::string& ip, uint
 
 void CloseSocket(int fd) {
     if (fd >= 0) ::close(fd);
+}
+
+SenderAddress SenderAddress::Of(const std::string& ip, bool* valid) {
+    SenderAddress sender;
+    const bool parsed = ParseIPv4(ip, &sender.address);
+    if (valid) *valid = parsed;
+    if (!parsed) {
+        sender.any = false;
+        sender.address = htonl(INADDR_NONE);  // 255.255.255.255 is never a datagram's source
+        return sender;
+    }
+    const uint32_t host = ntohl(sender.address);
+    sender.any = host == INADDR_ANY || host == INADDR_NONE || IN_MULTICAST(host);
+    return sender;
+}
+
+bool SenderAddress::Matches(const sockaddr_in& from) const {
+    return any || (from.sin_family == AF_INET && from.sin_addr.s_addr == address);
+}
+
+bool ForeignSenderCount::Count(uint64_t* sinceLastLine) {
+    const uint64_t total = m_total.fetch_add(1, std::memory_order_relaxed) + 1;
+    const uint64_t now = MonotonicMs() + 1;  // never 0, which means "never"
+    uint64_t last = m_lineMs.load();
+    if (last != 0 && now - last < kLineIntervalMs) return false;
+    if (!m_lineMs.compare_exchange_strong(last, now)) return false;  // another thread writes it
+    *sinceLastLine = total - m_atLine.exchange(total);
+    return true;
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 // leaves errno set; nothing here prints.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -40,5 +41,33 @@ int WaitReadable(int fd, int timeoutMs);
 long SendTo(int fd, const void* data, size_t length, const std::string& ip, uint16_t port);
 
 void CloseSocket(int fd);
+
+// The one sender whose datagrams a socket takes, known by its address alone (a camera's source
+// port is not fixed). 0.0.0.0 (or empty), a multicast group and the broadcast address name no
+// single sender: everyone is heard. An address that does not parse hears no one.
+struct SenderAddress {
+    bool any = true;
+    uint32_t address = 0;  // network order
+
+    // `valid` (when given) tells whether the text parsed.
+    static SenderAddress Of(const std::string& ip, bool* valid = nullptr);
+    bool Matches(const sockaddr_in& from) const;
+};
+
+// The datagrams a socket turned away because they came from another sender: counted, and due for
+// a log line at most once a minute. Safe to use from several threads at once.
+class ForeignSenderCount {
+public:
+    // Counts one datagram. True when a log line is due, with how many were turned away since the
+    // last one; only one of several threads counting at once is told so.
+    bool Count(uint64_t* sinceLastLine);
+    uint64_t Total() const { return m_total.load(std::memory_order_relaxed); }
+
+private:
+    static constexpr uint64_t kLineIntervalMs = 60000;
+    std::atomic<uint64_t> m_total{0};
+    std::atomic<uint64_t> m_lineMs{0};  // when the last line was due (0: never)
+    std::atomic<uint64_t> m_atLine{0};  // the total then
+};
 
 }  // namespace platform

@@ -34,7 +34,6 @@ constexpr uint64_t kStuckClearMs = 1000;           // a full ring that yields no
                                                    // cleared
 constexpr int kStopPollMs = 10;                    // destroy polls a thread's id this often...
 constexpr uint64_t kStopWaitMs = 3000;             // ...for this long before it says it keeps waiting
-constexpr uint64_t kForeignLogIntervalMs = 60000;  // at most one line a minute on foreign datagrams
 
 struct StreamType {
     int framing;
@@ -86,14 +85,10 @@ struct StreamReceiver {
     // Set when the callback destroyed its own receiver: the parse thread then frees it on its way
     // out.
     std::atomic<bool> destroyWhenParseEnds{false};
-    // Whose datagrams are taken: anySource, or only those from sourceAddress (network order).
-    bool anySource = true;
-    uint32_t sourceAddress = 0;
+    platform::SenderAddress source;  // whose datagrams are taken
     // Datagrams from other addresses, dropped (written by the receive thread); the log line's
     // time (0: none yet) and the count it last reported (receive thread only).
-    std::atomic<uint64_t> foreignDatagrams{0};
-    uint64_t foreignLogMs = 0;
-    uint64_t foreignLogged = 0;
+    platform::ForeignSenderCount foreign;
 };
 
 namespace {
@@ -173,31 +168,23 @@ bool storeBlock(FrameRingBuffer* ring, const uint8_t* block, uint32_t length) {
 // Parses the source address: false when it is no dotted IPv4 address. Null, empty, 0.0.0.0, a
 // multicast group and the broadcast address leave the receiver taking every sender's datagrams.
 bool setSource(StreamReceiver* r, const char* sourceAddress) {
-    uint32_t address = 0;
-    if (!platform::ParseIPv4(sourceAddress ? sourceAddress : "", &address)) return false;
-    const uint32_t host = ntohl(address);
-    r->anySource = host == INADDR_ANY || host == INADDR_NONE || IN_MULTICAST(host);
-    r->sourceAddress = address;
-    return true;
+    bool valid = false;
+    r->source = platform::SenderAddress::Of(sourceAddress ? sourceAddress : "", &valid);
+    return valid;
 }
 
-bool fromSource(const StreamReceiver* r, const sockaddr_in& from) {
-    return r->anySource || (from.sin_family == AF_INET && from.sin_addr.s_addr == r->sourceAddress);
-}
+bool fromSource(const StreamReceiver* r, const sockaddr_in& from) { return r->source.Matches(from); }
 
 // Counts a datagram from another address and says so, at most once a minute.
 void countForeign(StreamReceiver* r, const sockaddr_in& from) {
-    const uint64_t total = r->foreignDatagrams.fetch_add(1, std::memory_order_relaxed) + 1;
-    const uint64_t now = platform::MonotonicMs() + 1;  // never 0, which means "none yet"
-    if (r->foreignLogMs != 0 && now - r->foreignLogMs < kForeignLogIntervalMs) return;
+    uint64_t since = 0;
+    if (!r->foreign.Count(&since)) return;
     char sender[INET_ADDRSTRLEN] = "?";
     ::inet_ntop(AF_INET, &from.sin_addr, sender, sizeof sender);
     platform::DebugPrintf(
         "[WARN] stream receiver: %llu datagram(s) from other addresses than the camera's dropped, the last from "
         "%s:%u\n",
-        static_cast<unsigned long long>(total - r->foreignLogged), sender, unsigned(ntohs(from.sin_port)));
-    r->foreignLogMs = now;
-    r->foreignLogged = total;
+        static_cast<unsigned long long>(since), sender, unsigned(ntohs(from.sin_port)));
 }
 
 // Receives the next waiting datagram into the buffer when it comes from the source; one from
@@ -217,7 +204,7 @@ ssize_t receiveFromSource(StreamReceiver* r, uint8_t* buffer, size_t capacity) {
 // Drops and counts the datagrams from other addresses at the head of the socket, without reading
 // the source's, so that the next datagram's size (nextDatagramSize) is the source's.
 void dropForeignAtHead(StreamReceiver* r) {
-    if (r->anySource) return;
+    if (r->source.any) return;
     while (r->recvRunning.load()) {
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
@@ -470,7 +457,7 @@ StreamReceiver* StreamReceiver_CreateForSource(const char* address, int port, co
 }
 
 uint64_t StreamReceiver_ForeignDatagrams(const StreamReceiver* receiver) {
-    return receiver ? receiver->foreignDatagrams.load(std::memory_order_relaxed) : 0;
+    return receiver ? receiver->foreign.Total() : 0;
 }
 
 void StreamReceiver_Destroy(StreamReceiver* receiver) {
