@@ -1,9 +1,17 @@
 #include "dicom/pacsclient.h"
 
+#include <openssl/err.h>
+#include <openssl/pem.h>
+#include <openssl/ssl.h>
+#include <openssl/x509v3.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 
 #include "dcmtk/config/osconfig.h"
@@ -14,6 +22,8 @@
 #include "dcmtk/dcmnet/dcmtrans.h"
 #include "dcmtk/dcmnet/diutil.h"
 #include "dcmtk/dcmnet/scu.h"
+#include "dcmtk/dcmtls/tlslayer.h"
+#include "dcmtk/dcmtls/tlstrans.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/pictureobject.h"
 
@@ -97,7 +107,7 @@ private:
     const std::shared_ptr<SocketGuard> m_guard;
 };
 
-// Makes every connection of the association a guarded one. Plain TCP: kavimo speaks no TLS.
+// Makes every connection of a plain association a guarded one.
 class GuardedLayer : public DcmTransportLayer {
 public:
     explicit GuardedLayer(std::shared_ptr<SocketGuard> guard) : m_guard(std::move(guard)) {}
@@ -108,6 +118,216 @@ public:
 private:
     const std::shared_ptr<SocketGuard> m_guard;
 };
+
+// Holds SIGPIPE back on this thread while OpenSSL writes to a socket whose peer may be gone (it
+// writes with write(2), which raises the signal); one raised meanwhile is taken before the mask
+// is put back, so that it never reaches the program.
+class SigpipeHeld {
+public:
+    SigpipeHeld() {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
+    }
+    ~SigpipeHeld() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (!m_wasPending && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec none = {0, 0};
+            while (sigtimedwait(&m_pipe, nullptr, &none) < 0 && errno == EINTR) {}
+        }
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    SigpipeHeld(const SigpipeHeld&) = delete;
+    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
+
+private:
+    sigset_t m_pipe;
+    sigset_t m_previous;
+    bool m_wasPending = false;
+};
+
+// Why the TLS handshake failed, as far as the certificate check tells: X509_V_OK when the check
+// passed or never ran (then DCMTK's condition says what went wrong).
+struct HandshakeCheck {
+    long verifyResult = X509_V_OK;
+};
+
+// A TLS connection that, like GuardedConnection, lets Abort shut its socket down, and that keeps
+// the certificate check's verdict when the handshake fails.
+class GuardedTlsConnection : public DcmTLSConnection {
+public:
+    GuardedTlsConnection(DcmNativeSocketType socket, SSL* ssl, std::shared_ptr<SocketGuard> guard,
+                         HandshakeCheck* check)
+        : DcmTLSConnection(socket, ssl), m_socket(socket), m_ssl(ssl), m_guard(std::move(guard)), m_check(check) {
+        m_guard->Publish(socket);
+    }
+    ~GuardedTlsConnection() override { close(); }
+    GuardedTlsConnection(const GuardedTlsConnection&) = delete;
+    GuardedTlsConnection& operator=(const GuardedTlsConnection&) = delete;
+
+    OFCondition clientSideHandshake() override {
+        SigpipeHeld held;
+        const OFCondition status = DcmTLSConnection::clientSideHandshake();
+        if (status.bad() && m_ssl) m_check->verifyResult = SSL_get_verify_result(m_ssl);
+        return status;
+    }
+    ssize_t read(void* buffer, size_t bytes) override {
+        SigpipeHeld held;  // TLS 1.3 may answer while reading
+        return DcmTLSConnection::read(buffer, bytes);
+    }
+    ssize_t write(void* buffer, size_t bytes) override {
+        SigpipeHeld held;
+        return DcmTLSConnection::write(buffer, bytes);
+    }
+    void close() override {
+        m_guard->Withdraw(m_socket);
+        SigpipeHeld held;  // the closing alert
+        DcmTLSConnection::close();
+        m_ssl = nullptr;
+    }
+    void closeTransportConnection() override {
+        m_guard->Withdraw(m_socket);
+        DcmTLSConnection::closeTransportConnection();
+    }
+
+private:
+    const DcmNativeSocketType m_socket;
+    SSL* m_ssl;  // owned by DcmTLSConnection; null once closed
+    const std::shared_ptr<SocketGuard> m_guard;
+    HandshakeCheck* const m_check;
+};
+
+// The TLS side of an association: the archive's certificates to trust, kavimo's own certificate,
+// and the host the archive's certificate must name. Every connection is a guarded one.
+class GuardedTlsLayer : public DcmTLSTransportLayer {
+public:
+    GuardedTlsLayer(std::shared_ptr<SocketGuard> guard, std::string host)
+        : DcmTLSTransportLayer(NET_REQUESTOR, nullptr, OFFalse), m_guard(std::move(guard)), m_host(std::move(host)) {}
+
+    DcmTransportConnection* createConnection(DcmNativeSocketType socket, OFBool useSecureLayer) override {
+        if (!useSecureLayer) return nullptr;  // never plain TCP instead
+        SSL* ssl = SSL_new(getNativeHandle());
+        if (!ssl) return nullptr;
+        if (!NameHost(ssl) || SSL_set_fd(ssl, int(socket)) != 1) {
+            SSL_free(ssl);
+            return nullptr;
+        }
+        return new GuardedTlsConnection(socket, ssl, m_guard, &m_check);
+    }
+
+    const HandshakeCheck& Check() const { return m_check; }
+    const std::string& Host() const { return m_host; }
+
+private:
+    // The certificate must name the host as it was given: an address in its IP entries, a name in
+    // its DNS entries (or its common name). A name also goes out as the server name indication.
+    bool NameHost(SSL* ssl) const {
+        X509_VERIFY_PARAM* param = SSL_get0_param(ssl);
+        if (X509_VERIFY_PARAM_set1_ip_asc(param, m_host.c_str()) == 1) return true;
+        X509_VERIFY_PARAM_set_hostflags(param, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
+        return SSL_set1_host(ssl, m_host.c_str()) == 1 && SSL_set_tlsext_host_name(ssl, m_host.c_str()) == 1;
+    }
+
+    const std::shared_ptr<SocketGuard> m_guard;
+    const std::string m_host;
+    HandshakeCheck m_check;
+};
+
+// OpenSSL's own set-up, once for the program (DCMTK's is not safe to run from two threads).
+void OpenSslOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { DcmTLSTransportLayer::initializeOpenSSL(); });
+}
+
+// Why a file cannot be read ("No such file or directory"); empty when it can.
+std::string UnreadableReason(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::strerror(errno);
+    std::fclose(file);
+    return {};
+}
+
+// Whether the file holds a private key in PEM form that opens without a password.
+bool HoldsPlainPemKey(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    auto noPassword = [](char*, int, int, void*) { return 0; };
+    EVP_PKEY* key = PEM_read_PrivateKey(file, nullptr, noPassword, nullptr);
+    std::fclose(file);
+    ERR_clear_error();
+    EVP_PKEY_free(key);
+    return key != nullptr;
+}
+
+// Loads the certificates and key the settings name and asks for the archive's certificate.
+bool ConfigureTls(GuardedTlsLayer& layer, const PacsTls& tls, std::string* error) {
+    auto fail = [error](const std::string& text) {
+        if (error) *error = text;
+        return false;
+    };
+    if (!layer) return fail("TLS cannot be set up: " + Text(EC_IllegalCall));
+    if (tls.caFile.empty()) {
+        return fail("TLS is on, but no CA certificate file is set to check the archive's certificate with");
+    }
+    std::string reason = UnreadableReason(tls.caFile);
+    if (!reason.empty()) return fail("cannot read the CA certificate file " + tls.caFile + ": " + reason);
+    OFCondition status = layer.addTrustedCertificateFile(tls.caFile.c_str(), DCF_Filetype_PEM);
+    if (status.bad()) {
+        return fail("the CA certificate file " + tls.caFile + " holds no PEM certificate: " + Text(status));
+    }
+    if (tls.certFile.empty() != tls.keyFile.empty()) {
+        return fail(tls.certFile.empty() ? "kavimo's TLS key file is set without its certificate file"
+                                         : "kavimo's TLS certificate file is set without its key file");
+    }
+    if (!tls.certFile.empty()) {
+        reason = UnreadableReason(tls.certFile);
+        if (!reason.empty()) return fail("cannot read kavimo's certificate file " + tls.certFile + ": " + reason);
+        reason = UnreadableReason(tls.keyFile);
+        if (!reason.empty()) return fail("cannot read kavimo's key file " + tls.keyFile + ": " + reason);
+        // An encrypted key fails here rather than asking for its password on the terminal.
+        layer.setPrivateKeyPasswd("");
+        status = layer.setCertificateFile(tls.certFile.c_str(), DCF_Filetype_PEM);
+        if (status.bad()) {
+            return fail("kavimo's certificate file " + tls.certFile + " holds no PEM certificate: " + Text(status));
+        }
+        if (!HoldsPlainPemKey(tls.keyFile)) {
+            return fail("kavimo's key file " + tls.keyFile + " holds no unencrypted PEM private key");
+        }
+        // OpenSSL refuses a key that does not match the certificate already loaded.
+        status = layer.setPrivateKeyFile(tls.keyFile.c_str(), DCF_Filetype_PEM);
+        if (status.bad() || !layer.checkPrivateKeyMatchesCertificate()) {
+            return fail("kavimo's key file " + tls.keyFile + " does not belong to the certificate " + tls.certFile);
+        }
+    }
+    layer.setCertificateVerification(DCV_requireCertificate);
+    status = layer.setTLSProfile(TSP_Profile_BCP195);
+    if (status.good()) status = layer.activateCipherSuites();
+    if (status.bad()) return fail("TLS cannot be set up: " + Text(status));
+    return true;
+}
+
+// The message for an association that failed in the TLS handshake; empty when it did not.
+std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& where, const OFCondition& status) {
+    if (!layer) return {};
+    ERR_clear_error();  // DCMTK has taken what it needed of it
+    const long verdict = layer->Check().verifyResult;
+    if (verdict != X509_V_OK) {
+        std::string text = "the archive's certificate is not trusted: ";
+        text += X509_verify_cert_error_string(verdict);
+        if (verdict == X509_V_ERR_HOSTNAME_MISMATCH || verdict == X509_V_ERR_IP_ADDRESS_MISMATCH) {
+            text += " (it is not made out to " + layer->Host() + ")";
+        }
+        return text;
+    }
+    if (status.module() == OFM_dcmtls) {
+        return "the TLS handshake with the archive " + where + " failed: " + status.text();
+    }
+    return {};
+}
 
 WorklistEntry EntryOf(DcmItem* answer) {
     WorklistEntry entry;
@@ -219,7 +439,8 @@ bool ParsePacsAddress(const std::string& text, PacsAddress* address) {
 struct PacsClient::Impl {
     const std::shared_ptr<SocketGuard> guard = std::make_shared<SocketGuard>();
     GuardedLayer layer{guard};
-    std::unique_ptr<ArchiveScu> scu;  // after the layer, so that it goes first
+    std::unique_ptr<GuardedTlsLayer> tlsLayer;  // while the address asks for TLS
+    std::unique_ptr<ArchiveScu> scu;            // after the layers, so that it goes first
     PacsAddress address;
     int connectSeconds = 5;
     int answerSeconds = 30;
@@ -283,8 +504,16 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
     scu->addPresentationContext(UID_FINDModalityWorklistInformationModel, uncompressed);
 
     const std::string where = address.Text();
+    DcmTransportLayer* transport = &m_impl->layer;
+    m_impl->tlsLayer.reset();
+    if (address.tls.enabled) {
+        OpenSslOnce();
+        m_impl->tlsLayer = std::make_unique<GuardedTlsLayer>(m_impl->guard, address.host);
+        if (!ConfigureTls(*m_impl->tlsLayer, address.tls, error)) return false;
+        transport = m_impl->tlsLayer.get();
+    }
     OFCondition status = scu->initNetwork();
-    if (status.good()) status = scu->useSecureConnection(&m_impl->layer);
+    if (status.good()) status = scu->useSecureConnection(transport);
     if (status.good()) status = scu->negotiateAssociation();
     if (status.good() && Aborted()) {
         scu->abortAssociation();
@@ -296,8 +525,11 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
             if (error) *error = "cancelled";
             return false;
         }
+        const std::string handshake = HandshakeFailure(m_impl->tlsLayer.get(), where, status);
         if (error) {
-            if (status == DUL_ASSOCIATIONREJECTED) {
+            if (!handshake.empty()) {
+                *error = handshake;
+            } else if (status == DUL_ASSOCIATIONREJECTED) {
                 *error = "the archive " + where +
                          " refused the connection (check its AE title and "
                          "that it accepts " +

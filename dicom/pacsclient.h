@@ -22,11 +22,23 @@ inline constexpr const char* kDefaultCallingAet = "KAVIMO";
 inline constexpr std::chrono::seconds kWorklistDeadline{10};
 inline constexpr size_t kWorklistMaxEntries = 1000;
 
+// How the association is protected. Off, it runs over plain TCP. On, it runs over TLS: the
+// archive must show a certificate that chains to one in caFile and that names the host it is
+// reached at; nothing goes over a connection that fails the check. certFile and keyFile (PEM, the
+// key unencrypted) are kavimo's own certificate, for archives that ask for one; both or neither.
+struct PacsTls {
+    bool enabled = false;
+    std::string caFile;
+    std::string certFile;
+    std::string keyFile;
+};
+
 struct PacsAddress {
     std::string calledAet;
     std::string host;
     int port = 0;
     std::string callingAet = kDefaultCallingAet;
+    PacsTls tls;
 
     bool IsSet() const { return !calledAet.empty() && !host.empty() && port > 0; }
     std::string Text() const;  // AET@HOST:PORT
@@ -69,8 +81,9 @@ public:
     void Abort();
     bool Aborted() const;
 
-    // Opens an association offering verification, picture storage and the worklist. False, with
-    // the reason ("refused by ...", "cannot reach ..."), when it cannot.
+    // Opens an association offering verification, picture storage and the worklist, over TLS when
+    // the address says so. False, with the reason ("refused by ...", "cannot reach ...", "the
+    // archive's certificate is not trusted: ...", a TLS file that cannot be read), when it cannot.
     bool Open(const PacsAddress& address, std::string* error);
     bool IsOpen() const;
     // Releases the association (aborts it when the release fails).

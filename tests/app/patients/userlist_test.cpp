@@ -446,7 +446,7 @@ void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
     CUserList dialog(*m_store);
     dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)); });
     dicom::PacsAddress asked;
-    dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO"});
+    dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO", {}});
     dialog.SetWorklistPicker([&](QWidget*, const dicom::PacsAddress& address, dicom::WorklistEntry* entry) {
         asked = address;
         entry->patient = {"P-0042", "Lindqvist-Berg^Anna^Maria", "19800229", "F"};
