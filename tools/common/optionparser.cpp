@@ -67,6 +67,17 @@ Option CheckedOption(const char* name, const char* problem, std::function<bool(c
     return option;
 }
 
+Option SwitchOption(const char* name, bool* target, const char* problem) {
+    return CheckedOption(name, problem, [target](const std::string& value) {
+        std::string lower;
+        for (char c : value) lower += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        const bool on = lower == "on" || lower == "yes" || lower == "true" || lower == "1";
+        const bool off = lower == "off" || lower == "no" || lower == "false" || lower == "0";
+        if (on || off) *target = on;
+        return on || off;
+    });
+}
+
 Option IntegerOption(const char* name, long min, long max, const char* problem, std::function<void(long)> number) {
     Option option{name, nullptr, Kind::Integer, problem, min, max};
     option.number = std::move(number);

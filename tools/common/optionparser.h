@@ -37,6 +37,9 @@ Option FlagOption(const char* name, bool* target, bool value = true);
 Option TextOption(const char* name, std::string* target, const char* problem = nullptr);
 // A Text option whose value `accept` checks and stores; false refuses it with `problem`.
 Option CheckedOption(const char* name, const char* problem, std::function<bool(const std::string& value)> accept);
+// A Text option taking on or off (also yes/no, true/false, 1/0) into *target; anything else is
+// refused with `problem`.
+Option SwitchOption(const char* name, bool* target, const char* problem);
 // An Integer option within [min, max].
 Option IntegerOption(const char* name, long min, long max, const char* problem, std::function<void(long)> number);
 

@@ -103,9 +103,10 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
     return written == patient.pictures.size() ? 0 : 1;
 }
 
-int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingAet) {
+int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingAet, const dicom::PacsTls& tls) {
     dicom::PacsAddress address;
     if (!ParseAddress(pacs, callingAet, &address)) return 2;
+    address.tls = tls;
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
 
@@ -143,9 +144,11 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
     return stored == patient.pictures.size() ? 0 : 1;
 }
 
-int ShowWorklist(const std::string& pacs, const std::string& callingAet, const std::string& date) {
+int ShowWorklist(const std::string& pacs, const std::string& callingAet, const dicom::PacsTls& tls,
+                 const std::string& date) {
     dicom::PacsAddress address;
     if (!ParseAddress(pacs, callingAet, &address)) return 2;
+    address.tls = tls;
     const std::string day = date.empty() ? Today() : date;
     dicom::PacsClient client;
     std::vector<dicom::WorklistEntry> entries;

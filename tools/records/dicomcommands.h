@@ -5,11 +5,16 @@
 #include <cstdint>
 #include <string>
 
+namespace dicom {
+struct PacsTls;
+}
+
 namespace recordtool {
 
 // Each returns the tool's exit status.
 int ExportDicom(uint64_t uid, const std::string& hostDir);
-int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingAet);
-int ShowWorklist(const std::string& pacs, const std::string& callingAet, const std::string& date);
+int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingAet, const dicom::PacsTls& tls);
+int ShowWorklist(const std::string& pacs, const std::string& callingAet, const dicom::PacsTls& tls,
+                 const std::string& date);
 
 }  // namespace recordtool

@@ -9,6 +9,7 @@
 
 #include "audit.h"
 #include "check.h"
+#include "dicom/pacsclient.h"
 #include "dicomcommands.h"
 #include "kavimo_version.h"
 #include "platform/paths.h"
@@ -35,9 +36,9 @@ constexpr const char* kUsage =
     "              looks for missing backups and stray files; exit status 1 on a problem\n"
     "  export-dicom UID DIR\n"
     "              writes <picture name>.dcm into DIR for every picture of the patient\n"
-    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET]\n"
+    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [TLS options]\n"
     "              sends every picture of the patient to the archive, one line per picture\n"
-    "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [--date YYYYMMDD]\n"
+    "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS options] [--date YYYYMMDD]\n"
     "              the patients the worklist schedules for the day (today by default)\n"
     "  audit [--since YYYYMMDD]\n"
     "              the audit trail: who captured, saved, deleted, exported or sent what, and\n"
@@ -49,6 +50,11 @@ constexpr const char* kUsage =
     "                  HOME it must be given)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
+    "  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)\n"
+    "  --pacs-tls-ca FILE    the CA certificates (PEM) the archive's certificate must chain to;\n"
+    "                        the certificate must also name the archive's host\n"
+    "  --pacs-tls-cert FILE  kavimo's own certificate (PEM), for archives that ask for one\n"
+    "  --pacs-tls-key FILE   the unencrypted private key (PEM) of that certificate\n"
     "  --date YYYYMMDD       the worklist's day\n"
     "  --since YYYYMMDD      the audit trail's first day\n"
     "  -h, --help      this text\n"
@@ -168,6 +174,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args;
     std::string driveD, pacs, callingAet, date, since;
     bool hasDrive = false, hasDate = false, hasSince = false;
+    dicom::PacsTls tls;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
     auto remembered = [](const char* name, std::string* value, bool* given, const char* problem) {
         tooloptions::Option option{name, nullptr, tooloptions::Kind::Text, problem};
@@ -185,6 +192,10 @@ int main(int argc, char** argv) {
         remembered("--drive-d", &driveD, &hasDrive, "--drive-d needs a directory"),
         tooloptions::TextOption("--pacs", &pacs),
         tooloptions::TextOption("--calling-aet", &callingAet),
+        tooloptions::SwitchOption("--pacs-tls", &tls.enabled, "--pacs-tls needs on or off"),
+        tooloptions::TextOption("--pacs-tls-ca", &tls.caFile),
+        tooloptions::TextOption("--pacs-tls-cert", &tls.certFile),
+        tooloptions::TextOption("--pacs-tls-key", &tls.keyFile),
         remembered("--date", &date, &hasDate, nullptr),
         remembered("--since", &since, &hasSince, nullptr),
     };
@@ -218,8 +229,14 @@ int main(int argc, char** argv) {
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if (command == "show" && args.size() == 2) return Show(args[1]);
     const bool archiveCommand = command == "export-dicom" || command == "send-dicom" || command == "worklist";
-    if ((!pacs.empty() || !callingAet.empty()) && command != "send-dicom" && command != "worklist") {
-        return UsageError(("--pacs and --calling-aet do not apply to " + command).c_str());
+    const bool tlsFiles = !tls.caFile.empty() || !tls.certFile.empty() || !tls.keyFile.empty();
+    if ((!pacs.empty() || !callingAet.empty() || tls.enabled || tlsFiles) && command != "send-dicom" &&
+        command != "worklist") {
+        return UsageError(("--pacs, --calling-aet and the TLS options do not apply to " + command).c_str());
+    }
+    // Files named for TLS with TLS off would send in the clear what was meant to be protected.
+    if (!tls.enabled && tlsFiles) {
+        return UsageError("--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on");
     }
     if (hasSince && (command != "audit" || !recordtool::IsDate(since))) {
         return UsageError(command != "audit" ? "--since applies to audit only" : "--since needs YYYYMMDD");
@@ -243,10 +260,10 @@ int main(int argc, char** argv) {
         if (!ParseUid(args[1], &uid)) return UsageError(("not a UID: " + args[1]).c_str());
         recordtool::WorkDir workDir;
         if (!LoadWorkDir(&workDir)) return 2;
-        return recordtool::SendDicom(uid, pacs, callingAet);
+        return recordtool::SendDicom(uid, pacs, callingAet, tls);
     }
     if (command == "worklist" && args.size() == 1 && !pacs.empty()) {
-        return recordtool::ShowWorklist(pacs, callingAet, date);
+        return recordtool::ShowWorklist(pacs, callingAet, tls, date);
     }
     if (archiveCommand && pacs.empty() && command != "export-dicom" && args.size() <= 2) {
         return UsageError((command + " needs --pacs AET@HOST:PORT").c_str());

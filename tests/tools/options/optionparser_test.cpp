@@ -24,6 +24,7 @@ protected:
                            size,
                            tooloptions::TextOption("--name", &name),
                            tooloptions::FlagOption("--quiet", &quiet),
+                           tooloptions::SwitchOption("--tls", &tls, "--tls needs on or off"),
                            {"--help", "-h", Kind::Stop}};
         grammar.positional = [this](const std::string& argument) {
             positionals.push_back(argument);
@@ -44,6 +45,7 @@ protected:
     std::vector<long> ports;
     std::string name = "unset";
     bool quiet = false;
+    bool tls = false;
     std::vector<std::string> positionals;
 };
 
@@ -65,6 +67,10 @@ TEST_F(OptionParser, RefusesMissingBadAndUnknownArguments) {
     }
     EXPECT_EQ(Error({"--size", "big"}), "--size needs a value");
     EXPECT_EQ(Error({"--size", "0x0"}), "refusing an empty picture");
+    EXPECT_EQ(Error({"--tls", "ON", "--tls", "maybe"}), "--tls needs on or off");
+    EXPECT_TRUE(tls);  // "ON" was taken before "maybe" was refused
+    EXPECT_EQ(Error({"--tls", "no"}), "(no failure)");
+    EXPECT_FALSE(tls);
     EXPECT_EQ(Error({"--bogus", "--port", "1"}), "unknown option --bogus");
     EXPECT_TRUE(ports.empty());  // the walk ended at the first problem
     EXPECT_EQ(Error({"--port=1"}), "unknown option --port=1");
