@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -52,6 +53,44 @@ CommandResult RunCommand(const std::string& command) {
     const int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+TestCa::TestCa(std::string dir, std::string name) : m_dir(std::move(dir)), m_name(std::move(name)) {
+    // RSA 2048: what every TLS profile DCMTK offers accepts.
+    m_ok = Run("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj '/CN=" + m_name + " test CA' -keyout '" +
+               KeyFile(m_name) + "' -out '" + File() + "'");
+}
+
+bool TestCa::Issue(const std::string& name, const std::string& altNames) {
+    const std::string request = m_dir + "/" + name + ".csr";
+    const std::string extensions = m_dir + "/" + name + ".ext";
+    std::ofstream(extensions) << "subjectAltName=" << altNames << "\n";
+    return Run("openssl req -newkey rsa:2048 -nodes -subj '/CN=" + name + "' -keyout '" + KeyFile(name) + "' -out '" +
+               request + "'") &&
+           Run("openssl x509 -req -days 2 -in '" + request + "' -CA '" + File() + "' -CAkey '" + KeyFile(m_name) +
+               "' -set_serial " + std::to_string(std::hash<std::string>()(name) % 1000000 + 1) + " -extfile '" +
+               extensions + "' -out '" + CertFile(name) + "'");
+}
+
+bool TestCa::Run(const std::string& command) {
+    const CommandResult result = RunCommand(command);
+    if (result.status != 0) m_error = command + ": " + result.output;
+    return result.status == 0;
+}
+
+OrthancServer::OrthancServer(const OrthancTls& tls) : OrthancServer() {
+    m_tls = tls;
+    m_usesTls = true;
+    // The same configuration with DICOM TLS on, added before its closing brace.
+    std::string config = ReadText(m_dir + "/orthanc.json");
+    config.erase(config.rfind('}'));
+    while (!config.empty() && std::isspace(static_cast<unsigned char>(config.back()))) config.pop_back();
+    config += ",\n  \"DicomTlsEnabled\": true,\n  \"DicomTlsCertificate\": \"" + tls.certFile +
+              "\",\n  \"DicomTlsPrivateKey\": \"" + tls.keyFile + "\",\n  \"DicomTlsTrustedCertificates\": \"" +
+              tls.trustedFile +
+              "\",\n  \"DicomTlsRemoteCertificateRequired\": " + (tls.clientCertificateRequired ? "true" : "false") +
+              "\n}\n";
+    std::ofstream(m_dir + "/orthanc.json", std::ios::trunc) << config;
 }
 
 OrthancServer::OrthancServer() {
@@ -99,6 +138,12 @@ dicom::PacsAddress OrthancServer::Address() const {
     address.calledAet = kAet;
     address.host = "127.0.0.1";
     address.port = m_dicomPort;
+    if (m_usesTls) {
+        address.tls.enabled = true;
+        address.tls.caFile = m_tls.trustedFile;
+        address.tls.certFile = m_tls.kavimoCertFile;
+        address.tls.keyFile = m_tls.kavimoKeyFile;
+    }
     return address;
 }
 
