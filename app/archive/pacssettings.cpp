@@ -1,5 +1,6 @@
 #include "app/archive/pacssettings.h"
 
+#include <QCheckBox>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,10 @@ const QString kHost = QStringLiteral("pacs/host");
 const QString kPort = QStringLiteral("pacs/port");
 const QString kCallingAet = QStringLiteral("pacs/calling_aet");
 const QString kAutoSend = QStringLiteral("pacs/auto_send");
+const QString kTls = QStringLiteral("pacs/tls");
+const QString kTlsCa = QStringLiteral("pacs/tls_ca");
+const QString kTlsCert = QStringLiteral("pacs/tls_cert");
+const QString kTlsKey = QStringLiteral("pacs/tls_key");
 
 CSettingsDlg::Field MakeField(const QString& key, const char* label, const QString& defaultText) {
     CSettingsDlg::Field field;
@@ -28,6 +33,24 @@ CSettingsDlg::Field MakeField(const QString& key, const char* label, const QStri
     const ConfigSetting* setting = FindConfigSetting(key);
     const ConfigSetting::Kind kind = setting ? setting->kind : ConfigSetting::Kind::Host;
     field.validate = [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+    return field;
+}
+
+CSettingsDlg::Field FileField(const QString& key, const char* label, const char* defaultText) {
+    CSettingsDlg::Field field;
+    field.key = key;
+    field.label = QString::fromUtf8(label);
+    field.defaultText = QString::fromUtf8(defaultText);
+    field.validate = CSettingsDlg::FileValidator();
+    field.file = true;
+    return field;
+}
+
+CSettingsDlg::Field CheckField(const QString& key, const char* label) {
+    CSettingsDlg::Field field;
+    field.key = key;
+    field.label = QString::fromUtf8(label);
+    field.check = true;
     return field;
 }
 
@@ -43,7 +66,11 @@ void AddPacsSettings(CSettingsDlg* dialog) {
                      {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
                       MakeField(kHost, "Archive host", QString()), MakeField(kPort, "Archive DICOM port", QString()),
                       MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
-                      MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off"))});
+                      MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off")),
+                      CheckField(kTls, "Connect over TLS (the archive must show a certificate the CA signed)"),
+                      FileField(kTlsCa, "CA certificates to trust (PEM)", "required with TLS"),
+                      FileField(kTlsCert, "kavimo's certificate (PEM)", "none: only if the archive asks for one"),
+                      FileField(kTlsKey, "kavimo's private key (PEM)", "none: goes with the certificate")});
 
     // "Test connection" under the groups, above the note and the buttons.
     auto* row = new QWidget(dialog);
@@ -69,12 +96,18 @@ void AddPacsSettings(CSettingsDlg* dialog) {
         address.host = text(kHost).toStdString();
         address.port = text(kPort).toInt();
         if (!text(kCallingAet).isEmpty()) address.callingAet = text(kCallingAet).toStdString();
+        address.tls.enabled = dialog->Check(kTls) && dialog->Check(kTls)->isChecked();
+        address.tls.caFile = text(kTlsCa).toStdString();
+        address.tls.certFile = text(kTlsCert).toStdString();
+        address.tls.keyFile = text(kTlsKey).toStdString();
         if (!dialog->Validate() || !address.IsSet()) {
             result->setText(QStringLiteral("Give the archive's AE title, host and port first."));
             return;
         }
         test->setEnabled(false);
-        result->setText(QStringLiteral("Connecting to %1…").arg(QString::fromStdString(address.Text())));
+        result->setText(QStringLiteral("Connecting to %1%2…")
+                            .arg(QString::fromStdString(address.Text()),
+                                 address.tls.enabled ? QStringLiteral(" over TLS") : QString()));
         // The check runs off the user-interface thread; the dialog stays responsive.
         auto* watcher = new QFutureWatcher<EchoAnswer>(dialog);
         QObject::connect(watcher, &QFutureWatcher<EchoAnswer>::finished, dialog, [watcher, test, result, address] {

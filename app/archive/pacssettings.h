@@ -1,5 +1,6 @@
 // The settings dialog's group for the clinic's archive (PACS): AE titles, host, port, automatic
-// sending, and "Test connection", which checks the values in the fields with a C-ECHO.
+// sending, TLS and its files, and "Test connection", which checks the values in the fields with
+// a C-ECHO (over TLS when its box is ticked).
 #pragma once
 
 class CSettingsDlg;

@@ -50,6 +50,16 @@ const std::vector<ConfigSetting>& ConfigSettings() {
          "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
         {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
          "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
+        {"pacs-tls", "KAVIMO_PACS_TLS", "pacs/tls", "on|off",
+         "Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host "
+         "(default off: plain TCP).",
+         Kind::Switch},
+        {"pacs-tls-ca", "KAVIMO_PACS_TLS_CA", "pacs/tls_ca", "file",
+         "The CA certificates (PEM) to check the archive's certificate with.", Kind::File},
+        {"pacs-tls-cert", "KAVIMO_PACS_TLS_CERT", "pacs/tls_cert", "file",
+         "kavimo's own certificate (PEM), for archives that ask for one.", Kind::File},
+        {"pacs-tls-key", "KAVIMO_PACS_TLS_KEY", "pacs/tls_key", "file",
+         "The unencrypted private key (PEM) of kavimo's certificate.", Kind::File},
     };
     return settings;
 }
@@ -137,8 +147,21 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
             config->pacs.host = value.trimmed().toStdString();
             return true;
         case Kind::Switch:
-            config->pacsAutoSend = SwitchIsOn(value);
+            if (name == QLatin1String("pacs-tls"))
+                config->pacs.tls.enabled = SwitchIsOn(value);
+            else
+                config->pacsAutoSend = SwitchIsOn(value);
             return true;
+        case Kind::File: {
+            const std::string path = value.trimmed().toStdString();
+            if (name == QLatin1String("pacs-tls-ca"))
+                config->pacs.tls.caFile = path;
+            else if (name == QLatin1String("pacs-tls-cert"))
+                config->pacs.tls.certFile = path;
+            else
+                config->pacs.tls.keyFile = path;
+            return true;
+        }
     }
     return false;
 }
@@ -170,6 +193,8 @@ QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
         }
         case Kind::Switch:
             return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
+        case Kind::File:
+            return value.trimmed().isEmpty() ? QStringLiteral("not a file") : QString();
     }
     return QStringLiteral("not valid");
 }
@@ -180,6 +205,17 @@ QString CheckFolder(const QString& path) {
     if (!info.exists()) return QStringLiteral("the folder does not exist");
     if (!info.isDir()) return QStringLiteral("not a folder");
     if (!info.isWritable()) return QStringLiteral("the folder is not writable");
+    return QString();
+}
+
+bool ConfigSwitchIsOn(const QString& value) { return SwitchIsOn(value); }
+
+QString CheckFile(const QString& path) {
+    if (path.trimmed().isEmpty()) return QStringLiteral("no file given");
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the file does not exist");
+    if (!info.isFile()) return QStringLiteral("not a file");
+    if (!info.isReadable()) return QStringLiteral("the file is not readable");
     return QString();
 }
 

@@ -20,7 +20,7 @@ class QSettings;
 
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
-    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch };
+    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File };
     const char* option;  // command-line option without the dashes
     const char* env;     // environment variable
     const char* ini;     // key in kavimo.ini ("group/key")
@@ -34,15 +34,20 @@ const std::vector<ConfigSetting>& ConfigSettings();
 const ConfigSetting* FindConfigSetting(const QString& iniKey);
 
 // Why a value is not acceptable for a setting of this kind ("not an IPv4 address", ...); empty
-// when it is. Paths are checked here only for being given; CheckFolder checks the folder itself.
+// when it is. Paths and files are checked here only for being given; CheckFolder checks the
+// folder itself, CheckFile a file (the archive's connection says which TLS file it cannot use).
 QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value);
+// True for a switch's "on" (also 1, true, yes); anything else is off or refused.
+bool ConfigSwitchIsOn(const QString& value);
 // Why a folder cannot hold the work directory (missing, not a folder, not writable); empty if it can.
 QString CheckFolder(const QString& path);
+// Why a file cannot be read (missing, not a file, not readable); empty if it can.
+QString CheckFile(const QString& path);
 
 struct AppConfig {
     QString driveD;  // host directory of the d: drive; empty: the platform default
     CameraLinkConfig camera;
-    dicom::PacsAddress pacs;    // the clinic's archive; unset (no AE title) means none
+    dicom::PacsAddress pacs;    // the clinic's archive (and its TLS); unset (no AE title) means none
     bool pacsAutoSend = false;  // send every stored picture to the archive
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;

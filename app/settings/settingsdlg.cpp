@@ -1,5 +1,6 @@
 #include "app/settings/settingsdlg.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -70,6 +71,8 @@ CSettingsDlg::Validator ValidatorFor(ConfigSetting::Kind kind) {
         case ConfigSetting::Kind::Host:
         case ConfigSetting::Kind::Switch:
             return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
+        case ConfigSetting::Kind::File:
+            return CSettingsDlg::FileValidator();
     }
     return {};
 }
@@ -89,12 +92,20 @@ CSettingsDlg::Validator CSettingsDlg::FolderValidator() {
     return [](const QString& text) { return CheckFolder(text.trimmed()); };
 }
 
+CSettingsDlg::Validator CSettingsDlg::FileValidator() {
+    return [](const QString& text) { return CheckFile(text.trimmed()); };
+}
+
 CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>& overrides, QWidget* parent)
     : QDialog(parent), m_iniPath(iniPath), m_overrides(overrides) {
     setObjectName(QStringLiteral("CSettingsDlg"));
     setWindowTitle(QStringLiteral("Settings"));
     m_chooseFolder = [](QWidget* owner, const QString& start) {
         return QFileDialog::getExistingDirectory(owner, QStringLiteral("The d: drive folder"), start);
+    };
+    m_chooseFile = [](QWidget* owner, const QString& title, const QString& start) {
+        return QFileDialog::getOpenFileName(owner, title, start,
+                                            QStringLiteral("PEM files (*.pem *.crt *.key);;All files (*)"));
     };
 
     auto* layout = new QVBoxLayout(this);
@@ -148,23 +159,34 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
     for (const Field& field : fields) {
         Row row;
         row.field = field;
+        if (field.check) {
+            row.check = new QCheckBox(field.label, box);
+            row.check->setObjectName(field.key);
+            row.check->setChecked(ini.contains(field.key) && ConfigSwitchIsOn(IniValueText(ini, field.key)));
+            grid->addWidget(row.check, line++, 1);
+            AddOverrideNote(row, box, grid, &line);
+            m_rows.append(row);
+            continue;
+        }
         row.edit = new QLineEdit(box);
         row.edit->setObjectName(field.key);
         row.edit->setPlaceholderText(field.defaultText);
-        row.edit->setMinimumWidth(field.folder ? 320 : 160);
+        row.edit->setMinimumWidth(field.folder || field.file ? 320 : 160);
         if (ini.contains(field.key)) row.edit->setText(IniValueText(ini, field.key));
         auto* label = new QLabel(field.label, box);
         label->setBuddy(row.edit);
         grid->addWidget(label, line, 0);
-        if (field.folder) {
+        if (field.folder || field.file) {
             auto* edit = new QHBoxLayout;
             edit->addWidget(row.edit, 1);
-            auto* choose = new QPushButton(QStringLiteral("Choose..."), box);
+            auto* choose = new QPushButton(field.folder ? QStringLiteral("Choose...") : QStringLiteral("…"), box);
             choose->setObjectName(field.key + QStringLiteral("#choose"));
             QLineEdit* target = row.edit;
-            connect(choose, &QPushButton::clicked, this, [this, target] {
+            const bool folder = field.folder;
+            const QString what = field.label;
+            connect(choose, &QPushButton::clicked, this, [this, target, folder, what] {
                 const QString start = target->text().isEmpty() ? target->placeholderText() : target->text();
-                const QString chosen = m_chooseFolder(this, start);
+                const QString chosen = folder ? m_chooseFolder(this, start) : m_chooseFile(this, what, start);
                 if (!chosen.isEmpty()) target->setText(QDir::toNativeSeparators(chosen));
             });
             edit->addWidget(choose);
@@ -180,13 +202,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         row.problem->hide();
         ++line;
         grid->addWidget(row.problem, line++, 1);
-        if (m_overrides.contains(field.key)) {
-            row.overrideNote =
-                new QLabel(QStringLiteral("Overridden by %1 for this run").arg(m_overrides.value(field.key)), box);
-            row.overrideNote->setObjectName(field.key + QStringLiteral("#override"));
-            row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
-            grid->addWidget(row.overrideNote, line++, 1, 1, 2);
-        }
+        AddOverrideNote(row, box, grid, &line);
         const QString key = field.key;
         connect(row.edit, &QLineEdit::textChanged, this, [this, key] {
             for (Row& r : m_rows) {
@@ -197,6 +213,15 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
     }
     grid->setColumnStretch(1, 1);
     m_groups->addWidget(box);
+}
+
+void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {
+    if (!m_overrides.contains(row.field.key)) return;
+    row.overrideNote =
+        new QLabel(QStringLiteral("Overridden by %1 for this run").arg(m_overrides.value(row.field.key)), box);
+    row.overrideNote->setObjectName(row.field.key + QStringLiteral("#override"));
+    row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
+    grid->addWidget(row.overrideNote, (*line)++, 1, 1, 2);
 }
 
 const CSettingsDlg::Row* CSettingsDlg::FindRow(const QString& key) const {
@@ -211,6 +236,11 @@ QLineEdit* CSettingsDlg::Edit(const QString& key) const {
     return row ? row->edit : nullptr;
 }
 
+QCheckBox* CSettingsDlg::Check(const QString& key) const {
+    const Row* row = FindRow(key);
+    return row ? row->check : nullptr;
+}
+
 QLabel* CSettingsDlg::Problem(const QString& key) const {
     const Row* row = FindRow(key);
     return row ? row->problem : nullptr;
@@ -222,6 +252,7 @@ QLabel* CSettingsDlg::OverrideNote(const QString& key) const {
 }
 
 bool CSettingsDlg::CheckRow(Row& row) {
+    if (!row.edit) return true;  // a check box is either way right
     const QString text = row.edit->text().trimmed();
     const QString problem = text.isEmpty() || !row.field.validate ? QString() : row.field.validate(text);
     row.problem->setText(problem);
@@ -245,7 +276,8 @@ bool CSettingsDlg::Validate() {
 bool CSettingsDlg::Save(QString* error) {
     QSettings ini(m_iniPath, QSettings::IniFormat);
     for (const Row& row : m_rows) {
-        const QString text = row.edit->text().trimmed();
+        const QString text =
+            row.check ? (row.check->isChecked() ? QStringLiteral("on") : QString()) : row.edit->text().trimmed();
         if (text.isEmpty()) {
             ini.remove(row.field.key);
         } else {

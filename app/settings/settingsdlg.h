@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,8 @@ public:
         QString defaultText;  // shown greyed in the empty edit
         Validator validate;
         bool folder = false;  // offers a folder chooser beside the edit
+        bool file = false;    // offers a file chooser ("…") beside the edit
+        bool check = false;   // an on/off check box instead of an edit ("on", or no key, in the file)
     };
 
     // iniPath: the file to read and write. overrides: kavimo.ini key -> what overrides it for
@@ -43,7 +46,8 @@ public:
     // Adds a group of fields below the others, filled from the file.
     void AddGroup(const QString& title, const QList<Field>& fields);
 
-    QLineEdit* Edit(const QString& key) const;
+    QLineEdit* Edit(const QString& key) const;       // null for a check box
+    QCheckBox* Check(const QString& key) const;      // null for an edit
     QLabel* Problem(const QString& key) const;       // the reason a value is refused (empty: none)
     QLabel* OverrideNote(const QString& key) const;  // null when nothing overrides the key
 
@@ -55,10 +59,14 @@ public:
     // How "Choose..." asks for a folder (tests answer without a dialog).
     using FolderChooser = std::function<QString(QWidget* parent, const QString& start)>;
     void SetFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // How "…" asks for a file to read; title is the field's label.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     static Validator AddressValidator();
     static Validator PortValidator(bool allowZero);
     static Validator FolderValidator();
+    static Validator FileValidator();
 
 public Q_SLOTS:
     // Validates and saves; stays open (with the reasons shown) when a value is refused or the
@@ -69,9 +77,11 @@ private:
     struct Row {
         Field field;
         QLineEdit* edit = nullptr;
+        QCheckBox* check = nullptr;
         QLabel* problem = nullptr;
         QLabel* overrideNote = nullptr;
     };
+    void AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line);
     const Row* FindRow(const QString& key) const;
     bool CheckRow(Row& row);
 
@@ -80,4 +90,5 @@ private:
     QVBoxLayout* m_groups = nullptr;
     QList<Row> m_rows;
     FolderChooser m_chooseFolder;
+    FileChooser m_chooseFile;
 };

@@ -3,6 +3,7 @@
 // without making copies, "Export as DICOM…" writes their files, and the status area follows.
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void storedPicturesAndTheMenuReachTheArchiveOnce();
     void settingsGroupTestsTheConnectionAndSavesTheArchive();
+    void settingsGroupReachesATlsArchiveAndSavesItsFiles();
 
 private:
     std::unique_ptr<dicomtest::OrthancServer> m_server;
@@ -132,6 +134,72 @@ void PacsTest::settingsGroupTestsTheConnectionAndSavesTheArchive() {
     QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
     QCOMPARE(config.pacs.Text(), address.Text());
     QVERIFY(config.pacsAutoSend);
+}
+
+void PacsTest::settingsGroupReachesATlsArchiveAndSavesItsFiles() {
+    QTemporaryDir dir;
+    dicomtest::TestCa ca(dir.path().toStdString(), "clinic");
+    QVERIFY2(ca.Ok() && ca.Issue("archive", "IP:127.0.0.1"), ca.Error().c_str());
+    dicomtest::OrthancTls tls;
+    tls.certFile = ca.CertFile("archive");
+    tls.keyFile = ca.KeyFile("archive");
+    tls.trustedFile = ca.File();
+    dicomtest::OrthancServer server(tls);
+    std::string error;
+    QVERIFY2(server.Start(&error), error.c_str());
+
+    const QString ini = dir.filePath("kavimo.ini");
+    CSettingsDlg dialog(ini, {});
+    AddPacsSettings(&dialog);
+    QString chooserTitle;
+    dialog.SetFileChooser([&](QWidget*, const QString& title, const QString&) {
+        chooserTitle = title;
+        return QString::fromStdString(ca.File());
+    });
+    auto* test = dialog.findChild<QPushButton*>("PacsTest");
+    auto* result = dialog.findChild<QLabel*>("PacsTestResult");
+    QCheckBox* useTls = dialog.Check("pacs/tls");
+    QVERIFY(test && result && useTls && !useTls->isChecked());
+    dialog.Edit("pacs/called_aet")->setText(dicomtest::OrthancServer::kAet);
+    dialog.Edit("pacs/host")->setText("127.0.0.1");
+    dialog.Edit("pacs/port")->setText(QString::number(server.Address().port));
+
+    // The archive speaks only TLS: the box unticked, the check fails.
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(!result->text().endsWith("answers."), qPrintable(result->text()));
+
+    // Ticked, with the CA taken from the chooser, it answers.
+    useTls->setChecked(true);
+    dialog.findChild<QPushButton*>("pacs/tls_ca#choose")->click();
+    QVERIFY2(chooserTitle.contains("CA"), qPrintable(chooserTitle));
+    test->click();
+    QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 20000);
+    QVERIFY2(result->text().endsWith("answers."), qPrintable(result->text()));
+
+    // A file that is not there is refused beside its field.
+    dialog.Edit("pacs/tls_cert")->setText(dir.filePath("missing.pem"));
+    QVERIFY(!dialog.Validate());
+    QVERIFY2(dialog.Problem("pacs/tls_cert")->text().contains("does not exist"),
+             qPrintable(dialog.Problem("pacs/tls_cert")->text()));
+    dialog.Edit("pacs/tls_cert")->clear();
+
+    // Saved, the next start talks TLS with the chosen CA; the dialog shows it again.
+    QString saveError;
+    QVERIFY2(dialog.Save(&saveError), qPrintable(saveError));
+    AppConfig config;
+    QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
+    QVERIFY(config.pacs.tls.enabled);
+    QCOMPARE(config.pacs.tls.caFile, ca.File());
+    QVERIFY(config.pacs.tls.certFile.empty());
+    QVERIFY2(dicom::EchoPacs(config.pacs, &error), error.c_str());
+    CSettingsDlg again(ini, {});
+    AddPacsSettings(&again);
+    QVERIFY(again.Check("pacs/tls")->isChecked());
+    again.Check("pacs/tls")->setChecked(false);
+    QVERIFY2(again.Save(&saveError), qPrintable(saveError));
+    QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
+    QVERIFY(!config.pacs.tls.enabled);
 }
 
 QTEST_MAIN(PacsTest)

@@ -187,9 +187,33 @@ void AppConfigTest::archiveSettingsComeFromEverySourceAndAreChecked() {
     r = ResolveConfig(Args({}), env, ini, &config);
     QVERIFY(!config.pacsAutoSend);
 
+    // TLS and its files, each from the source that wins; switching TLS off keeps the files.
+    const QString tlsIni =
+        WriteIni(dir,
+                 "[pacs]\ncalled_aet=A\nhost=h\nport=1\ntls=on\ntls_ca=/etc/ca.pem\ntls_cert=/etc/c.pem\n"
+                 "tls_key=/etc/c.key\n");
+    QVERIFY(!config.pacs.tls.enabled);
+    env.insert("KAVIMO_PACS_TLS_CERT", "/env/c.pem");
+    env.insert("KAVIMO_PACS_TLS_KEY", "/env/c.key");
+    r = ResolveConfig(Args({"--pacs-tls-key", "/line/c.key"}), env, tlsIni, &config);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QVERIFY(config.pacs.tls.enabled);
+    QCOMPARE(config.pacs.tls.caFile, std::string("/etc/ca.pem"));
+    QCOMPARE(config.pacs.tls.certFile, std::string("/env/c.pem"));
+    QCOMPARE(config.pacs.tls.keyFile, std::string("/line/c.key"));
+    QCOMPARE(config.overrides.value("pacs/tls_key"), QStringLiteral("--pacs-tls-key"));
+    env.insert("KAVIMO_PACS_TLS", "off");
+    env.insert("KAVIMO_PACS_TLS_CA", "/env/ca.pem");
+    r = ResolveConfig(Args({}), env, tlsIni, &config);
+    QVERIFY(!config.pacs.tls.enabled);
+    QCOMPARE(config.pacs.tls.caFile, std::string("/env/ca.pem"));
+    r = ResolveConfig(Args({"--pacs-tls", "yes"}), env, tlsIni, &config);
+    QVERIFY(config.pacs.tls.enabled);
+
     for (const QStringList& bad :
          {QStringList{"--pacs-aet", "SEVENTEEN_CHARS_X"}, QStringList{"--pacs-aet", "A\\B"},
-          QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"}, QStringList{"--pacs-host", ""}}) {
+          QStringList{"--pacs-port", "0"}, QStringList{"--pacs-auto-send", "maybe"}, QStringList{"--pacs-host", ""},
+          QStringList{"--pacs-tls", "maybe"}, QStringList{"--pacs-tls-ca", " "}}) {
         r = ResolveConfig(Args(bad), QProcessEnvironment(), none, &config);
         QVERIFY2(r.status == ConfigResult::Error, qPrintable(bad.join(' ')));
     }
