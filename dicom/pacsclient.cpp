@@ -7,6 +7,7 @@
 #include <pthread.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -22,6 +23,7 @@
 #include "dcmtk/dcmnet/dcmtrans.h"
 #include "dcmtk/dcmnet/diutil.h"
 #include "dcmtk/dcmnet/scu.h"
+#include "dcmtk/dcmtls/tlscond.h"
 #include "dcmtk/dcmtls/tlslayer.h"
 #include "dcmtk/dcmtls/tlstrans.h"
 #include "dicom/dcmtklog.h"
@@ -154,6 +156,7 @@ private:
 // passed or never ran (then DCMTK's condition says what went wrong).
 struct HandshakeCheck {
     long verifyResult = X509_V_OK;
+    bool late = false;  // the archive did not finish the handshake within its time
 };
 
 // A TLS connection that, like GuardedConnection, lets Abort shut its socket down, and that keeps
@@ -161,18 +164,29 @@ struct HandshakeCheck {
 class GuardedTlsConnection : public DcmTLSConnection {
 public:
     GuardedTlsConnection(DcmNativeSocketType socket, SSL* ssl, std::shared_ptr<SocketGuard> guard,
-                         HandshakeCheck* check)
-        : DcmTLSConnection(socket, ssl), m_socket(socket), m_ssl(ssl), m_guard(std::move(guard)), m_check(check) {
+                         HandshakeCheck* check, int handshakeSeconds)
+        : DcmTLSConnection(socket, ssl),
+          m_socket(socket),
+          m_ssl(ssl),
+          m_guard(std::move(guard)),
+          m_check(check),
+          m_handshakeSeconds(handshakeSeconds) {
         m_guard->Publish(socket);
     }
     ~GuardedTlsConnection() override { close(); }
     GuardedTlsConnection(const GuardedTlsConnection&) = delete;
     GuardedTlsConnection& operator=(const GuardedTlsConnection&) = delete;
 
+    // DCMTK runs the handshake on a blocking socket without a time limit; an archive that
+    // accepts the connection and then says nothing would hold the caller for ever.
     OFCondition clientSideHandshake() override {
         SigpipeHeld held;
+        SetSocketTimeouts(m_handshakeSeconds);
         const OFCondition status = DcmTLSConnection::clientSideHandshake();
+        SetSocketTimeouts(0);
         if (status.bad() && m_ssl) m_check->verifyResult = SSL_get_verify_result(m_ssl);
+        m_check->late =
+            status == DCMTLS_EC_TLSReadOperationDidNotComplete || status == DCMTLS_EC_TLSWriteOperationDidNotComplete;
         return status;
     }
     ssize_t read(void* buffer, size_t bytes) override {
@@ -195,18 +209,29 @@ public:
     }
 
 private:
+    // 0: no limit.
+    void SetSocketTimeouts(int seconds) const {
+        const timeval limit = {seconds, 0};
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        ::setsockopt(m_socket, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    }
+
     const DcmNativeSocketType m_socket;
     SSL* m_ssl;  // owned by DcmTLSConnection; null once closed
     const std::shared_ptr<SocketGuard> m_guard;
     HandshakeCheck* const m_check;
+    const int m_handshakeSeconds;
 };
 
 // The TLS side of an association: the archive's certificates to trust, kavimo's own certificate,
 // and the host the archive's certificate must name. Every connection is a guarded one.
 class GuardedTlsLayer : public DcmTLSTransportLayer {
 public:
-    GuardedTlsLayer(std::shared_ptr<SocketGuard> guard, std::string host)
-        : DcmTLSTransportLayer(NET_REQUESTOR, nullptr, OFFalse), m_guard(std::move(guard)), m_host(std::move(host)) {}
+    GuardedTlsLayer(std::shared_ptr<SocketGuard> guard, std::string host, int handshakeSeconds)
+        : DcmTLSTransportLayer(NET_REQUESTOR, nullptr, OFFalse),
+          m_guard(std::move(guard)),
+          m_host(std::move(host)),
+          m_handshakeSeconds(handshakeSeconds) {}
 
     DcmTransportConnection* createConnection(DcmNativeSocketType socket, OFBool useSecureLayer) override {
         if (!useSecureLayer) return nullptr;  // never plain TCP instead
@@ -216,7 +241,7 @@ public:
             SSL_free(ssl);
             return nullptr;
         }
-        return new GuardedTlsConnection(socket, ssl, m_guard, &m_check);
+        return new GuardedTlsConnection(socket, ssl, m_guard, &m_check, m_handshakeSeconds);
     }
 
     const HandshakeCheck& Check() const { return m_check; }
@@ -234,6 +259,7 @@ private:
 
     const std::shared_ptr<SocketGuard> m_guard;
     const std::string m_host;
+    const int m_handshakeSeconds;
     HandshakeCheck m_check;
 };
 
@@ -323,6 +349,7 @@ std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& wh
         }
         return text;
     }
+    if (layer->Check().late) return "the archive " + where + " did not finish the TLS handshake in time";
     if (status.module() == OFM_dcmtls) {
         return "the TLS handshake with the archive " + where + " failed: " + status.text();
     }
@@ -508,7 +535,7 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
     m_impl->tlsLayer.reset();
     if (address.tls.enabled) {
         OpenSslOnce();
-        m_impl->tlsLayer = std::make_unique<GuardedTlsLayer>(m_impl->guard, address.host);
+        m_impl->tlsLayer = std::make_unique<GuardedTlsLayer>(m_impl->guard, address.host, m_impl->connectSeconds);
         if (!ConfigureTls(*m_impl->tlsLayer, address.tls, error)) return false;
         transport = m_impl->tlsLayer.get();
     }

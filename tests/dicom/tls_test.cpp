@@ -2,7 +2,6 @@
 // authorities the test makes with openssl. kavimo must store only when the archive's certificate
 // chains to the CA it was given and names the host it reached, and must send nothing otherwise.
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -10,7 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 #include "dicomtestsupport.h"
 #include "orthanc.h"
@@ -119,28 +120,50 @@ TEST_F(TlsTest, ArchiveThatAsksForACertificateTakesKavimosOwn) {
     EXPECT_FALSE(dicom::EchoPacs(without, &error));
 }
 
-// Whether a connection reached the listener, without waiting for one.
-bool Accepted(int listener) {
-    const int peer = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK);
-    if (peer < 0) return false;
-    ::close(peer);
-    return true;
-}
+// A port on 127.0.0.1 that listens and never says a word: the kernel completes the connections
+// it is asked for, nobody reads them.
+class SilentListener {
+public:
+    SilentListener() {
+        m_socket = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in local = {};
+        local.sin_family = AF_INET;
+        local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof local;
+        if (::bind(m_socket, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0 && ::listen(m_socket, 4) == 0 &&
+            ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&local), &length) == 0) {
+            m_port = ntohs(local.sin_port);
+        }
+    }
+    ~SilentListener() {
+        for (int peer : m_peers) ::close(peer);
+        ::close(m_socket);
+    }
+    SilentListener(const SilentListener&) = delete;
+    SilentListener& operator=(const SilentListener&) = delete;
+
+    int Port() const { return m_port; }
+    // Whether a connection has come, without waiting for one. It is kept open, unanswered.
+    bool Accepted() {
+        const int peer = ::accept4(m_socket, nullptr, nullptr, SOCK_NONBLOCK);
+        if (peer < 0) return false;
+        m_peers.push_back(peer);
+        return true;
+    }
+
+private:
+    int m_socket = -1;
+    int m_port = 0;
+    std::vector<int> m_peers;
+};
 
 TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
-    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-    sockaddr_in local = {};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof local;
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
-    ASSERT_EQ(::listen(listener, 4), 0);
-    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&local), &length), 0);
-
+    SilentListener listener;
+    ASSERT_GT(listener.Port(), 0);
     dicom::PacsAddress base;
     base.calledAet = "ARCHIVE";
     base.host = "127.0.0.1";
-    base.port = ntohs(local.sin_port);
+    base.port = listener.Port();
     base.tls.enabled = true;
     base.tls.caFile = clinic_->File();
 
@@ -200,7 +223,7 @@ TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
         std::string error;
         EXPECT_FALSE(dicom::EchoPacs(address, &error)) << c.what;
         EXPECT_THAT(error, HasSubstr(c.message)) << c.what;
-        EXPECT_FALSE(Accepted(listener)) << c.what;
+        EXPECT_FALSE(listener.Accepted()) << c.what;
     }
 
     // The tool refuses TLS files with TLS off rather than sending in the clear.
@@ -208,8 +231,36 @@ TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
                                    " --pacs-tls-ca '" + clinic_->File() + "'");
     EXPECT_EQ(off.status, 2) << off.output;
     EXPECT_THAT(off.output, HasSubstr("need --pacs-tls on"));
-    EXPECT_FALSE(Accepted(listener));
-    ::close(listener);
+    EXPECT_FALSE(listener.Accepted());
+}
+
+TEST_F(TlsTest, ArchiveSilentInTheHandshakeIsLeftAtTheTimeoutOrAtAbort) {
+    SilentListener listener;
+    ASSERT_GT(listener.Port(), 0);
+    dicom::PacsAddress address;
+    address.calledAet = "ARCHIVE";
+    address.host = "127.0.0.1";
+    address.port = listener.Port();
+    address.tls.enabled = true;
+    address.tls.caFile = clinic_->File();
+
+    dicom::PacsClient timed;
+    timed.SetTimeouts(1, 1);
+    std::string error;
+    EXPECT_FALSE(timed.Open(address, &error));
+    EXPECT_THAT(error, HasSubstr("did not finish the TLS handshake in time"));
+    EXPECT_TRUE(listener.Accepted());
+
+    // With a long timeout, Abort from another thread ends the wait.
+    dicom::PacsClient waiting;
+    waiting.SetTimeouts(600, 600);
+    std::string abortError;
+    std::thread opener([&] { EXPECT_FALSE(waiting.Open(address, &abortError)); });
+    while (!listener.Accepted()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // into the handshake
+    waiting.Abort();
+    opener.join();
+    EXPECT_EQ(abortError, "cancelled");
 }
 
 }  // namespace
