@@ -10,9 +10,12 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <set>
 #include <thread>
 
+#include "dicom/outbox.h"
 #include "dicomtestsupport.h"
 #include "orthanc.h"
 
@@ -71,8 +74,8 @@ TEST_F(TlsTest, StoresOnlyWhenTheArchivesCertificateIsTrustedAndNamesItsHost) {
     OrthancServer server(ArchiveTls(false));
     std::string error;
     ASSERT_TRUE(server.Start(&error)) << error;
-    drive_.AddPatient(kUid, u"Åsa Öberg", 0, 29, {{20240102090000ull, MakeJpeg(96, 96, 1, false)}},
-                      u"Riverside Dental");
+    const std::vector<std::string> paths = drive_.AddPatient(
+        kUid, u"Åsa Öberg", 0, 29, {{20240102090000ull, MakeJpeg(96, 96, 1, false)}}, u"Riverside Dental");
     const std::string send =
         "send-dicom " + std::to_string(kUid) + " --pacs " + server.AddressText() + " --pacs-tls on";
 
@@ -98,6 +101,28 @@ TEST_F(TlsTest, StoresOnlyWhenTheArchivesCertificateIsTrustedAndNamesItsHost) {
     const std::string tags = server.Get("/instances/" + ids[0] + "/simplified-tags");
     EXPECT_EQ(JsonValue(tags, "PatientName"), "Åsa Öberg");
     EXPECT_THAT(trusted.output, HasSubstr("stored as " + JsonValue(tags, "SOPInstanceUID")));
+
+    // The outbox, which sends kavimo's pictures, goes the same way.
+    server.Clear();
+    std::mutex mutex;
+    std::condition_variable changed;
+    dicom::PacsOutbox::Progress last;
+    dicom::PacsOutbox outbox(drive_.Work() + "/" + dicom::kOutboxFile, [&](const dicom::PacsOutbox::Progress& now) {
+        std::lock_guard<std::mutex> lock(mutex);
+        last = now;
+        changed.notify_all();
+    });
+    outbox.SetAddress(server.Address());
+    outbox.Start();
+    ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        ASSERT_TRUE(
+            changed.wait_for(lock, std::chrono::seconds(30), [&] { return last.finished && last.pending == 0; }));
+        EXPECT_EQ(last.sent, 1u) << last.lastError;
+    }
+    outbox.Stop();
+    EXPECT_EQ(server.Instances().size(), 1u);
 
     // Plain TCP to the TLS-only archive fails rather than reaching it some other way.
     dicom::PacsAddress plain = server.Address();
