@@ -156,7 +156,8 @@ private:
 // passed or never ran (then DCMTK's condition says what went wrong).
 struct HandshakeCheck {
     long verifyResult = X509_V_OK;
-    bool late = false;  // the archive did not finish the handshake within its time
+    bool late = false;       // the archive did not finish the handshake within its time
+    bool completed = false;  // the handshake went through
 };
 
 // A TLS connection that, like GuardedConnection, lets Abort shut its socket down, and that keeps
@@ -187,6 +188,7 @@ public:
         if (status.bad() && m_ssl) m_check->verifyResult = SSL_get_verify_result(m_ssl);
         m_check->late =
             status == DCMTLS_EC_TLSReadOperationDidNotComplete || status == DCMTLS_EC_TLSWriteOperationDidNotComplete;
+        m_check->completed = status.good();
         return status;
     }
     ssize_t read(void* buffer, size_t bytes) override {
@@ -563,6 +565,11 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
                          address.callingAet + "): " + Text(status);
             } else {
                 *error = "cannot reach the archive " + where + ": " + Text(status);
+                // Over TLS 1.3 an archive that wants a client certificate says so only by
+                // ending the connection after the handshake.
+                if (m_impl->tlsLayer && m_impl->tlsLayer->Check().completed && address.tls.certFile.empty()) {
+                    *error += " (it may ask for kavimo's own TLS certificate, and none is set)";
+                }
             }
         }
         return false;

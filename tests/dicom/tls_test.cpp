@@ -143,6 +143,7 @@ TEST_F(TlsTest, ArchiveThatAsksForACertificateTakesKavimosOwn) {
     without.tls.certFile.clear();
     without.tls.keyFile.clear();
     EXPECT_FALSE(dicom::EchoPacs(without, &error));
+    EXPECT_THAT(error, HasSubstr("it may ask for kavimo's own TLS certificate"));
 }
 
 // A port on 127.0.0.1 that listens and never says a word: the kernel completes the connections
