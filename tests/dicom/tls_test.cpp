@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -123,11 +122,6 @@ TEST_F(TlsTest, StoresOnlyWhenTheArchivesCertificateIsTrustedAndNamesItsHost) {
     }
     outbox.Stop();
     EXPECT_EQ(server.Instances().size(), 1u);
-
-    // Plain TCP to the TLS-only archive fails rather than reaching it some other way.
-    dicom::PacsAddress plain = server.Address();
-    plain.tls = dicom::PacsTls();
-    EXPECT_FALSE(dicom::EchoPacs(plain, &error));
 }
 
 TEST_F(TlsTest, ArchiveThatAsksForACertificateTakesKavimosOwn) {
@@ -196,11 +190,6 @@ TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
     const std::string missing = dir_ + "/missing.pem";
     const std::string garbage = dir_ + "/garbage.pem";
     WriteFile(garbage, "not a certificate\n");
-    const std::string locked = dir_ + "/locked.key";
-    WriteFile(locked, ReadFile(clinic_->KeyFile("workstation")));
-    ::chmod(locked.c_str(), 0);
-    const bool root = ::geteuid() == 0;  // root reads any file
-
     struct Case {
         const char* what;
         dicom::PacsTls tls;
@@ -212,7 +201,7 @@ TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
         change(tls);
         return tls;
     };
-    std::vector<Case> cases = {
+    const std::vector<Case> cases = {
         {"no CA", with([](dicom::PacsTls& t) { t.caFile.clear(); }), "no CA certificate file"},
         {"missing CA", with([&](dicom::PacsTls& t) { t.caFile = missing; }),
          "cannot read the CA certificate file " + missing + ": No such file"},
@@ -225,24 +214,12 @@ TEST_F(TlsTest, SettingsThatCannotBeUsedNameTheirFileAndConnectNowhere) {
          "kavimo's key file " + garbage + " holds no unencrypted PEM private key"},
         {"certificate without key", with([&](dicom::PacsTls& t) { t.certFile = clinic_->CertFile("workstation"); }),
          "certificate file is set without its key file"},
-        {"missing certificate", with([&](dicom::PacsTls& t) {
-             t.certFile = missing;
-             t.keyFile = clinic_->KeyFile("workstation");
-         }),
-         "cannot read kavimo's certificate file " + missing},
         {"key of another certificate", with([&](dicom::PacsTls& t) {
              t.certFile = clinic_->CertFile("workstation");
              t.keyFile = clinic_->KeyFile("archive");
          }),
          "kavimo's key file " + clinic_->KeyFile("archive") + " does not belong to the certificate"},
     };
-    if (!root) {
-        cases.push_back({"unreadable key", with([&](dicom::PacsTls& t) {
-                             t.certFile = clinic_->CertFile("workstation");
-                             t.keyFile = locked;
-                         }),
-                         "cannot read kavimo's key file " + locked + ": Permission denied"});
-    }
     for (const Case& c : cases) {
         dicom::PacsAddress address = base;
         address.tls = c.tls;
