@@ -43,6 +43,7 @@ enum Id : int {
     IdSample = 1086,
     IdFreeze = 1089,
     IdExit = 1017,
+    IdPatientBanner = 1110,  // the current patient's name and UID in large type
 };
 
 }  // namespace MainCtl

@@ -15,6 +15,7 @@
 
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
+#include "app/patients/patientmemory.h"
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
@@ -25,6 +26,7 @@
 #include "app/widgets/appresources.h"
 #include "app/widgets/facebutton.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/patientbanner.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
@@ -132,6 +134,10 @@ void CkavimoDlg::CreateControls() {
     m_disease->setObjectName(QStringLiteral("IdDisease"));
     m_disease->setProperty("controlId", int(IdDisease));
     m_disease->setAcceptRichText(false);
+
+    m_banner = new CPatientBanner(this);
+    m_banner->setObjectName(QStringLiteral("IdPatientBanner"));
+    m_banner->setProperty("controlId", int(IdPatientBanner));
 
     m_statusImage = new QLabel(this);
     m_statusImage->setObjectName(QStringLiteral("IdStatusImage"));
@@ -291,6 +297,10 @@ void CkavimoDlg::OnInitDialog() {
     m_store.Load();
     // A run cut short while storing, importing or deleting pictures left nothing half done.
     m_store.RepairPictureLists();
+    // The patient dialog opens on the store's last patient: the one used last time, when it is
+    // still there.
+    const int remembered = FindPatientByUid(m_store, RememberedPatient(m_settingsFile));
+    if (remembered > 0 && m_store.SelectUser(remembered) == remembered) m_store.CommitCurrentUser();
 
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
     m_list->InitColumns();
@@ -368,6 +378,8 @@ void CkavimoDlg::RunUserList() {
     CUserList dialog(m_store, this);
     if (m_pacs) dialog.SetPacsAddress(m_pacs->Address());
     m_runUserList(dialog);
+    _USER_INFO chosen = {};
+    if (m_store.GetCurrentUser(&chosen) >= 0) RememberPatient(m_settingsFile, chosen.uid);
 }
 
 // --- Patient panel ------------------------------------------------------------------------------
@@ -383,6 +395,7 @@ void CkavimoDlg::FillPatientPanel() {
         label(IdSex)->setText(QStringLiteral("Sex："));
         label(IdAge)->setText(QStringLiteral("Age："));
         label(IdPhone)->setText(QStringLiteral("Phone："));
+        m_banner->SetPatient(QString(), 0);
         m_list->Clear();
         m_disease->clear();  // no patient: no diagnosis of somebody else on screen
         m_strStoredDiagnosis.clear();
@@ -394,6 +407,7 @@ void CkavimoDlg::FillPatientPanel() {
     label(IdSex)->setText(user.sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"));
     label(IdAge)->setText(QStringLiteral("Age：%1").arg(user.age));
     label(IdPhone)->setText(QStringLiteral("Phone：%1").arg(qint64(user.phone)));
+    m_banner->SetPatient(FieldQString(user.name, 16), user.uid);
     ReloadThumbnails();
     char16_t description[350] = {};
     if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));

@@ -48,6 +48,7 @@
 class BigPic;
 class CFaceButton;
 class CListImageCtrl;
+class CPatientBanner;
 class CPrintFrame;
 class CPicturePane;
 class CUserList;
@@ -91,7 +92,8 @@ public:
     void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
 
     // What "Settings..." edits: the settings file of this run and what overrides it (by default the
-    // user's kavimo.ini with nothing overridden).
+    // user's kavimo.ini with nothing overridden). The patient used last is remembered in the
+    // file given here (none given: nothing is remembered).
     void SetSettingsSource(const QString& iniPath, const QHash<QString, QString>& overrides) {
         m_settingsFile = iniPath;
         m_settingsOverrides = overrides;
@@ -362,6 +364,7 @@ private:
     bool m_bJpegDisplayStarted = false;
     bool m_bReceiverFailureShown = false;
 
+    CPatientBanner* m_banner = nullptr;
     QLabel* m_statusImage = nullptr;
     QTextEdit* m_disease = nullptr;
     CListImageCtrl* m_list = nullptr;

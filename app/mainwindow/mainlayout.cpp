@@ -108,6 +108,10 @@ MainLayout ComputeMainLayout(int W, int H) {
         const int w3 = w / 3;
         const int x3 = x + 2 * w / 3;
         y = BottomEdge(p) - 7 * e - 10;
+        // The patient's name and UID, large enough to be read from the chair, fill the room
+        // between the connection display and the commands.
+        const int bannerTop = l.status2.y() + kStatus2Height + 8;
+        put(IdPatientBanner, x, bannerTop, w, std::max(0, y - 8 - bannerTop));
         put(IdImport, x, y, w3, 2 * e);
         put(IdExport, x, y + 2 * e, w3, 2 * e);
         put(IdPickup, x + w3, y, w3, 2 * e);

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
 #include "app/widgets/facebutton.h"
+#include "app/widgets/patientbanner.h"
 #include "platform/clock.h"
 #include "platform/net.h"
 #include "tests/app/support/apptestsupport.h"
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void pictureCameraPicturesAreTakenIn();
     void patientPanelAndDiagnosisSave();
     void userButtonChangesThePatient();
+    void theNewPatientIsShownLargeAndOpensTheNextRun();
     void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
 
@@ -481,6 +484,70 @@ void KavimoDlgTest::userButtonChangesThePatient() {
     QCOMPARE(dialog->ThumbList()->count(), 0);
     dialog->resize(1300, 1000);
     QCOMPARE(dialog->ThumbList()->count(), 0);
+}
+
+void KavimoDlgTest::theNewPatientIsShownLargeAndOpensTheNextRun() {
+    QTemporaryDir config;
+    const QString ini = config.filePath(QStringLiteral("kavimo.ini"));
+    int second = 0;
+    auto createThree = [&second](CUserList& users) {
+        for (const char* name : {"Anna", "Bert", "Carla"}) {
+            users.SetClock([s = second++] { return QDateTime(QDate(2026, 12, 8), QTime(9, 0, s)); });
+            users.findChild<QLineEdit*>("IdName")->setText(QString::fromLatin1(name));
+            users.findChild<QLineEdit*>("IdAge")->setText(QStringLiteral("40"));
+            users.findChild<QLineEdit*>("IdPhone")->setText(QStringLiteral("555"));
+            users.findChild<QPushButton*>("IdCreate")->click();
+        }
+        users.findChild<QPushButton*>("IdOK")->click();
+    };
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->SetSettingsSource(ini, {});
+    dialog->SetUserListRunner(createThree);
+    dialog->OnInitDialog();
+    QCOMPARE(m_store->UserCount(), 4);  // "Test User" is made on the first start, as before
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Carla"));
+    const auto* banner = static_cast<CPatientBanner*>(dialog->Control(IdPatientBanner));
+    QCOMPARE(banner->Name(), QStringLiteral("Carla"));
+    QCOMPARE(banner->UidText(), QStringLiteral("UID20261208090002"));
+    // Readable from the chair at the usual screen sizes, and inside the panel.
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    for (QSize size : {QSize(1920, 1050), QSize(1280, 980)}) {
+        dialog->resize(size);
+        QVERIFY(dialog->Layout().panel.contains(banner->geometry()));
+        QVERIFY2(banner->UidFont().pixelSize() >= 32, qPrintable(QString::number(banner->UidFont().pixelSize())));
+        QVERIFY(QFontMetrics(banner->UidFont()).horizontalAdvance(banner->UidText()) <= banner->width());
+        QVERIFY(banner->NameFont().pixelSize() >= banner->UidFont().pixelSize());
+    }
+    // "User", Bert chosen.
+    dialog->SetUserListRunner([](CUserList& users) {
+        QCOMPARE(users.UserList()->selectionModel()->selectedRows().value(0).row(), 3);
+        users.UserList()->clearSelection();
+        users.UserList()->selectRow(2);
+        users.accept();
+    });
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(banner->Name(), QStringLiteral("Bert"));
+    dialog.reset();
+
+    // The next start opens the patient dialog on Bert; with nothing remembered, on "Test User".
+    for (const bool remembered : {true, false}) {
+        m_store = std::make_unique<RecordStore>(m_notifier.get());
+        dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+        QVERIFY(dialog);
+        if (remembered) dialog->SetSettingsSource(ini, {});
+        int opened = -1;
+        dialog->SetUserListRunner([&opened](CUserList& users) {
+            opened = users.UserList()->selectionModel()->selectedRows().value(0).row();
+            users.accept();
+        });
+        dialog->OnInitDialog();
+        QCOMPARE(opened, remembered ? 2 : 0);
+        QCOMPARE(static_cast<const CPatientBanner*>(dialog->Control(IdPatientBanner))->Name(),
+                 remembered ? QStringLiteral("Bert") : QStringLiteral("Test User"));
+        dialog.reset();
+    }
 }
 
 void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {

@@ -150,6 +150,13 @@ void MainLayoutTest::controlsStayInsideTheirAreas() {
     // The diagnosis block ends above the connection picture, which ends above the commands.
     QVERIFY(BottomEdge(l.control(IdSaveDisease)) <= l.statusImage.y());
     QVERIFY(l.status2.y() + kStatus2Height <= l.control(IdImport).y());
+    // The patient's name and UID sit between the two, two lines of large type where the screen
+    // is tall enough.
+    const QRect banner = l.control(IdPatientBanner);
+    QVERIFY(l.panel.contains(banner) || banner.isEmpty());
+    QVERIFY(l.status2.y() + kStatus2Height <= banner.y());
+    QVERIFY(BottomEdge(banner) <= l.control(IdImport).y());
+    if (height >= 1000) QVERIFY2(banner.height() >= 100, qPrintable(QString::number(banner.height())));
 }
 
 QTEST_GUILESS_MAIN(MainLayoutTest)
