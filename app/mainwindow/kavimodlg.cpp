@@ -1,5 +1,6 @@
 #include "app/mainwindow/kavimodlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
@@ -704,13 +705,26 @@ void CkavimoDlg::resizeEvent(QResizeEvent* event) {
 }
 
 void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            accept();
+    // Enter and Esc never end the run: only "Exit" and closing the window do, after asking about
+    // unsaved work. A key pressed out of habit (Enter after a click on a thumbnail) must not take
+    // a frozen frame, a drawing or the program with it. Enter presses the button that has the
+    // focus, as Space does.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+            if (button && button->isVisible() && button->isEnabled() && !event->isAutoRepeat() &&
+                (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+                button->click();
+            event->accept();
             return;
         }
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {

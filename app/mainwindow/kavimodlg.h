@@ -186,7 +186,7 @@ public:
     CPicturePane* Pane(int id) const;
 
 protected:
-    // Every way of ending the run (Exit, Enter, Esc, closing the window) comes here: unsaved
+    // Every way of ending the run ("Exit", closing the window) comes here: unsaved
     // work is asked about first, and the run goes on when the user cancels.
     void done(int result) override;
     void customEvent(QEvent* event) override;

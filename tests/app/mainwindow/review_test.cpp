@@ -581,9 +581,8 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     QVERIFY(d.HasUnsavedStrokes());
     h.Drive().messages.clear();
     h.Drive().reply = QMessageBox::Cancel;
-    QTest::keyClick(&d, Qt::Key_Escape);
     d.close();
-    QCOMPARE(h.Drive().messages, QStringList(2, question));
+    QCOMPARE(h.Drive().messages, QStringList(1, question));
     QVERIFY(d.isVisible());
 
     // Save writes them over the shown picture, as "Save" does, and the window closes.
@@ -601,7 +600,7 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     const QByteArray saved = FileBytes(green);
     h.Stroke({{100, 200}, {300, 200}});
     h.Drive().reply = QMessageBox::Discard;
-    QTest::keyClick(&d, Qt::Key_Escape);
+    d.close();
     QVERIFY(!d.isVisible());
     QCOMPARE(h.Drive().messages, QStringList({question}));
     QCOMPARE(FileBytes(green), saved);
