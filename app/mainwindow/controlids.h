@@ -44,6 +44,7 @@ enum Id : int {
     IdFreeze = 1089,
     IdExit = 1017,
     IdPatientBanner = 1110,  // the current patient's name and UID in large type
+    IdDiseaseCount = 1111,   // how much of the diagnosis record the text takes
 };
 
 }  // namespace MainCtl

@@ -26,6 +26,7 @@
 #include "app/widgets/aboutdlg.h"
 #include "app/widgets/appresources.h"
 #include "app/widgets/facebutton.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/messagebox.h"
 #include "app/widgets/patientbanner.h"
 #include "app/widgets/textutil.h"
@@ -131,10 +132,16 @@ void CkavimoDlg::CreateControls() {
         label->setProperty("controlId", spec.id);
     }
 
-    m_disease = new QTextEdit(this);
+    // The diagnosis box takes no more than the record holds, and says how much that is.
+    m_disease = new CLimitedTextEdit(kDiagnosisUnits, this);
     m_disease->setObjectName(QStringLiteral("IdDisease"));
     m_disease->setProperty("controlId", int(IdDisease));
-    m_disease->setAcceptRichText(false);
+    m_diseaseCount = new QLabel(this);
+    m_diseaseCount->setObjectName(QStringLiteral("IdDiseaseCount"));
+    m_diseaseCount->setProperty("controlId", int(IdDiseaseCount));
+    m_diseaseCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_disease, &QTextEdit::textChanged, this, &CkavimoDlg::ShowDiagnosisCount);
+    ShowDiagnosisCount();
 
     m_banner = new CPatientBanner(this);
     m_banner->setObjectName(QStringLiteral("IdPatientBanner"));
@@ -442,8 +449,16 @@ bool CkavimoDlg::SaveDiagnosis() {
 }
 
 bool CkavimoDlg::HasUnsavedDiagnosis() const {
-    return m_store.GetCurrentUser(nullptr) >= 0 &&
-           LeftUnits(m_disease->toPlainText(), kDiagnosisUnits) != m_strStoredDiagnosis;
+    return m_store.GetCurrentUser(nullptr) >= 0 && m_disease->toPlainText() != m_strStoredDiagnosis;
+}
+
+void CkavimoDlg::ShowDiagnosisCount() {
+    const int used = int(m_disease->toPlainText().size());
+    m_diseaseCount->setText(QStringLiteral("%1 / %2").arg(used).arg(kDiagnosisUnits));
+    // At the limit the count turns red: nothing more is taken.
+    QPalette palette = m_diseaseCount->palette();
+    palette.setColor(QPalette::WindowText, used >= kDiagnosisUnits ? QColor(200, 0, 0) : QColor(Qt::black));
+    m_diseaseCount->setPalette(palette);
 }
 
 namespace {

@@ -47,6 +47,7 @@
 
 class BigPic;
 class CFaceButton;
+class CLimitedTextEdit;
 class CListImageCtrl;
 class CPatientBanner;
 class CPrintFrame;
@@ -227,6 +228,7 @@ private:
     void ApplyLayout(int width, int height);
     void RunUserList();
     void FillPatientPanel();
+    void ShowDiagnosisCount();
     // Stores the diagnosis box's text; false when there is no patient or the write failed (the
     // store reports why).
     bool SaveDiagnosis();
@@ -366,7 +368,8 @@ private:
 
     CPatientBanner* m_banner = nullptr;
     QLabel* m_statusImage = nullptr;
-    QTextEdit* m_disease = nullptr;
+    CLimitedTextEdit* m_disease = nullptr;
+    QLabel* m_diseaseCount = nullptr;  // "n / 349" under the diagnosis box
     CListImageCtrl* m_list = nullptr;
     CPicturePane* m_pane1 = nullptr;  // 1098
     CPicturePane* m_pane2 = nullptr;  // 1096

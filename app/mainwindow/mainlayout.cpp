@@ -92,7 +92,9 @@ MainLayout ComputeMainLayout(int W, int H) {
         y += 18 + 10;
         put(IdDiseaseCaption, x, y, 70, 18);
         y += 20;
-        put(IdDisease, x, y, w, 12 * e);
+        // The box gives the last line of its height to the count of characters under it.
+        put(IdDisease, x, y, w, 12 * e - kDiseaseCountHeight);
+        put(IdDiseaseCount, x, y + 12 * e - kDiseaseCountHeight, w, kDiseaseCountHeight);
         y += 12 * e;
         put(IdSaveDisease, x, y, w, 2 * e);
         y += 2 * e;

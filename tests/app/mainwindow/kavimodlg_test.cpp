@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -435,6 +436,32 @@ void KavimoDlgTest::patientPanelAndDiagnosisSave() {
     m_store->GetDescription(stored);
     QCOMPARE(int(records::FieldText(stored).size()), 349);
     QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
+
+    // Typing and pasting stop where the record ends; the count under the box follows.
+    const auto* count = static_cast<QLabel*>(dialog->Control(IdDiseaseCount));
+    disease->setPlainText(QString(345, QLatin1Char('a')));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QCOMPARE(count->text(), QStringLiteral("345 / 349"));
+    disease->moveCursor(QTextCursor::End);
+    QTest::keyClicks(disease, QStringLiteral("bcdefg"));
+    QCOMPARE(disease->toPlainText(), QString(345, QLatin1Char('a')) + QStringLiteral("bcde"));
+    QCOMPARE(count->text(), QStringLiteral("349 / 349"));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(disease, Qt::Key_Return);  // a line break is a character too
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    // A paste over the last four characters takes as much as fits.
+    for (int i = 0; i < 4; ++i) QTest::keyClick(disease, Qt::Key_Left, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2345"));
+    QTest::keyClick(disease, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(disease->toPlainText(), QString(345, QLatin1Char('a')) + QStringLiteral("1\n23"));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(disease, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("348 / 349"));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    m_store->GetDescription(stored);
+    QCOMPARE(QString::fromStdU16String(records::FieldText(stored)), disease->toPlainText());
 }
 
 void KavimoDlgTest::userButtonChangesThePatient() {
