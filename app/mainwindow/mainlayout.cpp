@@ -9,6 +9,9 @@ namespace {
 // 1.5 * e and the like, truncated toward zero as the layout rules ask.
 int Trunc(double v) { return static_cast<int>(v); }
 
+// The patient banner's height for two lines of type large enough to be read from the chair.
+constexpr int kBannerMinHeight = 90;
+
 }  // namespace
 
 MainLayout ComputeMainLayout(int W, int H) {
@@ -111,9 +114,17 @@ MainLayout ComputeMainLayout(int W, int H) {
         const int x3 = x + 2 * w / 3;
         y = BottomEdge(p) - 7 * e - 10;
         // The patient's name and UID, large enough to be read from the chair, fill the room
-        // between the connection display and the commands.
+        // between the connection display and the commands; where that is too low for two lines
+        // of large type, a wide screen has room for one line under the picture area.
         const int bannerTop = l.status2.y() + kStatus2Height + 8;
-        put(IdPatientBanner, x, bannerTop, w, std::max(0, y - 8 - bannerTop));
+        const int bannerHeight = std::max(0, y - 8 - bannerTop);
+        const int underPicture = H - 10 - (BottomEdge(l.pictureArea) + 5);
+        if (bannerHeight < kBannerMinHeight && l.wide && underPicture >= kBannerMinHeight / 2) {
+            put(IdPatientBanner, l.pictureArea.x(), BottomEdge(l.pictureArea) + 5, l.pictureArea.width(),
+                std::min(underPicture, kBannerMinHeight));
+        } else {
+            put(IdPatientBanner, x, bannerTop, w, bannerHeight);
+        }
         put(IdImport, x, y, w3, 2 * e);
         put(IdExport, x, y + 2 * e, w3, 2 * e);
         put(IdPickup, x + w3, y, w3, 2 * e);

@@ -7,6 +7,12 @@
 
 #include "app/widgets/uifont.h"
 
+namespace {
+
+const QString kGap = QStringLiteral("   ");  // between name and UID on one line
+
+}  // namespace
+
 CPatientBanner::CPatientBanner(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void CPatientBanner::SetPatient(const QString& name, uint64_t uid) {
@@ -16,17 +22,21 @@ void CPatientBanner::SetPatient(const QString& name, uint64_t uid) {
     update();
 }
 
-// The largest bold "Arial" (up to kMaxEmPixels) whose line fits the banner's width and half its
+bool CPatientBanner::OneLine() const { return width() >= 8 * std::max(1, height()); }
+
+// The largest bold "Arial" (up to kMaxEmPixels) whose text fits the banner's width and its line's
 // height; the name line is the larger one when both could be.
 QFont CPatientBanner::FittedFont(const QString& text, int line) const {
-    const int lineHeight = height() / 2;
-    int em = std::min(kMaxEmPixels - 8 * line, lineHeight * 3 / 4);
+    const bool one = OneLine();
+    const QString shown = one ? m_name + kGap + m_uid : text;
+    const int lineHeight = one ? height() : height() / 2;
+    int em = std::min(kMaxEmPixels - (one ? 0 : 8 * line), lineHeight * 3 / 4);
     QFont font = EmPixelFont(QStringLiteral("Arial"), std::max(em, 8), kWeightBold);
-    if (text.isEmpty()) return font;
+    if (shown.isEmpty()) return font;
     while (em > 8) {
         font = EmPixelFont(QStringLiteral("Arial"), em, kWeightBold);
         const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= width() && metrics.height() <= lineHeight) break;
+        if (metrics.horizontalAdvance(shown) <= width() && metrics.height() <= lineHeight) break;
         --em;
     }
     return font;
@@ -36,8 +46,13 @@ void CPatientBanner::paintEvent(QPaintEvent*) {
     if (m_uid.isEmpty()) return;
     QPainter p(this);
     p.setPen(Qt::black);
-    const int half = height() / 2;
     const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
+    if (OneLine()) {
+        p.setFont(NameFont());
+        p.drawText(rect(), flags, m_name + kGap + m_uid);
+        return;
+    }
+    const int half = height() / 2;
     p.setFont(NameFont());
     p.drawText(QRect(0, 0, width(), half), flags, m_name);
     p.setFont(UidFont());

@@ -1,7 +1,7 @@
 // CPatientBanner: the current patient's name and UID in large type, so that whoever sits in the
-// chair or stands at it sees at a glance whose pictures are being taken. Each line is drawn as
-// large as the banner's width and half its height allow (up to kMaxEmPixels). User-interface
-// thread.
+// chair or stands at it sees at a glance whose pictures are being taken. The name and the UID are
+// two lines, or one line in a banner at least eight times as wide as high; each is drawn as large
+// as the banner allows (up to kMaxEmPixels). User-interface thread.
 #pragma once
 
 #include <QFont>
@@ -30,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool OneLine() const;
     QFont FittedFont(const QString& text, int line) const;
 
     QString m_name;
