@@ -490,7 +490,13 @@ bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
 
 bool CkavimoDlg::ConfirmUnsavedStrokes() {
     if (!HasUnsavedStrokes()) return true;
-    switch (AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"))) {
+    // Camera keys that arrive while the question is open are not taken: they would page or
+    // freeze under it.
+    m_bAskingAboutStrokes = true;
+    const QMessageBox::StandardButton answer =
+        AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"));
+    m_bAskingAboutStrokes = false;
+    switch (answer) {
         case QMessageBox::Save:
             // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
             // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
@@ -514,7 +520,7 @@ void CkavimoDlg::done(int result) {
 }
 
 void CkavimoDlg::OnUser() {
-    if (!ConfirmUnsavedDiagnosis()) return;  // stay with this patient
+    if (!ConfirmUnsavedDiagnosis() || !ConfirmUnsavedStrokes()) return;  // stay with this patient
     m_store.CommitCurrentUser();
     RunUserList();
     FillPatientPanel();
@@ -638,6 +644,7 @@ void CkavimoDlg::customEvent(QEvent* event) {
 
 void CkavimoDlg::OnCameraKey(int code) {
     if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
+    if (m_bAskingAboutStrokes) return;
     switch (code) {
         case 0x51:
             if (m_live.State() == LiveState::Idle) {

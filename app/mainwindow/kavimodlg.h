@@ -345,6 +345,7 @@ private:
     SnapshotWriter m_writeSnapshot;
     QString m_strStoredDiagnosis;  // the diagnosis box's text as it was last loaded or stored
     bool m_bAskingToClose = false;
+    bool m_bAskingAboutStrokes = false;   // the question about unsaved strokes is open
     QString m_strSnapshotError;           // why the frozen frame could not be written ("" when it was)
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;

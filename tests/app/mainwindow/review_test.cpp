@@ -60,6 +60,7 @@ private Q_SLOTS:
     void saveAsAddsNewFilesAndNeverOverwrites();
     void failedWritesAreReported();
     void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
+    void pagingWithUnsavedStrokesAsksFirst();
     void pictureDecodedAheadIsNeverAStaleOne();
 };
 
@@ -207,7 +208,8 @@ void ReviewTest::fullUndoStackKeepsLaterStrokesOnScreenOnly() {
     const QImage top = d.Review().Entry(31).image.convertToFormat(QImage::Format_RGB32);
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 30) * 240 / area.height()), kRed));
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 32) * 240 / area.height()), kGreen));
-    // A new picture resets the stack to its bottom.
+    // A new picture (the strokes dropped when asked) resets the stack to its bottom.
+    h.Drive().reply = QMessageBox::Discard;
     h.ShowPicture(0);
     QCOMPARE(d.Review().HistLevel(), 0);
     QVERIFY(d.Review().Entry(1).image.isNull());
@@ -388,6 +390,7 @@ void ReviewTest::listDoubleClickFillsTheActiveSlot() {
     // Single view: the picture replaces slot 0 and the undo stack starts again.
     h.Stroke({{50, 50}, {150, 50}});
     QCOMPARE(d.Review().HistLevel(), 1);
+    h.Drive().reply = QMessageBox::Discard;  // the strokes on the picture replaced are dropped
     doubleClick(0);
     QCOMPARE(d.Review().PaneIndex(0), 0);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
@@ -573,7 +576,8 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
              qPrintable(h.Drive().messages[0]));
     QCOMPARE(FileBytes(broken), junk);
 
-    // Paging drops strokes as it always did; closing asks, and Cancel keeps the window.
+    // Paging asks (see pagingWithUnsavedStrokesAsksFirst); closing asks, and Cancel keeps the window.
+    h.Drive().reply = QMessageBox::Discard;
     SendKey(d, 0x53);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
     QVERIFY(!d.HasUnsavedStrokes());
@@ -604,6 +608,64 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     QVERIFY(!d.isVisible());
     QCOMPARE(h.Drive().messages, QStringList({question}));
     QCOMPARE(FileBytes(green), saved);
+}
+
+void ReviewTest::pagingWithUnsavedStrokesAsksFirst() {
+    PictureHarness h;
+    h.AddPictures({kGreen, kBlue, kYellow});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    int userDialogs = 0;
+    d.SetUserListRunner([&](CUserList& users) {
+        ++userDialogs;
+        users.accept();
+    });
+    QMessageBox::StandardButton reply = QMessageBox::Cancel;
+    QStringList asked;
+    SetMessageBoxHook([&](const MessageBoxRequest& r) {
+        asked << r.text;
+        if (asked.size() == 1) SendKey(d, 0x53);  // the camera's key again while the question is open
+        return reply;
+    });
+    const QString question = QStringLiteral("The strokes on the picture have not been saved. Save them?");
+    const QString newest = h.PatientDir() + QLatin1Char('/') + h.Pictures()[2];
+    const QByteArray newestBytes = FileBytes(newest);
+
+    // Cancel stays on the picture with its strokes: the camera's key, a double click on a
+    // thumbnail, "User". The key pressed while the question was open is not taken.
+    h.Stroke({{100, 100}, {300, 100}});
+    SendKey(d, 0x53);
+    h.ClickThumbnail(0, true);
+    h.Button(IdUser)->click();
+    QCOMPARE(asked, QStringList(3, question));
+    QCOMPARE(d.CurrentIndex(), 2);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[2]));
+    QVERIFY(d.HasUnsavedStrokes());
+    QCOMPARE(userDialogs, 0);
+    QVERIFY(Near(Pixel(h.Shown(), 200, 100), kRed, 60));
+
+    // Discard pages on and leaves the file as it was.
+    reply = QMessageBox::Discard;
+    SendKey(d, 0x53);
+    QCOMPARE(d.CurrentIndex(), 1);
+    QVERIFY(!d.HasUnsavedStrokes());
+    QCOMPARE(FileBytes(newest), newestBytes);
+
+    // Save writes the strokes over their picture, then the double-clicked one is shown.
+    const QString middle = h.PatientDir() + QLatin1Char('/') + h.Pictures()[1];
+    const QByteArray middleBytes = FileBytes(middle);
+    h.Stroke({{100, 200}, {300, 200}});
+    reply = QMessageBox::Save;
+    h.ClickThumbnail(0, true);
+    QCOMPARE(asked.size(), 5);
+    QVERIFY(FileBytes(middle) != middleBytes);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
+    QVERIFY(!d.HasUnsavedStrokes());
+    // Without strokes nothing is asked.
+    SendKey(d, 0x52);
+    h.Button(IdUser)->click();
+    QCOMPARE(asked.size(), 5);
+    QCOMPARE(userDialogs, 1);
 }
 
 // The picture a delete decodes ahead for pane 0 is only ever taken for its own, unchanged file.
