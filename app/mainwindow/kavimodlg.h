@@ -251,6 +251,9 @@ private:
     // Pane 1098 is on screen while it has something to show: live video (or the frozen frame)
     // or a picture drawn with Qt; otherwise the panes below it show the patient's pictures.
     void UpdateLivePane();
+    // A frozen frame kept through a drop of the camera's link, and leaving it once stored.
+    void KeepFrozenFrame();
+    void LeaveFrozenWithoutCamera();
     void OnCameraKey(int code);
     void EnableButtons(std::initializer_list<int> ids, bool enable);
     int AnswerDeleteConfirmNow(int answer);
