@@ -16,6 +16,7 @@
 
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
+#include "app/mainwindow/workdraft.h"
 #include "app/patients/patientmemory.h"
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
@@ -327,6 +328,7 @@ void CkavimoDlg::OnInitDialog() {
     m_live.SetStreamEnabled(false);
     SetLiveState(LiveState::Idle);
     ShowNewestPictures();
+    OfferUnsavedWork();
     EnableButtons({IdFreeze, IdSample}, false);
     DrawStatus(false);
 
@@ -359,6 +361,8 @@ void CkavimoDlg::OnInitDialog() {
 
 int CkavimoDlg::DoModal() {
     OnInitDialog();
+    // The session ended while the start-up's dialogs were open: there is no run.
+    if (m_bSessionEnding) return QDialog::Rejected;
     return exec();
 }
 
@@ -510,11 +514,14 @@ bool CkavimoDlg::ConfirmUnsavedStrokes() {
 
 void CkavimoDlg::done(int result) {
     if (m_bAskingToClose) return;  // a second close while the question is open
-    if (m_bInitialised && !m_bTornDown) {
+    if (m_bInitialised && !m_bTornDown && !m_bSessionEnding) {
         m_bAskingToClose = true;
         const bool go = ConfirmUnsavedDiagnosis() && ConfirmUnsavedStrokes();
         m_bAskingToClose = false;
         if (!go) return;
+        // Answered for: a draft kept earlier in this session is out of date.
+        m_bWorkSettled = true;
+        if (!m_stateDir.isEmpty()) WorkDraft::Remove(m_stateDir);
     }
     QDialog::done(result);
 }
@@ -783,6 +790,8 @@ void CkavimoDlg::OnAbout() {
 
 void CkavimoDlg::Teardown() {
     if (m_bTornDown) return;
+    // The run ended without the questions (the application was told to quit): the work is kept.
+    if (!m_bWorkSettled) KeepUnsavedWork();
     m_bTornDown = true;
     m_bClosing = true;
     m_timer.stop();

@@ -100,6 +100,16 @@ public:
         m_settingsOverrides = overrides;
     }
 
+    // Where the unsaved work is kept when the session ends: kavimo's own state directory (empty:
+    // nowhere). Also watches the session manager's requests to save and the application's quit.
+    void SetStateDirectory(const QString& dir);
+    // Keeps the unsaved diagnosis and strokes of the current patient as a draft, offered at the
+    // next start; true when there was nothing to keep or it was kept.
+    bool KeepUnsavedWork();
+    // The session ends (logout, shutdown, SIGTERM): the unsaved work is kept and the run ends
+    // without a question.
+    void EndSession();
+
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
 
@@ -251,6 +261,9 @@ private:
     // Pane 1098 is on screen while it has something to show: live video (or the frozen frame)
     // or a picture drawn with Qt; otherwise the panes below it show the patient's pictures.
     void UpdateLivePane();
+    // At start-up: offers the draft kept at the end of the last session (kavimodlg_draft.cpp).
+    void OfferUnsavedWork();
+    void RestoreStrokes(const QString& picturePath, const QImage& annotated);
     // A frozen frame kept through a drop of the camera's link, and leaving it once stored.
     void KeepFrozenFrame();
     void LeaveFrozenWithoutCamera();
@@ -348,7 +361,11 @@ private:
     SnapshotWriter m_writeSnapshot;
     QString m_strStoredDiagnosis;  // the diagnosis box's text as it was last loaded or stored
     bool m_bAskingToClose = false;
-    bool m_bAskingAboutStrokes = false;   // the question about unsaved strokes is open
+    bool m_bAskingAboutStrokes = false;  // the question about unsaved strokes is open
+    QString m_stateDir;                  // where the unsaved work is kept at the session's end
+    bool m_bWatchingSession = false;
+    bool m_bSessionEnding = false;        // the run ends for the session: nothing is asked
+    bool m_bWorkSettled = false;          // the unsaved work was answered for (saved, dropped or kept)
     QString m_strSnapshotError;           // why the frozen frame could not be written ("" when it was)
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;

@@ -5,7 +5,13 @@
 
 #include <QListWidgetItem>
 #include <QScrollBar>
+#include <QTextEdit>
 
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include "app/mainwindow/shutdownwatch.h"
 #include "app/pictures/bigpic.h"
 #include "tests/app/support/fakecameras.h"
 #include "tests/app/support/picturetestsupport.h"
@@ -61,6 +67,7 @@ private Q_SLOTS:
     void failedWritesAreReported();
     void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
     void pagingWithUnsavedStrokesAsksFirst();
+    void unsavedWorkIsKeptAtTheSessionsEndAndOfferedAtTheNextStart();
     void pictureDecodedAheadIsNeverAStaleOne();
 };
 
@@ -666,6 +673,87 @@ void ReviewTest::pagingWithUnsavedStrokesAsksFirst() {
     h.Button(IdUser)->click();
     QCOMPARE(asked.size(), 5);
     QCOMPARE(userDialogs, 1);
+}
+
+void ReviewTest::unsavedWorkIsKeptAtTheSessionsEndAndOfferedAtTheNextStart() {
+    QTemporaryDir state;
+    const QString stateDir = state.filePath(QStringLiteral("kavimo"));
+    const QString draft = stateDir + QStringLiteral("/unsaved-work.draft");
+    auto keepDraftsIn = [&](CkavimoDlg& d) { d.SetStateDirectory(stateDir); };
+    // The session ends with a SIGTERM, as a logout or a shutdown sends it.
+    auto endSession = [](CkavimoDlg& d) {
+        ShutdownWatch watch;
+        QVERIFY(watch.Active());
+        QObject::connect(&watch, &ShutdownWatch::shutdownRequested, &d, &CkavimoDlg::EndSession);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!d.isVisible());
+    };
+    auto disease = [](CkavimoDlg& d) { return static_cast<QTextEdit*>(d.Control(IdDisease)); };
+    auto stored = [](PictureHarness& h) {
+        char16_t text[350] = {};
+        h.Store().GetDescription(text);
+        return QString::fromStdU16String(records::FieldText(text));
+    };
+
+    // Strokes and a diagnosis, neither saved, when the session ends: nothing is asked, nothing is
+    // written to the records, and the draft is private.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        const QByteArray blue = FileBytes(h.PatientDir() + QLatin1Char('/') + h.Pictures()[1]);
+        h.Stroke({{100, 100}, {300, 100}});
+        QTest::keyClicks(disease(d), QStringLiteral("Caries on 36"));
+        h.Drive().messages.clear();
+        endSession(d);
+        QCOMPARE(h.Drive().messages, QStringList());
+        QCOMPARE(FileBytes(h.PatientDir() + QLatin1Char('/') + h.Pictures()[1]), blue);
+        QCOMPARE(stored(h), QString());
+        struct stat st = {};
+        QCOMPARE(::stat(QFile::encodeName(draft).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(QDir(stateDir).entryList(QDir::Files | QDir::Hidden), QStringList({"unsaved-work.draft"}));
+    }
+    // The next start offers it; taken, both are back and unsaved, and the draft is gone.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.Drive().reply = QMessageBox::Yes;
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        const QStringList offers = h.Drive().messages.filter(QStringLiteral("Restore"));
+        QCOMPARE(offers.size(), 1);
+        QVERIFY2(offers[0].startsWith(
+                     QStringLiteral("Oral image acquisition system|Restore the unsaved work of Test User from ")),
+                 qPrintable(offers[0]));
+        QVERIFY(!QFile::exists(draft));
+        QCOMPARE(disease(d)->toPlainText(), QStringLiteral("Caries on 36"));
+        QVERIFY(d.HasUnsavedDiagnosis());
+        QVERIFY(d.HasUnsavedStrokes());
+        QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[1]));
+        QVERIFY(Near(Pixel(h.Shown(), 200, 100), kRed, 60));
+        QVERIFY(Near(Pixel(h.Shown(), 200, 300), kBlue, 60));
+        // Kept again at this session's end.
+        endSession(d);
+        QVERIFY(QFile::exists(draft));
+    }
+    // Declined: nothing comes back, and the draft is gone too.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.Drive().reply = QMessageBox::No;
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        QCOMPARE(h.Drive().messages.filter(QStringLiteral("Restore")).size(), 1);
+        QVERIFY(!QFile::exists(draft));
+        QVERIFY(!d.HasUnsavedDiagnosis());
+        QVERIFY(!d.HasUnsavedStrokes());
+        QVERIFY(Near(Pixel(h.Shown(), 200, 100), kBlue, 60));
+    }
 }
 
 // The picture a delete decodes ahead for pane 0 is only ever taken for its own, unchanged file.
