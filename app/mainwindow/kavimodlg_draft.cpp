@@ -71,7 +71,8 @@ void CkavimoDlg::EndSession() {
 }
 
 void CkavimoDlg::OfferUnsavedWork() {
-    if (m_stateDir.isEmpty()) return;
+    // A session that ended during the start-up asks nothing; the draft waits for the next one.
+    if (m_stateDir.isEmpty() || m_bSessionEnding) return;
     WorkDraft draft;
     if (!draft.Read(m_stateDir)) {
         if (QFile::exists(WorkDraft::FilePath(m_stateDir))) {
