@@ -11,6 +11,7 @@
 #include "app/archive/pacssender.h"
 #include "app/democamera.h"
 #include "app/mainwindow/kavimodlg.h"
+#include "app/mainwindow/shutdownwatch.h"
 #include "app/mainwindow/tickthread.h"
 #include "app/notifiers.h"
 #include "app/pictures/thumbnail.h"
@@ -165,6 +166,15 @@ int CkavimoApp::Run(int argc, char** argv) {
         CkavimoDlg dialog(store, udp);
         dialog.SetPacsSender(&pacs);
         dialog.SetSettingsSource(config.iniPath, config.overrides);
+        // The session's end (SIGTERM, SIGHUP, the session manager) keeps the unsaved work in the
+        // state directory, beside the log.
+        const std::string state = platform::XdgBaseDirectory("XDG_STATE_HOME", "/.local/state");
+        if (!state.empty()) dialog.SetStateDirectory(QString::fromStdString(state + "/kavimo"));
+        ShutdownWatch shutdown;
+        QObject::connect(&shutdown, &ShutdownWatch::shutdownRequested, &dialog, [&dialog](int signal) {
+            platform::DebugNotice("kavimo: signal %d: the session ends\n", signal);
+            dialog.EndSession();
+        });
         dialog.DoModal();
     }
     ThumbnailCache::WaitForDiskWrites();

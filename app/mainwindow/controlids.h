@@ -5,8 +5,8 @@
 namespace MainCtl {
 
 enum Id : int {
-    IdOK = 1,      // hidden default button: Enter closes the window
-    IdCancel = 2,  // hidden: Esc closes the window
+    IdOK = 1,      // hidden; ends the run as "Exit" does (Enter does not reach it)
+    IdCancel = 2,  // hidden; ends the run as closing the window does (Esc does not reach it)
     IdNum = 1090,  // patient number line
     IdName = 1091,
     IdSex = 1092,
@@ -43,6 +43,8 @@ enum Id : int {
     IdSample = 1086,
     IdFreeze = 1089,
     IdExit = 1017,
+    IdPatientBanner = 1110,  // the current patient's name and UID in large type
+    IdDiseaseCount = 1111,   // how much of the diagnosis record the text takes
 };
 
 }  // namespace MainCtl

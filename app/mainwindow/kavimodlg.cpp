@@ -1,5 +1,6 @@
 #include "app/mainwindow/kavimodlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
@@ -15,6 +16,8 @@
 
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
+#include "app/mainwindow/workdraft.h"
+#include "app/patients/patientmemory.h"
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
@@ -24,7 +27,9 @@
 #include "app/widgets/aboutdlg.h"
 #include "app/widgets/appresources.h"
 #include "app/widgets/facebutton.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/patientbanner.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
@@ -128,10 +133,20 @@ void CkavimoDlg::CreateControls() {
         label->setProperty("controlId", spec.id);
     }
 
-    m_disease = new QTextEdit(this);
+    // The diagnosis box takes no more than the record holds, and says how much that is.
+    m_disease = new CLimitedTextEdit(kDiagnosisUnits, this);
     m_disease->setObjectName(QStringLiteral("IdDisease"));
     m_disease->setProperty("controlId", int(IdDisease));
-    m_disease->setAcceptRichText(false);
+    m_diseaseCount = new QLabel(this);
+    m_diseaseCount->setObjectName(QStringLiteral("IdDiseaseCount"));
+    m_diseaseCount->setProperty("controlId", int(IdDiseaseCount));
+    m_diseaseCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_disease, &QTextEdit::textChanged, this, &CkavimoDlg::ShowDiagnosisCount);
+    ShowDiagnosisCount();
+
+    m_banner = new CPatientBanner(this);
+    m_banner->setObjectName(QStringLiteral("IdPatientBanner"));
+    m_banner->setProperty("controlId", int(IdPatientBanner));
 
     m_statusImage = new QLabel(this);
     m_statusImage->setObjectName(QStringLiteral("IdStatusImage"));
@@ -291,6 +306,10 @@ void CkavimoDlg::OnInitDialog() {
     m_store.Load();
     // A run cut short while storing, importing or deleting pictures left nothing half done.
     m_store.RepairPictureLists();
+    // The patient dialog opens on the store's last patient: the one used last time, when it is
+    // still there.
+    const int remembered = FindPatientByUid(m_store, RememberedPatient(m_settingsFile));
+    if (remembered > 0 && m_store.SelectUser(remembered) == remembered) m_store.CommitCurrentUser();
 
     CListImageCtrl::SetThumbnailSize(m_nThumbSize, m_nThumbSize);
     m_list->InitColumns();
@@ -309,6 +328,7 @@ void CkavimoDlg::OnInitDialog() {
     m_live.SetStreamEnabled(false);
     SetLiveState(LiveState::Idle);
     ShowNewestPictures();
+    OfferUnsavedWork();
     EnableButtons({IdFreeze, IdSample}, false);
     DrawStatus(false);
 
@@ -341,6 +361,8 @@ void CkavimoDlg::OnInitDialog() {
 
 int CkavimoDlg::DoModal() {
     OnInitDialog();
+    // The session ended while the start-up's dialogs were open: there is no run.
+    if (m_bSessionEnding) return QDialog::Rejected;
     return exec();
 }
 
@@ -368,6 +390,8 @@ void CkavimoDlg::RunUserList() {
     CUserList dialog(m_store, this);
     if (m_pacs) dialog.SetPacsAddress(m_pacs->Address());
     m_runUserList(dialog);
+    _USER_INFO chosen = {};
+    if (m_store.GetCurrentUser(&chosen) >= 0) RememberPatient(m_settingsFile, chosen.uid);
 }
 
 // --- Patient panel ------------------------------------------------------------------------------
@@ -383,6 +407,7 @@ void CkavimoDlg::FillPatientPanel() {
         label(IdSex)->setText(QStringLiteral("Sex："));
         label(IdAge)->setText(QStringLiteral("Age："));
         label(IdPhone)->setText(QStringLiteral("Phone："));
+        m_banner->SetPatient(QString(), 0);
         m_list->Clear();
         m_disease->clear();  // no patient: no diagnosis of somebody else on screen
         m_strStoredDiagnosis.clear();
@@ -394,6 +419,7 @@ void CkavimoDlg::FillPatientPanel() {
     label(IdSex)->setText(user.sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"));
     label(IdAge)->setText(QStringLiteral("Age：%1").arg(user.age));
     label(IdPhone)->setText(QStringLiteral("Phone：%1").arg(qint64(user.phone)));
+    m_banner->SetPatient(FieldQString(user.name, 16), user.uid);
     ReloadThumbnails();
     char16_t description[350] = {};
     if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));
@@ -427,8 +453,16 @@ bool CkavimoDlg::SaveDiagnosis() {
 }
 
 bool CkavimoDlg::HasUnsavedDiagnosis() const {
-    return m_store.GetCurrentUser(nullptr) >= 0 &&
-           LeftUnits(m_disease->toPlainText(), kDiagnosisUnits) != m_strStoredDiagnosis;
+    return m_store.GetCurrentUser(nullptr) >= 0 && m_disease->toPlainText() != m_strStoredDiagnosis;
+}
+
+void CkavimoDlg::ShowDiagnosisCount() {
+    const int used = int(m_disease->toPlainText().size());
+    m_diseaseCount->setText(QStringLiteral("%1 / %2").arg(used).arg(kDiagnosisUnits));
+    // At the limit the count turns red: nothing more is taken.
+    QPalette palette = m_diseaseCount->palette();
+    palette.setColor(QPalette::WindowText, used >= kDiagnosisUnits ? QColor(200, 0, 0) : QColor(Qt::black));
+    m_diseaseCount->setPalette(palette);
 }
 
 namespace {
@@ -460,7 +494,13 @@ bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
 
 bool CkavimoDlg::ConfirmUnsavedStrokes() {
     if (!HasUnsavedStrokes()) return true;
-    switch (AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"))) {
+    // Camera keys that arrive while the question is open are not taken: they would page or
+    // freeze under it.
+    m_bAskingAboutStrokes = true;
+    const QMessageBox::StandardButton answer =
+        AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"));
+    m_bAskingAboutStrokes = false;
+    switch (answer) {
         case QMessageBox::Save:
             // Over the picture shown, as "Save" does; the four pictures of split view (or strokes on
             // an empty pane) have no one file to go over and become a new picture, as "Save As" does.
@@ -474,17 +514,20 @@ bool CkavimoDlg::ConfirmUnsavedStrokes() {
 
 void CkavimoDlg::done(int result) {
     if (m_bAskingToClose) return;  // a second close while the question is open
-    if (m_bInitialised && !m_bTornDown) {
+    if (m_bInitialised && !m_bTornDown && !m_bSessionEnding) {
         m_bAskingToClose = true;
         const bool go = ConfirmUnsavedDiagnosis() && ConfirmUnsavedStrokes();
         m_bAskingToClose = false;
         if (!go) return;
+        // Answered for: a draft kept earlier in this session is out of date.
+        m_bWorkSettled = true;
+        if (!m_stateDir.isEmpty()) WorkDraft::Remove(m_stateDir);
     }
     QDialog::done(result);
 }
 
 void CkavimoDlg::OnUser() {
-    if (!ConfirmUnsavedDiagnosis()) return;  // stay with this patient
+    if (!ConfirmUnsavedDiagnosis() || !ConfirmUnsavedStrokes()) return;  // stay with this patient
     m_store.CommitCurrentUser();
     RunUserList();
     FillPatientPanel();
@@ -608,6 +651,7 @@ void CkavimoDlg::customEvent(QEvent* event) {
 
 void CkavimoDlg::OnCameraKey(int code) {
     if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
+    if (m_bAskingAboutStrokes) return;
     switch (code) {
         case 0x51:
             if (m_live.State() == LiveState::Idle) {
@@ -690,13 +734,26 @@ void CkavimoDlg::resizeEvent(QResizeEvent* event) {
 }
 
 void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            accept();
+    // Enter and Esc never end the run: only "Exit" and closing the window do, after asking about
+    // unsaved work. A key pressed out of habit (Enter after a click on a thumbnail) must not take
+    // a frozen frame, a drawing or the program with it. Enter presses the button that has the
+    // focus, as Space does.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+            if (button && button->isVisible() && button->isEnabled() && !event->isAutoRepeat() &&
+                (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+                button->click();
+            event->accept();
             return;
         }
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
@@ -733,6 +790,8 @@ void CkavimoDlg::OnAbout() {
 
 void CkavimoDlg::Teardown() {
     if (m_bTornDown) return;
+    // The run ended without the questions (the application was told to quit): the work is kept.
+    if (!m_bWorkSettled) KeepUnsavedWork();
     m_bTornDown = true;
     m_bClosing = true;
     m_timer.stop();

@@ -47,7 +47,9 @@
 
 class BigPic;
 class CFaceButton;
+class CLimitedTextEdit;
 class CListImageCtrl;
+class CPatientBanner;
 class CPrintFrame;
 class CPicturePane;
 class CUserList;
@@ -91,11 +93,22 @@ public:
     void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
 
     // What "Settings..." edits: the settings file of this run and what overrides it (by default the
-    // user's kavimo.ini with nothing overridden).
+    // user's kavimo.ini with nothing overridden). The patient used last is remembered in the
+    // file given here (none given: nothing is remembered).
     void SetSettingsSource(const QString& iniPath, const QHash<QString, QString>& overrides) {
         m_settingsFile = iniPath;
         m_settingsOverrides = overrides;
     }
+
+    // Where the unsaved work is kept when the session ends: kavimo's own state directory (empty:
+    // nowhere). Also watches the session manager's requests to save and the application's quit.
+    void SetStateDirectory(const QString& dir);
+    // Keeps the unsaved diagnosis and strokes of the current patient as a draft, offered at the
+    // next start; true when there was nothing to keep or it was kept.
+    bool KeepUnsavedWork();
+    // The session ends (logout, shutdown, SIGTERM): the unsaved work is kept and the run ends
+    // without a question.
+    void EndSession();
 
     // The control of an id, for tests and tools.
     QWidget* Control(int id) const;
@@ -184,7 +197,7 @@ public:
     CPicturePane* Pane(int id) const;
 
 protected:
-    // Every way of ending the run (Exit, Enter, Esc, closing the window) comes here: unsaved
+    // Every way of ending the run ("Exit", closing the window) comes here: unsaved
     // work is asked about first, and the run goes on when the user cancels.
     void done(int result) override;
     void customEvent(QEvent* event) override;
@@ -225,6 +238,7 @@ private:
     void ApplyLayout(int width, int height);
     void RunUserList();
     void FillPatientPanel();
+    void ShowDiagnosisCount();
     // Stores the diagnosis box's text; false when there is no patient or the write failed (the
     // store reports why).
     bool SaveDiagnosis();
@@ -247,6 +261,12 @@ private:
     // Pane 1098 is on screen while it has something to show: live video (or the frozen frame)
     // or a picture drawn with Qt; otherwise the panes below it show the patient's pictures.
     void UpdateLivePane();
+    // At start-up: offers the draft kept at the end of the last session (kavimodlg_draft.cpp).
+    void OfferUnsavedWork();
+    void RestoreStrokes(const QString& picturePath, const QImage& annotated);
+    // A frozen frame kept through a drop of the camera's link, and leaving it once stored.
+    void KeepFrozenFrame();
+    void LeaveFrozenWithoutCamera();
     void OnCameraKey(int code);
     void EnableButtons(std::initializer_list<int> ids, bool enable);
     int AnswerDeleteConfirmNow(int answer);
@@ -341,6 +361,11 @@ private:
     SnapshotWriter m_writeSnapshot;
     QString m_strStoredDiagnosis;  // the diagnosis box's text as it was last loaded or stored
     bool m_bAskingToClose = false;
+    bool m_bAskingAboutStrokes = false;  // the question about unsaved strokes is open
+    QString m_stateDir;                  // where the unsaved work is kept at the session's end
+    bool m_bWatchingSession = false;
+    bool m_bSessionEnding = false;        // the run ends for the session: nothing is asked
+    bool m_bWorkSettled = false;          // the unsaved work was answered for (saved, dropped or kept)
     QString m_strSnapshotError;           // why the frozen frame could not be written ("" when it was)
     std::atomic<bool> m_bClosing{false};  // teardown has begun: the camera link gets no answers
     QPushButton* Button(int id) const;
@@ -362,8 +387,10 @@ private:
     bool m_bJpegDisplayStarted = false;
     bool m_bReceiverFailureShown = false;
 
+    CPatientBanner* m_banner = nullptr;
     QLabel* m_statusImage = nullptr;
-    QTextEdit* m_disease = nullptr;
+    CLimitedTextEdit* m_disease = nullptr;
+    QLabel* m_diseaseCount = nullptr;  // "n / 349" under the diagnosis box
     CListImageCtrl* m_list = nullptr;
     CPicturePane* m_pane1 = nullptr;  // 1098
     CPicturePane* m_pane2 = nullptr;  // 1096

@@ -98,7 +98,8 @@ std::time_t CkavimoDlg::Now() const { return m_clock ? m_clock() : std::time(nul
 // --- Freeze -------------------------------------------------------------------------------------
 
 void CkavimoDlg::OnFreeze() {
-    if (!m_live.StreamEnabled()) return;
+    // A frame frozen before the camera's link dropped can still be stored.
+    if (!m_live.StreamEnabled() && m_live.State() != LiveState::Frozen) return;
     if (m_nCameraType == CAMERA_STREAM)
         FreezeStream();
     else if (m_nCameraType == CAMERA_PICTURE)
@@ -159,6 +160,10 @@ void CkavimoDlg::FreezeStream() {
             Audit(records::audit::kCapture, m_curPatient.uid, std::string(), QStringLiteral("Freeze: ") + error, false);
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
         }
+    }
+    if (!m_live.MediaReady()) {  // the camera's link dropped while the frame waited
+        LeaveFrozenWithoutCamera();
+        return;
     }
     if (!m_live.HasReceiver()) StartReceiver();
     SetLiveState(LiveState::Live);

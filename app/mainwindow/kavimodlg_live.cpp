@@ -6,6 +6,7 @@
 // to the player) -> display thread (pace, draw into pane 1098) -> ReleaseYUVCallback (planes back
 // to the decoder library).
 #include <QGuiApplication>
+#include <QImage>
 #include <QPushButton>
 
 #include <cstring>
@@ -16,26 +17,40 @@
 #include "app/widgets/messagebox.h"
 #include "platform/debug.h"
 #include "platform/memory.h"
+#include "platform/paths.h"
 
 using namespace MainCtl;
+
+namespace {
+
+constexpr char kFrozenFrame[] = "d:\\DentalWorkDir\\temp.bmp";  // the frame "Freeze" writes
+
+}  // namespace
 
 // --- Media set-up and teardown ------------------------------------------------------------------
 
 int CkavimoDlg::SetupMedia() {
+    // A frame frozen before the camera went away still waits for "Save Pic" (or "Sample", which
+    // drops it and goes live).
+    const bool frozen = m_live.State() == LiveState::Frozen;
     if (!m_live.SetUp([this] { return VideoWindow(); })) return 0;
     // Without a play object nothing is drawn into the pane: it paints with Qt again. Frames are
     // then decoded and released at once (the live view's states stay as they are).
     if (!m_live.Player()) m_pane1->UnbindVideo();
     m_live.SetStreamEnabled(true);
-    SetLiveState(LiveState::Idle);
     EnableButtons({IdFreeze, IdSample}, true);
-    if (!m_live.HasReceiver()) OnSample();
+    if (!frozen) {
+        SetLiveState(LiveState::Idle);
+        if (!m_live.HasReceiver()) OnSample();
+    }
     UpdateLivePane();
     return 1;
 }
 
 int CkavimoDlg::TeardownMedia() {
     if (!m_live.MediaReady()) return 0;
+    // A frozen frame is already written; it outlives the camera's link (not the window).
+    const bool keepFrozen = m_live.State() == LiveState::Frozen && !m_bClosing;
     EnableButtons({IdFreeze, IdSample}, false);
     EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, true);
     // The pane lets go of its video window once the play object is gone. The live view is idle
@@ -47,8 +62,32 @@ int CkavimoDlg::TeardownMedia() {
     // The disabled buttons no longer claim a live view or a frozen frame.
     Button(IdSample)->setText(QStringLiteral("Sample"));
     Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    if (keepFrozen) KeepFrozenFrame();
     UpdateLivePane();
     return 1;
+}
+
+// The camera's link dropped while a frame was frozen: the frame (as written for "Save Pic") stays
+// on pane 1098, frozen, and "Save Pic" still stores it.
+void CkavimoDlg::KeepFrozenFrame() {
+    const QImage frame(QString::fromStdString(platform::HostPath(kFrozenFrame)));
+    if (frame.isNull()) return;  // nothing was written: there is nothing to store
+    SetLiveState(LiveState::Frozen);
+    m_pane1->DrawStretched(frame);
+    Button(IdFreeze)->setText(QStringLiteral("Save Pic"));
+    EnableButtons({IdFreeze}, true);
+    EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, false);
+}
+
+// The frame kept without a camera has been stored (or could not be): back to reviewing.
+void CkavimoDlg::LeaveFrozenWithoutCamera() {
+    SetLiveState(LiveState::Idle);
+    m_pane1->ClearPane();
+    Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    EnableButtons({IdFreeze}, false);
+    EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, true);
+    ShowNewestPictures();
+    UpdateLivePane();
 }
 
 TEGMO_PLAY_WINDOW CkavimoDlg::VideoWindow() {

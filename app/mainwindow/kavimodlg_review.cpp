@@ -120,6 +120,7 @@ void CkavimoDlg::ShowNextPicture() {
         OnSample();
         return;
     }
+    if (!ConfirmUnsavedStrokes()) return;  // stay with the strokes
     if (m_nCurIndex < m_list->count() - 1) ++m_nCurIndex;
     ShowPictures(m_nCurIndex);
 }
@@ -129,6 +130,7 @@ void CkavimoDlg::ShowPrevPicture() {
         OnSample();
         return;
     }
+    if (!ConfirmUnsavedStrokes()) return;
     if (m_nCurIndex > 0) --m_nCurIndex;
     ShowPictures(m_nCurIndex);
 }
@@ -413,9 +415,17 @@ void CkavimoDlg::OnListClick(QListWidgetItem* item) {
 }
 
 void CkavimoDlg::OnListDoubleClick(QListWidgetItem* item) {
-    const int index = m_list->FileIndexOf(item);
+    int index = m_list->FileIndexOf(item);
     _DISE_PIC picture = {};
     if (index < 0 || m_store.GetPicture(index, &picture) != 1) return;
+    // Strokes on the picture about to be replaced are asked about first; saving them reloads the
+    // list and may move the picture in the store, so it is looked up again by its path.
+    if (HasUnsavedStrokes()) {
+        const QString path = PicturePathText(picture);
+        if (!ConfirmUnsavedStrokes()) return;
+        index = StoreIndexOfPath(path, index);
+        if (index < 0 || m_store.GetPicture(index, &picture) != 1) return;
+    }
     const int slot = m_review.Split() ? m_review.ActivePane() : 0;
     m_review.SetSlot(slot, index, PicturePathText(picture));
     if (m_review.Split()) {

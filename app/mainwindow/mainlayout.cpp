@@ -9,6 +9,9 @@ namespace {
 // 1.5 * e and the like, truncated toward zero as the layout rules ask.
 int Trunc(double v) { return static_cast<int>(v); }
 
+// The patient banner's height for two lines of type large enough to be read from the chair.
+constexpr int kBannerMinHeight = 90;
+
 }  // namespace
 
 MainLayout ComputeMainLayout(int W, int H) {
@@ -92,7 +95,9 @@ MainLayout ComputeMainLayout(int W, int H) {
         y += 18 + 10;
         put(IdDiseaseCaption, x, y, 70, 18);
         y += 20;
-        put(IdDisease, x, y, w, 12 * e);
+        // The box gives the last line of its height to the count of characters under it.
+        put(IdDisease, x, y, w, 12 * e - kDiseaseCountHeight);
+        put(IdDiseaseCount, x, y + 12 * e - kDiseaseCountHeight, w, kDiseaseCountHeight);
         y += 12 * e;
         put(IdSaveDisease, x, y, w, 2 * e);
         y += 2 * e;
@@ -108,6 +113,18 @@ MainLayout ComputeMainLayout(int W, int H) {
         const int w3 = w / 3;
         const int x3 = x + 2 * w / 3;
         y = BottomEdge(p) - 7 * e - 10;
+        // The patient's name and UID, large enough to be read from the chair, fill the room
+        // between the connection display and the commands; where that is too low for two lines
+        // of large type, a wide screen has room for one line under the picture area.
+        const int bannerTop = l.status2.y() + kStatus2Height + 8;
+        const int bannerHeight = std::max(0, y - 8 - bannerTop);
+        const int underPicture = H - 10 - (BottomEdge(l.pictureArea) + 5);
+        if (bannerHeight < kBannerMinHeight && l.wide && underPicture >= kBannerMinHeight / 2) {
+            put(IdPatientBanner, l.pictureArea.x(), BottomEdge(l.pictureArea) + 5, l.pictureArea.width(),
+                std::min(underPicture, kBannerMinHeight));
+        } else {
+            put(IdPatientBanner, x, bannerTop, w, bannerHeight);
+        }
         put(IdImport, x, y, w3, 2 * e);
         put(IdExport, x, y + 2 * e, w3, 2 * e);
         put(IdPickup, x + w3, y, w3, 2 * e);

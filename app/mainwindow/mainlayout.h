@@ -60,3 +60,5 @@ constexpr int kStatus2Width = 100;
 constexpr int kStatus2Height = 16;
 constexpr int kStatusImageWidth = 110;
 constexpr int kStatusImageHeight = 97;
+// The count of characters under the diagnosis box.
+constexpr int kDiseaseCountHeight = 18;

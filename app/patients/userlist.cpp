@@ -465,6 +465,8 @@ void CUserList::OnCreate() {
                         .arg(QString::fromStdString(error)));
         }
     }
+    // The new patient is the one about to be treated: selected, so that OK takes it.
+    SelectRowAndFocus(m_userList->rowCount() - 1);
 }
 
 void CUserList::OnWorklist() {

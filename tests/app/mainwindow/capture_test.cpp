@@ -79,6 +79,7 @@ private Q_SLOTS:
     void key51WhileLiveNeitherDeletesNorFreezes();
     void streamFreezeStoresTheFrameAndGoesLiveAgain();
     void streamFreezeNeverStoresAStaleOrUnwrittenFrame();
+    void frozenFrameOutlivesADropOfTheCameraLink();
     void pictureCameraSnapStoresTheNextPicture();
     void picksStayMarkedWhenThePictureCameraAddsAPicture();
 };
@@ -513,6 +514,60 @@ void CaptureTest::streamFreezeNeverStoresAStaleOrUnwrittenFrame() {
              qPrintable(h.Drive().messages[0]));
     QCOMPARE(h.PictureCount(), 0);
     QCOMPARE(d.liveState(), LiveState::Live);
+}
+
+void CaptureTest::frozenFrameOutlivesADropOfTheCameraLink() {
+    PictureHarness h;
+    FakeStreamCamera camera;
+    h.BeforeWindow([&] {
+        camera.Start(h.Udp().LocalCommandPort());
+        camera.SetHeartbeats(true);
+    });
+    QVERIFY(h.Start(camera.Port()));
+    CkavimoDlg& d = h.Dialog();
+    int second = 0;
+    d.SetClock([&second] { return LocalTime(2026, 12, 8, 10, 0, second++); });
+    d.SetSnapshotWriter([](const std::string& path) {
+        QImage frame(320, 240, QImage::Format_RGB888);
+        frame.fill(kRed);
+        return frame.save(QString::fromStdString(path), "BMP");
+    });
+
+    // Frozen, then the heartbeats stop: the frame stays, and "Save Pic" stores it.
+    h.Button(IdFreeze)->click();
+    camera.SetHeartbeats(false);
+    QTRY_VERIFY_WITH_TIMEOUT(!d.Live().MediaReady(), 10000);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
+    QVERIFY(h.Button(IdFreeze)->isEnabled());
+    QVERIFY(!h.Button(IdSample)->isEnabled());
+    QVERIFY(Near(QColor(h.Pane(IdPane1)->Canvas().pixel(100, 100)), kRed));
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.PictureFiles(), QStringList({"20261208100000.jpg"}));
+    QCOMPARE(h.PictureCount(), 1);
+    QVERIFY(Near(CentreColour(h.PatientDir() + "/20261208100000.jpg"), kRed));
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QVERIFY(!h.Button(IdFreeze)->isEnabled());
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Freeze"));
+    QVERIFY(h.Button(IdUser)->isEnabled());
+    QVERIFY(h.Pane(IdPane1)->Canvas().isNull());
+
+    // The camera comes back (live again), a frame is frozen, the link drops and returns before
+    // "Save Pic": still frozen; stored, then live.
+    camera.SetHeartbeats(true);
+    QTRY_VERIFY_WITH_TIMEOUT(d.liveState() == LiveState::Live, 10000);
+    h.Button(IdFreeze)->click();
+    camera.SetHeartbeats(false);
+    QTRY_VERIFY_WITH_TIMEOUT(!d.Live().MediaReady(), 10000);
+    camera.SetHeartbeats(true);
+    QTRY_VERIFY_WITH_TIMEOUT(d.Live().MediaReady(), 10000);
+    QCOMPARE(d.liveState(), LiveState::Frozen);
+    QCOMPARE(Text(h, IdFreeze), QStringLiteral("Save Pic"));
+    h.Button(IdFreeze)->click();
+    QCOMPARE(h.PictureCount(), 2);
+    QCOMPARE(d.liveState(), LiveState::Live);
+    QVERIFY(d.Live().HasReceiver());
+    QVERIFY(h.Drive().messages.filter("Fail").isEmpty());
 }
 
 void CaptureTest::pictureCameraSnapStoresTheNextPicture() {

@@ -4,7 +4,9 @@
 #include <QtTest>
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -18,6 +20,7 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/picturepane.h"
 #include "app/widgets/facebutton.h"
+#include "app/widgets/patientbanner.h"
 #include "platform/clock.h"
 #include "platform/net.h"
 #include "tests/app/support/apptestsupport.h"
@@ -62,12 +65,13 @@ private Q_SLOTS:
     void cleanup();
     void startsWithoutACameraWhenNobodyAnswers();
     void controlsFollowTheLayoutAndColours();
-    void enterAndEscapeCloseTheWindow();
+    void enterAndEscapeNeverEndTheRun();
     void streamCameraConnectsAndTheWatchdogFollowsHeartbeats();
     void cameraKeysFollowTheStateRules();
     void pictureCameraPicturesAreTakenIn();
     void patientPanelAndDiagnosisSave();
     void userButtonChangesThePatient();
+    void theNewPatientIsShownLargeAndOpensTheNextRun();
     void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
 
@@ -200,27 +204,38 @@ void KavimoDlgTest::controlsFollowTheLayoutAndColours() {
     QVERIFY(static_cast<QPushButton*>(dialog->Control(IdBlue))->isChecked());
 }
 
-void KavimoDlgTest::enterAndEscapeCloseTheWindow() {
+void KavimoDlgTest::enterAndEscapeNeverEndTheRun() {
     auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
     QVERIFY(dialog);
     dialog->OnInitDialog();
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    // Return after a click on the thumbnails, keypad Enter and Esc: the window stays.
     dialog->Control(IdThumbList)->setFocus();
     QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Return);
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QTest::keyClick(dialog->Control(IdDisease), Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
 
-    dialog->show();
+    // Enter and Space press the button that has the focus.
+    auto* split = static_cast<QPushButton*>(dialog->Control(IdSplit));
+    split->setFocus();
+    QTest::keyClick(split, Qt::Key_Return);
+    QCOMPARE(split->text(), QStringLiteral("Single"));
+    QTest::keyClick(split, Qt::Key_Space);
+    QCOMPARE(split->text(), QStringLiteral("Split"));
+    QVERIFY(dialog->isVisible());
+
+    // "Exit" and closing the window end it.
     static_cast<QPushButton*>(dialog->Control(IdExit))->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
 }
 
 void KavimoDlgTest::streamCameraConnectsAndTheWatchdogFollowsHeartbeats() {
@@ -421,6 +436,32 @@ void KavimoDlgTest::patientPanelAndDiagnosisSave() {
     m_store->GetDescription(stored);
     QCOMPARE(int(records::FieldText(stored).size()), 349);
     QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
+
+    // Typing and pasting stop where the record ends; the count under the box follows.
+    const auto* count = static_cast<QLabel*>(dialog->Control(IdDiseaseCount));
+    disease->setPlainText(QString(345, QLatin1Char('a')));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QCOMPARE(count->text(), QStringLiteral("345 / 349"));
+    disease->moveCursor(QTextCursor::End);
+    QTest::keyClicks(disease, QStringLiteral("bcdefg"));
+    QCOMPARE(disease->toPlainText(), QString(345, QLatin1Char('a')) + QStringLiteral("bcde"));
+    QCOMPARE(count->text(), QStringLiteral("349 / 349"));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(disease, Qt::Key_Return);  // a line break is a character too
+    QVERIFY(!dialog->HasUnsavedDiagnosis());
+    // A paste over the last four characters takes as much as fits.
+    for (int i = 0; i < 4; ++i) QTest::keyClick(disease, Qt::Key_Left, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n2345"));
+    QTest::keyClick(disease, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(disease->toPlainText(), QString(345, QLatin1Char('a')) + QStringLiteral("1\n23"));
+    QVERIFY(dialog->HasUnsavedDiagnosis());
+    QTest::keyClick(disease, Qt::Key_Backspace);
+    QCOMPARE(count->text(), QStringLiteral("348 / 349"));
+    static_cast<QPushButton*>(dialog->Control(IdSaveDisease))->click();
+    m_store->GetDescription(stored);
+    QCOMPARE(QString::fromStdU16String(records::FieldText(stored)), disease->toPlainText());
 }
 
 void KavimoDlgTest::userButtonChangesThePatient() {
@@ -483,6 +524,70 @@ void KavimoDlgTest::userButtonChangesThePatient() {
     QCOMPARE(dialog->ThumbList()->count(), 0);
 }
 
+void KavimoDlgTest::theNewPatientIsShownLargeAndOpensTheNextRun() {
+    QTemporaryDir config;
+    const QString ini = config.filePath(QStringLiteral("kavimo.ini"));
+    int second = 0;
+    auto createThree = [&second](CUserList& users) {
+        for (const char* name : {"Anna", "Bert", "Carla"}) {
+            users.SetClock([s = second++] { return QDateTime(QDate(2026, 12, 8), QTime(9, 0, s)); });
+            users.findChild<QLineEdit*>("IdName")->setText(QString::fromLatin1(name));
+            users.findChild<QLineEdit*>("IdAge")->setText(QStringLiteral("40"));
+            users.findChild<QLineEdit*>("IdPhone")->setText(QStringLiteral("555"));
+            users.findChild<QPushButton*>("IdCreate")->click();
+        }
+        users.findChild<QPushButton*>("IdOK")->click();
+    };
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->SetSettingsSource(ini, {});
+    dialog->SetUserListRunner(createThree);
+    dialog->OnInitDialog();
+    QCOMPARE(m_store->UserCount(), 4);  // "Test User" is made on the first start, as before
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Carla"));
+    const auto* banner = static_cast<CPatientBanner*>(dialog->Control(IdPatientBanner));
+    QCOMPARE(banner->Name(), QStringLiteral("Carla"));
+    QCOMPARE(banner->UidText(), QStringLiteral("UID20261208090002"));
+    // Readable from the chair at the usual screen sizes, and inside the panel.
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    for (QSize size : {QSize(1920, 1050), QSize(1280, 980)}) {
+        dialog->resize(size);
+        QVERIFY(dialog->Layout().panel.contains(banner->geometry()));
+        QVERIFY2(banner->UidFont().pixelSize() >= 32, qPrintable(QString::number(banner->UidFont().pixelSize())));
+        QVERIFY(QFontMetrics(banner->UidFont()).horizontalAdvance(banner->UidText()) <= banner->width());
+        QVERIFY(banner->NameFont().pixelSize() >= banner->UidFont().pixelSize());
+    }
+    // "User", Bert chosen.
+    dialog->SetUserListRunner([](CUserList& users) {
+        QCOMPARE(users.UserList()->selectionModel()->selectedRows().value(0).row(), 3);
+        users.UserList()->clearSelection();
+        users.UserList()->selectRow(2);
+        users.accept();
+    });
+    static_cast<QPushButton*>(dialog->Control(IdUser))->click();
+    QCOMPARE(banner->Name(), QStringLiteral("Bert"));
+    dialog.reset();
+
+    // The next start opens the patient dialog on Bert; with nothing remembered, on "Test User".
+    for (const bool remembered : {true, false}) {
+        m_store = std::make_unique<RecordStore>(m_notifier.get());
+        dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+        QVERIFY(dialog);
+        if (remembered) dialog->SetSettingsSource(ini, {});
+        int opened = -1;
+        dialog->SetUserListRunner([&opened](CUserList& users) {
+            opened = users.UserList()->selectionModel()->selectedRows().value(0).row();
+            users.accept();
+        });
+        dialog->OnInitDialog();
+        QCOMPARE(opened, remembered ? 2 : 0);
+        QCOMPARE(static_cast<const CPatientBanner*>(dialog->Control(IdPatientBanner))->Name(),
+                 remembered ? QStringLiteral("Bert") : QStringLiteral("Test User"));
+        dialog.reset();
+    }
+}
+
 void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
     m_store->PrepareWorkDir();
     m_store->Load();
@@ -510,22 +615,19 @@ void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
 
     // Nothing typed: every way out is as before, without a question.
     QVERIFY(!dialog->HasUnsavedDiagnosis());
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    dialog->close();
     QVERIFY(!dialog->isVisible());
     QVERIFY(m_drive->messages.isEmpty());
 
-    // Typed, not saved: Enter (the focus on the thumbnails, as after a capture), Esc, "Exit",
-    // closing the window and "User" all ask; Cancel stays, on the same patient.
+    // Typed, not saved: "Exit", closing the window and "User" all ask; Cancel stays, on the same
+    // patient.
     dialog->show();
     disease->setPlainText(QStringLiteral("Caries on 36"));
     m_drive->reply = QMessageBox::Cancel;
-    dialog->Control(IdThumbList)->setFocus();
-    QTest::keyClick(dialog->Control(IdThumbList), Qt::Key_Return);
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
     static_cast<QPushButton*>(dialog->Control(IdExit))->click();
     dialog->close();
     static_cast<QPushButton*>(dialog->Control(IdUser))->click();
-    QCOMPARE(m_drive->messages, QStringList(5, question));
+    QCOMPARE(m_drive->messages, QStringList(3, question));
     QVERIFY(dialog->isVisible());
     QCOMPARE(userDialogs, 0);
     QCOMPARE(static_cast<QLabel*>(dialog->Control(IdName))->text(), QStringLiteral("Name：Test User"));
@@ -562,7 +664,7 @@ void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
     QVERIFY(QDir().rmdir(backup));
     QVERIFY(QFile::rename(backup + ".away", backup));
     m_drive->reply = QMessageBox::Discard;
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    dialog->close();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(stored(), QString());

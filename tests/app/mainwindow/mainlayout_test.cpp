@@ -55,7 +55,8 @@ void MainLayoutTest::narrowLayoutAt1280x980() {
     QCOMPARE(l.control(IdNum), QRect(945, 10, 330, 18));
     QCOMPARE(l.control(IdPhone), QRect(945, 82, 330, 18));
     QCOMPARE(l.control(IdDiseaseCaption), QRect(945, 110, 70, 18));
-    QCOMPARE(l.control(IdDisease), QRect(945, 130, 330, 288));
+    QCOMPARE(l.control(IdDisease), QRect(945, 130, 330, 270));
+    QCOMPARE(l.control(IdDiseaseCount), QRect(945, 400, 330, 18));
     QCOMPARE(l.control(IdSaveDisease), QRect(945, 418, 330, 48));
     QCOMPARE(l.statusImage, QRect(1055, 521, 110, 97));
     QCOMPARE(l.status, QPoint(1005, 618));
@@ -98,7 +99,8 @@ void MainLayoutTest::wideLayoutAt1920x1050() {
     QCOMPARE(l.control(IdSplit), QRect(1469, 872, 86, 84));
 
     // Panel: e = 1030 / 40 = 25, w3 = 118.
-    QCOMPARE(l.control(IdDisease), QRect(1560, 130, 355, 300));
+    QCOMPARE(l.control(IdDisease), QRect(1560, 130, 355, 282));
+    QCOMPARE(l.control(IdDiseaseCount), QRect(1560, 412, 355, 18));
     QCOMPARE(l.control(IdSaveDisease), QRect(1560, 430, 355, 50));
     QCOMPARE(l.statusImage, QRect(1682, 537, 110, 97));
     QCOMPARE(l.control(IdUser), QRect(1796, 855, 118, 100));
@@ -145,11 +147,25 @@ void MainLayoutTest::controlsStayInsideTheirAreas() {
     QVERIFY(!l.pictureArea.intersects(l.strip));
     for (int id : {IdThick, IdMedium, IdThin, IdRed, IdGreen, IdBlue, IdSave, IdSaveAs, IdUndo, IdSplit, IdDelete})
         QVERIFY2(l.tools.contains(l.control(id)), qPrintable(QString::number(id)));
-    for (int id : {IdNum, IdDisease, IdSaveDisease, IdImport, IdPrint, IdUser, IdSample, IdFreeze, IdExit})
+    for (int id :
+         {IdNum, IdDisease, IdDiseaseCount, IdSaveDisease, IdImport, IdPrint, IdUser, IdSample, IdFreeze, IdExit})
         QVERIFY2(l.panel.contains(l.control(id)), qPrintable(QString::number(id)));
     // The diagnosis block ends above the connection picture, which ends above the commands.
     QVERIFY(BottomEdge(l.control(IdSaveDisease)) <= l.statusImage.y());
     QVERIFY(l.status2.y() + kStatus2Height <= l.control(IdImport).y());
+    // The patient's name and UID sit between the two, two lines of large type where the screen
+    // is tall enough.
+    // Where the panel has no room for them, a wide screen shows them under the picture area.
+    const QRect banner = l.control(IdPatientBanner);
+    if (l.panel.contains(banner)) {
+        QVERIFY(l.status2.y() + kStatus2Height <= banner.y());
+        QVERIFY(BottomEdge(banner) <= l.control(IdImport).y());
+    } else {
+        QVERIFY(client.contains(banner));
+        QVERIFY(!banner.intersects(l.pictureArea) && !banner.intersects(l.strip) && !banner.intersects(l.tools));
+    }
+    if (l.wide || height >= 900)
+        QVERIFY2(banner.height() >= (l.panel.contains(banner) ? 90 : 45), qPrintable(QString::number(banner.height())));
 }
 
 QTEST_GUILESS_MAIN(MainLayoutTest)

@@ -5,7 +5,13 @@
 
 #include <QListWidgetItem>
 #include <QScrollBar>
+#include <QTextEdit>
 
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include "app/mainwindow/shutdownwatch.h"
 #include "app/pictures/bigpic.h"
 #include "tests/app/support/fakecameras.h"
 #include "tests/app/support/picturetestsupport.h"
@@ -60,6 +66,8 @@ private Q_SLOTS:
     void saveAsAddsNewFilesAndNeverOverwrites();
     void failedWritesAreReported();
     void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
+    void pagingWithUnsavedStrokesAsksFirst();
+    void unsavedWorkIsKeptAtTheSessionsEndAndOfferedAtTheNextStart();
     void pictureDecodedAheadIsNeverAStaleOne();
 };
 
@@ -207,7 +215,8 @@ void ReviewTest::fullUndoStackKeepsLaterStrokesOnScreenOnly() {
     const QImage top = d.Review().Entry(31).image.convertToFormat(QImage::Format_RGB32);
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 30) * 240 / area.height()), kRed));
     QVERIFY(Near(Pixel(top, 60 * 320 / area.width(), (10 + 12 * 32) * 240 / area.height()), kGreen));
-    // A new picture resets the stack to its bottom.
+    // A new picture (the strokes dropped when asked) resets the stack to its bottom.
+    h.Drive().reply = QMessageBox::Discard;
     h.ShowPicture(0);
     QCOMPARE(d.Review().HistLevel(), 0);
     QVERIFY(d.Review().Entry(1).image.isNull());
@@ -388,6 +397,7 @@ void ReviewTest::listDoubleClickFillsTheActiveSlot() {
     // Single view: the picture replaces slot 0 and the undo stack starts again.
     h.Stroke({{50, 50}, {150, 50}});
     QCOMPARE(d.Review().HistLevel(), 1);
+    h.Drive().reply = QMessageBox::Discard;  // the strokes on the picture replaced are dropped
     doubleClick(0);
     QCOMPARE(d.Review().PaneIndex(0), 0);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
@@ -573,7 +583,8 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
              qPrintable(h.Drive().messages[0]));
     QCOMPARE(FileBytes(broken), junk);
 
-    // Paging drops strokes as it always did; closing asks, and Cancel keeps the window.
+    // Paging asks (see pagingWithUnsavedStrokesAsksFirst); closing asks, and Cancel keeps the window.
+    h.Drive().reply = QMessageBox::Discard;
     SendKey(d, 0x53);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
     QVERIFY(!d.HasUnsavedStrokes());
@@ -581,9 +592,8 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     QVERIFY(d.HasUnsavedStrokes());
     h.Drive().messages.clear();
     h.Drive().reply = QMessageBox::Cancel;
-    QTest::keyClick(&d, Qt::Key_Escape);
     d.close();
-    QCOMPARE(h.Drive().messages, QStringList(2, question));
+    QCOMPARE(h.Drive().messages, QStringList(1, question));
     QVERIFY(d.isVisible());
 
     // Save writes them over the shown picture, as "Save" does, and the window closes.
@@ -601,10 +611,149 @@ void ReviewTest::unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept() {
     const QByteArray saved = FileBytes(green);
     h.Stroke({{100, 200}, {300, 200}});
     h.Drive().reply = QMessageBox::Discard;
-    QTest::keyClick(&d, Qt::Key_Escape);
+    d.close();
     QVERIFY(!d.isVisible());
     QCOMPARE(h.Drive().messages, QStringList({question}));
     QCOMPARE(FileBytes(green), saved);
+}
+
+void ReviewTest::pagingWithUnsavedStrokesAsksFirst() {
+    PictureHarness h;
+    h.AddPictures({kGreen, kBlue, kYellow});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    int userDialogs = 0;
+    d.SetUserListRunner([&](CUserList& users) {
+        ++userDialogs;
+        users.accept();
+    });
+    QMessageBox::StandardButton reply = QMessageBox::Cancel;
+    QStringList asked;
+    SetMessageBoxHook([&](const MessageBoxRequest& r) {
+        asked << r.text;
+        if (asked.size() == 1) SendKey(d, 0x53);  // the camera's key again while the question is open
+        return reply;
+    });
+    const QString question = QStringLiteral("The strokes on the picture have not been saved. Save them?");
+    const QString newest = h.PatientDir() + QLatin1Char('/') + h.Pictures()[2];
+    const QByteArray newestBytes = FileBytes(newest);
+
+    // Cancel stays on the picture with its strokes: the camera's key, a double click on a
+    // thumbnail, "User". The key pressed while the question was open is not taken.
+    h.Stroke({{100, 100}, {300, 100}});
+    SendKey(d, 0x53);
+    h.ClickThumbnail(0, true);
+    h.Button(IdUser)->click();
+    QCOMPARE(asked, QStringList(3, question));
+    QCOMPARE(d.CurrentIndex(), 2);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[2]));
+    QVERIFY(d.HasUnsavedStrokes());
+    QCOMPARE(userDialogs, 0);
+    QVERIFY(Near(Pixel(h.Shown(), 200, 100), kRed, 60));
+
+    // Discard pages on and leaves the file as it was.
+    reply = QMessageBox::Discard;
+    SendKey(d, 0x53);
+    QCOMPARE(d.CurrentIndex(), 1);
+    QVERIFY(!d.HasUnsavedStrokes());
+    QCOMPARE(FileBytes(newest), newestBytes);
+
+    // Save writes the strokes over their picture, then the double-clicked one is shown.
+    const QString middle = h.PatientDir() + QLatin1Char('/') + h.Pictures()[1];
+    const QByteArray middleBytes = FileBytes(middle);
+    h.Stroke({{100, 200}, {300, 200}});
+    reply = QMessageBox::Save;
+    h.ClickThumbnail(0, true);
+    QCOMPARE(asked.size(), 5);
+    QVERIFY(FileBytes(middle) != middleBytes);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
+    QVERIFY(!d.HasUnsavedStrokes());
+    // Without strokes nothing is asked.
+    SendKey(d, 0x52);
+    h.Button(IdUser)->click();
+    QCOMPARE(asked.size(), 5);
+    QCOMPARE(userDialogs, 1);
+}
+
+void ReviewTest::unsavedWorkIsKeptAtTheSessionsEndAndOfferedAtTheNextStart() {
+    QTemporaryDir state;
+    const QString stateDir = state.filePath(QStringLiteral("kavimo"));
+    const QString draft = stateDir + QStringLiteral("/unsaved-work.draft");
+    auto keepDraftsIn = [&](CkavimoDlg& d) { d.SetStateDirectory(stateDir); };
+    // The session ends with a SIGTERM, as a logout or a shutdown sends it.
+    auto endSession = [](CkavimoDlg& d) {
+        ShutdownWatch watch;
+        QVERIFY(watch.Active());
+        QObject::connect(&watch, &ShutdownWatch::shutdownRequested, &d, &CkavimoDlg::EndSession);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!d.isVisible());
+    };
+    auto disease = [](CkavimoDlg& d) { return static_cast<QTextEdit*>(d.Control(IdDisease)); };
+    auto stored = [](PictureHarness& h) {
+        char16_t text[350] = {};
+        h.Store().GetDescription(text);
+        return QString::fromStdU16String(records::FieldText(text));
+    };
+
+    // Strokes and a diagnosis, neither saved, when the session ends: nothing is asked, nothing is
+    // written to the records, and the draft is private.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        const QByteArray blue = FileBytes(h.PatientDir() + QLatin1Char('/') + h.Pictures()[1]);
+        h.Stroke({{100, 100}, {300, 100}});
+        QTest::keyClicks(disease(d), QStringLiteral("Caries on 36"));
+        h.Drive().messages.clear();
+        endSession(d);
+        QCOMPARE(h.Drive().messages, QStringList());
+        QCOMPARE(FileBytes(h.PatientDir() + QLatin1Char('/') + h.Pictures()[1]), blue);
+        QCOMPARE(stored(h), QString());
+        struct stat st = {};
+        QCOMPARE(::stat(QFile::encodeName(draft).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(QDir(stateDir).entryList(QDir::Files | QDir::Hidden), QStringList({"unsaved-work.draft"}));
+    }
+    // The next start offers it; taken, both are back and unsaved, and the draft is gone.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.Drive().reply = QMessageBox::Yes;
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        const QStringList offers = h.Drive().messages.filter(QStringLiteral("Restore"));
+        QCOMPARE(offers.size(), 1);
+        QVERIFY2(offers[0].startsWith(
+                     QStringLiteral("Oral image acquisition system|Restore the unsaved work of Test User from ")),
+                 qPrintable(offers[0]));
+        QVERIFY(!QFile::exists(draft));
+        QCOMPARE(disease(d)->toPlainText(), QStringLiteral("Caries on 36"));
+        QVERIFY(d.HasUnsavedDiagnosis());
+        QVERIFY(d.HasUnsavedStrokes());
+        QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[1]));
+        QVERIFY(Near(Pixel(h.Shown(), 200, 100), kRed, 60));
+        QVERIFY(Near(Pixel(h.Shown(), 200, 300), kBlue, 60));
+        // Kept again at this session's end.
+        endSession(d);
+        QVERIFY(QFile::exists(draft));
+    }
+    // Declined: nothing comes back, and the draft is gone too.
+    {
+        PictureHarness h;
+        h.AddPictures({kGreen, kBlue});
+        h.Drive().reply = QMessageBox::No;
+        h.BeforeInit(keepDraftsIn);
+        QVERIFY(h.Start());
+        CkavimoDlg& d = h.Dialog();
+        QCOMPARE(h.Drive().messages.filter(QStringLiteral("Restore")).size(), 1);
+        QVERIFY(!QFile::exists(draft));
+        QVERIFY(!d.HasUnsavedDiagnosis());
+        QVERIFY(!d.HasUnsavedStrokes());
+        QVERIFY(Near(Pixel(h.Shown(), 200, 100), kBlue, 60));
+    }
 }
 
 // The picture a delete decodes ahead for pane 0 is only ever taken for its own, unchanged file.

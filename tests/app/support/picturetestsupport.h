@@ -106,6 +106,7 @@ public:
         m_dialog = std::make_unique<CkavimoDlg>(*m_store, *m_udp);
         m_dialog->SetUserListRunner([](CUserList& users) { users.accept(); });
         m_dialog->SetViewerRunner([this](BigPic& viewer) { viewerPaths << viewer.PicturePath(); });
+        if (m_beforeInit) m_beforeInit(*m_dialog);
         m_dialog->OnInitDialog();
         m_dialog->show();
         if (!QTest::qWaitForWindowExposed(m_dialog.get())) return false;
@@ -135,6 +136,8 @@ public:
 
     // Runs before the window is made (after the camera link is up): fake cameras start here.
     void BeforeWindow(std::function<void()> step) { m_beforeWindow = std::move(step); }
+    // Runs on the window before its start-up.
+    void BeforeInit(std::function<void(CkavimoDlg&)> step) { m_beforeInit = std::move(step); }
 
     CkavimoDlg& Dialog() { return *m_dialog; }
     RecordStore& Store() { return *m_store; }
@@ -204,4 +207,5 @@ private:
     std::unique_ptr<CkavimoDlg> m_dialog;
     std::vector<QString> m_pictures;
     std::function<void()> m_beforeWindow;
+    std::function<void(CkavimoDlg&)> m_beforeInit;
 };
