@@ -10,11 +10,13 @@
 #include <cstring>
 #include <ctime>
 #include <initializer_list>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
 #include "platform/paths.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -664,6 +666,11 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
         info.createdNs = listed->createdNs;
     } else {
         info = platform::StatFile(HostPath(path));
+        // A picture saved over was taken when its kept original was.
+        int64_t takenNs = 0;
+        if (info.exists && records::OriginalTakenNs(records::OriginalHostPath(HostPath(path)), &takenNs)) {
+            info.createdNs = takenNs;
+        }
     }
     std::time_t created = 0;
     if (info.exists) {
@@ -717,11 +724,22 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
     const std::string hostDir = HostPath(dir);
     std::string refused;
     const std::vector<platform::DirEntry> entries = platform::ListDirectory(hostDir, "*.jpg");
+    // Pictures saved over keep the time they were taken: their kept originals'.
+    std::unordered_map<std::string, int64_t> taken;
+    for (const platform::DirEntry& original :
+         platform::ListDirectory(hostDir + "/" + records::kOriginalsDir, "*.jpg")) {
+        if (!original.isDirectory && original.statusRead) {
+            taken[original.name] = original.createdNs;
+        }
+    }
     m_pictures.reserve(entries.size());
     for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
         const std::string path = JoinLogical(dir, entry.name);
-        if (AddPictureLocked(0, path, false, false, &entry) != 1) refused += "\n" + path;
+        const auto original = taken.find(entry.name);
+        platform::DirEntry dated = entry;
+        if (original != taken.end() && entry.statusRead) dated.createdNs = original->second;
+        if (AddPictureLocked(0, path, false, false, &dated) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
         NotifyLocked("These pictures were not added: their paths are longer than " +
@@ -790,6 +808,7 @@ int RecordStore::DeletePicture(int index) {
         if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(host.c_str()) != 0) {
             platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(), std::strerror(errno));
         }
+        ::unlink(records::OriginalHostPath(host).c_str());  // its original, when it was saved over
     } else {
         platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n", path.c_str(), dir.c_str());
     }

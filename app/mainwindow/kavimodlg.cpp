@@ -700,13 +700,17 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The window menu: the settings, the About entry and the archive's entries.
+    // The window menu: the settings, the About entry, the archive's entries, and the entry that
+    // undoes a save over a picture.
     QMenu menu(this);
     QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
     menu.addSeparator();
     QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
     QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
+    menu.addSeparator();
+    QAction* revert = menu.addAction(QStringLiteral("Revert to original"));
+    revert->setEnabled(ShownPictureHasOriginal());
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == settings)
         OnSettings();
@@ -716,6 +720,8 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
         OnExportDicom();
     else if (chosen == sendToPacs)
         OnSendToPacs();
+    else if (chosen == revert)
+        OnRevertToOriginal();
 }
 
 void CkavimoDlg::OnSettings() {

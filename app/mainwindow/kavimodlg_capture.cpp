@@ -5,8 +5,9 @@
 // A patient's picture is never overwritten by a new one: new files take the first free
 // time-stamped name (the next seconds when a name is taken) and are created exclusively. Only
 // "Save" replaces a file, the one shown, and it does so as a whole, so a failed write leaves the
-// old picture. Every file that cannot be written, copied or read is reported, and no record is
-// added for a file that was not written.
+// old picture; the first time, the picture as it was is kept as its original (records/originals.h),
+// which "Revert to original" puts back. Every file that cannot be written, copied or read is
+// reported, and no record is added for a file that was not written.
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -34,6 +35,7 @@
 #include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
+#include "records/originals.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
@@ -236,6 +238,9 @@ bool CkavimoDlg::SaveOverShownPicture() {
         error = QStringLiteral("the picture could not be read, so it is not written over");
     } else if (!IsPictureOfPatient(m_curPatient, target)) {
         error = QStringLiteral("not a picture in the patient's directory");
+    } else if (int keepError = 0; !records::KeepOriginal(host.toStdString(), &keepError)) {
+        // Without its original kept, the picture as taken would be lost: it is not written over.
+        error = QStringLiteral("its original cannot be kept: ") + SystemError(keepError);
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
                ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
@@ -247,6 +252,34 @@ bool CkavimoDlg::SaveOverShownPicture() {
     Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save: ") + error, false);
     ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
     return false;
+}
+
+bool CkavimoDlg::ShownPictureHasOriginal() const {
+    const QString shown = m_review.PanePath(0);
+    return !m_review.Split() && !shown.isEmpty() && records::HasOriginal(HostPathOf(shown).toStdString());
+}
+
+void CkavimoDlg::OnRevertToOriginal() {
+    if (!ShownPictureHasOriginal() || m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    const QString target = m_review.PanePath(0);
+    MessageBoxRequest question;
+    question.parent = this;
+    question.text = QStringLiteral("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.")
+                        .arg(FileNameOf(target));
+    question.caption = QStringLiteral("Revert to original");
+    question.buttons = QMessageBox::Yes | QMessageBox::No;
+    if (ShowMessageBox(question) != QMessageBox::Yes) return;
+    int error = 0;
+    const bool reverted = records::RevertToOriginal(HostPathOf(target).toStdString(), &error);
+    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(),
+          QStringLiteral("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)),
+          reverted);
+    if (!reverted) {
+        ShowMessageBox(this, QStringLiteral("Fail to revert！\n%1: %2").arg(target, SystemError(error)), kAppCaption);
+        return;
+    }
+    ReloadPictures(false);
+    ShowCurrentPictures();  // the original in pane 0, without strokes
 }
 
 void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }

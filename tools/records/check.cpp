@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "printable.h"
 #include "records/audittrail.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -85,6 +86,25 @@ void CheckListFile(Findings& findings, const std::string& where, const char* fil
     }
 }
 
+// The originals of pictures saved over: each one belongs to a picture of the same name.
+void CheckOriginals(Findings& findings, const PatientDir& dir, const std::string& where) {
+    const std::string hostDir = dir.hostDir + "/" + records::kOriginalsDir;
+    if (!records::IsRealDirectory(hostDir)) {
+        findings.Problem(where, "a link, not the folder of the originals");
+        return;
+    }
+    for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
+        const std::string file = where + "\\" + entry.name;
+        if (entry.isDirectory) {
+            findings.Problem(file, "stray directory among the originals");
+        } else if (records::IsAnyReplaceTempName(entry.name)) {
+            findings.Problem(file, "left over from an interrupted copy of an original");
+        } else if (!records::FileExists(dir.hostDir + "/" + entry.name)) {
+            findings.Problem(file, "an original without its picture");
+        }
+    }
+}
+
 void CheckPatient(Findings& findings, const PatientDir& dir) {
     const _USER_INFO& user = dir.user;
     const std::string where = dir.logicalDir;
@@ -133,7 +153,9 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
 
     for (const platform::DirEntry& entry : platform::ListDirectory(dir.hostDir, "*")) {
         const std::string file = where + "\\" + entry.name;
-        if (entry.isDirectory) {
+        if (entry.isDirectory && entry.name == records::kOriginalsDir) {
+            CheckOriginals(findings, dir, file);
+        } else if (entry.isDirectory) {
             findings.Problem(file, "stray directory in a patient directory");
         } else if (records::IsAnyReplaceTempName(entry.name)) {
             findings.Problem(file, "left over from an interrupted rewrite");
