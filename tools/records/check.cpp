@@ -15,6 +15,7 @@
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/trash.h"
 #include "workdirscan.h"
 
 namespace recordtool {
@@ -169,6 +170,25 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
     }
 }
 
+// The trash: its index is whole, and names every folder in it and only folders that are there.
+void CheckTrash(Findings& findings) {
+    const std::string where = records::WorkDirFile(records::kTrashDir);
+    std::vector<std::string> broken;
+    records::Trash trash;
+    std::set<std::string> listed;
+    for (const records::TrashEntry& entry : trash.Entries(&broken)) listed.insert(entry.id);
+    for (const std::string& what : broken) findings.Problem(where + "\\" + records::kTrashIndexFile, what);
+    for (const platform::DirEntry& entry : platform::ListDirectory(records::Trash::HostDir(), "*")) {
+        if (entry.isDirectory && !listed.count(entry.name)) {
+            findings.Warning(where + "\\" + entry.name, "not in the trash index (removed after 30 days)");
+        } else if (!entry.isDirectory && entry.name != records::kTrashIndexFile) {
+            findings.Problem(where + "\\" + entry.name, records::IsReplaceTempName(entry.name, records::kTrashIndexFile)
+                                                            ? "left over from an interrupted rewrite"
+                                                            : "stray file");
+        }
+    }
+}
+
 }  // namespace
 
 int RunCheck() {
@@ -230,6 +250,8 @@ int RunCheck() {
         findings.Warning(userList, std::to_string(listInfo.size / sizeof(_USER_INFO)) + " records for " +
                                        Count(int64_t(patients.size()), "patient") + " (regenerated at the next start)");
     }
+
+    if (workDir.hasTrash) CheckTrash(findings);
 
     int64_t hospitalSize = 0;
     ReadHospital(&hospitalSize);
