@@ -700,8 +700,8 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The window menu: the settings, the About entry, the archive's entries, and the entry that
-    // undoes a save over a picture.
+    // The window menu: the settings, the About entry, the archive's entries, and the entries that
+    // undo a save over a picture or a deletion.
     QMenu menu(this);
     QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
@@ -711,6 +711,8 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     QAction* revert = menu.addAction(QStringLiteral("Revert to original"));
     revert->setEnabled(ShownPictureHasOriginal());
+    QAction* restore = menu.addAction(QStringLiteral("Restore deleted pictures…"));
+    restore->setEnabled(m_store.GetCurrentUser(nullptr) >= 0 && !m_store.DeletedPictures().empty());
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == settings)
         OnSettings();
@@ -722,6 +724,8 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
         OnSendToPacs();
     else if (chosen == revert)
         OnRevertToOriginal();
+    else if (chosen == restore)
+        OnRestorePictures();
 }
 
 void CkavimoDlg::OnSettings() {

@@ -7,7 +7,8 @@
 // "Save" replaces a file, the one shown, and it does so as a whole, so a failed write leaves the
 // old picture; the first time, the picture as it was is kept as its original (records/originals.h),
 // which "Revert to original" puts back. Every file that cannot be written, copied or read is
-// reported, and no record is added for a file that was not written.
+// reported, and no record is added for a file that was not written. "Delete" moves the picture to
+// the trash, from which "Restore deleted pictures…" brings it back.
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -29,6 +30,7 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/pictureio.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
@@ -282,6 +284,24 @@ void CkavimoDlg::OnRevertToOriginal() {
     ShowCurrentPictures();  // the original in pane 0, without strokes
 }
 
+void CkavimoDlg::OnRestorePictures() {
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    const std::vector<records::TrashEntry> deleted = m_store.DeletedPictures();
+    if (deleted.empty()) return;
+    const std::vector<std::string> chosen =
+        CRestoreDlg::Choose(this, QStringLiteral("Restore deleted pictures"), deleted);
+    if (chosen.empty()) return;
+    const QStringList picked = PickedPaths();
+    const int restored = m_store.RestorePictures(chosen);
+    for (const records::TrashEntry& entry : deleted) {
+        if (std::find(chosen.begin(), chosen.end(), entry.id) == chosen.end()) continue;
+        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, QStringLiteral("from the trash"));
+    }
+    if (restored == 0) return;
+    ReloadPictures(false, picked);
+    ShowCurrentPictures();
+}
+
 void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }
 
 bool CkavimoDlg::SaveAsNewPicture() {
@@ -392,6 +412,22 @@ void CkavimoDlg::OnDelete() {
     if (m_live.State() != LiveState::Idle) return;
     MessageBoxRequest question;
     question.text = QStringLiteral("Are you sure?");
+    // Which picture goes, and where to: the camera's key answers this box without the user
+    // seeing the picture on the screen.
+    _DISE_PIC shown = {};
+    if (!m_review.PanePath(0).isEmpty() && m_store.GetPicture(m_review.PaneIndex(0), &shown) == 1 &&
+        PicturePathText(shown).compare(m_review.PanePath(0), Qt::CaseInsensitive) == 0) {
+        question.text += QStringLiteral(
+                             "\n\nDelete the picture of %1-%2-%3 %4:%5:%6?\n"
+                             "It goes to the trash, from which it can be restored for %7 days.")
+                             .arg(int(shown.year), 4, 10, QLatin1Char('0'))
+                             .arg(int(shown.month), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.day), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.hour), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.minute), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.second), 2, 10, QLatin1Char('0'))
+                             .arg(records::kTrashKeepDays);
+    }
     question.caption = QStringLiteral("Picture delete");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     m_bDeleteConfirm = true;
