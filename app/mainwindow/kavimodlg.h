@@ -256,6 +256,7 @@ private:
     int DrawPane(int q);
     void DrawEmptyPane(const QRect& target);
     void DrawPictureNumber(int slot);
+    void RedrawOverlay();
     void UncoverPictureArea(const QRect& target);
     void DrawStrokeSegment(QPoint from, QPoint to);
     QImage CaptureView() const;

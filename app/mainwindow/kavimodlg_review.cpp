@@ -353,10 +353,31 @@ void CkavimoDlg::OnUndo() {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             p.drawImage(m_pane3->rect(), base.image);
         });
-        if (!m_review.Split() && !m_review.WorkImage().isNull()) {
+        if (!m_review.Split() && !m_review.WorkImage().isNull())
             m_review.WorkImage() = base.image.convertToFormat(QImage::Format_RGB32);
-            DrawPictureNumber(0);  // where strokes crossed it
+        RedrawOverlay();
+    }
+}
+
+// The area was drawn anew from an undo picture, which holds the pictures and strokes only: what
+// pane 1096 lays over them comes back, the picture numbers and the grey of a single view without
+// a picture (in split view the undo picture holds the grey of empty quadrants).
+void CkavimoDlg::RedrawOverlay() {
+    if (!m_review.Split()) {
+        if (m_review.PanePath(0).isEmpty() || !m_review.PictureLoaded()) {
+            m_pane2->Paint([&](QPainter& p) { p.fillRect(m_pane3->rect(), kEmptyPaneColour); });
+            return;
         }
+        m_review.SetLabelPosition(QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
+        DrawPictureNumber(0);
+        return;
+    }
+    const QSize area = m_rcPictureArea.size();
+    for (int slot = 0; slot < PictureReview::kSlots; ++slot) {
+        if (m_review.PanePath(slot).isEmpty()) continue;
+        const QRect& quad = m_rcQuad[slot];
+        m_review.SetLabelPosition(QPoint(quad.left() + area.width() / 2 - 32, quad.top() + area.height() / 2 - 32));
+        DrawPictureNumber(slot);
     }
 }
 
@@ -400,6 +421,7 @@ void CkavimoDlg::OnPictureAreaResized() {
     });
     if (!m_review.Split() && !m_review.WorkImage().isNull())
         m_review.WorkImage() = current.image.convertToFormat(QImage::Format_RGB32);
+    RedrawOverlay();
 }
 
 void CkavimoDlg::ScrollThumbnails(int dy) {
