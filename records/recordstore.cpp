@@ -895,16 +895,17 @@ int RecordStore::RestorePictures(const std::vector<std::string>& ids) {
         records::TrashEntry entry;
         if (!m_trash.Find(id, &entry) || entry.kind != records::TrashKind::Picture || entry.uid != uid) continue;
         const std::string name = BaseName(entry.path);
-        const std::string entryDir = records::Trash::EntryHostDir(id);
+        const std::string entryDir = records::Trash::EntryHostDir(id) + "/";
         std::string placed;
         int error = 0;
-        if (!records::Trash::MoveOut(entryDir + "/" + name, hostDir, name, true, &placed, &error)) {
+        if (!records::Trash::MoveOut(entryDir + name, hostDir, name, true, &placed, &error)) {
             ReportFileErrorLocked("restore", entry.path, error);
             continue;
         }
         // Its original comes back too, unless the name it now has has one kept already.
-        const std::string original = entryDir + "/" + records::kOriginalsDir + "/" + name;
         const std::string originals = hostDir + "/" + records::kOriginalsDir;
+        std::string original = entryDir;
+        original.append(records::kOriginalsDir).append("/").append(name);
         if (records::FileExists(original) && platform::MakeDirectories(originals) &&
             !records::Trash::MoveOut(original, originals, placed, false, nullptr, &error)) {
             platform::DebugWarning("RecordStore: the original of %s stays in the trash: %s\n", entry.path.c_str(),

@@ -258,8 +258,13 @@ bool Trash::MoveOut(const std::string& from, const std::string& hostDir, const s
     const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
     const std::string extension = stem.size() == name.size() ? std::string() : name.substr(stem.size());
     for (int n = 0; n < 1000; ++n) {
-        const std::string candidate = n == 0 ? name : stem + "_" + std::to_string(n) + extension;
-        const std::string target = hostDir + "/" + candidate;
+        std::string candidate = name;
+        if (n > 0) {
+            candidate = stem + "_" + std::to_string(n);
+            candidate += extension;
+        }
+        std::string target = hostDir + "/";
+        target += candidate;
         int result = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
         if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
             // A file system without the no-replace move: look first.
