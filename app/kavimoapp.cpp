@@ -6,7 +6,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
+#include <thread>
 
 #include "app/archive/pacssender.h"
 #include "app/democamera.h"
@@ -162,6 +164,9 @@ int CkavimoApp::Run(int argc, char** argv) {
     pacs.Start();
 
     ScheduleScreenshot(config);
+    // What was deleted more than 30 days ago leaves the trash, beside the window's start: with
+    // many pictures that takes a while.
+    std::thread purgeTrash([&store] { store.PurgeTrash(std::time(nullptr)); });
     {
         CkavimoDlg dialog(store, udp);
         dialog.SetPacsSender(&pacs);
@@ -178,6 +183,7 @@ int CkavimoApp::Run(int argc, char** argv) {
         dialog.DoModal();
     }
     ThumbnailCache::WaitForDiskWrites();
+    purgeTrash.join();
     platform::DebugNotice("kavimo ended\n");
     return 0;
 }

@@ -28,6 +28,7 @@ inline constexpr const char* kCapture = "capture";               // Freeze, Snap
 inline constexpr const char* kImport = "import";                 // a file came in from outside
 inline constexpr const char* kSave = "save";                     // Save, Save As (detail says which)
 inline constexpr const char* kDelete = "delete";                 // a picture was deleted
+inline constexpr const char* kRestore = "restore";               // a deleted picture came back
 inline constexpr const char* kExport = "export";                 // a picture copied to a folder
 inline constexpr const char* kExportDicom = "export-dicom";      // DICOM files written to a folder
 inline constexpr const char* kArchiveQueued = "archive-queued";  // pictures queued for the archive
@@ -35,6 +36,7 @@ inline constexpr const char* kArchiveAnswer = "archive-answer";  // the archive 
 inline constexpr const char* kPatientCreated = "patient-created";
 inline constexpr const char* kPatientChanged = "patient-changed";
 inline constexpr const char* kPatientDeleted = "patient-deleted";
+inline constexpr const char* kPatientRestored = "patient-restored";
 }  // namespace audit
 
 struct AuditEvent {

@@ -10,14 +10,17 @@
 #include <cstring>
 #include <ctime>
 #include <initializer_list>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
 #include "platform/paths.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/trash.h"
 
 using platform::HostPath;
 using platform::JoinLogical;
@@ -66,6 +69,14 @@ bool SamePathNoCase(const std::string& a, const std::string& b) {
 std::string BaseName(const std::string& logical) {
     size_t slash = logical.rfind('\\');
     return slash == std::string::npos ? logical : logical.substr(slash + 1);
+}
+
+// How the picture lists show a picture's time: "2026-12-08 14:03:12".
+std::string PictureTimeText(const _DISE_PIC& picture) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", unsigned(picture.year), unsigned(picture.month),
+                  unsigned(picture.day), unsigned(picture.hour), unsigned(picture.minute), unsigned(picture.second));
+    return text;
 }
 
 bool IsRecordFileName(const std::string& name) {
@@ -327,7 +338,18 @@ int RecordStore::DeleteUser(int index) {
     } else {
         const std::string host = HostPath(ownDir);
         if (records::IsRealDirectory(host)) {
-            if (!DeleteDirectoryLocked(ownDir)) result = 0;  // reported by DeleteDirectory
+            records::TrashEntry entry;
+            entry.kind = records::TrashKind::Patient;
+            entry.uid = user.uid;
+            entry.path = ownDir;
+            entry.pictures = std::max(user.picCount, 0);
+            entry.label = records::Utf16ToAnsi(records::FieldText(user.name));
+            int error = 0;
+            if (!m_trash.Put(entry, {{host, records::UidText(user.uid)}}, std::time(nullptr), nullptr, &error)) {
+                NotifyLocked(records::UidText(user.uid) + " was removed from the patient list, but \"" + ownDir +
+                             "\" could not be moved to the trash: " + std::strerror(error ? error : EIO));
+                result = 0;
+            }
         } else if (records::FileExists(host)) {
             NotifyLocked(records::UidText(user.uid) + " was removed from the patient list, but \"" + ownDir +
                          "\" was not deleted: it is not a plain directory.");
@@ -576,7 +598,15 @@ void RecordStore::RemoveInterruptedRewrites() {
     for (const platform::DirEntry& entry : platform::ListDirectory(workHost, "*", platform::DirDetail::TypeOnly)) {
         if (!entry.isDirectory || entry.name == "." || entry.name == "..") continue;
         const std::string dir = workHost + "/" + entry.name;
-        if (records::IsRealDirectory(dir)) sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
+        if (!records::IsRealDirectory(dir)) continue;
+        if (entry.name == records::kTrashDir) {
+            sweep(dir, {records::kTrashIndexFile}, false);
+            continue;
+        }
+        sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
+        // An original copied where links are refused is written the same way.
+        const std::string originals = dir + "/" + records::kOriginalsDir;
+        if (records::IsRealDirectory(originals)) sweep(originals, {}, true);
     }
 }
 
@@ -664,6 +694,11 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
         info.createdNs = listed->createdNs;
     } else {
         info = platform::StatFile(HostPath(path));
+        // A picture saved over was taken when its kept original was.
+        int64_t takenNs = 0;
+        if (info.exists && records::OriginalTakenNs(records::OriginalHostPath(HostPath(path)), &takenNs)) {
+            info.createdNs = takenNs;
+        }
     }
     std::time_t created = 0;
     if (info.exists) {
@@ -717,11 +752,22 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
     const std::string hostDir = HostPath(dir);
     std::string refused;
     const std::vector<platform::DirEntry> entries = platform::ListDirectory(hostDir, "*.jpg");
+    // Pictures saved over keep the time they were taken: their kept originals'.
+    std::unordered_map<std::string, int64_t> taken;
+    for (const platform::DirEntry& original :
+         platform::ListDirectory(hostDir + "/" + records::kOriginalsDir, "*.jpg")) {
+        if (!original.isDirectory && original.statusRead) {
+            taken[original.name] = original.createdNs;
+        }
+    }
     m_pictures.reserve(entries.size());
     for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
         const std::string path = JoinLogical(dir, entry.name);
-        if (AddPictureLocked(0, path, false, false, &entry) != 1) refused += "\n" + path;
+        const auto original = taken.find(entry.name);
+        platform::DirEntry dated = entry;
+        if (original != taken.end() && entry.statusRead) dated.createdNs = original->second;
+        if (AddPictureLocked(0, path, false, false, &dated) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
         NotifyLocked("These pictures were not added: their paths are longer than " +
@@ -776,7 +822,8 @@ int RecordStore::DeletePicture(int index) {
         return 0;
     }
     _USER_INFO& current = CurrentLocked();
-    const std::string path = records::FieldText(m_pictures[size_t(index)].path);
+    const _DISE_PIC picture = m_pictures[size_t(index)];
+    const std::string path = records::FieldText(picture.path);
     m_pictures.erase(m_pictures.begin() + index);
     current.picCount = int(m_pictures.size());
 
@@ -787,8 +834,23 @@ int RecordStore::DeletePicture(int index) {
         !SamePathNoCase(normalized, dir) && !IsRecordFileName(BaseName(normalized))) {
         const std::string host = HostPath(normalized);
         struct stat st;
-        if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(host.c_str()) != 0) {
-            platform::DebugWarning("RecordStore: could not delete %s: %s\n", path.c_str(), std::strerror(errno));
+        if (::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) {
+            // The file goes to the trash with its kept original, where it can be restored from.
+            const std::string name = BaseName(normalized);
+            records::TrashEntry entry;
+            entry.kind = records::TrashKind::Picture;
+            entry.uid = current.uid;
+            entry.path = normalized;
+            entry.pictures = 1;
+            entry.label = PictureTimeText(picture);
+            std::vector<records::TrashItem> items{{host, name}};
+            if (records::HasOriginal(host)) {
+                items.push_back({records::OriginalHostPath(host), std::string(records::kOriginalsDir) + "/" + name});
+            }
+            int error = 0;
+            if (!m_trash.Put(entry, items, std::time(nullptr), nullptr, &error)) {
+                ReportFileErrorLocked("move to the trash", normalized, error);
+            }
         }
     } else {
         platform::DebugWarning("RecordStore: %s is not in %s; the file is left in place\n", path.c_str(), dir.c_str());
@@ -797,6 +859,103 @@ int RecordStore::DeletePicture(int index) {
     m_pictureListChanged = true;
     return 1;
 }
+
+// --- The trash ------------------------------------------------------------------------------
+
+std::vector<records::TrashEntry> RecordStore::DeletedPictures() const {
+    uint64_t uid = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        if (!HasCurrentLocked()) return {};
+        uid = CurrentLocked().uid;
+    }
+    std::vector<records::TrashEntry> pictures;
+    for (const records::TrashEntry& entry : m_trash.Entries()) {
+        if (entry.kind == records::TrashKind::Picture && entry.uid == uid) pictures.push_back(entry);
+    }
+    return pictures;
+}
+
+std::vector<records::TrashEntry> RecordStore::DeletedPatients() const {
+    std::vector<records::TrashEntry> patients;
+    for (const records::TrashEntry& entry : m_trash.Entries()) {
+        if (entry.kind == records::TrashKind::Patient) patients.push_back(entry);
+    }
+    return patients;
+}
+
+int RecordStore::RestorePictures(const std::vector<std::string>& ids) {
+    Operation op(*this);
+    if (!HasCurrentLocked()) return 0;
+    const uint64_t uid = CurrentLocked().uid;
+    const std::string hostDir = HostPath(PatientDirPath(uid));
+    if (!records::IsRealDirectory(hostDir)) return 0;
+    int restored = 0;
+    for (const std::string& id : ids) {
+        records::TrashEntry entry;
+        if (!m_trash.Find(id, &entry) || entry.kind != records::TrashKind::Picture || entry.uid != uid) continue;
+        const std::string name = BaseName(entry.path);
+        const std::string entryDir = records::Trash::EntryHostDir(id) + "/";
+        std::string placed;
+        int error = 0;
+        if (!records::Trash::MoveOut(entryDir + name, hostDir, name, true, &placed, &error)) {
+            ReportFileErrorLocked("restore", entry.path, error);
+            continue;
+        }
+        // Its original comes back too, unless the name it now has has one kept already.
+        const std::string originals = hostDir + "/" + records::kOriginalsDir;
+        std::string original = entryDir;
+        original.append(records::kOriginalsDir).append("/").append(name);
+        if (records::FileExists(original) && platform::MakeDirectories(originals) &&
+            !records::Trash::MoveOut(original, originals, placed, false, nullptr, &error)) {
+            platform::DebugWarning("RecordStore: the original of %s stays in the trash: %s\n", entry.path.c_str(),
+                                   std::strerror(error));
+            continue;  // the entry keeps it
+        }
+        m_trash.Forget(id, nullptr);
+        ++restored;
+    }
+    if (restored > 0) RebuildPicturesLocked();
+    return restored;
+}
+
+int RecordStore::RestoreUser(const std::string& id) {
+    Operation op(*this);
+    records::TrashEntry entry;
+    if (!m_trash.Find(id, &entry) || entry.kind != records::TrashKind::Patient) return -1;
+    const std::string dirName = records::UidText(entry.uid);
+    if (m_users.size() >= size_t(records::kMaxPatients)) {
+        NotifyLocked(dirName + " cannot be restored: the patient list is full.");
+        return -1;
+    }
+    int error = 0;
+    if (!records::Trash::MoveOut(records::Trash::EntryHostDir(id) + "/" + dirName, HostPath(records::kWorkDir), dirName,
+                                 false, nullptr, &error)) {
+        NotifyLocked(dirName + " cannot be restored: " +
+                     (error == EEXIST ? std::string("a patient directory of that name exists.")
+                                      : std::string(std::strerror(error))));
+        return -1;
+    }
+    m_trash.Forget(id, nullptr);
+    const std::string backup = JoinLogical(PatientDirPath(entry.uid), kUserBackupFile);
+    _USER_INFO user;
+    if (records::ReadFileAt(HostPath(backup), &user, sizeof user, 0, &error) != ssize_t(sizeof user)) {
+        ReportFileErrorLocked("read", backup, error);
+        return -1;
+    }
+    TerminateFields(user);
+    // Its place is where a start would list it: by directory name.
+    size_t at = 0;
+    while (at < m_users.size() && platform::NameLessNoCase(records::UidText(m_users[at].uid), dirName)) ++at;
+    m_users.insert(m_users.begin() + ptrdiff_t(at), user);
+    if (m_nCurIndex >= int(at)) ++m_nCurIndex;
+    if (m_nLastIndex >= int(at)) ++m_nLastIndex;
+    m_userListChanged = true;
+    FlushLocked();
+    return int(at);
+}
+
+int RecordStore::PurgeTrash(std::time_t now) { return m_trash.Purge(now); }
 
 // --- Hospital name --------------------------------------------------------------------------
 

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "platform/dirlist.h"
 #include "records/recordnotifier.h"
 #include "records/recordtypes.h"
+#include "records/trash.h"
 
 class RecordStore {
 public:
@@ -44,8 +46,8 @@ public:
 
     // Removes the temporary files that an interrupted rewrite of a record file or of a picture
     // saved over left behind (a crash or power loss between writing and renaming; the file itself
-    // is whole). Only those files, in the work directory and the patient directories. Run at
-    // start, with the work directory locked.
+    // is whole). Only those files, in the work directory, the patient directories with their
+    // originals, and the trash. Run at start, with the work directory locked.
     void RemoveInterruptedRewrites();
 
     // Brings each patient's picture list back in line with its directory where a run that ended
@@ -74,10 +76,10 @@ public:
     // directory is missing ("User does not exist！") or the record could not be written.
     int ModifyUser(const _USER_INFO& user);
 
-    // Deletes a patient with its directory (pictures and record files). Only the patient's own
-    // directory "d:\DentalWorkDir\UID<uid>" is ever removed. Returns 1; -1 when the index is not
-    // in the list; 0 when the entry was removed from the list but its directory could not be
-    // removed completely (reported). UserList.fdb is rewritten by the next Flush.
+    // Deletes a patient with its directory (pictures and record files), which goes to the trash
+    // whole. Only the patient's own directory "d:\DentalWorkDir\UID<uid>" is ever moved. Returns
+    // 1; -1 when the index is not in the list; 0 when the entry was removed from the list but its
+    // directory could not be moved (reported). UserList.fdb is rewritten by the next Flush.
     int DeleteUser(int index);
 
     // The next patient after `start` whose name equals the key's name (case-sensitive), or, when
@@ -144,10 +146,30 @@ public:
     // picture.
     int GetPicture(int index, _DISE_PIC* picture) const;
 
-    // Removes picture record `index` and deletes its file, provided the file lies in the current
-    // patient's directory. Sets both change marks; the caller then runs Flush. Returns 1, or 0
-    // when there is no such picture.
+    // Removes picture record `index` and moves its file (and its kept original) to the trash,
+    // provided the file lies in the current patient's directory. Sets both change marks; the
+    // caller then runs Flush. Returns 1, or 0 when there is no such picture.
     int DeletePicture(int index);
+
+    // --- The trash ----------------------------------------------------------------------------
+
+    // The current patient's deleted pictures; the deleted patients. Oldest first.
+    std::vector<records::TrashEntry> DeletedPictures() const;
+    std::vector<records::TrashEntry> DeletedPatients() const;
+
+    // Puts deleted pictures of the current patient back into its directory, each under its own
+    // name unless that is taken (then "<name>_<n>.jpg"), with its kept original, and rebuilds the
+    // picture list from the directory. Returns how many came back.
+    int RestorePictures(const std::vector<std::string>& ids);
+
+    // Puts a deleted patient back: its directory returns, and its record takes its place in the
+    // list by UID (the current patient stays the same person). Returns the patient's index, or -1
+    // when it cannot come back (reported).
+    int RestoreUser(const std::string& id);
+
+    // Empties the trash of what was deleted more than 30 days before `now`. Any thread; it does
+    // not wait for the store's other operations. Returns how many entries went.
+    int PurgeTrash(std::time_t now);
 
     // --- Hospital name ------------------------------------------------------------------------
 
@@ -206,6 +228,7 @@ private:
     mutable std::mutex m_mutex;
     RecordNotifier* m_notifier;
     std::vector<Message> m_pending;
+    records::Trash m_trash;
 
     std::vector<_USER_INFO> m_users;    // the patient list, in UserList.fdb order
     std::vector<_DIAG_ITEM> m_diags;    // diagnosis list of the current patient

@@ -757,13 +757,19 @@ void CkavimoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The window menu: the settings, the About entry and the archive's entries.
+    // The window menu: the settings, the About entry, the archive's entries, and the entries that
+    // undo a save over a picture or a deletion.
     QMenu menu(this);
     QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
     QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
     menu.addSeparator();
     QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
     QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
+    menu.addSeparator();
+    QAction* revert = menu.addAction(QStringLiteral("Revert to original"));
+    revert->setEnabled(ShownPictureHasOriginal());
+    QAction* restore = menu.addAction(QStringLiteral("Restore deleted pictures…"));
+    restore->setEnabled(m_store.GetCurrentUser(nullptr) >= 0 && !m_store.DeletedPictures().empty());
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == settings)
         OnSettings();
@@ -773,6 +779,10 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
         OnExportDicom();
     else if (chosen == sendToPacs)
         OnSendToPacs();
+    else if (chosen == revert)
+        OnRevertToOriginal();
+    else if (chosen == restore)
+        OnRestorePictures();
 }
 
 void CkavimoDlg::OnSettings() {

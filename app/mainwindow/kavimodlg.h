@@ -275,6 +275,8 @@ private:
     void InitPictureState();
     int DrawPane(int q);
     void DrawEmptyPane(const QRect& target);
+    void DrawPictureNumber(int slot);
+    void RedrawOverlay();
     void UncoverPictureArea(const QRect& target);
     void DrawStrokeSegment(QPoint from, QPoint to);
     QImage CaptureView() const;
@@ -293,6 +295,11 @@ private:
     // "Save" over the file of pane 0 and "Save As" into a new file; true when written.
     bool SaveOverShownPicture();
     bool SaveAsNewPicture();
+    // The right-click menu's "Revert to original" (pane 0's picture saved over) and "Restore
+    // deleted pictures…" (the current patient's, from the trash).
+    bool ShownPictureHasOriginal() const;
+    void OnRevertToOriginal();
+    void OnRestorePictures();
     void FreezePictureCamera();
     bool WaitForPictureFile(std::u16string* path);
     bool StoreNewPicture(const QImage& picture, std::string* logicalPath, QString* error);

@@ -5,8 +5,10 @@
 // A patient's picture is never overwritten by a new one: new files take the first free
 // time-stamped name (the next seconds when a name is taken) and are created exclusively. Only
 // "Save" replaces a file, the one shown, and it does so as a whole, so a failed write leaves the
-// old picture. Every file that cannot be written, copied or read is reported, and no record is
-// added for a file that was not written.
+// old picture; the first time, the picture as it was is kept as its original (records/originals.h),
+// which "Revert to original" puts back. Every file that cannot be written, copied or read is
+// reported, and no record is added for a file that was not written. "Delete" moves the picture to
+// the trash, from which "Restore deleted pictures…" brings it back.
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -28,12 +30,14 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/pictureio.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
+#include "records/originals.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
@@ -241,6 +245,9 @@ bool CkavimoDlg::SaveOverShownPicture() {
         error = QStringLiteral("the picture could not be read, so it is not written over");
     } else if (!IsPictureOfPatient(m_curPatient, target)) {
         error = QStringLiteral("not a picture in the patient's directory");
+    } else if (int keepError = 0; !records::KeepOriginal(host.toStdString(), &keepError)) {
+        // Without its original kept, the picture as taken would be lost: it is not written over.
+        error = QStringLiteral("its original cannot be kept: ") + SystemError(keepError);
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
                ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
@@ -252,6 +259,52 @@ bool CkavimoDlg::SaveOverShownPicture() {
     Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save: ") + error, false);
     ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
     return false;
+}
+
+bool CkavimoDlg::ShownPictureHasOriginal() const {
+    const QString shown = m_review.PanePath(0);
+    return !m_review.Split() && !shown.isEmpty() && records::HasOriginal(HostPathOf(shown).toStdString());
+}
+
+void CkavimoDlg::OnRevertToOriginal() {
+    if (!ShownPictureHasOriginal() || m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    const QString target = m_review.PanePath(0);
+    MessageBoxRequest question;
+    question.parent = this;
+    question.text = QStringLiteral("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.")
+                        .arg(FileNameOf(target));
+    question.caption = QStringLiteral("Revert to original");
+    question.buttons = QMessageBox::Yes | QMessageBox::No;
+    if (ShowMessageBox(question) != QMessageBox::Yes) return;
+    int error = 0;
+    const bool reverted = records::RevertToOriginal(HostPathOf(target).toStdString(), &error);
+    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(),
+          QStringLiteral("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)),
+          reverted);
+    if (!reverted) {
+        ShowMessageBox(this, QStringLiteral("Fail to revert！\n%1: %2").arg(target, SystemError(error)), kAppCaption);
+        return;
+    }
+    ReloadPictures(false);
+    ShowCurrentPictures();  // the original in pane 0, without strokes
+}
+
+void CkavimoDlg::OnRestorePictures() {
+    if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
+    const std::vector<records::TrashEntry> deleted = m_store.DeletedPictures();
+    if (deleted.empty()) return;
+    const std::vector<std::string> chosen =
+        CRestoreDlg::Choose(this, QStringLiteral("Restore deleted pictures"), deleted);
+    if (chosen.empty()) return;
+    const QStringList picked = PickedPaths();
+    const int restored = m_store.RestorePictures(chosen);
+    for (const records::TrashEntry& entry : deleted) {
+        if (std::find(chosen.begin(), chosen.end(), entry.id) == chosen.end()) continue;
+        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, QStringLiteral("from the trash"));
+    }
+    if (restored == 0) return;
+    ReloadPictures(false, picked);
+    ShowCurrentPictures();
 }
 
 void CkavimoDlg::OnSaveAs() { SaveAsNewPicture(); }
@@ -364,6 +417,22 @@ void CkavimoDlg::OnDelete() {
     if (m_live.State() != LiveState::Idle) return;
     MessageBoxRequest question;
     question.text = QStringLiteral("Are you sure?");
+    // Which picture goes, and where to: the camera's key answers this box without the user
+    // seeing the picture on the screen.
+    _DISE_PIC shown = {};
+    if (!m_review.PanePath(0).isEmpty() && m_store.GetPicture(m_review.PaneIndex(0), &shown) == 1 &&
+        PicturePathText(shown).compare(m_review.PanePath(0), Qt::CaseInsensitive) == 0) {
+        question.text += QStringLiteral(
+                             "\n\nDelete the picture of %1-%2-%3 %4:%5:%6?\n"
+                             "It goes to the trash, from which it can be restored for %7 days.")
+                             .arg(int(shown.year), 4, 10, QLatin1Char('0'))
+                             .arg(int(shown.month), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.day), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.hour), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.minute), 2, 10, QLatin1Char('0'))
+                             .arg(int(shown.second), 2, 10, QLatin1Char('0'))
+                             .arg(records::kTrashKeepDays);
+    }
     question.caption = QStringLiteral("Picture delete");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     m_bDeleteConfirm = true;

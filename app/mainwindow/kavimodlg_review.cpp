@@ -9,9 +9,10 @@
 // (a stroke crosses a number or a grey slot), and a picture drawn for review clears a preview
 // left in 1098 unless pictures are still coming in.
 //
-// Undo pictures are taken from the area as displayed, at the picture's own size in single view.
-// There the strokes are also drawn, scaled, onto the review's working picture, the picture at its own resolution, so
-// that "Save" writes the picture itself and not a copy stretched back from the screen.
+// Undo pictures are taken from the pictures and strokes as displayed (not the numbers over them),
+// at the picture's own size in single view. There the strokes are also drawn, scaled, onto the
+// review's working picture, the picture at its own resolution, so that "Save" writes the picture
+// itself and not a copy stretched back from the screen.
 #include <QListWidgetItem>
 #include <QMouseEvent>
 #include <QPainter>
@@ -170,25 +171,27 @@ int CkavimoDlg::DrawPane(int q) {
     m_review.SetLabelPosition(split
                                   ? QPoint(target.left() + area.width() / 2 - 32, target.top() + area.height() / 2 - 32)
                                   : QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
+    DrawPictureNumber(slot);
+    // The picture as it is, without its number: the number is its place in the list, which
+    // changes, and never becomes part of the picture.
+    if (!split && m_pane3->width() > 0 && m_pane3->height() > 0) work = picture.convertToFormat(QImage::Format_RGB32);
+    return 1;
+}
+
+// The picture number (store index + 1) in pane 1096, over the picture, at the label position.
+void CkavimoDlg::DrawPictureNumber(int slot) {
     const QPoint at = m_review.LabelPosition();
     const QString number = QString::number(m_review.PaneIndex(slot) + 1);
-    auto label = [&](QPainter& p) {
+    m_pane2->Paint([&](QPainter& p) {
         p.setFont(m_fontLarge);
         p.setPen(kNumberColour);
         p.drawText(QRect(at, QSize(400, 100)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, number);
-    };
-    m_pane2->Paint(label);
-    if (!split && m_pane3->width() > 0 && m_pane3->height() > 0) {
-        work = picture.convertToFormat(QImage::Format_RGB32);
-        QPainter p(&work);
-        p.scale(double(work.width()) / m_pane3->width(), double(work.height()) / m_pane3->height());
-        label(p);
-    }
-    return 1;
+    });
 }
 
 void CkavimoDlg::DrawEmptyPane(const QRect& target) {
     UncoverPictureArea(QRect());  // only a preview left over pane 1096 gives way
+    m_pane3->ClearRect(target);   // no picture drawn earlier stays under the grey
     m_pane2->Paint([&](QPainter& p) { p.fillRect(target, kEmptyPaneColour); });
 }
 
@@ -324,8 +327,12 @@ QImage CkavimoDlg::CaptureView() const {
     if (shown.isNull()) return QImage();
     shown.fill(kBackgroundColour);
     QPainter p(&shown);
+    // The pictures and the strokes, not what pane 1096 lays over them (numbers, frames): a
+    // quadrant without a picture is grey, as shown.
+    if (m_review.Split()) {
+        for (const QRect& quad : m_rcQuad) p.fillRect(quad, kEmptyPaneColour);
+    }
     if (!m_pane3->Canvas().isNull()) p.drawImage(0, 0, m_pane3->Canvas());
-    if (!m_pane2->Canvas().isNull()) p.drawImage(0, 0, m_pane2->Canvas());
     p.end();
     if (size != area) shown = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return shown.convertToFormat(QImage::Format_RGB888);
@@ -350,6 +357,29 @@ void CkavimoDlg::OnUndo() {
         });
         if (!m_review.Split() && !m_review.WorkImage().isNull())
             m_review.WorkImage() = base.image.convertToFormat(QImage::Format_RGB32);
+        RedrawOverlay();
+    }
+}
+
+// The area was drawn anew from an undo picture, which holds the pictures and strokes only: what
+// pane 1096 lays over them comes back, the picture numbers and the grey of a single view without
+// a picture (in split view the undo picture holds the grey of empty quadrants).
+void CkavimoDlg::RedrawOverlay() {
+    if (!m_review.Split()) {
+        if (m_review.PanePath(0).isEmpty() || !m_review.PictureLoaded()) {
+            m_pane2->Paint([&](QPainter& p) { p.fillRect(m_pane3->rect(), kEmptyPaneColour); });
+            return;
+        }
+        m_review.SetLabelPosition(QPoint(m_pane3->width() - 32, m_pane3->height() - 32));
+        DrawPictureNumber(0);
+        return;
+    }
+    const QSize area = m_rcPictureArea.size();
+    for (int slot = 0; slot < PictureReview::kSlots; ++slot) {
+        if (m_review.PanePath(slot).isEmpty()) continue;
+        const QRect& quad = m_rcQuad[slot];
+        m_review.SetLabelPosition(QPoint(quad.left() + area.width() / 2 - 32, quad.top() + area.height() / 2 - 32));
+        DrawPictureNumber(slot);
     }
 }
 
@@ -393,6 +423,7 @@ void CkavimoDlg::OnPictureAreaResized() {
     });
     if (!m_review.Split() && !m_review.WorkImage().isNull())
         m_review.WorkImage() = current.image.convertToFormat(QImage::Format_RGB32);
+    RedrawOverlay();
 }
 
 void CkavimoDlg::ScrollThumbnails(int dy) {

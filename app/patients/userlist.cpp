@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <limits>
 #include <set>
 
@@ -20,6 +21,7 @@
 #include "app/widgets/dialogunits.h"
 #include "app/widgets/facebutton.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
@@ -228,6 +230,8 @@ void CUserList::BuildControls() {
     button("IdCreate", QStringLiteral("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
     button("IdDelete", QStringLiteral("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
     button("IdWorklist", QStringLiteral("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
+    button("IdRestorePatients", QStringLiteral("Restore deleted patients…"), DialogUnitRect(318, 3, 150, 14),
+           &CUserList::OnRestorePatients);
     QPushButton* ok = button("IdOK", QStringLiteral("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
     button("IdCancel", QStringLiteral("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);
@@ -518,8 +522,9 @@ void CUserList::OnQuery() {
 }
 
 void CUserList::OnDelete() {
-    if (ShowMessageBox(this, QStringLiteral("Are you sure delete？"), QStringLiteral("User Management"),
-                       QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (ShowMessageBox(this, QStringLiteral("Are you sure delete？") + DeletionDetail(),
+                       QStringLiteral("User Management"), QMessageBox::NoIcon,
+                       QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     for (int row = FirstSelectedRow(m_userList); row != -1; row = FirstSelectedRow(m_userList)) {
         if (row == m_nInitialIndex)
@@ -545,6 +550,51 @@ void CUserList::OnDelete() {
     RenumberRows();
     m_store.Flush();
     m_store.SelectUser(0);
+}
+
+// What the selected rows take with them, asked once for all of them.
+QString CUserList::DeletionDetail() const {
+    const QModelIndexList rows = m_userList->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return QString();
+    int pictures = 0;
+    _USER_INFO user = {};
+    for (const QModelIndex& row : rows) {
+        if (m_store.GetUser(row.row(), &user) == row.row()) pictures += std::max(user.picCount, 0);
+    }
+    const QString count = QStringLiteral("%1 picture%2").arg(pictures).arg(pictures == 1 ? "" : "s");
+    const QString what =
+        rows.size() == 1
+            ? QStringLiteral("Delete the patient %1 (%2) and %3?")
+                  .arg(FieldQString(user.name, 16), QString::fromStdString(records::UidText(user.uid)), count)
+            : QStringLiteral("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
+    return QStringLiteral(
+               "\n\n%1\nThey go to the trash, from which \"Restore deleted patients…\" brings them back "
+               "for %2 days.")
+        .arg(what)
+        .arg(records::kTrashKeepDays);
+}
+
+void CUserList::OnRestorePatients() {
+    const std::vector<records::TrashEntry> deleted = m_store.DeletedPatients();
+    if (deleted.empty()) {
+        Message(QStringLiteral("There are no deleted patients to restore."));
+        return;
+    }
+    int restored = -1;
+    for (const std::string& id : CRestoreDlg::Choose(this, QStringLiteral("Restore deleted patients"), deleted)) {
+        const int index = m_store.RestoreUser(id);
+        if (index < 0) continue;
+        restored = index;
+        // The rows from its place on move down by one, the patient current at opening with them.
+        if (m_nInitialIndex >= index) ++m_nInitialIndex;
+        _USER_INFO user = {};
+        m_store.GetUser(index, &user);
+        records::AuditTrail::Record(records::audit::kPatientRestored, user.uid, records::RecordDirPath(user),
+                                    "from the trash", true);
+    }
+    if (restored < 0) return;
+    FillUserList();
+    SelectRowAndFocus(restored);
 }
 
 void CUserList::RenumberRows() {

@@ -68,6 +68,7 @@ public:
         IdCreate = 1004,
         IdDelete = 1008,
         IdWorklist = 1063,
+        IdRestorePatients = 1064,
     };
 
     // Builds the dialog and runs its initialisation (the patient list, the selection of the
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void OnUpdate();
     void OnSetHospital();
     void OnWorklist();
+    void OnRestorePatients();
     void OnUserListDoubleClicked();
     void OnUserSelectionChanged(const QItemSelection& selected);
     void OnPictureSelectionChanged(const QItemSelection& selected);
@@ -128,6 +130,7 @@ private:
     void SelectRowAndFocus(int row);
     int FirstSelectedRow(QTableWidget* list) const;
     void RenumberRows();
+    QString DeletionDetail() const;
     bool ReadPatientFields(_USER_INFO* user, bool withDescription);
     void Message(const QString& text);
 

@@ -380,7 +380,7 @@ TEST_F(RecordsTest, DeleteUserRemovesThePatientDirectoryAndKeepsTheCurrentPatien
 
     EXPECT_EQ(store_.DeleteUser(1), 1);  // the current patient: none is current afterwards
     EXPECT_EQ(store_.GetCurrentUser(&current), -1);
-    EXPECT_THAT(Names(Work()), ElementsAre("UID20170801102233", "UserList.fdb"));
+    EXPECT_THAT(Names(Work()), ElementsAre(".trash", "UID20170801102233", "UserList.fdb"));
 }
 
 // --- Pictures -------------------------------------------------------------------------------
@@ -623,11 +623,12 @@ TEST_F(RecordsTest, ARewriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            records::SetReplaceHookForTesting(&ExitBeforeRename);
             if (which == 0) {
                 store_.DeletePicture(0);
+                records::SetReplaceHookForTesting(&ExitBeforeRename);
                 store_.Flush();  // dies while replacing UserList.fdb
             } else {
+                records::SetReplaceHookForTesting(&ExitBeforeRename);
                 store_.SetHospital(u"New Clinic With A Longer Name");
             }
             ::_exit(0);

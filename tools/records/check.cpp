@@ -11,9 +11,11 @@
 #include "platform/paths.h"
 #include "printable.h"
 #include "records/audittrail.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/trash.h"
 #include "workdirscan.h"
 
 namespace recordtool {
@@ -85,6 +87,25 @@ void CheckListFile(Findings& findings, const std::string& where, const char* fil
     }
 }
 
+// The originals of pictures saved over: each one belongs to a picture of the same name.
+void CheckOriginals(Findings& findings, const PatientDir& dir, const std::string& where) {
+    const std::string hostDir = dir.hostDir + "/" + records::kOriginalsDir;
+    if (!records::IsRealDirectory(hostDir)) {
+        findings.Problem(where, "a link, not the folder of the originals");
+        return;
+    }
+    for (const platform::DirEntry& entry : platform::ListDirectory(hostDir, "*")) {
+        const std::string file = where + "\\" + entry.name;
+        if (entry.isDirectory) {
+            findings.Problem(file, "stray directory among the originals");
+        } else if (records::IsAnyReplaceTempName(entry.name)) {
+            findings.Problem(file, "left over from an interrupted copy of an original");
+        } else if (!records::FileExists(dir.hostDir + "/" + entry.name)) {
+            findings.Problem(file, "an original without its picture");
+        }
+    }
+}
+
 void CheckPatient(Findings& findings, const PatientDir& dir) {
     const _USER_INFO& user = dir.user;
     const std::string where = dir.logicalDir;
@@ -133,7 +154,9 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
 
     for (const platform::DirEntry& entry : platform::ListDirectory(dir.hostDir, "*")) {
         const std::string file = where + "\\" + entry.name;
-        if (entry.isDirectory) {
+        if (entry.isDirectory && entry.name == records::kOriginalsDir) {
+            CheckOriginals(findings, dir, file);
+        } else if (entry.isDirectory) {
             findings.Problem(file, "stray directory in a patient directory");
         } else if (records::IsAnyReplaceTempName(entry.name)) {
             findings.Problem(file, "left over from an interrupted rewrite");
@@ -143,6 +166,25 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
             }
         } else if (!IsRecordFile(entry.name) && !EqualNoCase(entry.name, dicom::kWorklistFile)) {
             findings.Problem(file, "stray file");
+        }
+    }
+}
+
+// The trash: its index is whole, and names every folder in it and only folders that are there.
+void CheckTrash(Findings& findings) {
+    const std::string where = records::WorkDirFile(records::kTrashDir);
+    std::vector<std::string> broken;
+    records::Trash trash;
+    std::set<std::string> listed;
+    for (const records::TrashEntry& entry : trash.Entries(&broken)) listed.insert(entry.id);
+    for (const std::string& what : broken) findings.Problem(where + "\\" + records::kTrashIndexFile, what);
+    for (const platform::DirEntry& entry : platform::ListDirectory(records::Trash::HostDir(), "*")) {
+        if (entry.isDirectory && !listed.count(entry.name)) {
+            findings.Warning(where + "\\" + entry.name, "not in the trash index (removed after 30 days)");
+        } else if (!entry.isDirectory && entry.name != records::kTrashIndexFile) {
+            findings.Problem(where + "\\" + entry.name, records::IsReplaceTempName(entry.name, records::kTrashIndexFile)
+                                                            ? "left over from an interrupted rewrite"
+                                                            : "stray file");
         }
     }
 }
@@ -208,6 +250,8 @@ int RunCheck() {
         findings.Warning(userList, std::to_string(listInfo.size / sizeof(_USER_INFO)) + " records for " +
                                        Count(int64_t(patients.size()), "patient") + " (regenerated at the next start)");
     }
+
+    if (workDir.hasTrash) CheckTrash(findings);
 
     int64_t hospitalSize = 0;
     ReadHospital(&hospitalSize);

@@ -4,6 +4,7 @@
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/trash.h"
 
 namespace recordtool {
 
@@ -33,6 +34,10 @@ WorkDir ScanWorkDir() {
     for (platform::DirEntry& entry : platform::ListDirectory(workDir.hostDir, "*")) {
         if (!entry.isDirectory) {
             workDir.files.push_back(std::move(entry));
+            continue;
+        }
+        if (entry.name == records::kTrashDir && records::IsRealDirectory(workDir.hostDir + "/" + entry.name)) {
+            workDir.hasTrash = true;  // what was deleted: no patient
             continue;
         }
         PatientDir dir;

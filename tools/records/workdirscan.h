@@ -25,7 +25,8 @@ struct PatientDir {
 struct WorkDir {
     std::string hostDir;
     bool exists = false;
-    std::vector<PatientDir> dirs;           // every subdirectory, in listing order
+    std::vector<PatientDir> dirs;           // every subdirectory but the trash, in listing order
+    bool hasTrash = false;                  // the trash folder (records/trash.h) is there
     std::vector<platform::DirEntry> files;  // everything else in the work directory
 };
 

@@ -6,11 +6,15 @@
 #include <QTableWidget>
 
 #include <QBuffer>
+#include <QListWidget>
 #include <QTimer>
 
 #include <atomic>
+#include <cstddef>
+#include <cstring>
 #include <thread>
 
+#include "app/widgets/restoredlg.h"
 #include "platform/clock.h"
 #include "records/audittrail.h"
 #include "tests/app/support/fakecameras.h"
@@ -75,6 +79,7 @@ private Q_SLOTS:
     void pickupHoldsFourPicturesAndExportCopiesThem();
     void deleteAsksAndRemovesTheShownPicture();
     void deleteFollowsTheShownPictureWhenImportMovedIt();
+    void deletedPicturesGoToTheTrashAndComeBack();
     void cameraAnswersTheOpenDeleteBox();
     void key51WhileLiveNeitherDeletesNorFreezes();
     void streamFreezeStoresTheFrameAndGoesLiveAgain();
@@ -235,7 +240,8 @@ void CaptureTest::deleteAsksAndRemovesTheShownPicture() {
     h.Drive().messages.clear();
     h.Drive().reply = QMessageBox::No;
     h.Button(IdDelete)->click();
-    QCOMPARE(h.Drive().messages, QStringList({"Picture delete|Are you sure?"}));
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY(h.Drive().messages[0].startsWith("Picture delete|Are you sure?\n\nDelete the picture of "));
     QCOMPARE(h.PictureFiles().size(), 3);
     QCOMPARE(d.IsDeleteConfirmOpen(), false);
 
@@ -340,6 +346,54 @@ void CaptureTest::deleteFollowsTheShownPictureWhenImportMovedIt() {
     QVERIFY(QString::fromStdString(records::FieldText(picture.path)).endsWith(h.Pictures()[2]));
 }
 
+void CaptureTest::deletedPicturesGoToTheTrashAndComeBack() {
+    PictureHarness h;
+    h.AddPictures({kRed, kGreen, kBlue});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QVERIFY(!h.ChooseFromMenu(QStringLiteral("Restore deleted pictures…")));  // nothing deleted yet
+    _DISE_PIC newest = {};
+    QCOMPARE(h.Store().GetPicture(2, &newest), 1);
+    const QString time = QStringLiteral("%1-%2-%3 %4:%5:%6")
+                             .arg(int(newest.year))
+                             .arg(int(newest.month), 2, 10, QLatin1Char('0'))
+                             .arg(int(newest.day), 2, 10, QLatin1Char('0'))
+                             .arg(int(newest.hour), 2, 10, QLatin1Char('0'))
+                             .arg(int(newest.minute), 2, 10, QLatin1Char('0'))
+                             .arg(int(newest.second), 2, 10, QLatin1Char('0'));
+
+    // The question names the picture by its time; the camera's delete key deletes the same way.
+    h.Drive().messages.clear();
+    h.Drive().reply = QMessageBox::Yes;
+    h.Button(IdDelete)->click();
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY(h.Drive().messages[0].contains(QStringLiteral("Delete the picture of %1?").arg(time)));
+    h.Key(0x51);
+    QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0]}));
+    QCOMPARE(h.PictureCount(), 1);
+
+    // Both come back from the right-click menu, under their names and with their times.
+    struct HookReset {
+        ~HookReset() { SetRestoreDialogHook({}); }
+    } reset;
+    int offered = 0;
+    SetRestoreDialogHook([&](CRestoreDlg& dialog) {
+        offered = dialog.List()->count();
+        dialog.List()->selectAll();
+        dialog.findChild<QPushButton*>(QStringLiteral("IdRestore"))->click();
+    });
+    QVERIFY(h.ChooseFromMenu(QStringLiteral("Restore deleted pictures…")));
+    QCOMPARE(offered, 2);
+    QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], h.Pictures()[1], h.Pictures()[2]}));
+    QCOMPARE(h.PictureCount(), 3);
+    QCOMPARE(QFileInfo(h.PatientDir() + "/DisePicList.fdb").size(), 3 * 152);
+    QCOMPARE(d.ThumbList()->count(), 3);
+    _DISE_PIC back = {};
+    QCOMPARE(h.Store().GetPicture(2, &back), 1);
+    QCOMPARE(std::memcmp(&back, &newest, offsetof(_DISE_PIC, padding)), 0);
+    QVERIFY(!h.ChooseFromMenu(QStringLiteral("Restore deleted pictures…")));  // the trash holds none now
+}
+
 void CaptureTest::cameraAnswersTheOpenDeleteBox() {
     PictureHarness h;
     h.AddPictures({kRed, kGreen, kBlue});
@@ -370,6 +424,7 @@ void CaptureTest::cameraAnswersTheOpenDeleteBox() {
     QCOMPARE(h.PictureFiles().size(), 3);
     QCOMPARE(answerFromCamera('y'), 1);
     QCOMPARE(h.PictureFiles(), QStringList({h.Pictures()[0], h.Pictures()[1]}));
+    QCOMPARE(h.Store().DeletedPictures().size(), 1u);  // in the trash, as from the button
 
     // No box open: nothing to answer.
     std::atomic<int> result{-1};

@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <cstddef>
+#include <cstring>
+#include <ctime>
 
 #include "app/mainwindow/shutdownwatch.h"
 #include "app/pictures/bigpic.h"
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void doubleClickOpensTheViewerOnThatPicture();
     void saveWritesTheAnnotatedPictureAtItsOwnSize();
     void saveAsAddsNewFilesAndNeverOverwrites();
+    void saveKeepsTheOriginalAndItsTimeUntilReverted();
     void failedWritesAreReported();
     void unsavedStrokesAreAskedAboutAndAnUnreadablePictureIsKept();
     void pagingWithUnsavedStrokesAsksFirst();
@@ -136,9 +140,11 @@ void ReviewTest::newestPictureIsShownWithItsNumber() {
     // Number 3 in red at the bottom right corner, in pane 1096.
     QCOMPARE(d.Review().LabelPosition(), QPoint(area.width() - 32, area.height() - 32));
     QVERIFY(CountNear(h.Pane(IdPane2)->Canvas(), QRect(d.Review().LabelPosition(), QSize(32, 32)), kRed, 10) > 20);
-    // The undo picture carries the number too, at the picture's own scale.
-    QVERIFY(CountNear(d.Review().Entry(0).image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed,
-                      60) > 10);
+    // The undo picture, which "Save" writes, is the picture alone: the number is the picture's
+    // place in the list, not part of it.
+    QCOMPARE(
+        CountNear(d.Review().Entry(0).image.convertToFormat(QImage::Format_RGB32), QRect(600, 445, 40, 35), kRed, 60),
+        0);
     // The list shows the newest picture selected.
     const QList<QListWidgetItem*> selected = h.Dialog().ThumbList()->selectedItems();
     QCOMPARE(selected.size(), 1);
@@ -512,6 +518,61 @@ void ReviewTest::saveAsAddsNewFilesAndNeverOverwrites() {
     QVERIFY(Near(Pixel(second, red.x(), red.y()), kRed, 60));
     // The original is untouched.
     QVERIFY(Near(Pixel(QImage(h.PatientDir() + QLatin1Char('/') + h.Pictures()[0]), red.x(), red.y()), kGreen));
+}
+
+void ReviewTest::saveKeepsTheOriginalAndItsTimeUntilReverted() {
+    PictureHarness h;
+    h.AddPictures({kBlue, kGreen});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    const QSize area = d.Layout().pictureArea.size();
+    const QString file = h.PatientDir() + QLatin1Char('/') + h.Pictures()[1];
+    const QString kept = h.PatientDir() + QStringLiteral("/.originals/") + h.Pictures()[1];
+    const QByteArray taken = FileBytes(file);
+    _DISE_PIC before = {};
+    QCOMPARE(h.Store().GetPicture(1, &before), 1);
+    QVERIFY(!h.ChooseFromMenu(QStringLiteral("Revert to original")));  // nothing saved over yet
+    // The save comes in a later second than the picture was taken.
+    const std::time_t start = std::time(nullptr);
+    while (std::time(nullptr) == start) QTest::qWait(20);
+
+    h.Button(IdThick)->click();
+    h.Stroke({{100, area.height() / 2 + 20}, {area.width() - 100, area.height() / 2 + 20}});
+    h.Button(IdSave)->click();
+    const QImage saved(file);
+    QVERIFY(Near(Pixel(saved, 320, 255), kRed, 60));
+    QCOMPARE(CountNear(saved, QRect(596, 440, 44, 40), kRed, 60), 0);  // no picture number
+    QCOMPARE(FileBytes(kept), taken);
+    QCOMPARE(h.PictureFiles().size(), 2);
+    // The records keep the time it was taken, also when they are built again from the files.
+    QCOMPARE(h.Store().RebuildPictures(), 1);
+    _DISE_PIC after = {};
+    QCOMPARE(h.Store().GetPicture(1, &after), 1);
+    QCOMPARE(std::memcmp(&before.year, &after.year, offsetof(_DISE_PIC, path) - offsetof(_DISE_PIC, year)), 0);
+
+    // A second save keeps the first original; "Save As" makes a new picture and leaves this one
+    // and its original alone.
+    h.Stroke({{100, 100}, {300, 100}});
+    h.Button(IdSave)->click();
+    QCOMPARE(FileBytes(kept), taken);
+    const QByteArray annotated = FileBytes(file);
+    h.Stroke({{100, 300}, {300, 300}});
+    h.Button(IdSaveAs)->click();
+    QCOMPARE(h.PictureFiles().size(), 3);
+    QCOMPARE(FileBytes(file), annotated);
+    QCOMPARE(FileBytes(kept), taken);
+
+    // "Revert to original" asks first, then puts the picture back as it was taken.
+    h.Drive().reply = QMessageBox::No;
+    QVERIFY(h.ChooseFromMenu(QStringLiteral("Revert to original")));
+    QCOMPARE(FileBytes(file), annotated);
+    h.Drive().reply = QMessageBox::Yes;
+    QVERIFY(h.ChooseFromMenu(QStringLiteral("Revert to original")));
+    QCOMPARE(FileBytes(file), taken);
+    QVERIFY(!QFileInfo::exists(kept));
+    QVERIFY(Near(Pixel(h.Shown(), area.width() / 2, area.height() / 2 + 20), kGreen));
+    QVERIFY(!h.ChooseFromMenu(QStringLiteral("Revert to original")));
+    QVERIFY(h.Drive().messages.filter(QStringLiteral("Fail")).isEmpty());
 }
 
 void ReviewTest::failedWritesAreReported() {

@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
 
 #include "app/patients/userlist.h"
+#include "app/widgets/restoredlg.h"
 #include "dicom/patient.h"
 #include "tests/app/support/apptestsupport.h"
 
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void createAppendsARowAndReportsARefusal();
     void queryByNameAndByPhoneWraps();
     void deletingTheFirstOfThreeRenumbers();
+    void deletedPatientsAreAskedForOnceAndComeBack();
     void cancelAfterDeletingTheInitialPatientLeavesNone();
     void cancelReturnsToTheInitialPatient();
     void modifyStoresAndShowsALongDescriptionShortened();
@@ -243,7 +246,9 @@ void UserListTest::deletingTheFirstOfThreeRenumbers() {
     m_drive->reply = QMessageBox::Cancel;
     Click(dialog, "IdDelete");
     QCOMPARE(users->rowCount(), 3);
-    QCOMPARE(m_drive->messages, QStringList({"User Management|Are you sure delete？"}));
+    QCOMPARE(m_drive->messages.size(), 1);
+    QVERIFY(m_drive->messages[0].startsWith(
+        "User Management|Are you sure delete？\n\nDelete the patient Test User (UID20170801102233) and 0 pictures?"));
 
     m_drive->reply = QMessageBox::Ok;
     Click(dialog, "IdDelete");
@@ -261,6 +266,55 @@ void UserListTest::deletingTheFirstOfThreeRenumbers() {
     Click(dialog, "IdDelete");
     QCOMPARE(users->rowCount(), 0);
     QCOMPARE(m_store->UserCount(), 0);
+}
+
+void UserListTest::deletedPatientsAreAskedForOnceAndComeBack() {
+    openStore();
+    addPatients();
+    const uint64_t anna = 20240101100000ull;
+    QCOMPARE(m_store->SelectUser(1), 1);
+    for (const char* name : {"/20240101110000.jpg", "/20240101110001.jpg"})
+        QVERIFY(WriteJpeg(PatientDir(*m_drive, anna) + QLatin1String(name), 16, 16, Qt::red));
+    QCOMPARE(m_store->RebuildPictures(), 1);
+    m_store->Flush();
+    QFile list(m_drive->workDir() + "/UserList.fdb");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    const QByteArray before = list.readAll();
+    list.close();
+    CUserList dialog(*m_store);
+    QTableWidget* users = dialog.UserList();
+
+    // Ctrl+A and Delete: one question that says how much goes.
+    QTest::keyClick(users, Qt::Key_A, Qt::ControlModifier);
+    m_drive->messages.clear();
+    m_drive->reply = QMessageBox::Ok;
+    Click(dialog, "IdDelete");
+    QCOMPARE(m_drive->messages.size(), 1);
+    QVERIFY(m_drive->messages[0].contains("Delete 4 patients and their 2 pictures?"));
+    QCOMPARE(users->rowCount(), 0);
+    QVERIFY(!QFileInfo::exists(PatientDir(*m_drive, anna)));
+
+    // All four come back from the trash, in their places, with their pictures.
+    struct HookReset {
+        ~HookReset() { SetRestoreDialogHook({}); }
+    } reset;
+    int offered = 0;
+    SetRestoreDialogHook([&](CRestoreDlg& restore) {
+        offered = restore.List()->count();
+        restore.List()->selectAll();
+        restore.findChild<QPushButton*>(QStringLiteral("IdRestore"))->click();
+    });
+    Click(dialog, "IdRestorePatients");
+    QCOMPARE(offered, 4);
+    QCOMPARE(users->rowCount(), 4);
+    QCOMPARE(Cell(users, 1, 3), QStringLiteral("Anna"));
+    QCOMPARE(Cell(users, 2, 3), QStringLiteral("Ben"));
+    QVERIFY(QFileInfo::exists(PatientDir(*m_drive, anna) + "/20240101110001.jpg"));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll(), before);
+    m_drive->messages.clear();
+    Click(dialog, "IdRestorePatients");  // nothing left to restore
+    QCOMPARE(m_drive->messages, QStringList({kCaption + "|There are no deleted patients to restore."}));
 }
 
 void UserListTest::cancelAfterDeletingTheInitialPatientLeavesNone() {

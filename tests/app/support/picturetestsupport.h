@@ -3,13 +3,16 @@
 // (silent cameras unless a test brings a fake one), shown at a fixed size.
 #pragma once
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidgetItem>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <ctime>
@@ -192,6 +195,28 @@ public:
         QListWidgetItem* item = m_dialog->ThumbList()->ItemOfFile(storeIndex);
         QVERIFY(item);
         ClickListItem(m_dialog->ThumbList(), item, twice);
+    }
+
+    // Opens the window's right-click menu over the picture area and chooses the entry of that
+    // text, as a person does. False when the entry is missing or disabled (the menu closes then).
+    bool ChooseFromMenu(const QString& text) {
+        bool chosen = false;
+        QTimer::singleShot(0, m_dialog.get(), [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions()) {
+                if (action->text() != text || !action->isEnabled()) continue;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                chosen = true;
+                return;
+            }
+            menu->close();
+        });
+        const QPoint at = AreaPoint(40, 40);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_dialog->mapToGlobal(at));
+        QCoreApplication::sendEvent(m_dialog.get(), &event);
+        return chosen;
     }
 
     QStringList viewerPaths;

@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "records/audittrail.h"
+#include "records/originals.h"
+#include "records/recordfile.h"
 #include "records/workdirlock.h"
 #include "tests/dicom/dicomtestsupport.h"
 #include "tests/records/recordtest.h"
@@ -40,7 +42,8 @@ ToolRun RunTool(const std::string& arguments, const std::string& environment = "
 
 class RecordToolTest : public RecordsTest {
 protected:
-    // A small, healthy tree: the default patient and Alice with two pictures and a diagnosis.
+    // A small, healthy tree: the default patient and Alice with two pictures (one saved over, its
+    // original kept) and a diagnosis, and a third picture of hers in the trash.
     void BuildStore() { BuildStoreWith(store_); }
     void BuildStoreWith(RecordStore& store) {
         store.PrepareWorkDir();
@@ -49,7 +52,12 @@ protected:
         ASSERT_EQ(store.SelectUser(1), 1);
         MakePicture(kUid1, "20240101090000.jpg");
         MakePicture(kUid1, "20240101090001.jpg");
+        MakePicture(kUid1, "20240101090002.jpg");
         ASSERT_EQ(store.RebuildPictures(), 1);
+        ASSERT_TRUE(records::KeepOriginal(PatientHost(kUid1) + "/20240101090001.jpg", nullptr));
+        ASSERT_TRUE(records::ReplaceFile(PatientHost(kUid1) + "/20240101090001.jpg", "drawn", 5, nullptr));
+        ASSERT_EQ(store.DeletePicture(2), 1);
+        store.Flush();
         ASSERT_EQ(store.SetDescription(u"caries, tooth 36"), 1);
         ASSERT_EQ(store.SetHospital(u"Riverside Dental"), 1);
         ASSERT_EQ(store.CommitCurrentUser(), 1);
@@ -89,6 +97,10 @@ TEST_F(RecordToolTest, CheckFindsEachKindOfDamage) {
         {"picture not listed", [this] { MakePicture(kUid1, "20240101090002.jpg"); }, "not in the picture list"},
         {"interrupted rewrite", [this] { WriteBytes(Work() + "/.UserList.fdb.a1B2c3", "x"); }, "interrupted rewrite"},
         {"stray file", [this] { WriteBytes(PatientHost(kUid1) + "/notes.txt", "x"); }, "stray file"},
+        {"original left alone", [this] { WriteBytes(PatientHost(kUid1) + "/.originals/20240101093000.jpg", "x"); },
+         "an original without its picture"},
+        {"trash index damaged", [this] { WriteBytes(Work() + "/.trash/index", "kavimo-trash 1\nnot an entry\n"); },
+         "line 2 of the index cannot be read"},
         {"diagnosis list short",
          [this] {
              _USER_INFO alice = Backup(kUid1);
