@@ -2,7 +2,8 @@
 // come back as false (or -1) with the errno value in *error, never as an exception.
 //
 // The records are health data and the work directory may be reachable by other accounts: a file
-// these create is readable by this account only (0600, or less under a stricter umask), and a
+// these create gets the data's mode and group (platform/filemode.h: 0600, or 0660 for a data
+// group, narrowed by the umask), and a
 // symbolic link in a record file's place is refused (ELOOP), never followed.
 #pragma once
 

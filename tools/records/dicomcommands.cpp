@@ -13,6 +13,7 @@
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "platform/filemode.h"
 #include "printable.h"
 #include "records/recordnames.h"
 
@@ -64,10 +65,6 @@ bool WriteExportFile(const dicom::PictureObject& object, const std::string& host
     const std::string temp = scratch + "/" + name;
     const std::string file = hostDir + "/" + name;
     bool ok = object.WriteFile(temp, error);
-    if (ok && ::chmod(temp.c_str(), 0600) != 0) {
-        *error = "cannot write " + file + ": " + std::strerror(errno);
-        ok = false;
-    }
     if (ok && std::rename(temp.c_str(), file.c_str()) != 0) {
         *error = "cannot write " + file + ": " + std::strerror(errno);
         ok = false;
@@ -82,7 +79,9 @@ bool WriteExportFile(const dicom::PictureObject& object, const std::string& host
 int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
-    if (::mkdir(hostDir.c_str(), 0700) != 0 && errno != EEXIST) {
+    if (::mkdir(hostDir.c_str(), platform::NewDirectoryMode()) == 0) {
+        platform::GiveDataGroupAt(hostDir);
+    } else if (errno != EEXIST) {
         std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
                      std::strerror(errno));
         return 1;
