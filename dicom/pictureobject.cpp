@@ -233,6 +233,10 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
 
 std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& source, std::string* error) {
     ConfigureDcmtkLog();
+    if (!source.refused.empty()) {
+        if (error) *error = source.refused;
+        return nullptr;
+    }
     std::string reason;
     std::vector<char> bytes;
     if (!ReadWholeFile(source.hostPath, &bytes, &reason)) {

@@ -26,6 +26,7 @@ struct PictureSource {
     PatientAttributes patient;
     std::string institution;  // the hospital name, UTF-8
     std::string hostPath;     // the picture file
+    std::string refused;      // why the file is not read (a link out of the work directory); empty: it is
     std::string name;         // the picture's file name without its extension
     PictureTime time;
 };

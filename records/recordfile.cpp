@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -276,6 +277,26 @@ bool RemoveTree(const std::string& hostDir, int* error) {
     UniqueFd parent(OpenRetrying(DirectoryOf(dir).c_str(), O_RDONLY | O_DIRECTORY));
     if (!parent.valid()) return Fail(error);
     return RemoveTreeAt(parent.get(), NameOf(dir), 0, error);
+}
+
+bool ResolveFileWithin(const std::string& hostPath, const std::string& hostDir, std::string* resolved, int* error) {
+    SetError(error, 0);
+    char real[PATH_MAX];
+    char realDir[PATH_MAX];
+    if (!::realpath(hostPath.c_str(), real) || !::realpath(hostDir.c_str(), realDir)) return Fail(error);
+    const std::string root = std::string(realDir) + "/";
+    if (std::strncmp(real, root.c_str(), root.size()) != 0) {
+        SetError(error, EXDEV);
+        return false;
+    }
+    struct stat st;
+    if (::stat(real, &st) != 0) return Fail(error);
+    if (!S_ISREG(st.st_mode)) {
+        SetError(error, EINVAL);
+        return false;
+    }
+    if (resolved) *resolved = real;
+    return true;
 }
 
 bool IsDirectory(const std::string& hostPath) {

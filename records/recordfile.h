@@ -49,6 +49,13 @@ bool IsAnyReplaceTempName(const std::string& name);
 // touched. Stops at the first failure.
 bool RemoveTree(const std::string& hostDir, int* error);
 
+// True when `hostPath`, its links resolved, is a regular file inside `hostDir` (its links resolved
+// too); the resolved path in *resolved, by which the file is then opened, so that the file read is
+// the one checked. Otherwise false with *error ENOENT (missing), EXDEV (a link out of the
+// directory) or EINVAL (not a regular file). A picture the records name is read only this way: a
+// link planted in a patient's directory must not lead the program to a file outside it.
+bool ResolveFileWithin(const std::string& hostPath, const std::string& hostDir, std::string* resolved, int* error);
+
 // True for an existing directory (following links) / for a directory that is not a link.
 bool IsDirectory(const std::string& hostPath);
 bool IsRealDirectory(const std::string& hostPath);

@@ -52,9 +52,11 @@ QRect ThumbnailPlacement(QSize picture, QSize canvas) {
 namespace {
 
 QImage LoadPlacedPictureChecked(const QString& hostPath, QSize canvas, QRect* placement) {
-    QImageReader reader(hostPath);
-    reader.setAutoTransform(false);
     QString refused;
+    const QString file = PictureFileToOpen(hostPath, &refused);
+    if (file.isEmpty()) return QImage();
+    QImageReader reader(file);
+    reader.setAutoTransform(false);
     if (!CheckPictureSize(reader, &refused)) {
         platform::DebugWarning("thumbnail: %s: %s\n", hostPath.toUtf8().constData(), refused.toUtf8().constData());
         return QImage();
