@@ -149,7 +149,8 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const s
     dicom::PacsClient client;
     std::vector<dicom::WorklistEntry> entries;
     std::string error;
-    if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error)) {
+    bool cut = false;
+    if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error, &cut)) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         return 1;
     }
@@ -164,6 +165,8 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const s
                     Printable(entry.patient.birthDate).c_str(), Printable(entry.patient.sex).c_str(),
                     Printable(entry.description).c_str());
     }
+    // The list is still the day's first entries: worth showing, but never taken for all of them.
+    if (cut) std::printf("(list cut at %zu entries; the archive schedules more)\n", entries.size());
     return 0;
 }
 
