@@ -87,6 +87,8 @@ PacsOutbox::PacsOutbox(std::string queueHostPath, Listener listener)
 
 PacsOutbox::~PacsOutbox() { Stop(); }
 
+void PacsOutbox::SetPictureListener(PictureListener listener) { m_pictureListener = std::move(listener); }
+
 void PacsOutbox::SetAddress(const PacsAddress& address) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_address = address;
@@ -303,11 +305,22 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];
-        const std::unique_ptr<PictureObject> object = BuildObject(entry, &outcome.error);
+        std::string error;
+        const std::unique_ptr<PictureObject> object = BuildObject(entry, &error);
         PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
-        if (object) result = client.Store(*object, &outcome.error);
+        if (object) result = client.Store(*object, &error);
+        if (!object || result != PacsClient::StoreResult::Stored) outcome.error = error;
         RecordStore(entry, object != nullptr, result, &outcome);
         if (outcome.broken) client.Close();
+        if (m_pictureListener && result != PacsClient::StoreResult::Broken) {
+            PictureAnswer answer;
+            answer.kind = !object                                     ? PictureAnswer::Kind::NotSent
+                          : result == PacsClient::StoreResult::Stored ? PictureAnswer::Kind::Stored
+                                                                      : PictureAnswer::Kind::Refused;
+            if (answer.kind != PictureAnswer::Kind::Stored) answer.reason = error;
+            answer.archive = batch.address.Text();
+            m_pictureListener(entry, answer);
+        }
         Notify();
     }
     return outcome;

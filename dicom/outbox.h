@@ -70,11 +70,27 @@ public:
     };
     using Listener = std::function<void(const Progress&)>;
 
+    // The archive's answer for one picture of a round.
+    struct PictureAnswer {
+        enum class Kind {
+            Stored,   // the archive confirmed the store; the picture left the queue
+            Refused,  // the archive refused it; it stays queued and is tried again
+            NotSent,  // it can never be sent (gone, unreadable, not a JPEG); it left the queue
+        } kind = Kind::Stored;
+        std::string reason;   // why, for Refused and NotSent
+        std::string archive;  // the archive the round went to (PacsAddress::Text)
+    };
+    using PictureListener = std::function<void(const OutboxEntry&, const PictureAnswer&)>;
+
     // The queue file is `queueHostPath`; the listener (may be empty) hears every change.
     PacsOutbox(std::string queueHostPath, Listener listener);
     ~PacsOutbox();
     PacsOutbox(const PacsOutbox&) = delete;
     PacsOutbox& operator=(const PacsOutbox&) = delete;
+
+    // Hears the answer for each picture sent (on the outbox's thread); a picture whose store got
+    // no answer (the link broke) is not reported, since it stays queued. Call before Start.
+    void SetPictureListener(PictureListener listener);
 
     // The archive to send to. A change takes effect with the next attempt.
     void SetAddress(const PacsAddress& address);
@@ -147,6 +163,7 @@ private:
 
     const std::string m_queuePath;
     const Listener m_listener;
+    PictureListener m_pictureListener;  // set before the thread starts, then only read by it
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -79,6 +79,11 @@ TEST(OutboxQueue, PictureLinkingOutOfTheWorkDirectoryIsRefusedAndLeavesTheQueue)
         last = progress;
         changed.notify_all();
     });
+    std::vector<std::pair<dicom::OutboxEntry, dicom::PacsOutbox::PictureAnswer>> answers;
+    outbox.SetPictureListener([&](const dicom::OutboxEntry& entry, const dicom::PacsOutbox::PictureAnswer& answer) {
+        std::lock_guard<std::mutex> lock(mutex);
+        answers.emplace_back(entry, answer);
+    });
     outbox.SetAddress(archive.Address());
     outbox.Start();
     ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
@@ -89,6 +94,11 @@ TEST(OutboxQueue, PictureLinkingOutOfTheWorkDirectoryIsRefusedAndLeavesTheQueue)
         EXPECT_EQ(last.pending, 0u);
         EXPECT_EQ(last.sent, 0u);
         EXPECT_THAT(last.lastError, HasSubstr("outside the work directory"));
+        // The picture's own answer names it and says why it will never be sent.
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].first, (dicom::OutboxEntry{kUid, paths[0]}));
+        EXPECT_EQ(answers[0].second.kind, dicom::PacsOutbox::PictureAnswer::Kind::NotSent);
+        EXPECT_THAT(answers[0].second.reason, HasSubstr("outside the work directory"));
     }
     outbox.Stop();
     std::vector<dicom::OutboxEntry> left;
