@@ -101,6 +101,8 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
         m_message = "Cannot use the lock file " + path + ": it is not a plain file.";
         return Status::Unlockable;
     }
+    // The other accounts of a data group take the same lock: the file is theirs to open too.
+    if (st.st_uid == ::geteuid()) platform::GiveDataGroup(fd);
     int error = 0;
     if (!LockWhole(fd, &error)) {
         if (error == EAGAIN || error == EACCES) {

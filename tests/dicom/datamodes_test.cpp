@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -130,14 +131,25 @@ void ExpectWorkflowFiles(const std::vector<Written>& written) {
     EXPECT_TRUE(dcm && log && outbox);
 }
 
-// A group this account belongs to, other than its own group where it has one (so that the group
-// seen on the files was given, not inherited).
+// A group this account belongs to, other than its own group where it has one, so that the group
+// seen on the files was given, not inherited. Run as root with no other group, the test joins one
+// of the system's groups for the rest of its process.
 std::string MemberGroup(gid_t* gid) {
     *gid = ::getegid();
-    std::vector<gid_t> groups(size_t(::getgroups(0, nullptr)) + 1);
-    const int count = ::getgroups(int(groups.size()), groups.data());
-    for (int i = 0; i < count; ++i) {
-        if (groups[size_t(i)] != ::getegid() && ::getgrgid(groups[size_t(i)])) *gid = groups[size_t(i)];
+    std::vector<gid_t> groups(static_cast<size_t>(::getgroups(0, nullptr)) + 1);
+    groups.resize(static_cast<size_t>(std::max(0, ::getgroups(int(groups.size()), groups.data()))));
+    for (const gid_t g : groups) {
+        if (g != ::getegid() && ::getgrgid(g)) *gid = g;
+    }
+    if (*gid == ::getegid() && ::geteuid() == 0) {
+        ::setgrent();
+        while (const struct group* other = ::getgrent()) {
+            if (other->gr_gid == ::getegid()) continue;
+            groups.push_back(other->gr_gid);
+            if (::setgroups(groups.size(), groups.data()) == 0) *gid = other->gr_gid;
+            break;
+        }
+        ::endgrent();
     }
     const struct group* entry = ::getgrgid(*gid);
     return entry ? entry->gr_name : std::string();
