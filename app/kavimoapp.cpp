@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/archive/pacssender.h"
 #include "app/democamera.h"
@@ -22,6 +24,7 @@
 #include "app/widgets/uifont.h"
 #include "kavimo_version.h"
 #include "platform/debug.h"
+#include "platform/filemode.h"
 #include "platform/logfile.h"
 #include "platform/paths.h"
 #include "records/workdirlock.h"
@@ -66,6 +69,21 @@ void LogQtMessage(QtMsgType type, const QMessageLogContext& context, const QStri
     if (g_previousHandler) g_previousHandler(type, context, message);
 }
 
+// An older version made the work directory and the log folder readable by all: narrowing the
+// folders themselves puts everything beneath out of other accounts' reach without a walk over it.
+// A log file named in KAVIMO_LOG_FILE lies in a folder of the user's choosing, which stays as it is.
+void NarrowDataFolders() {
+    std::vector<std::string> folders = {platform::HostPath(records::kWorkDir)};
+    const std::string log = platform::DefaultLogFilePath();
+    if (!log.empty() && LogFilePath() == QString::fromStdString(log)) folders.push_back(log.substr(0, log.rfind('/')));
+    for (const std::string& folder : folders) {
+        if (platform::NarrowDirectory(folder)) {
+            platform::DebugNotice("kavimo: %s was open to other accounts; narrowed to mode %o\n", folder.c_str(),
+                                  unsigned(platform::AllowedDirectoryMode()));
+        }
+    }
+}
+
 }  // namespace
 
 QString LogFilePath() {
@@ -89,6 +107,16 @@ int CkavimoApp::Run(int argc, char** argv) {
         std::fprintf(stderr, "kavimo: %s\nTry 'kavimo --help'.\n", qPrintable(result.text));
         return 2;
     }
+    // The modes of everything kavimo writes are settled before anything is written; the media
+    // libraries read the group from the environment.
+    std::string groupProblem;
+    if (platform::ConfigureDataGroup(config.dataGroup.toStdString(), &groupProblem)) {
+        if (config.dataGroup.isEmpty()) {
+            qunsetenv(platform::kDataGroupVariable);
+        } else {
+            qputenv(platform::kDataGroupVariable, config.dataGroup.toLocal8Bit());
+        }
+    }
 
     // The media libraries draw into native X11 windows: use the xcb platform (also under
     // XWayland) unless the caller chose one.
@@ -106,6 +134,12 @@ int CkavimoApp::Run(int argc, char** argv) {
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
+    if (!groupProblem.empty()) {
+        const QString text = QStringLiteral("kavimo cannot start: %1.").arg(QString::fromStdString(groupProblem));
+        std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        return 1;
+    }
     // Without a home directory the records would have no folder of this account's own.
     if (platform::DriveRoot().empty()) {
         const QString text =
@@ -132,6 +166,8 @@ int CkavimoApp::Run(int argc, char** argv) {
         ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
+
+    NarrowDataFolders();
 
     // Demo mode: the camera simulator on loopback is the camera.
     std::unique_ptr<CDemoCamera> demo;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/filemode.h"
 #include "platform/paths.h"
 #include "records/recordnames.h"
 
@@ -46,8 +47,10 @@ bool WriteNewFile(const std::string& logicalPath, const uint8_t* data, size_t le
         errno = EINVAL;
         return false;
     }
-    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    // A picture of a patient's mouth: the data's mode and group (O_EXCL never follows a link).
+    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, platform::NewFileMode());
     if (fd < 0) return false;
+    platform::GiveDataGroup(fd);
     size_t done = 0;
     while (done < length) {
         ssize_t n = ::write(fd, data + done, length - done);

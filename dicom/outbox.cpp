@@ -87,6 +87,8 @@ PacsOutbox::PacsOutbox(std::string queueHostPath, Listener listener)
 
 PacsOutbox::~PacsOutbox() { Stop(); }
 
+void PacsOutbox::SetPictureListener(PictureListener listener) { m_pictureListener = std::move(listener); }
+
 void PacsOutbox::SetAddress(const PacsAddress& address) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_address = address;
@@ -99,7 +101,7 @@ void PacsOutbox::Start() {
         m_entries.clear();
         m_index.clear();
         m_loaded = false;
-        m_dirty = false;
+        m_changes = m_savedChanges = 0;
         m_stop = false;
         m_progress = Progress();
         m_progress.finished = true;
@@ -122,22 +124,32 @@ void PacsOutbox::WaitUntilLoaded(std::unique_lock<std::mutex>& lock) const {
 }
 
 bool PacsOutbox::Enqueue(uint64_t uid, const std::vector<std::string>& logicalPaths, std::string* error) {
+    std::vector<OutboxEntry> added;
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         WaitUntilLoaded(lock);
-        std::vector<OutboxEntry> added;
         for (const std::string& path : logicalPaths) {
             if (path.empty() || path.find_first_of("\t\r\n") != std::string::npos) continue;
             OutboxEntry entry{uid, path};
             if (AddLocked(entry)) added.push_back(std::move(entry));
         }
         if (added.empty()) return true;
-        if (!SaveLocked(error)) {
+        ++m_changes;
+    }
+    const bool saved = SaveQueue(error);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!saved) {
+            // Not queued after all. Pictures the sender took meanwhile are sent all the same,
+            // which is harmless; the queue differs from the file until the next write.
             for (const OutboxEntry& entry : added) {
                 const auto found = m_index.find(entry);
+                if (found == m_index.end()) continue;
                 m_entries.erase(found->second);
                 m_index.erase(found);
             }
+            ++m_changes;
+            m_progress.pending = m_entries.size();
             return false;
         }
         if (!m_progress.finished) m_progress.total += added.size();
@@ -174,19 +186,42 @@ bool PacsOutbox::AddLocked(const OutboxEntry& entry) {
     return true;
 }
 
-bool PacsOutbox::SaveLocked(std::string* error) {
-    if (!WriteOutbox(m_queuePath, m_entries, error)) return false;
-    m_dirty = false;
-    m_lastSave = std::chrono::steady_clock::now();
-    return true;
+bool PacsOutbox::SaveQueue(std::string* error) {
+    // Writers take turns, and each takes its copy of the queue only once it is its turn: the file
+    // written last always holds the newest copy, so an entry queued before a write started is
+    // in the file when the write is over.
+    std::lock_guard<std::mutex> turn(m_saveMutex);
+    std::vector<OutboxEntry> snapshot;
+    uint64_t changes = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_changes == m_savedChanges) return true;
+        snapshot.assign(m_entries.begin(), m_entries.end());
+        changes = m_changes;
+    }
+    const bool written = WriteOutbox(m_queuePath, snapshot, error);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (written) {
+        m_savedChanges = changes;
+        m_lastSave = std::chrono::steady_clock::now();
+    }
+    return written;
 }
 
-void PacsOutbox::FlushLocked(bool now) {
-    if (!m_dirty || (!now && std::chrono::steady_clock::now() - m_lastSave < kSaveInterval)) return;
+void PacsOutbox::Flush(bool now) {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_changes == m_savedChanges || (!now && std::chrono::steady_clock::now() - m_lastSave < kSaveInterval)) {
+            return;
+        }
+    }
     std::string error;
     // On failure the pictures stay on the disk; sending them again later is harmless (same
     // objects), and the next flush tries again.
-    if (!SaveLocked(&error)) m_progress.lastError = error;
+    if (!SaveQueue(&error)) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_progress.lastError = error;
+    }
 }
 
 void PacsOutbox::RemoveLocked(const OutboxEntry& entry) {
@@ -195,8 +230,7 @@ void PacsOutbox::RemoveLocked(const OutboxEntry& entry) {
     m_entries.erase(found->second);
     m_index.erase(found);
     m_progress.pending = m_entries.size();
-    m_dirty = true;
-    FlushLocked(false);
+    ++m_changes;
 }
 
 void PacsOutbox::Notify() {
@@ -246,10 +280,7 @@ void PacsOutbox::Run() {
             WaitBeforeRetry(pause);
         }
     }
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        FlushLocked(true);
-    }
+    Flush(true);
     client.Close();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_client = nullptr;
@@ -303,11 +334,23 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];
-        const std::unique_ptr<PictureObject> object = BuildObject(entry, &outcome.error);
+        std::string error;
+        const std::unique_ptr<PictureObject> object = BuildObject(entry, &error);
         PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
-        if (object) result = client.Store(*object, &outcome.error);
+        if (object) result = client.Store(*object, &error);
+        if (!object || result != PacsClient::StoreResult::Stored) outcome.error = error;
         RecordStore(entry, object != nullptr, result, &outcome);
+        Flush(false);
         if (outcome.broken) client.Close();
+        if (m_pictureListener && result != PacsClient::StoreResult::Broken) {
+            PictureAnswer answer;
+            answer.kind = !object                                     ? PictureAnswer::Kind::NotSent
+                          : result == PacsClient::StoreResult::Stored ? PictureAnswer::Kind::Stored
+                                                                      : PictureAnswer::Kind::Refused;
+            if (answer.kind != PictureAnswer::Kind::Stored) answer.reason = error;
+            answer.archive = batch.address.Text();
+            m_pictureListener(entry, answer);
+        }
         Notify();
     }
     return outcome;
@@ -353,8 +396,8 @@ void PacsOutbox::RecordStore(const OutboxEntry& entry, bool built, PacsClient::S
 }
 
 PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause) {
+    Flush(true);
     std::lock_guard<std::mutex> lock(m_mutex);
-    FlushLocked(true);
     if (m_stop) return AfterBatch::Stop;
     if (outcome.broken) m_progress.lastError = outcome.error;
     if ((outcome.broken || outcome.refused) && !m_entries.empty()) {

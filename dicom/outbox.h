@@ -70,11 +70,27 @@ public:
     };
     using Listener = std::function<void(const Progress&)>;
 
+    // The archive's answer for one picture of a round.
+    struct PictureAnswer {
+        enum class Kind {
+            Stored,   // the archive confirmed the store; the picture left the queue
+            Refused,  // the archive refused it; it stays queued and is tried again
+            NotSent,  // it can never be sent (gone, unreadable, not a JPEG); it left the queue
+        } kind = Kind::Stored;
+        std::string reason;   // why, for Refused and NotSent
+        std::string archive;  // the archive the round went to (PacsAddress::Text)
+    };
+    using PictureListener = std::function<void(const OutboxEntry&, const PictureAnswer&)>;
+
     // The queue file is `queueHostPath`; the listener (may be empty) hears every change.
     PacsOutbox(std::string queueHostPath, Listener listener);
     ~PacsOutbox();
     PacsOutbox(const PacsOutbox&) = delete;
     PacsOutbox& operator=(const PacsOutbox&) = delete;
+
+    // Hears the answer for each picture sent (on the outbox's thread); a picture whose store got
+    // no answer (the link broke) is not reported, since it stays queued. Call before Start.
+    void SetPictureListener(PictureListener listener);
 
     // The archive to send to. A change takes effect with the next attempt.
     void SetAddress(const PacsAddress& address);
@@ -139,22 +155,28 @@ private:
     void WaitBeforeRetry(std::chrono::milliseconds pause);
     void Notify();
     bool AddLocked(const OutboxEntry& entry);
-    bool SaveLocked(std::string* error);
+    // Writes the queue to its file unless the file holds it already. Called without m_mutex: the
+    // queue is copied under it and written outside it, so that no caller of Pending, Enqueue or
+    // SetAddress waits on the disk while the sender writes.
+    bool SaveQueue(std::string* error);
     // Writes out removals not yet on the disk: always with `now`, else at most once a second.
-    void FlushLocked(bool now);
+    void Flush(bool now);
     void RemoveLocked(const OutboxEntry& entry);
     void WaitUntilLoaded(std::unique_lock<std::mutex>& lock) const;
 
     const std::string m_queuePath;
     const Listener m_listener;
+    PictureListener m_pictureListener;  // set before the thread starts, then only read by it
 
+    std::mutex m_saveMutex;  // one queue file write at a time; taken before m_mutex, never under it
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     mutable std::condition_variable m_loadedChanged;
     EntryList m_entries;  // in the order they were queued
     std::unordered_map<OutboxEntry, EntryList::iterator, OutboxEntryHash> m_index;
-    bool m_loaded = true;  // the queue file has been read (false from Start until it is)
-    bool m_dirty = false;  // the queue file still holds pictures that left the queue
+    bool m_loaded = true;         // the queue file has been read (false from Start until it is)
+    uint64_t m_changes = 0;       // changes of the queue so far
+    uint64_t m_savedChanges = 0;  // how many of them the queue file holds
     std::chrono::steady_clock::time_point m_lastSave;
     PacsClient* m_client = nullptr;  // the sender's client while it runs, for Stop to abort
     PacsAddress m_address;

@@ -107,6 +107,20 @@ std::string RealPathWithinWorkDir(const std::string& hostPath, const std::string
     return resolved;
 }
 
+// Points the source at the picture's resolved path, or says why it is refused: a picture the
+// records name is read only when it lies inside the work directory. A missing file is left for
+// the reading to report.
+void OpenWithinWorkDir(const std::string& logicalPath, PictureSource* source) {
+    struct stat info;
+    if (source->hostPath.empty() || ::stat(source->hostPath.c_str(), &info) != 0) return;
+    if (!S_ISREG(info.st_mode)) {
+        source->refused = "refused " + logicalPath + ": not a regular file";
+        return;
+    }
+    const std::string resolved = RealPathWithinWorkDir(source->hostPath, logicalPath, &source->refused);
+    if (!resolved.empty()) source->hostPath = resolved;
+}
+
 }  // namespace
 
 bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* error) {
@@ -119,6 +133,7 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
         const std::string logical = records::FieldText(picture.path);
         PictureSource source = SourceFor(*patient);
         source.hostPath = PictureHostPath(*patient, logical);
+        OpenWithinWorkDir(logical, &source);
         source.name = FileStem(logical);
         source.time = TimeOf(picture);
         patient->pictures.push_back(source);

@@ -22,7 +22,9 @@ struct PatientPictures {
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths
 };
 
-// The patient `uid` and its pictures. False, with the reason, when there is no such patient.
+// The patient `uid` and its pictures. False, with the reason, when there is no such patient. A
+// picture that is not a regular file, or whose links lead out of the work directory, comes with
+// the reason in its `refused`; the others' host paths are their resolved paths.
 bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* error);
 
 // One picture of the patient by its logical path. When the picture list does not (yet) hold it,

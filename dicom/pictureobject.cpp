@@ -1,5 +1,9 @@
 #include "dicom/pictureobject.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -13,13 +17,16 @@
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
 #include "dcmtk/dcmdata/dcfilefo.h"
+#include "dcmtk/dcmdata/dcostrmf.h"
 #include "dcmtk/dcmdata/dcuid.h"
+#include "dcmtk/dcmdata/dcwcache.h"
 #include "dcmtk/dcmdata/libi2d/i2d.h"
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/picturelimit.h"
 #include "dicom/uids.h"
+#include "platform/filemode.h"
 #include "records/recordfile.h"
 
 #ifndef KAVIMO_VERSION
@@ -226,6 +233,10 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
 
 std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& source, std::string* error) {
     ConfigureDcmtkLog();
+    if (!source.refused.empty()) {
+        if (error) *error = source.refused;
+        return nullptr;
+    }
     std::string reason;
     std::vector<char> bytes;
     if (!ReadWholeFile(source.hostPath, &bytes, &reason)) {
@@ -307,15 +318,64 @@ const char* PictureObject::TransferSyntaxUid() const {
     return m_keepsJpeg ? UID_JPEGProcess1TransferSyntax : UID_LittleEndianExplicitTransferSyntax;
 }
 
+namespace {
+
+// Writes the object into a file of our own making, with the data's mode and group.
+OFCondition WriteObject(DcmFileFormat& object, E_TransferSyntax syntax, int fd) {
+    if (::fchmod(fd, platform::AllowedFileMode()) != 0 || !platform::GiveDataGroup(fd)) {
+        return makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(errno));
+    }
+    const int copy = ::dup(fd);
+    std::FILE* file = copy < 0 ? nullptr : ::fdopen(copy, "wb");
+    if (!file) {
+        const int saved = errno;
+        if (copy >= 0) ::close(copy);
+        return makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(saved));
+    }
+    // What DcmFileFormat::saveFile does. The stream closes its copy
+    // of the descriptor; a write lost in that last flush shows in the file's size.
+    offile_off_t written = 0;
+    OFCondition status;
+    {
+        DcmOutputFileStream stream(file);
+        DcmWriteCache cache;
+        object.transferInit();
+        status = object.write(stream, syntax, EET_UndefinedLength, &cache, EGL_recalcGL);
+        object.transferEnd();
+        if (status.good()) stream.flush();
+        written = stream.tell();
+    }
+    struct stat st;
+    if (status.good() && (::fstat(fd, &st) != 0 || offile_off_t(st.st_size) != written)) {
+        status = makeOFCondition(OFM_dcmdata, 2, OF_error, "the file was not completely written");
+    }
+    return status;
+}
+
+}  // namespace
+
 bool PictureObject::WriteFile(const std::string& hostPath, std::string* error) const {
-    const std::string temp = hostPath + ".part";
-    const E_TransferSyntax syntax = m_keepsJpeg ? EXS_JPEGProcess1 : EXS_LittleEndianExplicit;
-    OFCondition status = m_file->saveFile(temp.c_str(), syntax);
+    // The temporary file gets an unpredictable name that mkostemp creates itself (never through a
+    // link another account planted in the folder), the data's mode and group before any data goes
+    // in, and is renamed over the target only when it is complete. Its name is the one the
+    // records' own rewrites use, so that a leftover after a crash is recognised as such.
+    const size_t slash = hostPath.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : hostPath.substr(0, slash == 0 ? 1 : slash);
+    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    std::string temp = (dir == "/" ? dir : dir + "/") + "." + name + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        if (error) *error = "cannot write " + hostPath + ": " + std::strerror(errno);
+        return false;
+    }
+    OFCondition status = WriteObject(*m_file, m_keepsJpeg ? EXS_JPEGProcess1 : EXS_LittleEndianExplicit, fd);
+    if (status.good() && ::fsync(fd) != 0) status = makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(errno));
+    if (::close(fd) != 0 && status.good()) status = makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(errno));
     if (status.good() && std::rename(temp.c_str(), hostPath.c_str()) != 0) {
         status = makeOFCondition(OFM_dcmdata, 2, OF_error, std::strerror(errno));
     }
     if (status.bad()) {
-        std::remove(temp.c_str());
+        ::unlink(temp.c_str());
         if (error) *error = "cannot write " + hostPath + ": " + status.text();
         return false;
     }

@@ -26,6 +26,7 @@ struct PictureSource {
     PatientAttributes patient;
     std::string institution;  // the hospital name, UTF-8
     std::string hostPath;     // the picture file
+    std::string refused;      // why the file is not read (a link out of the work directory); empty: it is
     std::string name;         // the picture's file name without its extension
     PictureTime time;
 };
@@ -54,8 +55,9 @@ public:
     // The transfer syntax UID the object is encoded in.
     const char* TransferSyntaxUid() const;
 
-    // Writes the object as a DICOM file (with its file meta information). Replaces an existing
-    // file as a whole. False, with the reason, on failure.
+    // Writes the object as a DICOM file (with its file meta information), with the data's mode and
+    // group (platform/filemode.h). Replaces an existing file as a whole, through a temporary file
+    // of an unpredictable name in the same folder. False, with the reason, on failure.
     bool WriteFile(const std::string& hostPath, std::string* error) const;
 
     // The object for the network code.

@@ -14,6 +14,8 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/filemode.h"
+
 namespace platform {
 
 namespace {
@@ -145,7 +147,11 @@ bool MakeDirectories(const std::string& hostDir) {
         pos = hostDir.find('/', pos + 1);
         path = hostDir.substr(0, pos);
         if (path.empty()) continue;
-        if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (::mkdir(path.c_str(), NewDirectoryMode()) == 0) {
+            GiveDataGroupAt(path);
+        } else if (errno != EEXIST) {
+            return false;
+        }
     }
     struct stat st;
     return ::stat(hostDir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

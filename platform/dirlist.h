@@ -46,9 +46,8 @@ struct FileInfo {
 
 FileInfo StatFile(const std::string& hostPath);
 
-// Creates a directory and its missing parents, private to this account (mode 0700, narrowed
-// further by a stricter umask); directories that exist keep their mode. True when it exists
-// afterwards.
+// Creates a directory and its missing parents with NewDirectoryMode() and the data group (see
+// filemode.h); directories that exist keep their mode. True when it exists afterwards.
 bool MakeDirectories(const std::string& hostDir);
 
 }  // namespace platform

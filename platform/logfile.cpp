@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "platform/dirlist.h"
+#include "platform/filemode.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -24,13 +25,14 @@ bool RotatingLogFile::Open() {
     if (slash != std::string::npos && slash > 0) MakeDirectories(m_path.substr(0, slash));
     // Never through a link another account planted in the log's folder, and never into a FIFO or a
     // device that stands in for the file.
-    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, NewFileMode());
     struct stat st;
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         Close();
         m_failed = true;
         return false;
     }
+    GiveDataGroup(m_fd);
     m_device = st.st_dev;
     m_inode = st.st_ino;
     return true;

@@ -7,7 +7,9 @@
 #include <mutex>
 #include <new>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -15,6 +17,7 @@
 #endif
 
 #include "media/support/debuglog.h"
+#include "platform/filemode.h"
 
 namespace {
 
@@ -200,8 +203,13 @@ int32_t WriteBmpFile(const TEGMO_YUV_FRAME* frame, const char* path) {
     if (!pixels) return 0;
     GetYUV2RGB().ConvertFrame(*frame, pixels.get());
 
-    std::FILE* file = std::fopen(path, "wb");
+    // The frame is a picture of a patient: the data's mode and group, and never written through
+    // a link planted in its place.
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, platform::NewFileMode());
+    if (fd >= 0) platform::GiveDataGroup(fd);
+    std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
     if (!file) {
+        if (fd >= 0) ::close(fd);
         g_DebugLog.Format("[WARN]Can not create BMP file: %s\n", path);
         return 0;
     }

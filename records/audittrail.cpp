@@ -14,14 +14,13 @@
 #include <mutex>
 
 #include "platform/debug.h"
+#include "platform/filemode.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
 namespace records {
 
 namespace {
-
-constexpr mode_t kPrivateMode = 0600;
 
 std::string ErrorText(const char* what, int error) { return std::string(what) + ": " + std::strerror(error); }
 
@@ -226,7 +225,7 @@ bool ParseUidText(const std::string& text, uint64_t* uid) {
 
 // Opens the trail for appending (and reading its last byte): created private, never through a link.
 int OpenForAppend(const std::string& path, std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kPrivateMode);
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, platform::NewFileMode());
     if (fd < 0) {
         *error = ErrorText(path.c_str(), errno);
         return -1;
@@ -237,8 +236,12 @@ int OpenForAppend(const std::string& path, std::string* error) {
         ::close(fd);
         return -1;
     }
-    // A file made by hand, or by another tool with a wider umask, is made private too.
-    if ((st.st_mode & 077) != 0 && st.st_uid == ::geteuid()) ::fchmod(fd, kPrivateMode);
+    // A file made by hand, or by another tool with a wider umask, is narrowed too.
+    if (st.st_uid == ::geteuid()) {
+        const mode_t allowed = platform::AllowedFileMode();
+        if ((st.st_mode & 0777 & ~allowed) != 0) ::fchmod(fd, st.st_mode & 0777 & allowed);
+        platform::GiveDataGroup(fd);
+    }
     return fd;
 }
 

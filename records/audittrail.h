@@ -5,9 +5,9 @@
 //
 // The file only grows. Each line goes out in one write() to a file opened with O_APPEND, so lines
 // of several writers never interleave; a crash can leave at most a torn last line, which the
-// reader skips and the next writer closes off with a newline first. The file is created 0600: it
-// names patients. A line that cannot be written is reported in the program's log and never stops
-// what the user is doing.
+// reader skips and the next writer closes off with a newline first. The file is created with the
+// data's mode (platform/filemode.h): it names patients. A line that cannot be written is reported in the program's log
+// and never stops what the user is doing.
 //
 // Threads: an AuditTrail object is used by one thread at a time. The process-wide entry
 // (SetUp, Record) may be called from any thread.

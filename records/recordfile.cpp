@@ -7,11 +7,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/debug.h"
+#include "platform/filemode.h"
 
 namespace records {
 
@@ -51,10 +53,6 @@ bool Fail(int* error) {
     SetError(error, errno ? errno : EIO);
     return false;
 }
-
-// Record files are health data: a new one is readable by this account only (a stricter umask
-// narrows it further).
-constexpr mode_t kNewFileMode = 0600;
 
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     int fd;
@@ -179,8 +177,9 @@ bool FileHoldsAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off_t offset, bool sync, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW, kNewFileMode));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW, platform::NewFileMode()));
     if (!fd.valid()) return Fail(error);
+    platform::GiveDataGroup(fd.get());
     if (!WriteAll(fd.get(), data, size, offset, true)) return Fail(error);
     if (sync && ::fdatasync(fd.get()) != 0) return Fail(error);
     if (!fd.Close()) return Fail(error);
@@ -189,8 +188,9 @@ bool WriteFileAt(const std::string& hostPath, const void* data, size_t size, off
 
 bool AppendToFile(const std::string& hostPath, const void* data, size_t size, int* error) {
     SetError(error, 0);
-    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW, kNewFileMode));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW, platform::NewFileMode()));
     if (!fd.valid()) return Fail(error);
+    platform::GiveDataGroup(fd.get());
     struct stat before;
     if (::fstat(fd.get(), &before) != 0) return Fail(error);
     if (!WriteAll(fd.get(), data, size, 0, false)) {
@@ -210,9 +210,10 @@ bool AppendToFile(const std::string& hostPath, const void* data, size_t size, in
 
 bool CreateEmptyFile(const std::string& hostPath, bool truncate, int* error) {
     SetError(error, 0);
-    UniqueFd fd(
-        OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | (truncate ? O_TRUNC : 0), kNewFileMode));
+    UniqueFd fd(OpenRetrying(hostPath.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | (truncate ? O_TRUNC : 0),
+                             platform::NewFileMode()));
     if (!fd.valid()) return Fail(error);
+    platform::GiveDataGroup(fd.get());
     if (!fd.Close()) return Fail(error);
     return true;
 }
@@ -234,11 +235,15 @@ bool ReplaceFile(const std::string& hostPath, const void* data, size_t size, int
         SetError(error, saved);
         return false;
     };
-    // The new file keeps the old one's permissions; a new file stays private like mkostemp made
-    // it. A link in the file's place is replaced, not followed, so its target's mode is not taken.
+    // The new file keeps the old one's permissions as far as the data's mode allows them (an
+    // older version's 0644 becomes 0600); a new file gets the data's mode. A link in the file's
+    // place is replaced, not followed, so its target's mode is not taken.
     struct stat old;
-    mode_t mode = ::lstat(hostPath.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : kNewFileMode;
+    const mode_t allowed = platform::AllowedFileMode();
+    mode_t mode =
+        ::lstat(hostPath.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? (old.st_mode & 0777 & allowed) : allowed;
     if (::fchmod(fd.get(), mode) != 0) return abandon();
+    platform::GiveDataGroup(fd.get());
     if (!WriteAll(fd.get(), data, size, 0, false)) return abandon();
     if (::fsync(fd.get()) != 0) return abandon();
     if (!fd.Close()) return abandon();
@@ -272,6 +277,26 @@ bool RemoveTree(const std::string& hostDir, int* error) {
     UniqueFd parent(OpenRetrying(DirectoryOf(dir).c_str(), O_RDONLY | O_DIRECTORY));
     if (!parent.valid()) return Fail(error);
     return RemoveTreeAt(parent.get(), NameOf(dir), 0, error);
+}
+
+bool ResolveFileWithin(const std::string& hostPath, const std::string& hostDir, std::string* resolved, int* error) {
+    SetError(error, 0);
+    char real[PATH_MAX];
+    char realDir[PATH_MAX];
+    if (!::realpath(hostPath.c_str(), real) || !::realpath(hostDir.c_str(), realDir)) return Fail(error);
+    const std::string root = std::string(realDir) + "/";
+    if (std::strncmp(real, root.c_str(), root.size()) != 0) {
+        SetError(error, EXDEV);
+        return false;
+    }
+    struct stat st;
+    if (::stat(real, &st) != 0) return Fail(error);
+    if (!S_ISREG(st.st_mode)) {
+        SetError(error, EINVAL);
+        return false;
+    }
+    if (resolved) *resolved = real;
+    return true;
 }
 
 bool IsDirectory(const std::string& hostPath) {

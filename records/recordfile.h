@@ -2,7 +2,8 @@
 // come back as false (or -1) with the errno value in *error, never as an exception.
 //
 // The records are health data and the work directory may be reachable by other accounts: a file
-// these create is readable by this account only (0600, or less under a stricter umask), and a
+// these create gets the data's mode and group (platform/filemode.h: 0600, or 0660 for a data
+// group, narrowed by the umask), and a
 // symbolic link in a record file's place is refused (ELOOP), never followed.
 #pragma once
 
@@ -47,6 +48,13 @@ bool IsAnyReplaceTempName(const std::string& name);
 // followed, and a `hostDir` that is itself a link is refused, so nothing outside the directory is
 // touched. Stops at the first failure.
 bool RemoveTree(const std::string& hostDir, int* error);
+
+// True when `hostPath`, its links resolved, is a regular file inside `hostDir` (its links resolved
+// too); the resolved path in *resolved, by which the file is then opened, so that the file read is
+// the one checked. Otherwise false with *error ENOENT (missing), EXDEV (a link out of the
+// directory) or EINVAL (not a regular file). A picture the records name is read only this way: a
+// link planted in a patient's directory must not lead the program to a file outside it.
+bool ResolveFileWithin(const std::string& hostPath, const std::string& hostDir, std::string* resolved, int* error);
 
 // True for an existing directory (following links) / for a directory that is not a link.
 bool IsDirectory(const std::string& hostPath);

@@ -15,6 +15,7 @@
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
+#include "platform/filemode.h"
 #include "platform/paths.h"
 #include "records/originals.h"
 #include "records/recordfile.h"
@@ -250,10 +251,11 @@ int RecordStore::AddUserLocked(const _USER_INFO& user) {
 
     bool created = false;
     if (!records::IsDirectory(dirHost)) {
-        if (::mkdir(dirHost.c_str(), 0700) != 0) {
+        if (::mkdir(dirHost.c_str(), platform::NewDirectoryMode()) != 0) {
             NotifyLocked(kMsgUserDirFailed);
             return 0;
         }
+        platform::GiveDataGroupAt(dirHost);
         created = true;
     }
     // A directory left without its backup (a patient that dropped out of the list) is taken

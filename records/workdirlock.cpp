@@ -11,6 +11,7 @@
 
 #include "platform/debug.h"
 #include "platform/dirlist.h"
+#include "platform/filemode.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
 
@@ -85,7 +86,7 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
     // not a plain file.
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, platform::NewFileMode());
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int error = errno;
@@ -100,6 +101,8 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
         m_message = "Cannot use the lock file " + path + ": it is not a plain file.";
         return Status::Unlockable;
     }
+    // The other accounts of a data group take the same lock: the file is theirs to open too.
+    if (st.st_uid == ::geteuid()) platform::GiveDataGroup(fd);
     int error = 0;
     if (!LockWhole(fd, &error)) {
         if (error == EAGAIN || error == EACCES) {

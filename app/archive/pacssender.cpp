@@ -38,6 +38,17 @@ void PacsSender::Start() {
         QMetaObject::invokeMethod(
             this, [this, progress] { OnProgress(progress); }, Qt::QueuedConnection);
     });
+    // Each picture's answer goes into the audit trail as it comes (the trail is written from any
+    // thread), so that the trail tells which picture the archive holds.
+    m_outbox->SetPictureListener([](const dicom::OutboxEntry& entry, const dicom::PacsOutbox::PictureAnswer& answer) {
+        using Kind = dicom::PacsOutbox::PictureAnswer::Kind;
+        const std::string detail = answer.kind == Kind::Stored ? "stored by " + answer.archive
+                                   : answer.kind == Kind::Refused
+                                       ? "refused by " + answer.archive + ": " + answer.reason
+                                       : "not sent: " + answer.reason;
+        records::AuditTrail::Record(records::audit::kArchiveAnswer, entry.uid, entry.logicalPath, detail,
+                                    answer.kind == Kind::Stored);
+    });
     m_outbox->SetAddress(m_address);
     // The queue file is read on the outbox's thread: a long queue does not hold up the window.
     m_outbox->Start();
@@ -99,8 +110,7 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
 void PacsSender::OnProgress(const dicom::PacsOutbox::Progress& progress) {
     const QString text = ProgressText(progress);
     if (text == m_status) return;
-    // The archive's answer to a round: the outbox reports counts and the latest failure, not
-    // which picture it was.
+    // The round's summary besides each picture's own line: counts, and the archive out of reach.
     if (progress.finished && !text.isEmpty()) {
         records::AuditTrail::Record(records::audit::kArchiveAnswer, 0, std::string(), text.toStdString(),
                                     progress.failed == 0 && !progress.waiting);

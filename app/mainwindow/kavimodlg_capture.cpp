@@ -87,6 +87,12 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
     return ReadWholeFile(path, data, error);
 }
 
+// A picture the records name, read whole; never through a link out of the work directory.
+bool ReadPictureOfRecords(const QString& hostPath, QByteArray* data, QString* error) {
+    const QString file = PictureFileToOpen(hostPath, error);
+    return !file.isEmpty() && ReadWholeFile(file, data, error);
+}
+
 // "Save" writes only over a picture file in the patient's own directory, whatever a record says.
 bool IsPictureOfPatient(const _USER_INFO& patient, const QString& logicalPath) {
     std::string normalized;
@@ -397,7 +403,7 @@ void CkavimoDlg::OnExport() {
         QString error;
         if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
             failures << QStringLiteral("%1: not a file name").arg(logical);
-        } else if (!ReadWholeFile(HostPathOf(logical), &bytes, &error) ||
+        } else if (!ReadPictureOfRecords(HostPathOf(logical), &bytes, &error) ||
                    !ReplaceFile(QDir(folder).filePath(name), bytes, &error)) {
             failures << QStringLiteral("%1: %2").arg(name, error);
             Audit(records::audit::kExport, patient.uid, logical.toStdString(),

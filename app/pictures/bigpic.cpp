@@ -81,8 +81,9 @@ void BigPic::LoadPicture() {
     const std::string path = m_strPath.toStdString();
     const QString host = platform::HasDriveLetter(path) ? QString::fromStdString(platform::HostPath(path)) : m_strPath;
     QString reason = QStringLiteral("not on the d: drive");
-    if (!host.isEmpty()) {
-        QImageReader reader(host);
+    const QString file = host.isEmpty() ? host : PictureFileToOpen(host, &reason);
+    if (!file.isEmpty()) {
+        QImageReader reader(file);
         reader.setAutoTransform(false);
         if (CheckPictureSize(reader, &reason)) {
             const QImage picture = reader.read();

@@ -15,8 +15,10 @@
 #include <string>
 
 #include "dicom/picturelimit.h"
+#include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
+#include "records/recordnames.h"
 #include "records/recordtypes.h"
 #include "records/textconv.h"
 
@@ -64,9 +66,29 @@ bool CheckPictureSize(QImageReader& reader, QString* error) {
     return false;
 }
 
+QString PictureFileToOpen(const QString& hostPath, QString* error) {
+    if (hostPath.isEmpty()) {
+        *error = QStringLiteral("not on the d: drive");
+        return hostPath;
+    }
+    const std::string workDir = platform::HostPath(records::kWorkDir);
+    const std::string path = QFile::encodeName(hostPath).toStdString();
+    if (workDir.empty() || path.compare(0, workDir.size() + 1, workDir + "/") != 0) return hostPath;
+    std::string resolved;
+    int errorNumber = 0;
+    if (records::ResolveFileWithin(path, workDir, &resolved, &errorNumber)) return QFile::decodeName(resolved.c_str());
+    *error = errorNumber == EXDEV    ? QStringLiteral("it is a link to a file outside the work directory")
+             : errorNumber == EINVAL ? QStringLiteral("not a regular file")
+                                     : QString::fromLocal8Bit(std::strerror(errorNumber));
+    platform::DebugWarning("picture %s refused: %s\n", path.c_str(), error->toLocal8Bit().constData());
+    return QString();
+}
+
 QImage ReadPictureFile(const QString& hostPath, QString* error) {
     try {
-        QImageReader reader(hostPath);  // as QImage::load reads it
+        const QString file = PictureFileToOpen(hostPath, error);
+        if (file.isEmpty()) return QImage();
+        QImageReader reader(file);  // as QImage::load reads it
         if (!CheckPictureSize(reader, error)) return QImage();
         QImage picture = reader.read();
         if (picture.isNull()) *error = reader.errorString();

@@ -36,8 +36,14 @@ bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* dat
 // False with the reason. Safe on any thread.
 bool CheckPictureSize(QImageReader& reader, QString* error);
 
-// Decodes a picture file as QImage::load does, within that limit. Null with the reason; never
-// throws.
+// The path a picture file is opened by. A file inside the work directory is taken only when it
+// is a regular file whose links, resolved, keep it inside: a link planted in a patient's folder
+// to a file elsewhere is refused, empty with the reason. The resolved path is returned, so that
+// the file read is the one checked. A file outside the work directory is returned as it is.
+QString PictureFileToOpen(const QString& hostPath, QString* error);
+
+// Decodes a picture file as QImage::load does, within that limit, after PictureFileToOpen. Null
+// with the reason; never throws.
 QImage ReadPictureFile(const QString& hostPath, QString* error);
 
 // Reads a whole file. False with the reason.

@@ -28,6 +28,7 @@
 #include "app/widgets/uifont.h"
 #include "platform/debug.h"
 #include "platform/dirlist.h"
+#include "platform/filemode.h"
 
 QRect ThumbnailPlacement(QSize picture, QSize canvas) {
     const int tw = canvas.width();
@@ -51,9 +52,11 @@ QRect ThumbnailPlacement(QSize picture, QSize canvas) {
 namespace {
 
 QImage LoadPlacedPictureChecked(const QString& hostPath, QSize canvas, QRect* placement) {
-    QImageReader reader(hostPath);
-    reader.setAutoTransform(false);
     QString refused;
+    const QString file = PictureFileToOpen(hostPath, &refused);
+    if (file.isEmpty()) return QImage();
+    QImageReader reader(file);
+    reader.setAutoTransform(false);
     if (!CheckPictureSize(reader, &refused)) {
         platform::DebugWarning("thumbnail: %s: %s\n", hostPath.toUtf8().constData(), refused.toUtf8().constData());
         return QImage();
@@ -260,12 +263,14 @@ QString DiskFile(const QString& cacheDir, const QString& key) {
            QLatin1Char('-') + Sha1Hex(key) + QStringLiteral(".jpg");
 }
 
-// The cache shows the patients' pictures and names their folders: its files are this account's
-// only. QSaveFile makes a new temporary readable by all under the umask; it is narrowed before any
-// data goes in.
+// The cache shows the patients' pictures and names their folders: its files get the data's mode
+// and group. QSaveFile makes a new temporary readable by all under the umask; it is narrowed before
+// any data goes in.
 bool OpenPrivate(QSaveFile* file) {
     if (!file->open(QIODevice::WriteOnly)) return false;
-    if (file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) return true;
+    if (::fchmod(file->handle(), platform::AllowedFileMode()) == 0 && platform::GiveDataGroup(file->handle())) {
+        return true;
+    }
     file->cancelWriting();
     return false;
 }

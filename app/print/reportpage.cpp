@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/pictures/pictureio.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uifont.h"
 #include "platform/paths.h"
@@ -136,6 +137,8 @@ QImage LoadReportPicture(const QString& path) {
     QString host = path;
     const std::string utf8 = path.toStdString();
     if (platform::HasDriveLetter(utf8)) host = QString::fromStdString(platform::HostPath(utf8));
+    QString refused;
+    if (!host.isEmpty()) host = PictureFileToOpen(host, &refused);
     if (host.isEmpty()) return QImage();
     QImageReader reader(host);
     return reader.read();

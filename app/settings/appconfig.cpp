@@ -24,6 +24,8 @@ const std::vector<ConfigSetting>& ConfigSettings() {
     static const std::vector<Setting> settings = {
         {"drive-d", "KAVIMO_DRIVE_D", "paths/drive_d", "dir",
          "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).", Kind::Path},
+        {"data-group", "KAVIMO_DATA_GROUP", "paths/data_group", "group",
+         "Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).", Kind::Group},
         {"stream-camera", "KAVIMO_STREAM_CAMERA", "stream_camera/address", "ip",
          "Address of the stream camera (default 172.16.10.1).", Kind::Address},
         {"stream-command-port", "KAVIMO_STREAM_COMMAND_PORT", "stream_camera/command_port", "port",
@@ -162,6 +164,9 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
                 config->pacs.tls.keyFile = path;
             return true;
         }
+        case Kind::Group:
+            config->dataGroup = value.trimmed();
+            return true;
     }
     return false;
 }
@@ -195,6 +200,13 @@ QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
             return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
         case Kind::File:
             return value.trimmed().isEmpty() ? QStringLiteral("not a file") : QString();
+        case Kind::Group: {
+            // Empty means none; whether the group exists is checked at start-up.
+            const QString group = value.trimmed();
+            return group.contains(QLatin1Char(' ')) || group.contains(QLatin1Char(':'))
+                       ? QStringLiteral("not a group name")
+                       : QString();
+        }
     }
     return QStringLiteral("not valid");
 }
@@ -443,7 +455,7 @@ bool ReadCommandLine(const CommandLine& line, AppConfig* config, QString* error)
 // The demo points every address and port at the simulator itself.
 void MarkDemoOverrides(AppConfig* config) {
     for (const Setting& s : Settings()) {
-        if (s.kind == Kind::Path) continue;
+        if (s.kind == Kind::Path || s.kind == Kind::Group) continue;
         config->overrides.insert(QString::fromLatin1(s.ini), QStringLiteral("--demo"));
     }
 }

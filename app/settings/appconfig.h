@@ -20,7 +20,7 @@ class QSettings;
 
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
-    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File };
+    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File, Group };
     const char* option;  // command-line option without the dashes
     const char* env;     // environment variable
     const char* ini;     // key in kavimo.ini ("group/key")
@@ -45,7 +45,8 @@ QString CheckFolder(const QString& path);
 QString CheckFile(const QString& path);
 
 struct AppConfig {
-    QString driveD;  // host directory of the d: drive; empty: the platform default
+    QString driveD;     // host directory of the d: drive; empty: the platform default
+    QString dataGroup;  // the group that shares the records (platform/filemode.h); empty: none
     CameraLinkConfig camera;
     dicom::PacsAddress pacs;    // the clinic's archive (and its TLS); unset (no AE title) means none
     bool pacsAutoSend = false;  // send every stored picture to the archive

@@ -1,8 +1,12 @@
 #include "media/support/debuglog.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <ctime>
 
 #include "platform/debug.h"
+#include "platform/filemode.h"
 
 CDebugLog g_DebugLog;
 
@@ -60,8 +64,16 @@ void CDebugLog::SetConsoleSink(bool on) {
 
 bool CDebugLog::OpenFile(const char* path) {
     if (!path) return false;
-    std::FILE* file = std::fopen(path, "a");
-    if (!file) return false;
+    // Never through a link planted in the log's place; the log names patients, so it gets the
+    // data's mode and group.
+    const int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, platform::NewFileMode());
+    if (fd < 0) return false;
+    platform::GiveDataGroup(fd);
+    std::FILE* file = ::fdopen(fd, "a");
+    if (!file) {
+        ::close(fd);
+        return false;
+    }
     std::lock_guard<std::mutex> guard(m_lock);
     if (m_pFile) std::fclose(m_pFile);
     m_pFile = file;

@@ -30,6 +30,7 @@ namespace {
 
 using namespace dicomtest;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr uint64_t kUid = 20240101080000ull;
 
@@ -343,6 +344,16 @@ TEST_F(ArchiveTest, WorklistPatientIsListedAndItsIdentityGoesIntoTheObjects) {
     const CommandResult otherDay = Tool("worklist --pacs " + Server().AddressText() + " --date 20261209");
     EXPECT_EQ(otherDay.status, 0) << otherDay.output;
     EXPECT_THAT(otherDay.output, HasSubstr("0 scheduled patients"));
+
+    // A day with more entries than are listed: the list says it was cut, and that is no failure.
+    const CommandResult copied = RunCommand("cd '" + Server().WorklistDir() +
+                                            "' && for i in $(seq 1000); do cp anna.wl more-$i.wl || exit 1; done");
+    ASSERT_EQ(copied.status, 0) << copied.output;
+    const CommandResult cut = Tool("worklist --pacs " + Server().AddressText() + " --date 20261208");
+    EXPECT_EQ(cut.status, 0) << cut.output;
+    EXPECT_THAT(cut.output, HasSubstr("(list cut at 1000 entries"));
+    EXPECT_THAT(listed.output, Not(HasSubstr("list cut")));
+    RunCommand("rm -f '" + Server().WorklistDir() + "'/more-*.wl");
 
     // The patient made from the entry keeps the worklist's identity in its objects.
     AddPatient(1);

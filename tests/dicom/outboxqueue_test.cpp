@@ -1,17 +1,23 @@
 // The outbox's queue: a long queue file is read whole, in order and without its repeated lines,
-// and an entry whose picture is a link out of the work directory is refused.
+// an entry whose picture is a link out of the work directory is refused, and the sender's writes
+// of the queue file hold up no other caller and lose no entry queued meanwhile.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <future>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "dicom/outbox.h"
 #include "dicomtestsupport.h"
 #include "fakearchive.h"
+#include "records/recordfile.h"
 
 namespace {
 
@@ -79,6 +85,11 @@ TEST(OutboxQueue, PictureLinkingOutOfTheWorkDirectoryIsRefusedAndLeavesTheQueue)
         last = progress;
         changed.notify_all();
     });
+    std::vector<std::pair<dicom::OutboxEntry, dicom::PacsOutbox::PictureAnswer>> answers;
+    outbox.SetPictureListener([&](const dicom::OutboxEntry& entry, const dicom::PacsOutbox::PictureAnswer& answer) {
+        std::lock_guard<std::mutex> lock(mutex);
+        answers.emplace_back(entry, answer);
+    });
     outbox.SetAddress(archive.Address());
     outbox.Start();
     ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
@@ -89,11 +100,81 @@ TEST(OutboxQueue, PictureLinkingOutOfTheWorkDirectoryIsRefusedAndLeavesTheQueue)
         EXPECT_EQ(last.pending, 0u);
         EXPECT_EQ(last.sent, 0u);
         EXPECT_THAT(last.lastError, HasSubstr("outside the work directory"));
+        // The picture's own answer names it and says why it will never be sent.
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].first, (dicom::OutboxEntry{kUid, paths[0]}));
+        EXPECT_EQ(answers[0].second.kind, dicom::PacsOutbox::PictureAnswer::Kind::NotSent);
+        EXPECT_THAT(answers[0].second.reason, HasSubstr("outside the work directory"));
     }
     outbox.Stop();
     std::vector<dicom::OutboxEntry> left;
     ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error)) << error;
     EXPECT_TRUE(left.empty());
+}
+
+// What the queue file's write hook sees and does: on the sender's first write it asks the queue's
+// length from another thread and queues a picture from a third, without waiting for that one.
+struct WriteProbe {
+    dicom::PacsOutbox* outbox = nullptr;
+    std::thread::id testThread;
+    std::string queued;
+    std::atomic<bool> fired{false};
+    bool pendingAnswered = false;
+    std::future<size_t> pending;  // kept here: a caller held up must not hold up the write too
+    std::future<bool> enqueued;
+};
+WriteProbe* g_probe = nullptr;
+
+void ProbeDuringWrite(const std::string&, const std::string& target) {
+    WriteProbe& probe = *g_probe;
+    if (target.find(dicom::kOutboxFile) == std::string::npos || std::this_thread::get_id() == probe.testThread ||
+        probe.fired.exchange(true)) {
+        return;
+    }
+    probe.pending = std::async(std::launch::async, [&probe] { return probe.outbox->Pending(); });
+    probe.pendingAnswered = probe.pending.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    probe.enqueued = std::async(std::launch::async, [&probe] {
+        std::string error;
+        return probe.outbox->Enqueue(kUid, {probe.queued}, &error);
+    });
+}
+
+TEST(OutboxQueue, SendersQueueWriteHoldsUpNoCallerAndLosesNothingQueuedMeanwhile) {
+    FakeArchive archive(FakeArchive::Behaviour::Silent);
+    std::string error;
+    ASSERT_TRUE(archive.Listening(&error)) << error;
+    TempDrive drive;
+    // One real picture (the archive never answers its store, so it stays queued) and three
+    // that are gone, which the sender drops and then writes the queue without them.
+    const std::vector<std::string> real =
+        drive.AddPatient(kUid, u"Berg Anna", 0, 44, {{20240102090000ull, MakeJpeg(32, 24, 1, false)}}, u"Clinic");
+    ASSERT_EQ(real.size(), 1u);
+    const std::string queue = drive.Work() + "/" + dicom::kOutboxFile;
+    dicom::PacsOutbox outbox(queue, nullptr);
+    WriteProbe probe;
+    probe.outbox = &outbox;
+    probe.testThread = std::this_thread::get_id();
+    probe.queued = real[0];
+    g_probe = &probe;
+    records::SetReplaceHookForTesting(&ProbeDuringWrite);
+    outbox.SetAddress(archive.Address());
+    outbox.Start();
+    ASSERT_TRUE(outbox.Enqueue(kUid, {Path(1), Path(2), Path(3)}, &error)) << error;
+
+    for (int i = 0; i < 200 && !probe.fired; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(probe.fired);
+    EXPECT_TRUE(probe.pendingAnswered);
+    EXPECT_TRUE(probe.enqueued.get());
+    // The picture queued during the sender's write is in the file however the two writes met.
+    std::vector<dicom::OutboxEntry> held;
+    ASSERT_TRUE(dicom::LoadOutboxFile(queue, &held, &error)) << error;
+    EXPECT_EQ(std::count(held.begin(), held.end(), (dicom::OutboxEntry{kUid, real[0]})), 1);
+    outbox.Stop();
+    records::SetReplaceHookForTesting(nullptr);
+    g_probe = nullptr;
+    ASSERT_TRUE(dicom::LoadOutboxFile(queue, &held, &error)) << error;
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_EQ(held[0].logicalPath, real[0]);
 }
 
 }  // namespace

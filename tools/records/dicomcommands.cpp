@@ -13,6 +13,7 @@
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "platform/filemode.h"
 #include "printable.h"
 #include "records/recordnames.h"
 
@@ -64,10 +65,6 @@ bool WriteExportFile(const dicom::PictureObject& object, const std::string& host
     const std::string temp = scratch + "/" + name;
     const std::string file = hostDir + "/" + name;
     bool ok = object.WriteFile(temp, error);
-    if (ok && ::chmod(temp.c_str(), 0600) != 0) {
-        *error = "cannot write " + file + ": " + std::strerror(errno);
-        ok = false;
-    }
     if (ok && std::rename(temp.c_str(), file.c_str()) != 0) {
         *error = "cannot write " + file + ": " + std::strerror(errno);
         ok = false;
@@ -82,7 +79,9 @@ bool WriteExportFile(const dicom::PictureObject& object, const std::string& host
 int ExportDicom(uint64_t uid, const std::string& hostDir) {
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
-    if (::mkdir(hostDir.c_str(), 0700) != 0 && errno != EEXIST) {
+    if (::mkdir(hostDir.c_str(), platform::NewDirectoryMode()) == 0) {
+        platform::GiveDataGroupAt(hostDir);
+    } else if (errno != EEXIST) {
         std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
                      std::strerror(errno));
         return 1;
@@ -153,7 +152,8 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
     dicom::PacsClient client;
     std::vector<dicom::WorklistEntry> entries;
     std::string error;
-    if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error)) {
+    bool cut = false;
+    if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error, &cut)) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         return 1;
     }
@@ -168,6 +168,8 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
                     Printable(entry.patient.birthDate).c_str(), Printable(entry.patient.sex).c_str(),
                     Printable(entry.description).c_str());
     }
+    // The list is still the day's first entries: worth showing, but never taken for all of them.
+    if (cut) std::printf("(list cut at %zu entries; the archive schedules more)\n", entries.size());
     return 0;
 }
 

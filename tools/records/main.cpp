@@ -12,6 +12,7 @@
 #include "dicom/pacsclient.h"
 #include "dicomcommands.h"
 #include "kavimo_version.h"
+#include "platform/filemode.h"
 #include "platform/paths.h"
 #include "printable.h"
 #include "records/recordnames.h"
@@ -25,7 +26,7 @@ using recordtool::PatientDir;
 using recordtool::Printable;
 
 constexpr const char* kUsage =
-    "Usage: kavimo-records [--drive-d DIR] COMMAND\n"
+    "Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND\n"
     "\n"
     "Looks into the patient records of kavimo without changing them.\n"
     "\n"
@@ -48,6 +49,9 @@ constexpr const char* kUsage =
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
     "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d; without\n"
     "                  HOME it must be given)\n"
+    "  --data-group GROUP  the group that shares the records: what this program writes gets\n"
+    "                  mode 0660 (folders 0770) and the group (default: $KAVIMO_DATA_GROUP,\n"
+    "                  else none: 0600 and 0700)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)\n"
@@ -172,8 +176,8 @@ int Show(const std::string& uidText) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    std::string driveD, pacs, callingAet, date, since;
-    bool hasDrive = false, hasDate = false, hasSince = false;
+    std::string driveD, dataGroup, pacs, callingAet, date, since;
+    bool hasDrive = false, hasDataGroup = false, hasDate = false, hasSince = false;
     dicom::PacsTls tls;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
     auto remembered = [](const char* name, std::string* value, bool* given, const char* problem) {
@@ -190,6 +194,7 @@ int main(int argc, char** argv) {
         {"--help", "-h", tooloptions::Kind::Stop},
         {"--version", nullptr, tooloptions::Kind::Stop},
         remembered("--drive-d", &driveD, &hasDrive, "--drive-d needs a directory"),
+        remembered("--data-group", &dataGroup, &hasDataGroup, "--data-group needs a group"),
         tooloptions::TextOption("--pacs", &pacs),
         tooloptions::TextOption("--calling-aet", &callingAet),
         tooloptions::SwitchOption("--pacs-tls", &tls.enabled, "--pacs-tls needs on or off"),
@@ -217,6 +222,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (hasDrive) platform::SetDriveRoot(driveD);
+    if (!hasDataGroup && std::getenv(platform::kDataGroupVariable)) {
+        dataGroup = std::getenv(platform::kDataGroupVariable);
+        hasDataGroup = true;
+    }
+    std::string groupProblem;
+    if (hasDataGroup && !platform::ConfigureDataGroup(dataGroup, &groupProblem)) {
+        std::fprintf(stderr, "kavimo-records: %s\n", Printable(groupProblem).c_str());
+        return 2;
+    }
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
     const bool workDirCommand = command == "list" || command == "check" || command == "show" ||

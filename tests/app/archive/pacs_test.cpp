@@ -8,10 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
 #include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
+#include "records/audittrail.h"
 #include "tests/app/support/picturetestsupport.h"
 #include "tests/dicom/orthanc.h"
 
@@ -77,6 +82,26 @@ void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
     QTRY_COMPARE_WITH_TIMEOUT(sender.StatusText(), QStringLiteral("Sent 4 of 4 to the PACS"), 10000);
     QTest::qWait(300);
     QCOMPARE(server.Instances().size(), size_t(4));
+
+    // The audit trail holds the archive's answer for each picture each time it went out: the two
+    // imports, then all four.
+    std::vector<records::AuditEvent> events;
+    size_t skipped = 0;
+    std::string error;
+    QVERIFY(records::AuditTrail::ReadFile((h.Drive().workDir() + "/AuditTrail.jsonl").toStdString(), &events, &skipped,
+                                          &error));
+    std::set<std::string> answered;
+    int answers = 0;
+    for (const records::AuditEvent& e : events) {
+        if (e.event != records::audit::kArchiveAnswer || e.file.empty()) continue;
+        ++answers;
+        answered.insert(e.file);
+        QVERIFY(e.success);
+        QVERIFY(e.patient != 0);
+        QVERIFY2(e.detail == "stored by " + server.Address().Text(), e.detail.c_str());
+    }
+    QCOMPARE(answers, 6);
+    QCOMPARE(answered.size(), size_t(4));
     QVERIFY2(h.Drive().messages.isEmpty(), qPrintable(h.Drive().messages.join('\n')));
 
     // "Export as DICOM…" writes one file per picture into the chosen folder.

@@ -102,6 +102,7 @@ private Q_SLOTS:
     void pictureOnTheDriveIsFoundByItsLogicalPath();
     void missingPictureShowsOnlyBackgroundAndExitStillCloses();
     void pictureClaimingTooManyPixelsIsRefusedEverywhere();
+    void pictureLinkedOutOfTheWorkDirectoryIsRefusedEverywhere();
     void exitEndsTheModalRunWithOk();
 
 private:
@@ -567,6 +568,42 @@ void BigPicTest::pictureClaimingTooManyPixelsIsRefusedEverywhere() {
         for (const std::string& line : lines) told = told || QString::fromStdString(line).contains(reason);
         QVERIFY(told);
     }
+}
+
+void BigPicTest::pictureLinkedOutOfTheWorkDirectoryIsRefusedEverywhere() {
+    // A link planted in a patient's folder to a picture elsewhere, and one to a picture of the
+    // work directory itself: only the second is read.
+    QTemporaryDir drive;
+    const QString patient = drive.filePath(QStringLiteral("DentalWorkDir/UID20170801102233"));
+    QVERIFY(QDir().mkpath(patient));
+    QVERIFY(Quarters(64, 48).save(drive.filePath(QStringLiteral("private.jpg")), "JPG", 95));
+    QVERIFY(Quarters(32, 24).save(patient + QStringLiteral("/20170801103000.jpg"), "JPG", 95));
+    QVERIFY(
+        QFile::link(drive.filePath(QStringLiteral("private.jpg")), patient + QStringLiteral("/20170801104000.jpg")));
+    QVERIFY(
+        QFile::link(patient + QStringLiteral("/20170801103000.jpg"), patient + QStringLiteral("/20170801105000.jpg")));
+    platform::SetDriveRoot(drive.path().toStdString());
+    const QString outside = QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20170801104000.jpg");
+    const QString inside = QStringLiteral("d:\\DentalWorkDir\\UID20170801102233\\20170801105000.jpg");
+
+    std::vector<std::string> lines;
+    const auto previous = platform::SetDebugSink(&CaptureLine, &lines);
+    QString error;
+    QVERIFY(ReadPictureFile(HostPathOf(outside), &error).isNull());
+    QVERIFY2(error.contains(QStringLiteral("outside the work directory")), qPrintable(error));
+    QRect placement;
+    QVERIFY(LoadPlacedPicture(HostPathOf(outside), QSize(160, 120), &placement).isNull());
+    BigPic viewer;
+    viewer.SetPicturePath(outside);
+    QTimer::singleShot(0, &viewer, [&viewer] { viewer.findChild<QPushButton*>(QStringLiteral("IdOK"))->click(); });
+    QCOMPARE(viewer.exec(), int(QDialog::Accepted));
+    platform::SetDebugSink(previous, nullptr);
+    QVERIFY(!viewer.HasPicture());
+    QVERIFY(!lines.empty());
+
+    QCOMPARE(ReadPictureFile(HostPathOf(inside), &error).size(), QSize(32, 24));
+    QVERIFY(!LoadPlacedPicture(HostPathOf(inside), QSize(160, 120), &placement).isNull());
+    platform::SetDriveRoot("");
 }
 
 void BigPicTest::exitEndsTheModalRunWithOk() {
