@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "dicom/installation.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -52,6 +53,7 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
         if (error) *error = "no patient " + records::UidText(uid);
         return false;
     }
+    if (!LoadInstallationId(&patient->installationId, error)) return false;
     patient->hasWorklist = ReadWorklistFile(patient->hostDir, &patient->worklist);
     patient->institution = ReadHospital();
     return true;
@@ -59,7 +61,9 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
 
 PictureSource SourceFor(const PatientPictures& patient) {
     PictureSource source;
-    source.patient = MakePatientAttributes(patient.user, patient.hasWorklist ? &patient.worklist : nullptr);
+    source.installationId = patient.installationId;
+    source.patient = MakePatientAttributes(patient.user, patient.hasWorklist ? &patient.worklist : nullptr,
+                                           OwnPatientIdIssuer(patient.installationId));
     source.institution = patient.institution;
     return source;
 }

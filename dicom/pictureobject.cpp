@@ -18,6 +18,7 @@
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
 #include "dicom/dcmtklog.h"
+#include "dicom/installation.h"
 #include "dicom/picturelimit.h"
 #include "dicom/uids.h"
 #include "records/recordfile.h"
@@ -194,6 +195,55 @@ bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* synta
     return true;
 }
 
+// The attributes kavimo sets over what the converter made. The study and series are the
+// patient's day at this installation.
+bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
+                   std::string* reason) {
+    if (!IsValidInstallationId(source.installationId)) {
+        *reason = "no installation identity to make the object's UIDs with";
+        return false;
+    }
+    const PatientAttributes& patient = source.patient;
+    const std::string& installation = source.installationId;
+    const std::string date = source.time.Date();
+    const std::string time = source.time.Time();
+    OFCondition status = EC_Normal;
+    const auto put = [&](const DcmTagKey& tag, const std::string& value) {
+        if (status.good()) status = Put(dataset, tag, value);
+    };
+    put(DCM_SpecificCharacterSet, "ISO_IR 192");
+    put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
+    put(DCM_SOPInstanceUID, InstanceUid(installation, patient.patientId, pictureHash));
+    put(DCM_StudyInstanceUID, StudyUid(installation, patient.patientId, date));
+    put(DCM_SeriesInstanceUID, SeriesUid(installation, patient.patientId, date));
+    put(DCM_PatientName, patient.patientName);
+    put(DCM_PatientID, patient.patientId);
+    if (!patient.issuer.empty()) put(DCM_IssuerOfPatientID, patient.issuer);
+    put(DCM_PatientSex, patient.sex);
+    put(DCM_PatientAge, patient.age);
+    put(DCM_PatientBirthDate, patient.birthDate);
+    put(DCM_Modality, "XC");
+    put(DCM_StudyDate, date);
+    put(DCM_StudyTime, time);
+    put(DCM_StudyID, date);
+    put(DCM_SeriesDate, date);
+    put(DCM_SeriesTime, time);
+    put(DCM_SeriesNumber, "1");
+    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 + source.time.second));
+    put(DCM_ContentDate, date);
+    put(DCM_ContentTime, time);
+    put(DCM_AcquisitionDateTime, date + time);
+    put(DCM_InstitutionName, source.institution);
+    put(DCM_StationName, StationName());
+    put(DCM_Manufacturer, kManufacturer);
+    put(DCM_DeviceSerialNumber, installation);
+    put(DCM_SoftwareVersions, SoftwareVersion());
+    put(DCM_ImageComments, source.name);
+    if (status.good()) return true;
+    *reason = status.text();
+    return false;
+}
+
 }  // namespace
 
 std::string PictureTime::Date() const {
@@ -261,45 +311,13 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
     object->m_file.reset(new DcmFileFormat(dataset, OFFalse));
     object->m_keepsJpeg = syntax == EXS_JPEGProcess1;
 
-    const PatientAttributes& patient = source.patient;
-    const std::string date = source.time.Date();
-    const std::string time = source.time.Time();
-    object->m_studyInstanceUid = StudyUid(patient.patientId, date);
-    object->m_sopInstanceUid = InstanceUid(patient.patientId, Sha256Hex(bytes.data(), bytes.size()));
-
-    OFCondition status = EC_Normal;
-    const auto put = [&](const DcmTagKey& tag, const std::string& value) {
-        if (status.good()) status = Put(dataset, tag, value);
-    };
-    put(DCM_SpecificCharacterSet, "ISO_IR 192");
-    put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
-    put(DCM_SOPInstanceUID, object->m_sopInstanceUid);
-    put(DCM_StudyInstanceUID, object->m_studyInstanceUid);
-    put(DCM_SeriesInstanceUID, SeriesUid(patient.patientId, date));
-    put(DCM_PatientName, patient.patientName);
-    put(DCM_PatientID, patient.patientId);
-    put(DCM_PatientSex, patient.sex);
-    put(DCM_PatientAge, patient.age);
-    put(DCM_PatientBirthDate, patient.birthDate);
-    put(DCM_Modality, "XC");
-    put(DCM_StudyDate, date);
-    put(DCM_StudyTime, time);
-    put(DCM_StudyID, date);
-    put(DCM_SeriesDate, date);
-    put(DCM_SeriesTime, time);
-    put(DCM_SeriesNumber, "1");
-    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 + source.time.second));
-    put(DCM_ContentDate, date);
-    put(DCM_ContentTime, time);
-    put(DCM_AcquisitionDateTime, date + time);
-    put(DCM_InstitutionName, source.institution);
-    put(DCM_Manufacturer, kManufacturer);
-    put(DCM_SoftwareVersions, SoftwareVersion());
-    put(DCM_ImageComments, source.name);
-    if (status.bad()) {
-        if (error) *error = source.hostPath + ": " + status.text();
+    const std::string hash = Sha256Hex(bytes.data(), bytes.size());
+    if (!PutAttributes(source, hash, dataset, &reason)) {
+        if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
+    object->m_studyInstanceUid = StudyUid(source.installationId, source.patient.patientId, source.time.Date());
+    object->m_sopInstanceUid = InstanceUid(source.installationId, source.patient.patientId, hash);
     return object;
 }
 

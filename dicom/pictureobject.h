@@ -23,6 +23,7 @@ struct PictureTime {
 
 // Everything an object is made from.
 struct PictureSource {
+    std::string installationId;  // this installation's identity (dicom/installation.h)
     PatientAttributes patient;
     std::string institution;  // the hospital name, UTF-8
     std::string hostPath;     // the picture file
@@ -41,8 +42,8 @@ public:
     PictureObject& operator=(const PictureObject&) = delete;
 
     // Reads the picture and builds its object. Null, with the reason in *error, when the file
-    // cannot be read, is not a picture or claims more pixels than kavimo decodes
-    // (kMaxPicturePixels). Never throws.
+    // cannot be read, is not a picture, claims more pixels than kavimo decodes
+    // (kMaxPicturePixels), or the source has no valid installation identity. Never throws.
     static std::unique_ptr<PictureObject> Build(const PictureSource& source, std::string* error);
 
     const std::string& SopInstanceUid() const { return m_sopInstanceUid; }

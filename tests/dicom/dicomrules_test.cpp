@@ -18,11 +18,14 @@ using namespace dicom;
 
 TEST(DicomUids, AreValidDeterministicAndDistinct) {
     const std::string hash = Sha256Hex("picture", 7);
+    const std::string a = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6b";
+    const std::string b = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6c";
     const std::vector<std::string> uids = {
-        StudyUid("20240101080000", "20240102"), SeriesUid("20240101080000", "20240102"),
-        StudyUid("20240101080000", "20240103"), StudyUid("20240101080001", "20240102"),
-        InstanceUid("20240101080000", hash),    InstanceUid("20240101080000", Sha256Hex("picturf", 7)),
-        InstanceUid("20240101080001", hash)};
+        StudyUid(a, "20240101080000", "20240102"),  SeriesUid(a, "20240101080000", "20240102"),
+        StudyUid(a, "20240101080000", "20240103"),  StudyUid(a, "20240101080001", "20240102"),
+        InstanceUid(a, "20240101080000", hash),     InstanceUid(a, "20240101080000", Sha256Hex("picturf", 7)),
+        InstanceUid(a, "20240101080001", hash),     StudyUid(b, "20240101080000", "20240102"),
+        SeriesUid(b, "20240101080000", "20240102"), InstanceUid(b, "20240101080000", hash)};
     std::set<std::string> distinct;
     for (const std::string& uid : uids) {
         ASSERT_EQ(uid.compare(0, 5, "2.25."), 0) << uid;
@@ -34,10 +37,10 @@ TEST(DicomUids, AreValidDeterministicAndDistinct) {
         distinct.insert(uid);
     }
     EXPECT_EQ(distinct.size(), uids.size());
-    EXPECT_EQ(StudyUid("20240101080000", "20240102"), uids[0]);
-    EXPECT_EQ(InstanceUid("20240101080000", hash), uids[4]);
+    EXPECT_EQ(StudyUid(a, "20240101080000", "20240102"), uids[0]);
+    EXPECT_EQ(InstanceUid(a, "20240101080000", hash), uids[4]);
     // Parts are kept apart: moving a character from one to the other is another name.
-    EXPECT_NE(StudyUid("2024010108000", "020240102"), uids[0]);
+    EXPECT_NE(StudyUid(a, "2024010108000", "020240102"), uids[0]);
 }
 
 TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
@@ -46,17 +49,21 @@ TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
     records::SetFieldText(user.name, u"Åsa^Öberg=x\\y");
     user.sex = 0;
     user.age = 7;
-    PatientAttributes attributes = MakePatientAttributes(user, nullptr);
+    PatientAttributes attributes = MakePatientAttributes(user, nullptr, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientId, "20240101080000");
+    EXPECT_EQ(attributes.issuer, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientName, "Åsa Öberg x y");
     EXPECT_EQ(attributes.sex, "F");
     EXPECT_EQ(attributes.age, "007Y");
     EXPECT_EQ(attributes.birthDate, "");
 
     user.sex = 2;
-    const WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F"};
-    attributes = MakePatientAttributes(user, &worklist);
+    WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F", ""};
+    attributes = MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientId, "P-17");
+    EXPECT_EQ(attributes.issuer, "");  // the worklist's ID is not kavimo's to vouch for
+    worklist.issuer = "CITY-HOSPITAL";
+    EXPECT_EQ(MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E").issuer, "CITY-HOSPITAL");
     EXPECT_EQ(attributes.patientName, "Berg^Anna");
     EXPECT_EQ(attributes.birthDate, "19800229");
     EXPECT_EQ(attributes.sex, "M");  // the record's sex: staff may have corrected it
@@ -76,7 +83,7 @@ TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
 
 TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
     dicomtest::TempDrive drive;
-    const WorklistPatient written{"P-1", "Doe^Jane\nPatientID=evil", "19700101", "F"};
+    const WorklistPatient written{"P-1", "Doe^Jane\nPatientID=evil", "19700101", "F", "CITY"};
     std::string error;
     ASSERT_TRUE(WriteWorklistFile(drive.Root(), written, &error)) << error;
     WorklistPatient read;
@@ -84,6 +91,7 @@ TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
     EXPECT_EQ(read.patientId, "P-1");
     EXPECT_EQ(read.patientName, "Doe^Jane PatientID=evil");
     EXPECT_EQ(read.birthDate, "19700101");
+    EXPECT_EQ(read.issuer, "CITY");
     EXPECT_FALSE(ReadWorklistFile(drive.Work(), &read));  // none there
 }
 
