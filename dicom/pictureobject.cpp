@@ -195,8 +195,24 @@ bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* synta
     return true;
 }
 
+// The instance number: the picture's time of day and three digits of its content, so that a
+// picture saved again with strokes (same name, same time) is not numbered as the original is.
+std::string InstanceNumber(const PictureTime& time, const std::string& pictureHash) {
+    const long long content = std::stoll(pictureHash.substr(0, 8), nullptr, 16) % 1000;
+    return std::to_string((time.hour * 10000LL + time.minute * 100 + time.second) * 1000 + content);
+}
+
+// The patient's age on the picture's day: from the birth date when it is known, else the age
+// the record holds.
+std::string AgeOnPictureDay(const PatientAttributes& patient, const std::string& date) {
+    const int years = AgeOn(patient.birthDate, date);
+    return years >= 0 ? AgeString(years) : patient.age;
+}
+
 // The attributes kavimo sets over what the converter made. The study and series are the
-// patient's day at this installation.
+// patient's day at this installation; every object of them carries the same study and series
+// date, and no study or series time: the pictures of a day are sent one by one, and no time of
+// one of them would stay the same for all (the first picture of the day may be deleted).
 bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
                    std::string* reason) {
     if (!IsValidInstallationId(source.installationId)) {
@@ -220,16 +236,15 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     put(DCM_PatientID, patient.patientId);
     if (!patient.issuer.empty()) put(DCM_IssuerOfPatientID, patient.issuer);
     put(DCM_PatientSex, patient.sex);
-    put(DCM_PatientAge, patient.age);
+    put(DCM_PatientAge, AgeOnPictureDay(patient, date));
     put(DCM_PatientBirthDate, patient.birthDate);
     put(DCM_Modality, "XC");
     put(DCM_StudyDate, date);
-    put(DCM_StudyTime, time);
+    put(DCM_StudyTime, "");
     put(DCM_StudyID, date);
     put(DCM_SeriesDate, date);
-    put(DCM_SeriesTime, time);
     put(DCM_SeriesNumber, "1");
-    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 + source.time.second));
+    put(DCM_InstanceNumber, InstanceNumber(source.time, pictureHash));
     put(DCM_ContentDate, date);
     put(DCM_ContentTime, time);
     put(DCM_AcquisitionDateTime, date + time);
