@@ -195,6 +195,9 @@ bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* synta
     return true;
 }
 
+// The study time of every study: the start of its day.
+constexpr const char* kStudyTime = "000000";
+
 // The instance number: the picture's time of day and three digits of its content, so that a
 // picture saved again with strokes (same name, same time) is not numbered as the original is.
 std::string InstanceNumber(const PictureTime& time, const std::string& pictureHash) {
@@ -210,9 +213,11 @@ std::string AgeOnPictureDay(const PatientAttributes& patient, const std::string&
 }
 
 // The attributes kavimo sets over what the converter made. The study and series are the
-// patient's day at this installation; every object of them carries the same study and series
-// date, and no study or series time: the pictures of a day are sent one by one, and no time of
-// one of them would stay the same for all (the first picture of the day may be deleted).
+// patient's day at this installation. Their objects are made one by one, in separate sends, and
+// no picture's own time would stay the same for all of them (the day's first picture may be
+// deleted), so every object of the day gives the day's start as the study time and no series
+// time; each picture keeps its own content time. Which side of the mouth a picture shows is not
+// known: Laterality is present and empty (PS3.3 C.7.3.1, Type 2C).
 bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
                    std::string* reason) {
     if (!IsValidInstallationId(source.installationId)) {
@@ -240,10 +245,11 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     put(DCM_PatientBirthDate, patient.birthDate);
     put(DCM_Modality, "XC");
     put(DCM_StudyDate, date);
-    put(DCM_StudyTime, "");
+    put(DCM_StudyTime, kStudyTime);
     put(DCM_StudyID, date);
     put(DCM_SeriesDate, date);
     put(DCM_SeriesNumber, "1");
+    put(DCM_Laterality, "");
     put(DCM_InstanceNumber, InstanceNumber(source.time, pictureHash));
     put(DCM_ContentDate, date);
     put(DCM_ContentTime, time);

@@ -1,11 +1,13 @@
 // A small but varied set of objects, made one by one as separate sends make them: one patient's
 // pictures over two days, a worklist patient with a birth date, a picture saved again with
-// strokes. The objects of one study or series must agree with each other.
+// strokes. The objects of one study or series must agree with each other, and the validators
+// the field trusts (dicom3tools' dciodvfy and dcentvfy) must find no error in them.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
@@ -14,6 +16,7 @@
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "dicomtestsupport.h"
+#include "orthanc.h"
 #include "platform/paths.h"
 #include "records/recordtypes.h"
 
@@ -143,6 +146,35 @@ TEST_F(ObjectSetTest, StudiesAndSeriesAgreeAndInstancesAreNumberedApart) {
     EXPECT_EQ(Text(worklisted, DCM_PatientID), "P-77");
     EXPECT_EQ(Text(worklisted, DCM_PatientAge), "039Y");
     EXPECT_EQ(Text(m_datasets.front()->getDataset(), DCM_PatientAge), "040Y");  // no birth date: the record's
+}
+
+// The lines of a validator's report that start with "Error".
+std::vector<std::string> Errors(const std::string& report) {
+    std::vector<std::string> errors;
+    std::istringstream lines(report);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Error", 0) == 0) errors.push_back(line);
+    }
+    return errors;
+}
+
+bool Installed(const char* tool) { return dicomtest::RunCommand(std::string("command -v ") + tool).status == 0; }
+
+TEST_F(ObjectSetTest, ValidatorsFindNoErrorInAnObjectOrAcrossTheSet) {
+    if (!Installed("dciodvfy") || !Installed("dcentvfy")) {
+        GTEST_SKIP() << "dciodvfy and dcentvfy (package dicom3tools, scripts/bootstrap) are not installed";
+    }
+    ASSERT_NO_FATAL_FAILURE(MakeAll());
+    std::string all;
+    for (const std::string& file : m_files) {
+        const dicomtest::CommandResult checked = dicomtest::RunCommand("dciodvfy '" + file + "'");
+        EXPECT_NE(checked.output.find("VLPhotographicImage"), std::string::npos) << checked.output;
+        EXPECT_EQ(Errors(checked.output), std::vector<std::string>()) << file << ":\n" << checked.output;
+        all += " '" + file + "'";
+    }
+    const dicomtest::CommandResult across = dicomtest::RunCommand("dcentvfy" + all);
+    EXPECT_EQ(Errors(across.output), std::vector<std::string>()) << across.output;
 }
 
 }  // namespace
