@@ -58,9 +58,30 @@ void OnJpegError(j_common_ptr info) {
     std::longjmp(error->jump, 1);
 }
 
-// Reads the JPEG frame header only, so that a picture over the limit is refused before anything
-// is decoded or converted. False with the reason.
-bool CheckJpegSize(const std::vector<char>& bytes, std::string* reason) {
+// What the JPEG's headers say about the picture.
+struct JpegHeader {
+    uint64_t width = 0, height = 0;
+    // The colour model under which the JPEG data can travel unchanged; empty when it cannot.
+    std::string photometric;
+};
+
+// With lossy JPEG a VL image allows only YBR_FULL_422 for colour (PS3.3 C.8.12.1.1.3; PS3.5
+// 8.2.1 names 4:2:0 so too): YCbCr whose chroma is halved across (4:2:2) or in both directions
+// (4:2:0). Grey is MONOCHROME2. Anything else, 4:4:4, RGB (Adobe transform 0), other samplings,
+// CMYK, would be mislabelled, so it is decoded to RGB pixels instead.
+std::string PhotometricOf(const jpeg_decompress_struct& info) {
+    if (info.num_components == 1 && info.jpeg_color_space == JCS_GRAYSCALE) return "MONOCHROME2";
+    if (info.num_components != 3 || info.jpeg_color_space != JCS_YCbCr) return {};
+    const jpeg_component_info* c = info.comp_info;
+    if (c[1].h_samp_factor != c[2].h_samp_factor || c[1].v_samp_factor != c[2].v_samp_factor) return {};
+    const int h = c[0].h_samp_factor, v = c[0].v_samp_factor;
+    const int ch = c[1].h_samp_factor, cv = c[1].v_samp_factor;
+    return h == 2 * ch && (v == cv || v == 2 * cv) ? "YBR_FULL_422" : "";
+}
+
+// Reads the JPEG headers only, so that a picture over the limit is refused before anything is
+// decoded or converted. False with the reason.
+bool ReadJpegHeader(const std::vector<char>& bytes, JpegHeader* header, std::string* reason) {
     jpeg_decompress_struct info;
     JpegError error;
     info.err = jpeg_std_error(&error.manager);
@@ -73,11 +94,12 @@ bool CheckJpegSize(const std::vector<char>& bytes, std::string* reason) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    const uint64_t width = info.image_width;
-    const uint64_t height = info.image_height;
+    header->width = info.image_width;
+    header->height = info.image_height;
+    header->photometric = PhotometricOf(info);
     jpeg_destroy_decompress(&info);
-    if (PictureSizeAllowed(width, height)) return true;
-    *reason = PictureTooLargeReason(width, height);
+    if (PictureSizeAllowed(header->width, header->height)) return true;
+    *reason = PictureTooLargeReason(header->width, header->height);
     return false;
 }
 
@@ -303,19 +325,22 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
         if (error) *error = reason;
         return nullptr;
     }
-    if (!CheckJpegSize(bytes, &reason)) {
+    JpegHeader header;
+    if (!ReadJpegHeader(bytes, &header, &reason)) {
         if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
 
-    // Baseline JPEG goes in as it is; anything else is decoded.
+    // Baseline JPEG in a colour model the object allows goes in as it is; anything else is decoded.
     DcmDataset* dataset = nullptr;
     E_TransferSyntax syntax = EXS_Unknown;
     I2DJpegSource jpeg;
     jpeg.setImageFile(source.hostPath.c_str());
     jpeg.setExtSeqSupport(OFFalse);
     jpeg.setProgrSupport(OFFalse);
-    bool converted = Convert(&jpeg, &dataset, &syntax, &reason) && syntax == EXS_JPEGProcess1;
+    bool converted = !header.photometric.empty() && Convert(&jpeg, &dataset, &syntax, &reason) &&
+                     syntax == EXS_JPEGProcess1 &&
+                     dataset->putAndInsertString(DCM_PhotometricInterpretation, header.photometric.c_str()).good();
     if (!converted) {
         delete dataset;
         dataset = nullptr;

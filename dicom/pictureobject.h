@@ -1,6 +1,6 @@
 // One stored picture as a DICOM object: a VL Photographic Image that carries the picture's JPEG
-// data unchanged when it is baseline JPEG, and the decoded pixels (RGB, Explicit VR Little
-// Endian) when it is not.
+// data unchanged when it is baseline JPEG with chroma subsampled (4:2:0, 4:2:2: YBR_FULL_422) or
+// grey, and the decoded pixels (RGB, Explicit VR Little Endian) when it is not.
 #pragma once
 
 #include <memory>

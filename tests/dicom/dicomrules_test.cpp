@@ -3,6 +3,9 @@
 
 #include <set>
 
+#include "dcmtk/config/osconfig.h"
+#include "dcmtk/dcmdata/dcdeftag.h"
+#include "dcmtk/dcmdata/dcfilefo.h"
 #include "dicom/outbox.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patient.h"
@@ -145,6 +148,42 @@ TEST(DicomPictureObject, RefusesAPictureClaimingMorePixelsThanKavimoOpens) {
         EXPECT_EQ(object, nullptr);
         EXPECT_NE(error.find("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"), std::string::npos)
             << error;
+    }
+}
+
+TEST(DicomPictureObject, LabelsTheColourModelOfTheJpegItKeeps) {
+    dicomtest::TempDrive drive;
+    PictureSource source;
+    source.installationId = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6b";
+    source.patient.patientId = "P1";
+    source.hostPath = drive.Root() + "/picture.jpg";
+    const std::string file = drive.Root() + "/picture.dcm";
+    struct Case {
+        std::string jpeg;
+        bool kept;
+        const char* photometric;
+    };
+    const std::vector<Case> cases = {
+        {dicomtest::MakeJpegSampled(64, 48, 1, 2, 2, false), true, "YBR_FULL_422"},  // 4:2:0
+        {dicomtest::MakeJpegSampled(64, 48, 1, 2, 1, false), true, "YBR_FULL_422"},  // 4:2:2
+        {dicomtest::MakeJpegSampled(64, 48, 1, 1, 1, false), false, "RGB"},          // 4:4:4: decoded
+        {dicomtest::MakeJpegSampled(64, 48, 1, 1, 1, true), false, "RGB"},           // Adobe transform 0: decoded
+        {dicomtest::MakeJpegSampled(64, 48, 1, 4, 1, false), false, "RGB"},          // 4:1:1: decoded
+        {dicomtest::MakeJpeg(64, 48, 1, true), false, "RGB"},                        // progressive: decoded
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        dicomtest::WriteFile(source.hostPath, cases[i].jpeg);
+        std::string error;
+        const std::unique_ptr<PictureObject> object = PictureObject::Build(source, &error);
+        ASSERT_NE(object, nullptr) << error;
+        EXPECT_EQ(object->KeepsJpeg(), cases[i].kept);
+        ASSERT_TRUE(object->WriteFile(file, &error)) << error;
+        DcmFileFormat read;
+        ASSERT_TRUE(read.loadFile(file.c_str()).good());
+        OFString value;
+        read.getDataset()->findAndGetOFString(DCM_PhotometricInterpretation, value);
+        EXPECT_EQ(value, cases[i].photometric);
     }
 }
 

@@ -65,7 +65,7 @@ protected:
                                         {{20250301100000ull, dicomtest::MakeJpeg(64, 48, 1, false)},
                                          {20250301100500ull, dicomtest::MakeJpeg(64, 48, 2, false)},
                                          {20250302090000ull, dicomtest::MakeJpeg(64, 48, 3, true)},
-                                         {20250302093000ull, dicomtest::MakeJpeg(48, 64, 4, false)}},
+                                         {20250302093000ull, dicomtest::MakeJpegSampled(48, 64, 4, 1, 1, false)}},
                                         u"Riverside Dental");
         SetPictureTimes(m_drive, kOwn,
                         {{0, 2025, 3, 1, 10, 0, 0},
@@ -73,8 +73,9 @@ protected:
                          {0, 2025, 3, 2, 9, 0, 0},
                          {0, 2025, 3, 2, 9, 30, 0}});
         // Created five years ago with the age of then; the worklist knows the birth date.
-        m_worklistedPaths = m_drive.AddPatient(kWorklisted, u"Anna Berg", 0, 30,
-                                               {{20250301110000ull, dicomtest::MakeJpeg(64, 48, 5, false)}}, u"");
+        m_worklistedPaths =
+            m_drive.AddPatient(kWorklisted, u"Anna Berg", 0, 30,
+                               {{20250301110000ull, dicomtest::MakeJpegSampled(64, 48, 5, 1, 1, true)}}, u"");
         SetPictureTimes(m_drive, kWorklisted, {{0, 2025, 3, 1, 11, 0, 0}});
         std::string error;
         ASSERT_TRUE(
