@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 
+#include "dicom/installation.h"
 #include "dicom/outbox.h"
 #include "dicomtestsupport.h"
 #include "fakearchive.h"
@@ -94,6 +95,43 @@ TEST(OutboxQueue, PictureLinkingOutOfTheWorkDirectoryIsRefusedAndLeavesTheQueue)
     std::vector<dicom::OutboxEntry> left;
     ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error)) << error;
     EXPECT_TRUE(left.empty());
+}
+
+TEST(OutboxQueue, DamagedInstallationIdentityKeepsTheQueueWaiting) {
+    FakeArchive archive(FakeArchive::Behaviour::Silent);
+    std::string error;
+    ASSERT_TRUE(archive.Listening(&error)) << error;
+    TempDrive drive;
+    const std::vector<std::string> paths =
+        drive.AddPatient(kUid, u"Åsa Öberg", 0, 29, {{20240102090000ull, MakeJpeg(64, 48, 1, false)}}, u"Clinic");
+    const std::string identity = drive.Work() + "/" + dicom::kInstallationFile;
+    WriteFile(identity, "6f1c2a9e-0b3d-4e5f-8a7b\n");  // cut short
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    dicom::PacsOutbox::Progress last;
+    const std::string queue = drive.Work() + "/" + dicom::kOutboxFile;
+    dicom::PacsOutbox outbox(queue, [&](const dicom::PacsOutbox::Progress& progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        last = progress;
+        changed.notify_all();
+    });
+    outbox.SetAddress(archive.Address());
+    outbox.Start();
+    ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(20), [&] { return last.finished; }));
+        EXPECT_TRUE(last.waiting);
+        EXPECT_EQ(last.pending, 1u);
+        EXPECT_EQ(last.failed, 0u);
+        EXPECT_THAT(last.lastError, HasSubstr("damaged"));
+    }
+    outbox.Stop();
+    std::vector<dicom::OutboxEntry> left;
+    ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error)) << error;
+    EXPECT_EQ(left.size(), 1u);
+    EXPECT_EQ(ReadFile(identity), "6f1c2a9e-0b3d-4e5f-8a7b\n");
 }
 
 }  // namespace
