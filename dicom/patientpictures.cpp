@@ -8,6 +8,7 @@
 
 #include "dicom/installation.h"
 #include "platform/paths.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -123,6 +124,7 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
         const std::string logical = records::FieldText(picture.path);
         PictureSource source = SourceFor(*patient);
         source.hostPath = PictureHostPath(*patient, logical);
+        source.savedWithStrokes = !source.hostPath.empty() && records::HasOriginal(source.hostPath);
         source.name = FileStem(logical);
         source.time = TimeOf(picture);
         patient->pictures.push_back(source);
@@ -144,6 +146,7 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
     }
     source->hostPath = RealPathWithinWorkDir(source->hostPath, logicalPath, error);
     if (source->hostPath.empty()) return false;
+    source->savedWithStrokes = records::HasOriginal(source->hostPath);
     std::string wanted;
     platform::NormalizeLogicalPath(logicalPath, &wanted);
     for (const _DISE_PIC& picture : ReadPictureList(patient.hostDir)) {

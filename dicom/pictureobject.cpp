@@ -238,7 +238,8 @@ std::string AgeOnPictureDay(const PatientAttributes& patient, const std::string&
 // patient's day at this installation. Their objects are made one by one, in separate sends, and
 // no picture's own time would stay the same for all of them (the day's first picture may be
 // deleted), so every object of the day gives the day's start as the study time and no series
-// time; each picture keeps its own content time. Which side of the mouth a picture shows is not
+// time; each picture keeps its own content time. A picture as it was taken is an original; one
+// written over with strokes is derived from it (PS3.3 C.7.6.1.1.2). Which side of the mouth a picture shows is not
 // known: Laterality is present and empty (PS3.3 C.7.3.1, Type 2C).
 bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
                    std::string* reason) {
@@ -255,6 +256,8 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
         if (status.good()) status = Put(dataset, tag, value);
     };
     put(DCM_SpecificCharacterSet, "ISO_IR 192");
+    put(DCM_ImageType, source.savedWithStrokes ? "DERIVED\\SECONDARY" : "ORIGINAL\\PRIMARY");
+    if (source.savedWithStrokes) put(DCM_DerivationDescription, "strokes drawn over the picture");
     put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
     put(DCM_SOPInstanceUID, InstanceUid(installation, patient.patientId, pictureHash));
     put(DCM_StudyInstanceUID, StudyUid(installation, patient.patientId, date));

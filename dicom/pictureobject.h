@@ -29,6 +29,7 @@ struct PictureSource {
     std::string hostPath;     // the picture file
     std::string name;         // the picture's file name without its extension
     PictureTime time;
+    bool savedWithStrokes = false;  // written over with strokes: its original is kept aside
 };
 
 // The name kavimo gives itself in the objects (Manufacturer) and its version.

@@ -18,6 +18,7 @@
 #include "dicomtestsupport.h"
 #include "orthanc.h"
 #include "platform/paths.h"
+#include "records/originals.h"
 #include "records/recordtypes.h"
 
 namespace {
@@ -54,9 +55,12 @@ void SetPictureTimes(const dicomtest::TempDrive& drive, uint64_t uid, const std:
 
 std::string Text(DcmDataset* dataset, const DcmTagKey& tag) {
     OFString value;
-    dataset->findAndGetOFString(tag, value);
+    dataset->findAndGetOFStringArray(tag, value);
     return value.c_str();
 }
+
+// The object MakeAll makes of the picture saved with strokes.
+constexpr size_t kSavedWithStrokes = 4;
 
 class ObjectSetTest : public ::testing::Test {
 protected:
@@ -96,14 +100,17 @@ protected:
         m_datasets.emplace_back(new DcmFileFormat(object->File()));
     }
 
-    // The picture saved again over itself, strokes drawn on it.
+    // The picture saved again over itself, strokes drawn on it, as "Save" does: its original
+    // is kept aside first.
     void SaveWithStrokes(const std::string& logicalPath, int seed) {
+        int error = 0;
+        ASSERT_TRUE(records::KeepOriginal(platform::HostPath(logicalPath), &error)) << error;
         dicomtest::WriteFile(platform::HostPath(logicalPath), dicomtest::MakeJpeg(64, 48, seed, false));
     }
 
     void MakeAll() {
         for (const std::string& path : m_ownPaths) Make(kOwn, path);
-        SaveWithStrokes(m_ownPaths[1], 9);
+        ASSERT_NO_FATAL_FAILURE(SaveWithStrokes(m_ownPaths[1], 9));
         Make(kOwn, m_ownPaths[1]);
         for (const std::string& path : m_worklistedPaths) Make(kWorklisted, path);
     }
@@ -140,6 +147,13 @@ TEST_F(ObjectSetTest, StudiesAndSeriesAgreeAndInstancesAreNumberedApart) {
         EXPECT_TRUE(instances.insert(Text(dataset, DCM_SOPInstanceUID)).second);
     }
     EXPECT_EQ(studies.size(), 3u);  // two days of one patient, one day of the other
+
+    // The picture saved with strokes is derived; the others are as they were taken.
+    for (size_t i = 0; i < m_datasets.size(); ++i) {
+        EXPECT_EQ(Text(m_datasets[i]->getDataset(), DCM_ImageType),
+                  i == kSavedWithStrokes ? "DERIVED\\SECONDARY" : "ORIGINAL\\PRIMARY")
+            << i;
+    }
     EXPECT_EQ(series.size(), 3u);
 
     // The age on the picture's day, from the worklist's birth date rather than the record's age.
