@@ -6,6 +6,7 @@
 #include <exception>
 #include <unordered_set>
 
+#include "dicom/installation.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "dicom/textlines.h"
@@ -330,7 +331,11 @@ bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
 
 PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& batch) {
     BatchOutcome outcome;
-    outcome.broken = !client.IsOpen() && !client.Open(batch.address, &outcome.error);
+    // Without the installation's identity no object can be made; unlike a picture that is gone,
+    // that can be mended (the file restored), so the queue waits as for an unreachable archive.
+    std::string installationId;
+    outcome.broken = !LoadInstallationId(&installationId, &outcome.error) ||
+                     (!client.IsOpen() && !client.Open(batch.address, &outcome.error));
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];

@@ -361,6 +361,7 @@ std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& wh
 WorklistEntry EntryOf(DcmItem* answer) {
     WorklistEntry entry;
     entry.patient.patientId = Value(answer, DCM_PatientID).c_str();
+    entry.patient.issuer = Value(answer, DCM_IssuerOfPatientID).c_str();
     entry.patient.patientName = Value(answer, DCM_PatientName).c_str();
     entry.patient.birthDate = Value(answer, DCM_PatientBirthDate).c_str();
     entry.patient.sex = Value(answer, DCM_PatientSex).c_str();
@@ -660,6 +661,7 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
     query.putAndInsertString(DCM_SpecificCharacterSet, "ISO_IR 192");
     query.insertEmptyElement(DCM_PatientName);
     query.insertEmptyElement(DCM_PatientID);
+    query.insertEmptyElement(DCM_IssuerOfPatientID);
     query.insertEmptyElement(DCM_PatientBirthDate);
     query.insertEmptyElement(DCM_PatientSex);
     query.insertEmptyElement(DCM_AccessionNumber);

@@ -68,6 +68,8 @@ bool ParseWorklistText(const std::string& text, WorklistPatient* patient) {
             read.birthDate = value;
         else if (key == "PatientSex")
             read.sex = value;
+        else if (key == "IssuerOfPatientID")
+            read.issuer = value;
     }
     if (read.patientId.empty()) return false;
     *patient = read;
@@ -76,7 +78,8 @@ bool ParseWorklistText(const std::string& text, WorklistPatient* patient) {
 
 bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient& patient, std::string* error) {
     const std::string text = Line("PatientID", patient.patientId) + Line("PatientName", patient.patientName) +
-                             Line("PatientBirthDate", patient.birthDate) + Line("PatientSex", patient.sex);
+                             Line("PatientBirthDate", patient.birthDate) + Line("PatientSex", patient.sex) +
+                             Line("IssuerOfPatientID", patient.issuer);
     int errorNumber = 0;
     if (records::ReplaceFile(patientHostDir + "/" + kWorklistFile, text.data(), text.size(), &errorNumber)) {
         return true;
@@ -111,14 +114,19 @@ int AgeOn(const std::string& birthDate, const std::string& day) {
     return age;
 }
 
-PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist) {
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist,
+                                        const std::string& ownIssuer) {
     PatientAttributes attributes;
     attributes.patientId = std::to_string(user.uid);
+    attributes.issuer = ownIssuer;
     attributes.patientName = PersonNameFromText(records::Utf16ToAnsi(records::FieldText(user.name)));
     attributes.sex = user.sex == 0 ? "F" : "M";
     attributes.age = AgeString(user.age);
     if (worklist) {
-        if (!worklist->patientId.empty()) attributes.patientId = worklist->patientId;
+        if (!worklist->patientId.empty()) {
+            attributes.patientId = worklist->patientId;
+            attributes.issuer = worklist->issuer;
+        }
         if (!worklist->patientName.empty()) attributes.patientName = worklist->patientName;
         attributes.birthDate = worklist->birthDate;
     }

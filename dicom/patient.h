@@ -16,6 +16,7 @@ struct WorklistPatient {
     std::string patientName;  // as the worklist wrote it (family^given...)
     std::string birthDate;    // YYYYMMDD or empty
     std::string sex;          // F, M, O or empty
+    std::string issuer;       // Issuer of Patient ID, or empty when the worklist gave none
 };
 
 // The file in the patient's directory that holds the worklist's data.
@@ -35,6 +36,7 @@ bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient&
 // The patient attributes of an object, as DICOM text (UTF-8).
 struct PatientAttributes {
     std::string patientId;
+    std::string issuer;  // of the Patient ID; empty when unknown
     std::string patientName;
     std::string birthDate;
     std::string sex;
@@ -42,8 +44,10 @@ struct PatientAttributes {
 };
 
 // The attributes of a record's patient; where the worklist gave an ID, name or birth date,
-// those are used instead.
-PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist);
+// those are used instead. kavimo's own Patient ID (the record's UID) carries `ownIssuer`; an ID
+// from the worklist carries the worklist's issuer, or none.
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist,
+                                        const std::string& ownIssuer);
 
 // A kavimo name as a person name: the whole name in the family-name component. Characters that
 // would split it into components or values are replaced by spaces.

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "dicom/installation.h"
 #include "platform/paths.h"
+#include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -52,6 +54,7 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
         if (error) *error = "no patient " + records::UidText(uid);
         return false;
     }
+    if (!LoadInstallationId(&patient->installationId, error)) return false;
     patient->hasWorklist = ReadWorklistFile(patient->hostDir, &patient->worklist);
     patient->institution = ReadHospital();
     return true;
@@ -59,7 +62,9 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
 
 PictureSource SourceFor(const PatientPictures& patient) {
     PictureSource source;
-    source.patient = MakePatientAttributes(patient.user, patient.hasWorklist ? &patient.worklist : nullptr);
+    source.installationId = patient.installationId;
+    source.patient = MakePatientAttributes(patient.user, patient.hasWorklist ? &patient.worklist : nullptr,
+                                           OwnPatientIdIssuer(patient.installationId));
     source.institution = patient.institution;
     return source;
 }
@@ -134,6 +139,7 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
         PictureSource source = SourceFor(*patient);
         source.hostPath = PictureHostPath(*patient, logical);
         OpenWithinWorkDir(logical, &source);
+        source.savedWithStrokes = !source.hostPath.empty() && records::HasOriginal(source.hostPath);
         source.name = FileStem(logical);
         source.time = TimeOf(picture);
         patient->pictures.push_back(source);
@@ -155,6 +161,7 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
     }
     source->hostPath = RealPathWithinWorkDir(source->hostPath, logicalPath, error);
     if (source->hostPath.empty()) return false;
+    source->savedWithStrokes = records::HasOriginal(source->hostPath);
     std::string wanted;
     platform::NormalizeLogicalPath(logicalPath, &wanted);
     for (const _DISE_PIC& picture : ReadPictureList(patient.hostDir)) {

@@ -1,6 +1,7 @@
 // Reads what the objects of a patient's pictures are made from, straight from the work
-// directory (read only): the patient's record, the worklist file, the hospital name and the
-// picture list. Safe to call from any thread.
+// directory: the installation's identity (written once, when the work directory has none yet),
+// the patient's record, the worklist file, the hospital name and the picture list. Nothing else
+// is written. Safe to call from any thread.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 namespace dicom {
 
 struct PatientPictures {
+    std::string installationId;
     _USER_INFO user = {};
     std::string hostDir;
     bool hasWorklist = false;
@@ -22,9 +24,10 @@ struct PatientPictures {
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths
 };
 
-// The patient `uid` and its pictures. False, with the reason, when there is no such patient. A
-// picture that is not a regular file, or whose links lead out of the work directory, comes with
-// the reason in its `refused`; the others' host paths are their resolved paths.
+// The patient `uid` and its pictures. False, with the reason, when there is no such patient or
+// the installation's identity cannot be had. A picture that is not a regular file, or whose links
+// lead out of the work directory, comes with the reason in its `refused`; the others' host paths
+// are their resolved paths.
 bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* error);
 
 // One picture of the patient by its logical path. When the picture list does not (yet) hold it,

@@ -24,6 +24,7 @@
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
 #include "dicom/dcmtklog.h"
+#include "dicom/installation.h"
 #include "dicom/picturelimit.h"
 #include "dicom/uids.h"
 #include "platform/filemode.h"
@@ -64,9 +65,30 @@ void OnJpegError(j_common_ptr info) {
     std::longjmp(error->jump, 1);
 }
 
-// Reads the JPEG frame header only, so that a picture over the limit is refused before anything
-// is decoded or converted. False with the reason.
-bool CheckJpegSize(const std::vector<char>& bytes, std::string* reason) {
+// What the JPEG's headers say about the picture.
+struct JpegHeader {
+    uint64_t width = 0, height = 0;
+    // The colour model under which the JPEG data can travel unchanged; empty when it cannot.
+    std::string photometric;
+};
+
+// With lossy JPEG a VL image allows only YBR_FULL_422 for colour (PS3.3 C.8.12.1.1.3; PS3.5
+// 8.2.1 names 4:2:0 so too): YCbCr whose chroma is halved across (4:2:2) or in both directions
+// (4:2:0). Grey is MONOCHROME2. Anything else, 4:4:4, RGB (Adobe transform 0), other samplings,
+// CMYK, would be mislabelled, so it is decoded to RGB pixels instead.
+std::string PhotometricOf(const jpeg_decompress_struct& info) {
+    if (info.num_components == 1 && info.jpeg_color_space == JCS_GRAYSCALE) return "MONOCHROME2";
+    if (info.num_components != 3 || info.jpeg_color_space != JCS_YCbCr) return {};
+    const jpeg_component_info* c = info.comp_info;
+    if (c[1].h_samp_factor != c[2].h_samp_factor || c[1].v_samp_factor != c[2].v_samp_factor) return {};
+    const int h = c[0].h_samp_factor, v = c[0].v_samp_factor;
+    const int ch = c[1].h_samp_factor, cv = c[1].v_samp_factor;
+    return h == 2 * ch && (v == cv || v == 2 * cv) ? "YBR_FULL_422" : "";
+}
+
+// Reads the JPEG headers only, so that a picture over the limit is refused before anything is
+// decoded or converted. False with the reason.
+bool ReadJpegHeader(const std::vector<char>& bytes, JpegHeader* header, std::string* reason) {
     jpeg_decompress_struct info;
     JpegError error;
     info.err = jpeg_std_error(&error.manager);
@@ -79,11 +101,12 @@ bool CheckJpegSize(const std::vector<char>& bytes, std::string* reason) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    const uint64_t width = info.image_width;
-    const uint64_t height = info.image_height;
+    header->width = info.image_width;
+    header->height = info.image_height;
+    header->photometric = PhotometricOf(info);
     jpeg_destroy_decompress(&info);
-    if (PictureSizeAllowed(width, height)) return true;
-    *reason = PictureTooLargeReason(width, height);
+    if (PictureSizeAllowed(header->width, header->height)) return true;
+    *reason = PictureTooLargeReason(header->width, header->height);
     return false;
 }
 
@@ -201,6 +224,79 @@ bool Convert(I2DImgSource* source, DcmDataset** dataset, E_TransferSyntax* synta
     return true;
 }
 
+// The study time of every study: the start of its day.
+constexpr const char* kStudyTime = "000000";
+
+// The instance number: the picture's time of day and three digits of its content, so that a
+// picture saved again with strokes (same name, same time) is not numbered as the original is.
+std::string InstanceNumber(const PictureTime& time, const std::string& pictureHash) {
+    const long long content = std::stoll(pictureHash.substr(0, 8), nullptr, 16) % 1000;
+    return std::to_string((time.hour * 10000LL + time.minute * 100 + time.second) * 1000 + content);
+}
+
+// The patient's age on the picture's day: from the birth date when it is known, else the age
+// the record holds.
+std::string AgeOnPictureDay(const PatientAttributes& patient, const std::string& date) {
+    const int years = AgeOn(patient.birthDate, date);
+    return years >= 0 ? AgeString(years) : patient.age;
+}
+
+// The attributes kavimo sets over what the converter made. The study and series are the
+// patient's day at this installation. Their objects are made one by one, in separate sends, and
+// no picture's own time would stay the same for all of them (the day's first picture may be
+// deleted), so every object of the day gives the day's start as the study time and no series
+// time; each picture keeps its own content time. A picture as it was taken is an original; one
+// written over with strokes is derived from it (PS3.3 C.7.6.1.1.2). Which side of the mouth a picture shows is not
+// known: Laterality is present and empty (PS3.3 C.7.3.1, Type 2C).
+bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
+                   std::string* reason) {
+    if (!IsValidInstallationId(source.installationId)) {
+        *reason = "no installation identity to make the object's UIDs with";
+        return false;
+    }
+    const PatientAttributes& patient = source.patient;
+    const std::string& installation = source.installationId;
+    const std::string date = source.time.Date();
+    const std::string time = source.time.Time();
+    OFCondition status = EC_Normal;
+    const auto put = [&](const DcmTagKey& tag, const std::string& value) {
+        if (status.good()) status = Put(dataset, tag, value);
+    };
+    put(DCM_SpecificCharacterSet, "ISO_IR 192");
+    put(DCM_ImageType, source.savedWithStrokes ? "DERIVED\\SECONDARY" : "ORIGINAL\\PRIMARY");
+    if (source.savedWithStrokes) put(DCM_DerivationDescription, "strokes drawn over the picture");
+    put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
+    put(DCM_SOPInstanceUID, InstanceUid(installation, patient.patientId, pictureHash));
+    put(DCM_StudyInstanceUID, StudyUid(installation, patient.patientId, date));
+    put(DCM_SeriesInstanceUID, SeriesUid(installation, patient.patientId, date));
+    put(DCM_PatientName, patient.patientName);
+    put(DCM_PatientID, patient.patientId);
+    if (!patient.issuer.empty()) put(DCM_IssuerOfPatientID, patient.issuer);
+    put(DCM_PatientSex, patient.sex);
+    put(DCM_PatientAge, AgeOnPictureDay(patient, date));
+    put(DCM_PatientBirthDate, patient.birthDate);
+    put(DCM_Modality, "XC");
+    put(DCM_StudyDate, date);
+    put(DCM_StudyTime, kStudyTime);
+    put(DCM_StudyID, date);
+    put(DCM_SeriesDate, date);
+    put(DCM_SeriesNumber, "1");
+    put(DCM_Laterality, "");
+    put(DCM_InstanceNumber, InstanceNumber(source.time, pictureHash));
+    put(DCM_ContentDate, date);
+    put(DCM_ContentTime, time);
+    put(DCM_AcquisitionDateTime, date + time);
+    put(DCM_InstitutionName, source.institution);
+    put(DCM_StationName, StationName());
+    put(DCM_Manufacturer, kManufacturer);
+    put(DCM_DeviceSerialNumber, installation);
+    put(DCM_SoftwareVersions, SoftwareVersion());
+    put(DCM_ImageComments, source.name);
+    if (status.good()) return true;
+    *reason = status.text();
+    return false;
+}
+
 }  // namespace
 
 std::string PictureTime::Date() const {
@@ -243,19 +339,22 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
         if (error) *error = reason;
         return nullptr;
     }
-    if (!CheckJpegSize(bytes, &reason)) {
+    JpegHeader header;
+    if (!ReadJpegHeader(bytes, &header, &reason)) {
         if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
 
-    // Baseline JPEG goes in as it is; anything else is decoded.
+    // Baseline JPEG in a colour model the object allows goes in as it is; anything else is decoded.
     DcmDataset* dataset = nullptr;
     E_TransferSyntax syntax = EXS_Unknown;
     I2DJpegSource jpeg;
     jpeg.setImageFile(source.hostPath.c_str());
     jpeg.setExtSeqSupport(OFFalse);
     jpeg.setProgrSupport(OFFalse);
-    bool converted = Convert(&jpeg, &dataset, &syntax, &reason) && syntax == EXS_JPEGProcess1;
+    bool converted = !header.photometric.empty() && Convert(&jpeg, &dataset, &syntax, &reason) &&
+                     syntax == EXS_JPEGProcess1 &&
+                     dataset->putAndInsertString(DCM_PhotometricInterpretation, header.photometric.c_str()).good();
     if (!converted) {
         delete dataset;
         dataset = nullptr;
@@ -272,45 +371,13 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
     object->m_file.reset(new DcmFileFormat(dataset, OFFalse));
     object->m_keepsJpeg = syntax == EXS_JPEGProcess1;
 
-    const PatientAttributes& patient = source.patient;
-    const std::string date = source.time.Date();
-    const std::string time = source.time.Time();
-    object->m_studyInstanceUid = StudyUid(patient.patientId, date);
-    object->m_sopInstanceUid = InstanceUid(patient.patientId, Sha256Hex(bytes.data(), bytes.size()));
-
-    OFCondition status = EC_Normal;
-    const auto put = [&](const DcmTagKey& tag, const std::string& value) {
-        if (status.good()) status = Put(dataset, tag, value);
-    };
-    put(DCM_SpecificCharacterSet, "ISO_IR 192");
-    put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
-    put(DCM_SOPInstanceUID, object->m_sopInstanceUid);
-    put(DCM_StudyInstanceUID, object->m_studyInstanceUid);
-    put(DCM_SeriesInstanceUID, SeriesUid(patient.patientId, date));
-    put(DCM_PatientName, patient.patientName);
-    put(DCM_PatientID, patient.patientId);
-    put(DCM_PatientSex, patient.sex);
-    put(DCM_PatientAge, patient.age);
-    put(DCM_PatientBirthDate, patient.birthDate);
-    put(DCM_Modality, "XC");
-    put(DCM_StudyDate, date);
-    put(DCM_StudyTime, time);
-    put(DCM_StudyID, date);
-    put(DCM_SeriesDate, date);
-    put(DCM_SeriesTime, time);
-    put(DCM_SeriesNumber, "1");
-    put(DCM_InstanceNumber, std::to_string(source.time.hour * 10000 + source.time.minute * 100 + source.time.second));
-    put(DCM_ContentDate, date);
-    put(DCM_ContentTime, time);
-    put(DCM_AcquisitionDateTime, date + time);
-    put(DCM_InstitutionName, source.institution);
-    put(DCM_Manufacturer, kManufacturer);
-    put(DCM_SoftwareVersions, SoftwareVersion());
-    put(DCM_ImageComments, source.name);
-    if (status.bad()) {
-        if (error) *error = source.hostPath + ": " + status.text();
+    const std::string hash = Sha256Hex(bytes.data(), bytes.size());
+    if (!PutAttributes(source, hash, dataset, &reason)) {
+        if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
+    object->m_studyInstanceUid = StudyUid(source.installationId, source.patient.patientId, source.time.Date());
+    object->m_sopInstanceUid = InstanceUid(source.installationId, source.patient.patientId, hash);
     return object;
 }
 

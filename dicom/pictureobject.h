@@ -1,6 +1,6 @@
 // One stored picture as a DICOM object: a VL Photographic Image that carries the picture's JPEG
-// data unchanged when it is baseline JPEG, and the decoded pixels (RGB, Explicit VR Little
-// Endian) when it is not.
+// data unchanged when it is baseline JPEG with chroma subsampled (4:2:0, 4:2:2: YBR_FULL_422) or
+// grey, and the decoded pixels (RGB, Explicit VR Little Endian) when it is not.
 #pragma once
 
 #include <memory>
@@ -23,12 +23,14 @@ struct PictureTime {
 
 // Everything an object is made from.
 struct PictureSource {
+    std::string installationId;  // this installation's identity (dicom/installation.h)
     PatientAttributes patient;
     std::string institution;  // the hospital name, UTF-8
     std::string hostPath;     // the picture file
     std::string refused;      // why the file is not read (a link out of the work directory); empty: it is
     std::string name;         // the picture's file name without its extension
     PictureTime time;
+    bool savedWithStrokes = false;  // written over with strokes: its original is kept aside
 };
 
 // The name kavimo gives itself in the objects (Manufacturer) and its version.
@@ -42,8 +44,8 @@ public:
     PictureObject& operator=(const PictureObject&) = delete;
 
     // Reads the picture and builds its object. Null, with the reason in *error, when the file
-    // cannot be read, is not a picture or claims more pixels than kavimo decodes
-    // (kMaxPicturePixels). Never throws.
+    // cannot be read, is not a picture, claims more pixels than kavimo decodes
+    // (kMaxPicturePixels), or the source has no valid installation identity. Never throws.
     static std::unique_ptr<PictureObject> Build(const PictureSource& source, std::string* error);
 
     const std::string& SopInstanceUid() const { return m_sopInstanceUid; }

@@ -34,12 +34,12 @@ std::string Decimal(unsigned __int128 value) {
 }
 
 // The parts of a name, separated by a byte that no part holds.
-std::string Name(const char* kind, const std::string& a, const std::string& b) {
+std::string Name(const char* kind, const std::string& installationId, const std::string& a, const std::string& b) {
     std::string name = kind;
-    name += '\x1f';
-    name += a;
-    name += '\x1f';
-    name += b;
+    for (const std::string* part : {&installationId, &a, &b}) {
+        name += '\x1f';
+        name += *part;
+    }
     return name;
 }
 
@@ -57,16 +57,17 @@ std::string NameBasedUid(const std::string& name) {
     return "2.25." + Decimal(value);
 }
 
-std::string StudyUid(const std::string& patientId, const std::string& date) {
-    return NameBasedUid(Name("study", patientId, date));
+std::string StudyUid(const std::string& installationId, const std::string& patientId, const std::string& date) {
+    return NameBasedUid(Name("study", installationId, patientId, date));
 }
 
-std::string SeriesUid(const std::string& patientId, const std::string& date) {
-    return NameBasedUid(Name("series", patientId, date));
+std::string SeriesUid(const std::string& installationId, const std::string& patientId, const std::string& date) {
+    return NameBasedUid(Name("series", installationId, patientId, date));
 }
 
-std::string InstanceUid(const std::string& patientId, const std::string& pictureHash) {
-    return NameBasedUid(Name("instance", patientId, pictureHash));
+std::string InstanceUid(const std::string& installationId, const std::string& patientId,
+                        const std::string& pictureHash) {
+    return NameBasedUid(Name("instance", installationId, patientId, pictureHash));
 }
 
 std::string Sha256Hex(const void* data, size_t size) {

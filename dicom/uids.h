@@ -1,6 +1,8 @@
 // Deterministic UIDs under the 2.25 root: a name-based UUID (SHA-1, version 5) written as one
-// decimal number. The same patient, day and picture always give the same UIDs, so sending a
-// picture again never makes a second copy in the archive.
+// decimal number. The same installation, patient, day and picture always give the same UIDs, so
+// sending a picture again never makes a second copy in the archive. The installation's identity
+// (dicom/installation.h) keeps apart the patients of two workstations that have the same
+// Patient ID.
 #pragma once
 
 #include <string>
@@ -11,12 +13,13 @@ namespace dicom {
 std::string NameBasedUid(const std::string& name);
 
 // The study and the series that hold a patient's pictures of one calendar day (YYYYMMDD).
-std::string StudyUid(const std::string& patientId, const std::string& date);
-std::string SeriesUid(const std::string& patientId, const std::string& date);
+std::string StudyUid(const std::string& installationId, const std::string& patientId, const std::string& date);
+std::string SeriesUid(const std::string& installationId, const std::string& patientId, const std::string& date);
 
 // The instance of one picture: the patient and the hash of the picture file's bytes, so that a
 // picture saved again with strokes becomes a new instance.
-std::string InstanceUid(const std::string& patientId, const std::string& pictureHash);
+std::string InstanceUid(const std::string& installationId, const std::string& patientId,
+                        const std::string& pictureHash);
 
 // The SHA-256 of bytes as 64 lower-case hex digits.
 std::string Sha256Hex(const void* data, size_t size);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "dicom/installation.h"
 #include "kavimo_version.h"
 #include "platform/net.h"
 #include "platform/paths.h"
@@ -50,6 +51,10 @@ const std::vector<ConfigSetting>& ConfigSettings() {
         {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", "The archive's DICOM port.", Kind::RemotePort},
         {"calling-aet", "KAVIMO_CALLING_AET", "pacs/calling_aet", "aet",
          "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
+        {"pacs-issuer", "KAVIMO_PACS_ISSUER", "pacs/issuer", "text",
+         "Issuer of Patient ID sent with kavimo's own Patient IDs (default KAVIMO- and the first 8 hex "
+         "digits of the installation's identity).",
+         Kind::Issuer},
         {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
          "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
         {"pacs-tls", "KAVIMO_PACS_TLS", "pacs/tls", "on|off",
@@ -148,6 +153,9 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
         case Kind::Host:
             config->pacs.host = value.trimmed().toStdString();
             return true;
+        case Kind::Issuer:
+            config->pacsIssuer = value.trimmed().toStdString();
+            return true;
         case Kind::Switch:
             if (name == QLatin1String("pacs-tls"))
                 config->pacs.tls.enabled = SwitchIsOn(value);
@@ -198,6 +206,10 @@ QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
         }
         case Kind::Switch:
             return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
+        case Kind::Issuer:
+            return dicom::IsValidPatientIdIssuer(value.trimmed().toStdString())
+                       ? QString()
+                       : QStringLiteral("not an issuer (1 to 64 characters, no backslash)");
         case Kind::File:
             return value.trimmed().isEmpty() ? QStringLiteral("not a file") : QString();
         case Kind::Group: {
@@ -515,4 +527,5 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
 
 void ApplyConfig(const AppConfig& config) {
     if (!config.driveD.isEmpty()) platform::SetDriveRoot(config.driveD.toStdString());
+    dicom::SetPatientIdIssuer(config.pacsIssuer);
 }

@@ -20,7 +20,7 @@ class QSettings;
 
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
-    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File, Group };
+    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File, Group, Issuer };
     const char* option;  // command-line option without the dashes
     const char* env;     // environment variable
     const char* ini;     // key in kavimo.ini ("group/key")
@@ -50,6 +50,8 @@ struct AppConfig {
     CameraLinkConfig camera;
     dicom::PacsAddress pacs;    // the clinic's archive (and its TLS); unset (no AE title) means none
     bool pacsAutoSend = false;  // send every stored picture to the archive
+    // Issuer of Patient ID for kavimo's own Patient IDs; empty: derived from the installation.
+    std::string pacsIssuer;
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;
     QString iniPath;  // the settings file that was (or would have been) read
@@ -78,5 +80,5 @@ QString IniValueText(const QSettings& ini, const QString& key);
 // ~/.config/kavimo/kavimo.ini (following an absolute XDG_CONFIG_HOME); empty without a home.
 QString DefaultIniPath();
 
-// Applies the configuration to the process: the d: drive root.
+// Applies the configuration to the process: the d: drive root and the Patient ID issuer.
 void ApplyConfig(const AppConfig& config);

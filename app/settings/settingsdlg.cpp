@@ -71,6 +71,7 @@ CSettingsDlg::Validator ValidatorFor(ConfigSetting::Kind kind) {
         case ConfigSetting::Kind::Host:
         case ConfigSetting::Kind::Switch:
         case ConfigSetting::Kind::Group:
+        case ConfigSetting::Kind::Issuer:
             return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
         case ConfigSetting::Kind::File:
             return CSettingsDlg::FileValidator();

@@ -358,7 +358,8 @@ TEST_F(ArchiveTest, WorklistPatientIsListedAndItsIdentityGoesIntoTheObjects) {
     // The patient made from the entry keeps the worklist's identity in its objects.
     AddPatient(1);
     std::string error;
-    ASSERT_TRUE(dicom::WriteWorklistFile(drive_.PatientDir(kUid), {"P-0042", "Berg^Anna", "19800229", "F"}, &error))
+    ASSERT_TRUE(
+        dicom::WriteWorklistFile(drive_.PatientDir(kUid), {"P-0042", "Berg^Anna", "19800229", "F", "CITY"}, &error))
         << error;
     const CommandResult check = Tool("check");
     EXPECT_EQ(check.status, 0) << check.output;
@@ -370,6 +371,7 @@ TEST_F(ArchiveTest, WorklistPatientIsListedAndItsIdentityGoesIntoTheObjects) {
     EXPECT_EQ(JsonValue(tags, "PatientID"), "P-0042");
     EXPECT_EQ(JsonValue(tags, "PatientName"), "Berg^Anna");
     EXPECT_EQ(JsonValue(tags, "PatientBirthDate"), "19800229");
+    EXPECT_EQ(JsonValue(tags, "IssuerOfPatientID"), "CITY");
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include <set>
 
+#include "dcmtk/config/osconfig.h"
+#include "dcmtk/dcmdata/dcdeftag.h"
+#include "dcmtk/dcmdata/dcfilefo.h"
 #include "dicom/outbox.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patient.h"
@@ -18,11 +21,14 @@ using namespace dicom;
 
 TEST(DicomUids, AreValidDeterministicAndDistinct) {
     const std::string hash = Sha256Hex("picture", 7);
+    const std::string a = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6b";
+    const std::string b = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6c";
     const std::vector<std::string> uids = {
-        StudyUid("20240101080000", "20240102"), SeriesUid("20240101080000", "20240102"),
-        StudyUid("20240101080000", "20240103"), StudyUid("20240101080001", "20240102"),
-        InstanceUid("20240101080000", hash),    InstanceUid("20240101080000", Sha256Hex("picturf", 7)),
-        InstanceUid("20240101080001", hash)};
+        StudyUid(a, "20240101080000", "20240102"),  SeriesUid(a, "20240101080000", "20240102"),
+        StudyUid(a, "20240101080000", "20240103"),  StudyUid(a, "20240101080001", "20240102"),
+        InstanceUid(a, "20240101080000", hash),     InstanceUid(a, "20240101080000", Sha256Hex("picturf", 7)),
+        InstanceUid(a, "20240101080001", hash),     StudyUid(b, "20240101080000", "20240102"),
+        SeriesUid(b, "20240101080000", "20240102"), InstanceUid(b, "20240101080000", hash)};
     std::set<std::string> distinct;
     for (const std::string& uid : uids) {
         ASSERT_EQ(uid.compare(0, 5, "2.25."), 0) << uid;
@@ -34,10 +40,10 @@ TEST(DicomUids, AreValidDeterministicAndDistinct) {
         distinct.insert(uid);
     }
     EXPECT_EQ(distinct.size(), uids.size());
-    EXPECT_EQ(StudyUid("20240101080000", "20240102"), uids[0]);
-    EXPECT_EQ(InstanceUid("20240101080000", hash), uids[4]);
+    EXPECT_EQ(StudyUid(a, "20240101080000", "20240102"), uids[0]);
+    EXPECT_EQ(InstanceUid(a, "20240101080000", hash), uids[4]);
     // Parts are kept apart: moving a character from one to the other is another name.
-    EXPECT_NE(StudyUid("2024010108000", "020240102"), uids[0]);
+    EXPECT_NE(StudyUid(a, "2024010108000", "020240102"), uids[0]);
 }
 
 TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
@@ -46,17 +52,21 @@ TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
     records::SetFieldText(user.name, u"Åsa^Öberg=x\\y");
     user.sex = 0;
     user.age = 7;
-    PatientAttributes attributes = MakePatientAttributes(user, nullptr);
+    PatientAttributes attributes = MakePatientAttributes(user, nullptr, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientId, "20240101080000");
+    EXPECT_EQ(attributes.issuer, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientName, "Åsa Öberg x y");
     EXPECT_EQ(attributes.sex, "F");
     EXPECT_EQ(attributes.age, "007Y");
     EXPECT_EQ(attributes.birthDate, "");
 
     user.sex = 2;
-    const WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F"};
-    attributes = MakePatientAttributes(user, &worklist);
+    WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F", ""};
+    attributes = MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientId, "P-17");
+    EXPECT_EQ(attributes.issuer, "");  // the worklist's ID is not kavimo's to vouch for
+    worklist.issuer = "CITY-HOSPITAL";
+    EXPECT_EQ(MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E").issuer, "CITY-HOSPITAL");
     EXPECT_EQ(attributes.patientName, "Berg^Anna");
     EXPECT_EQ(attributes.birthDate, "19800229");
     EXPECT_EQ(attributes.sex, "M");  // the record's sex: staff may have corrected it
@@ -76,7 +86,7 @@ TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
 
 TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
     dicomtest::TempDrive drive;
-    const WorklistPatient written{"P-1", "Doe^Jane\nPatientID=evil", "19700101", "F"};
+    const WorklistPatient written{"P-1", "Doe^Jane\nPatientID=evil", "19700101", "F", "CITY"};
     std::string error;
     ASSERT_TRUE(WriteWorklistFile(drive.Root(), written, &error)) << error;
     WorklistPatient read;
@@ -84,6 +94,7 @@ TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
     EXPECT_EQ(read.patientId, "P-1");
     EXPECT_EQ(read.patientName, "Doe^Jane PatientID=evil");
     EXPECT_EQ(read.birthDate, "19700101");
+    EXPECT_EQ(read.issuer, "CITY");
     EXPECT_FALSE(ReadWorklistFile(drive.Work(), &read));  // none there
 }
 
@@ -137,6 +148,42 @@ TEST(DicomPictureObject, RefusesAPictureClaimingMorePixelsThanKavimoOpens) {
         EXPECT_EQ(object, nullptr);
         EXPECT_NE(error.find("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"), std::string::npos)
             << error;
+    }
+}
+
+TEST(DicomPictureObject, LabelsTheColourModelOfTheJpegItKeeps) {
+    dicomtest::TempDrive drive;
+    PictureSource source;
+    source.installationId = "6f1c2a9e-0b3d-4e5f-8a7b-1c2d3e4f5a6b";
+    source.patient.patientId = "P1";
+    source.hostPath = drive.Root() + "/picture.jpg";
+    const std::string file = drive.Root() + "/picture.dcm";
+    struct Case {
+        std::string jpeg;
+        bool kept;
+        const char* photometric;
+    };
+    const std::vector<Case> cases = {
+        {dicomtest::MakeJpegSampled(64, 48, 1, 2, 2, false), true, "YBR_FULL_422"},  // 4:2:0
+        {dicomtest::MakeJpegSampled(64, 48, 1, 2, 1, false), true, "YBR_FULL_422"},  // 4:2:2
+        {dicomtest::MakeJpegSampled(64, 48, 1, 1, 1, false), false, "RGB"},          // 4:4:4: decoded
+        {dicomtest::MakeJpegSampled(64, 48, 1, 1, 1, true), false, "RGB"},           // Adobe transform 0: decoded
+        {dicomtest::MakeJpegSampled(64, 48, 1, 4, 1, false), false, "RGB"},          // 4:1:1: decoded
+        {dicomtest::MakeJpeg(64, 48, 1, true), false, "RGB"},                        // progressive: decoded
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        dicomtest::WriteFile(source.hostPath, cases[i].jpeg);
+        std::string error;
+        const std::unique_ptr<PictureObject> object = PictureObject::Build(source, &error);
+        ASSERT_NE(object, nullptr) << error;
+        EXPECT_EQ(object->KeepsJpeg(), cases[i].kept);
+        ASSERT_TRUE(object->WriteFile(file, &error)) << error;
+        DcmFileFormat read;
+        ASSERT_TRUE(read.loadFile(file.c_str()).good());
+        OFString value;
+        read.getDataset()->findAndGetOFString(DCM_PhotometricInterpretation, value);
+        EXPECT_EQ(value, cases[i].photometric);
     }
 }
 

@@ -18,7 +18,15 @@
 
 namespace dicomtest {
 
-std::string MakeJpeg(int width, int height, int seed, bool progressive) {
+namespace {
+
+struct JpegLayout {
+    bool progressive = false;
+    int h = 2, v = 2;  // libjpeg's default: 4:2:0
+    bool rgb = false;
+};
+
+std::string WriteJpeg(int width, int height, int seed, const JpegLayout& layout) {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
     info.err = jpeg_std_error(&error);
@@ -32,7 +40,10 @@ std::string MakeJpeg(int width, int height, int seed, bool progressive) {
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 90, TRUE);
-    if (progressive) jpeg_simple_progression(&info);
+    if (layout.rgb) jpeg_set_colorspace(&info, JCS_RGB);
+    info.comp_info[0].h_samp_factor = layout.h;
+    info.comp_info[0].v_samp_factor = layout.v;
+    if (layout.progressive) jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(size_t(width) * 3);
     while (info.next_scanline < info.image_height) {
@@ -50,6 +61,22 @@ std::string MakeJpeg(int width, int height, int seed, bool progressive) {
     std::string jpeg(reinterpret_cast<char*>(buffer), size);
     std::free(buffer);
     return jpeg;
+}
+
+}  // namespace
+
+std::string MakeJpeg(int width, int height, int seed, bool progressive) {
+    JpegLayout layout;
+    layout.progressive = progressive;
+    return WriteJpeg(width, height, seed, layout);
+}
+
+std::string MakeJpegSampled(int width, int height, int seed, int h, int v, bool rgb) {
+    JpegLayout layout;
+    layout.h = rgb ? 1 : h;
+    layout.v = rgb ? 1 : v;
+    layout.rgb = rgb;
+    return WriteJpeg(width, height, seed, layout);
 }
 
 std::string MakeOversizedJpeg(unsigned char sofMarker) {

@@ -11,6 +11,10 @@ namespace dicomtest {
 // `progressive` writes a progressive JPEG instead of baseline.
 std::string MakeJpeg(int width, int height, int seed, bool progressive);
 
+// A baseline JPEG whose luma is sampled h x v times its chroma (1 x 1: 4:4:4, 2 x 1: 4:2:2,
+// 2 x 2: 4:2:0), or with `rgb` whose components are R, G and B (Adobe transform 0).
+std::string MakeJpegSampled(int width, int height, int seed, int h, int v, bool rgb);
+
 // A small valid JPEG whose frame header claims 60000 x 60000 pixels, its SOF marker set to
 // `sofMarker` (0xC0 baseline, 0xC1 extended sequential): a picture made to exhaust the memory.
 std::string MakeOversizedJpeg(unsigned char sofMarker);

@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "dicom/installation.h"
 #include "dicom/outbox.h"
 #include "dicomtestsupport.h"
 #include "fakearchive.h"
@@ -175,6 +176,43 @@ TEST(OutboxQueue, SendersQueueWriteHoldsUpNoCallerAndLosesNothingQueuedMeanwhile
     ASSERT_TRUE(dicom::LoadOutboxFile(queue, &held, &error)) << error;
     ASSERT_EQ(held.size(), 1u);
     EXPECT_EQ(held[0].logicalPath, real[0]);
+}
+
+TEST(OutboxQueue, DamagedInstallationIdentityKeepsTheQueueWaiting) {
+    FakeArchive archive(FakeArchive::Behaviour::Silent);
+    std::string error;
+    ASSERT_TRUE(archive.Listening(&error)) << error;
+    TempDrive drive;
+    const std::vector<std::string> paths =
+        drive.AddPatient(kUid, u"Åsa Öberg", 0, 29, {{20240102090000ull, MakeJpeg(64, 48, 1, false)}}, u"Clinic");
+    const std::string identity = drive.Work() + "/" + dicom::kInstallationFile;
+    WriteFile(identity, "6f1c2a9e-0b3d-4e5f-8a7b\n");  // cut short
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    dicom::PacsOutbox::Progress last;
+    const std::string queue = drive.Work() + "/" + dicom::kOutboxFile;
+    dicom::PacsOutbox outbox(queue, [&](const dicom::PacsOutbox::Progress& progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        last = progress;
+        changed.notify_all();
+    });
+    outbox.SetAddress(archive.Address());
+    outbox.Start();
+    ASSERT_TRUE(outbox.Enqueue(kUid, paths, &error)) << error;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(20), [&] { return last.finished; }));
+        EXPECT_TRUE(last.waiting);
+        EXPECT_EQ(last.pending, 1u);
+        EXPECT_EQ(last.failed, 0u);
+        EXPECT_THAT(last.lastError, HasSubstr("damaged"));
+    }
+    outbox.Stop();
+    std::vector<dicom::OutboxEntry> left;
+    ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error)) << error;
+    EXPECT_EQ(left.size(), 1u);
+    EXPECT_EQ(ReadFile(identity), "6f1c2a9e-0b3d-4e5f-8a7b\n");
 }
 
 }  // namespace

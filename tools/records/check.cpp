@@ -6,6 +6,7 @@
 #include <string>
 
 #include "check.h"
+#include "dicom/installation.h"
 #include "dicom/outbox.h"
 #include "dicom/patient.h"
 #include "platform/paths.h"
@@ -189,6 +190,14 @@ void CheckTrash(Findings& findings) {
     }
 }
 
+bool InstallationFileIsValid(const std::string& hostPath) {
+    char text[128];
+    int error = 0;
+    const ssize_t n = records::ReadFileAt(hostPath, text, sizeof text, 0, &error);
+    std::string id;
+    return n > 0 && dicom::ParseInstallationText(std::string(text, size_t(n)), &id);
+}
+
 }  // namespace
 
 int RunCheck() {
@@ -207,7 +216,11 @@ int RunCheck() {
             EqualNoCase(entry.name, dicom::kOutboxFile) || EqualNoCase(entry.name, records::kAuditTrailFile)) {
             continue;
         }
-        if (records::IsAnyReplaceTempName(entry.name)) {
+        if (EqualNoCase(entry.name, dicom::kInstallationFile)) {
+            if (!InstallationFileIsValid(workDir.hostDir + "/" + entry.name)) {
+                findings.Problem(file, "damaged: not an installation identity (restore it from a backup)");
+            }
+        } else if (records::IsAnyReplaceTempName(entry.name)) {
             findings.Problem(file, "left over from an interrupted rewrite");
         } else {
             findings.Problem(file, "stray file");

@@ -9,6 +9,7 @@
 
 #include "audit.h"
 #include "check.h"
+#include "dicom/installation.h"
 #include "dicom/pacsclient.h"
 #include "dicomcommands.h"
 #include "kavimo_version.h"
@@ -35,10 +36,12 @@ constexpr const char* kUsage =
     "  show UID    one patient's record, diagnoses and pictures (UID20170801102233 or the digits)\n"
     "  check       compares each patient's counts with its list files and picture files and\n"
     "              looks for missing backups and stray files; exit status 1 on a problem\n"
-    "  export-dicom UID DIR\n"
+    "  export-dicom UID DIR [--pacs-issuer TEXT]\n"
     "              writes <picture name>.dcm into DIR for every picture of the patient\n"
-    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [TLS options]\n"
+    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS options]\n"
     "              sends every picture of the patient to the archive, one line per picture\n"
+    "              (these two write the installation's identity, Installation.txt in the work\n"
+    "              directory, when there is none yet: every UID they make carries it)\n"
     "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS options] [--date YYYYMMDD]\n"
     "              the patients the worklist schedules for the day (today by default)\n"
     "  audit [--since YYYYMMDD]\n"
@@ -54,6 +57,9 @@ constexpr const char* kUsage =
     "                  else none: 0600 and 0700)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
+    "  --pacs-issuer TEXT    Issuer of Patient ID for kavimo's own Patient IDs (default:\n"
+    "                        $KAVIMO_PACS_ISSUER, else KAVIMO- and 8 hex digits of the\n"
+    "                        installation's identity)\n"
     "  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)\n"
     "  --pacs-tls-ca FILE    the CA certificates (PEM) the archive's certificate must chain to;\n"
     "                        the certificate must also name the archive's host\n"
@@ -176,8 +182,8 @@ int Show(const std::string& uidText) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    std::string driveD, dataGroup, pacs, callingAet, date, since;
-    bool hasDrive = false, hasDataGroup = false, hasDate = false, hasSince = false;
+    std::string driveD, dataGroup, pacs, callingAet, date, since, issuer;
+    bool hasDrive = false, hasDataGroup = false, hasDate = false, hasSince = false, hasIssuer = false;
     dicom::PacsTls tls;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
     auto remembered = [](const char* name, std::string* value, bool* given, const char* problem) {
@@ -197,6 +203,7 @@ int main(int argc, char** argv) {
         remembered("--data-group", &dataGroup, &hasDataGroup, "--data-group needs a group"),
         tooloptions::TextOption("--pacs", &pacs),
         tooloptions::TextOption("--calling-aet", &callingAet),
+        remembered("--pacs-issuer", &issuer, &hasIssuer, "--pacs-issuer needs a text"),
         tooloptions::SwitchOption("--pacs-tls", &tls.enabled, "--pacs-tls needs on or off"),
         tooloptions::TextOption("--pacs-tls-ca", &tls.caFile),
         tooloptions::TextOption("--pacs-tls-cert", &tls.certFile),
@@ -251,6 +258,16 @@ int main(int argc, char** argv) {
     // Files named for TLS with TLS off would send in the clear what was meant to be protected.
     if (!tls.enabled && tlsFiles) {
         return UsageError("--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on");
+    }
+    if (hasIssuer && command != "export-dicom" && command != "send-dicom") {
+        return UsageError(("--pacs-issuer does not apply to " + command).c_str());
+    }
+    if (!hasIssuer && std::getenv("KAVIMO_PACS_ISSUER")) issuer = std::getenv("KAVIMO_PACS_ISSUER");
+    if ((command == "export-dicom" || command == "send-dicom") && !issuer.empty()) {
+        if (!dicom::IsValidPatientIdIssuer(issuer)) {
+            return UsageError("--pacs-issuer needs 1 to 64 characters without a backslash");
+        }
+        dicom::SetPatientIdIssuer(issuer);
     }
     if (hasSince && (command != "audit" || !recordtool::IsDate(since))) {
         return UsageError(command != "audit" ? "--since applies to audit only" : "--since needs YYYYMMDD");

@@ -503,7 +503,7 @@ void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
     dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO", {}});
     dialog.SetWorklistPicker([&](QWidget*, const dicom::PacsAddress& address, dicom::WorklistEntry* entry) {
         asked = address;
-        entry->patient = {"P-0042", "Lindqvist-Berg^Anna^Maria", "19800229", "F"};
+        entry->patient = {"P-0042", "Lindqvist-Berg^Anna^Maria", "19800229", "F", "CITY-HOSPITAL"};
         return true;
     });
     Click(dialog, "IdWorklist");
@@ -518,6 +518,7 @@ void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
     QCOMPARE(kept.patientId, std::string("P-0042"));
     QCOMPARE(kept.patientName, std::string("Lindqvist-Berg^Anna^Maria"));
     QCOMPARE(kept.birthDate, std::string("19800229"));
+    QCOMPARE(kept.issuer, std::string("CITY-HOSPITAL"));
 
     // The next patient made by hand has no worklist identity.
     dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)); });
