@@ -39,10 +39,13 @@ bool CDDrawRender::Open(uintptr_t window) {
         return false;
     }
     if (!StartSdlVideo()) return false;
-    // The first attempt lets SDL draw with OpenGL where that pays; when it fails (a busy X server,
-    // a GL library that cannot set up a context on this window) SDL's own software renderer is
-    // tried, which needs nothing from the X server beyond plain images.
-    if (!OpenSurfaces(window, true) && !OpenSurfaces(window, false)) return false;
+    // OpenGL is tried only where it may run on a graphics processor (or a renderer is asked for by
+    // name): emulated OpenGL is slower here than SDL's software renderer and is not kept, and on a
+    // busy machine only setting it up took most of the time the play object's creation waits for.
+    // When OpenGL fails (a GL library that cannot set up a context on this window) the software
+    // renderer is tried, which needs nothing from the X server beyond plain images.
+    const bool tryOpenGL = SDL_getenv("SDL_RENDER_DRIVER") || XServerRendersDirectly();
+    if (!OpenSurfaces(window, tryOpenGL) && !(tryOpenGL && OpenSurfaces(window, false))) return false;
     m_window = window;
     GuardDrawnWindow(window);
     SDL_RendererInfo info;
