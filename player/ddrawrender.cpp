@@ -34,31 +34,18 @@ CDDrawRender::~CDDrawRender() { Close(); }
 bool CDDrawRender::Open(uintptr_t window) {
     Close();
     NativeWindowState state;
-    if (!QueryNativeWindow(window, &state)) return false;
-    if (!StartSdlVideo()) return false;
-    {
-        std::lock_guard<std::mutex> guard(SdlGlobalLock());
-        m_sdlWindow = SDL_CreateWindowFrom(reinterpret_cast<const void*>(window));
-        if (!m_sdlWindow) return false;
-        // SDL takes a window it did not make for one of fixed size and would pin the window's size
-        // hints to each size it is told; the application resizes this window as it likes.
-        SDL_SetWindowResizable(m_sdlWindow, SDL_TRUE);
-        m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, 0);
-        if (m_renderer && !SDL_getenv("SDL_RENDER_DRIVER") && IsSoftwareOpenGL(m_renderer)) {
-            // OpenGL without a graphics processor (llvmpipe and the like, as under Xvfb or in a
-            // virtual machine) draws a full-size picture several times slower than SDL's own
-            // software renderer, which hands the finished picture to the X server through shared
-            // memory. The surface layer takes whichever is faster.
-            SDL_DestroyRenderer(m_renderer);
-            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-            m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, SDL_RENDERER_SOFTWARE);
-        }
-        if (!m_renderer) {
-            SDL_DestroyWindow(m_sdlWindow);
-            m_sdlWindow = nullptr;
-            return false;
-        }
+    if (!QueryNativeWindow(window, &state)) {
+        g_DebugLog.Format("[WARN]CDDrawRender(0x%x): the window does not answer\n", unsigned(window));
+        return false;
     }
+    if (!StartSdlVideo()) return false;
+    // OpenGL is tried only where it may run on a graphics processor (or a renderer is asked for by
+    // name): emulated OpenGL is slower here than SDL's software renderer and is not kept, and on a
+    // busy machine only setting it up took most of the time the play object's creation waits for.
+    // When OpenGL fails (a GL library that cannot set up a context on this window) the software
+    // renderer is tried, which needs nothing from the X server beyond plain images.
+    const bool tryOpenGL = SDL_getenv("SDL_RENDER_DRIVER") || XServerRendersDirectly();
+    if (!OpenSurfaces(window, tryOpenGL) && !(tryOpenGL && OpenSurfaces(window, false))) return false;
     m_window = window;
     GuardDrawnWindow(window);
     SDL_RendererInfo info;
@@ -69,6 +56,49 @@ bool CDDrawRender::Open(uintptr_t window) {
     m_layout = VideoLayout{};
     m_layoutKeepAspect = KeepAspect();
     m_font.Open(m_renderer);  // without a font the statistics text is left out
+    return true;
+}
+
+bool CDDrawRender::OpenSurfaces(uintptr_t window, bool allowOpenGL) {
+    std::lock_guard<std::mutex> guard(SdlGlobalLock());
+    // SDL reads the hint when it takes the window over; a window taken without OpenGL never
+    // loads the GL library.
+    if (!allowOpenGL) SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "0");
+    m_sdlWindow = SDL_CreateWindowFrom(reinterpret_cast<const void*>(window));
+    if (!allowOpenGL) SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+    if (!m_sdlWindow) {
+        g_DebugLog.Format("[WARN]CDDrawRender(0x%x): SDL_CreateWindowFrom: %s\n", unsigned(window), SDL_GetError());
+        return false;
+    }
+    // SDL takes a window it did not make for one of fixed size and would pin the window's size
+    // hints to each size it is told; the application resizes this window as it likes.
+    SDL_SetWindowResizable(m_sdlWindow, SDL_TRUE);
+    if (allowOpenGL) {
+        m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, 0);
+        if (m_renderer && !SDL_getenv("SDL_RENDER_DRIVER") && IsSoftwareOpenGL(m_renderer)) {
+            // OpenGL without a graphics processor (llvmpipe and the like, as under Xvfb or in a
+            // virtual machine) draws a full-size picture several times slower than SDL's own
+            // software renderer, which hands the finished picture to the X server through shared
+            // memory. The surface layer takes whichever is faster.
+            SDL_DestroyRenderer(m_renderer);
+            m_renderer = nullptr;
+        } else if (!m_renderer) {
+            g_DebugLog.Format("[WARN]CDDrawRender(0x%x): SDL_CreateRenderer: %s\n", unsigned(window), SDL_GetError());
+        }
+    }
+    if (!m_renderer) {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        m_renderer = SDL_CreateRenderer(m_sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+        if (!m_renderer) {
+            g_DebugLog.Format("[WARN]CDDrawRender(0x%x): SDL software renderer: %s\n", unsigned(window),
+                              SDL_GetError());
+        }
+    }
+    if (!m_renderer) {
+        SDL_DestroyWindow(m_sdlWindow);
+        m_sdlWindow = nullptr;
+        return false;
+    }
     return true;
 }
 

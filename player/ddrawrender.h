@@ -26,6 +26,9 @@ public:
     const VideoLayout& Layout() const { return m_layout; }
 
 private:
+    // Takes the window over and makes the primary surface: with OpenGL allowed, SDL's choice of
+    // renderer (software instead when the OpenGL one is emulated), else only the software one.
+    bool OpenSurfaces(uintptr_t window, bool allowOpenGL);
     bool CreateVideoSurface(int32_t width, int32_t height, uint32_t format);
     bool CreateBlackSurface();
     bool VideoBlitting();

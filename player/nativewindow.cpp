@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -65,6 +66,23 @@ bool QueryNativeWindow(uintptr_t window, NativeWindowState* state) {
     std::free(geometry);
     std::free(attributes);
     return ok;
+}
+
+bool XServerRendersDirectly() {
+    static const bool direct = [] {
+        xcb_connection_t* connection = Connection();
+        if (!connection) return false;
+        bool found = false;
+        for (const char* name : {"DRI3", "DRI2"}) {
+            const xcb_query_extension_cookie_t cookie =
+                xcb_query_extension(connection, uint16_t(std::strlen(name)), name);
+            xcb_query_extension_reply_t* reply = xcb_query_extension_reply(connection, cookie, nullptr);
+            if (reply && reply->present) found = true;
+            std::free(reply);
+        }
+        return found;
+    }();
+    return direct;
 }
 
 namespace {

@@ -16,6 +16,11 @@ struct NativeWindowState {
 // Fills `state` for the window; false when there is no X server or no such window.
 bool QueryNativeWindow(uintptr_t window, NativeWindowState* state);
 
+// True when the X server offers direct rendering (the DRI2 or DRI3 extension), so OpenGL may run
+// on a graphics processor. Without it (Xvfb, most virtual machines) OpenGL is emulated by the
+// processor, and merely setting it up costs seconds on a busy machine. Asked once per process.
+bool XServerRendersDirectly();
+
 // X errors about a window the player draws into would end the process (Xlib's default handler
 // exits, and SDL passes errors on to it): a window can go away between the player's look at it and
 // its next drawing call, when the application destroys it without deleting the play object first.

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QThread>
 
@@ -23,6 +24,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <future>
 #include <memory>
 
@@ -64,7 +66,7 @@ QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(err
 QStringList DefaultImportChooser(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(QStringLiteral("(*.jpg)"));
+    dialog.setNameFilter(QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted) return QStringList();
@@ -75,16 +77,42 @@ QString DefaultExportChooser(QWidget* parent) {
     return QFileDialog::getExistingDirectory(parent, QStringLiteral("Please select output dir："));
 }
 
-// A file chosen for import, read whole; it must be a picture.
+// A file chosen for import, as the JPEG data to store: the patient's pictures are JPEG files
+// whatever their name says. What the content is decides, not the name: a JPEG is taken as it is,
+// any other picture is converted as a saved picture is; a file that is no picture is refused.
 bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
     QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {
         *error = QFileInfo(path).isReadable() ? QStringLiteral("not a picture") : reader.errorString();
         return false;
     }
     // A picture that claims more pixels than kavimo opens would only fail later, in every view.
     if (!CheckPictureSize(reader, error)) return false;
-    return ReadWholeFile(path, data, error);
+    if (reader.format() == "jpeg") return ReadWholeFile(path, data, error);
+    const QByteArray format = reader.format();
+    QImage picture;
+    try {
+        picture = reader.read();
+    } catch (const std::exception& exception) {
+        *error = QString::fromLocal8Bit(exception.what());
+        return false;
+    }
+    if (picture.isNull()) {
+        *error = QStringLiteral("a %1 picture that cannot be read: %2")
+                     .arg(QString::fromLatin1(format), reader.errorString());
+        return false;
+    }
+    // JPEG has no transparency: what would show through is white, as on the report's paper.
+    if (picture.hasAlphaChannel()) {
+        QImage opaque(picture.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        picture = opaque;
+    }
+    return EncodePicture(picture, QStringLiteral("jpg"), data, error);
 }
 
 // A picture the records name, read whole; never through a link out of the work directory.

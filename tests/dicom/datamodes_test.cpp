@@ -78,7 +78,8 @@ void RunWorkflow(const TempDrive& drive) {
     store.Flush();
 
     std::string text;
-    ASSERT_TRUE(dicom::WriteWorklistFile(drive.PatientDir(kUid), {"P-1", "Berg^Anna", "19800229", "F", ""}, &text)) << text;
+    ASSERT_TRUE(dicom::WriteWorklistFile(drive.PatientDir(kUid), {"P-1", "Berg^Anna", "19800229", "F", ""}, &text))
+        << text;
     records::AuditTrail::SetUp(drive.Work() + "/" + records::kAuditTrailFile);
     records::AuditTrail::Record(records::audit::kCapture, kUid, captured, "Freeze");
     records::AuditTrail::SetUp("");

@@ -183,7 +183,8 @@ private:
                      .arg(r.text)
                      .arg(int(m_dialog->liveState()))
                      .arg(qulonglong(m_dialog->Live().Player()))
-                     .arg(m_counterPlayer == m_dialog->Live().Player() && !m_counters.empty()
+                     .arg(m_dialog->Live().Player() && m_counterPlayer == m_dialog->Live().Player() &&
+                                  !m_counters.empty()
                               ? m_counters.back().Frames()
                               : -1));
         }
@@ -277,6 +278,11 @@ private:
     // 10 s, and the patient changes every 30 s.
     void StreamStep() {
         const double t = Now();
+        // Looked at on every step, so that the gap between a play object torn down and the next
+        // one is always seen: the next may carry the same handle, and a counter of the old one's
+        // pictures would let a freeze follow before the new one has shown anything (the store
+        // then rightly finds no picture). Live() does not get this far while disconnected.
+        LiveFrames();
         if (m_phase == Phase::Starting) {
             if (Live()) {
                 m_phase = Phase::Live;
@@ -321,13 +327,15 @@ private:
                 // The thumbnails held are a part of it that grows up to the caches' limits.
                 const struct mallinfo2 heap = ::mallinfo2();
                 CListImageCtrl* list = m_dialog->ThumbList();
-                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5 thumbnails-kb %6")
+                Event(QStringLiteral("cycle %1 live-ms %2 connected-ms %3 player-ms %4 heap-kb %5 thumbnails-kb %6 "
+                                     "player %7")
                           .arg(m_cycle)
                           .arg(ms)
                           .arg(m_connectedMs)
                           .arg(m_playerMs)
                           .arg(qulonglong((heap.uordblks + heap.hblkhd) / 1024))
-                          .arg((list->DrawnBytes() + list->cache().MemoryBytes()) / 1024));
+                          .arg((list->DrawnBytes() + list->cache().MemoryBytes()) / 1024)
+                          .arg(qulonglong(m_dialog->Live().Player()), 0, 16));
                 // Live again: this cycle's fragment loss until the heartbeats stop again.
                 static const int kLossPerMille[3] = {0, 10, 50};  // none, 1 %, 5 %, at random
                 m_lossPerMille = kLossPerMille[m_cycle % 3];

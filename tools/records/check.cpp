@@ -2,6 +2,7 @@
 #include <strings.h>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -59,6 +60,22 @@ bool IsRecordFile(const std::string& name) {
 
 bool EndsWithJpg(const std::string& name) {
     return name.size() > 4 && EqualNoCase(name.substr(name.size() - 4), ".jpg");
+}
+
+// What a picture file holds, by its first bytes: empty for JPEG (what every picture of the
+// records must be), else a word for the finding.
+std::string NotJpegContent(const std::string& hostPath) {
+    unsigned char head[8] = {};
+    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
+    if (!file) return "cannot be read";
+    const size_t n = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    if (n >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return std::string();
+    if (n >= 8 && std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) == 0) return "PNG";
+    if (n >= 2 && head[0] == 'B' && head[1] == 'M') return "BMP";
+    if (n >= 4 && (std::memcmp(head, "GIF8", 4) == 0)) return "GIF";
+    if (n >= 4 && (std::memcmp(head, "II*\0", 4) == 0 || std::memcmp(head, "MM\0*", 4) == 0)) return "TIFF";
+    return n == 0 ? "empty" : "unknown";
 }
 
 std::string Count(int64_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
@@ -149,6 +166,14 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
         const platform::FileInfo info = platform::StatFile(platform::HostPath(pictureNorm));
         if (!info.exists || info.isDirectory) {
             findings.Problem(where, label + ": the file is missing");
+        } else {
+            // Archive export and every viewer take a picture file for the JPEG its name says.
+            const std::string content = NotJpegContent(platform::HostPath(pictureNorm));
+            if (!content.empty()) {
+                std::string what = label;
+                what.append(": not a JPEG picture (content: ").append(content).append(")");
+                findings.Problem(where, what);
+            }
         }
         listed.insert(Lower(pictureNorm.substr(pictureNorm.rfind('\\') + 1)));
     }

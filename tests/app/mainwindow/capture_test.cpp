@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QListWidget>
 #include <QTimer>
 
@@ -76,6 +77,7 @@ class CaptureTest : public QObject {
 private Q_SLOTS:
     void importNamesFilesFromOneTimeValueWrappingTheHour();
     void importNeverOverwritesAndReportsWhatItCannotTake();
+    void importStoresOtherPicturesAsJpegWhateverTheirName();
     void pickupHoldsFourPicturesAndExportCopiesThem();
     void deleteAsksAndRemovesTheShownPicture();
     void deleteFollowsTheShownPictureWhenImportMovedIt();
@@ -155,6 +157,43 @@ void CaptureTest::importNeverOverwritesAndReportsWhatItCannotTake() {
     QVERIFY(message.contains(QDir::toNativeSeparators(text) + ": not a picture"));
     QVERIFY(message.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(!message.contains("yellow.jpg"));
+}
+
+// The patient's pictures are JPEG files: a PNG or a BMP, also one named .jpg, is converted on its
+// way in; what the file holds decides, not its name.
+void CaptureTest::importStoresOtherPicturesAsJpegWhateverTheirName() {
+    PictureHarness h;
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    QTemporaryDir source;
+    const QString png = source.filePath("red.png"), bmp = source.filePath("green.bmp");
+    const QString pngNamedJpg = source.filePath("blue.jpg");
+    auto write = [](const QString& path, QColor colour, const char* format) {
+        QImage image(120, 90, QImage::Format_ARGB32);
+        image.fill(colour);
+        return image.save(path, format);
+    };
+    QVERIFY(write(png, kRed, "PNG"));
+    QVERIFY(write(bmp, kGreen, "BMP"));
+    QVERIFY(write(pngNamedJpg, kBlue, "PNG"));
+    d.SetClock([] { return LocalTime(2026, 12, 8, 9, 0, 0); });
+    d.SetImportChooser([&](QWidget*) { return QStringList({png, bmp, pngNamedJpg}); });
+    h.Drive().messages.clear();
+    h.Button(IdImport)->click();
+
+    QCOMPARE(h.Drive().messages, QStringList());
+    QCOMPARE(h.PictureFiles(), QStringList({"20261208090000.jpg", "20261208090001.jpg", "20261208090002.jpg"}));
+    const QColor colours[] = {kRed, kGreen, kBlue};
+    for (int i = 0; i < 3; ++i) {
+        const QString stored = h.PatientDir() + "/" + h.PictureFiles()[i];
+        QVERIFY2(FileBytes(stored).startsWith("\xFF\xD8\xFF"), qPrintable(stored));
+        QImageReader reader(stored);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(120, 90));
+        QVERIFY(Near(CentreColour(stored), colours[i]));
+    }
+    QCOMPARE(h.PictureCount(), 3);
 }
 
 void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {

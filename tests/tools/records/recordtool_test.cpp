@@ -50,12 +50,14 @@ protected:
         store.Load();
         ASSERT_EQ(store.AddUser(MakeUser(kUid1, u"Alice Ørsted", 5550001, 0, 29)), 1);
         ASSERT_EQ(store.SelectUser(1), 1);
-        MakePicture(kUid1, "20240101090000.jpg");
-        MakePicture(kUid1, "20240101090001.jpg");
-        MakePicture(kUid1, "20240101090002.jpg");
+        MakePicture(kUid1, "20240101090000.jpg", dicomtest::MakeJpeg(32, 24, 1, false));
+        MakePicture(kUid1, "20240101090001.jpg", dicomtest::MakeJpeg(32, 24, 2, false));
+        MakePicture(kUid1, "20240101090002.jpg", dicomtest::MakeJpeg(32, 24, 3, false));
         ASSERT_EQ(store.RebuildPictures(), 1);
         ASSERT_TRUE(records::KeepOriginal(PatientHost(kUid1) + "/20240101090001.jpg", nullptr));
-        ASSERT_TRUE(records::ReplaceFile(PatientHost(kUid1) + "/20240101090001.jpg", "drawn", 5, nullptr));
+        const std::string drawn = dicomtest::MakeJpeg(32, 24, 4, false);
+        ASSERT_TRUE(
+            records::ReplaceFile(PatientHost(kUid1) + "/20240101090001.jpg", drawn.data(), drawn.size(), nullptr));
         ASSERT_EQ(store.DeletePicture(2), 1);
         store.Flush();
         ASSERT_EQ(store.SetDescription(u"caries, tooth 36"), 1);
@@ -95,6 +97,9 @@ TEST_F(RecordToolTest, CheckFindsEachKindOfDamage) {
          "holds 1 record, the record counts 2"},
         {"backup removed", [this] { ::unlink(BackupHost(kUid1).c_str()); }, "missing backup"},
         {"picture not listed", [this] { MakePicture(kUid1, "20240101090002.jpg"); }, "not in the picture list"},
+        {"picture that is a PNG",
+         [this] { MakePicture(kUid1, "20240101090001.jpg", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)); },
+         "20240101090001.jpg\": not a JPEG picture (content: PNG)"},
         {"interrupted rewrite", [this] { WriteBytes(Work() + "/.UserList.fdb.a1B2c3", "x"); }, "interrupted rewrite"},
         {"stray file", [this] { WriteBytes(PatientHost(kUid1) + "/notes.txt", "x"); }, "stray file"},
         {"original left alone", [this] { WriteBytes(PatientHost(kUid1) + "/.originals/20240101093000.jpg", "x"); },
