@@ -10,6 +10,7 @@
 #include <mutex>
 #include <random>
 
+#include "platform/filemode.h"
 #include "platform/paths.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -56,12 +57,13 @@ std::string HostFile() { return platform::HostPath(records::WorkDirFile(kInstall
 bool CreateInstallationFile(const std::string& path, std::string* error) {
     const std::string text = NewInstallationId() + "\n";
     std::string temp = path.substr(0, path.find_last_of('/') + 1) + ".Installation.txt.XXXXXX";
-    const int fd = ::mkstemp(temp.data());  // 0600
+    const int fd = ::mkstemp(temp.data());  // 0600: the data's mode and group follow before any data
     if (fd < 0) {
         *error = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    bool ok = ::write(fd, text.data(), text.size()) == ssize_t(text.size()) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, platform::AllowedFileMode()) == 0 && platform::GiveDataGroup(fd) &&
+              ::write(fd, text.data(), text.size()) == ssize_t(text.size()) && ::fsync(fd) == 0;
     int errorNumber = errno;
     ::close(fd);
     if (ok && ::link(temp.c_str(), path.c_str()) != 0 && errno != EEXIST) {
