@@ -40,15 +40,6 @@ std::string NewInstallationId() {
     return id;
 }
 
-// Puts the directory's entries on the disk, so that the identity survives a crash once an
-// object has carried it.
-void SyncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 std::string HostFile() { return platform::HostPath(records::WorkDirFile(kInstallationFile)); }
 
 // Writes the identity next to the file and links it into place, so that the file appears whole
@@ -71,7 +62,8 @@ bool CreateInstallationFile(const std::string& path, std::string* error) {
         ok = false;
     }
     ::unlink(temp.c_str());
-    if (ok) SyncDirectory(path.substr(0, path.find_last_of('/')));
+    // On the disk before any object carries the identity, so that it survives a crash.
+    if (ok) records::SyncDirectory(path.substr(0, path.find_last_of('/')));
     if (!ok) *error = "cannot create " + path + ": " + std::strerror(errorNumber);
     return ok;
 }

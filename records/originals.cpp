@@ -29,13 +29,6 @@ bool Fail(int* error, int value) {
     return false;
 }
 
-void SyncDirectory(const std::string& hostDir) {
-    const int fd = ::open(hostDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 bool IsRegularFile(const std::string& hostPath, struct stat* st) {
     return ::lstat(hostPath.c_str(), st) == 0 && S_ISREG(st->st_mode);
 }

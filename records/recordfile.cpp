@@ -93,11 +93,6 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void SyncDirectory(const std::string& dir) {
-    UniqueFd fd(OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY));
-    if (fd.valid()) ::fsync(fd.get());  // best effort: some file systems refuse it on directories
-}
-
 bool RemoveTreeAt(int parentFd, const std::string& name, int depth, int* error) {
     if (depth > kMaxTreeDepth) {
         SetError(error, ELOOP);
@@ -139,6 +134,11 @@ bool RemoveTreeAt(int parentFd, const std::string& name, int depth, int* error) 
 }
 
 }  // namespace
+
+void SyncDirectory(const std::string& dir) {
+    UniqueFd fd(OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY));
+    if (fd.valid()) ::fsync(fd.get());  // best effort: some file systems refuse it on directories
+}
 
 ssize_t ReadFileAt(const std::string& hostPath, void* buffer, size_t size, off_t offset, int* error) {
     SetError(error, 0);

@@ -38,6 +38,9 @@ bool CreateEmptyFile(const std::string& hostPath, bool truncate, int* error);
 // ".<name>.XXXXXX"; a leftover one marks an interrupted rewrite.
 bool ReplaceFile(const std::string& hostPath, const void* data, size_t size, int* error);
 
+// Puts a directory's entries (a rename, a new link) on the disk; best effort.
+void SyncDirectory(const std::string& hostDir);
+
 // True when a leftover name is one of ReplaceFile's temporary files for `targetName`.
 bool IsReplaceTempName(const std::string& name, const std::string& targetName);
 
