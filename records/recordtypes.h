@@ -9,6 +9,9 @@
 //   d:\DentalWorkDir\UID<uid>\DisePicList.fdb        _DISE_PIC x picCount
 //   d:\DentalWorkDir\UID<uid>\*.jpg                  the patient's pictures
 //
+// Beside them, not a record file: UID<uid>\Details.txt, what was typed for the patient that the
+// record cannot hold (records/patientdetails.h).
+//
 // The structs are written to and read from the files byte for byte, so their layout is pinned
 // below with static_asserts; they are plain data and may be zero-initialised with `= {}`.
 #pragma once

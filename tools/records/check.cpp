@@ -14,6 +14,7 @@
 #include "printable.h"
 #include "records/audittrail.h"
 #include "records/originals.h"
+#include "records/patientdetails.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
@@ -189,6 +190,12 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
         } else if (EndsWithJpg(entry.name)) {
             if (!listed.count(Lower(entry.name))) {
                 findings.Problem(file, "picture not in the picture list (Update rebuilds it)");
+            }
+        } else if (entry.name == records::kDetailsFile) {
+            records::PatientDetails details;
+            std::string problem;
+            if (records::ReadPatientDetails(dir.hostDir, &details, &problem) == records::DetailsFound::Damaged) {
+                findings.Problem(file, "damaged patient details (" + problem + "); the record stands in for them");
             }
         } else if (!IsRecordFile(entry.name) && !EqualNoCase(entry.name, dicom::kWorklistFile)) {
             findings.Problem(file, "stray file");

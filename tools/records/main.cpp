@@ -16,6 +16,7 @@
 #include "platform/filemode.h"
 #include "platform/paths.h"
 #include "printable.h"
+#include "records/patientdetails.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 #include "tools/common/optionparser.h"
@@ -134,6 +135,44 @@ bool ParseUid(const std::string& text, uint64_t* uid) {
     return errno == 0;
 }
 
+// What was typed for the patient, from its details file (or an old worklist file).
+void ShowDetails(const PatientDir& patient) {
+    records::PatientDetails details;
+    std::string problem;
+    const auto line = [](const char* label, const std::string& value) {
+        std::printf("    %-18s %s\n", label, Printable(value).c_str());
+    };
+    switch (records::ReadPatientDetails(patient.hostDir, &details, &problem)) {
+        case records::DetailsFound::None:
+            std::printf("  Details:     none (%s is missing)\n", records::kDetailsFile);
+            return;
+        case records::DetailsFound::Damaged:
+            std::printf("  Details:     damaged %s: %s\n", records::kDetailsFile, Printable(problem).c_str());
+            return;
+        case records::DetailsFound::OldWorklist:
+            std::printf("  Details:     from %s\n", records::kOldWorklistFile);
+            break;
+        case records::DetailsFound::Details:
+            std::printf("  Details:     from %s\n", records::kDetailsFile);
+            break;
+    }
+    static const struct {
+        const char* letter;
+        const char* text;
+    } kSexes[] = {{"F", "female"}, {"M", "male"}, {"O", "other"}, {"U", "unknown"}};
+    std::string sex = details.sex;
+    for (const auto& known : kSexes) {
+        if (details.sex == known.letter) sex = std::string(known.text) + " (" + known.letter + ")";
+    }
+    line("Full name:", details.name);
+    line("Phone:", details.phone);
+    line("Birth date:", details.birthDate);
+    line("Sex:", sex);
+    line("Patient ID:", details.patientId);
+    line("Issuer:", details.issuer);
+    line("Worklist name:", details.personName);
+}
+
 int Show(const std::string& uidText) {
     uint64_t uid = 0;
     if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
@@ -163,6 +202,7 @@ int Show(const std::string& uidText) {
     std::printf("  Directory:   %s (%s)\n", Printable(records::FieldText(user.dirPath)).c_str(),
                 Printable(found->hostDir).c_str());
     std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
+    ShowDetails(*found);
     std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount, diags.records.size());
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
         std::printf("    %zu. %s\n", i + 1, Utf8(records::FieldText(diags.records[i].text)).c_str());

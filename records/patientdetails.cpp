@@ -1,0 +1,218 @@
+#include "records/patientdetails.h"
+
+#include <cstring>
+
+#include "records/recordfile.h"
+
+namespace records {
+namespace {
+
+struct Key {
+    const char* name;
+    std::string PatientDetails::*field;
+};
+
+constexpr Key kKeys[] = {
+    {"Name", &PatientDetails::name},
+    {"Phone", &PatientDetails::phone},
+    {"BirthDate", &PatientDetails::birthDate},
+    {"Sex", &PatientDetails::sex},
+    {"PatientID", &PatientDetails::patientId},
+    {"IssuerOfPatientID", &PatientDetails::issuer},
+    {"PersonName", &PatientDetails::personName},
+};
+
+// The keys of the old worklist file, and where their values go. Its sex is left out: the
+// record's sex, which the staff may have corrected, has always been the one that counts.
+constexpr Key kOldWorklistKeys[] = {
+    {"PatientID", &PatientDetails::patientId},
+    {"PatientName", &PatientDetails::personName},
+    {"PatientBirthDate", &PatientDetails::birthDate},
+    {"IssuerOfPatientID", &PatientDetails::issuer},
+};
+
+// Well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF) without control
+// characters.
+bool IsCleanUtf8(const std::string& text) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7f) return false;
+            ++p;
+            continue;
+        }
+        int more = 0;
+        unsigned long code = 0;
+        if (c >= 0xc2 && c <= 0xdf) {
+            more = 1;
+            code = c & 0x1f;
+        } else if (c >= 0xe0 && c <= 0xef) {
+            more = 2;
+            code = c & 0x0f;
+        } else if (c >= 0xf0 && c <= 0xf4) {
+            more = 3;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= more) return false;
+        for (int i = 1; i <= more; ++i) {
+            if ((p[i] & 0xc0) != 0x80) return false;
+            code = (code << 6) | (p[i] & 0x3f);
+        }
+        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10ffff ||
+            (code >= 0xd800 && code <= 0xdfff)) {
+            return false;
+        }
+        p += more + 1;
+    }
+    return true;
+}
+
+// Splits the text into its lines: each ends at '\n'; a last line without one counts too.
+template <typename Each>
+bool ForEachLine(const std::string& text, Each each) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (!each(text.substr(start, end - start))) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool ParseOldWorklist(const std::string& text, PatientDetails* details) {
+    PatientDetails read;
+    ForEachLine(text, [&](const std::string& line) {
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) return true;
+        for (const Key& key : kOldWorklistKeys) {
+            if (line.compare(0, equals, key.name) == 0 && std::strlen(key.name) == equals) {
+                read.*key.field = line.substr(equals + 1);
+            }
+        }
+        return true;
+    });
+    if (read.patientId.empty()) return false;
+    *details = read;
+    return true;
+}
+
+// Reads a small file whole; false when it is missing, unreadable or larger than `limit`.
+bool ReadSmallFile(const std::string& hostPath, size_t limit, std::string* text) {
+    text->assign(limit + 1, '\0');
+    int error = 0;
+    const ssize_t n = ReadFileAt(hostPath, &(*text)[0], text->size(), 0, &error);
+    if (n < 0) return false;
+    text->resize(size_t(n));
+    return true;
+}
+
+}  // namespace
+
+bool IsValidDate(const std::string& yyyymmdd) {
+    if (yyyymmdd.size() != 8) return false;
+    for (char c : yyyymmdd) {
+        if (c < '0' || c > '9') return false;
+    }
+    const int year = std::stoi(yyyymmdd.substr(0, 4));
+    const int month = std::stoi(yyyymmdd.substr(4, 2));
+    const int day = std::stoi(yyyymmdd.substr(6, 2));
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool ParsePatientDetails(const std::string& text, PatientDetails* details, std::string* problem) {
+    PatientDetails read;
+    bool seen[sizeof kKeys / sizeof kKeys[0]] = {};
+    std::string why;
+    int lineNumber = 0;
+    const bool whole = ForEachLine(text, [&](const std::string& line) {
+        ++lineNumber;
+        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            why = where + "no '='";
+            return false;
+        }
+        const std::string name = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        size_t k = 0;
+        while (k < sizeof kKeys / sizeof kKeys[0] && name != kKeys[k].name) ++k;
+        if (k == sizeof kKeys / sizeof kKeys[0]) {
+            why = where + "unknown key \"" + name + "\"";
+            return false;
+        }
+        if (seen[k]) {
+            why = where + name + " given twice";
+            return false;
+        }
+        seen[k] = true;
+        if (!IsCleanUtf8(value)) {
+            why = where + name + " is not UTF-8 text";
+            return false;
+        }
+        read.*kKeys[k].field = value;
+        return true;
+    });
+    if (whole && !read.birthDate.empty() && !IsValidDate(read.birthDate)) why = "BirthDate is not a YYYYMMDD date";
+    if (whole && !read.sex.empty() && read.sex != "M" && read.sex != "F" && read.sex != "O" && read.sex != "U") {
+        why = "Sex is not one of M, F, O, U";
+    }
+    if (!why.empty()) {
+        if (problem) *problem = why;
+        return false;
+    }
+    *details = read;
+    return true;
+}
+
+std::string PatientDetailsText(const PatientDetails& details) {
+    std::string text;
+    for (const Key& key : kKeys) {
+        text += key.name;
+        text += '=';
+        for (char c : details.*key.field) {
+            const auto u = static_cast<unsigned char>(c);
+            text += (u < 0x20 || u == 0x7f) ? ' ' : c;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+DetailsFound ReadPatientDetails(const std::string& patientHostDir, PatientDetails* details, std::string* problem) {
+    std::string text;
+    const std::string path = patientHostDir + "/" + kDetailsFile;
+    if (FileExists(path)) {
+        if (!ReadSmallFile(path, kMaxDetailsBytes, &text)) {
+            if (problem) *problem = "cannot be read";
+            return DetailsFound::Damaged;
+        }
+        if (text.size() > kMaxDetailsBytes) {
+            if (problem) *problem = "larger than " + std::to_string(kMaxDetailsBytes) + " bytes";
+            return DetailsFound::Damaged;
+        }
+        return ParsePatientDetails(text, details, problem) ? DetailsFound::Details : DetailsFound::Damaged;
+    }
+    if (ReadSmallFile(patientHostDir + "/" + kOldWorklistFile, kMaxDetailsBytes, &text) &&
+        ParseOldWorklist(text, details)) {
+        return DetailsFound::OldWorklist;
+    }
+    return DetailsFound::None;
+}
+
+bool WritePatientDetails(const std::string& patientHostDir, const PatientDetails& details, std::string* error) {
+    const std::string text = PatientDetailsText(details);
+    int errorNumber = 0;
+    if (ReplaceFile(patientHostDir + "/" + kDetailsFile, text.data(), text.size(), &errorNumber)) return true;
+    if (error) *error = std::string("cannot write ") + kDetailsFile + ": " + std::strerror(errorNumber);
+    return false;
+}
+
+}  // namespace records
