@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dicom/textlines.h"
+#include "records/patientdetails.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/recordtypes.h"
@@ -114,7 +115,7 @@ int AgeOn(const std::string& birthDate, const std::string& day) {
     return age;
 }
 
-PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist,
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const records::PatientDetails* details,
                                         const std::string& ownIssuer) {
     PatientAttributes attributes;
     attributes.patientId = std::to_string(user.uid);
@@ -122,14 +123,20 @@ PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPa
     attributes.patientName = PersonNameFromText(records::Utf16ToAnsi(records::FieldText(user.name)));
     attributes.sex = user.sex == 0 ? "F" : "M";
     attributes.age = AgeString(user.age);
-    if (worklist) {
-        if (!worklist->patientId.empty()) {
-            attributes.patientId = worklist->patientId;
-            attributes.issuer = worklist->issuer;
-        }
-        if (!worklist->patientName.empty()) attributes.patientName = worklist->patientName;
-        attributes.birthDate = worklist->birthDate;
+    if (!details) return attributes;
+    if (!details->patientId.empty()) {
+        attributes.patientId = details->patientId;
+        attributes.issuer = details->issuer;
     }
+    if (!details->personName.empty())
+        attributes.patientName = details->personName;
+    else if (!details->name.empty())
+        attributes.patientName = PersonNameFromText(details->name);
+    attributes.birthDate = details->birthDate;
+    if (details->sex == "F" || details->sex == "M" || details->sex == "O")
+        attributes.sex = details->sex;
+    else if (details->sex == "U")
+        attributes.sex.clear();
     return attributes;
 }
 

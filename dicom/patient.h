@@ -7,6 +7,10 @@
 
 struct _USER_INFO;
 
+namespace records {
+struct PatientDetails;
+}
+
 namespace dicom {
 
 // What the worklist gave for a patient. kavimo keeps it in a small file of its own in the
@@ -19,7 +23,8 @@ struct WorklistPatient {
     std::string issuer;       // Issuer of Patient ID, or empty when the worklist gave none
 };
 
-// The file in the patient's directory that holds the worklist's data.
+// The file in the patient's directory that held the worklist's data before the patient's details
+// file took it in (records/patientdetails.h); still read when a patient has no details file.
 inline constexpr const char* kWorklistFile = "Worklist.txt";
 
 // Reads the worklist file of a patient directory (host path). False when there is none or it
@@ -43,10 +48,11 @@ struct PatientAttributes {
     std::string age;
 };
 
-// The attributes of a record's patient; where the worklist gave an ID, name or birth date,
-// those are used instead. kavimo's own Patient ID (the record's UID) carries `ownIssuer`; an ID
-// from the worklist carries the worklist's issuer, or none.
-PatientAttributes MakePatientAttributes(const _USER_INFO& user, const WorklistPatient* worklist,
+// The attributes of a record's patient; where the patient's details (records/patientdetails.h)
+// give an outside ID, a name, a birth date or a sex, those are used instead. kavimo's own Patient
+// ID (the record's UID) carries `ownIssuer`; an outside ID carries its own issuer, or none. An
+// unknown sex is left empty, as Patient's Sex has it; "other" is O.
+PatientAttributes MakePatientAttributes(const _USER_INFO& user, const records::PatientDetails* details,
                                         const std::string& ownIssuer);
 
 // A kavimo name as a person name: the whole name in the family-name component. Characters that

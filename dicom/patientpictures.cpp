@@ -55,7 +55,9 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
         return false;
     }
     if (!LoadInstallationId(&patient->installationId, error)) return false;
-    patient->hasWorklist = ReadWorklistFile(patient->hostDir, &patient->worklist);
+    // A damaged details file is left to kavimo-records check to report; the record stands in.
+    const records::DetailsFound found = records::ReadPatientDetails(patient->hostDir, &patient->details);
+    patient->hasDetails = found == records::DetailsFound::Details || found == records::DetailsFound::OldWorklist;
     patient->institution = ReadHospital();
     return true;
 }
@@ -63,7 +65,7 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
 PictureSource SourceFor(const PatientPictures& patient) {
     PictureSource source;
     source.installationId = patient.installationId;
-    source.patient = MakePatientAttributes(patient.user, patient.hasWorklist ? &patient.worklist : nullptr,
+    source.patient = MakePatientAttributes(patient.user, patient.hasDetails ? &patient.details : nullptr,
                                            OwnPatientIdIssuer(patient.installationId));
     source.institution = patient.institution;
     return source;

@@ -1,7 +1,7 @@
 // Reads what the objects of a patient's pictures are made from, straight from the work
 // directory: the installation's identity (written once, when the work directory has none yet),
-// the patient's record, the worklist file, the hospital name and the picture list. Nothing else
-// is written. Safe to call from any thread.
+// the patient's record, its details file (or an old worklist file), the hospital name and the picture list. Nothing
+// else is written. Safe to call from any thread.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dicom/pictureobject.h"
+#include "records/patientdetails.h"
 #include "records/recordtypes.h"
 
 namespace dicom {
@@ -17,8 +18,8 @@ struct PatientPictures {
     std::string installationId;
     _USER_INFO user = {};
     std::string hostDir;
-    bool hasWorklist = false;
-    WorklistPatient worklist;
+    bool hasDetails = false;  // from the details file, or else an old worklist file
+    records::PatientDetails details;
     std::string institution;
     std::vector<PictureSource> pictures;    // in the order of the picture list
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths

@@ -12,6 +12,7 @@
 #include "dicom/pictureobject.h"
 #include "dicom/uids.h"
 #include "dicomtestsupport.h"
+#include "records/patientdetails.h"
 #include "records/recordtypes.h"
 #include "records/textconv.h"
 
@@ -61,15 +62,23 @@ TEST(DicomPatient, MakesAttributesFromTheRecordAndTheWorklist) {
     EXPECT_EQ(attributes.birthDate, "");
 
     user.sex = 2;
-    WorklistPatient worklist{"P-17", "Berg^Anna", "19800229", "F", ""};
-    attributes = MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E");
+    records::PatientDetails details;
+    details.patientId = "P-17";
+    details.personName = "Berg^Anna";
+    details.name = "Anna Berg";
+    details.birthDate = "19800229";
+    attributes = MakePatientAttributes(user, &details, "KAVIMO-6F1C2A9E");
     EXPECT_EQ(attributes.patientId, "P-17");
     EXPECT_EQ(attributes.issuer, "");  // the worklist's ID is not kavimo's to vouch for
-    worklist.issuer = "CITY-HOSPITAL";
-    EXPECT_EQ(MakePatientAttributes(user, &worklist, "KAVIMO-6F1C2A9E").issuer, "CITY-HOSPITAL");
+    details.issuer = "CITY-HOSPITAL";
+    EXPECT_EQ(MakePatientAttributes(user, &details, "KAVIMO-6F1C2A9E").issuer, "CITY-HOSPITAL");
     EXPECT_EQ(attributes.patientName, "Berg^Anna");
     EXPECT_EQ(attributes.birthDate, "19800229");
-    EXPECT_EQ(attributes.sex, "M");  // the record's sex: staff may have corrected it
+    EXPECT_EQ(attributes.sex, "M");  // no sex in the details: the record's
+    details.sex = "U";
+    EXPECT_EQ(MakePatientAttributes(user, &details, "KAVIMO-6F1C2A9E").sex, "");  // unknown: empty
+    details.sex = "O";
+    EXPECT_EQ(MakePatientAttributes(user, &details, "KAVIMO-6F1C2A9E").sex, "O");
 
     EXPECT_EQ(AgeString(0), "000Y");
     EXPECT_EQ(AgeString(999), "999Y");
