@@ -17,6 +17,7 @@
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
 #include "app/mainwindow/workdraft.h"
+#include "app/patients/patientdisplay.h"
 #include "app/patients/patientmemory.h"
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
@@ -415,11 +416,15 @@ void CkavimoDlg::FillPatientPanel() {
     }
     m_curPatient = user;
     label(IdNum)->setText(QStringLiteral("ID：UID%1").arg(qint64(user.uid)));
-    label(IdName)->setText(QStringLiteral("Name：") + FieldQString(user.name, 16));
-    label(IdSex)->setText(user.sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"));
-    label(IdAge)->setText(QStringLiteral("Age：%1").arg(user.age));
-    label(IdPhone)->setText(QStringLiteral("Phone：%1").arg(qint64(user.phone)));
-    m_banner->SetPatient(FieldQString(user.name, 16), user.uid);
+    // What was typed for the patient where it was kept, the record's fields where not.
+    const PatientDisplay shown = PatientDisplayOf(user);
+    label(IdName)->setText(QStringLiteral("Name：") + shown.name);
+    label(IdSex)->setText(QStringLiteral("Sex：") + shown.sex);
+    label(IdAge)->setText(shown.birthDate.isEmpty()
+                              ? QStringLiteral("Age：%1").arg(user.age)
+                              : QStringLiteral("Age：%1 (born %2)").arg(user.age).arg(shown.birthDate));
+    label(IdPhone)->setText(QStringLiteral("Phone：") + shown.phone);
+    m_banner->SetPatient(shown.name, user.uid);
     ReloadThumbnails();
     char16_t description[350] = {};
     if (m_store.GetDescription(description) == 1) m_disease->setPlainText(DisplayText(FieldQString(description, 350)));

@@ -35,6 +35,44 @@ namespace {
 
 const QString kCaption = QStringLiteral("Oral image acquisition system");
 
+// The sex box's items, sorted: the first two indexes are the record's values for female and male.
+enum SexItem : int { kFemale = 0, kMale = 1, kOther = 2, kUnknown = 3 };
+const char* const kSexLetters[] = {"F", "M", "O", "U"};
+
+// What the record's sex field gets for a chosen item. It knows only female (0) and male (1);
+// "other" and "unknown" get -1, the value a patient made without a chosen sex has always had
+// (readers that know only the record show it as male); the details file says what was chosen.
+int RecordSex(int item) { return item == kFemale || item == kMale ? item : -1; }
+
+int SexItemOf(const std::string& letter) {
+    for (int i = 0; i < 4; ++i) {
+        if (letter == kSexLetters[i]) return i;
+    }
+    return -1;
+}
+
+QString SexText(int item) {
+    static const char* const kTexts[] = {"Female", "Male", "Other", "Unknown"};
+    return item >= 0 && item < 4 ? QString::fromLatin1(kTexts[item]) : QString();
+}
+
+// The details of a record's patient; empty ones when there is no usable details file.
+records::PatientDetails DetailsOf(const _USER_INFO& user) {
+    records::PatientDetails details;
+    const std::string dir = platform::HostPath(records::RecordDirPath(user));
+    if (!dir.empty() && records::ReadPatientDetails(dir, &details) == records::DetailsFound::Damaged) return {};
+    return details;
+}
+
+// A birth date as typed: YYYYMMDD, or with '-', '.' or '/' between the parts. Empty when it is
+// not a date.
+std::string BirthDateFromText(const QString& text) {
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char('-')).remove(QLatin1Char('.')).remove(QLatin1Char('/'));
+    const std::string date = digits.toStdString();
+    return records::IsValidDate(date) ? date : std::string();
+}
+
 // Leading blanks, a sign and digits, as the C runtime reads a number out of a text.
 qint64 ParseLeading(const QString& text, qint64 low, qint64 high) {
     int i = 0;
@@ -166,6 +204,7 @@ void CUserList::BuildControls() {
     label(QStringLiteral("Preview："), 480, 216, 120, 10);
     label(QStringLiteral("Name："), 6, 233, 30, 10);
     label(QStringLiteral("Age："), 6, 259, 30, 10);
+    label(QStringLiteral("Born："), 62, 259, 22, 10);
     label(QStringLiteral("sex："), 6, 285, 30, 10);
     label(QStringLiteral("Phone："), 6, 310, 30, 10);
     label(QStringLiteral("Hospital："), 150, 231, 54, 10);
@@ -194,12 +233,17 @@ void CUserList::BuildControls() {
     m_name->setGeometry(DialogUnitRect(36, 232, 96, 13));
     m_age = new QLineEdit(this);
     m_age->setObjectName(QStringLiteral("IdAge"));
-    m_age->setGeometry(DialogUnitRect(36, 258, 96, 13));
+    m_age->setGeometry(DialogUnitRect(36, 258, 24, 13));
+    // A birth date may stand instead of the age, which then follows it.
+    m_birthDate = new QLineEdit(this);
+    m_birthDate->setObjectName(QStringLiteral("IdBirthDate"));
+    m_birthDate->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
+    m_birthDate->setGeometry(DialogUnitRect(84, 258, 48, 13));
     m_sex = new QComboBox(this);
     m_sex->setObjectName(QStringLiteral("IdSex"));
     m_sex->setEditable(true);
     m_sex->setInsertPolicy(QComboBox::NoInsert);
-    m_sex->addItems({QStringLiteral("Female"), QStringLiteral("Male")});  // sorted: the index is the value
+    m_sex->addItems({SexText(kFemale), SexText(kMale), SexText(kOther), SexText(kUnknown)});  // sorted
     m_sex->setGeometry(DialogUnitRect(36, 283, 96, 13));
     m_phone = new QLineEdit(this);
     m_phone->setObjectName(QStringLiteral("IdPhone"));
@@ -245,15 +289,19 @@ void CUserList::BuildControls() {
 
 void CUserList::Message(const QString& text) { ShowMessageBox(this, text, kCaption); }
 
-QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber) {
+QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber, const records::PatientDetails* details) {
     const QString description = FieldQString(user.description, 350);
+    const int sexItem = details ? SexItemOf(details->sex) : -1;
     return {QString::number(rowNumber),
             QString::number(rowNumber),
             QStringLiteral("UID%1").arg(qint64(user.uid)),
-            FieldQString(user.name, 16),
+            details && !details->name.empty() ? QString::fromStdString(details->name) : FieldQString(user.name, 16),
             QString::number(user.age),
-            user.sex != 0 ? QStringLiteral("Male") : QStringLiteral("Female"),
-            QString::number(qint64(user.phone)),
+            sexItem >= 0    ? SexText(sexItem)
+            : user.sex != 0 ? QStringLiteral("Male")
+                            : QStringLiteral("Female"),
+            details && !details->phone.empty() ? QString::fromStdString(details->phone)
+                                               : QString::number(qint64(user.phone)),
             LeftUnits(description, 16) + QStringLiteral("......")};
 }
 
@@ -279,7 +327,8 @@ void CUserList::SetRowTexts(int row, const QStringList& texts) {
 void CUserList::AppendUserRow(const _USER_INFO& user) {
     const int row = m_userList->rowCount();
     m_userList->insertRow(row);
-    SetRowTexts(row, UserRowTexts(user, row + 1));
+    const records::PatientDetails details = DetailsOf(user);
+    SetRowTexts(row, UserRowTexts(user, row + 1, &details));
 }
 
 void CUserList::FillUserList() {
@@ -289,7 +338,8 @@ void CUserList::FillUserList() {
     _USER_INFO user = {};
     for (int i = 0; i < count; ++i) {
         m_store.GetUser(i, &user);
-        SetRowTexts(i, UserRowTexts(user, i + 1));
+        const records::PatientDetails details = DetailsOf(user);
+        SetRowTexts(i, UserRowTexts(user, i + 1, &details));
     }
     m_userList->setUpdatesEnabled(true);
 }
@@ -342,15 +392,7 @@ void CUserList::LoadUserRow(int row) {
     m_nEditedRow = row;
     _USER_INFO user = {};
     m_store.GetUser(row, &user);
-    m_name->setText(FieldQString(user.name, 16));
-    if (user.sex == 0 || user.sex == 1) {
-        m_sex->setCurrentIndex(user.sex);
-    } else {
-        m_sex->setCurrentIndex(-1);
-        m_sex->clearEditText();
-    }
-    m_age->setText(QString::number(user.age));
-    m_phone->setText(QString::number(qint64(user.phone)));
+    ShowPatientFields(user);
     m_description->setPlainText(FieldQString(user.description, 350));
     m_store.SelectUser(row);
     FillPictureList();
@@ -398,9 +440,37 @@ void CUserList::OnPictureSelectionChanged(const QItemSelection& selected) {
     }
 }
 
-bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription) {
-    const QString name = LeftUnits(m_name->text(), 15);
-    const int age = ParseInt32(m_age->text());
+// The boxes show a patient: what was typed where the details file has it, else the record.
+void CUserList::ShowPatientFields(const _USER_INFO& user) {
+    const records::PatientDetails details = DetailsOf(user);
+    m_name->setText(details.name.empty() ? FieldQString(user.name, 16) : QString::fromStdString(details.name));
+    const int sexItem = SexItemOf(details.sex);
+    if (sexItem >= 0) {
+        m_sex->setCurrentIndex(sexItem);
+    } else if (user.sex == 0 || user.sex == 1) {
+        m_sex->setCurrentIndex(user.sex);
+    } else {
+        m_sex->setCurrentIndex(-1);
+        m_sex->clearEditText();
+    }
+    m_age->setText(QString::number(user.age));
+    const QDate born = QDate::fromString(QString::fromStdString(details.birthDate), QStringLiteral("yyyyMMdd"));
+    m_birthDate->setText(born.isValid() ? born.toString(Qt::ISODate) : QString());
+    m_phone->setText(details.phone.empty() ? QString::number(qint64(user.phone))
+                                           : QString::fromStdString(details.phone));
+}
+
+// Reads the boxes into the record and into the details, which keep what was typed whole. The
+// record gets what it has always got: the first 15 characters of the name, the phone's leading
+// number, the age in years.
+bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription, records::PatientDetails* details) {
+    const QString fullName = m_name->text();
+    const QString name = LeftUnits(fullName, 15);
+    const QString birthText = m_birthDate->text().trimmed();
+    const std::string birthDate = BirthDateFromText(birthText);
+    const std::string today = m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString();
+    const int bornAge = dicom::AgeOn(birthDate, today);
+    const int age = birthDate.empty() ? ParseInt32(m_age->text()) : bornAge;
     // The chosen item's index; text typed into the box counts only when it is one of the items.
     const int sex = m_sex->findText(m_sex->currentText());
     const qint64 phone = ParseInt64(m_phone->text());
@@ -409,7 +479,11 @@ bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription) {
         Message(QStringLiteral("Please enter name！"));
         return false;
     }
-    if (age == 0) {
+    if (!birthText.isEmpty() && bornAge < 0) {
+        Message(QStringLiteral("Please enter the birth date as YYYY-MM-DD, not after today！"));
+        return false;
+    }
+    if (age == 0 && birthDate.empty()) {
         Message(QStringLiteral("Please enter age！"));
         return false;
     }
@@ -417,19 +491,39 @@ bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription) {
         Message(QStringLiteral("Please enter phone！"));
         return false;
     }
+    if (sex < 0) {
+        Message(QStringLiteral("Please choose sex (Female, Male, Other or Unknown)！"));
+        return false;
+    }
+    if (!birthDate.empty()) m_age->setText(QString::number(age));
     records::SetFieldText(user->name, ToU16String(name));
     user->age = age;
-    user->sex = sex;
+    user->sex = RecordSex(sex);
     user->phone = phone;
+    details->name = fullName.toStdString();
+    details->phone = m_phone->text().toStdString();
+    details->birthDate = birthDate;
+    details->sex = kSexLetters[sex];
     if (withDescription) {
         records::SetFieldText(user->description, ToU16String(LeftUnits(m_description->toPlainText(), 349)));
     }
     return true;
 }
 
+// Writes the details file beside the patient's records; says so when it could not be kept.
+void CUserList::WriteDetails(const _USER_INFO& user, const records::PatientDetails& details) {
+    std::string error;
+    if (!records::WritePatientDetails(platform::HostPath(records::RecordDirPath(user)), details, &error)) {
+        Message(QStringLiteral("The patient's record was written, but the name, phone and birth date as typed "
+                               "were not kept: %1")
+                    .arg(QString::fromStdString(error)));
+    }
+}
+
 void CUserList::OnCreate() {
     _USER_INFO user = {};
-    if (!ReadPatientFields(&user, false)) return;
+    records::PatientDetails details;
+    if (!ReadPatientFields(&user, false, &details)) return;
     const QDateTime now = m_clock();
     const QDate d = now.date();
     const QTime t = now.time();
@@ -456,19 +550,17 @@ void CUserList::OnCreate() {
     if (m_store.AddUser(user) != 1) return;  // the store has reported why
     _USER_INFO added = {};
     m_store.GetUser(m_store.UserCount() - 1, &added);
+    if (m_hasWorklistEntry) {
+        // The worklist's identity goes with the new patient.
+        m_hasWorklistEntry = false;
+        details.patientId = m_worklistEntry.patient.patientId;
+        details.issuer = m_worklistEntry.patient.issuer;
+        details.personName = m_worklistEntry.patient.patientName;
+    }
+    WriteDetails(added, details);
     AppendUserRow(added);
     records::AuditTrail::Record(records::audit::kPatientCreated, added.uid, records::RecordDirPath(added),
-                                m_hasWorklistEntry ? "from the worklist" : "");
-    if (m_hasWorklistEntry) {
-        // The worklist's identity goes with the new patient, in a file of its own.
-        m_hasWorklistEntry = false;
-        std::string error;
-        if (!dicom::WriteWorklistFile(platform::HostPath(records::RecordDirPath(added)), m_worklistEntry.patient,
-                                      &error)) {
-            Message(QStringLiteral("The patient was created, but the worklist's Patient ID was not kept: %1")
-                        .arg(QString::fromStdString(error)));
-        }
-    }
+                                details.patientId.empty() ? "" : "from the worklist");
     // The new patient is the one about to be treated: selected, so that OK takes it.
     SelectRowAndFocus(m_userList->rowCount() - 1);
 }
@@ -480,24 +572,31 @@ void CUserList::OnWorklist() {
     if (!picked) return;
     m_worklistEntry = entry;
     m_hasWorklistEntry = true;
-    m_name->setText(LeftUnits(WorklistDisplayName(entry.patient.patientName), 15).trimmed());
-    if (entry.patient.sex == "F" || entry.patient.sex == "M") m_sex->setCurrentIndex(entry.patient.sex == "F" ? 0 : 1);
+    m_name->setText(WorklistDisplayName(entry.patient.patientName));
+    if (SexItemOf(entry.patient.sex) >= 0) m_sex->setCurrentIndex(SexItemOf(entry.patient.sex));
     const int age =
         dicom::AgeOn(entry.patient.birthDate, m_clock().date().toString(QStringLiteral("yyyyMMdd")).toStdString());
     m_age->setText(age >= 0 ? QString::number(age) : QString());
+    const QDate born = QDate::fromString(QString::fromStdString(entry.patient.birthDate), QStringLiteral("yyyyMMdd"));
+    m_birthDate->setText(age >= 0 ? born.toString(Qt::ISODate) : QString());
 }
 
 void CUserList::OnModify() {
     _USER_INFO user = {};
     m_store.GetCurrentUser(&user);
-    if (!ReadPatientFields(&user, true)) return;
+    // An outside identity stays; the worklist's spelling of the name only while the name does.
+    records::PatientDetails details = DetailsOf(user);
+    const std::string nameBefore = details.name;
+    if (!ReadPatientFields(&user, true, &details)) return;
+    if (details.name != nameBefore) details.personName.clear();
     const bool changed = m_store.ModifyUser(user) == 1;
+    if (changed) WriteDetails(user, details);
     records::AuditTrail::Record(records::audit::kPatientChanged, user.uid, records::RecordDirPath(user),
                                 changed ? "" : "not written", changed);
     const int row = m_nEditedRow;
     if (row < 0 || row >= m_userList->rowCount()) return;
-    QStringList texts = UserRowTexts(user, row + 1);
-    texts[5] = user.sex != 0 ? QStringLiteral("male") : QStringLiteral("female");
+    QStringList texts = UserRowTexts(user, row + 1, &details);
+    texts[5] = texts[5].toLower();
     for (int c = 2; c < texts.size(); ++c) m_userList->item(row, c)->setText(texts[c]);
 }
 
@@ -513,10 +612,7 @@ void CUserList::OnQuery() {
     SelectRowAndFocus(found);
     _USER_INFO user = {};
     m_store.GetUser(found, &user);
-    m_name->setText(FieldQString(user.name, 16));
-    if (user.sex == 0 || user.sex == 1) m_sex->setCurrentIndex(user.sex);
-    m_age->setText(QString::number(user.age));
-    m_phone->setText(QString::number(qint64(user.phone)));
+    ShowPatientFields(user);
     m_store.SelectUser(found);
     FillPictureList();
 }

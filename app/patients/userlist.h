@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "records/patientdetails.h"
 #include "records/recordstore.h"
 
 #include "dicom/pacsclient.h"
@@ -69,6 +70,7 @@ public:
         IdDelete = 1008,
         IdWorklist = 1063,
         IdRestorePatients = 1064,
+        IdBirthDate = 1065,
     };
 
     // Builds the dialog and runs its initialisation (the patient list, the selection of the
@@ -93,8 +95,9 @@ public:
     CPreviewFrame* Preview() const { return m_preview; }
 
     // The texts of a patient-list row: hidden row number, No., User ID, Name, Age, Sex, Phone,
-    // Disease.
-    static QStringList UserRowTexts(const _USER_INFO& user, int rowNumber);
+    // Disease. The name, sex and phone as typed come from the patient's details when given.
+    static QStringList UserRowTexts(const _USER_INFO& user, int rowNumber,
+                                    const records::PatientDetails* details = nullptr);
 
     // Number parsing as the edit boxes are read: leading blanks, an optional sign and the digits
     // that follow; anything else ends the number, no digits give 0; out-of-range values saturate.
@@ -131,7 +134,9 @@ private:
     int FirstSelectedRow(QTableWidget* list) const;
     void RenumberRows();
     QString DeletionDetail() const;
-    bool ReadPatientFields(_USER_INFO* user, bool withDescription);
+    bool ReadPatientFields(_USER_INFO* user, bool withDescription, records::PatientDetails* details);
+    void ShowPatientFields(const _USER_INFO& user);
+    void WriteDetails(const _USER_INFO& user, const records::PatientDetails& details);
     void Message(const QString& text);
 
     RecordStore& m_store;
@@ -144,6 +149,7 @@ private:
     CPreviewFrame* m_preview = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_age = nullptr;
+    QLineEdit* m_birthDate = nullptr;
     QComboBox* m_sex = nullptr;
     QLineEdit* m_phone = nullptr;
     QTextEdit* m_description = nullptr;

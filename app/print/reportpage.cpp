@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/patients/patientdisplay.h"
 #include "app/pictures/pictureio.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/uifont.h"
@@ -50,9 +51,14 @@ QRect Corners(int left, int top, int right, int bottom) { return QRect(left, top
 ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospital, const QStringList& picturePaths,
                                 const QDateTime& time) {
     ReportContent content;
-    content.name = FieldQString(patient.name, sizeof patient.name / sizeof patient.name[0]);
+    // The name, phone and birth date as typed where they were kept beside the record.
+    const PatientDisplay shown = PatientDisplayOf(patient);
+    content.name = shown.name;
     content.sex = patient.sex;
+    if (shown.sex == QLatin1String("other") || shown.sex == QLatin1String("unknown")) content.sexWord = shown.sex;
     content.age = patient.age;
+    content.phone = shown.phone;
+    content.birthDate = shown.birthDate;
     content.description = FieldQString(patient.description, sizeof patient.description / sizeof patient.description[0]);
     content.hospital = hospital;
     content.picturePaths = picturePaths.mid(0, 4);
@@ -213,8 +219,12 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content) {
     const QFontMetrics fm(text, dc.device());
     dc.setFont(text);
     left(fm, 6 * L, ReportNameText(content.name));
-    centred(fm, 6 * L, ReportSexText(content.sex));
+    centred(fm, 6 * L,
+            content.sexWord.isEmpty() ? ReportSexText(content.sex) : QStringLiteral("Sex：") + content.sexWord);
     right(fm, 6 * L, ReportAgeText(content.age));
+    // The phone and birth date go on a line of their own between the name line and "Disease".
+    if (!content.phone.isEmpty()) left(fm, int(7.5 * L), QStringLiteral("Phone：") + content.phone);
+    if (!content.birthDate.isEmpty()) right(fm, int(7.5 * L), QStringLiteral("Born：") + content.birthDate);
     left(fm, 9 * L, QStringLiteral("Disease："));
 
     const int cw = fm.horizontalAdvance(QStringLiteral("宽"));

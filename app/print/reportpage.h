@@ -27,8 +27,11 @@ class QPainter;
 // What one report shows.
 struct ReportContent {
     QString name;
-    int sex = 0;  // 0 female, anything else male
+    int sex = 0;      // 0 female, anything else male
+    QString sexWord;  // "other" or "unknown" where the record's sex cannot say it; else empty
     int age = 0;
+    QString phone;      // as typed
+    QString birthDate;  // YYYY-MM-DD, or empty
     QString description;
     QString hospital;
     QStringList picturePaths;  // at most four, in pick order; logical d: paths or host paths

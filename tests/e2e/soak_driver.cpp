@@ -207,6 +207,7 @@ private:
             users.findChild<QLineEdit*>(QStringLiteral("IdName"))->setText(QStringLiteral("Soak %1").arg(++m_patients));
             users.findChild<QLineEdit*>(QStringLiteral("IdAge"))->setText(QStringLiteral("40"));
             users.findChild<QLineEdit*>(QStringLiteral("IdPhone"))->setText(QStringLiteral("5550100"));
+            users.findChild<QComboBox*>(QStringLiteral("IdSex"))->setCurrentIndex(1);
             users.findChild<QPushButton*>(QStringLiteral("IdCreate"))->click();
         } else if (m_choosePatient) {
             list->clearSelection();

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -534,6 +535,7 @@ void KavimoDlgTest::theNewPatientIsShownLargeAndOpensTheNextRun() {
             users.findChild<QLineEdit*>("IdName")->setText(QString::fromLatin1(name));
             users.findChild<QLineEdit*>("IdAge")->setText(QStringLiteral("40"));
             users.findChild<QLineEdit*>("IdPhone")->setText(QStringLiteral("555"));
+            users.findChild<QComboBox*>("IdSex")->setCurrentIndex(0);
             users.findChild<QPushButton*>("IdCreate")->click();
         }
         users.findChild<QPushButton*>("IdOK")->click();

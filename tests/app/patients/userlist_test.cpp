@@ -5,13 +5,21 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextEdit>
 
 #include "app/patients/userlist.h"
 #include "app/widgets/restoredlg.h"
+#include "dcmtk/config/osconfig.h"
+#include "dcmtk/dcmdata/dcdeftag.h"
+#include "dcmtk/dcmdata/dcfilefo.h"
 #include "dicom/patient.h"
+#include "dicom/patientpictures.h"
+#include "dicom/pictureobject.h"
+#include "records/patientdetails.h"
 #include "tests/app/support/apptestsupport.h"
 
 namespace {
@@ -61,6 +69,7 @@ private Q_SLOTS:
     void aFullListRefusesANewPatientWithAMessage();
     void doubleClickPicksTheRowAndCloses();
     void worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient();
+    void whatWasTypedIsKeptBesideTheUnchangedRecord();
 
 private:
     std::unique_ptr<TestDrive> m_drive;
@@ -166,6 +175,12 @@ void UserListTest::createAppendsARowAndReportsARefusal() {
     dialog.findChild<QComboBox*>("IdSex")->setCurrentIndex(-1);
     dialog.findChild<QComboBox*>("IdSex")->clearEditText();
     SetText(dialog, "IdPhone", QStringLiteral("5551234"));
+    // The sex must be chosen: no patient is made "male" for want of a choice.
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList({kCaption + "|Please choose sex (Female, Male, Other or Unknown)！"}));
+    QCOMPARE(m_store->UserCount(), 1);
+    m_drive->messages.clear();
+    dialog.findChild<QComboBox*>("IdSex")->setCurrentText(QStringLiteral("Other"));
     Click(dialog, "IdCreate");
     QCOMPARE(m_drive->messages, QStringList());
     QTableWidget* users = dialog.UserList();
@@ -174,11 +189,11 @@ void UserListTest::createAppendsARowAndReportsARefusal() {
     QCOMPARE(Cell(users, 1, 2), QStringLiteral("UID20261206190507"));
     QCOMPARE(Cell(users, 1, 3), QStringLiteral("Carla"));
     QCOMPARE(Cell(users, 1, 4), QStringLiteral("41"));
-    QCOMPARE(Cell(users, 1, 5), QStringLiteral("Male"));  // no sex chosen: stored as -1
+    QCOMPARE(Cell(users, 1, 5), QStringLiteral("Other"));
     QCOMPARE(Cell(users, 1, 6), QStringLiteral("5551234"));
     _USER_INFO added = {};
     m_store->GetUser(1, &added);
-    QCOMPARE(added.sex, -1);
+    QCOMPARE(added.sex, -1);  // the record knows only female and male
     QCOMPARE(added.uid, 20261206190507ull);
     QVERIFY(QFileInfo(PatientDir(*m_drive, added.uid) + "/UserInfoBackup.fdb").isFile());
 
@@ -190,14 +205,16 @@ void UserListTest::createAppendsARowAndReportsARefusal() {
     QCOMPARE(users->rowCount(), 2);
     QCOMPARE(m_store->UserCount(), 2);
 
-    // A second later it works; the new row's name is cut to 15 characters.
+    // A second later it works; the record's name is cut to 15 characters, the row shows it whole.
     dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(19, 5, 8)); });
     SetText(dialog, "IdName", QStringLiteral("Dorothea-Margarethe"));
     dialog.findChild<QComboBox*>("IdSex")->setCurrentIndex(0);
     Click(dialog, "IdCreate");
     QCOMPARE(users->rowCount(), 3);
-    QCOMPARE(Cell(users, 2, 3), QStringLiteral("Dorothea-Margar"));
+    QCOMPARE(Cell(users, 2, 3), QStringLiteral("Dorothea-Margarethe"));
     QCOMPARE(Cell(users, 2, 5), QStringLiteral("Female"));
+    m_store->GetUser(2, &added);
+    QCOMPARE(records::FieldText(added.name), std::u16string(u"Dorothea-Margar"));
 }
 
 void UserListTest::queryByNameAndByPhoneWraps() {
@@ -470,6 +487,7 @@ void UserListTest::aFullListRefusesANewPatientWithAMessage() {
     dialog.SetClock([] { return QDateTime(QDate(2030, 1, 1), QTime(8, 0, 0)); });
     SetText(dialog, "IdName", QStringLiteral("One Too Many"));
     SetText(dialog, "IdAge", QStringLiteral("20"));
+    dialog.findChild<QComboBox*>("IdSex")->setCurrentIndex(1);
     SetText(dialog, "IdPhone", QStringLiteral("1"));
     Click(dialog, "IdCreate");
     QCOMPARE(m_drive->messages,
@@ -508,23 +526,116 @@ void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
     });
     Click(dialog, "IdWorklist");
     QCOMPARE(asked.Text(), std::string("ARCHIVE@127.0.0.1:104"));
-    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Lindqvist-Berg"));  // cut to 15 characters
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Lindqvist-Berg Anna Maria"));
     QCOMPARE(dialog.findChild<QLineEdit*>("IdAge")->text(), QStringLiteral("46"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdBirthDate")->text(), QStringLiteral("1980-02-29"));
     QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentIndex(), 0);
     Click(dialog, "IdCreate");
     QCOMPARE(m_drive->messages, QStringList());
-    dicom::WorklistPatient kept;
-    QVERIFY(dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090000ull).toStdString(), &kept));
+    records::PatientDetails kept;
+    QCOMPARE(records::ReadPatientDetails(PatientDir(*m_drive, 20261206090000ull).toStdString(), &kept),
+             records::DetailsFound::Details);
     QCOMPARE(kept.patientId, std::string("P-0042"));
-    QCOMPARE(kept.patientName, std::string("Lindqvist-Berg^Anna^Maria"));
+    QCOMPARE(kept.personName, std::string("Lindqvist-Berg^Anna^Maria"));
+    QCOMPARE(kept.name, std::string("Lindqvist-Berg Anna Maria"));
     QCOMPARE(kept.birthDate, std::string("19800229"));
+    QCOMPARE(kept.sex, std::string("F"));
     QCOMPARE(kept.issuer, std::string("CITY-HOSPITAL"));
+    QVERIFY(!QFileInfo::exists(PatientDir(*m_drive, 20261206090000ull) + "/Worklist.txt"));
 
     // The next patient made by hand has no worklist identity.
     dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 1)); });
     SetText(dialog, "IdName", QStringLiteral("Ben"));
+    SetText(dialog, "IdBirthDate", QString());
     Click(dialog, "IdCreate");
-    QVERIFY(!dicom::ReadWorklistFile(PatientDir(*m_drive, 20261206090001ull).toStdString(), &kept));
+    QCOMPARE(records::ReadPatientDetails(PatientDir(*m_drive, 20261206090001ull).toStdString(), &kept),
+             records::DetailsFound::Details);
+    QCOMPARE(kept.patientId, std::string());
+    QCOMPARE(kept.personName, std::string());
+}
+
+void UserListTest::whatWasTypedIsKeptBesideTheUnchangedRecord() {
+    openStore();
+    CUserList dialog(*m_store);
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 30, 0)); });
+    const QString name = QStringLiteral("Maximilian Müller-Lüdenscheidt");
+    SetText(dialog, "IdName", name);
+    SetText(dialog, "IdAge", QString());
+    SetText(dialog, "IdBirthDate", QStringLiteral("1980-02-29"));
+    SetText(dialog, "IdPhone", QStringLiteral("+49 (30) 123456"));
+    dialog.findChild<QComboBox*>("IdSex")->setCurrentText(QStringLiteral("Unknown"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList());
+    constexpr uint64_t kUid = 20261208103000ull;
+    const QString dir = PatientDir(*m_drive, kUid);
+
+    // The details file holds what was typed, whole.
+    QFile details(dir + "/Details.txt");
+    QVERIFY(details.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(details.readAll()),
+             QStringLiteral("Name=Maximilian Müller-Lüdenscheidt\nPhone=+49 (30) 123456\nBirthDate=19800229\n"
+                            "Sex=U\nPatientID=\nIssuerOfPatientID=\nPersonName=\n"));
+
+    // The record is what the dialog has always made of that input with the age typed: the name
+    // cut to 15 characters, the phone's leading number, the age in years, no sex it can hold.
+    _USER_INFO expected = {};
+    expected.uid = kUid;
+    records::SetFieldText(expected.name, u"Maximilian Müll");
+    expected.sex = -1;
+    expected.age = 46;
+    expected.phone = 49;
+    records::SetFieldText(expected.dirPath, "d:\\DentalWorkDir\\UID20261208103000");
+    const QByteArray record(reinterpret_cast<const char*>(&expected), sizeof expected);
+    QFile backup(dir + "/UserInfoBackup.fdb");
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), record);
+    QFile list(m_drive->workDir() + "/UserList.fdb");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll().right(int(sizeof expected)), record);
+
+    // The list and the boxes show it as typed; the age follows the birth date.
+    QCOMPARE(Cell(dialog.UserList(), 1, 3), name);
+    QCOMPARE(Cell(dialog.UserList(), 1, 5), QStringLiteral("Unknown"));
+    QCOMPARE(Cell(dialog.UserList(), 1, 6), QStringLiteral("+49 (30) 123456"));
+    SelectOnly(dialog.UserList(), 0);
+    SelectOnly(dialog.UserList(), 1);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), name);
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdAge")->text(), QStringLiteral("46"));
+    QCOMPARE(dialog.findChild<QComboBox*>("IdSex")->currentText(), QStringLiteral("Unknown"));
+
+    // kavimo-records shows the details.
+    QProcess tool;
+    tool.start(QStringLiteral(KAVIMO_RECORDS_TOOL), {QStringLiteral("--drive-d"), m_drive->root(),
+                                                     QStringLiteral("show"), QStringLiteral("UID20261208103000")});
+    QVERIFY(tool.waitForFinished(30000));
+    const QString shown = QString::fromUtf8(tool.readAllStandardOutput());
+    QCOMPARE(tool.exitCode(), 0);
+    const auto line = [&shown](const QString& label, const QString& value) {
+        return shown.contains(
+            QRegularExpression(QStringLiteral("\\n +%1: +%2\\n").arg(label, QRegularExpression::escape(value))));
+    };
+    QVERIFY2(line(QStringLiteral("Full name"), name), qPrintable(shown));
+    QVERIFY2(line(QStringLiteral("Phone"), QStringLiteral("+49 (30) 123456")), qPrintable(shown));
+    QVERIFY2(line(QStringLiteral("Birth date"), QStringLiteral("19800229")), qPrintable(shown));
+    QVERIFY2(line(QStringLiteral("Sex"), QStringLiteral("unknown (U)")), qPrintable(shown));
+
+    // The archive object of one of the patient's pictures carries the whole name; the unknown sex
+    // is left empty.
+    QVERIFY(WriteJpeg(dir + "/20261208103100.jpg", 32, 24, Qt::gray));
+    dicom::PictureSource source;
+    std::string error;
+    QVERIFY2(
+        dicom::LoadPictureSource(kUid, "d:\\DentalWorkDir\\UID20261208103000\\20261208103100.jpg", &source, &error),
+        error.c_str());
+    const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
+    QVERIFY2(object, error.c_str());
+    OFString value;
+    QVERIFY(object->File().getDataset()->findAndGetOFString(DCM_PatientName, value).good());
+    QCOMPARE(QString::fromUtf8(value.c_str()), name);
+    QVERIFY(object->File().getDataset()->findAndGetOFString(DCM_PatientBirthDate, value).good());
+    QCOMPARE(QString::fromUtf8(value.c_str()), QStringLiteral("19800229"));
+    object->File().getDataset()->findAndGetOFString(DCM_PatientSex, value);
+    QCOMPARE(QString::fromUtf8(value.c_str()), QString());
 }
 
 QTEST_MAIN(UserListTest)

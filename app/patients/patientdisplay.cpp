@@ -1,0 +1,30 @@
+#include "app/patients/patientdisplay.h"
+
+#include <QDate>
+
+#include "app/widgets/textutil.h"
+#include "platform/paths.h"
+#include "records/patientdetails.h"
+#include "records/recordnames.h"
+#include "records/recordtypes.h"
+
+PatientDisplay PatientDisplayOf(const _USER_INFO& user) {
+    records::PatientDetails details;
+    const std::string dir = platform::HostPath(records::RecordDirPath(user));
+    if (dir.empty() || records::ReadPatientDetails(dir, &details) == records::DetailsFound::Damaged) details = {};
+
+    PatientDisplay shown;
+    shown.name = details.name.empty() ? FieldQString(user.name, 16) : QString::fromStdString(details.name);
+    if (details.sex == "O")
+        shown.sex = QStringLiteral("other");
+    else if (details.sex == "U")
+        shown.sex = QStringLiteral("unknown");
+    else if (details.sex == "F" || (details.sex.empty() && user.sex == 0))
+        shown.sex = QStringLiteral("female");
+    else
+        shown.sex = QStringLiteral("male");
+    shown.phone = details.phone.empty() ? QString::number(qint64(user.phone)) : QString::fromStdString(details.phone);
+    const QDate born = QDate::fromString(QString::fromStdString(details.birthDate), QStringLiteral("yyyyMMdd"));
+    if (born.isValid()) shown.birthDate = born.toString(Qt::ISODate);
+    return shown;
+}
