@@ -1,12 +1,13 @@
-// Arbitrary bytes as a patient's worklist file: reading it must not crash, a patient read has an
-// ID and single-line values that read the same once written back, and the values go through the
-// conversions an object's attributes are made with.
+// Arbitrary bytes as a patient's worklist file and as its details file: reading them must not
+// crash, a patient read has single-line values that read the same once written back, and the
+// values go through the conversions an object's attributes are made with.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "dicom/patient.h"
+#include "records/patientdetails.h"
 
 namespace {
 
@@ -20,8 +21,28 @@ bool OneLine(const std::string& value) { return value.find('\n') == std::string:
 
 }  // namespace
 
+// The details file: what is read is written back as the same details.
+void CheckDetails(const std::string& text) {
+    records::PatientDetails details;
+    std::string problem;
+    if (!records::ParsePatientDetails(text, &details, &problem)) {
+        Check(!problem.empty(), "details refused without a reason");
+        return;
+    }
+    records::PatientDetails again;
+    Check(records::ParsePatientDetails(records::PatientDetailsText(details), &again, &problem),
+          "the details are refused once written back");
+    Check(again.name == details.name && again.phone == details.phone && again.birthDate == details.birthDate &&
+              again.sex == details.sex && again.patientId == details.patientId && again.issuer == details.issuer &&
+              again.personName == details.personName,
+          "the details read differently once written back");
+    Check(dicom::PersonNameFromText(details.name).find_first_of("^=\\\n") == std::string::npos,
+          "a person name that splits");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    CheckDetails(text);
     dicom::WorklistPatient patient;
     if (!dicom::ParseWorklistText(text, &patient)) return 0;
     Check(!patient.patientId.empty(), "a worklist patient without an ID");
