@@ -93,10 +93,15 @@ public:
     bool Echo(std::string* error);
 
     enum class StoreResult {
-        Stored,   // the archive confirmed it (also with a warning, or when it already held it)
-        Refused,  // the archive answered with a failure status
-        Broken,   // no answer: the association is gone
+        Stored,        // the archive confirmed it (also with a warning, or when it already held it)
+        Refused,       // the archive did not take it this time (a failure status, out of resources,
+                       // or no accepted presentation context): worth trying again later
+        Unacceptable,  // the archive will not take the object as it is (0xA9xx: the data set does
+                       // not match its class, 0xCxxx: it cannot understand it)
+        Broken,        // no answer: the association is gone
     };
+    // Sends one object. For every result but Stored, *error says why; for Stored with a warning
+    // status, *error names the warning (and is left alone otherwise).
     StoreResult Store(const PictureObject& object, std::string* error);
 
     // The worklist's scheduled patients for a day (YYYYMMDD). The query ends with a failure when
