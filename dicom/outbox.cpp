@@ -333,11 +333,17 @@ bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
 
 PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& batch) {
     BatchOutcome outcome;
+    // An association to an archive no longer set (the settings changed) goes; the pictures go to
+    // the new one.
+    if (client.IsOpen() && m_openAddress != batch.address) client.Close();
     // Without the installation's identity no object can be made; unlike a picture that is gone,
     // that can be mended (the file restored), so the queue waits as for an unreachable archive.
     std::string installationId;
-    outcome.broken = !LoadInstallationId(&installationId, &outcome.error) ||
-                     (!client.IsOpen() && !client.Open(batch.address, &outcome.error));
+    outcome.broken = !LoadInstallationId(&installationId, &outcome.error);
+    if (!outcome.broken && !client.IsOpen()) {
+        outcome.broken = !client.Open(batch.address, &outcome.error);
+        if (!outcome.broken) m_openAddress = batch.address;
+    }
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];
@@ -357,6 +363,10 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
         }
         Notify();
     }
+    // An association that failed a round is not used again: the archive may have refused its
+    // presentation context, dropped it, or be mended by the next try; the next round negotiates
+    // a new one after the pause.
+    if (outcome.broken || outcome.refused) client.Close();
     return outcome;
 }
 

@@ -7,7 +7,8 @@
 // or when it can never be sent (the picture is gone, unreadable, not a JPEG, larger than kavimo
 // decodes or outside the work directory, or the archive refused it as unacceptable on
 // kOutboxUnacceptableTries tries; the listener hears the reason). While the archive cannot be
-// reached the sender tries again with a growing pause.
+// reached, or refuses pictures, the sender tries again with a growing pause, each time over a
+// new association: one that failed a round, or that goes to an archive no longer set, is closed.
 //
 // Threads: Enqueue, Start, Stop, RetryNow and the getters may be called from any thread (the
 // application calls them from the user-interface thread). The queue file is read, and the
@@ -188,6 +189,7 @@ private:
     uint64_t m_savedChanges = 0;  // how many of them the queue file holds
     std::chrono::steady_clock::time_point m_lastSave;
     PacsClient* m_client = nullptr;  // the sender's client while it runs, for Stop to abort
+    PacsAddress m_openAddress;       // where the client's association goes (sender's thread only)
     PacsAddress m_address;
     Progress m_progress;
     bool m_stop = false;

@@ -31,6 +31,12 @@ struct PacsTls {
     std::string caFile;
     std::string certFile;
     std::string keyFile;
+
+    bool operator==(const PacsTls& other) const {
+        return enabled == other.enabled && caFile == other.caFile && certFile == other.certFile &&
+               keyFile == other.keyFile;
+    }
+    bool operator!=(const PacsTls& other) const { return !(*this == other); }
 };
 
 struct PacsAddress {
@@ -42,6 +48,12 @@ struct PacsAddress {
 
     bool IsSet() const { return !calledAet.empty() && !host.empty() && port > 0; }
     std::string Text() const;  // AET@HOST:PORT
+
+    bool operator==(const PacsAddress& other) const {
+        return calledAet == other.calledAet && host == other.host && port == other.port &&
+               callingAet == other.callingAet && tls == other.tls;
+    }
+    bool operator!=(const PacsAddress& other) const { return !(*this == other); }
 };
 
 // Parses "AET@HOST:PORT". False for anything else (AE titles are 1 to 16 characters).

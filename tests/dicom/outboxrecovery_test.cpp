@@ -88,6 +88,45 @@ private:
     dicom::PacsOutbox m_outbox;  // last: it stops, and calls no listener, before the rest goes
 };
 
+TEST(OutboxRecovery, SendsOnceTheArchiveIsMendedAfterRefusedContextRejectionAndAbort) {
+    FakeArchive archive(FakeArchive::Behaviour::NoPictures);
+    std::string error;
+    ASSERT_TRUE(archive.Listening(&error)) << error;
+    TempDrive drive;
+    const std::vector<std::string> paths = drive.AddPatient(
+        kUid, u"Mended Archive", 0, 40,
+        {{20240102090000ull, MakeJpeg(64, 48, 1, false)}, {20240102090100ull, MakeJpeg(64, 48, 2, false)}}, u"Clinic");
+    ASSERT_EQ(paths.size(), 2u);
+    Watched watched(drive.Work() + "/" + dicom::kOutboxFile, archive.Address());
+    ASSERT_TRUE(watched.Outbox().Enqueue(kUid, paths, &error)) << error;
+
+    // No presentation context for pictures: refused, and the pictures stay queued.
+    ASSERT_TRUE(watched.WaitFor([](const auto&, const auto& answers) { return answers.size() >= 2; }));
+    EXPECT_EQ(watched.AnswersFor(paths[0]).front().kind, Kind::Refused);
+    EXPECT_THAT(watched.AnswersFor(paths[0]).front().reason, HasSubstr("does not accept"));
+
+    // Then the association is rejected: the archive cannot be reached.
+    archive.SetBehaviour(FakeArchive::Behaviour::Reject);
+    ASSERT_TRUE(watched.WaitFor([&](const auto& progress, const auto&) {
+        return archive.Rejected() >= 1 && progress.waiting && progress.pending == 2;
+    }));
+
+    // Then it is aborted at the first request.
+    archive.SetBehaviour(FakeArchive::Behaviour::Abort);
+    ASSERT_TRUE(watched.WaitFor([&](const auto&, const auto&) { return archive.Aborted() >= 2; }));
+    EXPECT_EQ(watched.Outbox().Pending(), 2u);
+
+    // Mended: the queue empties within the pauses, over a new association, with no restart.
+    const int accepted = archive.Accepted();
+    archive.SetBehaviour(FakeArchive::Behaviour::Answer);
+    ASSERT_TRUE(watched.WaitFor([&](const auto&, const auto& answers) {
+        return Last(answers, paths[0], Kind::Stored) && Last(answers, paths[1], Kind::Stored);
+    }));
+    EXPECT_GT(archive.Accepted(), accepted);
+    EXPECT_EQ(watched.Outbox().Pending(), 0u);
+    for (const std::string& path : paths) EXPECT_EQ(watched.AnswersFor(path).back().kind, Kind::Stored) << path;
+}
+
 TEST(OutboxRecovery, StatusesDecideBetweenStoredRetriedAndGivenUp) {
     FakeArchive archive(FakeArchive::Behaviour::Answer);
     std::string error;
