@@ -101,6 +101,7 @@ void PacsOutbox::Start() {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_entries.clear();
         m_index.clear();
+        m_unacceptable.clear();
         m_loaded = false;
         m_changes = m_savedChanges = 0;
         m_stop = false;
@@ -230,6 +231,7 @@ void PacsOutbox::RemoveLocked(const OutboxEntry& entry) {
     if (found == m_index.end()) return;
     m_entries.erase(found->second);
     m_index.erase(found);
+    m_unacceptable.erase(entry);
     m_progress.pending = m_entries.size();
     ++m_changes;
 }
@@ -331,11 +333,17 @@ bool PacsOutbox::TakeBatch(PacsClient& client, Batch* batch) {
 
 PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& batch) {
     BatchOutcome outcome;
+    // An association to an archive no longer set (the settings changed) goes; the pictures go to
+    // the new one.
+    if (client.IsOpen() && m_openAddress != batch.address) client.Close();
     // Without the installation's identity no object can be made; unlike a picture that is gone,
     // that can be mended (the file restored), so the queue waits as for an unreachable archive.
     std::string installationId;
-    outcome.broken = !LoadInstallationId(&installationId, &outcome.error) ||
-                     (!client.IsOpen() && !client.Open(batch.address, &outcome.error));
+    outcome.broken = !LoadInstallationId(&installationId, &outcome.error);
+    if (!outcome.broken && !client.IsOpen()) {
+        outcome.broken = !client.Open(batch.address, &outcome.error);
+        if (!outcome.broken) m_openAddress = batch.address;
+    }
     for (size_t i = 0; i < batch.entries.size() && !outcome.broken; ++i) {
         if (StopRequested()) break;
         const OutboxEntry& entry = batch.entries[i];
@@ -344,20 +352,21 @@ PacsOutbox::BatchOutcome PacsOutbox::SendBatch(PacsClient& client, const Batch& 
         PacsClient::StoreResult result = PacsClient::StoreResult::Refused;
         if (object) result = client.Store(*object, &error);
         if (!object || result != PacsClient::StoreResult::Stored) outcome.error = error;
-        RecordStore(entry, object != nullptr, result, &outcome);
+        PictureAnswer answer;
+        answer.kind = RecordStore(entry, object != nullptr, result, &error, &outcome);
         Flush(false);
         if (outcome.broken) client.Close();
         if (m_pictureListener && result != PacsClient::StoreResult::Broken) {
-            PictureAnswer answer;
-            answer.kind = !object                                     ? PictureAnswer::Kind::NotSent
-                          : result == PacsClient::StoreResult::Stored ? PictureAnswer::Kind::Stored
-                                                                      : PictureAnswer::Kind::Refused;
-            if (answer.kind != PictureAnswer::Kind::Stored) answer.reason = error;
+            answer.reason = error;
             answer.archive = batch.address.Text();
             m_pictureListener(entry, answer);
         }
         Notify();
     }
+    // An association that failed a round is not used again: the archive may have refused its
+    // presentation context, dropped it, or be mended by the next try; the next round negotiates
+    // a new one after the pause.
+    if (outcome.broken || outcome.refused) client.Close();
     return outcome;
 }
 
@@ -377,27 +386,39 @@ bool PacsOutbox::StopRequested() const {
     return m_stop;
 }
 
-void PacsOutbox::RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result,
-                             BatchOutcome* outcome) {
+PacsOutbox::PictureAnswer::Kind PacsOutbox::RecordStore(const OutboxEntry& entry, bool built,
+                                                        PacsClient::StoreResult result, std::string* reason,
+                                                        BatchOutcome* outcome) {
+    using Kind = PictureAnswer::Kind;
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (result == PacsClient::StoreResult::Unacceptable && ++m_unacceptable[entry] >= kOutboxUnacceptableTries) {
+        // The archive will not take the object as kavimo makes it: sending it again changes
+        // nothing, and it would hold up the queue for ever.
+        *reason = "refused " + std::to_string(kOutboxUnacceptableTries) + " times: " + *reason;
+        outcome->error = *reason;
+        built = false;
+    }
     if (!built) {
-        // The picture is gone or is no picture: it can never be sent. It stays in the patient's
-        // directory; only the queue forgets it.
+        // The picture is gone, is no picture, or the archive will never take it: it can never be
+        // sent. It stays in the patient's directory; only the queue forgets it.
         RemoveLocked(entry);
         ++m_progress.failed;
         m_progress.lastError = outcome->error;
-    } else if (result == PacsClient::StoreResult::Stored) {
+        return Kind::NotSent;
+    }
+    if (result == PacsClient::StoreResult::Stored) {
         RemoveLocked(entry);
         ++m_progress.sent;
-    } else {
-        m_progress.lastError = outcome->error;
-        if (result == PacsClient::StoreResult::Refused) {
-            ++m_progress.failed;
-            outcome->refused = true;
-        } else {
-            outcome->broken = true;
-        }
+        return Kind::Stored;
     }
+    m_progress.lastError = outcome->error;
+    if (result == PacsClient::StoreResult::Broken) {
+        outcome->broken = true;
+    } else {
+        ++m_progress.failed;
+        outcome->refused = true;
+    }
+    return Kind::Refused;
 }
 
 PacsOutbox::AfterBatch PacsOutbox::EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause) {

@@ -3,10 +3,12 @@
 // kill or a power cut. New pictures are on the disk before Enqueue returns; pictures that left
 // the queue are written out at most a second later, at the end of each round and before Stop
 // returns (after a kill they are sent once more, which the archive takes as the same object).
-// A picture leaves the queue only when the archive has confirmed its store, or when it can never
-// be sent (the picture is gone, unreadable, not a JPEG, larger than kavimo decodes or outside the
-// work directory; the listener hears the reason). While the archive cannot be reached the sender
-// tries again with a growing pause.
+// A picture leaves the queue only when the archive has confirmed its store (a warning included),
+// or when it can never be sent (the picture is gone, unreadable, not a JPEG, larger than kavimo
+// decodes or outside the work directory, or the archive refused it as unacceptable on
+// kOutboxUnacceptableTries tries; the listener hears the reason). While the archive cannot be
+// reached, or refuses pictures, the sender tries again with a growing pause, each time over a
+// new association: one that failed a round, or that goes to an archive no longer set, is closed.
 //
 // Threads: Enqueue, Start, Stop, RetryNow and the getters may be called from any thread (the
 // application calls them from the user-interface thread). The queue file is read, and the
@@ -35,6 +37,10 @@ class PictureObject;
 
 // The queue file in the work directory.
 inline constexpr const char* kOutboxFile = "PacsOutbox.txt";
+
+// How often the archive may refuse a picture as unacceptable before it leaves the queue. The
+// count lives in memory: after a restart the picture gets its tries anew.
+inline constexpr int kOutboxUnacceptableTries = 3;
 
 struct OutboxEntry {
     uint64_t uid = 0;         // the patient
@@ -75,9 +81,10 @@ public:
         enum class Kind {
             Stored,   // the archive confirmed the store; the picture left the queue
             Refused,  // the archive refused it; it stays queued and is tried again
-            NotSent,  // it can never be sent (gone, unreadable, not a JPEG); it left the queue
+            NotSent,  // it can never be sent (gone, unreadable, not a JPEG, refused as
+                      // unacceptable on every try); it left the queue
         } kind = Kind::Stored;
-        std::string reason;   // why, for Refused and NotSent
+        std::string reason;   // why, for Refused and NotSent; the archive's warning, if any, for Stored
         std::string archive;  // the archive the round went to (PacsAddress::Text)
     };
     using PictureListener = std::function<void(const OutboxEntry&, const PictureAnswer&)>;
@@ -145,8 +152,10 @@ private:
     // Sends a round's pictures one by one, no lock held while the archive is talked to.
     BatchOutcome SendBatch(PacsClient& client, const Batch& batch);
     bool StopRequested() const;
-    // Books one picture's store into the queue and the progress (under the lock).
-    void RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result, BatchOutcome* outcome);
+    // Books one picture's store into the queue and the progress (under the lock) and says what
+    // became of it; `reason` is why it failed, and becomes the reason it left the queue.
+    PictureAnswer::Kind RecordStore(const OutboxEntry& entry, bool built, PacsClient::StoreResult result,
+                                    std::string* reason, BatchOutcome* outcome);
     // Books the end of a round (under the lock) and says what comes next; reckons the pause
     // before a retry.
     AfterBatch EndBatch(const BatchOutcome& outcome, std::chrono::milliseconds* pause);
@@ -174,11 +183,13 @@ private:
     mutable std::condition_variable m_loadedChanged;
     EntryList m_entries;  // in the order they were queued
     std::unordered_map<OutboxEntry, EntryList::iterator, OutboxEntryHash> m_index;
+    std::unordered_map<OutboxEntry, int, OutboxEntryHash> m_unacceptable;  // refusals so far, by picture
     bool m_loaded = true;         // the queue file has been read (false from Start until it is)
     uint64_t m_changes = 0;       // changes of the queue so far
     uint64_t m_savedChanges = 0;  // how many of them the queue file holds
     std::chrono::steady_clock::time_point m_lastSave;
     PacsClient* m_client = nullptr;  // the sender's client while it runs, for Stop to abort
+    PacsAddress m_openAddress;       // where the client's association goes (sender's thread only)
     PacsAddress m_address;
     Progress m_progress;
     bool m_stop = false;

@@ -46,10 +46,60 @@ std::string StatusText(Uint16 status) {
     return text;
 }
 
+// What a C-STORE status means, for the user ("out of resources"); empty when it has no name.
+std::string StoreStatusMeaning(Uint16 status) {
+    switch (status) {
+        case 0x0001:
+            return "warning";
+        case 0x0107:
+            return "attribute list error";
+        case 0x0116:
+            return "attribute value out of range";
+        case 0x0110:
+            return "processing failure";
+        case 0x0122:
+            return "SOP class not supported";
+        case 0x0124:
+            return "not authorised";
+        case 0xB000:
+            return "coercion of data elements";
+        case 0xB006:
+            return "elements discarded";
+        case 0xB007:
+            return "data set does not match SOP class";
+        default:
+            break;
+    }
+    switch (status & 0xF000) {
+        case 0xB000:
+            return "warning";
+        case 0xC000:
+            return "cannot understand";
+        default:
+            break;
+    }
+    switch (status & 0xFF00) {
+        case 0xA700:
+            return "out of resources";
+        case 0xA900:
+            return "data set does not match SOP class";
+        default:
+            return {};
+    }
+}
+
+std::string StoreStatusText(Uint16 status) {
+    const std::string meaning = StoreStatusMeaning(status);
+    return "status " + StatusText(status) + (meaning.empty() ? std::string() : ": " + meaning);
+}
+
 bool IsStoredStatus(Uint16 status) {
     // Success, and the warnings that still mean the archive keeps the object.
-    return status == 0x0000 || status == 0xB000 || status == 0xB006 || status == 0xB007 || (status & 0xF000) == 0xB000;
+    return status == 0x0000 || status == 0x0001 || status == 0x0107 || status == 0x0116 || (status & 0xF000) == 0xB000;
 }
+
+// Failures that sending the same object again will never mend.
+bool IsUnacceptableStatus(Uint16 status) { return (status & 0xFF00) == 0xA900 || (status & 0xF000) == 0xC000; }
 
 bool IsPendingStatus(Uint16 status) { return status == 0xFF00 || status == 0xFF01; }
 
@@ -637,9 +687,11 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
         return StoreResult::Broken;
     }
     if (!IsStoredStatus(status)) {
-        if (error) *error = "the archive refused the picture (status " + StatusText(status) + ")";
-        return StoreResult::Refused;
+        if (error) *error = "the archive refused the picture (" + StoreStatusText(status) + ")";
+        return IsUnacceptableStatus(status) ? StoreResult::Unacceptable : StoreResult::Refused;
     }
+    if (status != 0 && error)
+        *error = "the archive stored the picture with a warning (" + StoreStatusText(status) + ")";
     return StoreResult::Stored;
 }
 

@@ -31,6 +31,12 @@ struct PacsTls {
     std::string caFile;
     std::string certFile;
     std::string keyFile;
+
+    bool operator==(const PacsTls& other) const {
+        return enabled == other.enabled && caFile == other.caFile && certFile == other.certFile &&
+               keyFile == other.keyFile;
+    }
+    bool operator!=(const PacsTls& other) const { return !(*this == other); }
 };
 
 struct PacsAddress {
@@ -42,6 +48,12 @@ struct PacsAddress {
 
     bool IsSet() const { return !calledAet.empty() && !host.empty() && port > 0; }
     std::string Text() const;  // AET@HOST:PORT
+
+    bool operator==(const PacsAddress& other) const {
+        return calledAet == other.calledAet && host == other.host && port == other.port &&
+               callingAet == other.callingAet && tls == other.tls;
+    }
+    bool operator!=(const PacsAddress& other) const { return !(*this == other); }
 };
 
 // Parses "AET@HOST:PORT". False for anything else (AE titles are 1 to 16 characters).
@@ -93,10 +105,15 @@ public:
     bool Echo(std::string* error);
 
     enum class StoreResult {
-        Stored,   // the archive confirmed it (also with a warning, or when it already held it)
-        Refused,  // the archive answered with a failure status
-        Broken,   // no answer: the association is gone
+        Stored,        // the archive confirmed it (also with a warning, or when it already held it)
+        Refused,       // the archive did not take it this time (a failure status, out of resources,
+                       // or no accepted presentation context): worth trying again later
+        Unacceptable,  // the archive will not take the object as it is (0xA9xx: the data set does
+                       // not match its class, 0xCxxx: it cannot understand it)
+        Broken,        // no answer: the association is gone
     };
+    // Sends one object. For every result but Stored, *error says why; for Stored with a warning
+    // status, *error names the warning (and is left alone otherwise).
     StoreResult Store(const PictureObject& object, std::string* error);
 
     // The worklist's scheduled patients for a day (YYYYMMDD). The query ends with a failure when

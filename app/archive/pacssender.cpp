@@ -42,7 +42,10 @@ void PacsSender::Start() {
     // thread), so that the trail tells which picture the archive holds.
     m_outbox->SetPictureListener([](const dicom::OutboxEntry& entry, const dicom::PacsOutbox::PictureAnswer& answer) {
         using Kind = dicom::PacsOutbox::PictureAnswer::Kind;
-        const std::string detail = answer.kind == Kind::Stored ? "stored by " + answer.archive
+        // A warning the archive gave with a store is kept with it.
+        const std::string stored =
+            "stored by " + answer.archive + (answer.reason.empty() ? std::string() : ": " + answer.reason);
+        const std::string detail = answer.kind == Kind::Stored ? stored
                                    : answer.kind == Kind::Refused
                                        ? "refused by " + answer.archive + ": " + answer.reason
                                        : "not sent: " + answer.reason;

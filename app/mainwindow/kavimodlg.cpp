@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include "app/archive/pacssender.h"
 #include "app/archive/pacssettings.h"
@@ -550,6 +555,7 @@ void CkavimoDlg::DrawStatus(bool connected) {
         QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
     // The first line may run past its 210-pixel box in the large font.
     update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
+    update(Status2Box());
 }
 
 QString CkavimoDlg::StatusText() const {
@@ -559,6 +565,28 @@ QString CkavimoDlg::StatusText() const {
 QString CkavimoDlg::StatusText2() const {
     if (m_pacs && !m_pacs->StatusText().isEmpty()) return m_pacs->StatusText();
     return m_bConnected ? QString() : QStringLiteral("re-connecting...");
+}
+
+QRect CkavimoDlg::Status2Box() const {
+    const int width = std::max(kStatus2Width, RightEdge(m_layout.panel) - m_ptStatus2.x() - 4);
+    return QRect(m_ptStatus2, QSize(width, kStatus2Height));
+}
+
+QString CkavimoDlg::StatusText2Shown() const {
+    // The archive's reason can be long: cut to the box, whole in the tooltip.
+    return QFontMetrics(m_fontSmall).elidedText(StatusText2(), Qt::ElideRight, Status2Box().width());
+}
+
+bool CkavimoDlg::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        const QString text = StatusText2();
+        if (Status2Box().contains(at) && !text.isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this, Status2Box());
+            return true;
+        }
+    }
+    return QDialog::event(event);
 }
 
 void CkavimoDlg::paintEvent(QPaintEvent* event) {
@@ -572,7 +600,7 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
     p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
     p.setFont(m_fontSmall);
     p.setPen(Qt::black);
-    p.drawText(QRect(m_ptStatus2, QSize(kStatus2Width, kStatus2Height)), flags, StatusText2());
+    p.drawText(Status2Box(), flags, StatusText2Shown());
     // Previews of the picture camera are shown once the window has been painted for the first
     // time (not on every repaint, which would undo the "Sample" switch).
     if (m_bInitialised && !m_bJpegDisplayStarted) {

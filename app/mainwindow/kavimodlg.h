@@ -190,6 +190,10 @@ public:
     // The two status lines as they are drawn for the current connection state.
     QString StatusText() const;
     QString StatusText2() const;
+    // The second line as it fits its box (elided at the right, "…"), and the box: from its
+    // anchor to the panel's right edge. The whole line is the box's tooltip.
+    QString StatusText2Shown() const;
+    QRect Status2Box() const;
     // Timer 1, the connection watchdog, is running.
     bool WatchdogActive() const { return m_timer.isActive(); }
 
@@ -202,6 +206,7 @@ protected:
     void done(int result) override;
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

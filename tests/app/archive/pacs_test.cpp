@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <set>
 #include <string>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void storedPicturesAndTheMenuReachTheArchiveOnce();
     void settingsGroupTestsTheConnectionAndSavesTheArchive();
     void settingsGroupReachesATlsArchiveAndSavesItsFiles();
+    void longArchiveReasonFitsItsLineAndShowsWholeAsTooltip();
 
 private:
     std::unique_ptr<dicomtest::OrthancServer> m_server;
@@ -225,6 +227,37 @@ void PacsTest::settingsGroupReachesATlsArchiveAndSavesItsFiles() {
     QVERIFY2(again.Save(&saveError), qPrintable(saveError));
     QCOMPARE(ResolveConfig({"kavimo", "--config", ini}, QProcessEnvironment(), ini, &config).status, ConfigResult::Ok);
     QVERIFY(!config.pacs.tls.enabled);
+}
+
+void PacsTest::longArchiveReasonFitsItsLineAndShowsWholeAsTooltip() {
+    PictureHarness h;
+    h.AddPictures({kRed});
+    QVERIFY(h.Start());
+    CkavimoDlg& d = h.Dialog();
+    d.resize(1920, 1050);
+    dicom::PacsAddress nobody;
+    nobody.calledAet = "NOBODY";
+    nobody.host = "127.0.0.1";
+    nobody.port = dicomtest::FreeLoopbackPort();
+    PacsSender sender(nobody, false);
+    sender.Start();
+    d.SetPacsSender(&sender);
+    d.OnSendToPacs();
+    QTRY_VERIFY_WITH_TIMEOUT(sender.StatusText().startsWith("PACS not reachable"), 10000);
+
+    // The line is cut to its box, which stays inside the window; the whole reason is its tooltip.
+    const QString whole = d.StatusText2();
+    QCOMPARE(whole, sender.StatusText());
+    const QString shown = d.StatusText2Shown();
+    QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() < whole.size(), qPrintable(shown));
+    QVERIFY(whole.startsWith(shown.chopped(1)));
+    const QRect box = d.Status2Box();
+    QVERIFY2(box.right() < d.width(), qPrintable(QStringLiteral("%1 of %2").arg(box.right()).arg(d.width())));
+    QHelpEvent help(QEvent::ToolTip, box.center(), d.mapToGlobal(box.center()));
+    QApplication::sendEvent(&d, &help);
+    QTRY_COMPARE(QToolTip::text(), whole);
+    QToolTip::hideText();
+    d.SetPacsSender(nullptr);
 }
 
 QTEST_MAIN(PacsTest)
