@@ -48,9 +48,8 @@ using namespace MainCtl;
 namespace {
 
 constexpr int kEmptySlot = PictureReview::kEmptySlot;
-constexpr char kTempBmp[] = "d:\\DentalWorkDir\\temp.bmp";  // the frozen frame
-constexpr uint64_t kPictureWaitTicks = 20;                  // 2 s of the tick thread
-constexpr int kImportNameAttempts = 86400;                  // every second of a day
+constexpr uint64_t kPictureWaitTicks = 20;  // 2 s of the tick thread
+constexpr int kImportNameAttempts = 86400;  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
 constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
 
@@ -146,7 +145,7 @@ void CkavimoDlg::OnFreeze() {
 
 // Live, then frozen (the frame written as a BMP file), then stored and live again.
 void CkavimoDlg::FreezeStream() {
-    const std::string bmp = platform::HostPath(kTempBmp);
+    const std::string bmp = platform::HostPath(kFrozenFramePath);
     if (m_live.State() == LiveState::Idle) {
         OnSample();
         SetLiveState(LiveState::Live);
@@ -166,7 +165,8 @@ void CkavimoDlg::FreezeStream() {
         // Why it failed, for the message when the frame is to be stored (a full disk, say).
         m_strSnapshotError.clear();
         if (!written && errno != 0) {
-            m_strSnapshotError = QStringLiteral("%1: %2").arg(QString::fromLatin1(kTempBmp), SystemError(errno));
+            m_strSnapshotError =
+                QStringLiteral("%1: %2").arg(QString::fromLatin1(kFrozenFramePath), SystemError(errno));
         }
         return;
     }

@@ -21,12 +21,6 @@
 
 using namespace MainCtl;
 
-namespace {
-
-constexpr char kFrozenFrame[] = "d:\\DentalWorkDir\\temp.bmp";  // the frame "Freeze" writes
-
-}  // namespace
-
 // --- Media set-up and teardown ------------------------------------------------------------------
 
 int CkavimoDlg::SetupMedia() {
@@ -70,7 +64,7 @@ int CkavimoDlg::TeardownMedia() {
 // The camera's link dropped while a frame was frozen: the frame (as written for "Save Pic") stays
 // on pane 1098, frozen, and "Save Pic" still stores it.
 void CkavimoDlg::KeepFrozenFrame() {
-    const QImage frame(QString::fromStdString(platform::HostPath(kFrozenFrame)));
+    const QImage frame(QString::fromStdString(platform::HostPath(kFrozenFramePath)));
     if (frame.isNull()) return;  // nothing was written: there is nothing to store
     SetLiveState(LiveState::Frozen);
     m_pane1->DrawStretched(frame);

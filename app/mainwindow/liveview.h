@@ -24,6 +24,9 @@
 // gone and the last frame stays on the pane, waiting to be stored or dropped.
 enum class LiveState { Idle, Live, Frozen };
 
+// The frozen frame as the player writes it, before "Save Pic" makes it a JPEG.
+inline constexpr char kFrozenFramePath[] = "d:\\DentalWorkDir\\temp.bmp";
+
 class LiveView {
 public:
     LiveView() = default;
