@@ -204,7 +204,7 @@ void CUserList::BuildControls() {
     label(QStringLiteral("Preview："), 480, 216, 120, 10);
     label(QStringLiteral("Name："), 6, 233, 30, 10);
     label(QStringLiteral("Age："), 6, 259, 30, 10);
-    label(QStringLiteral("Born："), 62, 259, 22, 10);
+    label(QStringLiteral("Born："), 62, 259, 20, 10);
     label(QStringLiteral("sex："), 6, 285, 30, 10);
     label(QStringLiteral("Phone："), 6, 310, 30, 10);
     label(QStringLiteral("Hospital："), 150, 231, 54, 10);
@@ -214,7 +214,7 @@ void CUserList::BuildControls() {
         this,
         {QString(), QStringLiteral("No."), QStringLiteral("User ID"), QStringLiteral("Name"), QStringLiteral("Age"),
          QStringLiteral("Sex"), QStringLiteral("Phone"), QStringLiteral("Disease")},
-        {0, 40, 120, 80, 50, 40, 100, 250});
+        {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
     m_userList->setObjectName(QStringLiteral("IdUserList"));
     m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
 
@@ -237,8 +237,9 @@ void CUserList::BuildControls() {
     // A birth date may stand instead of the age, which then follows it.
     m_birthDate = new QLineEdit(this);
     m_birthDate->setObjectName(QStringLiteral("IdBirthDate"));
-    m_birthDate->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
-    m_birthDate->setGeometry(DialogUnitRect(84, 258, 48, 13));
+    m_birthDate->setPlaceholderText(QStringLiteral("YYYYMMDD"));
+    m_birthDate->setGeometry(DialogUnitRect(82, 258, 50, 13));
+    m_birthDate->setToolTip(QStringLiteral("Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it"));
     m_sex = new QComboBox(this);
     m_sex->setObjectName(QStringLiteral("IdSex"));
     m_sex->setEditable(true);
@@ -274,8 +275,10 @@ void CUserList::BuildControls() {
     button("IdCreate", QStringLiteral("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
     button("IdDelete", QStringLiteral("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
     button("IdWorklist", QStringLiteral("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
-    button("IdRestorePatients", QStringLiteral("Restore deleted patients…"), DialogUnitRect(318, 3, 150, 14),
-           &CUserList::OnRestorePatients);
+    // A secondary action: the dialog's own font, not the big face of the main buttons.
+    button("IdRestorePatients", QStringLiteral("Restore deleted patients…"), DialogUnitRect(368, 4, 100, 12),
+           &CUserList::OnRestorePatients)
+        ->setFont(font());
     QPushButton* ok = button("IdOK", QStringLiteral("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
     button("IdCancel", QStringLiteral("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);

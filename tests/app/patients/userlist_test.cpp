@@ -123,7 +123,8 @@ void UserListTest::opensOnTheLastPatientWithItsRow() {
     QCOMPARE(Cell(users, 0, 7), QStringLiteral("......"));
     QCOMPARE(Cell(users, 1, 5), QStringLiteral("Female"));
     QVERIFY(users->isColumnHidden(0));
-    QCOMPARE(users->columnWidth(2), 120);
+    // The full ID is readable without widening the column.
+    QVERIFY(users->fontMetrics().horizontalAdvance(Cell(users, 0, 2)) + 8 <= users->columnWidth(2));
     QCOMPARE(users->verticalHeader()->defaultSectionSize(), 28);
     // Row 2 is selected and loaded into the boxes; it is the current patient.
     QCOMPARE(users->selectionModel()->selectedRows().size(), 1);
