@@ -596,6 +596,8 @@ void CUserList::OnModify() {
     if (changed) WriteDetails(user, details);
     records::AuditTrail::Record(records::audit::kPatientChanged, user.uid, records::RecordDirPath(user),
                                 changed ? "" : "not written", changed);
+    // The store has said why; the row keeps showing what the records still hold.
+    if (!changed) return;
     const int row = m_nEditedRow;
     if (row < 0 || row >= m_userList->rowCount()) return;
     QStringList texts = UserRowTexts(user, row + 1, &details);
