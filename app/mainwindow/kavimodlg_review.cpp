@@ -386,6 +386,7 @@ void CkavimoDlg::RedrawOverlay() {
 // --- View and navigation ----------------------------------------------------------------------------
 
 void CkavimoDlg::OnSplit() {
+    if (!ConfirmUnsavedStrokes()) return;  // the other view would drop them
     if (m_review.Split()) {
         m_review.SetSplit(false);
         m_review.SetActivePane(0);

@@ -700,12 +700,14 @@ void ReviewTest::pagingWithUnsavedStrokesAsksFirst() {
     const QByteArray newestBytes = FileBytes(newest);
 
     // Cancel stays on the picture with its strokes: the camera's key, a double click on a
-    // thumbnail, "User". The key pressed while the question was open is not taken.
+    // thumbnail, "Split", "User". The key pressed while the question was open is not taken.
     h.Stroke({{100, 100}, {300, 100}});
     SendKey(d, 0x53);
     h.ClickThumbnail(0, true);
+    h.Button(IdSplit)->click();
     h.Button(IdUser)->click();
-    QCOMPARE(asked, QStringList(3, question));
+    QCOMPARE(asked, QStringList(4, question));
+    QVERIFY(!d.Review().Split());
     QCOMPARE(d.CurrentIndex(), 2);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[2]));
     QVERIFY(d.HasUnsavedStrokes());
@@ -725,14 +727,14 @@ void ReviewTest::pagingWithUnsavedStrokesAsksFirst() {
     h.Stroke({{100, 200}, {300, 200}});
     reply = QMessageBox::Save;
     h.ClickThumbnail(0, true);
-    QCOMPARE(asked.size(), 5);
+    QCOMPARE(asked.size(), 6);
     QVERIFY(FileBytes(middle) != middleBytes);
     QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[0]));
     QVERIFY(!d.HasUnsavedStrokes());
     // Without strokes nothing is asked.
     SendKey(d, 0x52);
     h.Button(IdUser)->click();
-    QCOMPARE(asked.size(), 5);
+    QCOMPARE(asked.size(), 6);
     QCOMPARE(userDialogs, 1);
 }
 
