@@ -1,5 +1,7 @@
 #include "dicom/pacsclient.h"
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/ssl.h>
@@ -162,11 +164,28 @@ private:
     bool m_aborted = false;
 };
 
+// Small writes go out at once: a PDV header written on its own must not wait for the archive's
+// acknowledgement of the data before it.
+void SendAtOnce(DcmNativeSocketType socket) {
+    const int on = 1;
+    ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+}
+
+// Acknowledges what arrived at once. Archives write an answer's PDU header and its body apart;
+// when their own small writes wait for an acknowledgement (Nagle), the body would wait for
+// Linux's delayed one, up to 40 ms per picture. The kernel drops the setting by itself, so it is
+// renewed after every read.
+void AcknowledgeAtOnce(DcmNativeSocketType socket) {
+    const int on = 1;
+    ::setsockopt(socket, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+}
+
 class GuardedConnection : public DcmTCPConnection {
 public:
     GuardedConnection(DcmNativeSocketType socket, std::shared_ptr<SocketGuard> guard)
         : DcmTCPConnection(socket), m_socket(socket), m_guard(std::move(guard)) {
         m_guard->Publish(socket);
+        SendAtOnce(socket);
     }
     ~GuardedConnection() override { m_guard->Withdraw(m_socket); }
     GuardedConnection(const GuardedConnection&) = delete;
@@ -174,6 +193,11 @@ public:
 
     // A peer gone, or our own Abort, must not end the program with SIGPIPE.
     ssize_t write(void* buffer, size_t bytes) override { return ::send(m_socket, buffer, bytes, MSG_NOSIGNAL); }
+    ssize_t read(void* buffer, size_t bytes) override {
+        const ssize_t got = DcmTCPConnection::read(buffer, bytes);
+        AcknowledgeAtOnce(m_socket);
+        return got;
+    }
     void close() override {
         m_guard->Withdraw(m_socket);
         DcmTCPConnection::close();
@@ -252,6 +276,7 @@ public:
           m_check(check),
           m_handshakeSeconds(handshakeSeconds) {
         m_guard->Publish(socket);
+        SendAtOnce(socket);
     }
     ~GuardedTlsConnection() override { close(); }
     GuardedTlsConnection(const GuardedTlsConnection&) = delete;
@@ -272,7 +297,9 @@ public:
     }
     ssize_t read(void* buffer, size_t bytes) override {
         SigpipeHeld held;  // TLS 1.3 may answer while reading
-        return DcmTLSConnection::read(buffer, bytes);
+        const ssize_t got = DcmTLSConnection::read(buffer, bytes);
+        AcknowledgeAtOnce(m_socket);
+        return got;
     }
     ssize_t write(void* buffer, size_t bytes) override {
         SigpipeHeld held;
