@@ -29,6 +29,14 @@ constexpr const char* kFileSetId = "KAVIMO";
 // (a 28-bit hash) takes the next.
 constexpr int kNameTries = 16;
 
+// "dir/name".
+std::string Join(const std::string& dir, const std::string& name) {
+    std::string path = dir;
+    path += '/';
+    path += name;
+    return path;
+}
+
 std::string Text(DcmItem* item, const DcmTagKey& tag) {
     OFString value;
     item->findAndGetOFStringArray(tag, value);
@@ -84,7 +92,7 @@ std::vector<std::string> Components(const std::string& path, bool folders) {
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         struct stat st;
-        if (!IsFileIdComponent(name) || ::lstat((path + "/" + name).c_str(), &st) != 0) continue;
+        if (!IsFileIdComponent(name) || ::lstat(Join(path, name).c_str(), &st) != 0) continue;
         if (folders ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode)) names.push_back(name);
     }
     ::closedir(dir);
@@ -126,9 +134,9 @@ bool ExportFolder::Add(const PictureObject& object, std::string* fileId, std::st
     const std::string& instance = object.SopInstanceUid();
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
         const std::string name = Component('I', attempt == 0 ? instance : instance + '\x1f' + std::to_string(attempt));
-        if (SlotOf(patientDir + "/" + name, instance) == Slot::Taken) continue;
+        if (SlotOf(Join(patientDir, name), instance) == Slot::Taken) continue;
         if (!WriteThroughScratch(object, patientDir, name, error)) return false;
-        if (fileId) *fileId = std::string(kExportObjectsFolder) + "/" + patient + "/" + name;
+        if (fileId) *fileId = Join(Join(kExportObjectsFolder, patient), name);
         return true;
     }
     *error = "no free file name for the picture in " + patientDir;
@@ -150,9 +158,9 @@ bool ExportFolder::WriteDicomDir(std::string* error) {
     size_t listed = 0;
     const std::string objects = m_dir + "/" + kExportObjectsFolder;
     for (const std::string& patient : Components(objects, true)) {
-        for (const std::string& name : Components(objects + "/" + patient, false)) {
+        for (const std::string& name : Components(Join(objects, patient), false)) {
             if (status.bad()) break;
-            const std::string fileId = std::string(kExportObjectsFolder) + "/" + patient + "/" + name;
+            const std::string fileId = Join(Join(kExportObjectsFolder, patient), name);
             status = dicomDir.addDicomFile(fileId.c_str(), m_dir.c_str());
             if (status.bad()) *error = fileId + ": " + status.text();
             ++listed;

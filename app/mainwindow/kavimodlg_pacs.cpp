@@ -143,7 +143,7 @@ void CkavimoDlg::OnExportDicom() {
     // progress dialog shows how far the export is and can cancel it.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
     auto* progress =
-        new QProgressDialog(QStringLiteral("Exporting %1 pictures as DICOM to %2…").arg(paths.size()).arg(folder),
+        new QProgressDialog(QStringLiteral("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
                             QStringLiteral("Cancel"), 0, int(paths.size()) + 1, this);
     progress->setObjectName(QStringLiteral("DicomExportProgress"));
     progress->setWindowTitle(kArchiveCaption);
