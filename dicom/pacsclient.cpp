@@ -1,5 +1,7 @@
 #include "dicom/pacsclient.h"
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/ssl.h>
@@ -28,11 +30,40 @@
 #include "dcmtk/dcmtls/tlstrans.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/pictureobject.h"
+#include "dicom/uids.h"
 
 namespace dicom {
 namespace {
 
 std::string Text(const OFCondition& condition) { return condition.text(); }
+
+// DCMTK's association user announces DCMTK as the implementation and offers no way to name
+// another; its parameters are reached through the one door C++ leaves open to a private member,
+// a pointer to it named in an explicit instantiation.
+template <typename Tag, typename Tag::Type Member>
+struct PrivateMember {
+    friend typename Tag::Type Get(Tag) { return Member; }
+};
+struct ScuParams {
+    using Type = T_ASC_Parameters* DcmSCU::*;
+    friend Type Get(ScuParams);
+};
+template struct PrivateMember<ScuParams, &DcmSCU::m_params>;
+
+// Names kavimo as the implementation in the association request that initNetwork prepared.
+void AnnounceKavimo(DcmSCU& scu) {
+    T_ASC_Parameters* params = scu.*Get(ScuParams());
+    if (!params) return;
+    const std::string& uid = ImplementationClassUid();
+    const std::string& name = ImplementationVersionName();
+    OFStandard::strlcpy(params->ourImplementationClassUID, uid.c_str(), sizeof params->ourImplementationClassUID);
+    OFStandard::strlcpy(params->ourImplementationVersionName, name.c_str(),
+                        sizeof params->ourImplementationVersionName);
+    OFStandard::strlcpy(params->DULparams.callingImplementationClassUID, uid.c_str(),
+                        sizeof params->DULparams.callingImplementationClassUID);
+    OFStandard::strlcpy(params->DULparams.callingImplementationVersionName, name.c_str(),
+                        sizeof params->DULparams.callingImplementationVersionName);
+}
 
 OFString Value(DcmItem* item, const DcmTagKey& tag) {
     OFString value;
@@ -133,11 +164,28 @@ private:
     bool m_aborted = false;
 };
 
+// Small writes go out at once: a PDV header written on its own must not wait for the archive's
+// acknowledgement of the data before it.
+void SendAtOnce(DcmNativeSocketType socket) {
+    const int on = 1;
+    ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+}
+
+// Acknowledges what arrived at once. Archives write an answer's PDU header and its body apart;
+// when their own small writes wait for an acknowledgement (Nagle), the body would wait for
+// Linux's delayed one, up to 40 ms per picture. The kernel drops the setting by itself, so it is
+// renewed after every read.
+void AcknowledgeAtOnce(DcmNativeSocketType socket) {
+    const int on = 1;
+    ::setsockopt(socket, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+}
+
 class GuardedConnection : public DcmTCPConnection {
 public:
     GuardedConnection(DcmNativeSocketType socket, std::shared_ptr<SocketGuard> guard)
         : DcmTCPConnection(socket), m_socket(socket), m_guard(std::move(guard)) {
         m_guard->Publish(socket);
+        SendAtOnce(socket);
     }
     ~GuardedConnection() override { m_guard->Withdraw(m_socket); }
     GuardedConnection(const GuardedConnection&) = delete;
@@ -145,6 +193,11 @@ public:
 
     // A peer gone, or our own Abort, must not end the program with SIGPIPE.
     ssize_t write(void* buffer, size_t bytes) override { return ::send(m_socket, buffer, bytes, MSG_NOSIGNAL); }
+    ssize_t read(void* buffer, size_t bytes) override {
+        const ssize_t got = DcmTCPConnection::read(buffer, bytes);
+        AcknowledgeAtOnce(m_socket);
+        return got;
+    }
     void close() override {
         m_guard->Withdraw(m_socket);
         DcmTCPConnection::close();
@@ -223,6 +276,7 @@ public:
           m_check(check),
           m_handshakeSeconds(handshakeSeconds) {
         m_guard->Publish(socket);
+        SendAtOnce(socket);
     }
     ~GuardedTlsConnection() override { close(); }
     GuardedTlsConnection(const GuardedTlsConnection&) = delete;
@@ -243,7 +297,9 @@ public:
     }
     ssize_t read(void* buffer, size_t bytes) override {
         SigpipeHeld held;  // TLS 1.3 may answer while reading
-        return DcmTLSConnection::read(buffer, bytes);
+        const ssize_t got = DcmTLSConnection::read(buffer, bytes);
+        AcknowledgeAtOnce(m_socket);
+        return got;
     }
     ssize_t write(void* buffer, size_t bytes) override {
         SigpipeHeld held;
@@ -593,6 +649,7 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
         transport = m_impl->tlsLayer.get();
     }
     OFCondition status = scu->initNetwork();
+    if (status.good()) AnnounceKavimo(*scu);
     if (status.good()) status = scu->useSecureConnection(transport);
     if (status.good()) status = scu->negotiateAssociation();
     if (status.good() && Aborted()) {
@@ -664,21 +721,33 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
         return StoreResult::Broken;
     }
     DcmSCU& scu = *m_impl->scu;
-    T_ASC_PresentationContextID id =
-        scu.findPresentationContextID(UID_VLPhotographicImageStorage, object.TransferSyntaxUid());
-    // Decoded pixels may also travel in the implicit form, when that is what the archive chose.
-    if (id == 0 && !object.KeepsJpeg()) {
-        id = scu.findPresentationContextID(UID_VLPhotographicImageStorage, UID_LittleEndianImplicitTransferSyntax);
-    }
-    if (id == 0) {
-        if (error) {
-            *error = std::string("the archive does not accept photographic pictures in ") +
-                     (object.KeepsJpeg() ? "JPEG" : "uncompressed") + " form";
+    // The archive chose per presentation context what it takes: the picture goes as it is when it
+    // can, else in the other form (decoded for an archive that takes only uncompressed pictures,
+    // JPEG for one that takes only JPEG).
+    const auto accepted = [&scu](bool jpeg) {
+        if (jpeg) return scu.findPresentationContextID(UID_VLPhotographicImageStorage, UID_JPEGProcess1TransferSyntax);
+        T_ASC_PresentationContextID id =
+            scu.findPresentationContextID(UID_VLPhotographicImageStorage, UID_LittleEndianExplicitTransferSyntax);
+        if (id == 0) {
+            id = scu.findPresentationContextID(UID_VLPhotographicImageStorage, UID_LittleEndianImplicitTransferSyntax);
         }
-        return StoreResult::Refused;
+        return id;
+    };
+    DcmDataset* dataset = object.File().getDataset();
+    std::unique_ptr<DcmDataset> otherForm;
+    T_ASC_PresentationContextID id = accepted(object.KeepsJpeg());
+    if (id == 0) {
+        id = accepted(!object.KeepsJpeg());
+        if (id == 0) {
+            if (error) *error = "the archive does not accept photographic pictures (VL Photographic Image Storage)";
+            return StoreResult::Refused;
+        }
+        otherForm = object.OtherForm(error);
+        if (!otherForm) return StoreResult::Unacceptable;
+        dataset = otherForm.get();
     }
     Uint16 status = 0;
-    const OFCondition sent = scu.sendSTORERequest(id, "", object.File().getDataset(), status);
+    const OFCondition sent = scu.sendSTORERequest(id, "", dataset, status);
     if (sent.bad()) {
         if (error) *error = "the archive did not confirm the picture: " + Text(sent);
         if (!scu.isConnected()) return StoreResult::Broken;

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csetjmp>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,12 +11,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
 #include "dcmtk/dcmdata/dcfilefo.h"
+#include "dcmtk/dcmdata/dcmetinf.h"
 #include "dcmtk/dcmdata/dcostrmf.h"
+#include "dcmtk/dcmdata/dcpixel.h"
+#include "dcmtk/dcmdata/dcpixseq.h"
+#include "dcmtk/dcmdata/dcpxitem.h"
 #include "dcmtk/dcmdata/dcuid.h"
 #include "dcmtk/dcmdata/dcwcache.h"
 #include "dcmtk/dcmdata/libi2d/i2d.h"
@@ -25,6 +26,7 @@
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/installation.h"
+#include "dicom/jpegpicture.h"
 #include "dicom/picturelimit.h"
 #include "dicom/uids.h"
 #include "platform/filemode.h"
@@ -53,67 +55,12 @@ bool ReadWholeFile(const std::string& hostPath, std::vector<char>* bytes, std::s
     return !failed;
 }
 
-struct JpegError {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void OnJpegError(j_common_ptr info) {
-    auto* error = reinterpret_cast<JpegError*>(info->err);
-    (*info->err->format_message)(info, error->message);
-    std::longjmp(error->jump, 1);
-}
-
-// What the JPEG's headers say about the picture.
-struct JpegHeader {
-    uint64_t width = 0, height = 0;
-    // The colour model under which the JPEG data can travel unchanged; empty when it cannot.
-    std::string photometric;
-};
-
-// With lossy JPEG a VL image allows only YBR_FULL_422 for colour (PS3.3 C.8.12.1.1.3; PS3.5
-// 8.2.1 names 4:2:0 so too): YCbCr whose chroma is halved across (4:2:2) or in both directions
-// (4:2:0). Grey is MONOCHROME2. Anything else, 4:4:4, RGB (Adobe transform 0), other samplings,
-// CMYK, would be mislabelled, so it is decoded to RGB pixels instead.
-std::string PhotometricOf(const jpeg_decompress_struct& info) {
-    if (info.num_components == 1 && info.jpeg_color_space == JCS_GRAYSCALE) return "MONOCHROME2";
-    if (info.num_components != 3 || info.jpeg_color_space != JCS_YCbCr) return {};
-    const jpeg_component_info* c = info.comp_info;
-    if (c[1].h_samp_factor != c[2].h_samp_factor || c[1].v_samp_factor != c[2].v_samp_factor) return {};
-    const int h = c[0].h_samp_factor, v = c[0].v_samp_factor;
-    const int ch = c[1].h_samp_factor, cv = c[1].v_samp_factor;
-    return h == 2 * ch && (v == cv || v == 2 * cv) ? "YBR_FULL_422" : "";
-}
-
-// Reads the JPEG headers only, so that a picture over the limit is refused before anything is
-// decoded or converted. False with the reason.
-bool ReadJpegHeader(const std::vector<char>& bytes, JpegHeader* header, std::string* reason) {
-    jpeg_decompress_struct info;
-    JpegError error;
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = OnJpegError;
-    if (setjmp(error.jump)) {
-        *reason = std::string("not a readable JPEG picture: ") + error.message;
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&info, TRUE);
-    header->width = info.image_width;
-    header->height = info.image_height;
-    header->photometric = PhotometricOf(info);
-    jpeg_destroy_decompress(&info);
-    if (PictureSizeAllowed(header->width, header->height)) return true;
-    *reason = PictureTooLargeReason(header->width, header->height);
-    return false;
-}
-
-// A picture that is not baseline JPEG, decoded once to 8-bit RGB for the converter.
+// A picture that cannot travel as its JPEG data, decoded once to 8-bit RGB (turned upright) for
+// the converter.
 class DecodedPictureSource : public I2DImgSource {
 public:
-    explicit DecodedPictureSource(const std::vector<char>& bytes) : m_bytes(bytes) {}
+    DecodedPictureSource(const std::vector<char>& bytes, int orientation)
+        : m_bytes(bytes), m_orientation(orientation) {}
 
     OFString inputFormat() const override { return "JPEG (decoded)"; }
 
@@ -121,13 +68,17 @@ public:
                               Uint16& bitsAlloc, Uint16& bitsStored, Uint16& highBit, Uint16& pixelRepr,
                               Uint16& planConf, Uint16& pixAspectH, Uint16& pixAspectV, char*& pixData, Uint32& length,
                               E_TransferSyntax& ts) override {
-        std::vector<unsigned char> pixels;
-        unsigned width = 0, height = 0;
-        if (!Decode(&pixels, &width, &height)) {
+        RgbPicture picture;
+        if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(m_bytes.data()), m_bytes.size(), m_orientation, &picture,
+                        &m_error)) {
             return makeOFCondition(OFM_dcmdata, 1, OF_error, m_error.c_str());
         }
-        rows = Uint16(height);
-        cols = Uint16(width);
+        if (picture.width > 65535 || picture.height > 65535) {
+            m_error = "the picture is too large for an object";
+            return makeOFCondition(OFM_dcmdata, 1, OF_error, m_error.c_str());
+        }
+        rows = Uint16(picture.height);
+        cols = Uint16(picture.width);
         samplesPerPixel = 3;
         photoMetrInt = "RGB";
         bitsAlloc = bitsStored = 8;
@@ -135,9 +86,9 @@ public:
         pixelRepr = 0;
         planConf = 0;
         pixAspectH = pixAspectV = 1;
-        length = Uint32(pixels.size());
-        pixData = new char[pixels.size()];  // the converter frees it with delete[]
-        std::memcpy(pixData, pixels.data(), pixels.size());
+        length = Uint32(picture.pixels.size());
+        pixData = new char[picture.pixels.size()];  // the converter frees it with delete[]
+        std::memcpy(pixData, picture.pixels.data(), picture.pixels.size());
         ts = EXS_LittleEndianExplicit;
         return EC_Normal;
     }
@@ -151,46 +102,8 @@ public:
     const std::string& Error() const { return m_error; }
 
 private:
-    bool Decode(std::vector<unsigned char>* pixels, unsigned* width, unsigned* height) {
-        jpeg_decompress_struct info;
-        JpegError error;
-        info.err = jpeg_std_error(&error.manager);
-        error.manager.error_exit = OnJpegError;
-        if (setjmp(error.jump)) {
-            m_error = std::string("not a readable JPEG picture: ") + error.message;
-            jpeg_destroy_decompress(&info);
-            return false;
-        }
-        jpeg_create_decompress(&info);
-        jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(m_bytes.data()),
-                     static_cast<unsigned long>(m_bytes.size()));
-        jpeg_read_header(&info, TRUE);
-        if (!PictureSizeAllowed(info.image_width, info.image_height)) {
-            m_error = PictureTooLargeReason(info.image_width, info.image_height);
-            jpeg_destroy_decompress(&info);
-            return false;
-        }
-        info.out_color_space = JCS_RGB;
-        jpeg_start_decompress(&info);
-        if (info.output_width > 65535 || info.output_height > 65535 || info.output_components != 3) {
-            m_error = "the picture is too large for an object";
-            jpeg_destroy_decompress(&info);
-            return false;
-        }
-        *width = info.output_width;
-        *height = info.output_height;
-        const size_t stride = size_t(*width) * 3;
-        pixels->resize(stride * *height);
-        while (info.output_scanline < info.output_height) {
-            JSAMPROW row = pixels->data() + stride * info.output_scanline;
-            jpeg_read_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_decompress(&info);
-        jpeg_destroy_decompress(&info);
-        return true;
-    }
-
     const std::vector<char>& m_bytes;
+    const int m_orientation;
     std::string m_error;
 };
 
@@ -339,26 +252,28 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
         if (error) *error = reason;
         return nullptr;
     }
-    JpegHeader header;
-    if (!ReadJpegHeader(bytes, &header, &reason)) {
+    JpegFacts facts;
+    if (!CheckJpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &facts, &reason)) {
         if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
 
-    // Baseline JPEG in a colour model the object allows goes in as it is; anything else is decoded.
+    // Baseline JPEG in a colour model the object allows, and upright, goes in as it is; anything
+    // else is decoded (a turned picture too: turning it as JPEG data would lose its edge blocks
+    // or mean a second loss).
     DcmDataset* dataset = nullptr;
     E_TransferSyntax syntax = EXS_Unknown;
     I2DJpegSource jpeg;
     jpeg.setImageFile(source.hostPath.c_str());
     jpeg.setExtSeqSupport(OFFalse);
     jpeg.setProgrSupport(OFFalse);
-    bool converted = !header.photometric.empty() && Convert(&jpeg, &dataset, &syntax, &reason) &&
-                     syntax == EXS_JPEGProcess1 &&
-                     dataset->putAndInsertString(DCM_PhotometricInterpretation, header.photometric.c_str()).good();
+    bool converted = !facts.photometric.empty() && facts.orientation == 1 &&
+                     Convert(&jpeg, &dataset, &syntax, &reason) && syntax == EXS_JPEGProcess1 &&
+                     dataset->putAndInsertString(DCM_PhotometricInterpretation, facts.photometric.c_str()).good();
     if (!converted) {
         delete dataset;
         dataset = nullptr;
-        DecodedPictureSource decoded(bytes);
+        DecodedPictureSource decoded(bytes, facts.orientation);
         if (!Convert(&decoded, &dataset, &syntax, &reason)) {
             if (error) {
                 *error = source.hostPath + ": " + (decoded.Error().empty() ? reason : decoded.Error());
@@ -387,6 +302,134 @@ const char* PictureObject::TransferSyntaxUid() const {
 
 namespace {
 
+// How much a JPEG made for an archive that takes nothing else may lose: the picture was JPEG
+// already, and this second round should add as little as it can.
+constexpr int kSecondJpegQuality = 95;
+
+OFCondition Failure(const std::string& reason) { return makeOFCondition(OFM_dcmdata, 3, OF_error, reason.c_str()); }
+
+// The JPEG data an object keeps: the first fragment of its encapsulated pixel data.
+bool KeptJpeg(DcmDataset* dataset, const Uint8** data, size_t* size) {
+    DcmElement* element = nullptr;
+    if (dataset->findAndGetElement(DCM_PixelData, element).bad() || !element) return false;
+    DcmPixelSequence* fragments = nullptr;
+    if (static_cast<DcmPixelData*>(element)
+            ->getEncapsulatedRepresentation(EXS_JPEGProcess1, nullptr, fragments)
+            .bad() ||
+        !fragments) {
+        return false;
+    }
+    DcmPixelItem* fragment = nullptr;
+    Uint8* bytes = nullptr;
+    if (fragments->card() != 2 || fragments->getItem(fragment, 1).bad() || fragment->getUint8Array(bytes).bad() ||
+        !bytes) {
+        return false;
+    }
+    *data = bytes;
+    *size = fragment->getLength();
+    return true;
+}
+
+OFCondition PutDecoded(DcmDataset* dataset) {
+    const Uint8* jpeg = nullptr;
+    size_t size = 0;
+    if (!KeptJpeg(dataset, &jpeg, &size)) return Failure("the object holds no JPEG data");
+    RgbPicture picture;
+    std::string reason;
+    if (!DecodeJpeg(jpeg, size, 1, &picture, &reason)) return Failure(reason);
+    OFCondition status =
+        dataset->putAndInsertUint8Array(DCM_PixelData, picture.pixels.data(), Uint32(picture.pixels.size()));
+    if (status.good()) status = dataset->putAndInsertString(DCM_PhotometricInterpretation, "RGB");
+    if (status.good()) status = dataset->putAndInsertUint16(DCM_SamplesPerPixel, 3);
+    if (status.good()) status = dataset->putAndInsertUint16(DCM_PlanarConfiguration, 0);
+    return status;
+}
+
+// Appends one more value to a multi-valued string attribute (a second lossy compression).
+OFCondition AppendValue(DcmDataset* dataset, const DcmTagKey& tag, const std::string& value) {
+    OFString values;
+    dataset->findAndGetOFStringArray(tag, values);
+    return dataset->putAndInsertOFStringArray(tag, values.empty() ? value.c_str() : (values + "\\" + value.c_str()));
+}
+
+OFCondition PutEncoded(DcmDataset* dataset) {
+    Uint16 rows = 0, columns = 0, samples = 0;
+    const Uint8* pixels = nullptr;
+    unsigned long count = 0;
+    if (dataset->findAndGetUint16(DCM_Rows, rows).bad() || dataset->findAndGetUint16(DCM_Columns, columns).bad() ||
+        dataset->findAndGetUint16(DCM_SamplesPerPixel, samples).bad() || samples != 3 ||
+        dataset->findAndGetUint8Array(DCM_PixelData, pixels, &count).bad() || !pixels ||
+        count < size_t(rows) * columns * 3) {
+        return Failure("the object holds no RGB pixels");
+    }
+    RgbPicture picture;
+    picture.width = columns;
+    picture.height = rows;
+    picture.pixels.assign(pixels, pixels + size_t(rows) * columns * 3);
+    std::string jpeg, reason;
+    if (!EncodeJpeg(picture, kSecondJpegQuality, &jpeg, &reason)) return Failure(reason);
+    if (jpeg.size() % 2) jpeg.push_back('\0');  // fragments are of even length; JPEG ignores what follows EOI
+    auto fragments = std::make_unique<DcmPixelSequence>(DCM_PixelSequenceTag);
+    fragments->insert(new DcmPixelItem(DCM_PixelItemTag));  // an empty offset table
+    auto* fragment = new DcmPixelItem(DCM_PixelItemTag);
+    fragments->insert(fragment);
+    OFCondition status = fragment->putUint8Array(reinterpret_cast<const Uint8*>(jpeg.data()), Uint32(jpeg.size()));
+    if (status.bad()) return status;
+    auto* element = new DcmPixelData(DCM_PixelData);
+    element->putOriginalRepresentation(EXS_JPEGProcess1, nullptr, fragments.release());
+    status = dataset->insert(element, OFTrue);
+    if (status.bad()) {
+        delete element;
+        return status;
+    }
+    status = dataset->putAndInsertString(DCM_PhotometricInterpretation, "YBR_FULL_422");
+    if (status.good()) status = dataset->putAndInsertString(DCM_LossyImageCompression, "01");
+    if (status.good()) status = AppendValue(dataset, DCM_LossyImageCompressionMethod, "ISO_10918_1");
+    if (status.good() && dataset->tagExists(DCM_LossyImageCompressionRatio)) {
+        char ratio[32];
+        std::snprintf(ratio, sizeof ratio, "%.2f", double(picture.pixels.size()) / double(jpeg.size()));
+        status = AppendValue(dataset, DCM_LossyImageCompressionRatio, ratio);
+    }
+    return status;
+}
+
+}  // namespace
+
+std::unique_ptr<DcmDataset> PictureObject::OtherForm(std::string* error) const {
+    std::string reason;
+    try {
+        auto dataset = std::make_unique<DcmDataset>(*m_file->getDataset());
+        const OFCondition status = m_keepsJpeg ? PutDecoded(dataset.get()) : PutEncoded(dataset.get());
+        if (status.good()) {
+            dataset->updateOriginalXfer();
+            return dataset;
+        }
+        reason = status.text();
+    } catch (const std::bad_alloc&) {
+        reason = "not enough memory for the picture";
+    }
+    if (error) *error = "cannot make the picture " + std::string(m_keepsJpeg ? "uncompressed" : "JPEG") + ": " + reason;
+    return nullptr;
+}
+
+namespace {
+
+// Makes the file meta information anew for the syntax, naming kavimo as the implementation that
+// wrote the file (DCMTK would name itself), and reckons the group's length afterwards.
+OFCondition PrepareMetaInfo(DcmFileFormat& object, E_TransferSyntax syntax) {
+    OFCondition status = object.validateMetaInfo(syntax, EWM_createNewMeta);
+    DcmMetaInfo* meta = object.getMetaInfo();
+    if (status.good() && !meta) status = EC_IllegalCall;
+    if (status.good()) status = meta->putAndInsertString(DCM_ImplementationClassUID, ImplementationClassUid().c_str());
+    if (status.good()) {
+        status = meta->putAndInsertString(DCM_ImplementationVersionName, ImplementationVersionName().c_str());
+    }
+    if (status.good()) {
+        status = meta->computeGroupLengthAndPadding(EGL_withGL, EPD_noChange, META_HEADER_DEFAULT_TRANSFERSYNTAX);
+    }
+    return status;
+}
+
 // Writes the object into a file of our own making, with the data's mode and group.
 OFCondition WriteObject(DcmFileFormat& object, E_TransferSyntax syntax, int fd) {
     if (::fchmod(fd, platform::AllowedFileMode()) != 0 || !platform::GiveDataGroup(fd)) {
@@ -402,12 +445,13 @@ OFCondition WriteObject(DcmFileFormat& object, E_TransferSyntax syntax, int fd) 
     // What DcmFileFormat::saveFile does. The stream closes its copy
     // of the descriptor; a write lost in that last flush shows in the file's size.
     offile_off_t written = 0;
-    OFCondition status;
-    {
+    OFCondition status = PrepareMetaInfo(object, syntax);
+    if (status.good()) {
         DcmOutputFileStream stream(file);
         DcmWriteCache cache;
         object.transferInit();
-        status = object.write(stream, syntax, EET_UndefinedLength, &cache, EGL_recalcGL);
+        status = object.write(stream, syntax, EET_UndefinedLength, &cache, EGL_recalcGL, EPD_noChange, 0, 0, 0,
+                              EWM_dontUpdateMeta);
         object.transferEnd();
         if (status.good()) stream.flush();
         written = stream.tell();

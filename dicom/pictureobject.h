@@ -9,6 +9,7 @@
 #include "dicom/patient.h"
 #include "dicom/picturelimit.h"
 
+class DcmDataset;
 class DcmFileFormat;
 
 namespace dicom {
@@ -56,6 +57,12 @@ public:
 
     // The transfer syntax UID the object is encoded in.
     const char* TransferSyntaxUid() const;
+
+    // The object's data set with its pixels in the other form, for an archive that does not take
+    // them as they are: decoded to RGB when the object keeps JPEG data (the same picture, no
+    // further loss), encoded as baseline JPEG when it holds decoded pixels. Null, with the reason,
+    // when that fails. The object's UIDs stay the same.
+    std::unique_ptr<DcmDataset> OtherForm(std::string* error) const;
 
     // Writes the object as a DICOM file (with its file meta information), with the data's mode and
     // group (platform/filemode.h). Replaces an existing file as a whole, through a temporary file

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#ifndef KAVIMO_VERSION
+#define KAVIMO_VERSION "0"
+#endif
+
 namespace dicom {
 namespace {
 
@@ -68,6 +72,18 @@ std::string SeriesUid(const std::string& installationId, const std::string& pati
 std::string InstanceUid(const std::string& installationId, const std::string& patientId,
                         const std::string& pictureHash) {
     return NameBasedUid(Name("instance", installationId, patientId, pictureHash));
+}
+
+const std::string& ImplementationClassUid() {
+    // One UID for every version: what a peer learns from it is "this is kavimo", and the version
+    // name says which one.
+    static const std::string uid = NameBasedUid("implementation class of kavimo");
+    return uid;
+}
+
+const std::string& ImplementationVersionName() {
+    static const std::string name = std::string("KAVIMO_" KAVIMO_VERSION).substr(0, 16);
+    return name;
 }
 
 std::string Sha256Hex(const void* data, size_t size) {

@@ -21,6 +21,12 @@ std::string SeriesUid(const std::string& installationId, const std::string& pati
 std::string InstanceUid(const std::string& installationId, const std::string& patientId,
                         const std::string& pictureHash);
 
+// kavimo's own Implementation Class UID (a fixed UID under the same root) and its Implementation
+// Version Name ("KAVIMO_" and the version, at most 16 characters), for the file meta information
+// and the association's request.
+const std::string& ImplementationClassUid();
+const std::string& ImplementationVersionName();
+
 // The SHA-256 of bytes as 64 lower-case hex digits.
 std::string Sha256Hex(const void* data, size_t size);
 

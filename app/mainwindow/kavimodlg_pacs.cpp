@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFutureWatcher>
+#include <QProgressDialog>
+#include <QPromise>
 #include <QtConcurrent/QtConcurrent>
 
 #include "app/archive/pacssender.h"
 #include "app/mainwindow/kavimodlg.h"
 #include "app/widgets/messagebox.h"
+#include "dicom/exportfolder.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "records/audittrail.h"
@@ -19,26 +22,76 @@ const QString kArchiveCaption = QStringLiteral("PACS");
 
 struct ExportResult {
     int written = 0;
+    bool cancelled = false;
     QStringList failures;
 };
 
-// Writes <picture name>.dcm into the folder for every picture; runs on a worker thread.
-ExportResult ExportPictures(uint64_t uid, const std::vector<std::string>& paths, const QString& folder) {
+// Writes the pictures' objects into the folder's DICOM tree and the DICOMDIR that lists them;
+// runs on a worker thread, telling how far it is and stopping between pictures when cancelled
+// (the DICOMDIR then lists what was written).
+void ExportPictures(QPromise<ExportResult>& promise, uint64_t uid, const std::vector<std::string>& paths,
+                    const QString& folder) {
     ExportResult result;
+    dicom::ExportFolder exportFolder(folder.toStdString());
+    promise.setProgressRange(0, int(paths.size()) + 1);
+    int done = 0;
     for (const std::string& path : paths) {
+        if (promise.isCanceled()) {
+            result.cancelled = true;
+            break;
+        }
+        promise.setProgressValue(done++);
         dicom::PictureSource source;
         std::string error;
         std::unique_ptr<dicom::PictureObject> object;
         if (dicom::LoadPictureSource(uid, path, &source, &error)) object = dicom::PictureObject::Build(source, &error);
-        const QString file = QDir(folder).filePath(QString::fromStdString(source.name) + QStringLiteral(".dcm"));
-        if (object && object->WriteFile(file.toStdString(), &error)) {
+        if (object && exportFolder.Add(*object, nullptr, &error)) {
             ++result.written;
         } else {
             result.failures << QStringLiteral("%1: %2").arg(QString::fromStdString(path),
                                                             QString::fromStdString(error));
         }
     }
-    return result;
+    promise.setProgressValue(done);
+    std::string error;
+    if (result.written > 0 && !exportFolder.WriteDicomDir(&error)) {
+        result.failures << QStringLiteral("DICOMDIR: %1").arg(QString::fromStdString(error));
+    }
+    promise.setProgressValue(int(paths.size()) + 1);
+    promise.addResult(result);
+}
+
+// Records the export in the audit trail and tells the user how it went.
+void ReportExport(QWidget* parent, const ExportResult& result, int total, uint64_t uid, const QString& folder) {
+    records::AuditTrail::Record(
+        records::audit::kExportDicom, uid, std::string(),
+        QStringLiteral("%1 of %2 to %3%4%5")
+            .arg(result.written)
+            .arg(total)
+            .arg(folder, result.cancelled ? QStringLiteral("; cancelled") : QString(),
+                 result.failures.isEmpty() ? QString()
+                                           : QStringLiteral("; failed: ") + result.failures.join(QStringLiteral("; ")))
+            .toStdString(),
+        result.failures.isEmpty() && !result.cancelled);
+    if (result.failures.isEmpty() && !result.cancelled) {
+        ShowMessageBox(parent,
+                       QStringLiteral("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
+                       kArchiveCaption);
+    } else if (result.failures.isEmpty()) {
+        ShowMessageBox(parent,
+                       QStringLiteral("Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR")
+                           .arg(result.written)
+                           .arg(total)
+                           .arg(folder),
+                       kArchiveCaption);
+    } else {
+        ShowMessageBox(parent,
+                       QStringLiteral("%1 of %2 DICOM files written; failed:\n%3")
+                           .arg(result.written)
+                           .arg(total)
+                           .arg(result.failures.join(QLatin1Char('\n'))),
+                       kArchiveCaption, QMessageBox::Warning);
+    }
 }
 
 }  // namespace
@@ -86,33 +139,27 @@ void CkavimoDlg::OnExportDicom() {
         ShowMessageBox(this, QStringLiteral("Invalid dir"), kArchiveCaption);
         return;
     }
-    // The objects are made off the user-interface thread, so that the live view goes on.
+    // The objects are made off the user-interface thread, so that the live view goes on; a
+    // progress dialog shows how far the export is and can cancel it.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
-    connect(watcher, &QFutureWatcher<ExportResult>::finished, this, [this, watcher, folder, paths, uid = user.uid] {
-        const ExportResult result = watcher->result();
-        watcher->deleteLater();
-        records::AuditTrail::Record(
-            records::audit::kExportDicom, uid, std::string(),
-            QStringLiteral("%1 of %2 to %3%4")
-                .arg(result.written)
-                .arg(paths.size())
-                .arg(folder, result.failures.isEmpty()
-                                 ? QString()
-                                 : QStringLiteral("; failed: ") + result.failures.join(QStringLiteral("; ")))
-                .toStdString(),
-            result.failures.isEmpty());
-        if (result.failures.isEmpty()) {
-            ShowMessageBox(this, QStringLiteral("%1 DICOM files written to %2").arg(result.written).arg(folder),
-                           kArchiveCaption);
-        } else {
-            ShowMessageBox(this,
-                           QStringLiteral("%1 of %2 DICOM files written; failed:\n%3")
-                               .arg(result.written)
-                               .arg(paths.size())
-                               .arg(result.failures.join(QLatin1Char('\n'))),
-                           kArchiveCaption, QMessageBox::Warning);
-        }
-    });
+    auto* progress =
+        new QProgressDialog(QStringLiteral("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
+                            QStringLiteral("Cancel"), 0, int(paths.size()) + 1, this);
+    progress->setObjectName(QStringLiteral("DicomExportProgress"));
+    progress->setWindowTitle(kArchiveCaption);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(500);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    connect(watcher, &QFutureWatcher<ExportResult>::progressValueChanged, progress, &QProgressDialog::setValue);
+    connect(progress, &QProgressDialog::canceled, watcher, &QFutureWatcher<ExportResult>::cancel);
+    connect(watcher, &QFutureWatcher<ExportResult>::finished, this,
+            [this, watcher, progress, folder, paths, uid = user.uid] {
+                progress->deleteLater();
+                const ExportResult result = watcher->future().resultCount() > 0 ? watcher->result() : ExportResult();
+                watcher->deleteLater();
+                ReportExport(this, result, int(paths.size()), uid, folder);
+            });
     watcher->setFuture(QtConcurrent::run(ExportPictures, user.uid, paths, folder));
 }
 

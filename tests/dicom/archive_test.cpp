@@ -119,10 +119,17 @@ TEST_F(ArchiveTest, ExportedAndSentPicturesArriveOnceWithTheirAttributesAndBytes
     const std::string exportDir = drive_.Root() + "/export";
     const CommandResult exported = Tool("export-dicom " + std::to_string(kUid) + " '" + exportDir + "'");
     ASSERT_EQ(exported.status, 0) << exported.output;
+    // Each picture's file is named on its own line, "<folder>/DICOM/... (<picture>)", and listed
+    // in the DICOMDIR.
     for (const auto& jpeg : jpegs_) {
+        const size_t end = exported.output.find(" (" + jpeg.first + ")\n");
+        ASSERT_NE(end, std::string::npos) << exported.output;
+        const size_t start = exported.output.rfind('\n', end) + 1;
         DcmFileFormat file;
-        ASSERT_TRUE(file.loadFile((exportDir + "/" + jpeg.first + ".dcm").c_str()).good()) << jpeg.first;
+        ASSERT_TRUE(file.loadFile(exported.output.substr(start, end - start).c_str()).good()) << jpeg.first;
     }
+    DcmFileFormat dicomDir;
+    EXPECT_TRUE(dicomDir.loadFile((exportDir + "/DICOMDIR").c_str()).good());
 
     const CommandResult sent = Tool("send-dicom UID" + std::to_string(kUid) + " --pacs " + Server().AddressText());
     ASSERT_EQ(sent.status, 0) << sent.output;

@@ -3,6 +3,7 @@
 // strokes. The objects of one study or series must agree with each other, and the validators
 // the field trusts (dicom3tools' dciodvfy and dcentvfy) must find no error in them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <map>
@@ -12,6 +13,7 @@
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
 #include "dcmtk/dcmdata/dcfilefo.h"
+#include "dicom/exportfolder.h"
 #include "dicom/patient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
@@ -190,6 +192,61 @@ TEST_F(ObjectSetTest, ValidatorsFindNoErrorInAnObjectOrAcrossTheSet) {
     }
     const dicomtest::CommandResult across = dicomtest::RunCommand("dcentvfy" + all);
     EXPECT_EQ(Errors(across.output), std::vector<std::string>()) << across.output;
+}
+
+TEST_F(ObjectSetTest, ExportFolderOpensWithADicomDirTheValidatorsAccept) {
+    if (!Installed("dciodvfy") || !Installed("dcmdump")) {
+        GTEST_SKIP() << "dciodvfy (dicom3tools) and dcmdump (dcmtk) are needed (scripts/bootstrap)";
+    }
+    const std::string folder = m_drive.Root() + "/stick";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ExportFolder exported(folder);
+    std::set<std::string> instances;
+    std::set<std::string> fileIds;
+    std::string error, fileId;
+    for (int round = 0; round < 2; ++round) {  // the second export goes over the first
+        for (const auto& [uid, paths] : {std::pair(kOwn, m_ownPaths), std::pair(kWorklisted, m_worklistedPaths)}) {
+            for (const std::string& path : paths) {
+                PictureSource source;
+                ASSERT_TRUE(LoadPictureSource(uid, path, &source, &error)) << error;
+                const std::unique_ptr<PictureObject> object = PictureObject::Build(source, &error);
+                ASSERT_NE(object, nullptr) << error;
+                ASSERT_TRUE(exported.Add(*object, &fileId, &error)) << error;
+                instances.insert(object->SopInstanceUid());
+                fileIds.insert(fileId);
+            }
+        }
+        ASSERT_TRUE(exported.WriteDicomDir(&error)) << error;
+    }
+    EXPECT_EQ(fileIds.size(), instances.size());
+    for (const std::string& id : fileIds) {
+        SCOPED_TRACE(id);
+        std::string component;
+        std::istringstream parts(id);
+        int depth = 0;
+        while (std::getline(parts, component, '/')) {
+            ++depth;
+            EXPECT_LE(component.size(), 8u);
+            EXPECT_EQ(component.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_"), std::string::npos);
+        }
+        EXPECT_EQ(depth, 3);
+    }
+
+    const std::string dicomDir = folder + "/DICOMDIR";
+    const dicomtest::CommandResult checked = dicomtest::RunCommand("dciodvfy '" + dicomDir + "'");
+    EXPECT_NE(checked.output.find("BasicDirectory"), std::string::npos) << checked.output;
+    EXPECT_EQ(Errors(checked.output), std::vector<std::string>()) << checked.output;
+    // Every picture listed once, under the file ID it was written to.
+    const dicomtest::CommandResult dump = dicomtest::RunCommand("dcmdump '" + dicomDir + "'");
+    EXPECT_EQ(dump.status, 0) << dump.output;
+    for (const std::string& instance : instances) {
+        size_t count = 0;
+        for (size_t at = dump.output.find("[" + instance + "]"); at != std::string::npos;
+             at = dump.output.find("[" + instance + "]", at + 1)) {
+            ++count;
+        }
+        EXPECT_EQ(count, 1u) << instance << "\n" << dump.output;
+    }
 }
 
 }  // namespace

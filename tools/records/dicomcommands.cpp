@@ -10,6 +10,7 @@
 #include <ctime>
 #include <vector>
 
+#include "dicom/exportfolder.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
@@ -51,28 +52,23 @@ std::string Today() {
     return text;
 }
 
-// Writes the object as `hostDir/name`. The object is first written into a private folder that
-// mkdtemp made under an unpredictable name, so that another account who can write to the export
-// folder can neither redirect the temporary file through a link nor read the picture before it
-// is complete; the finished file is then renamed into place.
-bool WriteExportFile(const dicom::PictureObject& object, const std::string& hostDir, const std::string& name,
-                     std::string* error) {
-    std::string scratch = hostDir + "/.kavimo-export.XXXXXX";
-    if (!::mkdtemp(scratch.data())) {
-        *error = "cannot create a temporary folder in " + hostDir + ": " + std::strerror(errno);
-        return false;
+// Shows on a terminal how far the export is: one line, rewritten in place.
+class ProgressLine {
+public:
+    ProgressLine() : m_shown(::isatty(STDERR_FILENO) == 1) {}
+    void Show(size_t done, size_t total, const std::string& doing) {
+        if (!m_shown) return;
+        std::fprintf(stderr, "\r\033[KExporting %zu of %zu: %s", done + 1, total, Printable(doing).c_str());
+        std::fflush(stderr);
     }
-    const std::string temp = scratch + "/" + name;
-    const std::string file = hostDir + "/" + name;
-    bool ok = object.WriteFile(temp, error);
-    if (ok && std::rename(temp.c_str(), file.c_str()) != 0) {
-        *error = "cannot write " + file + ": " + std::strerror(errno);
-        ok = false;
+    // Clears the line, so that what follows starts on a clean one.
+    void Clear() {
+        if (m_shown) std::fprintf(stderr, "\r\033[K");
     }
-    if (!ok) std::remove(temp.c_str());
-    ::rmdir(scratch.c_str());
-    return ok;
-}
+
+private:
+    const bool m_shown;
+};
 
 }  // namespace
 
@@ -86,20 +82,35 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
                      std::strerror(errno));
         return 1;
     }
-    size_t written = 0;
+    dicom::ExportFolder folder(hostDir);
+    ProgressLine progress;
+    size_t written = 0, done = 0;
     for (const dicom::PictureSource& source : patient.pictures) {
-        std::string error;
-        const std::string file = hostDir + "/" + source.name + ".dcm";
+        progress.Show(done++, patient.pictures.size(), source.name);
+        std::string error, fileId;
         const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
-        if (object && WriteExportFile(*object, hostDir, source.name + ".dcm", &error)) {
-            std::printf("%s\n", Printable(file).c_str());
+        if (object && folder.Add(*object, &fileId, &error)) {
+            progress.Clear();
+            std::printf("%s/%s (%s)\n", Printable(hostDir).c_str(), fileId.c_str(), Printable(source.name).c_str());
             ++written;
         } else {
+            progress.Clear();
             std::fprintf(stderr, "kavimo-records: %s: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
         }
     }
+    progress.Clear();
+    bool listed = written == 0;
+    if (written > 0) {
+        std::string error;
+        listed = folder.WriteDicomDir(&error);
+        if (listed) {
+            std::printf("%s/%s\n", Printable(hostDir).c_str(), dicom::kDicomDirName);
+        } else {
+            std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
+        }
+    }
     std::printf("%zu of %zu pictures written\n", written, patient.pictures.size());
-    return written == patient.pictures.size() ? 0 : 1;
+    return written == patient.pictures.size() && listed ? 0 : 1;
 }
 
 int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingAet, const dicom::PacsTls& tls) {

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,13 +107,19 @@ void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
     QCOMPARE(answered.size(), size_t(4));
     QVERIFY2(h.Drive().messages.isEmpty(), qPrintable(h.Drive().messages.join('\n')));
 
-    // "Export as DICOM…" writes one file per picture into the chosen folder.
+    // "Export as DICOM…" writes one file per picture into the chosen folder's DICOM tree, and the
+    // DICOMDIR that lists them.
     QTemporaryDir out;
     d.SetExportChooser([&](QWidget*) { return out.path(); });
     d.OnExportDicom();
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(out.path()).entryList({"*.dcm"}, QDir::Files).size(), 4, 20000);
-    QTRY_COMPARE(h.Drive().messages.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(h.Drive().messages.size(), 1, 20000);
     QVERIFY2(h.Drive().messages[0].contains("4 DICOM files written"), qPrintable(h.Drive().messages[0]));
+    QVERIFY(QFileInfo(out.filePath("DICOMDIR")).isFile());
+    int files = 0;
+    for (QDirIterator it(out.filePath("DICOM"), QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next()) {
+        ++files;
+    }
+    QCOMPARE(files, 4);
 
     // Without an archive, sending says so instead of queueing.
     PacsSender none({}, false);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <sstream>
 
 #include "records/audittrail.h"
 #include "records/originals.h"
@@ -153,17 +154,43 @@ TEST_F(RecordToolTest, ListAndShowPrintThePatients) {
     EXPECT_THAT(unknown.output, HasSubstr("no patient UID1"));
 }
 
-TEST_F(RecordToolTest, ExportOfAPictureTooLargeToOpenFailsWithTheReason) {
+// The objects an export-dicom run names as written: the lines "<folder>/DICOM/... (<picture>)".
+std::vector<std::string> ExportedFiles(const std::string& output, const std::string& folder) {
+    std::vector<std::string> files;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind(folder + "/DICOM/", 0) == 0) files.push_back(line.substr(0, line.find(' ')));
+    }
+    return files;
+}
+
+TEST_F(RecordToolTest, ExportOfAPictureTooLargeCutShortOrDamagedFailsWithTheReason) {
     BuildStore();
-    MakePicture(kUid1, "20240101090000.jpg", dicomtest::MakeJpeg(32, 24, 1, false));
+    const std::string whole = dicomtest::MakeJpeg(32, 24, 1, false);
+    std::string damaged = dicomtest::MakeJpeg(48, 32, 3, false);
+    damaged.insert(damaged.size() - 40, "\xff\xd3");  // a marker in the middle of the coded data
+    MakePicture(kUid1, "20240101090000.jpg", whole);
     MakePicture(kUid1, "20240101090001.jpg", dicomtest::MakeOversizedJpeg(0xC1));
+    const std::string large = dicomtest::MakeJpeg(320, 240, 5, false);
+    MakePicture(kUid1, "20240101090003.jpg", large.substr(0, large.size() * 3 / 4));  // its lower part lost
+    MakePicture(kUid1, "20240101090004.jpg", damaged);
+    ASSERT_EQ(store_.SelectUser(1), 1);
+    ASSERT_EQ(store_.RebuildPictures(), 1);
+    ASSERT_EQ(store_.CommitCurrentUser(), 1);
     const std::string out = root_ + "/export";
     const ToolRun run = Tool("export-dicom UID20240101080000 '" + out + "'");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_THAT(run.output, HasSubstr("20240101090001: "));
     EXPECT_THAT(run.output, HasSubstr("the picture claims 60000 \u00d7 60000 pixels, more than kavimo opens"));
-    // The other picture is still exported.
-    EXPECT_FALSE(ReadBytes(out + "/20240101090000.dcm").empty());
+    EXPECT_THAT(run.output, HasSubstr("20240101090003.jpg: the JPEG data is cut short or damaged"));
+    EXPECT_THAT(run.output, HasSubstr("20240101090004.jpg: the JPEG data is cut short or damaged"));
+    EXPECT_THAT(run.output, HasSubstr("1 of 4 pictures written"));
+    // The whole picture is still exported, and listed.
+    const std::vector<std::string> files = ExportedFiles(run.output, out);
+    ASSERT_EQ(files.size(), 1u) << run.output;
+    EXPECT_FALSE(ReadBytes(files[0]).empty());
+    EXPECT_FALSE(ReadBytes(out + "/DICOMDIR").empty());
 }
 
 TEST_F(RecordToolTest, ExportWritesPrivateFilesThroughNoPlantedLink) {
@@ -171,19 +198,28 @@ TEST_F(RecordToolTest, ExportWritesPrivateFilesThroughNoPlantedLink) {
     MakePicture(kUid1, "20240101090000.jpg", dicomtest::MakeJpeg(32, 24, 1, false));
     MakePicture(kUid1, "20240101090001.jpg", dicomtest::MakeJpeg(32, 24, 2, false));
     const std::string out = root_ + "/export";
-    ASSERT_TRUE(std::filesystem::create_directories(out));
+    const ToolRun first = Tool("export-dicom UID20240101080000 '" + out + "'");
+    ASSERT_EQ(first.status, 0) << first.output;
+    const std::vector<std::string> files = ExportedFiles(first.output, out);
+    ASSERT_EQ(files.size(), 2u) << first.output;
+    // Someone who can write to the folder puts a link where the export writes again.
     const std::string target = root_ + "/notes.txt";
     WriteBytes(target, "the user's own notes\n");
-    ASSERT_EQ(::symlink(target.c_str(), (out + "/20240101090000.dcm.part").c_str()), 0);
+    ASSERT_EQ(::unlink(files[0].c_str()), 0);
+    ASSERT_EQ(::symlink(target.c_str(), files[0].c_str()), 0);
 
     const ToolRun run = Tool("export-dicom UID20240101080000 '" + out + "'");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(ReadBytes(target), "the user's own notes\n");
-    EXPECT_THAT(Names(out), ElementsAre("20240101090000.dcm", "20240101090000.dcm.part", "20240101090001.dcm"));
-    struct stat st;
-    ASSERT_EQ(::lstat((out + "/20240101090000.dcm").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISREG(st.st_mode));
-    EXPECT_EQ(st.st_mode & 077, 0u);
+    const std::vector<std::string> again = ExportedFiles(run.output, out);
+    ASSERT_EQ(again.size(), 2u) << run.output;
+    for (const std::string& file : again) {
+        struct stat st;
+        ASSERT_EQ(::lstat(file.c_str(), &st), 0) << file;
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << file;
+        EXPECT_EQ(st.st_mode & 077, 0u) << file;
+    }
+    EXPECT_EQ(again[1], files[1]);  // exported again over itself
 }
 
 TEST_F(RecordToolTest, PrintsControlCharactersFromRecordsAndFileNamesAsEscapes) {
