@@ -425,10 +425,10 @@ public:
     std::string Raw(DcmItem* item, const DcmTagKey& tag) const { return Value(item, tag).c_str(); }
 
     std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
-        const std::string value = Raw(item, tag);
+        std::string value = Raw(item, tag);
         const std::string problem = ValueProblem(vr, value);
         if (problem.empty()) return value;
-        const std::string fitted = FitValue(vr, value);
+        std::string fitted = FitValue(vr, value);
         Note(std::string(what) + " " + problem + (fitted.empty() ? ": left out" : ": shortened or cleaned"));
         return fitted;
     }
@@ -438,7 +438,7 @@ public:
     // An identifier: cut or cleaned it could name another order, so one that does not fit is
     // dropped.
     std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
-        const std::string value = Raw(item, tag);
+        std::string value = Raw(item, tag);
         const std::string problem = ValueProblem(vr, value);
         if (problem.empty()) return value;
         Note(std::string(what) + " " + problem + ": left out");

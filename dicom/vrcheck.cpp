@@ -142,7 +142,7 @@ std::string TextProblem(Vr vr, const std::string& value) {
         if (Split(group, '^').size() > 5) return "has more than five name components";
     }
     return DcmPersonName::checkStringValue(value.c_str(), "1", kUtf8Charset).good() ? std::string()
-                                                                                   : "is not a person name";
+                                                                                    : "is not a person name";
 }
 
 std::u32string FitText(Vr vr, std::u32string text) {
@@ -199,7 +199,7 @@ std::string ValueProblem(Vr vr, const std::string& value) {
             return records::IsValidDate(value) ? std::string() : "is not a date";
         case Vr::TM:
             return value.size() <= 16 && DcmTime::checkStringValue(value.c_str(), "1").good() ? std::string()
-                                                                                               : "is not a time";
+                                                                                              : "is not a time";
         case Vr::UI:
             return value.size() <= 64 && DcmUniqueIdentifier::checkStringValue(value.c_str(), "1").good()
                        ? std::string()

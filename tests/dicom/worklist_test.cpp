@@ -84,16 +84,18 @@ protected:
                            "XC", "CHAIR2", "0900")},
             {"longid", Dump("ISO_IR 192",
                             "(0010,0010) PN [Long^Id]\n"
-                            "(0010,0020) LO [" + std::string(216, '7') + "]\n",
+                            "(0010,0020) LO [" +
+                                std::string(216, '7') + "]\n",
                             "XC", "KAVIMO", "1100")},
             // A broken entry that can still be used once mended: a date that is no day, a name
             // holding an escape and a backslash (read as two values), an accession number too
             // long to be one.
             {"broken", Dump("ISO_IR 192",
-                            "(0008,0050) SH [ACC-" + std::string(30, '9') + "]\n"
-                            "(0010,0010) PN [Bad\x1bName^Ann\\Second]\n"
-                            "(0010,0020) LO [P-BAD-1]\n"
-                            "(0010,0030) DA [19000231]\n",
+                            "(0008,0050) SH [ACC-" + std::string(30, '9') +
+                                "]\n"
+                                "(0010,0010) PN [Bad\x1bName^Ann\\Second]\n"
+                                "(0010,0020) LO [P-BAD-1]\n"
+                                "(0010,0030) DA [19000231]\n",
                             "XC", "KAVIMO", "1200")},
         };
         for (const auto& [name, dump] : entries) {
