@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <tuple>
 
 #include "dcmtk/config/osconfig.h"
 #include "dcmtk/dcmdata/dcdeftag.h"
@@ -31,6 +32,7 @@
 #include "dicom/dcmtklog.h"
 #include "dicom/pictureobject.h"
 #include "dicom/uids.h"
+#include "dicom/vrcheck.h"
 
 namespace dicom {
 namespace {
@@ -464,22 +466,108 @@ std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& wh
     return {};
 }
 
-WorklistEntry EntryOf(DcmItem* answer) {
-    WorklistEntry entry;
-    entry.patient.patientId = Value(answer, DCM_PatientID).c_str();
-    entry.patient.issuer = Value(answer, DCM_IssuerOfPatientID).c_str();
-    entry.patient.patientName = Value(answer, DCM_PatientName).c_str();
-    entry.patient.birthDate = Value(answer, DCM_PatientBirthDate).c_str();
-    entry.patient.sex = Value(answer, DCM_PatientSex).c_str();
-    entry.accessionNumber = Value(answer, DCM_AccessionNumber).c_str();
+// Reads one worklist answer's values, each checked against its VR: a text that does not fit is
+// mended, any other value that does not fit is dropped; either way with a note naming the patient.
+class AnswerReader {
+public:
+    AnswerReader(DcmItem* answer, std::vector<std::string>* notes) : m_answer(answer), m_notes(notes) {}
+
+    // The patient's ID as far as it can be shown in a note.
+    void NamePatient(const std::string& patientId) {
+        m_who = patientId.empty() ? "an entry without Patient ID" : "patient \"" + Shown(patientId) + "\"";
+    }
+
+    // A value whose problem is reported by the caller (an identity that does not fit).
+    std::string Raw(DcmItem* item, const DcmTagKey& tag) const { return Value(item, tag).c_str(); }
+
+    std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
+        std::string value = Raw(item, tag);
+        const std::string problem = ValueProblem(vr, value);
+        if (problem.empty()) return value;
+        std::string fitted = FitValue(vr, value);
+        Note(std::string(what) + " " + problem + (fitted.empty() ? ": left out" : ": shortened or cleaned"));
+        return fitted;
+    }
+
+    std::string Read(const DcmTagKey& tag, Vr vr, const char* what) { return Read(m_answer, tag, vr, what); }
+
+    // An identifier: cut or cleaned it could name another order, so one that does not fit is
+    // dropped.
+    std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
+        std::string value = Raw(item, tag);
+        const std::string problem = ValueProblem(vr, value);
+        if (problem.empty()) return value;
+        Note(std::string(what) + " " + problem + ": left out");
+        return {};
+    }
+
+    void Note(const std::string& text) {
+        if (m_notes) m_notes->push_back(m_who + ": " + text);
+    }
+
+    static std::string Shown(const std::string& value) { return FitValue(Vr::LO, value); }
+
+private:
+    DcmItem* m_answer;
+    std::vector<std::string>* m_notes;
+    std::string m_who = "an entry";
+};
+
+// The entry of one answer, its texts converted to UTF-8; false when it cannot be used (its
+// patient identity does not fit), with a note saying why.
+bool EntryOf(DcmItem* answer, WorklistEntry* entry, std::vector<std::string>* notes) {
+    std::string charset = Value(answer, DCM_SpecificCharacterSet).c_str();
+    const OFCondition converted = answer->convertToUTF8();
+    AnswerReader reader(answer, notes);
+    const std::string patientId = reader.Raw(answer, DCM_PatientID);
+    reader.NamePatient(patientId);
+    if (converted.bad()) {
+        reader.Note("its texts cannot be read in the character set \"" + AnswerReader::Shown(charset) + "\" (" +
+                    converted.text() + "); what is not UTF-8 is shown as \uFFFD");
+    }
+    for (const auto& identity : {std::make_pair(DCM_PatientID, "the Patient ID"),
+                                 std::make_pair(DCM_IssuerOfPatientID, "the Issuer of Patient ID")}) {
+        const std::string problem = ValueProblem(Vr::LO, reader.Raw(answer, identity.first));
+        if (!problem.empty()) {
+            reader.Note(std::string("left out: ") + identity.second + " " + problem);
+            return false;
+        }
+    }
+    entry->patient.patientId = patientId;
+    entry->patient.issuer = reader.Raw(answer, DCM_IssuerOfPatientID);
+    entry->patient.patientName = reader.Read(DCM_PatientName, Vr::PN, "the name");
+    entry->patient.birthDate = reader.Read(DCM_PatientBirthDate, Vr::DA, "the birth date");
+    entry->patient.sex = reader.Read(DCM_PatientSex, Vr::CS, "the sex");
+    if (!entry->patient.sex.empty() && entry->patient.sex != "F" && entry->patient.sex != "M" &&
+        entry->patient.sex != "O") {
+        reader.Note("the sex is not F, M or O: left out");
+        entry->patient.sex.clear();
+    }
+    entry->accessionNumber = reader.ReadId(answer, DCM_AccessionNumber, Vr::SH, "the Accession Number");
+    entry->studyUid = reader.ReadId(answer, DCM_StudyInstanceUID, Vr::UI, "the Study Instance UID");
+    entry->requestedProcedureId = reader.ReadId(answer, DCM_RequestedProcedureID, Vr::SH, "the Requested Procedure ID");
+    entry->requestedProcedureDescription =
+        reader.Read(DCM_RequestedProcedureDescription, Vr::LO, "the Requested Procedure Description");
+    entry->referringPhysician = reader.Read(DCM_ReferringPhysicianName, Vr::PN, "the referring physician");
     DcmItem* scheduled = nullptr;
     if (answer->findAndGetSequenceItem(DCM_ScheduledProcedureStepSequence, scheduled).good()) {
-        entry.scheduledDate = Value(scheduled, DCM_ScheduledProcedureStepStartDate).c_str();
-        entry.scheduledTime = Value(scheduled, DCM_ScheduledProcedureStepStartTime).c_str();
-        entry.modality = Value(scheduled, DCM_Modality).c_str();
-        entry.description = Value(scheduled, DCM_ScheduledProcedureStepDescription).c_str();
+        entry->scheduledDate =
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartDate, Vr::DA, "the scheduled date");
+        entry->scheduledTime =
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartTime, Vr::TM, "the scheduled time");
+        entry->modality = reader.Read(scheduled, DCM_Modality, Vr::CS, "the modality");
+        entry->stationAet = reader.Read(scheduled, DCM_ScheduledStationAETitle, Vr::AE, "the station");
+        entry->description =
+            reader.Read(scheduled, DCM_ScheduledProcedureStepDescription, Vr::LO, "the step's description");
+        entry->stepId = reader.ReadId(scheduled, DCM_ScheduledProcedureStepID, Vr::SH, "the step's ID");
     }
-    return entry;
+    return true;
+}
+
+// True when the entry is one the query asked for; an archive may ignore the matching keys.
+bool Matches(const WorklistEntry& entry, const WorklistQuery& query) {
+    if (!query.modality.empty() && !entry.modality.empty() && entry.modality != query.modality) return false;
+    return query.stationAet.empty() || entry.stationAet.empty() || entry.stationAet == query.stationAet;
 }
 
 // How a worklist query is going, seen answer by answer.
@@ -488,6 +576,8 @@ struct WorklistRound {
     int answerSeconds = 30;
     size_t maxEntries = kWorklistMaxEntries;
     std::vector<WorklistEntry>* entries = nullptr;
+    std::vector<std::string>* notes = nullptr;
+    const WorklistQuery* query = nullptr;
     bool cut = false;     // stopped at the entry limit
     bool late = false;    // stopped at the deadline
     bool failed = false;  // the archive answered with a failure status
@@ -519,7 +609,10 @@ protected:
                 waitForNextResponse = false;
                 return EC_Normal;
             }
-            round.entries->push_back(EntryOf(response->m_dataset));
+            WorklistEntry entry;
+            if (EntryOf(response->m_dataset, &entry, round.notes) && Matches(entry, *round.query)) {
+                round.entries->push_back(std::move(entry));
+            }
         } else if (!pending && response->m_status != 0) {
             round.failed = true;
             round.reason = "status " + StatusText(response->m_status);
@@ -764,8 +857,8 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
     return StoreResult::Stored;
 }
 
-bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error,
-                              bool* cut) {
+bool PacsClient::FindWorklist(const WorklistQuery& worklistQuery, std::vector<WorklistEntry>* entries,
+                              std::string* error, bool* cut, std::vector<std::string>* notes) {
     entries->clear();
     if (cut) *cut = false;
     if (!IsOpen()) {
@@ -786,19 +879,27 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
     query.insertEmptyElement(DCM_PatientBirthDate);
     query.insertEmptyElement(DCM_PatientSex);
     query.insertEmptyElement(DCM_AccessionNumber);
+    query.insertEmptyElement(DCM_ReferringPhysicianName);
+    query.insertEmptyElement(DCM_StudyInstanceUID);
+    query.insertEmptyElement(DCM_RequestedProcedureID);
+    query.insertEmptyElement(DCM_RequestedProcedureDescription);
     DcmItem* step = nullptr;
     query.findOrCreateSequenceItem(DCM_ScheduledProcedureStepSequence, step);
     if (step) {
-        step->putAndInsertString(DCM_ScheduledProcedureStepStartDate, date.c_str());
+        step->putAndInsertString(DCM_ScheduledProcedureStepStartDate, worklistQuery.date.c_str());
         step->insertEmptyElement(DCM_ScheduledProcedureStepStartTime);
-        step->insertEmptyElement(DCM_Modality);
+        step->putAndInsertString(DCM_Modality, worklistQuery.modality.c_str());
+        step->putAndInsertString(DCM_ScheduledStationAETitle, worklistQuery.stationAet.c_str());
         step->insertEmptyElement(DCM_ScheduledProcedureStepDescription);
+        step->insertEmptyElement(DCM_ScheduledProcedureStepID);
     }
     WorklistRound round;
     round.deadline = std::chrono::steady_clock::now() + m_impl->worklistDeadline;
     round.answerSeconds = m_impl->answerSeconds;
     round.maxEntries = m_impl->worklistMaxEntries;
     round.entries = entries;
+    round.notes = notes;
+    round.query = &worklistQuery;
     scu.SetRound(&round);
     scu.setDIMSETimeout(ArchiveScu::SecondsLeft(round));
     // The answers are taken one by one (none are collected).
@@ -807,6 +908,10 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
     scu.setDIMSETimeout(Uint32(m_impl->answerSeconds));
     const bool timedOut = round.late || (status.bad() && std::chrono::steady_clock::now() >= round.deadline);
     if (round.cut || timedOut || status.bad()) m_impl->Drop();
+    // By the scheduled day and time; the day first, as a time alone may come from another day.
+    std::stable_sort(entries->begin(), entries->end(), [](const WorklistEntry& a, const WorklistEntry& b) {
+        return std::tie(a.scheduledDate, a.scheduledTime) < std::tie(b.scheduledDate, b.scheduledTime);
+    });
     if (round.cut) {
         if (cut) *cut = true;
         return true;
@@ -826,6 +931,29 @@ bool PacsClient::FindWorklist(const std::string& date, std::vector<WorklistEntry
     entries->clear();
     if (error) *error = "the worklist query failed: " + reason;
     return false;
+}
+
+namespace {
+std::mutex g_worklistFilterLock;
+WorklistFilter g_worklistFilter;  // guarded by g_worklistFilterLock
+}  // namespace
+
+void SetWorklistFilter(const WorklistFilter& filter) {
+    const std::lock_guard<std::mutex> lock(g_worklistFilterLock);
+    g_worklistFilter = filter;
+}
+
+WorklistFilter CurrentWorklistFilter() {
+    const std::lock_guard<std::mutex> lock(g_worklistFilterLock);
+    return g_worklistFilter;
+}
+
+WorklistQuery MakeWorklistQuery(const std::string& date, const WorklistFilter& filter, const std::string& callingAet) {
+    WorklistQuery query;
+    query.date = date;
+    query.modality = filter.modality;
+    if (filter.thisStationOnly) query.stationAet = callingAet;
+    return query;
 }
 
 bool EchoPacs(const PacsAddress& address, std::string* error) {

@@ -63,15 +63,40 @@ bool ParsePacsAddress(const std::string& text, PacsAddress* address);
 // backslash.
 bool IsValidAeTitle(const std::string& title);
 
-// One scheduled patient of the worklist.
+// One scheduled patient of the worklist, its texts in UTF-8 and every value checked against its
+// VR (dicom/vrcheck.h).
 struct WorklistEntry {
     WorklistPatient patient;
     std::string scheduledDate;  // YYYYMMDD
     std::string scheduledTime;  // HHMMSS (or shorter)
     std::string modality;
+    std::string stationAet;   // the Scheduled Station AE Title
     std::string description;  // the scheduled step's description
+    std::string stepId;       // Scheduled Procedure Step ID
     std::string accessionNumber;
+    std::string studyUid;  // the Study Instance UID the order's pictures go into
+    std::string requestedProcedureId;
+    std::string requestedProcedureDescription;
+    std::string referringPhysician;  // a person name (family^given...)
 };
+
+// What a worklist query asks for.
+struct WorklistQuery {
+    std::string date;        // YYYYMMDD
+    std::string modality;    // empty: every modality
+    std::string stationAet;  // empty: every station
+};
+
+// Which of the worklist's entries kavimo lists: those of a modality, and those scheduled for
+// kavimo's own AE title or for every station. Set once from the configuration.
+struct WorklistFilter {
+    std::string modality = "XC";
+    bool thisStationOnly = true;
+};
+void SetWorklistFilter(const WorklistFilter& filter);
+WorklistFilter CurrentWorklistFilter();
+// The query for a day under the filter, kavimo calling as `callingAet`.
+WorklistQuery MakeWorklistQuery(const std::string& date, const WorklistFilter& filter, const std::string& callingAet);
 
 class PacsClient {
 public:
@@ -116,12 +141,16 @@ public:
     // status, *error names the warning (and is left alone otherwise).
     StoreResult Store(const PictureObject& object, std::string* error);
 
-    // The worklist's scheduled patients for a day (YYYYMMDD). The query ends with a failure when
-    // the archive has not finished within the deadline; at the entry limit it ends early and
-    // keeps the entries so far, with *cut (may be null) set. Either way the association is
-    // aborted, since the archive may still be answering.
-    bool FindWorklist(const std::string& date, std::vector<WorklistEntry>* entries, std::string* error,
-                      bool* cut = nullptr);
+    // The worklist's scheduled patients for the query's day, its modality and station (an archive
+    // that ignores those keys has its other entries left out here), sorted by their scheduled
+    // time. Every answer is converted from its Specific Character Set to UTF-8 and its values are
+    // checked: an entry whose Patient ID or issuer does not fit is left out, other values that do
+    // not fit are mended or dropped; each such case adds a line to *notes (may be null). The query
+    // ends with a failure when the archive has not finished within the deadline; at the entry
+    // limit it ends early and keeps the entries so far, with *cut (may be null) set. Either way
+    // the association is aborted, since the archive may still be answering.
+    bool FindWorklist(const WorklistQuery& query, std::vector<WorklistEntry>* entries, std::string* error,
+                      bool* cut = nullptr, std::vector<std::string>* notes = nullptr);
 
 private:
     struct Impl;

@@ -44,10 +44,11 @@ bool ParseDate(const std::string& text, int* year, int* month, int* day) {
 }  // namespace
 
 bool ReadWorklistFile(const std::string& patientHostDir, WorklistPatient* patient) {
-    std::string text(4096, '\0');
+    // The whole file or nothing: a cut file would give a cut ID and lose the lines after it.
+    std::string text(records::kMaxOldWorklistBytes + 1, '\0');
     int error = 0;
     const ssize_t n = records::ReadFileAt(patientHostDir + "/" + kWorklistFile, &text[0], text.size(), 0, &error);
-    if (n <= 0) return false;
+    if (n <= 0 || size_t(n) > records::kMaxOldWorklistBytes) return false;
     text.resize(size_t(n));
     return ParseWorklistText(text, patient);
 }

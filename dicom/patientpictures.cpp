@@ -58,6 +58,10 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
     // A damaged details file is left to kavimo-records check to report; the record stands in.
     const records::DetailsFound found = records::ReadPatientDetails(patient->hostDir, &patient->details);
     patient->hasDetails = found == records::DetailsFound::Details || found == records::DetailsFound::OldWorklist;
+    // Likewise a damaged order file: the pictures then go into kavimo's own study of the day.
+    if (records::ReadPatientOrder(patient->hostDir, &patient->order) != records::OrderFound::Order) {
+        patient->order = {};
+    }
     patient->institution = ReadHospital();
     return true;
 }
@@ -68,6 +72,7 @@ PictureSource SourceFor(const PatientPictures& patient) {
     source.patient = MakePatientAttributes(patient.user, patient.hasDetails ? &patient.details : nullptr,
                                            OwnPatientIdIssuer(patient.installationId));
     source.institution = patient.institution;
+    source.order = patient.order;
     return source;
 }
 

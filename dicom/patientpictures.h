@@ -20,6 +20,7 @@ struct PatientPictures {
     std::string hostDir;
     bool hasDetails = false;  // from the details file, or else an old worklist file
     records::PatientDetails details;
+    records::PatientOrder order;  // the worklist order; empty when none (or its file is damaged)
     std::string institution;
     std::vector<PictureSource> pictures;    // in the order of the picture list
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths

@@ -29,6 +29,8 @@
 #include "dicom/jpegpicture.h"
 #include "dicom/picturelimit.h"
 #include "dicom/uids.h"
+#include "dicom/vrcheck.h"
+#include "platform/debug.h"
 #include "platform/filemode.h"
 #include "records/recordfile.h"
 
@@ -113,8 +115,8 @@ std::string TwoDigits(int value) {
     return text;
 }
 
-OFCondition Put(DcmDataset* dataset, const DcmTagKey& tag, const std::string& value) {
-    return dataset->putAndInsertOFStringArray(tag, value.c_str());
+OFCondition Put(DcmItem* item, const DcmTagKey& tag, const std::string& value) {
+    return item->putAndInsertOFStringArray(tag, value.c_str());
 }
 
 // Converts with the given source; the dataset and its transfer syntax on success.
@@ -154,6 +156,33 @@ std::string AgeOnPictureDay(const PatientAttributes& patient, const std::string&
     return years >= 0 ? AgeString(years) : patient.age;
 }
 
+// The order the source's picture belongs to: the patient's worklist order when the picture was
+// taken on its day; null otherwise.
+const records::PatientOrder* OrderOf(const PictureSource& source) {
+    const records::PatientOrder& order = source.order;
+    return !order.IsEmpty() && order.date == source.time.Date() ? &order : nullptr;
+}
+
+// The Request Attributes Sequence: the order's requested procedure and scheduled step (PS3.3
+// C.7.3.1). Values that do not fit their VR are left out of it; the Accession Number and the
+// study, checked where they are written at the top level, go in as they are.
+void PutRequestAttributes(const records::PatientOrder& order, const std::string& studyUid, DcmDataset* dataset,
+                          OFCondition* status) {
+    if (status->bad()) return;
+    DcmItem* item = nullptr;
+    *status = dataset->findOrCreateSequenceItem(DCM_RequestAttributesSequence, item);
+    if (status->bad() || !item) return;
+    const auto put = [&](const DcmTagKey& tag, Vr vr, const std::string& value) {
+        if (status->good() && !value.empty() && ValueProblem(vr, value).empty()) *status = Put(item, tag, value);
+    };
+    put(DCM_AccessionNumber, Vr::SH, order.accessionNumber);
+    put(DCM_StudyInstanceUID, Vr::UI, studyUid);
+    put(DCM_RequestedProcedureID, Vr::SH, order.requestedProcedureId);
+    put(DCM_RequestedProcedureDescription, Vr::LO, FitValue(Vr::LO, order.requestedProcedureDescription));
+    put(DCM_ScheduledProcedureStepID, Vr::SH, order.stepId);
+    put(DCM_ScheduledProcedureStepDescription, Vr::LO, FitValue(Vr::LO, order.stepDescription));
+}
+
 // The attributes kavimo sets over what the converter made. The study and series are the
 // patient's day at this installation. Their objects are made one by one, in separate sends, and
 // no picture's own time would stay the same for all of them (the day's first picture may be
@@ -171,27 +200,54 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     const std::string& installation = source.installationId;
     const std::string date = source.time.Date();
     const std::string time = source.time.Time();
+    const records::PatientOrder* order = OrderOf(source);
     OFCondition status = EC_Normal;
     const auto put = [&](const DcmTagKey& tag, const std::string& value) {
         if (status.good()) status = Put(dataset, tag, value);
     };
+    // Every value outside kavimo's own making is checked against its VR first. An identifier
+    // that does not fit fails the object: cut or cleaned, it could name another patient or
+    // order. A text is mended, and the log says so.
+    std::string refused;
+    const auto putId = [&](const DcmTagKey& tag, Vr vr, const std::string& value, const char* what) {
+        const std::string problem = ValueProblem(vr, value);
+        if (problem.empty()) return put(tag, value);
+        if (refused.empty()) refused = std::string(what) + " " + problem;
+    };
+    const auto putText = [&](const DcmTagKey& tag, Vr vr, const std::string& value, const char* what) {
+        const std::string problem = ValueProblem(vr, value);
+        if (!problem.empty()) {
+            platform::DebugWarning("kavimo: %s: %s %s (%s): written shortened or cleaned\n", source.hostPath.c_str(),
+                                   what, problem.c_str(), VrName(vr));
+        }
+        put(tag, FitValue(vr, value));
+    };
+    const std::string study = StudyUidOf(source);
     put(DCM_SpecificCharacterSet, "ISO_IR 192");
     put(DCM_ImageType, source.savedWithStrokes ? "DERIVED\\SECONDARY" : "ORIGINAL\\PRIMARY");
     if (source.savedWithStrokes) put(DCM_DerivationDescription, "strokes drawn over the picture");
     put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
     put(DCM_SOPInstanceUID, InstanceUid(installation, patient.patientId, pictureHash));
-    put(DCM_StudyInstanceUID, StudyUid(installation, patient.patientId, date));
-    put(DCM_SeriesInstanceUID, SeriesUid(installation, patient.patientId, date));
-    put(DCM_PatientName, patient.patientName);
-    put(DCM_PatientID, patient.patientId);
-    if (!patient.issuer.empty()) put(DCM_IssuerOfPatientID, patient.issuer);
-    put(DCM_PatientSex, patient.sex);
+    putId(DCM_StudyInstanceUID, Vr::UI, study, "the order's Study Instance UID");
+    put(DCM_SeriesInstanceUID, order ? OrderSeriesUid(installation, patient.patientId, study, date)
+                                     : SeriesUid(installation, patient.patientId, date));
+    putText(DCM_PatientName, Vr::PN, patient.patientName, "the patient's name");
+    putId(DCM_PatientID, Vr::LO, patient.patientId, "the Patient ID");
+    if (!patient.issuer.empty()) putId(DCM_IssuerOfPatientID, Vr::LO, patient.issuer, "the Issuer of Patient ID");
+    put(DCM_PatientSex, FitValue(Vr::CS, patient.sex));
     put(DCM_PatientAge, AgeOnPictureDay(patient, date));
-    put(DCM_PatientBirthDate, patient.birthDate);
+    put(DCM_PatientBirthDate, FitValue(Vr::DA, patient.birthDate));
     put(DCM_Modality, "XC");
     put(DCM_StudyDate, date);
     put(DCM_StudyTime, kStudyTime);
-    put(DCM_StudyID, date);
+    put(DCM_StudyID,
+        order && ValueProblem(Vr::SH, order->requestedProcedureId).empty() && !order->requestedProcedureId.empty()
+            ? order->requestedProcedureId
+            : date);
+    putId(DCM_AccessionNumber, Vr::SH, order ? order->accessionNumber : std::string(), "the Accession Number");
+    putText(DCM_ReferringPhysicianName, Vr::PN, order ? order->referringPhysician : std::string(),
+            "the referring physician");
+    if (order) PutRequestAttributes(*order, study, dataset, &status);
     put(DCM_SeriesDate, date);
     put(DCM_SeriesNumber, "1");
     put(DCM_Laterality, "");
@@ -199,18 +255,28 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     put(DCM_ContentDate, date);
     put(DCM_ContentTime, time);
     put(DCM_AcquisitionDateTime, date + time);
-    put(DCM_InstitutionName, source.institution);
+    putText(DCM_InstitutionName, Vr::LO, source.institution, "the institution's name");
     put(DCM_StationName, StationName());
     put(DCM_Manufacturer, kManufacturer);
     put(DCM_DeviceSerialNumber, installation);
     put(DCM_SoftwareVersions, SoftwareVersion());
-    put(DCM_ImageComments, source.name);
+    putText(DCM_ImageComments, Vr::LT, source.name, "the picture's name");
+    if (!refused.empty()) {
+        *reason = refused;
+        return false;
+    }
     if (status.good()) return true;
     *reason = status.text();
     return false;
 }
 
 }  // namespace
+
+std::string StudyUidOf(const PictureSource& source) {
+    const records::PatientOrder* order = OrderOf(source);
+    if (order && !order->studyUid.empty()) return order->studyUid;
+    return StudyUid(source.installationId, source.patient.patientId, source.time.Date());
+}
 
 std::string PictureTime::Date() const {
     char text[16];
@@ -291,7 +357,7 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
         if (error) *error = source.hostPath + ": " + reason;
         return nullptr;
     }
-    object->m_studyInstanceUid = StudyUid(source.installationId, source.patient.patientId, source.time.Date());
+    object->m_studyInstanceUid = StudyUidOf(source);
     object->m_sopInstanceUid = InstanceUid(source.installationId, source.patient.patientId, hash);
     return object;
 }

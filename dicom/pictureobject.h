@@ -8,6 +8,7 @@
 
 #include "dicom/patient.h"
 #include "dicom/picturelimit.h"
+#include "records/patientdetails.h"
 
 class DcmDataset;
 class DcmFileFormat;
@@ -32,7 +33,13 @@ struct PictureSource {
     std::string name;         // the picture's file name without its extension
     PictureTime time;
     bool savedWithStrokes = false;  // written over with strokes: its original is kept aside
+    // The worklist order the patient came with: a picture of the order's day goes into its study.
+    records::PatientOrder order;
 };
+
+// The study a picture of the source goes into: the order's when it applies, else the patient's
+// day at this installation.
+std::string StudyUidOf(const PictureSource& source);
 
 // The name kavimo gives itself in the objects (Manufacturer) and its version.
 inline constexpr const char* kManufacturer = "kavimo";
@@ -46,7 +53,9 @@ public:
 
     // Reads the picture and builds its object. Null, with the reason in *error, when the file
     // cannot be read, is not a picture, claims more pixels than kavimo decodes
-    // (kMaxPicturePixels), or the source has no valid installation identity. Never throws.
+    // (kMaxPicturePixels), the source has no valid installation identity, or an identifier (the
+    // Patient ID, its issuer, the order's Accession Number or UIDs) does not fit its VR. A text
+    // that does not fit its VR is mended, with a line in the log. Never throws.
     static std::unique_ptr<PictureObject> Build(const PictureSource& source, std::string* error);
 
     const std::string& SopInstanceUid() const { return m_sopInstanceUid; }

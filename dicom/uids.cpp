@@ -69,6 +69,11 @@ std::string SeriesUid(const std::string& installationId, const std::string& pati
     return NameBasedUid(Name("series", installationId, patientId, date));
 }
 
+std::string OrderSeriesUid(const std::string& installationId, const std::string& patientId, const std::string& studyUid,
+                           const std::string& date) {
+    return NameBasedUid(Name("order-series", installationId, patientId, studyUid + "/" + date));
+}
+
 std::string InstanceUid(const std::string& installationId, const std::string& patientId,
                         const std::string& pictureHash) {
     return NameBasedUid(Name("instance", installationId, patientId, pictureHash));

@@ -16,6 +16,11 @@ std::string NameBasedUid(const std::string& name);
 std::string StudyUid(const std::string& installationId, const std::string& patientId, const std::string& date);
 std::string SeriesUid(const std::string& installationId, const std::string& patientId, const std::string& date);
 
+// The series that holds a patient's pictures of one day taken for a worklist order, inside the
+// order's study.
+std::string OrderSeriesUid(const std::string& installationId, const std::string& patientId, const std::string& studyUid,
+                           const std::string& date);
+
 // The instance of one picture: the patient and the hash of the picture file's bytes, so that a
 // picture saved again with strokes becomes a new instance.
 std::string InstanceUid(const std::string& installationId, const std::string& patientId,

@@ -31,6 +31,22 @@ constexpr Key kOldWorklistKeys[] = {
     {"IssuerOfPatientID", &PatientDetails::issuer},
 };
 
+struct OrderKey {
+    const char* name;
+    std::string PatientOrder::*field;
+};
+
+constexpr OrderKey kOrderKeys[] = {
+    {"Date", &PatientOrder::date},
+    {"StudyInstanceUID", &PatientOrder::studyUid},
+    {"AccessionNumber", &PatientOrder::accessionNumber},
+    {"RequestedProcedureID", &PatientOrder::requestedProcedureId},
+    {"RequestedProcedureDescription", &PatientOrder::requestedProcedureDescription},
+    {"ScheduledProcedureStepID", &PatientOrder::stepId},
+    {"ScheduledProcedureStepDescription", &PatientOrder::stepDescription},
+    {"ReferringPhysicianName", &PatientOrder::referringPhysician},
+};
+
 // Well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF) without control
 // characters.
 bool IsCleanUtf8(const std::string& text) {
@@ -200,8 +216,9 @@ DetailsFound ReadPatientDetails(const std::string& patientHostDir, PatientDetail
         }
         return ParsePatientDetails(text, details, problem) ? DetailsFound::Details : DetailsFound::Damaged;
     }
-    if (ReadSmallFile(patientHostDir + "/" + kOldWorklistFile, kMaxDetailsBytes, &text) &&
-        ParseOldWorklist(text, details)) {
+    // Read whole or not at all: a cut file would give a cut ID and lose the lines after it.
+    if (ReadSmallFile(patientHostDir + "/" + kOldWorklistFile, kMaxOldWorklistBytes, &text) &&
+        text.size() <= kMaxOldWorklistBytes && ParseOldWorklist(text, details)) {
         return DetailsFound::OldWorklist;
     }
     return DetailsFound::None;
@@ -212,6 +229,78 @@ bool WritePatientDetails(const std::string& patientHostDir, const PatientDetails
     int errorNumber = 0;
     if (ReplaceFile(patientHostDir + "/" + kDetailsFile, text.data(), text.size(), &errorNumber)) return true;
     if (error) *error = std::string("cannot write ") + kDetailsFile + ": " + std::strerror(errorNumber);
+    return false;
+}
+
+bool ParsePatientOrder(const std::string& text, PatientOrder* order, std::string* problem) {
+    PatientOrder read;
+    bool seen[sizeof kOrderKeys / sizeof kOrderKeys[0]] = {};
+    std::string why;
+    int lineNumber = 0;
+    ForEachLine(text, [&](const std::string& line) {
+        ++lineNumber;
+        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            why = where + "no '='";
+            return false;
+        }
+        const std::string name = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        if (!IsCleanUtf8(value)) {
+            why = where + name + " is not UTF-8 text";
+            return false;
+        }
+        for (size_t k = 0; k < sizeof kOrderKeys / sizeof kOrderKeys[0]; ++k) {
+            if (name != kOrderKeys[k].name) continue;
+            if (seen[k]) {
+                why = where + name + " given twice";
+                return false;
+            }
+            seen[k] = true;
+            read.*kOrderKeys[k].field = value;
+        }
+        return true;
+    });
+    if (why.empty() && !read.date.empty() && !IsValidDate(read.date)) why = "Date is not a YYYYMMDD date";
+    if (!why.empty()) {
+        if (problem) *problem = why;
+        return false;
+    }
+    *order = read;
+    return true;
+}
+
+std::string PatientOrderText(const PatientOrder& order) {
+    std::string text;
+    for (const OrderKey& key : kOrderKeys) {
+        text += key.name;
+        text += '=';
+        for (char c : order.*key.field) {
+            const auto u = static_cast<unsigned char>(c);
+            text += (u < 0x20 || u == 0x7f) ? ' ' : c;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+OrderFound ReadPatientOrder(const std::string& patientHostDir, PatientOrder* order, std::string* problem) {
+    const std::string path = patientHostDir + "/" + kOrderFile;
+    if (!FileExists(path)) return OrderFound::None;
+    std::string text;
+    if (!ReadSmallFile(path, kMaxOrderBytes, &text) || text.size() > kMaxOrderBytes) {
+        if (problem) *problem = "cannot be read, or larger than " + std::to_string(kMaxOrderBytes) + " bytes";
+        return OrderFound::Damaged;
+    }
+    return ParsePatientOrder(text, order, problem) ? OrderFound::Order : OrderFound::Damaged;
+}
+
+bool WritePatientOrder(const std::string& patientHostDir, const PatientOrder& order, std::string* error) {
+    const std::string text = PatientOrderText(order);
+    int errorNumber = 0;
+    if (ReplaceFile(patientHostDir + "/" + kOrderFile, text.data(), text.size(), &errorNumber)) return true;
+    if (error) *error = std::string("cannot write ") + kOrderFile + ": " + std::strerror(errorNumber);
     return false;
 }
 

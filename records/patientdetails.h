@@ -26,6 +26,9 @@ inline constexpr const char* kDetailsFile = "Details.txt";
 inline constexpr const char* kOldWorklistFile = "Worklist.txt";
 // A details file is a few lines; anything larger is not one.
 inline constexpr size_t kMaxDetailsBytes = 4096;
+// The old worklist file is read whole up to this size (its values were never checked: an ID of
+// thousands of characters must come back whole, to be refused where it is used, not cut).
+inline constexpr size_t kMaxOldWorklistBytes = 1 << 20;
 
 struct PatientDetails {
     std::string name;        // the whole name as typed, UTF-8
@@ -57,6 +60,49 @@ DetailsFound ReadPatientDetails(const std::string& patientHostDir, PatientDetail
 // Writes the details file, replacing an earlier one as a whole (records::ReplaceFile). False,
 // with the reason, on failure.
 bool WritePatientDetails(const std::string& patientHostDir, const PatientDetails& details, std::string* error);
+
+// The order a patient picked from the worklist came with, so that the pictures of its day land on
+// it in the clinic's archive. Kept in its own file beside the details file, which readers that
+// do not know these keys would refuse whole:
+//
+//   Date=20261208
+//   StudyInstanceUID=1.2.840.113619.2.55.3.604688119.971.1
+//   AccessionNumber=ACC-0042
+//   RequestedProcedureID=RP-7
+//   RequestedProcedureDescription=Intraoral photographs
+//   ScheduledProcedureStepID=SPS-7
+//   ScheduledProcedureStepDescription=Check-up
+//   ReferringPhysicianName=Berg^Anna
+//
+// The same "Key=value" lines, UTF-8; keys this version does not know are passed over.
+inline constexpr const char* kOrderFile = "Order.txt";
+inline constexpr size_t kMaxOrderBytes = 8192;
+
+struct PatientOrder {
+    std::string date;  // YYYYMMDD: the day whose pictures belong to the order
+    std::string studyUid;
+    std::string accessionNumber;
+    std::string requestedProcedureId;
+    std::string requestedProcedureDescription;
+    std::string stepId;
+    std::string stepDescription;
+    std::string referringPhysician;  // a person name (family^given...)
+
+    bool IsEmpty() const {
+        return studyUid.empty() && accessionNumber.empty() && requestedProcedureId.empty() && stepId.empty();
+    }
+};
+
+// Reads an order file's text. False, with what is wrong in *problem, for a line without '=', a
+// key given twice, a value that is not UTF-8 or holds control characters, or a date that is not
+// one.
+bool ParsePatientOrder(const std::string& text, PatientOrder* order, std::string* problem);
+std::string PatientOrderText(const PatientOrder& order);
+
+enum class OrderFound { None, Order, Damaged };
+OrderFound ReadPatientOrder(const std::string& patientHostDir, PatientOrder* order, std::string* problem = nullptr);
+// Writes the order file, replacing an earlier one as a whole; false, with the reason, on failure.
+bool WritePatientOrder(const std::string& patientHostDir, const PatientOrder& order, std::string* error);
 
 // True for a YYYYMMDD that names a day of the Gregorian calendar.
 bool IsValidDate(const std::string& yyyymmdd);

@@ -20,6 +20,8 @@ const QString kHost = QStringLiteral("pacs/host");
 const QString kPort = QStringLiteral("pacs/port");
 const QString kCallingAet = QStringLiteral("pacs/calling_aet");
 const QString kAutoSend = QStringLiteral("pacs/auto_send");
+const QString kWorklistModality = QStringLiteral("pacs/worklist_modality");
+const QString kWorklistStations = QStringLiteral("pacs/worklist_stations");
 const QString kTls = QStringLiteral("pacs/tls");
 const QString kTlsCa = QStringLiteral("pacs/tls_ca");
 const QString kTlsCert = QStringLiteral("pacs/tls_cert");
@@ -62,15 +64,18 @@ struct EchoAnswer {
 }  // namespace
 
 void AddPacsSettings(CSettingsDlg* dialog) {
-    dialog->AddGroup(QStringLiteral("PACS (the clinic's archive)"),
-                     {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
-                      MakeField(kHost, "Archive host", QString()), MakeField(kPort, "Archive DICOM port", QString()),
-                      MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
-                      MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off")),
-                      CheckField(kTls, "Connect over TLS (the archive must show a certificate the CA signed)"),
-                      FileField(kTlsCa, "CA certificates to trust (PEM)", "required with TLS"),
-                      FileField(kTlsCert, "kavimo's certificate (PEM)", "none: only if the archive asks for one"),
-                      FileField(kTlsKey, "kavimo's private key (PEM)", "none: goes with the certificate")});
+    dialog->AddGroup(
+        QStringLiteral("PACS (the clinic's archive)"),
+        {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
+         MakeField(kHost, "Archive host", QString()), MakeField(kPort, "Archive DICOM port", QString()),
+         MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
+         MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off")),
+         MakeField(kWorklistModality, "Worklist modality", QStringLiteral("XC")),
+         MakeField(kWorklistStations, "Worklist of this station or all (this/all)", QStringLiteral("this")),
+         CheckField(kTls, "Connect over TLS (the archive must show a certificate the CA signed)"),
+         FileField(kTlsCa, "CA certificates to trust (PEM)", "required with TLS"),
+         FileField(kTlsCert, "kavimo's certificate (PEM)", "none: only if the archive asks for one"),
+         FileField(kTlsKey, "kavimo's private key (PEM)", "none: goes with the certificate")});
 
     // "Test connection" under the groups, above the note and the buttons.
     auto* row = new QWidget(dialog);

@@ -64,6 +64,21 @@ records::PatientDetails DetailsOf(const _USER_INFO& user) {
     return details;
 }
 
+// What a worklist entry orders: its pictures of the scheduled day (or, when the worklist gives
+// none, of `today`) go into the order's study.
+records::PatientOrder OrderOf(const dicom::WorklistEntry& entry, const std::string& today) {
+    records::PatientOrder order;
+    order.date = entry.scheduledDate.empty() ? today : entry.scheduledDate;
+    order.studyUid = entry.studyUid;
+    order.accessionNumber = entry.accessionNumber;
+    order.requestedProcedureId = entry.requestedProcedureId;
+    order.requestedProcedureDescription = entry.requestedProcedureDescription;
+    order.stepId = entry.stepId;
+    order.stepDescription = entry.description;
+    order.referringPhysician = entry.referringPhysician;
+    return order;
+}
+
 // A birth date as typed: YYYYMMDD, or with '-', '.' or '/' between the parts. Empty when it is
 // not a date.
 std::string BirthDateFromText(const QString& text) {
@@ -523,6 +538,17 @@ void CUserList::WriteDetails(const _USER_INFO& user, const records::PatientDetai
     }
 }
 
+// Writes the worklist order beside the patient's details, when the entry came with one.
+void CUserList::WriteOrder(const _USER_INFO& user, const records::PatientOrder& order) {
+    if (order.IsEmpty()) return;
+    std::string error;
+    if (!records::WritePatientOrder(platform::HostPath(records::RecordDirPath(user)), order, &error)) {
+        Message(QStringLiteral("The patient was created, but the worklist's order was not kept, so the pictures "
+                               "will not be attached to it in the archive: %1")
+                    .arg(QString::fromStdString(error)));
+    }
+}
+
 void CUserList::OnCreate() {
     _USER_INFO user = {};
     records::PatientDetails details;
@@ -553,7 +579,8 @@ void CUserList::OnCreate() {
     if (m_store.AddUser(user) != 1) return;  // the store has reported why
     _USER_INFO added = {};
     m_store.GetUser(m_store.UserCount() - 1, &added);
-    if (m_hasWorklistEntry) {
+    const bool fromWorklist = m_hasWorklistEntry;
+    if (fromWorklist) {
         // The worklist's identity goes with the new patient.
         m_hasWorklistEntry = false;
         details.patientId = m_worklistEntry.patient.patientId;
@@ -561,6 +588,7 @@ void CUserList::OnCreate() {
         details.personName = m_worklistEntry.patient.patientName;
     }
     WriteDetails(added, details);
+    if (fromWorklist) WriteOrder(added, OrderOf(m_worklistEntry, d.toString(QStringLiteral("yyyyMMdd")).toStdString()));
     AppendUserRow(added);
     records::AuditTrail::Record(records::audit::kPatientCreated, added.uid, records::RecordDirPath(added),
                                 details.patientId.empty() ? "" : "from the worklist");

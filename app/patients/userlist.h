@@ -137,6 +137,7 @@ private:
     bool ReadPatientFields(_USER_INFO* user, bool withDescription, records::PatientDetails* details);
     void ShowPatientFields(const _USER_INFO& user);
     void WriteDetails(const _USER_INFO& user, const records::PatientDetails& details);
+    void WriteOrder(const _USER_INFO& user, const records::PatientOrder& order);
     void Message(const QString& text);
 
     RecordStore& m_store;

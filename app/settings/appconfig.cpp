@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dicom/installation.h"
+#include "dicom/vrcheck.h"
 #include "kavimo_version.h"
 #include "platform/net.h"
 #include "platform/paths.h"
@@ -55,6 +56,12 @@ const std::vector<ConfigSetting>& ConfigSettings() {
          "Issuer of Patient ID sent with kavimo's own Patient IDs (default KAVIMO- and the first 8 hex "
          "digits of the installation's identity).",
          Kind::Issuer},
+        {"worklist-modality", "KAVIMO_WORKLIST_MODALITY", "pacs/worklist_modality", "code",
+         "The modality whose worklist entries are listed (default XC, photographs).", Kind::Modality},
+        {"worklist-stations", "KAVIMO_WORKLIST_STATIONS", "pacs/worklist_stations", "this|all",
+         "Lists the worklist entries scheduled for kavimo's own AE title (this, the default) or for "
+         "every station (all).",
+         Kind::Stations},
         {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
          "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
         {"pacs-tls", "KAVIMO_PACS_TLS", "pacs/tls", "on|off",
@@ -175,6 +182,12 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
         case Kind::Group:
             config->dataGroup = value.trimmed();
             return true;
+        case Kind::Modality:
+            config->worklist.modality = value.trimmed().toStdString();
+            return true;
+        case Kind::Stations:
+            config->worklist.thisStationOnly = value.trimmed().toLower() == QLatin1String("this");
+            return true;
     }
     return false;
 }
@@ -212,6 +225,17 @@ QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
                        : QStringLiteral("not an issuer (1 to 64 characters, no backslash)");
         case Kind::File:
             return value.trimmed().isEmpty() ? QStringLiteral("not a file") : QString();
+        case Kind::Modality: {
+            const std::string code = value.trimmed().toStdString();
+            return !code.empty() && dicom::ValueProblem(dicom::Vr::CS, code).empty()
+                       ? QString()
+                       : QStringLiteral("not a modality (a code such as XC or IO)");
+        }
+        case Kind::Stations: {
+            const QString v = value.trimmed().toLower();
+            return v == QLatin1String("this") || v == QLatin1String("all") ? QString()
+                                                                           : QStringLiteral("not this or all");
+        }
         case Kind::Group: {
             // Empty means none; whether the group exists is checked at start-up.
             const QString group = value.trimmed();
@@ -528,4 +552,5 @@ ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& e
 void ApplyConfig(const AppConfig& config) {
     if (!config.driveD.isEmpty()) platform::SetDriveRoot(config.driveD.toStdString());
     dicom::SetPatientIdIssuer(config.pacsIssuer);
+    dicom::SetWorklistFilter(config.worklist);
 }

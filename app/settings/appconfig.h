@@ -20,7 +20,20 @@ class QSettings;
 
 // One setting that the command line, the environment and kavimo.ini can give.
 struct ConfigSetting {
-    enum class Kind { Path, Address, RemotePort, LocalPort, AeTitle, Host, Switch, File, Group, Issuer };
+    enum class Kind {
+        Path,
+        Address,
+        RemotePort,
+        LocalPort,
+        AeTitle,
+        Host,
+        Switch,
+        File,
+        Group,
+        Issuer,
+        Modality,
+        Stations
+    };
     const char* option;  // command-line option without the dashes
     const char* env;     // environment variable
     const char* ini;     // key in kavimo.ini ("group/key")
@@ -52,6 +65,8 @@ struct AppConfig {
     bool pacsAutoSend = false;  // send every stored picture to the archive
     // Issuer of Patient ID for kavimo's own Patient IDs; empty: derived from the installation.
     std::string pacsIssuer;
+    // Which worklist entries are listed: the modality, this station's or every station's.
+    dicom::WorklistFilter worklist;
     // Demo mode: run the camera simulator as the camera (command line only).
     enum class Demo { Off, Stream, Picture } demo = Demo::Off;
     QString iniPath;  // the settings file that was (or would have been) read

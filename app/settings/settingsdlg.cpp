@@ -72,6 +72,8 @@ CSettingsDlg::Validator ValidatorFor(ConfigSetting::Kind kind) {
         case ConfigSetting::Kind::Switch:
         case ConfigSetting::Kind::Group:
         case ConfigSetting::Kind::Issuer:
+        case ConfigSetting::Kind::Modality:
+        case ConfigSetting::Kind::Stations:
             return [kind](const QString& text) { return ConfigValueProblem(kind, text); };
         case ConfigSetting::Kind::File:
             return CSettingsDlg::FileValidator();

@@ -1,12 +1,14 @@
-// Arbitrary bytes as a patient's worklist file and as its details file: reading them must not
-// crash, a patient read has single-line values that read the same once written back, and the
-// values go through the conversions an object's attributes are made with.
+// Arbitrary bytes as a patient's worklist file, its details file and its order file: reading them
+// must not crash, a patient read has single-line values that read the same once written back, the
+// values go through the conversions an object's attributes are made with, and any bytes made to
+// fit a VR then fit it.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "dicom/patient.h"
+#include "dicom/vrcheck.h"
 #include "records/patientdetails.h"
 
 namespace {
@@ -40,9 +42,34 @@ void CheckDetails(const std::string& text) {
           "a person name that splits");
 }
 
+// The order file: what is read is written back as the same order.
+void CheckOrder(const std::string& text) {
+    records::PatientOrder order;
+    std::string problem;
+    if (!records::ParsePatientOrder(text, &order, &problem)) {
+        Check(!problem.empty(), "an order refused without a reason");
+        return;
+    }
+    records::PatientOrder again;
+    Check(records::ParsePatientOrder(records::PatientOrderText(order), &again, &problem),
+          "the order is refused once written back");
+    Check(records::PatientOrderText(again) == records::PatientOrderText(order),
+          "the order reads differently once written back");
+}
+
+// A worklist answer's value as it may come: made to fit, it fits.
+void CheckValueRules(const std::string& text) {
+    for (dicom::Vr vr : {dicom::Vr::AE, dicom::Vr::CS, dicom::Vr::DA, dicom::Vr::TM, dicom::Vr::UI, dicom::Vr::SH,
+                         dicom::Vr::LO, dicom::Vr::LT, dicom::Vr::PN}) {
+        Check(dicom::ValueProblem(vr, dicom::FitValue(vr, text)).empty(), "a value made to fit does not fit");
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckDetails(text);
+    CheckOrder(text);
+    CheckValueRules(text);
     dicom::WorklistPatient patient;
     if (!dicom::ParseWorklistText(text, &patient)) return 0;
     Check(!patient.patientId.empty(), "a worklist patient without an ID");

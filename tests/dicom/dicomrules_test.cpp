@@ -1,4 +1,5 @@
 // The attribute and UID rules of the objects, without an archive.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,8 +10,10 @@
 #include "dicom/outbox.h"
 #include "dicom/pacsclient.h"
 #include "dicom/patient.h"
+#include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "dicom/uids.h"
+#include "dicom/vrcheck.h"
 #include "dicomtestsupport.h"
 #include "records/patientdetails.h"
 #include "records/recordtypes.h"
@@ -105,6 +108,82 @@ TEST(DicomPatient, WorklistFileKeepsItsValuesOnOneLineEach) {
     EXPECT_EQ(read.birthDate, "19700101");
     EXPECT_EQ(read.issuer, "CITY");
     EXPECT_FALSE(ReadWorklistFile(drive.Work(), &read));  // none there
+}
+
+TEST(DicomValues, AreCheckedAgainstTheirVrAndTextsMendedToFit) {
+    std::string chinese;  // 64 characters of three bytes each
+    for (int i = 0; i < 64; ++i) chinese += "王";
+    EXPECT_EQ(ValueProblem(Vr::LO, chinese), "");  // characters count, not bytes
+    EXPECT_NE(ValueProblem(Vr::LO, chinese + "王"), "");
+    EXPECT_NE(ValueProblem(Vr::LO, std::string(65, 'a')), "");
+    EXPECT_NE(ValueProblem(Vr::SH, std::string(17, 'a')), "");
+    EXPECT_NE(ValueProblem(Vr::LO, "Smith\\Jones"), "");
+    EXPECT_NE(ValueProblem(Vr::LO, "a\x1b$Bb"), "");
+    EXPECT_NE(ValueProblem(Vr::LO, std::string("a\0b", 3)), "");
+    EXPECT_NE(ValueProblem(Vr::LO, "M\xfcller"), "");  // Latin-1, not UTF-8
+    EXPECT_EQ(ValueProblem(Vr::LT, "line one\nline two \\ more"), "");
+    EXPECT_EQ(ValueProblem(Vr::DA, "20240229"), "");
+    for (const char* date : {"99999999", "19000231", "20230229", "2024-1-1", "202401"}) {
+        EXPECT_NE(ValueProblem(Vr::DA, date), "") << date;
+        EXPECT_EQ(FitValue(Vr::DA, date), "") << date;
+    }
+    EXPECT_EQ(ValueProblem(Vr::PN, "Wang^Fang=王^芳="), "");
+    EXPECT_NE(ValueProblem(Vr::PN, "a=b=c=d"), "");
+    EXPECT_NE(ValueProblem(Vr::PN, "a^b^c^d^e^f"), "");
+    EXPECT_NE(ValueProblem(Vr::PN, std::string(65, 'a') + "=王"), "");
+    EXPECT_NE(ValueProblem(Vr::CS, "xc"), "");
+    EXPECT_NE(ValueProblem(Vr::UI, "1.2.abc"), "");
+
+    EXPECT_EQ(FitValue(Vr::LO, "Smith\\Jones Dental"), "Smith Jones Dental");
+    EXPECT_EQ(FitValue(Vr::PN, "Bad\x1bName^Ann\\Second"), "Bad Name^Ann Second");
+    EXPECT_EQ(FitValue(Vr::PN, "a^b^c^d^e^f^g=x=y=z"), "a^b^c^d^e f g=x=y");
+    EXPECT_EQ(FitValue(Vr::LO, chinese + "王王"), chinese);  // cut between characters
+    EXPECT_EQ(FitValue(Vr::LO, "M\xfcller"), "M\uFFFDller");
+    for (const std::pair<Vr, std::string>& bad :
+         std::vector<std::pair<Vr, std::string>>{{Vr::LO, std::string(80, 'x') + "\\"},
+                                                 {Vr::SH, "\xe7\x8e" + std::string(20, 'y')},
+                                                 {Vr::PN, std::string(70, 'n') + "^\x01=" + chinese + "王"},
+                                                 {Vr::LT, std::string(10250, 'z') + "\x1b"}}) {
+        EXPECT_EQ(ValueProblem(bad.first, FitValue(bad.first, bad.second)), "") << VrName(bad.first);
+    }
+}
+
+TEST(DicomPatient, OldWorklistFileIsReadWholeAndAnIdTooLongIsRefusedNotCut) {
+    dicomtest::TempDrive drive;
+    constexpr uint64_t kUid = 20240101080000ull;
+    const std::vector<std::string> paths = drive.AddPatient(
+        kUid, u"Jane Doe", 0, 40, {{20240102090000ull, dicomtest::MakeJpeg(32, 32, 1, false)}}, u"Smith\\Jones Dental");
+    // An earlier version wrote the worklist's values as they came: an ID of 4,086 characters
+    // before the birth date.
+    const std::string longId(4086, '7');
+    std::string error;
+    ASSERT_TRUE(WriteWorklistFile(drive.PatientDir(kUid), {longId, "Doe^Jane", "19700101", "F", ""}, &error));
+    records::PatientDetails details;
+    ASSERT_EQ(records::ReadPatientDetails(drive.PatientDir(kUid), &details), records::DetailsFound::OldWorklist);
+    EXPECT_EQ(details.patientId, longId);
+    EXPECT_EQ(details.birthDate, "19700101");
+    WorklistPatient read;
+    ASSERT_TRUE(ReadWorklistFile(drive.PatientDir(kUid), &read));
+    EXPECT_EQ(read.patientId, longId);
+    EXPECT_EQ(read.birthDate, "19700101");
+
+    PictureSource source;
+    ASSERT_TRUE(LoadPictureSource(kUid, paths[0], &source, &error)) << error;
+    EXPECT_EQ(PictureObject::Build(source, &error), nullptr);
+    EXPECT_THAT(error, ::testing::HasSubstr("the Patient ID is longer than 64 characters"));
+
+    // With an ID that fits the object is made; the hospital's backslash does not make two values.
+    ASSERT_TRUE(WriteWorklistFile(drive.PatientDir(kUid), {"P-1", "Doe^Jane", "19700101", "F", ""}, &error));
+    ASSERT_TRUE(LoadPictureSource(kUid, paths[0], &source, &error)) << error;
+    const std::unique_ptr<PictureObject> object = PictureObject::Build(source, &error);
+    ASSERT_NE(object, nullptr) << error;
+    DcmDataset* dataset = object->File().getDataset();
+    DcmElement* institution = nullptr;
+    ASSERT_TRUE(dataset->findAndGetElement(DCM_InstitutionName, institution).good());
+    EXPECT_EQ(institution->getVM(), 1u);
+    OFString text;
+    dataset->findAndGetOFStringArray(DCM_InstitutionName, text);
+    EXPECT_EQ(std::string(text.c_str()), "Smith Jones Dental");
 }
 
 TEST(DicomAddress, ParsesOnlyWholeAddresses) {

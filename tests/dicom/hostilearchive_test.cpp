@@ -73,7 +73,7 @@ TEST(HostileArchive, WorklistQueryThatIsNeverAnsweredFailsAtItsDeadline) {
     ASSERT_TRUE(client.Open(archive.Address(), &error)) << error;
     const Clock::time_point before = Clock::now();
     std::vector<dicom::WorklistEntry> entries;
-    EXPECT_FALSE(client.FindWorklist("20240102", &entries, &error));
+    EXPECT_FALSE(client.FindWorklist({"20240102", "", ""}, &entries, &error));
     EXPECT_LT(Clock::now() - before, std::chrono::seconds(8));
     EXPECT_THAT(error, HasSubstr("did not finish answering within 1 s"));
     EXPECT_TRUE(entries.empty());
@@ -89,7 +89,7 @@ TEST(HostileArchive, WorklistThatStaysPendingIsCutAtItsEntryLimit) {
     ASSERT_TRUE(client.Open(archive.Address(), &error)) << error;
     std::vector<dicom::WorklistEntry> entries;
     bool cut = false;
-    ASSERT_TRUE(client.FindWorklist("20240102", &entries, &error, &cut)) << error;
+    ASSERT_TRUE(client.FindWorklist({"20240102", "", ""}, &entries, &error, &cut)) << error;
     EXPECT_TRUE(cut);
     ASSERT_EQ(entries.size(), 50u);
     EXPECT_EQ(entries.back().patient.patientId, "P-LOOP");
@@ -107,7 +107,7 @@ TEST(HostileArchive, AbortFromAnotherThreadEndsAWorklistWait) {
     });
     const Clock::time_point before = Clock::now();
     std::vector<dicom::WorklistEntry> entries;
-    EXPECT_FALSE(client.FindWorklist("20240102", &entries, &error));
+    EXPECT_FALSE(client.FindWorklist({"20240102", "", ""}, &entries, &error));
     EXPECT_LT(Clock::now() - before, std::chrono::seconds(5));  // the deadline is 10 s
     cancel.join();
     EXPECT_THAT(error, HasSubstr("cancelled"));

@@ -55,11 +55,13 @@ void SetPictureTimes(const dicomtest::TempDrive& drive, uint64_t uid, const std:
     dicomtest::WriteFile(path, list);
 }
 
-std::string Text(DcmDataset* dataset, const DcmTagKey& tag) {
+std::string Text(DcmItem* dataset, const DcmTagKey& tag) {
     OFString value;
     dataset->findAndGetOFStringArray(tag, value);
     return value.c_str();
 }
+
+constexpr const char* kOrderStudy = "1.2.826.0.1.3680043.2.1143.77";
 
 // The object MakeAll makes of the picture saved with strokes.
 constexpr size_t kSavedWithStrokes = 4;
@@ -84,9 +86,20 @@ protected:
                                {{20250301110000ull, dicomtest::MakeJpegSampled(64, 48, 5, 1, 1, true)}}, u"");
         SetPictureTimes(m_drive, kWorklisted, {{0, 2025, 3, 1, 11, 0, 0}});
         std::string error;
-        ASSERT_TRUE(
-            WriteWorklistFile(m_drive.PatientDir(kWorklisted), {"P-77", "Berg^Anna", "19850612", "F", "CITY"}, &error))
+        ASSERT_TRUE(WriteWorklistFile(m_drive.PatientDir(kWorklisted),
+                                      {"P-77", "Wang^Fang=王^芳=", "19850612", "F", "CITY"}, &error))
             << error;
+        // The worklist's order of that day, with a requested procedure and a referring physician.
+        records::PatientOrder order;
+        order.date = "20250301";
+        order.studyUid = kOrderStudy;
+        order.accessionNumber = "ACC-7";
+        order.requestedProcedureId = "RP-7";
+        order.requestedProcedureDescription = "Intraoral photographs";
+        order.stepId = "SPS-1";
+        order.stepDescription = "Check-up";
+        order.referringPhysician = "Li^Wei=李^伟=";
+        ASSERT_TRUE(records::WritePatientOrder(m_drive.PatientDir(kWorklisted), order, &error)) << error;
     }
 
     // Makes the object of one picture on its own, as one send of it does, and writes it out.
@@ -162,7 +175,37 @@ TEST_F(ObjectSetTest, StudiesAndSeriesAgreeAndInstancesAreNumberedApart) {
     DcmDataset* worklisted = m_datasets.back()->getDataset();
     EXPECT_EQ(Text(worklisted, DCM_PatientID), "P-77");
     EXPECT_EQ(Text(worklisted, DCM_PatientAge), "039Y");
+    // Its picture of the order's day lands on the order, the name whole in all its groups.
+    EXPECT_EQ(Text(worklisted, DCM_PatientName), "Wang^Fang=王^芳=");
+    EXPECT_EQ(Text(worklisted, DCM_StudyInstanceUID), kOrderStudy);
+    EXPECT_EQ(Text(worklisted, DCM_AccessionNumber), "ACC-7");
+    EXPECT_EQ(Text(worklisted, DCM_ReferringPhysicianName), "Li^Wei=李^伟=");
+    EXPECT_EQ(Text(worklisted, DCM_StudyID), "RP-7");
+    DcmItem* request = nullptr;
+    ASSERT_TRUE(worklisted->findAndGetSequenceItem(DCM_RequestAttributesSequence, request).good());
+    EXPECT_EQ(Text(request, DCM_RequestedProcedureID), "RP-7");
+    EXPECT_EQ(Text(request, DCM_ScheduledProcedureStepID), "SPS-1");
+    EXPECT_EQ(Text(request, DCM_AccessionNumber), "ACC-7");
+    // kavimo's own patient has no order.
+    EXPECT_EQ(Text(m_datasets.front()->getDataset(), DCM_AccessionNumber), "");
+    EXPECT_FALSE(
+        m_datasets.front()->getDataset()->findAndGetSequenceItem(DCM_RequestAttributesSequence, request).good());
     EXPECT_EQ(Text(m_datasets.front()->getDataset(), DCM_PatientAge), "040Y");  // no birth date: the record's
+}
+
+TEST_F(ObjectSetTest, AnOrderHoldsOnlyThePicturesOfItsDay) {
+    // The same patient photographed on another day than the order's (a later visit): those
+    // pictures are kavimo's own study of that day, with no order's number on them.
+    records::PatientOrder order;
+    std::string error;
+    ASSERT_EQ(records::ReadPatientOrder(m_drive.PatientDir(kWorklisted), &order), records::OrderFound::Order);
+    order.date = "20250302";
+    ASSERT_TRUE(records::WritePatientOrder(m_drive.PatientDir(kWorklisted), order, &error)) << error;
+    ASSERT_NO_FATAL_FAILURE(Make(kWorklisted, m_worklistedPaths[0]));
+    DcmDataset* dataset = m_datasets.back()->getDataset();
+    EXPECT_NE(Text(dataset, DCM_StudyInstanceUID), kOrderStudy);
+    EXPECT_EQ(Text(dataset, DCM_AccessionNumber), "");
+    EXPECT_EQ(Text(dataset, DCM_StudyID), "20250301");
 }
 
 // The lines of a validator's report that start with "Error".

@@ -197,6 +197,13 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
             if (records::ReadPatientDetails(dir.hostDir, &details, &problem) == records::DetailsFound::Damaged) {
                 findings.Problem(file, "damaged patient details (" + problem + "); the record stands in for them");
             }
+        } else if (entry.name == records::kOrderFile) {
+            records::PatientOrder order;
+            std::string problem;
+            if (records::ReadPatientOrder(dir.hostDir, &order, &problem) == records::OrderFound::Damaged) {
+                findings.Problem(file, "damaged worklist order (" + problem +
+                                           "); its pictures go into kavimo's own study of their day");
+            }
         } else if (!IsRecordFile(entry.name) && !EqualNoCase(entry.name, dicom::kWorklistFile)) {
             findings.Problem(file, "stray file");
         }

@@ -164,11 +164,16 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
     std::vector<dicom::WorklistEntry> entries;
     std::string error;
     bool cut = false;
-    if (!client.Open(address, &error) || !client.FindWorklist(day, &entries, &error, &cut)) {
+    std::vector<std::string> notes;
+    // Every modality and station: this lists what the archive schedules for the day.
+    dicom::WorklistQuery query;
+    query.date = day;
+    if (!client.Open(address, &error) || !client.FindWorklist(query, &entries, &error, &cut, &notes)) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         return 1;
     }
     client.Close();
+    for (const std::string& note : notes) std::fprintf(stderr, "kavimo-records: %s\n", Printable(note).c_str());
     std::printf("Worklist of %s: %zu scheduled patient%s\n", Printable(day).c_str(), entries.size(),
                 entries.size() == 1 ? "" : "s");
     if (entries.empty()) return 0;

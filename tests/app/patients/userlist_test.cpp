@@ -69,6 +69,7 @@ private Q_SLOTS:
     void aFullListRefusesANewPatientWithAMessage();
     void doubleClickPicksTheRowAndCloses();
     void worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient();
+    void worklistNameInIdeographsIsShownAndItsOrderKept();
     void whatWasTypedIsKeptBesideTheUnchangedRecord();
 
 private:
@@ -553,6 +554,43 @@ void UserListTest::worklistEntryFillsTheFieldsAndGoesWithTheCreatedPatient() {
              records::DetailsFound::Details);
     QCOMPARE(kept.patientId, std::string());
     QCOMPARE(kept.personName, std::string());
+}
+
+void UserListTest::worklistNameInIdeographsIsShownAndItsOrderKept() {
+    openStore();
+    CUserList dialog(*m_store);
+    dialog.SetClock([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)); });
+    dialog.SetPacsAddress({"ARCHIVE", "127.0.0.1", 104, "KAVIMO", {}});
+    dialog.SetWorklistPicker([&](QWidget*, const dicom::PacsAddress&, dicom::WorklistEntry* entry) {
+        entry->patient = {"P-CN-1", "Wang^Fang=王^芳=", "19800229", "F", ""};
+        entry->scheduledDate = "20261206";
+        entry->studyUid = "1.2.826.0.1.3680043.2.1143.77";
+        entry->accessionNumber = "ACC-7";
+        entry->requestedProcedureId = "RP-7";
+        entry->referringPhysician = "Li^Wei=李^伟=";
+        return true;
+    });
+    Click(dialog, "IdWorklist");
+    // The clinic reads the name in its own characters; the whole name goes to the archive.
+    QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("王芳"));
+    Click(dialog, "IdCreate");
+    QCOMPARE(m_drive->messages, QStringList());
+    const std::string dir = PatientDir(*m_drive, 20261206090000ull).toStdString();
+    records::PatientDetails kept;
+    QCOMPARE(records::ReadPatientDetails(dir, &kept), records::DetailsFound::Details);
+    QCOMPARE(kept.name, std::string("王芳"));
+    QCOMPARE(kept.personName, std::string("Wang^Fang=王^芳="));
+    QCOMPARE(Cell(dialog.UserList(), dialog.UserList()->rowCount() - 1, 3), QStringLiteral("王芳"));
+    records::PatientOrder order;
+    QCOMPARE(records::ReadPatientOrder(dir, &order), records::OrderFound::Order);
+    QCOMPARE(order.date, std::string("20261206"));
+    QCOMPARE(order.studyUid, std::string("1.2.826.0.1.3680043.2.1143.77"));
+    QCOMPARE(order.accessionNumber, std::string("ACC-7"));
+    QCOMPARE(order.requestedProcedureId, std::string("RP-7"));
+    QCOMPARE(order.referringPhysician, std::string("Li^Wei=李^伟="));
+    _USER_INFO user = {};
+    m_store->GetUser(m_store->UserCount() - 1, &user);
+    QCOMPARE(records::FieldText(user.name), std::u16string(u"王芳"));
 }
 
 void UserListTest::whatWasTypedIsKeptBesideTheUnchangedRecord() {
