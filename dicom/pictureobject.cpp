@@ -23,6 +23,7 @@
 #include "dcmtk/dcmdata/libi2d/i2d.h"
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
+#include "dicom/anatomy.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/installation.h"
 #include "dicom/picturelimit.h"
@@ -292,6 +293,7 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     put(DCM_DeviceSerialNumber, installation);
     put(DCM_SoftwareVersions, SoftwareVersion());
     put(DCM_ImageComments, source.name);
+    if (status.good() && !PutAnatomy(source.tags, dataset, reason)) return false;
     if (status.good()) return true;
     *reason = status.text();
     return false;

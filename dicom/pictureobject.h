@@ -8,6 +8,7 @@
 
 #include "dicom/patient.h"
 #include "dicom/picturelimit.h"
+#include "records/toothtags.h"
 
 class DcmFileFormat;
 
@@ -31,6 +32,7 @@ struct PictureSource {
     std::string name;         // the picture's file name without its extension
     PictureTime time;
     bool savedWithStrokes = false;  // written over with strokes: its original is kept aside
+    records::PictureTags tags;      // the teeth and view it shows (records/toothtags.h)
 };
 
 // The name kavimo gives itself in the objects (Manufacturer) and its version.
