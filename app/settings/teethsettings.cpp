@@ -27,7 +27,7 @@ TeethSettings ReadTeethSettings(const QString& iniPath) {
 void AddTeethSettings(CSettingsDlg* dialog) {
     CSettingsDlg::Field notation;
     notation.key = kNotation;
-    notation.label = QStringLiteral("Tooth numbers (fdi, universal or palmer)");
+    notation.label = QStringLiteral("Tooth numbers (fdi, universal or palmer; at once)");
     notation.defaultText = QStringLiteral("fdi: 11–48, 51–85");
     notation.validate = [](const QString& text) {
         records::ToothNotation parsed = records::ToothNotation::Fdi;
@@ -37,7 +37,7 @@ void AddTeethSettings(CSettingsDlg* dialog) {
     };
     CSettingsDlg::Field chart;
     chart.key = kChartAfterCapture;
-    chart.label = QStringLiteral("Ask for the teeth after each capture (the camera's capture key confirms)");
+    chart.label = QStringLiteral("Ask for the teeth after each capture, at once (the camera's capture key confirms)");
     chart.check = true;
     dialog->AddGroup(QStringLiteral("Teeth"), {notation, chart});
 }
