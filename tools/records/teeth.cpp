@@ -8,6 +8,7 @@
 
 #include "platform/paths.h"
 #include "printable.h"
+#include "records/audittrail.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 #include "records/workdirlock.h"
@@ -104,6 +105,18 @@ int TagPicture(const WorkDir& workDir, const PatientDir& patient, const TagReque
         std::fprintf(stderr, "kavimo-records: %s: %s\n", Printable(name).c_str(),
                      Printable(error.empty() ? "cannot be tagged" : error).c_str());
         return 1;
+    }
+    // Written into kavimo's audit trail as kavimo writes a change of the teeth it makes.
+    records::AuditTrail trail(platform::HostPath(records::WorkDirFile(records::kAuditTrailFile)));
+    records::AuditEvent event;
+    event.event = records::audit::kSave;
+    event.patient = patient.user.uid;
+    event.file = patient.logicalDir + "\\" + name;
+    event.detail = "Teeth: " + records::FdiList(picture.teethFdi) + ", view: " + records::ViewName(picture.view) +
+                   " (kavimo-records tag)";
+    std::string auditError;
+    if (!trail.Append(event, &auditError)) {
+        std::fprintf(stderr, "kavimo-records: the audit trail was not written: %s\n", Printable(auditError).c_str());
     }
     const std::string line = TagsLine(tags, name);
     std::printf("%s: %s\n", Printable(name).c_str(), line.empty() ? "no teeth, no view" : line.c_str());

@@ -264,6 +264,7 @@ TEST_F(RecordToolTest, TagSetsAPicturesTeethThatShowListsAndCheckValidates) {
     EXPECT_EQ(run.status, 0);
     EXPECT_THAT(run.output, HasSubstr("20240101090001.jpg\n         teeth 11,21  view frontal\n"));
     EXPECT_EQ(Tool("check").status, 0);
+    EXPECT_THAT(Tool("audit").output, HasSubstr("Teeth: 11,21, view: frontal (kavimo-records tag)"));
 
     // Wrong teeth, views and pictures are refused and change nothing.
     const std::string tagged = ReadBytes(dir + "/Teeth.txt");
