@@ -649,7 +649,7 @@ void RecordStore::RemoveInterruptedRewrites() {
             sweep(dir, {records::kTrashIndexFile}, false);
             continue;
         }
-        sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
+        sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile, records::kToothTagsFile}, true);
         // An original copied where links are refused is written the same way.
         const std::string originals = dir + "/" + records::kOriginalsDir;
         if (records::IsRealDirectory(originals)) sweep(originals, {}, true);

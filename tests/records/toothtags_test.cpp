@@ -50,6 +50,11 @@ TEST_F(RecordsTest, TeethFollowAPictureThroughTheTrashAndLeaveTheRecordsAsTheyWe
     EXPECT_EQ(read.TagsOf("20240101090001.jpg"), (PictureTags{{11, 21}, View::Frontal}));
     EXPECT_EQ(RecordFilesOf(dir), records);
     EXPECT_EQ(ReadBytes(UserListHost()), userList);
+    // A rewrite cut short leaves its temporary file, which the next start removes.
+    WriteBytes(dir + "/.Teeth.txt.a1B2c3", "kavimo-teeth 1\n");
+    store_.RemoveInterruptedRewrites();
+    EXPECT_FALSE(Exists(dir + "/.Teeth.txt.a1B2c3"));
+    EXPECT_TRUE(Exists(dir + "/Teeth.txt"));
 
     // The deleted picture takes its teeth into the trash; restored under a new name (its own is
     // taken meanwhile), it has them again, and the new picture of the old name has none.
