@@ -24,6 +24,8 @@ std::string FileStem(const std::string& logicalPath) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string FileName(const std::string& logicalPath) { return logicalPath.substr(logicalPath.find_last_of("\\/") + 1); }
+
 PictureTime TimeOf(const _DISE_PIC& picture) {
     PictureTime time;
     time.year = picture.year;
@@ -63,6 +65,8 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
         patient->order = {};
     }
     patient->institution = ReadHospital();
+    // A damaged teeth file is left to kavimo-records check too: the pictures go without teeth.
+    patient->tags = records::ToothTags::Load(patient->hostDir);
     return true;
 }
 
@@ -148,6 +152,7 @@ bool LoadPatientPictures(uint64_t uid, PatientPictures* patient, std::string* er
         OpenWithinWorkDir(logical, &source);
         source.savedWithStrokes = !source.hostPath.empty() && records::HasOriginal(source.hostPath);
         source.name = FileStem(logical);
+        if (!source.hostPath.empty()) source.tags = patient->tags.TagsOf(FileName(logical));
         source.time = TimeOf(picture);
         patient->pictures.push_back(source);
         patient->logicalPaths.push_back(logical);
@@ -169,6 +174,7 @@ bool LoadPictureSource(uint64_t uid, const std::string& logicalPath, PictureSour
     source->hostPath = RealPathWithinWorkDir(source->hostPath, logicalPath, error);
     if (source->hostPath.empty()) return false;
     source->savedWithStrokes = records::HasOriginal(source->hostPath);
+    source->tags = patient.tags.TagsOf(FileName(logicalPath));
     std::string wanted;
     platform::NormalizeLogicalPath(logicalPath, &wanted);
     for (const _DISE_PIC& picture : ReadPictureList(patient.hostDir)) {

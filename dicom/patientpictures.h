@@ -1,6 +1,7 @@
 // Reads what the objects of a patient's pictures are made from, straight from the work
 // directory: the installation's identity (written once, when the work directory has none yet),
-// the patient's record, its details file (or an old worklist file), the hospital name and the picture list. Nothing
+// the patient's record, its details file (or an old worklist file), the hospital name, the picture list and the
+// pictures' teeth and views. Nothing
 // else is written. Safe to call from any thread.
 #pragma once
 
@@ -11,6 +12,7 @@
 #include "dicom/pictureobject.h"
 #include "records/patientdetails.h"
 #include "records/recordtypes.h"
+#include "records/toothtags.h"
 
 namespace dicom {
 
@@ -22,6 +24,7 @@ struct PatientPictures {
     records::PatientDetails details;
     records::PatientOrder order;  // the worklist order; empty when none (or its file is damaged)
     std::string institution;
+    records::ToothTags tags;                // the pictures' teeth and views
     std::vector<PictureSource> pictures;    // in the order of the picture list
     std::vector<std::string> logicalPaths;  // the same pictures' logical paths
 };

@@ -24,6 +24,7 @@
 #include "dcmtk/dcmdata/libi2d/i2d.h"
 #include "dcmtk/dcmdata/libi2d/i2djpgs.h"
 #include "dcmtk/dcmdata/libi2d/i2dplvlp.h"
+#include "dicom/anatomy.h"
 #include "dicom/dcmtklog.h"
 #include "dicom/installation.h"
 #include "dicom/jpegpicture.h"
@@ -265,6 +266,7 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
         *reason = refused;
         return false;
     }
+    if (status.good() && !PutAnatomy(source.tags, dataset, reason)) return false;
     if (status.good()) return true;
     *reason = status.text();
     return false;

@@ -9,6 +9,7 @@
 #include "dicom/patient.h"
 #include "dicom/picturelimit.h"
 #include "records/patientdetails.h"
+#include "records/toothtags.h"
 
 class DcmDataset;
 class DcmFileFormat;
@@ -35,6 +36,7 @@ struct PictureSource {
     bool savedWithStrokes = false;  // written over with strokes: its original is kept aside
     // The worklist order the patient came with: a picture of the order's day goes into its study.
     records::PatientOrder order;
+    records::PictureTags tags;  // the teeth and view it shows (records/toothtags.h)
 };
 
 // The study a picture of the source goes into: the order's when it applies, else the patient's

@@ -21,6 +21,7 @@
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/toothtags.h"
 #include "records/trash.h"
 
 using platform::HostPath;
@@ -83,6 +84,49 @@ std::string PictureTimeText(const _DISE_PIC& picture) {
 bool IsRecordFileName(const std::string& name) {
     return SamePathNoCase(name, kUserBackupFile) || SamePathNoCase(name, kDiagListFile) ||
            SamePathNoCase(name, kPictureListFile);
+}
+
+// The teeth and view of a deleted picture go with it into its trash entry, in a tags file of
+// the entry's own, and come back with it. Failures leave the tags where they were and are only
+// logged: the picture's deletion or restore does not depend on them.
+void MoveTagsToTrash(const std::string& patientHostDir, const std::string& name, const std::string& id) {
+    records::ToothTags::Found found = records::ToothTags::Found::None;
+    records::ToothTags tags = records::ToothTags::Load(patientHostDir, &found);
+    const records::PictureTags picture = tags.TagsOf(name);
+    if (found != records::ToothTags::Found::Read || picture.Empty()) return;
+    records::ToothTags moved;
+    moved.Set(name, picture);
+    std::string error;
+    if (!moved.Save(records::Trash::EntryHostDir(id), &error) || !tags.Set(name, {}) ||
+        !tags.Save(patientHostDir, &error)) {
+        platform::DebugWarning("RecordStore: the teeth of %s stay behind: %s\n", name.c_str(), error.c_str());
+    }
+}
+
+void RestoreTagsFromTrash(const std::string& entryHostDir, const std::string& name, const std::string& patientHostDir,
+                          const std::string& placedName) {
+    const records::PictureTags picture = records::ToothTags::Load(entryHostDir).TagsOf(name);
+    std::string error;
+    if (!picture.Empty() && !records::SetPictureTags(patientHostDir, placedName, picture, &error)) {
+        platform::DebugWarning("RecordStore: the teeth of %s are not restored: %s\n", placedName.c_str(),
+                               error.c_str());
+    }
+}
+
+// A rebuild finds the pictures the directory holds: tags of pictures that are gone (deleted by
+// other means) go too, so that a later picture given the same name does not inherit them.
+void ForgetTagsOfMissingPictures(const std::string& patientHostDir, const std::vector<platform::DirEntry>& entries) {
+    if (patientHostDir.empty() || !records::IsRealDirectory(patientHostDir)) return;
+    records::ToothTags::Found found = records::ToothTags::Found::None;
+    records::ToothTags tags = records::ToothTags::Load(patientHostDir, &found);
+    if (found != records::ToothTags::Found::Read) return;
+    std::unordered_set<std::string> present;
+    for (const platform::DirEntry& entry : entries) {
+        if (!entry.isDirectory) present.insert(entry.name);
+    }
+    if (tags.RemoveUnless([&](const std::string& name) { return present.count(name) != 0; }) == 0) return;
+    std::string error;
+    if (!tags.Save(patientHostDir, &error)) platform::DebugWarning("RecordStore: %s\n", error.c_str());
 }
 
 }  // namespace
@@ -605,7 +649,7 @@ void RecordStore::RemoveInterruptedRewrites() {
             sweep(dir, {records::kTrashIndexFile}, false);
             continue;
         }
-        sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile}, true);
+        sweep(dir, {kUserBackupFile, kDiagListFile, kPictureListFile, records::kToothTagsFile}, true);
         // An original copied where links are refused is written the same way.
         const std::string originals = dir + "/" + records::kOriginalsDir;
         if (records::IsRealDirectory(originals)) sweep(originals, {}, true);
@@ -762,6 +806,7 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
             taken[original.name] = original.createdNs;
         }
     }
+    ForgetTagsOfMissingPictures(hostDir, entries);
     m_pictures.reserve(entries.size());
     for (const platform::DirEntry& entry : entries) {
         if (entry.isDirectory) continue;
@@ -850,8 +895,11 @@ int RecordStore::DeletePicture(int index) {
                 items.push_back({records::OriginalHostPath(host), std::string(records::kOriginalsDir) + "/" + name});
             }
             int error = 0;
-            if (!m_trash.Put(entry, items, std::time(nullptr), nullptr, &error)) {
+            std::string id;
+            if (!m_trash.Put(entry, items, std::time(nullptr), &id, &error)) {
                 ReportFileErrorLocked("move to the trash", normalized, error);
+            } else {
+                MoveTagsToTrash(HostPath(dir), name, id);
             }
         }
     } else {
@@ -904,6 +952,7 @@ int RecordStore::RestorePictures(const std::vector<std::string>& ids) {
             ReportFileErrorLocked("restore", entry.path, error);
             continue;
         }
+        RestoreTagsFromTrash(entryDir, name, hostDir, placed);
         // Its original comes back too, unless the name it now has has one kept already.
         const std::string originals = hostDir + "/" + records::kOriginalsDir;
         std::string original = entryDir;

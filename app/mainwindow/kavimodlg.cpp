@@ -30,6 +30,7 @@
 #include "app/print/printframe.h"
 #include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
+#include "app/settings/teethsettings.h"
 #include "app/widgets/aboutdlg.h"
 #include "app/widgets/appresources.h"
 #include "app/widgets/facebutton.h"
@@ -445,10 +446,19 @@ void CkavimoDlg::ReloadThumbnails() {
                                   ? ToQString(records::AnsiToUtf16(records::FieldText(user.dirPath)))
                                   : QString();
     // One picture more or less in the list shown (a capture, a delete): only that item changes.
-    if (!directory.isEmpty() && directory == m_list->directory && m_list->RefreshOneChange()) return;
+    if (!directory.isEmpty() && directory == m_list->directory && m_list->RefreshOneChange()) {
+        UpdateToothLabels();
+        return;
+    }
+    if (directory != m_list->directory) m_pictureFilter.clear();  // another patient: all pictures
     m_list->Clear();
-    if (directory.isEmpty()) return;
+    if (directory.isEmpty()) {
+        m_list->SetShownFilter(nullptr);
+        return;
+    }
     m_list->directory = directory;
+    UpdateToothLabels();
+    if (m_pictureFilter.isEmpty()) m_list->SetShownFilter(nullptr);
     m_list->Refresh();
 }
 
@@ -649,6 +659,7 @@ void CkavimoDlg::OnTimer() {
             m_store.AddPicture(0, m_udp.SavedPath(), true);
             PictureStored(records::Utf16ToAnsi(m_udp.SavedPath()));
             ReloadPictures(false);  // the picks stay marked
+            OfferChartAfterCapture(records::Utf16ToAnsi(m_udp.SavedPath()));
         }
         if (m_udp.m_bPreviewReady.load()) {
             if (m_bJpegDisplay) {
@@ -685,6 +696,7 @@ void CkavimoDlg::customEvent(QEvent* event) {
 void CkavimoDlg::OnCameraKey(int code) {
     if (m_bDeleteConfirm.load()) return;  // the camera link answers the confirmation itself
     if (m_bAskingAboutStrokes) return;
+    if (CameraKeyForChart(code)) return;
     switch (code) {
         case 0x51:
             if (m_live.State() == LiveState::Idle) {
@@ -744,8 +756,9 @@ int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
     if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
     QStringList paths;
     for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
-    const ReportContent content =
+    ReportContent content =
         MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    for (const QString& path : paths) content.pictureCaptions << TeethCaptionOf(path);
     return m_report.DrawPage(dc, content);
 }
 
@@ -803,6 +816,15 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
     revert->setEnabled(ShownPictureHasOriginal());
     QAction* restore = menu.addAction(QStringLiteral("Restore deleted pictures…"));
     restore->setEnabled(m_store.GetCurrentUser(nullptr) >= 0 && !m_store.DeletedPictures().empty());
+    menu.addSeparator();
+    QAction* teeth = menu.addAction(QStringLiteral("Teeth and view…"));
+    teeth->setEnabled(!PicturesToTag().isEmpty());
+    QAction* filter = menu.addAction(QStringLiteral("Show pictures of a tooth or view…"));
+    filter->setEnabled(m_store.GetCurrentUser(nullptr) >= 0);
+    QAction* showAll = menu.addAction(QStringLiteral("Show all pictures"));
+    showAll->setEnabled(!m_pictureFilter.isEmpty());
+    QAction* compare = menu.addAction(QStringLiteral("Compare"));
+    compare->setEnabled(m_store.GetCurrentUser(nullptr) >= 0);
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == settings)
         OnSettings();
@@ -816,12 +838,24 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
         OnRevertToOriginal();
     else if (chosen == restore)
         OnRestorePictures();
+    else if (chosen == teeth)
+        OnTagPictures();
+    else if (chosen == filter)
+        OnFilterPictures();
+    else if (chosen == showAll)
+        SetPictureFilter(QString());
+    else if (chosen == compare)
+        OnCompare();
 }
 
 void CkavimoDlg::OnSettings() {
     CSettingsDlg settings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, m_settingsOverrides, this);
     AddPacsSettings(&settings);
+    AddTeethSettings(&settings);
     settings.exec();
+    // The teeth's notation and the chart after capture take effect at once.
+    m_teethSettings = ReadTeethSettings(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile);
+    UpdateToothLabels();
 }
 
 void CkavimoDlg::OnAbout() {

@@ -42,8 +42,10 @@
 #include "app/pictures/pictureio.h"
 #include "app/print/printview.h"
 #include "app/print/reportpage.h"
+#include "app/settings/teethsettings.h"
 #include "camlink/udp.h"
 #include "records/recordstore.h"
+#include "records/toothtags.h"
 
 class BigPic;
 class CFaceButton;
@@ -52,6 +54,8 @@ class CListImageCtrl;
 class CPatientBanner;
 class CPrintFrame;
 class CPicturePane;
+class CCompareDlg;
+class CToothChartDlg;
 class CUserList;
 class QLabel;
 class QListWidgetItem;
@@ -98,6 +102,7 @@ public:
     void SetSettingsSource(const QString& iniPath, const QHash<QString, QString>& overrides) {
         m_settingsFile = iniPath;
         m_settingsOverrides = overrides;
+        m_teethSettings = ReadTeethSettings(iniPath);
     }
 
     // Where the unsaved work is kept when the session ends: kavimo's own state directory (empty:
@@ -121,6 +126,25 @@ public:
     // How the picture viewer is run (tests look at it without a modal loop).
     using ViewerRunner = std::function<void(BigPic&)>;
     void SetViewerRunner(ViewerRunner runner) { m_runViewer = std::move(runner); }
+    // How the tooth chart and Compare run (tests answer them without a nested loop).
+    using ChartRunner = std::function<int(CToothChartDlg&)>;
+    void SetChartRunner(ChartRunner runner) { m_runChart = std::move(runner); }
+    using CompareRunner = std::function<void(CCompareDlg&)>;
+    void SetCompareRunner(CompareRunner runner) { m_runCompare = std::move(runner); }
+
+    // The teeth and views of the pictures (kavimodlg_teeth.cpp), as the right-click menu's
+    // entries use them. The chart for the picked pictures, or else the one shown.
+    void OnTagPictures();
+    // Shows only the pictures of a tooth (the clinic's notation or FDI) or a view; empty shows
+    // them all. False, with the list as it was, for a text that is neither.
+    bool SetPictureFilter(const QString& text);
+    void OnFilterPictures();
+    // The two picked pictures, or the shown one and the latest earlier picture of its teeth,
+    // side by side.
+    void OnCompare();
+    // The pair Compare shows, earlier first; false (with why, when there is something to say)
+    // when there is none.
+    bool ComparePair(QString* earlier, QString* later, QString* why) const;
     // Where "Import" gets its files (host paths, in the order chosen; empty when cancelled) and
     // "Export" its folder (empty when none was chosen).
     using FilesChooser = std::function<QStringList(QWidget* parent)>;
@@ -323,6 +347,25 @@ private:
     std::time_t Now() const;
     void PickThumbnail(int position);
 
+    // Teeth and views (kavimodlg_teeth.cpp).
+    QString PatientHostDir() const;
+    records::ToothTags CurrentToothTags() const;
+    QString TagsText(const records::PictureTags& tags, const char* separator) const;
+    // "Teeth 11 21 · Frontal" for a picture of the patient, in the clinic's notation; "" for none.
+    QString TeethCaptionOf(const QString& logicalPath) const;
+    // The thumbnails' teeth, read again from the patient's file.
+    void UpdateToothLabels();
+    bool TagPictures(const QStringList& logicalPaths, const records::PictureTags& tags, QString* error);
+    QStringList PicturesToTag() const;
+    // "Save As" made `to` from the picture `from` shown: it gets the same teeth and view.
+    void KeepTeethOfSavedAs(const QString& from, const QString& to);
+    // The chart for the pictures; true when their teeth were stored.
+    bool AskForTeeth(const QStringList& logicalPaths);
+    // After a capture, when the settings ask for it.
+    void OfferChartAfterCapture(const std::string& logicalPath);
+    // True when the key went to the open chart (the capture key confirms it).
+    bool CameraKeyForChart(int code);
+
     // Fills the slots from store index k downwards and draws them (see ShowNewestPictures).
     void ShowPictures(int k);
     void SetLiveState(LiveState state) { m_live.SetState(state); }
@@ -362,6 +405,11 @@ private:
     QIcon m_hIcon;
 
     ViewerRunner m_runViewer;
+    ChartRunner m_runChart;
+    CompareRunner m_runCompare;
+    TeethSettings m_teethSettings;
+    QPointer<CToothChartDlg> m_openChart;
+    QString m_pictureFilter;  // what the thumbnail list is filtered by ("" none)
     FilesChooser m_chooseImportFiles;
     FolderChooser m_chooseExportFolder;
     PacsSender* m_pacs = nullptr;

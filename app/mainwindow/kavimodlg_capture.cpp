@@ -194,6 +194,7 @@ void CkavimoDlg::FreezeStream() {
             Audit(records::audit::kCapture, m_curPatient.uid, path, QStringLiteral("Freeze"));
             PictureStored(path);
             ReloadPicturesAfterCapture(path);
+            OfferChartAfterCapture(path);
         } else {
             Audit(records::audit::kCapture, m_curPatient.uid, std::string(), QStringLiteral("Freeze: ") + error, false);
             ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
@@ -228,6 +229,7 @@ void CkavimoDlg::FreezePictureCamera() {
     Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), QStringLiteral("Snap"));
     PictureStored(records::Utf16ToAnsi(path));
     ReloadPictures(false);
+    OfferChartAfterCapture(records::Utf16ToAnsi(path));
 }
 
 // Waits, polling on this thread, until the picture thread has written the requested file or 20
@@ -355,6 +357,7 @@ bool CkavimoDlg::SaveAsNewPicture() {
     }
     m_review.SetStrokesUnsaved(false);
     Audit(records::audit::kSave, m_curPatient.uid, path, QStringLiteral("Save As"));
+    KeepTeethOfSavedAs(m_review.PanePath(0), QString::fromStdString(path));
     ReloadPictures(true);
     PictureStored(path);
     return true;

@@ -309,6 +309,7 @@ void CkavimoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
 void CkavimoDlg::OpenViewer(int q) {
     BigPic viewer;
     viewer.SetPicturePath(m_review.PanePath(m_review.Split() ? q - 1 : 0));
+    viewer.SetCaption(TeethCaptionOf(viewer.PicturePath()));
     if (m_runViewer)
         m_runViewer(viewer);
     else

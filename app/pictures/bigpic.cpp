@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -52,7 +53,23 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
     m_btnExit->setObjectName(QStringLiteral("IdOK"));
     m_btnExit->setDefault(true);
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("BigPicCaption"));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_caption->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 160); color: white; padding: 6px; }"));
+    m_caption->setFont(CellHeightFont(QStringLiteral("Arial"), 28, kWeightBold));
+    m_caption->move(16, 16);
+    m_caption->hide();
 }
+
+void BigPic::SetCaption(const QString& caption) {
+    m_caption->setText(caption);
+    m_caption->adjustSize();
+    m_caption->setVisible(!caption.isEmpty());
+}
+
+QString BigPic::Caption() const { return m_caption->text(); }
 
 void BigPic::setVisible(bool visible) {
     if (visible && !m_bInitialised) InitDialog();

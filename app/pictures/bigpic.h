@@ -21,6 +21,7 @@
 #include <QSize>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QFrame;
 class QTouchEvent;
@@ -38,6 +39,9 @@ public:
     // Copies the path of the picture to show; call before the dialog runs.
     void SetPicturePath(const QString& path) { m_strPath = path; }
     const QString& PicturePath() const { return m_strPath; }
+    // A line shown over the picture's top-left corner (the teeth it shows); empty: none.
+    void SetCaption(const QString& caption);
+    QString Caption() const;
 
     // Zooms by d (the scale stays within 0.2..10) and draws.
     void Zoom(float d);
@@ -70,6 +74,7 @@ private:
     void OnTouch(const QTouchEvent* event);
 
     QPushButton* m_btnExit = nullptr;
+    QLabel* m_caption = nullptr;
     QFrame* m_frame = nullptr;
     QFont m_fontExit;
     QImage m_imgSource;  // the picture as loaded, opaque RGB32

@@ -66,6 +66,7 @@ struct CListImageCtrl::Job {
     QSize canvas;
     int label = 0;
     bool marked = false;
+    QString teeth;
     std::atomic<bool> cancelled{false};
     std::atomic<bool> started{false};
     // Results, read on the user-interface thread once it is back.
@@ -93,7 +94,7 @@ struct CListImageCtrl::Job {
             entry.picture = LoadPlacedPicture(path, canvas, &entry.placement);
             decoded = true;
         }
-        drawn = ComposeThumbnail(entry.picture, entry.placement, canvas, label, marked);
+        drawn = ComposeThumbnail(entry.picture, entry.placement, canvas, label, marked, teeth);
     }
 };
 
@@ -299,6 +300,7 @@ void CListImageCtrl::ApplyOneChange(const QStringList& now, int changed, bool ad
     }
     fileNames = now;
     m_looks.assign(size_t(fileNames.size()), Look::Numbered);
+    ApplyFilter();
     setUpdatesEnabled(true);
     ThumbnailCache::ForgetMissingLater(HostDirectory(), fileNames);
     SelectFirst();
@@ -396,6 +398,39 @@ void CListImageCtrl::InsertItems() {
     shown.reserve(fileNames.size());
     for (int i = fileNames.size() - 1; i >= 0; --i) shown.append(fileNames[i]);
     addItems(shown);
+    ApplyFilter();
+}
+
+QString CListImageCtrl::ToothLabelOf(int fileIndex) const {
+    return fileIndex >= 0 && fileIndex < fileNames.size() ? m_toothLabels.value(fileNames[fileIndex]) : QString();
+}
+
+void CListImageCtrl::SetToothLabels(const QHash<QString, QString>& labels) {
+    if (labels == m_toothLabels) return;
+    m_toothLabels = labels;
+    ResetThumbnails();
+    viewport()->update();
+}
+
+void CListImageCtrl::SetShownFilter(std::function<bool(const QString& fileName)> shows) {
+    m_shows = std::move(shows);
+    ApplyFilter();
+    m_scheduledFirst = m_scheduledLast = -1;
+    viewport()->update();
+}
+
+void CListImageCtrl::ApplyFilter() {
+    const int rows = count();
+    for (int row = 0; row < rows; ++row) {
+        const int fileIndex = FileIndexAtRow(row, rows);
+        const bool shows = !m_shows || (fileIndex < fileNames.size() && m_shows(fileNames[fileIndex]));
+        item(row)->setHidden(!shows);
+    }
+}
+
+bool CListImageCtrl::IsFileShown(int fileIndex) const {
+    const QListWidgetItem* shown = ItemOfFile(fileIndex);
+    return shown && !shown->isHidden();
 }
 
 void CListImageCtrl::RedrawThumbnail(int fileIndex, bool marked) {
@@ -462,7 +497,7 @@ QListWidgetItem* CListImageCtrl::ItemOfFile(int fileIndex) const {
 QImage CListImageCtrl::Compose(int fileIndex, const ThumbnailCache::Entry& entry) const {
     const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
     return ComposeThumbnail(entry.picture, entry.placement, m_canvas, look == Look::Numbered ? fileIndex + 1 : 0,
-                            look == Look::Marked);
+                            look == Look::Marked, ToothLabelOf(fileIndex));
 }
 
 QImage CListImageCtrl::Thumbnail(int fileIndex) {
@@ -620,6 +655,7 @@ void CListImageCtrl::QueueDecode(int fileIndex, const QString& path, int priorit
     const Look look = size_t(fileIndex) < m_looks.size() ? m_looks[size_t(fileIndex)] : Look::Numbered;
     job->label = look == Look::Numbered ? fileIndex + 1 : 0;
     job->marked = look == Look::Marked;
+    job->teeth = ToothLabelOf(fileIndex);
     m_jobs.emplace(fileIndex, job);
     m_decoders.start(
         [this, job] {

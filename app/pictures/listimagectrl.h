@@ -15,6 +15,7 @@
 #pragma once
 
 #include <QCache>
+#include <QHash>
 #include <QListWidget>
 #include <QPixmap>
 #include <QString>
@@ -78,6 +79,18 @@ public:
     QImage Thumbnail(int fileIndex);
     // True when the thumbnail of a file index is held ready to draw (not a placeholder).
     bool HasThumbnail(int fileIndex) const;
+
+    // The teeth each picture shows, by file name, as the thumbnails write them ("11 21"). A change
+    // draws the thumbnails shown again (from the pictures held, without reading the files).
+    void SetToothLabels(const QHash<QString, QString>& labels);
+    const QHash<QString, QString>& ToothLabels() const { return m_toothLabels; }
+
+    // Shows only the pictures whose file name `shows` accepts (a null function: all of them). The
+    // others' items are hidden, and stay hidden through refreshes until the filter changes.
+    void SetShownFilter(std::function<bool(const QString& fileName)> shows);
+    bool Filtered() const { return bool(m_shows); }
+    // Whether the item of a file index is shown (not hidden by the filter).
+    bool IsFileShown(int fileIndex) const;
 
     // True when `name` ends in one of the picture extensions bmp, jpg, gif, tif, png (any case).
     static bool IsPictureFileName(const QString& name);
@@ -149,6 +162,8 @@ private:
     // whether the directory could be opened at all) when it cannot be read.
     bool ListFileNames(QStringList* names, int* error, bool* opened) const;
     void SelectFirst();
+    void ApplyFilter();
+    QString ToothLabelOf(int fileIndex) const;
     void CancelQueued(const std::vector<bool>* keep);
 
     QStringList m_columnTitles;
@@ -167,4 +182,6 @@ private:
     bool m_scheduleQueued = false;
     QSize m_canvas;  // the thumbnail size of the items shown
     Delegate* m_delegate = nullptr;
+    QHash<QString, QString> m_toothLabels;                 // by file name
+    std::function<bool(const QString& fileName)> m_shows;  // null: every picture shows
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
@@ -136,7 +137,8 @@ void DrawBorderOnWhite(QImage& thumb, QColor colour) {
 
 }  // namespace
 
-QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked) {
+QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked,
+                        const QString& teeth) {
     QImage thumb(canvas, QImage::Format_RGB32);
     thumb.fill(Qt::white);
     const QColor borderColour = marked ? QColor(192, 0, 0, 200) : QColor(192, 192, 192, 200);
@@ -170,6 +172,20 @@ QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canv
         painter.setPen(QColor(255, 0, 0));
         const QRect box(canvas.width() - 30, canvas.height() - 30, 200, 200);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::number(label));
+    }
+    if (!teeth.isEmpty()) {
+        // Left of the number's place, elided when the teeth are many for the width.
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QFont font = EmPixelFont(QStringLiteral("Arial"), 11, kWeightBold);
+        painter.setFont(font);
+        const QFontMetrics metrics(font);
+        const int room = std::max(0, canvas.width() - 36);
+        const QString text = metrics.elidedText(teeth, Qt::ElideRight, room - 4);
+        const QRect band(2, canvas.height() - metrics.height() - 4, metrics.horizontalAdvance(text) + 4,
+                         metrics.height() + 2);
+        painter.fillRect(band, QColor(0, 64, 128, 210));
+        painter.setPen(Qt::white);
+        painter.drawText(band, Qt::AlignCenter, text);
     }
     painter.end();
     return thumb;

@@ -3,7 +3,8 @@
 //
 // A thumbnail is a white canvas with a grey border, the picture scaled into it (never enlarged),
 // and the picture's number in red at the bottom right; a picked thumbnail instead has a dark red
-// border and a check mark in its top-left corner, and no number.
+// border and a check mark in its top-left corner, and no number. The teeth a picture shows, when
+// it was tagged with them, are written small in its bottom-left corner.
 #pragma once
 
 #include <QCache>
@@ -22,8 +23,10 @@ QRect ThumbnailPlacement(QSize picture, QSize canvas);
 QImage LoadPlacedPicture(const QString& hostPath, QSize canvas, QRect* placement);
 
 // Draws the thumbnail canvas: white fill, border, the placed picture, and either the number
-// `label` (when > 0 and not marked) or the pick mark (when marked).
-QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked);
+// `label` (when > 0 and not marked) or the pick mark (when marked); `teeth`, when not empty, in
+// small white letters on a dark band at the bottom left.
+QImage ComposeThumbnail(const QImage& placed, const QRect& placement, QSize canvas, int label, bool marked,
+                        const QString& teeth = QString());
 
 // A picture file's decoded thumbnail picture, kept in memory (exact) and on disk (as a small JPEG
 // file) under a key made of the file's path, size and modification time and the canvas size, so

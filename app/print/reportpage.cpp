@@ -180,6 +180,7 @@ int CReportPage::DrawPage(QPainter& dc, const ReportContent& content) {
     // The pictures go down first: where a line of text reaches into the picture area (a page
     // shorter than A4, a long description) it is printed over the picture, never hidden under it.
     DrawPictures(dc, content.picturePaths);
+    DrawPictureCaptions(dc, int(content.picturePaths.size()), content.pictureCaptions);
     DrawText(dc, content);
     dc.restore();
     return 1;
@@ -242,6 +243,25 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content) {
     right(fm, (N - 2) * L, content.hospital);
     right(fm, N * L, ReportTimeText(content.time));
     left(fm, N * L, QStringLiteral("Doctor："));
+}
+
+// Each caption on a white band along the foot of its picture, so that it reads with the picture
+// it belongs to in every layout.
+void CReportPage::DrawPictureCaptions(QPainter& dc, int count, const QStringList& captions) {
+    const QVector<QRect> rects = PictureRects(std::min(count, 4), m_nLeftMargin, m_nReportWidth, m_nLineHeight);
+    const QFont font = ReportFont(FixedSys(), kTextPoints);
+    const QFontMetrics fm(font, dc.device());
+    dc.save();
+    dc.setFont(font);
+    dc.setPen(QPen(Qt::black, 0));
+    for (int i = 0; i < rects.size() && i < captions.size(); ++i) {
+        if (captions[i].isEmpty()) continue;
+        const QString text = fm.elidedText(captions[i], Qt::ElideRight, rects[i].width() - fm.averageCharWidth());
+        const QRect band(rects[i].left(), rects[i].bottom() - m_nLineHeight + 1, rects[i].width(), m_nLineHeight);
+        dc.fillRect(band, Qt::white);
+        dc.drawText(band.adjusted(fm.averageCharWidth() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    dc.restore();
 }
 
 void CReportPage::DrawPictures(QPainter& dc, const QStringList& paths) {

@@ -34,8 +34,9 @@ struct ReportContent {
     QString birthDate;  // YYYY-MM-DD, or empty
     QString description;
     QString hospital;
-    QStringList picturePaths;  // at most four, in pick order; logical d: paths or host paths
-    QDateTime time;            // local time of printing
+    QStringList picturePaths;     // at most four, in pick order; logical d: paths or host paths
+    QStringList pictureCaptions;  // a line under each picture (its teeth), by the same index; may be shorter
+    QDateTime time;               // local time of printing
 };
 
 // The report of a patient record.
@@ -101,4 +102,5 @@ public:
 private:
     void DrawText(QPainter& dc, const ReportContent& content);
     void DrawPictures(QPainter& dc, const QStringList& paths);
+    void DrawPictureCaptions(QPainter& dc, int count, const QStringList& captions);
 };

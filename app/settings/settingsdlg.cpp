@@ -11,9 +11,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/settings/appconfig.h"
 #include "camlink/camlinkconfig.h"
@@ -118,8 +123,18 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     file->setObjectName(QStringLiteral("SettingsFile"));
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file);
-    m_groups = new QVBoxLayout;
-    layout->addLayout(m_groups);
+    // The groups scroll: with the archive's and the teeth's they are taller than a 1080-line screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("SettingsGroups"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    auto* groups = new QWidget(scroll);
+    m_groups = new QVBoxLayout(groups);
+    m_groups->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(groups);
+    layout->addWidget(scroll, 1);
     auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
                                            "the default shown in it. A value overridden by a command-line "
                                            "option or an environment variable is used in the runs without it."),
@@ -217,6 +232,14 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
     }
     grid->setColumnStretch(1, 1);
     m_groups->addWidget(box);
+    // The groups show whole across, and as tall as the screen allows; the rest scrolls.
+    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("SettingsGroups"))) {
+        const QSize wanted = scroll->widget()->sizeHint();
+        scroll->setMinimumWidth(wanted.width() + scroll->verticalScrollBar()->sizeHint().width());
+        const QScreen* screen = this->screen();
+        const int room = screen ? screen->availableGeometry().height() * 3 / 4 : 600;
+        scroll->setMinimumHeight(std::min(wanted.height(), room));
+    }
 }
 
 void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {

@@ -1,7 +1,7 @@
 // A small but varied set of objects, made one by one as separate sends make them: one patient's
-// pictures over two days, a worklist patient with a birth date, a picture saved again with
-// strokes. The objects of one study or series must agree with each other, and the validators
-// the field trusts (dicom3tools' dciodvfy and dcentvfy) must find no error in them.
+// pictures over two days, some tagged with their teeth and views, a worklist patient with a
+// birth date, a picture saved again with strokes. The objects of one study or series must agree with each other, and
+// the validators the field trusts (dicom3tools' dciodvfy and dcentvfy) must find no error in them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -22,6 +22,7 @@
 #include "platform/paths.h"
 #include "records/originals.h"
 #include "records/recordtypes.h"
+#include "records/toothtags.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ std::string Text(DcmItem* dataset, const DcmTagKey& tag) {
 
 constexpr const char* kOrderStudy = "1.2.826.0.1.3680043.2.1143.77";
 
+std::string FileName(const std::string& logicalPath) { return logicalPath.substr(logicalPath.rfind('\\') + 1); }
+
 // The object MakeAll makes of the picture saved with strokes.
 constexpr size_t kSavedWithStrokes = 4;
 
@@ -86,6 +89,13 @@ protected:
                                {{20250301110000ull, dicomtest::MakeJpegSampled(64, 48, 5, 1, 1, true)}}, u"");
         SetPictureTimes(m_drive, kWorklisted, {{0, 2025, 3, 1, 11, 0, 0}});
         std::string error;
+        // The first picture shows two permanent teeth from the front, the third a deciduous molar.
+        ASSERT_TRUE(records::SetPictureTags(m_drive.PatientDir(kOwn), FileName(m_ownPaths[0]),
+                                            {{11, 21}, records::View::Frontal}, &error))
+            << error;
+        ASSERT_TRUE(records::SetPictureTags(m_drive.PatientDir(kOwn), FileName(m_ownPaths[2]),
+                                            {{55}, records::View::UpperOcclusal}, &error))
+            << error;
         ASSERT_TRUE(WriteWorklistFile(m_drive.PatientDir(kWorklisted),
                                       {"P-77", "Wang^Fang=王^芳=", "19850612", "F", "CITY"}, &error))
             << error;
@@ -290,6 +300,35 @@ TEST_F(ObjectSetTest, ExportFolderOpensWithADicomDirTheValidatorsAccept) {
         }
         EXPECT_EQ(count, 1u) << instance << "\n" << dump.output;
     }
+}
+
+// How many times `needle` occurs in `text`.
+size_t Count(const std::string& text, const std::string& needle) {
+    size_t n = 0;
+    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++n;
+    return n;
+}
+
+TEST_F(ObjectSetTest, TaggedPicturesCarryTheStandardsCodesOfTheirTeeth) {
+    if (!Installed("dcmdump")) GTEST_SKIP() << "dcmdump (package dcmtk, scripts/bootstrap) is not installed";
+    ASSERT_NO_FATAL_FAILURE(MakeAll());
+    // Teeth 11 and 21 from the front: two items of (0008,2228), the mouth, the view.
+    const std::string permanent = dicomtest::RunCommand("dcmdump '" + m_files[0] + "'").output;
+    EXPECT_EQ(Count(permanent, "(0008,2228) SQ"), 1u) << permanent;
+    EXPECT_EQ(Count(permanent, "(0008,0100) SH [422653006]"), 1u) << permanent;  // 11, CID 4018
+    EXPECT_EQ(Count(permanent, "(0008,0100) SH [424399000]"), 1u) << permanent;  // 21, CID 4018
+    EXPECT_EQ(Count(permanent, "(0008,0102) SH [SCT]"), 3u) << permanent;        // two teeth and the mouth
+    EXPECT_EQ(Count(permanent, "(0008,2218) SQ"), 1u) << permanent;
+    EXPECT_EQ(Count(permanent, "(0008,0100) SH [123851003]"), 1u) << permanent;
+    EXPECT_EQ(Count(permanent, "(0054,0220) SQ"), 1u) << permanent;
+    // The deciduous upper right second molar (55).
+    const std::string deciduous = dicomtest::RunCommand("dcmdump '" + m_files[2] + "'").output;
+    EXPECT_EQ(Count(deciduous, "(0008,0100) SH [27855007]"), 1u) << deciduous;  // 55, CID 4019
+    EXPECT_EQ(Count(deciduous, "(0008,0104) LO [Deciduous maxillary right second molar tooth]"), 1u) << deciduous;
+    // A picture without teeth has none of it.
+    const std::string untagged = dicomtest::RunCommand("dcmdump '" + m_files[1] + "'").output;
+    EXPECT_EQ(Count(untagged, "(0008,2228)"), 0u) << untagged;
+    EXPECT_EQ(Count(untagged, "(0008,2218)"), 0u) << untagged;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/toothtags.h"
 #include "records/trash.h"
 #include "workdirscan.h"
 
@@ -125,6 +126,22 @@ void CheckOriginals(Findings& findings, const PatientDir& dir, const std::string
     }
 }
 
+// The teeth and views of the pictures: a file that reads, naming only pictures that are there.
+void CheckToothTags(Findings& findings, const PatientDir& dir, const std::string& file) {
+    records::ToothTags::Found found = records::ToothTags::Found::None;
+    std::string problem;
+    const records::ToothTags tags = records::ToothTags::Load(dir.hostDir, &found, &problem);
+    if (found == records::ToothTags::Found::Damaged) {
+        findings.Problem(file, "damaged teeth and views (" + problem + ")");
+        return;
+    }
+    for (const auto& picture : tags.Pictures()) {
+        if (!records::FileExists(dir.hostDir + "/" + picture.first)) {
+            findings.Warning(file, "teeth of " + picture.first + ", which is not there (Update forgets them)");
+        }
+    }
+}
+
 void CheckPatient(Findings& findings, const PatientDir& dir) {
     const _USER_INFO& user = dir.user;
     const std::string where = dir.logicalDir;
@@ -191,6 +208,8 @@ void CheckPatient(Findings& findings, const PatientDir& dir) {
             if (!listed.count(Lower(entry.name))) {
                 findings.Problem(file, "picture not in the picture list (Update rebuilds it)");
             }
+        } else if (entry.name == records::kToothTagsFile) {
+            CheckToothTags(findings, dir, file);
         } else if (entry.name == records::kDetailsFile) {
             records::PatientDetails details;
             std::string problem;

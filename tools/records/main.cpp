@@ -1,5 +1,6 @@
 // kavimo-records: a look into a work directory for support staff. It never changes the records;
-// the archive commands write DICOM files elsewhere or send the pictures to the archive.
+// the archive commands write DICOM files elsewhere or send the pictures to the archive, and `tag`
+// sets a picture's teeth and view beside the records.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,8 @@
 #include "records/patientdetails.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
+#include "records/toothtags.h"
+#include "teeth.h"
 #include "tools/common/optionparser.h"
 #include "workdirscan.h"
 
@@ -30,11 +33,18 @@ using recordtool::Printable;
 constexpr const char* kUsage =
     "Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND\n"
     "\n"
-    "Looks into the patient records of kavimo without changing them.\n"
+    "Looks into the patient records of kavimo without changing them; tag sets a picture's\n"
+    "teeth and view beside them.\n"
     "\n"
     "Commands:\n"
     "  list        every patient: number, UID, name, sex, age, phone, diagnoses, pictures\n"
-    "  show UID    one patient's record, diagnoses and pictures (UID20170801102233 or the digits)\n"
+    "  show UID    one patient's record, diagnoses and pictures with their teeth and views\n"
+    "              (UID20170801102233 or the digits)\n"
+    "  tag UID PICTURE [--teeth 11,21] [--view VIEW]\n"
+    "              sets the teeth (FDI numbers; empty: none) and the view of a picture, PICTURE\n"
+    "              as show names it (its number, path or file name); VIEW is frontal,\n"
+    "              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up or other\n"
+    "              (empty: none). Refused while kavimo has the work directory open\n"
     "  check       compares each patient's counts with its list files and picture files, checks\n"
     "              that each picture holds a JPEG, and looks for missing backups and stray files;\n"
     "              exit status 1 on a problem\n"
@@ -69,11 +79,13 @@ constexpr const char* kUsage =
     "  --pacs-tls-key FILE   the unencrypted private key (PEM) of that certificate\n"
     "  --date YYYYMMDD       the worklist's day\n"
     "  --since YYYYMMDD      the audit trail's first day\n"
+    "  --teeth LIST          tag: the picture's teeth, FDI numbers such as 11,21\n"
+    "  --view VIEW           tag: the picture's view\n"
     "  -h, --help      this text\n"
     "  --version       the version of kavimo this program belongs to\n"
     "\n"
-    "Exit status: 0 fine; 1 problems found, no such patient, or a picture not written or not\n"
-    "stored; 2 wrong usage or no work directory.\n";
+    "Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in\n"
+    "use, or a picture or file not written or not stored; 2 wrong usage or no work directory.\n";
 
 int UsageError(const char* message) {
     std::fprintf(stderr, "kavimo-records: %s\n\n%s", Printable(message).c_str(), kUsage);
@@ -173,22 +185,41 @@ void ShowDetails(const PatientDir& patient) {
     line("Worklist name:", details.personName);
 }
 
+// The patient `uid` of the work directory and its number in the list; null, with a message,
+// when there is none.
+const PatientDir* FindPatient(const recordtool::WorkDir& workDir, uint64_t uid, size_t* number) {
+    const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
+    for (size_t i = 0; i < patients.size(); ++i) {
+        if (patients[i]->user.uid == uid) {
+            *number = i + 1;
+            return patients[i];
+        }
+    }
+    std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
+                 Printable(workDir.hostDir).c_str());
+    return nullptr;
+}
+
+int Tag(const std::string& uidText, const recordtool::TagRequest& request) {
+    uint64_t uid = 0;
+    if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
+    if (!request.hasTeeth && !request.hasView) return UsageError("tag needs --teeth or --view");
+    recordtool::WorkDir workDir;
+    if (!LoadWorkDir(&workDir)) return 2;
+    size_t number = 0;
+    const PatientDir* found = FindPatient(workDir, uid, &number);
+    return found ? recordtool::TagPicture(workDir, *found, request) : 1;
+}
+
 int Show(const std::string& uidText) {
     uint64_t uid = 0;
     if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
-    const PatientDir* found = nullptr;
     size_t number = 0;
+    const PatientDir* found = FindPatient(workDir, uid, &number);
+    if (!found) return 1;
     const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
-    for (size_t i = 0; i < patients.size() && !found; ++i) {
-        if (patients[i]->user.uid == uid) found = patients[i], number = i + 1;
-    }
-    if (!found) {
-        std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
-                     Printable(workDir.hostDir).c_str());
-        return 1;
-    }
     const _USER_INFO& user = found->user;
     const recordtool::ListFile<_DIAG_ITEM> diags = recordtool::ReadDiagList(*found);
     const recordtool::ListFile<_DISE_PIC> pictures = recordtool::ReadPictureList(*found);
@@ -207,6 +238,12 @@ int Show(const std::string& uidText) {
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
         std::printf("    %zu. %s\n", i + 1, Utf8(records::FieldText(diags.records[i].text)).c_str());
     }
+    records::ToothTags::Found tagsFound = records::ToothTags::Found::None;
+    std::string tagsProblem;
+    const records::ToothTags tags = records::ToothTags::Load(found->hostDir, &tagsFound, &tagsProblem);
+    if (tagsFound == records::ToothTags::Found::Damaged) {
+        std::printf("  Teeth:       damaged %s: %s\n", records::kToothTagsFile, Printable(tagsProblem).c_str());
+    }
     std::printf("  Pictures:    %d (DisePicList.fdb holds %zu)\n", user.picCount, pictures.records.size());
     for (size_t i = 0; i < pictures.records.size() && int64_t(i) < user.picCount; ++i) {
         const _DISE_PIC& p = pictures.records[i];
@@ -215,6 +252,9 @@ int Show(const std::string& uidText) {
         const bool exists = !host.empty() && platform::StatFile(host).exists;
         std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day, p.hour, p.minute,
                     p.second, Printable(path).c_str(), exists ? "" : "  [missing]");
+        const size_t slash = path.rfind('\\');
+        const std::string line = recordtool::TagsLine(tags, slash == std::string::npos ? path : path.substr(slash + 1));
+        if (!line.empty()) std::printf("         %s\n", Printable(line).c_str());
     }
     return 0;
 }
@@ -224,6 +264,7 @@ int Show(const std::string& uidText) {
 int main(int argc, char** argv) {
     std::vector<std::string> args;
     std::string driveD, dataGroup, pacs, callingAet, date, since, issuer;
+    recordtool::TagRequest tagRequest;
     bool hasDrive = false, hasDataGroup = false, hasDate = false, hasSince = false, hasIssuer = false;
     dicom::PacsTls tls;
     // Options that take a value, as "--name VALUE" or "--name=VALUE".
@@ -251,6 +292,8 @@ int main(int argc, char** argv) {
         tooloptions::TextOption("--pacs-tls-key", &tls.keyFile),
         remembered("--date", &date, &hasDate, nullptr),
         remembered("--since", &since, &hasSince, nullptr),
+        remembered("--teeth", &tagRequest.teeth, &tagRequest.hasTeeth, "--teeth needs FDI numbers such as 11,21"),
+        remembered("--view", &tagRequest.view, &tagRequest.hasView, "--view needs a view"),
     };
     grammar.inlineValues = true;
     grammar.positional = [&args](const std::string& argument) {
@@ -281,7 +324,7 @@ int main(int argc, char** argv) {
     }
     if (args.empty()) return UsageError("no command given");
     const std::string& command = args[0];
-    const bool workDirCommand = command == "list" || command == "check" || command == "show" ||
+    const bool workDirCommand = command == "list" || command == "check" || command == "show" || command == "tag" ||
                                 command == "export-dicom" || command == "send-dicom" || command == "audit";
     if (workDirCommand && platform::DriveRoot().empty()) {
         std::fprintf(stderr, "kavimo-records: %s\n", platform::DriveRootProblem().c_str());
@@ -289,7 +332,14 @@ int main(int argc, char** argv) {
     }
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
+    if ((tagRequest.hasTeeth || tagRequest.hasView) && command != "tag") {
+        return UsageError("--teeth and --view apply to tag only");
+    }
     if (command == "show" && args.size() == 2) return Show(args[1]);
+    if (command == "tag" && args.size() == 3) {
+        tagRequest.picture = args[2];
+        return Tag(args[1], tagRequest);
+    }
     const bool archiveCommand = command == "export-dicom" || command == "send-dicom" || command == "worklist";
     const bool tlsFiles = !tls.caFile.empty() || !tls.certFile.empty() || !tls.keyFile.empty();
     if ((!pacs.empty() || !callingAet.empty() || tls.enabled || tlsFiles) && command != "send-dicom" &&
@@ -340,7 +390,8 @@ int main(int argc, char** argv) {
     if (archiveCommand && pacs.empty() && command != "export-dicom" && args.size() <= 2) {
         return UsageError((command + " needs --pacs AET@HOST:PORT").c_str());
     }
-    if (command == "list" || command == "check" || command == "show" || command == "audit" || archiveCommand) {
+    if (command == "list" || command == "check" || command == "show" || command == "tag" || command == "audit" ||
+        archiveCommand) {
         return UsageError(("wrong arguments for " + command).c_str());
     }
     return UsageError(("unknown command " + command).c_str());

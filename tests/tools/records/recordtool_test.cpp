@@ -282,6 +282,54 @@ TEST_F(RecordToolTest, AuditListsTheEventsFromTheDayGiven) {
     EXPECT_EQ(Tool("check").status, 0);
 }
 
+TEST_F(RecordToolTest, TagSetsAPicturesTeethThatShowListsAndCheckValidates) {
+    BuildStore();
+    const std::string dir = PatientHost(kUid1);
+    const std::string records = ReadBytes(dir + "/DisePicList.fdb") + ReadBytes(dir + "/UserInfoBackup.fdb");
+    // By number as show numbers it, then by file name; a value not given stays.
+    ToolRun run = Tool("tag 20240101080000 2 --teeth 21,11 --view frontal");
+    ASSERT_EQ(run.status, 0) << run.output;
+    run = Tool("tag UID20240101080000 20240101090000.jpg --teeth=55");
+    ASSERT_EQ(run.status, 0) << run.output;
+    run = Tool("tag 20240101080000 20240101090000.jpg --view lower-occlusal");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(ReadBytes(dir + "/Teeth.txt"),
+              "kavimo-teeth 1\n20240101090000.jpg\t55\tlower-occlusal\n20240101090001.jpg\t11,21\tfrontal\n");
+    EXPECT_EQ(ReadBytes(dir + "/DisePicList.fdb") + ReadBytes(dir + "/UserInfoBackup.fdb"), records);
+    run = Tool("show 20240101080000");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_THAT(run.output, HasSubstr("20240101090001.jpg\n         teeth 11,21  view frontal\n"));
+    EXPECT_EQ(Tool("check").status, 0);
+    EXPECT_THAT(Tool("audit").output, HasSubstr("Teeth: 11,21, view: frontal (kavimo-records tag)"));
+
+    // Wrong teeth, views and pictures are refused and change nothing.
+    const std::string tagged = ReadBytes(dir + "/Teeth.txt");
+    EXPECT_EQ(Tool("tag 20240101080000 2 --teeth 19").status, 2);
+    EXPECT_EQ(Tool("tag 20240101080000 2 --view sideways").status, 2);
+    EXPECT_EQ(Tool("tag 20240101080000 2").status, 2);
+    EXPECT_EQ(Tool("show 20240101080000 --teeth 11").status, 2);
+    EXPECT_EQ(Tool("tag 20240101080000 9 --teeth 11").status, 1);
+    EXPECT_EQ(Tool("tag 20240101080000 ../UserList.fdb --teeth 11").status, 1);
+
+    // While kavimo holds the work directory, tag waits for nobody: it refuses.
+    {
+        records::WorkDirLock running;
+        ASSERT_EQ(running.Acquire(Work()), records::WorkDirLock::Status::Held);
+        run = Tool("tag 20240101080000 2 --teeth 36");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_THAT(run.output, HasSubstr("in use by kavimo"));
+    }
+    EXPECT_EQ(ReadBytes(dir + "/Teeth.txt"), tagged);
+
+    // A damaged file is a problem check reports, and tag leaves it as it is.
+    WriteBytes(dir + "/Teeth.txt", "kavimo-teeth 1\n20240101090000.jpg\t99\t\n");
+    run = Tool("check");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.output, HasSubstr("damaged teeth and views"));
+    EXPECT_EQ(Tool("tag 20240101080000 2 --teeth 36").status, 1);
+    EXPECT_EQ(ReadBytes(dir + "/Teeth.txt"), "kavimo-teeth 1\n20240101090000.jpg\t99\t\n");
+}
+
 TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     ToolRun run = Tool("");
     EXPECT_EQ(run.status, 2);
