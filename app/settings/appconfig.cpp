@@ -515,7 +515,13 @@ ConfigResult::Status ReadPatient(const CommandLine& line, const QString& today, 
             *error = QStringLiteral("a transfer file and --patient-id cannot be given together");
             return ConfigResult::Error;
         }
-        config->transferFile = line.parser.positionalArguments().first();
+        // A word that names no file is a mistake on the command line, not a transfer file.
+        const QString file = line.parser.positionalArguments().first();
+        if (!QFileInfo(file).isFile()) {
+            *error = QStringLiteral("unexpected argument \"%1\" (no such transfer file)").arg(file);
+            return ConfigResult::Error;
+        }
+        config->transferFile = file;
         return ConfigResult::Ok;
     }
     if (!any) return ConfigResult::Ok;
