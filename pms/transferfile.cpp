@@ -23,9 +23,9 @@ std::string Upper(std::string text) {
 }
 
 std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
+    const size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos) return std::string();
-    const size_t last = text.find_last_not_of(" \t");
+    const size_t last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
 
@@ -55,7 +55,9 @@ std::string Utf8ToLatin1(const std::string& utf8) {
             continue;
         }
         size_t length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : c >= 0xc0 ? 2 : 1;
-        if (length == 2 && i + 1 < utf8.size() && c <= 0xc3 &&
+        // U+00A0..U+00FF; the C1 controls U+0080..U+009F are no text either.
+        if (length == 2 && i + 1 < utf8.size() &&
+            (c == 0xc3 || (c == 0xc2 && static_cast<unsigned char>(utf8[i + 1]) >= 0xa0)) &&
             (static_cast<unsigned char>(utf8[i + 1]) & 0xc0) == 0x80) {
             latin1 += char(((c & 0x1f) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3f));
         } else {
@@ -88,9 +90,10 @@ bool LooksLikeUtf8(const std::string& text) {
     return any;
 }
 
-std::string NoLineBreaks(std::string text) {
+// A value as one line of text: line breaks and other control characters become spaces.
+std::string OneLine(std::string text) {
     for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
     }
     return text;
 }
@@ -125,7 +128,7 @@ bool IniText::Parse(const std::string& latin1, std::string* problem) {
         if (end == std::string::npos) end = latin1.size();
         std::string raw = latin1.substr(start, end - start);
         start = end + 1;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        while (!raw.empty() && raw.back() == '\r') raw.pop_back();
         const std::string line = Trim(raw);
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             m_sections.push_back(Section{Latin1ToUtf8(Trim(line.substr(1, line.size() - 2))), {}});
@@ -180,14 +183,14 @@ void IniText::Set(const std::string& section, const std::string& key, const std:
     const std::string wanted = Upper(key);
     for (Line& line : s->lines) {
         if (!line.key.empty() && Upper(line.key) == wanted) {
-            line.value = NoLineBreaks(value);
+            line.value = OneLine(value);
             return;
         }
     }
     // After the section's last key, before the blank lines and comments that close it.
     size_t at = s->lines.size();
     while (at > 0 && s->lines[at - 1].key.empty()) --at;
-    s->lines.insert(s->lines.begin() + long(at), Line{key, NoLineBreaks(value), std::string()});
+    s->lines.insert(s->lines.begin() + long(at), Line{key, OneLine(value), std::string()});
 }
 
 void IniText::RemoveSection(const std::string& section) {

@@ -44,7 +44,8 @@ public:
     bool HasSection(const std::string& section) const;
 
     // Sets a key (UTF-8 value), adding the section at the end and the key at the section's end
-    // when they are missing. Line breaks in the value become spaces.
+    // when they are missing. Line breaks and other control characters in the value become
+    // spaces.
     void Set(const std::string& section, const std::string& key, const std::string& value);
     // Removes a whole section when it is there.
     void RemoveSection(const std::string& section);
