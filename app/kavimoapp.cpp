@@ -221,6 +221,9 @@ int CkavimoApp::Run(int argc, char** argv) {
             }
             return 0;
         }
+        if (transfer->Request().action == pms::TransferAction::ShowPictures && !transfer->CheckShow(&message)) {
+            return PatientRefused(QStringLiteral("the pictures were not shown: %1").arg(message));
+        }
         config.hasPatient = true;
         config.patient = transfer->Request().patient;
         showPictures = transfer->Request().pictures;

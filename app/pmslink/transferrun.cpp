@@ -50,6 +50,31 @@ bool TransferRun::Export(QString* message) {
     return Write(message);
 }
 
+bool TransferRun::CheckShow(QString* message) {
+    const std::vector<uint64_t> uids =
+        pms::PatientsWithId(platform::HostPath(records::kWorkDir), m_request.patient.patientId);
+    int level = pms::kTransferDone;
+    if (uids.empty()) {
+        level = pms::kTransferUnknownPatient;
+        *message = QStringLiteral("kavimo has no patient with the ID %1")
+                       .arg(QString::fromStdString(m_request.patient.patientId));
+    } else {
+        const std::vector<pms::PictureEntry> listed = pms::ListPictures(PatientHostDir(uids.back()));
+        for (const std::string& mmoid : m_request.pictures) {
+            bool found = false;
+            for (const pms::PictureEntry& entry : listed) found = found || entry.mmoid == mmoid;
+            if (found) continue;
+            level = pms::kTransferUnknownPicture;
+            *message = QStringLiteral("the picture %1 is not one of the patient's").arg(QString::fromStdString(mmoid));
+            break;
+        }
+    }
+    if (level == pms::kTransferDone) return true;
+    QString ignored;
+    AnswerFailed(level, *message, &ignored);
+    return false;
+}
+
 bool TransferRun::AnswerOpened(uint64_t uid, QString* message) {
     if (m_request.action == pms::TransferAction::PatientImport) {
         pms::SetPictureList(&m_file, pms::ListPictures(PatientHostDir(uid)));

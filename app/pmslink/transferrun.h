@@ -29,6 +29,10 @@ public:
     // with the reason (also in the answer).
     bool Export(QString* message);
 
+    // For a request to show pictures: true when kavimo has the patient and the pictures; else
+    // answers why not and returns false with the reason.
+    bool CheckShow(QString* message);
+
     // The patient `uid` is open: answers READY with the patient's picture list.
     bool AnswerOpened(uint64_t uid, QString* message);
     // The patient could not be opened: answers with the level and the reason.

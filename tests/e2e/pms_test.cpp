@@ -222,6 +222,14 @@ void PmsTest::practiceSystemDrivesOneWindow() {
     records::ReadPatientDetails(Work().toStdString() + "/" + records::UidText(WithId("4714").front()), &details);
     QCOMPARE(QString::fromStdString(details.name), QString::fromUtf8("M\u00fcller, J\u00fcrgen"));
 
+    // Showing the chosen picture: the running window goes to its patient.
+    QCOMPARE(Run({"--patient-id", "4711", "--last-name", "Zhang"}), 0);
+    WriteAll(transfer, "[PATIENT]\r\nPATID=4713\r\nLASTNAME=Gr\xfc\xdf\r\n[MMOS]\r\nCOUNT=1\r\n[MMO1]\r\n"
+                       "MMOID=20240102030405\r\n");
+    QCOMPARE(Run({transfer}), 0);
+    QVERIFY(ReadAll(transfer).contains("READY=1\r\nERRORLEVEL=0\r\n"));
+    QCOMPARE(LastPatient(), m_withPicture);
+
     // The export of the chosen picture, without a window.
     WriteAll(transfer,
              "[PATIENT]\r\nPATID=4713\r\nLASTNAME=Gr\xfc\xdf\r\n[MMOS]\r\nCOUNT=1\r\n[MMO1]\r\n"
