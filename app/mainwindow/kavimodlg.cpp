@@ -331,8 +331,10 @@ void CkavimoDlg::OnInitDialog() {
                            .arg(QString::fromStdString(m_startPatient.patientId), QString::fromStdString(opened.error)),
                        QStringLiteral("Oral image acquisition system"), QMessageBox::Warning);
     }
-    if (!opened.ok) RunUserList();
+    // Told before the patient dialog: a practice system waiting for an answer is not kept waiting
+    // until somebody closes it.
     if (m_startOpened) m_startOpened(opened);
+    if (!opened.ok) RunUserList();
     FillPatientPanel();
 
     m_nTicks = 0;
