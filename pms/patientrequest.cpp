@@ -121,7 +121,7 @@ std::string RequestProblem(const PatientRequest& request, const std::string& tod
           {"the last name", request.lastName, kMaxTextChars},
           {"the first name", request.firstName, kMaxTextChars},
           {"the phone", request.phone, kMaxTextChars}}) {
-        const std::string problem = FieldProblem(what, value, limit);
+        std::string problem = FieldProblem(what, value, limit);
         if (!problem.empty()) return problem;
     }
     if (request.lastName.empty() || OnlySpaces(request.lastName)) return "the last name is missing";

@@ -251,7 +251,8 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
         const std::string section = "MMO" + std::to_string(n);
         const std::string mmoid = file.Value(section, "MMOID");
         if (!IsValidMmoid(mmoid)) {
-            *problem = "[" + section + "] MMOID \"" + mmoid + "\" is not a picture of kavimo's";
+            *problem = "[" + section + "] MMOID \"";
+            *problem += mmoid + "\" is not a picture of kavimo's";
             return false;
         }
         read.pictures.push_back(mmoid);
@@ -296,8 +297,9 @@ std::vector<PictureEntry> ListPictures(const std::string& patientHostDir) {
         if (name.size() < 5 || Upper(name.substr(name.size() - 4)) != ".JPG") continue;
         const std::string mmoid = name.substr(0, name.size() - 4);
         std::string resolved;
-        if (!IsValidMmoid(mmoid) ||
-            !records::ResolveFileWithin(patientHostDir + "/" + name, patientHostDir, &resolved, &error)) {
+        std::string file = patientHostDir + "/";
+        file += name;
+        if (!IsValidMmoid(mmoid) || !records::ResolveFileWithin(file, patientHostDir, &resolved, &error)) {
             continue;
         }
         char date[16];

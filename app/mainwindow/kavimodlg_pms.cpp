@@ -27,7 +27,7 @@ pms::OpenedPatient CkavimoDlg::OpenPmsPatient(const pms::PatientRequest& request
     const std::string issuer =
         dicom::LoadInstallationId(&installation, &error) ? dicom::OwnPatientIdIssuer(installation) : std::string();
     if (issuer.empty()) platform::DebugWarning("kavimo: the patient's ID gets no issuer: %s\n", error.c_str());
-    const pms::OpenedPatient opened = pms::OpenPatient(m_store, request, issuer, [this] { return Now(); });
+    pms::OpenedPatient opened = pms::OpenPatient(m_store, request, issuer, [this] { return Now(); });
     if (opened.ok) {
         RememberPatient(m_settingsFile, opened.uid);
         platform::DebugNotice("kavimo: patient %s of the practice-management system %s as UID%llu\n",
