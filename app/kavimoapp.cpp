@@ -1,6 +1,7 @@
 #include "app/kavimoapp.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -19,6 +20,8 @@
 #include "app/mainwindow/tickthread.h"
 #include "app/notifiers.h"
 #include "app/pictures/thumbnail.h"
+#include "app/pmslink/handover.h"
+#include "app/pmslink/transferrun.h"
 #include "app/settings/appconfig.h"
 #include "app/widgets/messagebox.h"
 #include "app/widgets/uifont.h"
@@ -84,6 +87,51 @@ void NarrowDataFolders() {
     }
 }
 
+// What the practice-management system asked for cannot be done (its patient data refused, its
+// transfer file unreadable, an export failed): said on standard error and on screen, since whoever
+// started kavimo from the practice system sees no terminal. No record has changed.
+int PatientRefused(const QString& reason) {
+    std::fprintf(stderr, "kavimo: %s\n", qPrintable(reason));
+    platform::DebugWarning("kavimo: %s\n", qPrintable(reason));
+    QString text = reason;
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    ShowMessageBox(nullptr, text + QLatin1Char('.'), QStringLiteral("Oral image acquisition system"),
+                   QMessageBox::Warning);
+    return 3;
+}
+
+// Hands the patient to the kavimo running on this work directory. The exit status: 0 when it
+// took the patient, 4 when it refused; -1 when no kavimo answers (the caller says the records
+// are in use, as without a patient).
+int HandOver(const pms::PatientRequest& patient, const std::vector<std::string>& show, const QString& socketPath,
+             TransferRun* transfer) {
+    // The user may first answer about unsaved work in the running window.
+    const HandoverResult result = HandOverPatient(socketPath, patient, show, 10 * 60 * 1000);
+    QString problem;
+    switch (result.status) {
+        case HandoverResult::Status::Taken:
+            std::printf("kavimo: the running kavimo opened patient %s (UID%llu)\n", patient.patientId.c_str(),
+                        static_cast<unsigned long long>(result.uid));
+            if (transfer && !transfer->AnswerOpened(result.uid, &problem)) {
+                std::fprintf(stderr, "kavimo: %s\n", qPrintable(problem));
+                return 4;
+            }
+            return 0;
+        case HandoverResult::Status::Refused: {
+            const QString text = QStringLiteral("the running kavimo did not open patient %1: %2")
+                                     .arg(QString::fromStdString(patient.patientId), result.text);
+            std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
+            platform::DebugWarning("kavimo: %s\n", qPrintable(text));
+            if (transfer) transfer->AnswerFailed(pms::kTransferNotTaken, result.text, &problem);
+            return 4;
+        }
+        case HandoverResult::Status::Unreachable:
+            platform::DebugWarning("kavimo: no running kavimo took the patient: %s\n", qPrintable(result.text));
+            return -1;
+    }
+    return -1;
+}
+
 }  // namespace
 
 QString LogFilePath() {
@@ -107,6 +155,10 @@ int CkavimoApp::Run(int argc, char** argv) {
         std::fprintf(stderr, "kavimo: %s\nTry 'kavimo --help'.\n", qPrintable(result.text));
         return 2;
     }
+    // The patient the practice-management system named is refused before anything is touched.
+    const QString refusal = result.status == ConfigResult::PatientRefused
+                                ? QStringLiteral("the patient was not opened: %1").arg(result.text)
+                                : QString();
     // The modes of everything kavimo writes are settled before anything is written; the media
     // libraries read the group from the environment.
     std::string groupProblem;
@@ -140,6 +192,7 @@ int CkavimoApp::Run(int argc, char** argv) {
         ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
+    if (!refusal.isEmpty()) return PatientRefused(refusal);
     // Without a home directory the records would have no folder of this account's own.
     if (platform::DriveRoot().empty()) {
         const QString text =
@@ -152,17 +205,50 @@ int CkavimoApp::Run(int argc, char** argv) {
                           static_cast<long long>(QCoreApplication::applicationPid()), platform::DriveRoot().c_str(),
                           qPrintable(config.iniPath));
 
+    // A transfer file: read and checked first; an export needs no window.
+    std::unique_ptr<TransferRun> transfer;
+    std::vector<std::string> showPictures;
+    if (!config.transferFile.isEmpty()) {
+        transfer = std::make_unique<TransferRun>();
+        QString message;
+        const std::string today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
+        if (transfer->Load(config.transferFile, today, &message) != TransferRun::Loaded::Ready) {
+            return PatientRefused(message);
+        }
+        if (transfer->Request().action == pms::TransferAction::ExportPictures) {
+            if (!transfer->Export(&message)) {
+                return PatientRefused(QStringLiteral("the pictures were not exported: %1").arg(message));
+            }
+            return 0;
+        }
+        if (transfer->Request().action == pms::TransferAction::ShowPictures && !transfer->CheckShow(&message)) {
+            return PatientRefused(QStringLiteral("the pictures were not shown: %1").arg(message));
+        }
+        config.hasPatient = true;
+        config.patient = transfer->Request().patient;
+        showPictures = transfer->Request().pictures;
+    }
+
     // One kavimo per work directory, for the whole run; a second one leaves before it touches
-    // any record file.
+    // any record file, handing the patient it was given to the running one.
     records::WorkDirLock workDirLock;
-    const records::WorkDirLock::Status lock = workDirLock.Acquire(platform::HostPath(records::kWorkDir));
+    const QString workDir = QString::fromStdString(platform::HostPath(records::kWorkDir));
+    const records::WorkDirLock::Status lock = workDirLock.Acquire(workDir.toStdString());
     if (lock == records::WorkDirLock::Status::ReadOnly) {
         std::fprintf(stderr, "kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
         platform::DebugWarning("kavimo: %s; the records can only be read.\n", workDirLock.Message().c_str());
     } else if (lock != records::WorkDirLock::Status::Held) {
+        if (config.hasPatient) {
+            const int status = HandOver(config.patient, showPictures, HandoverSocketPath(workDir), transfer.get());
+            if (status >= 0) return status;
+        }
         const QString text = QString::fromStdString(workDirLock.Message());
         std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
         platform::DebugWarning("kavimo: %s\n", qPrintable(text));
+        if (transfer) {
+            QString ignored;
+            transfer->AnswerFailed(pms::kTransferNotTaken, text, &ignored);
+        }
         ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
@@ -206,6 +292,28 @@ int CkavimoApp::Run(int argc, char** argv) {
     {
         CkavimoDlg dialog(store, udp);
         dialog.SetPacsSender(&pacs);
+        if (config.hasPatient) {
+            dialog.SetStartPatient(config.patient, showPictures, [&transfer](const pms::OpenedPatient& opened) {
+                if (!transfer) return;
+                QString problem;
+                const bool written = opened.ok ? transfer->AnswerOpened(opened.uid, &problem)
+                                               : transfer->AnswerFailed(pms::kTransferFailed,
+                                                                        QString::fromStdString(opened.error), &problem);
+                if (!written) {
+                    std::fprintf(stderr, "kavimo: %s\n", qPrintable(problem));
+                    platform::DebugWarning("kavimo: %s\n", qPrintable(problem));
+                }
+            });
+        }
+        // A second start on this work directory hands its patient to this window.
+        HandoverServer handover;
+        handover.SetHandler([&dialog](const pms::PatientRequest& request, const std::vector<std::string>& show,
+                                      uint64_t* uid) { return dialog.OpenHandedOverPatient(request, show, uid); });
+        QString listenError;
+        if (lock == records::WorkDirLock::Status::Held && !handover.Listen(HandoverSocketPath(workDir), &listenError)) {
+            platform::DebugWarning("kavimo: a second start cannot hand its patient over: %s\n",
+                                   qPrintable(listenError));
+        }
         dialog.SetSettingsSource(config.iniPath, config.overrides);
         // The session's end (SIGTERM, SIGHUP, the session manager) keeps the unsaved work in the
         // state directory, beside the log.

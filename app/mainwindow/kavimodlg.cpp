@@ -324,7 +324,18 @@ void CkavimoDlg::OnInitDialog() {
     listPalette.setColor(QPalette::Base, kThumbListBackground);
     m_list->setPalette(listPalette);
 
-    RunUserList();
+    // A patient from the practice-management system takes the patient dialog's place.
+    const pms::OpenedPatient opened = m_hasStartPatient ? OpenPmsPatient(m_startPatient) : pms::OpenedPatient{};
+    if (m_hasStartPatient && !opened.ok) {
+        ShowMessageBox(this,
+                       QStringLiteral("The patient %1 of the practice-management system could not be opened: %2.")
+                           .arg(QString::fromStdString(m_startPatient.patientId), QString::fromStdString(opened.error)),
+                       QStringLiteral("Oral image acquisition system"), QMessageBox::Warning);
+    }
+    // Told before the patient dialog: a practice system waiting for an answer is not kept waiting
+    // until somebody closes it.
+    if (m_startOpened) m_startOpened(opened);
+    if (!opened.ok) RunUserList();
     FillPatientPanel();
 
     m_nTicks = 0;
@@ -334,7 +345,11 @@ void CkavimoDlg::OnInitDialog() {
     // The live view starts idle, with its media down (the camera, when there is one, sets them up).
     m_live.SetStreamEnabled(false);
     SetLiveState(LiveState::Idle);
-    ShowNewestPictures();
+    if (opened.ok) {
+        ShowOpenedPatient(m_startShow);
+    } else {
+        ShowNewestPictures();
+    }
     OfferUnsavedWork();
     EnableButtons({IdFreeze, IdSample}, false);
     DrawStatus(false);

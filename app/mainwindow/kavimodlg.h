@@ -32,6 +32,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/mainwindow/controlids.h"
 #include "app/mainwindow/liveview.h"
@@ -44,6 +45,7 @@
 #include "app/print/reportpage.h"
 #include "app/settings/teethsettings.h"
 #include "camlink/udp.h"
+#include "pms/patientopen.h"
 #include "records/recordstore.h"
 #include "records/toothtags.h"
 
@@ -95,6 +97,19 @@ public:
     // How the patient dialog is run (tests answer it without a modal loop).
     using UserListRunner = std::function<void(CUserList&)>;
     void SetUserListRunner(UserListRunner runner) { m_runUserList = std::move(runner); }
+
+    // --- The practice-management system (kavimodlg_pms.cpp) ---------------------------------------
+    // The patient a practice-management system named for this start: it is opened instead of
+    // asking with the patient dialog (which comes only when it cannot be opened), and the pictures
+    // named are shown. `opened` hears how that went.
+    using PatientOpened = std::function<void(const pms::OpenedPatient&)>;
+    void SetStartPatient(const pms::PatientRequest& request, const std::vector<std::string>& show,
+                         PatientOpened opened);
+    // A patient handed over from a second start: the window asks about unsaved work as a change
+    // of patient does, opens the patient, shows the pictures named and comes to the front.
+    // Returns "" with the patient's UID, or why it stayed with the patient it had.
+    QString OpenHandedOverPatient(const pms::PatientRequest& request, const std::vector<std::string>& show,
+                                  uint64_t* uid);
 
     // What "Settings..." edits: the settings file of this run and what overrides it (by default the
     // user's kavimo.ini with nothing overridden). The patient used last is remembered in the
@@ -266,6 +281,10 @@ private:
     void CreateControls();
     void ApplyLayout(int width, int height);
     void RunUserList();
+    // Opens a practice-management system's patient in the store (the current one is committed).
+    pms::OpenedPatient OpenPmsPatient(const pms::PatientRequest& request);
+    // The patient's new state on screen, its newest pictures or the first of `show` shown.
+    void ShowOpenedPatient(const std::vector<std::string>& show);
     void FillPatientPanel();
     void ShowDiagnosisCount();
     // Stores the diagnosis box's text; false when there is no patient or the write failed (the
@@ -435,6 +454,10 @@ private:
     QHash<QString, QString> m_settingsOverrides;
     CUdp& m_udp;
     UserListRunner m_runUserList;
+    bool m_hasStartPatient = false;
+    pms::PatientRequest m_startPatient;
+    std::vector<std::string> m_startShow;
+    PatientOpened m_startOpened;
     CTickThread m_tickThread;
     QTimer m_timer;              // timer 1
     QTimer m_rebuildSoon;        // the store's rebuild after a delete or a capture

@@ -2,10 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -330,6 +332,31 @@ struct CommandLine {
     const QCommandLineOption configFile;
     QCommandLineOption screenshot;
     QCommandLineOption screenshotDelay;
+    // The patient a practice-management system hands over.
+    QList<QCommandLineOption> patient;
+};
+
+// The patient options, in the order of CommandLine::patient, and the request field each fills.
+struct PatientOption {
+    const char* name;
+    const char* valueName;
+    const char* help;
+    std::string pms::PatientRequest::*field;
+};
+const PatientOption kPatientOptions[] = {
+    {"patient-id", "id",
+     "Opens the patient with this ID of the practice-management system, creating it when kavimo does not "
+     "have it yet (the patient dialog is not shown); the ID becomes the archive's Patient ID. When kavimo "
+     "already runs on this work directory, the running window switches to the patient.",
+     &pms::PatientRequest::patientId},
+    {"last-name", "name", "The last name of the --patient-id patient (needed with it).",
+     &pms::PatientRequest::lastName},
+    {"first-name", "name", "The first name of the --patient-id patient.", &pms::PatientRequest::firstName},
+    {"birth-date", "YYYYMMDD", "The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).",
+     &pms::PatientRequest::birthDate},
+    {"sex", "M|F|O|U", "The sex of the --patient-id patient (also Male, Female, Other, Unknown).",
+     &pms::PatientRequest::sex},
+    {"phone", "number", "The phone of the --patient-id patient.", &pms::PatientRequest::phone},
 };
 
 CommandLine::CommandLine()
@@ -373,6 +400,14 @@ CommandLine::CommandLine()
     parser.addOption(screenshot);
     screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotDelay);
+    for (const PatientOption& p : kPatientOptions) {
+        patient.append(QCommandLineOption(QString::fromLatin1(p.name), QString::fromLatin1(p.help),
+                                          QString::fromLatin1(p.valueName)));
+        parser.addOption(patient.back());
+    }
+    parser.addPositionalArgument(QStringLiteral("transfer-file"),
+                                 QStringLiteral("A VDDS-media transfer file the practice-management system wrote."),
+                                 QStringLiteral("[transfer-file]"));
 }
 
 bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
@@ -391,7 +426,7 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
         // The program is kavimo, whatever the executable file was called.
         result->text = parser.helpText();
         const int firstLineEnd = result->text.indexOf(QLatin1Char('\n'));
-        result->text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options]"));
+        result->text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options] [transfer-file]"));
         return false;
     }
     if (parser.isSet(version)) {
@@ -399,9 +434,9 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
         result->text = QStringLiteral("kavimo %1\n").arg(QStringLiteral(KAVIMO_VERSION));
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (parser.positionalArguments().size() > 1) {
         result->status = ConfigResult::Error;
-        result->text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        result->text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[1]);
         return false;
     }
     return true;
@@ -488,6 +523,57 @@ bool ReadCommandLine(const CommandLine& line, AppConfig* config, QString* error)
     return true;
 }
 
+// The patient of the command line, checked as outside data: the status says whether there is
+// none, a usable one, or one to refuse.
+ConfigResult::Status ReadPatient(const CommandLine& line, const QString& today, AppConfig* config, QString* error) {
+    bool any = false;
+    pms::PatientRequest request;
+    for (size_t i = 0; i < std::size(kPatientOptions); ++i) {
+        const QCommandLineOption& option = line.patient[int(i)];
+        if (!line.parser.isSet(option)) continue;
+        any = true;
+        request.*kPatientOptions[i].field = line.parser.value(option).toStdString();
+    }
+    if (!line.parser.positionalArguments().isEmpty()) {
+        if (any) {
+            *error = QStringLiteral("a transfer file and --patient-id cannot be given together");
+            return ConfigResult::Error;
+        }
+        // A word that names no file is a mistake on the command line, not a transfer file.
+        const QString file = line.parser.positionalArguments().first();
+        if (!QFileInfo(file).isFile()) {
+            *error = QStringLiteral("unexpected argument \"%1\" (no such transfer file)").arg(file);
+            return ConfigResult::Error;
+        }
+        config->transferFile = file;
+        return ConfigResult::Ok;
+    }
+    if (!any) return ConfigResult::Ok;
+    if (!line.parser.isSet(line.patient[0])) {
+        *error = QStringLiteral("the patient options need --patient-id");
+        return ConfigResult::Error;
+    }
+    std::string birthDate;
+    std::string sex;
+    std::string problem;
+    if (!pms::BirthDateOf(request.birthDate, &birthDate)) {
+        problem = "the birth date \"" + request.birthDate + "\" is not a date (YYYYMMDD)";
+    } else if (!pms::SexLetterOf(request.sex, &sex)) {
+        problem = "the sex \"" + request.sex + "\" is not M, F, O, U, Male, Female, Other or Unknown";
+    } else {
+        request.birthDate = birthDate;
+        request.sex = sex;
+        problem = pms::RequestProblem(request, today.toStdString());
+    }
+    if (!problem.empty()) {
+        *error = QString::fromStdString(problem);
+        return ConfigResult::PatientRefused;
+    }
+    config->hasPatient = true;
+    config->patient = request;
+    return ConfigResult::Ok;
+}
+
 // The demo points every address and port at the simulator itself.
 void MarkDemoOverrides(AppConfig* config) {
     for (const Setting& s : Settings()) {
@@ -528,13 +614,20 @@ ConfigResult Failure(const QString& error) {
 }  // namespace
 
 ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
-                           AppConfig* config) {
+                           AppConfig* config, const QString& today) {
     *config = AppConfig();
     ConfigResult result;
     CommandLine line;
     if (!line.Parse(args, &result)) return result;  // help, the version, or a mistake
     QString iniPath;
     QString error;
+    const ConfigResult::Status patient = ReadPatient(
+        line, today.isEmpty() ? QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) : today, config, &error);
+    if (patient != ConfigResult::Ok) {
+        result.status = patient;
+        result.text = error;
+        return result;
+    }
     if (!ChooseIniFile(line, env, defaultIniPath, &iniPath, &error)) return Failure(error);
     config->iniPath = iniPath;
     if (!ReadIniFile(iniPath, config, &error) || !ReadEnvironment(env, config, &error) ||

@@ -13,6 +13,7 @@
 
 #include "camlink/camlinkconfig.h"
 #include "dicom/pacsclient.h"
+#include "pms/patientrequest.h"
 
 #include <vector>
 
@@ -73,20 +74,28 @@ struct AppConfig {
     // kavimo.ini key -> what overrides the file's value for this run ("--video-port",
     // "KAVIMO_VIDEO_PORT", "--loopback", "--demo").
     QHash<QString, QString> overrides;
+    // The patient a practice-management system named on the command line (--patient-id and the
+    // options beside it), checked; opened at start instead of asking for one.
+    bool hasPatient = false;
+    pms::PatientRequest patient;
+    // The VDDS-media transfer file given as the one argument (empty: none).
+    QString transferFile;
     QString screenshotFile;  // hidden option: write a picture of the screen after start-up
     int screenshotDelayMs = 3000;
 };
 
 struct ConfigResult {
-    // Help: print the text (the help or the version) and end.
-    enum Status { Ok, Help, Error } status = Ok;
+    // Help: print the text (the help or the version) and end. PatientRefused: the patient given
+    // on the command line cannot be taken (the reason in text); nothing is to change.
+    enum Status { Ok, Help, Error, PatientRefused } status = Ok;
     QString text;  // the help or version text for Help, the reason for Error
 };
 
 // Resolves the configuration from arguments (argv without the program name's special meaning:
 // args[0] is the program), an environment and the default kavimo.ini path.
+// `today` (YYYYMMDD) is the day a birth date must not lie after; empty: the local date now.
 ConfigResult ResolveConfig(const QStringList& args, const QProcessEnvironment& env, const QString& defaultIniPath,
-                           AppConfig* config);
+                           AppConfig* config, const QString& today = QString());
 
 // The text of a kavimo.ini value as it is written. QSettings reads an unquoted value holding
 // commas ("/data/Praxis Dr. A, B") as a list; this gives it back as the one text it is.

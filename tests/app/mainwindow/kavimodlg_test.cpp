@@ -24,6 +24,7 @@
 #include "app/widgets/patientbanner.h"
 #include "platform/clock.h"
 #include "platform/net.h"
+#include "pms/patientopen.h"
 #include "tests/app/support/apptestsupport.h"
 #include "tests/app/support/fakecameras.h"
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void theNewPatientIsShownLargeAndOpensTheNextRun();
     void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
+    void practiceSystemPatientSkipsTheDialogAndWaitsForUnsavedWork();
 
 private:
     CameraLinkConfig LoopbackConfig(uint16_t streamPort, uint16_t pictureCommandPort, uint16_t picturePort);
@@ -727,6 +729,61 @@ void KavimoDlgTest::closingWhileCameraThreadsAreBusyIsSafe() {
     dialog.reset();
     QTest::qWait(200);
     m_udp.reset();
+}
+
+void KavimoDlgTest::practiceSystemPatientSkipsTheDialogAndWaitsForUnsavedWork() {
+    m_store->PrepareWorkDir();
+    auto dialog = MakeDialog(LoopbackConfig(m_silentStream.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    int userDialogs = 0;
+    dialog->SetUserListRunner([&](CUserList& users) {
+        ++userDialogs;
+        users.accept();
+    });
+    pms::PatientRequest zhang;
+    zhang.patientId = "4711";
+    zhang.lastName = "Zhang";
+    zhang.firstName = "Wei";
+    pms::OpenedPatient told;
+    dialog->SetStartPatient(zhang, {}, [&](const pms::OpenedPatient& opened) { told = opened; });
+    dialog->OnInitDialog();
+    QCOMPARE(userDialogs, 0);
+    QVERIFY(told.ok && told.created);
+    auto* banner = dialog->findChild<CPatientBanner*>();
+    QVERIFY(banner);
+    QCOMPARE(banner->Name(), QStringLiteral("Zhang, Wei"));
+    QCOMPARE(static_cast<QLabel*>(dialog->Control(IdNum))->text(), QStringLiteral("ID：UID%1").arg(told.uid));
+
+    // A second start's patient while a diagnosis is typed: the question comes first, and Cancel
+    // keeps the patient and the text.
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    disease->setPlainText(QStringLiteral("Caries on 36"));
+    pms::PatientRequest anna = zhang;
+    anna.patientId = "4712";
+    anna.lastName = "Müller";
+    anna.firstName = "Anna";
+    m_drive->messages.clear();
+    m_drive->reply = QMessageBox::Cancel;
+    uint64_t uid = 0;
+    QVERIFY(!dialog->OpenHandedOverPatient(anna, {}, &uid).isEmpty());
+    QCOMPARE(m_drive->messages.size(), 1);
+    QCOMPARE(banner->Name(), QStringLiteral("Zhang, Wei"));
+    QCOMPARE(disease->toPlainText(), QStringLiteral("Caries on 36"));
+    QVERIFY(pms::PatientsWithId(m_drive->workDir().toStdString(), "4712").empty());
+
+    m_drive->reply = QMessageBox::Discard;
+    QCOMPARE(dialog->OpenHandedOverPatient(anna, {}, &uid), QString());
+    QCOMPARE(banner->Name(), QStringLiteral("Müller, Anna"));
+    QCOMPARE(disease->toPlainText(), QString());
+    _USER_INFO current = {};
+    QVERIFY(m_store->GetCurrentUser(&current) >= 0);
+    QCOMPARE(current.uid, uid);
+    QCOMPARE(pms::PatientsWithId(m_drive->workDir().toStdString(), "4712"), std::vector<uint64_t>{uid});
+
+    // Back to the first one: found again, not made twice.
+    QCOMPARE(dialog->OpenHandedOverPatient(zhang, {}, &uid), QString());
+    QCOMPARE(uid, told.uid);
+    QCOMPARE(userDialogs, 0);
 }
 
 QTEST_MAIN(KavimoDlgTest)

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void helpListsEveryOption();
     void archiveSettingsComeFromEverySourceAndAreChecked();
     void valuesWithCommasAreReadAsWritten();
+    void practiceSystemPatientIsTakenOnlyWhenSound();
 
 private:
     QString WriteIni(QTemporaryDir& dir, const QString& body) {
@@ -229,6 +230,48 @@ void AppConfigTest::valuesWithCommasAreReadAsWritten() {
     QCOMPARE(r.status, ConfigResult::Ok);
     QCOMPARE(config.driveD, QStringLiteral("/data/Praxis Dr. A, B,C"));
     QCOMPARE(config.pacs.calledAet, std::string("CLINIC,2"));
+}
+
+void AppConfigTest::practiceSystemPatientIsTakenOnlyWhenSound() {
+    AppConfig config;
+    const QString none = QStringLiteral("/nonexistent/kavimo.ini");
+    const QString today = QStringLiteral("20261208");
+    // Both spellings of an option, and the words a practice system writes for the sex.
+    ConfigResult r = ResolveConfig(Args({"--patient-id", "4711", "--last-name=Zhang", "--first-name", "Wei",
+                                         "--birth-date=1985-05-05", "--sex", "male"}),
+                                   QProcessEnvironment(), none, &config, today);
+    QCOMPARE(r.status, ConfigResult::Ok);
+    QVERIFY(config.hasPatient);
+    QCOMPARE(config.patient.patientId, std::string("4711"));
+    QCOMPARE(config.patient.lastName, std::string("Zhang"));
+    QCOMPARE(config.patient.birthDate, std::string("19850505"));
+    QCOMPARE(config.patient.sex, std::string("M"));
+    r = ResolveConfig(Args({}), QProcessEnvironment(), none, &config, today);
+    QVERIFY(!config.hasPatient);
+
+    // Refused data is told apart from a wrong command line: the program says so and ends with
+    // its own status.
+    for (const QStringList& refused :
+         {QStringList{"--patient-id", "../../etc", "--last-name", "Z"},
+          QStringList{"--patient-id", "4711", "--last-name", "Z", "--birth-date", "20261209"},
+          QStringList{"--patient-id", "4711", "--last-name", "Z", "--birth-date", "19850230"},
+          QStringList{"--patient-id", "4711", "--last-name", "Z", "--sex", "Mann"},
+          QStringList{"--patient-id", "4711", "--last-name", "Z\x1b[2J"}}) {
+        r = ResolveConfig(Args(refused), QProcessEnvironment(), none, &config, today);
+        QCOMPARE(r.status, ConfigResult::PatientRefused);
+        QVERIFY(!config.hasPatient);
+    }
+    // Patient options without the ID, and an ID beside a transfer file, are mistakes.
+    QCOMPARE(ResolveConfig(Args({"--last-name", "Z"}), QProcessEnvironment(), none, &config, today).status,
+             ConfigResult::Error);
+    QTemporaryDir dir;
+    const QString transfer = WriteIni(dir, QStringLiteral("[PATIENT]\n"));
+    QCOMPARE(ResolveConfig(Args({transfer}), QProcessEnvironment(), none, &config, today).status, ConfigResult::Ok);
+    QCOMPARE(config.transferFile, transfer);
+    QCOMPARE(ResolveConfig(Args({transfer, "--patient-id", "1", "--last-name", "Z"}), QProcessEnvironment(), none,
+                           &config, today)
+                 .status,
+             ConfigResult::Error);
 }
 
 QTEST_GUILESS_MAIN(AppConfigTest)

@@ -1,0 +1,265 @@
+#include "pms/patientrequest.h"
+
+#include <cctype>
+#include <tuple>
+
+#include "records/patientdetails.h"
+
+namespace pms {
+namespace {
+
+// The number of characters of well-formed UTF-8 text without control characters; -1 when the
+// text is not that.
+long CleanUtf8Length(const std::string& text) {
+    long chars = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        size_t more = 0;
+        unsigned long code = c;
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7f) return -1;
+        } else if (c >= 0xc2 && c <= 0xdf) {
+            more = 1;
+            code = c & 0x1f;
+        } else if (c >= 0xe0 && c <= 0xef) {
+            more = 2;
+            code = c & 0x0f;
+        } else if (c >= 0xf0 && c <= 0xf4) {
+            more = 3;
+            code = c & 0x07;
+        } else {
+            return -1;
+        }
+        if (text.size() - i <= more) return -1;
+        for (size_t k = 1; k <= more; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xc0) != 0x80) return -1;
+            code = (code << 6) | (next & 0x3f);
+        }
+        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10ffff ||
+            (code >= 0xd800 && code <= 0xdfff) || (code >= 0x80 && code < 0xa0)) {
+            return -1;
+        }
+        i += more + 1;
+        ++chars;
+    }
+    return chars;
+}
+
+std::string Lower(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+bool AllDigits(const std::string& text) {
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return !text.empty();
+}
+
+std::string FieldProblem(const char* what, const std::string& value, size_t maxChars) {
+    const long chars = CleanUtf8Length(value);
+    if (chars < 0) return std::string(what) + " holds a control character or is not UTF-8 text";
+    if (size_t(chars) > maxChars) {
+        return std::string(what) + " is longer than " + std::to_string(maxChars) + " characters";
+    }
+    return std::string();
+}
+
+bool OnlySpaces(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+bool SexLetterOf(const std::string& text, std::string* letter) {
+    const std::string word = Lower(text);
+    static const struct {
+        const char* word;
+        const char* letter;
+    } kWords[] = {
+        {"", ""},   {"m", "M"},     {"male", "M"}, {"f", "F"}, {"female", "F"}, {"w", "F"},
+        {"o", "O"}, {"other", "O"}, {"d", "O"},    {"x", "O"}, {"u", "U"},      {"unknown", "U"},
+    };
+    for (const auto& known : kWords) {
+        if (word == known.word) {
+            *letter = known.letter;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool BirthDateOf(const std::string& text, std::string* yyyymmdd) {
+    std::string date;
+    if (text.empty()) {
+        yyyymmdd->clear();
+        return true;
+    }
+    if (text.size() == 8) {
+        date = text;
+    } else if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+        date = text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2);
+    } else if (text.size() == 10 && text[2] == '.' && text[5] == '.') {
+        date = text.substr(6, 4) + text.substr(3, 2) + text.substr(0, 2);
+    } else {
+        return false;
+    }
+    if (!AllDigits(date) || !records::IsValidDate(date)) return false;
+    *yyyymmdd = date;
+    return true;
+}
+
+std::string RequestProblem(const PatientRequest& request, const std::string& today) {
+    if (request.patientId.empty() || OnlySpaces(request.patientId)) return "the patient ID is missing";
+    if (request.patientId.find_first_of("/\\") != std::string::npos) {
+        return "the patient ID \"" + request.patientId + "\" holds a path character ('/' or '\\')";
+    }
+    for (const auto& [what, value, limit] :
+         {std::tuple<const char*, const std::string&, size_t>{"the patient ID", request.patientId, kMaxIdChars},
+          {"the last name", request.lastName, kMaxTextChars},
+          {"the first name", request.firstName, kMaxTextChars},
+          {"the phone", request.phone, kMaxTextChars}}) {
+        std::string problem = FieldProblem(what, value, limit);
+        if (!problem.empty()) return problem;
+    }
+    if (request.lastName.empty() || OnlySpaces(request.lastName)) return "the last name is missing";
+    std::string checked;
+    if (!BirthDateOf(request.birthDate, &checked) || checked != request.birthDate) {
+        return "the birth date \"" + request.birthDate + "\" is not a date (YYYYMMDD)";
+    }
+    if (!request.birthDate.empty() && request.birthDate > today) {
+        return "the birth date " + request.birthDate + " lies in the future";
+    }
+    if (!SexLetterOf(request.sex, &checked) || checked != request.sex) {
+        return "the sex \"" + request.sex + "\" is not M, F, O or U";
+    }
+    return std::string();
+}
+
+std::string DisplayName(const PatientRequest& request) {
+    return request.firstName.empty() ? request.lastName : request.lastName + ", " + request.firstName;
+}
+
+std::string PersonName(const PatientRequest& request) {
+    auto component = [](std::string text) {
+        for (char& c : text) {
+            if (c == '^' || c == '=' || c == '\\') c = ' ';
+        }
+        return text;
+    };
+    std::string name = component(request.lastName);
+    if (!request.firstName.empty()) name += "^" + component(request.firstName);
+    return name;
+}
+
+int AgeOn(const std::string& birthDate, const std::string& day) {
+    if (birthDate.size() != 8 || day.size() != 8 || !AllDigits(birthDate) || !AllDigits(day)) return 0;
+    const int years = std::stoi(day.substr(0, 4)) - std::stoi(birthDate.substr(0, 4));
+    const bool hadBirthday = day.substr(4) >= birthDate.substr(4);
+    const int age = hadBirthday ? years : years - 1;
+    return age < 0 ? 0 : age;
+}
+
+namespace {
+
+constexpr const char* kHandoverHead = "kavimo-patient 1";
+
+struct HandoverKey {
+    const char* name;
+    std::string PatientRequest::*field;
+};
+constexpr HandoverKey kHandoverKeys[] = {
+    {"PatientID", &PatientRequest::patientId},
+    {"LastName", &PatientRequest::lastName},
+    {"FirstName", &PatientRequest::firstName},
+    {"BirthDate", &PatientRequest::birthDate},
+    {"Sex", &PatientRequest::sex},
+    {"Phone", &PatientRequest::phone},
+};
+
+}  // namespace
+
+bool IsValidMmoid(const std::string& mmoid) {
+    if (mmoid.empty() || mmoid.size() > 64 || mmoid[0] == '.') return false;
+    for (char c : mmoid) {
+        const bool ok = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
+                        c == '-' || c == '.';
+        if (!ok) return false;
+    }
+    return true;
+}
+
+std::string HandoverText(const PatientRequest& request, const std::vector<std::string>& show) {
+    std::string text = std::string(kHandoverHead) + "\n";
+    for (const HandoverKey& key : kHandoverKeys) {
+        std::string value = request.*key.field;
+        for (char& c : value) {
+            if (c == '\n' || c == '\r') c = ' ';
+        }
+        text += std::string(key.name) + "=" + value + "\n";
+    }
+    std::string shown;
+    for (const std::string& name : show) shown += (shown.empty() ? "" : ",") + name;
+    return text + "Show=" + shown + "\nend\n";
+}
+
+bool ParseHandover(const std::string& text, PatientRequest* request, std::vector<std::string>* show,
+                   std::string* problem) {
+    auto fail = [problem](const std::string& why) {
+        *problem = why;
+        return false;
+    };
+    if (text.size() > kMaxHandoverBytes) return fail("the message is too long");
+    PatientRequest read;
+    std::vector<std::string> shown;
+    bool seen[sizeof kHandoverKeys / sizeof kHandoverKeys[0]] = {};
+    bool seenShow = false;
+    size_t start = 0;
+    int lineNumber = 0;
+    while (start < text.size()) {
+        const size_t end = text.find('\n', start);
+        if (end == std::string::npos) break;
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (lineNumber == 1) {
+            if (line != kHandoverHead) return fail("the message does not start with \"kavimo-patient 1\"");
+            continue;
+        }
+        if (line == "end") {
+            if (start != text.size()) return fail("text follows the end line");
+            if (!seen[0]) return fail("the message holds no PatientID");
+            *request = read;
+            *show = shown;
+            return true;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) return fail("line " + std::to_string(lineNumber) + " holds no '='");
+        const std::string name = line.substr(0, equals);
+        if (name == "Show") {
+            if (seenShow) return fail("the key \"Show\" is repeated");
+            seenShow = true;
+            const std::string list = line.substr(equals + 1);
+            for (size_t from = 0; from < list.size();) {
+                size_t comma = list.find(',', from);
+                if (comma == std::string::npos) comma = list.size();
+                const std::string mmoid = list.substr(from, comma - from);
+                if (!IsValidMmoid(mmoid)) return fail("\"" + mmoid + "\" is not the name of a picture");
+                shown.push_back(mmoid);
+                from = comma + 1;
+            }
+            continue;
+        }
+        size_t k = 0;
+        while (k < sizeof kHandoverKeys / sizeof kHandoverKeys[0] && name != kHandoverKeys[k].name) ++k;
+        if (k == sizeof kHandoverKeys / sizeof kHandoverKeys[0]) return fail("unknown key \"" + name + "\"");
+        if (seen[k]) return fail("the key \"" + name + "\" is repeated");
+        seen[k] = true;
+        read.*kHandoverKeys[k].field = line.substr(equals + 1);
+    }
+    return fail("the message has no end line");
+}
+
+}  // namespace pms
