@@ -11,6 +11,7 @@
 
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
+#include "records/toothtags.h"
 
 namespace pms {
 namespace {
@@ -276,10 +277,7 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
 }
 
 std::string TeethOfPicture(const std::string& patientHostDir, const std::string& pictureName) {
-    // Filled from the tooth tags.
-    (void)patientHostDir;
-    (void)pictureName;
-    return std::string();
+    return records::FdiList(records::ToothTags::Load(patientHostDir).TagsOf(pictureName).teethFdi);
 }
 
 std::vector<PictureEntry> ListPictures(const std::string& patientHostDir) {
@@ -289,6 +287,7 @@ std::vector<PictureEntry> ListPictures(const std::string& patientHostDir) {
     const ssize_t n =
         records::ReadFileAt(patientHostDir + "/" + records::kPictureListFile, &bytes[0], bytes.size(), 0, &error);
     if (n <= 0) return pictures;
+    const records::ToothTags tags = records::ToothTags::Load(patientHostDir);
     for (size_t at = 0; at + sizeof(_DISE_PIC) <= size_t(n); at += sizeof(_DISE_PIC)) {
         _DISE_PIC record;
         std::memcpy(&record, bytes.data() + at, sizeof record);
@@ -308,7 +307,8 @@ std::vector<PictureEntry> ListPictures(const std::string& patientHostDir) {
                       unsigned(record.day) % 100u);
         std::snprintf(time, sizeof time, "%02u%02u%02u", unsigned(record.hour) % 100u, unsigned(record.minute) % 100u,
                       unsigned(record.second) % 100u);
-        pictures.push_back(PictureEntry{mmoid, name, date, time, TeethOfPicture(patientHostDir, name), std::string()});
+        pictures.push_back(
+            PictureEntry{mmoid, name, date, time, records::FdiList(tags.TagsOf(name).teethFdi), std::string()});
     }
     return pictures;
 }

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "records/toothtags.h"
 #include "tests/records/recordtest.h"
 
 namespace {
@@ -147,17 +148,23 @@ TEST_F(TransferPicturesTest, ListsAndExportsOnlyThePatientsOwnPictures) {
     AddPicture(uid, "20261208090700.jpg", "planted");
     ::unlink((PatientHost(uid) + "/20261208090700.jpg").c_str());
     ASSERT_EQ(::symlink((root_ + "/secret.jpg").c_str(), (PatientHost(uid) + "/20261208090700.jpg").c_str()), 0);
+    // The teeth tagged on a picture travel with it.
+    std::string problem;
+    ASSERT_TRUE(
+        records::SetPictureTags(PatientHost(uid), "20261208090600.jpg", {{21, 11}, records::View::Frontal}, &problem))
+        << problem;
 
     const std::vector<pms::PictureEntry> listed = pms::ListPictures(PatientHost(uid));
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[0].mmoid, "20261208090507");
     EXPECT_EQ(listed[0].date, "20261208");
     EXPECT_EQ(listed[0].time, "090507");
+    EXPECT_EQ(listed[0].teeth, "");
+    EXPECT_EQ(listed[1].teeth, "11,21");
 
     const std::string out = root_ + "/out";
     ASSERT_EQ(::mkdir(out.c_str(), 0700), 0);
     pms::IniText file;
-    std::string problem;
     ASSERT_TRUE(file.Parse("[PATIENT]\r\nPATID=1\r\n", &problem));
     pms::TransferRequest request;
     request.action = pms::TransferAction::ExportPictures;
