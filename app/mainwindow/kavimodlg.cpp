@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -734,19 +735,29 @@ void CkavimoDlg::OnPrint() {
     m_pPrintFrame->StartPreview();
 }
 
-int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
-    info.maxPage = 1;  // the report has exactly one page
-    return m_report.Begin(dc);
-}
-
-int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
+bool CkavimoDlg::CurrentReport(ReportContent* content) const {
     _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
+    if (m_store.GetCurrentUser(&user) < 0) return false;
     QStringList paths;
     for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
-    const ReportContent content =
-        MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
-    return m_report.DrawPage(dc, content);
+    *content = MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    const QSettings ini(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, QSettings::IniFormat);
+    content->doctor = IniValueText(ini, QStringLiteral("report/doctor")).trimmed();
+    return true;
+}
+
+int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
+    m_report.Begin(dc);
+    // The time printed is the one of the run's beginning, on every page.
+    m_printContent = ReportContent();
+    m_bPrintContent = CurrentReport(&m_printContent);
+    info.maxPage = m_bPrintContent ? m_report.PageCount(dc, m_printContent) : 1;
+    return 1;
+}
+
+int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo& info) {
+    if (!m_bPrintContent) return 1;  // nobody to report on: the page stays empty
+    return m_report.DrawPage(dc, m_printContent, info.currentPage);
 }
 
 int CkavimoDlg::OnEndPrinting(QPainter&, CPrintInfo&) { return m_report.End(); }

@@ -240,6 +240,8 @@ private Q_SLOTS:
 
 private:
     void CreateControls();
+    // The report of the current patient with the picked pictures; false when there is none.
+    bool CurrentReport(ReportContent* content) const;
     void ApplyLayout(int width, int height);
     void RunUserList();
     void FillPatientPanel();
@@ -344,6 +346,9 @@ private:
     int m_nCursorKind = 0;             // 0 none yet, 1 arrow, 2 drawing cursor
 
     CReportPage m_report;  // m_fontReport and the report's metrics
+    // What the print run under way shows (set at its beginning).
+    ReportContent m_printContent;
+    bool m_bPrintContent = false;
     int m_nPrintCount = 0;
     QString m_strPrintPath[4];
     QPointer<CPrintFrame> m_pPrintFrame;

@@ -37,6 +37,7 @@ constexpr TableRow kTable[] = {
     {"Picture camera", "picture_camera/reply_port", "Local reply port (0: any)"},
     {"Picture camera", "picture_camera/picture_port", "Camera picture port (TCP)"},
     {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
+    {"Report", "report/doctor", "Doctor's name"},
 };
 
 QString DefaultText(const QString& key) {
