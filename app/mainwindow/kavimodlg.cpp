@@ -223,6 +223,36 @@ void CkavimoDlg::CreateControls() {
     on(IdFreeze, &CkavimoDlg::OnFreeze);
     connect(m_list, &QListWidget::itemClicked, this, &CkavimoDlg::OnListClick);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CkavimoDlg::OnListDoubleClick);
+    m_list->installEventFilter(this);
+}
+
+bool CkavimoDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown: {
+                // The list moves its highlight with the key; the shown picture follows once it has.
+                const int before = m_list->FileIndexOf(m_list->currentItem());
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, before] {
+                        const int now = m_list->FileIndexOf(m_list->currentItem());
+                        if (now >= 0 && now != before) FollowListHighlight(now);
+                    },
+                    Qt::QueuedConnection);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QWidget* CkavimoDlg::Control(int id) const {

@@ -207,6 +207,7 @@ protected:
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -237,6 +238,10 @@ private Q_SLOTS:
     void OnNext();
     void OnListClick(QListWidgetItem* item);
     void OnListDoubleClick(QListWidgetItem* item);
+    // The thumbnail list's highlight moved to file index `index` by a key: the picture is shown.
+    void FollowListHighlight(int index);
+    // The live view runs or the picture camera's previews are shown.
+    bool PicturesComingIn() const;
 
 private:
     void CreateControls();
