@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -40,6 +41,7 @@
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
+#include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -77,6 +79,31 @@ const ControlSpec kPushButtons[] = {
     {IdPickup, "IdPickup", "Pickup"}, {IdPrint, "IdPrint", "Print"},
     {IdUser, "IdUser", "User"},       {IdSample, "IdSample", "Sample"},
     {IdFreeze, "IdFreeze", "Freeze"}, {IdExit, "IdExit", "Exit"},
+};
+
+// What each button does, said in its tooltip, and the key that presses it (none: only a click).
+struct KeySpec {
+    int id;
+    const char* key;  // QKeySequence's portable text
+    const char* tip;
+};
+const KeySpec kButtonKeys[] = {
+    {IdUser, "Ctrl+U", "Choose, create or find a patient"},
+    {IdSample, "F5", "Start or stop the camera's live picture"},
+    {IdFreeze, "Space", "Freeze the live picture; press again (Save Pic) to store it"},
+    {IdImport, "Ctrl+I", "Add picture files to this patient"},
+    {IdExport, "Ctrl+E", "Copy the picked pictures (or all of them) to a folder"},
+    {IdPickup, "Ctrl+K", "Pick up to four pictures for the report and the export"},
+    {IdPrint, "Ctrl+P", "Preview, print or save the report as PDF"},
+    {IdSave, "Ctrl+S", "Store the drawing on the shown picture"},
+    {IdSaveAs, "Ctrl+Shift+S", "Store the shown picture with its drawing as a new picture"},
+    {IdUndo, "Ctrl+Z", "Take back the last stroke"},
+    {IdSplit, "Ctrl+T", "Show four pictures at once, or one again"},
+    {IdDelete, "Delete", "Delete the shown picture (it goes to the trash)"},
+    {IdSaveDisease, "Ctrl+D", "Store the diagnosis"},
+    {IdPrev, "", "Scroll the thumbnails up"},
+    {IdNext, "", "Scroll the thumbnails down"},
+    {IdExit, "", "Close kavimo (unsaved work is asked about first)"},
 };
 
 // The pen width and colour groups, with their bitmaps.
@@ -202,6 +229,16 @@ void CkavimoDlg::CreateControls() {
         b->setProperty("controlId", spec.id);
         b->setAutoDefault(false);
     }
+    for (const KeySpec& spec : kButtonKeys) {
+        QPushButton* b = Button(spec.id);
+        const QKeySequence key(QString::fromLatin1(spec.key));
+        b->setToolTip(key.isEmpty() ? QString::fromLatin1(spec.tip)
+                                    : QStringLiteral("%1 (%2)").arg(QString::fromLatin1(spec.tip),
+                                                                    key.toString(QKeySequence::NativeText)));
+        if (!key.isEmpty()) AddButtonKey(spec.id, key);
+    }
+    // Tab moves on from the diagnosis box rather than typing a tab into it.
+    m_disease->setTabChangesFocus(true);
 
     // The message map: one handler per control.
     auto on = [this](int id, void (CkavimoDlg::*slot)()) { connect(Button(id), &QPushButton::clicked, this, slot); };
@@ -264,6 +301,38 @@ QWidget* CkavimoDlg::Control(int id) const {
 
 QPushButton* CkavimoDlg::Button(int id) const { return qobject_cast<QPushButton*>(Control(id)); }
 
+void CkavimoDlg::AddButtonKey(int id, const QKeySequence& key) {
+    auto* shortcut = new QShortcut(key, this);
+    // A held key (or foot switch) presses once: its repeats would take a picture each.
+    shortcut->setAutoRepeat(false);
+    const bool space = key == QKeySequence(Qt::Key_Space);
+    connect(shortcut, &QShortcut::activated, this, [this, id, space] {
+        // Space keeps pressing the button that has the focus.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (space && focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        QPushButton* b = Button(id);
+        if (b && b->isVisible() && b->isEnabled()) b->click();
+    });
+}
+
+void CkavimoDlg::ApplyFootSwitchKey() {
+    if (m_settingsFile.isEmpty()) return;
+    const QSettings ini(m_settingsFile, QSettings::IniFormat);
+    const QString text = IniValueText(ini, QStringLiteral("keys/foot_switch")).trimmed();
+    if (text.isEmpty()) return;
+    const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (key.isEmpty() || key.count() != 1) {
+        platform::DebugWarning("kavimo: the foot switch key \"%s\" is no key; the foot switch is not used\n",
+                               text.toUtf8().constData());
+        return;
+    }
+    // The foot switch does what Space does: freeze, then store.
+    AddButtonKey(IdFreeze, key);
+}
+
 CPicturePane* CkavimoDlg::Pane(int id) const {
     switch (id) {
         case IdPane1:
@@ -288,6 +357,7 @@ void CkavimoDlg::EnableButtons(std::initializer_list<int> ids, bool enable) {
 void CkavimoDlg::OnInitDialog() {
     if (m_bInitialised) return;
     m_bInitialised = true;
+    ApplyFootSwitchKey();
 
     // Icons, background, the diagnosis box's colour.
     setWindowIcon(m_hIcon);

@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QImage>
+#include <QKeySequence>
 #include <QPen>
 #include <QPoint>
 #include <QPointer>
@@ -245,6 +246,10 @@ private Q_SLOTS:
 
 private:
     void CreateControls();
+    // A key that presses the button `id` when it is shown and enabled.
+    void AddButtonKey(int id, const QKeySequence& key);
+    // The foot switch's key from the settings (keys/foot_switch) presses "Freeze".
+    void ApplyFootSwitchKey();
     // The report of the current patient with the picked pictures; false when there is none.
     bool CurrentReport(ReportContent* content) const;
     void ApplyLayout(int width, int height);

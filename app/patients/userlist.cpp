@@ -269,6 +269,7 @@ void CUserList::BuildControls() {
     m_description = new QTextEdit(this);
     m_description->setObjectName(QStringLiteral("IdDescription"));
     m_description->setAcceptRichText(false);
+    m_description->setTabChangesFocus(true);
     m_description->setFont(CellHeightFont(QStringLiteral("宋体"), 12, kWeightNormal));
     m_description->setGeometry(DialogUnitRect(204, 258, 264, 66));
     m_hospital = new QLineEdit(this);

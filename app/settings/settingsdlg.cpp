@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +39,7 @@ constexpr TableRow kTable[] = {
     {"Picture camera", "picture_camera/picture_port", "Camera picture port (TCP)"},
     {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
     {"Report", "report/doctor", "Doctor's name"},
+    {"Keys", "keys/foot_switch", "Foot switch key (does Freeze)"},
 };
 
 QString DefaultText(const QString& key) {
@@ -148,6 +150,14 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
         field.defaultText = DefaultText(key);
         field.validate = setting ? ValidatorFor(setting->kind) : Validator();
         field.folder = setting && setting->kind == ConfigSetting::Kind::Path;
+        if (key == QLatin1String("keys/foot_switch")) {
+            field.defaultText = QStringLiteral("none; e.g. F8");
+            field.validate = [](const QString& text) {
+                const QKeySequence k = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
+                return k.isEmpty() || k.count() != 1 ? QStringLiteral("not a key (for example F8, Space or Pause)")
+                                                     : QString();
+            };
+        }
         fields.append(field);
     }
     AddGroup(group, fields);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void theNewPatientIsShownLargeAndOpensTheNextRun();
     void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
+    void footSwitchKeyFreezesButTypingDoesNot();
 
 private:
     CameraLinkConfig LoopbackConfig(uint16_t streamPort, uint16_t pictureCommandPort, uint16_t picturePort);
@@ -670,6 +672,42 @@ void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(stored(), QString());
+}
+
+void KavimoDlgTest::footSwitchKeyFreezesButTypingDoesNot() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);
+    const QString ini = m_drive->root() + QStringLiteral("/kavimo.ini");
+    QSettings(ini, QSettings::IniFormat).setValue(QStringLiteral("keys/foot_switch"), QStringLiteral("F8"));
+    dialog->SetSettingsSource(ini, {});
+    dialog->OnInitDialog();
+    dialog->SetSnapshotWriter([](const std::string&) { return false; });
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+
+    // Every button says what it does.
+    for (QPushButton* b : dialog->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(!b->isVisible() || !b->toolTip().isEmpty(), qPrintable(b->objectName()));
+
+    // A blank typed into the diagnosis is a blank, and Tab leaves the box.
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    disease->setFocus();
+    QTest::keyClicks(disease, QStringLiteral("a b"));
+    QCOMPARE(disease->toPlainText(), QStringLiteral("a b"));
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+    QTest::keyClick(disease, Qt::Key_Tab);
+    QVERIFY(!disease->hasFocus());
+    QCOMPARE(disease->toPlainText(), QStringLiteral("a b"));
+
+    // The foot switch's key freezes, even while the diagnosis box has the focus.
+    disease->setFocus();
+    QTest::keyClick(disease, Qt::Key_F8);
+    QCOMPARE(dialog->liveState(), LiveState::Frozen);
+    dialog->Teardown();
 }
 
 void KavimoDlgTest::closingWhileCameraThreadsAreBusyIsSafe() {
