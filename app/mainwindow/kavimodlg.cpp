@@ -54,6 +54,7 @@ namespace {
 constexpr int kTimerPeriodMs = 50;
 constexpr int kStreamCheckTicks = 38;   // every 39th tick (about 1.95 s)
 constexpr int kPictureCheckTicks = 21;  // every 22nd tick (about 1.1 s)
+constexpr int kProbeTicks = 39;         // no camera: both kinds are asked every 2 s
 constexpr int kDiagnosisUnits = 349;    // what the patient record's description holds
 
 // Line breaks as the text box shows them, whatever the record holds.
@@ -443,12 +444,17 @@ void CkavimoDlg::OnInitDialog() {
     m_udp.SetOwner(this);
 
     if (m_udp.ProbeStreamCamera())
-        m_nCameraType = CAMERA_STREAM;
+        StartCamera(CAMERA_STREAM);
     else if (m_udp.ProbePictureCamera())
-        m_nCameraType = CAMERA_PICTURE;
+        StartCamera(CAMERA_PICTURE);
     else
-        m_nCameraType = 0;
+        m_udp.StartProbe();  // no camera yet: the watchdog keeps asking until one answers
+    m_timer.start();
+}
 
+void CkavimoDlg::StartCamera(int type) {
+    m_nCameraType = type;
+    m_nWatchTicks = 0;
     if (m_nCameraType == CAMERA_STREAM) {
         m_bConnected = true;
         DrawStatus(m_bConnected);
@@ -460,10 +466,22 @@ void CkavimoDlg::OnInitDialog() {
         Button(IdSample)->setText(QStringLiteral("Stop"));
         Button(IdFreeze)->setText(QStringLiteral("Snap"));
         EnableButtons({IdSample, IdFreeze}, true);
-    } else {
-        return;  // no camera: no watchdog, the window serves reviewing and patients
     }
-    m_timer.start();
+}
+
+// Without a camera the watchdog asks both kinds now and then; the first to answer is taken, as
+// if it had answered at the start.
+void CkavimoDlg::ProbeForCamera() {
+    if (m_nWatchTicks++ < kProbeTicks) return;
+    m_nWatchTicks = 0;
+    const int answered = m_udp.ProbeAnswer();
+    if (answered != 0) {
+        platform::DebugNotice("kavimo: a %s camera answered: going live\n",
+                              answered == CAMERA_STREAM ? "stream" : "picture");
+        StartCamera(answered);
+        return;
+    }
+    m_udp.StartProbe();
 }
 
 int CkavimoDlg::DoModal() {
@@ -711,7 +729,9 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CkavimoDlg::OnTimer() {
-    if (m_nCameraType == CAMERA_STREAM) {
+    if (m_nCameraType == 0) {
+        ProbeForCamera();
+    } else if (m_nCameraType == CAMERA_STREAM) {
         if (m_nWatchTicks++ >= kStreamCheckTicks) {
             m_nWatchTicks = 0;
             const int heartbeat = m_nHeartbeat.load(std::memory_order_acquire);

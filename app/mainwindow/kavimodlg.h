@@ -246,6 +246,9 @@ private Q_SLOTS:
 
 private:
     void CreateControls();
+    // Takes the camera of `type` (CAMERA_STREAM, CAMERA_PICTURE) that answered.
+    void StartCamera(int type);
+    void ProbeForCamera();
     // A key that presses the button `id` when it is shown and enabled.
     void AddButtonKey(int id, const QKeySequence& key);
     // The foot switch's key from the settings (keys/foot_switch) presses "Freeze".

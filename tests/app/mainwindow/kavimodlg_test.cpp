@@ -66,6 +66,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startsWithoutACameraWhenNobodyAnswers();
+    void cameraSwitchedOnLaterIsFoundAndGoesLive();
     void controlsFollowTheLayoutAndColours();
     void enterAndEscapeNeverEndTheRun();
     void streamCameraConnectsAndTheWatchdogFollowsHeartbeats();
@@ -141,7 +142,7 @@ void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
     dialog->OnInitDialog();
     QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
     QCOMPARE(dialog->CameraType(), 0);
-    QVERIFY(!dialog->WatchdogActive());
+    QVERIFY(dialog->WatchdogActive());  // it keeps asking for a camera
     QCOMPARE(dialog->Connected(), false);
     QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI disconnect！"));
     QCOMPARE(dialog->StatusText2(), QStringLiteral("re-connecting..."));
@@ -162,9 +163,27 @@ void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
     QVERIFY2(red > 50, qPrintable(QString::number(red)));
     QCOMPARE(QColor(window.pixel(dialog->Layout().status.x() + 2, dialog->Layout().status.y() + 46)),
              QColor(57, 169, 251));
-    // Nothing is sent anywhere but loopback, and no timer runs: nothing changes afterwards.
+    // Nothing is sent anywhere but loopback; while nobody answers nothing changes.
     QTest::qWait(200);
     QCOMPARE(dialog->Connected(), false);
+    QCOMPARE(dialog->CameraType(), 0);
+}
+
+void KavimoDlgTest::cameraSwitchedOnLaterIsFoundAndGoesLive() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();  // the camera is still off
+    QCOMPARE(dialog->CameraType(), 0);
+    QTest::qWait(2500);  // a probe round goes unanswered
+    QCOMPARE(dialog->CameraType(), 0);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->CameraType(), CAMERA_STREAM, 10000);
+    QVERIFY(dialog->Connected());
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+    QVERIFY(dialog->Control(IdFreeze)->isEnabled());
+    dialog->Teardown();
 }
 
 void KavimoDlgTest::controlsFollowTheLayoutAndColours() {
