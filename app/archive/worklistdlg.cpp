@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "app/archive/pacssettings.h"
 #include "app/widgets/messagebox.h"
 
 namespace {
@@ -97,10 +98,7 @@ int CWorklistDlg::PickedIndex() const {
 
 bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dicom::WorklistEntry* picked) {
     if (!address.IsSet()) {
-        ShowMessageBox(parent,
-                       QStringLiteral("No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
-                                      "--pacs-port or the [pacs] group of kavimo.ini)."),
-                       kCaption, QMessageBox::Warning);
+        ShowMessageBox(parent, NoPacsMessage(), kCaption, QMessageBox::Warning);
         return false;
     }
     const QDate today = QDate::currentDate();
