@@ -13,6 +13,7 @@
 #include "kavimo_version.h"
 #include "platform/net.h"
 #include "platform/paths.h"
+#include "platform/settingsfile.h"
 
 namespace {
 
@@ -283,10 +284,7 @@ QString IniValueText(const QSettings& ini, const QString& key) {
     return value.toStringList().join(QStringLiteral(", "));
 }
 
-QString DefaultIniPath() {
-    const std::string base = platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config");
-    return base.empty() ? QString() : QString::fromStdString(base) + QStringLiteral("/kavimo/kavimo.ini");
-}
+QString DefaultIniPath() { return QString::fromStdString(platform::DefaultSettingsFilePath()); }
 
 namespace {
 
