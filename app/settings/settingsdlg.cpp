@@ -7,19 +7,27 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/settings/appconfig.h"
 #include "camlink/camlinkconfig.h"
 
 namespace {
+
+constexpr int kWindowFrameAllowance = 48;  // the title bar and the frame around the dialog
 
 // The fields of the start-up configuration, grouped as a technician thinks of them.
 struct TableRow {
@@ -119,8 +127,18 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     file->setObjectName(QStringLiteral("SettingsFile"));
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file);
-    m_groups = new QVBoxLayout;
-    layout->addLayout(m_groups);
+    // The groups scroll: with the archive's fields the dialog is taller than a laptop's screen,
+    // and Save and Cancel must stay on it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("SettingsScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* inner = new QWidget(scroll);
+    m_groups = new QVBoxLayout(inner);
+    m_groups->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(inner);
+    layout->addWidget(scroll, 1);
     auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
                                            "the default shown in it. A value overridden by a command-line "
                                            "option or an environment variable is used in the runs without it."),
@@ -162,6 +180,20 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     }
     AddGroup(group, fields);
     m_rows.first().edit->setFocus();
+}
+
+void CSettingsDlg::FitScreen() {
+    // As tall as the groups need, but no taller than the screen leaves under a panel and the
+    // title bar; as wide as the widest group, with room for the scroll bar.
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("SettingsScroll"));
+    QWidget* inner = scroll->widget();
+    inner->adjustSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().height() : 768;
+    const int others = sizeHint().height() - scroll->sizeHint().height();
+    const int wanted = inner->sizeHint().height() + others;
+    scroll->setMinimumWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    resize(sizeHint().width(), std::min(wanted, available - kWindowFrameAllowance));
 }
 
 void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
@@ -211,7 +243,12 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         row.problem->setTextFormat(Qt::PlainText);  // it quotes the value typed
         row.problem->setObjectName(field.key + QStringLiteral("#problem"));
         row.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
-        row.problem->setWordWrap(true);
+        // The line keeps its room while empty, so that a reason showing up never moves the fields
+        // below it (under the mouse); a long reason is cut, the whole of it in the tooltip.
+        QSizePolicy keep = row.problem->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        row.problem->setSizePolicy(keep);
+        row.problem->setWordWrap(false);
         row.problem->hide();
         ++line;
         grid->addWidget(row.problem, line++, 1);
@@ -226,6 +263,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
     }
     grid->setColumnStretch(1, 1);
     m_groups->addWidget(box);
+    FitScreen();
 }
 
 void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {
@@ -269,6 +307,7 @@ bool CSettingsDlg::CheckRow(Row& row) {
     const QString text = row.edit->text().trimmed();
     const QString problem = text.isEmpty() || !row.field.validate ? QString() : row.field.validate(text);
     row.problem->setText(problem);
+    row.problem->setToolTip(problem);
     row.problem->setVisible(!problem.isEmpty());
     return problem.isEmpty();
 }
