@@ -41,6 +41,7 @@
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
+#include "app/widgets/userguide.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
@@ -238,6 +239,9 @@ void CkavimoDlg::CreateControls() {
                                                                     key.toString(QKeySequence::NativeText)));
         if (!key.isEmpty()) AddButtonKey(spec.id, key);
     }
+    // F1 opens the user guide.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { ShowUserGuide(this); });
     // Tab moves on from the diagnosis box rather than typing a tab into it.
     m_disease->setTabChangesFocus(true);
 
