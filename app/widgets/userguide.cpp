@@ -4,9 +4,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,6 +19,26 @@
 namespace {
 
 const char kGuideFile[] = "user-guide.md";
+constexpr int kPictureWidth = 840;  // screenshots are whole screens: shown at the window's width
+
+// The screenshots shrink to the text's width (their height follows).
+void FitPictures(QTextDocument* document) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage picture = document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+            if (picture.isNull() || picture.width() <= kPictureWidth) continue;
+            image.setWidth(kPictureWidth);
+            image.setHeight(double(kPictureWidth) * picture.height() / picture.width());
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+}
 
 }  // namespace
 
@@ -65,6 +88,7 @@ QWidget* ShowUserGuide(QWidget* parent) {
     browser->setOpenExternalLinks(false);  // the guide links only to its own sections
     browser->setSearchPaths({QFileInfo(path).absolutePath()});
     browser->setSource(QUrl::fromLocalFile(path), QTextDocument::MarkdownResource);
+    FitPictures(browser->document());
     auto* close = new QPushButton(QStringLiteral("Close"), window);
     QObject::connect(close, &QPushButton::clicked, window, &QDialog::close);
     auto* layout = new QVBoxLayout(window);
