@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -60,10 +61,29 @@ int DemoFailed(const QString& error) {
     return 1;
 }
 
+const char kNoDisplay[] = "kavimo needs a desktop session: no X11 or Wayland display found\n";
+
+// The X11 platform (the one kavimo uses unless told otherwise) needs a display to talk to.
+bool DisplayMissing() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb")) return false;  // the caller's choice
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool g_applicationMade = false;
+
 // Qt's own warnings (a missing plug-in, a picture that cannot be read) also go to the log.
 QtMessageHandler g_previousHandler = nullptr;
 void LogQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     const QByteArray text = message.toLocal8Bit();
+    // A platform plug-in that cannot start (the display refused the connection) ends the program
+    // before any window: one clear line instead of Qt's abort.
+    if (type == QtFatalMsg && !g_applicationMade) {
+        platform::DebugWarning("Qt: %s\n", text.constData());
+        std::fputs(kNoDisplay, stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
         platform::DebugWarning("Qt: %s\n", text.constData());
     } else {
@@ -173,8 +193,13 @@ int CkavimoApp::Run(int argc, char** argv) {
     // The media libraries draw into native X11 windows: use the xcb platform (also under
     // XWayland) unless the caller chose one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    if (DisplayMissing()) {
+        std::fputs(kNoDisplay, stderr);
+        return 1;
+    }
     g_previousHandler = qInstallMessageHandler(LogQtMessage);
     QApplication app(argc, argv);
+    g_applicationMade = true;
     QCoreApplication::setOrganizationName(QStringLiteral("kavimo"));
     QCoreApplication::setApplicationName(QStringLiteral("kavimo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KAVIMO_VERSION));

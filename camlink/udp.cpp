@@ -235,6 +235,20 @@ int CUdp::Probe(bool streamCamera) {
     }
 }
 
+void CUdp::StartProbe() {
+    m_nReplyPort = 0;
+    m_bReplied = 0;
+    m_bStreamAnswered = false;
+    SendStreamCameraCommand(camlink::kCmdIdentify, m_cameraValue.load(), 0);
+    SendPictureCameraCommand(camlink::kCmdIdentify, 0, 0);
+}
+
+int CUdp::ProbeAnswer() const {
+    if (m_bStreamAnswered.load(std::memory_order_acquire)) return CAMERA_STREAM;
+    if (m_bReplied.load(std::memory_order_acquire) && m_nReplyPort.load() == 2) return CAMERA_PICTURE;
+    return 0;
+}
+
 int CUdp::ProbeStreamCamera() { return Probe(true); }
 int CUdp::ProbePictureCamera() { return Probe(false); }
 
@@ -274,6 +288,7 @@ bool CUdp::HandleCommandDatagram(ListenPort port, const uint8_t* data, size_t le
         }
         m_cameraValue.store(command.arg1);
         m_nReplyPort.store(port == ListenPort::Port7777 ? 1 : 2);
+        if (port == ListenPort::Port7777) m_bStreamAnswered.store(true, std::memory_order_release);
         m_bReplied.store(1, std::memory_order_release);
         return true;
     }

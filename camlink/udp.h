@@ -110,6 +110,11 @@ public:
     // 1 when the camera answered identify before the tick counter advanced by 3; 0 otherwise.
     int ProbeStreamCamera();
     int ProbePictureCamera();
+    // Without waiting: sends the identify command to both cameras (a camera switched on after the
+    // start is found this way). ProbeAnswer then says which camera answered since: CAMERA_STREAM
+    // (preferred when both did), CAMERA_PICTURE or 0.
+    void StartProbe();
+    int ProbeAnswer() const;
     // Stops the listener threads and closes the four UDP sockets.
     void Close();
 
@@ -160,8 +165,9 @@ public:
     SessionEnd RunPictureSession(CUdpByteSource& source);
 
     // --- State shared with the main window (names as the main window knows them) --------------
-    std::atomic<uint32_t> m_cameraValue{0};  // third word of the last identify reply
-    std::atomic<int> m_bReplied{0};          // an identify reply arrived
+    std::atomic<uint32_t> m_cameraValue{0};      // third word of the last identify reply
+    std::atomic<int> m_bReplied{0};              // an identify reply arrived
+    std::atomic<bool> m_bStreamAnswered{false};  // the stream camera answered since StartProbe
     // Which listener took the last identify reply: 1 the stream camera's command port, 2 the
     // picture camera's reply port (0: none since the probe began).
     std::atomic<int> m_nReplyPort{0};

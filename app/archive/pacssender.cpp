@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include "app/archive/pacssettings.h"
+#include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -69,9 +71,7 @@ void PacsSender::PictureStored(uint64_t uid, const std::string& logicalPath) {
 bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths, QString* error) {
     if (!IsConfigured()) {
         if (error) {
-            *error = QStringLiteral(
-                "No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
-                "--pacs-port or the [pacs] group of kavimo.ini).");
+            *error = NoPacsMessage();
         }
         return false;
     }
@@ -79,8 +79,12 @@ bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths
     std::string reason;
     if (!m_outbox->Enqueue(uid, logicalPaths, &reason)) {
         records::AuditTrail::Record(records::audit::kArchiveQueued, uid, std::string(), reason, false);
+        platform::DebugWarning("kavimo: cannot queue pictures for the archive: %s\n", reason.c_str());
         if (error)
-            *error = QStringLiteral("Cannot queue the pictures for the PACS: %1").arg(QString::fromStdString(reason));
+            *error = QStringLiteral(
+                         "The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo's "
+                         "folder not writable. Free some space or ask your technician (%1).")
+                         .arg(QString::fromStdString(reason));
         return false;
     }
     for (const std::string& path : logicalPaths) {
@@ -96,14 +100,16 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
         return QStringLiteral("Sending %1 of %2 to the PACS…").arg(current).arg(p.total);
     }
     if (p.waiting) {
-        return QStringLiteral("PACS not reachable, %1 waiting: %2").arg(p.pending).arg(failure);
+        return QStringLiteral(
+                   "PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive's "
+                   "address in Settings.")
+            .arg(p.pending);
     }
     if (p.failed > 0) {
-        return QStringLiteral("Sent %1 of %2 to the PACS; %3 failed: %4")
+        return QStringLiteral("Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).")
             .arg(p.sent)
             .arg(p.total)
-            .arg(p.failed)
-            .arg(failure);
+            .arg(p.failed);
     }
     // Nothing sent yet: a failure is the queue file's (it could not be read).
     if (p.total == 0) return failure.isEmpty() ? QString() : QStringLiteral("PACS: %1").arg(failure);
@@ -113,6 +119,9 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
 void PacsSender::OnProgress(const dicom::PacsOutbox::Progress& progress) {
     const QString text = ProgressText(progress);
     if (text == m_status) return;
+    // The window says what to do; the technical reason goes to the log.
+    if (progress.finished && !progress.lastError.empty())
+        platform::DebugWarning("kavimo: archive: %s\n", progress.lastError.c_str());
     // The round's summary besides each picture's own line: counts, and the archive out of reach.
     if (progress.finished && !text.isEmpty()) {
         records::AuditTrail::Record(records::audit::kArchiveAnswer, 0, std::string(), text.toStdString(),

@@ -63,6 +63,12 @@ struct EchoAnswer {
 
 }  // namespace
 
+QString NoPacsMessage() {
+    return QStringLiteral(
+        "No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click "
+        "the main window and choose \"Settings...\", then restart kavimo.");
+}
+
 void AddPacsSettings(CSettingsDlg* dialog) {
     dialog->AddGroup(
         QStringLiteral("PACS (the clinic's archive)"),

@@ -3,9 +3,14 @@
 // a C-ECHO (over TLS when its box is ticked).
 #pragma once
 
+#include <QString>
+
 class CSettingsDlg;
 class QLabel;
 class QPushButton;
+
+// What to do when no archive is set up: where the Settings dialog is.
+QString NoPacsMessage();
 
 // Adds the group and the test button to the dialog.
 void AddPacsSettings(CSettingsDlg* dialog);

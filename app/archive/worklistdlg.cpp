@@ -16,6 +16,7 @@
 
 #include <memory>
 
+#include "app/archive/pacssettings.h"
 #include "app/widgets/messagebox.h"
 
 namespace {
@@ -198,10 +199,7 @@ bool AskArchive(QWidget* parent, const dicom::PacsAddress& address, const dicom:
 
 bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dicom::WorklistEntry* picked) {
     if (!address.IsSet()) {
-        ShowMessageBox(parent,
-                       QStringLiteral("No PACS is set: give its AE title, host and port (--pacs-aet, --pacs-host, "
-                                      "--pacs-port or the [pacs] group of kavimo.ini)."),
-                       kCaption, QMessageBox::Warning);
+        ShowMessageBox(parent, NoPacsMessage(), kCaption, QMessageBox::Warning);
         return false;
     }
     const dicom::WorklistFilter filter = dicom::CurrentWorklistFilter();

@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -40,6 +42,8 @@
 #include "app/widgets/textutil.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
+#include "app/widgets/userguide.h"
+#include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -52,6 +56,7 @@ namespace {
 constexpr int kTimerPeriodMs = 50;
 constexpr int kStreamCheckTicks = 38;   // every 39th tick (about 1.95 s)
 constexpr int kPictureCheckTicks = 21;  // every 22nd tick (about 1.1 s)
+constexpr int kProbeTicks = 39;         // no camera: both kinds are asked every 2 s
 constexpr int kDiagnosisUnits = 349;    // what the patient record's description holds
 
 // Line breaks as the text box shows them, whatever the record holds.
@@ -77,6 +82,31 @@ const ControlSpec kPushButtons[] = {
     {IdPickup, "IdPickup", "Pickup"}, {IdPrint, "IdPrint", "Print"},
     {IdUser, "IdUser", "User"},       {IdSample, "IdSample", "Sample"},
     {IdFreeze, "IdFreeze", "Freeze"}, {IdExit, "IdExit", "Exit"},
+};
+
+// What each button does, said in its tooltip, and the key that presses it (none: only a click).
+struct KeySpec {
+    int id;
+    const char* key;  // QKeySequence's portable text
+    const char* tip;
+};
+const KeySpec kButtonKeys[] = {
+    {IdUser, "Ctrl+U", "Choose, create or find a patient"},
+    {IdSample, "F5", "Start or stop the camera's live picture"},
+    {IdFreeze, "Space", "Freeze the live picture; press again (Save Pic) to store it"},
+    {IdImport, "Ctrl+I", "Add picture files to this patient"},
+    {IdExport, "Ctrl+E", "Copy the picked pictures (or all of them) to a folder"},
+    {IdPickup, "Ctrl+K", "Pick up to four pictures for the report and the export"},
+    {IdPrint, "Ctrl+P", "Preview, print or save the report as PDF"},
+    {IdSave, "Ctrl+S", "Store the drawing on the shown picture"},
+    {IdSaveAs, "Ctrl+Shift+S", "Store the shown picture with its drawing as a new picture"},
+    {IdUndo, "Ctrl+Z", "Take back the last stroke"},
+    {IdSplit, "Ctrl+T", "Show four pictures at once, or one again"},
+    {IdDelete, "Delete", "Delete the shown picture (it goes to the trash)"},
+    {IdSaveDisease, "Ctrl+D", "Store the diagnosis"},
+    {IdPrev, "", "Scroll the thumbnails up"},
+    {IdNext, "", "Scroll the thumbnails down"},
+    {IdExit, "", "Close kavimo (unsaved work is asked about first)"},
 };
 
 // The pen width and colour groups, with their bitmaps.
@@ -202,6 +232,19 @@ void CkavimoDlg::CreateControls() {
         b->setProperty("controlId", spec.id);
         b->setAutoDefault(false);
     }
+    for (const KeySpec& spec : kButtonKeys) {
+        QPushButton* b = Button(spec.id);
+        const QKeySequence key(QString::fromLatin1(spec.key));
+        b->setToolTip(key.isEmpty() ? QString::fromLatin1(spec.tip)
+                                    : QStringLiteral("%1 (%2)").arg(QString::fromLatin1(spec.tip),
+                                                                    key.toString(QKeySequence::NativeText)));
+        if (!key.isEmpty()) AddButtonKey(spec.id, key);
+    }
+    // F1 opens the user guide.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { ShowUserGuide(this); });
+    // Tab moves on from the diagnosis box rather than typing a tab into it.
+    m_disease->setTabChangesFocus(true);
 
     // The message map: one handler per control.
     auto on = [this](int id, void (CkavimoDlg::*slot)()) { connect(Button(id), &QPushButton::clicked, this, slot); };
@@ -223,6 +266,36 @@ void CkavimoDlg::CreateControls() {
     on(IdFreeze, &CkavimoDlg::OnFreeze);
     connect(m_list, &QListWidget::itemClicked, this, &CkavimoDlg::OnListClick);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CkavimoDlg::OnListDoubleClick);
+    m_list->installEventFilter(this);
+}
+
+bool CkavimoDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown: {
+                // The list moves its highlight with the key; the shown picture follows once it has.
+                const int before = m_list->FileIndexOf(m_list->currentItem());
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, before] {
+                        const int now = m_list->FileIndexOf(m_list->currentItem());
+                        if (now >= 0 && now != before) FollowListHighlight(now);
+                    },
+                    Qt::QueuedConnection);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QWidget* CkavimoDlg::Control(int id) const {
@@ -233,6 +306,38 @@ QWidget* CkavimoDlg::Control(int id) const {
 }
 
 QPushButton* CkavimoDlg::Button(int id) const { return qobject_cast<QPushButton*>(Control(id)); }
+
+void CkavimoDlg::AddButtonKey(int id, const QKeySequence& key) {
+    auto* shortcut = new QShortcut(key, this);
+    // A held key (or foot switch) presses once: its repeats would take a picture each.
+    shortcut->setAutoRepeat(false);
+    const bool space = key == QKeySequence(Qt::Key_Space);
+    connect(shortcut, &QShortcut::activated, this, [this, id, space] {
+        // Space keeps pressing the button that has the focus.
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (space && focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        QPushButton* b = Button(id);
+        if (b && b->isVisible() && b->isEnabled()) b->click();
+    });
+}
+
+void CkavimoDlg::ApplyFootSwitchKey() {
+    if (m_settingsFile.isEmpty()) return;
+    const QSettings ini(m_settingsFile, QSettings::IniFormat);
+    const QString text = IniValueText(ini, QStringLiteral("keys/foot_switch")).trimmed();
+    if (text.isEmpty()) return;
+    const QKeySequence key = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (key.isEmpty() || key.count() != 1) {
+        platform::DebugWarning("kavimo: the foot switch key \"%s\" is no key; the foot switch is not used\n",
+                               text.toUtf8().constData());
+        return;
+    }
+    // The foot switch does what Space does: freeze, then store.
+    AddButtonKey(IdFreeze, key);
+}
 
 CPicturePane* CkavimoDlg::Pane(int id) const {
     switch (id) {
@@ -258,6 +363,7 @@ void CkavimoDlg::EnableButtons(std::initializer_list<int> ids, bool enable) {
 void CkavimoDlg::OnInitDialog() {
     if (m_bInitialised) return;
     m_bInitialised = true;
+    ApplyFootSwitchKey();
 
     // Icons, background, the diagnosis box's colour.
     setWindowIcon(m_hIcon);
@@ -358,12 +464,17 @@ void CkavimoDlg::OnInitDialog() {
     m_udp.SetOwner(this);
 
     if (m_udp.ProbeStreamCamera())
-        m_nCameraType = CAMERA_STREAM;
+        StartCamera(CAMERA_STREAM);
     else if (m_udp.ProbePictureCamera())
-        m_nCameraType = CAMERA_PICTURE;
+        StartCamera(CAMERA_PICTURE);
     else
-        m_nCameraType = 0;
+        m_udp.StartProbe();  // no camera yet: the watchdog keeps asking until one answers
+    m_timer.start();
+}
 
+void CkavimoDlg::StartCamera(int type) {
+    m_nCameraType = type;
+    m_nWatchTicks = 0;
     if (m_nCameraType == CAMERA_STREAM) {
         m_bConnected = true;
         DrawStatus(m_bConnected);
@@ -375,10 +486,22 @@ void CkavimoDlg::OnInitDialog() {
         Button(IdSample)->setText(QStringLiteral("Stop"));
         Button(IdFreeze)->setText(QStringLiteral("Snap"));
         EnableButtons({IdSample, IdFreeze}, true);
-    } else {
-        return;  // no camera: no watchdog, the window serves reviewing and patients
     }
-    m_timer.start();
+}
+
+// Without a camera the watchdog asks both kinds now and then; the first to answer is taken, as
+// if it had answered at the start.
+void CkavimoDlg::ProbeForCamera() {
+    if (m_nWatchTicks++ < kProbeTicks) return;
+    m_nWatchTicks = 0;
+    const int answered = m_udp.ProbeAnswer();
+    if (answered != 0) {
+        platform::DebugNotice("kavimo: a %s camera answered: going live\n",
+                              answered == CAMERA_STREAM ? "stream" : "picture");
+        StartCamera(answered);
+        return;
+    }
+    m_udp.StartProbe();
 }
 
 int CkavimoDlg::DoModal() {
@@ -635,7 +758,9 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CkavimoDlg::OnTimer() {
-    if (m_nCameraType == CAMERA_STREAM) {
+    if (m_nCameraType == 0) {
+        ProbeForCamera();
+    } else if (m_nCameraType == CAMERA_STREAM) {
         if (m_nWatchTicks++ >= kStreamCheckTicks) {
             m_nWatchTicks = 0;
             const int heartbeat = m_nHeartbeat.load(std::memory_order_acquire);
@@ -761,20 +886,30 @@ void CkavimoDlg::OnPrint() {
     m_pPrintFrame->StartPreview();
 }
 
-int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
-    info.maxPage = 1;  // the report has exactly one page
-    return m_report.Begin(dc);
-}
-
-int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo&) {
+bool CkavimoDlg::CurrentReport(ReportContent* content) const {
     _USER_INFO user = {};
-    if (m_store.GetCurrentUser(&user) < 0) return 1;  // nobody to report on: the page stays empty
+    if (m_store.GetCurrentUser(&user) < 0) return false;
     QStringList paths;
     for (int i = 0; i < m_nPrintCount && i < 4; ++i) paths << m_strPrintPath[i];
-    ReportContent content =
-        MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
-    for (const QString& path : paths) content.pictureCaptions << TeethCaptionOf(path);
-    return m_report.DrawPage(dc, content);
+    *content = MakeReportContent(user, ToQString(m_store.GetHospital()), paths, QDateTime::currentDateTime());
+    for (const QString& path : paths) content->pictureCaptions << TeethCaptionOf(path);
+    const QSettings ini(m_settingsFile.isEmpty() ? DefaultIniPath() : m_settingsFile, QSettings::IniFormat);
+    content->doctor = IniValueText(ini, QStringLiteral("report/doctor")).trimmed();
+    return true;
+}
+
+int CkavimoDlg::OnBeginPrinting(QPainter& dc, CPrintInfo& info) {
+    m_report.Begin(dc);
+    // The time printed is the one of the run's beginning, on every page.
+    m_printContent = ReportContent();
+    m_bPrintContent = CurrentReport(&m_printContent);
+    info.maxPage = m_bPrintContent ? m_report.PageCount(dc, m_printContent) : 1;
+    return 1;
+}
+
+int CkavimoDlg::OnPrintPage(QPainter& dc, CPrintInfo& info) {
+    if (!m_bPrintContent) return 1;  // nobody to report on: the page stays empty
+    return m_report.DrawPage(dc, m_printContent, info.currentPage);
 }
 
 int CkavimoDlg::OnEndPrinting(QPainter&, CPrintInfo&) { return m_report.End(); }

@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QImage>
+#include <QKeySequence>
 #include <QPen>
 #include <QPoint>
 #include <QPointer>
@@ -246,6 +247,7 @@ protected:
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -276,9 +278,22 @@ private Q_SLOTS:
     void OnNext();
     void OnListClick(QListWidgetItem* item);
     void OnListDoubleClick(QListWidgetItem* item);
+    // The thumbnail list's highlight moved to file index `index` by a key: the picture is shown.
+    void FollowListHighlight(int index);
+    // The live view runs or the picture camera's previews are shown.
+    bool PicturesComingIn() const;
 
 private:
     void CreateControls();
+    // Takes the camera of `type` (CAMERA_STREAM, CAMERA_PICTURE) that answered.
+    void StartCamera(int type);
+    void ProbeForCamera();
+    // A key that presses the button `id` when it is shown and enabled.
+    void AddButtonKey(int id, const QKeySequence& key);
+    // The foot switch's key from the settings (keys/foot_switch) presses "Freeze".
+    void ApplyFootSwitchKey();
+    // The report of the current patient with the picked pictures; false when there is none.
+    bool CurrentReport(ReportContent* content) const;
     void ApplyLayout(int width, int height);
     void RunUserList();
     // Opens a practice-management system's patient in the store (the current one is committed).
@@ -406,6 +421,9 @@ private:
     int m_nCursorKind = 0;             // 0 none yet, 1 arrow, 2 drawing cursor
 
     CReportPage m_report;  // m_fontReport and the report's metrics
+    // What the print run under way shows (set at its beginning).
+    ReportContent m_printContent;
+    bool m_bPrintContent = false;
     int m_nPrintCount = 0;
     QString m_strPrintPath[4];
     QPointer<CPrintFrame> m_pPrintFrame;

@@ -413,19 +413,43 @@ void CkavimoDlg::OnImport() {
 }
 
 void CkavimoDlg::OnExport() {
+    const QString caption = QStringLiteral("picture output");
+    // The picked pictures; with none picked, all of the patient's after asking.
+    QList<int> indexes;
+    for (int slot : m_picks.Slots()) {
+        if (slot != kEmptySlot) indexes << slot;
+    }
+    if (indexes.isEmpty()) {
+        const int count = m_list->count();
+        if (count == 0) {
+            ShowMessageBox(this, QStringLiteral("This patient has no pictures to export."), caption);
+            return;
+        }
+        const QString question = count == 1
+                                     ? QStringLiteral("No picture is picked. Export the patient's picture?")
+                                     : QStringLiteral("No picture is picked. Export all %1 pictures?").arg(count);
+        if (ShowMessageBox(this, question, caption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes)
+            return;
+        for (int i = 0; i < count; ++i) indexes << i;
+    }
     const QString folder = m_chooseExportFolder ? m_chooseExportFolder(this) : DefaultExportChooser(this);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        ShowMessageBox(this, QStringLiteral("Invalid dir"), QStringLiteral("picture output"));
+    if (folder.isEmpty()) return;  // the chooser was cancelled
+    if (!QFileInfo(folder).isDir()) {
+        ShowMessageBox(
+            this,
+            QStringLiteral("The folder %1 does not exist. Choose another one.").arg(QDir::toNativeSeparators(folder)),
+            caption, QMessageBox::Warning);
         return;
     }
     QStringList failures;
+    int exported = 0;
     _USER_INFO patient = {};
     m_store.GetCurrentUser(&patient);
-    for (int slot : m_picks.Slots()) {
-        if (slot == kEmptySlot) continue;
+    for (int index : indexes) {
         _DISE_PIC picture = {};
-        if (m_store.GetPicture(slot, &picture) != 1) {
-            failures << QStringLiteral("picture %1: it is no longer in the patient's list").arg(slot + 1);
+        if (m_store.GetPicture(index, &picture) != 1) {
+            failures << QStringLiteral("picture %1: it is no longer in the patient's list").arg(index + 1);
             continue;
         }
         const QString logical = PicturePathText(picture);
@@ -440,15 +464,20 @@ void CkavimoDlg::OnExport() {
             Audit(records::audit::kExport, patient.uid, logical.toStdString(),
                   QStringLiteral("to ") + folder + QStringLiteral(": ") + error, false);
         } else {
+            ++exported;
             Audit(records::audit::kExport, patient.uid, logical.toStdString(), QStringLiteral("to ") + folder);
         }
     }
-    if (!failures.isEmpty())
-        ShowMessageBox(this, QStringLiteral("Fail to export:\n%1").arg(failures.join(QLatin1Char('\n'))),
-                       QStringLiteral("picture output"), QMessageBox::Warning);
+    const QString done = QStringLiteral("%1 picture%2 exported to %3.")
+                             .arg(exported)
+                             .arg(exported == 1 ? "" : "s")
+                             .arg(QDir::toNativeSeparators(folder));
+    if (failures.isEmpty())
+        ShowMessageBox(this, done, caption);
+    else
+        ShowMessageBox(this, QStringLiteral("%1\n\nFail to export:\n%2").arg(done, failures.join(QLatin1Char('\n'))),
+                       caption, QMessageBox::Warning);
 }
-
-// --- Delete ---------------------------------------------------------------------------------------
 
 void CkavimoDlg::OnDelete() {
     if (m_live.State() != LiveState::Idle) return;

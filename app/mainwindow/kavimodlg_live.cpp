@@ -156,6 +156,8 @@ void CkavimoDlg::OnSample() {
             m_store.GetCurrentUser(&m_curPatient);
             reviewButtons(true);
             EnableButtons({IdFreeze}, false);
+            // The big pane shows the current picture again, not the emptied video slot.
+            ShowCurrentPictures();
         }
         UpdateLivePane();
     } else if (m_nCameraType == CAMERA_PICTURE) {
@@ -164,6 +166,7 @@ void CkavimoDlg::OnSample() {
             Button(IdSample)->setText(QStringLiteral("Sample"));
             reviewButtons(true);
             EnableButtons({IdFreeze}, false);
+            ShowCurrentPictures();
         } else {
             m_bJpegDisplay = true;
             Button(IdSample)->setText(QStringLiteral("Stop"));

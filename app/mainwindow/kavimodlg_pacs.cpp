@@ -8,6 +8,7 @@
 #include <QtConcurrent/QtConcurrent>
 
 #include "app/archive/pacssender.h"
+#include "app/archive/pacssettings.h"
 #include "app/mainwindow/kavimodlg.h"
 #include "app/widgets/messagebox.h"
 #include "dicom/exportfolder.h"
@@ -170,7 +171,7 @@ void CkavimoDlg::OnSendToPacs() {
         ShowMessageBox(this, QStringLiteral("The patient has no pictures to send."), kArchiveCaption);
         return;
     }
-    QString error = QStringLiteral("No PACS is set.");
+    QString error = NoPacsMessage();
     if (!m_pacs || !m_pacs->Send(user.uid, paths, &error)) {
         ShowMessageBox(this, error, kArchiveCaption, QMessageBox::Warning);
     }

@@ -105,9 +105,27 @@ void CkavimoDlg::ShowPictures(int k) {
         previous->setSelected(false);
     if (QListWidgetItem* item = m_list->ItemOfFile(k)) {
         m_list->scrollToItem(item);
+        // The highlight the arrow keys move on from.
+        m_list->setCurrentItem(item, QItemSelectionModel::NoUpdate);
         item->setSelected(true);
     }
     m_list->setFocus();
+}
+
+bool CkavimoDlg::PicturesComingIn() const {
+    return m_live.State() != LiveState::Idle || (m_nCameraType == CAMERA_PICTURE && m_bJpegDisplay);
+}
+
+void CkavimoDlg::FollowListHighlight(int index) {
+    // While pictures come in, the live view keeps the big pane.
+    if (PicturesComingIn()) return;
+    if (index == m_nCurIndex && m_review.PaneIndex(0) == index) return;
+    if (!ConfirmUnsavedStrokes()) {
+        ShowPictures(m_nCurIndex);  // the highlight goes back to the picture with the strokes
+        return;
+    }
+    m_nCurIndex = index;
+    ShowPictures(m_nCurIndex);
 }
 
 void CkavimoDlg::ShowNewestPictures() {
@@ -458,6 +476,13 @@ void CkavimoDlg::OnListDoubleClick(QListWidgetItem* item) {
         if (!ConfirmUnsavedStrokes()) return;
         index = StoreIndexOfPath(path, index);
         if (index < 0 || m_store.GetPicture(index, &picture) != 1) return;
+    }
+    if (!m_review.Split() && !PicturesComingIn()) {
+        // The picture becomes the current one, as if paged to: the slots behind it follow, so
+        // that "Split" then shows it with the pictures before it.
+        m_nCurIndex = index;
+        ShowPictures(index);
+        return;
     }
     const int slot = m_review.Split() ? m_review.ActivePane() : 0;
     m_review.SetSlot(slot, index, PicturePathText(picture));

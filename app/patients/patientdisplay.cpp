@@ -26,5 +26,7 @@ PatientDisplay PatientDisplayOf(const _USER_INFO& user) {
     shown.phone = details.phone.empty() ? QString::number(qint64(user.phone)) : QString::fromStdString(details.phone);
     const QDate born = QDate::fromString(QString::fromStdString(details.birthDate), QStringLiteral("yyyyMMdd"));
     if (born.isValid()) shown.birthDate = born.toString(Qt::ISODate);
+    // The same ID the archive gets for the patient.
+    shown.patientId = details.patientId.empty() ? QString::number(user.uid) : QString::fromStdString(details.patientId);
     return shown;
 }

@@ -12,6 +12,7 @@ struct PatientDisplay {
     QString sex;        // "female", "male", "other" or "unknown"
     QString phone;      // as typed, or the record's number
     QString birthDate;  // YYYY-MM-DD, or empty when none was given
+    QString patientId;  // the outside Patient ID (the worklist's), else the record's own number
 };
 
 PatientDisplay PatientDisplayOf(const _USER_INFO& user);

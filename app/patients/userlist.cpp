@@ -214,7 +214,7 @@ void CUserList::BuildControls() {
         l->setGeometry(DialogUnitRect(x, y, w, h));
         return l;
     };
-    label(QStringLiteral("User List："), 6, 6, 120, 10);
+    label(QStringLiteral("User List："), 6, 6, 60, 10);
     label(QStringLiteral("Picture List："), 480, 6, 120, 10);
     label(QStringLiteral("Preview："), 480, 216, 120, 10);
     label(QStringLiteral("Name："), 6, 233, 30, 10);
@@ -232,6 +232,24 @@ void CUserList::BuildControls() {
         {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
     m_userList->setObjectName(QStringLiteral("IdUserList"));
     m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
+
+    m_userList->horizontalHeader()->setSortIndicatorShown(false);
+    m_userList->horizontalHeader()->setSectionsClickable(true);
+    m_userList->horizontalHeader()->setToolTip(QStringLiteral("Click a column's title to sort by it"));
+    connect(m_userList->horizontalHeader(), &QHeaderView::sectionClicked, this, &CUserList::SortBy);
+
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("IdSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search: part of the name, ID or phone"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setGeometry(DialogUnitRect(66, 4, 246, 12));
+    connect(m_search, &QLineEdit::textChanged, this, &CUserList::ApplySearch);
+    m_noMatch = new QLabel(this);
+    m_noMatch->setObjectName(QStringLiteral("IdNoMatch"));
+    m_noMatch->setTextFormat(Qt::PlainText);  // it quotes what was typed
+    m_noMatch->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_noMatch->setGeometry(DialogUnitRect(6, 212, 462, 10));
+    m_noMatch->hide();
 
     m_pictureList = MakeReportList(this, {QString(), QStringLiteral("No."), QStringLiteral("Time")}, {0, 40, 220});
     m_pictureList->setObjectName(QStringLiteral("IdPictureList"));
@@ -267,6 +285,7 @@ void CUserList::BuildControls() {
     m_description = new QTextEdit(this);
     m_description->setObjectName(QStringLiteral("IdDescription"));
     m_description->setAcceptRichText(false);
+    m_description->setTabChangesFocus(true);
     m_description->setFont(CellHeightFont(QStringLiteral("宋体"), 12, kWeightNormal));
     m_description->setGeometry(DialogUnitRect(204, 258, 264, 66));
     m_hospital = new QLineEdit(this);
@@ -347,6 +366,9 @@ void CUserList::AppendUserRow(const _USER_INFO& user) {
     m_userList->insertRow(row);
     const records::PatientDetails details = DetailsOf(user);
     SetRowTexts(row, UserRowTexts(user, row + 1, &details));
+    SetSearchKey(row, user, details);
+    ApplySort();
+    ApplySearch();
 }
 
 void CUserList::FillUserList() {
@@ -358,8 +380,88 @@ void CUserList::FillUserList() {
         m_store.GetUser(i, &user);
         const records::PatientDetails details = DetailsOf(user);
         SetRowTexts(i, UserRowTexts(user, i + 1, &details));
+        SetSearchKey(i, user, details);
     }
+    ApplySort();
+    ApplySearch();
     m_userList->setUpdatesEnabled(true);
+}
+
+// --- Search and sort ---------------------------------------------------------------------------
+
+void CUserList::SetSearchKey(int row, const _USER_INFO& user, const records::PatientDetails& details) {
+    // Beyond what the row shows: the name as the record holds it (a long name is cut there) and
+    // an outside Patient ID.
+    const QString extra = FieldQString(user.name, 16) + QLatin1Char('\n') + QString::fromStdString(details.patientId) +
+                          QLatin1Char('\n') + QString::number(user.uid);
+    if (QTableWidgetItem* cell = m_userList->item(row, 2)) cell->setData(Qt::UserRole, extra);
+}
+
+bool CUserList::RowMatches(int row, const QStringList& words) const {
+    QString key;
+    for (int c : {2, 3, 6}) {
+        if (const QTableWidgetItem* cell = m_userList->item(row, c))
+            key += cell->text() + QLatin1Char('\n') + cell->data(Qt::UserRole).toString() + QLatin1Char('\n');
+    }
+    for (const QString& word : words) {
+        if (!key.contains(word, Qt::CaseInsensitive)) return false;
+    }
+    return true;
+}
+
+void CUserList::ApplySearch() {
+    const QString typed = m_search->text().simplified();
+    const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int firstShown = -1;
+    QHeaderView* rows = m_userList->verticalHeader();
+    for (int row = 0; row < m_userList->rowCount(); ++row) {
+        const bool shown = RowMatches(row, words);
+        m_userList->setRowHidden(row, !shown);
+        if (shown && (firstShown < 0 || rows->visualIndex(row) < rows->visualIndex(firstShown))) firstShown = row;
+    }
+    m_noMatch->setText(QStringLiteral("No patient matches \"%1\".").arg(typed));
+    m_noMatch->setVisible(firstShown < 0 && !words.isEmpty());
+    // The patient in the fields is one of those listed: the first match takes a hidden one's place.
+    const int selected = FirstSelectedRow(m_userList);
+    if (firstShown >= 0 && (selected < 0 || m_userList->isRowHidden(selected))) SelectRowAndFocus(firstShown, false);
+}
+
+void CUserList::SortBy(int column) {
+    if (column == m_sortColumn)
+        m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    else
+        m_sortOrder = Qt::AscendingOrder;
+    m_sortColumn = column;
+    m_userList->horizontalHeader()->setSortIndicatorShown(true);
+    m_userList->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    ApplySort();
+}
+
+void CUserList::ApplySort() {
+    const int count = m_userList->rowCount();
+    std::vector<int> order(size_t(count), 0);
+    for (int i = 0; i < count; ++i) order[size_t(i)] = i;
+    if (m_sortColumn >= 0) {
+        const int column = m_sortColumn;
+        const bool numeric = column == 1 || column == 4;
+        auto text = [this, column](int row) {
+            const QTableWidgetItem* cell = m_userList->item(row, column);
+            return cell ? cell->text() : QString();
+        };
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            int c = 0;
+            if (numeric)
+                c = text(a).toLongLong() < text(b).toLongLong() ? -1 : text(a).toLongLong() > text(b).toLongLong();
+            else
+                c = QString::localeAwareCompare(text(a).toCaseFolded(), text(b).toCaseFolded());
+            return m_sortOrder == Qt::AscendingOrder ? c < 0 : c > 0;
+        });
+    }
+    QHeaderView* rows = m_userList->verticalHeader();
+    for (int v = 0; v < count; ++v) {
+        const int from = rows->visualIndex(order[size_t(v)]);
+        if (from != v) rows->moveSection(from, v);
+    }
 }
 
 void CUserList::OnInitDialog() {
@@ -382,12 +484,12 @@ void CUserList::OnInitDialog() {
         m_preview->ShowEmpty();
 }
 
-void CUserList::SelectRowAndFocus(int row) {
+void CUserList::SelectRowAndFocus(int row, bool focus) {
     if (row < 0 || row >= m_userList->rowCount()) return;
     m_userList->selectionModel()->setCurrentIndex(m_userList->model()->index(row, 1),
                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_userList->scrollToItem(m_userList->item(row, 1));
-    m_userList->setFocus();
+    if (focus) m_userList->setFocus();
 }
 
 int CUserList::FirstSelectedRow(QTableWidget* list) const {
@@ -634,14 +736,23 @@ void CUserList::OnModify() {
 }
 
 void CUserList::OnQuery() {
-    _USER_INFO key = {};
-    records::SetFieldText(key.name, ToU16String(LeftUnits(m_name->text(), 15)));
-    key.phone = ParseInt64(m_phone->text());
-    const int start = FirstSelectedRow(m_userList);
-    m_userList->clearSelection();
-    int found = m_store.FindNext(key, start);
-    if (found == -1) found = m_store.FindNext(key, -1);
-    if (found < 0 || found >= m_userList->rowCount()) return;
+    // The name box's text, else the phone's: the next patient (in the list's order, wrapping)
+    // whose name, ID or phone holds it, in any case.
+    const QString typed = (m_name->text().trimmed().isEmpty() ? m_phone->text() : m_name->text()).simplified();
+    const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty()) return;
+    QHeaderView* rows = m_userList->verticalHeader();
+    const int count = m_userList->rowCount();
+    const int selected = FirstSelectedRow(m_userList);
+    const int start = selected < 0 ? -1 : rows->visualIndex(selected);
+    int found = -1;
+    for (int step = 1; step <= count && found < 0; ++step) {
+        const int row = rows->logicalIndex((start + step + count) % count);
+        if (!m_userList->isRowHidden(row) && RowMatches(row, words)) found = row;
+    }
+    m_noMatch->setText(QStringLiteral("No patient matches \"%1\".").arg(typed));
+    m_noMatch->setVisible(found < 0);
+    if (found < 0) return;  // the patient shown stays
     SelectRowAndFocus(found);
     _USER_INFO user = {};
     m_store.GetUser(found, &user);
@@ -677,6 +788,8 @@ void CUserList::OnDelete() {
     }
     m_nEditedRow = -1;
     RenumberRows();
+    ApplySort();
+    ApplySearch();
     m_store.Flush();
     m_store.SelectUser(0);
 }

@@ -20,6 +20,7 @@
 #include "dicom/pacsclient.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -91,6 +92,10 @@ public:
     int EditedRow() const { return m_nEditedRow; }
 
     QTableWidget* UserList() const { return m_userList; }
+    // The search box (as you type: part of the name, ID or phone, any case) and the line that
+    // says nothing matches.
+    QLineEdit* SearchBox() const { return m_search; }
+    QLabel* NoMatchLine() const { return m_noMatch; }
     QTableWidget* PictureList() const { return m_pictureList; }
     CPreviewFrame* Preview() const { return m_preview; }
 
@@ -130,7 +135,14 @@ private:
     void LoadUserRow(int row);
     void FillPictureList();
     void PreviewPicture(const std::string& logicalPath);
-    void SelectRowAndFocus(int row);
+    void SelectRowAndFocus(int row, bool focus = true);
+    // The rows stay in store order (row i is patient i); sorting and searching only reorder and
+    // hide them on screen.
+    void SortBy(int column);
+    void ApplySort();
+    void ApplySearch();
+    bool RowMatches(int row, const QStringList& words) const;
+    void SetSearchKey(int row, const _USER_INFO& user, const records::PatientDetails& details);
     int FirstSelectedRow(QTableWidget* list) const;
     void RenumberRows();
     QString DeletionDetail() const;
@@ -147,6 +159,10 @@ private:
 
     QTableWidget* m_userList = nullptr;
     QTableWidget* m_pictureList = nullptr;
+    QLineEdit* m_search = nullptr;
+    QLabel* m_noMatch = nullptr;
+    int m_sortColumn = -1;  // none: store order
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     CPreviewFrame* m_preview = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_age = nullptr;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,6 +28,8 @@ using namespace viewgeometry;
 namespace {
 
 constexpr int kMaxContacts = 8;  // contacts read from one touch event
+constexpr double kQuarterTurn = 1.5707963267948966;
+constexpr int kPanSteps = 10;  // an arrow key moves the picture a tenth of the window
 const QColor kViewerBackground(kFillLevel, kFillLevel, kFillLevel);
 
 // A contact still on the screen that was already there before this event.
@@ -61,6 +64,24 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
     m_caption->setFont(CellHeightFont(QStringLiteral("Arial"), 28, kWeightBold));
     m_caption->move(16, 16);
     m_caption->hide();
+
+    // A quarter turn either way; the buttons never take the focus from the viewer's keys.
+    m_btnTurnLeft = new QPushButton(QStringLiteral("⟲"), this);
+    m_btnTurnLeft->setObjectName(QStringLiteral("TurnLeft"));
+    m_btnTurnLeft->setToolTip(QStringLiteral("Turn a quarter to the left (Shift+R)"));
+    m_btnTurnRight = new QPushButton(QStringLiteral("⟳"), this);
+    m_btnTurnRight->setObjectName(QStringLiteral("TurnRight"));
+    m_btnTurnRight->setToolTip(QStringLiteral("Turn a quarter to the right (R)"));
+    for (QPushButton* turn : {m_btnTurnLeft, m_btnTurnRight}) {
+        turn->setFocusPolicy(Qt::NoFocus);
+        turn->setAutoDefault(false);
+    }
+    connect(m_btnTurnLeft, &QPushButton::clicked, this, [this] { Rotate(-kQuarterTurn); });
+    connect(m_btnTurnRight, &QPushButton::clicked, this, [this] { Rotate(kQuarterTurn); });
+
+    m_hint = new QLabel(QStringLiteral("+ / − zoom   0 as it came   R turn   arrows move   Esc close"), this);
+    m_hint->setObjectName(QStringLiteral("Hint"));
+    m_hint->setStyleSheet(QStringLiteral("color: white;"));
 }
 
 void BigPic::SetCaption(const QString& caption) {
@@ -124,6 +145,9 @@ void BigPic::resizeEvent(QResizeEvent* event) {
     m_ptCentre = QPoint(w / 2, h / 2);
     m_frame->setGeometry((w - 4 * h / 3) / 2, 0, 4 * h / 3, h);
     m_btnExit->setGeometry(w - 160, h - 60, 150, 50);
+    m_btnTurnRight->setGeometry(w - 220, h - 60, 50, 50);
+    m_btnTurnLeft->setGeometry(w - 280, h - 60, 50, 50);
+    m_hint->setGeometry(10, h - 40, std::max(0, w - 300), 30);
     // The canvas is made anew at the next drawing, with the picture about the new centre.
 }
 
@@ -157,11 +181,15 @@ QRect BigPic::DrawPicture() {
         return m_canvas.rect();
     }
 
-    m_rcDraw = ComputeDrawRect(m_ptCentre, m_imgView.size(), m_fScale);
+    m_rcDraw = ComputeDrawRect(m_ptCentre + m_ptPan, m_imgView.size(), m_fScale);
     QRect dirty = m_rcDraw;
     QPainter painter(&m_canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_nZoomDir < 0 || m_nRotateState < 0) {
+    if (m_bRedrawAll) {
+        painter.fillRect(m_canvas.rect(), m_hbrBack);
+        dirty = m_canvas.rect();
+        m_bRedrawAll = false;
+    } else if (m_nZoomDir < 0 || m_nRotateState < 0) {
         // A smaller picture leaves margins of the previous one: clear just those.
         for (const QRect& band : EraseBands(m_rcPrevDraw, m_rcDraw.size())) {
             painter.fillRect(band, m_hbrBack);
@@ -201,6 +229,64 @@ void BigPic::Rotate(double d) {
         m_nRotateState = 1;
     }
     update(DrawPicture());
+}
+
+void BigPic::Pan(QPoint d) {
+    // The picture's centre stays inside the window, so that it cannot be lost off screen.
+    const QPoint limit(width() / 2, height() / 2);
+    m_ptPan = QPoint(std::clamp(m_ptPan.x() + d.x(), -limit.x(), limit.x()),
+                     std::clamp(m_ptPan.y() + d.y(), -limit.y(), limit.y()));
+    m_bRedrawAll = true;
+    update(DrawPicture());
+}
+
+void BigPic::ResetView() {
+    m_ptPan = QPoint();
+    m_fScale = 1.0f;
+    m_nZoomDir = 0;
+    if (m_dAngle != 0) {
+        m_dAngle = 0;
+        m_nRotateState = 1;
+    }
+    m_bRedrawAll = true;
+    update(DrawPicture());
+}
+
+void BigPic::keyPressEvent(QKeyEvent* event) {
+    const int stepX = std::max(1, width() / kPanSteps);
+    const int stepY = std::max(1, height() / kPanSteps);
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            Zoom(kWheelZoomStep);
+            break;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore:
+            Zoom(-kWheelZoomStep);
+            break;
+        case Qt::Key_0:
+            ResetView();
+            break;
+        case Qt::Key_R:
+            Rotate(event->modifiers() & Qt::ShiftModifier ? -kQuarterTurn : kQuarterTurn);
+            break;
+        case Qt::Key_Left:
+            Pan(QPoint(-stepX, 0));
+            break;
+        case Qt::Key_Right:
+            Pan(QPoint(stepX, 0));
+            break;
+        case Qt::Key_Up:
+            Pan(QPoint(0, -stepY));
+            break;
+        case Qt::Key_Down:
+            Pan(QPoint(0, stepY));
+            break;
+        default:
+            QDialog::keyPressEvent(event);  // Esc closes, Enter presses "Exit"
+            return;
+    }
+    event->accept();
 }
 
 void BigPic::wheelEvent(QWheelEvent* event) {

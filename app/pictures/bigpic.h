@@ -1,6 +1,7 @@
-// BigPic: shows one picture file over the whole screen. The mouse wheel or a two-finger pinch
-// zooms it, a one-finger circular drag on a touch screen turns it about the screen's centre;
-// "Exit" closes the viewer. It changes no file.
+// BigPic: shows one picture file over the whole screen. The mouse wheel, a two-finger pinch or
+// the keys + and - zoom it, 0 shows it as it came; a one-finger circular drag on a touch screen,
+// the key R (Shift+R back) or the two turn buttons turn it about the screen's centre; the arrow
+// keys move it; Esc or "Exit" closes the viewer. A line at the bottom says so. It changes no file.
 //
 //     BigPic viewer(parent);          // the main window passes no parent
 //     viewer.SetPicturePath(path);    // a d: path or a host path
@@ -21,6 +22,7 @@
 #include <QSize>
 #include <QString>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QFrame;
@@ -47,6 +49,10 @@ public:
     void Zoom(float d);
     // Turns the picture by d radians (the angle stays within 0..6.2831853) and draws.
     void Rotate(double d);
+    // Moves the picture by d window pixels and draws.
+    void Pan(QPoint d);
+    // Back to the picture as it came: scale 1, no turn, centred.
+    void ResetView();
 
     // What the viewer shows now.
     float Scale() const { return m_fScale; }
@@ -54,11 +60,13 @@ public:
     int RotateState() const { return m_nRotateState; }
     int ZoomDir() const { return m_nZoomDir; }
     QRect DrawRect() const { return m_rcDraw; }
+    QPoint PanOffset() const { return m_ptPan; }
     bool HasPicture() const { return !m_imgSource.isNull(); }
     const QImage& ViewImage() const { return m_imgView; }
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -75,6 +83,11 @@ private:
 
     QPushButton* m_btnExit = nullptr;
     QLabel* m_caption = nullptr;
+    QPushButton* m_btnTurnLeft = nullptr;
+    QPushButton* m_btnTurnRight = nullptr;
+    QLabel* m_hint = nullptr;
+    QPoint m_ptPan;             // the picture's centre from the window's centre
+    bool m_bRedrawAll = false;  // the picture moved: the whole canvas is drawn anew
     QFrame* m_frame = nullptr;
     QFont m_fontExit;
     QImage m_imgSource;  // the picture as loaded, opaque RGB32

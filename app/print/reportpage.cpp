@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <string>
@@ -24,8 +25,6 @@ namespace {
 constexpr double kBasePoints = 12.0;   // the base font, for the metrics
 constexpr double kTitlePoints = 30.0;  // "Resualt"
 constexpr double kTextPoints = 15.0;   // everything else
-constexpr int kFirstLineChars = 30;    // description: the indented first line
-constexpr int kLineChars = 32;         // description: every further line
 
 const QString& FixedSys() {
     static const QString name = QStringLiteral("FixedSys");
@@ -59,6 +58,7 @@ ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospit
     content.age = patient.age;
     content.phone = shown.phone;
     content.birthDate = shown.birthDate;
+    content.patientId = shown.patientId;
     content.description = FieldQString(patient.description, sizeof patient.description / sizeof patient.description[0]);
     content.hospital = hospital;
     content.picturePaths = picturePaths.mid(0, 4);
@@ -72,11 +72,12 @@ QString ReportSexText(int sex) { return sex != 0 ? QStringLiteral("Sex：male") 
 
 QString ReportAgeText(int age) { return QStringLiteral("Age：%1").arg(age); }
 
-QString ReportTimeText(const QDateTime& time) {
-    const QDate d = time.date();
-    const QTime t = time.time();
-    return QString::asprintf("Time：%02d/%02d/%d %02d:%02d:%02d", d.month(), d.day(), d.year(), t.hour(), t.minute(),
-                             t.second());
+QString ReportTimeText(const QDateTime& time, const QLocale& locale) {
+    // A report is kept for years: the year is written in full whatever the locale's short form.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return QStringLiteral("Time：") + locale.toString(time.date(), format) + QLatin1Char(' ') +
+           locale.toString(time.time(), QLocale::ShortFormat);
 }
 
 QString ReportFamily(const QString& family) {
@@ -105,38 +106,98 @@ QFont ReportFont(const QString& family, double points) {
     return font;
 }
 
-QStringList WrapDescription(const QString& text) {
-    QString printable = text;
-    for (QChar& c : printable) {
-        if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+namespace {
+
+bool IsLineBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0x2028) || c == QChar(0x2029);
+}
+
+QString TrimmedRight(const QString& text) {
+    int n = int(text.size());
+    while (n > 0 && text.at(n - 1).isSpace()) --n;
+    return text.left(n);
+}
+
+// The end of the longest run of whole characters from `start` that is at most `width` wide; at
+// least one character, so that a line too narrow for any still makes progress.
+int CharacterCut(const QString& text, int start, const QFontMetrics& fm, int width) {
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.setPosition(start);
+    int cut = -1;
+    for (int b = int(characters.toNextBoundary()); b > start; b = int(characters.toNextBoundary())) {
+        if (cut >= 0 && fm.horizontalAdvance(text.mid(start, b - start)) > width) break;
+        cut = b;
     }
+    return cut > start ? cut : int(text.size());
+}
+
+// One paragraph (no line breaks in it) into lines; the first at most *width wide, which then
+// becomes `next` for the rest.
+void WrapParagraph(const QString& text, const QFontMetrics& fm, int* width, int next, QStringList* lines) {
+    if (text.trimmed().isEmpty()) {
+        lines->append(QString());
+        *width = next;
+        return;
+    }
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int start = 0;
+    while (start < text.size()) {
+        breaks.setPosition(start);
+        int end = -1;
+        for (int b = int(breaks.toNextBoundary()); b > start; b = int(breaks.toNextBoundary())) {
+            if (fm.horizontalAdvance(TrimmedRight(text.mid(start, b - start))) > *width) break;
+            end = b;
+        }
+        if (end < 0) end = CharacterCut(text, start, fm, *width);  // one word wider than the line
+        lines->append(TrimmedRight(text.mid(start, end - start)));
+        start = end;
+        *width = next;
+    }
+}
+
+}  // namespace
+
+QStringList WrapDescription(const QString& text, const QFontMetrics& fm, int firstWidth, int width) {
     QStringList lines;
-    int at = 0;
-    int take = kFirstLineChars;
-    while (at < printable.size()) {
-        int n = std::min<int>(take, int(printable.size()) - at);
-        if (at + n < printable.size() && n > 1 && printable.at(at + n - 1).isHighSurrogate()) --n;
-        lines << printable.mid(at, n);
-        at += n;
-        take = kLineChars;
+    if (text.isEmpty()) return lines;
+    // "\r\n" is one break; every other break character is one.
+    QStringList paragraphs;
+    QString paragraph;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (IsLineBreak(c)) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
+            paragraphs << paragraph;
+            paragraph.clear();
+        } else {
+            paragraph += c.category() == QChar::Other_Control ? QLatin1Char(' ') : c;
+        }
     }
+    paragraphs << paragraph;
+    while (paragraphs.size() > 1 && paragraphs.last().trimmed().isEmpty()) paragraphs.removeLast();
+    int w = firstWidth;
+    for (const QString& p : paragraphs) WrapParagraph(p, fm, &w, width, &lines);
     return lines;
 }
 
-QVector<QRect> PictureRects(int count, int x, int w, int l) {
+QVector<QRect> PictureRects(int count, int x, int w, int top, int bottom) {
     if (count <= 0) return {};
-    if (count == 1) return {Corners(x, 22 * l, x + w, 52 * l)};
+    if (count == 1) return {Corners(x, top, x + w, bottom)};
     const int h = w / 2;
     const int g = w / 160;
-    const int upperBottom = int(36.5 * l);
+    // The upper row ends half a line (of the 30 the area has on A4) above the lower one's top.
+    const int upperBottom = int(top + (bottom - top) * 29.0 / 60.0);
+    const int lowerTop = top + (bottom - top) / 2;
     const QVector<QRect> quarters = {
-        Corners(x, 22 * l, x + h - g, upperBottom),
-        Corners(x + h + g, 22 * l, x + w, upperBottom),
-        Corners(x, 37 * l, x + h - g, 52 * l),
-        Corners(x + h + g, 37 * l, x + w, 52 * l),
+        Corners(x, top, x + h - g, upperBottom),
+        Corners(x + h + g, top, x + w, upperBottom),
+        Corners(x, lowerTop, x + h - g, bottom),
+        Corners(x + h + g, lowerTop, x + w, bottom),
     };
     return quarters.mid(0, std::min(count, 4));
 }
+
+QVector<QRect> PictureRects(int count, int x, int w, int l) { return PictureRects(count, x, w, 22 * l, 52 * l); }
 
 QImage LoadReportPicture(const QString& path) {
     if (path.isEmpty()) return QImage();
@@ -173,15 +234,79 @@ int CReportPage::Begin(QPainter& dc) {
     return 1;
 }
 
-int CReportPage::DrawPage(QPainter& dc, const ReportContent& content) {
+namespace {
+
+// The vertical rules of the layout, in lines of the base font.
+constexpr int kDescriptionTopLine = 11;   // the first description line (plus 0.3 text heights)
+constexpr int kPicturesHeadingLine = 19;  // "Pictures：" when the description fits above it
+constexpr int kPicturesOffsetLines = 3;   // from "Pictures：" to the top of the pictures
+constexpr int kPicturesLines = 30;        // the height of the picture area on A4
+constexpr int kContinuedTopLine = 5;      // where the text goes on on a further page
+// Pictures that would get less than two thirds of their height above the footer go to the next
+// page.
+constexpr int kSmallestPicturesLines = kPicturesLines * 2 / 3;
+
+}  // namespace
+
+ReportLayout CReportPage::Layout(QPainter& dc, const ReportContent& content) const {
+    ReportLayout layout;
+    if (m_nLineHeight <= 0 || !dc.device()) {
+        layout.pages = 0;
+        return layout;
+    }
+    const int L = m_nLineHeight;
+    const int W = m_nReportWidth;
+    const int X = m_nLeftMargin;
+    const QFontMetrics fm(ReportFont(FixedSys(), kTextPoints), dc.device());
+    const int ch = fm.height();
+    const int indent = 2 * fm.horizontalAdvance(QStringLiteral("宽"));
+    const double pitch = L + 0.3 * ch;
+    // Nothing of the body may reach the footer's first line (the hospital's).
+    const int bottom = std::max((m_nLinesPerPage - 2) * L - L / 2, (kContinuedTopLine + 2) * L);
+
+    const QStringList lines = WrapDescription(content.description, fm, W - indent, W);
+    const double first = kDescriptionTopLine * L + 0.3 * ch;
+    const bool fits = lines.isEmpty() || int(first + (lines.size() - 1) * pitch) + ch <= kPicturesHeadingLine * L;
+    int page = 1;
+    double y = first;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!fits && int(y) + ch > bottom) {
+            ++page;
+            y = kContinuedTopLine * L;
+        }
+        layout.description.append({page, i == 0 ? X + indent : X, int(y), lines[i]});
+        y += pitch;
+    }
+
+    const int count = std::min<int>(int(content.picturePaths.size()), 4);
+    int heading = fits ? kPicturesHeadingLine * L : int(y - pitch) + ch + L / 2;
+    const int need = count > 0 ? kSmallestPicturesLines * L : 0;
+    if (heading + kPicturesOffsetLines * L + need > bottom || heading + ch > bottom) {
+        ++page;
+        heading = kContinuedTopLine * L;
+    }
+    const int top = heading + kPicturesOffsetLines * L;
+    const int end = std::max(top + L, std::min(top + kPicturesLines * L, bottom));
+    layout.picturesPage = page;
+    layout.picturesHeading = heading;
+    layout.pictures = PictureRects(count, X, W, top, end);
+    layout.pages = page;
+    return layout;
+}
+
+int CReportPage::PageCount(QPainter& dc, const ReportContent& content) const {
+    return std::max(1, Layout(dc, content).pages);
+}
+
+int CReportPage::DrawPage(QPainter& dc, const ReportContent& content, int page) {
     if (m_nLineHeight <= 0 || !dc.device()) return 0;
+    const ReportLayout layout = Layout(dc, content);
+    if (page < 1 || page > layout.pages) return 1;
     dc.save();
     if (m_dScale != 1.0) dc.scale(m_dScale, m_dScale);
-    // The pictures go down first: where a line of text reaches into the picture area (a page
-    // shorter than A4, a long description) it is printed over the picture, never hidden under it.
-    DrawPictures(dc, content.picturePaths);
-    DrawPictureCaptions(dc, int(content.picturePaths.size()), content.pictureCaptions);
-    DrawText(dc, content);
+    DrawPictures(dc, content.picturePaths, layout, page);
+    DrawPictureCaptions(dc, content.pictureCaptions, layout, page);
+    DrawText(dc, content, layout, page);
     dc.restore();
     return 1;
 }
@@ -191,7 +316,30 @@ int CReportPage::End() {
     return 1;
 }
 
-void CReportPage::DrawText(QPainter& dc, const ReportContent& content) {
+namespace {
+
+// Three texts on one line: one at the left edge, one centred, one at the right edge. The centred
+// one gives way to the others, and the left one is shortened where all three cannot fit.
+void PlaceRow(QPainter& dc, const QFontMetrics& fm, int x, int w, int y, QString left, const QString& centre,
+              const QString& right) {
+    const int gap = fm.horizontalAdvance(QStringLiteral("  "));
+    const int rightX = x + w - fm.horizontalAdvance(right);
+    int limit = right.isEmpty() ? x + w : rightX - gap;
+    if (!centre.isEmpty()) {
+        const int cw = fm.horizontalAdvance(centre);
+        int cx = std::max(x + (w - cw) / 2, x + fm.horizontalAdvance(left) + gap);
+        cx = std::max(x, std::min(cx, limit - cw));
+        TextAt(dc, fm, cx, y, centre);
+        limit = cx - gap;
+    }
+    left = fm.elidedText(left, Qt::ElideRight, std::max(0, limit - x));
+    TextAt(dc, fm, x, y, left);
+    if (!right.isEmpty()) TextAt(dc, fm, rightX, y, right);
+}
+
+}  // namespace
+
+void CReportPage::DrawText(QPainter& dc, const ReportContent& content, const ReportLayout& layout, int page) {
     const int L = m_nLineHeight;
     const int W = m_nReportWidth;
     const int X = m_nLeftMargin;
@@ -199,78 +347,68 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content) {
     dc.setBackgroundMode(Qt::TransparentMode);
     dc.setPen(QPen(Qt::black, 0));
 
-    auto left = [&](const QFontMetrics& fm, int y, const QString& text) { TextAt(dc, fm, X, y, text); };
-    auto centred = [&](const QFontMetrics& fm, int y, const QString& text) {
-        TextAt(dc, fm, X + (W - fm.horizontalAdvance(text)) / 2, y, text);
-    };
-    auto right = [&](const QFontMetrics& fm, int y, const QString& text) {
-        TextAt(dc, fm, X + W - fm.horizontalAdvance(text), y, text);
-    };
-
-    // The fonts live for the text part only.
-    {
-        const QFont title = ReportFont(SongTi(), kTitlePoints);
-        const QFontMetrics fm(title, dc.device());
-        dc.setFont(title);
-        centred(fm, 2 * L, QStringLiteral("Resualt"));
-    }
-    dc.drawLine(X, 5 * L, X + W, 5 * L);
-
     const QFont text = ReportFont(FixedSys(), kTextPoints);
     const QFontMetrics fm(text, dc.device());
-    dc.setFont(text);
-    left(fm, 6 * L, ReportNameText(content.name));
-    centred(fm, 6 * L,
-            content.sexWord.isEmpty() ? ReportSexText(content.sex) : QStringLiteral("Sex：") + content.sexWord);
-    right(fm, 6 * L, ReportAgeText(content.age));
-    // The phone and birth date go on a line of their own between the name line and "Disease".
-    if (!content.phone.isEmpty()) left(fm, int(7.5 * L), QStringLiteral("Phone：") + content.phone);
-    if (!content.birthDate.isEmpty()) right(fm, int(7.5 * L), QStringLiteral("Born：") + content.birthDate);
-    left(fm, 9 * L, QStringLiteral("Disease："));
-
-    const int cw = fm.horizontalAdvance(QStringLiteral("宽"));
-    const int ch = fm.height();
-    const QStringList lines = WrapDescription(content.description);
-    for (int i = 0; i < lines.size(); ++i) {
-        const int k = i + 1;
-        if (k == 1)
-            TextAt(dc, fm, X + 2 * cw, int(11 * L + 0.3 * ch), lines[i]);
-        else
-            TextAt(dc, fm, X, int((k + 10) * L + k * 0.3 * ch), lines[i]);
+    if (page == 1) {
+        // The fonts live for the text part only.
+        const QFont title = ReportFont(SongTi(), kTitlePoints);
+        const QFontMetrics tm(title, dc.device());
+        dc.setFont(title);
+        TextAt(dc, tm, X + (W - tm.horizontalAdvance(QStringLiteral("Resualt"))) / 2, 2 * L, QStringLiteral("Resualt"));
+        dc.drawLine(X, 5 * L, X + W, 5 * L);
+        dc.setFont(text);
+        PlaceRow(dc, fm, X, W, 6 * L, ReportNameText(content.name),
+                 content.sexWord.isEmpty() ? ReportSexText(content.sex) : QStringLiteral("Sex：") + content.sexWord,
+                 ReportAgeText(content.age));
+        // The ID, phone and birth date go on a line of their own between the name line and "Disease".
+        PlaceRow(dc, fm, X, W, int(7.5 * L),
+                 content.patientId.isEmpty() ? QString() : QStringLiteral("ID：") + content.patientId,
+                 content.phone.isEmpty() ? QString() : QStringLiteral("Phone：") + content.phone,
+                 content.birthDate.isEmpty() ? QString() : QStringLiteral("Born：") + content.birthDate);
+        TextAt(dc, fm, X, 9 * L, QStringLiteral("Disease："));
+    } else {
+        dc.setFont(text);
+        PlaceRow(dc, fm, X, W, 2 * L, ReportNameText(content.name), QString(),
+                 QStringLiteral("Page %1 of %2").arg(page).arg(layout.pages));
+        dc.drawLine(X, int(3.5 * L), X + W, int(3.5 * L));
     }
 
-    left(fm, 19 * L, QStringLiteral("Pictures："));
-    right(fm, (N - 2) * L, content.hospital);
-    right(fm, N * L, ReportTimeText(content.time));
-    left(fm, N * L, QStringLiteral("Doctor："));
+    for (const ReportLayout::Line& line : layout.description) {
+        if (line.page == page) TextAt(dc, fm, line.x, line.y, line.text);
+    }
+    if (layout.picturesPage == page) TextAt(dc, fm, X, layout.picturesHeading, QStringLiteral("Pictures："));
+
+    PlaceRow(dc, fm, X, W, (N - 2) * L, QString(), QString(), content.hospital);
+    PlaceRow(dc, fm, X, W, N * L, QStringLiteral("Doctor：") + content.doctor, QString(), ReportTimeText(content.time));
 }
 
 // Each caption on a white band along the foot of its picture, so that it reads with the picture
 // it belongs to in every layout.
-void CReportPage::DrawPictureCaptions(QPainter& dc, int count, const QStringList& captions) {
-    const QVector<QRect> rects = PictureRects(std::min(count, 4), m_nLeftMargin, m_nReportWidth, m_nLineHeight);
+void CReportPage::DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout,
+                                      int page) {
+    if (layout.picturesPage != page) return;
     const QFont font = ReportFont(FixedSys(), kTextPoints);
     const QFontMetrics fm(font, dc.device());
     dc.save();
     dc.setFont(font);
     dc.setPen(QPen(Qt::black, 0));
-    for (int i = 0; i < rects.size() && i < captions.size(); ++i) {
+    for (int i = 0; i < layout.pictures.size() && i < captions.size(); ++i) {
         if (captions[i].isEmpty()) continue;
-        const QString text = fm.elidedText(captions[i], Qt::ElideRight, rects[i].width() - fm.averageCharWidth());
-        const QRect band(rects[i].left(), rects[i].bottom() - m_nLineHeight + 1, rects[i].width(), m_nLineHeight);
+        const QRect& rect = layout.pictures[i];
+        const QString text = fm.elidedText(captions[i], Qt::ElideRight, rect.width() - fm.averageCharWidth());
+        const QRect band(rect.left(), rect.bottom() - m_nLineHeight + 1, rect.width(), m_nLineHeight);
         dc.fillRect(band, Qt::white);
         dc.drawText(band.adjusted(fm.averageCharWidth() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     dc.restore();
 }
 
-void CReportPage::DrawPictures(QPainter& dc, const QStringList& paths) {
-    const int count = std::min<int>(int(paths.size()), 4);
-    const QVector<QRect> rects = PictureRects(count, m_nLeftMargin, m_nReportWidth, m_nLineHeight);
+void CReportPage::DrawPictures(QPainter& dc, const QStringList& paths, const ReportLayout& layout, int page) {
+    if (layout.picturesPage != page) return;
     dc.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    for (int i = 0; i < rects.size(); ++i) {
+    for (int i = 0; i < layout.pictures.size() && i < paths.size(); ++i) {
         const QImage picture = LoadReportPicture(paths[i]);
         if (picture.isNull()) continue;  // the slot stays empty; the report still prints
-        dc.drawImage(rects[i], picture);
+        dc.drawImage(layout.pictures[i], picture);
     }
 }

@@ -1,6 +1,11 @@
-// The diagnosis report: one page with the title, the patient's name, sex and age, the disease
-// description, up to four picked pictures, the hospital name, the date and time and a line for
-// the doctor's signature.
+// The diagnosis report: the title, the patient's name, sex, age, ID, phone and birth date, the
+// disease description, up to four picked pictures, the hospital name, the date and time and the
+// doctor's line for the signature.
+//
+// A description that does not fit above the pictures pushes them down, and onto a second page
+// when the first is full; a description longer than a page continues on the next one. Every page
+// after the first starts with the patient's name and the page number, and every page ends with
+// the hospital, the time and the doctor's line, so that a loose page still says whose it is.
 //
 // The main window draws it when the print view asks (beginning, page, end). Everything is laid
 // out in device pixels of the printer from the metrics of the report's base font, a "FixedSys"
@@ -13,6 +18,7 @@
 #include <QDateTime>
 #include <QFont>
 #include <QImage>
+#include <QLocale>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -22,6 +28,7 @@
 
 #include "records/recordtypes.h"
 
+class QFontMetrics;
 class QPainter;
 
 // What one report shows.
@@ -32,6 +39,8 @@ struct ReportContent {
     int age = 0;
     QString phone;      // as typed
     QString birthDate;  // YYYY-MM-DD, or empty
+    QString patientId;  // the outside Patient ID, else the record's own number
+    QString doctor;     // the doctor's name from the settings, or empty
     QString description;
     QString hospital;
     QStringList picturePaths;     // at most four, in pick order; logical d: paths or host paths
@@ -51,7 +60,8 @@ constexpr int kReportRulerChars = 81;
 QString ReportNameText(const QString& name);
 QString ReportSexText(int sex);
 QString ReportAgeText(int age);
-QString ReportTimeText(const QDateTime& time);
+// The time in the locale's date format (with a four-digit year) and its short time format.
+QString ReportTimeText(const QDateTime& time, const QLocale& locale = QLocale());
 
 // The installed family that stands for a font named in the report: "FixedSys" is the monospace
 // family, "宋体" the installed CJK font.
@@ -60,14 +70,34 @@ QString ReportFamily(const QString& family);
 // A font of `points` points for the report; its pixel size follows the device it is used on.
 QFont ReportFont(const QString& family, double points);
 
-// The description cut into its printed lines: the first 30 characters, then 32 per line, cut at
-// character counts (a surrogate pair is never split). Line breaks and other control characters
-// print as blanks. An empty description has no lines.
-QStringList WrapDescription(const QString& text);
+// The description cut into its printed lines for a font: the first line at most firstWidth
+// device pixels wide, every further one at most width. Lines break where Unicode allows a line
+// break (between words; between any two CJK characters), a word wider than a line is cut between
+// characters, and the user's line breaks start a new line (an empty line stays). Tabs and other
+// control characters print as blanks. An empty description has no lines.
+QStringList WrapDescription(const QString& text, const QFontMetrics& fm, int firstWidth, int width);
 
-// The rectangles of `count` pictures (0 to 4) for a report at left margin x, width w and line
-// height l: one picture fills (x, 22l)-(x + w, 52l); two to four take the quarters in pick order.
+// The rectangles of `count` pictures (0 to 4) in the area (x, top)-(x + w, bottom): one picture
+// fills it; two to four take its quarters in pick order.
+QVector<QRect> PictureRects(int count, int x, int w, int top, int bottom);
+// The same on the first page of a report at left margin x, width w and line height l: the area
+// (x, 22l)-(x + w, 52l).
 QVector<QRect> PictureRects(int count, int x, int w, int l);
+
+// Where the parts of a report go, in report units (see CReportPage).
+struct ReportLayout {
+    struct Line {
+        int page = 1;  // 1-based
+        int x = 0;
+        int y = 0;  // the top of the text
+        QString text;
+    };
+    int pages = 1;
+    QVector<Line> description;
+    int picturesPage = 1;
+    int picturesHeading = 0;  // the top of "Pictures："
+    QVector<QRect> pictures;  // one per picture path, in pick order
+};
 
 // Loads a picture for the report from a logical d: path or a host path; null when it cannot be
 // read.
@@ -79,8 +109,15 @@ public:
     // and computes the metrics from it and the device's printable size. Returns 1.
     int Begin(QPainter& dc);
 
-    // Draws the page: the pictures and the text part. Returns 1 (0 when Begin has not run).
-    int DrawPage(QPainter& dc, const ReportContent& content);
+    // The layout of the report for the device of the painter that Begin ran on (fonts measured on
+    // `dc`'s device). Empty (no pages) when Begin has not run.
+    ReportLayout Layout(QPainter& dc, const ReportContent& content) const;
+    // The number of pages the report takes (1 when Begin has not run).
+    int PageCount(QPainter& dc, const ReportContent& content) const;
+
+    // Draws a page (1-based) of the report: the pictures and the text part. Returns 1 (0 when
+    // Begin has not run).
+    int DrawPage(QPainter& dc, const ReportContent& content, int page = 1);
 
     // End of printing: releases the base font. Returns 1.
     int End();
@@ -100,7 +137,7 @@ public:
     double m_dScale = 1.0;
 
 private:
-    void DrawText(QPainter& dc, const ReportContent& content);
-    void DrawPictures(QPainter& dc, const QStringList& paths);
-    void DrawPictureCaptions(QPainter& dc, int count, const QStringList& captions);
+    void DrawText(QPainter& dc, const ReportContent& content, const ReportLayout& layout, int page);
+    void DrawPictures(QPainter& dc, const QStringList& paths, const ReportLayout& layout, int page);
+    void DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout, int page);
 };

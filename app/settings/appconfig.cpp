@@ -16,6 +16,7 @@
 #include "kavimo_version.h"
 #include "platform/net.h"
 #include "platform/paths.h"
+#include "platform/settingsfile.h"
 
 namespace {
 
@@ -309,10 +310,7 @@ QString IniValueText(const QSettings& ini, const QString& key) {
     return value.toStringList().join(QStringLiteral(", "));
 }
 
-QString DefaultIniPath() {
-    const std::string base = platform::XdgBaseDirectory("XDG_CONFIG_HOME", "/.config");
-    return base.empty() ? QString() : QString::fromStdString(base) + QStringLiteral("/kavimo/kavimo.ini");
-}
+QString DefaultIniPath() { return QString::fromStdString(platform::DefaultSettingsFilePath()); }
 
 namespace {
 
@@ -411,10 +409,18 @@ CommandLine::CommandLine()
 }
 
 bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
-    // "--demo" alone is the stream camera's demo (the parser wants a value with the option).
+    // "--demo" alone is the stream camera's demo (the parser wants a value with the option);
+    // "--demo picture" is "--demo=picture", as --help writes it.
     QStringList arguments = args;
     for (int i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
-        if (arguments[i] == QLatin1String("--demo")) arguments[i] = QStringLiteral("--demo=stream");
+        if (arguments[i] != QLatin1String("--demo")) continue;
+        const QString next = i + 1 < arguments.size() ? arguments[i + 1] : QString();
+        if (next == QLatin1String("stream") || next == QLatin1String("picture")) {
+            arguments[i] = QStringLiteral("--demo=") + next;
+            arguments.removeAt(i + 1);
+        } else {
+            arguments[i] = QStringLiteral("--demo=stream");
+        }
     }
     if (!parser.parse(arguments)) {
         result->status = ConfigResult::Error;

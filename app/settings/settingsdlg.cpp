@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,8 @@
 #include "camlink/camlinkconfig.h"
 
 namespace {
+
+constexpr int kWindowFrameAllowance = 48;  // the title bar and the frame around the dialog
 
 // The fields of the start-up configuration, grouped as a technician thinks of them.
 struct TableRow {
@@ -42,6 +46,8 @@ constexpr TableRow kTable[] = {
     {"Picture camera", "picture_camera/reply_port", "Local reply port (0: any)"},
     {"Picture camera", "picture_camera/picture_port", "Camera picture port (TCP)"},
     {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
+    {"Report", "report/doctor", "Doctor's name"},
+    {"Keys", "keys/foot_switch", "Foot switch key (does Freeze)"},
 };
 
 QString DefaultText(const QString& key) {
@@ -123,17 +129,18 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     file->setObjectName(QStringLiteral("SettingsFile"));
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file);
-    // The groups scroll: with the archive's and the teeth's they are taller than a 1080-line screen.
+    // The groups scroll: with the archive's and the teeth's fields the dialog is taller than a
+    // laptop's screen,
+    // and Save and Cancel must stay on it.
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("SettingsGroups"));
+    scroll->setObjectName(QStringLiteral("SettingsScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    auto* groups = new QWidget(scroll);
-    m_groups = new QVBoxLayout(groups);
+    auto* inner = new QWidget(scroll);
+    m_groups = new QVBoxLayout(inner);
     m_groups->setContentsMargins(0, 0, 0, 0);
-    scroll->setWidget(groups);
+    scroll->setWidget(inner);
     layout->addWidget(scroll, 1);
     auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
                                            "the default shown in it. A value overridden by a command-line "
@@ -164,10 +171,32 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
         field.defaultText = DefaultText(key);
         field.validate = setting ? ValidatorFor(setting->kind) : Validator();
         field.folder = setting && setting->kind == ConfigSetting::Kind::Path;
+        if (key == QLatin1String("keys/foot_switch")) {
+            field.defaultText = QStringLiteral("none; e.g. F8");
+            field.validate = [](const QString& text) {
+                const QKeySequence k = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
+                return k.isEmpty() || k.count() != 1 ? QStringLiteral("not a key (for example F8, Space or Pause)")
+                                                     : QString();
+            };
+        }
         fields.append(field);
     }
     AddGroup(group, fields);
     m_rows.first().edit->setFocus();
+}
+
+void CSettingsDlg::FitScreen() {
+    // As tall as the groups need, but no taller than the screen leaves under a panel and the
+    // title bar; as wide as the widest group, with room for the scroll bar.
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("SettingsScroll"));
+    QWidget* inner = scroll->widget();
+    inner->adjustSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().height() : 768;
+    const int others = sizeHint().height() - scroll->sizeHint().height();
+    const int wanted = inner->sizeHint().height() + others;
+    scroll->setMinimumWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    resize(sizeHint().width(), std::min(wanted, available - kWindowFrameAllowance));
 }
 
 void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
@@ -217,7 +246,12 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         row.problem->setTextFormat(Qt::PlainText);  // it quotes the value typed
         row.problem->setObjectName(field.key + QStringLiteral("#problem"));
         row.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
-        row.problem->setWordWrap(true);
+        // The line keeps its room while empty, so that a reason showing up never moves the fields
+        // below it (under the mouse); a long reason is cut, the whole of it in the tooltip.
+        QSizePolicy keep = row.problem->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        row.problem->setSizePolicy(keep);
+        row.problem->setWordWrap(false);
         row.problem->hide();
         ++line;
         grid->addWidget(row.problem, line++, 1);
@@ -232,14 +266,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
     }
     grid->setColumnStretch(1, 1);
     m_groups->addWidget(box);
-    // The groups show whole across, and as tall as the screen allows; the rest scrolls.
-    if (auto* scroll = findChild<QScrollArea*>(QStringLiteral("SettingsGroups"))) {
-        const QSize wanted = scroll->widget()->sizeHint();
-        scroll->setMinimumWidth(wanted.width() + scroll->verticalScrollBar()->sizeHint().width());
-        const QScreen* screen = this->screen();
-        const int room = screen ? screen->availableGeometry().height() * 3 / 4 : 600;
-        scroll->setMinimumHeight(std::min(wanted.height(), room));
-    }
+    FitScreen();
 }
 
 void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {
@@ -283,6 +310,7 @@ bool CSettingsDlg::CheckRow(Row& row) {
     const QString text = row.edit->text().trimmed();
     const QString problem = text.isEmpty() || !row.field.validate ? QString() : row.field.validate(text);
     row.problem->setText(problem);
+    row.problem->setToolTip(problem);
     row.problem->setVisible(!problem.isEmpty());
     return problem.isEmpty();
 }

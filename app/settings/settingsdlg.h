@@ -45,6 +45,8 @@ public:
 
     // Adds a group of fields below the others, filled from the file.
     void AddGroup(const QString& title, const QList<Field>& fields);
+    // Sizes the dialog to its groups within the screen (they scroll beyond); AddGroup calls it.
+    void FitScreen();
 
     QLineEdit* Edit(const QString& key) const;       // null for a check box
     QCheckBox* Check(const QString& key) const;      // null for an edit

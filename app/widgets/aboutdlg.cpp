@@ -1,5 +1,6 @@
 #include "app/widgets/aboutdlg.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 
 #include "app/kavimoapp.h"
 #include "app/widgets/appresources.h"
+#include "app/widgets/userguide.h"
 #include "kavimo_version.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
@@ -22,6 +24,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* log = new QLabel(QStringLiteral("Log: %1").arg(LogFilePath()), this);
     log->setObjectName(QStringLiteral("LogPath"));
     log->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* guide = new QPushButton(QStringLiteral("User guide (F1)"), this);
+    guide->setObjectName(QStringLiteral("UserGuide"));
+    connect(guide, &QPushButton::clicked, this, [this] { ShowUserGuide(parentWidget() ? parentWidget() : this); });
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("IdOK"));
     ok->setDefault(true);
@@ -31,6 +36,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(line1);
     layout->addWidget(line2);
     layout->addWidget(log);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(guide);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -54,7 +54,40 @@ private Q_SLOTS:
     void demoOptionChoosesTheSimulatedCamera();
     void demoCameraIsWiredOnLoopbackAndEndsWithItsOwner();
     void simulatorEndsWhenTheProgramIsKilled();
+    void withoutADisplayOneLineAndStatusOne();
 };
+
+void DemoTest::withoutADisplayOneLineAndStatusOne() {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KAVIMO_DEBUG", "KAVIMO_LOG_FILE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
+    const auto run = [&](const QStringList& args, QByteArray* out, QByteArray* err) {
+        QProcess kavimo;
+        kavimo.setProcessEnvironment(env);
+        kavimo.start(QStringLiteral(KAVIMO_PATH), args);
+        if (!kavimo.waitForFinished(20000)) kavimo.kill();
+        *out = kavimo.readAllStandardOutput();
+        *err = kavimo.readAllStandardError();
+        return kavimo.exitStatus() == QProcess::NormalExit ? kavimo.exitCode() : -1;
+    };
+    QByteArray out, err;
+    QCOMPARE(run({QStringLiteral("--drive-d"), home.path() + "/d"}, &out, &err), 1);
+    QCOMPARE(err, QByteArray("kavimo needs a desktop session: no X11 or Wayland display found\n"));
+    // A display that does not answer: the same line, not Qt's abort.
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+    QCOMPARE(run({QStringLiteral("--drive-d"), home.path() + "/d"}, &out, &err), 1);
+    QVERIFY2(err.endsWith("kavimo needs a desktop session: no X11 or Wayland display found\n"), err.constData());
+    // Help and version need no display.
+    env.remove(QStringLiteral("DISPLAY"));
+    QCOMPARE(run({QStringLiteral("--help")}, &out, &err), 0);
+    QVERIFY(out.contains("--demo"));
+    QCOMPARE(run({QStringLiteral("--version")}, &out, &err), 0);
+}
 
 void DemoTest::demoOptionChoosesTheSimulatedCamera() {
     const QProcessEnvironment env;
@@ -69,6 +102,15 @@ void DemoTest::demoOptionChoosesTheSimulatedCamera() {
     QCOMPARE(config.driveD, QStringLiteral("/tmp/x"));
     QCOMPARE(ResolveConfig({"kavimo", "--demo=stream"}, env, QString(), &config).status, ConfigResult::Ok);
     QVERIFY(config.demo == AppConfig::Demo::Stream);
+    // As --help writes it: the kind as the next argument; anything else after --demo is no kind.
+    QCOMPARE(ResolveConfig({"kavimo", "--demo", "picture", "--drive-d", "/tmp/y"}, env, QString(), &config).status,
+             ConfigResult::Ok);
+    QVERIFY(config.demo == AppConfig::Demo::Picture);
+    QCOMPARE(config.driveD, QStringLiteral("/tmp/y"));
+    QCOMPARE(ResolveConfig({"kavimo", "--demo", "--drive-d", "/tmp/z"}, env, QString(), &config).status,
+             ConfigResult::Ok);
+    QVERIFY(config.demo == AppConfig::Demo::Stream);
+    QCOMPARE(config.driveD, QStringLiteral("/tmp/z"));
     const ConfigResult bad = ResolveConfig({"kavimo", "--demo=video"}, env, QString(), &config);
     QCOMPARE(bad.status, ConfigResult::Error);
     QVERIFY(bad.text.contains(QStringLiteral("picture")));

@@ -16,6 +16,7 @@
 #include "kavimo_version.h"
 #include "platform/filemode.h"
 #include "platform/paths.h"
+#include "platform/settingsfile.h"
 #include "printable.h"
 #include "records/patientdetails.h"
 #include "records/recordnames.h"
@@ -62,11 +63,12 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
-    "                  else $XDG_DATA_HOME/kavimo/d, i.e. ~/.local/share/kavimo/d; without\n"
-    "                  HOME it must be given)\n"
+    "                  else paths/drive_d of kavimo.ini ($KAVIMO_CONFIG, else\n"
+    "                  ~/.config/kavimo/kavimo.ini), else $XDG_DATA_HOME/kavimo/d, i.e.\n"
+    "                  ~/.local/share/kavimo/d; without HOME it must be given)\n"
     "  --data-group GROUP  the group that shares the records: what this program writes gets\n"
     "                  mode 0660 (folders 0770) and the group (default: $KAVIMO_DATA_GROUP,\n"
-    "                  else none: 0600 and 0700)\n"
+    "                  else paths/data_group of kavimo.ini, else none: 0600 and 0700)\n"
     "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
     "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
     "  --pacs-issuer TEXT    Issuer of Patient ID for kavimo's own Patient IDs (default:\n"
@@ -312,11 +314,19 @@ int main(int argc, char** argv) {
         std::puts("kavimo-records " KAVIMO_VERSION);
         return 0;
     }
+    // As kavimo: the command line, else the environment, else kavimo.ini (what the Settings
+    // dialog wrote).
+    const std::string settings = platform::SettingsFilePath();
+    const auto fromEnvironment = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+    if (!hasDrive && !fromEnvironment("KAVIMO_DRIVE_D"))
+        hasDrive = platform::ReadSettingsValue(settings, "paths/drive_d", &driveD) && !driveD.empty();
     if (hasDrive) platform::SetDriveRoot(driveD);
     if (!hasDataGroup && std::getenv(platform::kDataGroupVariable)) {
         dataGroup = std::getenv(platform::kDataGroupVariable);
         hasDataGroup = true;
     }
+    if (!hasDataGroup)
+        hasDataGroup = platform::ReadSettingsValue(settings, "paths/data_group", &dataGroup) && !dataGroup.empty();
     std::string groupProblem;
     if (hasDataGroup && !platform::ConfigureDataGroup(dataGroup, &groupProblem)) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(groupProblem).c_str());

@@ -127,7 +127,9 @@ void PacsTest::storedPicturesAndTheMenuReachTheArchiveOnce() {
     h.Drive().messages.clear();
     d.OnSendToPacs();
     QCOMPARE(h.Drive().messages.size(), 1);
-    QVERIFY2(h.Drive().messages[0].contains("No PACS is set"), qPrintable(h.Drive().messages[0]));
+    QVERIFY2(
+        h.Drive().messages[0].contains("No archive (PACS) is set up") && h.Drive().messages[0].contains("Settings..."),
+        qPrintable(h.Drive().messages[0]));
     d.SetPacsSender(nullptr);
 }
 

@@ -234,28 +234,33 @@ void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
              QStringList({h.Pictures()[0], h.Pictures()[2], h.Pictures()[3], h.Pictures()[4]}));
     QCOMPARE(FileBytes(out.filePath(h.Pictures()[4])), FileBytes(h.PatientDir() + "/" + h.Pictures()[4]));
-    QVERIFY(h.Drive().messages.isEmpty());
+    QCOMPARE(h.Drive().messages,
+             QStringList({"picture output|4 pictures exported to " + QDir::toNativeSeparators(folder) + "."}));
 
     // A picked picture gone from the disk is reported; the others are still copied (over the
     // earlier copies).
     QVERIFY(QFile::remove(h.PatientDir() + "/" + h.Pictures()[2]));
     QTemporaryDir second;
     folder = second.path();
+    h.Drive().messages.clear();
     h.Button(IdExport)->click();
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
     QCOMPARE(h.Drive().messages.size(), 1);
-    QVERIFY2(h.Drive().messages[0].startsWith("picture output|Fail to export:\n" + h.Pictures()[2]),
+    QVERIFY2(h.Drive().messages[0].startsWith("picture output|3 pictures exported to ") &&
+                 h.Drive().messages[0].contains("Fail to export:\n" + h.Pictures()[2]),
              qPrintable(h.Drive().messages[0]));
 
-    // No folder, or one that does not exist.
+    // The chooser cancelled says nothing; a folder that does not exist is named.
     h.Drive().messages.clear();
     folder.clear();
     h.Button(IdExport)->click();
+    QVERIFY(h.Drive().messages.isEmpty());
     folder = out.filePath("nowhere");
     h.Button(IdExport)->click();
-    QCOMPARE(h.Drive().messages, QStringList({"picture output|Invalid dir", "picture output|Invalid dir"}));
+    QCOMPARE(h.Drive().messages.size(), 1);
+    QVERIFY(h.Drive().messages[0].contains(QDir::toNativeSeparators(folder) + " does not exist"));
 
-    // "Drop" ends the pick-up: nothing picked, the marks gone; an export copies nothing, silently.
+    // "Drop" ends the pick-up: nothing picked, the marks gone; an export asks about all pictures.
     h.Button(IdPickup)->click();
     QCOMPARE(Text(h, IdPickup), QStringLiteral("Pickup"));
     QCOMPARE(d.Picked().Count(), 0);
@@ -264,9 +269,15 @@ void CaptureTest::pickupHoldsFourPicturesAndExportCopiesThem() {
     QTemporaryDir third;
     folder = third.path();
     h.Drive().messages.clear();
+    h.Drive().reply = QMessageBox::No;
     h.Button(IdExport)->click();
     QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
-    QVERIFY(h.Drive().messages.isEmpty());
+    QCOMPARE(h.Drive().messages, QStringList({"picture output|No picture is picked. Export all 5 pictures?"}));
+    h.Drive().reply = QMessageBox::Yes;
+    h.Button(IdExport)->click();
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 4);  // one was removed from the disk above
+    QVERIFY2(h.Drive().messages.last().startsWith("picture output|4 pictures exported to "),
+             qPrintable(h.Drive().messages.last()));
 }
 
 void CaptureTest::deleteAsksAndRemovesTheShownPicture() {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startsWithoutACameraWhenNobodyAnswers();
+    void cameraSwitchedOnLaterIsFoundAndGoesLive();
     void controlsFollowTheLayoutAndColours();
     void enterAndEscapeNeverEndTheRun();
     void streamCameraConnectsAndTheWatchdogFollowsHeartbeats();
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void unsavedDiagnosisIsAskedAboutBeforeItIsLost();
     void closingWhileCameraThreadsAreBusyIsSafe();
     void practiceSystemPatientSkipsTheDialogAndWaitsForUnsavedWork();
+    void footSwitchKeyFreezesButTypingDoesNot();
 
 private:
     CameraLinkConfig LoopbackConfig(uint16_t streamPort, uint16_t pictureCommandPort, uint16_t picturePort);
@@ -141,7 +144,7 @@ void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
     dialog->OnInitDialog();
     QCOMPARE(m_drive->messages, QStringList({"Oral image acquisition system|Create WorkDir successfull!"}));
     QCOMPARE(dialog->CameraType(), 0);
-    QVERIFY(!dialog->WatchdogActive());
+    QVERIFY(dialog->WatchdogActive());  // it keeps asking for a camera
     QCOMPARE(dialog->Connected(), false);
     QCOMPARE(dialog->StatusText(), QStringLiteral("WIFI disconnect！"));
     QCOMPARE(dialog->StatusText2(), QStringLiteral("re-connecting..."));
@@ -162,9 +165,27 @@ void KavimoDlgTest::startsWithoutACameraWhenNobodyAnswers() {
     QVERIFY2(red > 50, qPrintable(QString::number(red)));
     QCOMPARE(QColor(window.pixel(dialog->Layout().status.x() + 2, dialog->Layout().status.y() + 46)),
              QColor(57, 169, 251));
-    // Nothing is sent anywhere but loopback, and no timer runs: nothing changes afterwards.
+    // Nothing is sent anywhere but loopback; while nobody answers nothing changes.
     QTest::qWait(200);
     QCOMPARE(dialog->Connected(), false);
+    QCOMPARE(dialog->CameraType(), 0);
+}
+
+void KavimoDlgTest::cameraSwitchedOnLaterIsFoundAndGoesLive() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    dialog->OnInitDialog();  // the camera is still off
+    QCOMPARE(dialog->CameraType(), 0);
+    QTest::qWait(2500);  // a probe round goes unanswered
+    QCOMPARE(dialog->CameraType(), 0);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->CameraType(), CAMERA_STREAM, 10000);
+    QVERIFY(dialog->Connected());
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+    QVERIFY(dialog->Control(IdFreeze)->isEnabled());
+    dialog->Teardown();
 }
 
 void KavimoDlgTest::controlsFollowTheLayoutAndColours() {
@@ -672,6 +693,42 @@ void KavimoDlgTest::unsavedDiagnosisIsAskedAboutBeforeItIsLost() {
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(stored(), QString());
+}
+
+void KavimoDlgTest::footSwitchKeyFreezesButTypingDoesNot() {
+    FakeStreamCamera camera;
+    auto dialog = MakeDialog(LoopbackConfig(camera.Port(), m_silentPicture.Port(), 1));
+    QVERIFY(dialog);
+    camera.Start(m_udp->LocalCommandPort());
+    camera.SetHeartbeats(true);
+    const QString ini = m_drive->root() + QStringLiteral("/kavimo.ini");
+    QSettings(ini, QSettings::IniFormat).setValue(QStringLiteral("keys/foot_switch"), QStringLiteral("F8"));
+    dialog->SetSettingsSource(ini, {});
+    dialog->OnInitDialog();
+    dialog->SetSnapshotWriter([](const std::string&) { return false; });
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+
+    // Every button says what it does.
+    for (QPushButton* b : dialog->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(!b->isVisible() || !b->toolTip().isEmpty(), qPrintable(b->objectName()));
+
+    // A blank typed into the diagnosis is a blank, and Tab leaves the box.
+    auto* disease = static_cast<QTextEdit*>(dialog->Control(IdDisease));
+    disease->setFocus();
+    QTest::keyClicks(disease, QStringLiteral("a b"));
+    QCOMPARE(disease->toPlainText(), QStringLiteral("a b"));
+    QCOMPARE(dialog->liveState(), LiveState::Live);
+    QTest::keyClick(disease, Qt::Key_Tab);
+    QVERIFY(!disease->hasFocus());
+    QCOMPARE(disease->toPlainText(), QStringLiteral("a b"));
+
+    // The foot switch's key freezes, even while the diagnosis box has the focus.
+    disease->setFocus();
+    QTest::keyClick(disease, Qt::Key_F8);
+    QCOMPARE(dialog->liveState(), LiveState::Frozen);
+    dialog->Teardown();
 }
 
 void KavimoDlgTest::closingWhileCameraThreadsAreBusyIsSafe() {

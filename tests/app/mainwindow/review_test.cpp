@@ -64,6 +64,7 @@ private Q_SLOTS:
     void cameraKeysAndButtonsMoveThroughPictures();
     void navigationKeysStopTheLiveView();
     void listDoubleClickFillsTheActiveSlot();
+    void shownPictureFollowsTheListSplitAndTheEndOfLive();
     void doubleClickOpensTheViewerOnThatPicture();
     void saveWritesTheAnnotatedPictureAtItsOwnSize();
     void saveAsAddsNewFilesAndNeverOverwrites();
@@ -420,10 +421,48 @@ void ReviewTest::listDoubleClickFillsTheActiveSlot() {
     QCOMPARE(d.Review().PaneIndex(2), 2);
     QCOMPARE(d.Review().HistLevel(), 1);
     QVERIFY(Near(Pixel(h.Shown(), q3.center().x(), q3.center().y()), kYellow));
-    // Undo brings the earlier slot back (picture 1 since the split).
+    // Undo brings the earlier slot back: empty, as picture 0 has none before it.
     h.Button(IdUndo)->click();
-    QCOMPARE(d.Review().PaneIndex(2), 0);
-    QVERIFY(Near(Pixel(h.Shown(), q3.center().x(), q3.center().y()), kGreen));
+    QCOMPARE(d.Review().PaneIndex(2), 999);
+    QVERIFY(!Near(Pixel(h.Shown(), q3.center().x(), q3.center().y()), kYellow));
+}
+
+void ReviewTest::shownPictureFollowsTheListSplitAndTheEndOfLive() {
+    PictureHarness h;
+    h.AddPictures({kGreen, kBlue, kYellow, kGrey, kGreen, kBlue});
+    FakeStreamCamera camera;
+    h.BeforeWindow([&] {
+        camera.Start(h.Udp().LocalCommandPort());
+        camera.SetHeartbeats(true);
+    });
+    QVERIFY(h.Start(camera.Port()));
+    CkavimoDlg& d = h.Dialog();
+    QCOMPARE(d.liveState(), LiveState::Live);
+
+    // Stopping the live view shows the current picture again.
+    h.Button(IdSample)->click();
+    QCOMPARE(d.liveState(), LiveState::Idle);
+    QCOMPARE(d.Review().PaneIndex(0), 5);
+    QVERIFY(d.Review().PanePath(0).endsWith(h.Pictures()[5]));
+
+    // The arrow keys move the list's highlight (newest first) and the big picture follows.
+    d.ThumbList()->setFocus();
+    QTest::keyClick(d.ThumbList(), Qt::Key_Right);
+    QTRY_COMPARE(d.CurrentIndex(), 4);
+    QCOMPARE(d.Review().PaneIndex(0), 4);
+    QTest::keyClick(d.ThumbList(), Qt::Key_End);
+    QTRY_COMPARE(d.Review().PaneIndex(0), 0);
+    QTest::keyClick(d.ThumbList(), Qt::Key_Left);
+    QTRY_COMPARE(d.Review().PaneIndex(0), 1);
+    QCOMPARE(d.ThumbList()->selectedItems().first()->text(), h.Pictures()[1]);
+
+    // A double-clicked picture becomes the current one: "Split" shows it and three others.
+    h.ClickThumbnail(3, true);
+    QCOMPARE(d.CurrentIndex(), 3);
+    h.Button(IdSplit)->click();
+    QCOMPARE(QList<int>(
+                 {d.Review().PaneIndex(0), d.Review().PaneIndex(1), d.Review().PaneIndex(2), d.Review().PaneIndex(3)}),
+             QList<int>({3, 2, 1, 0}));
 }
 
 void ReviewTest::doubleClickOpensTheViewerOnThatPicture() {

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -19,7 +20,9 @@
 #include "dicom/patient.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
+#include "platform/paths.h"
 #include "records/patientdetails.h"
+#include "records/recordnames.h"
 #include "tests/app/support/apptestsupport.h"
 
 namespace {
@@ -57,6 +60,7 @@ private Q_SLOTS:
     void validationMessagesComeInOrder();
     void createAppendsARowAndReportsARefusal();
     void queryByNameAndByPhoneWraps();
+    void searchAsYouTypeAndSortKeepRowsOnTheirPatients();
     void deletingTheFirstOfThreeRenumbers();
     void deletedPatientsAreAskedForOnceAndComeBack();
     void cancelAfterDeletingTheInitialPatientLeavesNone();
@@ -239,11 +243,16 @@ void UserListTest::queryByNameAndByPhoneWraps() {
     Click(dialog, "IdQuery");  // wraps to the first match
     QCOMPARE(selectedRow(), 1);
 
-    // Names match exactly and case-sensitively.
-    SetText(dialog, "IdName", QStringLiteral("anna"));
+    // Any case and any part of the name; a miss says so and keeps the patient shown.
+    SetText(dialog, "IdName", QStringLiteral("nN"));
     Click(dialog, "IdQuery");
-    QCOMPARE(users->selectionModel()->selectedRows().size(), 0);
-    QCOMPARE(m_store->CurrentIndex(), 1);
+    QCOMPARE(selectedRow(), 3);
+    SetText(dialog, "IdName", QStringLiteral("Zoe"));
+    Click(dialog, "IdQuery");
+    QCOMPARE(selectedRow(), 3);
+    QCOMPARE(m_store->CurrentIndex(), 3);
+    QVERIFY(dialog.NoMatchLine()->isVisibleTo(&dialog));
+    QVERIFY(dialog.NoMatchLine()->text().contains(QStringLiteral("Zoe")));
 
     // With no name, the phone is the key.
     SetText(dialog, "IdName", QString());
@@ -252,6 +261,80 @@ void UserListTest::queryByNameAndByPhoneWraps() {
     QCOMPARE(selectedRow(), 2);
     QCOMPARE(dialog.findChild<QLineEdit*>("IdName")->text(), QStringLiteral("Ben"));
     QCOMPARE(m_drive->messages, QStringList());
+}
+
+void UserListTest::searchAsYouTypeAndSortKeepRowsOnTheirPatients() {
+    openStore();
+    addPatients();
+    // Ben's whole name and an outside ID are in his details file only.
+    _USER_INFO ben = {};
+    QCOMPARE(m_store->GetUser(2, &ben), 2);
+    records::PatientDetails details;
+    details.name = "Ben Okafor-Lindqvist";
+    details.phone = "222";
+    details.patientId = "PID-77";
+    std::string error;
+    QVERIFY(records::WritePatientDetails(platform::HostPath(records::RecordDirPath(ben)), details, &error));
+    CUserList dialog(*m_store);
+    QTableWidget* users = dialog.UserList();
+    auto shown = [users] {
+        QList<int> rows;  // in screen order
+        for (int v = 0; v < users->rowCount(); ++v) {
+            const int row = users->verticalHeader()->logicalIndex(v);
+            if (!users->isRowHidden(row)) rows << row;
+        }
+        return rows;
+    };
+    auto selectedRow = [users] {
+        const QModelIndexList rows = users->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.first().row() : -1;
+    };
+    const auto search = [&](const char* text) { QTest::keyClicks(dialog.SearchBox(), QString::fromUtf8(text)); };
+
+    search("ANN");
+    QCOMPARE(shown(), QList<int>({1, 3}));
+    QVERIFY(!dialog.NoMatchLine()->isVisibleTo(&dialog));
+    QVERIFY(shown().contains(selectedRow()));  // the fields show a patient that is listed
+    QCOMPARE(m_store->CurrentIndex(), selectedRow());
+    dialog.SearchBox()->clear();
+    search("okafor");
+    QCOMPARE(shown(), QList<int>({2}));
+    QCOMPARE(selectedRow(), 2);
+    dialog.SearchBox()->clear();
+    search("pid-77");
+    QCOMPARE(shown(), QList<int>({2}));
+    dialog.SearchBox()->clear();
+    search("333");
+    QCOMPARE(shown(), QList<int>({3}));
+    dialog.SearchBox()->clear();
+    search("20240101100001");  // the record's own ID
+    QCOMPARE(shown(), QList<int>({2}));
+    search("9");
+    QVERIFY(shown().isEmpty());
+    QVERIFY(dialog.NoMatchLine()->isVisibleTo(&dialog));
+    QVERIFY(dialog.NoMatchLine()->text().contains(QStringLiteral("1000019")));
+    QCOMPARE(m_store->CurrentIndex(), 2);  // nothing listed: the patient shown stays
+    dialog.SearchBox()->clear();
+    QCOMPARE(shown(), QList<int>({0, 1, 2, 3}));
+    QVERIFY(!dialog.NoMatchLine()->isVisibleTo(&dialog));
+
+    // A click on a title sorts by it, a second click the other way; the rows stay on their
+    // patients, so moving through the sorted list selects the patient under the highlight.
+    QHeaderView* titles = users->horizontalHeader();
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, QPoint(titles->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(shown(), QList<int>({1, 3, 2, 0}));  // Anna, Anna, Ben, Test
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, QPoint(titles->sectionViewportPosition(3) + 5, 5));
+    QCOMPARE(shown(), QList<int>({0, 2, 1, 3}));
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, QPoint(titles->sectionViewportPosition(4) + 5, 5));
+    QCOMPARE(shown(), QList<int>({1, 0, 2, 3}));  // ages 30, 33, 40, 50
+    SelectOnly(users, 1);
+    users->setCurrentCell(1, 1);
+    QTest::keyClick(users, Qt::Key_Down);
+    QCOMPARE(selectedRow(), 0);
+    QCOMPARE(m_store->CurrentIndex(), 0);
+    QCOMPARE(Cell(users, 0, 3), QStringLiteral("Test User"));
+    search("e");
+    QCOMPARE(shown(), QList<int>({0, 2}));  // sorted and searched
 }
 
 void UserListTest::deletingTheFirstOfThreeRenumbers() {

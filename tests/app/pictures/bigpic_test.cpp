@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <QBuffer>
+#include <QLabel>
 #include <QPainter>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -104,6 +105,7 @@ private Q_SLOTS:
     void pictureClaimingTooManyPixelsIsRefusedEverywhere();
     void pictureLinkedOutOfTheWorkDirectoryIsRefusedEverywhere();
     void exitEndsTheModalRunWithOk();
+    void keysAndButtonsZoomTurnMoveAndClose();
 
 private:
     QString writePicture(const QImage& image, const QString& name = QStringLiteral("pic.png"));
@@ -517,8 +519,8 @@ void BigPicTest::missingPictureShowsOnlyBackgroundAndExitStillCloses() {
             viewer.Zoom(0.2f);
             viewer.Rotate(1.0);
             const QImage shot = viewer.grab().toImage();
-            painted = 0;  // pixels other than background, away from "Exit"
-            for (int y = 0; y < shot.height(); y += 7)
+            painted = 0;  // pixels other than background, above the buttons and the hint
+            for (int y = 0; y < shot.height() - 70; y += 7)
                 for (int x = 0; x < shot.width() - 170; x += 7) painted += shot.pixelColor(x, y) != kBack;
             viewer.findChild<QPushButton*>(QStringLiteral("IdOK"))->click();
         });
@@ -634,6 +636,58 @@ void BigPicTest::exitEndsTheModalRunWithOk() {
     again.SetPicturePath(viewer.PicturePath());
     QTimer::singleShot(0, &again, [&again] { QTest::keyClick(&again, Qt::Key_Return); });
     QCOMPARE(again.exec(), int(QDialog::Accepted));
+}
+
+void BigPicTest::keysAndButtonsZoomTurnMoveAndClose() {
+    BigPic viewer;
+    viewer.SetPicturePath(writePicture(Quarters(200, 100)));
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    const QPoint c(viewer.width() / 2, viewer.height() / 2);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&viewer, Qt::Key_Plus);
+    QVERIFY(qFuzzyCompare(viewer.Scale(), 2.0f));
+    QTest::keyClick(&viewer, Qt::Key_Minus);
+    QVERIFY(qFuzzyCompare(viewer.Scale(), 1.8f));
+    QTest::keyClick(&viewer, Qt::Key_R);
+    QVERIFY(qAbs(viewer.Angle() - M_PI / 2) < 1e-6);
+    QTest::keyClick(&viewer, Qt::Key_R, Qt::ShiftModifier);
+    QVERIFY(qAbs(viewer.Angle()) < 1e-6);
+
+    // An arrow moves the picture a tenth of the window; where it was is background again.
+    QTest::keyClick(&viewer, Qt::Key_0);
+    QCOMPARE(viewer.DrawRect(), QRect(c.x() - 100, c.y() - 50, 200, 100));
+    QTest::keyClick(&viewer, Qt::Key_Right);
+    QCOMPARE(viewer.PanOffset(), QPoint(viewer.width() / 10, 0));
+    QImage shot = Shot(viewer, "panned");
+    QCOMPARE(Pixel(shot, c + QPoint(-90, -40)), kBack);
+    QCOMPARE(Pixel(shot, c + QPoint(viewer.width() / 10 - 90, -40)), kRed);
+    // Moving never loses the picture off the screen.
+    for (int i = 0; i < 20; ++i) QTest::keyClick(&viewer, Qt::Key_Down);
+    QCOMPARE(viewer.PanOffset().y(), viewer.height() / 2);
+    QTest::keyClick(&viewer, Qt::Key_0);
+    QCOMPARE(viewer.PanOffset(), QPoint());
+    shot = Shot(viewer, "reset");
+    QCOMPARE(Pixel(shot, c + QPoint(-90, -40)), kRed);
+
+    // The turn buttons turn a quarter; they leave the keys with the viewer.
+    auto* right = viewer.findChild<QPushButton*>(QStringLiteral("TurnRight"));
+    auto* left = viewer.findChild<QPushButton*>(QStringLiteral("TurnLeft"));
+    QVERIFY(right && left && right->isVisible());
+    right->click();
+    QVERIFY(qAbs(viewer.Angle() - M_PI / 2) < 1e-6);
+    QVERIFY(qAbs(viewer.DrawRect().width() - 100) <= 1 && viewer.DrawRect().height() == 200);
+    left->click();
+    left->click();
+    QVERIFY(qAbs(viewer.Angle() - 3 * M_PI / 2) < 1e-6);
+    QVERIFY(!viewer.findChild<QLabel*>(QStringLiteral("Hint"))->text().isEmpty());
+    viewer.hide();
+
+    // Esc closes the viewer.
+    BigPic closing;
+    closing.SetPicturePath(viewer.PicturePath());
+    QTimer::singleShot(0, &closing, [&closing] { QTest::keyClick(&closing, Qt::Key_Escape); });
+    QTimer::singleShot(5000, &closing, &QDialog::accept);  // the key went nowhere
+    QCOMPARE(closing.exec(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(BigPicTest)

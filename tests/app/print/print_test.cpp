@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include "app/mainwindow/kavimodlg.h"
 #include "app/patients/userlist.h"
@@ -78,18 +79,60 @@ QMap<QString, QRectF> PdfWords(const QString& pdf) {
     return words;
 }
 
+struct PdfWord {
+    int page = 0;  // 1-based
+    QString text;
+    QRectF box;
+};
+
+// The words of a PDF in reading order, with their pages.
+QVector<PdfWord> PdfWordList(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    static const QRegularExpression item(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QVector<PdfWord> words;
+    int page = 0;
+    for (auto it = item.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        words.append({page, m.captured(5),
+                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// A diagnosis of 349 characters as a dentist types it, with line breaks of its own.
+QString LongDiagnosis() {
+    QString text = QStringLiteral(
+        "Patient reports sensitivity to cold on the lower left side for three weeks.\n"
+        "Findings: deep distal caries on tooth 36 reaching the pulp; tooth 37 shows a fractured "
+        "amalgam filling with secondary caries underneath.\n\n"
+        "Plan: root canal treatment of 36 under local anaesthesia, then a crown; replace the "
+        "filling of 37 with composite. Control radiograph in six months, recall");
+    while (text.size() < 349) text += QStringLiteral(" ok");
+    return text.left(349);
+}
+
 // An owner that logs the steps it is given and draws the sample report with them.
 class RecordingOwner : public CPrintOwner {
 public:
     int OnBeginPrinting(QPainter& dc, CPrintInfo& info) override {
         Log(dc, info, info.preview ? "begin:preview" : "begin:print");
-        info.maxPage = pages;
         resolution = info.printer->resolution();
-        return page.Begin(dc);
+        page.Begin(dc);
+        info.maxPage = pages > 0 ? pages : page.PageCount(dc, content);
+        return 1;
     }
     int OnPrintPage(QPainter& dc, CPrintInfo& info) override {
         Log(dc, info, "page:" + QString::number(info.currentPage));
-        return page.DrawPage(dc, content);
+        return page.DrawPage(dc, content, info.currentPage);
     }
     int OnEndPrinting(QPainter& dc, CPrintInfo& info) override {
         Log(dc, info, "end");
@@ -101,7 +144,7 @@ public:
     }
     QStringList calls;
     bool onPrinter = true;
-    int pages = 1;
+    int pages = 0;  // 0: as many as the report takes
     int resolution = 0;
     CReportPage page;
     ReportContent content = SampleContent();
@@ -124,7 +167,8 @@ class PrintTest : public QObject {
 private Q_SLOTS:
     void metricsFollowTheBaseFontOnTheDeviceAndTheFontLivesUntilTheEnd();
     void pictureRectanglesFollowTheSlotRule();
-    void descriptionIsCutAtCharacterCountsAndTextsAreExact();
+    void descriptionWrapsAtWordsKeepsBreaksAndUsesTheWidth();
+    void longDiagnosisContinuesOnASecondPageWithoutOverlap();
     void picturesFillTheirSlotsAndUnreadableOnesStayEmpty();
     void pdfCarriesTheTextsWhereTheLayoutPutsThem();
     void reportIsScaledIntoAPrintersPrintableArea();
@@ -183,20 +227,71 @@ void PrintTest::pictureRectanglesFollowTheSlotRule() {
              QVector<QRect>({QRect(QPoint(7, 726), QPoint(499, 1203)), QRect(QPoint(512, 726), QPoint(1005, 1203))}));
 }
 
-void PrintTest::descriptionIsCutAtCharacterCountsAndTextsAreExact() {
-    const QString a30(30, QLatin1Char('a')), b32(32, QLatin1Char('b'));
-    QCOMPARE(WrapDescription(a30 + b32), QStringList({a30, b32}));
-    QCOMPARE(WrapDescription(a30), QStringList({a30}));
-    QCOMPARE(WrapDescription(a30 + b32 + b32 + "c"), QStringList({a30, b32, b32, "c"}));
-    QVERIFY(WrapDescription(QString()).isEmpty());
-    QCOMPARE(WrapDescription(QStringLiteral("Caries 36\r\nfilling"))[0], QStringLiteral("Caries 36  filling"));
-    const QString pair = QString::fromUcs4(U"\U0001F9B7");  // never cut in half
-    QCOMPARE(WrapDescription(QString(29, 'x') + pair + "y"), QStringList({QString(29, 'x'), pair + "y"}));
+void PrintTest::descriptionWrapsAtWordsKeepsBreaksAndUsesTheWidth() {
+    QImage device = Device(300, 0.01, 0.01);
+    const QFontMetrics fm(ReportFont("FixedSys", 15.0), &device);
+    const int width = 81 * fm.horizontalAdvance(QLatin1Char('-')) * 12 / 15;
+    const int first = width - 2 * fm.horizontalAdvance(QStringLiteral("宽"));
+
+    // Words stay whole and in order, no line is wider than allowed, the user's breaks (and the
+    // empty line) are kept, and a line ends only where the next word would not fit.
+    const QString text = LongDiagnosis();
+    const QStringList lines = WrapDescription(text, fm, first, width);
+    QStringList paragraphs = text.split(QLatin1Char('\n'));
+    QStringList joined;
+    QString current;
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY2(fm.horizontalAdvance(lines[i]) <= (i == 0 ? first : width), qPrintable(lines[i]));
+        QVERIFY(!lines[i].startsWith(QLatin1Char(' ')) && !lines[i].endsWith(QLatin1Char(' ')));
+        current += (current.isEmpty() ? QString() : QStringLiteral(" ")) + lines[i];
+        const bool paragraphEnd = current.simplified() == paragraphs.value(joined.size()).simplified();
+        if (!paragraphEnd && i + 1 < lines.size()) {
+            const QString next = lines[i + 1].section(QLatin1Char(' '), 0, 0);
+            QVERIFY2(fm.horizontalAdvance(lines[i] + QLatin1Char(' ') + next) > (i == 0 ? first : width),
+                     qPrintable(lines[i] + " | " + next));
+        }
+        if (paragraphEnd) {
+            joined << current;
+            current.clear();
+        }
+    }
+    QCOMPARE(joined, paragraphs);
+    QCOMPARE(lines.count(QString()), 1);              // the empty line between two paragraphs
+    QVERIFY(lines.size() >= 6 && lines.size() <= 9);  // 349 characters over about 60 columns
+
+    // CJK breaks between any two characters and fills the line.
+    QString cjk;
+    for (int i = 0; i < 120; ++i) cjk += QChar(0x4E00 + (i * 37) % 2000);
+    const QStringList cjkLines = WrapDescription(cjk, fm, first, width);
+    QCOMPARE(cjkLines.join(QString()), cjk);
+    QVERIFY(cjkLines.size() >= 3);
+    const int wide = fm.horizontalAdvance(QStringLiteral("宽"));
+    for (int i = 0; i + 1 < cjkLines.size(); ++i) {
+        const int limit = i == 0 ? first : width;
+        QVERIFY(fm.horizontalAdvance(cjkLines[i]) <= limit && fm.horizontalAdvance(cjkLines[i]) > limit - wide);
+    }
+
+    // A word wider than a line is cut between characters (never inside a surrogate pair); CR LF is
+    // one break; a tab prints as a blank; an empty text has no lines.
+    const QString pair = QString::fromUcs4(U"\U0001F9B7");
+    const QString longWord = QString(200, QLatin1Char('x')) + pair + QString(200, QLatin1Char('y'));
+    const QStringList cut = WrapDescription(longWord, fm, first, width);
+    QCOMPARE(cut.join(QString()), longWord);
+    for (const QString& line : cut) {
+        QVERIFY(fm.horizontalAdvance(line) <= width);
+        QVERIFY(!line.back().isHighSurrogate());
+    }
+    QCOMPARE(WrapDescription(QStringLiteral("Caries 36\r\nfilling\tdone\r\n"), fm, first, width),
+             QStringList({"Caries 36", "filling done"}));
+    QVERIFY(WrapDescription(QString(), fm, first, width).isEmpty());
 
     QCOMPARE(ReportSexText(0), QStringLiteral("Sex：female"));
     QCOMPARE(ReportSexText(1), QStringLiteral("Sex：male"));
     QCOMPARE(ReportSexText(-3), QStringLiteral("Sex：male"));
-    QCOMPARE(ReportTimeText(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3))), QStringLiteral("Time：03/05/2024 09:07:03"));
+    const QDateTime when(QDate(2024, 3, 5), QTime(9, 7, 3));
+    QCOMPARE(ReportTimeText(when, QLocale(QLocale::German, QLocale::Germany)),
+             QStringLiteral("Time：05.03.2024 09:07"));
+    QVERIFY(ReportTimeText(when, QLocale(QLocale::English, QLocale::UnitedStates)).startsWith("Time：3/5/2024 9:07"));
     QCOMPARE(ReportNameText(QStringLiteral("王芳")), QStringLiteral("Name：王芳"));
     QCOMPARE(ReportAgeText(7), QStringLiteral("Age：7"));
     _USER_INFO user = MakePatient(20240305090703ull, u"Li Wei", 51, 0, 1);
@@ -247,22 +342,37 @@ void PrintTest::picturesFillTheirSlotsAndUnreadableOnesStayEmpty() {
     QCOMPARE(image.pixelColor(rects[2].center()), QColor(Qt::white));
     QVERIFY(Near(image.pixelColor(rects[3].center()), kColours[2]));
 
-    // On a short page the hospital line falls into the picture area: printed over the picture.
+    // On a page shorter than A4 the picture shrinks to end above the hospital line.
     content.picturePaths = {files[3]};
     image = RenderPage(page, content, 10.0);
     const int L = page.m_nLineHeight, N = page.m_nLinesPerPage;
-    const QRect picture = PictureRects(1, page.m_nLeftMargin, page.m_nReportWidth, L)[0];
-    QVERIFY(N * L + L < picture.bottom());
+    QVERIFY(N * L < 52 * L);
+    QPainter probe(&image);
+    const QRect picture = page.Layout(probe, content).pictures.value(0);
+    probe.end();
+    QVERIFY(picture.bottom() < (N - 2) * L && picture.height() > 20 * L);
+    QVERIFY(Near(image.pixelColor(picture.left() + 5, picture.bottom() - 2), kColours[3]));
     int ink = 0;
     for (int y = (N - 2) * L; y < (N - 1) * L; ++y)
-        for (int x = picture.center().x(); x < picture.right(); ++x) ink += qGray(image.pixel(x, y)) < 100;
+        for (int x = picture.center().x(); x < picture.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            QVERIFY2(!Near(c, kColours[3]), "the picture reaches the hospital line");
+            ink += qGray(c.rgb()) < 100;
+        }
     QVERIFY2(ink > 30, qPrintable(QString::number(ink)));
-    QVERIFY(Near(image.pixelColor(picture.left() + 5, picture.center().y()), kColours[3]));
 }
 
 void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
     QTemporaryDir dir;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     RecordingOwner owner;
+    // The description's first line takes the width: "treatment" only starts the second.
+    owner.content.description =
+        QStringLiteral("Deep caries on tooth 36, the pulp is open; root canal treatment is advised within two weeks.");
+    owner.content.patientId = QStringLiteral("20240305");
+    owner.content.phone = QStringLiteral("0171 555");
+    owner.content.birthDate = QStringLiteral("1981-02-03");
+    owner.content.doctor = QStringLiteral("Dr. Ahmadi");
     CPrintView view(&owner);
     view.PreviewPrinter().setPageSize(QPageSize(QPageSize::A4));
     QVERIFY(view.SaveAsPdf(dir.filePath("report.pdf")));
@@ -278,7 +388,6 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
     QImage device = Device(1200, 0.01, 0.01);
     const QFontMetrics fm15(ReportFont("FixedSys", 15.0), &device);
     const double cw = fm15.horizontalAdvance(QStringLiteral("宽")) * pt, ch = fm15.height() * pt;
-    const double blank = fm15.horizontalAdvance(QLatin1Char(' ')) * pt;
     QVERIFY(cw > 10);  // the wide character of the CJK font
 
     enum Align { Left, Centre, Right };
@@ -295,12 +404,13 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
         {"Age：42", Right, X + W, 6 * L},
         {"Disease：", Left, X, 9 * L},
         {"Deep", Left, X + 2 * cw, 11 * L + 0.3 * ch},
-        {"Root", Left, X, 12 * L + 0.6 * ch},
-        {"Control", Left, X + blank, 13 * L + 0.9 * ch},  // the third line begins with a blank
+        {"treatment", Left, X, 12 * L + 0.6 * ch},
+        {"ID：20240305", Left, X, 7.5 * L},
+        {"Born：1981-02-03", Right, X + W, 7.5 * L},
         {"Pictures：", Left, X, 19 * L},
         {"口腔医院", Right, X + W, (N - 2) * L},
-        {"09:07:03", Right, X + W, N * L},
-        {"Doctor：", Left, X, N * L},
+        {"09:07", Right, X + W, N * L},
+        {"Doctor：Dr.", Left, X, N * L},
     };
     for (const auto& e : expected) {
         const QString text = QString::fromUtf8(e.word);
@@ -311,8 +421,133 @@ void PrintTest::pdfCarriesTheTextsWhereTheLayoutPutsThem() {
         QVERIFY2(qAbs(box.top() - e.top) < tol,
                  qPrintable(QStringLiteral("%1 at y %2, not %3").arg(text).arg(box.top()).arg(e.top)));
     }
-    QVERIFY(words.contains("Time：03/05/2024"));
+    QVERIFY(words.contains("Time：05.03.2024"));
+    QVERIFY(words.contains("Phone：0171") && words["Phone：0171"].left() > words["ID：20240305"].right());
     QVERIFY(words["Resualt"].height() > 1.8 * L);  // the title's large font
+    QLocale::setDefault(QLocale::c());
+}
+
+void PrintTest::longDiagnosisContinuesOnASecondPageWithoutOverlap() {
+    QTemporaryDir dir;
+    QStringList files;
+    for (int i = 0; i < 4; ++i) {
+        files << dir.filePath(QStringLiteral("p%1.png").arg(i));
+        QVERIFY(WritePng(files.last(), kColours[i]));
+    }
+    const auto print = [&](const QString& description, const QString& name) {
+        RecordingOwner owner;
+        owner.content.description = description;
+        owner.content.picturePaths = files;
+        CPrintView view(&owner);
+        view.PreviewPrinter().setPageSize(QPageSize(QPageSize::A4));
+        const bool saved = view.SaveAsPdf(dir.filePath(name));
+        const QVector<PdfWord> words = PdfWordList(dir.filePath(name));
+        struct Printed {
+            bool saved;
+            QVector<PdfWord> words;
+            CReportPage page;
+            ReportContent content;
+        };
+        return Printed{saved, words, owner.page, owner.content};
+    };
+    const auto check = [](const QVector<PdfWord>& words, const CReportPage& page) {
+        const double pt = 72.0 / 1200, X = page.m_nLeftMargin * pt, W = page.m_nReportWidth * pt;
+        for (int a = 0; a < words.size(); ++a) {
+            const QRectF box = words[a].box;
+            QVERIFY2(box.left() >= X - 1 && box.right() <= X + W + 1, qPrintable(words[a].text));
+            for (int b = a + 1; b < words.size(); ++b) {
+                QVERIFY2(words[a].page != words[b].page || !box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(words[b].box),
+                         qPrintable(words[a].text + " over " + words[b].text));
+            }
+        }
+    };
+    // The words from "Disease：" to "Pictures：" and where the latter is; a further page's header
+    // (above its fourth line) and every page's footer are left out.
+    const auto description = [](const QVector<PdfWord>& words, const CReportPage& page, PdfWord* heading,
+                                double* right) {
+        const double headerBottom = 4 * page.m_nLineHeight * 72.0 / 1200;
+        const double footerTop = (page.m_nLinesPerPage - 2.5) * page.m_nLineHeight * 72.0 / 1200;
+        QStringList found;
+        bool in = false;
+        for (const PdfWord& w : words) {
+            if (w.text == QStringLiteral("Pictures：")) {
+                *heading = w;
+                break;
+            }
+            if (in && (w.page == 1 || w.box.top() > headerBottom) && w.box.top() < footerTop) {
+                found << w.text;
+                *right = qMax(*right, w.box.right());
+            }
+            if (w.text == QStringLiteral("Disease：")) in = true;
+        }
+        return found;
+    };
+
+    // The pictures lie below their heading, under the text and above the footer.
+    const auto picturesClear = [](const ReportContent& content, int pages) {
+        QImage device = Device(100, 8.27, 11.69);
+        QPainter dc(&device);
+        CReportPage page;
+        page.Begin(dc);
+        const ReportLayout layout = page.Layout(dc, content);
+        const int L = page.m_nLineHeight;
+        QCOMPARE(layout.pages, pages);
+        QCOMPARE(layout.picturesPage, pages);
+        QCOMPARE(layout.pictures.size(), 4);
+        for (const ReportLayout::Line& line : layout.description)
+            QVERIFY(line.page < layout.picturesPage || line.y + L < layout.picturesHeading);
+        for (const QRect& r : layout.pictures) {
+            QVERIFY(r.top() > layout.picturesHeading + L && r.bottom() < (page.m_nLinesPerPage - 2) * L);
+            QVERIFY(r.height() > 9 * L);
+        }
+    };
+
+    // 349 characters with line breaks: every word whole and in order, the width used, nothing on
+    // top of anything; the pictures follow the text on the same page.
+    auto latin = print(LongDiagnosis(), "long.pdf");
+    QVERIFY(latin.saved);
+    QVERIFY2(!latin.words.isEmpty(), "pdftotext read no words");
+    check(latin.words, latin.page);
+    PdfWord heading;
+    double right = 0;
+    QCOMPARE(description(latin.words, latin.page, &heading, &right),
+             LongDiagnosis().simplified().split(QLatin1Char(' ')));
+    const double pt = 72.0 / 1200, X = latin.page.m_nLeftMargin * pt, W = latin.page.m_nReportWidth * pt;
+    QVERIFY2(right > X + 0.9 * W, qPrintable(QString::number((right - X) / W)));
+    QCOMPARE(heading.page, 1);
+    picturesClear(latin.content, 1);
+
+    // A diagnosis written as a list of short lines leaves no room for the pictures: they and the
+    // heading go to a second page, which names the patient again and ends with the footer too.
+    QString list;
+    for (int i = 1; list.size() < 330; ++i) list += QStringLiteral("%1. tooth %2 checked\n").arg(i).arg(10 + i);
+    auto listed = print(list, "list.pdf");
+    QVERIFY(listed.saved);
+    check(listed.words, listed.page);
+    right = 0;
+    QCOMPARE(description(listed.words, listed.page, &heading, &right), list.simplified().split(QLatin1Char(' ')));
+    QCOMPARE(heading.page, 2);
+    int pages = 0, names = 0, hospitals = 0;
+    for (const PdfWord& w : listed.words) {
+        pages = qMax(pages, w.page);
+        names += w.text == QStringLiteral("Name：Zhang");
+        hospitals += w.text == QStringLiteral("口腔医院");
+    }
+    QCOMPARE(pages, 2);
+    QCOMPARE(names, 2);
+    QCOMPARE(hospitals, 2);
+    picturesClear(listed.content, 2);
+
+    // CJK: broken between characters across the whole width, all of it printed in order.
+    QString cjk;
+    for (int i = 0; i < 150; ++i) cjk += QChar(0x4E00 + (i * 37) % 2000);
+    auto wide = print(cjk, "cjk.pdf");
+    QVERIFY(wide.saved);
+    check(wide.words, wide.page);
+    right = 0;
+    QCOMPARE(description(wide.words, wide.page, &heading, &right).join(QString()), cjk);
+    QVERIFY2(right > X + 0.9 * W, qPrintable(QString::number((right - X) / W)));
+    QCOMPARE(heading.page, 1);  // 150 characters leave room for the pictures
 }
 
 void PrintTest::reportIsScaledIntoAPrintersPrintableArea() {
@@ -452,6 +687,10 @@ void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
     QCOMPARE(udp.Init(0), 1);
     CkavimoDlg dialog(store, udp);
     dialog.SetUserListRunner([](CUserList& users) { users.accept(); });
+    // The doctor's name comes from the settings file.
+    const QString ini = drive.root() + QStringLiteral("/kavimo.ini");
+    QSettings(ini, QSettings::IniFormat).setValue(QStringLiteral("report/doctor"), QStringLiteral("Dr. Ahmadi"));
+    dialog.SetSettingsSource(ini, {});
     dialog.OnInitDialog();
 
     // The default patient with three pictures (and a fourth, for a moment), a diagnosis and a
@@ -491,8 +730,17 @@ void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
     const QString pdf = drive.root() + QStringLiteral("/report.pdf");
     QVERIFY(frame->View()->SaveAsPdf(pdf));
     const QMap<QString, QRectF> words = PdfWords(pdf);
-    for (const char* expected : {"Name：Test", "Sex：male", "Age：33", "Caries", "Riverside", "Doctor："})
+    for (const char* expected :
+         {"Name：Test", "Sex：male", "Age：33", "Caries", "Riverside", "Doctor：Dr.", "Ahmadi", "ID：20170801102233"})
         QVERIFY2(words.contains(QString::fromUtf8(expected)), expected);
+
+    // A diagnosis that leaves no room for the pictures gives the preview a second page.
+    QString list;
+    for (int i = 1; list.size() < 330; ++i) list += QStringLiteral("%1. tooth %2 checked\n").arg(i).arg(10 + i);
+    QCOMPARE(store.SetDescription(list.toStdU16String()), 1);
+    print->click();
+    QTRY_COMPARE(dialog.PrintFrame()->View()->Preview()->pageCount(), 2);
+    frame = dialog.PrintFrame();
 
     // A second press replaces the preview; without a patient the button does nothing.
     print->click();

@@ -2,9 +2,11 @@
 // rising precedence, with clear errors for values that are not addresses or ports.
 #include <QtTest>
 
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/settings/appconfig.h"
+#include "platform/settingsfile.h"
 
 namespace {
 QStringList Args(QStringList rest) {
@@ -230,6 +232,24 @@ void AppConfigTest::valuesWithCommasAreReadAsWritten() {
     QCOMPARE(r.status, ConfigResult::Ok);
     QCOMPARE(config.driveD, QStringLiteral("/data/Praxis Dr. A, B,C"));
     QCOMPARE(config.pacs.calledAet, std::string("CLINIC,2"));
+
+    // The tools read the file without Qt and must find the same folder, also in what the
+    // Settings dialog writes (quoted, escaped).
+    std::string value;
+    QVERIFY(platform::ReadSettingsValue(ini.toStdString(), "paths/drive_d", &value));
+    QCOMPARE(QString::fromStdString(value), config.driveD);
+    QVERIFY(!platform::ReadSettingsValue(ini.toStdString(), "paths/data_group", &value));
+    const QString written = dir.filePath(QStringLiteral("written.ini"));
+    const QString odd = QStringLiteral(" /srv/Praxis \"Ørsted\"; A,B\\x=1\t");
+    {
+        QSettings settings(written, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("paths/drive_d"), odd);
+        settings.setValue(QStringLiteral("report/doctor"), QStringLiteral("Dr. 王"));
+    }
+    QVERIFY(platform::ReadSettingsValue(written.toStdString(), "paths/drive_d", &value));
+    QCOMPARE(QString::fromStdString(value), odd);
+    QVERIFY(platform::ReadSettingsValue(written.toStdString(), "report/doctor", &value));
+    QCOMPARE(QString::fromStdString(value), QStringLiteral("Dr. 王"));
 }
 
 void AppConfigTest::practiceSystemPatientIsTakenOnlyWhenSound() {

@@ -3,11 +3,16 @@
 // overrides is marked and still wins.
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/archive/pacssettings.h"
 #include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
 
@@ -17,6 +22,7 @@ private Q_SLOTS:
     void refusesBadValuesWithTheReasonBesideTheField();
     void savedValuesComeBackAndOverridesStillWin();
     void aFolderWithACommaComesBackAsWritten();
+    void fitsTheScreenAndReasonsDoNotMoveTheFields();
 };
 
 namespace {
@@ -175,6 +181,33 @@ void SettingsDlgTest::aFolderWithACommaComesBackAsWritten() {
     QCOMPARE(ResolveConfig({QStringLiteral("kavimo")}, {}, iniPath, &config).status, ConfigResult::Ok);
     QCOMPARE(config.driveD, chosen);
     QCOMPARE(CSettingsDlg(iniPath, {}).Edit(QStringLiteral("paths/drive_d"))->text(), chosen);
+}
+
+void SettingsDlgTest::fitsTheScreenAndReasonsDoNotMoveTheFields() {
+    QTemporaryDir dir;
+    CSettingsDlg dlg(dir.filePath(QStringLiteral("kavimo.ini")), {});
+    AddPacsSettings(&dlg);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QRect screen = dlg.screen()->availableGeometry();
+    QVERIFY2(dlg.height() <= screen.height(), qPrintable(QString::number(dlg.height())));
+    auto* save = dlg.findChild<QDialogButtonBox*>(QStringLiteral("Buttons"))->button(QDialogButtonBox::Save);
+    QVERIFY(save->isVisible());
+    QVERIFY(dlg.rect().contains(QRect(save->mapTo(&dlg, QPoint(0, 0)), save->size())));
+    // The last field is reached by scrolling.
+    QLineEdit* last = dlg.Edit(QStringLiteral("pacs/tls_key"));
+    QVERIFY(last);
+    auto* scroll = dlg.findChild<QScrollArea*>(QStringLiteral("SettingsScroll"));
+    scroll->ensureWidgetVisible(last);
+    QVERIFY(scroll->viewport()->rect().contains(last->mapTo(scroll->viewport(), QPoint(1, 1))));
+
+    // A reason showing up under a field leaves the fields below where they were.
+    QLineEdit* below = dlg.Edit(QStringLiteral("stream_camera/local_port"));
+    const QPoint before = below->mapTo(&dlg, QPoint(0, 0));
+    Type(dlg, "stream_camera/command_port", QStringLiteral("0"));
+    QVERIFY(!Reason(dlg, "stream_camera/command_port").isEmpty());
+    QApplication::processEvents();
+    QCOMPARE(below->mapTo(&dlg, QPoint(0, 0)), before);
 }
 
 QTEST_MAIN(SettingsDlgTest)

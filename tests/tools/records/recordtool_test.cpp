@@ -2,6 +2,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -83,6 +85,28 @@ TEST_F(RecordToolTest, CheckPassesATreeTheStoreBuiltAndChangesNothing) {
     // The drive can also come from the environment.
     const ToolRun fromEnvironment = RunTool("check", "KAVIMO_DRIVE_D='" + root_ + "'");
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.output;
+}
+
+TEST_F(RecordToolTest, FindsTheWorkDirectoryWhereTheSettingsFilePutsIt) {
+    BuildStore();
+    // The Settings dialog wrote the folder into kavimo.ini (quoted: it holds a comma).
+    const std::string home = root_ + "/home, settings";
+    ASSERT_EQ(::system(("mkdir -p '" + home + "/.config/kavimo'").c_str()), 0);
+    {
+        std::ofstream ini(home + "/.config/kavimo/kavimo.ini");
+        ini << "[General]\nlast=1\n\n[paths]\ndrive_d=\"" << root_ << "\"\n";
+    }
+    const std::string env = "env -u KAVIMO_DRIVE_D -u XDG_CONFIG_HOME -u KAVIMO_CONFIG HOME='" + home + "'";
+    ToolRun run = RunTool("check", env);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("2 patients checked"));
+    // KAVIMO_CONFIG names another file; the environment and the command line come first.
+    run = RunTool("check", "env -u KAVIMO_DRIVE_D KAVIMO_CONFIG='" + home + "/none.ini' HOME='" + home + "'");
+    EXPECT_EQ(run.status, 2) << run.output;
+    run = RunTool("check", env + " KAVIMO_DRIVE_D='" + home + "'");
+    EXPECT_EQ(run.status, 2) << run.output;
+    run = RunTool("--drive-d '" + home + "' check", env);
+    EXPECT_EQ(run.status, 2) << run.output;
 }
 
 TEST_F(RecordToolTest, CheckFindsEachKindOfDamage) {
