@@ -226,6 +226,8 @@ TEST_F(VideoPlayTest, RefreshAndSnapshotNeedAFrameAndAReleaseCallback) {
     ASSERT_TRUE(m_clock.WaitIdle());
     EXPECT_EQ(withoutRelease->Refresh(), 0);
     EXPECT_EQ(withoutRelease->ShotLast(dir.Path("a.bmp").c_str()), 0);
+    // Its display thread sleeps on the same clock: stopped, it cannot make WaitIdle answer early.
+    withoutRelease->Shutdown();
 
     auto play = Create(0, 0);
     ASSERT_TRUE(play);
