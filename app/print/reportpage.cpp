@@ -384,8 +384,7 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content, const Rep
 
 // Each caption on a white band along the foot of its picture, so that it reads with the picture
 // it belongs to in every layout.
-void CReportPage::DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout,
-                                      int page) {
+void CReportPage::DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout, int page) {
     if (layout.picturesPage != page) return;
     const QFont font = ReportFont(FixedSys(), kTextPoints);
     const QFontMetrics fm(font, dc.device());
