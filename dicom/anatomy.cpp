@@ -16,7 +16,8 @@ struct Tooth {
 // The permanent teeth, ISO 3950 designation, with their codes and meanings as DICOM PS3.16
 // CID 4018 "Intra-oral Anatomic Structure Permanent Dentition" lists them (current edition;
 // earlier editions gave other SNOMED codes for some teeth). The table's meanings are kept as it
-// words them, the mandibular ones without "Permanent".
+// words them, the mandibular ones without "Permanent". Taken from pydicom's concept tables, which
+// are generated from the standard's own; check them against PS3.16 when a new edition comes out.
 constexpr Tooth kPermanentTeeth[] = {
     {11, {"422653006", "SCT", "Permanent maxillary right central incisor tooth"}},
     {12, {"424877001", "SCT", "Permanent maxillary right lateral incisor tooth"}},
@@ -77,8 +78,9 @@ constexpr Tooth kDeciduousTeeth[] = {
     {85, {"61868007", "SCT", "Deciduous mandibular right second molar tooth"}},
 };
 
-// The anatomic region of every intraoral picture (SNOMED CT; the region intraoral photographs
-// give in Anatomic Region Sequence, PS3.16 CID 4028 "Craniofacial Anatomic Region").
+// The anatomic region of every intraoral picture (SNOMED CT "Mouth region structure"). Not yet
+// confirmed against a table of PS3.16: the dental photography guidance uses it in Anatomic Region
+// Sequence, but CID 4028 "Craniofacial Anatomic Region" as pydicom lists it does not hold it.
 constexpr CodedConcept kMouth = {"123851003", "SCT", "Mouth region structure"};
 
 // The views. The standard's context groups for views name radiographic projections, not the
