@@ -134,7 +134,7 @@ const CodedConcept* ViewConcept(records::View view) {
 }
 
 bool PutAnatomy(const records::PictureTags& tags, DcmDataset* dataset, std::string* reason) {
-    if (tags.Empty()) return true;
+    // Every picture of an intraoral camera shows the mouth, tagged or not.
     OFCondition status = AppendConcept(dataset, DCM_AnatomicRegionSequence, kMouth);
     for (int fdi : tags.teethFdi) {
         const CodedConcept* tooth = ToothConcept(fdi);

@@ -26,7 +26,7 @@ const CodedConcept* ViewConcept(records::View view);
 
 // Puts the tags into the object: Anatomic Region Sequence (0008,2218) with the mouth, Primary
 // Anatomic Structure Sequence (0008,2228) with one item per tooth, View Code Sequence (0054,0220)
-// with the view. Untagged pictures get none of them. False, with the reason, when DCMTK refuses an
+// with the view. Untagged pictures get the region only. False, with the reason, when DCMTK refuses an
 // element.
 bool PutAnatomy(const records::PictureTags& tags, DcmDataset* dataset, std::string* reason);
 

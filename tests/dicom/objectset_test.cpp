@@ -325,10 +325,11 @@ TEST_F(ObjectSetTest, TaggedPicturesCarryTheStandardsCodesOfTheirTeeth) {
     const std::string deciduous = dicomtest::RunCommand("dcmdump '" + m_files[2] + "'").output;
     EXPECT_EQ(Count(deciduous, "(0008,0100) SH [27855007]"), 1u) << deciduous;  // 55, CID 4019
     EXPECT_EQ(Count(deciduous, "(0008,0104) LO [Deciduous maxillary right second molar tooth]"), 1u) << deciduous;
-    // A picture without teeth has none of it.
+    // A picture without teeth still shows the mouth, and no tooth or view.
     const std::string untagged = dicomtest::RunCommand("dcmdump '" + m_files[1] + "'").output;
     EXPECT_EQ(Count(untagged, "(0008,2228)"), 0u) << untagged;
-    EXPECT_EQ(Count(untagged, "(0008,2218)"), 0u) << untagged;
+    EXPECT_EQ(Count(untagged, "(0054,0220)"), 0u) << untagged;
+    EXPECT_EQ(Count(untagged, "(0008,0100) SH [123851003]"), 1u) << untagged;
 }
 
 }  // namespace
