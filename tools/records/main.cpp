@@ -50,7 +50,7 @@ constexpr const char* kUsage =
     "              that each picture holds a JPEG, and looks for missing backups and stray files;\n"
     "              exit status 1 on a problem\n"
     "  export-dicom UID DIR [--pacs-issuer TEXT]\n"
-    "              writes <picture name>.dcm into DIR for every picture of the patient\n"
+    "              writes every picture of the patient into DIR/DICOM/ with a DICOMDIR\n"
     "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS options]\n"
     "              sends every picture of the patient to the archive, one line per picture\n"
     "              (these two write the installation's identity, Installation.txt in the work\n"
