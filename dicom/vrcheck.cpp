@@ -10,6 +10,7 @@
 #include "dcmtk/dcmdata/dcvrui.h"
 #include "dicom/pacsclient.h"
 #include "records/patientdetails.h"
+#include "records/textconv.h"
 
 namespace dicom {
 namespace {
@@ -25,39 +26,16 @@ std::u32string Decode(const std::string& text, bool* clean) {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
-        const unsigned char c = *p;
-        int more = -1;
         char32_t code = 0;
-        if (c < 0x80) {
-            more = 0;
-            code = c;
-        } else if (c >= 0xc2 && c <= 0xdf) {
-            more = 1;
-            code = c & 0x1f;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            more = 2;
-            code = c & 0x0f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            more = 3;
-            code = c & 0x07;
-        }
-        bool ok = more >= 0 && end - p > more;
-        for (int i = 1; ok && i <= more; ++i) {
-            if ((p[i] & 0xc0) != 0x80) ok = false;
-            code = (code << 6) | (p[i] & 0x3f);
-        }
-        if (ok && ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10ffff ||
-                   (code >= 0xd800 && code <= 0xdfff))) {
-            ok = false;
-        }
-        if (!ok) {
+        const size_t length = records::DecodeUtf8At(p, end, &code);
+        if (length == 0) {
             *clean = false;
             out += kReplacement;
             ++p;
             continue;
         }
         out += code;
-        p += more + 1;
+        p += length;
     }
     return out;
 }

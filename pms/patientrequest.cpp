@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "records/patientdetails.h"
+#include "records/textconv.h"
 
 namespace pms {
 namespace {
@@ -12,36 +13,13 @@ namespace {
 // text is not that.
 long CleanUtf8Length(const std::string& text) {
     long chars = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t more = 0;
-        unsigned long code = c;
-        if (c < 0x80) {
-            if (c < 0x20 || c == 0x7f) return -1;
-        } else if (c >= 0xc2 && c <= 0xdf) {
-            more = 1;
-            code = c & 0x1f;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            more = 2;
-            code = c & 0x0f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            more = 3;
-            code = c & 0x07;
-        } else {
-            return -1;
-        }
-        if (text.size() - i <= more) return -1;
-        for (size_t k = 1; k <= more; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xc0) != 0x80) return -1;
-            code = (code << 6) | (next & 0x3f);
-        }
-        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10ffff ||
-            (code >= 0xd800 && code <= 0xdfff) || (code >= 0x80 && code < 0xa0)) {
-            return -1;
-        }
-        i += more + 1;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        char32_t code = 0;
+        const size_t length = records::DecodeUtf8At(p, end, &code);
+        if (length == 0 || code < 0x20 || code == 0x7f || (code >= 0x80 && code < 0xa0)) return -1;
+        p += length;
         ++chars;
     }
     return chars;

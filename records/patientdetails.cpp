@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "records/recordfile.h"
+#include "records/textconv.h"
 
 namespace records {
 namespace {
@@ -47,42 +48,33 @@ constexpr OrderKey kOrderKeys[] = {
     {"ReferringPhysicianName", &PatientOrder::referringPhysician},
 };
 
+// One "Key=value" line per key, in the keys' order; a control character in a value becomes a
+// space, so that a value never breaks its line.
+template <typename Keys, typename Record>
+std::string KeyValueText(const Keys& keys, const Record& record) {
+    std::string text;
+    for (const auto& key : keys) {
+        text += key.name;
+        text += '=';
+        for (char c : record.*key.field) {
+            const auto u = static_cast<unsigned char>(c);
+            text += (u < 0x20 || u == 0x7f) ? ' ' : c;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 // Well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF) without control
 // characters.
 bool IsCleanUtf8(const std::string& text) {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            if (c < 0x20 || c == 0x7f) return false;
-            ++p;
-            continue;
-        }
-        int more = 0;
-        unsigned long code = 0;
-        if (c >= 0xc2 && c <= 0xdf) {
-            more = 1;
-            code = c & 0x1f;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            more = 2;
-            code = c & 0x0f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            more = 3;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= more) return false;
-        for (int i = 1; i <= more; ++i) {
-            if ((p[i] & 0xc0) != 0x80) return false;
-            code = (code << 6) | (p[i] & 0x3f);
-        }
-        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10ffff ||
-            (code >= 0xd800 && code <= 0xdfff)) {
-            return false;
-        }
-        p += more + 1;
+        char32_t code = 0;
+        const size_t length = DecodeUtf8At(p, end, &code);
+        if (length == 0 || code < 0x20 || code == 0x7f) return false;
+        p += length;
     }
     return true;
 }
@@ -188,19 +180,7 @@ bool ParsePatientDetails(const std::string& text, PatientDetails* details, std::
     return true;
 }
 
-std::string PatientDetailsText(const PatientDetails& details) {
-    std::string text;
-    for (const Key& key : kKeys) {
-        text += key.name;
-        text += '=';
-        for (char c : details.*key.field) {
-            const auto u = static_cast<unsigned char>(c);
-            text += (u < 0x20 || u == 0x7f) ? ' ' : c;
-        }
-        text += '\n';
-    }
-    return text;
-}
+std::string PatientDetailsText(const PatientDetails& details) { return KeyValueText(kKeys, details); }
 
 DetailsFound ReadPatientDetails(const std::string& patientHostDir, PatientDetails* details, std::string* problem) {
     std::string text;
@@ -271,19 +251,7 @@ bool ParsePatientOrder(const std::string& text, PatientOrder* order, std::string
     return true;
 }
 
-std::string PatientOrderText(const PatientOrder& order) {
-    std::string text;
-    for (const OrderKey& key : kOrderKeys) {
-        text += key.name;
-        text += '=';
-        for (char c : order.*key.field) {
-            const auto u = static_cast<unsigned char>(c);
-            text += (u < 0x20 || u == 0x7f) ? ' ' : c;
-        }
-        text += '\n';
-    }
-    return text;
-}
+std::string PatientOrderText(const PatientOrder& order) { return KeyValueText(kOrderKeys, order); }
 
 OrderFound ReadPatientOrder(const std::string& patientHostDir, PatientOrder* order, std::string* problem) {
     const std::string path = patientHostDir + "/" + kOrderFile;

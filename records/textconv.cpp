@@ -85,6 +85,34 @@ std::u16string AnsiToUtf16(std::string_view text) {
     return out;
 }
 
+size_t DecodeUtf8At(const unsigned char* p, const unsigned char* end, char32_t* code) {
+    const unsigned char c = *p;
+    if (c < 0x80) {
+        *code = c;
+        return 1;
+    }
+    size_t length;
+    char32_t cp;
+    char32_t minimum;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2, cp = c & 0x1F, minimum = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3, cp = c & 0x0F, minimum = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4, cp = c & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (size_t(end - p) < length) return 0;
+    for (size_t i = 1; i < length; ++i) {
+        if (!IsContinuation(p[i])) return 0;
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    *code = cp;
+    return length;
+}
+
 std::string Utf16ToAnsi(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());

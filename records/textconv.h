@@ -13,6 +13,11 @@ namespace records {
 // silently and the conversion never fails.
 std::u16string AnsiToUtf16(std::string_view text);
 
+// The well-formed UTF-8 sequence at p (p < end): its code point goes to *code and its length
+// (1-4) comes back; 0 when the bytes there are malformed (a stray or invalid byte, a cut-short or
+// overlong sequence, an encoded surrogate, a value above U+10FFFF).
+size_t DecodeUtf8At(const unsigned char* p, const unsigned char* end, char32_t* code);
+
 // UTF-16 to 8-bit text. An unpaired surrogate becomes U+FFFD.
 std::string Utf16ToAnsi(std::u16string_view text);
 
