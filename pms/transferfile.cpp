@@ -185,6 +185,7 @@ void IniText::Set(const std::string& section, const std::string& key, const std:
     for (Line& line : s->lines) {
         if (!line.key.empty() && Upper(line.key) == wanted) {
             line.value = OneLine(value);
+            line.raw.clear();
             return;
         }
     }
@@ -209,7 +210,9 @@ std::string IniText::Latin1Text() const {
     for (size_t i = 0; i < m_sections.size(); ++i) {
         if (i > 0) text += "[" + Utf8ToLatin1(m_sections[i].name) + "]" + m_lineEnd;
         for (const Line& line : m_sections[i].lines) {
-            text += line.key.empty() ? line.raw : Utf8ToLatin1(line.key) + "=" + Utf8ToLatin1(line.value);
+            // A line kavimo did not change goes back as the system wrote it.
+            text += !line.raw.empty() || line.key.empty() ? line.raw
+                                                          : Utf8ToLatin1(line.key) + "=" + Utf8ToLatin1(line.value);
             text += m_lineEnd;
         }
     }

@@ -58,7 +58,7 @@ private:
     struct Line {
         std::string key;    // empty for a comment or a line kavimo does not read
         std::string value;  // UTF-8
-        std::string raw;    // the line as read (ISO-8859-1), for lines without a key
+        std::string raw;    // the line as read (ISO-8859-1); empty once kavimo has set its value
     };
     struct Section {
         std::string name;
