@@ -41,6 +41,22 @@ void AppendUtf8(std::string& out, char32_t cp) {
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
+// The sequence a lead byte above 0x7F starts: its length, the bits it carries and the smallest
+// code point that length may encode (anything below is an overlong form). False for a stray
+// continuation byte or a byte that starts no sequence.
+bool Utf8Lead(unsigned char c, size_t* length, char32_t* cp, char32_t* minimum) {
+    if (c >= 0xC2 && c <= 0xDF) {
+        *length = 2, *cp = c & 0x1F, *minimum = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        *length = 3, *cp = c & 0x0F, *minimum = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        *length = 4, *cp = c & 0x07, *minimum = 0x10000;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::u16string AnsiToUtf16(std::string_view text) {
@@ -58,13 +74,7 @@ std::u16string AnsiToUtf16(std::string_view text) {
         size_t length;
         char32_t cp;
         char32_t minimum;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2, cp = c & 0x1F, minimum = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3, cp = c & 0x0F, minimum = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4, cp = c & 0x07, minimum = 0x10000;
-        } else {
+        if (!Utf8Lead(c, &length, &cp, &minimum)) {
             out.push_back(char16_t(kReplacement));  // stray continuation or invalid lead byte
             ++i;
             continue;
@@ -94,15 +104,7 @@ size_t DecodeUtf8At(const unsigned char* p, const unsigned char* end, char32_t* 
     size_t length;
     char32_t cp;
     char32_t minimum;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2, cp = c & 0x1F, minimum = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3, cp = c & 0x0F, minimum = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4, cp = c & 0x07, minimum = 0x10000;
-    } else {
-        return 0;
-    }
+    if (!Utf8Lead(c, &length, &cp, &minimum)) return 0;
     if (size_t(end - p) < length) return 0;
     for (size_t i = 1; i < length; ++i) {
         if (!IsContinuation(p[i])) return 0;
