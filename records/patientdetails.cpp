@@ -8,10 +8,14 @@
 namespace records {
 namespace {
 
-struct Key {
+// A key of a "Key=value" file and the field of the record it fills.
+template <typename Record>
+struct FieldKey {
     const char* name;
-    std::string PatientDetails::*field;
+    std::string Record::*field;
 };
+using Key = FieldKey<PatientDetails>;
+using OrderKey = FieldKey<PatientOrder>;
 
 constexpr Key kKeys[] = {
     {"Name", &PatientDetails::name},
@@ -30,11 +34,6 @@ constexpr Key kOldWorklistKeys[] = {
     {"PatientName", &PatientDetails::personName},
     {"PatientBirthDate", &PatientDetails::birthDate},
     {"IssuerOfPatientID", &PatientDetails::issuer},
-};
-
-struct OrderKey {
-    const char* name;
-    std::string PatientOrder::*field;
 };
 
 constexpr OrderKey kOrderKeys[] = {
