@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "app/pmslink/transferrun.h"
 #include "app/settings/appconfig.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uifont.h"
 #include "kavimo_version.h"
 #include "platform/debug.h"
@@ -208,6 +210,8 @@ int CkavimoApp::Run(int argc, char** argv) {
     QFont font = EmPixelFont(QStringLiteral("Arial"), 12, kWeightNormal);
     font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
     QApplication::setFont(font);
+    // The language: the one chosen in the settings, else the desktop's.
+    InstallTranslation(IniValueText(QSettings(config.iniPath, QSettings::IniFormat), QStringLiteral("ui/language")));
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);

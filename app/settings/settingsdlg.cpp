@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -48,6 +49,7 @@ constexpr TableRow kTable[] = {
     {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
     {"Report", "report/doctor", "Doctor's name"},
     {"Keys", "keys/foot_switch", "Foot switch key (does Freeze)"},
+    {"Language", "ui/language", "Language (empty: the desktop's)"},
 };
 
 QString DefaultText(const QString& key) {
@@ -177,6 +179,15 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
                 const QKeySequence k = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
                 return k.isEmpty() || k.count() != 1 ? QStringLiteral("not a key (for example F8, Space or Pause)")
                                                      : QString();
+            };
+        }
+        if (key == QLatin1String("ui/language")) {
+            field.defaultText = QStringLiteral("e.g. de, zh_CN");
+            field.validate = [](const QString& text) {
+                const QString name = text.trimmed();
+                return name.isEmpty() || QLocale(name).language() != QLocale::C
+                           ? QString()
+                           : QStringLiteral("not a language (for example de, fr or zh_CN)");
             };
         }
         fields.append(field);
