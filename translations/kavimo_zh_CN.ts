@@ -556,10 +556,6 @@ Empty shows every picture.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>QPushButton[objectName^=&quot;Tooth&quot;]:checked { background: #1f5fa8; color: white; font-weight: bold; border: 1px solid #0d3463; }</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>View:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1095,6 +1091,270 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -73,16 +73,16 @@ QString NoPacsMessage() {
 void AddPacsSettings(CSettingsDlg* dialog) {
     dialog->AddGroup(
         Ui::tr("PACS (the clinic's archive)"),
-        {MakeField(kCalledAet, UI_TEXT("Archive AE title"), Ui::tr("none: no archive")),
-         MakeField(kHost, UI_TEXT("Archive host"), QString()), MakeField(kPort, UI_TEXT("Archive DICOM port"), QString()),
-         MakeField(kCallingAet, UI_TEXT("kavimo's AE title"), QString::fromLatin1(dicom::kDefaultCallingAet)),
-         MakeField(kAutoSend, UI_TEXT("Send every stored picture (on/off)"), QStringLiteral("off")),
-         MakeField(kWorklistModality, UI_TEXT("Worklist modality"), QStringLiteral("XC")),
-         MakeField(kWorklistStations, UI_TEXT("Worklist of this station or all (this/all)"), QStringLiteral("this")),
-         CheckField(kTls, UI_TEXT("Connect over TLS (the archive must show a certificate the CA signed)")),
-         FileField(kTlsCa, UI_TEXT("CA certificates to trust (PEM)"), UI_TEXT("required with TLS")),
-         FileField(kTlsCert, UI_TEXT("kavimo's certificate (PEM)"), UI_TEXT("none: only if the archive asks for one")),
-         FileField(kTlsKey, UI_TEXT("kavimo's private key (PEM)"), UI_TEXT("none: goes with the certificate"))});
+        {MakeField(kCalledAet, QT_TRANSLATE_NOOP("kavimo", "Archive AE title"), Ui::tr("none: no archive")),
+         MakeField(kHost, QT_TRANSLATE_NOOP("kavimo", "Archive host"), QString()), MakeField(kPort, QT_TRANSLATE_NOOP("kavimo", "Archive DICOM port"), QString()),
+         MakeField(kCallingAet, QT_TRANSLATE_NOOP("kavimo", "kavimo's AE title"), QString::fromLatin1(dicom::kDefaultCallingAet)),
+         MakeField(kAutoSend, QT_TRANSLATE_NOOP("kavimo", "Send every stored picture (on/off)"), QStringLiteral("off")),
+         MakeField(kWorklistModality, QT_TRANSLATE_NOOP("kavimo", "Worklist modality"), QStringLiteral("XC")),
+         MakeField(kWorklistStations, QT_TRANSLATE_NOOP("kavimo", "Worklist of this station or all (this/all)"), QStringLiteral("this")),
+         CheckField(kTls, QT_TRANSLATE_NOOP("kavimo", "Connect over TLS (the archive must show a certificate the CA signed)")),
+         FileField(kTlsCa, QT_TRANSLATE_NOOP("kavimo", "CA certificates to trust (PEM)"), QT_TRANSLATE_NOOP("kavimo", "required with TLS")),
+         FileField(kTlsCert, QT_TRANSLATE_NOOP("kavimo", "kavimo's certificate (PEM)"), QT_TRANSLATE_NOOP("kavimo", "none: only if the archive asks for one")),
+         FileField(kTlsKey, QT_TRANSLATE_NOOP("kavimo", "kavimo's private key (PEM)"), QT_TRANSLATE_NOOP("kavimo", "none: goes with the certificate"))});
 
     // "Test connection" under the groups, above the note and the buttons.
     auto* row = new QWidget(dialog);

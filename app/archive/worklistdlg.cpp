@@ -22,7 +22,7 @@
 
 namespace {
 
-const char kCaption[] = UI_TEXT("Worklist");
+const char kCaption[] = QT_TRANSLATE_NOOP("kavimo", "Worklist");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 

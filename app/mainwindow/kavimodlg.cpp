@@ -75,14 +75,14 @@ struct ControlSpec {
 
 // The sixteen face-coloured push buttons.
 const ControlSpec kPushButtons[] = {
-    {IdPrev, "IdPrev", UI_TEXT("Prev")},       {IdNext, "IdNext", UI_TEXT("Next")},
-    {IdSave, "IdSave", UI_TEXT("Save")},       {IdSaveAs, "IdSaveAs", UI_TEXT("Save As")},
-    {IdUndo, "IdUndo", UI_TEXT("Undo")},       {IdSplit, "IdSplit", UI_TEXT("Split")},
-    {IdDelete, "IdDelete", UI_TEXT("Delete")}, {IdSaveDisease, "IdSaveDisease", UI_TEXT("Save")},
-    {IdImport, "IdImport", UI_TEXT("Import")}, {IdExport, "IdExport", UI_TEXT("Export")},
-    {IdPickup, "IdPickup", UI_TEXT("Pickup")}, {IdPrint, "IdPrint", UI_TEXT("Print")},
-    {IdUser, "IdUser", UI_TEXT("User")},       {IdSample, "IdSample", UI_TEXT("Sample")},
-    {IdFreeze, "IdFreeze", UI_TEXT("Freeze")}, {IdExit, "IdExit", UI_TEXT("Exit")},
+    {IdPrev, "IdPrev", QT_TRANSLATE_NOOP("kavimo", "Prev")},       {IdNext, "IdNext", QT_TRANSLATE_NOOP("kavimo", "Next")},
+    {IdSave, "IdSave", QT_TRANSLATE_NOOP("kavimo", "Save")},       {IdSaveAs, "IdSaveAs", QT_TRANSLATE_NOOP("kavimo", "Save As")},
+    {IdUndo, "IdUndo", QT_TRANSLATE_NOOP("kavimo", "Undo")},       {IdSplit, "IdSplit", QT_TRANSLATE_NOOP("kavimo", "Split")},
+    {IdDelete, "IdDelete", QT_TRANSLATE_NOOP("kavimo", "Delete")}, {IdSaveDisease, "IdSaveDisease", QT_TRANSLATE_NOOP("kavimo", "Save")},
+    {IdImport, "IdImport", QT_TRANSLATE_NOOP("kavimo", "Import")}, {IdExport, "IdExport", QT_TRANSLATE_NOOP("kavimo", "Export")},
+    {IdPickup, "IdPickup", QT_TRANSLATE_NOOP("kavimo", "Pickup")}, {IdPrint, "IdPrint", QT_TRANSLATE_NOOP("kavimo", "Print")},
+    {IdUser, "IdUser", QT_TRANSLATE_NOOP("kavimo", "User")},       {IdSample, "IdSample", QT_TRANSLATE_NOOP("kavimo", "Sample")},
+    {IdFreeze, "IdFreeze", QT_TRANSLATE_NOOP("kavimo", "Freeze")}, {IdExit, "IdExit", QT_TRANSLATE_NOOP("kavimo", "Exit")},
 };
 
 // What each button does, said in its tooltip, and the key that presses it (none: only a click).
@@ -92,22 +92,22 @@ struct KeySpec {
     const char* tip;
 };
 const KeySpec kButtonKeys[] = {
-    {IdUser, "Ctrl+U", UI_TEXT("Choose, create or find a patient")},
-    {IdSample, "F5", UI_TEXT("Start or stop the camera's live picture")},
-    {IdFreeze, "Space", UI_TEXT("Freeze the live picture; press again (Save Pic) to store it")},
-    {IdImport, "Ctrl+I", UI_TEXT("Add picture files to this patient")},
-    {IdExport, "Ctrl+E", UI_TEXT("Copy the picked pictures (or all of them) to a folder")},
-    {IdPickup, "Ctrl+K", UI_TEXT("Pick up to four pictures for the report and the export")},
-    {IdPrint, "Ctrl+P", UI_TEXT("Preview, print or save the report as PDF")},
-    {IdSave, "Ctrl+S", UI_TEXT("Store the drawing on the shown picture")},
-    {IdSaveAs, "Ctrl+Shift+S", UI_TEXT("Store the shown picture with its drawing as a new picture")},
-    {IdUndo, "Ctrl+Z", UI_TEXT("Take back the last stroke")},
-    {IdSplit, "Ctrl+T", UI_TEXT("Show four pictures at once, or one again")},
-    {IdDelete, "Delete", UI_TEXT("Delete the shown picture (it goes to the trash)")},
-    {IdSaveDisease, "Ctrl+D", UI_TEXT("Store the diagnosis")},
-    {IdPrev, "", UI_TEXT("Scroll the thumbnails up")},
-    {IdNext, "", UI_TEXT("Scroll the thumbnails down")},
-    {IdExit, "", UI_TEXT("Close kavimo (unsaved work is asked about first)")},
+    {IdUser, "Ctrl+U", QT_TRANSLATE_NOOP("kavimo", "Choose, create or find a patient")},
+    {IdSample, "F5", QT_TRANSLATE_NOOP("kavimo", "Start or stop the camera's live picture")},
+    {IdFreeze, "Space", QT_TRANSLATE_NOOP("kavimo", "Freeze the live picture; press again (Save Pic) to store it")},
+    {IdImport, "Ctrl+I", QT_TRANSLATE_NOOP("kavimo", "Add picture files to this patient")},
+    {IdExport, "Ctrl+E", QT_TRANSLATE_NOOP("kavimo", "Copy the picked pictures (or all of them) to a folder")},
+    {IdPickup, "Ctrl+K", QT_TRANSLATE_NOOP("kavimo", "Pick up to four pictures for the report and the export")},
+    {IdPrint, "Ctrl+P", QT_TRANSLATE_NOOP("kavimo", "Preview, print or save the report as PDF")},
+    {IdSave, "Ctrl+S", QT_TRANSLATE_NOOP("kavimo", "Store the drawing on the shown picture")},
+    {IdSaveAs, "Ctrl+Shift+S", QT_TRANSLATE_NOOP("kavimo", "Store the shown picture with its drawing as a new picture")},
+    {IdUndo, "Ctrl+Z", QT_TRANSLATE_NOOP("kavimo", "Take back the last stroke")},
+    {IdSplit, "Ctrl+T", QT_TRANSLATE_NOOP("kavimo", "Show four pictures at once, or one again")},
+    {IdDelete, "Delete", QT_TRANSLATE_NOOP("kavimo", "Delete the shown picture (it goes to the trash)")},
+    {IdSaveDisease, "Ctrl+D", QT_TRANSLATE_NOOP("kavimo", "Store the diagnosis")},
+    {IdPrev, "", QT_TRANSLATE_NOOP("kavimo", "Scroll the thumbnails up")},
+    {IdNext, "", QT_TRANSLATE_NOOP("kavimo", "Scroll the thumbnails down")},
+    {IdExit, "", QT_TRANSLATE_NOOP("kavimo", "Close kavimo (unsaved work is asked about first)")},
 };
 
 // The pen width and colour groups, with their bitmaps.
@@ -118,15 +118,15 @@ struct ToolSpec {
     const char* bitmap;
 };
 const ToolSpec kToolButtons[] = {
-    {IdThick, "IdThick", UI_TEXT("Thick"), ":/bitmap/166.png"}, {IdMedium, "IdMedium", UI_TEXT("Medium"), ":/bitmap/167.png"},
-    {IdThin, "IdThin", UI_TEXT("Thin"), ":/bitmap/168.png"},    {IdRed, "IdRed", UI_TEXT("Red"), ":/bitmap/151.png"},
-    {IdGreen, "IdGreen", UI_TEXT("Green"), ":/bitmap/149.png"}, {IdBlue, "IdBlue", UI_TEXT("Blue"), ":/bitmap/150.png"},
+    {IdThick, "IdThick", QT_TRANSLATE_NOOP("kavimo", "Thick"), ":/bitmap/166.png"}, {IdMedium, "IdMedium", QT_TRANSLATE_NOOP("kavimo", "Medium"), ":/bitmap/167.png"},
+    {IdThin, "IdThin", QT_TRANSLATE_NOOP("kavimo", "Thin"), ":/bitmap/168.png"},    {IdRed, "IdRed", QT_TRANSLATE_NOOP("kavimo", "Red"), ":/bitmap/151.png"},
+    {IdGreen, "IdGreen", QT_TRANSLATE_NOOP("kavimo", "Green"), ":/bitmap/149.png"}, {IdBlue, "IdBlue", QT_TRANSLATE_NOOP("kavimo", "Blue"), ":/bitmap/150.png"},
 };
 
 const ControlSpec kLabels[] = {
-    {IdNum, "IdNum", UI_TEXT("Num：")},          {IdName, "IdName", UI_TEXT("Name：")},
-    {IdSex, "IdSex", UI_TEXT("Sex：")},          {IdAge, "IdAge", UI_TEXT("Age：")},
-    {IdPhone, "IdPhone", UI_TEXT("Phone：")},    {IdDiseaseCaption, "IdDiseaseCaption", UI_TEXT("Disease：")},
+    {IdNum, "IdNum", QT_TRANSLATE_NOOP("kavimo", "Num：")},          {IdName, "IdName", QT_TRANSLATE_NOOP("kavimo", "Name：")},
+    {IdSex, "IdSex", QT_TRANSLATE_NOOP("kavimo", "Sex：")},          {IdAge, "IdAge", QT_TRANSLATE_NOOP("kavimo", "Age：")},
+    {IdPhone, "IdPhone", QT_TRANSLATE_NOOP("kavimo", "Phone：")},    {IdDiseaseCaption, "IdDiseaseCaption", QT_TRANSLATE_NOOP("kavimo", "Disease：")},
     {IdStatusLine, "IdStatusLine", ""}, {IdStatusLine2, "IdStatusLine2", ""},
 };
 
@@ -161,8 +161,8 @@ void CkavimoDlg::CreateControls() {
         b->hide();
         connect(b, &QPushButton::clicked, this, slot);
     };
-    hidden(IdOK, "IdOK", UI_TEXT("确定"), &QDialog::accept);
-    hidden(IdCancel, "IdCancel", UI_TEXT("取消"), &QDialog::reject);
+    hidden(IdOK, "IdOK", QT_TRANSLATE_NOOP("kavimo", "确定"), &QDialog::accept);
+    hidden(IdCancel, "IdCancel", QT_TRANSLATE_NOOP("kavimo", "取消"), &QDialog::reject);
 
     for (const ControlSpec& spec : kLabels) {
         auto* label = new QLabel(Ui::tr(spec.text), this);

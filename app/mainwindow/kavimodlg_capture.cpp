@@ -54,7 +54,7 @@ constexpr int kImportNameAttempts = 86400;  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
 constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
 
-const char kAppCaption[] = UI_TEXT("Oral image acquisition system");
+const char kAppCaption[] = QT_TRANSLATE_NOOP("kavimo", "Oral image acquisition system");
 
 // One line of the audit trail about a patient's picture.
 void Audit(const char* event, uint64_t uid, const std::string& file, const QString& detail, bool success = true) {

@@ -20,7 +20,7 @@
 
 namespace {
 
-const char kArchiveCaption[] = UI_TEXT("PACS");
+const char kArchiveCaption[] = QT_TRANSLATE_NOOP("kavimo", "PACS");
 
 struct ExportResult {
     int written = 0;

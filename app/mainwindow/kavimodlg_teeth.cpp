@@ -20,7 +20,7 @@
 
 namespace {
 
-const char kTeethCaption[] = UI_TEXT("Teeth and view");
+const char kTeethCaption[] = QT_TRANSLATE_NOOP("kavimo", "Teeth and view");
 
 // The picture's file name when it lies directly in the patient's own directory (only those have
 // their teeth in its file); empty otherwise.

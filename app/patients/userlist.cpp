@@ -34,7 +34,7 @@
 
 namespace {
 
-const char kCaption[] = UI_TEXT("Oral image acquisition system");
+const char kCaption[] = QT_TRANSLATE_NOOP("kavimo", "Oral image acquisition system");
 
 // The sex box's items, sorted: the first two indexes are the record's values for female and male.
 enum SexItem : int { kFemale = 0, kMale = 1, kOther = 2, kUnknown = 3 };
@@ -53,7 +53,7 @@ int SexItemOf(const std::string& letter) {
 }
 
 QString SexText(int item) {
-    static const char* const kTexts[] = {UI_TEXT("Female"), UI_TEXT("Male"), UI_TEXT("Other"), UI_TEXT("Unknown")};
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("kavimo", "Female"), QT_TRANSLATE_NOOP("kavimo", "Male"), QT_TRANSLATE_NOOP("kavimo", "Other"), QT_TRANSLATE_NOOP("kavimo", "Unknown")};
     return item >= 0 && item < 4 ? Ui::tr(kTexts[item]) : QString();
 }
 

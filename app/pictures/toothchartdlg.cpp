@@ -66,7 +66,7 @@ CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::Too
     chart->setColumnMinimumWidth(8, 12);
     // A chosen tooth stands out at a glance, also across the room.
     setStyleSheet(
-        Ui::tr("QPushButton[objectName^=\"Tooth\"]:checked { background: #1f5fa8; color: white; "
+        QStringLiteral("QPushButton[objectName^=\"Tooth\"]:checked { background: #1f5fa8; color: white; "
                        "font-weight: bold; border: 1px solid #0d3463; }"));
     layout->addLayout(chart);
 

@@ -38,19 +38,19 @@ struct TableRow {
     const char* label;
 };
 constexpr TableRow kTable[] = {
-    {UI_TEXT("Pictures and records"), "paths/drive_d", UI_TEXT("d: drive folder")},
-    {UI_TEXT("Stream camera"), "stream_camera/address", UI_TEXT("Camera address")},
-    {UI_TEXT("Stream camera"), "stream_camera/command_port", UI_TEXT("Camera command port")},
-    {UI_TEXT("Stream camera"), "stream_camera/local_port", UI_TEXT("Local command port (0: any)")},
-    {UI_TEXT("Stream camera"), "stream_camera/video_port", UI_TEXT("Local video port")},
-    {UI_TEXT("Picture camera"), "picture_camera/address", UI_TEXT("Camera address")},
-    {UI_TEXT("Picture camera"), "picture_camera/command_port", UI_TEXT("Camera command port")},
-    {UI_TEXT("Picture camera"), "picture_camera/reply_port", UI_TEXT("Local reply port (0: any)")},
-    {UI_TEXT("Picture camera"), "picture_camera/picture_port", UI_TEXT("Camera picture port (TCP)")},
-    {UI_TEXT("Network"), "network/bind_address", UI_TEXT("Local address (0.0.0.0: all)")},
-    {UI_TEXT("Report"), "report/doctor", UI_TEXT("Doctor's name")},
-    {UI_TEXT("Keys"), "keys/foot_switch", UI_TEXT("Foot switch key (does Freeze)")},
-    {UI_TEXT("Language"), "ui/language", UI_TEXT("Language (empty: the desktop's)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Pictures and records"), "paths/drive_d", QT_TRANSLATE_NOOP("kavimo", "d: drive folder")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/address", QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/command_port", QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/local_port", QT_TRANSLATE_NOOP("kavimo", "Local command port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/video_port", QT_TRANSLATE_NOOP("kavimo", "Local video port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/address", QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/command_port", QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/reply_port", QT_TRANSLATE_NOOP("kavimo", "Local reply port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/picture_port", QT_TRANSLATE_NOOP("kavimo", "Camera picture port (TCP)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Network"), "network/bind_address", QT_TRANSLATE_NOOP("kavimo", "Local address (0.0.0.0: all)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Report"), "report/doctor", QT_TRANSLATE_NOOP("kavimo", "Doctor's name")},
+    {QT_TRANSLATE_NOOP("kavimo", "Keys"), "keys/foot_switch", QT_TRANSLATE_NOOP("kavimo", "Foot switch key (does Freeze)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Language"), "ui/language", QT_TRANSLATE_NOOP("kavimo", "Language (empty: the desktop's)")},
 };
 
 QString DefaultText(const QString& key) {

@@ -7,11 +7,11 @@
 #include <QStringList>
 
 // Every text of the application is one context for the translators: `Ui::tr("Save")`. Tables
-// of texts mark theirs with UI_TEXT and pass them through Ui::tr where they are shown.
+// of texts mark theirs with QT_TRANSLATE_NOOP("kavimo", ...) and pass them through Ui::tr where
+// they are shown.
 struct Ui {
     Q_DECLARE_TR_FUNCTIONS(kavimo)
 };
-#define UI_TEXT(text) QT_TRANSLATE_NOOP("kavimo", text)
 
 // The languages the program ships, as locale names ("de", "zh_CN").
 QStringList ShippedLanguages();
