@@ -469,9 +469,8 @@ void CkavimoDlg::OnExport() {
             Audit(records::audit::kExport, patient.uid, logical.toStdString(), Ui::tr("to ") + folder);
         }
     }
-    const QString done = Ui::tr("%1 picture%2 exported to %3.")
+    const QString done = (exported == 1 ? Ui::tr("%1 picture exported to %2.") : Ui::tr("%1 pictures exported to %2."))
                              .arg(exported)
-                             .arg(exported == 1 ? "" : "s")
                              .arg(QDir::toNativeSeparators(folder));
     if (failures.isEmpty())
         ShowMessageBox(this, done, caption);

@@ -804,7 +804,7 @@ QString CUserList::DeletionDetail() const {
     for (const QModelIndex& row : rows) {
         if (m_store.GetUser(row.row(), &user) == row.row()) pictures += std::max(user.picCount, 0);
     }
-    const QString count = Ui::tr("%1 picture%2").arg(pictures).arg(pictures == 1 ? "" : "s");
+    const QString count = (pictures == 1 ? Ui::tr("%1 picture") : Ui::tr("%1 pictures")).arg(pictures);
     const QString what =
         rows.size() == 1
             ? Ui::tr("Delete the patient %1 (%2) and %3?")

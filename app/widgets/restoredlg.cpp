@@ -57,10 +57,11 @@ QString CRestoreDlg::RowText(const records::TrashEntry& entry) {
     if (entry.kind == records::TrashKind::Picture) {
         return Ui::tr("Picture of %1   (deleted %2)").arg(label, deleted);
     }
-    return Ui::tr("%1  %2, %3 picture%4   (deleted %5)")
+    return (entry.pictures == 1 ? Ui::tr("%1  %2, %3 picture   (deleted %4)")
+                                : Ui::tr("%1  %2, %3 pictures   (deleted %4)"))
         .arg(QString::fromStdString(records::UidText(entry.uid)), label)
         .arg(entry.pictures)
-        .arg(entry.pictures == 1 ? QString() : QStringLiteral("s"), deleted);
+        .arg(deleted);
 }
 
 std::vector<std::string> CRestoreDlg::ChosenIds() const {
