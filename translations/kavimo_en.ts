@@ -1387,5 +1387,21 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <source>%1  %2, %3 pictures   (deleted %4)</source>
         <translation>%1  %2, %3 pictures   (deleted %4)</translation>
     </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Failed to create the work directory!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Work directory created successfully!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Failed to create the patient&apos;s folder!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>The patient does not exist!</translation>
+    </message>
 </context>
 </TS>

@@ -1387,5 +1387,21 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <source>%1  %2, %3 pictures   (deleted %4)</source>
         <translation>%1  %2，%3 张图片   （删除于 %4）</translation>
     </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>创建工作目录失败！</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>工作目录创建成功！</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>创建用户目录失败！</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>用户不存在！</translation>
+    </message>
 </context>
 </TS>
