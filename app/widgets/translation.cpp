@@ -3,11 +3,16 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
 
 constexpr const char* kResourceFolder = ":/i18n";
+
+// The translators installed last, taken out again when another language is installed.
+QPointer<QTranslator> g_own;
+QPointer<QTranslator> g_qt;
 
 // The user's languages in order of preference: a language set in the settings, else the
 // desktop's. LANGUAGE's list counts only when a locale other than C is set, as gettext does.
@@ -62,11 +67,22 @@ QStringList ShippedLanguages() {
 }
 
 QString InstallTranslation(const QString& language) {
+    for (QPointer<QTranslator>* installed : {&g_own, &g_qt}) {
+        if (*installed) {
+            QCoreApplication::removeTranslator(*installed);
+            delete installed->data();
+        }
+    }
     const QStringList shipped = ShippedLanguages();
     QString chosen;
-    for (const QString& name : Preferred(language)) {
+    const QStringList preferred = Preferred(language);
+    for (const QString& name : preferred) {
         chosen = Match(LocaleName(name), shipped);
         if (!chosen.isEmpty()) break;
+    }
+    // A language not shipped reads English rather than the program's own mix of words.
+    if (chosen.isEmpty() && !preferred.isEmpty() && shipped.contains(QStringLiteral("en"))) {
+        chosen = QStringLiteral("en");
     }
     if (chosen.isEmpty()) return QString();
     auto* own = new QTranslator(QCoreApplication::instance());
@@ -75,11 +91,13 @@ QString InstallTranslation(const QString& language) {
         return QString();
     }
     QCoreApplication::installTranslator(own);
+    g_own = own;
     // Qt's own dialogs; missing when Qt's translations are not installed, which leaves them in English.
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
+        g_qt = qt;
     } else {
         delete qt;
     }

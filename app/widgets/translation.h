@@ -18,6 +18,7 @@ QStringList ShippedLanguages();
 
 // Installs the translators for `language` (a locale name; empty: the desktop's, from LANGUAGE,
 // LC_ALL, LC_MESSAGES and LANG) into the running application: kavimo's own texts and Qt's
-// (its dialogs, the print dialog). Returns the locale name whose translation was installed,
-// empty when the source texts stay (the C locale, or a language not shipped).
+// (its dialogs, the print dialog); a language not shipped gets English. Replaces the translators
+// an earlier call installed. Returns the locale name whose translation was installed, empty
+// when the source texts stay (the C locale).
 QString InstallTranslation(const QString& language);
