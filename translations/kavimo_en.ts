@@ -1403,5 +1403,29 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <source>User does not exist！</source>
         <translation>The patient does not exist!</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
 </context>
 </TS>

@@ -1403,5 +1403,29 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <source>User does not exist！</source>
         <translation>用户不存在！</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
 </context>
 </TS>

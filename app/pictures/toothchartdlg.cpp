@@ -37,8 +37,8 @@ CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::Too
     auto* chart = new QGridLayout;
     chart->setHorizontalSpacing(2);
     chart->setVerticalSpacing(2);
-    chart->addWidget(new QLabel(QStringLiteral("right"), this), 0, 0, Qt::AlignLeft);
-    chart->addWidget(new QLabel(QStringLiteral("left"), this), 0, 17, Qt::AlignRight);
+    chart->addWidget(new QLabel(Ui::tr("right"), this), 0, 0, Qt::AlignLeft);
+    chart->addWidget(new QLabel(Ui::tr("left"), this), 0, 17, Qt::AlignRight);
     for (int row = 0; row < 4; ++row) {
         const bool deciduous = row == 1 || row == 2;
         const int teeth = deciduous ? 5 : 8;
