@@ -117,8 +117,7 @@ int PatientRefused(const QString& reason) {
     platform::DebugWarning("kavimo: %s\n", qPrintable(reason));
     QString text = reason;
     if (!text.isEmpty()) text[0] = text[0].toUpper();
-    ShowMessageBox(nullptr, text + QLatin1Char('.'), Ui::tr("Oral image acquisition system"),
-                   QMessageBox::Warning);
+    ShowMessageBox(nullptr, text + QLatin1Char('.'), Ui::tr("Oral image acquisition system"), QMessageBox::Warning);
     return 3;
 }
 

@@ -74,15 +74,22 @@ void AddPacsSettings(CSettingsDlg* dialog) {
     dialog->AddGroup(
         Ui::tr("PACS (the clinic's archive)"),
         {MakeField(kCalledAet, QT_TRANSLATE_NOOP("kavimo", "Archive AE title"), Ui::tr("none: no archive")),
-         MakeField(kHost, QT_TRANSLATE_NOOP("kavimo", "Archive host"), QString()), MakeField(kPort, QT_TRANSLATE_NOOP("kavimo", "Archive DICOM port"), QString()),
-         MakeField(kCallingAet, QT_TRANSLATE_NOOP("kavimo", "kavimo's AE title"), QString::fromLatin1(dicom::kDefaultCallingAet)),
+         MakeField(kHost, QT_TRANSLATE_NOOP("kavimo", "Archive host"), QString()),
+         MakeField(kPort, QT_TRANSLATE_NOOP("kavimo", "Archive DICOM port"), QString()),
+         MakeField(kCallingAet, QT_TRANSLATE_NOOP("kavimo", "kavimo's AE title"),
+                   QString::fromLatin1(dicom::kDefaultCallingAet)),
          MakeField(kAutoSend, QT_TRANSLATE_NOOP("kavimo", "Send every stored picture (on/off)"), QStringLiteral("off")),
          MakeField(kWorklistModality, QT_TRANSLATE_NOOP("kavimo", "Worklist modality"), QStringLiteral("XC")),
-         MakeField(kWorklistStations, QT_TRANSLATE_NOOP("kavimo", "Worklist of this station or all (this/all)"), QStringLiteral("this")),
-         CheckField(kTls, QT_TRANSLATE_NOOP("kavimo", "Connect over TLS (the archive must show a certificate the CA signed)")),
-         FileField(kTlsCa, QT_TRANSLATE_NOOP("kavimo", "CA certificates to trust (PEM)"), QT_TRANSLATE_NOOP("kavimo", "required with TLS")),
-         FileField(kTlsCert, QT_TRANSLATE_NOOP("kavimo", "kavimo's certificate (PEM)"), QT_TRANSLATE_NOOP("kavimo", "none: only if the archive asks for one")),
-         FileField(kTlsKey, QT_TRANSLATE_NOOP("kavimo", "kavimo's private key (PEM)"), QT_TRANSLATE_NOOP("kavimo", "none: goes with the certificate"))});
+         MakeField(kWorklistStations, QT_TRANSLATE_NOOP("kavimo", "Worklist of this station or all (this/all)"),
+                   QStringLiteral("this")),
+         CheckField(
+             kTls, QT_TRANSLATE_NOOP("kavimo", "Connect over TLS (the archive must show a certificate the CA signed)")),
+         FileField(kTlsCa, QT_TRANSLATE_NOOP("kavimo", "CA certificates to trust (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "required with TLS")),
+         FileField(kTlsCert, QT_TRANSLATE_NOOP("kavimo", "kavimo's certificate (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "none: only if the archive asks for one")),
+         FileField(kTlsKey, QT_TRANSLATE_NOOP("kavimo", "kavimo's private key (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "none: goes with the certificate"))});
 
     // "Test connection" under the groups, above the note and the buttons.
     auto* row = new QWidget(dialog);
@@ -117,9 +124,9 @@ void AddPacsSettings(CSettingsDlg* dialog) {
             return;
         }
         test->setEnabled(false);
-        result->setText(Ui::tr("Connecting to %1%2…")
-                            .arg(QString::fromStdString(address.Text()),
-                                 address.tls.enabled ? Ui::tr(" over TLS") : QString()));
+        result->setText(
+            Ui::tr("Connecting to %1%2…")
+                .arg(QString::fromStdString(address.Text()), address.tls.enabled ? Ui::tr(" over TLS") : QString()));
         // The check runs off the user-interface thread; the dialog stays responsive.
         auto* watcher = new QFutureWatcher<EchoAnswer>(dialog);
         QObject::connect(watcher, &QFutureWatcher<EchoAnswer>::finished, dialog, [watcher, test, result, address] {

@@ -87,9 +87,8 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
     layout->addWidget(label);
     m_table = new QTableWidget(int(entries.size()), 7, this);
     m_table->setObjectName(QStringLiteral("IdWorklist"));
-    m_table->setHorizontalHeaderLabels({Ui::tr("Time"), Ui::tr("Patient ID"), Ui::tr("Name"),
-                                        Ui::tr("Born"), Ui::tr("Sex"), Ui::tr("Accession"),
-                                        Ui::tr("Procedure")});
+    m_table->setHorizontalHeaderLabels({Ui::tr("Time"), Ui::tr("Patient ID"), Ui::tr("Name"), Ui::tr("Born"),
+                                        Ui::tr("Sex"), Ui::tr("Accession"), Ui::tr("Procedure")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

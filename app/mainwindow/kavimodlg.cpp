@@ -40,10 +40,10 @@
 #include "app/widgets/messagebox.h"
 #include "app/widgets/patientbanner.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
 #include "app/widgets/userguide.h"
-#include "app/widgets/translation.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
@@ -75,14 +75,22 @@ struct ControlSpec {
 
 // The sixteen face-coloured push buttons.
 const ControlSpec kPushButtons[] = {
-    {IdPrev, "IdPrev", QT_TRANSLATE_NOOP("kavimo", "Prev")},       {IdNext, "IdNext", QT_TRANSLATE_NOOP("kavimo", "Next")},
-    {IdSave, "IdSave", QT_TRANSLATE_NOOP("kavimo", "Save")},       {IdSaveAs, "IdSaveAs", QT_TRANSLATE_NOOP("kavimo", "Save As")},
-    {IdUndo, "IdUndo", QT_TRANSLATE_NOOP("kavimo", "Undo")},       {IdSplit, "IdSplit", QT_TRANSLATE_NOOP("kavimo", "Split")},
-    {IdDelete, "IdDelete", QT_TRANSLATE_NOOP("kavimo", "Delete")}, {IdSaveDisease, "IdSaveDisease", QT_TRANSLATE_NOOP("kavimo", "Save")},
-    {IdImport, "IdImport", QT_TRANSLATE_NOOP("kavimo", "Import")}, {IdExport, "IdExport", QT_TRANSLATE_NOOP("kavimo", "Export")},
-    {IdPickup, "IdPickup", QT_TRANSLATE_NOOP("kavimo", "Pickup")}, {IdPrint, "IdPrint", QT_TRANSLATE_NOOP("kavimo", "Print")},
-    {IdUser, "IdUser", QT_TRANSLATE_NOOP("kavimo", "User")},       {IdSample, "IdSample", QT_TRANSLATE_NOOP("kavimo", "Sample")},
-    {IdFreeze, "IdFreeze", QT_TRANSLATE_NOOP("kavimo", "Freeze")}, {IdExit, "IdExit", QT_TRANSLATE_NOOP("kavimo", "Exit")},
+    {IdPrev, "IdPrev", QT_TRANSLATE_NOOP("kavimo", "Prev")},
+    {IdNext, "IdNext", QT_TRANSLATE_NOOP("kavimo", "Next")},
+    {IdSave, "IdSave", QT_TRANSLATE_NOOP("kavimo", "Save")},
+    {IdSaveAs, "IdSaveAs", QT_TRANSLATE_NOOP("kavimo", "Save As")},
+    {IdUndo, "IdUndo", QT_TRANSLATE_NOOP("kavimo", "Undo")},
+    {IdSplit, "IdSplit", QT_TRANSLATE_NOOP("kavimo", "Split")},
+    {IdDelete, "IdDelete", QT_TRANSLATE_NOOP("kavimo", "Delete")},
+    {IdSaveDisease, "IdSaveDisease", QT_TRANSLATE_NOOP("kavimo", "Save")},
+    {IdImport, "IdImport", QT_TRANSLATE_NOOP("kavimo", "Import")},
+    {IdExport, "IdExport", QT_TRANSLATE_NOOP("kavimo", "Export")},
+    {IdPickup, "IdPickup", QT_TRANSLATE_NOOP("kavimo", "Pickup")},
+    {IdPrint, "IdPrint", QT_TRANSLATE_NOOP("kavimo", "Print")},
+    {IdUser, "IdUser", QT_TRANSLATE_NOOP("kavimo", "User")},
+    {IdSample, "IdSample", QT_TRANSLATE_NOOP("kavimo", "Sample")},
+    {IdFreeze, "IdFreeze", QT_TRANSLATE_NOOP("kavimo", "Freeze")},
+    {IdExit, "IdExit", QT_TRANSLATE_NOOP("kavimo", "Exit")},
 };
 
 // What each button does, said in its tooltip, and the key that presses it (none: only a click).
@@ -100,7 +108,8 @@ const KeySpec kButtonKeys[] = {
     {IdPickup, "Ctrl+K", QT_TRANSLATE_NOOP("kavimo", "Pick up to four pictures for the report and the export")},
     {IdPrint, "Ctrl+P", QT_TRANSLATE_NOOP("kavimo", "Preview, print or save the report as PDF")},
     {IdSave, "Ctrl+S", QT_TRANSLATE_NOOP("kavimo", "Store the drawing on the shown picture")},
-    {IdSaveAs, "Ctrl+Shift+S", QT_TRANSLATE_NOOP("kavimo", "Store the shown picture with its drawing as a new picture")},
+    {IdSaveAs, "Ctrl+Shift+S",
+     QT_TRANSLATE_NOOP("kavimo", "Store the shown picture with its drawing as a new picture")},
     {IdUndo, "Ctrl+Z", QT_TRANSLATE_NOOP("kavimo", "Take back the last stroke")},
     {IdSplit, "Ctrl+T", QT_TRANSLATE_NOOP("kavimo", "Show four pictures at once, or one again")},
     {IdDelete, "Delete", QT_TRANSLATE_NOOP("kavimo", "Delete the shown picture (it goes to the trash)")},
@@ -118,16 +127,23 @@ struct ToolSpec {
     const char* bitmap;
 };
 const ToolSpec kToolButtons[] = {
-    {IdThick, "IdThick", QT_TRANSLATE_NOOP("kavimo", "Thick"), ":/bitmap/166.png"}, {IdMedium, "IdMedium", QT_TRANSLATE_NOOP("kavimo", "Medium"), ":/bitmap/167.png"},
-    {IdThin, "IdThin", QT_TRANSLATE_NOOP("kavimo", "Thin"), ":/bitmap/168.png"},    {IdRed, "IdRed", QT_TRANSLATE_NOOP("kavimo", "Red"), ":/bitmap/151.png"},
-    {IdGreen, "IdGreen", QT_TRANSLATE_NOOP("kavimo", "Green"), ":/bitmap/149.png"}, {IdBlue, "IdBlue", QT_TRANSLATE_NOOP("kavimo", "Blue"), ":/bitmap/150.png"},
+    {IdThick, "IdThick", QT_TRANSLATE_NOOP("kavimo", "Thick"), ":/bitmap/166.png"},
+    {IdMedium, "IdMedium", QT_TRANSLATE_NOOP("kavimo", "Medium"), ":/bitmap/167.png"},
+    {IdThin, "IdThin", QT_TRANSLATE_NOOP("kavimo", "Thin"), ":/bitmap/168.png"},
+    {IdRed, "IdRed", QT_TRANSLATE_NOOP("kavimo", "Red"), ":/bitmap/151.png"},
+    {IdGreen, "IdGreen", QT_TRANSLATE_NOOP("kavimo", "Green"), ":/bitmap/149.png"},
+    {IdBlue, "IdBlue", QT_TRANSLATE_NOOP("kavimo", "Blue"), ":/bitmap/150.png"},
 };
 
 const ControlSpec kLabels[] = {
-    {IdNum, "IdNum", QT_TRANSLATE_NOOP("kavimo", "Num：")},          {IdName, "IdName", QT_TRANSLATE_NOOP("kavimo", "Name：")},
-    {IdSex, "IdSex", QT_TRANSLATE_NOOP("kavimo", "Sex：")},          {IdAge, "IdAge", QT_TRANSLATE_NOOP("kavimo", "Age：")},
-    {IdPhone, "IdPhone", QT_TRANSLATE_NOOP("kavimo", "Phone：")},    {IdDiseaseCaption, "IdDiseaseCaption", QT_TRANSLATE_NOOP("kavimo", "Disease：")},
-    {IdStatusLine, "IdStatusLine", ""}, {IdStatusLine2, "IdStatusLine2", ""},
+    {IdNum, "IdNum", QT_TRANSLATE_NOOP("kavimo", "Num：")},
+    {IdName, "IdName", QT_TRANSLATE_NOOP("kavimo", "Name：")},
+    {IdSex, "IdSex", QT_TRANSLATE_NOOP("kavimo", "Sex：")},
+    {IdAge, "IdAge", QT_TRANSLATE_NOOP("kavimo", "Age：")},
+    {IdPhone, "IdPhone", QT_TRANSLATE_NOOP("kavimo", "Phone：")},
+    {IdDiseaseCaption, "IdDiseaseCaption", QT_TRANSLATE_NOOP("kavimo", "Disease：")},
+    {IdStatusLine, "IdStatusLine", ""},
+    {IdStatusLine2, "IdStatusLine2", ""},
 };
 
 }  // namespace
@@ -236,9 +252,9 @@ void CkavimoDlg::CreateControls() {
     for (const KeySpec& spec : kButtonKeys) {
         QPushButton* b = Button(spec.id);
         const QKeySequence key(QString::fromLatin1(spec.key));
-        b->setToolTip(key.isEmpty() ? Ui::tr(spec.tip)
-                                    : QStringLiteral("%1 (%2)").arg(Ui::tr(spec.tip),
-                                                                    key.toString(QKeySequence::NativeText)));
+        b->setToolTip(key.isEmpty()
+                          ? Ui::tr(spec.tip)
+                          : QStringLiteral("%1 (%2)").arg(Ui::tr(spec.tip), key.toString(QKeySequence::NativeText)));
         if (!key.isEmpty()) AddButtonKey(spec.id, key);
     }
     // F1 opens the user guide.
@@ -565,9 +581,8 @@ void CkavimoDlg::FillPatientPanel() {
     const PatientDisplay shown = PatientDisplayOf(user);
     label(IdName)->setText(Ui::tr("Name：") + shown.name);
     label(IdSex)->setText(Ui::tr("Sex：") + shown.sex);
-    label(IdAge)->setText(shown.birthDate.isEmpty()
-                              ? Ui::tr("Age：%1").arg(user.age)
-                              : Ui::tr("Age：%1 (born %2)").arg(user.age).arg(shown.birthDate));
+    label(IdAge)->setText(shown.birthDate.isEmpty() ? Ui::tr("Age：%1").arg(user.age)
+                                                    : Ui::tr("Age：%1 (born %2)").arg(user.age).arg(shown.birthDate));
     label(IdPhone)->setText(Ui::tr("Phone：") + shown.phone);
     m_banner->SetPatient(shown.name, user.uid);
     ReloadThumbnails();

@@ -99,8 +99,7 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
         return false;
     }
     if (picture.isNull()) {
-        *error = Ui::tr("a %1 picture that cannot be read: %2")
-                     .arg(QString::fromLatin1(format), reader.errorString());
+        *error = Ui::tr("a %1 picture that cannot be read: %2").arg(QString::fromLatin1(format), reader.errorString());
         return false;
     }
     // JPEG has no transparency: what would show through is white, as on the report's paper.
@@ -308,16 +307,15 @@ void CkavimoDlg::OnRevertToOriginal() {
     const QString target = m_review.PanePath(0);
     MessageBoxRequest question;
     question.parent = this;
-    question.text = Ui::tr("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.")
-                        .arg(FileNameOf(target));
+    question.text =
+        Ui::tr("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.").arg(FileNameOf(target));
     question.caption = Ui::tr("Revert to original");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     if (ShowMessageBox(question) != QMessageBox::Yes) return;
     int error = 0;
     const bool reverted = records::RevertToOriginal(HostPathOf(target).toStdString(), &error);
     Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(),
-          Ui::tr("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)),
-          reverted);
+          Ui::tr("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)), reverted);
     if (!reverted) {
         ShowMessageBox(this, Ui::tr("Fail to revert！\n%1: %2").arg(target, SystemError(error)), Ui::tr(kAppCaption));
         return;
@@ -330,8 +328,7 @@ void CkavimoDlg::OnRestorePictures() {
     if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
     const std::vector<records::TrashEntry> deleted = m_store.DeletedPictures();
     if (deleted.empty()) return;
-    const std::vector<std::string> chosen =
-        CRestoreDlg::Choose(this, Ui::tr("Restore deleted pictures"), deleted);
+    const std::vector<std::string> chosen = CRestoreDlg::Choose(this, Ui::tr("Restore deleted pictures"), deleted);
     if (chosen.empty()) return;
     const QStringList picked = PickedPaths();
     const int restored = m_store.RestorePictures(chosen);
@@ -426,9 +423,8 @@ void CkavimoDlg::OnExport() {
             ShowMessageBox(this, Ui::tr("This patient has no pictures to export."), caption);
             return;
         }
-        const QString question = count == 1
-                                     ? Ui::tr("No picture is picked. Export the patient's picture?")
-                                     : Ui::tr("No picture is picked. Export all %1 pictures?").arg(count);
+        const QString question = count == 1 ? Ui::tr("No picture is picked. Export the patient's picture?")
+                                            : Ui::tr("No picture is picked. Export all %1 pictures?").arg(count);
         if (ShowMessageBox(this, question, caption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) !=
             QMessageBox::Yes)
             return;
@@ -438,8 +434,7 @@ void CkavimoDlg::OnExport() {
     if (folder.isEmpty()) return;  // the chooser was cancelled
     if (!QFileInfo(folder).isDir()) {
         ShowMessageBox(
-            this,
-            Ui::tr("The folder %1 does not exist. Choose another one.").arg(QDir::toNativeSeparators(folder)),
+            this, Ui::tr("The folder %1 does not exist. Choose another one.").arg(QDir::toNativeSeparators(folder)),
             caption, QMessageBox::Warning);
         return;
     }
@@ -475,8 +470,8 @@ void CkavimoDlg::OnExport() {
     if (failures.isEmpty())
         ShowMessageBox(this, done, caption);
     else
-        ShowMessageBox(this, Ui::tr("%1\n\nFail to export:\n%2").arg(done, failures.join(QLatin1Char('\n'))),
-                       caption, QMessageBox::Warning);
+        ShowMessageBox(this, Ui::tr("%1\n\nFail to export:\n%2").arg(done, failures.join(QLatin1Char('\n'))), caption,
+                       QMessageBox::Warning);
 }
 
 void CkavimoDlg::OnDelete() {

@@ -119,10 +119,9 @@ bool CkavimoDlg::StartReceiver() {
         // command that asked for it has finished.
         if (!m_bReceiverFailureShown) {
             m_bReceiverFailureShown = true;
-            const QString text =
-                Ui::tr("The camera's video cannot be received: UDP port %1 (%2) is not available.")
-                    .arg(config.videoPort)
-                    .arg(QString::fromStdString(config.localBindIp));
+            const QString text = Ui::tr("The camera's video cannot be received: UDP port %1 (%2) is not available.")
+                                     .arg(config.videoPort)
+                                     .arg(QString::fromStdString(config.localBindIp));
             QMetaObject::invokeMethod(
                 this, [this, text] { ShowMessageBox(this, text, Ui::tr("Oral image acquisition system")); },
                 Qt::QueuedConnection);

@@ -76,8 +76,7 @@ void ReportExport(QWidget* parent, const ExportResult& result, int total, uint64
             .toStdString(),
         result.failures.isEmpty() && !result.cancelled);
     if (result.failures.isEmpty() && !result.cancelled) {
-        ShowMessageBox(parent,
-                       Ui::tr("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
+        ShowMessageBox(parent, Ui::tr("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
                        Ui::tr(kArchiveCaption));
     } else if (result.failures.isEmpty()) {
         ShowMessageBox(parent,
@@ -133,9 +132,8 @@ void CkavimoDlg::OnExportDicom() {
         ShowMessageBox(this, Ui::tr("The patient has no pictures to export."), Ui::tr(kArchiveCaption));
         return;
     }
-    const QString folder = m_chooseExportFolder
-                               ? m_chooseExportFolder(this)
-                               : QFileDialog::getExistingDirectory(this, Ui::tr("Export as DICOM"));
+    const QString folder = m_chooseExportFolder ? m_chooseExportFolder(this)
+                                                : QFileDialog::getExistingDirectory(this, Ui::tr("Export as DICOM"));
     if (folder.isEmpty()) return;
     if (!QFileInfo(folder).isDir()) {
         ShowMessageBox(this, Ui::tr("Invalid dir"), Ui::tr(kArchiveCaption));
@@ -144,9 +142,8 @@ void CkavimoDlg::OnExportDicom() {
     // The objects are made off the user-interface thread, so that the live view goes on; a
     // progress dialog shows how far the export is and can cancel it.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
-    auto* progress =
-        new QProgressDialog(Ui::tr("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
-                            Ui::tr("Cancel"), 0, int(paths.size()) + 1, this);
+    auto* progress = new QProgressDialog(Ui::tr("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
+                                         Ui::tr("Cancel"), 0, int(paths.size()) + 1, this);
     progress->setObjectName(QStringLiteral("DicomExportProgress"));
     progress->setWindowTitle(Ui::tr(kArchiveCaption));
     progress->setWindowModality(Qt::WindowModal);

@@ -24,8 +24,8 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/pictureio.h"
 #include "app/pictures/picturepane.h"
-#include "app/widgets/uicolors.h"
 #include "app/widgets/translation.h"
+#include "app/widgets/uicolors.h"
 
 using namespace MainCtl;
 

@@ -131,10 +131,10 @@ void CkavimoDlg::KeepTeethOfSavedAs(const QString& from, const QString& to) {
     const records::PictureTags tags = CurrentToothTags().TagsOf(source.toStdString());
     std::string error;
     if (!tags.Empty() && !records::SetPictureTags(PatientHostDir().toStdString(), target.toStdString(), tags, &error)) {
-        ShowMessageBox(this,
-                       Ui::tr("The teeth of %1 were not given to %2:\n%3")
-                           .arg(source, target, QString::fromStdString(error)),
-                       Ui::tr(kTeethCaption), QMessageBox::Warning);
+        ShowMessageBox(
+            this,
+            Ui::tr("The teeth of %1 were not given to %2:\n%3").arg(source, target, QString::fromStdString(error)),
+            Ui::tr(kTeethCaption), QMessageBox::Warning);
     }
 }
 
@@ -153,8 +153,8 @@ bool CkavimoDlg::AskForTeeth(const QStringList& logicalPaths) {
     for (const QString& path : logicalPaths) {
         if (all.TagsOf(FileNameOf(path).toStdString()) != initial) initial = records::PictureTags();
     }
-    const QString subject = logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first())
-                                                     : Ui::tr("%1 pictures").arg(logicalPaths.size());
+    const QString subject =
+        logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first()) : Ui::tr("%1 pictures").arg(logicalPaths.size());
     CToothChartDlg chart(initial, m_teethSettings.notation, subject, this);
     m_openChart = &chart;
     const bool accepted = (m_runChart ? m_runChart(chart) : chart.exec()) == QDialog::Accepted;
@@ -217,7 +217,7 @@ void CkavimoDlg::OnFilterPictures() {
     const QString text = QInputDialog::getText(
         this, Ui::tr("Show pictures of"),
         Ui::tr("A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, "
-                       "close-up, other).\nEmpty shows every picture.")
+               "close-up, other).\nEmpty shows every picture.")
             .arg(m_teethSettings.notation == records::ToothNotation::Universal ? Ui::tr("1–32 or A–T")
                  : m_teethSettings.notation == records::ToothNotation::Palmer  ? Ui::tr("UR1, LLA")
                                                                                : QStringLiteral("11–48, 51–85")),

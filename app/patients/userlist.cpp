@@ -23,9 +23,9 @@
 #include "app/widgets/messagebox.h"
 #include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
-#include "app/widgets/translation.h"
 #include "dicom/patient.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
@@ -53,7 +53,8 @@ int SexItemOf(const std::string& letter) {
 }
 
 QString SexText(int item) {
-    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("kavimo", "Female"), QT_TRANSLATE_NOOP("kavimo", "Male"), QT_TRANSLATE_NOOP("kavimo", "Other"), QT_TRANSLATE_NOOP("kavimo", "Unknown")};
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("kavimo", "Female"), QT_TRANSLATE_NOOP("kavimo", "Male"),
+                                         QT_TRANSLATE_NOOP("kavimo", "Other"), QT_TRANSLATE_NOOP("kavimo", "Unknown")};
     return item >= 0 && item < 4 ? Ui::tr(kTexts[item]) : QString();
 }
 
@@ -226,11 +227,10 @@ void CUserList::BuildControls() {
     label(Ui::tr("Hospital："), 150, 231, 54, 10);
     label(Ui::tr("Description："), 150, 259, 54, 10);
 
-    m_userList = MakeReportList(
-        this,
-        {QString(), Ui::tr("No."), Ui::tr("User ID"), Ui::tr("Name"), Ui::tr("Age"),
-         Ui::tr("Sex"), Ui::tr("Phone"), Ui::tr("Disease")},
-        {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
+    m_userList = MakeReportList(this,
+                                {QString(), Ui::tr("No."), Ui::tr("User ID"), Ui::tr("Name"), Ui::tr("Age"),
+                                 Ui::tr("Sex"), Ui::tr("Phone"), Ui::tr("Disease")},
+                                {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
     m_userList->setObjectName(QStringLiteral("IdUserList"));
     m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
 
@@ -636,7 +636,7 @@ void CUserList::WriteDetails(const _USER_INFO& user, const records::PatientDetai
     std::string error;
     if (!records::WritePatientDetails(platform::HostPath(records::RecordDirPath(user)), details, &error)) {
         Message(Ui::tr("The patient's record was written, but the name, phone and birth date as typed "
-                               "were not kept: %1")
+                       "were not kept: %1")
                     .arg(QString::fromStdString(error)));
     }
 }
@@ -647,7 +647,7 @@ void CUserList::WriteOrder(const _USER_INFO& user, const records::PatientOrder& 
     std::string error;
     if (!records::WritePatientOrder(platform::HostPath(records::RecordDirPath(user)), order, &error)) {
         Message(Ui::tr("The patient was created, but the worklist's order was not kept, so the pictures "
-                               "will not be attached to it in the archive: %1")
+                       "will not be attached to it in the archive: %1")
                     .arg(QString::fromStdString(error)));
     }
 }
@@ -667,8 +667,7 @@ void CUserList::OnCreate() {
     // beyond its limit; say so instead of leaving the dentist wondering.
     const int count = m_store.UserCount();
     if (count >= records::kMaxPatients) {
-        Message(
-            Ui::tr("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
+        Message(Ui::tr("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
         return;
     }
     if (count > 0) {
@@ -763,9 +762,8 @@ void CUserList::OnQuery() {
 }
 
 void CUserList::OnDelete() {
-    if (ShowMessageBox(this, Ui::tr("Are you sure delete？") + DeletionDetail(),
-                       Ui::tr("User Management"), QMessageBox::NoIcon,
-                       QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (ShowMessageBox(this, Ui::tr("Are you sure delete？") + DeletionDetail(), Ui::tr("User Management"),
+                       QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     for (int row = FirstSelectedRow(m_userList); row != -1; row = FirstSelectedRow(m_userList)) {
         if (row == m_nInitialIndex)
@@ -805,11 +803,10 @@ QString CUserList::DeletionDetail() const {
         if (m_store.GetUser(row.row(), &user) == row.row()) pictures += std::max(user.picCount, 0);
     }
     const QString count = (pictures == 1 ? Ui::tr("%1 picture") : Ui::tr("%1 pictures")).arg(pictures);
-    const QString what =
-        rows.size() == 1
-            ? Ui::tr("Delete the patient %1 (%2) and %3?")
-                  .arg(FieldQString(user.name, 16), QString::fromStdString(records::UidText(user.uid)), count)
-            : Ui::tr("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
+    const QString what = rows.size() == 1 ? Ui::tr("Delete the patient %1 (%2) and %3?")
+                                                .arg(FieldQString(user.name, 16),
+                                                     QString::fromStdString(records::UidText(user.uid)), count)
+                                          : Ui::tr("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
     return Ui::tr(
                "\n\n%1\nThey go to the trash, from which \"Restore deleted patients…\" brings them back "
                "for %2 days.")

@@ -19,8 +19,8 @@
 
 #include "app/pictures/pictureio.h"
 #include "app/pictures/viewgeometry.h"
-#include "app/widgets/uifont.h"
 #include "app/widgets/translation.h"
+#include "app/widgets/uifont.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 

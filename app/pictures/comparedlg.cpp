@@ -122,8 +122,7 @@ CCompareDlg::CCompareDlg(const Side& left, const Side& right, QWidget* parent) :
     grid->addWidget(m_left, 1, 0);
     grid->addWidget(m_right, 1, 1);
     grid->setRowStretch(1, 1);
-    auto* hint =
-        new QLabel(Ui::tr("Wheel or + and − zoom both, dragging moves both; double-click fits them."), this);
+    auto* hint = new QLabel(Ui::tr("Wheel or + and − zoom both, dragging moves both; double-click fits them."), this);
     grid->addWidget(hint, 2, 0, 1, 2);
     connect(m_left, &CComparePane::ViewChanged, m_right, &CComparePane::SetView);
     connect(m_right, &CComparePane::ViewChanged, m_left, &CComparePane::SetView);

@@ -116,5 +116,5 @@ void CToothChartDlg::UpdateSummary() {
     const records::PictureTags tags = Tags();
     m_summary->setText(tags.teethFdi.empty() ? Ui::tr("No tooth chosen.")
                                              : Ui::tr("Chosen: ") + QString::fromStdString(records::TeethText(
-                                                                                tags.teethFdi, m_notation, ", ")));
+                                                                        tags.teethFdi, m_notation, ", ")));
 }

@@ -147,7 +147,7 @@ HandoverResult HandOverPatient(const QString& path, const pms::PatientRequest& r
         return result;
     }
     result.status = line.startsWith("refused ") ? HandoverResult::Status::Refused : HandoverResult::Status::Unreachable;
-    result.text = line.startsWith("refused ") ? QString::fromUtf8(line.mid(8))
-                                              : Ui::tr("the running kavimo did not answer");
+    result.text =
+        line.startsWith("refused ") ? QString::fromUtf8(line.mid(8)) : Ui::tr("the running kavimo did not answer");
     return result;
 }

@@ -32,8 +32,8 @@ bool TransferRun::Export(QString* message) {
     const std::vector<uint64_t> uids =
         pms::PatientsWithId(platform::HostPath(records::kWorkDir), m_request.patient.patientId);
     if (uids.empty()) {
-        const QString reason = Ui::tr("kavimo has no patient with the ID %1")
-                                   .arg(QString::fromStdString(m_request.patient.patientId));
+        const QString reason =
+            Ui::tr("kavimo has no patient with the ID %1").arg(QString::fromStdString(m_request.patient.patientId));
         QString ignored;
         AnswerFailed(pms::kTransferUnknownPatient, reason, &ignored);
         *message = reason;
@@ -57,8 +57,8 @@ bool TransferRun::CheckShow(QString* message) {
     int level = pms::kTransferDone;
     if (uids.empty()) {
         level = pms::kTransferUnknownPatient;
-        *message = Ui::tr("kavimo has no patient with the ID %1")
-                       .arg(QString::fromStdString(m_request.patient.patientId));
+        *message =
+            Ui::tr("kavimo has no patient with the ID %1").arg(QString::fromStdString(m_request.patient.patientId));
     } else {
         const std::vector<pms::PictureEntry> listed = pms::ListPictures(PatientHostDir(uids.back()));
         for (const std::string& mmoid : m_request.pictures) {
@@ -92,7 +92,7 @@ bool TransferRun::AnswerFailed(int errorLevel, const QString& reason, QString* m
 bool TransferRun::Write(QString* message) {
     std::string problem;
     if (pms::WriteTransferFile(m_path, m_file, &problem)) return true;
-    *message = Ui::tr("the answer could not be written into the transfer file: %1")
-                   .arg(QString::fromStdString(problem));
+    *message =
+        Ui::tr("the answer could not be written into the transfer file: %1").arg(QString::fromStdString(problem));
     return false;
 }

@@ -15,8 +15,8 @@
 #include "app/patients/patientdisplay.h"
 #include "app/pictures/pictureio.h"
 #include "app/widgets/textutil.h"
-#include "app/widgets/uifont.h"
 #include "app/widgets/translation.h"
+#include "app/widgets/uifont.h"
 #include "platform/paths.h"
 
 const char kReportRuler[] = "---------1---------2---------3---------4---------5---------6---------7---------8---";

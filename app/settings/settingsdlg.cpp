@@ -38,19 +38,31 @@ struct TableRow {
     const char* label;
 };
 constexpr TableRow kTable[] = {
-    {QT_TRANSLATE_NOOP("kavimo", "Pictures and records"), "paths/drive_d", QT_TRANSLATE_NOOP("kavimo", "d: drive folder")},
-    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/address", QT_TRANSLATE_NOOP("kavimo", "Camera address")},
-    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/command_port", QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
-    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/local_port", QT_TRANSLATE_NOOP("kavimo", "Local command port (0: any)")},
-    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/video_port", QT_TRANSLATE_NOOP("kavimo", "Local video port")},
-    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/address", QT_TRANSLATE_NOOP("kavimo", "Camera address")},
-    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/command_port", QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
-    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/reply_port", QT_TRANSLATE_NOOP("kavimo", "Local reply port (0: any)")},
-    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/picture_port", QT_TRANSLATE_NOOP("kavimo", "Camera picture port (TCP)")},
-    {QT_TRANSLATE_NOOP("kavimo", "Network"), "network/bind_address", QT_TRANSLATE_NOOP("kavimo", "Local address (0.0.0.0: all)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Pictures and records"), "paths/drive_d",
+     QT_TRANSLATE_NOOP("kavimo", "d: drive folder")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/address",
+     QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/command_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/local_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local command port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/video_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local video port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/address",
+     QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/command_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/reply_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local reply port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/picture_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera picture port (TCP)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Network"), "network/bind_address",
+     QT_TRANSLATE_NOOP("kavimo", "Local address (0.0.0.0: all)")},
     {QT_TRANSLATE_NOOP("kavimo", "Report"), "report/doctor", QT_TRANSLATE_NOOP("kavimo", "Doctor's name")},
-    {QT_TRANSLATE_NOOP("kavimo", "Keys"), "keys/foot_switch", QT_TRANSLATE_NOOP("kavimo", "Foot switch key (does Freeze)")},
-    {QT_TRANSLATE_NOOP("kavimo", "Language"), "ui/language", QT_TRANSLATE_NOOP("kavimo", "Language (empty: the desktop's)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Keys"), "keys/foot_switch",
+     QT_TRANSLATE_NOOP("kavimo", "Foot switch key (does Freeze)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Language"), "ui/language",
+     QT_TRANSLATE_NOOP("kavimo", "Language (empty: the desktop's)")},
 };
 
 QString DefaultText(const QString& key) {
@@ -146,8 +158,8 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     scroll->setWidget(inner);
     layout->addWidget(scroll, 1);
     auto* when = new QLabel(Ui::tr("Changes take effect the next time kavimo starts. An empty field uses "
-                                           "the default shown in it. A value overridden by a command-line "
-                                           "option or an environment variable is used in the runs without it."),
+                                   "the default shown in it. A value overridden by a command-line "
+                                   "option or an environment variable is used in the runs without it."),
                             this);
     when->setObjectName(QStringLiteral("TakesEffect"));
     when->setWordWrap(true);
@@ -178,8 +190,7 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
             field.defaultText = Ui::tr("none; e.g. F8");
             field.validate = [](const QString& text) {
                 const QKeySequence k = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
-                return k.isEmpty() || k.count() != 1 ? Ui::tr("not a key (for example F8, Space or Pause)")
-                                                     : QString();
+                return k.isEmpty() || k.count() != 1 ? Ui::tr("not a key (for example F8, Space or Pause)") : QString();
             };
         }
         if (key == QLatin1String("ui/language")) {
@@ -283,8 +294,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
 
 void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {
     if (!m_overrides.contains(row.field.key)) return;
-    row.overrideNote =
-        new QLabel(Ui::tr("Overridden by %1 for this run").arg(m_overrides.value(row.field.key)), box);
+    row.overrideNote = new QLabel(Ui::tr("Overridden by %1 for this run").arg(m_overrides.value(row.field.key)), box);
     row.overrideNote->setObjectName(row.field.key + QStringLiteral("#override"));
     row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
     grid->addWidget(row.overrideNote, (*line)++, 1, 1, 2);

@@ -8,8 +8,8 @@
 
 #include "app/kavimoapp.h"
 #include "app/widgets/appresources.h"
-#include "app/widgets/userguide.h"
 #include "app/widgets/translation.h"
+#include "app/widgets/userguide.h"
 #include "kavimo_version.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

@@ -29,8 +29,7 @@ CRestoreDlg::CRestoreDlg(const QString& title, const std::vector<records::TrashE
     std::reverse(m_entries.begin(), m_entries.end());  // newest first
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        Ui::tr("Deleted items are kept for %1 days. Choose what to restore:").arg(records::kTrashKeepDays),
-        this));
+        Ui::tr("Deleted items are kept for %1 days. Choose what to restore:").arg(records::kTrashKeepDays), this));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("IdRestoreList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

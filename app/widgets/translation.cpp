@@ -60,8 +60,8 @@ QString Match(const QString& name, const QStringList& shipped) {
 
 QStringList ShippedLanguages() {
     QStringList names;
-    const QStringList files = QDir(QString::fromLatin1(kResourceFolder))
-                                  .entryList({QStringLiteral("kavimo_*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(QString::fromLatin1(kResourceFolder)).entryList({QStringLiteral("kavimo_*.qm")}, QDir::Files, QDir::Name);
     for (const QString& file : files) names.append(file.mid(7, file.size() - 10));
     return names;
 }

@@ -91,7 +91,8 @@ void TranslationTest::languageFollowsTheDesktopOrTheSetting() {
         }
     }
 
-    for (const char* name : kLocaleVariables) SetVariable(name, saved[name].isNull() ? nullptr : saved[name].constData());
+    for (const char* name : kLocaleVariables)
+        SetVariable(name, saved[name].isNull() ? nullptr : saved[name].constData());
     InstallTranslation(QStringLiteral("C"));
     QLocale::setDefault(QLocale::c());
 }
