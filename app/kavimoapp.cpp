@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "app/pmslink/transferrun.h"
 #include "app/settings/appconfig.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uifont.h"
 #include "kavimo_version.h"
 #include "platform/debug.h"
@@ -54,10 +56,10 @@ void ScheduleScreenshot(const AppConfig& config) {
 }
 
 int DemoFailed(const QString& error) {
-    const QString text = QStringLiteral("The demo cannot start: %1.").arg(error);
+    const QString text = Ui::tr("The demo cannot start: %1.").arg(error);
     std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
     platform::DebugWarning("kavimo: %s\n", qPrintable(text));
-    ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+    ShowMessageBox(nullptr, text, Ui::tr("Oral image acquisition system"), QMessageBox::Critical);
     return 1;
 }
 
@@ -115,8 +117,7 @@ int PatientRefused(const QString& reason) {
     platform::DebugWarning("kavimo: %s\n", qPrintable(reason));
     QString text = reason;
     if (!text.isEmpty()) text[0] = text[0].toUpper();
-    ShowMessageBox(nullptr, text + QLatin1Char('.'), QStringLiteral("Oral image acquisition system"),
-                   QMessageBox::Warning);
+    ShowMessageBox(nullptr, text + QLatin1Char('.'), Ui::tr("Oral image acquisition system"), QMessageBox::Warning);
     return 3;
 }
 
@@ -138,7 +139,7 @@ int HandOver(const pms::PatientRequest& patient, const std::vector<std::string>&
             }
             return 0;
         case HandoverResult::Status::Refused: {
-            const QString text = QStringLiteral("the running kavimo did not open patient %1: %2")
+            const QString text = Ui::tr("the running kavimo did not open patient %1: %2")
                                      .arg(QString::fromStdString(patient.patientId), result.text);
             std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
             platform::DebugWarning("kavimo: %s\n", qPrintable(text));
@@ -177,7 +178,7 @@ int CkavimoApp::Run(int argc, char** argv) {
     }
     // The patient the practice-management system named is refused before anything is touched.
     const QString refusal = result.status == ConfigResult::PatientRefused
-                                ? QStringLiteral("the patient was not opened: %1").arg(result.text)
+                                ? Ui::tr("the patient was not opened: %1").arg(result.text)
                                 : QString();
     // The modes of everything kavimo writes are settled before anything is written; the media
     // libraries read the group from the environment.
@@ -208,22 +209,24 @@ int CkavimoApp::Run(int argc, char** argv) {
     QFont font = EmPixelFont(QStringLiteral("Arial"), 12, kWeightNormal);
     font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
     QApplication::setFont(font);
+    // The language: the one chosen in the settings, else the desktop's.
+    InstallTranslation(IniValueText(QSettings(config.iniPath, QSettings::IniFormat), QStringLiteral("ui/language")));
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
     if (!groupProblem.empty()) {
-        const QString text = QStringLiteral("kavimo cannot start: %1.").arg(QString::fromStdString(groupProblem));
+        const QString text = Ui::tr("kavimo cannot start: %1.").arg(QString::fromStdString(groupProblem));
         std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
-        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        ShowMessageBox(nullptr, text, Ui::tr("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
     if (!refusal.isEmpty()) return PatientRefused(refusal);
     // Without a home directory the records would have no folder of this account's own.
     if (platform::DriveRoot().empty()) {
         const QString text =
-            QStringLiteral("kavimo cannot start: %1.").arg(QString::fromStdString(platform::DriveRootProblem()));
+            Ui::tr("kavimo cannot start: %1.").arg(QString::fromStdString(platform::DriveRootProblem()));
         std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
-        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        ShowMessageBox(nullptr, text, Ui::tr("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
     platform::DebugNotice("kavimo %s started (process %lld); d: drive %s; settings %s\n", KAVIMO_VERSION,
@@ -242,12 +245,12 @@ int CkavimoApp::Run(int argc, char** argv) {
         }
         if (transfer->Request().action == pms::TransferAction::ExportPictures) {
             if (!transfer->Export(&message)) {
-                return PatientRefused(QStringLiteral("the pictures were not exported: %1").arg(message));
+                return PatientRefused(Ui::tr("the pictures were not exported: %1").arg(message));
             }
             return 0;
         }
         if (transfer->Request().action == pms::TransferAction::ShowPictures && !transfer->CheckShow(&message)) {
-            return PatientRefused(QStringLiteral("the pictures were not shown: %1").arg(message));
+            return PatientRefused(Ui::tr("the pictures were not shown: %1").arg(message));
         }
         config.hasPatient = true;
         config.patient = transfer->Request().patient;
@@ -274,7 +277,7 @@ int CkavimoApp::Run(int argc, char** argv) {
             QString ignored;
             transfer->AnswerFailed(pms::kTransferNotTaken, text, &ignored);
         }
-        ShowMessageBox(nullptr, text, QStringLiteral("Oral image acquisition system"), QMessageBox::Critical);
+        ShowMessageBox(nullptr, text, Ui::tr("Oral image acquisition system"), QMessageBox::Critical);
         return 1;
     }
 
@@ -302,7 +305,7 @@ int CkavimoApp::Run(int argc, char** argv) {
         // The camera link's sockets first (the window's own Init then finds them open), so that
         // the simulator knows where to answer before the window probes for it.
         QString error;
-        if (udp.Init(0) != 1) return DemoFailed(QStringLiteral("the camera link cannot open its sockets on 127.0.0.1"));
+        if (udp.Init(0) != 1) return DemoFailed(Ui::tr("the camera link cannot open its sockets on 127.0.0.1"));
         if (!demo->Connect(udp, &error)) return DemoFailed(error);
     }
 

@@ -6,13 +6,27 @@
 #include <QThread>
 
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
+
+namespace {
+
+// The record store's fixed messages, as it writes them; they are shown in the user's language.
+// Messages it composes with names and paths are shown as they come.
+[[maybe_unused]] const char* const kRecordTexts[] = {
+    QT_TRANSLATE_NOOP("kavimo", "Faile to create WorkDir!"),
+    QT_TRANSLATE_NOOP("kavimo", "Create WorkDir successfull!"),
+    QT_TRANSLATE_NOOP("kavimo", "Faile to  create user dir！"),
+    QT_TRANSLATE_NOOP("kavimo", "User does not exist！"),
+};
+
+}  // namespace
 
 int QtRecordNotifier::MessageBox(const std::string& text, const std::string& caption, Buttons buttons) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == Buttons::OkCancel) shown = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == Buttons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
-    const QString message = QString::fromStdString(text);
-    const QString title = QString::fromStdString(caption);
+    const QString message = Ui::tr(text.c_str());
+    const QString title = Ui::tr(caption.c_str());
 
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread()) {

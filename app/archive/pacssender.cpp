@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include "app/archive/pacssettings.h"
+#include "app/widgets/translation.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
@@ -81,7 +82,7 @@ bool PacsSender::Send(uint64_t uid, const std::vector<std::string>& logicalPaths
         records::AuditTrail::Record(records::audit::kArchiveQueued, uid, std::string(), reason, false);
         platform::DebugWarning("kavimo: cannot queue pictures for the archive: %s\n", reason.c_str());
         if (error)
-            *error = QStringLiteral(
+            *error = Ui::tr(
                          "The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo's "
                          "folder not writable. Free some space or ask your technician (%1).")
                          .arg(QString::fromStdString(reason));
@@ -97,23 +98,23 @@ QString PacsSender::ProgressText(const dicom::PacsOutbox::Progress& p) {
     const QString failure = QString::fromStdString(p.lastError);
     if (!p.finished) {
         const size_t current = std::min(p.total, p.sent + p.failed + 1);
-        return QStringLiteral("Sending %1 of %2 to the PACS…").arg(current).arg(p.total);
+        return Ui::tr("Sending %1 of %2 to the PACS…").arg(current).arg(p.total);
     }
     if (p.waiting) {
-        return QStringLiteral(
+        return Ui::tr(
                    "PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive's "
                    "address in Settings.")
             .arg(p.pending);
     }
     if (p.failed > 0) {
-        return QStringLiteral("Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).")
+        return Ui::tr("Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).")
             .arg(p.sent)
             .arg(p.total)
             .arg(p.failed);
     }
     // Nothing sent yet: a failure is the queue file's (it could not be read).
-    if (p.total == 0) return failure.isEmpty() ? QString() : QStringLiteral("PACS: %1").arg(failure);
-    return QStringLiteral("Sent %1 of %2 to the PACS").arg(p.sent).arg(p.total);
+    if (p.total == 0) return failure.isEmpty() ? QString() : Ui::tr("PACS: %1").arg(failure);
+    return Ui::tr("Sent %1 of %2 to the PACS").arg(p.sent).arg(p.total);
 }
 
 void PacsSender::OnProgress(const dicom::PacsOutbox::Progress& progress) {

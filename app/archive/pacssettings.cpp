@@ -12,6 +12,7 @@
 
 #include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ const QString kTlsKey = QStringLiteral("pacs/tls_key");
 CSettingsDlg::Field MakeField(const QString& key, const char* label, const QString& defaultText) {
     CSettingsDlg::Field field;
     field.key = key;
-    field.label = QString::fromUtf8(label);
+    field.label = Ui::tr(label);
     field.defaultText = defaultText;
     const ConfigSetting* setting = FindConfigSetting(key);
     const ConfigSetting::Kind kind = setting ? setting->kind : ConfigSetting::Kind::Host;
@@ -41,8 +42,8 @@ CSettingsDlg::Field MakeField(const QString& key, const char* label, const QStri
 CSettingsDlg::Field FileField(const QString& key, const char* label, const char* defaultText) {
     CSettingsDlg::Field field;
     field.key = key;
-    field.label = QString::fromUtf8(label);
-    field.defaultText = QString::fromUtf8(defaultText);
+    field.label = Ui::tr(label);
+    field.defaultText = Ui::tr(defaultText);
     field.validate = CSettingsDlg::FileValidator();
     field.file = true;
     return field;
@@ -51,7 +52,7 @@ CSettingsDlg::Field FileField(const QString& key, const char* label, const char*
 CSettingsDlg::Field CheckField(const QString& key, const char* label) {
     CSettingsDlg::Field field;
     field.key = key;
-    field.label = QString::fromUtf8(label);
+    field.label = Ui::tr(label);
     field.check = true;
     return field;
 }
@@ -64,30 +65,37 @@ struct EchoAnswer {
 }  // namespace
 
 QString NoPacsMessage() {
-    return QStringLiteral(
+    return Ui::tr(
         "No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click "
         "the main window and choose \"Settings...\", then restart kavimo.");
 }
 
 void AddPacsSettings(CSettingsDlg* dialog) {
     dialog->AddGroup(
-        QStringLiteral("PACS (the clinic's archive)"),
-        {MakeField(kCalledAet, "Archive AE title", QStringLiteral("none: no archive")),
-         MakeField(kHost, "Archive host", QString()), MakeField(kPort, "Archive DICOM port", QString()),
-         MakeField(kCallingAet, "kavimo's AE title", QString::fromLatin1(dicom::kDefaultCallingAet)),
-         MakeField(kAutoSend, "Send every stored picture (on/off)", QStringLiteral("off")),
-         MakeField(kWorklistModality, "Worklist modality", QStringLiteral("XC")),
-         MakeField(kWorklistStations, "Worklist of this station or all (this/all)", QStringLiteral("this")),
-         CheckField(kTls, "Connect over TLS (the archive must show a certificate the CA signed)"),
-         FileField(kTlsCa, "CA certificates to trust (PEM)", "required with TLS"),
-         FileField(kTlsCert, "kavimo's certificate (PEM)", "none: only if the archive asks for one"),
-         FileField(kTlsKey, "kavimo's private key (PEM)", "none: goes with the certificate")});
+        Ui::tr("PACS (the clinic's archive)"),
+        {MakeField(kCalledAet, QT_TRANSLATE_NOOP("kavimo", "Archive AE title"), Ui::tr("none: no archive")),
+         MakeField(kHost, QT_TRANSLATE_NOOP("kavimo", "Archive host"), QString()),
+         MakeField(kPort, QT_TRANSLATE_NOOP("kavimo", "Archive DICOM port"), QString()),
+         MakeField(kCallingAet, QT_TRANSLATE_NOOP("kavimo", "kavimo's AE title"),
+                   QString::fromLatin1(dicom::kDefaultCallingAet)),
+         MakeField(kAutoSend, QT_TRANSLATE_NOOP("kavimo", "Send every stored picture (on/off)"), QStringLiteral("off")),
+         MakeField(kWorklistModality, QT_TRANSLATE_NOOP("kavimo", "Worklist modality"), QStringLiteral("XC")),
+         MakeField(kWorklistStations, QT_TRANSLATE_NOOP("kavimo", "Worklist of this station or all (this/all)"),
+                   QStringLiteral("this")),
+         CheckField(
+             kTls, QT_TRANSLATE_NOOP("kavimo", "Connect over TLS (the archive must show a certificate the CA signed)")),
+         FileField(kTlsCa, QT_TRANSLATE_NOOP("kavimo", "CA certificates to trust (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "required with TLS")),
+         FileField(kTlsCert, QT_TRANSLATE_NOOP("kavimo", "kavimo's certificate (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "none: only if the archive asks for one")),
+         FileField(kTlsKey, QT_TRANSLATE_NOOP("kavimo", "kavimo's private key (PEM)"),
+                   QT_TRANSLATE_NOOP("kavimo", "none: goes with the certificate"))});
 
     // "Test connection" under the groups, above the note and the buttons.
     auto* row = new QWidget(dialog);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    auto* test = new QPushButton(QStringLiteral("Test connection"), row);
+    auto* test = new QPushButton(Ui::tr("Test connection"), row);
     test->setObjectName(QStringLiteral("PacsTest"));
     auto* result = new QLabel(row);
     result->setTextFormat(Qt::PlainText);  // it shows what the archive answered
@@ -112,20 +120,20 @@ void AddPacsSettings(CSettingsDlg* dialog) {
         address.tls.certFile = text(kTlsCert).toStdString();
         address.tls.keyFile = text(kTlsKey).toStdString();
         if (!dialog->Validate() || !address.IsSet()) {
-            result->setText(QStringLiteral("Give the archive's AE title, host and port first."));
+            result->setText(Ui::tr("Give the archive's AE title, host and port first."));
             return;
         }
         test->setEnabled(false);
-        result->setText(QStringLiteral("Connecting to %1%2…")
-                            .arg(QString::fromStdString(address.Text()),
-                                 address.tls.enabled ? QStringLiteral(" over TLS") : QString()));
+        result->setText(
+            Ui::tr("Connecting to %1%2…")
+                .arg(QString::fromStdString(address.Text()), address.tls.enabled ? Ui::tr(" over TLS") : QString()));
         // The check runs off the user-interface thread; the dialog stays responsive.
         auto* watcher = new QFutureWatcher<EchoAnswer>(dialog);
         QObject::connect(watcher, &QFutureWatcher<EchoAnswer>::finished, dialog, [watcher, test, result, address] {
             const EchoAnswer answer = watcher->result();
             watcher->deleteLater();
             test->setEnabled(true);
-            result->setText(answer.ok ? QStringLiteral("%1 answers.").arg(QString::fromStdString(address.Text()))
+            result->setText(answer.ok ? Ui::tr("%1 answers.").arg(QString::fromStdString(address.Text()))
                                       : QString::fromStdString(answer.error));
         });
         watcher->setFuture(QtConcurrent::run([address] {

@@ -18,10 +18,11 @@
 
 #include "app/archive/pacssettings.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral("Worklist");
+const char kCaption[] = QT_TRANSLATE_NOOP("kavimo", "Worklist");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -72,23 +73,22 @@ QString WorklistDisplayName(const std::string& personName) {
 CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, const QDate& day, bool cut,
                            const std::vector<std::string>& notes, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(kCaption);
+    setWindowTitle(Ui::tr(kCaption));
     auto* layout = new QVBoxLayout(this);
     const QString dayText = day.toString(QStringLiteral("yyyy-MM-dd"));
-    const QString heading = cut ? QStringLiteral("Patients scheduled for %1 (only the first %2: the PACS sent more):")
+    const QString heading = cut ? Ui::tr("Patients scheduled for %1 (only the first %2: the PACS sent more):")
                                       .arg(dayText)
                                       .arg(entries.size())
-                            : entries.empty() ? QStringLiteral("The worklist schedules no patient for %1.").arg(dayText)
-                                              : QStringLiteral("Patients scheduled for %1:").arg(dayText);
+                            : entries.empty() ? Ui::tr("The worklist schedules no patient for %1.").arg(dayText)
+                                              : Ui::tr("Patients scheduled for %1:").arg(dayText);
     auto* label = new QLabel(heading, this);
     label->setObjectName(QStringLiteral("WorklistHeading"));
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
     m_table = new QTableWidget(int(entries.size()), 7, this);
     m_table->setObjectName(QStringLiteral("IdWorklist"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Patient ID"), QStringLiteral("Name"),
-                                        QStringLiteral("Born"), QStringLiteral("Sex"), QStringLiteral("Accession"),
-                                        QStringLiteral("Procedure")});
+    m_table->setHorizontalHeaderLabels({Ui::tr("Time"), Ui::tr("Patient ID"), Ui::tr("Name"), Ui::tr("Born"),
+                                        Ui::tr("Sex"), Ui::tr("Accession"), Ui::tr("Procedure")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -116,8 +116,8 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
         QStringList lines;
         for (const std::string& note : notes) lines << Text(note);
         const int shown = 3;
-        QString text = QStringLiteral("Not taken as the PACS sent it:\n") + lines.mid(0, shown).join(QLatin1Char('\n'));
-        if (lines.size() > shown) text += QStringLiteral("\n… and %1 more").arg(lines.size() - shown);
+        QString text = Ui::tr("Not taken as the PACS sent it:\n") + lines.mid(0, shown).join(QLatin1Char('\n'));
+        if (lines.size() > shown) text += Ui::tr("\n… and %1 more").arg(lines.size() - shown);
         auto* notesLabel = new QLabel(text, this);
         notesLabel->setObjectName(QStringLiteral("WorklistNotes"));
         notesLabel->setTextFormat(Qt::PlainText);
@@ -126,13 +126,13 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
         layout->addWidget(notesLabel);
     }
     auto* dayRow = new QHBoxLayout;
-    dayRow->addWidget(new QLabel(QStringLiteral("Another day:"), this));
+    dayRow->addWidget(new QLabel(Ui::tr("Another day:"), this));
     m_date = new QDateEdit(day, this);
     m_date->setObjectName(QStringLiteral("WorklistDate"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dayRow->addWidget(m_date);
-    auto* show = new QPushButton(QStringLiteral("Show"), this);
+    auto* show = new QPushButton(Ui::tr("Show"), this);
     show->setObjectName(QStringLiteral("WorklistShow"));
     show->setAutoDefault(false);
     dayRow->addWidget(show);
@@ -172,10 +172,10 @@ bool AskArchive(QWidget* parent, const dicom::PacsAddress& address, const dicom:
         client->Close();
         return result;
     }));
-    QProgressDialog progress(QStringLiteral("Asking the PACS for the worklist of %1…").arg(DateText(query.date)),
-                             QStringLiteral("Cancel"), 0, 0, parent);
+    QProgressDialog progress(Ui::tr("Asking the PACS for the worklist of %1…").arg(DateText(query.date)),
+                             Ui::tr("Cancel"), 0, 0, parent);
     progress.setObjectName(QStringLiteral("WorklistProgress"));
-    progress.setWindowTitle(kCaption);
+    progress.setWindowTitle(Ui::tr(kCaption));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -199,7 +199,7 @@ bool AskArchive(QWidget* parent, const dicom::PacsAddress& address, const dicom:
 
 bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dicom::WorklistEntry* picked) {
     if (!address.IsSet()) {
-        ShowMessageBox(parent, NoPacsMessage(), kCaption, QMessageBox::Warning);
+        ShowMessageBox(parent, NoPacsMessage(), Ui::tr(kCaption), QMessageBox::Warning);
         return false;
     }
     const dicom::WorklistFilter filter = dicom::CurrentWorklistFilter();
@@ -210,7 +210,7 @@ bool PickWorklistPatient(QWidget* parent, const dicom::PacsAddress& address, dic
         Answer answer;
         if (!AskArchive(parent, address, query, &answer)) return false;
         if (!answer.ok) {
-            ShowMessageBox(parent, QStringLiteral("Cannot read the worklist: %1").arg(Text(answer.error)), kCaption,
+            ShowMessageBox(parent, Ui::tr("Cannot read the worklist: %1").arg(Text(answer.error)), Ui::tr(kCaption),
                            QMessageBox::Warning);
             return false;
         }

@@ -40,6 +40,7 @@
 #include "app/widgets/messagebox.h"
 #include "app/widgets/patientbanner.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
 #include "app/widgets/userguide.h"
@@ -74,14 +75,22 @@ struct ControlSpec {
 
 // The sixteen face-coloured push buttons.
 const ControlSpec kPushButtons[] = {
-    {IdPrev, "IdPrev", "Prev"},       {IdNext, "IdNext", "Next"},
-    {IdSave, "IdSave", "Save"},       {IdSaveAs, "IdSaveAs", "Save As"},
-    {IdUndo, "IdUndo", "Undo"},       {IdSplit, "IdSplit", "Split"},
-    {IdDelete, "IdDelete", "Delete"}, {IdSaveDisease, "IdSaveDisease", "Save"},
-    {IdImport, "IdImport", "Import"}, {IdExport, "IdExport", "Export"},
-    {IdPickup, "IdPickup", "Pickup"}, {IdPrint, "IdPrint", "Print"},
-    {IdUser, "IdUser", "User"},       {IdSample, "IdSample", "Sample"},
-    {IdFreeze, "IdFreeze", "Freeze"}, {IdExit, "IdExit", "Exit"},
+    {IdPrev, "IdPrev", QT_TRANSLATE_NOOP("kavimo", "Prev")},
+    {IdNext, "IdNext", QT_TRANSLATE_NOOP("kavimo", "Next")},
+    {IdSave, "IdSave", QT_TRANSLATE_NOOP("kavimo", "Save")},
+    {IdSaveAs, "IdSaveAs", QT_TRANSLATE_NOOP("kavimo", "Save As")},
+    {IdUndo, "IdUndo", QT_TRANSLATE_NOOP("kavimo", "Undo")},
+    {IdSplit, "IdSplit", QT_TRANSLATE_NOOP("kavimo", "Split")},
+    {IdDelete, "IdDelete", QT_TRANSLATE_NOOP("kavimo", "Delete")},
+    {IdSaveDisease, "IdSaveDisease", QT_TRANSLATE_NOOP("kavimo", "Save")},
+    {IdImport, "IdImport", QT_TRANSLATE_NOOP("kavimo", "Import")},
+    {IdExport, "IdExport", QT_TRANSLATE_NOOP("kavimo", "Export")},
+    {IdPickup, "IdPickup", QT_TRANSLATE_NOOP("kavimo", "Pickup")},
+    {IdPrint, "IdPrint", QT_TRANSLATE_NOOP("kavimo", "Print")},
+    {IdUser, "IdUser", QT_TRANSLATE_NOOP("kavimo", "User")},
+    {IdSample, "IdSample", QT_TRANSLATE_NOOP("kavimo", "Sample")},
+    {IdFreeze, "IdFreeze", QT_TRANSLATE_NOOP("kavimo", "Freeze")},
+    {IdExit, "IdExit", QT_TRANSLATE_NOOP("kavimo", "Exit")},
 };
 
 // What each button does, said in its tooltip, and the key that presses it (none: only a click).
@@ -91,22 +100,23 @@ struct KeySpec {
     const char* tip;
 };
 const KeySpec kButtonKeys[] = {
-    {IdUser, "Ctrl+U", "Choose, create or find a patient"},
-    {IdSample, "F5", "Start or stop the camera's live picture"},
-    {IdFreeze, "Space", "Freeze the live picture; press again (Save Pic) to store it"},
-    {IdImport, "Ctrl+I", "Add picture files to this patient"},
-    {IdExport, "Ctrl+E", "Copy the picked pictures (or all of them) to a folder"},
-    {IdPickup, "Ctrl+K", "Pick up to four pictures for the report and the export"},
-    {IdPrint, "Ctrl+P", "Preview, print or save the report as PDF"},
-    {IdSave, "Ctrl+S", "Store the drawing on the shown picture"},
-    {IdSaveAs, "Ctrl+Shift+S", "Store the shown picture with its drawing as a new picture"},
-    {IdUndo, "Ctrl+Z", "Take back the last stroke"},
-    {IdSplit, "Ctrl+T", "Show four pictures at once, or one again"},
-    {IdDelete, "Delete", "Delete the shown picture (it goes to the trash)"},
-    {IdSaveDisease, "Ctrl+D", "Store the diagnosis"},
-    {IdPrev, "", "Scroll the thumbnails up"},
-    {IdNext, "", "Scroll the thumbnails down"},
-    {IdExit, "", "Close kavimo (unsaved work is asked about first)"},
+    {IdUser, "Ctrl+U", QT_TRANSLATE_NOOP("kavimo", "Choose, create or find a patient")},
+    {IdSample, "F5", QT_TRANSLATE_NOOP("kavimo", "Start or stop the camera's live picture")},
+    {IdFreeze, "Space", QT_TRANSLATE_NOOP("kavimo", "Freeze the live picture; press again (Save Pic) to store it")},
+    {IdImport, "Ctrl+I", QT_TRANSLATE_NOOP("kavimo", "Add picture files to this patient")},
+    {IdExport, "Ctrl+E", QT_TRANSLATE_NOOP("kavimo", "Copy the picked pictures (or all of them) to a folder")},
+    {IdPickup, "Ctrl+K", QT_TRANSLATE_NOOP("kavimo", "Pick up to four pictures for the report and the export")},
+    {IdPrint, "Ctrl+P", QT_TRANSLATE_NOOP("kavimo", "Preview, print or save the report as PDF")},
+    {IdSave, "Ctrl+S", QT_TRANSLATE_NOOP("kavimo", "Store the drawing on the shown picture")},
+    {IdSaveAs, "Ctrl+Shift+S",
+     QT_TRANSLATE_NOOP("kavimo", "Store the shown picture with its drawing as a new picture")},
+    {IdUndo, "Ctrl+Z", QT_TRANSLATE_NOOP("kavimo", "Take back the last stroke")},
+    {IdSplit, "Ctrl+T", QT_TRANSLATE_NOOP("kavimo", "Show four pictures at once, or one again")},
+    {IdDelete, "Delete", QT_TRANSLATE_NOOP("kavimo", "Delete the shown picture (it goes to the trash)")},
+    {IdSaveDisease, "Ctrl+D", QT_TRANSLATE_NOOP("kavimo", "Store the diagnosis")},
+    {IdPrev, "", QT_TRANSLATE_NOOP("kavimo", "Scroll the thumbnails up")},
+    {IdNext, "", QT_TRANSLATE_NOOP("kavimo", "Scroll the thumbnails down")},
+    {IdExit, "", QT_TRANSLATE_NOOP("kavimo", "Close kavimo (unsaved work is asked about first)")},
 };
 
 // The pen width and colour groups, with their bitmaps.
@@ -117,16 +127,23 @@ struct ToolSpec {
     const char* bitmap;
 };
 const ToolSpec kToolButtons[] = {
-    {IdThick, "IdThick", "Thick", ":/bitmap/166.png"}, {IdMedium, "IdMedium", "Medium", ":/bitmap/167.png"},
-    {IdThin, "IdThin", "Thin", ":/bitmap/168.png"},    {IdRed, "IdRed", "Red", ":/bitmap/151.png"},
-    {IdGreen, "IdGreen", "Green", ":/bitmap/149.png"}, {IdBlue, "IdBlue", "Blue", ":/bitmap/150.png"},
+    {IdThick, "IdThick", QT_TRANSLATE_NOOP("kavimo", "Thick"), ":/bitmap/166.png"},
+    {IdMedium, "IdMedium", QT_TRANSLATE_NOOP("kavimo", "Medium"), ":/bitmap/167.png"},
+    {IdThin, "IdThin", QT_TRANSLATE_NOOP("kavimo", "Thin"), ":/bitmap/168.png"},
+    {IdRed, "IdRed", QT_TRANSLATE_NOOP("kavimo", "Red"), ":/bitmap/151.png"},
+    {IdGreen, "IdGreen", QT_TRANSLATE_NOOP("kavimo", "Green"), ":/bitmap/149.png"},
+    {IdBlue, "IdBlue", QT_TRANSLATE_NOOP("kavimo", "Blue"), ":/bitmap/150.png"},
 };
 
 const ControlSpec kLabels[] = {
-    {IdNum, "IdNum", "Num："},          {IdName, "IdName", "Name："},
-    {IdSex, "IdSex", "Sex："},          {IdAge, "IdAge", "Age："},
-    {IdPhone, "IdPhone", "Phone："},    {IdDiseaseCaption, "IdDiseaseCaption", "Disease："},
-    {IdStatusLine, "IdStatusLine", ""}, {IdStatusLine2, "IdStatusLine2", ""},
+    {IdNum, "IdNum", QT_TRANSLATE_NOOP("kavimo", "Num：")},
+    {IdName, "IdName", QT_TRANSLATE_NOOP("kavimo", "Name：")},
+    {IdSex, "IdSex", QT_TRANSLATE_NOOP("kavimo", "Sex：")},
+    {IdAge, "IdAge", QT_TRANSLATE_NOOP("kavimo", "Age：")},
+    {IdPhone, "IdPhone", QT_TRANSLATE_NOOP("kavimo", "Phone：")},
+    {IdDiseaseCaption, "IdDiseaseCaption", QT_TRANSLATE_NOOP("kavimo", "Disease：")},
+    {IdStatusLine, "IdStatusLine", ""},
+    {IdStatusLine2, "IdStatusLine2", ""},
 };
 
 }  // namespace
@@ -139,7 +156,7 @@ CkavimoDlg::CkavimoDlg(RecordStore& store, CUdp& udp, QWidget* parent)
       m_runUserList([](CUserList& dialog) { dialog.exec(); }) {
     InitAppResources();
     setObjectName(QStringLiteral("CkavimoDlg"));
-    setWindowTitle(QStringLiteral("Oral image acquisition system"));
+    setWindowTitle(Ui::tr("Oral image acquisition system"));
     m_hIcon = QIcon(QStringLiteral(":/icon/128.png"));
     m_hIcon.addFile(QStringLiteral(":/icon/128-32.png"));
     m_udp.SetTickCounter(&GlobalTicks());
@@ -154,17 +171,17 @@ CkavimoDlg::~CkavimoDlg() { Teardown(); }
 
 void CkavimoDlg::CreateControls() {
     auto hidden = [this](int id, const char* name, const char* text, void (QDialog::*slot)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(Ui::tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setProperty("controlId", id);
         b->hide();
         connect(b, &QPushButton::clicked, this, slot);
     };
-    hidden(IdOK, "IdOK", "确定", &QDialog::accept);
-    hidden(IdCancel, "IdCancel", "取消", &QDialog::reject);
+    hidden(IdOK, "IdOK", QT_TRANSLATE_NOOP("kavimo", "确定"), &QDialog::accept);
+    hidden(IdCancel, "IdCancel", QT_TRANSLATE_NOOP("kavimo", "取消"), &QDialog::reject);
 
     for (const ControlSpec& spec : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        auto* label = new QLabel(Ui::tr(spec.text), this);
         label->setTextFormat(Qt::PlainText);  // they show the patient's name as typed
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setProperty("controlId", spec.id);
@@ -214,8 +231,8 @@ void CkavimoDlg::CreateControls() {
         auto* b = new CFaceButton(QString(), this);
         b->setObjectName(QString::fromLatin1(spec.name));
         b->setProperty("controlId", spec.id);
-        b->setToolTip(QString::fromLatin1(spec.text));
-        b->setAccessibleName(QString::fromLatin1(spec.text));
+        b->setToolTip(Ui::tr(spec.text));
+        b->setAccessibleName(Ui::tr(spec.text));
         b->setCheckable(true);
         b->setFocusPolicy(Qt::TabFocus);
         if (spec.id <= IdThin)
@@ -227,7 +244,7 @@ void CkavimoDlg::CreateControls() {
     connect(colours, &QButtonGroup::idClicked, this, [this](int index) { m_review.SetColorIdx(index); });
 
     for (const ControlSpec& spec : kPushButtons) {
-        auto* b = new CFaceButton(QString::fromLatin1(spec.text), this);
+        auto* b = new CFaceButton(Ui::tr(spec.text), this);
         b->setObjectName(QString::fromLatin1(spec.name));
         b->setProperty("controlId", spec.id);
         b->setAutoDefault(false);
@@ -235,9 +252,9 @@ void CkavimoDlg::CreateControls() {
     for (const KeySpec& spec : kButtonKeys) {
         QPushButton* b = Button(spec.id);
         const QKeySequence key(QString::fromLatin1(spec.key));
-        b->setToolTip(key.isEmpty() ? QString::fromLatin1(spec.tip)
-                                    : QStringLiteral("%1 (%2)").arg(QString::fromLatin1(spec.tip),
-                                                                    key.toString(QKeySequence::NativeText)));
+        b->setToolTip(key.isEmpty()
+                          ? Ui::tr(spec.tip)
+                          : QStringLiteral("%1 (%2)").arg(Ui::tr(spec.tip), key.toString(QKeySequence::NativeText)));
         if (!key.isEmpty()) AddButtonKey(spec.id, key);
     }
     // F1 opens the user guide.
@@ -434,9 +451,9 @@ void CkavimoDlg::OnInitDialog() {
     const pms::OpenedPatient opened = m_hasStartPatient ? OpenPmsPatient(m_startPatient) : pms::OpenedPatient{};
     if (m_hasStartPatient && !opened.ok) {
         ShowMessageBox(this,
-                       QStringLiteral("The patient %1 of the practice-management system could not be opened: %2.")
+                       Ui::tr("The patient %1 of the practice-management system could not be opened: %2.")
                            .arg(QString::fromStdString(m_startPatient.patientId), QString::fromStdString(opened.error)),
-                       QStringLiteral("Oral image acquisition system"), QMessageBox::Warning);
+                       Ui::tr("Oral image acquisition system"), QMessageBox::Warning);
     }
     // Told before the patient dialog: a practice system waiting for an answer is not kept waiting
     // until somebody closes it.
@@ -483,8 +500,8 @@ void CkavimoDlg::StartCamera(int type) {
         m_bJpegDisplay = false;
         m_udp.StartPictureChannel();
         m_live.SetStreamEnabled(true);
-        Button(IdSample)->setText(QStringLiteral("Stop"));
-        Button(IdFreeze)->setText(QStringLiteral("Snap"));
+        Button(IdSample)->setText(Ui::tr("Stop"));
+        Button(IdFreeze)->setText(Ui::tr("Snap"));
         EnableButtons({IdSample, IdFreeze}, true);
     }
 }
@@ -547,11 +564,11 @@ void CkavimoDlg::FillPatientPanel() {
     _USER_INFO user = {};
     if (m_store.GetCurrentUser(&user) < 0) {
         m_curPatient = _USER_INFO{};
-        label(IdNum)->setText(QStringLiteral("ID："));
-        label(IdName)->setText(QStringLiteral("Name："));
-        label(IdSex)->setText(QStringLiteral("Sex："));
-        label(IdAge)->setText(QStringLiteral("Age："));
-        label(IdPhone)->setText(QStringLiteral("Phone："));
+        label(IdNum)->setText(Ui::tr("ID："));
+        label(IdName)->setText(Ui::tr("Name："));
+        label(IdSex)->setText(Ui::tr("Sex："));
+        label(IdAge)->setText(Ui::tr("Age："));
+        label(IdPhone)->setText(Ui::tr("Phone："));
         m_banner->SetPatient(QString(), 0);
         m_list->Clear();
         m_disease->clear();  // no patient: no diagnosis of somebody else on screen
@@ -559,15 +576,14 @@ void CkavimoDlg::FillPatientPanel() {
         return;
     }
     m_curPatient = user;
-    label(IdNum)->setText(QStringLiteral("ID：UID%1").arg(qint64(user.uid)));
+    label(IdNum)->setText(Ui::tr("ID：UID%1").arg(qint64(user.uid)));
     // What was typed for the patient where it was kept, the record's fields where not.
     const PatientDisplay shown = PatientDisplayOf(user);
-    label(IdName)->setText(QStringLiteral("Name：") + shown.name);
-    label(IdSex)->setText(QStringLiteral("Sex：") + shown.sex);
-    label(IdAge)->setText(shown.birthDate.isEmpty()
-                              ? QStringLiteral("Age：%1").arg(user.age)
-                              : QStringLiteral("Age：%1 (born %2)").arg(user.age).arg(shown.birthDate));
-    label(IdPhone)->setText(QStringLiteral("Phone：") + shown.phone);
+    label(IdName)->setText(Ui::tr("Name：") + shown.name);
+    label(IdSex)->setText(Ui::tr("Sex：") + shown.sex);
+    label(IdAge)->setText(shown.birthDate.isEmpty() ? Ui::tr("Age：%1").arg(user.age)
+                                                    : Ui::tr("Age：%1 (born %2)").arg(user.age).arg(shown.birthDate));
+    label(IdPhone)->setText(Ui::tr("Phone：") + shown.phone);
     m_banner->SetPatient(shown.name, user.uid);
     ReloadThumbnails();
     char16_t description[350] = {};
@@ -630,7 +646,7 @@ QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& text) {
     MessageBoxRequest question;
     question.parent = parent;
     question.text = text;
-    question.caption = QStringLiteral("Oral image acquisition system");
+    question.caption = Ui::tr("Oral image acquisition system");
     question.icon = QMessageBox::Warning;
     question.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     return ShowMessageBox(question);
@@ -640,7 +656,7 @@ QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& text) {
 
 bool CkavimoDlg::ConfirmUnsavedDiagnosis() {
     if (!HasUnsavedDiagnosis()) return true;
-    switch (AskToSave(this, QStringLiteral("The diagnosis has not been saved. Save it?"))) {
+    switch (AskToSave(this, Ui::tr("The diagnosis has not been saved. Save it?"))) {
         case QMessageBox::Save:
             return SaveDiagnosis();
         case QMessageBox::Discard:
@@ -656,7 +672,7 @@ bool CkavimoDlg::ConfirmUnsavedStrokes() {
     // freeze under it.
     m_bAskingAboutStrokes = true;
     const QMessageBox::StandardButton answer =
-        AskToSave(this, QStringLiteral("The strokes on the picture have not been saved. Save them?"));
+        AskToSave(this, Ui::tr("The strokes on the picture have not been saved. Save them?"));
     m_bAskingAboutStrokes = false;
     switch (answer) {
         case QMessageBox::Save:
@@ -690,7 +706,7 @@ void CkavimoDlg::OnUser() {
     RunUserList();
     FillPatientPanel();
     ClearPickup();
-    Button(IdPickup)->setText(QStringLiteral("Pickup"));
+    Button(IdPickup)->setText(Ui::tr("Pickup"));
     ShowNewestPictures();
 }
 
@@ -707,7 +723,7 @@ void CkavimoDlg::DrawStatus(bool connected) {
 }
 
 QString CkavimoDlg::StatusText() const {
-    return m_bConnected ? QStringLiteral("WIFI connected！") : QStringLiteral("WIFI disconnect！");
+    return m_bConnected ? Ui::tr("WIFI connected！") : Ui::tr("WIFI disconnect！");
 }
 
 QString CkavimoDlg::StatusText2() const {
@@ -956,24 +972,24 @@ void CkavimoDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The window menu: the settings, the About entry, the archive's entries, and the entries that
     // undo a save over a picture or a deletion.
     QMenu menu(this);
-    QAction* settings = menu.addAction(QStringLiteral("Settings(&S)..."));
-    QAction* about = menu.addAction(QStringLiteral("关于 kavimo(&A)..."));
+    QAction* settings = menu.addAction(Ui::tr("Settings(&S)..."));
+    QAction* about = menu.addAction(Ui::tr("关于 kavimo(&A)..."));
     menu.addSeparator();
-    QAction* exportDicom = menu.addAction(QStringLiteral("Export as DICOM…"));
-    QAction* sendToPacs = menu.addAction(QStringLiteral("Send to PACS"));
+    QAction* exportDicom = menu.addAction(Ui::tr("Export as DICOM…"));
+    QAction* sendToPacs = menu.addAction(Ui::tr("Send to PACS"));
     menu.addSeparator();
-    QAction* revert = menu.addAction(QStringLiteral("Revert to original"));
+    QAction* revert = menu.addAction(Ui::tr("Revert to original"));
     revert->setEnabled(ShownPictureHasOriginal());
-    QAction* restore = menu.addAction(QStringLiteral("Restore deleted pictures…"));
+    QAction* restore = menu.addAction(Ui::tr("Restore deleted pictures…"));
     restore->setEnabled(m_store.GetCurrentUser(nullptr) >= 0 && !m_store.DeletedPictures().empty());
     menu.addSeparator();
-    QAction* teeth = menu.addAction(QStringLiteral("Teeth and view…"));
+    QAction* teeth = menu.addAction(Ui::tr("Teeth and view…"));
     teeth->setEnabled(!PicturesToTag().isEmpty());
-    QAction* filter = menu.addAction(QStringLiteral("Show pictures of a tooth or view…"));
+    QAction* filter = menu.addAction(Ui::tr("Show pictures of a tooth or view…"));
     filter->setEnabled(m_store.GetCurrentUser(nullptr) >= 0);
-    QAction* showAll = menu.addAction(QStringLiteral("Show all pictures"));
+    QAction* showAll = menu.addAction(Ui::tr("Show all pictures"));
     showAll->setEnabled(!m_pictureFilter.isEmpty());
-    QAction* compare = menu.addAction(QStringLiteral("Compare"));
+    QAction* compare = menu.addAction(Ui::tr("Compare"));
     compare->setEnabled(m_store.GetCurrentUser(nullptr) >= 0);
     const QAction* chosen = menu.exec(event->globalPos());
     if (chosen == settings)

@@ -34,6 +34,7 @@
 #include "app/widgets/messagebox.h"
 #include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "camlink/picturefiles.h"
 #include "platform/clock.h"
 #include "platform/debug.h"
@@ -53,7 +54,7 @@ constexpr int kImportNameAttempts = 86400;  // every second of a day
 constexpr int kAnswerWaitMs = 1000;
 constexpr int kRebuildSoonMs = 300;  // after a delete or a capture: once it is drawn and its thumbnails made
 
-const QString kAppCaption = QStringLiteral("Oral image acquisition system");
+const char kAppCaption[] = QT_TRANSLATE_NOOP("kavimo", "Oral image acquisition system");
 
 // One line of the audit trail about a patient's picture.
 void Audit(const char* event, uint64_t uid, const std::string& file, const QString& detail, bool success = true) {
@@ -65,7 +66,7 @@ QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(err
 QStringList DefaultImportChooser(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp)"));
+    dialog.setNameFilter(Ui::tr("Pictures (*.jpg *.jpeg *.png *.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted) return QStringList();
@@ -73,7 +74,7 @@ QStringList DefaultImportChooser(QWidget* parent) {
 }
 
 QString DefaultExportChooser(QWidget* parent) {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Please select output dir："));
+    return QFileDialog::getExistingDirectory(parent, Ui::tr("Please select output dir："));
 }
 
 // A file chosen for import, as the JPEG data to store: the patient's pictures are JPEG files
@@ -83,7 +84,7 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {
-        *error = QFileInfo(path).isReadable() ? QStringLiteral("not a picture") : reader.errorString();
+        *error = QFileInfo(path).isReadable() ? Ui::tr("not a picture") : reader.errorString();
         return false;
     }
     // A picture that claims more pixels than kavimo opens would only fail later, in every view.
@@ -98,8 +99,7 @@ bool ReadImportFile(const QString& path, QByteArray* data, QString* error) {
         return false;
     }
     if (picture.isNull()) {
-        *error = QStringLiteral("a %1 picture that cannot be read: %2")
-                     .arg(QString::fromLatin1(format), reader.errorString());
+        *error = Ui::tr("a %1 picture that cannot be read: %2").arg(QString::fromLatin1(format), reader.errorString());
         return false;
     }
     // JPEG has no transparency: what would show through is white, as on the report's paper.
@@ -149,13 +149,13 @@ void CkavimoDlg::FreezeStream() {
     if (m_live.State() == LiveState::Idle) {
         OnSample();
         SetLiveState(LiveState::Live);
-        Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+        Button(IdFreeze)->setText(Ui::tr("Freeze"));
         return;
     }
     if (m_live.State() == LiveState::Live) {
         SetLiveState(LiveState::Frozen);
         m_live.StopReceiver();  // the last frame stays on the pane
-        Button(IdFreeze)->setText(QStringLiteral("Save Pic"));
+        Button(IdFreeze)->setText(Ui::tr("Save Pic"));
         UpdateLivePane();
         if (bmp.empty()) return;
         // A frame left from an earlier freeze must never be stored as this one.
@@ -184,20 +184,20 @@ void CkavimoDlg::FreezeStream() {
         const QString why =
             havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError : QString();
         Audit(records::audit::kCapture, havePatient ? m_curPatient.uid : 0, std::string(),
-              QStringLiteral("Freeze: nothing stored") + why, false);
-        ShowMessageBox(this, QStringLiteral("Fail to Save！") + why, kAppCaption);
+              Ui::tr("Freeze: nothing stored") + why, false);
+        ShowMessageBox(this, Ui::tr("Fail to Save！") + why, Ui::tr(kAppCaption));
     } else {
         std::string path;
         QString error;
         if (StoreNewPicture(frame, &path, &error)) {
             m_store.AddPicture(0, path, true);
-            Audit(records::audit::kCapture, m_curPatient.uid, path, QStringLiteral("Freeze"));
+            Audit(records::audit::kCapture, m_curPatient.uid, path, Ui::tr("Freeze"));
             PictureStored(path);
             ReloadPicturesAfterCapture(path);
             OfferChartAfterCapture(path);
         } else {
-            Audit(records::audit::kCapture, m_curPatient.uid, std::string(), QStringLiteral("Freeze: ") + error, false);
-            ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
+            Audit(records::audit::kCapture, m_curPatient.uid, std::string(), Ui::tr("Freeze: ") + error, false);
+            ShowMessageBox(this, Ui::tr("Fail to Save！\n%1").arg(error), Ui::tr(kAppCaption));
         }
     }
     if (!m_live.MediaReady()) {  // the camera's link dropped while the frame waited
@@ -207,7 +207,7 @@ void CkavimoDlg::FreezeStream() {
     if (!m_live.HasReceiver()) StartReceiver();
     SetLiveState(LiveState::Live);
     ShowNewestPictures();
-    Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    Button(IdFreeze)->setText(Ui::tr("Freeze"));
     UpdateLivePane();
 }
 
@@ -221,12 +221,12 @@ void CkavimoDlg::FreezePictureCamera() {
         const int error = m_udp.m_nDumpError.load();
         const QString why =
             error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error)) : QString();
-        Audit(records::audit::kCapture, patient.uid, std::string(), QStringLiteral("Snap: no picture") + why, false);
-        ShowMessageBox(this, QStringLiteral("Fail to save picture！") + why, QStringLiteral("Error"));
+        Audit(records::audit::kCapture, patient.uid, std::string(), Ui::tr("Snap: no picture") + why, false);
+        ShowMessageBox(this, Ui::tr("Fail to save picture！") + why, Ui::tr("Error"));
         return;
     }
     m_store.AddPicture(0, path, true);
-    Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), QStringLiteral("Snap"));
+    Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), Ui::tr("Snap"));
     PictureStored(records::Utf16ToAnsi(path));
     ReloadPictures(false);
     OfferChartAfterCapture(records::Utf16ToAnsi(path));
@@ -278,22 +278,22 @@ bool CkavimoDlg::SaveOverShownPicture() {
     QString error;
     if (!m_review.PictureLoaded()) {
         // The pane shows grey for a file that could not be read: the grey must never replace it.
-        error = QStringLiteral("the picture could not be read, so it is not written over");
+        error = Ui::tr("the picture could not be read, so it is not written over");
     } else if (!IsPictureOfPatient(m_curPatient, target)) {
-        error = QStringLiteral("not a picture in the patient's directory");
+        error = Ui::tr("not a picture in the patient's directory");
     } else if (int keepError = 0; !records::KeepOriginal(host.toStdString(), &keepError)) {
         // Without its original kept, the picture as taken would be lost: it is not written over.
-        error = QStringLiteral("its original cannot be kept: ") + SystemError(keepError);
+        error = Ui::tr("its original cannot be kept: ") + SystemError(keepError);
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
                ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
-        Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save"));
+        Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), Ui::tr("Save"));
         PictureStored(target.toStdString());
         ReloadPictures(false);
         return true;
     }
-    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save: ") + error, false);
-    ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1: %2").arg(target, error), kAppCaption);
+    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), Ui::tr("Save: ") + error, false);
+    ShowMessageBox(this, Ui::tr("Fail to Save！\n%1: %2").arg(target, error), Ui::tr(kAppCaption));
     return false;
 }
 
@@ -307,18 +307,17 @@ void CkavimoDlg::OnRevertToOriginal() {
     const QString target = m_review.PanePath(0);
     MessageBoxRequest question;
     question.parent = this;
-    question.text = QStringLiteral("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.")
-                        .arg(FileNameOf(target));
-    question.caption = QStringLiteral("Revert to original");
+    question.text =
+        Ui::tr("Revert %1 to the picture as it was taken?\nThe strokes saved on it are lost.").arg(FileNameOf(target));
+    question.caption = Ui::tr("Revert to original");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     if (ShowMessageBox(question) != QMessageBox::Yes) return;
     int error = 0;
     const bool reverted = records::RevertToOriginal(HostPathOf(target).toStdString(), &error);
     Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(),
-          QStringLiteral("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)),
-          reverted);
+          Ui::tr("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)), reverted);
     if (!reverted) {
-        ShowMessageBox(this, QStringLiteral("Fail to revert！\n%1: %2").arg(target, SystemError(error)), kAppCaption);
+        ShowMessageBox(this, Ui::tr("Fail to revert！\n%1: %2").arg(target, SystemError(error)), Ui::tr(kAppCaption));
         return;
     }
     ReloadPictures(false);
@@ -329,14 +328,13 @@ void CkavimoDlg::OnRestorePictures() {
     if (m_store.GetCurrentUser(&m_curPatient) < 0) return;
     const std::vector<records::TrashEntry> deleted = m_store.DeletedPictures();
     if (deleted.empty()) return;
-    const std::vector<std::string> chosen =
-        CRestoreDlg::Choose(this, QStringLiteral("Restore deleted pictures"), deleted);
+    const std::vector<std::string> chosen = CRestoreDlg::Choose(this, Ui::tr("Restore deleted pictures"), deleted);
     if (chosen.empty()) return;
     const QStringList picked = PickedPaths();
     const int restored = m_store.RestorePictures(chosen);
     for (const records::TrashEntry& entry : deleted) {
         if (std::find(chosen.begin(), chosen.end(), entry.id) == chosen.end()) continue;
-        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, QStringLiteral("from the trash"));
+        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, Ui::tr("from the trash"));
     }
     if (restored == 0) return;
     ReloadPictures(false, picked);
@@ -351,12 +349,12 @@ bool CkavimoDlg::SaveAsNewPicture() {
     std::string path;
     QString error;
     if (!StoreNewPicture(m_review.Current().image, &path, &error)) {
-        Audit(records::audit::kSave, m_curPatient.uid, std::string(), QStringLiteral("Save As: ") + error, false);
-        ShowMessageBox(this, QStringLiteral("Fail to Save！\n%1").arg(error), kAppCaption);
+        Audit(records::audit::kSave, m_curPatient.uid, std::string(), Ui::tr("Save As: ") + error, false);
+        ShowMessageBox(this, Ui::tr("Fail to Save！\n%1").arg(error), Ui::tr(kAppCaption));
         return false;
     }
     m_review.SetStrokesUnsaved(false);
-    Audit(records::audit::kSave, m_curPatient.uid, path, QStringLiteral("Save As"));
+    Audit(records::audit::kSave, m_curPatient.uid, path, Ui::tr("Save As"));
     KeepTeethOfSavedAs(m_review.PanePath(0), QString::fromStdString(path));
     ReloadPictures(true);
     PictureStored(path);
@@ -394,10 +392,10 @@ void CkavimoDlg::OnImport() {
                     break;
                 }
             }
-            if (!stored && error.isEmpty()) error = QStringLiteral("no free picture name");
+            if (!stored && error.isEmpty()) error = Ui::tr("no free picture name");
         }
         if (stored) {
-            Audit(records::audit::kImport, m_curPatient.uid, imported.back(), QStringLiteral("from ") + file);
+            Audit(records::audit::kImport, m_curPatient.uid, imported.back(), Ui::tr("from ") + file);
         } else {
             failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
             Audit(records::audit::kImport, m_curPatient.uid, std::string(), failures.back(), false);
@@ -408,12 +406,12 @@ void CkavimoDlg::OnImport() {
     if (failures.size() < files.size()) ReloadPictures(true, picked);
     for (const std::string& logical : imported) PictureStored(logical);
     if (!failures.isEmpty())
-        ShowMessageBox(this, QStringLiteral("Fail to import:\n%1").arg(failures.join(QLatin1Char('\n'))), kAppCaption,
+        ShowMessageBox(this, Ui::tr("Fail to import:\n%1").arg(failures.join(QLatin1Char('\n'))), Ui::tr(kAppCaption),
                        QMessageBox::Warning);
 }
 
 void CkavimoDlg::OnExport() {
-    const QString caption = QStringLiteral("picture output");
+    const QString caption = Ui::tr("picture output");
     // The picked pictures; with none picked, all of the patient's after asking.
     QList<int> indexes;
     for (int slot : m_picks.Slots()) {
@@ -422,12 +420,11 @@ void CkavimoDlg::OnExport() {
     if (indexes.isEmpty()) {
         const int count = m_list->count();
         if (count == 0) {
-            ShowMessageBox(this, QStringLiteral("This patient has no pictures to export."), caption);
+            ShowMessageBox(this, Ui::tr("This patient has no pictures to export."), caption);
             return;
         }
-        const QString question = count == 1
-                                     ? QStringLiteral("No picture is picked. Export the patient's picture?")
-                                     : QStringLiteral("No picture is picked. Export all %1 pictures?").arg(count);
+        const QString question = count == 1 ? Ui::tr("No picture is picked. Export the patient's picture?")
+                                            : Ui::tr("No picture is picked. Export all %1 pictures?").arg(count);
         if (ShowMessageBox(this, question, caption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) !=
             QMessageBox::Yes)
             return;
@@ -437,8 +434,7 @@ void CkavimoDlg::OnExport() {
     if (folder.isEmpty()) return;  // the chooser was cancelled
     if (!QFileInfo(folder).isDir()) {
         ShowMessageBox(
-            this,
-            QStringLiteral("The folder %1 does not exist. Choose another one.").arg(QDir::toNativeSeparators(folder)),
+            this, Ui::tr("The folder %1 does not exist. Choose another one.").arg(QDir::toNativeSeparators(folder)),
             caption, QMessageBox::Warning);
         return;
     }
@@ -449,7 +445,7 @@ void CkavimoDlg::OnExport() {
     for (int index : indexes) {
         _DISE_PIC picture = {};
         if (m_store.GetPicture(index, &picture) != 1) {
-            failures << QStringLiteral("picture %1: it is no longer in the patient's list").arg(index + 1);
+            failures << Ui::tr("picture %1: it is no longer in the patient's list").arg(index + 1);
             continue;
         }
         const QString logical = PicturePathText(picture);
@@ -457,38 +453,37 @@ void CkavimoDlg::OnExport() {
         QByteArray bytes;
         QString error;
         if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
-            failures << QStringLiteral("%1: not a file name").arg(logical);
+            failures << Ui::tr("%1: not a file name").arg(logical);
         } else if (!ReadPictureOfRecords(HostPathOf(logical), &bytes, &error) ||
                    !ReplaceFile(QDir(folder).filePath(name), bytes, &error)) {
             failures << QStringLiteral("%1: %2").arg(name, error);
             Audit(records::audit::kExport, patient.uid, logical.toStdString(),
-                  QStringLiteral("to ") + folder + QStringLiteral(": ") + error, false);
+                  Ui::tr("to ") + folder + QStringLiteral(": ") + error, false);
         } else {
             ++exported;
-            Audit(records::audit::kExport, patient.uid, logical.toStdString(), QStringLiteral("to ") + folder);
+            Audit(records::audit::kExport, patient.uid, logical.toStdString(), Ui::tr("to ") + folder);
         }
     }
-    const QString done = QStringLiteral("%1 picture%2 exported to %3.")
+    const QString done = (exported == 1 ? Ui::tr("%1 picture exported to %2.") : Ui::tr("%1 pictures exported to %2."))
                              .arg(exported)
-                             .arg(exported == 1 ? "" : "s")
                              .arg(QDir::toNativeSeparators(folder));
     if (failures.isEmpty())
         ShowMessageBox(this, done, caption);
     else
-        ShowMessageBox(this, QStringLiteral("%1\n\nFail to export:\n%2").arg(done, failures.join(QLatin1Char('\n'))),
-                       caption, QMessageBox::Warning);
+        ShowMessageBox(this, Ui::tr("%1\n\nFail to export:\n%2").arg(done, failures.join(QLatin1Char('\n'))), caption,
+                       QMessageBox::Warning);
 }
 
 void CkavimoDlg::OnDelete() {
     if (m_live.State() != LiveState::Idle) return;
     MessageBoxRequest question;
-    question.text = QStringLiteral("Are you sure?");
+    question.text = Ui::tr("Are you sure?");
     // Which picture goes, and where to: the camera's key answers this box without the user
     // seeing the picture on the screen.
     _DISE_PIC shown = {};
     if (!m_review.PanePath(0).isEmpty() && m_store.GetPicture(m_review.PaneIndex(0), &shown) == 1 &&
         PicturePathText(shown).compare(m_review.PanePath(0), Qt::CaseInsensitive) == 0) {
-        question.text += QStringLiteral(
+        question.text += Ui::tr(
                              "\n\nDelete the picture of %1-%2-%3 %4:%5:%6?\n"
                              "It goes to the trash, from which it can be restored for %7 days.")
                              .arg(int(shown.year), 4, 10, QLatin1Char('0'))
@@ -499,7 +494,7 @@ void CkavimoDlg::OnDelete() {
                              .arg(int(shown.second), 2, 10, QLatin1Char('0'))
                              .arg(records::kTrashKeepDays);
     }
-    question.caption = QStringLiteral("Picture delete");
+    question.caption = Ui::tr("Picture delete");
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     m_bDeleteConfirm = true;
     const QMessageBox::StandardButton answer = ShowMessageBox(question);
@@ -609,7 +604,7 @@ void CkavimoDlg::OnPickup() {
         if (slot != kEmptySlot) m_list->RedrawThumbnail(slot, false);
     }
     m_picks.ToggleMode();
-    Button(IdPickup)->setText(m_picks.PickMode() ? QStringLiteral("Drop") : QStringLiteral("Pickup"));
+    Button(IdPickup)->setText(m_picks.PickMode() ? Ui::tr("Drop") : Ui::tr("Pickup"));
 }
 
 void CkavimoDlg::PickThumbnail(int position) {

@@ -15,6 +15,7 @@
 #include "app/widgets/limitedtextedit.h"
 #include "app/widgets/messagebox.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "platform/debug.h"
 
 void CkavimoDlg::SetStateDirectory(const QString& dir) {
@@ -90,9 +91,9 @@ void CkavimoDlg::OfferUnsavedWork() {
     }
     MessageBoxRequest question;
     question.parent = this;
-    question.text = QStringLiteral("Restore the unsaved work of %1 from %2?")
+    question.text = Ui::tr("Restore the unsaved work of %1 from %2?")
                         .arg(draft.patientName, draft.savedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    question.caption = QStringLiteral("Oral image acquisition system");
+    question.caption = Ui::tr("Oral image acquisition system");
     question.icon = QMessageBox::Question;
     question.buttons = QMessageBox::Yes | QMessageBox::No;
     const bool restore = ShowMessageBox(question) == QMessageBox::Yes;

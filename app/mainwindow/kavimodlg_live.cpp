@@ -15,6 +15,7 @@
 #include "app/mainwindow/kavimodlg.h"
 #include "app/pictures/picturepane.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "platform/debug.h"
 #include "platform/memory.h"
 #include "platform/paths.h"
@@ -54,8 +55,8 @@ int CkavimoDlg::TeardownMedia() {
     // comes and goes with the camera all day.
     platform::ReleaseFreeMemorySoon();
     // The disabled buttons no longer claim a live view or a frozen frame.
-    Button(IdSample)->setText(QStringLiteral("Sample"));
-    Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    Button(IdSample)->setText(Ui::tr("Sample"));
+    Button(IdFreeze)->setText(Ui::tr("Freeze"));
     if (keepFrozen) KeepFrozenFrame();
     UpdateLivePane();
     return 1;
@@ -68,7 +69,7 @@ void CkavimoDlg::KeepFrozenFrame() {
     if (frame.isNull()) return;  // nothing was written: there is nothing to store
     SetLiveState(LiveState::Frozen);
     m_pane1->DrawStretched(frame);
-    Button(IdFreeze)->setText(QStringLiteral("Save Pic"));
+    Button(IdFreeze)->setText(Ui::tr("Save Pic"));
     EnableButtons({IdFreeze}, true);
     EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, false);
 }
@@ -77,7 +78,7 @@ void CkavimoDlg::KeepFrozenFrame() {
 void CkavimoDlg::LeaveFrozenWithoutCamera() {
     SetLiveState(LiveState::Idle);
     m_pane1->ClearPane();
-    Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+    Button(IdFreeze)->setText(Ui::tr("Freeze"));
     EnableButtons({IdFreeze}, false);
     EnableButtons({IdUser, IdImport, IdExport, IdPickup, IdPrint}, true);
     ShowNewestPictures();
@@ -118,12 +119,11 @@ bool CkavimoDlg::StartReceiver() {
         // command that asked for it has finished.
         if (!m_bReceiverFailureShown) {
             m_bReceiverFailureShown = true;
-            const QString text =
-                QStringLiteral("The camera's video cannot be received: UDP port %1 (%2) is not available.")
-                    .arg(config.videoPort)
-                    .arg(QString::fromStdString(config.localBindIp));
+            const QString text = Ui::tr("The camera's video cannot be received: UDP port %1 (%2) is not available.")
+                                     .arg(config.videoPort)
+                                     .arg(QString::fromStdString(config.localBindIp));
             QMetaObject::invokeMethod(
-                this, [this, text] { ShowMessageBox(this, text, QStringLiteral("Oral image acquisition system")); },
+                this, [this, text] { ShowMessageBox(this, text, Ui::tr("Oral image acquisition system")); },
                 Qt::QueuedConnection);
         }
     }
@@ -145,14 +145,14 @@ void CkavimoDlg::OnSample() {
             StartReceiver();
             // Coming from a frozen frame drops it: the capture cycle starts again at "Freeze".
             SetLiveState(LiveState::Live);
-            Button(IdSample)->setText(QStringLiteral("Stop"));
-            Button(IdFreeze)->setText(QStringLiteral("Freeze"));
+            Button(IdSample)->setText(Ui::tr("Stop"));
+            Button(IdFreeze)->setText(Ui::tr("Freeze"));
             reviewButtons(false);
             EnableButtons({IdFreeze}, true);
         } else {
             m_live.StopReceiver();
             SetLiveState(LiveState::Idle);
-            Button(IdSample)->setText(QStringLiteral("Sample"));
+            Button(IdSample)->setText(Ui::tr("Sample"));
             m_store.GetCurrentUser(&m_curPatient);
             reviewButtons(true);
             EnableButtons({IdFreeze}, false);
@@ -163,13 +163,13 @@ void CkavimoDlg::OnSample() {
     } else if (m_nCameraType == CAMERA_PICTURE) {
         if (m_bJpegDisplay) {
             m_bJpegDisplay = false;
-            Button(IdSample)->setText(QStringLiteral("Sample"));
+            Button(IdSample)->setText(Ui::tr("Sample"));
             reviewButtons(true);
             EnableButtons({IdFreeze}, false);
             ShowCurrentPictures();
         } else {
             m_bJpegDisplay = true;
-            Button(IdSample)->setText(QStringLiteral("Stop"));
+            Button(IdSample)->setText(Ui::tr("Stop"));
             reviewButtons(false);
             EnableButtons({IdFreeze}, true);
         }

@@ -11,6 +11,7 @@
 #include "app/archive/pacssettings.h"
 #include "app/mainwindow/kavimodlg.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "dicom/exportfolder.h"
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-const QString kArchiveCaption = QStringLiteral("PACS");
+const char kArchiveCaption[] = QT_TRANSLATE_NOOP("kavimo", "PACS");
 
 struct ExportResult {
     int written = 0;
@@ -56,7 +57,7 @@ void ExportPictures(QPromise<ExportResult>& promise, uint64_t uid, const std::ve
     promise.setProgressValue(done);
     std::string error;
     if (result.written > 0 && !exportFolder.WriteDicomDir(&error)) {
-        result.failures << QStringLiteral("DICOMDIR: %1").arg(QString::fromStdString(error));
+        result.failures << Ui::tr("DICOMDIR: %1").arg(QString::fromStdString(error));
     }
     promise.setProgressValue(int(paths.size()) + 1);
     promise.addResult(result);
@@ -66,32 +67,31 @@ void ExportPictures(QPromise<ExportResult>& promise, uint64_t uid, const std::ve
 void ReportExport(QWidget* parent, const ExportResult& result, int total, uint64_t uid, const QString& folder) {
     records::AuditTrail::Record(
         records::audit::kExportDicom, uid, std::string(),
-        QStringLiteral("%1 of %2 to %3%4%5")
+        Ui::tr("%1 of %2 to %3%4%5")
             .arg(result.written)
             .arg(total)
-            .arg(folder, result.cancelled ? QStringLiteral("; cancelled") : QString(),
+            .arg(folder, result.cancelled ? Ui::tr("; cancelled") : QString(),
                  result.failures.isEmpty() ? QString()
-                                           : QStringLiteral("; failed: ") + result.failures.join(QStringLiteral("; ")))
+                                           : Ui::tr("; failed: ") + result.failures.join(QStringLiteral("; ")))
             .toStdString(),
         result.failures.isEmpty() && !result.cancelled);
     if (result.failures.isEmpty() && !result.cancelled) {
-        ShowMessageBox(parent,
-                       QStringLiteral("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
-                       kArchiveCaption);
+        ShowMessageBox(parent, Ui::tr("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
+                       Ui::tr(kArchiveCaption));
     } else if (result.failures.isEmpty()) {
         ShowMessageBox(parent,
-                       QStringLiteral("Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR")
+                       Ui::tr("Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR")
                            .arg(result.written)
                            .arg(total)
                            .arg(folder),
-                       kArchiveCaption);
+                       Ui::tr(kArchiveCaption));
     } else {
         ShowMessageBox(parent,
-                       QStringLiteral("%1 of %2 DICOM files written; failed:\n%3")
+                       Ui::tr("%1 of %2 DICOM files written; failed:\n%3")
                            .arg(result.written)
                            .arg(total)
                            .arg(result.failures.join(QLatin1Char('\n'))),
-                       kArchiveCaption, QMessageBox::Warning);
+                       Ui::tr(kArchiveCaption), QMessageBox::Warning);
     }
 }
 
@@ -129,25 +129,23 @@ void CkavimoDlg::OnExportDicom() {
     _USER_INFO user = {};
     const std::vector<std::string> paths = PicturesForArchive();
     if (m_store.GetCurrentUser(&user) < 0 || paths.empty()) {
-        ShowMessageBox(this, QStringLiteral("The patient has no pictures to export."), kArchiveCaption);
+        ShowMessageBox(this, Ui::tr("The patient has no pictures to export."), Ui::tr(kArchiveCaption));
         return;
     }
-    const QString folder = m_chooseExportFolder
-                               ? m_chooseExportFolder(this)
-                               : QFileDialog::getExistingDirectory(this, QStringLiteral("Export as DICOM"));
+    const QString folder = m_chooseExportFolder ? m_chooseExportFolder(this)
+                                                : QFileDialog::getExistingDirectory(this, Ui::tr("Export as DICOM"));
     if (folder.isEmpty()) return;
     if (!QFileInfo(folder).isDir()) {
-        ShowMessageBox(this, QStringLiteral("Invalid dir"), kArchiveCaption);
+        ShowMessageBox(this, Ui::tr("Invalid dir"), Ui::tr(kArchiveCaption));
         return;
     }
     // The objects are made off the user-interface thread, so that the live view goes on; a
     // progress dialog shows how far the export is and can cancel it.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
-    auto* progress =
-        new QProgressDialog(QStringLiteral("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
-                            QStringLiteral("Cancel"), 0, int(paths.size()) + 1, this);
+    auto* progress = new QProgressDialog(Ui::tr("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
+                                         Ui::tr("Cancel"), 0, int(paths.size()) + 1, this);
     progress->setObjectName(QStringLiteral("DicomExportProgress"));
-    progress->setWindowTitle(kArchiveCaption);
+    progress->setWindowTitle(Ui::tr(kArchiveCaption));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(500);
     progress->setAutoReset(false);
@@ -168,11 +166,11 @@ void CkavimoDlg::OnSendToPacs() {
     _USER_INFO user = {};
     const std::vector<std::string> paths = PicturesForArchive();
     if (m_store.GetCurrentUser(&user) < 0 || paths.empty()) {
-        ShowMessageBox(this, QStringLiteral("The patient has no pictures to send."), kArchiveCaption);
+        ShowMessageBox(this, Ui::tr("The patient has no pictures to send."), Ui::tr(kArchiveCaption));
         return;
     }
     QString error = NoPacsMessage();
     if (!m_pacs || !m_pacs->Send(user.uid, paths, &error)) {
-        ShowMessageBox(this, error, kArchiveCaption, QMessageBox::Warning);
+        ShowMessageBox(this, error, Ui::tr(kArchiveCaption), QMessageBox::Warning);
     }
 }

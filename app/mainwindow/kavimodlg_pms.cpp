@@ -5,6 +5,7 @@
 
 #include "app/mainwindow/kavimodlg.h"
 #include "app/patients/patientmemory.h"
+#include "app/widgets/translation.h"
 #include "dicom/installation.h"
 #include "platform/debug.h"
 #include "records/recordnames.h"
@@ -39,7 +40,7 @@ pms::OpenedPatient CkavimoDlg::OpenPmsPatient(const pms::PatientRequest& request
 
 void CkavimoDlg::ShowOpenedPatient(const std::vector<std::string>& pictures) {
     ClearPickup();
-    Button(IdPickup)->setText(QStringLiteral("Pickup"));
+    Button(IdPickup)->setText(Ui::tr("Pickup"));
     _USER_INFO user = {};
     const int first =
         pictures.empty() || m_store.GetCurrentUser(&user) < 0
@@ -56,16 +57,16 @@ void CkavimoDlg::ShowOpenedPatient(const std::vector<std::string>& pictures) {
 QString CkavimoDlg::OpenHandedOverPatient(const pms::PatientRequest& request, const std::vector<std::string>& pictures,
                                           uint64_t* uid) {
     if (!m_bInitialised || m_bTornDown || m_bSessionEnding || m_bAskingToClose) {
-        return QStringLiteral("kavimo is starting or closing");
+        return Ui::tr("kavimo is starting or closing");
     }
     // A dialog of the window (the patient dialog, the settings, a question) is finished first:
     // changing the patient under it would leave it working on the wrong one.
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal != this) {
-        return QStringLiteral("a dialog is open in kavimo; close it and try again");
+        return Ui::tr("a dialog is open in kavimo; close it and try again");
     }
     if (!ConfirmUnsavedDiagnosis() || !ConfirmUnsavedStrokes()) {
-        return QStringLiteral("the user stayed with the patient on screen to keep unsaved work");
+        return Ui::tr("the user stayed with the patient on screen to keep unsaved work");
     }
     const pms::OpenedPatient opened = OpenPmsPatient(request);
     FillPatientPanel();

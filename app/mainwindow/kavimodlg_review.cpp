@@ -24,6 +24,7 @@
 #include "app/pictures/listimagectrl.h"
 #include "app/pictures/pictureio.h"
 #include "app/pictures/picturepane.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uicolors.h"
 
 using namespace MainCtl;
@@ -409,12 +410,12 @@ void CkavimoDlg::OnSplit() {
     if (m_review.Split()) {
         m_review.SetSplit(false);
         m_review.SetActivePane(0);
-        Button(IdSplit)->setText(QStringLiteral("Split"));
+        Button(IdSplit)->setText(Ui::tr("Split"));
         DrawPane(0);
     } else {
         m_review.SetSplit(true);
         m_review.SetActivePane(0);
-        Button(IdSplit)->setText(QStringLiteral("Single"));
+        Button(IdSplit)->setText(Ui::tr("Single"));
         for (int q = 1; q <= 4; ++q) DrawPane(q);
     }
     ResetHistory();

@@ -12,6 +12,7 @@
 #include "app/pictures/pictureio.h"
 #include "app/pictures/toothchartdlg.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "platform/paths.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-const QString kTeethCaption = QStringLiteral("Teeth and view");
+const char kTeethCaption[] = QT_TRANSLATE_NOOP("kavimo", "Teeth and view");
 
 // The picture's file name when it lies directly in the patient's own directory (only those have
 // their teeth in its file); empty otherwise.
@@ -80,7 +81,7 @@ QString CkavimoDlg::TeethCaptionOf(const QString& logicalPath) const {
     if (name.isEmpty()) return {};
     const records::PictureTags tags = CurrentToothTags().TagsOf(name.toStdString());
     if (tags.Empty()) return {};
-    return (tags.teethFdi.empty() ? QString() : QStringLiteral("Teeth ")) + TagsText(tags, " ");
+    return (tags.teethFdi.empty() ? QString() : Ui::tr("Teeth ")) + TagsText(tags, " ");
 }
 
 void CkavimoDlg::UpdateToothLabels() {
@@ -105,7 +106,7 @@ bool CkavimoDlg::TagPictures(const QStringList& logicalPaths, const records::Pic
         std::string why;
         const bool done = !name.isEmpty() && records::SetPictureTags(dir, name.toStdString(), tags, &why);
         if (name.isEmpty()) why = "not a picture in the patient's directory";
-        const QString detail = QStringLiteral("Teeth: %1, view: %2")
+        const QString detail = Ui::tr("Teeth: %1, view: %2")
                                    .arg(QString::fromStdString(records::FdiList(tags.teethFdi)),
                                         QString::fromLatin1(records::ViewName(tags.view)));
         records::AuditTrail::Record(
@@ -130,10 +131,10 @@ void CkavimoDlg::KeepTeethOfSavedAs(const QString& from, const QString& to) {
     const records::PictureTags tags = CurrentToothTags().TagsOf(source.toStdString());
     std::string error;
     if (!tags.Empty() && !records::SetPictureTags(PatientHostDir().toStdString(), target.toStdString(), tags, &error)) {
-        ShowMessageBox(this,
-                       QStringLiteral("The teeth of %1 were not given to %2:\n%3")
-                           .arg(source, target, QString::fromStdString(error)),
-                       kTeethCaption, QMessageBox::Warning);
+        ShowMessageBox(
+            this,
+            Ui::tr("The teeth of %1 were not given to %2:\n%3").arg(source, target, QString::fromStdString(error)),
+            Ui::tr(kTeethCaption), QMessageBox::Warning);
     }
 }
 
@@ -152,8 +153,8 @@ bool CkavimoDlg::AskForTeeth(const QStringList& logicalPaths) {
     for (const QString& path : logicalPaths) {
         if (all.TagsOf(FileNameOf(path).toStdString()) != initial) initial = records::PictureTags();
     }
-    const QString subject = logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first())
-                                                     : QStringLiteral("%1 pictures").arg(logicalPaths.size());
+    const QString subject =
+        logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first()) : Ui::tr("%1 pictures").arg(logicalPaths.size());
     CToothChartDlg chart(initial, m_teethSettings.notation, subject, this);
     m_openChart = &chart;
     const bool accepted = (m_runChart ? m_runChart(chart) : chart.exec()) == QDialog::Accepted;
@@ -161,7 +162,7 @@ bool CkavimoDlg::AskForTeeth(const QStringList& logicalPaths) {
     if (!accepted) return false;
     QString error;
     if (!TagPictures(logicalPaths, chart.Tags(), &error)) {
-        ShowMessageBox(this, QStringLiteral("The teeth were not stored:\n%1").arg(error), kTeethCaption,
+        ShowMessageBox(this, Ui::tr("The teeth were not stored:\n%1").arg(error), Ui::tr(kTeethCaption),
                        QMessageBox::Warning);
         return false;
     }
@@ -214,16 +215,16 @@ bool CkavimoDlg::SetPictureFilter(const QString& text) {
 void CkavimoDlg::OnFilterPictures() {
     bool ok = false;
     const QString text = QInputDialog::getText(
-        this, QStringLiteral("Show pictures of"),
-        QStringLiteral("A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, "
-                       "close-up, other).\nEmpty shows every picture.")
-            .arg(m_teethSettings.notation == records::ToothNotation::Universal ? QStringLiteral("1–32 or A–T")
-                 : m_teethSettings.notation == records::ToothNotation::Palmer  ? QStringLiteral("UR1, LLA")
+        this, Ui::tr("Show pictures of"),
+        Ui::tr("A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, "
+               "close-up, other).\nEmpty shows every picture.")
+            .arg(m_teethSettings.notation == records::ToothNotation::Universal ? Ui::tr("1–32 or A–T")
+                 : m_teethSettings.notation == records::ToothNotation::Palmer  ? Ui::tr("UR1, LLA")
                                                                                : QStringLiteral("11–48, 51–85")),
         QLineEdit::Normal, m_pictureFilter, &ok);
     if (ok && !SetPictureFilter(text)) {
-        ShowMessageBox(this, QStringLiteral("\"%1\" is neither a tooth nor a view.").arg(text.trimmed()),
-                       QStringLiteral("Show pictures of"), QMessageBox::Warning);
+        ShowMessageBox(this, Ui::tr("\"%1\" is neither a tooth nor a view.").arg(text.trimmed()),
+                       Ui::tr("Show pictures of"), QMessageBox::Warning);
     }
 }
 
@@ -257,17 +258,17 @@ bool CkavimoDlg::ComparePair(QString* earlier, QString* later, QString* why) con
     }
     const int shown = m_review.Split() ? -1 : indexOf(m_review.PanePath(0));
     if (shown < 0) {
-        *why = QStringLiteral("Show a picture, or pick two, to compare.");
+        *why = Ui::tr("Show a picture, or pick two, to compare.");
         return false;
     }
     const records::ToothTags tags = CurrentToothTags();
     if (tags.TagsOf(pictures[size_t(shown)].name).teethFdi.empty()) {
-        *why = QStringLiteral("The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.");
+        *why = Ui::tr("The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.");
         return false;
     }
     const int before = records::EarlierPictureOfSameTooth(tags, pictures, size_t(shown));
     if (before < 0) {
-        *why = QStringLiteral("No earlier picture shows the same teeth.");
+        *why = Ui::tr("No earlier picture shows the same teeth.");
         return false;
     }
     *earlier = paths[size_t(before)];
@@ -278,7 +279,7 @@ bool CkavimoDlg::ComparePair(QString* earlier, QString* later, QString* why) con
 void CkavimoDlg::OnCompare() {
     QString earlier, later, why;
     if (!ComparePair(&earlier, &later, &why)) {
-        if (!why.isEmpty()) ShowMessageBox(this, why, QStringLiteral("Compare"));
+        if (!why.isEmpty()) ShowMessageBox(this, why, Ui::tr("Compare"));
         return;
     }
     const auto side = [this](const QString& path) {

@@ -1,4 +1,5 @@
 #include "app/mainwindow/workdraft.h"
+#include "app/widgets/translation.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -27,11 +28,11 @@ QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(err
 bool MakeStateDir(const QString& dir, QString* error) {
     const QFileInfo info(dir);
     if (!QDir().mkpath(info.absolutePath())) {
-        *error = QStringLiteral("cannot make %1").arg(info.absolutePath());
+        *error = Ui::tr("cannot make %1").arg(info.absolutePath());
         return false;
     }
     if (::mkdir(QFile::encodeName(dir).constData(), 0700) != 0 && errno != EEXIST) {
-        *error = QStringLiteral("cannot make %1: %2").arg(dir, SystemError(errno));
+        *error = Ui::tr("cannot make %1: %2").arg(dir, SystemError(errno));
         return false;
     }
     return true;
@@ -58,7 +59,7 @@ bool WorkDraft::Write(const QString& stateDir, QString* error) const {
         QBuffer buffer(&picture);
         buffer.open(QIODevice::WriteOnly);
         if (!annotated.save(&buffer, "PNG")) {
-            *error = QStringLiteral("the picture with the strokes cannot be encoded");
+            *error = Ui::tr("the picture with the strokes cannot be encoded");
             return false;
         }
     }
@@ -76,14 +77,14 @@ bool WorkDraft::Write(const QString& stateDir, QString* error) const {
     QByteArray temp = QFile::encodeName(stateDir + QStringLiteral("/.") + kFileName + QStringLiteral(".XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        *error = QStringLiteral("cannot write in %1: %2").arg(stateDir, SystemError(errno));
+        *error = Ui::tr("cannot write in %1: %2").arg(stateDir, SystemError(errno));
         return false;
     }
     bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     const int saved = errno;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::rename(temp.constData(), target.constData()) == 0) return true;
-    *error = QStringLiteral("cannot write %1: %2").arg(FilePath(stateDir), SystemError(ok ? errno : saved));
+    *error = Ui::tr("cannot write %1: %2").arg(FilePath(stateDir), SystemError(ok ? errno : saved));
     ::unlink(temp.constData());
     return false;
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "platform/paths.h"
 #include "records/patientdetails.h"
 #include "records/recordnames.h"
@@ -16,13 +17,13 @@ PatientDisplay PatientDisplayOf(const _USER_INFO& user) {
     PatientDisplay shown;
     shown.name = details.name.empty() ? FieldQString(user.name, 16) : QString::fromStdString(details.name);
     if (details.sex == "O")
-        shown.sex = QStringLiteral("other");
+        shown.sex = Ui::tr("other");
     else if (details.sex == "U")
-        shown.sex = QStringLiteral("unknown");
+        shown.sex = Ui::tr("unknown");
     else if (details.sex == "F" || (details.sex.empty() && user.sex == 0))
-        shown.sex = QStringLiteral("female");
+        shown.sex = Ui::tr("female");
     else
-        shown.sex = QStringLiteral("male");
+        shown.sex = Ui::tr("male");
     shown.phone = details.phone.empty() ? QString::number(qint64(user.phone)) : QString::fromStdString(details.phone);
     const QDate born = QDate::fromString(QString::fromStdString(details.birthDate), QStringLiteral("yyyyMMdd"));
     if (born.isValid()) shown.birthDate = born.toString(Qt::ISODate);

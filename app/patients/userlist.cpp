@@ -23,6 +23,7 @@
 #include "app/widgets/messagebox.h"
 #include "app/widgets/restoredlg.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uicolors.h"
 #include "app/widgets/uifont.h"
 #include "dicom/patient.h"
@@ -33,7 +34,7 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Oral image acquisition system");
+const char kCaption[] = QT_TRANSLATE_NOOP("kavimo", "Oral image acquisition system");
 
 // The sex box's items, sorted: the first two indexes are the record's values for female and male.
 enum SexItem : int { kFemale = 0, kMale = 1, kOther = 2, kUnknown = 3 };
@@ -52,8 +53,9 @@ int SexItemOf(const std::string& letter) {
 }
 
 QString SexText(int item) {
-    static const char* const kTexts[] = {"Female", "Male", "Other", "Unknown"};
-    return item >= 0 && item < 4 ? QString::fromLatin1(kTexts[item]) : QString();
+    static const char* const kTexts[] = {QT_TRANSLATE_NOOP("kavimo", "Female"), QT_TRANSLATE_NOOP("kavimo", "Male"),
+                                         QT_TRANSLATE_NOOP("kavimo", "Other"), QT_TRANSLATE_NOOP("kavimo", "Unknown")};
+    return item >= 0 && item < 4 ? Ui::tr(kTexts[item]) : QString();
 }
 
 // The details of a record's patient; empty ones when there is no usable details file.
@@ -201,7 +203,7 @@ CUserList::~CUserList() = default;
 
 void CUserList::BuildControls() {
     setObjectName(QStringLiteral("CUserList"));
-    setWindowTitle(QStringLiteral("User Management"));
+    setWindowTitle(Ui::tr("User Management"));
     setFixedSize(DluX(694), DluY(375));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -214,33 +216,32 @@ void CUserList::BuildControls() {
         l->setGeometry(DialogUnitRect(x, y, w, h));
         return l;
     };
-    label(QStringLiteral("User List："), 6, 6, 60, 10);
-    label(QStringLiteral("Picture List："), 480, 6, 120, 10);
-    label(QStringLiteral("Preview："), 480, 216, 120, 10);
-    label(QStringLiteral("Name："), 6, 233, 30, 10);
-    label(QStringLiteral("Age："), 6, 259, 30, 10);
-    label(QStringLiteral("Born："), 62, 259, 20, 10);
-    label(QStringLiteral("sex："), 6, 285, 30, 10);
-    label(QStringLiteral("Phone："), 6, 310, 30, 10);
-    label(QStringLiteral("Hospital："), 150, 231, 54, 10);
-    label(QStringLiteral("Description："), 150, 259, 54, 10);
+    label(Ui::tr("User List："), 6, 6, 60, 10);
+    label(Ui::tr("Picture List："), 480, 6, 120, 10);
+    label(Ui::tr("Preview："), 480, 216, 120, 10);
+    label(Ui::tr("Name："), 6, 233, 30, 10);
+    label(Ui::tr("Age："), 6, 259, 30, 10);
+    label(Ui::tr("Born："), 62, 259, 20, 10);
+    label(Ui::tr("sex："), 6, 285, 30, 10);
+    label(Ui::tr("Phone："), 6, 310, 30, 10);
+    label(Ui::tr("Hospital："), 150, 231, 54, 10);
+    label(Ui::tr("Description："), 150, 259, 54, 10);
 
-    m_userList = MakeReportList(
-        this,
-        {QString(), QStringLiteral("No."), QStringLiteral("User ID"), QStringLiteral("Name"), QStringLiteral("Age"),
-         QStringLiteral("Sex"), QStringLiteral("Phone"), QStringLiteral("Disease")},
-        {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
+    m_userList = MakeReportList(this,
+                                {QString(), Ui::tr("No."), Ui::tr("User ID"), Ui::tr("Name"), Ui::tr("Age"),
+                                 Ui::tr("Sex"), Ui::tr("Phone"), Ui::tr("Disease")},
+                                {0, 40, 140, 150, 50, 40, 100, 160});  // a full ID and name, no scrolling
     m_userList->setObjectName(QStringLiteral("IdUserList"));
     m_userList->setGeometry(DialogUnitRect(6, 18, 462, 192));
 
     m_userList->horizontalHeader()->setSortIndicatorShown(false);
     m_userList->horizontalHeader()->setSectionsClickable(true);
-    m_userList->horizontalHeader()->setToolTip(QStringLiteral("Click a column's title to sort by it"));
+    m_userList->horizontalHeader()->setToolTip(Ui::tr("Click a column's title to sort by it"));
     connect(m_userList->horizontalHeader(), &QHeaderView::sectionClicked, this, &CUserList::SortBy);
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("IdSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Search: part of the name, ID or phone"));
+    m_search->setPlaceholderText(Ui::tr("Search: part of the name, ID or phone"));
     m_search->setClearButtonEnabled(true);
     m_search->setGeometry(DialogUnitRect(66, 4, 246, 12));
     connect(m_search, &QLineEdit::textChanged, this, &CUserList::ApplySearch);
@@ -251,7 +252,7 @@ void CUserList::BuildControls() {
     m_noMatch->setGeometry(DialogUnitRect(6, 212, 462, 10));
     m_noMatch->hide();
 
-    m_pictureList = MakeReportList(this, {QString(), QStringLiteral("No."), QStringLiteral("Time")}, {0, 40, 220});
+    m_pictureList = MakeReportList(this, {QString(), Ui::tr("No."), Ui::tr("Time")}, {0, 40, 220});
     m_pictureList->setObjectName(QStringLiteral("IdPictureList"));
     m_pictureList->setGeometry(DialogUnitRect(480, 18, 198, 192));
     // Only this list always shows its selection; the picture list's fades with the focus.
@@ -270,9 +271,9 @@ void CUserList::BuildControls() {
     // A birth date may stand instead of the age, which then follows it.
     m_birthDate = new QLineEdit(this);
     m_birthDate->setObjectName(QStringLiteral("IdBirthDate"));
-    m_birthDate->setPlaceholderText(QStringLiteral("YYYYMMDD"));
+    m_birthDate->setPlaceholderText(Ui::tr("YYYYMMDD"));
     m_birthDate->setGeometry(DialogUnitRect(82, 258, 50, 13));
-    m_birthDate->setToolTip(QStringLiteral("Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it"));
+    m_birthDate->setToolTip(Ui::tr("Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it"));
     m_sex = new QComboBox(this);
     m_sex->setObjectName(QStringLiteral("IdSex"));
     m_sex->setEditable(true);
@@ -302,19 +303,19 @@ void CUserList::BuildControls() {
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    button("IdSet", QStringLiteral("Set"), DialogUnitRect(432, 228, 42, 18), &CUserList::OnSetHospital);
-    button("IdUpdate", QStringLiteral("Update"), DialogUnitRect(627, 6, 50, 11), &CUserList::OnUpdate);
-    button("IdQuery", QStringLiteral("Query"), DialogUnitRect(18, 336, 54, 30), &CUserList::OnQuery);
-    button("IdModify", QStringLiteral("Modify"), DialogUnitRect(78, 336, 54, 30), &CUserList::OnModify);
-    button("IdCreate", QStringLiteral("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
-    button("IdDelete", QStringLiteral("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
-    button("IdWorklist", QStringLiteral("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
+    button("IdSet", Ui::tr("Set"), DialogUnitRect(432, 228, 42, 18), &CUserList::OnSetHospital);
+    button("IdUpdate", Ui::tr("Update"), DialogUnitRect(627, 6, 50, 11), &CUserList::OnUpdate);
+    button("IdQuery", Ui::tr("Query"), DialogUnitRect(18, 336, 54, 30), &CUserList::OnQuery);
+    button("IdModify", Ui::tr("Modify"), DialogUnitRect(78, 336, 54, 30), &CUserList::OnModify);
+    button("IdCreate", Ui::tr("Create"), DialogUnitRect(138, 336, 54, 30), &CUserList::OnCreate);
+    button("IdDelete", Ui::tr("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
+    button("IdWorklist", Ui::tr("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
     // A secondary action: the dialog's own font, not the big face of the main buttons.
-    button("IdRestorePatients", QStringLiteral("Restore deleted patients…"), DialogUnitRect(368, 4, 100, 12),
+    button("IdRestorePatients", Ui::tr("Restore deleted patients…"), DialogUnitRect(368, 4, 100, 12),
            &CUserList::OnRestorePatients)
         ->setFont(font());
-    QPushButton* ok = button("IdOK", QStringLiteral("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
-    button("IdCancel", QStringLiteral("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
+    QPushButton* ok = button("IdOK", Ui::tr("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
+    button("IdCancel", Ui::tr("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);
 
     connect(m_userList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -324,7 +325,7 @@ void CUserList::BuildControls() {
     connect(m_userList, &QTableWidget::cellDoubleClicked, this, &CUserList::OnUserListDoubleClicked);
 }
 
-void CUserList::Message(const QString& text) { ShowMessageBox(this, text, kCaption); }
+void CUserList::Message(const QString& text) { ShowMessageBox(this, text, Ui::tr(kCaption)); }
 
 QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber, const records::PatientDetails* details) {
     const QString description = FieldQString(user.description, 350);
@@ -335,8 +336,8 @@ QStringList CUserList::UserRowTexts(const _USER_INFO& user, int rowNumber, const
             details && !details->name.empty() ? QString::fromStdString(details->name) : FieldQString(user.name, 16),
             QString::number(user.age),
             sexItem >= 0    ? SexText(sexItem)
-            : user.sex != 0 ? QStringLiteral("Male")
-                            : QStringLiteral("Female"),
+            : user.sex != 0 ? Ui::tr("Male")
+                            : Ui::tr("Female"),
             details && !details->phone.empty() ? QString::fromStdString(details->phone)
                                                : QString::number(qint64(user.phone)),
             LeftUnits(description, 16) + QStringLiteral("......")};
@@ -419,7 +420,7 @@ void CUserList::ApplySearch() {
         m_userList->setRowHidden(row, !shown);
         if (shown && (firstShown < 0 || rows->visualIndex(row) < rows->visualIndex(firstShown))) firstShown = row;
     }
-    m_noMatch->setText(QStringLiteral("No patient matches \"%1\".").arg(typed));
+    m_noMatch->setText(Ui::tr("No patient matches \"%1\".").arg(typed));
     m_noMatch->setVisible(firstShown < 0 && !words.isEmpty());
     // The patient in the fields is one of those listed: the first match takes a hidden one's place.
     const int selected = FirstSelectedRow(m_userList);
@@ -596,23 +597,23 @@ bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription, record
     const qint64 phone = ParseInt64(m_phone->text());
 
     if (name.isEmpty()) {
-        Message(QStringLiteral("Please enter name！"));
+        Message(Ui::tr("Please enter name！"));
         return false;
     }
     if (!birthText.isEmpty() && bornAge < 0) {
-        Message(QStringLiteral("Please enter the birth date as YYYY-MM-DD, not after today！"));
+        Message(Ui::tr("Please enter the birth date as YYYY-MM-DD, not after today！"));
         return false;
     }
     if (age == 0 && birthDate.empty()) {
-        Message(QStringLiteral("Please enter age！"));
+        Message(Ui::tr("Please enter age！"));
         return false;
     }
     if (phone == 0) {
-        Message(QStringLiteral("Please enter phone！"));
+        Message(Ui::tr("Please enter phone！"));
         return false;
     }
     if (sex < 0) {
-        Message(QStringLiteral("Please choose sex (Female, Male, Other or Unknown)！"));
+        Message(Ui::tr("Please choose sex (Female, Male, Other or Unknown)！"));
         return false;
     }
     if (!birthDate.empty()) m_age->setText(QString::number(age));
@@ -634,8 +635,8 @@ bool CUserList::ReadPatientFields(_USER_INFO* user, bool withDescription, record
 void CUserList::WriteDetails(const _USER_INFO& user, const records::PatientDetails& details) {
     std::string error;
     if (!records::WritePatientDetails(platform::HostPath(records::RecordDirPath(user)), details, &error)) {
-        Message(QStringLiteral("The patient's record was written, but the name, phone and birth date as typed "
-                               "were not kept: %1")
+        Message(Ui::tr("The patient's record was written, but the name, phone and birth date as typed "
+                       "were not kept: %1")
                     .arg(QString::fromStdString(error)));
     }
 }
@@ -645,8 +646,8 @@ void CUserList::WriteOrder(const _USER_INFO& user, const records::PatientOrder& 
     if (order.IsEmpty()) return;
     std::string error;
     if (!records::WritePatientOrder(platform::HostPath(records::RecordDirPath(user)), order, &error)) {
-        Message(QStringLiteral("The patient was created, but the worklist's order was not kept, so the pictures "
-                               "will not be attached to it in the archive: %1")
+        Message(Ui::tr("The patient was created, but the worklist's order was not kept, so the pictures "
+                       "will not be attached to it in the archive: %1")
                     .arg(QString::fromStdString(error)));
     }
 }
@@ -666,15 +667,14 @@ void CUserList::OnCreate() {
     // beyond its limit; say so instead of leaving the dentist wondering.
     const int count = m_store.UserCount();
     if (count >= records::kMaxPatients) {
-        Message(
-            QStringLiteral("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
+        Message(Ui::tr("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
         return;
     }
     if (count > 0) {
         _USER_INFO last = {};
         m_store.GetUser(count - 1, &last);
         if (user.uid <= last.uid) {
-            Message(QStringLiteral("A patient was created less than a second ago; please press Create again！"));
+            Message(Ui::tr("A patient was created less than a second ago; please press Create again！"));
             return;
         }
     }
@@ -750,7 +750,7 @@ void CUserList::OnQuery() {
         const int row = rows->logicalIndex((start + step + count) % count);
         if (!m_userList->isRowHidden(row) && RowMatches(row, words)) found = row;
     }
-    m_noMatch->setText(QStringLiteral("No patient matches \"%1\".").arg(typed));
+    m_noMatch->setText(Ui::tr("No patient matches \"%1\".").arg(typed));
     m_noMatch->setVisible(found < 0);
     if (found < 0) return;  // the patient shown stays
     SelectRowAndFocus(found);
@@ -762,9 +762,8 @@ void CUserList::OnQuery() {
 }
 
 void CUserList::OnDelete() {
-    if (ShowMessageBox(this, QStringLiteral("Are you sure delete？") + DeletionDetail(),
-                       QStringLiteral("User Management"), QMessageBox::NoIcon,
-                       QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (ShowMessageBox(this, Ui::tr("Are you sure delete？") + DeletionDetail(), Ui::tr("User Management"),
+                       QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     for (int row = FirstSelectedRow(m_userList); row != -1; row = FirstSelectedRow(m_userList)) {
         if (row == m_nInitialIndex)
@@ -803,13 +802,12 @@ QString CUserList::DeletionDetail() const {
     for (const QModelIndex& row : rows) {
         if (m_store.GetUser(row.row(), &user) == row.row()) pictures += std::max(user.picCount, 0);
     }
-    const QString count = QStringLiteral("%1 picture%2").arg(pictures).arg(pictures == 1 ? "" : "s");
-    const QString what =
-        rows.size() == 1
-            ? QStringLiteral("Delete the patient %1 (%2) and %3?")
-                  .arg(FieldQString(user.name, 16), QString::fromStdString(records::UidText(user.uid)), count)
-            : QStringLiteral("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
-    return QStringLiteral(
+    const QString count = (pictures == 1 ? Ui::tr("%1 picture") : Ui::tr("%1 pictures")).arg(pictures);
+    const QString what = rows.size() == 1 ? Ui::tr("Delete the patient %1 (%2) and %3?")
+                                                .arg(FieldQString(user.name, 16),
+                                                     QString::fromStdString(records::UidText(user.uid)), count)
+                                          : Ui::tr("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
+    return Ui::tr(
                "\n\n%1\nThey go to the trash, from which \"Restore deleted patients…\" brings them back "
                "for %2 days.")
         .arg(what)
@@ -819,11 +817,11 @@ QString CUserList::DeletionDetail() const {
 void CUserList::OnRestorePatients() {
     const std::vector<records::TrashEntry> deleted = m_store.DeletedPatients();
     if (deleted.empty()) {
-        Message(QStringLiteral("There are no deleted patients to restore."));
+        Message(Ui::tr("There are no deleted patients to restore."));
         return;
     }
     int restored = -1;
-    for (const std::string& id : CRestoreDlg::Choose(this, QStringLiteral("Restore deleted patients"), deleted)) {
+    for (const std::string& id : CRestoreDlg::Choose(this, Ui::tr("Restore deleted patients"), deleted)) {
         const int index = m_store.RestoreUser(id);
         if (index < 0) continue;
         restored = index;
@@ -856,10 +854,10 @@ void CUserList::OnUpdate() {
 void CUserList::OnSetHospital() {
     const QString name = m_hospital->text();
     if (name.isEmpty()) {
-        Message(QStringLiteral("Please enter hospital name！"));
+        Message(Ui::tr("Please enter hospital name！"));
         return;
     }
-    if (m_store.SetHospital(ToU16String(name)) == 1) Message(QStringLiteral("Set hospital successfull！"));
+    if (m_store.SetHospital(ToU16String(name)) == 1) Message(Ui::tr("Set hospital successfull！"));
 }
 
 void CUserList::OnUserListDoubleClicked() {

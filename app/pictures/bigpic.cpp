@@ -19,6 +19,7 @@
 
 #include "app/pictures/pictureio.h"
 #include "app/pictures/viewgeometry.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uifont.h"
 #include "platform/debug.h"
 #include "platform/paths.h"
@@ -52,7 +53,7 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
     m_frame->setObjectName(QStringLiteral("IdFrame"));
     m_frame->hide();
 
-    m_btnExit = new QPushButton(QStringLiteral("Exit"), this);
+    m_btnExit = new QPushButton(Ui::tr("Exit"), this);
     m_btnExit->setObjectName(QStringLiteral("IdOK"));
     m_btnExit->setDefault(true);
     connect(m_btnExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -68,10 +69,10 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
     // A quarter turn either way; the buttons never take the focus from the viewer's keys.
     m_btnTurnLeft = new QPushButton(QStringLiteral("⟲"), this);
     m_btnTurnLeft->setObjectName(QStringLiteral("TurnLeft"));
-    m_btnTurnLeft->setToolTip(QStringLiteral("Turn a quarter to the left (Shift+R)"));
+    m_btnTurnLeft->setToolTip(Ui::tr("Turn a quarter to the left (Shift+R)"));
     m_btnTurnRight = new QPushButton(QStringLiteral("⟳"), this);
     m_btnTurnRight->setObjectName(QStringLiteral("TurnRight"));
-    m_btnTurnRight->setToolTip(QStringLiteral("Turn a quarter to the right (R)"));
+    m_btnTurnRight->setToolTip(Ui::tr("Turn a quarter to the right (R)"));
     for (QPushButton* turn : {m_btnTurnLeft, m_btnTurnRight}) {
         turn->setFocusPolicy(Qt::NoFocus);
         turn->setAutoDefault(false);
@@ -79,7 +80,7 @@ BigPic::BigPic(QWidget* parent) : QDialog(parent), m_hbrBack(kViewerBackground) 
     connect(m_btnTurnLeft, &QPushButton::clicked, this, [this] { Rotate(-kQuarterTurn); });
     connect(m_btnTurnRight, &QPushButton::clicked, this, [this] { Rotate(kQuarterTurn); });
 
-    m_hint = new QLabel(QStringLiteral("+ / − zoom   0 as it came   R turn   arrows move   Esc close"), this);
+    m_hint = new QLabel(Ui::tr("+ / − zoom   0 as it came   R turn   arrows move   Esc close"), this);
     m_hint->setObjectName(QStringLiteral("Hint"));
     m_hint->setStyleSheet(QStringLiteral("color: white;"));
 }
@@ -118,7 +119,7 @@ void BigPic::LoadPicture() {
     if (m_strPath.isEmpty()) return;
     const std::string path = m_strPath.toStdString();
     const QString host = platform::HasDriveLetter(path) ? QString::fromStdString(platform::HostPath(path)) : m_strPath;
-    QString reason = QStringLiteral("not on the d: drive");
+    QString reason = Ui::tr("not on the d: drive");
     const QString file = host.isEmpty() ? host : PictureFileToOpen(host, &reason);
     if (!file.isEmpty()) {
         QImageReader reader(file);
@@ -128,7 +129,7 @@ void BigPic::LoadPicture() {
             if (!picture.isNull()) {
                 m_imgSource = OpaquePicture(picture);
                 if (!m_imgSource.isNull()) return;
-                reason = QStringLiteral("not enough memory");
+                reason = Ui::tr("not enough memory");
             } else {
                 reason = reader.errorString();
             }

@@ -1,4 +1,5 @@
 #include "app/pictures/comparedlg.h"
+#include "app/widgets/translation.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -46,7 +47,7 @@ void CComparePane::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     if (m_picture.isNull()) {
         painter.setPen(Qt::white);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("The picture cannot be read."));
+        painter.drawText(rect(), Qt::AlignCenter, Ui::tr("The picture cannot be read."));
         return;
     }
     const double scale = FitScale() * m_zoom;
@@ -99,7 +100,7 @@ void CComparePane::keyPressEvent(QKeyEvent* event) {
 }
 
 CCompareDlg::CCompareDlg(const Side& left, const Side& right, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Compare"));
+    setWindowTitle(Ui::tr("Compare"));
     auto* grid = new QGridLayout(this);
     m_left = new CComparePane(left.picture, this);
     m_left->setObjectName(QStringLiteral("CompareLeft"));
@@ -121,8 +122,7 @@ CCompareDlg::CCompareDlg(const Side& left, const Side& right, QWidget* parent) :
     grid->addWidget(m_left, 1, 0);
     grid->addWidget(m_right, 1, 1);
     grid->setRowStretch(1, 1);
-    auto* hint =
-        new QLabel(QStringLiteral("Wheel or + and − zoom both, dragging moves both; double-click fits them."), this);
+    auto* hint = new QLabel(Ui::tr("Wheel or + and − zoom both, dragging moves both; double-click fits them."), this);
     grid->addWidget(hint, 2, 0, 1, 2);
     connect(m_left, &CComparePane::ViewChanged, m_right, &CComparePane::SetView);
     connect(m_right, &CComparePane::ViewChanged, m_left, &CComparePane::SetView);

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 #include "platform/dirlist.h"
 #include "platform/memory.h"
 #include "platform/paths.h"
@@ -182,7 +183,7 @@ bool CListImageCtrl::IsPictureFileName(const QString& name) {
 void CListImageCtrl::InitColumns() {
     // An icon view keeps the report columns only for a switch of view; they are recorded so the
     // list can present them the same way.
-    m_columnTitles = {QStringLiteral("Filename"), QStringLiteral("Path"), QStringLiteral("Size")};
+    m_columnTitles = {Ui::tr("Filename"), Ui::tr("Path"), Ui::tr("Size")};
     m_canvas = QSize(std::max(1, g_thumbWidth), std::max(1, g_thumbHeight));
     setIconSize(m_canvas);
 }

@@ -1,4 +1,5 @@
 #include "app/pictures/pictureio.h"
+#include "app/widgets/translation.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -37,7 +38,7 @@ QString FileNameOf(const QString& path) {
 
 bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* data, QString* error) {
     if (picture.isNull()) {
-        *error = QStringLiteral("there is no picture to write");
+        *error = Ui::tr("there is no picture to write");
         return false;
     }
     data->clear();
@@ -47,7 +48,7 @@ bool EncodePicture(const QImage& picture, const QString& suffix, QByteArray* dat
     QImageWriter writer(&buffer, format);
     if (format == "jpg" || format == "jpeg") writer.setQuality(90);
     if (!writer.write(picture)) {
-        *error = QStringLiteral("cannot encode the picture as %1: %2").arg(suffix, writer.errorString());
+        *error = Ui::tr("cannot encode the picture as %1: %2").arg(suffix, writer.errorString());
         return false;
     }
     return true;
@@ -68,7 +69,7 @@ bool CheckPictureSize(QImageReader& reader, QString* error) {
 
 QString PictureFileToOpen(const QString& hostPath, QString* error) {
     if (hostPath.isEmpty()) {
-        *error = QStringLiteral("not on the d: drive");
+        *error = Ui::tr("not on the d: drive");
         return hostPath;
     }
     const std::string workDir = platform::HostPath(records::kWorkDir);
@@ -77,8 +78,8 @@ QString PictureFileToOpen(const QString& hostPath, QString* error) {
     std::string resolved;
     int errorNumber = 0;
     if (records::ResolveFileWithin(path, workDir, &resolved, &errorNumber)) return QFile::decodeName(resolved.c_str());
-    *error = errorNumber == EXDEV    ? QStringLiteral("it is a link to a file outside the work directory")
-             : errorNumber == EINVAL ? QStringLiteral("not a regular file")
+    *error = errorNumber == EXDEV    ? Ui::tr("it is a link to a file outside the work directory")
+             : errorNumber == EINVAL ? Ui::tr("not a regular file")
                                      : QString::fromLocal8Bit(std::strerror(errorNumber));
     platform::DebugWarning("picture %s refused: %s\n", path.c_str(), error->toLocal8Bit().constData());
     return QString();
@@ -115,7 +116,7 @@ bool ReadWholeFile(const QString& hostPath, QByteArray* data, QString* error) {
 
 bool ReplaceFile(const QString& hostPath, const QByteArray& data, QString* error) {
     if (hostPath.isEmpty()) {
-        *error = QStringLiteral("the path lies outside the d: drive");
+        *error = Ui::tr("the path lies outside the d: drive");
         return false;
     }
     // Not QSaveFile: a write that fails only when its buffer is flushed (a full disk) would still

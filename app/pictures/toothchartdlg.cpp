@@ -1,4 +1,5 @@
 #include "app/pictures/toothchartdlg.h"
+#include "app/widgets/translation.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -27,17 +28,17 @@ QString ToothText(int fdi, records::ToothNotation notation) {
 CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::ToothNotation notation,
                                const QString& subject, QWidget* parent)
     : QDialog(parent), m_notation(notation) {
-    setWindowTitle(QStringLiteral("Teeth and view"));
+    setWindowTitle(Ui::tr("Teeth and view"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Which teeth does %1 show?").arg(subject), this);
+    auto* heading = new QLabel(Ui::tr("Which teeth does %1 show?").arg(subject), this);
     heading->setTextFormat(Qt::PlainText);
     layout->addWidget(heading);
 
     auto* chart = new QGridLayout;
     chart->setHorizontalSpacing(2);
     chart->setVerticalSpacing(2);
-    chart->addWidget(new QLabel(QStringLiteral("right"), this), 0, 0, Qt::AlignLeft);
-    chart->addWidget(new QLabel(QStringLiteral("left"), this), 0, 17, Qt::AlignRight);
+    chart->addWidget(new QLabel(Ui::tr("right"), this), 0, 0, Qt::AlignLeft);
+    chart->addWidget(new QLabel(Ui::tr("left"), this), 0, 17, Qt::AlignRight);
     for (int row = 0; row < 4; ++row) {
         const bool deciduous = row == 1 || row == 2;
         const int teeth = deciduous ? 5 : 8;
@@ -51,7 +52,7 @@ CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::Too
                 button->setChecked(std::find(initial.teethFdi.begin(), initial.teethFdi.end(), fdi) !=
                                    initial.teethFdi.end());
                 button->setFixedSize(40, 30);
-                button->setToolTip(QStringLiteral("FDI %1").arg(fdi));
+                button->setToolTip(Ui::tr("FDI %1").arg(fdi));
                 button->setFocusPolicy(Qt::NoFocus);
                 const bool right = quadrant == kRightQuadrant[row];
                 const int column = right ? 8 - tooth : 9 + tooth;
@@ -70,16 +71,16 @@ CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::Too
     layout->addLayout(chart);
 
     auto* viewRow = new QHBoxLayout;
-    viewRow->addWidget(new QLabel(QStringLiteral("View:"), this));
+    viewRow->addWidget(new QLabel(Ui::tr("View:"), this));
     m_view = new QComboBox(this);
     m_view->setObjectName(QStringLiteral("ChartView"));
-    m_view->addItem(QStringLiteral("(not given)"), int(records::View::None));
+    m_view->addItem(Ui::tr("(not given)"), int(records::View::None));
     for (records::View view : records::kViews) {
         m_view->addItem(QString::fromLatin1(records::ViewLabel(view)), int(view));
     }
     m_view->setCurrentIndex(std::max(0, m_view->findData(int(initial.view))));
     viewRow->addWidget(m_view, 1);
-    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    auto* clear = new QPushButton(Ui::tr("Clear"), this);
     clear->setObjectName(QStringLiteral("ChartClear"));
     connect(clear, &QPushButton::clicked, this, [this] {
         for (QPushButton* button : std::as_const(m_teeth)) button->setChecked(false);
@@ -113,7 +114,7 @@ records::PictureTags CToothChartDlg::Tags() const {
 
 void CToothChartDlg::UpdateSummary() {
     const records::PictureTags tags = Tags();
-    m_summary->setText(tags.teethFdi.empty() ? QStringLiteral("No tooth chosen.")
-                                             : QStringLiteral("Chosen: ") + QString::fromStdString(records::TeethText(
-                                                                                tags.teethFdi, m_notation, ", ")));
+    m_summary->setText(tags.teethFdi.empty() ? Ui::tr("No tooth chosen.")
+                                             : Ui::tr("Chosen: ") + QString::fromStdString(records::TeethText(
+                                                                        tags.teethFdi, m_notation, ", ")));
 }

@@ -1,4 +1,5 @@
 #include "app/pmslink/handover.h"
+#include "app/widgets/translation.h"
 
 #include <QCryptographicHash>
 #include <QDate>
@@ -41,7 +42,7 @@ HandoverServer::~HandoverServer() {
 
 bool HandoverServer::Listen(const QString& path, QString* error) {
     if (path.isEmpty()) {
-        *error = QStringLiteral("there is no runtime directory (XDG_RUNTIME_DIR)");
+        *error = Ui::tr("there is no runtime directory (XDG_RUNTIME_DIR)");
         return false;
     }
     QLocalServer::removeServer(path);
@@ -118,7 +119,7 @@ HandoverResult HandOverPatient(const QString& path, const pms::PatientRequest& r
                                const std::vector<std::string>& show, int answerTimeoutMs) {
     HandoverResult result;
     if (path.isEmpty()) {
-        result.text = QStringLiteral("there is no runtime directory (XDG_RUNTIME_DIR)");
+        result.text = Ui::tr("there is no runtime directory (XDG_RUNTIME_DIR)");
         return result;
     }
     QLocalSocket socket;
@@ -146,7 +147,7 @@ HandoverResult HandOverPatient(const QString& path, const pms::PatientRequest& r
         return result;
     }
     result.status = line.startsWith("refused ") ? HandoverResult::Status::Refused : HandoverResult::Status::Unreachable;
-    result.text = line.startsWith("refused ") ? QString::fromUtf8(line.mid(8))
-                                              : QStringLiteral("the running kavimo did not answer");
+    result.text =
+        line.startsWith("refused ") ? QString::fromUtf8(line.mid(8)) : Ui::tr("the running kavimo did not answer");
     return result;
 }

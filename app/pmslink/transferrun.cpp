@@ -1,4 +1,5 @@
 #include "app/pmslink/transferrun.h"
+#include "app/widgets/translation.h"
 
 #include "platform/paths.h"
 #include "pms/patientopen.h"
@@ -15,11 +16,11 @@ TransferRun::Loaded TransferRun::Load(const QString& path, const std::string& to
     m_path = path.toStdString();
     std::string problem;
     if (!pms::ReadTransferFile(m_path, &m_file, &problem)) {
-        *message = QStringLiteral("the transfer file was not read: %1").arg(QString::fromStdString(problem));
+        *message = Ui::tr("the transfer file was not read: %1").arg(QString::fromStdString(problem));
         return Loaded::Unusable;
     }
     if (!pms::ReadTransferRequest(m_file, today, &m_request, &problem)) {
-        *message = QStringLiteral("the transfer file's request was refused: %1").arg(QString::fromStdString(problem));
+        *message = Ui::tr("the transfer file's request was refused: %1").arg(QString::fromStdString(problem));
         QString ignored;
         AnswerFailed(pms::kTransferPatientRefused, QString::fromStdString(problem), &ignored);
         return Loaded::Answered;
@@ -31,8 +32,8 @@ bool TransferRun::Export(QString* message) {
     const std::vector<uint64_t> uids =
         pms::PatientsWithId(platform::HostPath(records::kWorkDir), m_request.patient.patientId);
     if (uids.empty()) {
-        const QString reason = QStringLiteral("kavimo has no patient with the ID %1")
-                                   .arg(QString::fromStdString(m_request.patient.patientId));
+        const QString reason =
+            Ui::tr("kavimo has no patient with the ID %1").arg(QString::fromStdString(m_request.patient.patientId));
         QString ignored;
         AnswerFailed(pms::kTransferUnknownPatient, reason, &ignored);
         *message = reason;
@@ -56,8 +57,8 @@ bool TransferRun::CheckShow(QString* message) {
     int level = pms::kTransferDone;
     if (uids.empty()) {
         level = pms::kTransferUnknownPatient;
-        *message = QStringLiteral("kavimo has no patient with the ID %1")
-                       .arg(QString::fromStdString(m_request.patient.patientId));
+        *message =
+            Ui::tr("kavimo has no patient with the ID %1").arg(QString::fromStdString(m_request.patient.patientId));
     } else {
         const std::vector<pms::PictureEntry> listed = pms::ListPictures(PatientHostDir(uids.back()));
         for (const std::string& mmoid : m_request.pictures) {
@@ -65,7 +66,7 @@ bool TransferRun::CheckShow(QString* message) {
             for (const pms::PictureEntry& entry : listed) found = found || entry.mmoid == mmoid;
             if (found) continue;
             level = pms::kTransferUnknownPicture;
-            *message = QStringLiteral("the picture %1 is not one of the patient's").arg(QString::fromStdString(mmoid));
+            *message = Ui::tr("the picture %1 is not one of the patient's").arg(QString::fromStdString(mmoid));
             break;
         }
     }
@@ -91,7 +92,7 @@ bool TransferRun::AnswerFailed(int errorLevel, const QString& reason, QString* m
 bool TransferRun::Write(QString* message) {
     std::string problem;
     if (pms::WriteTransferFile(m_path, m_file, &problem)) return true;
-    *message = QStringLiteral("the answer could not be written into the transfer file: %1")
-                   .arg(QString::fromStdString(problem));
+    *message =
+        Ui::tr("the answer could not be written into the transfer file: %1").arg(QString::fromStdString(problem));
     return false;
 }

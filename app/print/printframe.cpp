@@ -10,6 +10,7 @@
 #include "app/print/printview.h"
 #include "app/widgets/dialogunits.h"
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ const ToolButtonSpec kToolButtons[] = {
 
 CPrintFrame::CPrintFrame(CPrintOwner* owner, QWidget* parent) : QMainWindow(parent, Qt::Window), m_pOwner(owner) {
     setObjectName(QStringLiteral("CPrintFrame"));
-    setWindowTitle(QStringLiteral("Print-diagnose"));
+    setWindowTitle(Ui::tr("Print-diagnose"));
     setAttribute(Qt::WA_DeleteOnClose);
     if (parent) setWindowModality(Qt::WindowModal);
 
@@ -109,7 +110,7 @@ void CPrintFrame::UpdateButtons() {
 
 void CPrintFrame::OnFilePrint() {
     if (m_pView->PrintWithDialog() < 0) {
-        ShowMessageBox(this, QStringLiteral("The report could not be printed."), windowTitle(), QMessageBox::Critical);
+        ShowMessageBox(this, Ui::tr("The report could not be printed."), windowTitle(), QMessageBox::Critical);
         return;
     }
     close();

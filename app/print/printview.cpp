@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
 const QString& DocumentName() {
-    static const QString name = QStringLiteral("Print-diagnose");
+    static const QString name = Ui::tr("Print-diagnose");
     return name;
 }
 
@@ -47,9 +48,9 @@ CPrintView::CPrintView(CPrintOwner* owner, QWidget* parent)
           return dialog.exec() == QDialog::Accepted;
       }),
       m_choosePdfFile([](QWidget* dialogParent) {
-          return QFileDialog::getSaveFileName(dialogParent, QStringLiteral("Save as PDF"),
+          return QFileDialog::getSaveFileName(dialogParent, Ui::tr("Save as PDF"),
                                               QDir::home().filePath(DocumentName() + QStringLiteral(".pdf")),
-                                              QStringLiteral("PDF (*.pdf)"));
+                                              Ui::tr("PDF (*.pdf)"));
       }) {
     setObjectName(QStringLiteral("CPrintView"));
     PrepareReportPrinter(*m_printer);
@@ -130,7 +131,7 @@ void CPrintView::OnSavePdf() {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     if (!SaveAsPdf(path)) {
-        ShowMessageBox(this, QStringLiteral("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)),
-                       QStringLiteral("Save as PDF"), QMessageBox::Critical);
+        ShowMessageBox(this, Ui::tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)),
+                       Ui::tr("Save as PDF"), QMessageBox::Critical);
     }
 }

@@ -15,6 +15,7 @@
 #include "app/patients/patientdisplay.h"
 #include "app/pictures/pictureio.h"
 #include "app/widgets/textutil.h"
+#include "app/widgets/translation.h"
 #include "app/widgets/uifont.h"
 #include "platform/paths.h"
 
@@ -66,17 +67,17 @@ ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospit
     return content;
 }
 
-QString ReportNameText(const QString& name) { return QStringLiteral("Name：") + name; }
+QString ReportNameText(const QString& name) { return Ui::tr("Name：") + name; }
 
-QString ReportSexText(int sex) { return sex != 0 ? QStringLiteral("Sex：male") : QStringLiteral("Sex：female"); }
+QString ReportSexText(int sex) { return sex != 0 ? Ui::tr("Sex：male") : Ui::tr("Sex：female"); }
 
-QString ReportAgeText(int age) { return QStringLiteral("Age：%1").arg(age); }
+QString ReportAgeText(int age) { return Ui::tr("Age：%1").arg(age); }
 
 QString ReportTimeText(const QDateTime& time, const QLocale& locale) {
     // A report is kept for years: the year is written in full whatever the locale's short form.
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return QStringLiteral("Time：") + locale.toString(time.date(), format) + QLatin1Char(' ') +
+    return Ui::tr("Time：") + locale.toString(time.date(), format) + QLatin1Char(' ') +
            locale.toString(time.time(), QLocale::ShortFormat);
 }
 
@@ -354,32 +355,32 @@ void CReportPage::DrawText(QPainter& dc, const ReportContent& content, const Rep
         const QFont title = ReportFont(SongTi(), kTitlePoints);
         const QFontMetrics tm(title, dc.device());
         dc.setFont(title);
-        TextAt(dc, tm, X + (W - tm.horizontalAdvance(QStringLiteral("Resualt"))) / 2, 2 * L, QStringLiteral("Resualt"));
+        TextAt(dc, tm, X + (W - tm.horizontalAdvance(Ui::tr("Resualt"))) / 2, 2 * L, Ui::tr("Resualt"));
         dc.drawLine(X, 5 * L, X + W, 5 * L);
         dc.setFont(text);
         PlaceRow(dc, fm, X, W, 6 * L, ReportNameText(content.name),
-                 content.sexWord.isEmpty() ? ReportSexText(content.sex) : QStringLiteral("Sex：") + content.sexWord,
+                 content.sexWord.isEmpty() ? ReportSexText(content.sex) : Ui::tr("Sex：") + content.sexWord,
                  ReportAgeText(content.age));
         // The ID, phone and birth date go on a line of their own between the name line and "Disease".
         PlaceRow(dc, fm, X, W, int(7.5 * L),
-                 content.patientId.isEmpty() ? QString() : QStringLiteral("ID：") + content.patientId,
-                 content.phone.isEmpty() ? QString() : QStringLiteral("Phone：") + content.phone,
-                 content.birthDate.isEmpty() ? QString() : QStringLiteral("Born：") + content.birthDate);
-        TextAt(dc, fm, X, 9 * L, QStringLiteral("Disease："));
+                 content.patientId.isEmpty() ? QString() : Ui::tr("ID：") + content.patientId,
+                 content.phone.isEmpty() ? QString() : Ui::tr("Phone：") + content.phone,
+                 content.birthDate.isEmpty() ? QString() : Ui::tr("Born：") + content.birthDate);
+        TextAt(dc, fm, X, 9 * L, Ui::tr("Disease："));
     } else {
         dc.setFont(text);
         PlaceRow(dc, fm, X, W, 2 * L, ReportNameText(content.name), QString(),
-                 QStringLiteral("Page %1 of %2").arg(page).arg(layout.pages));
+                 Ui::tr("Page %1 of %2").arg(page).arg(layout.pages));
         dc.drawLine(X, int(3.5 * L), X + W, int(3.5 * L));
     }
 
     for (const ReportLayout::Line& line : layout.description) {
         if (line.page == page) TextAt(dc, fm, line.x, line.y, line.text);
     }
-    if (layout.picturesPage == page) TextAt(dc, fm, X, layout.picturesHeading, QStringLiteral("Pictures："));
+    if (layout.picturesPage == page) TextAt(dc, fm, X, layout.picturesHeading, Ui::tr("Pictures："));
 
     PlaceRow(dc, fm, X, W, (N - 2) * L, QString(), QString(), content.hospital);
-    PlaceRow(dc, fm, X, W, N * L, QStringLiteral("Doctor：") + content.doctor, QString(), ReportTimeText(content.time));
+    PlaceRow(dc, fm, X, W, N * L, Ui::tr("Doctor：") + content.doctor, QString(), ReportTimeText(content.time));
 }
 
 // Each caption on a white band along the foot of its picture, so that it reads with the picture

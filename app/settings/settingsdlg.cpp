@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -23,6 +24,7 @@
 #include <algorithm>
 
 #include "app/settings/appconfig.h"
+#include "app/widgets/translation.h"
 #include "camlink/camlinkconfig.h"
 
 namespace {
@@ -36,18 +38,31 @@ struct TableRow {
     const char* label;
 };
 constexpr TableRow kTable[] = {
-    {"Pictures and records", "paths/drive_d", "d: drive folder"},
-    {"Stream camera", "stream_camera/address", "Camera address"},
-    {"Stream camera", "stream_camera/command_port", "Camera command port"},
-    {"Stream camera", "stream_camera/local_port", "Local command port (0: any)"},
-    {"Stream camera", "stream_camera/video_port", "Local video port"},
-    {"Picture camera", "picture_camera/address", "Camera address"},
-    {"Picture camera", "picture_camera/command_port", "Camera command port"},
-    {"Picture camera", "picture_camera/reply_port", "Local reply port (0: any)"},
-    {"Picture camera", "picture_camera/picture_port", "Camera picture port (TCP)"},
-    {"Network", "network/bind_address", "Local address (0.0.0.0: all)"},
-    {"Report", "report/doctor", "Doctor's name"},
-    {"Keys", "keys/foot_switch", "Foot switch key (does Freeze)"},
+    {QT_TRANSLATE_NOOP("kavimo", "Pictures and records"), "paths/drive_d",
+     QT_TRANSLATE_NOOP("kavimo", "d: drive folder")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/address",
+     QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/command_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/local_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local command port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Stream camera"), "stream_camera/video_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local video port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/address",
+     QT_TRANSLATE_NOOP("kavimo", "Camera address")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/command_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera command port")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/reply_port",
+     QT_TRANSLATE_NOOP("kavimo", "Local reply port (0: any)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Picture camera"), "picture_camera/picture_port",
+     QT_TRANSLATE_NOOP("kavimo", "Camera picture port (TCP)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Network"), "network/bind_address",
+     QT_TRANSLATE_NOOP("kavimo", "Local address (0.0.0.0: all)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Report"), "report/doctor", QT_TRANSLATE_NOOP("kavimo", "Doctor's name")},
+    {QT_TRANSLATE_NOOP("kavimo", "Keys"), "keys/foot_switch",
+     QT_TRANSLATE_NOOP("kavimo", "Foot switch key (does Freeze)")},
+    {QT_TRANSLATE_NOOP("kavimo", "Language"), "ui/language",
+     QT_TRANSLATE_NOOP("kavimo", "Language (empty: the desktop's)")},
 };
 
 QString DefaultText(const QString& key) {
@@ -114,17 +129,17 @@ CSettingsDlg::Validator CSettingsDlg::FileValidator() {
 CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>& overrides, QWidget* parent)
     : QDialog(parent), m_iniPath(iniPath), m_overrides(overrides) {
     setObjectName(QStringLiteral("CSettingsDlg"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(Ui::tr("Settings"));
     m_chooseFolder = [](QWidget* owner, const QString& start) {
-        return QFileDialog::getExistingDirectory(owner, QStringLiteral("The d: drive folder"), start);
+        return QFileDialog::getExistingDirectory(owner, Ui::tr("The d: drive folder"), start);
     };
     m_chooseFile = [](QWidget* owner, const QString& title, const QString& start) {
         return QFileDialog::getOpenFileName(owner, title, start,
-                                            QStringLiteral("PEM files (*.pem *.crt *.key);;All files (*)"));
+                                            Ui::tr("PEM files (*.pem *.crt *.key);;All files (*)"));
     };
 
     auto* layout = new QVBoxLayout(this);
-    auto* file = new QLabel(QStringLiteral("Settings file: %1").arg(QDir::toNativeSeparators(iniPath)), this);
+    auto* file = new QLabel(Ui::tr("Settings file: %1").arg(QDir::toNativeSeparators(iniPath)), this);
     file->setTextFormat(Qt::PlainText);
     file->setObjectName(QStringLiteral("SettingsFile"));
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -142,9 +157,9 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     m_groups->setContentsMargins(0, 0, 0, 0);
     scroll->setWidget(inner);
     layout->addWidget(scroll, 1);
-    auto* when = new QLabel(QStringLiteral("Changes take effect the next time kavimo starts. An empty field uses "
-                                           "the default shown in it. A value overridden by a command-line "
-                                           "option or an environment variable is used in the runs without it."),
+    auto* when = new QLabel(Ui::tr("Changes take effect the next time kavimo starts. An empty field uses "
+                                   "the default shown in it. A value overridden by a command-line "
+                                   "option or an environment variable is used in the runs without it."),
                             this);
     when->setObjectName(QStringLiteral("TakesEffect"));
     when->setWordWrap(true);
@@ -158,25 +173,33 @@ CSettingsDlg::CSettingsDlg(const QString& iniPath, const QHash<QString, QString>
     QString group;
     QList<Field> fields;
     for (const TableRow& row : kTable) {
-        if (group != QLatin1String(row.group) && !fields.isEmpty()) {
+        if (group != Ui::tr(row.group) && !fields.isEmpty()) {
             AddGroup(group, fields);
             fields.clear();
         }
-        group = QString::fromLatin1(row.group);
+        group = Ui::tr(row.group);
         const QString key = QString::fromLatin1(row.key);
         const ConfigSetting* setting = FindConfigSetting(key);
         Field field;
         field.key = key;
-        field.label = QString::fromLatin1(row.label);
+        field.label = Ui::tr(row.label);
         field.defaultText = DefaultText(key);
         field.validate = setting ? ValidatorFor(setting->kind) : Validator();
         field.folder = setting && setting->kind == ConfigSetting::Kind::Path;
         if (key == QLatin1String("keys/foot_switch")) {
-            field.defaultText = QStringLiteral("none; e.g. F8");
+            field.defaultText = Ui::tr("none; e.g. F8");
             field.validate = [](const QString& text) {
                 const QKeySequence k = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
-                return k.isEmpty() || k.count() != 1 ? QStringLiteral("not a key (for example F8, Space or Pause)")
-                                                     : QString();
+                return k.isEmpty() || k.count() != 1 ? Ui::tr("not a key (for example F8, Space or Pause)") : QString();
+            };
+        }
+        if (key == QLatin1String("ui/language")) {
+            field.defaultText = Ui::tr("e.g. de, zh_CN");
+            field.validate = [](const QString& text) {
+                const QString name = text.trimmed();
+                return name.isEmpty() || QLocale(name).language() != QLocale::C
+                           ? QString()
+                           : Ui::tr("not a language (for example de, fr or zh_CN)");
             };
         }
         fields.append(field);
@@ -227,7 +250,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
         if (field.folder || field.file) {
             auto* edit = new QHBoxLayout;
             edit->addWidget(row.edit, 1);
-            auto* choose = new QPushButton(field.folder ? QStringLiteral("Choose...") : QStringLiteral("…"), box);
+            auto* choose = new QPushButton(field.folder ? Ui::tr("Choose...") : QStringLiteral("…"), box);
             choose->setObjectName(field.key + QStringLiteral("#choose"));
             QLineEdit* target = row.edit;
             const bool folder = field.folder;
@@ -271,8 +294,7 @@ void CSettingsDlg::AddGroup(const QString& title, const QList<Field>& fields) {
 
 void CSettingsDlg::AddOverrideNote(Row& row, QWidget* box, QGridLayout* grid, int* line) {
     if (!m_overrides.contains(row.field.key)) return;
-    row.overrideNote =
-        new QLabel(QStringLiteral("Overridden by %1 for this run").arg(m_overrides.value(row.field.key)), box);
+    row.overrideNote = new QLabel(Ui::tr("Overridden by %1 for this run").arg(m_overrides.value(row.field.key)), box);
     row.overrideNote->setObjectName(row.field.key + QStringLiteral("#override"));
     row.overrideNote->setStyleSheet(QStringLiteral("color: #805000;"));
     grid->addWidget(row.overrideNote, (*line)++, 1, 1, 2);
@@ -341,7 +363,7 @@ bool CSettingsDlg::Save(QString* error) {
     }
     ini.sync();
     if (ini.status() != QSettings::NoError) {
-        *error = QStringLiteral("The settings cannot be written to %1.").arg(QDir::toNativeSeparators(m_iniPath));
+        *error = Ui::tr("The settings cannot be written to %1.").arg(QDir::toNativeSeparators(m_iniPath));
         return false;
     }
     return true;

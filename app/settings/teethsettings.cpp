@@ -4,6 +4,7 @@
 
 #include "app/settings/appconfig.h"
 #include "app/settings/settingsdlg.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
@@ -27,17 +28,17 @@ TeethSettings ReadTeethSettings(const QString& iniPath) {
 void AddTeethSettings(CSettingsDlg* dialog) {
     CSettingsDlg::Field notation;
     notation.key = kNotation;
-    notation.label = QStringLiteral("Tooth numbers (fdi, universal or palmer; at once)");
-    notation.defaultText = QStringLiteral("fdi: 11–48, 51–85");
+    notation.label = Ui::tr("Tooth numbers (fdi, universal or palmer; at once)");
+    notation.defaultText = Ui::tr("fdi: 11–48, 51–85");
     notation.validate = [](const QString& text) {
         records::ToothNotation parsed = records::ToothNotation::Fdi;
         return records::ParseNotation(text.trimmed().toStdString(), &parsed)
                    ? QString()
-                   : QStringLiteral("not fdi, universal (1–32, A–T) or palmer (UR1, ULA)");
+                   : Ui::tr("not fdi, universal (1–32, A–T) or palmer (UR1, ULA)");
     };
     CSettingsDlg::Field chart;
     chart.key = kChartAfterCapture;
-    chart.label = QStringLiteral("Ask for the teeth after each capture, at once (the camera's capture key confirms)");
+    chart.label = Ui::tr("Ask for the teeth after each capture, at once (the camera's capture key confirms)");
     chart.check = true;
-    dialog->AddGroup(QStringLiteral("Teeth"), {notation, chart});
+    dialog->AddGroup(Ui::tr("Teeth"), {notation, chart});
 }

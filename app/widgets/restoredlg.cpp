@@ -1,4 +1,5 @@
 #include "app/widgets/restoredlg.h"
+#include "app/widgets/translation.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -28,15 +29,14 @@ CRestoreDlg::CRestoreDlg(const QString& title, const std::vector<records::TrashE
     std::reverse(m_entries.begin(), m_entries.end());  // newest first
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("Deleted items are kept for %1 days. Choose what to restore:").arg(records::kTrashKeepDays),
-        this));
+        Ui::tr("Deleted items are kept for %1 days. Choose what to restore:").arg(records::kTrashKeepDays), this));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("IdRestoreList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     for (const records::TrashEntry& entry : m_entries) m_list->addItem(RowText(entry));
     layout->addWidget(m_list);
     auto* buttons = new QDialogButtonBox(this);
-    m_restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    m_restore = buttons->addButton(Ui::tr("Restore"), QDialogButtonBox::AcceptRole);
     m_restore->setObjectName(QStringLiteral("IdRestore"));
     m_restore->setEnabled(false);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -54,12 +54,13 @@ QString CRestoreDlg::RowText(const records::TrashEntry& entry) {
     const QString deleted = QDateTime::fromSecsSinceEpoch(entry.deletedAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     const QString label = QString::fromStdString(entry.label);
     if (entry.kind == records::TrashKind::Picture) {
-        return QStringLiteral("Picture of %1   (deleted %2)").arg(label, deleted);
+        return Ui::tr("Picture of %1   (deleted %2)").arg(label, deleted);
     }
-    return QStringLiteral("%1  %2, %3 picture%4   (deleted %5)")
+    return (entry.pictures == 1 ? Ui::tr("%1  %2, %3 picture   (deleted %4)")
+                                : Ui::tr("%1  %2, %3 pictures   (deleted %4)"))
         .arg(QString::fromStdString(records::UidText(entry.uid)), label)
         .arg(entry.pictures)
-        .arg(entry.pictures == 1 ? QString() : QStringLiteral("s"), deleted);
+        .arg(deleted);
 }
 
 std::vector<std::string> CRestoreDlg::ChosenIds() const {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/messagebox.h"
+#include "app/widgets/translation.h"
 
 namespace {
 
@@ -73,15 +74,15 @@ QWidget* ShowUserGuide(QWidget* parent) {
     const QString path = UserGuidePath();
     if (path.isEmpty()) {
         ShowMessageBox(parent,
-                       QStringLiteral("The user guide is not installed. It was looked for in:\n%1")
+                       Ui::tr("The user guide is not installed. It was looked for in:\n%1")
                            .arg(UserGuideCandidates().join(QLatin1Char('\n'))),
-                       QStringLiteral("User guide"), QMessageBox::Warning);
+                       Ui::tr("User guide"), QMessageBox::Warning);
         return nullptr;
     }
     auto* window = new QDialog(parent);
     window->setObjectName(QStringLiteral("UserGuide"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QStringLiteral("kavimo user guide"));
+    window->setWindowTitle(Ui::tr("kavimo user guide"));
     window->resize(900, 700);
     auto* browser = new QTextBrowser(window);
     browser->setObjectName(QStringLiteral("UserGuideText"));
@@ -89,7 +90,7 @@ QWidget* ShowUserGuide(QWidget* parent) {
     browser->setSearchPaths({QFileInfo(path).absolutePath()});
     browser->setSource(QUrl::fromLocalFile(path), QTextDocument::MarkdownResource);
     FitPictures(browser->document());
-    auto* close = new QPushButton(QStringLiteral("Close"), window);
+    auto* close = new QPushButton(Ui::tr("Close"), window);
     QObject::connect(close, &QPushButton::clicked, window, &QDialog::close);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(browser);

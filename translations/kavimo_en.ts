@@ -1,0 +1,1431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>The demo cannot start: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Oral image acquisition system</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>the running kavimo did not open patient %1: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>the patient was not opened: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo cannot start: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>the pictures were not exported: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>the pictures were not shown: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>the camera link cannot open its sockets on 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>The patient %1 of the practice-management system could not be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Sex: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Age: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Phone: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Age: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Age: %1 (born %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>The diagnosis has not been saved. Save it?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>The strokes on the picture have not been saved. Save them?</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Pick up</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>WiFi connected!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>WiFi disconnected!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;About kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Export as DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>Send to PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Revert to original</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Restore deleted pictures…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Teeth and view…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Show pictures of a tooth or view…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Show all pictures</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Pictures (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Please select the output folder:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>not a picture</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>a %1 picture that cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Save Pic</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Freeze: nothing stored</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>Failed to save!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Freeze: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>Failed to save!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Snap: no picture</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>Failed to save the picture!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>the picture could not be read, so it is not written over</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>not a picture in the patient&apos;s directory</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>its original cannot be kept: </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Save: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>Failed to save!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>Failed to revert!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Restore deleted pictures</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>from the trash</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Save As: </translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>no free picture name</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>from </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Failed to import:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>picture output</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>This patient has no pictures to export.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>No picture is picked. Export the patient&apos;s picture?</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export all %1 pictures?</source>
+        <translation>No picture is picked. Export all %1 pictures?</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>The folder %1 does not exist. Choose another one.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>picture %1: it is no longer in the patient&apos;s list</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: not a file name</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>to </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Failed to export:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Delete picture</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 of %2 to %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>; cancelled</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>; failed: </translation>
+    </message>
+    <message>
+        <source>%1 DICOM files written to %2, with a DICOMDIR</source>
+        <translation>%1 DICOM files written to %2, with a DICOMDIR</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</source>
+        <translation>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</translation>
+    </message>
+    <message>
+        <source>%1 of %2 DICOM files written; failed:
+%3</source>
+        <translation>%1 of %2 DICOM files written; failed:
+%3</translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>The patient has no pictures to export.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Export as DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Invalid folder</translation>
+    </message>
+    <message>
+        <source>Exporting %1 pictures as DICOM to
+%2</source>
+        <translation>Exporting %1 pictures as DICOM to
+%2</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>The patient has no pictures to send.</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>Restore the unsaved work of %1 from %2?</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Teeth </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Teeth: %1, view: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>The teeth of %1 were not given to %2:
+%3</translation>
+    </message>
+    <message>
+        <source>%1 pictures</source>
+        <translation>%1 pictures</translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>The teeth were not stored:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Show pictures of</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 or A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>&quot;%1&quot; is neither a tooth nor a view.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Show a picture, or pick two, to compare.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>No earlier picture shows the same teeth.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo is starting or closing</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>a dialog is open in kavimo; close it and try again</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>the user stayed with the patient on screen to keep unsaved work</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>cannot make %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>cannot make %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>the picture with the strokes cannot be encoded</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>cannot write in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Turn a quarter to the left (Shift+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Turn a quarter to the right (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − zoom   0 as it came   R turn   arrows move   Esc close</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>not on the d: drive</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>The picture cannot be read.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>Wheel or + and − zoom both, dragging moves both; double-click fits them.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Filename</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>there is no picture to write</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>cannot encode the picture as %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>it is a link to a file outside the work directory</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>the path lies outside the d: drive</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Teeth and view</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>Which teeth does %1 show?</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>View:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(not given)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>No tooth chosen.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Chosen: </translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Print diagnosis</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>The report could not be saved as %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Sex: male</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Sex: female</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Time: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Born: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Diagnosis: </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Pictures: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Doctor: </translation>
+    </message>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Sending %1 of %2 to the PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>Sent %1 of %2 to the PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (the clinic&apos;s archive)</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>none: no archive</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Give the archive&apos;s AE title, host and port first.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Connecting to %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> over TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 answers.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Patients scheduled for %1 (only the first %2: the PACS sent more):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>The worklist schedules no patient for %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Patients scheduled for %1:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>Patient ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Born</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>Accession</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procedure</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>Not taken as the PACS sent it:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… and %1 more</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Another day:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Asking the PACS for the worklist of %1…</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>Cannot read the worklist: %1</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>User Management</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>User list:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Picture list:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Preview: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Sex: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Hospital: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>User ID</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Disease</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Click a column&apos;s title to sort by it</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Search: part of the name, ID or phone</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Query</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>Worklist</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Restore deleted patients…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>No patient matches &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>Please enter the name!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>Please enter the birth date as YYYY-MM-DD, not after today!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>Please enter the age!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>Please enter the phone number!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>Please choose the sex (Female, Male, Other or Unknown)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</translation>
+    </message>
+    <message>
+        <source>The patient list is full: at most %1 patients can be kept！</source>
+        <translation>The patient list is full: at most %1 patients can be kept!</translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>A patient was created less than a second ago; please press Create again!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>Are you sure you want to delete?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>Delete the patient %1 (%2) and %3?</translation>
+    </message>
+    <message>
+        <source>Delete %1 patients and their %2?</source>
+        <translation>Delete %1 patients and their %2?</translation>
+    </message>
+    <message>
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</source>
+        <translation>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>There are no deleted patients to restore.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Restore deleted patients</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>Please enter the hospital name!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>Hospital set successfully!</translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>there is no runtime directory (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>the running kavimo did not answer</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>the transfer file was not read: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>the transfer file&apos;s request was refused: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo has no patient with the ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>the picture %1 is not one of the patient&apos;s</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>the answer could not be written into the transfer file: %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>The d: drive folder</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM files (*.pem *.crt *.key);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Settings file: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>none; e.g. F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>not a key (for example F8, Space or Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>e.g. de, zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>not a language (for example de, fr or zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Overridden by %1 for this run</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>The settings cannot be written to %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Tooth numbers (fdi, universal or palmer; at once)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Teeth</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>About kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, version %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Oral image acquisition system for WiFi intraoral cameras</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>User guide (F1)</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Deleted items are kept for %1 days. Choose what to restore:</source>
+        <translation>Deleted items are kept for %1 days. Choose what to restore:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Picture of %1   (deleted %2)</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>The user guide is not installed. It was looked for in:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>kavimo user guide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Prev</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Choose, create or find a patient</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Start or stop the camera&apos;s live picture</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Freeze the live picture; press again (Save Pic) to store it</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Add picture files to this patient</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Copy the picked pictures (or all of them) to a folder</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Pick up to four pictures for the report and the export</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Preview, print or save the report as PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Store the drawing on the shown picture</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Store the shown picture with its drawing as a new picture</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Take back the last stroke</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Show four pictures at once, or one again</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Delete the shown picture (it goes to the trash)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Store the diagnosis</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Scroll the thumbnails up</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Scroll the thumbnails down</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>Close kavimo (unsaved work is asked about first)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Thick</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Thin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>No.: </translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>Archive AE title</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Archive host</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>Archive DICOM port</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>kavimo&apos;s AE title</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Send every stored picture (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Worklist modality</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Worklist of this station or all (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Connect over TLS (the archive must show a certificate the CA signed)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>CA certificates to trust (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>required with TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>kavimo&apos;s certificate (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>none: only if the archive asks for one</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>kavimo&apos;s private key (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>none: goes with the certificate</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Pictures and records</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>d: drive folder</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Stream camera</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Camera address</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Camera command port</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Local command port (0: any)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Local video port</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Picture camera</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Local reply port (0: any)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Camera picture port (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Local address (0.0.0.0: all)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>Doctor&apos;s name</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Foot switch key (does Freeze)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Language (empty: the desktop&apos;s)</translation>
+    </message>
+    <message>
+        <source>%1 picture exported to %2.</source>
+        <translation>%1 picture exported to %2.</translation>
+    </message>
+    <message>
+        <source>%1 pictures exported to %2.</source>
+        <translation>%1 pictures exported to %2.</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1 picture</translation>
+    </message>
+    <message>
+        <source>%1  %2, %3 picture   (deleted %4)</source>
+        <translation>%1  %2, %3 picture   (deleted %4)</translation>
+    </message>
+    <message>
+        <source>%1  %2, %3 pictures   (deleted %4)</source>
+        <translation>%1  %2, %3 pictures   (deleted %4)</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Failed to create the work directory!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Work directory created successfully!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Failed to create the patient&apos;s folder!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>The patient does not exist!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>left</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1431 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>演示无法启动：%1。</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>口腔图像采集系统</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>正在运行的 kavimo 未打开患者 %1：%2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>未打开患者：%1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo 无法启动：%1。</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>图片未导出：%1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>图片未显示：%1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>相机连接无法在 127.0.0.1 上打开套接字</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>无法打开诊所管理系统的患者 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>编号：</translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>年龄：</translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>电话：</translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>编号：UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>年龄：%1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>年龄：%1（出生于 %2）</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>诊断尚未保存。是否保存？</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>图片上的标注尚未保存。是否保存？</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>挑选</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>WIFI 已连接！</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>WIFI 已断开！</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>设置(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>关于 kavimo(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>导出为 DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>发送到 PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>恢复为原图</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>恢复已删除的图片…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>牙位和视图…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>显示某颗牙或某视图的图片…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>显示全部图片</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>图片 (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>请选择输出文件夹：</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>不是图片</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>无法读取的 %1 图片：%2</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>冻结</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>冻结：未保存任何内容</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>保存失败！</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>冻结：</translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>保存失败！
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>拍照：没有图片</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>图片保存失败！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>无法读取该图片，因此未覆盖</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>不是该患者目录中的图片</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>无法保留其原图：</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>保存：</translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>保存失败！
+%1：%2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>将 %1 恢复为拍摄时的图片？
+其上保存的标注将丢失。</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>恢复失败！
+%1：%2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>恢复已删除的图片</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>从回收站</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>另存为：</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>没有可用的图片名称</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>来自 </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>导入失败：
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>图片输出</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>该患者没有可导出的图片。</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>未挑选图片。是否导出该患者的图片？</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export all %1 pictures?</source>
+        <translation>未挑选图片。是否导出全部 %1 张图片？</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>文件夹 %1 不存在。请另选一个。</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>图片 %1：已不在该患者的列表中</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1：不是文件名</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>到 </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+导出失败：
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>确定吗？</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+删除 %1-%2-%3 %4:%5:%6 的图片？
+图片将移至回收站，%7 天内可以恢复。</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>放下</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分屏</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>单屏</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 / %2 到 %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>；已取消</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>；失败：</translation>
+    </message>
+    <message>
+        <source>%1 DICOM files written to %2, with a DICOMDIR</source>
+        <translation>已将 %1 个 DICOM 文件写入 %2，附带 DICOMDIR</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</source>
+        <translation>导出已取消：已将 %2 个中的 %1 个 DICOM 文件写入 %3，附带 DICOMDIR</translation>
+    </message>
+    <message>
+        <source>%1 of %2 DICOM files written; failed:
+%3</source>
+        <translation>已写入 %2 个中的 %1 个 DICOM 文件；失败：
+%3</translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>该患者没有可导出的图片。</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>导出为 DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>无效的文件夹</translation>
+    </message>
+    <message>
+        <source>Exporting %1 pictures as DICOM to
+%2</source>
+        <translation>正在将 %1 张图片以 DICOM 格式导出到
+%2</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>该患者没有可发送的图片。</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>采样</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>无法接收相机的视频：UDP 端口 %1（%2）不可用。</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>恢复 %1 在 %2 未保存的工作？</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>牙位 </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>牙位：%1，视图：%2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>%1 的牙位未能赋予 %2：
+%3</translation>
+    </message>
+    <message>
+        <source>%1 pictures</source>
+        <translation>%1 张图片</translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>牙位未保存：
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>显示图片</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>一颗牙（%1）或一个视图（frontal 正面、left buccal 左颊侧、right buccal 右颊侧、upper occlusal 上颌咬合面、lower occlusal 下颌咬合面、close-up 特写、other 其他）。
+留空显示全部图片。</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 或 A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>“%1”既不是牙位也不是视图。</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>请显示一张图片或挑选两张图片进行对比。</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>显示的图片还没有牙位：请标注其牙位，或挑选两张图片。</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>没有更早的图片显示相同的牙位。</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo 正在启动或关闭</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>kavimo 中有对话框打开；请关闭后重试</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>用户为保留未保存的工作而停留在当前患者</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>无法创建 %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>无法编码带标注的图片</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>无法在 %1 中写入：%2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>向左旋转 90°（Shift+R）</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>向右旋转 90°（R）</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − 缩放   0 原始大小   R 旋转   方向键 移动   Esc 关闭</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>不在 d: 盘上</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>无法读取该图片。</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>滚轮或 + 和 − 同时缩放两张图，拖动同时移动两张图；双击适应窗口。</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>没有可写入的图片</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>无法将图片编码为 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>它是指向工作目录之外文件的链接</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>该路径位于 d: 盘之外</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>牙位和视图</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>%1 显示的是哪些牙？</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>视图：</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>（未指定）</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>未选择牙位。</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>已选择：</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>打印诊断</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>无法打印报告。</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>无法将报告保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>性别：男</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>性别：女</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>出生：</translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>诊断：</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>图片：</translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>医生：</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>图片无法加入归档（PACS）队列：磁盘可能已满，或 kavimo 的文件夹不可写。请释放空间或咨询技术人员（%1）。</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>正在向 PACS 发送第 %1 张，共 %2 张…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>无法连接 PACS：%1 张等待中，连接后发送。请检查网络和设置中的归档地址。</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>已向 PACS 发送 %2 张中的 %1 张；归档拒绝了 %3 张。请咨询其管理员（见日志）。</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS：%1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>已向 PACS 发送 %2 张中的 %1 张</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>尚未设置归档（PACS）。请在设置对话框中输入其 AE 标题、主机和端口：右键单击主窗口并选择“设置...”，然后重新启动 kavimo。</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS（诊所的归档）</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>无：不使用归档</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>测试连接</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>请先填写归档的 AE 标题、主机和端口。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>正在连接 %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation>（通过 TLS）</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 已应答。</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>%1 预约的患者（仅前 %2 位：PACS 发送了更多）：</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>工作列表中 %1 没有预约的患者。</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>%1 预约的患者：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>患者 ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性别</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>检查号</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>检查项目</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>未按 PACS 发送的内容采用：
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… 以及另外 %1 项</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>其他日期：</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>正在向 PACS 查询 %1 的工作列表…</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>无法读取工作列表：%1</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>用户列表：</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>图片列表：</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>预览：</translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>医院：</translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>描述：</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>用户 ID</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>年龄</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>电话</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>诊断</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>单击列标题可按该列排序</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>搜索：姓名、ID 或电话的一部分</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>出生日期，YYYYMMDD 或 YYYY-MM-DD；年龄随之计算</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>查询</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>工作列表</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>恢复已删除的患者…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>没有与“%1”匹配的患者。</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>请输入姓名！</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>请按 YYYY-MM-DD 输入出生日期，且不晚于今天！</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>请输入年龄！</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>请输入电话！</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>请选择性别（女、男、其他或未知）！</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>患者记录已写入，但输入的姓名、电话和出生日期未能保留：%1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>患者已创建，但工作列表的医嘱未能保留，因此图片在归档中不会关联到该医嘱：%1</translation>
+    </message>
+    <message>
+        <source>The patient list is full: at most %1 patients can be kept！</source>
+        <translation>患者列表已满：最多可保存 %1 位患者！</translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>不到一秒前刚创建过患者；请再次点击新建！</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>确定删除吗？</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>删除患者 %1（%2）及其 %3？</translation>
+    </message>
+    <message>
+        <source>Delete %1 patients and their %2?</source>
+        <translation>删除 %1 位患者及其 %2？</translation>
+    </message>
+    <message>
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</source>
+        <translation>
+
+%1
+它们将移至回收站，%2 天内可通过“恢复已删除的患者…”恢复。</translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>没有可恢复的已删除患者。</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>恢复已删除的患者</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>请输入医院名称！</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>医院设置成功！</translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>没有运行时目录（XDG_RUNTIME_DIR）</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>正在运行的 kavimo 没有应答</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>未读取传输文件：%1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>传输文件的请求被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo 中没有 ID 为 %1 的患者</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>图片 %1 不属于该患者</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>无法将应答写入传输文件：%1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>d: 盘文件夹</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM 文件 (*.pem *.crt *.key);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>设置文件：%1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>更改在下次启动 kavimo 时生效。空白字段使用其中显示的默认值。被命令行选项或环境变量覆盖的值，将在不带该选项的运行中使用。</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>无；例如 F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>不是按键（例如 F8、Space 或 Pause）</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>例如 de、zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>不是语言（例如 de、fr 或 zh_CN）</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>本次运行被 %1 覆盖</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>无法将设置写入 %1。</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>牙位编号（fdi、universal 或 palmer；立即生效）</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi：11–48，51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>不是 fdi、universal（1–32、A–T）或 palmer（UR1、ULA）</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>每次拍摄后询问牙位，立即生效（相机的拍摄键确认）</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>牙位</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>关于 kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo，版本 %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>适用于 WiFi 口内相机的口腔图像采集系统</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>用户指南（F1）</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Deleted items are kept for %1 days. Choose what to restore:</source>
+        <translation>已删除的项目保留 %1 天。请选择要恢复的内容：</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>%1 的图片   （删除于 %2）</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>用户指南未安装。查找位置：
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>kavimo 用户指南</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>选择、新建或查找患者</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>开始或停止相机的实时画面</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>冻结实时画面；再按一次（保存图片）即可保存</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>为该患者添加图片文件</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>将挑选的图片（或全部图片）复制到文件夹</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>为报告和导出挑选最多四张图片</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>预览、打印报告或将其保存为 PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>保存显示图片上的标注</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>将显示的图片连同标注另存为新图片</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>撤销最后一笔</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>同时显示四张图片，或恢复显示一张</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>删除显示的图片（移至回收站）</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>保存诊断</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>向上滚动缩略图</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>向下滚动缩略图</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>关闭 kavimo（会先询问未保存的工作）</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>粗</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>细</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>编号：</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>归档 AE 标题</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>归档主机</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>归档 DICOM 端口</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>kavimo 的 AE 标题</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>发送每张保存的图片（on/off）</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>工作列表设备类型</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>本工作站或全部的工作列表（this/all）</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>通过 TLS 连接（归档必须出示由该 CA 签发的证书）</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>信任的 CA 证书（PEM）</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>使用 TLS 时必填</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>kavimo 的证书（PEM）</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>无：仅当归档要求时需要</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>kavimo 的私钥（PEM）</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>无：与证书配套</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>图片和记录</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>d: 盘文件夹</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>视频相机</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>相机地址</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>相机命令端口</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>本地命令端口（0：任意）</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>本地视频端口</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>拍照相机</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>本地应答端口（0：任意）</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>相机图片端口（TCP）</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>本地地址（0.0.0.0：全部）</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>医生姓名</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>脚踏开关按键（执行冻结）</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>语言（留空：跟随桌面）</translation>
+    </message>
+    <message>
+        <source>%1 picture exported to %2.</source>
+        <translation>已将 %1 张图片导出到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 pictures exported to %2.</source>
+        <translation>已将 %1 张图片导出到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1 张图片</translation>
+    </message>
+    <message>
+        <source>%1  %2, %3 picture   (deleted %4)</source>
+        <translation>%1  %2，%3 张图片   （删除于 %4）</translation>
+    </message>
+    <message>
+        <source>%1  %2, %3 pictures   (deleted %4)</source>
+        <translation>%1  %2，%3 张图片   （删除于 %4）</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>创建工作目录失败！</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>工作目录创建成功！</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>创建用户目录失败！</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>用户不存在！</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+</context>
+</TS>
