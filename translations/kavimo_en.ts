@@ -274,10 +274,6 @@ The strokes saved on it are lost.</translation>
         <translation>No picture is picked. Export the patient&apos;s picture?</translation>
     </message>
     <message>
-        <source>No picture is picked. Export all %1 pictures?</source>
-        <translation>No picture is picked. Export all %1 pictures?</translation>
-    </message>
-    <message>
         <source>The folder %1 does not exist. Choose another one.</source>
         <translation>The folder %1 does not exist. Choose another one.</translation>
     </message>
@@ -350,20 +346,6 @@ It goes to the trash, from which it can be restored for %7 days.</translation>
         <translation>; failed: </translation>
     </message>
     <message>
-        <source>%1 DICOM files written to %2, with a DICOMDIR</source>
-        <translation>%1 DICOM files written to %2, with a DICOMDIR</translation>
-    </message>
-    <message>
-        <source>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</source>
-        <translation>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</translation>
-    </message>
-    <message>
-        <source>%1 of %2 DICOM files written; failed:
-%3</source>
-        <translation>%1 of %2 DICOM files written; failed:
-%3</translation>
-    </message>
-    <message>
         <source>The patient has no pictures to export.</source>
         <translation>The patient has no pictures to export.</translation>
     </message>
@@ -374,12 +356,6 @@ It goes to the trash, from which it can be restored for %7 days.</translation>
     <message>
         <source>Invalid dir</source>
         <translation>Invalid folder</translation>
-    </message>
-    <message>
-        <source>Exporting %1 pictures as DICOM to
-%2</source>
-        <translation>Exporting %1 pictures as DICOM to
-%2</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -414,10 +390,6 @@ It goes to the trash, from which it can be restored for %7 days.</translation>
 %3</source>
         <translation>The teeth of %1 were not given to %2:
 %3</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 pictures</translation>
     </message>
     <message>
         <source>The teeth were not stored:
@@ -908,10 +880,6 @@ Empty shows every picture.</translation>
         <translation>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</translation>
     </message>
     <message>
-        <source>The patient list is full: at most %1 patients can be kept！</source>
-        <translation>The patient list is full: at most %1 patients can be kept!</translation>
-    </message>
-    <message>
         <source>A patient was created less than a second ago; please press Create again！</source>
         <translation>A patient was created less than a second ago; please press Create again!</translation>
     </message>
@@ -922,20 +890,6 @@ Empty shows every picture.</translation>
     <message>
         <source>Delete the patient %1 (%2) and %3?</source>
         <translation>Delete the patient %1 (%2) and %3?</translation>
-    </message>
-    <message>
-        <source>Delete %1 patients and their %2?</source>
-        <translation>Delete %1 patients and their %2?</translation>
-    </message>
-    <message>
-        <source>
-
-%1
-They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</source>
-        <translation>
-
-%1
-They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</translation>
     </message>
     <message>
         <source>There are no deleted patients to restore.</source>
@@ -1072,10 +1026,6 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     <message>
         <source>确定</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Deleted items are kept for %1 days. Choose what to restore:</source>
-        <translation>Deleted items are kept for %1 days. Choose what to restore:</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -1368,26 +1318,6 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <translation>Language (empty: the desktop&apos;s)</translation>
     </message>
     <message>
-        <source>%1 picture exported to %2.</source>
-        <translation>%1 picture exported to %2.</translation>
-    </message>
-    <message>
-        <source>%1 pictures exported to %2.</source>
-        <translation>%1 pictures exported to %2.</translation>
-    </message>
-    <message>
-        <source>%1 picture</source>
-        <translation>%1 picture</translation>
-    </message>
-    <message>
-        <source>%1  %2, %3 picture   (deleted %4)</source>
-        <translation>%1  %2, %3 picture   (deleted %4)</translation>
-    </message>
-    <message>
-        <source>%1  %2, %3 pictures   (deleted %4)</source>
-        <translation>%1  %2, %3 pictures   (deleted %4)</translation>
-    </message>
-    <message>
         <source>Faile to create WorkDir!</source>
         <translation>Failed to create the work directory!</translation>
     </message>
@@ -1426,6 +1356,105 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     <message>
         <source>left</source>
         <translation>left</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>No picture is picked. Export the %n picture?</numerusform>
+            <numerusform>No picture is picked. Export all %n pictures?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n picture exported to %1.</numerusform>
+            <numerusform>%n pictures exported to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n DICOM file written to %1, with a DICOMDIR</numerusform>
+            <numerusform>%n DICOM files written to %1, with a DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Export cancelled: %1 of %n DICOM file written to %2, with a DICOMDIR</numerusform>
+            <numerusform>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>%1 of %n DICOM file written; failed:
+%2</numerusform>
+            <numerusform>%1 of %n DICOM files written; failed:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>Exporting %n picture as DICOM to
+%1</numerusform>
+            <numerusform>Exporting %n pictures as DICOM to
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n picture</numerusform>
+            <numerusform>%n pictures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>The patient list is full: at most %n patient can be kept!</numerusform>
+            <numerusform>The patient list is full: at most %n patients can be kept!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>Delete %n patient and their %1?</numerusform>
+            <numerusform>Delete %n patients and their %1?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n day.</numerusform>
+            <numerusform>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Deleted items are kept for %n day. Choose what to restore:</numerusform>
+            <numerusform>Deleted items are kept for %n days. Choose what to restore:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n picture   (deleted %3)</numerusform>
+            <numerusform>%1  %2, %n pictures   (deleted %3)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -274,10 +274,6 @@ The strokes saved on it are lost.</source>
         <translation>未挑选图片。是否导出该患者的图片？</translation>
     </message>
     <message>
-        <source>No picture is picked. Export all %1 pictures?</source>
-        <translation>未挑选图片。是否导出全部 %1 张图片？</translation>
-    </message>
-    <message>
         <source>The folder %1 does not exist. Choose another one.</source>
         <translation>文件夹 %1 不存在。请另选一个。</translation>
     </message>
@@ -350,20 +346,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
         <translation>；失败：</translation>
     </message>
     <message>
-        <source>%1 DICOM files written to %2, with a DICOMDIR</source>
-        <translation>已将 %1 个 DICOM 文件写入 %2，附带 DICOMDIR</translation>
-    </message>
-    <message>
-        <source>Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR</source>
-        <translation>导出已取消：已将 %2 个中的 %1 个 DICOM 文件写入 %3，附带 DICOMDIR</translation>
-    </message>
-    <message>
-        <source>%1 of %2 DICOM files written; failed:
-%3</source>
-        <translation>已写入 %2 个中的 %1 个 DICOM 文件；失败：
-%3</translation>
-    </message>
-    <message>
         <source>The patient has no pictures to export.</source>
         <translation>该患者没有可导出的图片。</translation>
     </message>
@@ -374,12 +356,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
     <message>
         <source>Invalid dir</source>
         <translation>无效的文件夹</translation>
-    </message>
-    <message>
-        <source>Exporting %1 pictures as DICOM to
-%2</source>
-        <translation>正在将 %1 张图片以 DICOM 格式导出到
-%2</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -414,10 +390,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
 %3</source>
         <translation>%1 的牙位未能赋予 %2：
 %3</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 张图片</translation>
     </message>
     <message>
         <source>The teeth were not stored:
@@ -908,10 +880,6 @@ Empty shows every picture.</source>
         <translation>患者已创建，但工作列表的医嘱未能保留，因此图片在归档中不会关联到该医嘱：%1</translation>
     </message>
     <message>
-        <source>The patient list is full: at most %1 patients can be kept！</source>
-        <translation>患者列表已满：最多可保存 %1 位患者！</translation>
-    </message>
-    <message>
         <source>A patient was created less than a second ago; please press Create again！</source>
         <translation>不到一秒前刚创建过患者；请再次点击新建！</translation>
     </message>
@@ -922,20 +890,6 @@ Empty shows every picture.</source>
     <message>
         <source>Delete the patient %1 (%2) and %3?</source>
         <translation>删除患者 %1（%2）及其 %3？</translation>
-    </message>
-    <message>
-        <source>Delete %1 patients and their %2?</source>
-        <translation>删除 %1 位患者及其 %2？</translation>
-    </message>
-    <message>
-        <source>
-
-%1
-They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %2 days.</source>
-        <translation>
-
-%1
-它们将移至回收站，%2 天内可通过“恢复已删除的患者…”恢复。</translation>
     </message>
     <message>
         <source>There are no deleted patients to restore.</source>
@@ -1072,10 +1026,6 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     <message>
         <source>确定</source>
         <translation>确定</translation>
-    </message>
-    <message>
-        <source>Deleted items are kept for %1 days. Choose what to restore:</source>
-        <translation>已删除的项目保留 %1 天。请选择要恢复的内容：</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -1368,26 +1318,6 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
         <translation>语言（留空：跟随桌面）</translation>
     </message>
     <message>
-        <source>%1 picture exported to %2.</source>
-        <translation>已将 %1 张图片导出到 %2。</translation>
-    </message>
-    <message>
-        <source>%1 pictures exported to %2.</source>
-        <translation>已将 %1 张图片导出到 %2。</translation>
-    </message>
-    <message>
-        <source>%1 picture</source>
-        <translation>%1 张图片</translation>
-    </message>
-    <message>
-        <source>%1  %2, %3 picture   (deleted %4)</source>
-        <translation>%1  %2，%3 张图片   （删除于 %4）</translation>
-    </message>
-    <message>
-        <source>%1  %2, %3 pictures   (deleted %4)</source>
-        <translation>%1  %2，%3 张图片   （删除于 %4）</translation>
-    </message>
-    <message>
         <source>Faile to create WorkDir!</source>
         <translation>创建工作目录失败！</translation>
     </message>
@@ -1426,6 +1356,88 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     <message>
         <source>left</source>
         <translation>左</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>未挑选图片。是否导出全部 %n 张图片？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>已将 %n 张图片导出到 %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>已将 %n 个 DICOM 文件写入 %1，附带 DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>导出已取消：已将 %n 个中的 %1 个 DICOM 文件写入 %2，附带 DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>已写入 %n 个中的 %1 个 DICOM 文件；失败：
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>正在将 %n 张图片以 DICOM 格式导出到
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n 张图片</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>患者列表已满：最多可保存 %n 位患者！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>删除 %n 位患者及其 %1？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+它们将移至回收站，%n 天内可通过“恢复已删除的患者…”恢复。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>已删除的项目保留 %n 天。请选择要恢复的内容：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2，%n 张图片   （删除于 %3）</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -424,7 +424,7 @@ void CkavimoDlg::OnExport() {
             return;
         }
         const QString question = count == 1 ? Ui::tr("No picture is picked. Export the patient's picture?")
-                                            : Ui::tr("No picture is picked. Export all %1 pictures?").arg(count);
+                                            : Ui::tr("No picture is picked. Export all %n pictures?", nullptr, count);
         if (ShowMessageBox(this, question, caption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) !=
             QMessageBox::Yes)
             return;
@@ -464,9 +464,7 @@ void CkavimoDlg::OnExport() {
             Audit(records::audit::kExport, patient.uid, logical.toStdString(), Ui::tr("to ") + folder);
         }
     }
-    const QString done = (exported == 1 ? Ui::tr("%1 picture exported to %2.") : Ui::tr("%1 pictures exported to %2."))
-                             .arg(exported)
-                             .arg(QDir::toNativeSeparators(folder));
+    const QString done = Ui::tr("%n pictures exported to %1.", nullptr, exported).arg(QDir::toNativeSeparators(folder));
     if (failures.isEmpty())
         ShowMessageBox(this, done, caption);
     else

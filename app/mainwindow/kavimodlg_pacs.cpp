@@ -76,20 +76,19 @@ void ReportExport(QWidget* parent, const ExportResult& result, int total, uint64
             .toStdString(),
         result.failures.isEmpty() && !result.cancelled);
     if (result.failures.isEmpty() && !result.cancelled) {
-        ShowMessageBox(parent, Ui::tr("%1 DICOM files written to %2, with a DICOMDIR").arg(result.written).arg(folder),
+        ShowMessageBox(parent,
+                       Ui::tr("%n DICOM files written to %1, with a DICOMDIR", nullptr, result.written).arg(folder),
                        Ui::tr(kArchiveCaption));
     } else if (result.failures.isEmpty()) {
         ShowMessageBox(parent,
-                       Ui::tr("Export cancelled: %1 of %2 DICOM files written to %3, with a DICOMDIR")
+                       Ui::tr("Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR", nullptr, total)
                            .arg(result.written)
-                           .arg(total)
                            .arg(folder),
                        Ui::tr(kArchiveCaption));
     } else {
         ShowMessageBox(parent,
-                       Ui::tr("%1 of %2 DICOM files written; failed:\n%3")
+                       Ui::tr("%1 of %n DICOM files written; failed:\n%2", nullptr, total)
                            .arg(result.written)
-                           .arg(total)
                            .arg(result.failures.join(QLatin1Char('\n'))),
                        Ui::tr(kArchiveCaption), QMessageBox::Warning);
     }
@@ -142,8 +141,9 @@ void CkavimoDlg::OnExportDicom() {
     // The objects are made off the user-interface thread, so that the live view goes on; a
     // progress dialog shows how far the export is and can cancel it.
     auto* watcher = new QFutureWatcher<ExportResult>(this);
-    auto* progress = new QProgressDialog(Ui::tr("Exporting %1 pictures as DICOM to\n%2").arg(paths.size()).arg(folder),
-                                         Ui::tr("Cancel"), 0, int(paths.size()) + 1, this);
+    auto* progress =
+        new QProgressDialog(Ui::tr("Exporting %n pictures as DICOM to\n%1", nullptr, int(paths.size())).arg(folder),
+                            Ui::tr("Cancel"), 0, int(paths.size()) + 1, this);
     progress->setObjectName(QStringLiteral("DicomExportProgress"));
     progress->setWindowTitle(Ui::tr(kArchiveCaption));
     progress->setWindowModality(Qt::WindowModal);

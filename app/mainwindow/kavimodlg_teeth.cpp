@@ -153,8 +153,8 @@ bool CkavimoDlg::AskForTeeth(const QStringList& logicalPaths) {
     for (const QString& path : logicalPaths) {
         if (all.TagsOf(FileNameOf(path).toStdString()) != initial) initial = records::PictureTags();
     }
-    const QString subject =
-        logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first()) : Ui::tr("%1 pictures").arg(logicalPaths.size());
+    const QString subject = logicalPaths.size() == 1 ? FileNameOf(logicalPaths.first())
+                                                     : Ui::tr("%n pictures", nullptr, int(logicalPaths.size()));
     CToothChartDlg chart(initial, m_teethSettings.notation, subject, this);
     m_openChart = &chart;
     const bool accepted = (m_runChart ? m_runChart(chart) : chart.exec()) == QDialog::Accepted;

@@ -667,7 +667,7 @@ void CUserList::OnCreate() {
     // beyond its limit; say so instead of leaving the dentist wondering.
     const int count = m_store.UserCount();
     if (count >= records::kMaxPatients) {
-        Message(Ui::tr("The patient list is full: at most %1 patients can be kept！").arg(records::kMaxPatients));
+        Message(Ui::tr("The patient list is full: at most %n patients can be kept！", nullptr, records::kMaxPatients));
         return;
     }
     if (count > 0) {
@@ -802,16 +802,17 @@ QString CUserList::DeletionDetail() const {
     for (const QModelIndex& row : rows) {
         if (m_store.GetUser(row.row(), &user) == row.row()) pictures += std::max(user.picCount, 0);
     }
-    const QString count = (pictures == 1 ? Ui::tr("%1 picture") : Ui::tr("%1 pictures")).arg(pictures);
-    const QString what = rows.size() == 1 ? Ui::tr("Delete the patient %1 (%2) and %3?")
-                                                .arg(FieldQString(user.name, 16),
-                                                     QString::fromStdString(records::UidText(user.uid)), count)
-                                          : Ui::tr("Delete %1 patients and their %2?").arg(rows.size()).arg(count);
+    const QString count = Ui::tr("%n pictures", nullptr, pictures);
+    const QString what =
+        rows.size() == 1
+            ? Ui::tr("Delete the patient %1 (%2) and %3?")
+                  .arg(FieldQString(user.name, 16), QString::fromStdString(records::UidText(user.uid)), count)
+            : Ui::tr("Delete %n patients and their %1?", nullptr, int(rows.size())).arg(count);
     return Ui::tr(
                "\n\n%1\nThey go to the trash, from which \"Restore deleted patients…\" brings them back "
-               "for %2 days.")
-        .arg(what)
-        .arg(records::kTrashKeepDays);
+               "for %n days.",
+               nullptr, records::kTrashKeepDays)
+        .arg(what);
 }
 
 void CUserList::OnRestorePatients() {

@@ -29,7 +29,7 @@ CRestoreDlg::CRestoreDlg(const QString& title, const std::vector<records::TrashE
     std::reverse(m_entries.begin(), m_entries.end());  // newest first
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        Ui::tr("Deleted items are kept for %1 days. Choose what to restore:").arg(records::kTrashKeepDays), this));
+        Ui::tr("Deleted items are kept for %n days. Choose what to restore:", nullptr, records::kTrashKeepDays), this));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("IdRestoreList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -56,11 +56,8 @@ QString CRestoreDlg::RowText(const records::TrashEntry& entry) {
     if (entry.kind == records::TrashKind::Picture) {
         return Ui::tr("Picture of %1   (deleted %2)").arg(label, deleted);
     }
-    return (entry.pictures == 1 ? Ui::tr("%1  %2, %3 picture   (deleted %4)")
-                                : Ui::tr("%1  %2, %3 pictures   (deleted %4)"))
-        .arg(QString::fromStdString(records::UidText(entry.uid)), label)
-        .arg(entry.pictures)
-        .arg(deleted);
+    return Ui::tr("%1  %2, %n pictures   (deleted %3)", nullptr, entry.pictures)
+        .arg(QString::fromStdString(records::UidText(entry.uid)), label, deleted);
 }
 
 std::vector<std::string> CRestoreDlg::ChosenIds() const {
