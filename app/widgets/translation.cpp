@@ -1,6 +1,7 @@
 #include "app/widgets/translation.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -73,6 +74,11 @@ QString InstallTranslation(const QString& language) {
             delete installed->data();
         }
     }
+    // Arabic reads right to left: the windows' layouts mirror with the language.
+    const auto setDirection = [](const QString& name) {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QGuiApplication::setLayoutDirection(name.isEmpty() ? Qt::LeftToRight : QLocale(name).textDirection());
+    };
     const QStringList shipped = ShippedLanguages();
     QString chosen;
     const QStringList preferred = Preferred(language);
@@ -84,6 +90,7 @@ QString InstallTranslation(const QString& language) {
     if (chosen.isEmpty() && !preferred.isEmpty() && shipped.contains(QStringLiteral("en"))) {
         chosen = QStringLiteral("en");
     }
+    setDirection(QString());
     if (chosen.isEmpty()) return QString();
     auto* own = new QTranslator(QCoreApplication::instance());
     if (!own->load(QStringLiteral("kavimo_") + chosen, QString::fromLatin1(kResourceFolder))) {
@@ -92,6 +99,7 @@ QString InstallTranslation(const QString& language) {
     }
     QCoreApplication::installTranslator(own);
     g_own = own;
+    setDirection(chosen);
     // Qt's own dialogs; missing when Qt's translations are not installed, which leaves them in English.
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
