@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include "platform/text.h"
+
 namespace {
 
 constexpr const char* kResourceFolder = ":/i18n";
@@ -68,6 +70,10 @@ QStringList ShippedLanguages() {
 }
 
 QString InstallTranslation(const QString& language) {
+    // The libraries' texts (records, archive, practice system) are looked up in the same translation.
+    text::SetLookup([](const char* source, const char* disambiguation, int n) {
+        return QCoreApplication::translate("text", source, disambiguation, n).toStdString();
+    });
     for (QPointer<QTranslator>* installed : {&g_own, &g_qt}) {
         if (*installed) {
             QCoreApplication::removeTranslator(*installed);
