@@ -166,15 +166,24 @@ int CkavimoApp::Run(int argc, char** argv) {
     qputenv("KAVIMO_LOG_FILE", LogFilePath().toLocal8Bit());
 
     AppConfig config;
-    const ConfigResult result =
-        ResolveConfig(Arguments(argc, argv), QProcessEnvironment::systemEnvironment(), DefaultIniPath(), &config);
-    if (result.status == ConfigResult::Help) {
-        std::fputs(qPrintable(result.text), stdout);
-        return 0;
-    }
-    if (result.status == ConfigResult::Error) {
-        std::fprintf(stderr, "kavimo: %s\nTry 'kavimo --help'.\n", qPrintable(result.text));
-        return 2;
+    ConfigResult result;
+    {
+        // The help and the command line's mistakes speak the user's language too, without a display:
+        // a core application holds the translation while the settings are read.
+        QCoreApplication core(argc, argv);
+        InstallTranslation(
+            IniValueText(QSettings(DefaultIniPath(), QSettings::IniFormat), QStringLiteral("ui/language")));
+        result =
+            ResolveConfig(Arguments(argc, argv), QProcessEnvironment::systemEnvironment(), DefaultIniPath(), &config);
+        if (result.status == ConfigResult::Help) {
+            std::fputs(qPrintable(result.text), stdout);
+            return 0;
+        }
+        if (result.status == ConfigResult::Error) {
+            std::fprintf(stderr, "kavimo: %s\n%s\n", qPrintable(result.text),
+                         qPrintable(Ui::tr("Try 'kavimo --help'.")));
+            return 2;
+        }
     }
     // The patient the practice-management system named is refused before anything is touched.
     const QString refusal = result.status == ConfigResult::PatientRefused

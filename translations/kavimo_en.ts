@@ -1456,5 +1456,297 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
             <numerusform>%1  %2, %n pictures   (deleted %3)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Try &apos;kavimo --help&apos;.</source>
+        <translation>Try &apos;kavimo --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
+        <translation>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</translation>
+    </message>
+    <message>
+        <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
+        <translation>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</translation>
+    </message>
+    <message>
+        <source>Address of the stream camera (default 172.16.10.1).</source>
+        <translation>Address of the stream camera (default 172.16.10.1).</translation>
+    </message>
+    <message>
+        <source>The stream camera&apos;s command port (default 7777).</source>
+        <translation>The stream camera&apos;s command port (default 7777).</translation>
+    </message>
+    <message>
+        <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
+        <translation>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</translation>
+    </message>
+    <message>
+        <source>Local port the live video arrives on (default 8888).</source>
+        <translation>Local port the live video arrives on (default 8888).</translation>
+    </message>
+    <message>
+        <source>Address of the picture camera (default 192.168.239.1).</source>
+        <translation>Address of the picture camera (default 192.168.239.1).</translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s command port (default 6000).</source>
+        <translation>The picture camera&apos;s command port (default 6000).</translation>
+    </message>
+    <message>
+        <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
+        <translation>Local port for the picture camera&apos;s replies (default 5000; 0: any).</translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s TCP picture port (default 5000).</source>
+        <translation>The picture camera&apos;s TCP picture port (default 5000).</translation>
+    </message>
+    <message>
+        <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
+        <translation>Local address the camera sockets bind to (default 0.0.0.0: all).</translation>
+    </message>
+    <message>
+        <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
+        <translation>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s host name or address.</source>
+        <translation>The archive&apos;s host name or address.</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s DICOM port.</source>
+        <translation>The archive&apos;s DICOM port.</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
+        <translation>kavimo&apos;s own AE title towards the archive (default KAVIMO).</translation>
+    </message>
+    <message>
+        <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
+        <translation>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</translation>
+    </message>
+    <message>
+        <source>The modality whose worklist entries are listed (default XC, photographs).</source>
+        <translation>The modality whose worklist entries are listed (default XC, photographs).</translation>
+    </message>
+    <message>
+        <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
+        <translation>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</translation>
+    </message>
+    <message>
+        <source>Sends every stored picture to the archive automatically (default off).</source>
+        <translation>Sends every stored picture to the archive automatically (default off).</translation>
+    </message>
+    <message>
+        <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
+        <translation>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</translation>
+    </message>
+    <message>
+        <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
+        <translation>The CA certificates (PEM) to check the archive&apos;s certificate with.</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
+        <translation>kavimo&apos;s own certificate (PEM), for archives that ask for one.</translation>
+    </message>
+    <message>
+        <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
+        <translation>The unencrypted private key (PEM) of kavimo&apos;s certificate.</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is %4</source>
+        <translation>%1: %2 &quot;%3&quot; is %4</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>not a directory</translation>
+    </message>
+    <message>
+        <source>not an IPv4 address</source>
+        <translation>not an IPv4 address</translation>
+    </message>
+    <message>
+        <source>not a port (0 to 65535)</source>
+        <translation>not a port (0 to 65535)</translation>
+    </message>
+    <message>
+        <source>not a port (1 to 65535)</source>
+        <translation>not a port (1 to 65535)</translation>
+    </message>
+    <message>
+        <source>not an AE title (1 to 16 characters)</source>
+        <translation>not an AE title (1 to 16 characters)</translation>
+    </message>
+    <message>
+        <source>not a host</source>
+        <translation>not a host</translation>
+    </message>
+    <message>
+        <source>not on or off</source>
+        <translation>not on or off</translation>
+    </message>
+    <message>
+        <source>not an issuer (1 to 64 characters, no backslash)</source>
+        <translation>not an issuer (1 to 64 characters, no backslash)</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>not a modality (a code such as XC or IO)</source>
+        <translation>not a modality (a code such as XC or IO)</translation>
+    </message>
+    <message>
+        <source>not this or all</source>
+        <translation>not this or all</translation>
+    </message>
+    <message>
+        <source>not a group name</source>
+        <translation>not a group name</translation>
+    </message>
+    <message>
+        <source>not valid</source>
+        <translation>not valid</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>no folder given</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>the folder is not writable</source>
+        <translation>the folder is not writable</translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation>no file given</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>the file is not readable</source>
+        <translation>the file is not readable</translation>
+    </message>
+    <message>
+        <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
+        <translation>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</translation>
+    </message>
+    <message>
+        <source>The last name of the --patient-id patient (needed with it).</source>
+        <translation>The last name of the --patient-id patient (needed with it).</translation>
+    </message>
+    <message>
+        <source>The first name of the --patient-id patient.</source>
+        <translation>The first name of the --patient-id patient.</translation>
+    </message>
+    <message>
+        <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
+        <translation>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
+        <translation>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</translation>
+    </message>
+    <message>
+        <source>The phone of the --patient-id patient.</source>
+        <translation>The phone of the --patient-id patient.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
+[KAVIMO_LOOPBACK=1]</source>
+        <translation>Points both camera addresses at 127.0.0.1 (for the camera simulator)
+[KAVIMO_LOOPBACK=1]</translation>
+    </message>
+    <message>
+        <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
+        <translation>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</translation>
+    </message>
+    <message>
+        <source>The settings file to read instead of %1
+[KAVIMO_CONFIG]</source>
+        <translation>The settings file to read instead of %1
+[KAVIMO_CONFIG]</translation>
+    </message>
+    <message>
+        <source>Writes a picture of the screen.</source>
+        <translation>Writes a picture of the screen.</translation>
+    </message>
+    <message>
+        <source>Milliseconds.</source>
+        <translation>Milliseconds.</translation>
+    </message>
+    <message>
+        <source>kavimo: oral image acquisition for WiFi intraoral cameras.
+Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
+the command line wins over the environment, which wins over the file.</source>
+        <translation>kavimo: oral image acquisition for WiFi intraoral cameras.
+Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
+the command line wins over the environment, which wins over the file.</translation>
+    </message>
+    <message>
+        <source>A VDDS-media transfer file the practice-management system wrote.</source>
+        <translation>A VDDS-media transfer file the practice-management system wrote.</translation>
+    </message>
+    <message>
+        <source>Usage: kavimo [options] [transfer-file]</source>
+        <translation>Usage: kavimo [options] [transfer-file]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>settings file &quot;%1&quot; does not exist</source>
+        <translation>settings file &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
+        <translation>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</translation>
+    </message>
+    <message>
+        <source>a transfer file and --patient-id cannot be given together</source>
+        <translation>a transfer file and --patient-id cannot be given together</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
+        <translation>unexpected argument &quot;%1&quot; (no such transfer file)</translation>
+    </message>
+    <message>
+        <source>the patient options need --patient-id</source>
+        <translation>the patient options need --patient-id</translation>
+    </message>
+    <message>
+        <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
+        <translation>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</translation>
+    </message>
+    <message>
+        <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
+        <translation>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</translation>
+    </message>
+    <message>
+        <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
+        <translation>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</translation>
+    </message>
+    <message>
+        <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
+        <translation>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</translation>
+    </message>
 </context>
 </TS>

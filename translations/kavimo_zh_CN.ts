@@ -1439,5 +1439,297 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
             <numerusform>%1  %2，%n 张图片   （删除于 %3）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Try &apos;kavimo --help&apos;.</source>
+        <translation>请试用“kavimo --help”。</translation>
+    </message>
+    <message>
+        <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
+        <translation>代表 d: 盘的主机目录（默认 ~/.local/share/kavimo/d）。</translation>
+    </message>
+    <message>
+        <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
+        <translation>共享记录的用户组：文件夹 0770，文件 0660（默认：无，0700 和 0600）。</translation>
+    </message>
+    <message>
+        <source>Address of the stream camera (default 172.16.10.1).</source>
+        <translation>流式摄像头的地址（默认 172.16.10.1）。</translation>
+    </message>
+    <message>
+        <source>The stream camera&apos;s command port (default 7777).</source>
+        <translation>流式摄像头的命令端口（默认 7777）。</translation>
+    </message>
+    <message>
+        <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
+        <translation>接收流式摄像头应答、心跳和按键的本地端口（默认 7777；0：任意）。</translation>
+    </message>
+    <message>
+        <source>Local port the live video arrives on (default 8888).</source>
+        <translation>接收实时视频的本地端口（默认 8888）。</translation>
+    </message>
+    <message>
+        <source>Address of the picture camera (default 192.168.239.1).</source>
+        <translation>图片摄像头的地址（默认 192.168.239.1）。</translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s command port (default 6000).</source>
+        <translation>图片摄像头的命令端口（默认 6000）。</translation>
+    </message>
+    <message>
+        <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
+        <translation>接收图片摄像头应答的本地端口（默认 5000；0：任意）。</translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s TCP picture port (default 5000).</source>
+        <translation>图片摄像头的 TCP 图片端口（默认 5000）。</translation>
+    </message>
+    <message>
+        <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
+        <translation>摄像头套接字绑定的本地地址（默认 0.0.0.0：全部）。</translation>
+    </message>
+    <message>
+        <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
+        <translation>诊所的影像归档（PACS）：其 AE 标题（默认：无，不使用归档）。</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s host name or address.</source>
+        <translation>归档的主机名或地址。</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s DICOM port.</source>
+        <translation>归档的 DICOM 端口。</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
+        <translation>kavimo 面向归档的自身 AE 标题（默认 KAVIMO）。</translation>
+    </message>
+    <message>
+        <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
+        <translation>随 kavimo 自身患者 ID 发送的患者 ID 签发者（默认 KAVIMO- 加本安装标识的前 8 位十六进制数字）。</translation>
+    </message>
+    <message>
+        <source>The modality whose worklist entries are listed (default XC, photographs).</source>
+        <translation>列出其工作列表条目的检查类型（默认 XC，照片）。</translation>
+    </message>
+    <message>
+        <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
+        <translation>列出为 kavimo 自身 AE 标题安排的工作列表条目（this，默认）或所有工作站的条目（all）。</translation>
+    </message>
+    <message>
+        <source>Sends every stored picture to the archive automatically (default off).</source>
+        <translation>自动将每张保存的图片发送到归档（默认 off）。</translation>
+    </message>
+    <message>
+        <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
+        <translation>通过 TLS 与归档通信；其证书必须链接到 --pacs-tls-ca 并包含其主机名（默认 off：普通 TCP）。</translation>
+    </message>
+    <message>
+        <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
+        <translation>用于校验归档证书的 CA 证书（PEM）。</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
+        <translation>kavimo 自身的证书（PEM），供要求证书的归档使用。</translation>
+    </message>
+    <message>
+        <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
+        <translation>kavimo 证书的未加密私钥（PEM）。</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is %4</source>
+        <translation>%1：%2“%3”%4</translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>not an IPv4 address</source>
+        <translation>不是 IPv4 地址</translation>
+    </message>
+    <message>
+        <source>not a port (0 to 65535)</source>
+        <translation>不是端口（0 到 65535）</translation>
+    </message>
+    <message>
+        <source>not a port (1 to 65535)</source>
+        <translation>不是端口（1 到 65535）</translation>
+    </message>
+    <message>
+        <source>not an AE title (1 to 16 characters)</source>
+        <translation>不是 AE 标题（1 到 16 个字符）</translation>
+    </message>
+    <message>
+        <source>not a host</source>
+        <translation>不是主机</translation>
+    </message>
+    <message>
+        <source>not on or off</source>
+        <translation>不是 on 或 off</translation>
+    </message>
+    <message>
+        <source>not an issuer (1 to 64 characters, no backslash)</source>
+        <translation>不是签发者（1 到 64 个字符，不含反斜杠）</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>不是文件</translation>
+    </message>
+    <message>
+        <source>not a modality (a code such as XC or IO)</source>
+        <translation>不是检查类型（如 XC 或 IO 之类的代码）</translation>
+    </message>
+    <message>
+        <source>not this or all</source>
+        <translation>不是 this 或 all</translation>
+    </message>
+    <message>
+        <source>not a group name</source>
+        <translation>不是用户组名</translation>
+    </message>
+    <message>
+        <source>not valid</source>
+        <translation>无效</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>未指定文件夹</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder is not writable</source>
+        <translation>文件夹不可写</translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation>未指定文件</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>the file is not readable</source>
+        <translation>文件不可读</translation>
+    </message>
+    <message>
+        <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
+        <translation>打开诊所管理系统中具有此 ID 的患者，kavimo 中尚无该患者时将其创建（不显示患者对话框）；该 ID 即归档的患者 ID。若 kavimo 已在此工作目录上运行，正在运行的窗口将切换到该患者。</translation>
+    </message>
+    <message>
+        <source>The last name of the --patient-id patient (needed with it).</source>
+        <translation>--patient-id 患者的姓（与其一同必需）。</translation>
+    </message>
+    <message>
+        <source>The first name of the --patient-id patient.</source>
+        <translation>--patient-id 患者的名。</translation>
+    </message>
+    <message>
+        <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
+        <translation>--patient-id 患者的出生日期（也可为 YYYY-MM-DD 或 DD.MM.YYYY）。</translation>
+    </message>
+    <message>
+        <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
+        <translation>--patient-id 患者的性别（也可为 Male、Female、Other、Unknown）。</translation>
+    </message>
+    <message>
+        <source>The phone of the --patient-id patient.</source>
+        <translation>--patient-id 患者的电话。</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>显示本帮助。</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>显示版本。</translation>
+    </message>
+    <message>
+        <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
+[KAVIMO_LOOPBACK=1]</source>
+        <translation>将两个摄像头地址都指向 127.0.0.1（用于摄像头模拟器）
+[KAVIMO_LOOPBACK=1]</translation>
+    </message>
+    <message>
+        <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
+        <translation>无摄像头时演示 kavimo：启动摄像头模拟器 kavimo-camsim（位于 kavimo 旁，否则在 PATH 中），在 127.0.0.1 上作为流式摄像头（--demo）或图片摄像头（--demo=picture），并将摄像头连接指向它；此时上面的摄像头地址和端口不再使用。</translation>
+    </message>
+    <message>
+        <source>The settings file to read instead of %1
+[KAVIMO_CONFIG]</source>
+        <translation>要读取的设置文件，代替 %1
+[KAVIMO_CONFIG]</translation>
+    </message>
+    <message>
+        <source>Writes a picture of the screen.</source>
+        <translation>保存屏幕截图。</translation>
+    </message>
+    <message>
+        <source>Milliseconds.</source>
+        <translation>毫秒。</translation>
+    </message>
+    <message>
+        <source>kavimo: oral image acquisition for WiFi intraoral cameras.
+Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
+the command line wins over the environment, which wins over the file.</source>
+        <translation>kavimo：用于 WiFi 口腔内窥镜的口腔图像采集。
+每项设置也可在环境变量（KAVIMO_*）或 kavimo.ini 中给出；
+命令行优先于环境变量，环境变量优先于文件。</translation>
+    </message>
+    <message>
+        <source>A VDDS-media transfer file the practice-management system wrote.</source>
+        <translation>诊所管理系统写入的 VDDS-media 传输文件。</translation>
+    </message>
+    <message>
+        <source>Usage: kavimo [options] [transfer-file]</source>
+        <translation>用法：kavimo [选项] [transfer-file]</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>意外的参数“%1”</translation>
+    </message>
+    <message>
+        <source>settings file &quot;%1&quot; does not exist</source>
+        <translation>设置文件“%1”不存在</translation>
+    </message>
+    <message>
+        <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
+        <translation>--demo=%1：演示摄像头为“stream”或“picture”</translation>
+    </message>
+    <message>
+        <source>a transfer file and --patient-id cannot be given together</source>
+        <translation>不能同时给出传输文件和 --patient-id</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
+        <translation>意外的参数“%1”（没有这样的传输文件）</translation>
+    </message>
+    <message>
+        <source>the patient options need --patient-id</source>
+        <translation>患者选项需要 --patient-id</translation>
+    </message>
+    <message>
+        <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
+        <translation>出生日期“%1”不是日期（YYYYMMDD）</translation>
+    </message>
+    <message>
+        <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
+        <translation>性别“%1”不是 M、F、O、U、Male、Female、Other 或 Unknown</translation>
+    </message>
+    <message>
+        <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
+        <translation>流式摄像头 %1:%2 是本程序自己的命令端口；请用 --stream-command-port 给出摄像头的端口，或用 --stream-local-port 给出另一个本地端口</translation>
+    </message>
+    <message>
+        <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
+        <translation>图片摄像头 %1:%2 是本程序自己的应答端口；请用 --picture-command-port 给出摄像头的端口，或用 --picture-reply-port 给出另一个本地端口</translation>
+    </message>
 </context>
 </TS>

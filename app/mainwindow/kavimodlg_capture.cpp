@@ -585,7 +585,7 @@ int CkavimoDlg::AnswerDeleteConfirm(int answer) {
 int CkavimoDlg::AnswerDeleteConfirmNow(int answer) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box || !box->isVisible() || box->windowTitle() != QLatin1String("Picture delete")) continue;
+        if (!box || !box->isVisible() || box->windowTitle() != Ui::tr("Picture delete")) continue;
         QAbstractButton* button = box->button(answer == 'n' ? QMessageBox::No : QMessageBox::Yes);
         if (!button) return 0;
         button->click();

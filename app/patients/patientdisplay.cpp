@@ -16,6 +16,7 @@ PatientDisplay PatientDisplayOf(const _USER_INFO& user) {
 
     PatientDisplay shown;
     shown.name = details.name.empty() ? FieldQString(user.name, 16) : QString::fromStdString(details.name);
+    shown.sexOtherOrUnknown = details.sex == "O" || details.sex == "U";
     if (details.sex == "O")
         shown.sex = Ui::tr("other");
     else if (details.sex == "U")

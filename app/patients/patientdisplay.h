@@ -8,11 +8,12 @@
 struct _USER_INFO;
 
 struct PatientDisplay {
-    QString name;       // the whole name
-    QString sex;        // "female", "male", "other" or "unknown"
-    QString phone;      // as typed, or the record's number
-    QString birthDate;  // YYYY-MM-DD, or empty when none was given
-    QString patientId;  // the outside Patient ID (the worklist's), else the record's own number
+    QString name;                    // the whole name
+    QString sex;                     // "female", "male", "other" or "unknown", in the user's language
+    bool sexOtherOrUnknown = false;  // the details say O or U (the record itself knows only F and M)
+    QString phone;                   // as typed, or the record's number
+    QString birthDate;               // YYYY-MM-DD, or empty when none was given
+    QString patientId;               // the outside Patient ID (the worklist's), else the record's own number
 };
 
 PatientDisplay PatientDisplayOf(const _USER_INFO& user);

@@ -55,7 +55,7 @@ ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospit
     const PatientDisplay shown = PatientDisplayOf(patient);
     content.name = shown.name;
     content.sex = patient.sex;
-    if (shown.sex == QLatin1String("other") || shown.sex == QLatin1String("unknown")) content.sexWord = shown.sex;
+    if (shown.sexOtherOrUnknown) content.sexWord = shown.sex;
     content.age = patient.age;
     content.phone = shown.phone;
     content.birthDate = shown.birthDate;

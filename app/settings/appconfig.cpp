@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/widgets/translation.h"
 #include "dicom/installation.h"
 #include "dicom/vrcheck.h"
 #include "kavimo_version.h"
@@ -28,55 +29,72 @@ using Kind = ConfigSetting::Kind;
 const std::vector<ConfigSetting>& ConfigSettings() {
     static const std::vector<Setting> settings = {
         {"drive-d", "KAVIMO_DRIVE_D", "paths/drive_d", "dir",
-         "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).", Kind::Path},
+         QT_TRANSLATE_NOOP("kavimo", "Host directory that stands for the d: drive (default ~/.local/share/kavimo/d)."),
+         Kind::Path},
         {"data-group", "KAVIMO_DATA_GROUP", "paths/data_group", "group",
-         "Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).", Kind::Group},
+         QT_TRANSLATE_NOOP("kavimo",
+                           "Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600)."),
+         Kind::Group},
         {"stream-camera", "KAVIMO_STREAM_CAMERA", "stream_camera/address", "ip",
-         "Address of the stream camera (default 172.16.10.1).", Kind::Address},
+         QT_TRANSLATE_NOOP("kavimo", "Address of the stream camera (default 172.16.10.1)."), Kind::Address},
         {"stream-command-port", "KAVIMO_STREAM_COMMAND_PORT", "stream_camera/command_port", "port",
-         "The stream camera's command port (default 7777).", Kind::RemotePort},
+         QT_TRANSLATE_NOOP("kavimo", "The stream camera's command port (default 7777)."), Kind::RemotePort},
         {"stream-local-port", "KAVIMO_STREAM_LOCAL_PORT", "stream_camera/local_port", "port",
-         "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any).", Kind::LocalPort},
+         QT_TRANSLATE_NOOP("kavimo",
+                           "Local port for the stream camera's replies, heartbeats and keys (default 7777; 0: any)."),
+         Kind::LocalPort},
         {"video-port", "KAVIMO_VIDEO_PORT", "stream_camera/video_port", "port",
-         "Local port the live video arrives on (default 8888).", Kind::LocalPort},
+         QT_TRANSLATE_NOOP("kavimo", "Local port the live video arrives on (default 8888)."), Kind::LocalPort},
         {"picture-camera", "KAVIMO_PICTURE_CAMERA", "picture_camera/address", "ip",
-         "Address of the picture camera (default 192.168.239.1).", Kind::Address},
+         QT_TRANSLATE_NOOP("kavimo", "Address of the picture camera (default 192.168.239.1)."), Kind::Address},
         {"picture-command-port", "KAVIMO_PICTURE_COMMAND_PORT", "picture_camera/command_port", "port",
-         "The picture camera's command port (default 6000).", Kind::RemotePort},
+         QT_TRANSLATE_NOOP("kavimo", "The picture camera's command port (default 6000)."), Kind::RemotePort},
         {"picture-reply-port", "KAVIMO_PICTURE_REPLY_PORT", "picture_camera/reply_port", "port",
-         "Local port for the picture camera's replies (default 5000; 0: any).", Kind::LocalPort},
+         QT_TRANSLATE_NOOP("kavimo", "Local port for the picture camera's replies (default 5000; 0: any)."),
+         Kind::LocalPort},
         {"picture-port", "KAVIMO_PICTURE_PORT", "picture_camera/picture_port", "port",
-         "The picture camera's TCP picture port (default 5000).", Kind::RemotePort},
+         QT_TRANSLATE_NOOP("kavimo", "The picture camera's TCP picture port (default 5000)."), Kind::RemotePort},
         {"bind-address", "KAVIMO_BIND_ADDRESS", "network/bind_address", "ip",
-         "Local address the camera sockets bind to (default 0.0.0.0: all).", Kind::Address},
+         QT_TRANSLATE_NOOP("kavimo", "Local address the camera sockets bind to (default 0.0.0.0: all)."),
+         Kind::Address},
         {"pacs-aet", "KAVIMO_PACS_AET", "pacs/called_aet", "aet",
-         "The clinic's archive (PACS): its AE title (default: none, no archive).", Kind::AeTitle},
-        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host", "The archive's host name or address.", Kind::Host},
-        {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", "The archive's DICOM port.", Kind::RemotePort},
+         QT_TRANSLATE_NOOP("kavimo", "The clinic's archive (PACS): its AE title (default: none, no archive)."),
+         Kind::AeTitle},
+        {"pacs-host", "KAVIMO_PACS_HOST", "pacs/host", "host",
+         QT_TRANSLATE_NOOP("kavimo", "The archive's host name or address."), Kind::Host},
+        {"pacs-port", "KAVIMO_PACS_PORT", "pacs/port", "port", QT_TRANSLATE_NOOP("kavimo", "The archive's DICOM port."),
+         Kind::RemotePort},
         {"calling-aet", "KAVIMO_CALLING_AET", "pacs/calling_aet", "aet",
-         "kavimo's own AE title towards the archive (default KAVIMO).", Kind::AeTitle},
+         QT_TRANSLATE_NOOP("kavimo", "kavimo's own AE title towards the archive (default KAVIMO)."), Kind::AeTitle},
         {"pacs-issuer", "KAVIMO_PACS_ISSUER", "pacs/issuer", "text",
-         "Issuer of Patient ID sent with kavimo's own Patient IDs (default KAVIMO- and the first 8 hex "
-         "digits of the installation's identity).",
+         QT_TRANSLATE_NOOP(
+             "kavimo",
+             "Issuer of Patient ID sent with kavimo's own Patient IDs (default KAVIMO- and the first 8 hex "
+             "digits of the installation's identity)."),
          Kind::Issuer},
         {"worklist-modality", "KAVIMO_WORKLIST_MODALITY", "pacs/worklist_modality", "code",
-         "The modality whose worklist entries are listed (default XC, photographs).", Kind::Modality},
+         QT_TRANSLATE_NOOP("kavimo", "The modality whose worklist entries are listed (default XC, photographs)."),
+         Kind::Modality},
         {"worklist-stations", "KAVIMO_WORKLIST_STATIONS", "pacs/worklist_stations", "this|all",
-         "Lists the worklist entries scheduled for kavimo's own AE title (this, the default) or for "
-         "every station (all).",
+         QT_TRANSLATE_NOOP("kavimo",
+                           "Lists the worklist entries scheduled for kavimo's own AE title (this, the default) or for "
+                           "every station (all)."),
          Kind::Stations},
         {"pacs-auto-send", "KAVIMO_PACS_AUTO_SEND", "pacs/auto_send", "on|off",
-         "Sends every stored picture to the archive automatically (default off).", Kind::Switch},
+         QT_TRANSLATE_NOOP("kavimo", "Sends every stored picture to the archive automatically (default off)."),
+         Kind::Switch},
         {"pacs-tls", "KAVIMO_PACS_TLS", "pacs/tls", "on|off",
-         "Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host "
-         "(default off: plain TCP).",
+         QT_TRANSLATE_NOOP(
+             "kavimo",
+             "Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host "
+             "(default off: plain TCP)."),
          Kind::Switch},
         {"pacs-tls-ca", "KAVIMO_PACS_TLS_CA", "pacs/tls_ca", "file",
-         "The CA certificates (PEM) to check the archive's certificate with.", Kind::File},
+         QT_TRANSLATE_NOOP("kavimo", "The CA certificates (PEM) to check the archive's certificate with."), Kind::File},
         {"pacs-tls-cert", "KAVIMO_PACS_TLS_CERT", "pacs/tls_cert", "file",
-         "kavimo's own certificate (PEM), for archives that ask for one.", Kind::File},
+         QT_TRANSLATE_NOOP("kavimo", "kavimo's own certificate (PEM), for archives that ask for one."), Kind::File},
         {"pacs-tls-key", "KAVIMO_PACS_TLS_KEY", "pacs/tls_key", "file",
-         "The unencrypted private key (PEM) of kavimo's certificate.", Kind::File},
+         QT_TRANSLATE_NOOP("kavimo", "The unencrypted private key (PEM) of kavimo's certificate."), Kind::File},
     };
     return settings;
 }
@@ -116,7 +134,7 @@ bool SwitchIsOff(const QString& value) {
 bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* error, const QString& source) {
     const QString problem = ConfigValueProblem(s.kind, value);
     if (!problem.isEmpty()) {
-        *error = QStringLiteral("%1: %2 \"%3\" is %4").arg(source, QString::fromLatin1(s.option), value, problem);
+        *error = Ui::tr("%1: %2 \"%3\" is %4").arg(source, QString::fromLatin1(s.option), value, problem);
         return false;
     }
     const QString name = QString::fromLatin1(s.option);
@@ -200,73 +218,70 @@ bool Apply(const Setting& s, const QString& value, AppConfig* config, QString* e
 QString ConfigValueProblem(ConfigSetting::Kind kind, const QString& value) {
     switch (kind) {
         case Kind::Path:
-            return value.trimmed().isEmpty() ? QStringLiteral("not a directory") : QString();
+            return value.trimmed().isEmpty() ? Ui::tr("not a directory") : QString();
         case Kind::Address: {
             uint32_t ignored = 0;
             return platform::ParseIPv4(value.trimmed().toStdString(), &ignored) ? QString()
-                                                                                : QStringLiteral("not an IPv4 address");
+                                                                                : Ui::tr("not an IPv4 address");
         }
         case Kind::RemotePort:
         case Kind::LocalPort: {
             uint16_t ignored = 0;
             if (ParsePort(value, kind == Kind::LocalPort, &ignored)) return QString();
-            return kind == Kind::LocalPort ? QStringLiteral("not a port (0 to 65535)")
-                                           : QStringLiteral("not a port (1 to 65535)");
+            return kind == Kind::LocalPort ? Ui::tr("not a port (0 to 65535)") : Ui::tr("not a port (1 to 65535)");
         }
         case Kind::AeTitle:
             return dicom::IsValidAeTitle(value.toStdString()) ? QString()
-                                                              : QStringLiteral("not an AE title (1 to 16 characters)");
+                                                              : Ui::tr("not an AE title (1 to 16 characters)");
         case Kind::Host: {
             const QString host = value.trimmed();
-            return !host.isEmpty() && !host.contains(QLatin1Char(' ')) ? QString() : QStringLiteral("not a host");
+            return !host.isEmpty() && !host.contains(QLatin1Char(' ')) ? QString() : Ui::tr("not a host");
         }
         case Kind::Switch:
-            return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : QStringLiteral("not on or off");
+            return SwitchIsOn(value) || SwitchIsOff(value) ? QString() : Ui::tr("not on or off");
         case Kind::Issuer:
             return dicom::IsValidPatientIdIssuer(value.trimmed().toStdString())
                        ? QString()
-                       : QStringLiteral("not an issuer (1 to 64 characters, no backslash)");
+                       : Ui::tr("not an issuer (1 to 64 characters, no backslash)");
         case Kind::File:
-            return value.trimmed().isEmpty() ? QStringLiteral("not a file") : QString();
+            return value.trimmed().isEmpty() ? Ui::tr("not a file") : QString();
         case Kind::Modality: {
             const std::string code = value.trimmed().toStdString();
             return !code.empty() && dicom::ValueProblem(dicom::Vr::CS, code).empty()
                        ? QString()
-                       : QStringLiteral("not a modality (a code such as XC or IO)");
+                       : Ui::tr("not a modality (a code such as XC or IO)");
         }
         case Kind::Stations: {
             const QString v = value.trimmed().toLower();
-            return v == QLatin1String("this") || v == QLatin1String("all") ? QString()
-                                                                           : QStringLiteral("not this or all");
+            return v == QLatin1String("this") || v == QLatin1String("all") ? QString() : Ui::tr("not this or all");
         }
         case Kind::Group: {
             // Empty means none; whether the group exists is checked at start-up.
             const QString group = value.trimmed();
-            return group.contains(QLatin1Char(' ')) || group.contains(QLatin1Char(':'))
-                       ? QStringLiteral("not a group name")
-                       : QString();
+            return group.contains(QLatin1Char(' ')) || group.contains(QLatin1Char(':')) ? Ui::tr("not a group name")
+                                                                                        : QString();
         }
     }
-    return QStringLiteral("not valid");
+    return Ui::tr("not valid");
 }
 
 QString CheckFolder(const QString& path) {
-    if (path.trimmed().isEmpty()) return QStringLiteral("no folder given");
+    if (path.trimmed().isEmpty()) return Ui::tr("no folder given");
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the folder does not exist");
-    if (!info.isDir()) return QStringLiteral("not a folder");
-    if (!info.isWritable()) return QStringLiteral("the folder is not writable");
+    if (!info.exists()) return Ui::tr("the folder does not exist");
+    if (!info.isDir()) return Ui::tr("not a folder");
+    if (!info.isWritable()) return Ui::tr("the folder is not writable");
     return QString();
 }
 
 bool ConfigSwitchIsOn(const QString& value) { return SwitchIsOn(value); }
 
 QString CheckFile(const QString& path) {
-    if (path.trimmed().isEmpty()) return QStringLiteral("no file given");
+    if (path.trimmed().isEmpty()) return Ui::tr("no file given");
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist");
-    if (!info.isFile()) return QStringLiteral("not a file");
-    if (!info.isReadable()) return QStringLiteral("the file is not readable");
+    if (!info.exists()) return Ui::tr("the file does not exist");
+    if (!info.isFile()) return Ui::tr("not a file");
+    if (!info.isReadable()) return Ui::tr("the file is not readable");
     return QString();
 }
 
@@ -343,51 +358,54 @@ struct PatientOption {
 };
 const PatientOption kPatientOptions[] = {
     {"patient-id", "id",
-     "Opens the patient with this ID of the practice-management system, creating it when kavimo does not "
-     "have it yet (the patient dialog is not shown); the ID becomes the archive's Patient ID. When kavimo "
-     "already runs on this work directory, the running window switches to the patient.",
+     QT_TRANSLATE_NOOP(
+         "kavimo",
+         "Opens the patient with this ID of the practice-management system, creating it when kavimo does not "
+         "have it yet (the patient dialog is not shown); the ID becomes the archive's Patient ID. When kavimo "
+         "already runs on this work directory, the running window switches to the patient."),
      &pms::PatientRequest::patientId},
-    {"last-name", "name", "The last name of the --patient-id patient (needed with it).",
+    {"last-name", "name", QT_TRANSLATE_NOOP("kavimo", "The last name of the --patient-id patient (needed with it)."),
      &pms::PatientRequest::lastName},
-    {"first-name", "name", "The first name of the --patient-id patient.", &pms::PatientRequest::firstName},
-    {"birth-date", "YYYYMMDD", "The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).",
+    {"first-name", "name", QT_TRANSLATE_NOOP("kavimo", "The first name of the --patient-id patient."),
+     &pms::PatientRequest::firstName},
+    {"birth-date", "YYYYMMDD",
+     QT_TRANSLATE_NOOP("kavimo", "The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY)."),
      &pms::PatientRequest::birthDate},
-    {"sex", "M|F|O|U", "The sex of the --patient-id patient (also Male, Female, Other, Unknown).",
+    {"sex", "M|F|O|U",
+     QT_TRANSLATE_NOOP("kavimo", "The sex of the --patient-id patient (also Male, Female, Other, Unknown)."),
      &pms::PatientRequest::sex},
-    {"phone", "number", "The phone of the --patient-id patient.", &pms::PatientRequest::phone},
+    {"phone", "number", QT_TRANSLATE_NOOP("kavimo", "The phone of the --patient-id patient."),
+     &pms::PatientRequest::phone},
 };
 
 CommandLine::CommandLine()
-    : help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")),
-      version(QStringLiteral("version"), QStringLiteral("Shows the version.")),
-      loopback(
-          QStringLiteral("loopback"),
-          QStringLiteral("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]")),
+    : help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, Ui::tr("Shows this help.")),
+      version(QStringLiteral("version"), Ui::tr("Shows the version.")),
+      loopback(QStringLiteral("loopback"),
+               Ui::tr("Points both camera addresses at 127.0.0.1 (for the camera simulator)\n[KAVIMO_LOOPBACK=1]")),
       demo(QStringLiteral("demo"),
-           QStringLiteral("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, "
-                          "else on the PATH) "
-                          "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
-                          "points the camera link at it; the camera addresses and ports above are then unused."),
+           Ui::tr("Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, "
+                  "else on the PATH) "
+                  "on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and "
+                  "points the camera link at it; the camera addresses and ports above are then unused."),
            QStringLiteral("stream|picture")),
       configFile(QStringLiteral("config"),
-                 QStringLiteral("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
+                 Ui::tr("The settings file to read instead of %1\n[KAVIMO_CONFIG]")
                      .arg(QStringLiteral("~/.config/kavimo/kavimo.ini")),
                  QStringLiteral("file")),
-      screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a picture of the screen."),
-                 QStringLiteral("png")),
-      screenshotDelay(QStringLiteral("screenshot-delay"), QStringLiteral("Milliseconds."), QStringLiteral("ms")) {
+      screenshot(QStringLiteral("screenshot"), Ui::tr("Writes a picture of the screen."), QStringLiteral("png")),
+      screenshotDelay(QStringLiteral("screenshot-delay"), Ui::tr("Milliseconds."), QStringLiteral("ms")) {
     parser.setApplicationDescription(
-        QStringLiteral("kavimo: oral image acquisition for WiFi intraoral cameras.\n"
-                       "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
-                       "the command line wins over the environment, which wins over the file."));
+        Ui::tr("kavimo: oral image acquisition for WiFi intraoral cameras.\n"
+               "Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;\n"
+               "the command line wins over the environment, which wins over the file."));
     parser.addOption(help);
     parser.addOption(version);
     for (const Setting& s : Settings()) {
-        QCommandLineOption option(
-            QString::fromLatin1(s.option),
-            QStringLiteral("%1\n[%2, kavimo.ini %3]")
-                .arg(QString::fromLatin1(s.help), QString::fromLatin1(s.env), QString::fromLatin1(s.ini)),
-            QString::fromLatin1(s.valueName));
+        QCommandLineOption option(QString::fromLatin1(s.option),
+                                  QStringLiteral("%1\n[%2, kavimo.ini %3]")
+                                      .arg(Ui::tr(s.help), QString::fromLatin1(s.env), QString::fromLatin1(s.ini)),
+                                  QString::fromLatin1(s.valueName));
         settings.append(option);
         parser.addOption(option);
     }
@@ -399,12 +417,12 @@ CommandLine::CommandLine()
     screenshotDelay.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotDelay);
     for (const PatientOption& p : kPatientOptions) {
-        patient.append(QCommandLineOption(QString::fromLatin1(p.name), QString::fromLatin1(p.help),
-                                          QString::fromLatin1(p.valueName)));
+        patient.append(
+            QCommandLineOption(QString::fromLatin1(p.name), Ui::tr(p.help), QString::fromLatin1(p.valueName)));
         parser.addOption(patient.back());
     }
     parser.addPositionalArgument(QStringLiteral("transfer-file"),
-                                 QStringLiteral("A VDDS-media transfer file the practice-management system wrote."),
+                                 Ui::tr("A VDDS-media transfer file the practice-management system wrote."),
                                  QStringLiteral("[transfer-file]"));
 }
 
@@ -432,7 +450,7 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
         // The program is kavimo, whatever the executable file was called.
         result->text = parser.helpText();
         const int firstLineEnd = result->text.indexOf(QLatin1Char('\n'));
-        result->text.replace(0, firstLineEnd, QStringLiteral("Usage: kavimo [options] [transfer-file]"));
+        result->text.replace(0, firstLineEnd, Ui::tr("Usage: kavimo [options] [transfer-file]"));
         return false;
     }
     if (parser.isSet(version)) {
@@ -442,7 +460,7 @@ bool CommandLine::Parse(const QStringList& args, ConfigResult* result) {
     }
     if (parser.positionalArguments().size() > 1) {
         result->status = ConfigResult::Error;
-        result->text = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[1]);
+        result->text = Ui::tr("unexpected argument \"%1\"").arg(parser.positionalArguments()[1]);
         return false;
     }
     return true;
@@ -459,7 +477,7 @@ bool ChooseIniFile(const CommandLine& line, const QProcessEnvironment& env, cons
     if (line.parser.isSet(line.configFile)) *iniPath = line.parser.value(line.configFile);
     if (line.parser.isSet(line.configFile) || env.contains(QStringLiteral("KAVIMO_CONFIG"))) {
         if (!QFileInfo(*iniPath).isFile()) {
-            *error = QStringLiteral("settings file \"%1\" does not exist").arg(*iniPath);
+            *error = Ui::tr("settings file \"%1\" does not exist").arg(*iniPath);
             return false;
         }
     }
@@ -518,7 +536,7 @@ bool ReadCommandLine(const CommandLine& line, AppConfig* config, QString* error)
         } else if (kind == QLatin1String("picture")) {
             config->demo = AppConfig::Demo::Picture;
         } else {
-            *error = QStringLiteral("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind);
+            *error = Ui::tr("--demo=%1: the demo camera is \"stream\" or \"picture\"").arg(kind);
             return false;
         }
     }
@@ -542,13 +560,13 @@ ConfigResult::Status ReadPatient(const CommandLine& line, const QString& today, 
     }
     if (!line.parser.positionalArguments().isEmpty()) {
         if (any) {
-            *error = QStringLiteral("a transfer file and --patient-id cannot be given together");
+            *error = Ui::tr("a transfer file and --patient-id cannot be given together");
             return ConfigResult::Error;
         }
         // A word that names no file is a mistake on the command line, not a transfer file.
         const QString file = line.parser.positionalArguments().first();
         if (!QFileInfo(file).isFile()) {
-            *error = QStringLiteral("unexpected argument \"%1\" (no such transfer file)").arg(file);
+            *error = Ui::tr("unexpected argument \"%1\" (no such transfer file)").arg(file);
             return ConfigResult::Error;
         }
         config->transferFile = file;
@@ -556,16 +574,20 @@ ConfigResult::Status ReadPatient(const CommandLine& line, const QString& today, 
     }
     if (!any) return ConfigResult::Ok;
     if (!line.parser.isSet(line.patient[0])) {
-        *error = QStringLiteral("the patient options need --patient-id");
+        *error = Ui::tr("the patient options need --patient-id");
         return ConfigResult::Error;
     }
     std::string birthDate;
     std::string sex;
     std::string problem;
     if (!pms::BirthDateOf(request.birthDate, &birthDate)) {
-        problem = "the birth date \"" + request.birthDate + "\" is not a date (YYYYMMDD)";
+        problem = Ui::tr("the birth date \"%1\" is not a date (YYYYMMDD)")
+                      .arg(QString::fromStdString(request.birthDate))
+                      .toStdString();
     } else if (!pms::SexLetterOf(request.sex, &sex)) {
-        problem = "the sex \"" + request.sex + "\" is not M, F, O, U, Male, Female, Other or Unknown";
+        problem = Ui::tr("the sex \"%1\" is not M, F, O, U, Male, Female, Other or Unknown")
+                      .arg(QString::fromStdString(request.sex))
+                      .toStdString();
     } else {
         request.birthDate = birthDate;
         request.sex = sex;
@@ -592,7 +614,7 @@ void MarkDemoOverrides(AppConfig* config) {
 // identify request would come back as the answer.
 bool CheckOwnPorts(const CameraLinkConfig& c, QString* error) {
     if (platform::IsLoopbackAddress(c.streamCameraIp) && c.streamCameraPort == c.streamLocalPort) {
-        *error = QStringLiteral(
+        *error = Ui::tr(
                      "the stream camera %1:%2 is the program's own command port; give the camera's "
                      "port with --stream-command-port or another local port with --stream-local-port")
                      .arg(QString::fromStdString(c.streamCameraIp))
@@ -600,7 +622,7 @@ bool CheckOwnPorts(const CameraLinkConfig& c, QString* error) {
         return false;
     }
     if (platform::IsLoopbackAddress(c.pictureCameraIp) && c.pictureCameraPort == c.pictureLocalPort) {
-        *error = QStringLiteral(
+        *error = Ui::tr(
                      "the picture camera %1:%2 is the program's own reply port; give the camera's "
                      "port with --picture-command-port or another local port with --picture-reply-port")
                      .arg(QString::fromStdString(c.pictureCameraIp))

@@ -20,6 +20,8 @@ QPointer<QTranslator> g_qt;
 // The user's languages in order of preference: a language set in the settings, else the
 // desktop's. LANGUAGE's list counts only when a locale other than C is set, as gettext does.
 QStringList Preferred(const QString& language) {
+    // "C" chosen in the settings: the program's own texts, as in the C locale.
+    if (language.trimmed() == QLatin1String("C") || language.trimmed() == QLatin1String("POSIX")) return {};
     if (!language.trimmed().isEmpty()) return {language.trimmed()};
     QStringList names;
     const QString messages = [] {

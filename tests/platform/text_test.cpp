@@ -16,8 +16,8 @@ TEST(TextTest, TheInstalledLookupAnswersElseTheEnglishTextWithItsCount) {
     EXPECT_EQ(text::Tr("%n pictures waiting, %n in all", nullptr, 3), "3 pictures waiting, 3 in all");
     EXPECT_EQ(text::Tr("no %n here"), "no %n here");
     text::SetLookup([](const char* source, const char* disambiguation, int n) {
-        return std::string(std::strcmp(source, "the archive") == 0 ? "l'archive" : source) + (disambiguation ? "/" : "") +
-               (n >= 0 ? std::to_string(n) : "");
+        return std::string(std::strcmp(source, "the archive") == 0 ? "l'archive" : source) +
+               (disambiguation ? "/" : "") + (n >= 0 ? std::to_string(n) : "");
     });
     EXPECT_EQ(text::Tr("the archive"), "l'archive");
     EXPECT_EQ(text::Tr("other", "x", 2), "other/2");

@@ -2,6 +2,7 @@
 // print view's beginning/page/end sequence, the preview frame, and the main window's "Print".
 #include <QtTest>
 
+#include <QDir>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -14,7 +15,10 @@
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
 #include "app/print/printframe.h"
+#include "app/widgets/translation.h"
 #include "platform/net.h"
+#include "records/patientdetails.h"
+#include "records/recordnames.h"
 #include "tests/app/support/apptestsupport.h"
 
 namespace {
@@ -299,6 +303,20 @@ void PrintTest::descriptionWrapsAtWordsKeepsBreaksAndUsesTheWidth() {
     const ReportContent c = MakeReportContent(user, "H", {"a", "b", "c", "d", "e"}, QDateTime());
     QCOMPARE(QStringList({c.name, c.description}), QStringList({"Li Wei", "Gingivitis"}));
     QCOMPARE(c.picturePaths, QStringList({"a", "b", "c", "d"}));
+
+    // "other" comes from the details file, in whatever language the word is shown.
+    TestDrive drive;
+    records::SetFieldText(user.dirPath, records::PatientDirPath(user.uid));
+    const QString folder = PatientDir(drive, user.uid);
+    QVERIFY(QDir().mkpath(folder));
+    records::PatientDetails details;
+    details.sex = "O";
+    std::string error;
+    QVERIFY(records::WritePatientDetails(folder.toStdString(), details, &error));
+    InstallTranslation(QStringLiteral("zh_CN"));
+    const QString other = MakeReportContent(user, "H", {}, QDateTime()).sexWord;
+    InstallTranslation(QStringLiteral("C"));
+    QCOMPARE(other, QStringLiteral("其他"));
 }
 
 void PrintTest::picturesFillTheirSlotsAndUnreadableOnesStayEmpty() {
