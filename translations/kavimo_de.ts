@@ -1,0 +1,1460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>Die Bilder können nicht für das Archiv (PACS) vorgemerkt werden: Möglicherweise ist der Datenträger voll oder der Ordner von kavimo nicht beschreibbar. Geben Sie Speicherplatz frei oder wenden Sie sich an Ihren Techniker (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Sende %1 von %2 an das PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS nicht erreichbar: %1 in der Warteschlange, sie werden gesendet, sobald es antwortet. Prüfen Sie das Netzwerk und die Adresse des Archivs in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>%1 von %2 an das PACS gesendet; das Archiv hat %3 abgelehnt. Wenden Sie sich an dessen Administrator (siehe Protokoll).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>%1 von %2 an das PACS gesendet</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>Es ist kein Archiv (PACS) eingerichtet. Geben Sie dessen AE-Titel, Host und Port im Dialog „Einstellungen“ ein: Klicken Sie mit der rechten Maustaste in das Hauptfenster, wählen Sie „Einstellungen...“ und starten Sie kavimo dann neu.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (Archiv der Praxis)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>AE-Titel des Archivs</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>leer: kein Archiv</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Host des Archivs</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>DICOM-Port des Archivs</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>AE-Titel von kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Jedes gespeicherte Bild senden (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Modalität der Arbeitsliste</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Arbeitsliste dieser Station oder aller (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Über TLS verbinden (das Archiv muss ein von der CA signiertes Zertifikat vorweisen)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>Vertrauenswürdige CA-Zertifikate (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>bei TLS erforderlich</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>Zertifikat von kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>leer: nur wenn das Archiv eines verlangt</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>Privater Schlüssel von kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>leer: gehört zum Zertifikat</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Geben Sie zuerst AE-Titel, Host und Port des Archivs an.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Verbinde mit %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> über TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 antwortet.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>Arbeitsliste</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Für %1 geplante Patienten (nur die ersten %2: das PACS hat mehr gesendet):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>Die Arbeitsliste enthält für %1 keine Patienten.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Für %1 geplante Patienten:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>Patienten-ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Geboren</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Geschl.</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>Auftragsnr.</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Untersuchung</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>Nicht so übernommen, wie das PACS es gesendet hat:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Anderer Tag:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Arbeitsliste für %1 wird vom PACS abgefragt…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>Die Arbeitsliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>Die Demo kann nicht starten: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Intraorales Bilderfassungssystem</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>das laufende kavimo hat den Patienten %1 nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>der Patient wurde nicht geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo kann nicht starten: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>die Bilder wurden nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>die Bilder wurden nicht angezeigt: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>die Kameraverbindung kann ihre Sockets auf 127.0.0.1 nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>4 Bilder</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Standbild</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Patienten auswählen, anlegen oder suchen</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Livebild der Kamera starten oder stoppen</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Livebild einfrieren; erneut drücken („Bild speichern“), um es zu speichern</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Bilddateien zu diesem Patienten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Die ausgewählten Bilder (oder alle) in einen Ordner kopieren</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Bis zu vier Bilder für Bericht und Export auswählen</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Bericht anzeigen, drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Die Zeichnung auf dem angezeigten Bild speichern</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Das angezeigte Bild mit seiner Zeichnung als neues Bild speichern</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Den letzten Strich zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Vier Bilder gleichzeitig oder wieder eines anzeigen</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Das angezeigte Bild löschen (es wird in den Papierkorb verschoben)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Den Befund speichern</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Miniaturansichten nach oben blättern</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Miniaturansichten nach unten blättern</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>kavimo beenden (bei nicht gespeicherter Arbeit wird vorher nachgefragt)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Dick</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Dünn</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>Nr.: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Geschlecht: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Alter: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Telefon: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Befund: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>Der Patient %1 aus der Praxisverwaltung konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Alter: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Alter: %1 (geb. %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>Der Befund wurde nicht gespeichert. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>Die Zeichnungen auf dem Bild wurden nicht gespeichert. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>Verbunden!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>Getrennt!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;Über kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Als DICOM exportieren…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>An PACS senden</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Gelöschte Bilder wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Zähne und Ansicht…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Bilder eines Zahns oder einer Ansicht zeigen…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Alle Bilder zeigen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Bitte den Zielordner wählen:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>ein %1-Bild, das nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Standbild: nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>Speichern fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Standbild: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>Speichern fehlgeschlagen!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Aufnahme: kein Bild</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>Das Bild konnte nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>das Bild konnte nicht gelesen werden und wird daher nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>kein Bild im Ordner des Patienten</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>das Original kann nicht aufbewahrt werden: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Speichern: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>Speichern fehlgeschlagen!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>Bild %1 auf den Zustand der Aufnahme zurücksetzen?
+Die darauf gespeicherten Zeichnungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>Zurücksetzen fehlgeschlagen!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Gelöschte Bilder wiederherstellen</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>aus dem Papierkorb</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Speichern unter: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>kein freier Bildname</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>aus </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Import fehlgeschlagen:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>Bildausgabe</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>Dieser Patient hat keine Bilder zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>Kein Bild ausgewählt. Das Bild des Patienten exportieren?</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>Kein Bild ausgewählt. %n Bild exportieren?</numerusform>
+            <numerusform>Kein Bild ausgewählt. Alle %n Bilder exportieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>Der Ordner %1 existiert nicht. Bitte wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>Bild %1: es ist nicht mehr in der Liste des Patienten</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: kein Dateiname</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>nach </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n Bild nach %1 exportiert.</numerusform>
+            <numerusform>%n Bilder nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Export fehlgeschlagen:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+Das Bild vom %1-%2-%3 %4:%5:%6 löschen?
+Es wird in den Papierkorb verschoben und kann von dort %7 Tage lang wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Bild löschen</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>Die nicht gespeicherte Arbeit an %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>Das Video der Kamera kann nicht empfangen werden: UDP-Port %1 (%2) ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 von %2 nach %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>; abgebrochen</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>; fehlgeschlagen: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n DICOM-Datei mit DICOMDIR nach %1 geschrieben</numerusform>
+            <numerusform>%n DICOM-Dateien mit DICOMDIR nach %1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Export abgebrochen: %1 von %n DICOM-Datei mit DICOMDIR nach %2 geschrieben</numerusform>
+            <numerusform>Export abgebrochen: %1 von %n DICOM-Dateien mit DICOMDIR nach %2 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>%1 von %n DICOM-Datei geschrieben; fehlgeschlagen:
+%2</numerusform>
+            <numerusform>%1 von %n DICOM-Dateien geschrieben; fehlgeschlagen:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>Der Patient hat keine Bilder zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Als DICOM exportieren</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Ungültiger Ordner</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>%n Bild wird als DICOM exportiert nach
+%1</numerusform>
+            <numerusform>%n Bilder werden als DICOM exportiert nach
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>Der Patient hat keine Bilder zum Senden.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo wird gerade gestartet oder beendet</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>in kavimo ist ein Dialog geöffnet; schließen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>der Benutzer ist beim angezeigten Patienten geblieben, um nicht gespeicherte Arbeit zu behalten</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Einzelbild</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Zähne und Ansicht</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Zähne </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Zähne: %1, Ansicht: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>Die Zähne von %1 wurden nicht auf %2 übertragen:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>Die Zähne wurden nicht gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Bilder zeigen von</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>Ein Zahn (%1) oder eine Ansicht (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Leer zeigt alle Bilder.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 oder A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>„%1“ ist weder ein Zahn noch eine Ansicht.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Zum Vergleichen ein Bild anzeigen oder zwei auswählen.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>Dem angezeigten Bild sind noch keine Zähne zugeordnet: Ordnen Sie ihm seine Zähne zu oder wählen Sie zwei Bilder aus.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>Kein früheres Bild zeigt dieselben Zähne.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>das Bild mit den Zeichnungen kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>in %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Das Arbeitsverzeichnis konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Arbeitsverzeichnis erfolgreich angelegt!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Der Ordner des Patienten konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>Der Patient existiert nicht!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>divers</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>Patientenverwaltung</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>Patientenliste:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Bilderliste:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Vorschau: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Geb.: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Geschl.: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Praxis: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Befund: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>Patienten-ID</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Zum Sortieren auf eine Spaltenüberschrift klicken</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Suche: Teil von Name, ID oder Telefon</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Geburtsdatum, YYYYMMDD oder YYYY-MM-DD; das Alter ergibt sich daraus</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Papierkorb…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>Kein Patient passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>Bitte den Namen eingeben!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>Bitte das Geburtsdatum als YYYY-MM-DD eingeben, nicht nach dem heutigen Tag!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>Bitte das Alter eingeben!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>Bitte die Telefonnummer eingeben!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>Bitte das Geschlecht wählen (Weiblich, Männlich, Divers oder Unbekannt)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>Der Patientendatensatz wurde geschrieben, aber Name, Telefon und Geburtsdatum wurden nicht wie eingegeben gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>Der Patient wurde angelegt, aber der Auftrag aus der Arbeitsliste wurde nicht gespeichert; die Bilder werden ihm daher im Archiv nicht zugeordnet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>Die Patientenliste ist voll: Es kann höchstens %n Patient gespeichert werden!</numerusform>
+            <numerusform>Die Patientenliste ist voll: Es können höchstens %n Patienten gespeichert werden!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>Vor weniger als einer Sekunde wurde ein Patient angelegt; bitte erneut „Anlegen“ drücken!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>Den Patienten %1 (%2) und %3 löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>%n Patienten und seine %1 löschen?</numerusform>
+            <numerusform>%n Patienten und ihre %1 löschen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+Sie werden in den Papierkorb verschoben und lassen sich %n Tag lang über „Papierkorb…“ wiederherstellen.</numerusform>
+            <numerusform>
+
+%1
+Sie werden in den Papierkorb verschoben und lassen sich %n Tage lang über „Papierkorb…“ wiederherstellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>Es gibt keine gelöschten Patienten zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Gelöschte Patienten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>Bitte den Namen der Praxis eingeben!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>Praxis erfolgreich festgelegt!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Um 90° nach links drehen (Umschalt+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Um 90° nach rechts drehen (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − Zoom   0 Originalgröße   R Drehen   Pfeiltasten Verschieben   Esc Schließen</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>nicht auf Laufwerk d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>Das Bild kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>Mausrad oder + und − zoomen beide, Ziehen verschiebt beide; Doppelklick passt sie ein.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>es gibt kein Bild zum Schreiben</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>das Bild kann nicht als %1 kodiert werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>es ist ein Link auf eine Datei außerhalb des Arbeitsverzeichnisses</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>der Pfad liegt außerhalb von Laufwerk d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>Welche Zähne zeigt %1?</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Ansicht:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(nicht angegeben)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>Kein Zahn gewählt.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Gewählt: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>es gibt kein Laufzeitverzeichnis (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>das laufende kavimo hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>die Übergabedatei wurde nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>die Anfrage der Übergabedatei wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo hat keinen Patienten mit der ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>das Bild %1 gehört nicht zu diesem Patienten</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>die Antwort konnte nicht in die Übergabedatei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Befund drucken</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Geschlecht: männlich</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Geschlecht: weiblich</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Zeit: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Befundbericht</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Bilder: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Behandler: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Bilder und Daten</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>Ordner für Laufwerk d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Videokamera</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Kamera-Adresse</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Befehlsport der Kamera</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Lokaler Befehlsport (0: beliebig)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Lokaler Videoport</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Standbildkamera</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Lokaler Antwortport (0: beliebig)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Bildport der Kamera (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Lokale Adresse (0.0.0.0: alle)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>Name des Behandlers</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Taste des Fußschalters (wirkt wie „Standbild“)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Sprache (leer: die des Desktops)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>Ordner für Laufwerk d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM-Dateien (*.pem *.crt *.key);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>Änderungen werden beim nächsten Start von kavimo wirksam. Ein leeres Feld verwendet den darin angezeigten Standardwert. Ein Wert, der durch eine Kommandozeilenoption oder eine Umgebungsvariable überschrieben ist, gilt bei den Starts ohne diese.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>keine; z. B. F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>keine Taste (zum Beispiel F8, Space oder Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>z. B. de, zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>keine Sprache (zum Beispiel de, fr oder zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Für diesen Start durch %1 überschrieben</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>Die Einstellungen können nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Zahnschema (fdi, universal oder palmer; sofort wirksam)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>nicht fdi, universal (1–32, A–T) oder palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Nach jeder Aufnahme nach den Zähnen fragen, sofort wirksam (die Auslösetaste der Kamera bestätigt)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Zähne</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>Über kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, Version %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Intraorales Bilderfassungssystem für WLAN-Intraoralkameras</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>Benutzerhandbuch (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Gelöschte Einträge werden %n Tag lang aufbewahrt. Wählen Sie, was wiederhergestellt werden soll:</numerusform>
+            <numerusform>Gelöschte Einträge werden %n Tage lang aufbewahrt. Wählen Sie, was wiederhergestellt werden soll:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Bild von %1   (gelöscht %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n Bild   (gelöscht %3)</numerusform>
+            <numerusform>%1  %2, %n Bilder   (gelöscht %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>Das Benutzerhandbuch ist nicht installiert. Gesucht wurde in:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>kavimo-Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

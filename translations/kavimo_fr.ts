@@ -1,0 +1,1460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>Les images ne peuvent pas être mises en file d’attente pour l’archive (PACS)&#xa0;: le disque est peut-être plein ou le dossier de kavimo protégé en écriture. Libérez de l’espace ou contactez votre technicien (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Envoi de %1 sur %2 au PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS injoignable&#xa0;: %1 en attente, à envoyer dès qu’il répondra. Vérifiez le réseau et l’adresse de l’archive dans les paramètres.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>%1 sur %2 envoyées au PACS&#xa0;; l’archive en a refusé %3. Contactez son administrateur (voir le journal).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>%1 sur %2 envoyées au PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>Aucune archive (PACS) n’est configurée. Saisissez son titre AE, son hôte et son port dans les paramètres&#xa0;: cliquez avec le bouton droit dans la fenêtre principale, choisissez «&#xa0;Paramètres...&#xa0;», puis redémarrez kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (archive du cabinet)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>Titre AE de l’archive</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>vide&#xa0;: pas d’archive</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Hôte de l’archive</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>Port DICOM de l’archive</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>Titre AE de kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Envoyer chaque image enregistrée (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Modalité de la worklist</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Worklist de ce poste ou de tous (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Connexion via TLS (l’archive doit présenter un certificat signé par l’autorité de certification)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>Certificats d’AC de confiance (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>requis avec TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>Certificat de kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>vide&#xa0;: seulement si l’archive en demande un</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>Clé privée de kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>vide&#xa0;: va avec le certificat</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Indiquez d’abord le titre AE, l’hôte et le port de l’archive.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Connexion à %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> via TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 répond.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>Worklist</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Patients prévus le %1 (seulement les %2 premiers&#xa0;: le PACS en a envoyé davantage)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>La worklist ne prévoit aucun patient le %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Patients prévus le %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>ID patient</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Né(e) le</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>N° d’accès</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Examen</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>Non repris tel que le PACS l’a envoyé&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Autre jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Demande de la worklist du %1 au PACS…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>Impossible de lire la worklist&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>La démo ne peut pas démarrer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Système d’acquisition d’images intra-orales</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>l’instance de kavimo en cours d’exécution n’a pas ouvert le patient %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>le patient n’a pas été ouvert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo ne peut pas démarrer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>les images n’ont pas été exportées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>les images n’ont pas été affichées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>la liaison caméra ne peut pas ouvrir ses sockets sur 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>4 images</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Figer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Choisir, créer ou rechercher un patient</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Démarrer ou arrêter l’image en direct de la caméra</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Figer l’image en direct&#xa0;; appuyer de nouveau («&#xa0;Enregistrer l’image&#xa0;») pour l’enregistrer</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Ajouter des fichiers image à ce patient</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Copier les images sélectionnées (ou toutes) dans un dossier</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Sélectionner jusqu’à quatre images pour le compte rendu et l’exportation</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Prévisualiser, imprimer ou enregistrer le compte rendu en PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Enregistrer le dessin sur l’image affichée</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Enregistrer l’image affichée avec son dessin comme nouvelle image</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Annuler le dernier trait</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Afficher quatre images à la fois, ou de nouveau une seule</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Supprimer l’image affichée (elle va dans la corbeille)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Enregistrer le diagnostic</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Faire défiler les miniatures vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Faire défiler les miniatures vers le bas</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>Fermer kavimo (avec confirmation si du travail n’est pas enregistré)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Épais</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>N°&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>Nom&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Sexe&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Âge&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Tél.&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Diagnostic&#xa0;: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>Le patient %1 du logiciel de gestion du cabinet n’a pas pu être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID&#xa0;: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID&#xa0;: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Âge&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Âge&#xa0;: %1 (né(e) le %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>Le diagnostic n’a pas été enregistré. L’enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>Les annotations de l’image n’ont pas été enregistrées. Les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>Connecté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>Déconnecté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Paramètres...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>À &amp;propos de kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Exporter en DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>Envoyer au PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Revenir à l’original</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Restaurer des images supprimées…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Dents et vue…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Afficher les images d’une dent ou d’une vue…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Afficher toutes les images</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Choisissez le dossier de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>pas une image</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>une image %1 illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Figer&#xa0;: rien d’enregistré</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>Échec de l’enregistrement&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Figer&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>Échec de l’enregistrement&#xa0;!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Capturer&#xa0;: aucune image</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>Impossible d’enregistrer l’image&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>l’image n’a pas pu être lue, elle n’est donc pas écrasée</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>pas une image du dossier du patient</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>son original ne peut pas être conservé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Enregistrer&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>Échec de l’enregistrement&#xa0;!
+%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>Rétablir l’image %1 telle qu’elle a été prise&#xa0;?
+Les annotations enregistrées dessus seront perdues.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>Échec du rétablissement&#xa0;!
+%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Restaurer des images supprimées</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>depuis la corbeille</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Enregistrer sous&#xa0;: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>aucun nom d’image libre</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>depuis </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Échec de l’importation&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>Sortie des images</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>Ce patient n’a aucune image à exporter.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>Aucune image n’est sélectionnée. Exporter l’image du patient&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>Aucune image n’est sélectionnée. Exporter %n image&#xa0;?</numerusform>
+            <numerusform>Aucune image n’est sélectionnée. Exporter les %n images&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>Le dossier %1 n’existe pas. Choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>image %1&#xa0;: elle ne figure plus dans la liste du patient</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1&#xa0;: pas un nom de fichier</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>vers </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n image exportée vers %1.</numerusform>
+            <numerusform>%n images exportées vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Échec de l’exportation&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+Supprimer l’image du %1-%2-%3 %4:%5:%6&#xa0;?
+Elle est placée dans la corbeille, d’où elle peut être restaurée pendant %7 jours.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Supprimer l’image</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>Restaurer le travail non enregistré de %1 du %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>La vidéo de la caméra ne peut pas être reçue&#xa0;: le port UDP %1 (%2) n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 sur %2 vers %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>&#xa0;; annulé</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>&#xa0;; échec&#xa0;: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n fichier DICOM écrit dans %1, avec un DICOMDIR</numerusform>
+            <numerusform>%n fichiers DICOM écrits dans %1, avec un DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Exportation annulée&#xa0;: %1 sur %n fichier DICOM écrit dans %2, avec un DICOMDIR</numerusform>
+            <numerusform>Exportation annulée&#xa0;: %1 sur %n fichiers DICOM écrits dans %2, avec un DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>%1 sur %n fichier DICOM écrit&#xa0;; échec&#xa0;:
+%2</numerusform>
+            <numerusform>%1 sur %n fichiers DICOM écrits&#xa0;; échec&#xa0;:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>Le patient n’a aucune image à exporter.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Exporter en DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Dossier non valide</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>Exportation de %n image en DICOM vers
+%1</numerusform>
+            <numerusform>Exportation de %n images en DICOM vers
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>Le patient n’a aucune image à envoyer.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo est en cours de démarrage ou de fermeture</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>une boîte de dialogue est ouverte dans kavimo&#xa0;; fermez-la et réessayez</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>l’utilisateur est resté sur le patient affiché pour conserver le travail non enregistré</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>1 image</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Dents et vue</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Dents </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Dents&#xa0;: %1, vue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>Les dents de %1 n’ont pas été reportées sur %2&#xa0;:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>Les dents n’ont pas été enregistrées&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Afficher les images de</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>Une dent (%1) ou une vue (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Vide&#xa0;: toutes les images.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 ou A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni une dent ni une vue.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Affichez une image, ou sélectionnez-en deux, pour comparer.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>L’image affichée n’a pas encore de dents&#xa0;: indiquez ses dents, ou sélectionnez deux images.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>Aucune image antérieure ne montre les mêmes dents.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>l’image avec les annotations ne peut pas être encodée</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>impossible d’écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Impossible de créer le répertoire de travail&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Répertoire de travail créé avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Impossible de créer le dossier du patient&#xa0;!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>Le patient n’existe pas&#xa0;!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Féminin</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculin</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>Gestion des patients</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>Patients&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Aperçu&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Né&#xa0;: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Sexe&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Cabinet&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Diagnostic&#xa0;: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID patient</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Âge</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Cliquez sur le titre d’une colonne pour trier</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Recherche&#xa0;: partie du nom, de l’ID ou du téléphone</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Date de naissance, YYYYMMDD ou YYYY-MM-DD&#xa0;; l’âge en est déduit</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Corbeille…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>Aucun patient ne correspond à «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>Veuillez saisir le nom&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>Veuillez saisir la date de naissance au format YYYY-MM-DD, au plus tard aujourd’hui&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>Veuillez saisir l’âge&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>Veuillez saisir le numéro de téléphone&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>Veuillez choisir le sexe (Féminin, Masculin, Autre ou Inconnu)&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>Le dossier du patient a été écrit, mais le nom, le téléphone et la date de naissance tels que saisis n’ont pas été conservés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>Le patient a été créé, mais la demande de la worklist n’a pas été conservée&#xa0;; les images ne lui seront donc pas rattachées dans l’archive&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>La liste des patients est pleine&#xa0;: au plus %n patient peut être conservé&#xa0;!</numerusform>
+            <numerusform>La liste des patients est pleine&#xa0;: au plus %n patients peuvent être conservés&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>Un patient a été créé il y a moins d’une seconde&#xa0;; veuillez appuyer de nouveau sur «&#xa0;Créer&#xa0;»&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>Voulez-vous vraiment supprimer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>Supprimer le patient %1 (%2) et %3&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>Supprimer %n patient et ses %1&#xa0;?</numerusform>
+            <numerusform>Supprimer %n patients et leurs %1&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+Ils vont dans la corbeille, d’où «&#xa0;Corbeille…&#xa0;» peut les restaurer pendant %n jour.</numerusform>
+            <numerusform>
+
+%1
+Ils vont dans la corbeille, d’où «&#xa0;Corbeille…&#xa0;» peut les restaurer pendant %n jours.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>Il n’y a aucun patient supprimé à restaurer.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Restaurer des patients supprimés</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>Veuillez saisir le nom du cabinet&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>Cabinet défini avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Tourner d’un quart vers la gauche (Maj+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Tourner d’un quart vers la droite (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − zoom   0 taille d’origine   R rotation   flèches déplacer   Échap fermer</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>pas sur le lecteur d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>L’image ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>La molette ou + et − zooment les deux, le glissement déplace les deux&#xa0;; un double-clic les ajuste.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>il n’y a aucune image à écrire</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>impossible d’encoder l’image en %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>c’est un lien vers un fichier hors du répertoire de travail</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>le chemin est hors du lecteur d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>Quelles dents montre %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(non indiquée)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>Aucune dent choisie.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Choisies&#xa0;: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>il n’y a pas de répertoire d’exécution (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>l’instance de kavimo en cours d’exécution n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>le fichier d’échange n’a pas été lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>la demande du fichier d’échange a été refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo n’a aucun patient avec l’ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>l’image %1 n’appartient pas à ce patient</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>la réponse n’a pas pu être écrite dans le fichier d’échange&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Impression du compte rendu</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Le compte rendu n’a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Le compte rendu n’a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Sexe&#xa0;: masculin</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Sexe&#xa0;: féminin</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Date&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Compte rendu</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Images&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Praticien&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Images et dossiers</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>Dossier du lecteur d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Caméra vidéo</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Adresse de la caméra</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Port de commande de la caméra</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Port de commande local (0&#xa0;: quelconque)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Port vidéo local</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Caméra photo</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Port de réponse local (0&#xa0;: quelconque)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Port image de la caméra (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Adresse locale (0.0.0.0&#xa0;: toutes)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Compte rendu</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>Nom du praticien</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Touche de la pédale (agit comme «&#xa0;Figer&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Langue (vide&#xa0;: celle du bureau)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>Dossier du lecteur d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Fichiers PEM (*.pem *.crt *.key);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Fichier de paramètres&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>Les modifications prennent effet au prochain démarrage de kavimo. Un champ vide utilise la valeur par défaut qu’il affiche. Une valeur remplacée par une option de ligne de commande ou une variable d’environnement s’applique aux démarrages sans celle-ci.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>aucune&#xa0;; p. ex. F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>pas une touche (par exemple F8, Space ou Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>p. ex. de, zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>pas une langue (par exemple de, fr ou zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Remplacé par %1 pour cette exécution</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>Les paramètres ne peuvent pas être écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Numérotation dentaire (fdi, universal ou palmer&#xa0;; effet immédiat)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi&#xa0;: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>ni fdi, ni universal (1–32, A–T), ni palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Demander les dents après chaque capture&#xa0;; effet immédiat (le bouton de capture de la caméra valide)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Dents</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>À propos de kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, version %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Système d’acquisition d’images intra-orales pour caméras intra-orales Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>Guide de l’utilisateur (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Les éléments supprimés sont conservés %n jour. Choisissez ce qu’il faut restaurer&#xa0;:</numerusform>
+            <numerusform>Les éléments supprimés sont conservés %n jours. Choisissez ce qu’il faut restaurer&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Image de %1   (supprimée le %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n image   (supprimé le %3)</numerusform>
+            <numerusform>%1  %2, %n images   (supprimé le %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>Le guide de l’utilisateur n’est pas installé. Il a été recherché dans&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>Guide de l’utilisateur de kavimo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>
