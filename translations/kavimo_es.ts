@@ -1,0 +1,1460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>Las imágenes no se pueden poner en cola para el archivo (PACS): puede que el disco esté lleno o que no se pueda escribir en la carpeta de kavimo. Libere espacio o consulte a su técnico (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Enviando %1 de %2 al PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS no accesible: %1 en espera, se enviarán cuando responda. Compruebe la red y la dirección del archivo en Configuración.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>%1 de %2 enviadas al PACS; el archivo rechazó %3. Consulte a su administrador (vea el registro).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>%1 de %2 enviadas al PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>No hay ningún archivo (PACS) configurado. Introduzca su título AE, host y puerto en el cuadro de Configuración: haga clic derecho en la ventana principal, elija «Configuración...» y reinicie kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (el archivo de la clínica)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>Título AE del archivo</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>ninguno: sin archivo</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Host del archivo</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>Puerto DICOM del archivo</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>Título AE de kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Enviar cada imagen guardada (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Modalidad de la worklist</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Worklist de este equipo o de todos (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Conectar mediante TLS (el archivo debe presentar un certificado firmado por la CA)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>Certificados de CA de confianza (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>obligatorio con TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>Certificado de kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>ninguno: solo si el archivo lo pide</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>Clave privada de kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>ninguna: acompaña al certificado</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Probar conexión</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Indique primero el título AE, el host y el puerto del archivo.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Conectando con %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> mediante TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 responde.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>Worklist</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Pacientes citados para el %1 (solo los primeros %2: el PACS envió más):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>La worklist no tiene pacientes citados para el %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Pacientes citados para el %1:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>ID paciente</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>N.º acceso</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procedimiento</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>No aceptado tal como lo envió el PACS:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… y %1 más</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Otro día:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Solicitando al PACS la worklist del %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>No se puede leer la worklist: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>La demostración no puede iniciarse: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Sistema de adquisición de imágenes intraorales</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>el kavimo en ejecución no abrió el paciente %1: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>no se abrió el paciente: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo no puede iniciarse: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>no se exportaron las imágenes: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>no se mostraron las imágenes: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>el enlace con la cámara no puede abrir sus sockets en 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>En vivo</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Congelar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Elegir, crear o buscar un paciente</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Iniciar o detener la imagen en vivo de la cámara</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Congelar la imagen en vivo; pulse de nuevo (Guardar) para guardarla</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Añadir archivos de imagen a este paciente</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Copiar las imágenes elegidas (o todas) a una carpeta</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Elegir hasta cuatro imágenes para el informe y la exportación</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Vista previa, imprimir o guardar el informe como PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Guardar el dibujo en la imagen mostrada</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Guardar la imagen mostrada con su dibujo como imagen nueva</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Deshacer el último trazo</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Mostrar cuatro imágenes a la vez, o de nuevo una</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Eliminar la imagen mostrada (va a la papelera)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Guardar el diagnóstico</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Desplazar las miniaturas hacia arriba</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Desplazar las miniaturas hacia abajo</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>Cerrar kavimo (antes se pregunta por el trabajo no guardado)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Grueso</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fino</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>N.º: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Sexo: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Edad: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Tel.: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Diagnóstico: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>No se pudo abrir el paciente %1 del software de gestión de la clínica: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Edad: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Edad: %1 (nacimiento: %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>El diagnóstico no se ha guardado. ¿Desea guardarlo?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>Los trazos de la imagen no se han guardado. ¿Desea guardarlos?</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>¡WiFi conectado!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>¡WiFi desconectado!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Configuración...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;Acerca de kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Exportar como DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>Enviar al PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Volver al original</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Restaurar imágenes eliminadas…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Dientes y vista…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Mostrar imágenes de un diente o vista…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Mostrar todas las imágenes</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Seleccione la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>una imagen %1 que no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Congelar: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>¡Error al guardar!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Congelar: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>¡Error al guardar!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Capturar: no hay imagen</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>¡Error al guardar la imagen!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>no se pudo leer la imagen, por lo que no se sobrescribe</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>no es una imagen de la carpeta del paciente</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>no se puede conservar su original: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Guardar: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>¡Error al guardar!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>¿Devolver %1 a la imagen tal como se tomó?
+Se perderán los trazos guardados en ella.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>¡Error al restablecer!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Restaurar imágenes eliminadas</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>desde la papelera</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Guardar como: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>no queda ningún nombre de imagen libre</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>desde </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Error al importar:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>exportar imágenes</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>Este paciente no tiene imágenes para exportar.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>No hay ninguna imagen elegida. ¿Exportar la imagen del paciente?</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>No hay ninguna imagen elegida. ¿Exportar la %n imagen?</numerusform>
+            <numerusform>No hay ninguna imagen elegida. ¿Exportar las %n imágenes?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>La carpeta %1 no existe. Elija otra.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>imagen %1: ya no está en la lista del paciente</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: no es un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>a </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n imagen exportada a %1.</numerusform>
+            <numerusform>%n imágenes exportadas a %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Error al exportar:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+¿Eliminar la imagen del %1-%2-%3 %4:%5:%6?
+Se moverá a la papelera, desde donde se puede restaurar durante %7 días.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>¿Restaurar el trabajo no guardado de %1 del %2?</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>No se puede recibir el vídeo de la cámara: el puerto UDP %1 (%2) no está disponible.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 de %2 a %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>; cancelado</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>; con errores: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n archivo DICOM escrito en %1, con un DICOMDIR</numerusform>
+            <numerusform>%n archivos DICOM escritos en %1, con un DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Exportación cancelada: %1 de %n archivo DICOM escrito en %2, con un DICOMDIR</numerusform>
+            <numerusform>Exportación cancelada: %1 de %n archivos DICOM escritos en %2, con un DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>%1 de %n archivo DICOM escrito; errores:
+%2</numerusform>
+            <numerusform>%1 de %n archivos DICOM escritos; errores:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>El paciente no tiene imágenes para exportar.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Exportar como DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Carpeta no válida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>Exportando %n imagen como DICOM a
+%1</numerusform>
+            <numerusform>Exportando %n imágenes como DICOM a
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>El paciente no tiene imágenes para enviar.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo se está iniciando o cerrando</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>hay un cuadro de diálogo abierto en kavimo; ciérrelo e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>el usuario se quedó con el paciente en pantalla para conservar el trabajo no guardado</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Individual</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Dientes y vista</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Dientes </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Dientes: %1, vista: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>Los dientes de %1 no se asignaron a %2:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n imagen</numerusform>
+            <numerusform>%n imágenes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>No se guardaron los dientes:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Mostrar imágenes de</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>Un diente (%1) o una vista (frontal, vestibular izquierda, vestibular derecha, oclusal superior, oclusal inferior, primer plano, otra).
+Vacío muestra todas las imágenes.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 o A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>«%1» no es un diente ni una vista.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Muestre una imagen, o elija dos, para comparar.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>La imagen mostrada aún no tiene dientes: asígnele sus dientes o elija dos imágenes.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>Ninguna imagen anterior muestra los mismos dientes.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>no se puede codificar la imagen con los trazos</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>no se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>¡Error al crear la carpeta de trabajo!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>¡Carpeta de trabajo creada correctamente!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>¡Error al crear la carpeta del paciente!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>¡El paciente no existe!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>femenino</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculino</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Femenino</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculino</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>Gestión de pacientes</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>Pacientes:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Lista de imágenes:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Vista previa: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Nac.: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Sexo: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Clínica: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Descripción: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID paciente</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Edad</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Haga clic en el título de una columna para ordenar por ella</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Buscar: parte del nombre, ID o teléfono</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Fecha de nacimiento, YYYYMMDD o YYYY-MM-DD; la edad se calcula a partir de ella</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modificar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Restaurar eliminados…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>Ningún paciente coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>¡Introduzca el nombre!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>¡Introduzca la fecha de nacimiento como YYYY-MM-DD, no posterior a hoy!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>¡Introduzca la edad!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>¡Introduzca el número de teléfono!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>¡Elija el sexo (Femenino, Masculino, Otro o Desconocido)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>Se guardó la ficha del paciente, pero no se conservaron el nombre, el teléfono ni la fecha de nacimiento tal como se escribieron: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>Se creó el paciente, pero no se conservó la orden de la worklist, por lo que las imágenes no se asociarán a ella en el archivo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>La lista de pacientes está llena: solo se puede guardar %n paciente.</numerusform>
+            <numerusform>La lista de pacientes está llena: solo se pueden guardar %n pacientes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>Se creó un paciente hace menos de un segundo; ¡pulse Crear de nuevo!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>¿Seguro que desea eliminar?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>¿Eliminar al paciente %1 (%2) y %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>¿Eliminar %n paciente y sus imágenes (%1)?</numerusform>
+            <numerusform>¿Eliminar %n pacientes y sus imágenes (%1)?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+Se moverán a la papelera, desde donde «Restaurar eliminados…» los recupera durante %n día.</numerusform>
+            <numerusform>
+
+%1
+Se moverán a la papelera, desde donde «Restaurar eliminados…» los recupera durante %n días.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>No hay pacientes eliminados que restaurar.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Restaurar pacientes eliminados</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>¡Introduzca el nombre de la clínica!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>¡Clínica guardada correctamente!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Girar 90° a la izquierda (Mayús+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Girar 90° a la derecha (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − zoom   0 original   R girar   flechas mover   Esc cerrar</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>no está en la unidad d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>No se puede leer la imagen.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>La rueda o + y − amplían ambas, arrastrar mueve ambas; doble clic las ajusta.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>no hay ninguna imagen que escribir</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>no se puede codificar la imagen como %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>es un enlace a un archivo fuera de la carpeta de trabajo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>la ruta está fuera de la unidad d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>¿Qué dientes muestra %1?</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>derecha</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>izquierda</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(sin indicar)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>Ningún diente elegido.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Elegidos: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>no hay carpeta de ejecución (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>el kavimo en ejecución no respondió</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>no se leyó el archivo de intercambio: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>se rechazó la petición del archivo de intercambio: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo no tiene ningún paciente con el ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>la imagen %1 no es del paciente</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>no se pudo escribir la respuesta en el archivo de intercambio: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Imprimir diagnóstico</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>No se pudo guardar el informe como %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Sexo: masculino</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Sexo: femenino</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Imágenes: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Doctor: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Imágenes y fichas</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>Carpeta de la unidad d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Cámara de vídeo</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Dirección de la cámara</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Puerto de órdenes de la cámara</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Puerto local de órdenes (0: cualquiera)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Puerto local de vídeo</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Cámara de fotos</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Puerto local de respuesta (0: cualquiera)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Puerto de imágenes de la cámara (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Dirección local (0.0.0.0: todas)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>Nombre del doctor</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Tecla del pedal (equivale a Congelar)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Idioma (vacío: el del escritorio)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>La carpeta de la unidad d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Archivos PEM (*.pem *.crt *.key);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Archivo de configuración: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>Los cambios se aplican la próxima vez que se inicie kavimo. Un campo vacío usa el valor predeterminado que muestra. Un valor sustituido por una opción de línea de comandos o una variable de entorno se usa en las ejecuciones sin ella.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>ninguna; p. ej. F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>no es una tecla (por ejemplo F8, Space o Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>p. ej. es, pt_BR</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>no es un idioma (por ejemplo es, fr o zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Sustituido por %1 en esta ejecución</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>No se puede escribir la configuración en %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Numeración dental (fdi, universal o palmer; se aplica al instante)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>no es fdi, universal (1–32, A–T) ni palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Preguntar los dientes tras cada captura, se aplica al instante (la tecla de captura de la cámara confirma)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Dientes</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>Acerca de kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, versión %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Sistema de adquisición de imágenes intraorales para cámaras intraorales WiFi</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>Manual de usuario (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Los elementos eliminados se conservan %n día. Elija qué restaurar:</numerusform>
+            <numerusform>Los elementos eliminados se conservan %n días. Elija qué restaurar:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Imagen de %1   (eliminada el %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n imagen   (eliminado el %3)</numerusform>
+            <numerusform>%1  %2, %n imágenes   (eliminado el %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>El manual de usuario no está instalado. Se buscó en:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Manual de usuario</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>Manual de usuario de kavimo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>Não é possível colocar as imagens na fila do arquivo (PACS): o disco pode estar cheio ou a pasta do kavimo sem permissão de gravação. Libere espaço ou consulte o seu técnico (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Enviando %1 de %2 ao PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS inacessível: %1 aguardando, serão enviadas quando ele responder. Verifique a rede e o endereço do arquivo em Configurações.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>%1 de %2 enviadas ao PACS; o arquivo recusou %3. Consulte o administrador (veja o log).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>%1 de %2 enviadas ao PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>Nenhum arquivo (PACS) configurado. Informe o título AE, o host e a porta na janela Configurações: clique com o botão direito na janela principal, escolha &quot;Configurações...&quot; e reinicie o kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (o arquivo da clínica)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>Título AE do arquivo</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>nenhum: sem arquivo</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Host do arquivo</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>Porta DICOM do arquivo</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>Título AE do kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Enviar cada imagem salva (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Modalidade da worklist</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Worklist desta estação ou de todas (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Conectar via TLS (o arquivo deve apresentar um certificado assinado pela CA)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>Certificados de CA confiáveis (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>obrigatório com TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>Certificado do kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>nenhum: só se o arquivo pedir</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>Chave privada do kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>nenhuma: acompanha o certificado</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Testar conexão</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Informe primeiro o título AE, o host e a porta do arquivo.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Conectando a %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> via TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 responde.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>Worklist</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Pacientes agendados para %1 (apenas os primeiros %2: o PACS enviou mais):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>A worklist não tem pacientes agendados para %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Pacientes agendados para %1:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>ID paciente</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>Nº acesso</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procedimento</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>Não aceito como o PACS enviou:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… e mais %1</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Outro dia:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Solicitando ao PACS a worklist de %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>Não é possível ler a worklist: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>A demonstração não pode ser iniciada: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Sistema de aquisição de imagens intraorais</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>o kavimo em execução não abriu o paciente %1: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>o paciente não foi aberto: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>O kavimo não pode ser iniciado: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>as imagens não foram exportadas: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>as imagens não foram exibidas: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>a conexão com a câmera não consegue abrir seus sockets em 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Paciente</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Ao vivo</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Congelar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Escolher, criar ou buscar um paciente</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Iniciar ou parar a imagem ao vivo da câmera</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Congelar a imagem ao vivo; clique de novo (Salvar) para salvá-la</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Adicionar arquivos de imagem a este paciente</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Copiar as imagens escolhidas (ou todas) para uma pasta</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Escolher até quatro imagens para o relatório e a exportação</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Visualizar, imprimir ou salvar o relatório como PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Salvar o desenho na imagem exibida</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Salvar a imagem exibida com o desenho como uma nova imagem</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Desfazer o último traço</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Mostrar quatro imagens de uma vez, ou de novo uma só</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Excluir a imagem exibida (vai para a lixeira)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Salvar o diagnóstico</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Rolar as miniaturas para cima</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Rolar as miniaturas para baixo</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>Fechar o kavimo (antes pergunta sobre o trabalho não salvo)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Grosso</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Fino</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>Nº: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>Nome: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Sexo: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Idade: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Tel.: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Diagnóstico: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>Não foi possível abrir o paciente %1 do sistema de gestão da clínica: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Idade: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Idade: %1 (nascimento: %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>O diagnóstico não foi salvo. Deseja salvá-lo?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>Os traços na imagem não foram salvos. Deseja salvá-los?</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>WiFi conectado!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>WiFi desconectado!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Configurações...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;Sobre o kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Exportar como DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>Enviar ao PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Voltar ao original</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Restaurar imagens excluídas…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Dentes e vista…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Mostrar imagens de um dente ou vista…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Mostrar todas as imagens</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Imagens (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Selecione a pasta de destino:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>não é uma imagem</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>uma imagem %1 que não pode ser lida: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Congelar: nada foi salvo</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>Falha ao salvar!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Congelar: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>Falha ao salvar!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Capturar: nenhuma imagem</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>Falha ao salvar a imagem!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>não foi possível ler a imagem, por isso ela não foi sobrescrita</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>não é uma imagem da pasta do paciente</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>não é possível manter o original: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Salvar: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>Falha ao salvar!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>Voltar %1 à imagem como foi capturada?
+Os traços salvos nela serão perdidos.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>Falha ao restaurar o original!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Restaurar imagens excluídas</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>da lixeira</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Salvar como: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>não há nome de imagem disponível</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>de </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Falha ao importar:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>exportar imagens</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>Este paciente não tem imagens para exportar.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>Nenhuma imagem escolhida. Exportar a imagem do paciente?</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>Nenhuma imagem escolhida. Exportar a %n imagem?</numerusform>
+            <numerusform>Nenhuma imagem escolhida. Exportar todas as %n imagens?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>A pasta %1 não existe. Escolha outra.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>imagem %1: não está mais na lista do paciente</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: não é um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>para </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n imagem exportada para %1.</numerusform>
+            <numerusform>%n imagens exportadas para %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Falha ao exportar:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+Excluir a imagem de %1-%2-%3 %4:%5:%6?
+Ela vai para a lixeira, de onde pode ser restaurada por %7 dias.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Excluir imagem</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>Restaurar o trabalho não salvo de %1 de %2?</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>Não é possível receber o vídeo da câmera: a porta UDP %1 (%2) não está disponível.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 de %2 para %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>; cancelado</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>; falhas: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n arquivo DICOM gravado em %1, com um DICOMDIR</numerusform>
+            <numerusform>%n arquivos DICOM gravados em %1, com um DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Exportação cancelada: %1 de %n arquivo DICOM gravado em %2, com um DICOMDIR</numerusform>
+            <numerusform>Exportação cancelada: %1 de %n arquivos DICOM gravados em %2, com um DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>%1 de %n arquivo DICOM gravado; falhas:
+%2</numerusform>
+            <numerusform>%1 de %n arquivos DICOM gravados; falhas:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>O paciente não tem imagens para exportar.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Exportar como DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Pasta inválida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>Exportando %n imagem como DICOM para
+%1</numerusform>
+            <numerusform>Exportando %n imagens como DICOM para
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>O paciente não tem imagens para enviar.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>o kavimo está iniciando ou fechando</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>há uma janela de diálogo aberta no kavimo; feche-a e tente novamente</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>o usuário permaneceu no paciente da tela para manter o trabalho não salvo</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Individual</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Dentes e vista</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Dentes </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Dentes: %1, vista: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>Os dentes de %1 não foram atribuídos a %2:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n imagem</numerusform>
+            <numerusform>%n imagens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>Os dentes não foram salvos:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Mostrar imagens de</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>Um dente (%1) ou uma vista (frontal, vestibular esquerda, vestibular direita, oclusal superior, oclusal inferior, close-up, outra).
+Vazio mostra todas as imagens.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 ou A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>&quot;%1&quot; não é um dente nem uma vista.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Mostre uma imagem, ou escolha duas, para comparar.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>A imagem exibida ainda não tem dentes: marque os dentes dela ou escolha duas imagens.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>Nenhuma imagem anterior mostra os mesmos dentes.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>não é possível criar %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>não é possível codificar a imagem com os traços</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>não é possível gravar em %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Falha ao criar a pasta de trabalho!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Pasta de trabalho criada com sucesso!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Falha ao criar a pasta do paciente!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>O paciente não existe!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>outro</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>feminino</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculino</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Feminino</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculino</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>Gestão de pacientes</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>Pacientes:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Lista de imagens:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Visualização: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Nasc.: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Sexo: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Clínica: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Descrição: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID paciente</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Idade</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Diagnóstico</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Clique no título de uma coluna para ordenar por ela</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Buscar: parte do nome, ID ou telefone</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Data de nascimento, YYYYMMDD ou YYYY-MM-DD; a idade é calculada a partir dela</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Definir</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Restaurar excluídos…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>Nenhum paciente corresponde a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>Informe o nome!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>Informe a data de nascimento como YYYY-MM-DD, não posterior a hoje!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>Informe a idade!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>Informe o número de telefone!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>Escolha o sexo (Feminino, Masculino, Outro ou Desconhecido)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>A ficha do paciente foi gravada, mas o nome, o telefone e a data de nascimento como digitados não foram mantidos: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>O paciente foi criado, mas o pedido da worklist não foi mantido, portanto as imagens não serão vinculadas a ele no arquivo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>A lista de pacientes está cheia: no máximo %n paciente pode ser mantido!</numerusform>
+            <numerusform>A lista de pacientes está cheia: no máximo %n pacientes podem ser mantidos!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>Um paciente foi criado há menos de um segundo; clique em Criar novamente!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>Tem certeza de que deseja excluir?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>Excluir o paciente %1 (%2) e %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>Excluir %n paciente e suas imagens (%1)?</numerusform>
+            <numerusform>Excluir %n pacientes e suas imagens (%1)?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+Eles vão para a lixeira, de onde &quot;Restaurar excluídos…&quot; os recupera por %n dia.</numerusform>
+            <numerusform>
+
+%1
+Eles vão para a lixeira, de onde &quot;Restaurar excluídos…&quot; os recupera por %n dias.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>Não há pacientes excluídos para restaurar.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Restaurar pacientes excluídos</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>Informe o nome da clínica!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>Clínica definida com sucesso!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Girar 90° para a esquerda (Shift+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Girar 90° para a direita (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − zoom   0 original   R girar   setas mover   Esc fechar</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>não está na unidade d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>Não é possível ler a imagem.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>A roda ou + e − ampliam as duas, arrastar move as duas; clique duplo as ajusta.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>não há imagem para gravar</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>não é possível codificar a imagem como %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>é um link para um arquivo fora da pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>o caminho está fora da unidade d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>Quais dentes %1 mostra?</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>direita</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>esquerda</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Vista:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(não informada)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>Nenhum dente escolhido.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Escolhidos: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>não há pasta de execução (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>o kavimo em execução não respondeu</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>o arquivo de intercâmbio não foi lido: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>a solicitação do arquivo de intercâmbio foi recusada: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>o kavimo não tem paciente com o ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>a imagem %1 não é do paciente</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>não foi possível gravar a resposta no arquivo de intercâmbio: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Imprimir diagnóstico</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Não foi possível imprimir o relatório.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salvar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Não foi possível salvar o relatório como %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Sexo: masculino</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Sexo: feminino</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Imagens: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Dentista: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Imagens e fichas</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>Pasta da unidade d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Câmera de vídeo</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Endereço da câmera</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Porta de comandos da câmera</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Porta local de comandos (0: qualquer)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Porta local de vídeo</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Câmera de fotos</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Porta local de resposta (0: qualquer)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Porta de imagens da câmera (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Endereço local (0.0.0.0: todos)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>Nome do dentista</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Tecla do pedal (aciona Congelar)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Idioma (vazio: o do sistema)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>A pasta da unidade d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Arquivos PEM (*.pem *.crt *.key);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Arquivo de configurações: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>As alterações entram em vigor na próxima vez que o kavimo for iniciado. Um campo vazio usa o padrão exibido nele. Um valor substituído por uma opção de linha de comando ou uma variável de ambiente é usado nas execuções sem ela.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>nenhuma; ex.: F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>não é uma tecla (por exemplo F8, Space ou Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>ex.: pt_BR, es</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>não é um idioma (por exemplo pt_BR, fr ou zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Substituído por %1 nesta execução</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>Não é possível gravar as configurações em %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Numeração dentária (fdi, universal ou palmer; vale na hora)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>não é fdi, universal (1–32, A–T) nem palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Perguntar os dentes após cada captura, vale na hora (a tecla de captura da câmera confirma)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Dentes</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>Sobre o kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, versão %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Sistema de aquisição de imagens intraorais para câmeras intraorais WiFi</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>Manual do usuário (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Os itens excluídos são mantidos por %n dia. Escolha o que restaurar:</numerusform>
+            <numerusform>Os itens excluídos são mantidos por %n dias. Escolha o que restaurar:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Imagem de %1   (excluída em %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n imagem   (excluído em %3)</numerusform>
+            <numerusform>%1  %2, %n imagens   (excluído em %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>O manual do usuário não está instalado. Foi procurado em:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Manual do usuário</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>Manual do usuário do kavimo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+</TS>
