@@ -1,0 +1,1477 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>Снимки не удаётся поставить в очередь на отправку в архив (PACS): возможно, диск заполнен или папка kavimo недоступна для записи. Освободите место или обратитесь к специалисту по технической поддержке (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>Отправка в PACS: %1 из %2…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS недоступен: ожидают отправки %1, они будут отправлены, когда архив ответит. Проверьте сеть и адрес архива в настройках.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>Отправлено в PACS: %1 из %2; архив отклонил %3. Обратитесь к его администратору (см. журнал).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>Отправлено в PACS: %1 из %2</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>Архив (PACS) не настроен. Укажите его AE title, хост и порт в окне настроек: щёлкните правой кнопкой мыши по главному окну, выберите «Настройки...» и перезапустите kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (архив клиники)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>AE title архива</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>нет: без архива</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>Хост архива</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>DICOM-порт архива</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>AE title kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>Отправлять каждый сохранённый снимок (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>Модальность в расписании (worklist)</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>Расписание этой станции или всех станций (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>Подключаться по TLS (архив должен предъявить сертификат, подписанный ЦС)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>Доверенные сертификаты ЦС (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>обязательно при TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>Сертификат kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>нет: нужен, только если архив его запрашивает</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>Закрытый ключ kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>нет: указывается вместе с сертификатом</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>Проверить связь</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>Сначала укажите AE title, хост и порт архива.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>Подключение к %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> по TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 отвечает.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>Пациенты, записанные на %1 (показаны только первые %2: PACS прислал больше):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>В расписании нет пациентов, записанных на %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>Пациенты, записанные на %1:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>ID пациента</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ФИО</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Дата рожд.</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>№ исследования</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Процедура</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>Не принято в том виде, в каком прислал PACS:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… и ещё %1</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>Другой день:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>Запрос расписания на %1 у PACS…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>Не удаётся прочитать расписание: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>Не удаётся запустить демонстрацию: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>Система получения внутриротовых изображений</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>запущенная программа kavimo не открыла пациента %1: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>пациент не открыт: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>Не удаётся запустить kavimo: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>снимки не экспортированы: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>снимки не показаны: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>связь с камерой не может открыть сокеты на 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Копия</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пациенты</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Стоп-кадр</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>Выбрать, создать или найти пациента</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>Включить или выключить изображение с камеры в реальном времени</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>Остановить кадр; нажмите ещё раз («Сохранить»), чтобы сохранить его</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>Добавить файлы снимков этому пациенту</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>Скопировать выбранные снимки (или все) в папку</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>Выбрать до четырёх снимков для заключения и экспорта</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>Просмотреть, распечатать заключение или сохранить его в PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>Сохранить пометки на показанном снимке</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>Сохранить показанный снимок с пометками как новый снимок</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>Отменить последний штрих</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>Показать четыре снимка сразу или снова один</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>Удалить показанный снимок (он попадёт в корзину)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>Сохранить диагноз</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>Прокрутить миниатюры вверх</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>Прокрутить миниатюры вниз</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>Закрыть kavimo (о несохранённых данных будет задан вопрос)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Толстая</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Тонкая</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>№: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>ФИО: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>Пол: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>Возраст: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>Тел.: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>Диагноз: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>Не удалось открыть пациента %1 из системы управления клиникой: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>ID: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>Возраст: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>Возраст: %1 (дата рождения: %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>Диагноз не сохранён. Сохранить его?</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>Пометки на снимке не сохранены. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>Wi-Fi подключён!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>Wi-Fi отключён!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;Настройки...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;О программе kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>Экспорт в DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>Отправить в PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>Вернуть оригинал</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>Восстановить удалённые снимки…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>Зубы и проекция…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>Показать снимки зуба или проекции…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>Показать все снимки</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>Изображения (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>Выберите папку для сохранения:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>не изображение</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>изображение %1, которое не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>Стоп-кадр: ничего не сохранено</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>Не удалось сохранить!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>Стоп-кадр: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>Не удалось сохранить!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>Снимок: нет изображения</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>Не удалось сохранить снимок!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>снимок не удалось прочитать, поэтому он не перезаписан</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>это не снимок из папки пациента</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>не удаётся сохранить его оригинал: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>Сохранение: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>Не удалось сохранить!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>Вернуть %1 к исходному снимку?
+Сохранённые на нём пометки будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>Не удалось вернуть оригинал!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>Восстановление удалённых снимков</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>из корзины</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>Сохранение копии: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>нет свободного имени для снимка</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>из </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>Не удалось импортировать:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>Вывод снимков</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>У этого пациента нет снимков для экспорта.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>Снимки не выбраны. Экспортировать снимок пациента?</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>Снимки не выбраны. Экспортировать %n снимок?</numerusform>
+            <numerusform>Снимки не выбраны. Экспортировать все %n снимка?</numerusform>
+            <numerusform>Снимки не выбраны. Экспортировать все %n снимков?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>Папка %1 не существует. Выберите другую.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>снимок %1: его больше нет в списке пациента</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: не имя файла</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>в </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>%n снимок экспортирован в %1.</numerusform>
+            <numerusform>%n снимка экспортированы в %1.</numerusform>
+            <numerusform>%n снимков экспортировано в %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+Не удалось экспортировать:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Вы уверены?</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+Удалить снимок от %1-%2-%3 %4:%5:%6?
+Он попадёт в корзину, откуда его можно восстановить в течение %7 дн.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>Удаление снимка</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>Восстановить несохранённую работу с пациентом %1 от %2?</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>Не удаётся принимать видео с камеры: UDP-порт %1 (%2) недоступен.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 из %2 в %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>; отменено</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>; ошибка: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>%n файл DICOM записан в %1 вместе с DICOMDIR</numerusform>
+            <numerusform>%n файла DICOM записаны в %1 вместе с DICOMDIR</numerusform>
+            <numerusform>%n файлов DICOM записано в %1 вместе с DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>Экспорт отменён: записано %1 из %n файла DICOM в %2 вместе с DICOMDIR</numerusform>
+            <numerusform>Экспорт отменён: записано %1 из %n файлов DICOM в %2 вместе с DICOMDIR</numerusform>
+            <numerusform>Экспорт отменён: записано %1 из %n файлов DICOM в %2 вместе с DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>Записано %1 из %n файла DICOM; ошибки:
+%2</numerusform>
+            <numerusform>Записано %1 из %n файлов DICOM; ошибки:
+%2</numerusform>
+            <numerusform>Записано %1 из %n файлов DICOM; ошибки:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>У пациента нет снимков для экспорта.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>Экспорт в DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>Недопустимая папка</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>Экспорт %n снимка в DICOM в
+%1</numerusform>
+            <numerusform>Экспорт %n снимков в DICOM в
+%1</numerusform>
+            <numerusform>Экспорт %n снимков в DICOM в
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>У пациента нет снимков для отправки.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo запускается или закрывается</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>в kavimo открыто диалоговое окно; закройте его и повторите попытку</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>пользователь остался с текущим пациентом, чтобы не потерять несохранённые данные</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Один</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>Зубы и проекция</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>Зубы </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>Зубы: %1, проекция: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>Зубы снимка %1 не переданы снимку %2:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n снимок</numerusform>
+            <numerusform>%n снимка</numerusform>
+            <numerusform>%n снимков</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>Зубы не сохранены:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>Показать снимки</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>Зуб (%1) или проекция (frontal — фронтальная, left buccal — щёчная слева, right buccal — щёчная справа, upper occlusal — окклюзионная верхняя, lower occlusal — окклюзионная нижняя, close-up — крупный план, other — другая).
+Пустое поле — все снимки.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 или A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>«%1» — не зуб и не проекция.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>Для сравнения откройте снимок или выберите два.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>У показанного снимка ещё не указаны зубы: отметьте их или выберите два снимка.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>Нет более ранних снимков тех же зубов.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>не удаётся создать %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>не удаётся создать %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>не удаётся закодировать снимок с пометками</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>не удаётся записать в %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>Не удалось создать рабочую папку!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>Рабочая папка успешно создана!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>Не удалось создать папку пациента!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>Пациент не существует!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>другой</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестен</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>женский</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>мужской</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Женский</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Мужской</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестен</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>Пациенты</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>Пациенты:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>Снимки:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>Просмотр: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>Дата рожд.: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>Пол: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>Клиника: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>Описание: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>ID пациента</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Лет</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>Диагноз</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>Щёлкните заголовок столбца, чтобы отсортировать по нему</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>Поиск: часть ФИО, ID или телефона</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>Дата рождения в виде YYYYMMDD или YYYY-MM-DD; возраст вычисляется по ней</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Задать</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>Удалённые пациенты…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>Нет пациентов, соответствующих «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>Введите ФИО!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>Введите дату рождения в виде YYYY-MM-DD, не позднее сегодняшнего дня!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>Введите возраст!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>Введите номер телефона!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>Выберите пол (Женский, Мужской, Другой или Неизвестен)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>Карта пациента записана, но введённые ФИО, телефон и дата рождения не сохранены: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>Пациент создан, но назначение из расписания не сохранено, поэтому в архиве снимки не будут к нему привязаны: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>Список пациентов заполнен: можно хранить не более %n пациента!</numerusform>
+            <numerusform>Список пациентов заполнен: можно хранить не более %n пациентов!</numerusform>
+            <numerusform>Список пациентов заполнен: можно хранить не более %n пациентов!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>Пациент был создан менее секунды назад; нажмите «Создать» ещё раз!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>Вы действительно хотите удалить?</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>Удалить пациента %1 (%2) и %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>Удалить %n пациента и его %1?</numerusform>
+            <numerusform>Удалить %n пациентов и их %1?</numerusform>
+            <numerusform>Удалить %n пациентов и их %1?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+Они попадут в корзину, откуда их можно вернуть кнопкой «Удалённые пациенты…» в течение %n дня.</numerusform>
+            <numerusform>
+
+%1
+Они попадут в корзину, откуда их можно вернуть кнопкой «Удалённые пациенты…» в течение %n дней.</numerusform>
+            <numerusform>
+
+%1
+Они попадут в корзину, откуда их можно вернуть кнопкой «Удалённые пациенты…» в течение %n дней.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>Нет удалённых пациентов для восстановления.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>Восстановление удалённых пациентов</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>Введите название клиники!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>Название клиники сохранено!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>Повернуть на 90° влево (Shift+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>Повернуть на 90° вправо (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − масштаб   0 исходный   R поворот   стрелки сдвиг   Esc закрыть</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>не на диске d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>Не удаётся прочитать снимок.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>Колесо мыши или + и − масштабируют оба снимка, перетаскивание сдвигает оба; двойной щелчок вписывает их в окно.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>нет снимка для записи</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>не удаётся закодировать снимок в %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>это ссылка на файл вне рабочей папки</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>путь находится вне диска d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>Какие зубы на снимке %1?</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>справа</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>слева</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Проекция:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(не указана)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>Зубы не выбраны.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>Выбрано: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>нет каталога времени выполнения (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>запущенная программа kavimo не ответила</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>файл обмена не прочитан: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>запрос из файла обмена отклонён: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>в kavimo нет пациента с ID %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>снимок %1 не принадлежит этому пациенту</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>не удалось записать ответ в файл обмена: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>Печать заключения</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Не удалось распечатать заключение.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Не удалось сохранить заключение как %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>Пол: мужской</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>Пол: женский</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>Время: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>Заключение</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>Снимки: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>Врач: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>Снимки и записи</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>Папка диска d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>Видеокамера</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>Адрес камеры</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>Командный порт камеры</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>Локальный командный порт (0: любой)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>Локальный видеопорт</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>Фотокамера</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>Локальный порт ответов (0: любой)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>Порт снимков камеры (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>Локальный адрес (0.0.0.0: все)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Заключение</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>ФИО врача</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>Клавиша педали (стоп-кадр)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>Язык (пусто: язык рабочего стола)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>Папка диска d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>Файлы PEM (*.pem *.crt *.key);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Файл настроек: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>Изменения вступят в силу при следующем запуске kavimo. Для пустого поля используется показанное в нём значение по умолчанию. Значение, переопределённое параметром командной строки или переменной окружения, применяется при запусках без них.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>нет; например, F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>не клавиша (например, F8, Space или Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>например, de, zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>не язык (например, de, fr или zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Выбрать...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>Для этого запуска переопределено: %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>Не удаётся записать настройки в %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>Нумерация зубов (fdi, universal или palmer; сразу)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48, 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>не fdi, universal (1–32, A–T) или palmer (UR1, ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>Спрашивать зубы после каждого снимка, сразу (подтверждение — кнопкой съёмки на камере)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>Зубы</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>О программе kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo, версия %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>Система получения изображений для интраоральных Wi-Fi-камер</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Журнал: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>Руководство пользователя (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>Удалённые объекты хранятся %n день. Выберите, что восстановить:</numerusform>
+            <numerusform>Удалённые объекты хранятся %n дня. Выберите, что восстановить:</numerusform>
+            <numerusform>Удалённые объекты хранятся %n дней. Выберите, что восстановить:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>Снимок: %1   (удалён %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2, %n снимок   (удалён %3)</numerusform>
+            <numerusform>%1  %2, %n снимка   (удалён %3)</numerusform>
+            <numerusform>%1  %2, %n снимков   (удалён %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>Руководство пользователя не установлено. Поиск выполнялся в:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>Руководство пользователя kavimo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1443 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>影像無法加入歸檔（PACS）傳送佇列：磁碟可能已滿，或 kavimo 的資料夾無法寫入。請釋出空間或洽詢技術人員（%1）。</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>正在傳送第 %1 張（共 %2 張）至 PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>無法連線至 PACS：%1 張等待中，待其回應後傳送。請檢查網路及設定中的歸檔位址。</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>已傳送 %2 張中的 %1 張至 PACS；歸檔拒收 %3 張。請洽詢其管理員（請見記錄檔）。</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS：%1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>已傳送 %2 張中的 %1 張至 PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>尚未設定歸檔（PACS）。請在設定對話框中輸入其 AE Title、主機與連接埠：在主視窗按右鍵並選擇「設定...」，然後重新啟動 kavimo。</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS（診所的影像歸檔）</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>歸檔 AE Title</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>無：不使用歸檔</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>歸檔主機</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>歸檔 DICOM 連接埠</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>kavimo 的 AE Title</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>傳送每張儲存的影像（on/off）</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>工作清單檢查類別（Modality）</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>本工作站或全部的工作清單（this/all）</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>透過 TLS 連線（歸檔須出示由該 CA 簽發的憑證）</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>信任的 CA 憑證（PEM）</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>使用 TLS 時必填</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>kavimo 的憑證（PEM）</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>無：僅在歸檔要求時需要</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>kavimo 的私密金鑰（PEM）</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>無：與憑證搭配使用</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>測試連線</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>請先填寫歸檔的 AE Title、主機與連接埠。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>正在連線至 %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation>（透過 TLS）</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 已回應。</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>工作清單</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>%1 預約的病患（僅列出前 %2 位：PACS 傳來的更多）：</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>工作清單中 %1 沒有預約的病患。</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>%1 預約的病患：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>病歷號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>性別</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>檢查單號</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>檢查項目</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>未依 PACS 傳來的內容採用：
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… 以及另外 %1 項</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>其他日期：</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>正在向 PACS 查詢 %1 的工作清單…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>無法讀取工作清單：%1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>展示模式無法啟動：%1。</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>口腔影像擷取系統</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>執行中的 kavimo 未開啟病患 %1：%2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>未開啟病患：%1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>kavimo 無法啟動：%1。</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>影像未匯出：%1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>影像未顯示：%1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>攝影機連線無法在 127.0.0.1 上開啟通訊端</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>挑選</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>病患</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>即時影像</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>凍結</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>選擇、新增或尋找病患</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>開始或停止攝影機的即時影像</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>凍結即時影像；再按一次（儲存影像）即可儲存</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>為此病患加入影像檔案</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>將挑選的影像（或全部影像）複製到資料夾</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>為報告與匯出挑選最多四張影像</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>預覽、列印報告或將其儲存為 PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>儲存目前影像上的標註</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>將目前影像連同標註另存為新影像</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>復原最後一筆</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>同時顯示四張影像，或恢復顯示一張</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>刪除目前影像（移至資源回收筒）</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>儲存診斷</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>向上捲動縮圖</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>向下捲動縮圖</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>關閉 kavimo（會先詢問未儲存的工作）</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>粗</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>細</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>編號：</translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>性別：</translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>年齡：</translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>電話：</translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>診斷：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>無法開啟診所管理系統的病患 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>編號：</translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>編號：UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>年齡：%1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>年齡：%1（出生於 %2）</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>診斷尚未儲存。是否儲存？</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>影像上的標註尚未儲存。是否儲存？</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>Wi-Fi 已連線！</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>Wi-Fi 已中斷！</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>設定(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>關於 kavimo(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>匯出為 DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>傳送至 PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>還原為原始影像</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>復原已刪除的影像…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>牙位與視角…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>顯示某顆牙或某視角的影像…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>顯示全部影像</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>影像 (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>請選擇輸出資料夾：</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>不是影像</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>無法讀取的 %1 影像：%2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>儲存影像</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>凍結：未儲存任何內容</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>凍結：</translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>儲存失敗！
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>拍照：沒有影像</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>影像儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>無法讀取該影像，因此未予覆寫</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>不是該病患資料夾中的影像</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>無法保留其原始影像：</translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>儲存：</translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>儲存失敗！
+%1：%2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>要將 %1 還原為拍攝時的影像嗎？
+其上已儲存的標註將會遺失。</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>還原失敗！
+%1：%2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>復原已刪除的影像</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>從資源回收筒</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>另存新檔：</translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>沒有可用的影像名稱</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>來源：</translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>匯入失敗：
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>影像輸出</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>此病患沒有可匯出的影像。</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>尚未挑選影像。是否匯出此病患的影像？</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>尚未挑選影像。是否匯出全部 %n 張影像？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>資料夾 %1 不存在。請另選一個。</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>影像 %1：已不在該病患的清單中</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1：不是檔案名稱</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>目的地：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>已將 %n 張影像匯出至 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+匯出失敗：
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>確定嗎？</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+要刪除 %1-%2-%3 %4:%5:%6 的影像嗎？
+影像將移至資源回收筒，%7 天內可以復原。</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>刪除影像</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>取消挑選</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>要復原 %1 於 %2 未儲存的工作嗎？</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>無法接收攝影機的視訊：UDP 連接埠 %1（%2）無法使用。</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 / %2 至 %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>；已取消</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>；失敗：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>已將 %n 個 DICOM 檔案寫入 %1，並附 DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>匯出已取消：已將 %n 個中的 %1 個 DICOM 檔案寫入 %2，並附 DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>已寫入 %n 個中的 %1 個 DICOM 檔案；失敗：
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>此病患沒有可匯出的影像。</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>匯出為 DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>無效的資料夾</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>正在將 %n 張影像以 DICOM 格式匯出至
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>此病患沒有可傳送的影像。</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo 正在啟動或關閉</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>kavimo 中有對話框開啟；請關閉後再試一次</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>使用者為保留未儲存的工作而停留在目前的病患</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>單張</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>牙位與視角</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>牙位 </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>牙位：%1，視角：%2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>%1 的牙位未能套用至 %2：
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n 張影像</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>牙位未儲存：
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>顯示影像</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>一顆牙（%1）或一個視角（frontal 正面、left buccal 左頰側、right buccal 右頰側、upper occlusal 上顎咬合面、lower occlusal 下顎咬合面、close-up 特寫、other 其他）。
+留空則顯示全部影像。</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 或 A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1, LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>「%1」既不是牙位也不是視角。</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>請顯示一張影像或挑選兩張影像進行比較。</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>目前影像尚未標示牙位：請標示其牙位，或挑選兩張影像。</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>沒有更早的影像顯示相同的牙位。</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>無法建立 %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>無法建立 %1：%2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>無法編碼含標註的影像</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>無法寫入 %1 中：%2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>建立工作資料夾失敗！</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>工作資料夾建立成功！</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>建立病患資料夾失敗！</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>病患不存在！</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>病患管理</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>病患清單：</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>影像清單：</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>預覽：</translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>出生：</translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>性別：</translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>醫院：</translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>描述：</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>病患編號</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>年齡</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>診斷</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>按一下欄位標題即可依該欄排序</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>搜尋：姓名、編號或電話的一部分</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>出生日期，格式為 YYYYMMDD 或 YYYY-MM-DD；年齡將依此計算</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>復原已刪除的病患…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>沒有符合「%1」的病患。</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>請輸入姓名！</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>請以 YYYY-MM-DD 格式輸入出生日期，且不得晚於今天！</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>請輸入年齡！</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>請輸入電話！</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>請選擇性別（女、男、其他或未知）！</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>病患資料已寫入，但輸入的姓名、電話與出生日期未能保留：%1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>病患已建立，但工作清單的醫令未能保留，因此影像在歸檔中不會連結至該醫令：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>病患清單已滿：最多只能保存 %n 位病患！</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>不到一秒前剛建立過病患；請再按一次新增！</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>確定要刪除嗎？</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>要刪除病患 %1（%2）及其 %3 嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>要刪除 %n 位病患及其 %1 嗎？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+這些資料將移至資源回收筒，%n 天內可透過「復原已刪除的病患…」復原。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>沒有可復原的已刪除病患。</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>復原已刪除的病患</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>請輸入醫院名稱！</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>醫院設定成功！</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>向左旋轉 90°（Shift+R）</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>向右旋轉 90°（R）</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − 縮放   0 原始大小   R 旋轉   方向鍵 移動   Esc 關閉</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>不在 d: 磁碟機上</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>無法讀取該影像。</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>滾輪或 + 與 − 可同時縮放兩張影像，拖曳可同時移動兩張影像；按兩下則符合視窗大小。</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路徑</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>沒有可寫入的影像</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>無法將影像編碼為 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>它是指向工作資料夾以外檔案的連結</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>該路徑位於 d: 磁碟機之外</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>%1 顯示的是哪些牙齒？</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>視角：</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>（未指定）</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>未選擇牙位。</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>已選擇：</translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>沒有執行階段目錄（XDG_RUNTIME_DIR）</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>執行中的 kavimo 沒有回應</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>未讀取傳輸檔案：%1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>傳輸檔案的要求遭拒：%1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>kavimo 中沒有編號為 %1 的病患</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>影像 %1 不屬於該病患</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>無法將回應寫入傳輸檔案：%1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>列印診斷</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>無法列印報告。</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>另存為 PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>無法將報告儲存為 %1。</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>性別：男</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>性別：女</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>時間：</translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>影像：</translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>醫師：</translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>影像與紀錄</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>d: 磁碟機資料夾</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>視訊攝影機</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>攝影機位址</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>攝影機命令連接埠</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>本機命令連接埠（0：任意）</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>本機視訊連接埠</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>拍照攝影機</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>本機回應連接埠（0：任意）</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>攝影機影像連接埠（TCP）</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>本機位址（0.0.0.0：全部）</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>報告</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>醫師姓名</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>腳踏開關按鍵（執行凍結）</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>語言（留空：依桌面設定）</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>d: 磁碟機資料夾</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>PEM 檔案 (*.pem *.crt *.key);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>設定檔：%1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>變更將於下次啟動 kavimo 時生效。空白欄位會使用其中顯示的預設值。被命令列選項或環境變數覆寫的值，將在未使用該選項或變數的執行中套用。</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>無；例如 F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>不是按鍵（例如 F8、Space 或 Pause）</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>例如 de、zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>不是語言（例如 de、fr 或 zh_CN）</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>本次執行由 %1 覆寫</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>無法將設定寫入 %1。</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>牙位編號（fdi、universal 或 palmer；立即生效）</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi：11–48，51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>不是 fdi、universal（1–32、A–T）或 palmer（UR1、ULA）</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>每次拍攝後詢問牙位，立即生效（以攝影機的拍攝鍵確認）</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>牙位</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>關於 kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo，版本 %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>適用於 Wi-Fi 口內攝影機的口腔影像擷取系統</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>記錄檔：%1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>使用手冊（F1）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>已刪除的項目會保留 %n 天。請選擇要復原的項目：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>%1 的影像   （刪除於 %2）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2，%n 張影像   （刪除於 %3）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>使用手冊未安裝。已搜尋的位置：
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>使用手冊</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>kavimo 使用手冊</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+</TS>
