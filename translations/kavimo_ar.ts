@@ -1,0 +1,1528 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>kavimo</name>
+    <message>
+        <source>The pictures cannot be queued for the archive (PACS): the disk may be full or kavimo&apos;s folder not writable. Free some space or ask your technician (%1).</source>
+        <translation>تتعذر إضافة الصور إلى قائمة انتظار الأرشيف (PACS): قد يكون القرص ممتلئًا أو مجلد kavimo غير قابل للكتابة. حرّر بعض المساحة أو استشر الفني المختص (%1).</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2 to the PACS…</source>
+        <translation>جارٍ إرسال %1 من %2 إلى PACS…</translation>
+    </message>
+    <message>
+        <source>PACS not reachable: %1 waiting, sent when it answers. Check the network and the archive&apos;s address in Settings.</source>
+        <translation>PACS غير متاح: %1 في الانتظار، وستُرسل عندما يستجيب. تحقق من الشبكة ومن عنوان الأرشيف في الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS; the archive refused %3. Ask its administrator (see the log).</source>
+        <translation>أُرسل %1 من %2 إلى PACS؛ ورفض الأرشيف %3. راجع مسؤول الأرشيف (انظر السجل).</translation>
+    </message>
+    <message>
+        <source>PACS: %1</source>
+        <translation>PACS: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2 to the PACS</source>
+        <translation>أُرسل %1 من %2 إلى PACS</translation>
+    </message>
+    <message>
+        <source>No archive (PACS) is set up. Enter its AE title, host and port in the Settings dialog: right-click the main window and choose &quot;Settings...&quot;, then restart kavimo.</source>
+        <translation>لم يُعدّ أي أرشيف (PACS). أدخل عنوان AE الخاص به والمضيف والمنفذ في نافذة الإعدادات: انقر بزر الفأرة الأيمن على النافذة الرئيسية واختر «الإعدادات...»، ثم أعد تشغيل kavimo.</translation>
+    </message>
+    <message>
+        <source>PACS (the clinic&apos;s archive)</source>
+        <translation>PACS (أرشيف العيادة)</translation>
+    </message>
+    <message>
+        <source>Archive AE title</source>
+        <translation>عنوان AE للأرشيف</translation>
+    </message>
+    <message>
+        <source>none: no archive</source>
+        <translation>لا شيء: بلا أرشيف</translation>
+    </message>
+    <message>
+        <source>Archive host</source>
+        <translation>مضيف الأرشيف</translation>
+    </message>
+    <message>
+        <source>Archive DICOM port</source>
+        <translation>منفذ DICOM للأرشيف</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s AE title</source>
+        <translation>عنوان AE لـ kavimo</translation>
+    </message>
+    <message>
+        <source>Send every stored picture (on/off)</source>
+        <translation>إرسال كل صورة محفوظة (on/off)</translation>
+    </message>
+    <message>
+        <source>Worklist modality</source>
+        <translation>نمط التصوير في قائمة العمل</translation>
+    </message>
+    <message>
+        <source>Worklist of this station or all (this/all)</source>
+        <translation>قائمة عمل هذه المحطة أو الكل (this/all)</translation>
+    </message>
+    <message>
+        <source>Connect over TLS (the archive must show a certificate the CA signed)</source>
+        <translation>الاتصال عبر TLS (يجب أن يقدّم الأرشيف شهادة موقّعة من CA)</translation>
+    </message>
+    <message>
+        <source>CA certificates to trust (PEM)</source>
+        <translation>شهادات CA الموثوقة (PEM)</translation>
+    </message>
+    <message>
+        <source>required with TLS</source>
+        <translation>مطلوب مع TLS</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s certificate (PEM)</source>
+        <translation>شهادة kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: only if the archive asks for one</source>
+        <translation>لا شيء: فقط إذا طلبها الأرشيف</translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s private key (PEM)</source>
+        <translation>المفتاح الخاص لـ kavimo (PEM)</translation>
+    </message>
+    <message>
+        <source>none: goes with the certificate</source>
+        <translation>لا شيء: يرافق الشهادة</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>اختبار الاتصال</translation>
+    </message>
+    <message>
+        <source>Give the archive&apos;s AE title, host and port first.</source>
+        <translation>أدخل أولًا عنوان AE للأرشيف والمضيف والمنفذ.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1%2…</source>
+        <translation>جارٍ الاتصال بـ %1%2…</translation>
+    </message>
+    <message>
+        <source> over TLS</source>
+        <translation> عبر TLS</translation>
+    </message>
+    <message>
+        <source>%1 answers.</source>
+        <translation>%1 يستجيب.</translation>
+    </message>
+    <message>
+        <source>Worklist</source>
+        <translation>قائمة العمل</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1 (only the first %2: the PACS sent more):</source>
+        <translation>المرضى المجدولون في %1 (أول %2 فقط: أرسل PACS المزيد):</translation>
+    </message>
+    <message>
+        <source>The worklist schedules no patient for %1.</source>
+        <translation>لا تتضمن قائمة العمل أي مريض مجدول في %1.</translation>
+    </message>
+    <message>
+        <source>Patients scheduled for %1:</source>
+        <translation>المرضى المجدولون في %1:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Patient ID</source>
+        <translation>معرّف المريض</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>الجنس</translation>
+    </message>
+    <message>
+        <source>Accession</source>
+        <translation>رقم الطلب</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>الإجراء</translation>
+    </message>
+    <message>
+        <source>Not taken as the PACS sent it:
+</source>
+        <translation>بيانات لم تُعتمد كما أرسلها PACS:
+</translation>
+    </message>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… و%1 أخرى</translation>
+    </message>
+    <message>
+        <source>Another day:</source>
+        <translation>يوم آخر:</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>Asking the PACS for the worklist of %1…</source>
+        <translation>جارٍ طلب قائمة العمل ليوم %1 من PACS…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Cannot read the worklist: %1</source>
+        <translation>تتعذر قراءة قائمة العمل: %1</translation>
+    </message>
+    <message>
+        <source>The demo cannot start: %1.</source>
+        <translation>لا يمكن بدء العرض التجريبي: %1.</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system</source>
+        <translation>نظام التقاط الصور الفموية</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not open patient %1: %2</source>
+        <translation>لم يفتح kavimo قيد التشغيل المريض %1: %2</translation>
+    </message>
+    <message>
+        <source>the patient was not opened: %1</source>
+        <translation>لم يُفتح المريض: %1</translation>
+    </message>
+    <message>
+        <source>kavimo cannot start: %1.</source>
+        <translation>لا يمكن تشغيل kavimo: %1.</translation>
+    </message>
+    <message>
+        <source>the pictures were not exported: %1</source>
+        <translation>لم تُصدَّر الصور: %1</translation>
+    </message>
+    <message>
+        <source>the pictures were not shown: %1</source>
+        <translation>لم تُعرض الصور: %1</translation>
+    </message>
+    <message>
+        <source>the camera link cannot open its sockets on 127.0.0.1</source>
+        <translation>يتعذر على اتصال الكاميرا فتح منافذه على 127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>تقسيم</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Pickup</source>
+        <translation>اختيار</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المرضى</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>مباشر</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>تجميد</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Choose, create or find a patient</source>
+        <translation>اختيار مريض أو إنشاؤه أو البحث عنه</translation>
+    </message>
+    <message>
+        <source>Start or stop the camera&apos;s live picture</source>
+        <translation>تشغيل البث المباشر للكاميرا أو إيقافه</translation>
+    </message>
+    <message>
+        <source>Freeze the live picture; press again (Save Pic) to store it</source>
+        <translation>تجميد الصورة المباشرة؛ اضغط مرة أخرى (حفظ الصورة) لحفظها</translation>
+    </message>
+    <message>
+        <source>Add picture files to this patient</source>
+        <translation>إضافة ملفات صور إلى هذا المريض</translation>
+    </message>
+    <message>
+        <source>Copy the picked pictures (or all of them) to a folder</source>
+        <translation>نسخ الصور المختارة (أو كل الصور) إلى مجلد</translation>
+    </message>
+    <message>
+        <source>Pick up to four pictures for the report and the export</source>
+        <translation>اختيار حتى أربع صور للتقرير والتصدير</translation>
+    </message>
+    <message>
+        <source>Preview, print or save the report as PDF</source>
+        <translation>معاينة التقرير أو طباعته أو حفظه بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>Store the drawing on the shown picture</source>
+        <translation>حفظ الرسم على الصورة المعروضة</translation>
+    </message>
+    <message>
+        <source>Store the shown picture with its drawing as a new picture</source>
+        <translation>حفظ الصورة المعروضة مع رسمها كصورة جديدة</translation>
+    </message>
+    <message>
+        <source>Take back the last stroke</source>
+        <translation>التراجع عن آخر خط مرسوم</translation>
+    </message>
+    <message>
+        <source>Show four pictures at once, or one again</source>
+        <translation>عرض أربع صور معًا، أو صورة واحدة من جديد</translation>
+    </message>
+    <message>
+        <source>Delete the shown picture (it goes to the trash)</source>
+        <translation>حذف الصورة المعروضة (تُنقل إلى سلة المهملات)</translation>
+    </message>
+    <message>
+        <source>Store the diagnosis</source>
+        <translation>حفظ التشخيص</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails up</source>
+        <translation>تمرير الصور المصغرة لأعلى</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails down</source>
+        <translation>تمرير الصور المصغرة لأسفل</translation>
+    </message>
+    <message>
+        <source>Close kavimo (unsaved work is asked about first)</source>
+        <translation>إغلاق kavimo (يُسأل عن العمل غير المحفوظ أولًا)</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>سميك</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>رفيع</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Num：</source>
+        <translation>الرقم: </translation>
+    </message>
+    <message>
+        <source>Name：</source>
+        <translation>الاسم: </translation>
+    </message>
+    <message>
+        <source>Sex：</source>
+        <translation>الجنس: </translation>
+    </message>
+    <message>
+        <source>Age：</source>
+        <translation>العمر: </translation>
+    </message>
+    <message>
+        <source>Phone：</source>
+        <translation>الهاتف: </translation>
+    </message>
+    <message>
+        <source>Disease：</source>
+        <translation>التشخيص: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The patient %1 of the practice-management system could not be opened: %2.</source>
+        <translation>تعذّر فتح المريض %1 من نظام إدارة العيادة: %2.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>التقاط</translation>
+    </message>
+    <message>
+        <source>ID：</source>
+        <translation>المعرّف: </translation>
+    </message>
+    <message>
+        <source>ID：UID%1</source>
+        <translation>المعرّف: UID%1</translation>
+    </message>
+    <message>
+        <source>Age：%1</source>
+        <translation>العمر: %1</translation>
+    </message>
+    <message>
+        <source>Age：%1 (born %2)</source>
+        <translation>العمر: %1 (الميلاد: %2)</translation>
+    </message>
+    <message>
+        <source>The diagnosis has not been saved. Save it?</source>
+        <translation>لم يُحفظ التشخيص. هل تريد حفظه؟</translation>
+    </message>
+    <message>
+        <source>The strokes on the picture have not been saved. Save them?</source>
+        <translation>لم تُحفظ الخطوط المرسومة على الصورة. هل تريد حفظها؟</translation>
+    </message>
+    <message>
+        <source>WIFI connected！</source>
+        <translation>تم الاتصال عبر WiFi!</translation>
+    </message>
+    <message>
+        <source>WIFI disconnect！</source>
+        <translation>انقطع اتصال WiFi!</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)...</source>
+        <translation>&amp;الإعدادات...</translation>
+    </message>
+    <message>
+        <source>关于 kavimo(&amp;A)...</source>
+        <translation>&amp;حول kavimo...</translation>
+    </message>
+    <message>
+        <source>Export as DICOM…</source>
+        <translation>تصدير بصيغة DICOM…</translation>
+    </message>
+    <message>
+        <source>Send to PACS</source>
+        <translation>إرسال إلى PACS</translation>
+    </message>
+    <message>
+        <source>Revert to original</source>
+        <translation>استعادة الصورة الأصلية</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures…</source>
+        <translation>استعادة الصور المحذوفة…</translation>
+    </message>
+    <message>
+        <source>Teeth and view…</source>
+        <translation>الأسنان والمنظر…</translation>
+    </message>
+    <message>
+        <source>Show pictures of a tooth or view…</source>
+        <translation>عرض صور سنّ أو منظر…</translation>
+    </message>
+    <message>
+        <source>Show all pictures</source>
+        <translation>عرض كل الصور</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.bmp)</source>
+        <translation>الصور (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>Please select output dir：</source>
+        <translation>يرجى اختيار مجلد الإخراج:</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>ليس صورة</translation>
+    </message>
+    <message>
+        <source>a %1 picture that cannot be read: %2</source>
+        <translation>صورة %1 تتعذر قراءتها: %2</translation>
+    </message>
+    <message>
+        <source>Save Pic</source>
+        <translation>حفظ الصورة</translation>
+    </message>
+    <message>
+        <source>Freeze: nothing stored</source>
+        <translation>تجميد: لم يُحفظ شيء</translation>
+    </message>
+    <message>
+        <source>Fail to Save！</source>
+        <translation>فشل الحفظ!</translation>
+    </message>
+    <message>
+        <source>Freeze: </source>
+        <translation>تجميد: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1</source>
+        <translation>فشل الحفظ!
+%1</translation>
+    </message>
+    <message>
+        <source>Snap: no picture</source>
+        <translation>التقاط: لا توجد صورة</translation>
+    </message>
+    <message>
+        <source>Fail to save picture！</source>
+        <translation>فشل حفظ الصورة!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>the picture could not be read, so it is not written over</source>
+        <translation>تعذّرت قراءة الصورة، لذلك لن يُكتب فوقها</translation>
+    </message>
+    <message>
+        <source>not a picture in the patient&apos;s directory</source>
+        <translation>ليست صورة في مجلد المريض</translation>
+    </message>
+    <message>
+        <source>its original cannot be kept: </source>
+        <translation>لا يمكن الاحتفاظ بأصلها: </translation>
+    </message>
+    <message>
+        <source>Save: </source>
+        <translation>حفظ: </translation>
+    </message>
+    <message>
+        <source>Fail to Save！
+%1: %2</source>
+        <translation>فشل الحفظ!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Revert %1 to the picture as it was taken?
+The strokes saved on it are lost.</source>
+        <translation>هل تريد إعادة %1 إلى الصورة كما التُقطت؟
+ستُفقد الخطوط المرسومة المحفوظة عليها.</translation>
+    </message>
+    <message>
+        <source>Fail to revert！
+%1: %2</source>
+        <translation>فشلت الاستعادة!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Restore deleted pictures</source>
+        <translation>استعادة الصور المحذوفة</translation>
+    </message>
+    <message>
+        <source>from the trash</source>
+        <translation>من سلة المهملات</translation>
+    </message>
+    <message>
+        <source>Save As: </source>
+        <translation>حفظ باسم: </translation>
+    </message>
+    <message>
+        <source>no free picture name</source>
+        <translation>لا يوجد اسم متاح للصورة</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>من </translation>
+    </message>
+    <message>
+        <source>Fail to import:
+%1</source>
+        <translation>فشل الاستيراد:
+%1</translation>
+    </message>
+    <message>
+        <source>picture output</source>
+        <translation>تصدير الصور</translation>
+    </message>
+    <message>
+        <source>This patient has no pictures to export.</source>
+        <translation>لا توجد صور لهذا المريض لتصديرها.</translation>
+    </message>
+    <message>
+        <source>No picture is picked. Export the patient&apos;s picture?</source>
+        <translation>لم تُختر أي صورة. هل تريد تصدير صورة المريض؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>No picture is picked. Export all %n pictures?</source>
+        <translation>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير %n صورة؟</numerusform>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير %n صورة؟</numerusform>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير %n صورتين؟</numerusform>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير الصور الـ%n كلها؟</numerusform>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير الصور الـ%n كلها؟</numerusform>
+            <numerusform>لم تُختر أي صورة. هل تريد تصدير الصور الـ%n كلها؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose another one.</source>
+        <translation>المجلد %1 غير موجود. اختر مجلدًا آخر.</translation>
+    </message>
+    <message>
+        <source>picture %1: it is no longer in the patient&apos;s list</source>
+        <translation>الصورة %1: لم تعد في قائمة المريض</translation>
+    </message>
+    <message>
+        <source>%1: not a file name</source>
+        <translation>%1: ليس اسم ملف</translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>إلى </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures exported to %1.</source>
+        <translation>
+            <numerusform>تم تصدير %n صورة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n صورة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n صورتين إلى %1.</numerusform>
+            <numerusform>تم تصدير %n صور إلى %1.</numerusform>
+            <numerusform>تم تصدير %n صورة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n صورة إلى %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+
+Fail to export:
+%2</source>
+        <translation>%1
+
+فشل التصدير:
+%2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>هل أنت متأكد؟</translation>
+    </message>
+    <message>
+        <source>
+
+Delete the picture of %1-%2-%3 %4:%5:%6?
+It goes to the trash, from which it can be restored for %7 days.</source>
+        <translation>
+
+هل تريد حذف صورة %1-%2-%3 %4:%5:%6؟
+ستُنقل إلى سلة المهملات، ويمكن استعادتها منها خلال %7 يومًا.</translation>
+    </message>
+    <message>
+        <source>Picture delete</source>
+        <translation>حذف الصورة</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved work of %1 from %2?</source>
+        <translation>هل تريد استعادة العمل غير المحفوظ للمريض %1 الذي سُجِّل في %2؟</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s video cannot be received: UDP port %1 (%2) is not available.</source>
+        <translation>تعذّر استقبال فيديو الكاميرا: منفذ UDP %1 (%2) غير متاح.</translation>
+    </message>
+    <message>
+        <source>PACS</source>
+        <translation>PACS</translation>
+    </message>
+    <message>
+        <source>DICOMDIR: %1</source>
+        <translation>DICOMDIR: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to %3%4%5</source>
+        <translation>%1 من %2 إلى %3%4%5</translation>
+    </message>
+    <message>
+        <source>; cancelled</source>
+        <translation>؛ أُلغي</translation>
+    </message>
+    <message>
+        <source>; failed: </source>
+        <translation>؛ فشل: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n DICOM files written to %1, with a DICOMDIR</source>
+        <translation>
+            <numerusform>تمت كتابة %n ملف بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+            <numerusform>تمت كتابة %n ملف بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+            <numerusform>تمت كتابة %n ملفين بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+            <numerusform>تمت كتابة %n ملفات بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+            <numerusform>تمت كتابة %n ملفًا بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+            <numerusform>تمت كتابة %n ملف بصيغة DICOM في %1، مع DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Export cancelled: %1 of %n DICOM files written to %2, with a DICOMDIR</source>
+        <translation>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملف بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملف بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملفين بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملفات بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملفًا بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+            <numerusform>أُلغي التصدير: كُتب %1 من أصل %n ملف بصيغة DICOM في %2، مع DICOMDIR</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n DICOM files written; failed:
+%2</source>
+        <translation>
+            <numerusform>كُتب %1 من أصل %n ملف بصيغة DICOM؛ فشل:
+%2</numerusform>
+            <numerusform>كُتب %1 من أصل %n ملف بصيغة DICOM؛ فشل:
+%2</numerusform>
+            <numerusform>كُتب %1 من أصل %n ملفين بصيغة DICOM؛ فشل:
+%2</numerusform>
+            <numerusform>كُتب %1 من أصل %n ملفات بصيغة DICOM؛ فشل:
+%2</numerusform>
+            <numerusform>كُتب %1 من أصل %n ملفًا بصيغة DICOM؛ فشل:
+%2</numerusform>
+            <numerusform>كُتب %1 من أصل %n ملف بصيغة DICOM؛ فشل:
+%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to export.</source>
+        <translation>لا توجد صور للمريض لتصديرها.</translation>
+    </message>
+    <message>
+        <source>Export as DICOM</source>
+        <translation>تصدير بصيغة DICOM</translation>
+    </message>
+    <message>
+        <source>Invalid dir</source>
+        <translation>مجلد غير صالح</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exporting %n pictures as DICOM to
+%1</source>
+        <translation>
+            <numerusform>جارٍ تصدير %n صورة بصيغة DICOM إلى
+%1</numerusform>
+            <numerusform>جارٍ تصدير %n صورة بصيغة DICOM إلى
+%1</numerusform>
+            <numerusform>جارٍ تصدير %n صورتين بصيغة DICOM إلى
+%1</numerusform>
+            <numerusform>جارٍ تصدير %n صور بصيغة DICOM إلى
+%1</numerusform>
+            <numerusform>جارٍ تصدير %n صورة بصيغة DICOM إلى
+%1</numerusform>
+            <numerusform>جارٍ تصدير %n صورة بصيغة DICOM إلى
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The patient has no pictures to send.</source>
+        <translation>لا توجد صور للمريض لإرسالها.</translation>
+    </message>
+    <message>
+        <source>kavimo is starting or closing</source>
+        <translation>kavimo قيد البدء أو الإغلاق</translation>
+    </message>
+    <message>
+        <source>a dialog is open in kavimo; close it and try again</source>
+        <translation>توجد نافذة حوار مفتوحة في kavimo؛ أغلقها وحاول مرة أخرى</translation>
+    </message>
+    <message>
+        <source>the user stayed with the patient on screen to keep unsaved work</source>
+        <translation>بقي المستخدم مع المريض المعروض للاحتفاظ بالعمل غير المحفوظ</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>مفرد</translation>
+    </message>
+    <message>
+        <source>Teeth and view</source>
+        <translation>الأسنان والمنظر</translation>
+    </message>
+    <message>
+        <source>Teeth </source>
+        <translation>الأسنان </translation>
+    </message>
+    <message>
+        <source>Teeth: %1, view: %2</source>
+        <translation>الأسنان: %1، المنظر: %2</translation>
+    </message>
+    <message>
+        <source>The teeth of %1 were not given to %2:
+%3</source>
+        <translation>لم يُنسخ تحديد الأسنان من %1 إلى %2:
+%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n صورة</numerusform>
+            <numerusform>%n صورة</numerusform>
+            <numerusform>%n صورتان</numerusform>
+            <numerusform>%n صور</numerusform>
+            <numerusform>%n صورة</numerusform>
+            <numerusform>%n صورة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The teeth were not stored:
+%1</source>
+        <translation>لم يُحفظ تحديد الأسنان:
+%1</translation>
+    </message>
+    <message>
+        <source>Show pictures of</source>
+        <translation>عرض صور</translation>
+    </message>
+    <message>
+        <source>A tooth (%1) or a view (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+Empty shows every picture.</source>
+        <translation>سنّ (%1) أو منظر (frontal, left buccal, right buccal, upper occlusal, lower occlusal, close-up, other).
+اترك الحقل فارغًا لعرض كل الصور.</translation>
+    </message>
+    <message>
+        <source>1–32 or A–T</source>
+        <translation>1–32 أو A–T</translation>
+    </message>
+    <message>
+        <source>UR1, LLA</source>
+        <translation>UR1، LLA</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a tooth nor a view.</source>
+        <translation>«%1» ليس سنًّا ولا منظرًا.</translation>
+    </message>
+    <message>
+        <source>Show a picture, or pick two, to compare.</source>
+        <translation>اعرض صورة، أو اختر صورتين، للمقارنة.</translation>
+    </message>
+    <message>
+        <source>The picture shown has no teeth yet: tag it with its teeth, or pick two pictures.</source>
+        <translation>لم تُحدَّد أسنان الصورة المعروضة بعد: حدّد أسنانها، أو اختر صورتين.</translation>
+    </message>
+    <message>
+        <source>No earlier picture shows the same teeth.</source>
+        <translation>لا توجد صورة سابقة تُظهر الأسنان نفسها.</translation>
+    </message>
+    <message>
+        <source>cannot make %1</source>
+        <translation>تعذّر إنشاء %1</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>تعذّر إنشاء %1: %2</translation>
+    </message>
+    <message>
+        <source>the picture with the strokes cannot be encoded</source>
+        <translation>تعذّر ترميز الصورة مع الخطوط المرسومة</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>تعذّرت الكتابة في %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>تعذّرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>Faile to create WorkDir!</source>
+        <translation>فشل إنشاء مجلد العمل!</translation>
+    </message>
+    <message>
+        <source>Create WorkDir successfull!</source>
+        <translation>تم إنشاء مجلد العمل بنجاح!</translation>
+    </message>
+    <message>
+        <source>Faile to  create user dir！</source>
+        <translation>فشل إنشاء مجلد المريض!</translation>
+    </message>
+    <message>
+        <source>User does not exist！</source>
+        <translation>المريض غير موجود!</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>آخر</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>أنثى</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>ذكر</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>أنثى</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>ذكر</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>آخر</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>إدارة المرضى</translation>
+    </message>
+    <message>
+        <source>User List：</source>
+        <translation>قائمة المرضى:</translation>
+    </message>
+    <message>
+        <source>Picture List：</source>
+        <translation>قائمة الصور:</translation>
+    </message>
+    <message>
+        <source>Preview：</source>
+        <translation>معاينة: </translation>
+    </message>
+    <message>
+        <source>Born：</source>
+        <translation>تاريخ الميلاد: </translation>
+    </message>
+    <message>
+        <source>sex：</source>
+        <translation>الجنس: </translation>
+    </message>
+    <message>
+        <source>Hospital：</source>
+        <translation>العيادة: </translation>
+    </message>
+    <message>
+        <source>Description：</source>
+        <translation>الوصف: </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <translation>المعرّف</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>العمر</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>الهاتف</translation>
+    </message>
+    <message>
+        <source>Disease</source>
+        <translation>التشخيص</translation>
+    </message>
+    <message>
+        <source>Click a column&apos;s title to sort by it</source>
+        <translation>انقر عنوان عمود للفرز حسبه</translation>
+    </message>
+    <message>
+        <source>Search: part of the name, ID or phone</source>
+        <translation>بحث: جزء من الاسم أو المعرّف أو الهاتف</translation>
+    </message>
+    <message>
+        <source>YYYYMMDD</source>
+        <translation>YYYYMMDD</translation>
+    </message>
+    <message>
+        <source>Birth date, YYYYMMDD or YYYY-MM-DD; the age then follows it</source>
+        <translation>تاريخ الميلاد بصيغة YYYYMMDD أو YYYY-MM-DD؛ ويُحسب العمر منه</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>تعيين</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients…</source>
+        <translation>استعادة المرضى المحذوفين…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>No patient matches &quot;%1&quot;.</source>
+        <translation>لا يوجد مريض يطابق «%1».</translation>
+    </message>
+    <message>
+        <source>Please enter name！</source>
+        <translation>يرجى إدخال الاسم!</translation>
+    </message>
+    <message>
+        <source>Please enter the birth date as YYYY-MM-DD, not after today！</source>
+        <translation>يرجى إدخال تاريخ الميلاد بصيغة YYYY-MM-DD، على ألا يكون بعد اليوم!</translation>
+    </message>
+    <message>
+        <source>Please enter age！</source>
+        <translation>يرجى إدخال العمر!</translation>
+    </message>
+    <message>
+        <source>Please enter phone！</source>
+        <translation>يرجى إدخال رقم الهاتف!</translation>
+    </message>
+    <message>
+        <source>Please choose sex (Female, Male, Other or Unknown)！</source>
+        <translation>يرجى اختيار الجنس (أنثى أو ذكر أو آخر أو غير معروف)!</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s record was written, but the name, phone and birth date as typed were not kept: %1</source>
+        <translation>كُتب سجل المريض، لكن لم يُحفظ الاسم والهاتف وتاريخ الميلاد كما أُدخلت: %1</translation>
+    </message>
+    <message>
+        <source>The patient was created, but the worklist&apos;s order was not kept, so the pictures will not be attached to it in the archive: %1</source>
+        <translation>أُنشئ المريض، لكن لم يُحفظ طلب قائمة العمل، لذا لن تُربط الصور به في الأرشيف: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The patient list is full: at most %n patients can be kept！</source>
+        <translation>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض!</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض!</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريضين!</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مرضى!</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريضًا!</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A patient was created less than a second ago; please press Create again！</source>
+        <translation>أُنشئ مريض قبل أقل من ثانية؛ يرجى الضغط على «إنشاء» مرة أخرى!</translation>
+    </message>
+    <message>
+        <source>Are you sure delete？</source>
+        <translation>هل أنت متأكد من الحذف؟</translation>
+    </message>
+    <message>
+        <source>Delete the patient %1 (%2) and %3?</source>
+        <translation>هل تريد حذف المريض %1 (%2) مع صوره (%3)؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n patients and their %1?</source>
+        <translation>
+            <numerusform>هل تريد حذف %n مريض مع صورهم (%1)؟</numerusform>
+            <numerusform>هل تريد حذف %n مريض مع صوره (%1)؟</numerusform>
+            <numerusform>هل تريد حذف %n مريضين مع صورهما (%1)؟</numerusform>
+            <numerusform>هل تريد حذف %n مرضى مع صورهم (%1)؟</numerusform>
+            <numerusform>هل تريد حذف %n مريضًا مع صورهم (%1)؟</numerusform>
+            <numerusform>هل تريد حذف %n مريض مع صورهم (%1)؟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%1
+They go to the trash, from which &quot;Restore deleted patients…&quot; brings them back for %n days.</source>
+        <translation>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n يوم.</numerusform>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n يوم.</numerusform>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n يومين.</numerusform>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n أيام.</numerusform>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n يومًا.</numerusform>
+            <numerusform>
+
+%1
+تُنقل إلى سلة المهملات، ويمكن استعادتها منها عبر «استعادة المرضى المحذوفين…» خلال %n يوم.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no deleted patients to restore.</source>
+        <translation>لا يوجد مرضى محذوفون لاستعادتهم.</translation>
+    </message>
+    <message>
+        <source>Restore deleted patients</source>
+        <translation>استعادة المرضى المحذوفين</translation>
+    </message>
+    <message>
+        <source>Please enter hospital name！</source>
+        <translation>يرجى إدخال اسم العيادة!</translation>
+    </message>
+    <message>
+        <source>Set hospital successfull！</source>
+        <translation>تم تعيين العيادة بنجاح!</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the left (Shift+R)</source>
+        <translation>تدوير ربع دورة إلى اليسار (Shift+R)</translation>
+    </message>
+    <message>
+        <source>Turn a quarter to the right (R)</source>
+        <translation>تدوير ربع دورة إلى اليمين (R)</translation>
+    </message>
+    <message>
+        <source>+ / − zoom   0 as it came   R turn   arrows move   Esc close</source>
+        <translation>+ / − تكبير   0 الحجم الأصلي   R تدوير   الأسهم تحريك   Esc إغلاق</translation>
+    </message>
+    <message>
+        <source>not on the d: drive</source>
+        <translation>ليس على محرك الأقراص d:</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>الذاكرة غير كافية</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read.</source>
+        <translation>تتعذر قراءة الصورة.</translation>
+    </message>
+    <message>
+        <source>Wheel or + and − zoom both, dragging moves both; double-click fits them.</source>
+        <translation>العجلة أو + و− تكبّر الصورتين معًا، والسحب يحرّكهما معًا؛ والنقر المزدوج يلائمهما مع النافذة.</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>المسار</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>there is no picture to write</source>
+        <translation>لا توجد صورة لكتابتها</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as %1: %2</source>
+        <translation>تعذّر ترميز الصورة بصيغة %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to a file outside the work directory</source>
+        <translation>إنه رابط إلى ملف خارج مجلد العمل</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>the path lies outside the d: drive</source>
+        <translation>المسار خارج محرك الأقراص d:</translation>
+    </message>
+    <message>
+        <source>Which teeth does %1 show?</source>
+        <translation>ما الأسنان الظاهرة في %1؟</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>FDI %1</source>
+        <translation>FDI %1</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>المنظر:</translation>
+    </message>
+    <message>
+        <source>(not given)</source>
+        <translation>(غير محدد)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>No tooth chosen.</source>
+        <translation>لم يُختر أي سن.</translation>
+    </message>
+    <message>
+        <source>Chosen: </source>
+        <translation>المختار: </translation>
+    </message>
+    <message>
+        <source>there is no runtime directory (XDG_RUNTIME_DIR)</source>
+        <translation>لا يوجد مجلد تشغيل (XDG_RUNTIME_DIR)</translation>
+    </message>
+    <message>
+        <source>the running kavimo did not answer</source>
+        <translation>لم يستجب kavimo قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>the transfer file was not read: %1</source>
+        <translation>لم يُقرأ ملف النقل: %1</translation>
+    </message>
+    <message>
+        <source>the transfer file&apos;s request was refused: %1</source>
+        <translation>رُفض طلب ملف النقل: %1</translation>
+    </message>
+    <message>
+        <source>kavimo has no patient with the ID %1</source>
+        <translation>لا يوجد في kavimo مريض بالمعرّف %1</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not one of the patient&apos;s</source>
+        <translation>الصورة %1 ليست من صور المريض</translation>
+    </message>
+    <message>
+        <source>the answer could not be written into the transfer file: %1</source>
+        <translation>تعذّرت كتابة الرد في ملف النقل: %1</translation>
+    </message>
+    <message>
+        <source>Print-diagnose</source>
+        <translation>طباعة التشخيص</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>تعذّرت طباعة التقرير.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>تعذّر حفظ التقرير باسم %1.</translation>
+    </message>
+    <message>
+        <source>Sex：male</source>
+        <translation>الجنس: ذكر</translation>
+    </message>
+    <message>
+        <source>Sex：female</source>
+        <translation>الجنس: أنثى</translation>
+    </message>
+    <message>
+        <source>Time：</source>
+        <translation>الوقت: </translation>
+    </message>
+    <message>
+        <source>Resualt</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Pictures：</source>
+        <translation>الصور: </translation>
+    </message>
+    <message>
+        <source>Doctor：</source>
+        <translation>الطبيب: </translation>
+    </message>
+    <message>
+        <source>Pictures and records</source>
+        <translation>الصور والسجلات</translation>
+    </message>
+    <message>
+        <source>d: drive folder</source>
+        <translation>مجلد محرك الأقراص d:</translation>
+    </message>
+    <message>
+        <source>Stream camera</source>
+        <translation>كاميرا البث</translation>
+    </message>
+    <message>
+        <source>Camera address</source>
+        <translation>عنوان الكاميرا</translation>
+    </message>
+    <message>
+        <source>Camera command port</source>
+        <translation>منفذ أوامر الكاميرا</translation>
+    </message>
+    <message>
+        <source>Local command port (0: any)</source>
+        <translation>منفذ الأوامر المحلي (0: أي منفذ)</translation>
+    </message>
+    <message>
+        <source>Local video port</source>
+        <translation>منفذ الفيديو المحلي</translation>
+    </message>
+    <message>
+        <source>Picture camera</source>
+        <translation>كاميرا الصور</translation>
+    </message>
+    <message>
+        <source>Local reply port (0: any)</source>
+        <translation>منفذ الردود المحلي (0: أي منفذ)</translation>
+    </message>
+    <message>
+        <source>Camera picture port (TCP)</source>
+        <translation>منفذ صور الكاميرا (TCP)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <source>Local address (0.0.0.0: all)</source>
+        <translation>العنوان المحلي (0.0.0.0: الكل)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>التقرير</translation>
+    </message>
+    <message>
+        <source>Doctor&apos;s name</source>
+        <translation>اسم الطبيب</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>المفاتيح</translation>
+    </message>
+    <message>
+        <source>Foot switch key (does Freeze)</source>
+        <translation>مفتاح دواسة القدم (يقوم بالتجميد)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Language (empty: the desktop&apos;s)</source>
+        <translation>اللغة (فارغ: لغة سطح المكتب)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>The d: drive folder</source>
+        <translation>مجلد محرك الأقراص d:</translation>
+    </message>
+    <message>
+        <source>PEM files (*.pem *.crt *.key);;All files (*)</source>
+        <translation>ملفات PEM (*.pem *.crt *.key);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>ملف الإعدادات: %1</translation>
+    </message>
+    <message>
+        <source>Changes take effect the next time kavimo starts. An empty field uses the default shown in it. A value overridden by a command-line option or an environment variable is used in the runs without it.</source>
+        <translation>تسري التغييرات عند تشغيل kavimo في المرة التالية. الحقل الفارغ يستخدم القيمة الافتراضية الظاهرة فيه. والقيمة التي يتجاوزها خيار في سطر الأوامر أو متغير بيئة تُستخدم في مرات التشغيل التي لا يُستخدمان فيها.</translation>
+    </message>
+    <message>
+        <source>none; e.g. F8</source>
+        <translation>لا شيء؛ مثل F8</translation>
+    </message>
+    <message>
+        <source>not a key (for example F8, Space or Pause)</source>
+        <translation>ليس مفتاحًا (مثل F8 أو Space أو Pause)</translation>
+    </message>
+    <message>
+        <source>e.g. de, zh_CN</source>
+        <translation>مثل de، zh_CN</translation>
+    </message>
+    <message>
+        <source>not a language (for example de, fr or zh_CN)</source>
+        <translation>ليست لغة (مثل de أو fr أو zh_CN)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>اختيار...</translation>
+    </message>
+    <message>
+        <source>Overridden by %1 for this run</source>
+        <translation>يتجاوزه %1 في هذا التشغيل</translation>
+    </message>
+    <message>
+        <source>The settings cannot be written to %1.</source>
+        <translation>تتعذر كتابة الإعدادات في %1.</translation>
+    </message>
+    <message>
+        <source>Tooth numbers (fdi, universal or palmer; at once)</source>
+        <translation>ترقيم الأسنان (fdi أو universal أو palmer؛ يسري فورًا)</translation>
+    </message>
+    <message>
+        <source>fdi: 11–48, 51–85</source>
+        <translation>fdi: 11–48، 51–85</translation>
+    </message>
+    <message>
+        <source>not fdi, universal (1–32, A–T) or palmer (UR1, ULA)</source>
+        <translation>ليس fdi ولا universal (1–32، A–T) ولا palmer (UR1، ULA)</translation>
+    </message>
+    <message>
+        <source>Ask for the teeth after each capture, at once (the camera&apos;s capture key confirms)</source>
+        <translation>طلب تحديد الأسنان بعد كل التقاط، يسري فورًا (زر الالتقاط في الكاميرا للتأكيد)</translation>
+    </message>
+    <message>
+        <source>Teeth</source>
+        <translation>الأسنان</translation>
+    </message>
+    <message>
+        <source>关于 kavimo</source>
+        <translation>حول kavimo</translation>
+    </message>
+    <message>
+        <source>kavimo, version %1</source>
+        <translation>kavimo، الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Oral image acquisition system for WiFi intraoral cameras</source>
+        <translation>نظام التقاط الصور الفموية لكاميرات داخل الفم اللاسلكية (WiFi)</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>السجل: %1</translation>
+    </message>
+    <message>
+        <source>User guide (F1)</source>
+        <translation>دليل المستخدم (F1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted items are kept for %n days. Choose what to restore:</source>
+        <translation>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n يوم. اختر ما تريد استعادته:</numerusform>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n يوم. اختر ما تريد استعادته:</numerusform>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n يومين. اختر ما تريد استعادته:</numerusform>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n أيام. اختر ما تريد استعادته:</numerusform>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n يومًا. اختر ما تريد استعادته:</numerusform>
+            <numerusform>تُحفظ العناصر المحذوفة مدة %n يوم. اختر ما تريد استعادته:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>Picture of %1   (deleted %2)</source>
+        <translation>صورة %1   (حُذفت في %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  %2, %n pictures   (deleted %3)</source>
+        <translation>
+            <numerusform>%1  %2، %n صورة   (حُذف في %3)</numerusform>
+            <numerusform>%1  %2، %n صورة   (حُذف في %3)</numerusform>
+            <numerusform>%1  %2، %n صورتان   (حُذف في %3)</numerusform>
+            <numerusform>%1  %2، %n صور   (حُذف في %3)</numerusform>
+            <numerusform>%1  %2، %n صورة   (حُذف في %3)</numerusform>
+            <numerusform>%1  %2، %n صورة   (حُذف في %3)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The user guide is not installed. It was looked for in:
+%1</source>
+        <translation>دليل المستخدم غير مثبت. جرى البحث عنه في:
+%1</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>دليل المستخدم</translation>
+    </message>
+    <message>
+        <source>kavimo user guide</source>
+        <translation>دليل مستخدم kavimo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+</TS>
