@@ -9,6 +9,7 @@
 #include <jerror.h>
 
 #include "dicom/picturelimit.h"
+#include "platform/text.h"
 
 namespace dicom {
 namespace {
@@ -79,7 +80,7 @@ int OrientationOf(const jpeg_decompress_struct& info) {
 }
 
 std::string DamageReason(const JpegError& error) {
-    return std::string("the JPEG data is cut short or damaged (") + error.damage + ")";
+    return text::Arg(text::Tr("the JPEG data is cut short or damaged (%1)"), {error.damage});
 }
 
 // Where the pixel at (x, y) of the upright picture lies in the stored one.
@@ -176,7 +177,7 @@ bool CheckJpeg(const unsigned char* data, size_t size, JpegFacts* facts, std::st
     JpegError error;
     SetUpErrors(&info, &error);
     if (setjmp(error.jump)) {
-        *reason = std::string("not a readable JPEG picture: ") + error.message;
+        *reason = text::Arg(text::Tr("not a readable JPEG picture: %1"), {error.message});
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -214,7 +215,7 @@ bool DecodeJpeg(const unsigned char* data, size_t size, int orientation, RgbPict
     JpegError error;
     SetUpErrors(&info, &error);
     if (setjmp(error.jump)) {
-        *reason = std::string("not a readable JPEG picture: ") + error.message;
+        *reason = text::Arg(text::Tr("not a readable JPEG picture: %1"), {error.message});
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -229,7 +230,7 @@ bool DecodeJpeg(const unsigned char* data, size_t size, int orientation, RgbPict
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     if (info.output_components != 3) {
-        *reason = "the picture does not decode to RGB";
+        *reason = text::Tr("the picture does not decode to RGB");
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -260,7 +261,7 @@ bool EncodeJpeg(const RgbPicture& picture, int quality, std::string* jpeg, std::
     unsigned char* buffer = nullptr;
     unsigned long length = 0;
     if (setjmp(error.jump)) {
-        *reason = std::string("cannot encode the picture as JPEG: ") + error.message;
+        *reason = text::Arg(text::Tr("cannot encode the picture as JPEG: %1"), {error.message});
         jpeg_destroy_compress(&info);
         std::free(buffer);
         return false;

@@ -33,6 +33,7 @@
 #include "dicom/pictureobject.h"
 #include "dicom/uids.h"
 #include "dicom/vrcheck.h"
+#include "platform/text.h"
 
 namespace dicom {
 namespace {
@@ -705,7 +706,7 @@ bool PacsClient::Aborted() const { return m_impl->guard->Aborted(); }
 bool PacsClient::Open(const PacsAddress& address, std::string* error) {
     Close();
     if (!address.IsSet() || !IsValidAeTitle(address.callingAet)) {
-        if (error) *error = "the archive's address is not set (AE title, host and port)";
+        if (error) *error = text::Tr("the archive's address is not set (AE title, host and port)");
         return false;
     }
     if (Aborted()) {
@@ -760,17 +761,17 @@ bool PacsClient::Open(const PacsAddress& address, std::string* error) {
             if (!handshake.empty()) {
                 *error = handshake;
             } else if (status == DUL_ASSOCIATIONREJECTED) {
-                *error = "the archive " + where +
-                         " refused the connection (check its AE title and "
-                         "that it accepts " +
-                         address.callingAet + "): " + Text(status);
+                *error = text::Arg(text::Tr("the archive %1 refused the connection (check its AE title and that it "
+                                            "accepts %2): %3"),
+                                   {where, address.callingAet, Text(status)});
             } else {
-                *error = "cannot reach the archive " + where + ": " + Text(status);
                 // Over TLS 1.3 an archive that wants a client certificate says so only by
                 // ending the connection after the handshake.
-                if (m_impl->tlsLayer && m_impl->tlsLayer->Check().completed && address.tls.certFile.empty()) {
-                    *error += " (it may ask for kavimo's own TLS certificate, and none is set)";
-                }
+                *error = m_impl->tlsLayer && m_impl->tlsLayer->Check().completed && address.tls.certFile.empty()
+                             ? text::Arg(text::Tr("cannot reach the archive %1: %2 (it may ask for kavimo's own TLS "
+                                                  "certificate, and none is set)"),
+                                         {where, Text(status)})
+                             : text::Arg(text::Tr("cannot reach the archive %1: %2"), {where, Text(status)});
             }
         }
         return false;
@@ -796,13 +797,13 @@ void PacsClient::Close() {
 
 bool PacsClient::Echo(std::string* error) {
     if (!IsOpen()) {
-        if (error) *error = "not connected to the archive";
+        if (error) *error = text::Tr("not connected to the archive");
         return false;
     }
     const T_ASC_PresentationContextID id = m_impl->scu->findPresentationContextID(UID_VerificationSOPClass, "");
     const OFCondition status = id == 0 ? NET_EC_NoAcceptablePresentationContexts : m_impl->scu->sendECHORequest(id);
     if (status.bad()) {
-        if (error) *error = "the archive did not answer the check: " + Text(status);
+        if (error) *error = text::Arg(text::Tr("the archive did not answer the check: %1"), {Text(status)});
         return false;
     }
     return true;
@@ -810,7 +811,7 @@ bool PacsClient::Echo(std::string* error) {
 
 PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::string* error) {
     if (!IsOpen()) {
-        if (error) *error = "not connected to the archive";
+        if (error) *error = text::Tr("not connected to the archive");
         return StoreResult::Broken;
     }
     DcmSCU& scu = *m_impl->scu;
@@ -832,7 +833,9 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
     if (id == 0) {
         id = accepted(!object.KeepsJpeg());
         if (id == 0) {
-            if (error) *error = "the archive does not accept photographic pictures (VL Photographic Image Storage)";
+            if (error) {
+                *error = text::Tr("the archive does not accept photographic pictures (VL Photographic Image Storage)");
+            }
             return StoreResult::Refused;
         }
         otherForm = object.OtherForm(error);
@@ -842,18 +845,18 @@ PacsClient::StoreResult PacsClient::Store(const PictureObject& object, std::stri
     Uint16 status = 0;
     const OFCondition sent = scu.sendSTORERequest(id, "", dataset, status);
     if (sent.bad()) {
-        if (error) *error = "the archive did not confirm the picture: " + Text(sent);
+        if (error) *error = text::Arg(text::Tr("the archive did not confirm the picture: %1"), {Text(sent)});
         if (!scu.isConnected()) return StoreResult::Broken;
         // A request that failed half-way leaves the association unusable.
         scu.abortAssociation();
         return StoreResult::Broken;
     }
     if (!IsStoredStatus(status)) {
-        if (error) *error = "the archive refused the picture (" + StoreStatusText(status) + ")";
+        if (error) *error = text::Arg(text::Tr("the archive refused the picture (%1)"), {StoreStatusText(status)});
         return IsUnacceptableStatus(status) ? StoreResult::Unacceptable : StoreResult::Refused;
     }
     if (status != 0 && error)
-        *error = "the archive stored the picture with a warning (" + StoreStatusText(status) + ")";
+        *error = text::Arg(text::Tr("the archive stored the picture with a warning (%1)"), {StoreStatusText(status)});
     return StoreResult::Stored;
 }
 
@@ -862,13 +865,13 @@ bool PacsClient::FindWorklist(const WorklistQuery& worklistQuery, std::vector<Wo
     entries->clear();
     if (cut) *cut = false;
     if (!IsOpen()) {
-        if (error) *error = "not connected to the archive";
+        if (error) *error = text::Tr("not connected to the archive");
         return false;
     }
     ArchiveScu& scu = *m_impl->scu;
     const T_ASC_PresentationContextID id = scu.findPresentationContextID(UID_FINDModalityWorklistInformationModel, "");
     if (id == 0) {
-        if (error) *error = "the archive offers no worklist";
+        if (error) *error = text::Tr("the archive offers no worklist");
         return false;
     }
     DcmDataset query;
@@ -920,8 +923,8 @@ bool PacsClient::FindWorklist(const WorklistQuery& worklistQuery, std::vector<Wo
     if (Aborted()) {
         reason = "cancelled";
     } else if (timedOut) {
-        reason =
-            "the archive did not finish answering within " + std::to_string(m_impl->worklistDeadline.count()) + " s";
+        reason = text::Arg(text::Tr("the archive did not finish answering within %1 s"),
+                           {std::to_string(m_impl->worklistDeadline.count())});
     } else if (status.bad()) {
         reason = Text(status);
     } else if (round.failed) {
@@ -929,7 +932,7 @@ bool PacsClient::FindWorklist(const WorklistQuery& worklistQuery, std::vector<Wo
     }
     if (reason.empty()) return true;
     entries->clear();
-    if (error) *error = "the worklist query failed: " + reason;
+    if (error) *error = text::Arg(text::Tr("the worklist query failed: %1"), {reason});
     return false;
 }
 

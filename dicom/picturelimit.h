@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/text.h"
+
 namespace dicom {
 
 inline constexpr uint64_t kMaxPicturePixels = 100000000;
@@ -18,8 +20,8 @@ inline bool PictureSizeAllowed(uint64_t width, uint64_t height) {
 
 // The reason given for a picture over the limit.
 inline std::string PictureTooLargeReason(uint64_t width, uint64_t height) {
-    return "the picture claims " + std::to_string(width) + " \u00d7 " + std::to_string(height) +
-           " pixels, more than kavimo opens";
+    return text::Arg(text::Tr("the picture claims %1 \u00d7 %2 pixels, more than kavimo opens"),
+                     {std::to_string(width), std::to_string(height)});
 }
 
 }  // namespace dicom

@@ -9,6 +9,7 @@
 
 #include "platform/dirlist.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "records/audittrail.h"
 #include "records/patientdetails.h"
 #include "records/recordnames.h"
@@ -99,18 +100,18 @@ OpenedPatient OpenPatient(RecordStore& store, const PatientRequest& request, con
     }
     if (opened.index < 0) {
         if (store.UserCount() >= records::kMaxPatients) {
-            opened.error =
-                "the patient list is full: at most " + std::to_string(records::kMaxPatients) + " patients can be kept";
+            opened.error = text::Tr("the patient list is full: at most %n patients can be kept", nullptr,
+                                    int(records::kMaxPatients));
             return opened;
         }
         const uint64_t uid = NextUid(store, now);
         if (uid == 0) {
-            opened.error = "the computer's clock is behind the newest patient's creation time";
+            opened.error = text::Tr("the computer's clock is behind the newest patient's creation time");
             return opened;
         }
         const _USER_INFO user = NewRecord(request, uid, Today(now()));
         if (store.AddUser(user) != 1) {
-            opened.error = "the patient could not be stored in the work directory";
+            opened.error = text::Tr("the patient could not be stored in the work directory");
             return opened;
         }
         _USER_INFO added = {};
@@ -130,7 +131,7 @@ OpenedPatient OpenPatient(RecordStore& store, const PatientRequest& request, con
             // taken back.
             store.DeleteUser(store.UserCount() - 1);
             store.Flush();
-            opened.error = "the patient's details could not be written: " + error;
+            opened.error = text::Arg(text::Tr("the patient's details could not be written: %1"), {error});
             return opened;
         }
         records::AuditTrail::Record(records::audit::kPatientCreated, added.uid, records::RecordDirPath(added),
@@ -141,7 +142,7 @@ OpenedPatient OpenPatient(RecordStore& store, const PatientRequest& request, con
     }
     if (store.CurrentIndex() >= 0) store.CommitCurrentUser();
     if (store.SelectUser(opened.index) != opened.index) {
-        opened.error = "the patient could not be selected";
+        opened.error = text::Tr("the patient could not be selected");
         return opened;
     }
     opened.ok = true;

@@ -17,6 +17,7 @@
 #include "platform/dirlist.h"
 #include "platform/filemode.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -172,9 +173,24 @@ void RecordStore::NotifyLocked(const std::string& text) {
     m_pending.push_back(Message{text});
 }
 
+namespace {
+
+// The sentence told when a file cannot be handled, by what was done to it.
+std::string FileErrorPattern(const std::string& action) {
+    if (action == "find") return text::Tr("Could not find \"%1\": %2");
+    if (action == "create") return text::Tr("Could not create \"%1\": %2");
+    if (action == "read") return text::Tr("Could not read \"%1\": %2");
+    if (action == "write") return text::Tr("Could not write \"%1\": %2");
+    if (action == "move to the trash") return text::Tr("Could not move \"%1\" to the trash: %2");
+    if (action == "restore") return text::Tr("Could not restore \"%1\": %2");
+    if (action == "delete") return text::Tr("Could not delete \"%1\": %2");
+    return "Could not " + action + " \"%1\": %2";
+}
+
+}  // namespace
+
 void RecordStore::ReportFileErrorLocked(const char* action, const std::string& logicalPath, int error) {
-    NotifyLocked(std::string("Could not ") + action + " \"" + logicalPath +
-                 "\": " + std::strerror(error ? error : EIO));
+    NotifyLocked(text::Arg(FileErrorPattern(action), {logicalPath, std::strerror(error ? error : EIO)}));
 }
 
 std::string RecordStore::MapOrReport(const std::string& logicalPath) {
@@ -270,7 +286,8 @@ void RecordStore::RebuildUsersLocked() {
         m_users.push_back(user);
     }
     if (!incomplete.empty()) {
-        NotifyLocked("These patient records are incomplete and were left out of the patient list:" + incomplete);
+        NotifyLocked(text::Arg(
+            text::Tr("These patient records are incomplete and were left out of the patient list:%1"), {incomplete}));
     }
     m_userListChanged = true;
     FlushLocked();
@@ -376,10 +393,9 @@ int RecordStore::DeleteUser(int index) {
     if (!platform::NormalizeLogicalPath(named, &normalized) || !SamePathNoCase(normalized, ownDir)) {
         // Only the patient's own directory is ever deleted; a record naming anything else
         // (damaged or crafted) deletes nothing.
-        NotifyLocked(records::UidText(user.uid) +
-                     " was removed from the patient list, but no files were deleted: its record "
-                     "names the directory \"" +
-                     named + "\" instead of \"" + ownDir + "\".");
+        NotifyLocked(text::Arg(text::Tr("%1 was removed from the patient list, but no files were deleted: its "
+                                        "record names the directory \"%2\" instead of \"%3\"."),
+                               {records::UidText(user.uid), named, ownDir}));
         result = 0;
     } else {
         const std::string host = HostPath(ownDir);
@@ -392,13 +408,15 @@ int RecordStore::DeleteUser(int index) {
             entry.label = records::Utf16ToAnsi(records::FieldText(user.name));
             int error = 0;
             if (!m_trash.Put(entry, {{host, records::UidText(user.uid)}}, std::time(nullptr), nullptr, &error)) {
-                NotifyLocked(records::UidText(user.uid) + " was removed from the patient list, but \"" + ownDir +
-                             "\" could not be moved to the trash: " + std::strerror(error ? error : EIO));
+                NotifyLocked(text::Arg(text::Tr("%1 was removed from the patient list, but \"%2\" could not be "
+                                                "moved to the trash: %3"),
+                                       {records::UidText(user.uid), ownDir, std::strerror(error ? error : EIO)}));
                 result = 0;
             }
         } else if (records::FileExists(host)) {
-            NotifyLocked(records::UidText(user.uid) + " was removed from the patient list, but \"" + ownDir +
-                         "\" was not deleted: it is not a plain directory.");
+            NotifyLocked(text::Arg(text::Tr("%1 was removed from the patient list, but \"%2\" was not deleted: it "
+                                            "is not a plain directory."),
+                                   {records::UidText(user.uid), ownDir}));
             result = 0;
         }
     }
@@ -725,8 +743,8 @@ int RecordStore::AddPictureLocked(int kind, const std::string& path, bool writeN
     // A path that does not fit is refused: cut short, it would name a different file.
     if (!records::SetFieldText(picture.path, path)) {
         if (reportLongPath) {
-            NotifyLocked("The picture \"" + path + "\" was not added: its path is longer than " +
-                         std::to_string(records::kMaxPicturePathBytes) + " bytes.");
+            NotifyLocked(text::Arg(text::Tr("The picture \"%1\" was not added: its path is longer than %2 bytes."),
+                                   {path, std::to_string(records::kMaxPicturePathBytes)}));
         }
         return -1;
     }
@@ -817,8 +835,8 @@ int RecordStore::RebuildPicturesLocked(bool* changed) {
         if (AddPictureLocked(0, path, false, false, &dated) != 1) refused += "\n" + path;
     }
     if (!refused.empty()) {
-        NotifyLocked("These pictures were not added: their paths are longer than " +
-                     std::to_string(records::kMaxPicturePathBytes) + " bytes." + refused);
+        NotifyLocked(text::Arg(text::Tr("These pictures were not added: their paths are longer than %1 bytes.%2"),
+                               {std::to_string(records::kMaxPicturePathBytes), refused}));
     }
     // A rebuild that finds the list as the file holds it already (right after a Delete wrote it,
     // say) leaves the file alone: with thousands of pictures the rewrite is most of its time.
@@ -976,15 +994,16 @@ int RecordStore::RestoreUser(const std::string& id) {
     if (!m_trash.Find(id, &entry) || entry.kind != records::TrashKind::Patient) return -1;
     const std::string dirName = records::UidText(entry.uid);
     if (m_users.size() >= size_t(records::kMaxPatients)) {
-        NotifyLocked(dirName + " cannot be restored: the patient list is full.");
+        NotifyLocked(text::Arg(text::Tr("%1 cannot be restored: the patient list is full."), {dirName}));
         return -1;
     }
     int error = 0;
     if (!records::Trash::MoveOut(records::Trash::EntryHostDir(id) + "/" + dirName, HostPath(records::kWorkDir), dirName,
                                  false, nullptr, &error)) {
-        NotifyLocked(dirName + " cannot be restored: " +
-                     (error == EEXIST ? std::string("a patient directory of that name exists.")
-                                      : std::string(std::strerror(error))));
+        NotifyLocked(
+            error == EEXIST
+                ? text::Arg(text::Tr("%1 cannot be restored: a patient directory of that name exists."), {dirName})
+                : text::Arg(text::Tr("%1 cannot be restored: %2"), {dirName, std::strerror(error)}));
         return -1;
     }
     m_trash.Forget(id, nullptr);

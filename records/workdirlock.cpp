@@ -12,6 +12,7 @@
 #include "platform/debug.h"
 #include "platform/dirlist.h"
 #include "platform/filemode.h"
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
 
@@ -75,7 +76,8 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
     m_createdWorkDir = false;
     if (!IsDirectory(hostWorkDir)) {
         if (!platform::MakeDirectories(hostWorkDir)) {
-            m_message = "Cannot create the work directory " + hostWorkDir + ": " + std::strerror(errno ? errno : EIO);
+            m_message = text::Arg(text::Tr("Cannot create the work directory %1: %2"),
+                                  {hostWorkDir, std::strerror(errno ? errno : EIO)});
             return Status::Unlockable;
         }
         m_createdWorkDir = true;
@@ -91,14 +93,16 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
     if (fd < 0) {
         const int error = errno;
         m_message = error == ELOOP
-                        ? "Cannot use the lock file " + path + ": it is a symbolic link, which kavimo does not follow."
-                        : "Cannot open the lock file " + path + ": " + std::strerror(error);
+                        ? text::Arg(text::Tr("Cannot use the lock file %1: it is a symbolic link, "
+                                             "which kavimo does not follow."),
+                                    {path})
+                        : text::Arg(text::Tr("Cannot open the lock file %1: %2"), {path, std::strerror(error)});
         return error == EROFS ? Status::ReadOnly : Status::Unlockable;
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        m_message = "Cannot use the lock file " + path + ": it is not a plain file.";
+        m_message = text::Arg(text::Tr("Cannot use the lock file %1: it is not a plain file."), {path});
         return Status::Unlockable;
     }
     // The other accounts of a data group take the same lock: the file is theirs to open too.
@@ -112,16 +116,17 @@ WorkDirLock::Status WorkDirLock::Acquire(const std::string& hostWorkDir) {
                 std::this_thread::sleep_for(kHolderReadPause);
             }
             ::close(fd);
-            if (!known) {
-                host = "another computer or process";
-                pid = "unknown";
-            }
-            m_message = "The patient records in " + hostWorkDir + " are in use by kavimo on " + host + " (process " +
-                        pid + ").";
+            m_message = known
+                            ? text::Arg(text::Tr("The patient records in %1 are in use by kavimo on %2 (process %3)."),
+                                        {hostWorkDir, host, pid})
+                            : text::Arg(text::Tr("The patient records in %1 are in use by kavimo on another "
+                                                 "computer or process."),
+                                        {hostWorkDir});
             return Status::InUse;
         }
         ::close(fd);
-        m_message = "Cannot lock the patient records in " + hostWorkDir + ": " + std::strerror(error);
+        m_message =
+            text::Arg(text::Tr("Cannot lock the patient records in %1: %2"), {hostWorkDir, std::strerror(error)});
         return Status::Unlockable;
     }
     // Who holds it, for the next one who asks; written in place, then cut to length, so that a

@@ -1749,4 +1749,194 @@ the command line wins over the environment, which wins over the file.</translati
         <translation>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</translation>
     </message>
 </context>
+<context>
+    <name>text</name>
+    <message>
+        <source>Could not find &quot;%1&quot;: %2</source>
+        <translation>Could not find &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Could not create &quot;%1&quot;: %2</source>
+        <translation>Could not create &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>Could not read &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Could not write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Could not move &quot;%1&quot; to the trash: %2</source>
+        <translation>Could not move &quot;%1&quot; to the trash: %2</translation>
+    </message>
+    <message>
+        <source>Could not restore &quot;%1&quot;: %2</source>
+        <translation>Could not restore &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Could not delete &quot;%1&quot;: %2</source>
+        <translation>Could not delete &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>These patient records are incomplete and were left out of the patient list:%1</source>
+        <translation>These patient records are incomplete and were left out of the patient list:%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
+        <translation>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
+        <translation>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
+        <translation>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
+        <translation>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</translation>
+    </message>
+    <message>
+        <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
+        <translation>These pictures were not added: their paths are longer than %1 bytes.%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: the patient list is full.</source>
+        <translation>%1 cannot be restored: the patient list is full.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: a patient directory of that name exists.</source>
+        <translation>%1 cannot be restored: a patient directory of that name exists.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>%1 cannot be restored: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the work directory %1: %2</source>
+        <translation>Cannot create the work directory %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
+        <translation>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file %1: %2</source>
+        <translation>Cannot open the lock file %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is not a plain file.</source>
+        <translation>Cannot use the lock file %1: it is not a plain file.</translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
+        <translation>The patient records in %1 are in use by kavimo on %2 (process %3).</translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
+        <translation>The patient records in %1 are in use by kavimo on another computer or process.</translation>
+    </message>
+    <message>
+        <source>Cannot lock the patient records in %1: %2</source>
+        <translation>Cannot lock the patient records in %1: %2</translation>
+    </message>
+    <message>
+        <source>the JPEG data is cut short or damaged (%1)</source>
+        <translation>the JPEG data is cut short or damaged (%1)</translation>
+    </message>
+    <message>
+        <source>not a readable JPEG picture: %1</source>
+        <translation>not a readable JPEG picture: %1</translation>
+    </message>
+    <message>
+        <source>the picture does not decode to RGB</source>
+        <translation>the picture does not decode to RGB</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as JPEG: %1</source>
+        <translation>cannot encode the picture as JPEG: %1</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s address is not set (AE title, host and port)</source>
+        <translation>the archive&apos;s address is not set (AE title, host and port)</translation>
+    </message>
+    <message>
+        <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
+        <translation>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
+        <translation>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2</source>
+        <translation>cannot reach the archive %1: %2</translation>
+    </message>
+    <message>
+        <source>not connected to the archive</source>
+        <translation>not connected to the archive</translation>
+    </message>
+    <message>
+        <source>the archive did not answer the check: %1</source>
+        <translation>the archive did not answer the check: %1</translation>
+    </message>
+    <message>
+        <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
+        <translation>the archive does not accept photographic pictures (VL Photographic Image Storage)</translation>
+    </message>
+    <message>
+        <source>the archive did not confirm the picture: %1</source>
+        <translation>the archive did not confirm the picture: %1</translation>
+    </message>
+    <message>
+        <source>the archive refused the picture (%1)</source>
+        <translation>the archive refused the picture (%1)</translation>
+    </message>
+    <message>
+        <source>the archive stored the picture with a warning (%1)</source>
+        <translation>the archive stored the picture with a warning (%1)</translation>
+    </message>
+    <message>
+        <source>the archive offers no worklist</source>
+        <translation>the archive offers no worklist</translation>
+    </message>
+    <message>
+        <source>the archive did not finish answering within %1 s</source>
+        <translation>the archive did not finish answering within %1 s</translation>
+    </message>
+    <message>
+        <source>the worklist query failed: %1</source>
+        <translation>the worklist query failed: %1</translation>
+    </message>
+    <message>
+        <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
+        <translation>the picture claims %1 x %2 pixels, more than kavimo opens</translation>
+    </message>
+    <message numerus="yes">
+        <source>the patient list is full: at most %n patients can be kept</source>
+        <translation>
+            <numerusform>the patient list is full: at most %n patient can be kept</numerusform>
+            <numerusform>the patient list is full: at most %n patients can be kept</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
+        <translation>the computer&apos;s clock is behind the newest patient&apos;s creation time</translation>
+    </message>
+    <message>
+        <source>the patient could not be stored in the work directory</source>
+        <translation>the patient could not be stored in the work directory</translation>
+    </message>
+    <message>
+        <source>the patient&apos;s details could not be written: %1</source>
+        <translation>the patient&apos;s details could not be written: %1</translation>
+    </message>
+    <message>
+        <source>the patient could not be selected</source>
+        <translation>the patient could not be selected</translation>
+    </message>
+</context>
 </TS>

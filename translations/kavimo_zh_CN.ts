@@ -1732,4 +1732,193 @@ the command line wins over the environment, which wins over the file.</source>
         <translation>图片摄像头 %1:%2 是本程序自己的应答端口；请用 --picture-command-port 给出摄像头的端口，或用 --picture-reply-port 给出另一个本地端口</translation>
     </message>
 </context>
+<context>
+    <name>text</name>
+    <message>
+        <source>Could not find &quot;%1&quot;: %2</source>
+        <translation>找不到“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Could not create &quot;%1&quot;: %2</source>
+        <translation>无法创建“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Could not move &quot;%1&quot; to the trash: %2</source>
+        <translation>无法将“%1”移到回收站：%2</translation>
+    </message>
+    <message>
+        <source>Could not restore &quot;%1&quot;: %2</source>
+        <translation>无法恢复“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Could not delete &quot;%1&quot;: %2</source>
+        <translation>无法删除“%1”：%2</translation>
+    </message>
+    <message>
+        <source>These patient records are incomplete and were left out of the patient list:%1</source>
+        <translation>以下患者记录不完整，未列入患者列表：%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
+        <translation>%1 已从患者列表中移除，但未删除任何文件：其记录指向目录“%2”，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
+        <translation>%1 已从患者列表中移除，但无法将“%2”移到回收站：%3</translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
+        <translation>%1 已从患者列表中移除，但未删除“%2”：它不是普通目录。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
+        <translation>未添加图片“%1”：其路径超过 %2 字节。</translation>
+    </message>
+    <message>
+        <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
+        <translation>以下图片未添加：其路径超过 %1 字节。%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: the patient list is full.</source>
+        <translation>无法恢复 %1：患者列表已满。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: a patient directory of that name exists.</source>
+        <translation>无法恢复 %1：已存在同名的患者目录。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>无法恢复 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot create the work directory %1: %2</source>
+        <translation>无法创建工作目录 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
+        <translation>无法使用锁文件 %1：它是符号链接，kavimo 不会跟随符号链接。</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file %1: %2</source>
+        <translation>无法打开锁文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is not a plain file.</source>
+        <translation>无法使用锁文件 %1：它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
+        <translation>%1 中的患者记录正被 %2 上的 kavimo 使用（进程 %3）。</translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
+        <translation>%1 中的患者记录正被另一台计算机或另一个进程中的 kavimo 使用。</translation>
+    </message>
+    <message>
+        <source>Cannot lock the patient records in %1: %2</source>
+        <translation>无法锁定 %1 中的患者记录：%2</translation>
+    </message>
+    <message>
+        <source>the JPEG data is cut short or damaged (%1)</source>
+        <translation>JPEG 数据不完整或已损坏（%1）</translation>
+    </message>
+    <message>
+        <source>not a readable JPEG picture: %1</source>
+        <translation>不是可读取的 JPEG 图片：%1</translation>
+    </message>
+    <message>
+        <source>the picture does not decode to RGB</source>
+        <translation>图片无法解码为 RGB</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as JPEG: %1</source>
+        <translation>无法将图片编码为 JPEG：%1</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s address is not set (AE title, host and port)</source>
+        <translation>未设置存档服务器的地址（AE 标题、主机和端口）</translation>
+    </message>
+    <message>
+        <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
+        <translation>存档服务器 %1 拒绝了连接（请检查其 AE 标题，以及它是否接受 %2）：%3</translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
+        <translation>无法连接存档服务器 %1：%2（它可能要求 kavimo 自己的 TLS 证书，但尚未设置）</translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2</source>
+        <translation>无法连接存档服务器 %1：%2</translation>
+    </message>
+    <message>
+        <source>not connected to the archive</source>
+        <translation>未连接到存档服务器</translation>
+    </message>
+    <message>
+        <source>the archive did not answer the check: %1</source>
+        <translation>存档服务器未响应检测：%1</translation>
+    </message>
+    <message>
+        <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
+        <translation>存档服务器不接受摄影图片（VL Photographic Image Storage）</translation>
+    </message>
+    <message>
+        <source>the archive did not confirm the picture: %1</source>
+        <translation>存档服务器未确认收到图片：%1</translation>
+    </message>
+    <message>
+        <source>the archive refused the picture (%1)</source>
+        <translation>存档服务器拒收了图片（%1）</translation>
+    </message>
+    <message>
+        <source>the archive stored the picture with a warning (%1)</source>
+        <translation>存档服务器已存储图片，但给出警告（%1）</translation>
+    </message>
+    <message>
+        <source>the archive offers no worklist</source>
+        <translation>存档服务器不提供工作列表</translation>
+    </message>
+    <message>
+        <source>the archive did not finish answering within %1 s</source>
+        <translation>存档服务器未在 %1 秒内完成应答</translation>
+    </message>
+    <message>
+        <source>the worklist query failed: %1</source>
+        <translation>工作列表查询失败：%1</translation>
+    </message>
+    <message>
+        <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
+        <translation>图片声称有 %1 × %2 像素，超出了 kavimo 能打开的大小</translation>
+    </message>
+    <message numerus="yes">
+        <source>the patient list is full: at most %n patients can be kept</source>
+        <translation>
+            <numerusform>患者列表已满：最多只能保存 %n 位患者</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
+        <translation>计算机的时钟早于最新患者的创建时间</translation>
+    </message>
+    <message>
+        <source>the patient could not be stored in the work directory</source>
+        <translation>无法将患者保存到工作目录</translation>
+    </message>
+    <message>
+        <source>the patient&apos;s details could not be written: %1</source>
+        <translation>无法写入患者详细信息：%1</translation>
+    </message>
+    <message>
+        <source>the patient could not be selected</source>
+        <translation>无法选择该患者</translation>
+    </message>
+</context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/widgets/translation.h"
+#include "dicom/picturelimit.h"
 
 namespace {
 
@@ -95,6 +96,9 @@ void TranslationTest::languageFollowsTheDesktopOrTheSetting() {
             QCOMPARE(Ui::tr("关于 kavimo"), QStringLiteral("关于 kavimo"));
             // Qt's own buttons follow (Debian's Qt translations are installed with the program).
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+            // The libraries' texts come through the same translation, the values filled in after it.
+            QCOMPARE(QString::fromStdString(dicom::PictureTooLargeReason(40000, 30000)),
+                     QStringLiteral("图片声称有 40000 × 30000 像素，超出了 kavimo 能打开的大小"));
         }
         if (QString::fromUtf8(c.chosen) == QLatin1String("en")) {
             QCOMPARE(Ui::tr("关于 kavimo"), QStringLiteral("About kavimo"));
@@ -102,6 +106,8 @@ void TranslationTest::languageFollowsTheDesktopOrTheSetting() {
         if (QString::fromUtf8(c.chosen).isEmpty()) {
             QCOMPARE(Ui::tr("Settings(&S)..."), QStringLiteral("Settings(&S)..."));
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+            QCOMPARE(QString::fromStdString(dicom::PictureTooLargeReason(40000, 30000)),
+                     QStringLiteral("the picture claims 40000 \u00d7 30000 pixels, more than kavimo opens"));
         }
     }
 
