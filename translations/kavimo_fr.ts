@@ -1456,5 +1456,483 @@ Ils vont dans la corbeille, d’où «&#xa0;Corbeille…&#xa0;» peut les restau
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Try &apos;kavimo --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address of the stream camera (default 172.16.10.1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stream camera&apos;s command port (default 7777).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local port the live video arrives on (default 8888).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address of the picture camera (default 192.168.239.1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s command port (default 6000).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture camera&apos;s TCP picture port (default 5000).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive&apos;s host name or address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive&apos;s DICOM port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modality whose worklist entries are listed (default XC, photographs).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends every stored picture to the archive automatically (default off).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; is %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an IPv4 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a port (0 to 65535)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a port (1 to 65535)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an AE title (1 to 16 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an issuer (1 to 64 characters, no backslash)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a modality (a code such as XC or IO)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not this or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder is not writable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last name of the --patient-id patient (needed with it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first name of the --patient-id patient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phone of the --patient-id patient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
+[KAVIMO_LOOPBACK=1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file to read instead of %1
+[KAVIMO_CONFIG]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes a picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Milliseconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kavimo: oral image acquisition for WiFi intraoral cameras.
+Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
+the command line wins over the environment, which wins over the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A VDDS-media transfer file the practice-management system wrote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: kavimo [options] [transfer-file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings file &quot;%1&quot; does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transfer file and --patient-id cannot be given together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patient options need --patient-id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>text</name>
+    <message>
+        <source>Could not find &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not move &quot;%1&quot; to the trash: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not restore &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These patient records are incomplete and were left out of the patient list:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: the patient list is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: a patient directory of that name exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the work directory %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is not a plain file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot lock the patient records in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the JPEG data is cut short or damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a readable JPEG picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture does not decode to RGB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot encode the picture as JPEG: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive&apos;s address is not set (AE title, host and port)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the archive %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected to the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive did not answer the check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive did not confirm the picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive refused the picture (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive stored the picture with a warning (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive offers no worklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive did not finish answering within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the worklist query failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the patient list is full: at most %n patients can be kept</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patient could not be stored in the work directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patient&apos;s details could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patient could not be selected</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
