@@ -316,10 +316,51 @@ std::vector<PictureEntry> ListPictures(const std::string& patientHostDir) {
     return pictures;
 }
 
+namespace {
+
+// True when the text is written in a script ISO-8859-1 lacks (Greek, Cyrillic, Arabic, Chinese):
+// in the file it would be a row of '?'. A stray sign such as the euro, or a Polish letter, is not.
+bool InScriptBeyondLatin1(const std::string& utf8) {
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0xc0) continue;
+        const int length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
+        uint32_t code = c & (0x7f >> length);
+        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
+        }
+        // Past the Latin letters, except general punctuation and symbols (U+2000 to U+2BFF).
+        if (code >= 0x370 && (code < 0x2000 || code > 0x2bff)) return true;
+    }
+    return false;
+}
+
+// What each answer means, for a reason given in a language the file cannot hold.
+const char* AnswerMeaning(int errorLevel) {
+    switch (errorLevel) {
+        case kTransferPatientRefused:
+            return "the patient's data cannot be taken";
+        case kTransferUnknownPatient:
+            return "kavimo has no patient with this ID";
+        case kTransferUnknownPicture:
+            return "a chosen picture is not one of the patient's";
+        case kTransferFailed:
+            return "the records or the export folder could not be written";
+        case kTransferNotTaken:
+            return "the running kavimo did not take the patient";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
 void SetAnswer(IniText* file, int errorLevel, const std::string& errorText) {
     file->Set("STATUS", "READY", "1");
     file->Set("STATUS", "ERRORLEVEL", std::to_string(errorLevel));
-    file->Set("STATUS", "ERRORTEXT", errorText);
+    // The practice system shows the text to its user; kavimo's own reasons come in the user's
+    // language, which the file may not be able to hold.
+    file->Set("STATUS", "ERRORTEXT", InScriptBeyondLatin1(errorText) ? AnswerMeaning(errorLevel) : errorText);
 }
 
 void SetPictureList(IniText* file, const std::vector<PictureEntry>& pictures) {

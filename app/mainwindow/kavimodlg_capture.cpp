@@ -184,19 +184,19 @@ void CkavimoDlg::FreezeStream() {
         const QString why =
             havePatient && !m_strSnapshotError.isEmpty() ? QStringLiteral("\n") + m_strSnapshotError : QString();
         Audit(records::audit::kCapture, havePatient ? m_curPatient.uid : 0, std::string(),
-              Ui::tr("Freeze: nothing stored") + why, false);
+              QStringLiteral("Freeze: nothing stored") + why, false);
         ShowMessageBox(this, Ui::tr("Fail to Save！") + why, Ui::tr(kAppCaption));
     } else {
         std::string path;
         QString error;
         if (StoreNewPicture(frame, &path, &error)) {
             m_store.AddPicture(0, path, true);
-            Audit(records::audit::kCapture, m_curPatient.uid, path, Ui::tr("Freeze"));
+            Audit(records::audit::kCapture, m_curPatient.uid, path, QStringLiteral("Freeze"));
             PictureStored(path);
             ReloadPicturesAfterCapture(path);
             OfferChartAfterCapture(path);
         } else {
-            Audit(records::audit::kCapture, m_curPatient.uid, std::string(), Ui::tr("Freeze: ") + error, false);
+            Audit(records::audit::kCapture, m_curPatient.uid, std::string(), QStringLiteral("Freeze: ") + error, false);
             ShowMessageBox(this, Ui::tr("Fail to Save！\n%1").arg(error), Ui::tr(kAppCaption));
         }
     }
@@ -221,12 +221,12 @@ void CkavimoDlg::FreezePictureCamera() {
         const int error = m_udp.m_nDumpError.load();
         const QString why =
             error != 0 ? QStringLiteral("\n%1: %2").arg(ToQString(m_udp.DumpPath()), SystemError(error)) : QString();
-        Audit(records::audit::kCapture, patient.uid, std::string(), Ui::tr("Snap: no picture") + why, false);
+        Audit(records::audit::kCapture, patient.uid, std::string(), QStringLiteral("Snap: no picture") + why, false);
         ShowMessageBox(this, Ui::tr("Fail to save picture！") + why, Ui::tr("Error"));
         return;
     }
     m_store.AddPicture(0, path, true);
-    Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), Ui::tr("Snap"));
+    Audit(records::audit::kCapture, patient.uid, records::Utf16ToAnsi(path), QStringLiteral("Snap"));
     PictureStored(records::Utf16ToAnsi(path));
     ReloadPictures(false);
     OfferChartAfterCapture(records::Utf16ToAnsi(path));
@@ -287,12 +287,12 @@ bool CkavimoDlg::SaveOverShownPicture() {
     } else if (EncodePicture(m_review.Current().image, QFileInfo(host).suffix(), &bytes, &error) &&
                ReplaceFile(host, bytes, &error)) {
         m_review.SetStrokesUnsaved(false);
-        Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), Ui::tr("Save"));
+        Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save"));
         PictureStored(target.toStdString());
         ReloadPictures(false);
         return true;
     }
-    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), Ui::tr("Save: ") + error, false);
+    Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(), QStringLiteral("Save: ") + error, false);
     ShowMessageBox(this, Ui::tr("Fail to Save！\n%1: %2").arg(target, error), Ui::tr(kAppCaption));
     return false;
 }
@@ -315,7 +315,8 @@ void CkavimoDlg::OnRevertToOriginal() {
     int error = 0;
     const bool reverted = records::RevertToOriginal(HostPathOf(target).toStdString(), &error);
     Audit(records::audit::kSave, m_curPatient.uid, target.toStdString(),
-          Ui::tr("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)), reverted);
+          QStringLiteral("Revert to original") + (reverted ? QString() : QStringLiteral(": ") + SystemError(error)),
+          reverted);
     if (!reverted) {
         ShowMessageBox(this, Ui::tr("Fail to revert！\n%1: %2").arg(target, SystemError(error)), Ui::tr(kAppCaption));
         return;
@@ -334,7 +335,7 @@ void CkavimoDlg::OnRestorePictures() {
     const int restored = m_store.RestorePictures(chosen);
     for (const records::TrashEntry& entry : deleted) {
         if (std::find(chosen.begin(), chosen.end(), entry.id) == chosen.end()) continue;
-        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, Ui::tr("from the trash"));
+        Audit(records::audit::kRestore, m_curPatient.uid, entry.path, QStringLiteral("from the trash"));
     }
     if (restored == 0) return;
     ReloadPictures(false, picked);
@@ -349,12 +350,12 @@ bool CkavimoDlg::SaveAsNewPicture() {
     std::string path;
     QString error;
     if (!StoreNewPicture(m_review.Current().image, &path, &error)) {
-        Audit(records::audit::kSave, m_curPatient.uid, std::string(), Ui::tr("Save As: ") + error, false);
+        Audit(records::audit::kSave, m_curPatient.uid, std::string(), QStringLiteral("Save As: ") + error, false);
         ShowMessageBox(this, Ui::tr("Fail to Save！\n%1").arg(error), Ui::tr(kAppCaption));
         return false;
     }
     m_review.SetStrokesUnsaved(false);
-    Audit(records::audit::kSave, m_curPatient.uid, path, Ui::tr("Save As"));
+    Audit(records::audit::kSave, m_curPatient.uid, path, QStringLiteral("Save As"));
     KeepTeethOfSavedAs(m_review.PanePath(0), QString::fromStdString(path));
     ReloadPictures(true);
     PictureStored(path);
@@ -395,7 +396,7 @@ void CkavimoDlg::OnImport() {
             if (!stored && error.isEmpty()) error = Ui::tr("no free picture name");
         }
         if (stored) {
-            Audit(records::audit::kImport, m_curPatient.uid, imported.back(), Ui::tr("from ") + file);
+            Audit(records::audit::kImport, m_curPatient.uid, imported.back(), QStringLiteral("from ") + file);
         } else {
             failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file), error);
             Audit(records::audit::kImport, m_curPatient.uid, std::string(), failures.back(), false);
@@ -458,10 +459,10 @@ void CkavimoDlg::OnExport() {
                    !ReplaceFile(QDir(folder).filePath(name), bytes, &error)) {
             failures << QStringLiteral("%1: %2").arg(name, error);
             Audit(records::audit::kExport, patient.uid, logical.toStdString(),
-                  Ui::tr("to ") + folder + QStringLiteral(": ") + error, false);
+                  QStringLiteral("to ") + folder + QStringLiteral(": ") + error, false);
         } else {
             ++exported;
-            Audit(records::audit::kExport, patient.uid, logical.toStdString(), Ui::tr("to ") + folder);
+            Audit(records::audit::kExport, patient.uid, logical.toStdString(), QStringLiteral("to ") + folder);
         }
     }
     const QString done = Ui::tr("%n pictures exported to %1.", nullptr, exported).arg(QDir::toNativeSeparators(folder));

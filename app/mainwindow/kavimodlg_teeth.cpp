@@ -106,7 +106,7 @@ bool CkavimoDlg::TagPictures(const QStringList& logicalPaths, const records::Pic
         std::string why;
         const bool done = !name.isEmpty() && records::SetPictureTags(dir, name.toStdString(), tags, &why);
         if (name.isEmpty()) why = "not a picture in the patient's directory";
-        const QString detail = Ui::tr("Teeth: %1, view: %2")
+        const QString detail = QStringLiteral("Teeth: %1, view: %2")
                                    .arg(QString::fromStdString(records::FdiList(tags.teethFdi)),
                                         QString::fromLatin1(records::ViewName(tags.view)));
         records::AuditTrail::Record(

@@ -68,6 +68,13 @@ TEST(TransferFile, AnswerKeepsTheSystemsLinesAndItsEncoding) {
     EXPECT_NE(text.find("[MMOS]\r\nCOUNT=1\r\n"), std::string::npos);
     EXPECT_NE(text.find("[MMO1]\r\nMMOID=20261208101010\r\nTYPE=PHOTO\r\nTEETH=\r\nDATE=20261208\r\nTIME=101010"),
               std::string::npos);
+    // A reason in Chinese would be a row of '?': the answer's meaning is written instead.
+    pms::SetAnswer(&file, pms::kTransferUnknownPatient,
+                   "kavimo \xe6\xb2\xa1\xe6\x9c\x89 ID \xe4\xb8\xba 4711 \xe7\x9a\x84\xe6\x82\xa3\xe8\x80\x85");
+    EXPECT_EQ(file.Value("STATUS", "ERRORTEXT"), "kavimo has no patient with this ID");
+    pms::SetAnswer(&file, pms::kTransferPatientRefused,
+                   "Gr\xc3\xb6\xc3\x9f"
+                   "e\nzu gro\xc3\x9f \xe2\x82\xac");
     // What was written reads back as the same file.
     pms::IniText again;
     ASSERT_TRUE(again.Parse(text, &problem)) << problem;
