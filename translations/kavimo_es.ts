@@ -1458,481 +1458,485 @@ Se moverán a la papelera, desde donde «Restaurar eliminados…» los recupera 
     </message>
     <message>
         <source>Try &apos;kavimo --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «kavimo --help».</translation>
     </message>
     <message>
         <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del equipo que hace de unidad d: (predeterminada: ~/.local/share/kavimo/d).</translation>
     </message>
     <message>
         <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo que comparte las fichas: carpetas 0770, archivos 0660 (predeterminado: ninguno, 0700 y 0600).</translation>
     </message>
     <message>
         <source>Address of the stream camera (default 172.16.10.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la cámara de vídeo (predeterminada: 172.16.10.1).</translation>
     </message>
     <message>
         <source>The stream camera&apos;s command port (default 7777).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de órdenes de la cámara de vídeo (predeterminado: 7777).</translation>
     </message>
     <message>
         <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto local para las respuestas, las señales de vida y las teclas de la cámara de vídeo (predeterminado: 7777; 0: cualquiera).</translation>
     </message>
     <message>
         <source>Local port the live video arrives on (default 8888).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto local por el que llega el vídeo en vivo (predeterminado: 8888).</translation>
     </message>
     <message>
         <source>Address of the picture camera (default 192.168.239.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la cámara de fotos (predeterminada: 192.168.239.1).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s command port (default 6000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de órdenes de la cámara de fotos (predeterminado: 6000).</translation>
     </message>
     <message>
         <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto local para las respuestas de la cámara de fotos (predeterminado: 5000; 0: cualquiera).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s TCP picture port (default 5000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto TCP de imágenes de la cámara de fotos (predeterminado: 5000).</translation>
     </message>
     <message>
         <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección local a la que se vinculan los sockets de la cámara (predeterminada: 0.0.0.0: todas).</translation>
     </message>
     <message>
         <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de la clínica (PACS): su título AE (predeterminado: ninguno, sin archivo).</translation>
     </message>
     <message>
         <source>The archive&apos;s host name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de host o dirección del archivo.</translation>
     </message>
     <message>
         <source>The archive&apos;s DICOM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto DICOM del archivo.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
-        <translation type="unfinished"></translation>
+        <translation>Título AE propio de kavimo ante el archivo (predeterminado: KAVIMO).</translation>
     </message>
     <message>
         <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisor del ID de paciente (Issuer of Patient ID) que se envía con los ID de paciente propios de kavimo (predeterminado: KAVIMO- seguido de los 8 primeros dígitos hexadecimales de la identidad de la instalación).</translation>
     </message>
     <message>
         <source>The modality whose worklist entries are listed (default XC, photographs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalidad cuyas entradas de la worklist se muestran (predeterminada: XC, fotografías).</translation>
     </message>
     <message>
         <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las entradas de la worklist citadas para el título AE propio de kavimo (this, el valor predeterminado) o para todos los equipos (all).</translation>
     </message>
     <message>
         <source>Sends every stored picture to the archive automatically (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía automáticamente al archivo cada imagen guardada (predeterminado: off).</translation>
     </message>
     <message>
         <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se comunica con el archivo mediante TLS; su certificado debe estar firmado por una CA de --pacs-tls-ca y nombrar su host (predeterminado: off, TCP sin cifrar).</translation>
     </message>
     <message>
         <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificados de CA (PEM) con los que se comprueba el certificado del archivo.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado propio de kavimo (PEM), para los archivos que lo piden.</translation>
     </message>
     <message>
         <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave privada sin cifrar (PEM) del certificado de kavimo.</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot; is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3» %4</translation>
     </message>
     <message>
         <source>not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección IPv4</translation>
     </message>
     <message>
         <source>not a port (0 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un puerto (0 a 65535)</translation>
     </message>
     <message>
         <source>not a port (1 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un puerto (1 a 65535)</translation>
     </message>
     <message>
         <source>not an AE title (1 to 16 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un título AE (1 a 16 caracteres)</translation>
     </message>
     <message>
         <source>not a host</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un host</translation>
     </message>
     <message>
         <source>not on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>no es on ni off</translation>
     </message>
     <message>
         <source>not an issuer (1 to 64 characters, no backslash)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un emisor (1 a 64 caracteres, sin barra invertida)</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>not a modality (a code such as XC or IO)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una modalidad (un código como XC o IO)</translation>
     </message>
     <message>
         <source>not this or all</source>
-        <translation type="unfinished"></translation>
+        <translation>no es this ni all</translation>
     </message>
     <message>
         <source>not a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un nombre de grupo</translation>
     </message>
     <message>
         <source>not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>no es válido</translation>
     </message>
     <message>
         <source>no folder given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna carpeta</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no existe</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la carpeta</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún archivo</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>the file is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo</translation>
     </message>
     <message>
         <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el paciente con este ID del software de gestión de la clínica y lo crea si kavimo aún no lo tiene (sin mostrar el cuadro del paciente); el ID pasa a ser el ID de paciente (Patient ID) del archivo. Si kavimo ya se está ejecutando con esta carpeta de trabajo, la ventana abierta cambia a ese paciente.</translation>
     </message>
     <message>
         <source>The last name of the --patient-id patient (needed with it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos del paciente de --patient-id (obligatorio con él).</translation>
     </message>
     <message>
         <source>The first name of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del paciente de --patient-id.</translation>
     </message>
     <message>
         <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento del paciente de --patient-id (también YYYY-MM-DD o DD.MM.YYYY).</translation>
     </message>
     <message>
         <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo del paciente de --patient-id (también Male, Female, Other, Unknown).</translation>
     </message>
     <message>
         <source>The phone of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono del paciente de --patient-id.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
 [KAVIMO_LOOPBACK=1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirige las dos direcciones de cámara a 127.0.0.1 (para el simulador de cámara)
+[KAVIMO_LOOPBACK=1]</translation>
     </message>
     <message>
         <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra kavimo sin cámara: inicia el simulador de cámara kavimo-camsim (junto a kavimo o, si no, en el PATH) en 127.0.0.1 como cámara de vídeo (--demo) o cámara de fotos (--demo=picture) y conecta el enlace con la cámara a él; las direcciones y puertos de cámara anteriores no se usan entonces.</translation>
     </message>
     <message>
         <source>The settings file to read instead of %1
 [KAVIMO_CONFIG]</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración que se lee en lugar de %1
+[KAVIMO_CONFIG]</translation>
     </message>
     <message>
         <source>Writes a picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda una imagen de la pantalla.</translation>
     </message>
     <message>
         <source>Milliseconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milisegundos.</translation>
     </message>
     <message>
         <source>kavimo: oral image acquisition for WiFi intraoral cameras.
 Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
 the command line wins over the environment, which wins over the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo: adquisición de imágenes intraorales para cámaras intraorales WiFi.
+Cada ajuste también puede indicarse en el entorno (KAVIMO_*) o en kavimo.ini;
+la línea de comandos prevalece sobre el entorno, y este sobre el archivo.</translation>
     </message>
     <message>
         <source>A VDDS-media transfer file the practice-management system wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de intercambio VDDS-media escrito por el software de gestión de la clínica.</translation>
     </message>
     <message>
         <source>Usage: kavimo [options] [transfer-file]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kavimo [opciones] [transfer-file]</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>settings file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración «%1» no existe</translation>
     </message>
     <message>
         <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo=%1: la cámara de demostración debe ser «stream» o «picture»</translation>
     </message>
     <message>
         <source>a transfer file and --patient-id cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden indicar a la vez un archivo de intercambio y --patient-id</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1» (no existe ese archivo de intercambio)</translation>
     </message>
     <message>
         <source>the patient options need --patient-id</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones del paciente requieren --patient-id</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de nacimiento «%1» no es una fecha (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>el sexo «%1» no es M, F, O, U, Male, Female, Other ni Unknown</translation>
     </message>
     <message>
         <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
-        <translation type="unfinished"></translation>
+        <translation>la cámara de vídeo %1:%2 es el propio puerto de órdenes del programa; indique el puerto de la cámara con --stream-command-port u otro puerto local con --stream-local-port</translation>
     </message>
     <message>
         <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
-        <translation type="unfinished"></translation>
+        <translation>la cámara de fotos %1:%2 es el propio puerto de respuesta del programa; indique el puerto de la cámara con --picture-command-port u otro puerto local con --picture-reply-port</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>Could not find &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró «%1»: %2</translation>
     </message>
     <message>
         <source>Could not create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear «%1»: %2</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer «%1»: %2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir «%1»: %2</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mover «%1» a la papelera: %2</translation>
     </message>
     <message>
         <source>Could not restore &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar «%1»: %2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar «%1»: %2</translation>
     </message>
     <message>
         <source>These patient records are incomplete and were left out of the patient list:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas fichas de pacientes están incompletas y se han dejado fuera de la lista de pacientes:%1</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se quitó de la lista de pacientes, pero no se eliminó ningún archivo: su ficha indica la carpeta «%2» en lugar de «%3».</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se quitó de la lista de pacientes, pero «%2» no se pudo mover a la papelera: %3</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se quitó de la lista de pacientes, pero «%2» no se eliminó: no es una carpeta normal.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió la imagen «%1»: su ruta supera los %2 bytes.</translation>
     </message>
     <message>
         <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadieron estas imágenes: sus rutas superan los %1 bytes.%2</translation>
     </message>
     <message>
         <source>%1 cannot be restored: the patient list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede restaurar: la lista de pacientes está llena.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: a patient directory of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede restaurar: ya existe una carpeta de paciente con ese nombre.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede restaurar: %2</translation>
     </message>
     <message>
         <source>Cannot create the work directory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de trabajo %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo de bloqueo %1: es un enlace simbólico, y kavimo no sigue enlaces simbólicos.</translation>
     </message>
     <message>
         <source>Cannot open the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de bloqueo %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el archivo de bloqueo %1: no es un archivo normal.</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fichas de pacientes de %1 están en uso por kavimo en %2 (proceso %3).</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fichas de pacientes de %1 están en uso por kavimo en otro equipo o proceso.</translation>
     </message>
     <message>
         <source>Cannot lock the patient records in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden bloquear las fichas de pacientes de %1: %2</translation>
     </message>
     <message>
         <source>the JPEG data is cut short or damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos JPEG están incompletos o dañados (%1)</translation>
     </message>
     <message>
         <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen JPEG legible: %1</translation>
     </message>
     <message>
         <source>the picture does not decode to RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no se decodifica en RGB</translation>
     </message>
     <message>
         <source>cannot encode the picture as JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede codificar la imagen como JPEG: %1</translation>
     </message>
     <message>
         <source>the archive&apos;s address is not set (AE title, host and port)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha configurado la dirección del archivo (título AE, host y puerto)</translation>
     </message>
     <message>
         <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo %1 rechazó la conexión (compruebe su título AE y que acepte a %2): %3</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede acceder al archivo %1: %2 (puede que pida el certificado TLS propio de kavimo, y no hay ninguno configurado)</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede acceder al archivo %1: %2</translation>
     </message>
     <message>
         <source>not connected to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>sin conexión con el archivo</translation>
     </message>
     <message>
         <source>the archive did not answer the check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no respondió a la comprobación: %1</translation>
     </message>
     <message>
         <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no acepta imágenes fotográficas (VL Photographic Image Storage)</translation>
     </message>
     <message>
         <source>the archive did not confirm the picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no confirmó la imagen: %1</translation>
     </message>
     <message>
         <source>the archive refused the picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo rechazó la imagen (%1)</translation>
     </message>
     <message>
         <source>the archive stored the picture with a warning (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo guardó la imagen con una advertencia (%1)</translation>
     </message>
     <message>
         <source>the archive offers no worklist</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no ofrece worklist</translation>
     </message>
     <message>
         <source>the archive did not finish answering within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no terminó de responder en %1 s</translation>
     </message>
     <message>
         <source>the worklist query failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falló la consulta de la worklist: %1</translation>
     </message>
     <message>
         <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen declara %1 × %2 píxeles, más de los que kavimo abre</translation>
     </message>
     <message numerus="yes">
         <source>the patient list is full: at most %n patients can be kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la lista de pacientes está llena: solo se puede guardar %n paciente</numerusform>
+            <numerusform>la lista de pacientes está llena: solo se pueden guardar %n pacientes</numerusform>
         </translation>
     </message>
     <message>
         <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj del equipo va por detrás de la hora de creación del paciente más reciente</translation>
     </message>
     <message>
         <source>the patient could not be stored in the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar el paciente en la carpeta de trabajo</translation>
     </message>
     <message>
         <source>the patient&apos;s details could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron escribir los datos del paciente: %1</translation>
     </message>
     <message>
         <source>the patient could not be selected</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo seleccionar el paciente</translation>
     </message>
 </context>
 </TS>

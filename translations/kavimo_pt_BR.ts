@@ -1458,481 +1458,485 @@ Eles vão para a lixeira, de onde &quot;Restaurar excluídos…&quot; os recuper
     </message>
     <message>
         <source>Try &apos;kavimo --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente &quot;kavimo --help&quot;.</translation>
     </message>
     <message>
         <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta do computador que representa a unidade d: (padrão: ~/.local/share/kavimo/d).</translation>
     </message>
     <message>
         <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo que compartilha as fichas: pastas 0770, arquivos 0660 (padrão: nenhum, 0700 e 0600).</translation>
     </message>
     <message>
         <source>Address of the stream camera (default 172.16.10.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço da câmera de vídeo (padrão: 172.16.10.1).</translation>
     </message>
     <message>
         <source>The stream camera&apos;s command port (default 7777).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta de comandos da câmera de vídeo (padrão: 7777).</translation>
     </message>
     <message>
         <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta local para as respostas, os sinais de vida e as teclas da câmera de vídeo (padrão: 7777; 0: qualquer).</translation>
     </message>
     <message>
         <source>Local port the live video arrives on (default 8888).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta local pela qual chega o vídeo ao vivo (padrão: 8888).</translation>
     </message>
     <message>
         <source>Address of the picture camera (default 192.168.239.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço da câmera de fotos (padrão: 192.168.239.1).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s command port (default 6000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta de comandos da câmera de fotos (padrão: 6000).</translation>
     </message>
     <message>
         <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta local para as respostas da câmera de fotos (padrão: 5000; 0: qualquer).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s TCP picture port (default 5000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta TCP de imagens da câmera de fotos (padrão: 5000).</translation>
     </message>
     <message>
         <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço local ao qual os sockets da câmera se vinculam (padrão: 0.0.0.0: todos).</translation>
     </message>
     <message>
         <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo da clínica (PACS): seu título AE (padrão: nenhum, sem arquivo).</translation>
     </message>
     <message>
         <source>The archive&apos;s host name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de host ou endereço do arquivo.</translation>
     </message>
     <message>
         <source>The archive&apos;s DICOM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta DICOM do arquivo.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
-        <translation type="unfinished"></translation>
+        <translation>Título AE próprio do kavimo perante o arquivo (padrão: KAVIMO).</translation>
     </message>
     <message>
         <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
-        <translation type="unfinished"></translation>
+        <translation>Emissor do ID do paciente (Issuer of Patient ID) enviado com os IDs de paciente próprios do kavimo (padrão: KAVIMO- seguido dos 8 primeiros dígitos hexadecimais da identidade da instalação).</translation>
     </message>
     <message>
         <source>The modality whose worklist entries are listed (default XC, photographs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalidade cujas entradas da worklist são listadas (padrão: XC, fotografias).</translation>
     </message>
     <message>
         <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista as entradas da worklist agendadas para o título AE próprio do kavimo (this, o padrão) ou para todas as estações (all).</translation>
     </message>
     <message>
         <source>Sends every stored picture to the archive automatically (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia automaticamente ao arquivo cada imagem salva (padrão: off).</translation>
     </message>
     <message>
         <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunica-se com o arquivo via TLS; o certificado dele deve ser assinado por uma CA de --pacs-tls-ca e indicar o host dele (padrão: off, TCP sem criptografia).</translation>
     </message>
     <message>
         <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificados de CA (PEM) com os quais o certificado do arquivo é verificado.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado próprio do kavimo (PEM), para arquivos que o exigem.</translation>
     </message>
     <message>
         <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chave privada não criptografada (PEM) do certificado do kavimo.</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot; is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 &quot;%3&quot; %4</translation>
     </message>
     <message>
         <source>not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma pasta</translation>
     </message>
     <message>
         <source>not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um endereço IPv4</translation>
     </message>
     <message>
         <source>not a port (0 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma porta (0 a 65535)</translation>
     </message>
     <message>
         <source>not a port (1 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma porta (1 a 65535)</translation>
     </message>
     <message>
         <source>not an AE title (1 to 16 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um título AE (1 a 16 caracteres)</translation>
     </message>
     <message>
         <source>not a host</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um host</translation>
     </message>
     <message>
         <source>not on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>não é on nem off</translation>
     </message>
     <message>
         <source>not an issuer (1 to 64 characters, no backslash)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um emissor (1 a 64 caracteres, sem barra invertida)</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo</translation>
     </message>
     <message>
         <source>not a modality (a code such as XC or IO)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma modalidade (um código como XC ou IO)</translation>
     </message>
     <message>
         <source>not this or all</source>
-        <translation type="unfinished"></translation>
+        <translation>não é this nem all</translation>
     </message>
     <message>
         <source>not a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um nome de grupo</translation>
     </message>
     <message>
         <source>not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>não é válido</translation>
     </message>
     <message>
         <source>no folder given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma pasta informada</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não existe</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma pasta</translation>
     </message>
     <message>
         <source>the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não tem permissão de gravação</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo informado</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não existe</translation>
     </message>
     <message>
         <source>the file is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não pode ser lido</translation>
     </message>
     <message>
         <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o paciente com este ID do sistema de gestão da clínica e o cria se o kavimo ainda não o tiver (sem mostrar a janela do paciente); o ID passa a ser o ID do paciente (Patient ID) no arquivo. Se o kavimo já estiver em execução com esta pasta de trabalho, a janela aberta muda para esse paciente.</translation>
     </message>
     <message>
         <source>The last name of the --patient-id patient (needed with it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrenome do paciente de --patient-id (obrigatório com ele).</translation>
     </message>
     <message>
         <source>The first name of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do paciente de --patient-id.</translation>
     </message>
     <message>
         <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento do paciente de --patient-id (também YYYY-MM-DD ou DD.MM.YYYY).</translation>
     </message>
     <message>
         <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo do paciente de --patient-id (também Male, Female, Other, Unknown).</translation>
     </message>
     <message>
         <source>The phone of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone do paciente de --patient-id.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão.</translation>
     </message>
     <message>
         <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
 [KAVIMO_LOOPBACK=1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aponta os dois endereços de câmera para 127.0.0.1 (para o simulador de câmera)
+[KAVIMO_LOOPBACK=1]</translation>
     </message>
     <message>
         <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o kavimo sem câmera: inicia o simulador de câmera kavimo-camsim (ao lado do kavimo ou, se não houver, no PATH) em 127.0.0.1 como câmera de vídeo (--demo) ou câmera de fotos (--demo=picture) e aponta a conexão com a câmera para ele; os endereços e portas de câmera acima deixam então de ser usados.</translation>
     </message>
     <message>
         <source>The settings file to read instead of %1
 [KAVIMO_CONFIG]</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de configurações a ser lido em vez de %1
+[KAVIMO_CONFIG]</translation>
     </message>
     <message>
         <source>Writes a picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva uma imagem da tela.</translation>
     </message>
     <message>
         <source>Milliseconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milissegundos.</translation>
     </message>
     <message>
         <source>kavimo: oral image acquisition for WiFi intraoral cameras.
 Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
 the command line wins over the environment, which wins over the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo: aquisição de imagens intraorais para câmeras intraorais WiFi.
+Cada configuração também pode ser informada no ambiente (KAVIMO_*) ou no kavimo.ini;
+a linha de comando prevalece sobre o ambiente, e este sobre o arquivo.</translation>
     </message>
     <message>
         <source>A VDDS-media transfer file the practice-management system wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de intercâmbio VDDS-media gravado pelo sistema de gestão da clínica.</translation>
     </message>
     <message>
         <source>Usage: kavimo [options] [transfer-file]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kavimo [opções] [transfer-file]</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>settings file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de configurações &quot;%1&quot; não existe</translation>
     </message>
     <message>
         <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo=%1: a câmera de demonstração deve ser &quot;stream&quot; ou &quot;picture&quot;</translation>
     </message>
     <message>
         <source>a transfer file and --patient-id cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo de intercâmbio e --patient-id não podem ser informados juntos</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &quot;%1&quot; (esse arquivo de intercâmbio não existe)</translation>
     </message>
     <message>
         <source>the patient options need --patient-id</source>
-        <translation type="unfinished"></translation>
+        <translation>as opções de paciente exigem --patient-id</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>a data de nascimento &quot;%1&quot; não é uma data (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>o sexo &quot;%1&quot; não é M, F, O, U, Male, Female, Other nem Unknown</translation>
     </message>
     <message>
         <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
-        <translation type="unfinished"></translation>
+        <translation>a câmera de vídeo %1:%2 é a própria porta de comandos do programa; informe a porta da câmera com --stream-command-port ou outra porta local com --stream-local-port</translation>
     </message>
     <message>
         <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
-        <translation type="unfinished"></translation>
+        <translation>a câmera de fotos %1:%2 é a própria porta de resposta do programa; informe a porta da câmera com --picture-command-port ou outra porta local com --picture-reply-port</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>Could not find &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Could not create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível mover &quot;%1&quot; para a lixeira: %2</translation>
     </message>
     <message>
         <source>Could not restore &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível restaurar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>These patient records are incomplete and were left out of the patient list:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas fichas de pacientes estão incompletas e foram deixadas fora da lista de pacientes:%1</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi removido da lista de pacientes, mas nenhum arquivo foi excluído: a ficha indica a pasta &quot;%2&quot; em vez de &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi removido da lista de pacientes, mas não foi possível mover &quot;%2&quot; para a lixeira: %3</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi removido da lista de pacientes, mas &quot;%2&quot; não foi excluída: não é uma pasta comum.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem &quot;%1&quot; não foi adicionada: o caminho dela tem mais de %2 bytes.</translation>
     </message>
     <message>
         <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas imagens não foram adicionadas: os caminhos delas têm mais de %1 bytes.%2</translation>
     </message>
     <message>
         <source>%1 cannot be restored: the patient list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível restaurar %1: a lista de pacientes está cheia.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: a patient directory of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível restaurar %1: já existe uma pasta de paciente com esse nome.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível restaurar %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the work directory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta de trabalho %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar o arquivo de bloqueio %1: é um link simbólico, e o kavimo não segue links simbólicos.</translation>
     </message>
     <message>
         <source>Cannot open the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o arquivo de bloqueio %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível usar o arquivo de bloqueio %1: não é um arquivo comum.</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>As fichas de pacientes em %1 estão em uso pelo kavimo em %2 (processo %3).</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
-        <translation type="unfinished"></translation>
+        <translation>As fichas de pacientes em %1 estão em uso pelo kavimo em outro computador ou processo.</translation>
     </message>
     <message>
         <source>Cannot lock the patient records in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível bloquear as fichas de pacientes em %1: %2</translation>
     </message>
     <message>
         <source>the JPEG data is cut short or damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>os dados JPEG estão incompletos ou danificados (%1)</translation>
     </message>
     <message>
         <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem JPEG legível: %1</translation>
     </message>
     <message>
         <source>the picture does not decode to RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>a imagem não é decodificada em RGB</translation>
     </message>
     <message>
         <source>cannot encode the picture as JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível codificar a imagem como JPEG: %1</translation>
     </message>
     <message>
         <source>the archive&apos;s address is not set (AE title, host and port)</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço do arquivo não está configurado (título AE, host e porta)</translation>
     </message>
     <message>
         <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo %1 recusou a conexão (verifique o título AE dele e se ele aceita %2): %3</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível acessar o arquivo %1: %2 (ele pode exigir o certificado TLS próprio do kavimo, e nenhum está configurado)</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível acessar o arquivo %1: %2</translation>
     </message>
     <message>
         <source>not connected to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>sem conexão com o arquivo</translation>
     </message>
     <message>
         <source>the archive did not answer the check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não respondeu à verificação: %1</translation>
     </message>
     <message>
         <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não aceita imagens fotográficas (VL Photographic Image Storage)</translation>
     </message>
     <message>
         <source>the archive did not confirm the picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não confirmou a imagem: %1</translation>
     </message>
     <message>
         <source>the archive refused the picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo recusou a imagem (%1)</translation>
     </message>
     <message>
         <source>the archive stored the picture with a warning (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo salvou a imagem com um aviso (%1)</translation>
     </message>
     <message>
         <source>the archive offers no worklist</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não oferece worklist</translation>
     </message>
     <message>
         <source>the archive did not finish answering within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não terminou de responder em %1 s</translation>
     </message>
     <message>
         <source>the worklist query failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a consulta da worklist falhou: %1</translation>
     </message>
     <message>
         <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
-        <translation type="unfinished"></translation>
+        <translation>a imagem declara %1 × %2 pixels, mais do que o kavimo abre</translation>
     </message>
     <message numerus="yes">
         <source>the patient list is full: at most %n patients can be kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>a lista de pacientes está cheia: no máximo %n paciente pode ser mantido</numerusform>
+            <numerusform>a lista de pacientes está cheia: no máximo %n pacientes podem ser mantidos</numerusform>
         </translation>
     </message>
     <message>
         <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
-        <translation type="unfinished"></translation>
+        <translation>o relógio do computador está atrasado em relação à hora de criação do paciente mais recente</translation>
     </message>
     <message>
         <source>the patient could not be stored in the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar o paciente na pasta de trabalho</translation>
     </message>
     <message>
         <source>the patient&apos;s details could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar os dados do paciente: %1</translation>
     </message>
     <message>
         <source>the patient could not be selected</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível selecionar o paciente</translation>
     </message>
 </context>
 </TS>
