@@ -1526,485 +1526,489 @@ They go to the trash, from which &quot;Restore deleted patients…&quot; brings 
     </message>
     <message>
         <source>Try &apos;kavimo --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>جرّب «kavimo --help».</translation>
     </message>
     <message>
         <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد على هذا الحاسوب يمثّل محرك الأقراص d: (الافتراضي ~/.local/share/kavimo/d).</translation>
     </message>
     <message>
         <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة التي تتشارك السجلات: المجلدات 0770 والملفات 0660 (الافتراضي: لا شيء، 0700 و0600).</translation>
     </message>
     <message>
         <source>Address of the stream camera (default 172.16.10.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان كاميرا البث (الافتراضي 172.16.10.1).</translation>
     </message>
     <message>
         <source>The stream camera&apos;s command port (default 7777).</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ أوامر كاميرا البث (الافتراضي 7777).</translation>
     </message>
     <message>
         <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ المحلي لردود كاميرا البث ونبضاتها وضغطات أزرارها (الافتراضي 7777؛ 0: أي منفذ).</translation>
     </message>
     <message>
         <source>Local port the live video arrives on (default 8888).</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ المحلي الذي يصل عليه الفيديو المباشر (الافتراضي 8888).</translation>
     </message>
     <message>
         <source>Address of the picture camera (default 192.168.239.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان كاميرا الصور (الافتراضي 192.168.239.1).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s command port (default 6000).</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ أوامر كاميرا الصور (الافتراضي 6000).</translation>
     </message>
     <message>
         <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ المحلي لردود كاميرا الصور (الافتراضي 5000؛ 0: أي منفذ).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s TCP picture port (default 5000).</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ TCP الذي تُرسل عليه كاميرا الصور صورها (الافتراضي 5000).</translation>
     </message>
     <message>
         <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان المحلي الذي ترتبط به مقابس الكاميرا (الافتراضي 0.0.0.0: الكل).</translation>
     </message>
     <message>
         <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>أرشيف العيادة (PACS): عنوان AE الخاص به (الافتراضي: لا شيء، بلا أرشيف).</translation>
     </message>
     <message>
         <source>The archive&apos;s host name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم مضيف الأرشيف أو عنوانه.</translation>
     </message>
     <message>
         <source>The archive&apos;s DICOM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ DICOM للأرشيف.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان AE الخاص بـ kavimo لدى الأرشيف (الافتراضي KAVIMO).</translation>
     </message>
     <message>
         <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
-        <translation type="unfinished"></translation>
+        <translation>جهة إصدار معرّف المريض (Issuer of Patient ID) التي تُرسل مع معرّفات المرضى الخاصة بـ kavimo (الافتراضي KAVIMO- متبوعًا بأول 8 أرقام ست عشرية من هوية هذا التثبيت).</translation>
     </message>
     <message>
         <source>The modality whose worklist entries are listed (default XC, photographs).</source>
-        <translation type="unfinished"></translation>
+        <translation>نمط التصوير الذي تُعرض إدخالات قائمة العمل الخاصة به (الافتراضي XC، الصور الفوتوغرافية).</translation>
     </message>
     <message>
         <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض إدخالات قائمة العمل المجدولة لعنوان AE الخاص بـ kavimo (this، وهو الافتراضي) أو لكل المحطات (all).</translation>
     </message>
     <message>
         <source>Sends every stored picture to the archive automatically (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>يرسل كل صورة محفوظة إلى الأرشيف تلقائيًا (الافتراضي off).</translation>
     </message>
     <message>
         <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
-        <translation type="unfinished"></translation>
+        <translation>يتصل بالأرشيف عبر TLS؛ ويجب أن تنتهي سلسلة شهادته إلى --pacs-tls-ca وأن تحمل اسم مضيفه (الافتراضي off: اتصال TCP عادي).</translation>
     </message>
     <message>
         <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
-        <translation type="unfinished"></translation>
+        <translation>شهادات CA (PEM) التي يُتحقَّق بها من شهادة الأرشيف.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>شهادة kavimo الخاصة (PEM)، للأرشيفات التي تطلب شهادة.</translation>
     </message>
     <message>
         <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح الخاص غير المشفّر (PEM) لشهادة kavimo.</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot; is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3»: %4</translation>
     </message>
     <message>
         <source>not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مجلدًا</translation>
     </message>
     <message>
         <source>not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان IPv4</translation>
     </message>
     <message>
         <source>not a port (0 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس منفذًا (من 0 إلى 65535)</translation>
     </message>
     <message>
         <source>not a port (1 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس منفذًا (من 1 إلى 65535)</translation>
     </message>
     <message>
         <source>not an AE title (1 to 16 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان AE (من 1 إلى 16 حرفًا)</translation>
     </message>
     <message>
         <source>not a host</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس اسم مضيف</translation>
     </message>
     <message>
         <source>not on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس on ولا off</translation>
     </message>
     <message>
         <source>not an issuer (1 to 64 characters, no backslash)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس جهة إصدار (من 1 إلى 64 حرفًا، دون شرطة مائلة عكسية)</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا</translation>
     </message>
     <message>
         <source>not a modality (a code such as XC or IO)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نمط تصوير (رمز مثل XC أو IO)</translation>
     </message>
     <message>
         <source>not this or all</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس this ولا all</translation>
     </message>
     <message>
         <source>not a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس اسم مجموعة</translation>
     </message>
     <message>
         <source>not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>غير صالح</translation>
     </message>
     <message>
         <source>no folder given</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد أي مجلد</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد غير موجود</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس مجلدًا</translation>
     </message>
     <message>
         <source>the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد غير قابل للكتابة</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد أي ملف</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود</translation>
     </message>
     <message>
         <source>the file is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير قابل للقراءة</translation>
     </message>
     <message>
         <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح المريض الذي يحمل هذا المعرّف في نظام إدارة العيادة، وينشئه إن لم يكن موجودًا في kavimo بعد (دون عرض نافذة المريض)؛ ويصبح هذا المعرّف معرّف المريض (Patient ID) في الأرشيف. وإذا كان kavimo يعمل بالفعل على مجلد العمل هذا، تنتقل نافذته المفتوحة إلى المريض.</translation>
     </message>
     <message>
         <source>The last name of the --patient-id patient (needed with it).</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم عائلة مريض --patient-id (مطلوب معه).</translation>
     </message>
     <message>
         <source>The first name of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم الأول لمريض --patient-id.</translation>
     </message>
     <message>
         <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ ميلاد مريض --patient-id (يُقبل أيضًا YYYY-MM-DD أو DD.MM.YYYY).</translation>
     </message>
     <message>
         <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
-        <translation type="unfinished"></translation>
+        <translation>جنس مريض --patient-id (يُقبل أيضًا Male وFemale وOther وUnknown).</translation>
     </message>
     <message>
         <source>The phone of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>هاتف مريض --patient-id.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض هذه المساعدة.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض الإصدار.</translation>
     </message>
     <message>
         <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
 [KAVIMO_LOOPBACK=1]</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجّه عنواني الكاميرتين إلى 127.0.0.1 (لمحاكي الكاميرا)
+[KAVIMO_LOOPBACK=1]</translation>
     </message>
     <message>
         <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض kavimo دون كاميرا: يشغّل محاكي الكاميرا kavimo-camsim (من المجلد نفسه الذي فيه kavimo، وإلا من PATH) على 127.0.0.1 ككاميرا بث (--demo) أو ككاميرا صور (--demo=picture) ويوجّه اتصال الكاميرا إليه؛ وعندئذ لا تُستخدم عناوين الكاميرا ومنافذها المذكورة أعلاه.</translation>
     </message>
     <message>
         <source>The settings file to read instead of %1
 [KAVIMO_CONFIG]</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعدادات الذي يُقرأ بدلًا من %1
+[KAVIMO_CONFIG]</translation>
     </message>
     <message>
         <source>Writes a picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ صورة للشاشة.</translation>
     </message>
     <message>
         <source>Milliseconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>بالمللي ثانية.</translation>
     </message>
     <message>
         <source>kavimo: oral image acquisition for WiFi intraoral cameras.
 Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
 the command line wins over the environment, which wins over the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo: التقاط الصور الفموية لكاميرات داخل الفم اللاسلكية (WiFi).
+يمكن أيضًا تحديد كل إعداد في متغيرات البيئة (KAVIMO_*) أو في kavimo.ini؛
+وسطر الأوامر يتقدّم على متغيرات البيئة، وهي تتقدّم على الملف.</translation>
     </message>
     <message>
         <source>A VDDS-media transfer file the practice-management system wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف نقل VDDS-media كتبه نظام إدارة العيادة.</translation>
     </message>
     <message>
         <source>Usage: kavimo [options] [transfer-file]</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: kavimo [الخيارات] [transfer-file]</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع «%1»</translation>
     </message>
     <message>
         <source>settings file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإعدادات «%1» غير موجود</translation>
     </message>
     <message>
         <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo=%1: كاميرا العرض التجريبي إما «stream» أو «picture»</translation>
     </message>
     <message>
         <source>a transfer file and --patient-id cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تحديد ملف نقل و--patient-id معًا</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع «%1» (لا يوجد ملف نقل بهذا الاسم)</translation>
     </message>
     <message>
         <source>the patient options need --patient-id</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات المريض تتطلب --patient-id</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد «%1» ليس تاريخًا (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنس «%1» ليس M أو F أو O أو U أو Male أو Female أو Other أو Unknown</translation>
     </message>
     <message>
         <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
-        <translation type="unfinished"></translation>
+        <translation>كاميرا البث %1:%2 هي منفذ الأوامر الخاص بالبرنامج نفسه؛ حدّد منفذ الكاميرا بـ --stream-command-port أو منفذًا محليًا آخر بـ --stream-local-port</translation>
     </message>
     <message>
         <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
-        <translation type="unfinished"></translation>
+        <translation>كاميرا الصور %1:%2 هي منفذ الردود الخاص بالبرنامج نفسه؛ حدّد منفذ الكاميرا بـ --picture-command-port أو منفذًا محليًا آخر بـ --picture-reply-port</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>Could not find &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على «%1»: %2</translation>
     </message>
     <message>
         <source>Could not create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء «%1»: %2</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة «%1»: %2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة «%1»: %2</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نقل «%1» إلى سلة المهملات: %2</translation>
     </message>
     <message>
         <source>Could not restore &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت استعادة «%1»: %2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حذف «%1»: %2</translation>
     </message>
     <message>
         <source>These patient records are incomplete and were left out of the patient list:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلات المرضى هذه غير مكتملة، ولم تُدرج في قائمة المرضى:%1</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل %1 من قائمة المرضى، لكن لم يُحذف أي ملف: يذكر سجله المجلد «%2» بدلًا من «%3».</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل %1 من قائمة المرضى، لكن تعذّر نقل «%2» إلى سلة المهملات: %3</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل %1 من قائمة المرضى، لكن لم يُحذف «%2»: إنه ليس مجلدًا عاديًا.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضف الصورة «%1»: مسارها أطول من %2 بايت.</translation>
     </message>
     <message>
         <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضف هذه الصور: مساراتها أطول من %1 بايت.%2</translation>
     </message>
     <message>
         <source>%1 cannot be restored: the patient list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر استعادة %1: قائمة المرضى ممتلئة.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: a patient directory of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر استعادة %1: يوجد مجلد مريض بالاسم نفسه.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر استعادة %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the work directory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إنشاء مجلد العمل %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر استخدام ملف القفل %1: إنه رابط رمزي، وkavimo لا يتبع الروابط الرمزية.</translation>
     </message>
     <message>
         <source>Cannot open the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر فتح ملف القفل %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر استخدام ملف القفل %1: إنه ليس ملفًا عاديًا.</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلات المرضى في %1 يستخدمها kavimo على %2 (العملية %3).</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلات المرضى في %1 يستخدمها kavimo على حاسوب آخر أو في عملية أخرى.</translation>
     </message>
     <message>
         <source>Cannot lock the patient records in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر قفل سجلات المرضى في %1: %2</translation>
     </message>
     <message>
         <source>the JPEG data is cut short or damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات JPEG ناقصة أو تالفة (%1)</translation>
     </message>
     <message>
         <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست صورة JPEG قابلة للقراءة: %1</translation>
     </message>
     <message>
         <source>the picture does not decode to RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فك ترميز الصورة إلى RGB</translation>
     </message>
     <message>
         <source>cannot encode the picture as JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر ترميز الصورة بصيغة JPEG: %1</translation>
     </message>
     <message>
         <source>the archive&apos;s address is not set (AE title, host and port)</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الأرشيف غير مُعدّ (عنوان AE والمضيف والمنفذ)</translation>
     </message>
     <message>
         <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الأرشيف %1 الاتصال (تحقق من عنوان AE الخاص به ومن أنه يقبل %2): %3</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الوصول إلى الأرشيف %1: %2 (قد يطلب شهادة TLS الخاصة بـ kavimo، ولم تُحدَّد أي شهادة)</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الوصول إلى الأرشيف %1: %2</translation>
     </message>
     <message>
         <source>not connected to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل بالأرشيف</translation>
     </message>
     <message>
         <source>the archive did not answer the check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب الأرشيف لاختبار الاتصال: %1</translation>
     </message>
     <message>
         <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يقبل الأرشيف الصور الفوتوغرافية (VL Photographic Image Storage)</translation>
     </message>
     <message>
         <source>the archive did not confirm the picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يؤكّد الأرشيف استلام الصورة: %1</translation>
     </message>
     <message>
         <source>the archive refused the picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض الأرشيف الصورة (%1)</translation>
     </message>
     <message>
         <source>the archive stored the picture with a warning (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الأرشيف الصورة مع تحذير (%1)</translation>
     </message>
     <message>
         <source>the archive offers no worklist</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوفّر الأرشيف قائمة عمل</translation>
     </message>
     <message>
         <source>the archive did not finish answering within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُكمل الأرشيف رده خلال %1 ثانية</translation>
     </message>
     <message>
         <source>the worklist query failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاستعلام عن قائمة العمل: %1</translation>
     </message>
     <message>
         <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
-        <translation type="unfinished"></translation>
+        <translation>تذكر الصورة أن أبعادها %1 × %2 بكسل، وهذا أكبر مما يفتحه kavimo</translation>
     </message>
     <message numerus="yes">
         <source>the patient list is full: at most %n patients can be kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريضين</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مرضى</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريضًا</numerusform>
+            <numerusform>قائمة المرضى ممتلئة: لا يمكن الاحتفاظ بأكثر من %n مريض</numerusform>
         </translation>
     </message>
     <message>
         <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعة الحاسوب متأخرة عن وقت إنشاء أحدث مريض</translation>
     </message>
     <message>
         <source>the patient could not be stored in the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ المريض في مجلد العمل</translation>
     </message>
     <message>
         <source>the patient&apos;s details could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة بيانات المريض: %1</translation>
     </message>
     <message>
         <source>the patient could not be selected</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر اختيار المريض</translation>
     </message>
 </context>
 </TS>
