@@ -1458,481 +1458,485 @@ Sie werden in den Papierkorb verschoben und lassen sich %n Tage lang über „Pa
     </message>
     <message>
         <source>Try &apos;kavimo --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„kavimo --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis auf diesem Rechner, das für Laufwerk d: steht (Standard ~/.local/share/kavimo/d).</translation>
     </message>
     <message>
         <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe, mit der die Patientendaten geteilt werden: Ordner 0770, Dateien 0660 (Standard: keine, 0700 und 0600).</translation>
     </message>
     <message>
         <source>Address of the stream camera (default 172.16.10.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse der Videokamera (Standard 172.16.10.1).</translation>
     </message>
     <message>
         <source>The stream camera&apos;s command port (default 7777).</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsport der Videokamera (Standard 7777).</translation>
     </message>
     <message>
         <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Port für Antworten, Lebenszeichen und Tastendrücke der Videokamera (Standard 7777; 0: beliebig).</translation>
     </message>
     <message>
         <source>Local port the live video arrives on (default 8888).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Port, auf dem das Livevideo ankommt (Standard 8888).</translation>
     </message>
     <message>
         <source>Address of the picture camera (default 192.168.239.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse der Standbildkamera (Standard 192.168.239.1).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s command port (default 6000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsport der Standbildkamera (Standard 6000).</translation>
     </message>
     <message>
         <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Port für die Antworten der Standbildkamera (Standard 5000; 0: beliebig).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s TCP picture port (default 5000).</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP-Bildport der Standbildkamera (Standard 5000).</translation>
     </message>
     <message>
         <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Adresse, an die die Kamera-Sockets gebunden werden (Standard 0.0.0.0: alle).</translation>
     </message>
     <message>
         <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv der Praxis (PACS): sein AE-Titel (Standard: keiner, kein Archiv).</translation>
     </message>
     <message>
         <source>The archive&apos;s host name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hostname oder Adresse des Archivs.</translation>
     </message>
     <message>
         <source>The archive&apos;s DICOM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>DICOM-Port des Archivs.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener AE-Titel von kavimo gegenüber dem Archiv (Standard KAVIMO).</translation>
     </message>
     <message>
         <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussteller der Patienten-ID (Issuer of Patient ID), der mit den eigenen Patienten-IDs von kavimo gesendet wird (Standard KAVIMO- und die ersten 8 Hexadezimalziffern der Kennung dieser Installation).</translation>
     </message>
     <message>
         <source>The modality whose worklist entries are listed (default XC, photographs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalität, deren Einträge der Arbeitsliste aufgeführt werden (Standard XC, Fotografien).</translation>
     </message>
     <message>
         <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt die Einträge der Arbeitsliste auf, die für den eigenen AE-Titel von kavimo (this, der Standard) oder für alle Stationen (all) geplant sind.</translation>
     </message>
     <message>
         <source>Sends every stored picture to the archive automatically (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet jedes gespeicherte Bild automatisch an das Archiv (Standard off).</translation>
     </message>
     <message>
         <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindet sich über TLS mit dem Archiv; dessen Zertifikat muss auf eine CA aus --pacs-tls-ca zurückgehen und seinen Hostnamen nennen (Standard off: unverschlüsseltes TCP).</translation>
     </message>
     <message>
         <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CA-Zertifikate (PEM), mit denen das Zertifikat des Archivs geprüft wird.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Zertifikat von kavimo (PEM), für Archive, die eines verlangen.</translation>
     </message>
     <message>
         <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der unverschlüsselte private Schlüssel (PEM) des Zertifikats von kavimo.</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot; is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 „%3“ ist %4</translation>
     </message>
     <message>
         <source>not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Verzeichnis</translation>
     </message>
     <message>
         <source>not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine IPv4-Adresse</translation>
     </message>
     <message>
         <source>not a port (0 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Port (0 bis 65535)</translation>
     </message>
     <message>
         <source>not a port (1 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Port (1 bis 65535)</translation>
     </message>
     <message>
         <source>not an AE title (1 to 16 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein AE-Titel (1 bis 16 Zeichen)</translation>
     </message>
     <message>
         <source>not a host</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Host</translation>
     </message>
     <message>
         <source>not on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht on oder off</translation>
     </message>
     <message>
         <source>not an issuer (1 to 64 characters, no backslash)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Aussteller (1 bis 64 Zeichen, kein Backslash)</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei</translation>
     </message>
     <message>
         <source>not a modality (a code such as XC or IO)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Modalität (ein Code wie XC oder IO)</translation>
     </message>
     <message>
         <source>not this or all</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht this oder all</translation>
     </message>
     <message>
         <source>not a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gruppenname</translation>
     </message>
     <message>
         <source>not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültig</translation>
     </message>
     <message>
         <source>no folder given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ordner angegeben</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner existiert nicht</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ordner</translation>
     </message>
     <message>
         <source>the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner ist nicht beschreibbar</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei angegeben</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>the file is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht lesbar</translation>
     </message>
     <message>
         <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Patienten mit dieser ID aus der Praxisverwaltung und legt ihn an, wenn kavimo ihn noch nicht hat (der Patientendialog wird nicht angezeigt); die ID wird zur Patienten-ID im Archiv. Läuft kavimo bereits mit diesem Arbeitsverzeichnis, wechselt das laufende Fenster zu diesem Patienten.</translation>
     </message>
     <message>
         <source>The last name of the --patient-id patient (needed with it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname des mit --patient-id angegebenen Patienten (dort erforderlich).</translation>
     </message>
     <message>
         <source>The first name of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname des mit --patient-id angegebenen Patienten.</translation>
     </message>
     <message>
         <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum des mit --patient-id angegebenen Patienten (auch YYYY-MM-DD oder DD.MM.YYYY).</translation>
     </message>
     <message>
         <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht des mit --patient-id angegebenen Patienten (auch Male, Female, Other, Unknown).</translation>
     </message>
     <message>
         <source>The phone of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer des mit --patient-id angegebenen Patienten.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an.</translation>
     </message>
     <message>
         <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
 [KAVIMO_LOOPBACK=1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt beide Kameraadressen auf 127.0.0.1 (für den Kamerasimulator)
+[KAVIMO_LOOPBACK=1]</translation>
     </message>
     <message>
         <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt kavimo ohne Kamera: startet den Kamerasimulator kavimo-camsim (neben kavimo, sonst aus dem PATH) auf 127.0.0.1 als Videokamera (--demo) oder Standbildkamera (--demo=picture) und richtet die Kameraverbindung darauf aus; die obigen Kameraadressen und -ports werden dann nicht verwendet.</translation>
     </message>
     <message>
         <source>The settings file to read instead of %1
 [KAVIMO_CONFIG]</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei, die statt %1 gelesen wird
+[KAVIMO_CONFIG]</translation>
     </message>
     <message>
         <source>Writes a picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert ein Bildschirmfoto.</translation>
     </message>
     <message>
         <source>Milliseconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden.</translation>
     </message>
     <message>
         <source>kavimo: oral image acquisition for WiFi intraoral cameras.
 Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
 the command line wins over the environment, which wins over the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo: intraorale Bilderfassung für WLAN-Intraoralkameras.
+Jede Einstellung kann auch in der Umgebung (KAVIMO_*) oder in kavimo.ini angegeben werden;
+die Kommandozeile hat Vorrang vor der Umgebung, diese wiederum vor der Datei.</translation>
     </message>
     <message>
         <source>A VDDS-media transfer file the practice-management system wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine VDDS-media-Übergabedatei, die die Praxisverwaltung geschrieben hat.</translation>
     </message>
     <message>
         <source>Usage: kavimo [options] [transfer-file]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kavimo [Optionen] [transfer-file]</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>settings file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo=%1: die Demokamera ist „stream“ oder „picture“</translation>
     </message>
     <message>
         <source>a transfer file and --patient-id cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Übergabedatei und --patient-id können nicht zusammen angegeben werden</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“ (keine solche Übergabedatei)</translation>
     </message>
     <message>
         <source>the patient options need --patient-id</source>
-        <translation type="unfinished"></translation>
+        <translation>die Patientenoptionen erfordern --patient-id</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geburtsdatum „%1“ ist kein Datum (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geschlecht „%1“ ist nicht M, F, O, U, Male, Female, Other oder Unknown</translation>
     </message>
     <message>
         <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
-        <translation type="unfinished"></translation>
+        <translation>die Videokamera %1:%2 ist der eigene Befehlsport des Programms; geben Sie den Port der Kamera mit --stream-command-port oder einen anderen lokalen Port mit --stream-local-port an</translation>
     </message>
     <message>
         <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standbildkamera %1:%2 ist der eigene Antwortport des Programms; geben Sie den Port der Kamera mit --picture-command-port oder einen anderen lokalen Port mit --picture-reply-port an</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>Could not find &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht gefunden: %2</translation>
     </message>
     <message>
         <source>Could not create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2</translation>
     </message>
     <message>
         <source>Could not restore &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
         <source>These patient records are incomplete and were left out of the patient list:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Patientendatensätze sind unvollständig und wurden nicht in die Patientenliste aufgenommen:%1</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde aus der Patientenliste entfernt, aber es wurden keine Dateien gelöscht: Sein Datensatz nennt das Verzeichnis „%2“ statt „%3“.</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde aus der Patientenliste entfernt, aber „%2“ konnte nicht in den Papierkorb verschoben werden: %3</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde aus der Patientenliste entfernt, aber „%2“ wurde nicht gelöscht: Es ist kein gewöhnliches Verzeichnis.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ wurde nicht hinzugefügt: Sein Pfad ist länger als %2 Byte.</translation>
     </message>
     <message>
         <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bilder wurden nicht hinzugefügt: Ihre Pfade sind länger als %1 Byte.%2</translation>
     </message>
     <message>
         <source>%1 cannot be restored: the patient list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht wiederhergestellt werden: Die Patientenliste ist voll.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: a patient directory of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht wiederhergestellt werden: Ein Patientenverzeichnis dieses Namens existiert bereits.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot create the work directory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsverzeichnis %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht verwendet werden: Sie ist ein symbolischer Link, dem kavimo nicht folgt.</translation>
     </message>
     <message>
         <source>Cannot open the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht verwendet werden: Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendaten in %1 werden von kavimo auf %2 verwendet (Prozess %3).</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendaten in %1 werden von kavimo auf einem anderen Computer oder in einem anderen Prozess verwendet.</translation>
     </message>
     <message>
         <source>Cannot lock the patient records in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendaten in %1 können nicht gesperrt werden: %2</translation>
     </message>
     <message>
         <source>the JPEG data is cut short or damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die JPEG-Daten sind abgeschnitten oder beschädigt (%1)</translation>
     </message>
     <message>
         <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein lesbares JPEG-Bild: %1</translation>
     </message>
     <message>
         <source>the picture does not decode to RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild lässt sich nicht zu RGB dekodieren</translation>
     </message>
     <message>
         <source>cannot encode the picture as JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild kann nicht als JPEG kodiert werden: %1</translation>
     </message>
     <message>
         <source>the archive&apos;s address is not set (AE title, host and port)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse des Archivs ist nicht eingestellt (AE-Titel, Host und Port)</translation>
     </message>
     <message>
         <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv %1 hat die Verbindung abgelehnt (prüfen Sie seinen AE-Titel und ob es %2 annimmt): %3</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv %1 ist nicht erreichbar: %2 (möglicherweise verlangt es das eigene TLS-Zertifikat von kavimo, und es ist keines eingestellt)</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv %1 ist nicht erreichbar: %2</translation>
     </message>
     <message>
         <source>not connected to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht mit dem Archiv verbunden</translation>
     </message>
     <message>
         <source>the archive did not answer the check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv hat auf die Prüfung nicht geantwortet: %1</translation>
     </message>
     <message>
         <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv nimmt keine fotografischen Bilder an (VL Photographic Image Storage)</translation>
     </message>
     <message>
         <source>the archive did not confirm the picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv hat das Bild nicht bestätigt: %1</translation>
     </message>
     <message>
         <source>the archive refused the picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv hat das Bild abgelehnt (%1)</translation>
     </message>
     <message>
         <source>the archive stored the picture with a warning (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv hat das Bild mit einer Warnung gespeichert (%1)</translation>
     </message>
     <message>
         <source>the archive offers no worklist</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv bietet keine Arbeitsliste an</translation>
     </message>
     <message>
         <source>the archive did not finish answering within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv hat nicht innerhalb von %1 s fertig geantwortet</translation>
     </message>
     <message>
         <source>the worklist query failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Abfrage der Arbeitsliste ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild gibt %1 × %2 Pixel an, mehr als kavimo öffnet</translation>
     </message>
     <message numerus="yes">
         <source>the patient list is full: at most %n patients can be kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Patientenliste ist voll: Es kann höchstens %n Patient gespeichert werden</numerusform>
+            <numerusform>die Patientenliste ist voll: Es können höchstens %n Patienten gespeichert werden</numerusform>
         </translation>
     </message>
     <message>
         <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhrzeit des Computers liegt vor dem Anlagezeitpunkt des neuesten Patienten</translation>
     </message>
     <message>
         <source>the patient could not be stored in the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patient konnte nicht im Arbeitsverzeichnis gespeichert werden</translation>
     </message>
     <message>
         <source>the patient&apos;s details could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Daten des Patienten konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>the patient could not be selected</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patient konnte nicht ausgewählt werden</translation>
     </message>
 </context>
 </TS>

@@ -1458,481 +1458,485 @@ Ils vont dans la corbeille, d’où «&#xa0;Corbeille…&#xa0;» peut les restau
     </message>
     <message>
         <source>Try &apos;kavimo --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez «&#xa0;kavimo --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>Host directory that stands for the d: drive (default ~/.local/share/kavimo/d).</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de cet ordinateur qui tient lieu de lecteur d: (par défaut ~/.local/share/kavimo/d).</translation>
     </message>
     <message>
         <source>Group that shares the records: folders 0770, files 0660 (default: none, 0700 and 0600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe avec lequel les données des patients sont partagées&#xa0;: répertoires 0770, fichiers 0660 (par défaut&#xa0;: aucun, 0700 et 0600).</translation>
     </message>
     <message>
         <source>Address of the stream camera (default 172.16.10.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de la caméra vidéo (par défaut 172.16.10.1).</translation>
     </message>
     <message>
         <source>The stream camera&apos;s command port (default 7777).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de commande de la caméra vidéo (par défaut 7777).</translation>
     </message>
     <message>
         <source>Local port for the stream camera&apos;s replies, heartbeats and keys (default 7777; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port local pour les réponses, signaux de présence et touches de la caméra vidéo (par défaut 7777&#xa0;; 0&#xa0;: quelconque).</translation>
     </message>
     <message>
         <source>Local port the live video arrives on (default 8888).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port local sur lequel arrive la vidéo en direct (par défaut 8888).</translation>
     </message>
     <message>
         <source>Address of the picture camera (default 192.168.239.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de la caméra photo (par défaut 192.168.239.1).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s command port (default 6000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de commande de la caméra photo (par défaut 6000).</translation>
     </message>
     <message>
         <source>Local port for the picture camera&apos;s replies (default 5000; 0: any).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port local pour les réponses de la caméra photo (par défaut 5000&#xa0;; 0&#xa0;: quelconque).</translation>
     </message>
     <message>
         <source>The picture camera&apos;s TCP picture port (default 5000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Port image TCP de la caméra photo (par défaut 5000).</translation>
     </message>
     <message>
         <source>Local address the camera sockets bind to (default 0.0.0.0: all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse locale à laquelle les sockets de la caméra sont liés (par défaut 0.0.0.0&#xa0;: toutes).</translation>
     </message>
     <message>
         <source>The clinic&apos;s archive (PACS): its AE title (default: none, no archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’archive du cabinet (PACS)&#xa0;: son titre AE (par défaut&#xa0;: aucun, pas d’archive).</translation>
     </message>
     <message>
         <source>The archive&apos;s host name or address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’hôte ou adresse de l’archive.</translation>
     </message>
     <message>
         <source>The archive&apos;s DICOM port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port DICOM de l’archive.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own AE title towards the archive (default KAVIMO).</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre AE propre à kavimo auprès de l’archive (par défaut KAVIMO).</translation>
     </message>
     <message>
         <source>Issuer of Patient ID sent with kavimo&apos;s own Patient IDs (default KAVIMO- and the first 8 hex digits of the installation&apos;s identity).</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur de l’ID patient (Issuer of Patient ID) envoyé avec les ID patient propres à kavimo (par défaut KAVIMO- suivi des 8 premiers chiffres hexadécimaux de l’identifiant de l’installation).</translation>
     </message>
     <message>
         <source>The modality whose worklist entries are listed (default XC, photographs).</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalité dont les entrées de la worklist sont listées (par défaut XC, photographies).</translation>
     </message>
     <message>
         <source>Lists the worklist entries scheduled for kavimo&apos;s own AE title (this, the default) or for every station (all).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les entrées de la worklist prévues pour le titre AE propre à kavimo (this, par défaut) ou pour tous les postes (all).</translation>
     </message>
     <message>
         <source>Sends every stored picture to the archive automatically (default off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie automatiquement chaque image enregistrée à l’archive (par défaut off).</translation>
     </message>
     <message>
         <source>Talks to the archive over TLS; its certificate must chain to --pacs-tls-ca and name its host (default off: plain TCP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Communique avec l’archive via TLS&#xa0;; son certificat doit remonter à une AC de --pacs-tls-ca et porter le nom de son hôte (par défaut off&#xa0;: TCP non chiffré).</translation>
     </message>
     <message>
         <source>The CA certificates (PEM) to check the archive&apos;s certificate with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les certificats d’AC (PEM) servant à vérifier le certificat de l’archive.</translation>
     </message>
     <message>
         <source>kavimo&apos;s own certificate (PEM), for archives that ask for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat propre à kavimo (PEM), pour les archives qui en demandent un.</translation>
     </message>
     <message>
         <source>The unencrypted private key (PEM) of kavimo&apos;s certificate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé privée non chiffrée (PEM) du certificat de kavimo.</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot; is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 «&#xa0;%3&#xa0;» n’est %4</translation>
     </message>
     <message>
         <source>not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un répertoire</translation>
     </message>
     <message>
         <source>not an IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une adresse IPv4</translation>
     </message>
     <message>
         <source>not a port (0 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un port (0 à 65535)</translation>
     </message>
     <message>
         <source>not a port (1 to 65535)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un port (1 à 65535)</translation>
     </message>
     <message>
         <source>not an AE title (1 to 16 characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un titre AE (1 à 16 caractères)</translation>
     </message>
     <message>
         <source>not a host</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un hôte</translation>
     </message>
     <message>
         <source>not on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>ni on ni off</translation>
     </message>
     <message>
         <source>not an issuer (1 to 64 characters, no backslash)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un émetteur (1 à 64 caractères, sans barre oblique inverse)</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier</translation>
     </message>
     <message>
         <source>not a modality (a code such as XC or IO)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une modalité (un code comme XC ou IO)</translation>
     </message>
     <message>
         <source>not this or all</source>
-        <translation type="unfinished"></translation>
+        <translation>ni this ni all</translation>
     </message>
     <message>
         <source>not a group name</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nom de groupe</translation>
     </message>
     <message>
         <source>not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>pas valide</translation>
     </message>
     <message>
         <source>no folder given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier indiqué</translation>
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier n’existe pas</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un dossier</translation>
     </message>
     <message>
         <source>the folder is not writable</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier est protégé en écriture</translation>
     </message>
     <message>
         <source>no file given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’existe pas</translation>
     </message>
     <message>
         <source>the file is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’est pas lisible</translation>
     </message>
     <message>
         <source>Opens the patient with this ID of the practice-management system, creating it when kavimo does not have it yet (the patient dialog is not shown); the ID becomes the archive&apos;s Patient ID. When kavimo already runs on this work directory, the running window switches to the patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le patient ayant cet ID dans le logiciel de gestion du cabinet, en le créant si kavimo ne l’a pas encore (la fenêtre du patient n’est pas affichée)&#xa0;; l’ID devient l’ID patient de l’archive. Si kavimo est déjà lancé sur ce répertoire de travail, la fenêtre ouverte passe à ce patient.</translation>
     </message>
     <message>
         <source>The last name of the --patient-id patient (needed with it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de famille du patient indiqué par --patient-id (requis avec cette option).</translation>
     </message>
     <message>
         <source>The first name of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom du patient indiqué par --patient-id.</translation>
     </message>
     <message>
         <source>The birth date of the --patient-id patient (also YYYY-MM-DD or DD.MM.YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance du patient indiqué par --patient-id (aussi YYYY-MM-DD ou DD.MM.YYYY).</translation>
     </message>
     <message>
         <source>The sex of the --patient-id patient (also Male, Female, Other, Unknown).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe du patient indiqué par --patient-id (aussi Male, Female, Other, Unknown).</translation>
     </message>
     <message>
         <source>The phone of the --patient-id patient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone du patient indiqué par --patient-id.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version.</translation>
     </message>
     <message>
         <source>Points both camera addresses at 127.0.0.1 (for the camera simulator)
 [KAVIMO_LOOPBACK=1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirige les deux adresses de caméra vers 127.0.0.1 (pour le simulateur de caméra)
+[KAVIMO_LOOPBACK=1]</translation>
     </message>
     <message>
         <source>Shows kavimo without a camera: starts the camera simulator kavimo-camsim (next to kavimo, else on the PATH) on 127.0.0.1 as a stream camera (--demo) or a picture camera (--demo=picture) and points the camera link at it; the camera addresses and ports above are then unused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Présente kavimo sans caméra&#xa0;: démarre le simulateur de caméra kavimo-camsim (à côté de kavimo, sinon dans le PATH) sur 127.0.0.1 comme caméra vidéo (--demo) ou caméra photo (--demo=picture) et y dirige la liaison caméra&#xa0;; les adresses et ports de caméra ci-dessus ne sont alors pas utilisés.</translation>
     </message>
     <message>
         <source>The settings file to read instead of %1
 [KAVIMO_CONFIG]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de paramètres à lire au lieu de %1
+[KAVIMO_CONFIG]</translation>
     </message>
     <message>
         <source>Writes a picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre une capture d’écran.</translation>
     </message>
     <message>
         <source>Milliseconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisecondes.</translation>
     </message>
     <message>
         <source>kavimo: oral image acquisition for WiFi intraoral cameras.
 Every setting can also be given in the environment (KAVIMO_*) or in kavimo.ini;
 the command line wins over the environment, which wins over the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&#xa0;: acquisition d’images intra-orales pour caméras intra-orales Wi-Fi.
+Chaque paramètre peut aussi être donné dans l’environnement (KAVIMO_*) ou dans kavimo.ini&#xa0;;
+la ligne de commande l’emporte sur l’environnement, qui l’emporte sur le fichier.</translation>
     </message>
     <message>
         <source>A VDDS-media transfer file the practice-management system wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier d’échange VDDS-media écrit par le logiciel de gestion du cabinet.</translation>
     </message>
     <message>
         <source>Usage: kavimo [options] [transfer-file]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: kavimo [options] [transfer-file]</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>settings file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>--demo=%1: the demo camera is &quot;stream&quot; or &quot;picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo=%1&#xa0;: la caméra de démonstration est «&#xa0;stream&#xa0;» ou «&#xa0;picture&#xa0;»</translation>
     </message>
     <message>
         <source>a transfer file and --patient-id cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier d’échange et --patient-id ne peuvent pas être indiqués ensemble</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot; (no such transfer file)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;» (aucun fichier d’échange de ce nom)</translation>
     </message>
     <message>
         <source>the patient options need --patient-id</source>
-        <translation type="unfinished"></translation>
+        <translation>les options du patient nécessitent --patient-id</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de naissance «&#xa0;%1&#xa0;» n’est pas une date (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O, U, Male, Female, Other or Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>le sexe «&#xa0;%1&#xa0;» n’est pas M, F, O, U, Male, Female, Other ou Unknown</translation>
     </message>
     <message>
         <source>the stream camera %1:%2 is the program&apos;s own command port; give the camera&apos;s port with --stream-command-port or another local port with --stream-local-port</source>
-        <translation type="unfinished"></translation>
+        <translation>la caméra vidéo %1:%2 est le port de commande du programme lui-même&#xa0;; indiquez le port de la caméra avec --stream-command-port ou un autre port local avec --stream-local-port</translation>
     </message>
     <message>
         <source>the picture camera %1:%2 is the program&apos;s own reply port; give the camera&apos;s port with --picture-command-port or another local port with --picture-reply-port</source>
-        <translation type="unfinished"></translation>
+        <translation>la caméra photo %1:%2 est le port de réponse du programme lui-même&#xa0;; indiquez le port de la caméra avec --picture-command-port ou un autre port local avec --picture-reply-port</translation>
     </message>
 </context>
 <context>
     <name>text</name>
     <message>
         <source>Could not find &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not move &quot;%1&quot; to the trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de placer «&#xa0;%1&#xa0;» dans la corbeille&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not restore &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>These patient records are incomplete and were left out of the patient list:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces dossiers de patients sont incomplets et ont été exclus de la liste des patients&#xa0;:%1</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but no files were deleted: its record names the directory &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été retiré de la liste des patients, mais aucun fichier n’a été supprimé&#xa0;: son dossier indique le répertoire «&#xa0;%2&#xa0;» au lieu de «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; could not be moved to the trash: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été retiré de la liste des patients, mais «&#xa0;%2&#xa0;» n’a pas pu être placé dans la corbeille&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 was removed from the patient list, but &quot;%2&quot; was not deleted: it is not a plain directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été retiré de la liste des patients, mais «&#xa0;%2&#xa0;» n’a pas été supprimé&#xa0;: ce n’est pas un simple répertoire.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; was not added: its path is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image «&#xa0;%1&#xa0;» n’a pas été ajoutée&#xa0;: son chemin dépasse %2 octets.</translation>
     </message>
     <message>
         <source>These pictures were not added: their paths are longer than %1 bytes.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces images n’ont pas été ajoutées&#xa0;: leurs chemins dépassent %1 octets.%2</translation>
     </message>
     <message>
         <source>%1 cannot be restored: the patient list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être restauré&#xa0;: la liste des patients est pleine.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: a patient directory of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être restauré&#xa0;: un répertoire de patient portant ce nom existe déjà.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être restauré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create the work directory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le répertoire de travail %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is a symbolic link, which kavimo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’utiliser le fichier de verrou %1&#xa0;: c’est un lien symbolique, que kavimo ne suit pas.</translation>
     </message>
     <message>
         <source>Cannot open the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier de verrou %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot use the lock file %1: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’utiliser le fichier de verrou %1&#xa0;: ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on %2 (process %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers des patients de %1 sont utilisés par kavimo sur %2 (processus %3).</translation>
     </message>
     <message>
         <source>The patient records in %1 are in use by kavimo on another computer or process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers des patients de %1 sont utilisés par kavimo sur un autre ordinateur ou dans un autre processus.</translation>
     </message>
     <message>
         <source>Cannot lock the patient records in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller les dossiers des patients de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the JPEG data is cut short or damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>les données JPEG sont tronquées ou endommagées (%1)</translation>
     </message>
     <message>
         <source>not a readable JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image JPEG lisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>the picture does not decode to RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image ne se décode pas en RVB</translation>
     </message>
     <message>
         <source>cannot encode the picture as JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’encoder l’image en JPEG&#xa0;: %1</translation>
     </message>
     <message>
         <source>the archive&apos;s address is not set (AE title, host and port)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’adresse de l’archive n’est pas définie (titre AE, hôte et port)</translation>
     </message>
     <message>
         <source>the archive %1 refused the connection (check its AE title and that it accepts %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive %1 a refusé la connexion (vérifiez son titre AE et qu’elle accepte %2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2 (it may ask for kavimo&apos;s own TLS certificate, and none is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de joindre l’archive %1&#xa0;: %2 (elle demande peut-être le certificat TLS propre à kavimo, et aucun n’est défini)</translation>
     </message>
     <message>
         <source>cannot reach the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de joindre l’archive %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not connected to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>non connecté à l’archive</translation>
     </message>
     <message>
         <source>the archive did not answer the check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive n’a pas répondu à la vérification&#xa0;: %1</translation>
     </message>
     <message>
         <source>the archive does not accept photographic pictures (VL Photographic Image Storage)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive n’accepte pas les images photographiques (VL Photographic Image Storage)</translation>
     </message>
     <message>
         <source>the archive did not confirm the picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive n’a pas confirmé l’image&#xa0;: %1</translation>
     </message>
     <message>
         <source>the archive refused the picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive a refusé l’image (%1)</translation>
     </message>
     <message>
         <source>the archive stored the picture with a warning (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive a enregistré l’image avec un avertissement (%1)</translation>
     </message>
     <message>
         <source>the archive offers no worklist</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive ne propose pas de worklist</translation>
     </message>
     <message>
         <source>the archive did not finish answering within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive n’a pas fini de répondre en %1 s</translation>
     </message>
     <message>
         <source>the worklist query failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la requête de worklist a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>the picture claims %1 × %2 pixels, more than kavimo opens</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image annonce %1 × %2 pixels, plus que kavimo ne peut ouvrir</translation>
     </message>
     <message numerus="yes">
         <source>the patient list is full: at most %n patients can be kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la liste des patients est pleine&#xa0;: au plus %n patient peut être conservé</numerusform>
+            <numerusform>la liste des patients est pleine&#xa0;: au plus %n patients peuvent être conservés</numerusform>
         </translation>
     </message>
     <message>
         <source>the computer&apos;s clock is behind the newest patient&apos;s creation time</source>
-        <translation type="unfinished"></translation>
+        <translation>l’horloge de l’ordinateur est en retard sur la date de création du patient le plus récent</translation>
     </message>
     <message>
         <source>the patient could not be stored in the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>le patient n’a pas pu être enregistré dans le répertoire de travail</translation>
     </message>
     <message>
         <source>the patient&apos;s details could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les données du patient n’ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
         <source>the patient could not be selected</source>
-        <translation type="unfinished"></translation>
+        <translation>le patient n’a pas pu être sélectionné</translation>
     </message>
 </context>
 </TS>
