@@ -508,26 +508,14 @@
         <translation>حفظ الصورة</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>تجميد: لم يُحفظ شيء</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>فشل الحفظ!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>تجميد: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>فشل الحفظ!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>التقاط: لا توجد صورة</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>لا يمكن الاحتفاظ بأصلها: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>حفظ: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ The strokes saved on it are lost.</source>
         <translation>استعادة الصور المحذوفة</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>من سلة المهملات</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>حفظ باسم: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>لا يوجد اسم متاح للصورة</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>من </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -631,10 +603,6 @@ The strokes saved on it are lost.</source>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: ليس اسم ملف</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>إلى </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -804,10 +772,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
     <message>
         <source>Teeth </source>
         <translation>الأسنان </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>الأسنان: %1، المنظر: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

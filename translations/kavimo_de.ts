@@ -508,26 +508,14 @@
         <translation>Bild speichern</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Standbild: nichts gespeichert</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>Speichern fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Standbild: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>Speichern fehlgeschlagen!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Aufnahme: kein Bild</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>das Original kann nicht aufbewahrt werden: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>Speichern: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ Die darauf gespeicherten Zeichnungen gehen verloren.</translation>
         <translation>Gelöschte Bilder wiederherstellen</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>aus dem Papierkorb</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Speichern unter: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>kein freier Bildname</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>aus </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -627,10 +599,6 @@ Die darauf gespeicherten Zeichnungen gehen verloren.</translation>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: kein Dateiname</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>nach </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -772,10 +740,6 @@ Es wird in den Papierkorb verschoben und kann von dort %7 Tage lang wiederherges
     <message>
         <source>Teeth </source>
         <translation>Zähne </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Zähne: %1, Ansicht: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -164,26 +164,14 @@
         <translation>Save Pic</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Freeze: nothing stored</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>Failed to save!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Freeze: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>Failed to save!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Snap: no picture</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -210,10 +198,6 @@
         <translation>Save</translation>
     </message>
     <message>
-        <source>Save: </source>
-        <translation>Save: </translation>
-    </message>
-    <message>
         <source>Fail to Save！
 %1: %2</source>
         <translation>Failed to save!
@@ -236,24 +220,12 @@ The strokes saved on it are lost.</translation>
         <translation>Restore deleted pictures</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>from the trash</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Save As: </translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Save As</translation>
     </message>
     <message>
         <source>no free picture name</source>
         <translation>no free picture name</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>from </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -284,10 +256,6 @@ The strokes saved on it are lost.</translation>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: not a file name</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>to </translation>
     </message>
     <message>
         <source>%1
@@ -380,10 +348,6 @@ It goes to the trash, from which it can be restored for %7 days.</translation>
     <message>
         <source>Teeth </source>
         <translation>Teeth </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Teeth: %1, view: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -508,26 +508,14 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Congelar: no se guardó nada</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>¡Error al guardar!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Congelar: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>¡Error al guardar!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Capturar: no hay imagen</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>no se puede conservar su original: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>Guardar: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ Se perderán los trazos guardados en ella.</translation>
         <translation>Restaurar imágenes eliminadas</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>desde la papelera</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Guardar como: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>no queda ningún nombre de imagen libre</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>desde </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -627,10 +599,6 @@ Se perderán los trazos guardados en ella.</translation>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: no es un nombre de archivo</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>a </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -772,10 +740,6 @@ Se moverá a la papelera, desde donde se puede restaurar durante %7 días.</tran
     <message>
         <source>Teeth </source>
         <translation>Dientes </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Dientes: %1, vista: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -508,26 +508,14 @@
         <translation>Enregistrer l’image</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Figer&#xa0;: rien d’enregistré</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>Échec de l’enregistrement&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Figer&#xa0;: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>Échec de l’enregistrement&#xa0;!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Capturer&#xa0;: aucune image</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>son original ne peut pas être conservé&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>Enregistrer&#xa0;: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ Les annotations enregistrées dessus seront perdues.</translation>
         <translation>Restaurer des images supprimées</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>depuis la corbeille</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Enregistrer sous&#xa0;: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>aucun nom d’image libre</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>depuis </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -627,10 +599,6 @@ Les annotations enregistrées dessus seront perdues.</translation>
     <message>
         <source>%1: not a file name</source>
         <translation>%1&#xa0;: pas un nom de fichier</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>vers </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -772,10 +740,6 @@ Elle est placée dans la corbeille, d’où elle peut être restaurée pendant %
     <message>
         <source>Teeth </source>
         <translation>Dents </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Dents&#xa0;: %1, vue&#xa0;: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -508,26 +508,14 @@
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Congelar: nada foi salvo</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>Falha ao salvar!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Congelar: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>Falha ao salvar!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Capturar: nenhuma imagem</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>não é possível manter o original: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>Salvar: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ Os traços salvos nela serão perdidos.</translation>
         <translation>Restaurar imagens excluídas</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>da lixeira</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Salvar como: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>não há nome de imagem disponível</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>de </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -627,10 +599,6 @@ Os traços salvos nela serão perdidos.</translation>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: não é um nome de arquivo</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>para </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -772,10 +740,6 @@ Ela vai para a lixeira, de onde pode ser restaurada por %7 dias.</translation>
     <message>
         <source>Teeth </source>
         <translation>Dentes </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Dentes: %1, vista: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -508,26 +508,14 @@
         <translation>Сохранить</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>Стоп-кадр: ничего не сохранено</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>Не удалось сохранить!</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>Стоп-кадр: </translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>Не удалось сохранить!
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>Снимок: нет изображения</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>не удаётся сохранить его оригинал: </translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>Сохранение: </translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ The strokes saved on it are lost.</source>
         <translation>Восстановление удалённых снимков</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>из корзины</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>Сохранение копии: </translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>нет свободного имени для снимка</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>из </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -628,10 +600,6 @@ The strokes saved on it are lost.</source>
     <message>
         <source>%1: not a file name</source>
         <translation>%1: не имя файла</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>в </translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -780,10 +748,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
     <message>
         <source>Teeth </source>
         <translation>Зубы </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>Зубы: %1, проекция: %2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

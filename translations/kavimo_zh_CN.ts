@@ -164,26 +164,14 @@
         <translation>保存图片</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>冻结：未保存任何内容</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>保存失败！</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>冻结：</translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>保存失败！
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>拍照：没有图片</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -210,10 +198,6 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Save: </source>
-        <translation>保存：</translation>
-    </message>
-    <message>
         <source>Fail to Save！
 %1: %2</source>
         <translation>保存失败！
@@ -236,24 +220,12 @@ The strokes saved on it are lost.</source>
         <translation>恢复已删除的图片</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>从回收站</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>另存为：</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
     <message>
         <source>no free picture name</source>
         <translation>没有可用的图片名称</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>来自 </translation>
     </message>
     <message>
         <source>Fail to import:
@@ -284,10 +256,6 @@ The strokes saved on it are lost.</source>
     <message>
         <source>%1: not a file name</source>
         <translation>%1：不是文件名</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>到 </translation>
     </message>
     <message>
         <source>%1
@@ -380,10 +348,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
     <message>
         <source>Teeth </source>
         <translation>牙位 </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>牙位：%1，视图：%2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:

@@ -508,26 +508,14 @@
         <translation>儲存影像</translation>
     </message>
     <message>
-        <source>Freeze: nothing stored</source>
-        <translation>凍結：未儲存任何內容</translation>
-    </message>
-    <message>
         <source>Fail to Save！</source>
         <translation>儲存失敗！</translation>
-    </message>
-    <message>
-        <source>Freeze: </source>
-        <translation>凍結：</translation>
     </message>
     <message>
         <source>Fail to Save！
 %1</source>
         <translation>儲存失敗！
 %1</translation>
-    </message>
-    <message>
-        <source>Snap: no picture</source>
-        <translation>拍照：沒有影像</translation>
     </message>
     <message>
         <source>Fail to save picture！</source>
@@ -548,10 +536,6 @@
     <message>
         <source>its original cannot be kept: </source>
         <translation>無法保留其原始影像：</translation>
-    </message>
-    <message>
-        <source>Save: </source>
-        <translation>儲存：</translation>
     </message>
     <message>
         <source>Fail to Save！
@@ -576,20 +560,8 @@ The strokes saved on it are lost.</source>
         <translation>復原已刪除的影像</translation>
     </message>
     <message>
-        <source>from the trash</source>
-        <translation>從資源回收筒</translation>
-    </message>
-    <message>
-        <source>Save As: </source>
-        <translation>另存新檔：</translation>
-    </message>
-    <message>
         <source>no free picture name</source>
         <translation>沒有可用的影像名稱</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>來源：</translation>
     </message>
     <message>
         <source>Fail to import:
@@ -626,10 +598,6 @@ The strokes saved on it are lost.</source>
     <message>
         <source>%1: not a file name</source>
         <translation>%1：不是檔案名稱</translation>
-    </message>
-    <message>
-        <source>to </source>
-        <translation>目的地：</translation>
     </message>
     <message numerus="yes">
         <source>%n pictures exported to %1.</source>
@@ -764,10 +732,6 @@ It goes to the trash, from which it can be restored for %7 days.</source>
     <message>
         <source>Teeth </source>
         <translation>牙位 </translation>
-    </message>
-    <message>
-        <source>Teeth: %1, view: %2</source>
-        <translation>牙位：%1，視角：%2</translation>
     </message>
     <message>
         <source>The teeth of %1 were not given to %2:
