@@ -28,7 +28,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString DateText(const std::string& date) {
     const QDate d = QDate::fromString(Text(date), QStringLiteral("yyyyMMdd"));
-    return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : Text(date);
+    return d.isValid() ? LocalDateText(d) : Text(date);
 }
 
 QString TimeText(const std::string& time) {
@@ -75,7 +75,7 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
     : QDialog(parent) {
     setWindowTitle(Ui::tr(kCaption));
     auto* layout = new QVBoxLayout(this);
-    const QString dayText = day.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString dayText = LocalDateText(day);
     const QString heading = cut ? Ui::tr("Patients scheduled for %1 (only the first %2: the PACS sent more):")
                                       .arg(dayText)
                                       .arg(entries.size())
@@ -130,7 +130,7 @@ CWorklistDlg::CWorklistDlg(const std::vector<dicom::WorklistEntry>& entries, con
     m_date = new QDateEdit(day, this);
     m_date->setObjectName(QStringLiteral("WorklistDate"));
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date->setDisplayFormat(LocalDateFormat());
     dayRow->addWidget(m_date);
     auto* show = new QPushButton(Ui::tr("Show"), this);
     show->setObjectName(QStringLiteral("WorklistShow"));

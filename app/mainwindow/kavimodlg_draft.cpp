@@ -91,8 +91,8 @@ void CkavimoDlg::OfferUnsavedWork() {
     }
     MessageBoxRequest question;
     question.parent = this;
-    question.text = Ui::tr("Restore the unsaved work of %1 from %2?")
-                        .arg(draft.patientName, draft.savedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    question.text =
+        Ui::tr("Restore the unsaved work of %1 from %2?").arg(draft.patientName, LocalDateTimeText(draft.savedAt));
     question.caption = Ui::tr("Oral image acquisition system");
     question.icon = QMessageBox::Question;
     question.buttons = QMessageBox::Yes | QMessageBox::No;

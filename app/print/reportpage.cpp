@@ -74,11 +74,7 @@ QString ReportSexText(int sex) { return sex != 0 ? Ui::tr("Sex：male") : Ui::tr
 QString ReportAgeText(int age) { return Ui::tr("Age：%1").arg(age); }
 
 QString ReportTimeText(const QDateTime& time, const QLocale& locale) {
-    // A report is kept for years: the year is written in full whatever the locale's short form.
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return Ui::tr("Time：") + locale.toString(time.date(), format) + QLatin1Char(' ') +
-           locale.toString(time.time(), QLocale::ShortFormat);
+    return Ui::tr("Time：") + LocalDateTimeText(time, locale);
 }
 
 QString ReportFamily(const QString& family) {

@@ -51,7 +51,7 @@ CRestoreDlg::CRestoreDlg(const QString& title, const std::vector<records::TrashE
 }
 
 QString CRestoreDlg::RowText(const records::TrashEntry& entry) {
-    const QString deleted = QDateTime::fromSecsSinceEpoch(entry.deletedAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    const QString deleted = LocalDateTimeText(QDateTime::fromSecsSinceEpoch(entry.deletedAt));
     const QString label = QString::fromStdString(entry.label);
     if (entry.kind == records::TrashKind::Picture) {
         return Ui::tr("Picture of %1   (deleted %2)").arg(label, deleted);

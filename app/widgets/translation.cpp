@@ -122,3 +122,17 @@ QString InstallTranslation(const QString& language) {
     if (!language.trimmed().isEmpty()) QLocale::setDefault(QLocale(chosen));
     return chosen;
 }
+
+QString LocalDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString LocalDateText(const QDate& date, const QLocale& locale) {
+    return locale.toString(date, LocalDateFormat(locale));
+}
+
+QString LocalDateTimeText(const QDateTime& time, const QLocale& locale) {
+    return LocalDateText(time.date(), locale) + QLatin1Char(' ') + locale.toString(time.time(), QLocale::ShortFormat);
+}

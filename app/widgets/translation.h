@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -22,3 +24,9 @@ QStringList ShippedLanguages();
 // an earlier call installed. Returns the locale name whose translation was installed, empty
 // when the source texts stay (the C locale).
 QString InstallTranslation(const QString& language);
+
+// A date, or a date and time of day, as the user's locale writes them short, with the year in
+// full: records are kept for years.
+QString LocalDateFormat(const QLocale& locale = QLocale());
+QString LocalDateText(const QDate& date, const QLocale& locale = QLocale());
+QString LocalDateTimeText(const QDateTime& time, const QLocale& locale = QLocale());
