@@ -17,6 +17,12 @@ using Lookup = std::string (*)(const char* source, const char* disambiguation, i
 // Installed once before the threads that show texts start; nullptr removes it.
 void SetLookup(Lookup lookup);
 
+// For the programs without Qt (the kavimo-* tools): installs the lookup in the message catalogs
+// made from the same translations (gettext's kavimo.mo, in share/locale beside the program's bin
+// folder), in the language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Only the
+// messages' locale is taken from the environment: numbers keep the C locale's form.
+void UseMessageCatalogs();
+
 // `source` in the user's language, "%n" replaced by n. Written `text::Tr("...")` with a literal so
 // that lupdate finds it.
 std::string Tr(const char* source, const char* disambiguation = nullptr, int n = -1);

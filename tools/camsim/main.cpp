@@ -4,6 +4,7 @@
 #include <string>
 
 #include "kavimo_version.h"
+#include "platform/text.h"
 #include "tools/camsim/options.h"
 #include "tools/camsim/simulator.h"
 
@@ -12,6 +13,7 @@ void OnSignal(int) { camsim::Simulator::RequestStop(); }
 }  // namespace
 
 int main(int argc, char** argv) {
+    text::UseMessageCatalogs();
     camsim::Options options;
     std::string error;
     if (!camsim::ParseOptions(argc, argv, &options, &error)) {

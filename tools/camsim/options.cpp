@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/net.h"
+#include "platform/text.h"
 #include "tools/common/optionparser.h"
 
 namespace camsim {
@@ -38,7 +39,7 @@ bool ParseSchedule(const std::string& text, ScheduledCommand* out) {
 }  // namespace
 
 std::string Usage() {
-    return R"(usage: kavimo-camsim --stream|--picture [options]
+    return text::Tr(R"(usage: kavimo-camsim --stream|--picture [options]
 
 Plays a camera of the kavimo system on loopback. Every address must lie in 127.0.0.0/8.
 
@@ -93,7 +94,7 @@ Commands (standard input, one per line, or --at):
 
 Standard output: one line "camsim ready mode=... cmd_port=... ..." once every socket is bound,
 then "camsim event ..." lines; "camsim bye" at the end. Errors go to standard error.
-)";
+)");
 }
 
 namespace {

@@ -13,6 +13,7 @@
 
 #include "decoder/TEGMO_Decoder.h"
 #include "kavimo_version.h"
+#include "platform/text.h"
 #include "player/TEGMO_Player.h"
 #include "playwindow.h"
 #include "streamsource.h"
@@ -20,23 +21,26 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: kavimo-play [options] [FILE.h264]\n"
-    "Plays an H.264 elementary stream, or a generated test pattern when no file is given.\n"
-    "  --size WxH            size of the generated pattern (default 1280x720)\n"
-    "  --fps N               frame rate of the stream (default 25)\n"
-    "  --mode 0|1            render mode: 0 surface layer (default), 1 SDL\n"
-    "  --overlay             draw the statistics text over the video\n"
-    "  --frames N            stop after N frames\n"
-    "  --seconds S           stop after S seconds\n"
-    "  --loop                start a file again at its end\n"
-    "  --window WxH          size of the window (default: the pattern's size, 960x540 for a file)\n"
-    "  --no-pacing           show frames as fast as they can be drawn (pacing off, fed at once)\n"
-    "  --shot FILE.bmp       at the end, write the last frame shown (TEGMO_PLAY_VideoShotLast)\n"
-    "  --window-shot FILE.bmp  at the end, write what the window shows\n"
-    "  --record FILE.h264    also write the frames played to an elementary-stream file\n"
-    "  -h, --help            this text\n"
-    "  --version             the version of kavimo this program belongs to\n";
+// In the user's language (the message catalogs).
+std::string Usage() {
+    return text::Tr(
+        "usage: kavimo-play [options] [FILE.h264]\n"
+        "Plays an H.264 elementary stream, or a generated test pattern when no file is given.\n"
+        "  --size WxH            size of the generated pattern (default 1280x720)\n"
+        "  --fps N               frame rate of the stream (default 25)\n"
+        "  --mode 0|1            render mode: 0 surface layer (default), 1 SDL\n"
+        "  --overlay             draw the statistics text over the video\n"
+        "  --frames N            stop after N frames\n"
+        "  --seconds S           stop after S seconds\n"
+        "  --loop                start a file again at its end\n"
+        "  --window WxH          size of the window (default: the pattern's size, 960x540 for a file)\n"
+        "  --no-pacing           show frames as fast as they can be drawn (pacing off, fed at once)\n"
+        "  --shot FILE.bmp       at the end, write the last frame shown (TEGMO_PLAY_VideoShotLast)\n"
+        "  --window-shot FILE.bmp  at the end, write what the window shows\n"
+        "  --record FILE.h264    also write the frames played to an elementary-stream file\n"
+        "  -h, --help            this text\n"
+        "  --version             the version of kavimo this program belongs to\n");
+}
 
 struct Options {
     std::string file;
@@ -108,7 +112,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     };
     const tooloptions::Outcome outcome = tooloptions::Parse(grammar, argc, argv);
     if (outcome.stoppedBy == "--help") {
-        std::fputs(kUsage, stdout);
+        std::fputs(Usage().c_str(), stdout);
         std::exit(0);
     }
     if (outcome.stoppedBy == "--version") {
@@ -133,9 +137,10 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    text::UseMessageCatalogs();
     Options options;
     if (!ParseOptions(argc, argv, &options)) {
-        std::fputs(kUsage, stderr);
+        std::fputs(Usage().c_str(), stderr);
         return 2;
     }
 

@@ -17,6 +17,7 @@
 #include "platform/filemode.h"
 #include "platform/paths.h"
 #include "platform/settingsfile.h"
+#include "platform/text.h"
 #include "printable.h"
 #include "records/patientdetails.h"
 #include "records/recordnames.h"
@@ -31,66 +32,69 @@ namespace {
 using recordtool::PatientDir;
 using recordtool::Printable;
 
-constexpr const char* kUsage =
-    "Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND\n"
-    "\n"
-    "Looks into the patient records of kavimo without changing them; tag sets a picture's\n"
-    "teeth and view beside them.\n"
-    "\n"
-    "Commands:\n"
-    "  list        every patient: number, UID, name, sex, age, phone, diagnoses, pictures\n"
-    "  show UID    one patient's record, diagnoses and pictures with their teeth and views\n"
-    "              (UID20170801102233 or the digits)\n"
-    "  tag UID PICTURE [--teeth 11,21] [--view VIEW]\n"
-    "              sets the teeth (FDI numbers; empty: none) and the view of a picture, PICTURE\n"
-    "              as show names it (its number, path or file name); VIEW is frontal,\n"
-    "              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up or other\n"
-    "              (empty: none). Refused while kavimo has the work directory open\n"
-    "  check       compares each patient's counts with its list files and picture files, checks\n"
-    "              that each picture holds a JPEG, and looks for missing backups and stray files;\n"
-    "              exit status 1 on a problem\n"
-    "  export-dicom UID DIR [--pacs-issuer TEXT]\n"
-    "              writes every picture of the patient into DIR/DICOM/ with a DICOMDIR\n"
-    "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS options]\n"
-    "              sends every picture of the patient to the archive, one line per picture\n"
-    "              (these two write the installation's identity, Installation.txt in the work\n"
-    "              directory, when there is none yet: every UID they make carries it)\n"
-    "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS options] [--date YYYYMMDD]\n"
-    "              the patients the worklist schedules for the day (today by default)\n"
-    "  audit [--since YYYYMMDD]\n"
-    "              the audit trail: who captured, saved, deleted, exported or sent what, and\n"
-    "              when, one event per line (from the day given on)\n"
-    "\n"
-    "Options:\n"
-    "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
-    "                  else paths/drive_d of kavimo.ini ($KAVIMO_CONFIG, else\n"
-    "                  ~/.config/kavimo/kavimo.ini), else $XDG_DATA_HOME/kavimo/d, i.e.\n"
-    "                  ~/.local/share/kavimo/d; without HOME it must be given)\n"
-    "  --data-group GROUP  the group that shares the records: what this program writes gets\n"
-    "                  mode 0660 (folders 0770) and the group (default: $KAVIMO_DATA_GROUP,\n"
-    "                  else paths/data_group of kavimo.ini, else none: 0600 and 0700)\n"
-    "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
-    "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
-    "  --pacs-issuer TEXT    Issuer of Patient ID for kavimo's own Patient IDs (default:\n"
-    "                        $KAVIMO_PACS_ISSUER, else KAVIMO- and 8 hex digits of the\n"
-    "                        installation's identity)\n"
-    "  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)\n"
-    "  --pacs-tls-ca FILE    the CA certificates (PEM) the archive's certificate must chain to;\n"
-    "                        the certificate must also name the archive's host\n"
-    "  --pacs-tls-cert FILE  kavimo's own certificate (PEM), for archives that ask for one\n"
-    "  --pacs-tls-key FILE   the unencrypted private key (PEM) of that certificate\n"
-    "  --date YYYYMMDD       the worklist's day\n"
-    "  --since YYYYMMDD      the audit trail's first day\n"
-    "  --teeth LIST          tag: the picture's teeth, FDI numbers such as 11,21\n"
-    "  --view VIEW           tag: the picture's view\n"
-    "  -h, --help      this text\n"
-    "  --version       the version of kavimo this program belongs to\n"
-    "\n"
-    "Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in\n"
-    "use, or a picture or file not written or not stored; 2 wrong usage or no work directory.\n";
+// In the user's language (the message catalogs).
+std::string Usage() {
+    return text::Tr(
+        "Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND\n"
+        "\n"
+        "Looks into the patient records of kavimo without changing them; tag sets a picture's\n"
+        "teeth and view beside them.\n"
+        "\n"
+        "Commands:\n"
+        "  list        every patient: number, UID, name, sex, age, phone, diagnoses, pictures\n"
+        "  show UID    one patient's record, diagnoses and pictures with their teeth and views\n"
+        "              (UID20170801102233 or the digits)\n"
+        "  tag UID PICTURE [--teeth 11,21] [--view VIEW]\n"
+        "              sets the teeth (FDI numbers; empty: none) and the view of a picture, PICTURE\n"
+        "              as show names it (its number, path or file name); VIEW is frontal,\n"
+        "              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up or other\n"
+        "              (empty: none). Refused while kavimo has the work directory open\n"
+        "  check       compares each patient's counts with its list files and picture files, checks\n"
+        "              that each picture holds a JPEG, and looks for missing backups and stray files;\n"
+        "              exit status 1 on a problem\n"
+        "  export-dicom UID DIR [--pacs-issuer TEXT]\n"
+        "              writes every picture of the patient into DIR/DICOM/ with a DICOMDIR\n"
+        "  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS options]\n"
+        "              sends every picture of the patient to the archive, one line per picture\n"
+        "              (these two write the installation's identity, Installation.txt in the work\n"
+        "              directory, when there is none yet: every UID they make carries it)\n"
+        "  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS options] [--date YYYYMMDD]\n"
+        "              the patients the worklist schedules for the day (today by default)\n"
+        "  audit [--since YYYYMMDD]\n"
+        "              the audit trail: who captured, saved, deleted, exported or sent what, and\n"
+        "              when, one event per line (from the day given on)\n"
+        "\n"
+        "Options:\n"
+        "  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,\n"
+        "                  else paths/drive_d of kavimo.ini ($KAVIMO_CONFIG, else\n"
+        "                  ~/.config/kavimo/kavimo.ini), else $XDG_DATA_HOME/kavimo/d, i.e.\n"
+        "                  ~/.local/share/kavimo/d; without HOME it must be given)\n"
+        "  --data-group GROUP  the group that shares the records: what this program writes gets\n"
+        "                  mode 0660 (folders 0770) and the group (default: $KAVIMO_DATA_GROUP,\n"
+        "                  else paths/data_group of kavimo.ini, else none: 0600 and 0700)\n"
+        "  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port\n"
+        "  --calling-aet AET     kavimo's own AE title (default KAVIMO)\n"
+        "  --pacs-issuer TEXT    Issuer of Patient ID for kavimo's own Patient IDs (default:\n"
+        "                        $KAVIMO_PACS_ISSUER, else KAVIMO- and 8 hex digits of the\n"
+        "                        installation's identity)\n"
+        "  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)\n"
+        "  --pacs-tls-ca FILE    the CA certificates (PEM) the archive's certificate must chain to;\n"
+        "                        the certificate must also name the archive's host\n"
+        "  --pacs-tls-cert FILE  kavimo's own certificate (PEM), for archives that ask for one\n"
+        "  --pacs-tls-key FILE   the unencrypted private key (PEM) of that certificate\n"
+        "  --date YYYYMMDD       the worklist's day\n"
+        "  --since YYYYMMDD      the audit trail's first day\n"
+        "  --teeth LIST          tag: the picture's teeth, FDI numbers such as 11,21\n"
+        "  --view VIEW           tag: the picture's view\n"
+        "  -h, --help      this text\n"
+        "  --version       the version of kavimo this program belongs to\n"
+        "\n"
+        "Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in\n"
+        "use, or a picture or file not written or not stored; 2 wrong usage or no work directory.\n");
+}
 
 int UsageError(const char* message) {
-    std::fprintf(stderr, "kavimo-records: %s\n\n%s", Printable(message).c_str(), kUsage);
+    std::fprintf(stderr, "kavimo-records: %s\n\n%s", Printable(message).c_str(), Usage().c_str());
     return 2;
 }
 
@@ -204,8 +208,8 @@ const PatientDir* FindPatient(const recordtool::WorkDir& workDir, uint64_t uid, 
 
 int Tag(const std::string& uidText, const recordtool::TagRequest& request) {
     uint64_t uid = 0;
-    if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
-    if (!request.hasTeeth && !request.hasView) return UsageError("tag needs --teeth or --view");
+    if (!ParseUid(uidText, &uid)) return UsageError(text::Arg(text::Tr("not a UID: %1"), {uidText}).c_str());
+    if (!request.hasTeeth && !request.hasView) return UsageError(text::Tr("tag needs --teeth or --view").c_str());
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
     size_t number = 0;
@@ -215,7 +219,7 @@ int Tag(const std::string& uidText, const recordtool::TagRequest& request) {
 
 int Show(const std::string& uidText) {
     uint64_t uid = 0;
-    if (!ParseUid(uidText, &uid)) return UsageError(("not a UID: " + uidText).c_str());
+    if (!ParseUid(uidText, &uid)) return UsageError(text::Arg(text::Tr("not a UID: %1"), {uidText}).c_str());
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
     size_t number = 0;
@@ -264,6 +268,7 @@ int Show(const std::string& uidText) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    text::UseMessageCatalogs();
     std::vector<std::string> args;
     std::string driveD, dataGroup, pacs, callingAet, date, since, issuer;
     recordtool::TagRequest tagRequest;
@@ -307,7 +312,7 @@ int main(int argc, char** argv) {
         return UsageError(outcome.error.c_str());
     }
     if (outcome.stoppedBy == "--help") {
-        std::fputs(kUsage, stdout);
+        std::fputs(Usage().c_str(), stdout);
         return 0;
     }
     if (outcome.stoppedBy == "--version") {
@@ -332,7 +337,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(groupProblem).c_str());
         return 2;
     }
-    if (args.empty()) return UsageError("no command given");
+    if (args.empty()) return UsageError(text::Tr("no command given").c_str());
     const std::string& command = args[0];
     const bool workDirCommand = command == "list" || command == "check" || command == "show" || command == "tag" ||
                                 command == "export-dicom" || command == "send-dicom" || command == "audit";
@@ -343,7 +348,7 @@ int main(int argc, char** argv) {
     if (command == "list" && args.size() == 1) return List();
     if (command == "check" && args.size() == 1) return recordtool::RunCheck();
     if ((tagRequest.hasTeeth || tagRequest.hasView) && command != "tag") {
-        return UsageError("--teeth and --view apply to tag only");
+        return UsageError(text::Tr("--teeth and --view apply to tag only").c_str());
     }
     if (command == "show" && args.size() == 2) return Show(args[1]);
     if (command == "tag" && args.size() == 3) {
@@ -354,24 +359,26 @@ int main(int argc, char** argv) {
     const bool tlsFiles = !tls.caFile.empty() || !tls.certFile.empty() || !tls.keyFile.empty();
     if ((!pacs.empty() || !callingAet.empty() || tls.enabled || tlsFiles) && command != "send-dicom" &&
         command != "worklist") {
-        return UsageError(("--pacs, --calling-aet and the TLS options do not apply to " + command).c_str());
+        return UsageError(
+            text::Arg(text::Tr("--pacs, --calling-aet and the TLS options do not apply to %1"), {command}).c_str());
     }
     // Files named for TLS with TLS off would send in the clear what was meant to be protected.
     if (!tls.enabled && tlsFiles) {
-        return UsageError("--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on");
+        return UsageError(text::Tr("--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on").c_str());
     }
     if (hasIssuer && command != "export-dicom" && command != "send-dicom") {
-        return UsageError(("--pacs-issuer does not apply to " + command).c_str());
+        return UsageError(text::Arg(text::Tr("--pacs-issuer does not apply to %1"), {command}).c_str());
     }
     if (!hasIssuer && std::getenv("KAVIMO_PACS_ISSUER")) issuer = std::getenv("KAVIMO_PACS_ISSUER");
     if ((command == "export-dicom" || command == "send-dicom") && !issuer.empty()) {
         if (!dicom::IsValidPatientIdIssuer(issuer)) {
-            return UsageError("--pacs-issuer needs 1 to 64 characters without a backslash");
+            return UsageError(text::Tr("--pacs-issuer needs 1 to 64 characters without a backslash").c_str());
         }
         dicom::SetPatientIdIssuer(issuer);
     }
     if (hasSince && (command != "audit" || !recordtool::IsDate(since))) {
-        return UsageError(command != "audit" ? "--since applies to audit only" : "--since needs YYYYMMDD");
+        return UsageError(command != "audit" ? text::Tr("--since applies to audit only").c_str()
+                                             : text::Tr("--since needs YYYYMMDD").c_str());
     }
     if (command == "audit" && args.size() == 1) {
         recordtool::WorkDir workDir;
@@ -379,17 +386,18 @@ int main(int argc, char** argv) {
         return recordtool::ShowAuditTrail(since);
     }
     if (hasDate && (command != "worklist" || !recordtool::IsDate(date))) {
-        return UsageError(command != "worklist" ? "--date applies to worklist only" : "--date needs YYYYMMDD");
+        return UsageError(command != "worklist" ? text::Tr("--date applies to worklist only").c_str()
+                                                : text::Tr("--date needs YYYYMMDD").c_str());
     }
     uint64_t uid = 0;
     if (command == "export-dicom" && args.size() == 3) {
-        if (!ParseUid(args[1], &uid)) return UsageError(("not a UID: " + args[1]).c_str());
+        if (!ParseUid(args[1], &uid)) return UsageError(text::Arg(text::Tr("not a UID: %1"), {args[1]}).c_str());
         recordtool::WorkDir workDir;
         if (!LoadWorkDir(&workDir)) return 2;
         return recordtool::ExportDicom(uid, args[2]);
     }
     if (command == "send-dicom" && args.size() == 2 && !pacs.empty()) {
-        if (!ParseUid(args[1], &uid)) return UsageError(("not a UID: " + args[1]).c_str());
+        if (!ParseUid(args[1], &uid)) return UsageError(text::Arg(text::Tr("not a UID: %1"), {args[1]}).c_str());
         recordtool::WorkDir workDir;
         if (!LoadWorkDir(&workDir)) return 2;
         return recordtool::SendDicom(uid, pacs, callingAet, tls);
@@ -398,11 +406,11 @@ int main(int argc, char** argv) {
         return recordtool::ShowWorklist(pacs, callingAet, tls, date);
     }
     if (archiveCommand && pacs.empty() && command != "export-dicom" && args.size() <= 2) {
-        return UsageError((command + " needs --pacs AET@HOST:PORT").c_str());
+        return UsageError(text::Arg(text::Tr("%1 needs --pacs AET@HOST:PORT"), {command}).c_str());
     }
     if (command == "list" || command == "check" || command == "show" || command == "tag" || command == "audit" ||
         archiveCommand) {
-        return UsageError(("wrong arguments for " + command).c_str());
+        return UsageError(text::Arg(text::Tr("wrong arguments for %1"), {command}).c_str());
     }
-    return UsageError(("unknown command " + command).c_str());
+    return UsageError(text::Arg(text::Tr("unknown command %1"), {command}).c_str());
 }

@@ -32,7 +32,9 @@ struct ToolRun {
 // Runs the tool with the arguments (already quoted as needed), stdout and stderr together.
 ToolRun RunTool(const std::string& arguments, const std::string& environment = "") {
     ToolRun run;
-    const std::string command = environment + " '" + std::string(KAVIMO_RECORDS_TOOL) + "' " + arguments + " 2>&1";
+    // The tool speaks the environment's language: the tests read its English.
+    const std::string command = "LANGUAGE= LC_ALL=C.UTF-8 " + environment + " '" + std::string(KAVIMO_RECORDS_TOOL) +
+                                "' " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
@@ -367,6 +369,10 @@ TEST_F(RecordToolTest, WrongUsageAndAMissingWorkDirectoryExitWithTwo) {
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.output, HasSubstr("no work directory"));
     EXPECT_EQ(RunTool("--help").status, 0);
+    // In the user's language, from the message catalogs built beside the program.
+    run = RunTool("frobnicate", "LANG=C.UTF-8 LANGUAGE=zh_CN");
+    EXPECT_THAT(run.output, HasSubstr("kavimo-records: 未知命令 frobnicate"));
+    EXPECT_THAT(run.output, HasSubstr("用法：kavimo-records"));
 
     // Without a home and without a d: folder there is no work directory to look into.
     run = RunTool("list", "env -u HOME -u XDG_DATA_HOME -u KAVIMO_DRIVE_D");
