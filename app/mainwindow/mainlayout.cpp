@@ -93,7 +93,7 @@ MainLayout ComputeMainLayout(int W, int H) {
             put(id, x, y, w, 18);
         }
         y += 18 + 10;
-        put(IdDiseaseCaption, x, y, 70, 18);
+        put(IdDiseaseCaption, x, y, w, 18);  // the whole row: the caption is longer in some languages
         y += 20;
         // The box gives the last line of its height to the count of characters under it.
         put(IdDisease, x, y, w, 12 * e - kDiseaseCountHeight);

@@ -342,9 +342,13 @@ void CUserList::BuildControls() {
     button("IdDelete", Ui::tr("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
     button("IdWorklist", Ui::tr("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
     // A secondary action: the dialog's own font, not the big face of the main buttons.
-    button("IdRestorePatients", Ui::tr("Restore deleted patients…"), DialogUnitRect(368, 4, 100, 12),
-           &CUserList::OnRestorePatients)
-        ->setFont(font());
+    QPushButton* restore = button("IdRestorePatients", Ui::tr("Restore deleted patients…"),
+                                  DialogUnitRect(368, 4, 100, 12), &CUserList::OnRestorePatients);
+    restore->setFont(font());
+    // A longer text takes the free room between the search box and the button.
+    const int wanted = restore->fontMetrics().horizontalAdvance(restore->text()) + 12 - restore->width();
+    const int free = restore->x() - (m_search->geometry().right() + DluX(4));
+    if (wanted > 0) restore->setGeometry(restore->geometry().adjusted(-std::min(wanted, std::max(0, free)), 0, 0, 0));
     QPushButton* ok = button("IdOK", Ui::tr("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
     button("IdCancel", Ui::tr("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);
