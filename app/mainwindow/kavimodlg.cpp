@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -530,6 +531,7 @@ int CkavimoDlg::DoModal() {
 
 void CkavimoDlg::ApplyLayout(int width, int height) {
     m_layout = ComputeMainLayout(width, height);
+    if (layoutDirection() == Qt::RightToLeft) m_layout = MirrorMainLayout(m_layout, width);
     m_rcPictureArea = m_layout.pictureArea;
     m_rcStrip = m_layout.strip;
     m_rcTools = m_layout.tools;
@@ -717,8 +719,10 @@ void CkavimoDlg::ClearPickup() { m_picks.Clear(); }
 void CkavimoDlg::DrawStatus(bool connected) {
     m_statusImage->setPixmap(
         QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
-    // The first line may run past its 210-pixel box in the large font.
-    update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
+    // The first line may run past its 210-pixel box in the large font (to the left where the
+    // language reads right to left).
+    const int before = layoutDirection() == Qt::RightToLeft ? kStatusWidth : 0;
+    update(QRect(m_ptStatus - QPoint(before, 0), QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
     update(Status2Box());
 }
 

@@ -144,3 +144,18 @@ MainLayout ComputeMainLayout(int W, int H) {
     l.quad[3] = RectFromEdges(qw / 2, qh / 2, qw, qh);
     return l;
 }
+
+MainLayout MirrorMainLayout(const MainLayout& layout, int width) {
+    MainLayout m = layout;
+    const auto mirror = [width](const QRect& r) {
+        return r.isNull() ? r : QRect(width - r.x() - r.width(), r.y(), r.width(), r.height());
+    };
+    for (QRect* r : {&m.pictureArea, &m.strip, &m.tools, &m.panel, &m.patientText, &m.statusImage}) *r = mirror(*r);
+    for (auto& [id, rect] : m.controls) rect = mirror(rect);
+    // The status lines are anchored at the top left of their boxes.
+    m.status.setX(width - layout.status.x() - kStatusWidth);
+    m.status2.setX(width - layout.status2.x() - kStatus2Width);
+    m.controls[MainCtl::IdStatusLine] = QRect(m.status, QSize(0, 0));
+    m.controls[MainCtl::IdStatusLine2] = QRect(m.status2, QSize(0, 0));
+    return m;
+}

@@ -358,6 +358,7 @@ void CUserList::BuildControls() {
     connect(m_pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CUserList::OnPictureSelectionChanged);
     connect(m_userList, &QTableWidget::cellDoubleClicked, this, &CUserList::OnUserListDoubleClicked);
+    MirrorForReadingDirection(this);
 }
 
 void CUserList::Message(const QString& text) { ShowMessageBox(this, text, Ui::tr(kCaption)); }

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTextDocument>
 
 #include <memory>
@@ -25,6 +26,7 @@
 #include "app/print/reportpage.h"
 #include "app/settings/settingsdlg.h"
 #include "app/settings/teethsettings.h"
+#include "app/widgets/dialogunits.h"
 #include "app/widgets/facebutton.h"
 #include "app/widgets/translation.h"
 #include "platform/net.h"
@@ -220,6 +222,7 @@ private Q_SLOTS:
     void cleanup();
     void everyTextFitsItsControl_data();
     void everyTextFitsItsControl();
+    void rightToLeftMirrorsTheMainWindow();
 
 private:
     std::unique_ptr<CkavimoDlg> MakeMainWindow();
@@ -332,6 +335,69 @@ void TextFitTest::everyTextFitsItsControl() {
     cut << CutReportTexts();
     QVERIFY2(cut.isEmpty(),
              qPrintable(QStringLiteral("in language %1:\n").arg(language) + cut.join(QLatin1Char('\n'))));
+}
+
+// Read right to left, the window is the left-to-right one seen in a mirror: the thumbnail strip,
+// the picture area, the tools and the panel swap sides, and the connection lines are painted
+// where their boxes went.
+void TextFitTest::rightToLeftMirrorsTheMainWindow() {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    auto window = MakeMainWindow();
+    QVERIFY(window);
+    window->OnInitDialog();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (QSize size : {QSize(1920, 1050), QSize(1280, 980)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const int width = size.width();
+        const MainLayout ltr = ComputeMainLayout(width, size.height());
+        for (const auto& [id, rect] : ltr.controls) {
+            if (rect.isEmpty()) continue;  // the anchors of the painted status lines
+            const QRect mirrored(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height());
+            QCOMPARE(window->Control(id)->geometry(), mirrored);
+        }
+        QVERIFY(window->Control(IdPane1)->x() > window->Control(IdSave)->x());
+        QVERIFY(window->Control(IdUser)->x() < window->Control(IdSave)->x());
+        if (ltr.wide) QVERIFY(window->Control(IdThumbList)->x() > window->Control(IdPane1)->x());
+
+        // Nothing leaves the window or lies over another control that it does not cover left to
+        // right too (the picture panes are one area; the strip's last button meets the list).
+        const auto overLtr = [&ltr](const QWidget* a, const QWidget* b) {
+            return ltr.control(a->property("controlId").toInt())
+                .intersects(ltr.control(b->property("controlId").toInt()));
+        };
+        QList<QWidget*> shown;
+        for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible() || w->geometry().isEmpty()) continue;
+            QVERIFY2(window->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            for (const QWidget* other : shown) {
+                QVERIFY2(overLtr(w, other) || !w->geometry().intersects(other->geometry()),
+                         qPrintable(w->objectName() + QStringLiteral(" over ") + other->objectName()));
+            }
+            shown << w;
+        }
+
+        // The red line "disconnected" is painted in its mirrored box, inside the panel.
+        const QRect box(window->Layout().status, QSize(kStatusWidth, kStatusHeight));
+        QVERIFY(window->Layout().panel.contains(box));
+        const QImage painted = window->grab().toImage();
+        int red = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) red += QColor(painted.pixel(x, y)) == QColor(255, 0, 0);
+        QVERIFY2(red > 50, qPrintable(QString::number(red)));
+    }
+    window->Teardown();
+    window.reset();
+
+    // The patient dialog's hand-placed controls swap sides too: the patient list goes right of
+    // the picture list.
+    CUserList patients(*m_store);
+    const QWidget* users = patients.findChild<QTableWidget*>(QStringLiteral("IdUserList"));
+    const QWidget* pictures = patients.findChild<QTableWidget*>(QStringLiteral("IdPictureList"));
+    QCOMPARE(users->geometry().right(), patients.width() - 1 - DluX(6));
+    QVERIFY(pictures->geometry().right() < users->x());
+    QVERIFY(patients.rect().contains(pictures->geometry()));
 }
 
 QTEST_MAIN(TextFitTest)
