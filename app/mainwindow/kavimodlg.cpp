@@ -736,6 +736,12 @@ QString CkavimoDlg::StatusText2() const {
 }
 
 QRect CkavimoDlg::Status2Box() const {
+    // From its anchor to the panel's far edge: the right one, or the left one right to left.
+    if (layoutDirection() == Qt::RightToLeft) {
+        const int right = m_ptStatus2.x() + kStatus2Width;
+        const int width = std::max(kStatus2Width, right - m_layout.panel.x() - 4);
+        return QRect(right - width, m_ptStatus2.y(), width, kStatus2Height);
+    }
     const int width = std::max(kStatus2Width, RightEdge(m_layout.panel) - m_ptStatus2.x() - 4);
     return QRect(m_ptStatus2, QSize(width, kStatus2Height));
 }
@@ -763,7 +769,14 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
     const QRect box(m_ptStatus, QSize(kStatusWidth, kStatusHeight + kStatus2Height + 2));
     p.fillRect(box, kBackgroundColour);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
-    p.setFont(m_fontLarge);
+    // The first line may run past its box but not past the panel: a longer text is set smaller.
+    const int room = layoutDirection() == Qt::RightToLeft ? m_ptStatus.x() + kStatusWidth - m_layout.panel.x()
+                                                          : RightEdge(m_layout.panel) - m_ptStatus.x();
+    QFont large = m_fontLarge;
+    for (int pixels = QFontInfo(large).pixelSize();
+         pixels > 12 && QFontMetrics(large).horizontalAdvance(StatusText()) > room;)
+        large.setPixelSize(--pixels);
+    p.setFont(large);
     p.setPen(m_bConnected ? QColor(0, 255, 0) : QColor(255, 0, 0));
     p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
     p.setFont(m_fontSmall);
