@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -530,6 +531,7 @@ int CkavimoDlg::DoModal() {
 
 void CkavimoDlg::ApplyLayout(int width, int height) {
     m_layout = ComputeMainLayout(width, height);
+    if (layoutDirection() == Qt::RightToLeft) m_layout = MirrorMainLayout(m_layout, width);
     m_rcPictureArea = m_layout.pictureArea;
     m_rcStrip = m_layout.strip;
     m_rcTools = m_layout.tools;
@@ -717,8 +719,10 @@ void CkavimoDlg::ClearPickup() { m_picks.Clear(); }
 void CkavimoDlg::DrawStatus(bool connected) {
     m_statusImage->setPixmap(
         QPixmap(connected ? QStringLiteral(":/bitmap/162.png") : QStringLiteral(":/bitmap/161.png")));
-    // The first line may run past its 210-pixel box in the large font.
-    update(QRect(m_ptStatus, QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
+    // The first line may run past its 210-pixel box in the large font (to the left where the
+    // language reads right to left).
+    const int before = layoutDirection() == Qt::RightToLeft ? kStatusWidth : 0;
+    update(QRect(m_ptStatus - QPoint(before, 0), QSize(2 * kStatusWidth, kStatusHeight + kStatus2Height + 2)));
     update(Status2Box());
 }
 
@@ -732,6 +736,12 @@ QString CkavimoDlg::StatusText2() const {
 }
 
 QRect CkavimoDlg::Status2Box() const {
+    // From its anchor to the panel's far edge: the right one, or the left one right to left.
+    if (layoutDirection() == Qt::RightToLeft) {
+        const int right = m_ptStatus2.x() + kStatus2Width;
+        const int width = std::max(kStatus2Width, right - m_layout.panel.x() - 4);
+        return QRect(right - width, m_ptStatus2.y(), width, kStatus2Height);
+    }
     const int width = std::max(kStatus2Width, RightEdge(m_layout.panel) - m_ptStatus2.x() - 4);
     return QRect(m_ptStatus2, QSize(width, kStatus2Height));
 }
@@ -759,7 +769,14 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
     const QRect box(m_ptStatus, QSize(kStatusWidth, kStatusHeight + kStatus2Height + 2));
     p.fillRect(box, kBackgroundColour);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
-    p.setFont(m_fontLarge);
+    // The first line may run past its box but not past the panel: a longer text is set smaller.
+    const int room = layoutDirection() == Qt::RightToLeft ? m_ptStatus.x() + kStatusWidth - m_layout.panel.x()
+                                                          : RightEdge(m_layout.panel) - m_ptStatus.x();
+    QFont large = m_fontLarge;
+    for (int pixels = QFontInfo(large).pixelSize();
+         pixels > 12 && QFontMetrics(large).horizontalAdvance(StatusText()) > room;)
+        large.setPixelSize(--pixels);
+    p.setFont(large);
     p.setPen(m_bConnected ? QColor(0, 255, 0) : QColor(255, 0, 0));
     p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
     p.setFont(m_fontSmall);

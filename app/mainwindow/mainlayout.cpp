@@ -93,7 +93,7 @@ MainLayout ComputeMainLayout(int W, int H) {
             put(id, x, y, w, 18);
         }
         y += 18 + 10;
-        put(IdDiseaseCaption, x, y, 70, 18);
+        put(IdDiseaseCaption, x, y, w, 18);  // the whole row: the caption is longer in some languages
         y += 20;
         // The box gives the last line of its height to the count of characters under it.
         put(IdDisease, x, y, w, 12 * e - kDiseaseCountHeight);
@@ -143,4 +143,19 @@ MainLayout ComputeMainLayout(int W, int H) {
     l.quad[2] = RectFromEdges(0, qh / 2, qw / 2, qh);
     l.quad[3] = RectFromEdges(qw / 2, qh / 2, qw, qh);
     return l;
+}
+
+MainLayout MirrorMainLayout(const MainLayout& layout, int width) {
+    MainLayout m = layout;
+    const auto mirror = [width](const QRect& r) {
+        return r.isNull() ? r : QRect(width - r.x() - r.width(), r.y(), r.width(), r.height());
+    };
+    for (QRect* r : {&m.pictureArea, &m.strip, &m.tools, &m.panel, &m.patientText, &m.statusImage}) *r = mirror(*r);
+    for (auto& [id, rect] : m.controls) rect = mirror(rect);
+    // The status lines are anchored at the top left of their boxes.
+    m.status.setX(width - layout.status.x() - kStatusWidth);
+    m.status2.setX(width - layout.status2.x() - kStatus2Width);
+    m.controls[MainCtl::IdStatusLine] = QRect(m.status, QSize(0, 0));
+    m.controls[MainCtl::IdStatusLine2] = QRect(m.status2, QSize(0, 0));
+    return m;
 }

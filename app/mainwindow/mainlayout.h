@@ -53,6 +53,11 @@ inline int BottomEdge(const QRect& r) { return r.y() + r.height(); }
 // Lays out the main window for a client area of width x height pixels.
 MainLayout ComputeMainLayout(int width, int height);
 
+// The same layout for a language read right to left: every area and control at the other side of
+// a client area `width` pixels wide (x becomes width - x - w). The quadrants of the picture area
+// stay: pictures are not mirrored.
+MainLayout MirrorMainLayout(const MainLayout& layout, int width);
+
 // Status box sizes of the connection display.
 constexpr int kStatusWidth = 210;
 constexpr int kStatusHeight = 32;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QItemSelectionModel>
@@ -113,10 +115,30 @@ qint64 ParseLeading(const QString& text, qint64 low, qint64 high) {
     return value;
 }
 
+// A caption before its box takes the room its text needs from the box, which keeps at least half
+// of its width; a text that still does not fit is set smaller, down to three quarters of its size.
+void FitCaption(QLabel* caption, QWidget* box) {
+    const int needs = caption->fontMetrics().horizontalAdvance(caption->text()) + 2;
+    const int more = std::min(needs - caption->width(), box->width() / 2);
+    if (more > 0) {
+        caption->resize(caption->width() + more, caption->height());
+        box->setGeometry(box->geometry().adjusted(more, 0, 0, 0));
+    }
+    QFont font = caption->font();
+    const int smallest = QFontInfo(font).pixelSize() * 3 / 4;
+    for (int pixels = QFontInfo(font).pixelSize() - 1;
+         pixels >= smallest && QFontMetrics(font).horizontalAdvance(caption->text()) + 2 > caption->width(); --pixels) {
+        font.setPixelSize(pixels);
+    }
+    caption->setFont(font);
+}
+
 QTableWidget* MakeReportList(QWidget* parent, const QStringList& titles, const QList<int>& widths) {
     auto* list = new QTableWidget(0, int(titles.size()), parent);
     list->setHorizontalHeaderLabels(titles);
-    for (int c = 0; c < widths.size(); ++c) list->setColumnWidth(c, widths[c]);
+    // A column is at least as wide as its title.
+    for (int c = 0; c < widths.size(); ++c)
+        list->setColumnWidth(c, c == 0 ? 0 : std::max(widths[c], list->horizontalHeader()->sectionSizeHint(c)));
     list->setColumnHidden(0, true);  // holds the row number, zero width
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->horizontalHeader()->setHighlightSections(false);
@@ -216,16 +238,16 @@ void CUserList::BuildControls() {
         l->setGeometry(DialogUnitRect(x, y, w, h));
         return l;
     };
-    label(Ui::tr("User List："), 6, 6, 60, 10);
+    QLabel* userCaption = label(Ui::tr("User List："), 6, 6, 60, 10);
     label(Ui::tr("Picture List："), 480, 6, 120, 10);
     label(Ui::tr("Preview："), 480, 216, 120, 10);
-    label(Ui::tr("Name："), 6, 233, 30, 10);
-    label(Ui::tr("Age："), 6, 259, 30, 10);
-    label(Ui::tr("Born："), 62, 259, 20, 10);
-    label(Ui::tr("sex："), 6, 285, 30, 10);
-    label(Ui::tr("Phone："), 6, 310, 30, 10);
-    label(Ui::tr("Hospital："), 150, 231, 54, 10);
-    label(Ui::tr("Description："), 150, 259, 54, 10);
+    QLabel* nameCaption = label(Ui::tr("Name："), 6, 233, 30, 10);
+    QLabel* ageCaption = label(Ui::tr("Age："), 6, 259, 30, 10);
+    QLabel* bornCaption = label(Ui::tr("Born："), 62, 259, 20, 10);
+    QLabel* sexCaption = label(Ui::tr("sex："), 6, 285, 30, 10);
+    QLabel* phoneCaption = label(Ui::tr("Phone："), 6, 310, 30, 10);
+    QLabel* hospitalCaption = label(Ui::tr("Hospital："), 150, 231, 54, 10);
+    QLabel* descriptionCaption = label(Ui::tr("Description："), 150, 259, 54, 10);
 
     m_userList = MakeReportList(this,
                                 {QString(), Ui::tr("No."), Ui::tr("User ID"), Ui::tr("Name"), Ui::tr("Age"),
@@ -293,6 +315,15 @@ void CUserList::BuildControls() {
     m_hospital->setObjectName(QStringLiteral("IdHospital"));
     m_hospital->setGeometry(DialogUnitRect(204, 228, 228, 18));
 
+    // The captions of other languages are longer than the boxes after them leave room for.
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {userCaption, m_search},       {nameCaption, m_name},
+        {ageCaption, m_age},           {bornCaption, m_birthDate},
+        {sexCaption, m_sex},           {phoneCaption, m_phone},
+        {hospitalCaption, m_hospital}, {descriptionCaption, m_description},
+    };
+    for (const auto& [caption, box] : captions) FitCaption(caption, box);
+
     const QFont buttonFont = CellHeightFont(QStringLiteral("Arial"), 20, kWeightNormal);
     auto button = [&](const char* name, const QString& text, QRect geometry, void (CUserList::*slot)()) {
         auto* b = new CFaceButton(text, this);
@@ -311,9 +342,13 @@ void CUserList::BuildControls() {
     button("IdDelete", Ui::tr("Delete"), DialogUnitRect(198, 336, 54, 30), &CUserList::OnDelete);
     button("IdWorklist", Ui::tr("Worklist"), DialogUnitRect(258, 336, 60, 30), &CUserList::OnWorklist);
     // A secondary action: the dialog's own font, not the big face of the main buttons.
-    button("IdRestorePatients", Ui::tr("Restore deleted patients…"), DialogUnitRect(368, 4, 100, 12),
-           &CUserList::OnRestorePatients)
-        ->setFont(font());
+    QPushButton* restore = button("IdRestorePatients", Ui::tr("Restore deleted patients…"),
+                                  DialogUnitRect(368, 4, 100, 12), &CUserList::OnRestorePatients);
+    restore->setFont(font());
+    // A longer text takes the free room between the search box and the button.
+    const int wanted = restore->fontMetrics().horizontalAdvance(restore->text()) + 12 - restore->width();
+    const int free = restore->x() - (m_search->geometry().right() + DluX(4));
+    if (wanted > 0) restore->setGeometry(restore->geometry().adjusted(-std::min(wanted, std::max(0, free)), 0, 0, 0));
     QPushButton* ok = button("IdOK", Ui::tr("OK"), DialogUnitRect(324, 336, 66, 30), &CUserList::accept);
     button("IdCancel", Ui::tr("Cancel"), DialogUnitRect(402, 336, 66, 30), &CUserList::reject);
     ok->setDefault(true);
@@ -323,6 +358,7 @@ void CUserList::BuildControls() {
     connect(m_pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CUserList::OnPictureSelectionChanged);
     connect(m_userList, &QTableWidget::cellDoubleClicked, this, &CUserList::OnUserListDoubleClicked);
+    MirrorForReadingDirection(this);
 }
 
 void CUserList::Message(const QString& text) { ShowMessageBox(this, text, Ui::tr(kCaption)); }

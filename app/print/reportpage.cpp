@@ -288,6 +288,7 @@ ReportLayout CReportPage::Layout(QPainter& dc, const ReportContent& content) con
     layout.picturesHeading = heading;
     layout.pictures = PictureRects(count, X, W, top, end);
     layout.pages = page;
+    PlaceTexts(dc.device(), content, &layout);
     return layout;
 }
 
@@ -303,7 +304,7 @@ int CReportPage::DrawPage(QPainter& dc, const ReportContent& content, int page) 
     if (m_dScale != 1.0) dc.scale(m_dScale, m_dScale);
     DrawPictures(dc, content.picturePaths, layout, page);
     DrawPictureCaptions(dc, content.pictureCaptions, layout, page);
-    DrawText(dc, content, layout, page);
+    DrawText(dc, layout, page);
     dc.restore();
     return 1;
 }
@@ -317,8 +318,9 @@ namespace {
 
 // Three texts on one line: one at the left edge, one centred, one at the right edge. The centred
 // one gives way to the others, and the left one is shortened where all three cannot fit.
-void PlaceRow(QPainter& dc, const QFontMetrics& fm, int x, int w, int y, QString left, const QString& centre,
-              const QString& right) {
+void PlaceRow(QVector<ReportLayout::Text>* texts, int page, const QFontMetrics& fm, int x, int w, int y,
+              const QString& left, const QString& centre, const QString& right) {
+    const auto room = [&fm, y](int from, int to) { return QRect(from, y, std::max(0, to - from), fm.height()); };
     const int gap = fm.horizontalAdvance(QStringLiteral("  "));
     const int rightX = x + w - fm.horizontalAdvance(right);
     int limit = right.isEmpty() ? x + w : rightX - gap;
@@ -326,57 +328,79 @@ void PlaceRow(QPainter& dc, const QFontMetrics& fm, int x, int w, int y, QString
         const int cw = fm.horizontalAdvance(centre);
         int cx = std::max(x + (w - cw) / 2, x + fm.horizontalAdvance(left) + gap);
         cx = std::max(x, std::min(cx, limit - cw));
-        TextAt(dc, fm, cx, y, centre);
+        texts->append({page, cx, y, centre, room(x, limit), false});
         limit = cx - gap;
     }
-    left = fm.elidedText(left, Qt::ElideRight, std::max(0, limit - x));
-    TextAt(dc, fm, x, y, left);
-    if (!right.isEmpty()) TextAt(dc, fm, rightX, y, right);
+    if (!left.isEmpty()) texts->append({page, x, y, left, room(x, limit), false});
+    if (!right.isEmpty()) texts->append({page, std::max(x, rightX), y, right, room(x, x + w), false});
 }
 
 }  // namespace
 
-void CReportPage::DrawText(QPainter& dc, const ReportContent& content, const ReportLayout& layout, int page) {
+// The frame's texts of every page: the title and the patient's lines on the first, the name and
+// the page number on the others, the headings, and the footer on each.
+void CReportPage::PlaceTexts(QPaintDevice* device, const ReportContent& content, ReportLayout* layout) const {
     const int L = m_nLineHeight;
     const int W = m_nReportWidth;
     const int X = m_nLeftMargin;
     const int N = m_nLinesPerPage;
+    const QFontMetrics fm(ReportFont(FixedSys(), kTextPoints), device);
+    const QFontMetrics tm(ReportFont(SongTi(), kTitlePoints), device);
+    QVector<ReportLayout::Text>& texts = layout->texts;
+    const auto line = [&fm, X, W](int page, int y, const QString& text) {
+        return ReportLayout::Text{page, X, y, text, QRect(X, y, W, fm.height()), false};
+    };
+
+    const QString title = Ui::tr("Resualt");
+    texts.append({1, std::max(X, X + (W - tm.horizontalAdvance(title)) / 2), 2 * L, title,
+                  QRect(X, 2 * L, W, tm.height()), true});
+    PlaceRow(&texts, 1, fm, X, W, 6 * L, ReportNameText(content.name),
+             content.sexWord.isEmpty() ? ReportSexText(content.sex) : Ui::tr("Sex：") + content.sexWord,
+             ReportAgeText(content.age));
+    // The ID, phone and birth date go on a line of their own between the name line and "Disease".
+    PlaceRow(&texts, 1, fm, X, W, int(7.5 * L),
+             content.patientId.isEmpty() ? QString() : Ui::tr("ID：") + content.patientId,
+             content.phone.isEmpty() ? QString() : Ui::tr("Phone：") + content.phone,
+             content.birthDate.isEmpty() ? QString() : Ui::tr("Born：") + content.birthDate);
+    texts.append(line(1, 9 * L, Ui::tr("Disease：")));
+    for (int page = 2; page <= layout->pages; ++page) {
+        PlaceRow(&texts, page, fm, X, W, 2 * L, ReportNameText(content.name), QString(),
+                 Ui::tr("Page %1 of %2").arg(page).arg(layout->pages));
+    }
+    texts.append(line(layout->picturesPage, layout->picturesHeading, Ui::tr("Pictures：")));
+    for (int page = 1; page <= layout->pages; ++page) {
+        PlaceRow(&texts, page, fm, X, W, (N - 2) * L, QString(), QString(), content.hospital);
+        PlaceRow(&texts, page, fm, X, W, N * L, Ui::tr("Doctor：") + content.doctor, QString(),
+                 ReportTimeText(content.time));
+    }
+}
+
+void CReportPage::DrawText(QPainter& dc, const ReportLayout& layout, int page) {
+    const int L = m_nLineHeight;
+    const int W = m_nReportWidth;
+    const int X = m_nLeftMargin;
     dc.setBackgroundMode(Qt::TransparentMode);
     dc.setPen(QPen(Qt::black, 0));
 
     const QFont text = ReportFont(FixedSys(), kTextPoints);
     const QFontMetrics fm(text, dc.device());
+    const QFont title = ReportFont(SongTi(), kTitlePoints);
+    const QFontMetrics tm(title, dc.device());
     if (page == 1) {
-        // The fonts live for the text part only.
-        const QFont title = ReportFont(SongTi(), kTitlePoints);
-        const QFontMetrics tm(title, dc.device());
-        dc.setFont(title);
-        TextAt(dc, tm, X + (W - tm.horizontalAdvance(Ui::tr("Resualt"))) / 2, 2 * L, Ui::tr("Resualt"));
         dc.drawLine(X, 5 * L, X + W, 5 * L);
-        dc.setFont(text);
-        PlaceRow(dc, fm, X, W, 6 * L, ReportNameText(content.name),
-                 content.sexWord.isEmpty() ? ReportSexText(content.sex) : Ui::tr("Sex：") + content.sexWord,
-                 ReportAgeText(content.age));
-        // The ID, phone and birth date go on a line of their own between the name line and "Disease".
-        PlaceRow(dc, fm, X, W, int(7.5 * L),
-                 content.patientId.isEmpty() ? QString() : Ui::tr("ID：") + content.patientId,
-                 content.phone.isEmpty() ? QString() : Ui::tr("Phone：") + content.phone,
-                 content.birthDate.isEmpty() ? QString() : Ui::tr("Born：") + content.birthDate);
-        TextAt(dc, fm, X, 9 * L, Ui::tr("Disease："));
     } else {
-        dc.setFont(text);
-        PlaceRow(dc, fm, X, W, 2 * L, ReportNameText(content.name), QString(),
-                 Ui::tr("Page %1 of %2").arg(page).arg(layout.pages));
         dc.drawLine(X, int(3.5 * L), X + W, int(3.5 * L));
     }
-
+    for (const ReportLayout::Text& t : layout.texts) {
+        if (t.page != page) continue;
+        const QFontMetrics& metrics = t.title ? tm : fm;
+        dc.setFont(t.title ? title : text);
+        const int room = t.room.x() + t.room.width() - t.x;
+        TextAt(dc, metrics, t.x, t.y, metrics.elidedText(t.text, Qt::ElideRight, std::max(0, room)));
+    }
     for (const ReportLayout::Line& line : layout.description) {
         if (line.page == page) TextAt(dc, fm, line.x, line.y, line.text);
     }
-    if (layout.picturesPage == page) TextAt(dc, fm, X, layout.picturesHeading, Ui::tr("Pictures："));
-
-    PlaceRow(dc, fm, X, W, (N - 2) * L, QString(), QString(), content.hospital);
-    PlaceRow(dc, fm, X, W, N * L, Ui::tr("Doctor：") + content.doctor, QString(), ReportTimeText(content.time));
 }
 
 // Each caption on a white band along the foot of its picture, so that it reads with the picture

@@ -29,6 +29,7 @@
 #include "records/recordtypes.h"
 
 class QFontMetrics;
+class QPaintDevice;
 class QPainter;
 
 // What one report shows.
@@ -92,7 +93,19 @@ struct ReportLayout {
         int y = 0;  // the top of the text
         QString text;
     };
+    // A text of the report's frame (title, patient lines, headings, footer): drawn at x on the
+    // line whose top is y, in the title's font or the text's, and cut to the room's right edge.
+    // The room is what the layout gives the text: it fits when it lies within the room.
+    struct Text {
+        int page = 1;
+        int x = 0;
+        int y = 0;
+        QString text;
+        QRect room;  // left to right edge the text may take, top and line height
+        bool title = false;
+    };
     int pages = 1;
+    QVector<Text> texts;
     QVector<Line> description;
     int picturesPage = 1;
     int picturesHeading = 0;  // the top of "Pictures："
@@ -137,7 +150,8 @@ public:
     double m_dScale = 1.0;
 
 private:
-    void DrawText(QPainter& dc, const ReportContent& content, const ReportLayout& layout, int page);
+    void PlaceTexts(QPaintDevice* device, const ReportContent& content, ReportLayout* layout) const;
+    void DrawText(QPainter& dc, const ReportLayout& layout, int page);
     void DrawPictures(QPainter& dc, const QStringList& paths, const ReportLayout& layout, int page);
     void DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout, int page);
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 
 #include <cmath>
 
@@ -10,3 +11,15 @@ inline int DluX(int x) { return int(std::lround(x * 1.5)); }
 inline int DluY(int y) { return int(std::lround(y * 1.625)); }
 
 inline QRect DialogUnitRect(int x, int y, int w, int h) { return QRect(DluX(x), DluY(y), DluX(w), DluY(h)); }
+
+// A dialog whose controls are placed by hand, mirrored for a language read right to left: each
+// control goes to the other side of the dialog (x becomes width - x - w). Called once its
+// controls are placed.
+inline void MirrorForReadingDirection(QWidget* dialog) {
+    if (dialog->layoutDirection() != Qt::RightToLeft) return;
+    for (QWidget* w : dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow()) continue;
+        const QRect r = w->geometry();
+        w->move(dialog->width() - r.x() - r.width(), r.y());
+    }
+}

@@ -1,7 +1,17 @@
 #include "app/widgets/facebutton.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+
+namespace {
+
+constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+// The smallest type a shrunk text gets, in pixels of the em square: still read at a glance.
+constexpr int kSmallestPixels = 9;
+
+}  // namespace
 
 CFaceButton::CFaceButton(const QString& text, QWidget* parent) : QPushButton(text, parent), m_face(212, 208, 200) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -10,6 +20,27 @@ CFaceButton::CFaceButton(const QString& text, QWidget* parent) : QPushButton(tex
 void CFaceButton::SetFaceColor(QColor colour) {
     m_face = colour;
     update();
+}
+
+QRect CFaceButton::TextRect() const { return rect().adjusted(3, 3, -3, -3); }
+
+// The button's font, or where its text does not fit the face in it (a longer word of another
+// language), the largest smaller one in which it does, down to a size still easily read.
+QFont CFaceButton::TextFont() const {
+    QFont shown = font();
+    const QString words = text();
+    const QRect room = TextRect();
+    if (words.isEmpty() || room.isEmpty()) return shown;
+    const auto fits = [&room, &words](const QFont& f) {
+        const QRect needs = QFontMetrics(f).boundingRect(room, kTextFlags, words);
+        return needs.width() <= room.width() && needs.height() <= room.height();
+    };
+    if (fits(shown)) return shown;
+    for (int pixels = QFontInfo(shown).pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
+        shown.setPixelSize(pixels);
+        if (fits(shown)) break;
+    }
+    return shown;
 }
 
 void CFaceButton::paintEvent(QPaintEvent*) {
@@ -34,7 +65,7 @@ void CFaceButton::paintEvent(QPaintEvent*) {
     edge(r, outerLight, outerDark);
     edge(r.adjusted(1, 1, -1, -1), innerLight, innerDark);
 
-    QRect content = r.adjusted(3, 3, -3, -3);
+    QRect content = TextRect();
     if (sunken) content.translate(1, 1);
     if (!icon().isNull()) {
         const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
@@ -43,16 +74,16 @@ void CFaceButton::paintEvent(QPaintEvent*) {
         const QRect iconRect = QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size, content);
         icon().paint(&p, iconRect, Qt::AlignCenter, mode);
     } else {
-        p.setFont(font());
+        p.setFont(TextFont());
         if (isEnabled()) {
             p.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
         } else {
             // Engraved text, as a disabled button shows it.
             p.setPen(QColor(255, 255, 255));
-            p.drawText(content.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
+            p.drawText(content.translated(1, 1), kTextFlags, text());
             p.setPen(QColor(128, 128, 128));
         }
-        p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap, text());
+        p.drawText(content, kTextFlags, text());
     }
     if (hasFocus()) {
         QPen dots(QColor(0, 0, 0));

@@ -1,5 +1,6 @@
 // A push button drawn with a settable face colour and font: a raised 3-D face, sunken while
-// pressed or checked, grey text when disabled.
+// pressed or checked, grey text when disabled. A text too long for the face is set smaller
+// rather than cut.
 #pragma once
 
 #include <QColor>
@@ -12,6 +13,11 @@ public:
 
     void SetFaceColor(QColor colour);
     QColor FaceColor() const { return m_face; }
+
+    // Where the text goes (the face inside the 3-D edge, not pressed) and the font it is drawn
+    // with there.
+    QRect TextRect() const;
+    QFont TextFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -54,7 +54,7 @@ void MainLayoutTest::narrowLayoutAt1280x980() {
     // Panel: e = 24.
     QCOMPARE(l.control(IdNum), QRect(945, 10, 330, 18));
     QCOMPARE(l.control(IdPhone), QRect(945, 82, 330, 18));
-    QCOMPARE(l.control(IdDiseaseCaption), QRect(945, 110, 70, 18));
+    QCOMPARE(l.control(IdDiseaseCaption), QRect(945, 110, 330, 18));
     QCOMPARE(l.control(IdDisease), QRect(945, 130, 330, 270));
     QCOMPARE(l.control(IdDiseaseCount), QRect(945, 400, 330, 18));
     QCOMPARE(l.control(IdSaveDisease), QRect(945, 418, 330, 48));
