@@ -1959,7 +1959,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage: kavimo-camsim --stream|--picture [options]
+
+Plays a camera of the kavimo system on loopback. Every address must lie in 127.0.0.0/8.
+
+  --stream               the stream camera: identify replies, heartbeats, keys, H.264 video
+  --picture              the picture camera: identify replies, TCP picture channel
+  --bind IP              local address of every socket (default 127.0.0.1)
+  --app IP               the application&apos;s address (default 127.0.0.1)
+  --cmd-port N           the camera&apos;s UDP command port (default 0: the kernel&apos;s choice)
+  --app-port N           the application&apos;s command port (stream, default 7777) or reply
+                         port (picture, default 5000); 0: send nothing until the command
+                         &quot;app-port N&quot; names it
+  --video-port N         the application&apos;s video port (default 8888); 0: send no video until
+                         &quot;video-port N&quot; names it
+  --tcp-port N           the picture channel&apos;s TCP port (default 0: the kernel&apos;s choice)
+  --name TEXT            the camera&apos;s name in its identify reply (at most 32 bytes)
+  --value N              the first argument of the identify reply (default 1)
+  --size WxH             picture size (default 640x480)
+  --fps N                video frames per second (default 25)
+  --gop N                frames from one key frame to the next (default 25)
+  --bitrate KBPS         video bit rate (default 1500)
+  --fragment-size N      payload bytes per fragment, one fragment per datagram (default 1400)
+  --attribute N          video attribute code of every frame (default 0)
+  --input FILE.h264      send this Annex B file&apos;s pictures (in a loop) instead of the test picture
+  --loss N               drop every Nth fragment (default 0: none)
+  --heartbeat-ms N       heartbeat period (default 500; 0: none)
+  --no-heartbeat         start with heartbeats stopped
+  --no-video             start with the video stopped
+  --no-identify          do not answer identify
+  --preview-fps N        preview pictures per second (default 10)
+  --quality N            JPEG quality of the previews (default 80)
+  --drop-after N         drop each TCP connection after N pictures
+  --at SECONDS:COMMAND   run a command at a time after the start (repeatable)
+  --exit-on-stdin-eof    end when standard input closes
+  --duration SECONDS     end after this long
+  -h, --help             this text
+  --version              the version of kavimo this program belongs to
+
+Commands (standard input, one per line, or --at):
+  key N                  stream camera: send camera key N (81..85); picture camera: capture
+  capture                picture camera: send a captured picture
+  heartbeat on|off       start or stop the heartbeats
+  video on|off           start or stop the video
+  identify on|off        answer identify or not
+  drop                   picture camera: close the TCP connection
+  oversize               picture camera: send a preview message longer than 1048576 bytes
+  loss N                 drop every Nth fragment from now on (0: none)
+  loss-rate N            drop fragments at random, N per thousand, from now on (0: none)
+  send CODE [A1 [A2]]    send a command datagram with these values to the application
+  app-port N             send replies, heartbeats and keys to this port from now on
+  video-port N           send the video to this port from now on
+  quit                   end
+
+Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
+then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1979,7 +2034,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage: kavimo-play [options] [FILE.h264]
+Plays an H.264 elementary stream, or a generated test pattern when no file is given.
+  --size WxH            size of the generated pattern (default 1280x720)
+  --fps N               frame rate of the stream (default 25)
+  --mode 0|1            render mode: 0 surface layer (default), 1 SDL
+  --overlay             draw the statistics text over the video
+  --frames N            stop after N frames
+  --seconds S           stop after S seconds
+  --loop                start a file again at its end
+  --window WxH          size of the window (default: the pattern&apos;s size, 960x540 for a file)
+  --no-pacing           show frames as fast as they can be drawn (pacing off, fed at once)
+  --shot FILE.bmp       at the end, write the last frame shown (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  at the end, write what the window shows
+  --record FILE.h264    also write the frames played to an elementary-stream file
+  -h, --help            this text
+  --version             the version of kavimo this program belongs to
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2039,67 +2110,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Looks into the patient records of kavimo without changing them; tag sets a picture&apos;s
+teeth and view beside them.
+
+Commands:
+  list        every patient: number, UID, name, sex, age, phone, diagnoses, pictures
+  show UID    one patient&apos;s record, diagnoses and pictures with their teeth and views
+              (UID20170801102233 or the digits)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              sets the teeth (FDI numbers; empty: none) and the view of a picture, PICTURE
+              as show names it (its number, path or file name); VIEW is frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up or other
+              (empty: none). Refused while kavimo has the work directory open
+  check       compares each patient&apos;s counts with its list files and picture files, checks
+              that each picture holds a JPEG, and looks for missing backups and stray files;
+              exit status 1 on a problem
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              writes every picture of the patient into DIR/DICOM/ with a DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS options]
+              sends every picture of the patient to the archive, one line per picture
+              (these two write the installation&apos;s identity, Installation.txt in the work
+              directory, when there is none yet: every UID they make carries it)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS options] [--date YYYYMMDD]
+              the patients the worklist schedules for the day (today by default)
+  audit [--since YYYYMMDD]
+              the audit trail: who captured, saved, deleted, exported or sent what, and
+              when, one event per line (from the day given on)
+
+Options:
+  --drive-d DIR   host directory that stands for the d: drive (default: $KAVIMO_DRIVE_D,
+                  else paths/drive_d of kavimo.ini ($KAVIMO_CONFIG, else
+                  ~/.config/kavimo/kavimo.ini), else $XDG_DATA_HOME/kavimo/d, i.e.
+                  ~/.local/share/kavimo/d; without HOME it must be given)
+  --data-group GROUP  the group that shares the records: what this program writes gets
+                  mode 0660 (folders 0770) and the group (default: $KAVIMO_DATA_GROUP,
+                  else paths/data_group of kavimo.ini, else none: 0600 and 0700)
+  --pacs AET@HOST:PORT  the archive: its AE title, host and DICOM port
+  --calling-aet AET     kavimo&apos;s own AE title (default KAVIMO)
+  --pacs-issuer TEXT    Issuer of Patient ID for kavimo&apos;s own Patient IDs (default:
+                        $KAVIMO_PACS_ISSUER, else KAVIMO- and 8 hex digits of the
+                        installation&apos;s identity)
+  --pacs-tls on|off     talk to the archive over TLS (default off: plain TCP)
+  --pacs-tls-ca FILE    the CA certificates (PEM) the archive&apos;s certificate must chain to;
+                        the certificate must also name the archive&apos;s host
+  --pacs-tls-cert FILE  kavimo&apos;s own certificate (PEM), for archives that ask for one
+  --pacs-tls-key FILE   the unencrypted private key (PEM) of that certificate
+  --date YYYYMMDD       the worklist&apos;s day
+  --since YYYYMMDD      the audit trail&apos;s first day
+  --teeth LIST          tag: the picture&apos;s teeth, FDI numbers such as 11,21
+  --view VIEW           tag: the picture&apos;s view
+  -h, --help      this text
+  --version       the version of kavimo this program belongs to
+
+Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
+use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>not a UID: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag needs --teeth or --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no command given</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth and --view apply to tag only</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet and the TLS options do not apply to %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer does not apply to %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer needs 1 to 64 characters without a backslash</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since applies to audit only</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since needs YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date applies to worklist only</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date needs YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 needs --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong arguments for %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown command %1</translation>
     </message>
 </context>
 </TS>

@@ -1941,7 +1941,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-camsim --stream|--picture [选项]
+
+在回环地址上模拟 kavimo 系统的一台摄像头。每个地址都必须位于 127.0.0.0/8 内。
+
+  --stream               流式摄像头：识别应答、心跳、按键、H.264 视频
+  --picture              图片摄像头：识别应答、TCP 图片通道
+  --bind IP              每个套接字的本地地址（默认 127.0.0.1）
+  --app IP               应用程序的地址（默认 127.0.0.1）
+  --cmd-port N           摄像头的 UDP 命令端口（默认 0：由内核选择）
+  --app-port N           应用程序的命令端口（流式，默认 7777）或应答端口
+                         （图片，默认 5000）；0：在命令“app-port N”给出端口之前
+                         不发送任何内容
+  --video-port N         应用程序的视频端口（默认 8888）；0：在“video-port N”给出端口之前
+                         不发送视频
+  --tcp-port N           图片通道的 TCP 端口（默认 0：由内核选择）
+  --name TEXT            识别应答中的摄像头名称（最多 32 字节）
+  --value N              识别应答的第一个参数（默认 1）
+  --size WxH             图片尺寸（默认 640x480）
+  --fps N                每秒视频帧数（默认 25）
+  --gop N                从一个关键帧到下一个关键帧的帧数（默认 25）
+  --bitrate KBPS         视频码率（默认 1500）
+  --fragment-size N      每个分片的负载字节数，每个数据报一个分片（默认 1400）
+  --attribute N          每帧的视频属性代码（默认 0）
+  --input FILE.h264      发送此 Annex B 文件中的画面（循环）而不是测试画面
+  --loss N               每第 N 个分片丢弃一个（默认 0：不丢弃）
+  --heartbeat-ms N       心跳周期（默认 500；0：无）
+  --no-heartbeat         启动时不发送心跳
+  --no-video             启动时不发送视频
+  --no-identify          不应答识别请求
+  --preview-fps N        每秒预览图片数（默认 10）
+  --quality N            预览图片的 JPEG 质量（默认 80）
+  --drop-after N         每个 TCP 连接在 N 张图片后断开
+  --at SECONDS:COMMAND   在启动后的指定时间执行一条命令（可重复）
+  --exit-on-stdin-eof    标准输入关闭时结束
+  --duration SECONDS     运行这么长时间后结束
+  -h, --help             显示本帮助
+  --version              显示本程序所属 kavimo 的版本
+
+命令（标准输入，每行一条，或用 --at）：
+  key N                  流式摄像头：发送摄像头按键 N（81..85）；图片摄像头：拍摄
+  capture                图片摄像头：发送一张拍摄的图片
+  heartbeat on|off       开始或停止心跳
+  video on|off           开始或停止视频
+  identify on|off        是否应答识别请求
+  drop                   图片摄像头：关闭 TCP 连接
+  oversize               图片摄像头：发送一条超过 1048576 字节的预览消息
+  loss N                 从现在起每第 N 个分片丢弃一个（0：不丢弃）
+  loss-rate N            从现在起随机丢弃分片，每千个丢弃 N 个（0：不丢弃）
+  send CODE [A1 [A2]]    向应用程序发送带有这些值的命令数据报
+  app-port N             从现在起将应答、心跳和按键发送到此端口
+  video-port N           从现在起将视频发送到此端口
+  quit                   结束
+
+标准输出：每个套接字绑定后输出一行“camsim ready mode=... cmd_port=... ...”，
+随后是“camsim event ...”行；结束时输出“camsim bye”。错误信息输出到标准错误。
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1961,7 +2016,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-play [选项] [FILE.h264]
+播放 H.264 基本流；未给出文件时播放生成的测试图案。
+  --size WxH            生成图案的尺寸（默认 1280x720）
+  --fps N               流的帧率（默认 25）
+  --mode 0|1            渲染模式：0 表面层（默认），1 SDL
+  --overlay             在视频上叠加统计文字
+  --frames N            播放 N 帧后停止
+  --seconds S           播放 S 秒后停止
+  --loop                文件结束后从头再播放
+  --window WxH          窗口尺寸（默认：图案的尺寸，文件为 960x540）
+  --no-pacing           以最快速度显示帧（不控速，立即送入）
+  --shot FILE.bmp       结束时写出最后显示的一帧（TEGMO_PLAY_VideoShotLast）
+  --window-shot FILE.bmp  结束时写出窗口显示的内容
+  --record FILE.h264    同时将播放的帧写入基本流文件
+  -h, --help            显示本帮助
+  --version             显示本程序所属 kavimo 的版本
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2021,67 +2092,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+查看 kavimo 的患者记录而不作任何更改；tag 会在图片旁记录图片的
+牙位和视角。
+
+命令：
+  list        所有患者：序号、UID、姓名、性别、年龄、电话、诊断、图片
+  show UID    一位患者的记录、诊断以及图片及其牙位和视角
+              （UID20170801102233 或其中的数字）
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              设置图片的牙位（FDI 编号；为空：无）和视角，PICTURE 即 show
+              列出的图片（其序号、路径或文件名）；VIEW 为 frontal、
+              left-buccal、right-buccal、upper-occlusal、lower-occlusal、close-up 或 other
+              （为空：无）。kavimo 打开工作目录期间拒绝执行
+  check       将每位患者的计数与其列表文件和图片文件比对，检查
+              每张图片是否为 JPEG，并查找缺失的备份和多余的文件；
+              发现问题时退出状态为 1
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              将该患者的每张图片写入 DIR/DICOM/，并附带 DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS 选项]
+              将该患者的每张图片发送到归档，每张图片一行
+              （这两条命令在尚无安装标识时写入安装标识，即工作目录中的
+              Installation.txt：它们生成的每个 UID 都带有该标识）
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS 选项] [--date YYYYMMDD]
+              工作列表为当天安排的患者（默认为今天）
+  audit [--since YYYYMMDD]
+              审计记录：谁在何时拍摄、保存、删除、导出或发送了什么，
+              每行一个事件（从给定日期起）
+
+选项：
+  --drive-d DIR   代表 d: 盘的主机目录（默认：$KAVIMO_DRIVE_D，
+                  否则为 kavimo.ini 中的 paths/drive_d（$KAVIMO_CONFIG，否则为
+                  ~/.config/kavimo/kavimo.ini），否则为 $XDG_DATA_HOME/kavimo/d，即
+                  ~/.local/share/kavimo/d；没有 HOME 时必须给出）
+  --data-group GROUP  共享记录的用户组：本程序写入的内容获得
+                  权限 0660（文件夹 0770）和该组（默认：$KAVIMO_DATA_GROUP，
+                  否则为 kavimo.ini 中的 paths/data_group，否则无：0600 和 0700）
+  --pacs AET@HOST:PORT  归档：其 AE 标题、主机和 DICOM 端口
+  --calling-aet AET     kavimo 自身的 AE 标题（默认 KAVIMO）
+  --pacs-issuer TEXT    kavimo 自身患者 ID 的患者 ID 签发者（默认：
+                        $KAVIMO_PACS_ISSUER，否则为 KAVIMO- 加安装标识的
+                        8 位十六进制数字）
+  --pacs-tls on|off     通过 TLS 与归档通信（默认 off：普通 TCP）
+  --pacs-tls-ca FILE    归档证书必须链接到的 CA 证书（PEM）；
+                        该证书还必须包含归档的主机名
+  --pacs-tls-cert FILE  kavimo 自身的证书（PEM），供要求证书的归档使用
+  --pacs-tls-key FILE   该证书的未加密私钥（PEM）
+  --date YYYYMMDD       工作列表的日期
+  --since YYYYMMDD      审计记录的起始日期
+  --teeth LIST          tag：图片的牙位，FDI 编号，如 11,21
+  --view VIEW           tag：图片的视角
+  -h, --help      显示本帮助
+  --version       显示本程序所属 kavimo 的版本
+
+退出状态：0 正常；1 发现问题、没有该患者或图片、工作目录正在
+使用，或图片或文件未写入或未保存；2 用法错误或没有工作目录。
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 UID：%1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag 需要 --teeth 或 --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>未给出命令</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth 和 --view 只用于 tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs、--calling-aet 和 TLS 选项不适用于 %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca、--pacs-tls-cert 和 --pacs-tls-key 需要 --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer 不适用于 %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer 需要 1 到 64 个字符，不含反斜杠</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since 只用于 audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since 需要 YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date 只用于 worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date 需要 YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的参数有误</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未知命令 %1</translation>
     </message>
 </context>
 </TS>
