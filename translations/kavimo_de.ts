@@ -1959,7 +1959,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kavimo-camsim --stream|--picture [Optionen]
+
+Spielt eine Kamera des kavimo-Systems über Loopback nach. Jede Adresse muss in 127.0.0.0/8 liegen.
+
+  --stream               die Videokamera: Identify-Antworten, Lebenszeichen, Tastendrücke, H.264-Video
+  --picture              die Standbildkamera: Identify-Antworten, TCP-Bildkanal
+  --bind IP              lokale Adresse aller Sockets (Standard 127.0.0.1)
+  --app IP               die Adresse der Anwendung (Standard 127.0.0.1)
+  --cmd-port N           der UDP-Befehlsport der Kamera (Standard 0: vom Kernel gewählt)
+  --app-port N           der Befehlsport der Anwendung (Videokamera, Standard 7777) oder ihr
+                         Antwortport (Standbildkamera, Standard 5000); 0: nichts senden, bis der
+                         Befehl „app-port N“ ihn nennt
+  --video-port N         der Videoport der Anwendung (Standard 8888); 0: kein Video senden, bis
+                         „video-port N“ ihn nennt
+  --tcp-port N           der TCP-Port des Bildkanals (Standard 0: vom Kernel gewählt)
+  --name TEXT            der Name der Kamera in ihrer Identify-Antwort (höchstens 32 Byte)
+  --value N              das erste Argument der Identify-Antwort (Standard 1)
+  --size WxH             Bildgröße (Standard 640x480)
+  --fps N                Videobilder pro Sekunde (Standard 25)
+  --gop N                Bilder von einem Schlüsselbild zum nächsten (Standard 25)
+  --bitrate KBPS         Video-Bitrate (Standard 1500)
+  --fragment-size N      Nutzdaten-Bytes pro Fragment, ein Fragment pro Datagramm (Standard 1400)
+  --attribute N          Videoattribut-Code jedes Bildes (Standard 0)
+  --input FILE.h264      die Bilder dieser Annex-B-Datei (in Schleife) statt des Testbilds senden
+  --loss N               jedes N-te Fragment verwerfen (Standard 0: keines)
+  --heartbeat-ms N       Intervall der Lebenszeichen (Standard 500; 0: keine)
+  --no-heartbeat         mit angehaltenen Lebenszeichen starten
+  --no-video             mit angehaltenem Video starten
+  --no-identify          auf Identify nicht antworten
+  --preview-fps N        Vorschaubilder pro Sekunde (Standard 10)
+  --quality N            JPEG-Qualität der Vorschaubilder (Standard 80)
+  --drop-after N         jede TCP-Verbindung nach N Bildern trennen
+  --at SECONDS:COMMAND   einen Befehl zu einer Zeit nach dem Start ausführen (wiederholbar)
+  --exit-on-stdin-eof    beenden, wenn die Standardeingabe geschlossen wird
+  --duration SECONDS     nach dieser Dauer beenden
+  -h, --help             dieser Text
+  --version              die Version von kavimo, zu der dieses Programm gehört
+
+Befehle (über die Standardeingabe, einer pro Zeile, oder mit --at):
+  key N                  Videokamera: Kamerataste N senden (81..85); Standbildkamera: auslösen
+  capture                Standbildkamera: ein aufgenommenes Bild senden
+  heartbeat on|off       die Lebenszeichen starten oder anhalten
+  video on|off           das Video starten oder anhalten
+  identify on|off        auf Identify antworten oder nicht
+  drop                   Standbildkamera: die TCP-Verbindung schließen
+  oversize               Standbildkamera: eine Vorschaunachricht senden, die länger als 1048576 Byte ist
+  loss N                 ab jetzt jedes N-te Fragment verwerfen (0: keines)
+  loss-rate N            ab jetzt zufällig Fragmente verwerfen, N pro Tausend (0: keine)
+  send CODE [A1 [A2]]    ein Befehlsdatagramm mit diesen Werten an die Anwendung senden
+  app-port N             Antworten, Lebenszeichen und Tastendrücke ab jetzt an diesen Port senden
+  video-port N           das Video ab jetzt an diesen Port senden
+  quit                   beenden
+
+Standardausgabe: eine Zeile „camsim ready mode=... cmd_port=... ...“, sobald alle Sockets gebunden sind,
+danach Zeilen „camsim event ...“; am Ende „camsim bye“. Fehler gehen auf die Standardfehlerausgabe.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1979,7 +2034,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kavimo-play [Optionen] [FILE.h264]
+Spielt einen H.264-Elementarstream ab oder, wenn keine Datei angegeben ist, ein erzeugtes Testmuster.
+  --size WxH            Größe des erzeugten Musters (Standard 1280x720)
+  --fps N               Bildrate des Streams (Standard 25)
+  --mode 0|1            Darstellungsmodus: 0 Surface-Ebene (Standard), 1 SDL
+  --overlay             den Statistiktext über das Video zeichnen
+  --frames N            nach N Bildern beenden
+  --seconds S           nach S Sekunden beenden
+  --loop                eine Datei an ihrem Ende erneut starten
+  --window WxH          Größe des Fensters (Standard: die Größe des Musters, 960x540 bei einer Datei)
+  --no-pacing           Bilder so schnell zeigen, wie sie gezeichnet werden können (ohne Taktung, sofort eingespeist)
+  --shot FILE.bmp       am Ende das zuletzt gezeigte Bild schreiben (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  am Ende schreiben, was das Fenster zeigt
+  --record FILE.h264    die abgespielten Bilder zusätzlich in eine Elementarstream-Datei schreiben
+  -h, --help            dieser Text
+  --version             die Version von kavimo, zu der dieses Programm gehört
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2039,67 +2110,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Zeigt die Patientendaten von kavimo an, ohne sie zu ändern; nur tag legt die Zähne und die
+Ansicht eines Bildes fest.
+
+Befehle:
+  list        alle Patienten: Nummer, UID, Name, Geschlecht, Alter, Telefon, Befunde, Bilder
+  show UID    Datensatz, Befunde und Bilder eines Patienten mit ihren Zähnen und Ansichten
+              (UID20170801102233 oder nur die Ziffern)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              legt die Zähne (FDI-Nummern; leer: keine) und die Ansicht eines Bildes fest; PICTURE
+              wie von show angegeben (seine Nummer, sein Pfad oder Dateiname); VIEW ist frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up oder other
+              (leer: keine). Abgelehnt, solange kavimo das Arbeitsverzeichnis geöffnet hat
+  check       vergleicht die Zähler jedes Patienten mit seinen Listen- und Bilddateien, prüft, ob
+              jedes Bild ein JPEG enthält, und sucht nach fehlenden Sicherungen und überzähligen
+              Dateien; Exit-Status 1 bei einem Problem
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              schreibt alle Bilder des Patienten mit einem DICOMDIR nach DIR/DICOM/
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS-Optionen]
+              sendet alle Bilder des Patienten an das Archiv, eine Zeile pro Bild
+              (diese beiden schreiben die Kennung der Installation, Installation.txt im
+              Arbeitsverzeichnis, falls es sie noch nicht gibt: Jede UID, die sie erzeugen, enthält sie)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS-Optionen] [--date YYYYMMDD]
+              die Patienten, die die Arbeitsliste für den Tag vorsieht (standardmäßig heute)
+  audit [--since YYYYMMDD]
+              das Audit-Protokoll: wer was aufgenommen, gespeichert, gelöscht, exportiert oder
+              gesendet hat und wann, ein Ereignis pro Zeile (ab dem angegebenen Tag)
+
+Optionen:
+  --drive-d DIR   Verzeichnis auf diesem Rechner, das für Laufwerk d: steht (Standard: $KAVIMO_DRIVE_D,
+                  sonst paths/drive_d aus kavimo.ini ($KAVIMO_CONFIG, sonst
+                  ~/.config/kavimo/kavimo.ini), sonst $XDG_DATA_HOME/kavimo/d, d. h.
+                  ~/.local/share/kavimo/d; ohne HOME muss es angegeben werden)
+  --data-group GROUP  die Gruppe, mit der die Patientendaten geteilt werden: Was dieses Programm
+                  schreibt, erhält Modus 0660 (Ordner 0770) und die Gruppe (Standard: $KAVIMO_DATA_GROUP,
+                  sonst paths/data_group aus kavimo.ini, sonst keine: 0600 und 0700)
+  --pacs AET@HOST:PORT  das Archiv: sein AE-Titel, Host und DICOM-Port
+  --calling-aet AET     der eigene AE-Titel von kavimo (Standard KAVIMO)
+  --pacs-issuer TEXT    Aussteller der Patienten-ID (Issuer of Patient ID) für die eigenen Patienten-IDs
+                        von kavimo (Standard: $KAVIMO_PACS_ISSUER, sonst KAVIMO- und 8 Hexadezimalziffern
+                        der Kennung der Installation)
+  --pacs-tls on|off     über TLS mit dem Archiv verbinden (Standard off: unverschlüsseltes TCP)
+  --pacs-tls-ca FILE    die CA-Zertifikate (PEM), auf die das Zertifikat des Archivs zurückgehen muss;
+                        das Zertifikat muss außerdem den Host des Archivs nennen
+  --pacs-tls-cert FILE  das eigene Zertifikat von kavimo (PEM), für Archive, die eines verlangen
+  --pacs-tls-key FILE   der unverschlüsselte private Schlüssel (PEM) dieses Zertifikats
+  --date YYYYMMDD       der Tag der Arbeitsliste
+  --since YYYYMMDD      der erste Tag des Audit-Protokolls
+  --teeth LIST          tag: die Zähne des Bildes, FDI-Nummern wie 11,21
+  --view VIEW           tag: die Ansicht des Bildes
+  -h, --help      dieser Text
+  --version       die Version von kavimo, zu der dieses Programm gehört
+
+Exit-Status: 0 in Ordnung; 1 Probleme gefunden, Patient oder Bild nicht vorhanden, Arbeitsverzeichnis
+in Benutzung oder ein Bild bzw. eine Datei nicht geschrieben oder nicht gespeichert; 2 falscher Aufruf oder kein Arbeitsverzeichnis.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine UID: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag erfordert --teeth oder --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth und --view gelten nur für tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet und die TLS-Optionen gelten nicht für %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca, --pacs-tls-cert und --pacs-tls-key erfordern --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer gilt nicht für %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer erfordert 1 bis 64 Zeichen ohne Backslash</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since gilt nur für audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since erfordert YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date gilt nur für worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date erfordert YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erfordert --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente für %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1</translation>
     </message>
 </context>
 </TS>

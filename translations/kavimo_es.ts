@@ -1959,7 +1959,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kavimo-camsim --stream|--picture [opciones]
+
+Simula una cámara del sistema kavimo en la interfaz de loopback. Toda dirección debe estar en 127.0.0.0/8.
+
+  --stream               la cámara de vídeo: respuestas de identificación, señales de vida, teclas, vídeo H.264
+  --picture              la cámara de fotos: respuestas de identificación, canal TCP de imágenes
+  --bind IP              dirección local de todos los sockets (predeterminada: 127.0.0.1)
+  --app IP               la dirección de la aplicación (predeterminada: 127.0.0.1)
+  --cmd-port N           el puerto UDP de órdenes de la cámara (predeterminado: 0, lo elige el kernel)
+  --app-port N           el puerto de órdenes de la aplicación (cámara de vídeo, predeterminado: 7777) o
+                         su puerto de respuesta (cámara de fotos, predeterminado: 5000); 0: no enviar
+                         nada hasta que el comando «app-port N» lo indique
+  --video-port N         el puerto de vídeo de la aplicación (predeterminado: 8888); 0: no enviar vídeo
+                         hasta que «video-port N» lo indique
+  --tcp-port N           el puerto TCP del canal de imágenes (predeterminado: 0, lo elige el kernel)
+  --name TEXT            el nombre de la cámara en su respuesta de identificación (32 bytes como máximo)
+  --value N              el primer argumento de la respuesta de identificación (predeterminado: 1)
+  --size WxH             tamaño de imagen (predeterminado: 640x480)
+  --fps N                fotogramas de vídeo por segundo (predeterminado: 25)
+  --gop N                fotogramas de un fotograma clave al siguiente (predeterminado: 25)
+  --bitrate KBPS         tasa de bits del vídeo (predeterminada: 1500)
+  --fragment-size N      bytes de carga útil por fragmento, un fragmento por datagrama (predeterminado: 1400)
+  --attribute N          código de atributo de vídeo de cada fotograma (predeterminado: 0)
+  --input FILE.h264      enviar las imágenes de este archivo Annex B (en bucle) en lugar de la imagen de prueba
+  --loss N               descartar uno de cada N fragmentos (predeterminado: 0, ninguno)
+  --heartbeat-ms N       periodo de las señales de vida (predeterminado: 500; 0: ninguna)
+  --no-heartbeat         empezar con las señales de vida detenidas
+  --no-video             empezar con el vídeo detenido
+  --no-identify          no responder a la identificación
+  --preview-fps N        imágenes de vista previa por segundo (predeterminado: 10)
+  --quality N            calidad JPEG de las vistas previas (predeterminada: 80)
+  --drop-after N         cortar cada conexión TCP tras N imágenes
+  --at SECONDS:COMMAND   ejecutar un comando un tiempo después del inicio (se puede repetir)
+  --exit-on-stdin-eof    terminar cuando se cierre la entrada estándar
+  --duration SECONDS     terminar pasado este tiempo
+  -h, --help             este texto
+  --version              la versión de kavimo a la que pertenece este programa
+
+Comandos (por la entrada estándar, uno por línea, o con --at):
+  key N                  cámara de vídeo: enviar la tecla N de la cámara (81..85); cámara de fotos: capturar
+  capture                cámara de fotos: enviar una imagen capturada
+  heartbeat on|off       iniciar o detener las señales de vida
+  video on|off           iniciar o detener el vídeo
+  identify on|off        responder o no a la identificación
+  drop                   cámara de fotos: cerrar la conexión TCP
+  oversize               cámara de fotos: enviar un mensaje de vista previa de más de 1048576 bytes
+  loss N                 descartar desde ahora uno de cada N fragmentos (0: ninguno)
+  loss-rate N            descartar desde ahora fragmentos al azar, N por mil (0: ninguno)
+  send CODE [A1 [A2]]    enviar a la aplicación un datagrama de órdenes con estos valores
+  app-port N             enviar desde ahora respuestas, señales de vida y teclas a este puerto
+  video-port N           enviar desde ahora el vídeo a este puerto
+  quit                   terminar
+
+Salida estándar: una línea «camsim ready mode=... cmd_port=... ...» cuando todos los sockets están vinculados,
+después líneas «camsim event ...»; «camsim bye» al final. Los errores van a la salida de error estándar.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1979,7 +2034,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kavimo-play [opciones] [FILE.h264]
+Reproduce un flujo elemental H.264 o, si no se indica ningún archivo, un patrón de prueba generado.
+  --size WxH            tamaño del patrón generado (predeterminado: 1280x720)
+  --fps N               frecuencia de fotogramas del flujo (predeterminada: 25)
+  --mode 0|1            modo de representación: 0 capa de superficie (predeterminado), 1 SDL
+  --overlay             dibujar el texto de estadísticas sobre el vídeo
+  --frames N            detenerse tras N fotogramas
+  --seconds S           detenerse tras S segundos
+  --loop                volver a empezar un archivo al llegar a su final
+  --window WxH          tamaño de la ventana (predeterminado: el del patrón, 960x540 para un archivo)
+  --no-pacing           mostrar los fotogramas tan rápido como se puedan dibujar (sin temporización, entregados de golpe)
+  --shot FILE.bmp       al final, escribir el último fotograma mostrado (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  al final, escribir lo que muestra la ventana
+  --record FILE.h264    escribir además los fotogramas reproducidos en un archivo de flujo elemental
+  -h, --help            este texto
+  --version             la versión de kavimo a la que pertenece este programa
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2039,67 +2110,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Consulta las fichas de pacientes de kavimo sin modificarlas; solo tag guarda, junto a ellas, los
+dientes y la vista de una imagen.
+
+Comandos:
+  list        todos los pacientes: número, UID, nombre, sexo, edad, teléfono, diagnósticos, imágenes
+  show UID    la ficha de un paciente, sus diagnósticos y sus imágenes con sus dientes y vistas
+              (UID20170801102233 o solo los dígitos)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              asigna los dientes (números FDI; vacío: ninguno) y la vista de una imagen; PICTURE
+              como la nombra show (su número, ruta o nombre de archivo); VIEW es frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up u other
+              (vacío: ninguna). Se rechaza mientras kavimo tenga abierta la carpeta de trabajo
+  check       compara los contadores de cada paciente con sus archivos de lista y de imagen, comprueba
+              que cada imagen contenga un JPEG y busca copias de seguridad que falten y archivos sobrantes;
+              estado de salida 1 si hay algún problema
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              escribe todas las imágenes del paciente en DIR/DICOM/ con un DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [opciones TLS]
+              envía todas las imágenes del paciente al archivo, una línea por imagen
+              (estos dos comandos escriben la identidad de la instalación, Installation.txt en la
+              carpeta de trabajo, si aún no existe: todo UID que generan la incluye)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [opciones TLS] [--date YYYYMMDD]
+              los pacientes que la worklist tiene citados para el día (hoy, si no se indica otro)
+  audit [--since YYYYMMDD]
+              el registro de auditoría: quién capturó, guardó, eliminó, exportó o envió qué, y
+              cuándo, un evento por línea (a partir del día indicado)
+
+Opciones:
+  --drive-d DIR   carpeta del equipo que hace de unidad d: (predeterminada: $KAVIMO_DRIVE_D,
+                  si no, paths/drive_d de kavimo.ini ($KAVIMO_CONFIG, si no,
+                  ~/.config/kavimo/kavimo.ini), si no, $XDG_DATA_HOME/kavimo/d, es decir,
+                  ~/.local/share/kavimo/d; sin HOME hay que indicarla)
+  --data-group GROUP  el grupo que comparte las fichas: lo que escribe este programa recibe
+                  el modo 0660 (carpetas 0770) y ese grupo (predeterminado: $KAVIMO_DATA_GROUP,
+                  si no, paths/data_group de kavimo.ini, si no, ninguno: 0600 y 0700)
+  --pacs AET@HOST:PORT  el archivo: su título AE, host y puerto DICOM
+  --calling-aet AET     el título AE propio de kavimo (predeterminado: KAVIMO)
+  --pacs-issuer TEXT    emisor del ID de paciente (Issuer of Patient ID) para los ID de paciente propios
+                        de kavimo (predeterminado: $KAVIMO_PACS_ISSUER, si no, KAVIMO- seguido de 8
+                        dígitos hexadecimales de la identidad de la instalación)
+  --pacs-tls on|off     comunicarse con el archivo mediante TLS (predeterminado: off, TCP sin cifrar)
+  --pacs-tls-ca FILE    los certificados de CA (PEM) que deben respaldar el certificado del archivo;
+                        el certificado también debe nombrar el host del archivo
+  --pacs-tls-cert FILE  el certificado propio de kavimo (PEM), para los archivos que lo piden
+  --pacs-tls-key FILE   la clave privada sin cifrar (PEM) de ese certificado
+  --date YYYYMMDD       el día de la worklist
+  --since YYYYMMDD      el primer día del registro de auditoría
+  --teeth LIST          tag: los dientes de la imagen, números FDI como 11,21
+  --view VIEW           tag: la vista de la imagen
+  -h, --help      este texto
+  --version       la versión de kavimo a la que pertenece este programa
+
+Estado de salida: 0 correcto; 1 se encontraron problemas, no existe el paciente o la imagen, la carpeta de
+trabajo está en uso, o no se escribió o no se guardó una imagen o un archivo; 2 uso incorrecto o sin carpeta de trabajo.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un UID: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag requiere --teeth o --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún comando</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth y --view solo se aplican a tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet y las opciones TLS no se aplican a %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca, --pacs-tls-cert y --pacs-tls-key requieren --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer no se aplica a %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer requiere de 1 a 64 caracteres sin barra invertida</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since solo se aplica a audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since requiere YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date solo se aplica a worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date requiere YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiere --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumentos incorrectos para %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido: %1</translation>
     </message>
 </context>
 </TS>

@@ -1959,7 +1959,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: kavimo-camsim --stream|--picture [options]
+
+Simule une caméra du système kavimo sur l’interface de bouclage. Toute adresse doit se trouver dans 127.0.0.0/8.
+
+  --stream               la caméra vidéo&#xa0;: réponses d’identification, signaux de présence, touches, vidéo H.264
+  --picture              la caméra photo&#xa0;: réponses d’identification, canal d’images TCP
+  --bind IP              adresse locale de chaque socket (par défaut 127.0.0.1)
+  --app IP               l’adresse de l’application (par défaut 127.0.0.1)
+  --cmd-port N           le port de commande UDP de la caméra (par défaut 0&#xa0;: choisi par le noyau)
+  --app-port N           le port de commande de l’application (caméra vidéo, par défaut 7777) ou son
+                         port de réponse (caméra photo, par défaut 5000)&#xa0;; 0&#xa0;: ne rien envoyer tant
+                         que la commande «&#xa0;app-port N&#xa0;» ne l’a pas indiqué
+  --video-port N         le port vidéo de l’application (par défaut 8888)&#xa0;; 0&#xa0;: aucune vidéo tant que
+                         «&#xa0;video-port N&#xa0;» ne l’a pas indiqué
+  --tcp-port N           le port TCP du canal d’images (par défaut 0&#xa0;: choisi par le noyau)
+  --name TEXT            le nom de la caméra dans sa réponse d’identification (32 octets au plus)
+  --value N              le premier argument de la réponse d’identification (par défaut 1)
+  --size WxH             taille de l’image (par défaut 640x480)
+  --fps N                images vidéo par seconde (par défaut 25)
+  --gop N                images d’une image clé à la suivante (par défaut 25)
+  --bitrate KBPS         débit vidéo (par défaut 1500)
+  --fragment-size N      octets de charge utile par fragment, un fragment par datagramme (par défaut 1400)
+  --attribute N          code d’attribut vidéo de chaque image (par défaut 0)
+  --input FILE.h264      envoyer les images de ce fichier Annex B (en boucle) au lieu de l’image de test
+  --loss N               supprimer un fragment sur N (par défaut 0&#xa0;: aucun)
+  --heartbeat-ms N       période des signaux de présence (par défaut 500&#xa0;; 0&#xa0;: aucun)
+  --no-heartbeat         démarrer avec les signaux de présence arrêtés
+  --no-video             démarrer avec la vidéo arrêtée
+  --no-identify          ne pas répondre aux demandes d’identification
+  --preview-fps N        images d’aperçu par seconde (par défaut 10)
+  --quality N            qualité JPEG des aperçus (par défaut 80)
+  --drop-after N         couper chaque connexion TCP après N images
+  --at SECONDS:COMMAND   exécuter une commande à un instant donné après le démarrage (répétable)
+  --exit-on-stdin-eof    terminer à la fermeture de l’entrée standard
+  --duration SECONDS     terminer après cette durée
+  -h, --help             ce texte
+  --version              la version de kavimo à laquelle ce programme appartient
+
+Commandes (sur l’entrée standard, une par ligne, ou avec --at)&#xa0;:
+  key N                  caméra vidéo&#xa0;: envoyer la touche N de la caméra (81..85)&#xa0;; caméra photo&#xa0;: capturer
+  capture                caméra photo&#xa0;: envoyer une image capturée
+  heartbeat on|off       démarrer ou arrêter les signaux de présence
+  video on|off           démarrer ou arrêter la vidéo
+  identify on|off        répondre ou non aux demandes d’identification
+  drop                   caméra photo&#xa0;: fermer la connexion TCP
+  oversize               caméra photo&#xa0;: envoyer un message d’aperçu de plus de 1048576 octets
+  loss N                 désormais, supprimer un fragment sur N (0&#xa0;: aucun)
+  loss-rate N            désormais, supprimer des fragments au hasard, N pour mille (0&#xa0;: aucun)
+  send CODE [A1 [A2]]    envoyer à l’application un datagramme de commande avec ces valeurs
+  app-port N             désormais, envoyer réponses, signaux de présence et touches à ce port
+  video-port N           désormais, envoyer la vidéo à ce port
+  quit                   terminer
+
+Sortie standard&#xa0;: une ligne «&#xa0;camsim ready mode=... cmd_port=... ...&#xa0;» une fois tous les sockets liés,
+puis des lignes «&#xa0;camsim event ...&#xa0;»&#xa0;; «&#xa0;camsim bye&#xa0;» à la fin. Les erreurs vont sur la sortie d’erreur standard.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1979,7 +2034,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: kavimo-play [options] [FILE.h264]
+Lit un flux élémentaire H.264, ou une mire de test générée si aucun fichier n’est indiqué.
+  --size WxH            taille de la mire générée (par défaut 1280x720)
+  --fps N               fréquence d’images du flux (par défaut 25)
+  --mode 0|1            mode de rendu&#xa0;: 0 couche de surface (par défaut), 1 SDL
+  --overlay             afficher le texte des statistiques par-dessus la vidéo
+  --frames N            s’arrêter après N images
+  --seconds S           s’arrêter après S secondes
+  --loop                relancer un fichier une fois arrivé à sa fin
+  --window WxH          taille de la fenêtre (par défaut&#xa0;: la taille de la mire, 960x540 pour un fichier)
+  --no-pacing           afficher les images aussi vite qu’elles peuvent être dessinées (sans cadencement, fournies d’un coup)
+  --shot FILE.bmp       à la fin, écrire la dernière image affichée (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  à la fin, écrire ce qu’affiche la fenêtre
+  --record FILE.h264    écrire en plus les images lues dans un fichier de flux élémentaire
+  -h, --help            ce texte
+  --version             la version de kavimo à laquelle ce programme appartient
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2039,67 +2110,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Consulte les dossiers des patients de kavimo sans les modifier&#xa0;; seule la commande tag enregistre
+les dents et la vue d’une image à côté d’eux.
+
+Commandes&#xa0;:
+  list        tous les patients&#xa0;: numéro, UID, nom, sexe, âge, téléphone, diagnostics, images
+  show UID    le dossier d’un patient, ses diagnostics et ses images avec leurs dents et leurs vues
+              (UID20170801102233 ou seulement les chiffres)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              définit les dents (numéros FDI&#xa0;; vide&#xa0;: aucune) et la vue d’une image&#xa0;; PICTURE
+              telle que show la désigne (son numéro, son chemin ou son nom de fichier)&#xa0;; VIEW vaut frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up ou other
+              (vide&#xa0;: aucune). Refusé tant que kavimo a ouvert le répertoire de travail
+  check       compare les compteurs de chaque patient avec ses fichiers de liste et d’images, vérifie
+              que chaque image contient un JPEG et recherche les sauvegardes manquantes et les fichiers
+              superflus&#xa0;; code de sortie 1 en cas de problème
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              écrit toutes les images du patient dans DIR/DICOM/ avec un DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [options TLS]
+              envoie toutes les images du patient à l’archive, une ligne par image
+              (ces deux commandes écrivent l’identifiant de l’installation, Installation.txt dans le
+              répertoire de travail, s’il n’existe pas encore&#xa0;: chaque UID qu’elles créent le contient)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [options TLS] [--date YYYYMMDD]
+              les patients que la worklist prévoit pour le jour (aujourd’hui par défaut)
+  audit [--since YYYYMMDD]
+              le journal d’audit&#xa0;: qui a capturé, enregistré, supprimé, exporté ou envoyé quoi, et
+              quand, un événement par ligne (à partir du jour indiqué)
+
+Options&#xa0;:
+  --drive-d DIR   répertoire de cet ordinateur qui tient lieu de lecteur d: (par défaut&#xa0;: $KAVIMO_DRIVE_D,
+                  sinon paths/drive_d de kavimo.ini ($KAVIMO_CONFIG, sinon
+                  ~/.config/kavimo/kavimo.ini), sinon $XDG_DATA_HOME/kavimo/d, c.-à-d.
+                  ~/.local/share/kavimo/d&#xa0;; sans HOME, il doit être indiqué)
+  --data-group GROUP  le groupe avec lequel les dossiers sont partagés&#xa0;: ce que ce programme écrit
+                  reçoit le mode 0660 (répertoires 0770) et ce groupe (par défaut&#xa0;: $KAVIMO_DATA_GROUP,
+                  sinon paths/data_group de kavimo.ini, sinon aucun&#xa0;: 0600 et 0700)
+  --pacs AET@HOST:PORT  l’archive&#xa0;: son titre AE, son hôte et son port DICOM
+  --calling-aet AET     le titre AE propre à kavimo (par défaut KAVIMO)
+  --pacs-issuer TEXT    émetteur de l’ID patient (Issuer of Patient ID) pour les ID patient propres à kavimo
+                        (par défaut&#xa0;: $KAVIMO_PACS_ISSUER, sinon KAVIMO- suivi de 8 chiffres hexadécimaux
+                        de l’identifiant de l’installation)
+  --pacs-tls on|off     communiquer avec l’archive via TLS (par défaut off&#xa0;: TCP non chiffré)
+  --pacs-tls-ca FILE    les certificats d’AC (PEM) auxquels le certificat de l’archive doit remonter&#xa0;;
+                        le certificat doit aussi porter le nom de l’hôte de l’archive
+  --pacs-tls-cert FILE  le certificat propre à kavimo (PEM), pour les archives qui en demandent un
+  --pacs-tls-key FILE   la clé privée non chiffrée (PEM) de ce certificat
+  --date YYYYMMDD       le jour de la worklist
+  --since YYYYMMDD      le premier jour du journal d’audit
+  --teeth LIST          tag&#xa0;: les dents de l’image, numéros FDI comme 11,21
+  --view VIEW           tag&#xa0;: la vue de l’image
+  -h, --help      ce texte
+  --version       la version de kavimo à laquelle ce programme appartient
+
+Code de sortie&#xa0;: 0 tout va bien&#xa0;; 1 problèmes trouvés, patient ou image inexistant, répertoire de travail
+en cours d’utilisation, ou image ou fichier non écrit ou non enregistré&#xa0;; 2 mauvaise utilisation ou pas de répertoire de travail.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un UID&#xa0;: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag nécessite --teeth ou --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth et --view ne s’appliquent qu’à tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet et les options TLS ne s’appliquent pas à %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca, --pacs-tls-cert et --pacs-tls-key nécessitent --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer ne s’applique pas à %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer nécessite 1 à 64 caractères sans barre oblique inverse</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since ne s’applique qu’à audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since nécessite YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date ne s’applique qu’à worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date nécessite YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>arguments incorrects pour %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
