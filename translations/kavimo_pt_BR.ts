@@ -1959,7 +1959,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kavimo-camsim --stream|--picture [opções]
+
+Simula uma câmera do sistema kavimo na interface de loopback. Todo endereço deve estar em 127.0.0.0/8.
+
+  --stream               a câmera de vídeo: respostas de identificação, sinais de vida, teclas, vídeo H.264
+  --picture              a câmera de fotos: respostas de identificação, canal TCP de imagens
+  --bind IP              endereço local de todos os sockets (padrão: 127.0.0.1)
+  --app IP               o endereço do aplicativo (padrão: 127.0.0.1)
+  --cmd-port N           a porta UDP de comandos da câmera (padrão: 0, escolhida pelo kernel)
+  --app-port N           a porta de comandos do aplicativo (stream, padrão: 7777) ou a porta de
+                         respostas (picture, padrão: 5000); 0: não envia nada até que o comando
+                         &quot;app-port N&quot; a informe
+  --video-port N         a porta de vídeo do aplicativo (padrão: 8888); 0: não envia vídeo até que
+                         &quot;video-port N&quot; a informe
+  --tcp-port N           a porta TCP do canal de imagens (padrão: 0, escolhida pelo kernel)
+  --name TEXT            o nome da câmera na resposta de identificação (no máximo 32 bytes)
+  --value N              o primeiro argumento da resposta de identificação (padrão: 1)
+  --size WxH             tamanho da imagem (padrão: 640x480)
+  --fps N                quadros de vídeo por segundo (padrão: 25)
+  --gop N                quadros de um quadro-chave ao seguinte (padrão: 25)
+  --bitrate KBPS         taxa de bits do vídeo (padrão: 1500)
+  --fragment-size N      bytes de dados por fragmento, um fragmento por datagrama (padrão: 1400)
+  --attribute N          código de atributo de vídeo de cada quadro (padrão: 0)
+  --input FILE.h264      envia as imagens deste arquivo Annex B (em loop) em vez da imagem de teste
+  --loss N               descarta um a cada N fragmentos (padrão: 0, nenhum)
+  --heartbeat-ms N       intervalo dos sinais de vida (padrão: 500; 0: nenhum)
+  --no-heartbeat         inicia com os sinais de vida parados
+  --no-video             inicia com o vídeo parado
+  --no-identify          não responde à identificação
+  --preview-fps N        imagens de pré-visualização por segundo (padrão: 10)
+  --quality N            qualidade JPEG das pré-visualizações (padrão: 80)
+  --drop-after N         derruba cada conexão TCP após N imagens
+  --at SECONDS:COMMAND   executa um comando decorrido um tempo após o início (pode ser repetido)
+  --exit-on-stdin-eof    termina quando a entrada padrão é fechada
+  --duration SECONDS     termina após esse tempo
+  -h, --help             este texto
+  --version              a versão do kavimo à qual este programa pertence
+
+Comandos (entrada padrão, um por linha, ou --at):
+  key N                  câmera de vídeo: envia a tecla N da câmera (81..85); câmera de fotos: captura
+  capture                câmera de fotos: envia uma imagem capturada
+  heartbeat on|off       inicia ou para os sinais de vida
+  video on|off           inicia ou para o vídeo
+  identify on|off        responde ou não à identificação
+  drop                   câmera de fotos: fecha a conexão TCP
+  oversize               câmera de fotos: envia uma mensagem de pré-visualização com mais de 1048576 bytes
+  loss N                 descarta um a cada N fragmentos a partir de agora (0: nenhum)
+  loss-rate N            descarta fragmentos ao acaso, N por mil, a partir de agora (0: nenhum)
+  send CODE [A1 [A2]]    envia ao aplicativo um datagrama de comando com esses valores
+  app-port N             envia respostas, sinais de vida e teclas a esta porta a partir de agora
+  video-port N           envia o vídeo a esta porta a partir de agora
+  quit                   termina
+
+Saída padrão: uma linha &quot;camsim ready mode=... cmd_port=... ...&quot; assim que todos os sockets estão vinculados,
+depois linhas &quot;camsim event ...&quot;; &quot;camsim bye&quot; no final. Os erros vão para a saída de erro padrão.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1979,7 +2034,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kavimo-play [opções] [FILE.h264]
+Reproduz um fluxo elementar H.264 ou, se nenhum arquivo for informado, uma imagem de teste gerada.
+  --size WxH            tamanho da imagem de teste gerada (padrão: 1280x720)
+  --fps N               taxa de quadros do fluxo (padrão: 25)
+  --mode 0|1            modo de renderização: 0 camada de superfície (padrão), 1 SDL
+  --overlay             desenha o texto das estatísticas sobre o vídeo
+  --frames N            para após N quadros
+  --seconds S           para após S segundos
+  --loop                reinicia um arquivo quando ele chega ao fim
+  --window WxH          tamanho da janela (padrão: o tamanho da imagem de teste; 960x540 para um arquivo)
+  --no-pacing           mostra os quadros tão rápido quanto puderem ser desenhados (sem ritmo, entregues de uma vez)
+  --shot FILE.bmp       ao final, grava o último quadro exibido (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  ao final, grava o que a janela mostra
+  --record FILE.h264    também grava os quadros reproduzidos em um arquivo de fluxo elementar
+  -h, --help            este texto
+  --version             a versão do kavimo à qual este programa pertence
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2039,67 +2110,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Consulta as fichas de pacientes do kavimo sem alterá-las; tag grava os dentes e a vista de uma
+imagem ao lado das fichas.
+
+Comandos:
+  list        todos os pacientes: número, UID, nome, sexo, idade, telefone, diagnósticos, imagens
+  show UID    a ficha de um paciente, diagnósticos e imagens com seus dentes e vistas
+              (UID20170801102233 ou só os dígitos)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              define os dentes (números FDI; vazio: nenhum) e a vista de uma imagem; PICTURE é a
+              imagem como show a indica (seu número, caminho ou nome de arquivo); VIEW é frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up ou other
+              (vazio: nenhuma). Recusado enquanto o kavimo estiver com a pasta de trabalho aberta
+  check       compara as contagens de cada paciente com seus arquivos de lista e de imagem, verifica
+              se cada imagem contém um JPEG e procura backups ausentes e arquivos avulsos;
+              código de saída 1 em caso de problema
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              grava todas as imagens do paciente em DIR/DICOM/ com um DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [opções TLS]
+              envia todas as imagens do paciente ao arquivo, uma linha por imagem
+              (estes dois gravam a identidade da instalação, Installation.txt na pasta de
+              trabalho, se ainda não existir: todo UID que eles criam a contém)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [opções TLS] [--date YYYYMMDD]
+              os pacientes que a worklist agenda para o dia (por padrão, hoje)
+  audit [--since YYYYMMDD]
+              a trilha de auditoria: quem capturou, salvou, excluiu, exportou ou enviou o quê, e
+              quando, um evento por linha (a partir do dia informado)
+
+Opções:
+  --drive-d DIR   pasta do computador que representa a unidade d: (padrão: $KAVIMO_DRIVE_D,
+                  senão paths/drive_d do kavimo.ini ($KAVIMO_CONFIG, senão
+                  ~/.config/kavimo/kavimo.ini), senão $XDG_DATA_HOME/kavimo/d, ou seja,
+                  ~/.local/share/kavimo/d; sem HOME, deve ser informada)
+  --data-group GROUP  o grupo que compartilha as fichas: o que este programa grava recebe
+                  o modo 0660 (pastas 0770) e o grupo (padrão: $KAVIMO_DATA_GROUP,
+                  senão paths/data_group do kavimo.ini, senão nenhum: 0600 e 0700)
+  --pacs AET@HOST:PORT  o arquivo: seu título AE, host e porta DICOM
+  --calling-aet AET     o título AE próprio do kavimo (padrão: KAVIMO)
+  --pacs-issuer TEXT    emissor (Issuer of Patient ID) dos IDs de paciente próprios do kavimo (padrão:
+                        $KAVIMO_PACS_ISSUER, senão KAVIMO- e 8 dígitos hexadecimais da
+                        identidade da instalação)
+  --pacs-tls on|off     comunica-se com o arquivo via TLS (padrão: off, TCP simples)
+  --pacs-tls-ca FILE    os certificados de CA (PEM) dos quais o certificado do arquivo deve derivar;
+                        o certificado também deve indicar o host do arquivo
+  --pacs-tls-cert FILE  o certificado próprio do kavimo (PEM), para arquivos que o exigem
+  --pacs-tls-key FILE   a chave privada não criptografada (PEM) desse certificado
+  --date YYYYMMDD       o dia da worklist
+  --since YYYYMMDD      o primeiro dia da trilha de auditoria
+  --teeth LIST          tag: os dentes da imagem, números FDI como 11,21
+  --view VIEW           tag: a vista da imagem
+  -h, --help      este texto
+  --version       a versão do kavimo à qual este programa pertence
+
+Código de saída: 0 tudo certo; 1 problemas encontrados, paciente ou imagem inexistente, pasta de
+trabalho em uso, ou imagem ou arquivo não gravado ou não salvo; 2 uso incorreto ou sem pasta de trabalho.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um UID: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag requer --teeth ou --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum comando informado</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth e --view valem apenas para tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet e as opções TLS não valem para %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca, --pacs-tls-cert e --pacs-tls-key requerem --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer não vale para %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer requer de 1 a 64 caracteres, sem barra invertida</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since vale apenas para audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since requer uma data YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date vale apenas para worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date requer uma data YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requer --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumentos incorretos para %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido: %1</translation>
     </message>
 </context>
 </TS>

@@ -1977,7 +1977,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>использование: kavimo-camsim --stream|--picture [параметры]
+
+Имитирует камеру системы kavimo на петлевом интерфейсе (loopback). Все адреса должны лежать в 127.0.0.0/8.
+
+  --stream               видеокамера: ответы на запрос идентификации, контрольные сигналы, кнопки, видео H.264
+  --picture              фотокамера: ответы на запрос идентификации, TCP-канал снимков
+  --bind IP              локальный адрес всех сокетов (по умолчанию 127.0.0.1)
+  --app IP               адрес приложения (по умолчанию 127.0.0.1)
+  --cmd-port N           командный UDP-порт камеры (по умолчанию 0: выбирает ядро)
+  --app-port N           командный порт приложения (stream, по умолчанию 7777) или порт ответов
+                         (picture, по умолчанию 5000); 0: ничего не отправлять, пока его не назовёт
+                         команда «app-port N»
+  --video-port N         видеопорт приложения (по умолчанию 8888); 0: не отправлять видео, пока его
+                         не назовёт «video-port N»
+  --tcp-port N           TCP-порт канала снимков (по умолчанию 0: выбирает ядро)
+  --name TEXT            имя камеры в ответе на запрос идентификации (не более 32 байт)
+  --value N              первый аргумент ответа на запрос идентификации (по умолчанию 1)
+  --size WxH             размер изображения (по умолчанию 640x480)
+  --fps N                кадров видео в секунду (по умолчанию 25)
+  --gop N                кадров от одного ключевого кадра до следующего (по умолчанию 25)
+  --bitrate KBPS         битрейт видео (по умолчанию 1500)
+  --fragment-size N      байт полезных данных на фрагмент, один фрагмент на датаграмму (по умолчанию 1400)
+  --attribute N          код атрибута видео у каждого кадра (по умолчанию 0)
+  --input FILE.h264      отправлять кадры этого файла Annex B (по кругу) вместо тестового изображения
+  --loss N               отбрасывать каждый N-й фрагмент (по умолчанию 0: ни одного)
+  --heartbeat-ms N       период контрольных сигналов (по умолчанию 500; 0: без них)
+  --no-heartbeat         начать с остановленными контрольными сигналами
+  --no-video             начать с остановленным видео
+  --no-identify          не отвечать на запрос идентификации
+  --preview-fps N        кадров предпросмотра в секунду (по умолчанию 10)
+  --quality N            качество JPEG кадров предпросмотра (по умолчанию 80)
+  --drop-after N         разрывать каждое TCP-соединение после N снимков
+  --at SECONDS:COMMAND   выполнить команду через заданное время после запуска (можно повторять)
+  --exit-on-stdin-eof    завершиться, когда закроется стандартный ввод
+  --duration SECONDS     завершиться через указанное время
+  -h, --help             этот текст
+  --version              версия kavimo, к которой относится эта программа
+
+Команды (стандартный ввод, по одной на строку, или --at):
+  key N                  видеокамера: отправить нажатие кнопки камеры N (81..85); фотокамера: сделать снимок
+  capture                фотокамера: отправить сделанный снимок
+  heartbeat on|off       запустить или остановить контрольные сигналы
+  video on|off           запустить или остановить видео
+  identify on|off        отвечать или не отвечать на запрос идентификации
+  drop                   фотокамера: закрыть TCP-соединение
+  oversize               фотокамера: отправить сообщение предпросмотра длиннее 1048576 байт
+  loss N                 с этого момента отбрасывать каждый N-й фрагмент (0: ни одного)
+  loss-rate N            с этого момента отбрасывать случайные фрагменты, N на тысячу (0: ни одного)
+  send CODE [A1 [A2]]    отправить приложению командную датаграмму с этими значениями
+  app-port N             с этого момента отправлять ответы, контрольные сигналы и кнопки на этот порт
+  video-port N           с этого момента отправлять видео на этот порт
+  quit                   завершиться
+
+Стандартный вывод: одна строка «camsim ready mode=... cmd_port=... ...», когда все сокеты привязаны,
+затем строки «camsim event ...»; в конце «camsim bye». Ошибки выводятся в стандартный поток ошибок.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1997,7 +2052,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>использование: kavimo-play [параметры] [FILE.h264]
+Воспроизводит элементарный поток H.264 или, если файл не указан, генерируемое тестовое изображение.
+  --size WxH            размер генерируемого изображения (по умолчанию 1280x720)
+  --fps N               частота кадров потока (по умолчанию 25)
+  --mode 0|1            режим отрисовки: 0 — слой поверхности (по умолчанию), 1 — SDL
+  --overlay             выводить текст статистики поверх видео
+  --frames N            остановиться после N кадров
+  --seconds S           остановиться через S секунд
+  --loop                по окончании файла начинать его заново
+  --window WxH          размер окна (по умолчанию: размер тестового изображения, 960x540 для файла)
+  --no-pacing           показывать кадры так быстро, как они отрисовываются (без выдержки темпа, подача сразу)
+  --shot FILE.bmp       в конце записать последний показанный кадр (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  в конце записать то, что показывает окно
+  --record FILE.h264    также записывать воспроизведённые кадры в файл элементарного потока
+  -h, --help            этот текст
+  --version             версия kavimo, к которой относится эта программа
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2057,67 +2128,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+Просматривает карты пациентов kavimo, не изменяя их; tag записывает зубы и проекцию снимка
+рядом с картами.
+
+Команды:
+  list        все пациенты: номер, UID, ФИО, пол, возраст, телефон, диагнозы, снимки
+  show UID    карта одного пациента, диагнозы и снимки с их зубами и проекциями
+              (UID20170801102233 или только цифры)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              задаёт зубы (номера FDI; пусто: нет) и проекцию снимка; PICTURE — снимок в том виде,
+              как его называет show (номер, путь или имя файла); VIEW — frontal,
+              left-buccal, right-buccal, upper-occlusal, lower-occlusal, close-up или other
+              (пусто: нет). Не выполняется, пока рабочая папка открыта в kavimo
+  check       сверяет счётчики каждого пациента с его файлами списков и файлами снимков, проверяет,
+              что каждый снимок содержит JPEG, и ищет недостающие резервные копии и лишние файлы;
+              при проблеме код завершения 1
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              записывает все снимки пациента в DIR/DICOM/ вместе с DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [параметры TLS]
+              отправляет все снимки пациента в архив, по одной строке на снимок
+              (эти две команды записывают идентификатор установки, Installation.txt в рабочей
+              папке, если его ещё нет: он входит в каждый создаваемый ими UID)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [параметры TLS] [--date YYYYMMDD]
+              пациенты, записанные в расписании (worklist) на день (по умолчанию на сегодня)
+  audit [--since YYYYMMDD]
+              журнал аудита: кто что снял, сохранил, удалил, экспортировал или отправил и
+              когда, по одному событию на строку (начиная с указанного дня)
+
+Параметры:
+  --drive-d DIR   папка на компьютере, которая служит диском d: (по умолчанию: $KAVIMO_DRIVE_D,
+                  иначе paths/drive_d из kavimo.ini ($KAVIMO_CONFIG, иначе
+                  ~/.config/kavimo/kavimo.ini), иначе $XDG_DATA_HOME/kavimo/d, т. е.
+                  ~/.local/share/kavimo/d; без HOME её нужно указать)
+  --data-group GROUP  группа с общим доступом к картам: всё, что записывает эта программа, получает
+                  права 0660 (папки 0770) и эту группу (по умолчанию: $KAVIMO_DATA_GROUP,
+                  иначе paths/data_group из kavimo.ini, иначе нет: 0600 и 0700)
+  --pacs AET@HOST:PORT  архив: его AE title, хост и DICOM-порт
+  --calling-aet AET     собственный AE title kavimo (по умолчанию KAVIMO)
+  --pacs-issuer TEXT    издатель ID пациента (Issuer of Patient ID) для собственных ID пациентов kavimo
+                        (по умолчанию: $KAVIMO_PACS_ISSUER, иначе KAVIMO- и 8 шестнадцатеричных
+                        цифр идентификатора установки)
+  --pacs-tls on|off     связь с архивом по TLS (по умолчанию off: обычный TCP)
+  --pacs-tls-ca FILE    сертификаты ЦС (PEM), к которым должен восходить сертификат архива;
+                        сертификат также должен содержать имя хоста архива
+  --pacs-tls-cert FILE  собственный сертификат kavimo (PEM) для архивов, которые его запрашивают
+  --pacs-tls-key FILE   незашифрованный закрытый ключ (PEM) этого сертификата
+  --date YYYYMMDD       день расписания
+  --since YYYYMMDD      первый день журнала аудита
+  --teeth LIST          tag: зубы снимка, номера FDI, например 11,21
+  --view VIEW           tag: проекция снимка
+  -h, --help      этот текст
+  --version       версия kavimo, к которой относится эта программа
+
+Код завершения: 0 — всё в порядке; 1 — найдены проблемы, нет такого пациента или снимка, рабочая
+папка занята, либо снимок или файл не записан или не сохранён; 2 — неверный вызов или нет рабочей папки.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не UID: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>для tag нужен --teeth или --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>команда не указана</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth и --view применимы только к tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs, --calling-aet и параметры TLS неприменимы к %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>для --pacs-tls-ca, --pacs-tls-cert и --pacs-tls-key нужен --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer неприменим к %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer должен содержать от 1 до 64 символов без обратной косой черты</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since применим только к audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since требует дату в формате YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date применим только к worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date требует дату в формате YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужен --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неверные аргументы для %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда %1</translation>
     </message>
 </context>
 </TS>
