@@ -2031,7 +2031,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: kavimo-camsim --stream|--picture [الخيارات]
+
+يحاكي كاميرا من نظام kavimo على واجهة الاسترجاع (loopback). يجب أن يقع كل عنوان ضمن 127.0.0.0/8.
+
+  --stream               كاميرا البث: ردود التعريف، والنبضات، وضغطات الأزرار، وفيديو H.264
+  --picture              كاميرا الصور: ردود التعريف، وقناة الصور عبر TCP
+  --bind IP              العنوان المحلي لكل المقابس (الافتراضي 127.0.0.1)
+  --app IP               عنوان التطبيق (الافتراضي 127.0.0.1)
+  --cmd-port N           منفذ أوامر UDP للكاميرا (الافتراضي 0: تختاره النواة)
+  --app-port N           منفذ أوامر التطبيق (stream، الافتراضي 7777) أو منفذ
+                         الردود (picture، الافتراضي 5000)؛ 0: لا يُرسل شيء حتى يحدده
+                         الأمر «app-port N»
+  --video-port N         منفذ الفيديو للتطبيق (الافتراضي 8888)؛ 0: لا يُرسل فيديو حتى يحدده
+                         الأمر «video-port N»
+  --tcp-port N           منفذ TCP لقناة الصور (الافتراضي 0: تختاره النواة)
+  --name TEXT            اسم الكاميرا في رد التعريف (32 بايت على الأكثر)
+  --value N              الوسيط الأول لرد التعريف (الافتراضي 1)
+  --size WxH             حجم الصورة (الافتراضي 640x480)
+  --fps N                عدد إطارات الفيديو في الثانية (الافتراضي 25)
+  --gop N                عدد الإطارات من إطار مفتاحي إلى الإطار المفتاحي التالي (الافتراضي 25)
+  --bitrate KBPS         معدل بت الفيديو (الافتراضي 1500)
+  --fragment-size N      بايتات الحمولة في كل جزء، جزء واحد في كل حزمة بيانات (الافتراضي 1400)
+  --attribute N          رمز سمة الفيديو لكل إطار (الافتراضي 0)
+  --input FILE.h264      إرسال صور ملف Annex B هذا (بشكل متكرر) بدلًا من صورة الاختبار
+  --loss N               إسقاط جزء من كل N جزء (الافتراضي 0: لا شيء)
+  --heartbeat-ms N       فترة النبضات (الافتراضي 500؛ 0: بلا نبضات)
+  --no-heartbeat         البدء والنبضات متوقفة
+  --no-video             البدء والفيديو متوقف
+  --no-identify          عدم الرد على طلبات التعريف
+  --preview-fps N        عدد صور المعاينة في الثانية (الافتراضي 10)
+  --quality N            جودة JPEG لصور المعاينة (الافتراضي 80)
+  --drop-after N         قطع كل اتصال TCP بعد N صورة
+  --at SECONDS:COMMAND   تنفيذ أمر بعد مدة من البدء (يمكن تكراره)
+  --exit-on-stdin-eof    الإنهاء عند إغلاق الإدخال القياسي
+  --duration SECONDS     الإنهاء بعد هذه المدة
+  -h, --help             هذا النص
+  --version              إصدار kavimo الذي ينتمي إليه هذا البرنامج
+
+الأوامر (من الإدخال القياسي، أمر في كل سطر، أو عبر --at):
+  key N                  كاميرا البث: إرسال زر الكاميرا N (81..85)؛ كاميرا الصور: التقاط
+  capture                كاميرا الصور: إرسال صورة ملتقطة
+  heartbeat on|off       بدء النبضات أو إيقافها
+  video on|off           بدء الفيديو أو إيقافه
+  identify on|off        الرد على طلبات التعريف أو عدم الرد
+  drop                   كاميرا الصور: إغلاق اتصال TCP
+  oversize               كاميرا الصور: إرسال رسالة معاينة أطول من 1048576 بايت
+  loss N                 إسقاط جزء من كل N جزء من الآن فصاعدًا (0: لا شيء)
+  loss-rate N            إسقاط أجزاء عشوائيًا، N في كل ألف، من الآن فصاعدًا (0: لا شيء)
+  send CODE [A1 [A2]]    إرسال حزمة أوامر بهذه القيم إلى التطبيق
+  app-port N             إرسال الردود والنبضات وضغطات الأزرار إلى هذا المنفذ من الآن فصاعدًا
+  video-port N           إرسال الفيديو إلى هذا المنفذ من الآن فصاعدًا
+  quit                   الإنهاء
+
+المخرج القياسي: سطر واحد «camsim ready mode=... cmd_port=... ...» بعد ربط كل المقابس،
+ثم أسطر «camsim event ...»، و«camsim bye» في النهاية. تُكتب الأخطاء إلى الخطأ القياسي.
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -2051,7 +2106,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: kavimo-play [الخيارات] [FILE.h264]
+يشغّل تدفق H.264 أوليًا، أو نمط اختبار مولَّدًا إن لم يُحدَّد ملف.
+  --size WxH            حجم النمط المولَّد (الافتراضي 1280x720)
+  --fps N               معدل إطارات التدفق (الافتراضي 25)
+  --mode 0|1            وضع العرض: 0 طبقة سطح (الافتراضي)، 1 SDL
+  --overlay             رسم نص الإحصاءات فوق الفيديو
+  --frames N            التوقف بعد N إطار
+  --seconds S           التوقف بعد S ثانية
+  --loop                إعادة تشغيل الملف من بدايته عند انتهائه
+  --window WxH          حجم النافذة (الافتراضي: حجم النمط، و960x540 للملف)
+  --no-pacing           عرض الإطارات بأسرع ما يمكن رسمها (دون ضبط الإيقاع، تُغذّى دفعة واحدة)
+  --shot FILE.bmp       في النهاية، كتابة آخر إطار معروض (TEGMO_PLAY_VideoShotLast)
+  --window-shot FILE.bmp  في النهاية، كتابة ما تعرضه النافذة
+  --record FILE.h264    كتابة الإطارات المشغّلة أيضًا إلى ملف تدفق أولي
+  -h, --help            هذا النص
+  --version             إصدار kavimo الذي ينتمي إليه هذا البرنامج
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2111,67 +2182,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+يطّلع على سجلات المرضى في kavimo دون تغييرها؛ ويحدّد الأمر tag أسنان الصورة
+ومنظرها ويحفظهما بجانب السجلات.
+
+الأوامر:
+  list        كل المرضى: الرقم وUID والاسم والجنس والعمر والهاتف والتشخيصات والصور
+  show UID    سجل مريض واحد وتشخيصاته وصوره مع أسنانها ومناظرها
+              (UID20170801102233 أو أرقامه فقط)
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              يحدّد أسنان الصورة (أرقام FDI؛ فارغ: لا شيء) ومنظرها، وPICTURE هي
+              الصورة كما يسمّيها show (رقمها أو مسارها أو اسم ملفها)؛ وVIEW هو frontal أو
+              left-buccal أو right-buccal أو upper-occlusal أو lower-occlusal أو close-up أو other
+              (فارغ: لا شيء). يُرفض ما دام kavimo يفتح مجلد العمل
+  check       يقارن أعداد كل مريض بملفات قوائمه وملفات صوره، ويتحقق من أن
+              كل صورة تحتوي على JPEG، ويبحث عن النسخ الاحتياطية المفقودة والملفات الدخيلة؛
+              حالة الخروج 1 عند وجود مشكلة
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              يكتب كل صور المريض في DIR/DICOM/ مع ملف DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [خيارات TLS]
+              يرسل كل صور المريض إلى الأرشيف، سطرًا لكل صورة
+              (يكتب هذان الأمران هوية التثبيت، Installation.txt في مجلد العمل،
+              إن لم تكن موجودة بعد: كل UID يُنشئانه يحملها)
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [خيارات TLS] [--date YYYYMMDD]
+              المرضى المجدولون في قائمة العمل لذلك اليوم (اليوم الحالي افتراضيًا)
+  audit [--since YYYYMMDD]
+              سجل التدقيق: من التقط أو حفظ أو حذف أو صدّر أو أرسل ماذا، ومتى،
+              حدثًا واحدًا في كل سطر (بدءًا من اليوم المحدد)
+
+الخيارات:
+  --drive-d DIR   مجلد المضيف الذي يقوم مقام محرك الأقراص d: (الافتراضي: $KAVIMO_DRIVE_D،
+                  وإلا paths/drive_d في kavimo.ini ($KAVIMO_CONFIG، وإلا
+                  ~/.config/kavimo/kavimo.ini)، وإلا $XDG_DATA_HOME/kavimo/d، أي
+                  ~/.local/share/kavimo/d؛ ويجب تحديده إن لم يكن HOME معرّفًا)
+  --data-group GROUP  المجموعة التي تتشارك السجلات: ما يكتبه هذا البرنامج يأخذ
+                  الصلاحيات 0660 (والمجلدات 0770) وهذه المجموعة (الافتراضي: $KAVIMO_DATA_GROUP،
+                  وإلا paths/data_group في kavimo.ini، وإلا لا شيء: 0600 و0700)
+  --pacs AET@HOST:PORT  الأرشيف: عنوان AE الخاص به والمضيف ومنفذ DICOM
+  --calling-aet AET     عنوان AE الخاص بـ kavimo (الافتراضي KAVIMO)
+  --pacs-issuer TEXT    جهة إصدار معرّف المريض (Issuer of Patient ID) لمعرّفات المرضى الخاصة بـ kavimo (الافتراضي:
+                        $KAVIMO_PACS_ISSUER، وإلا KAVIMO- متبوعًا بـ 8 أرقام ست عشرية من
+                        هوية التثبيت)
+  --pacs-tls on|off     الاتصال بالأرشيف عبر TLS (الافتراضي off: اتصال TCP عادي)
+  --pacs-tls-ca FILE    شهادات CA (PEM) التي يجب أن تنتهي إليها سلسلة شهادة الأرشيف؛
+                        ويجب أيضًا أن تحمل الشهادة اسم مضيف الأرشيف
+  --pacs-tls-cert FILE  شهادة kavimo الخاصة (PEM)، للأرشيفات التي تطلب شهادة
+  --pacs-tls-key FILE   المفتاح الخاص غير المشفّر (PEM) لتلك الشهادة
+  --date YYYYMMDD       يوم قائمة العمل
+  --since YYYYMMDD      اليوم الأول من سجل التدقيق
+  --teeth LIST          tag: أسنان الصورة، بأرقام FDI مثل 11,21
+  --view VIEW           tag: منظر الصورة
+  -h, --help      هذا النص
+  --version       إصدار kavimo الذي ينتمي إليه هذا البرنامج
+
+حالة الخروج: 0 سليم؛ 1 وُجدت مشكلات، أو لا يوجد هذا المريض أو هذه الصورة، أو مجلد العمل
+قيد الاستخدام، أو لم تُكتب صورة أو ملف أو لم تُحفظ؛ 2 استخدام خاطئ أو لا يوجد مجلد عمل.
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس UID صالحًا: %1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب tag الخيار --teeth أو --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد أي أمر</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>الخياران --teeth و--view يخصّان tag فقط</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تنطبق --pacs و--calling-aet وخيارات TLS على %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>تتطلب --pacs-tls-ca و--pacs-tls-cert و--pacs-tls-key الخيار --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينطبق --pacs-issuer على %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --pacs-issuer من 1 إلى 64 حرفًا دون شرطة مائلة عكسية</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار --since يخصّ audit فقط</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --since تاريخًا بالصيغة YYYYMMDD</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيار --date يخصّ worklist فقط</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --date تاريخًا بالصيغة YYYYMMDD</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب %1 الخيار --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وسائط خاطئة لـ %1</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أمر غير معروف: %1</translation>
     </message>
 </context>
 </TS>

@@ -1941,7 +1941,62 @@ Commands (standard input, one per line, or --at):
 Standard output: one line &quot;camsim ready mode=... cmd_port=... ...&quot; once every socket is bound,
 then &quot;camsim event ...&quot; lines; &quot;camsim bye&quot; at the end. Errors go to standard error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-camsim --stream|--picture [選項]
+
+在本機迴路（loopback）上模擬 kavimo 系統的一台攝影機。所有位址都必須位於 127.0.0.0/8 內。
+
+  --stream               視訊攝影機：識別回應、心跳訊號、按鍵、H.264 視訊
+  --picture              拍照攝影機：識別回應、TCP 影像通道
+  --bind IP              所有通訊端的本機位址（預設 127.0.0.1）
+  --app IP               應用程式的位址（預設 127.0.0.1）
+  --cmd-port N           攝影機的 UDP 命令連接埠（預設 0：由核心選擇）
+  --app-port N           應用程式的命令連接埠（stream，預設 7777）或回應
+                         連接埠（picture，預設 5000）；0：在命令
+                         「app-port N」指定之前不傳送任何資料
+  --video-port N         應用程式的視訊連接埠（預設 8888）；0：在
+                         「video-port N」指定之前不傳送視訊
+  --tcp-port N           影像通道的 TCP 連接埠（預設 0：由核心選擇）
+  --name TEXT            攝影機在識別回應中的名稱（最多 32 位元組）
+  --value N              識別回應的第一個引數（預設 1）
+  --size WxH             影像大小（預設 640x480）
+  --fps N                每秒視訊影格數（預設 25）
+  --gop N                從一個關鍵影格到下一個關鍵影格的影格數（預設 25）
+  --bitrate KBPS         視訊位元率（預設 1500）
+  --fragment-size N      每個片段的酬載位元組數，每個資料包一個片段（預設 1400）
+  --attribute N          每個影格的視訊屬性代碼（預設 0）
+  --input FILE.h264      改為（循環）傳送此 Annex B 檔案的畫面，而非測試畫面
+  --loss N               每 N 個片段丟棄一個（預設 0：不丟棄）
+  --heartbeat-ms N       心跳週期（預設 500；0：無）
+  --no-heartbeat         啟動時心跳訊號為停止狀態
+  --no-video             啟動時視訊為停止狀態
+  --no-identify          不回應識別
+  --preview-fps N        每秒預覽影像數（預設 10）
+  --quality N            預覽影像的 JPEG 品質（預設 80）
+  --drop-after N         每個 TCP 連線傳送 N 張影像後即中斷
+  --at SECONDS:COMMAND   在啟動後的指定時間執行命令（可重複指定）
+  --exit-on-stdin-eof    標準輸入關閉時結束
+  --duration SECONDS     經過此時間後結束
+  -h, --help             本說明
+  --version              本程式所屬的 kavimo 版本
+
+命令（從標準輸入，每行一個，或以 --at 指定）：
+  key N                  視訊攝影機：傳送攝影機按鍵 N（81..85）；拍照攝影機：拍攝
+  capture                拍照攝影機：傳送一張拍攝的影像
+  heartbeat on|off       開始或停止心跳訊號
+  video on|off           開始或停止視訊
+  identify on|off        是否回應識別
+  drop                   拍照攝影機：關閉 TCP 連線
+  oversize               拍照攝影機：傳送一則超過 1048576 位元組的預覽訊息
+  loss N                 從現在起每 N 個片段丟棄一個（0：不丟棄）
+  loss-rate N            從現在起隨機丟棄片段，每千個丟棄 N 個（0：不丟棄）
+  send CODE [A1 [A2]]    以這些值向應用程式傳送一個命令資料包
+  app-port N             從現在起將回應、心跳訊號與按鍵傳送至此連接埠
+  video-port N           從現在起將視訊傳送至此連接埠
+  quit                   結束
+
+標準輸出：所有通訊端繫結完成後輸出一行「camsim ready mode=... cmd_port=... ...」，
+接著輸出「camsim event ...」各行；結束時輸出「camsim bye」。錯誤訊息輸出至標準錯誤。
+</translation>
     </message>
     <message>
         <source>usage: kavimo-play [options] [FILE.h264]
@@ -1961,7 +2016,23 @@ Plays an H.264 elementary stream, or a generated test pattern when no file is gi
   -h, --help            this text
   --version             the version of kavimo this program belongs to
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-play [選項] [FILE.h264]
+播放 H.264 基本串流；未指定檔案時播放產生的測試圖樣。
+  --size WxH            產生之圖樣的大小（預設 1280x720）
+  --fps N               串流的影格率（預設 25）
+  --mode 0|1            繪製模式：0 表面圖層（預設），1 SDL
+  --overlay             在視訊上疊加統計資訊文字
+  --frames N            播放 N 個影格後停止
+  --seconds S           播放 S 秒後停止
+  --loop                檔案播放完畢時從頭重新播放
+  --window WxH          視窗大小（預設：圖樣的大小；檔案為 960x540）
+  --no-pacing           以最快的繪製速度顯示影格（不控制播放節奏，一次送入）
+  --shot FILE.bmp       結束時寫出最後顯示的影格（TEGMO_PLAY_VideoShotLast）
+  --window-shot FILE.bmp  結束時寫出視窗顯示的內容
+  --record FILE.h264    同時將播放的影格寫入基本串流檔案
+  -h, --help            本說明
+  --version             本程式所屬的 kavimo 版本
+</translation>
     </message>
     <message>
         <source>Usage: kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
@@ -2021,67 +2092,123 @@ Options:
 Exit status: 0 fine; 1 problems found, no such patient or picture, the work directory in
 use, or a picture or file not written or not stored; 2 wrong usage or no work directory.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：kavimo-records [--drive-d DIR] [--data-group GROUP] COMMAND
+
+檢視 kavimo 的病患紀錄而不加以變更；tag 則會在紀錄旁設定影像的
+牙位與視角。
+
+命令：
+  list        所有病患：編號、UID、姓名、性別、年齡、電話、診斷、影像
+  show UID    單一病患的紀錄、診斷及影像，含各影像的牙位與視角
+              （UID20170801102233 或其中的數字）
+  tag UID PICTURE [--teeth 11,21] [--view VIEW]
+              設定影像的牙位（FDI 編號；空白：無）與視角；PICTURE 為
+              show 所列的影像（其編號、路徑或檔名）；VIEW 為 frontal、
+              left-buccal、right-buccal、upper-occlusal、lower-occlusal、close-up 或 other
+              （空白：無）。kavimo 開啟此工作資料夾期間會拒絕執行
+  check       比對每位病患的計數與其清單檔案及影像檔案，檢查每張
+              影像是否為 JPEG，並找出遺失的備份與多餘的檔案；
+              發現問題時結束狀態為 1
+  export-dicom UID DIR [--pacs-issuer TEXT]
+              將該病患的每張影像寫入 DIR/DICOM/，並附 DICOMDIR
+  send-dicom UID --pacs AET@HOST:PORT [--calling-aet AET] [--pacs-issuer TEXT] [TLS 選項]
+              將該病患的每張影像傳送至歸檔，每張影像輸出一行
+              （若工作資料夾中尚無本安裝的識別碼 Installation.txt，這兩個命令
+              會寫入它：它們產生的每個 UID 都帶有此識別碼）
+  worklist --pacs AET@HOST:PORT [--calling-aet AET] [TLS 選項] [--date YYYYMMDD]
+              工作清單中該日預約的病患（預設為今天）
+  audit [--since YYYYMMDD]
+              稽核軌跡：誰在何時拍攝、儲存、刪除、匯出或傳送了什麼，
+              每行一個事件（自指定日期起）
+
+選項：
+  --drive-d DIR   代表 d: 磁碟機的主機資料夾（預設：$KAVIMO_DRIVE_D，
+                  否則為 kavimo.ini（$KAVIMO_CONFIG，否則為
+                  ~/.config/kavimo/kavimo.ini）的 paths/drive_d，否則為 $XDG_DATA_HOME/kavimo/d，即
+                  ~/.local/share/kavimo/d；沒有 HOME 時必須指定）
+  --data-group GROUP  共用紀錄的使用者群組：本程式寫入的檔案權限為
+                  0660（資料夾 0770）並屬於該群組（預設：$KAVIMO_DATA_GROUP，
+                  否則為 kavimo.ini 的 paths/data_group，否則為無：0600 與 0700）
+  --pacs AET@HOST:PORT  歸檔：其 AE Title、主機與 DICOM 連接埠
+  --calling-aet AET     kavimo 自身的 AE Title（預設 KAVIMO）
+  --pacs-issuer TEXT    kavimo 自身病歷號的病歷號核發者（Issuer of Patient ID）（預設：
+                        $KAVIMO_PACS_ISSUER，否則為 KAVIMO- 加上本安裝識別碼的
+                        8 位十六進位數字）
+  --pacs-tls on|off     透過 TLS 與歸檔通訊（預設 off：一般 TCP）
+  --pacs-tls-ca FILE    歸檔憑證必須可追溯至的 CA 憑證（PEM）；
+                        該憑證也必須載明歸檔的主機名稱
+  --pacs-tls-cert FILE  kavimo 自身的憑證（PEM），供要求憑證的歸檔使用
+  --pacs-tls-key FILE   該憑證的未加密私密金鑰（PEM）
+  --date YYYYMMDD       工作清單的日期
+  --since YYYYMMDD      稽核軌跡的起始日期
+  --teeth LIST          tag：影像的牙位，FDI 編號，例如 11,21
+  --view VIEW           tag：影像的視角
+  -h, --help      本說明
+  --version       本程式所屬的 kavimo 版本
+
+結束狀態：0 正常；1 發現問題、無此病患或影像、工作資料夾
+使用中，或影像或檔案未寫入或未儲存；2 用法錯誤或沒有工作資料夾。
+</translation>
     </message>
     <message>
         <source>not a UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 UID：%1</translation>
     </message>
     <message>
         <source>tag needs --teeth or --view</source>
-        <translation type="unfinished"></translation>
+        <translation>tag 需要 --teeth 或 --view</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定命令</translation>
     </message>
     <message>
         <source>--teeth and --view apply to tag only</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth 與 --view 僅適用於 tag</translation>
     </message>
     <message>
         <source>--pacs, --calling-aet and the TLS options do not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs、--calling-aet 與 TLS 選項不適用於 %1</translation>
     </message>
     <message>
         <source>--pacs-tls-ca, --pacs-tls-cert and --pacs-tls-key need --pacs-tls on</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls-ca、--pacs-tls-cert 與 --pacs-tls-key 需要 --pacs-tls on</translation>
     </message>
     <message>
         <source>--pacs-issuer does not apply to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer 不適用於 %1</translation>
     </message>
     <message>
         <source>--pacs-issuer needs 1 to 64 characters without a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer 須為 1 到 64 個字元，且不得含反斜線</translation>
     </message>
     <message>
         <source>--since applies to audit only</source>
-        <translation type="unfinished"></translation>
+        <translation>--since 僅適用於 audit</translation>
     </message>
     <message>
         <source>--since needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--since 需要 YYYYMMDD 格式的日期</translation>
     </message>
     <message>
         <source>--date applies to worklist only</source>
-        <translation type="unfinished"></translation>
+        <translation>--date 僅適用於 worklist</translation>
     </message>
     <message>
         <source>--date needs YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>--date 需要 YYYYMMDD 格式的日期</translation>
     </message>
     <message>
         <source>%1 needs --pacs AET@HOST:PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要 --pacs AET@HOST:PORT</translation>
     </message>
     <message>
         <source>wrong arguments for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的引數錯誤</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的命令：%1</translation>
     </message>
 </context>
 </TS>
