@@ -916,7 +916,7 @@ Empty shows every picture.</source>
     </message>
     <message>
         <source>Born：</source>
-        <translation>تاريخ الميلاد: </translation>
+        <translation>الميلاد: </translation>
     </message>
     <message>
         <source>sex：</source>

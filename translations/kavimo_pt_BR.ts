@@ -880,7 +880,7 @@ Vazio mostra todas as imagens.</translation>
     </message>
     <message>
         <source>Born：</source>
-        <translation>Nasc.: </translation>
+        <translation>Nasc.:</translation>
     </message>
     <message>
         <source>sex：</source>

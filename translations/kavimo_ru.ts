@@ -889,7 +889,7 @@ Empty shows every picture.</source>
     </message>
     <message>
         <source>Born：</source>
-        <translation>Дата рожд.: </translation>
+        <translation>Д. р.: </translation>
     </message>
     <message>
         <source>sex：</source>

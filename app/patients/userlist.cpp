@@ -116,10 +116,15 @@ qint64 ParseLeading(const QString& text, qint64 low, qint64 high) {
 }
 
 // A caption before its box takes the room its text needs from the box, which keeps at least half
-// of its width; a text that still does not fit is set smaller, down to three quarters of its size.
+// of its width and the room of its hint ("YYYYMMDD"); a text that still does not fit is set
+// smaller, down to three quarters of its size.
 void FitCaption(QLabel* caption, QWidget* box) {
     const int needs = caption->fontMetrics().horizontalAdvance(caption->text()) + 2;
-    const int more = std::min(needs - caption->width(), box->width() / 2);
+    int keeps = box->width() / 2;
+    if (const auto* edit = qobject_cast<QLineEdit*>(box); edit && !edit->placeholderText().isEmpty())
+        keeps =
+            std::max(keeps, std::min(box->width(), edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 8));
+    const int more = std::min(needs - caption->width(), box->width() - keeps);
     if (more > 0) {
         caption->resize(caption->width() + more, caption->height());
         box->setGeometry(box->geometry().adjusted(more, 0, 0, 0));

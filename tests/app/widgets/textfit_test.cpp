@@ -8,11 +8,13 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -147,6 +149,17 @@ void CheckHeader(const QHeaderView* header, QStringList* cut) {
     }
 }
 
+// A box's hint ("YYYYMMDD") tells what to type: it must show whole while the box is empty.
+void CheckHint(const QLineEdit* edit, QStringList* cut) {
+    if (edit->placeholderText().isEmpty() || !edit->text().isEmpty()) return;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const int needs = TextWidth(edit->fontMetrics(), edit->placeholderText()) + 4;  // the edit's own margins
+    if (needs > room.width()) cut->append(Cut(edit, edit->placeholderText(), needs, room.width()));
+}
+
 // Every visible text of `window` that its control cannot show whole.
 QStringList CutTexts(const QWidget* window) {
     QStringList cut;
@@ -164,6 +177,8 @@ QStringList CutTexts(const QWidget* window) {
             CheckTabs(bar, &cut);
         } else if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
             CheckHeader(header, &cut);
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            CheckHint(edit, &cut);
         }
     }
     return cut;
