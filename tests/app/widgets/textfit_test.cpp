@@ -33,21 +33,11 @@
 #include "app/widgets/translation.h"
 #include "platform/net.h"
 #include "tests/app/support/apptestsupport.h"
+#include "tests/app/support/picturetestsupport.h"
 
 using namespace MainCtl;
 
 namespace {
-
-// A UDP socket on loopback that never answers: the cameras are not there.
-class SilentPort {
-public:
-    SilentPort() : m_fd(platform::OpenUdpSocket("127.0.0.1", 0, false)) {}
-    ~SilentPort() { platform::CloseSocket(m_fd); }
-    uint16_t Port() const { return platform::LocalPort(m_fd); }
-
-private:
-    int m_fd;
-};
 
 QString Describe(const QWidget* w) {
     return QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
@@ -247,8 +237,8 @@ private:
     std::unique_ptr<RecordStore> m_store;
     std::unique_ptr<CUdp> m_udp;
     std::unique_ptr<QTemporaryDir> m_cache;
-    SilentPort m_silentStream;
-    SilentPort m_silentPicture;
+    QuietPort m_silentStream;
+    QuietPort m_silentPicture;
 };
 
 // The desktop speaks the C locale: an empty language is the program's own texts.
