@@ -320,7 +320,7 @@ QString IniValueText(const QSettings& ini, const QString& key) {
     // A hand-written value with commas, unquoted. Without quotes or escapes in it, the line holds
     // exactly the text; with them, QSettings' own reading of the parts is joined again, which
     // gives ", " for every comma.
-    const QString raw = RawIniValue(ini.fileName(), key);
+    QString raw = RawIniValue(ini.fileName(), key);
     if (!raw.isEmpty() && !raw.contains(QLatin1Char('"')) && !raw.contains(QLatin1Char('\\'))) return raw;
     return value.toStringList().join(QStringLiteral(", "));
 }
