@@ -83,6 +83,11 @@ std::string DamageReason(const JpegError& error) {
     return text::Arg(text::Tr("the JPEG data is cut short or damaged (%1)"), {error.damage});
 }
 
+// libjpeg gave up on the data (jumped back out of a call).
+std::string UnreadableReason(const JpegError& error) {
+    return text::Arg(text::Tr("not a readable JPEG picture: %1"), {error.message});
+}
+
 // Where the pixel at (x, y) of the upright picture lies in the stored one.
 struct Turn {
     int orientation;
@@ -177,7 +182,7 @@ bool CheckJpeg(const unsigned char* data, size_t size, JpegFacts* facts, std::st
     JpegError error;
     SetUpErrors(&info, &error);
     if (setjmp(error.jump)) {
-        *reason = text::Arg(text::Tr("not a readable JPEG picture: %1"), {error.message});
+        *reason = UnreadableReason(error);
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -215,7 +220,7 @@ bool DecodeJpeg(const unsigned char* data, size_t size, int orientation, RgbPict
     JpegError error;
     SetUpErrors(&info, &error);
     if (setjmp(error.jump)) {
-        *reason = text::Arg(text::Tr("not a readable JPEG picture: %1"), {error.message});
+        *reason = UnreadableReason(error);
         jpeg_destroy_decompress(&info);
         return false;
     }

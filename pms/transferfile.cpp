@@ -11,6 +11,7 @@
 
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
+#include "records/textconv.h"
 #include "records/toothtags.h"
 
 namespace pms {
@@ -321,16 +322,14 @@ namespace {
 // True when the text is written in a script ISO-8859-1 lacks (Greek, Cyrillic, Arabic, Chinese):
 // in the file it would be a row of '?'. A stray sign such as the euro, or a Polish letter, is not.
 bool InScriptBeyondLatin1(const std::string& utf8) {
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0xc0) continue;
-        const int length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
-        uint32_t code = c & (0x7f >> length);
-        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
-        }
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const unsigned char* end = p + utf8.size();
+    while (p < end) {
+        char32_t code = 0;
+        const size_t length = records::DecodeUtf8At(p, end, &code);
         // Past the Latin letters, except general punctuation and symbols (U+2000 to U+2BFF).
-        if (code >= 0x370 && (code < 0x2000 || code > 0x2bff)) return true;
+        if (length > 0 && code >= 0x370 && (code < 0x2000 || code > 0x2bff)) return true;
+        p += length > 0 ? length : 1;
     }
     return false;
 }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -772,13 +771,12 @@ void CkavimoDlg::paintEvent(QPaintEvent* event) {
     // The first line may run past its box but not past the panel: a longer text is set smaller.
     const int room = layoutDirection() == Qt::RightToLeft ? m_ptStatus.x() + kStatusWidth - m_layout.panel.x()
                                                           : RightEdge(m_layout.panel) - m_ptStatus.x();
-    QFont large = m_fontLarge;
-    for (int pixels = QFontInfo(large).pixelSize();
-         pixels > 12 && QFontMetrics(large).horizontalAdvance(StatusText()) > room;)
-        large.setPixelSize(--pixels);
-    p.setFont(large);
+    const QString status = StatusText();
+    p.setFont(FontThatFits(m_fontLarge, 12, [&status, room](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(status) <= room;
+    }));
     p.setPen(m_bConnected ? QColor(0, 255, 0) : QColor(255, 0, 0));
-    p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, StatusText());
+    p.drawText(QRect(m_ptStatus, QSize(kStatusWidth, kStatusHeight)), flags, status);
     p.setFont(m_fontSmall);
     p.setPen(Qt::black);
     p.drawText(Status2Box(), flags, StatusText2Shown());

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/widgets/dialogunits.h"
+
 using namespace MainCtl;
 
 namespace {
@@ -147,11 +149,10 @@ MainLayout ComputeMainLayout(int W, int H) {
 
 MainLayout MirrorMainLayout(const MainLayout& layout, int width) {
     MainLayout m = layout;
-    const auto mirror = [width](const QRect& r) {
-        return r.isNull() ? r : QRect(width - r.x() - r.width(), r.y(), r.width(), r.height());
-    };
-    for (QRect* r : {&m.pictureArea, &m.strip, &m.tools, &m.panel, &m.patientText, &m.statusImage}) *r = mirror(*r);
-    for (auto& [id, rect] : m.controls) rect = mirror(rect);
+    for (QRect* r : {&m.pictureArea, &m.strip, &m.tools, &m.panel, &m.patientText, &m.statusImage}) {
+        *r = MirroredRect(*r, width);
+    }
+    for (auto& [id, rect] : m.controls) rect = MirroredRect(rect, width);
     // The status lines are anchored at the top left of their boxes.
     m.status.setX(width - layout.status.x() - kStatusWidth);
     m.status2.setX(width - layout.status2.x() - kStatus2Width);

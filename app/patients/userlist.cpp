@@ -129,13 +129,10 @@ void FitCaption(QLabel* caption, QWidget* box) {
         caption->resize(caption->width() + more, caption->height());
         box->setGeometry(box->geometry().adjusted(more, 0, 0, 0));
     }
-    QFont font = caption->font();
-    const int smallest = QFontInfo(font).pixelSize() * 3 / 4;
-    for (int pixels = QFontInfo(font).pixelSize() - 1;
-         pixels >= smallest && QFontMetrics(font).horizontalAdvance(caption->text()) + 2 > caption->width(); --pixels) {
-        font.setPixelSize(pixels);
-    }
-    caption->setFont(font);
+    const QFont font = caption->font();
+    caption->setFont(FontThatFits(font, QFontInfo(font).pixelSize() * 3 / 4, [caption](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(caption->text()) + 2 <= caption->width();
+    }));
 }
 
 QTableWidget* MakeReportList(QWidget* parent, const QStringList& titles, const QList<int>& widths) {

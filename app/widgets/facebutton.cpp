@@ -1,9 +1,10 @@
 #include "app/widgets/facebutton.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+
+#include "app/widgets/uifont.h"
 
 namespace {
 
@@ -27,20 +28,13 @@ QRect CFaceButton::TextRect() const { return rect().adjusted(3, 3, -3, -3); }
 // The button's font, or where its text does not fit the face in it (a longer word of another
 // language), the largest smaller one in which it does, down to a size still easily read.
 QFont CFaceButton::TextFont() const {
-    QFont shown = font();
     const QString words = text();
     const QRect room = TextRect();
-    if (words.isEmpty() || room.isEmpty()) return shown;
-    const auto fits = [&room, &words](const QFont& f) {
+    if (words.isEmpty() || room.isEmpty()) return font();
+    return FontThatFits(font(), kSmallestPixels, [&room, &words](const QFont& f) {
         const QRect needs = QFontMetrics(f).boundingRect(room, kTextFlags, words);
         return needs.width() <= room.width() && needs.height() <= room.height();
-    };
-    if (fits(shown)) return shown;
-    for (int pixels = QFontInfo(shown).pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
-        shown.setPixelSize(pixels);
-        if (fits(shown)) break;
-    }
-    return shown;
+    });
 }
 
 void CFaceButton::paintEvent(QPaintEvent*) {

@@ -17,12 +17,17 @@ constexpr const char* kResourceFolder = ":/i18n";
 QPointer<QTranslator> g_own;
 QPointer<QTranslator> g_qt;
 
+// The C locale (also "C.UTF-8", "POSIX") speaks the program's own texts.
+bool IsCLocale(const QString& name) {
+    return name == QLatin1String("C") || name == QLatin1String("POSIX") || name.startsWith(QLatin1String("C."));
+}
+
 // The user's languages in order of preference: a language set in the settings, else the
 // desktop's. LANGUAGE's list counts only when a locale other than C is set, as gettext does.
 QStringList Preferred(const QString& language) {
-    // "C" chosen in the settings: the program's own texts, as in the C locale.
-    if (language.trimmed() == QLatin1String("C") || language.trimmed() == QLatin1String("POSIX")) return {};
-    if (!language.trimmed().isEmpty()) return {language.trimmed()};
+    const QString chosen = language.trimmed();
+    if (IsCLocale(chosen)) return {};
+    if (!chosen.isEmpty()) return {chosen};
     QStringList names;
     const QString messages = [] {
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -31,10 +36,7 @@ QStringList Preferred(const QString& language) {
         }
         return QString();
     }();
-    if (messages.isEmpty() || messages == QLatin1String("C") || messages == QLatin1String("POSIX") ||
-        messages.startsWith(QLatin1String("C."))) {
-        return names;
-    }
+    if (messages.isEmpty() || IsCLocale(messages)) return names;
     for (const QString& part : qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         names.append(part);
     }

@@ -1,6 +1,7 @@
 #include "app/widgets/uifont.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -43,4 +44,13 @@ QFont CellHeightFont(const QString& family, int cellHeight, int weight) {
     const int cellAt100 = QFontMetrics(probe).height();
     if (cellAt100 <= 0) return EmPixelFont(family, cellHeight, weight);
     return EmPixelFont(family, int(std::lround(cellHeight * 100.0 / cellAt100)), weight);
+}
+
+QFont FontThatFits(QFont font, int smallestPixels, const std::function<bool(const QFont&)>& fits) {
+    if (fits(font)) return font;
+    for (int pixels = QFontInfo(font).pixelSize() - 1; pixels >= smallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font)) break;
+    }
+    return font;
 }
