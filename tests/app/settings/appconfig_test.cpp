@@ -37,6 +37,8 @@ private:
     }
 };
 
+// The product's camera addresses are only read and compared here: resolving the settings opens no
+// socket, and scripts/test runs the suite where nothing but loopback exists.
 void AppConfigTest::defaultsAreTheProductValues() {
     AppConfig config;
     const ConfigResult r =
