@@ -55,6 +55,11 @@ void ScheduleScreenshot(const AppConfig& config) {
     });
 }
 
+// The language chosen in the settings file (empty: the desktop's).
+QString LanguageSetting(const QString& iniPath) {
+    return IniValueText(QSettings(iniPath, QSettings::IniFormat), QStringLiteral("ui/language"));
+}
+
 int DemoFailed(const QString& error) {
     const QString text = Ui::tr("The demo cannot start: %1.").arg(error);
     std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
@@ -171,8 +176,7 @@ int CkavimoApp::Run(int argc, char** argv) {
         // The help and the command line's mistakes speak the user's language too, without a display:
         // a core application holds the translation while the settings are read.
         QCoreApplication core(argc, argv);
-        InstallTranslation(
-            IniValueText(QSettings(DefaultIniPath(), QSettings::IniFormat), QStringLiteral("ui/language")));
+        InstallTranslation(LanguageSetting(DefaultIniPath()));
         result =
             ResolveConfig(Arguments(argc, argv), QProcessEnvironment::systemEnvironment(), DefaultIniPath(), &config);
         if (result.status == ConfigResult::Help) {
@@ -219,7 +223,7 @@ int CkavimoApp::Run(int argc, char** argv) {
     font.setFamilies({QStringLiteral("Arial"), ResolveFamily(QStringLiteral("宋体"))});
     QApplication::setFont(font);
     // The language: the one chosen in the settings, else the desktop's.
-    InstallTranslation(IniValueText(QSettings(config.iniPath, QSettings::IniFormat), QStringLiteral("ui/language")));
+    InstallTranslation(LanguageSetting(config.iniPath));
 
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
