@@ -311,6 +311,9 @@ TEST_F(ArchiveTest, OutageInTheMiddleOfABatchLosesNothingAndDuplicatesNothing) {
     outbox.Start();
     for (int i = 0; i < 600 && outbox.Pending() > 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(outbox.Pending(), 0u);
+    // The count drops as each answer arrives; the file follows at the end of the round, and at
+    // the latest when the outbox stops.
+    outbox.Stop();
     ASSERT_TRUE(dicom::LoadOutboxFile(queue, &left, &error));
     EXPECT_TRUE(left.empty());
     EXPECT_EQ(Server().Instances().size(), kPictures);
