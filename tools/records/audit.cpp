@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "printable.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -24,7 +25,8 @@ std::string DayOf(const std::string& time) {
 void PrintEvent(const records::AuditEvent& e) {
     std::string line = Printable(e.time) + "  " + Printable(e.event);
     if (line.size() < 44) line.append(44 - line.size(), ' ');
-    line += e.success ? "ok      " : "FAILED  ";
+    //: the outcome of an event of the audit trail; keep it at most 7 characters
+    line += PadRight(e.success ? text::Tr("ok") : text::Tr("FAILED"), 7) + " ";
     line += Printable(e.user) + "@" + Printable(e.host);
     if (e.patient != 0) line += "  " + records::UidText(e.patient);
     if (!e.file.empty()) line += "  " + Printable(e.file);
@@ -52,17 +54,26 @@ int ShowAuditTrail(const std::string& since) {
         std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         return 1;
     }
-    std::printf("Audit trail %s (%s)\n", Printable(logical).c_str(), Printable(host).c_str());
+    std::printf("%s\n", text::Arg(text::Tr("Audit trail %1 (%2)"), {Printable(logical), Printable(host)}).c_str());
     size_t shown = 0;
     for (const records::AuditEvent& e : events) {
         if (!since.empty() && DayOf(e.time) < since) continue;
         PrintEvent(e);
         ++shown;
     }
-    std::printf("%zu event%s", shown, shown == 1 ? "" : "s");
-    if (!since.empty()) std::printf(" since %s", since.c_str());
-    if (skipped > 0) std::printf("; %zu line%s skipped, not a whole event", skipped, skipped == 1 ? "" : "s");
-    std::printf("\n");
+    const int count = int(shown);
+    std::string summary =
+        since.empty()
+            ? Counted(count, text::Tr("1 event"), text::Tr("%n events", nullptr, count))
+            : text::Arg(Counted(count, text::Tr("1 event since %1"), text::Tr("%n events since %1", nullptr, count)),
+                        {since});
+    if (skipped > 0) {
+        //: %1 the events shown, such as "2 events since 20240305"
+        summary = text::Arg(Counted(int64_t(skipped), text::Tr("%1; 1 line skipped, not a whole event"),
+                                    text::Tr("%1; %n lines skipped, not a whole event", nullptr, int(skipped))),
+                            {summary});
+    }
+    std::printf("%s\n", summary.c_str());
     return 0;
 }
 

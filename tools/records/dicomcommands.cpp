@@ -15,6 +15,7 @@
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "platform/filemode.h"
+#include "platform/text.h"
 #include "printable.h"
 #include "records/recordnames.h"
 
@@ -30,12 +31,14 @@ bool LoadPatient(uint64_t uid, dicom::PatientPictures* patient) {
 
 bool ParseAddress(const std::string& text, const std::string& callingAet, dicom::PacsAddress* address) {
     if (!dicom::ParsePacsAddress(text, address)) {
-        std::fprintf(stderr, "kavimo-records: not an archive address (AET@HOST:PORT): %s\n", Printable(text).c_str());
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("not an archive address (AET@HOST:PORT): %1"), {Printable(text)}).c_str());
         return false;
     }
     if (!callingAet.empty()) {
         if (!dicom::IsValidAeTitle(callingAet)) {
-            std::fprintf(stderr, "kavimo-records: not an AE title: %s\n", Printable(callingAet).c_str());
+            std::fprintf(stderr, "kavimo-records: %s\n",
+                         text::Arg(text::Tr("not an AE title: %1"), {Printable(callingAet)}).c_str());
             return false;
         }
         address->callingAet = callingAet;
@@ -58,7 +61,10 @@ public:
     ProgressLine() : m_shown(::isatty(STDERR_FILENO) == 1) {}
     void Show(size_t done, size_t total, const std::string& doing) {
         if (!m_shown) return;
-        std::fprintf(stderr, "\r\033[KExporting %zu of %zu: %s", done + 1, total, Printable(doing).c_str());
+        //: the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture's name
+        const std::string line = text::Arg(text::Tr("Exporting %1 of %2: %3"),
+                                           {std::to_string(done + 1), std::to_string(total), Printable(doing)});
+        std::fprintf(stderr, "\r\033[K%s", line.c_str());
         std::fflush(stderr);
     }
     // Clears the line, so that what follows starts on a clean one.
@@ -78,8 +84,9 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
     if (::mkdir(hostDir.c_str(), platform::NewDirectoryMode()) == 0) {
         platform::GiveDataGroupAt(hostDir);
     } else if (errno != EEXIST) {
-        std::fprintf(stderr, "kavimo-records: cannot create %s: %s\n", Printable(hostDir).c_str(),
-                     std::strerror(errno));
+        //: %2 the system's reason
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("cannot create %1: %2"), {Printable(hostDir), std::strerror(errno)}).c_str());
         return 1;
     }
     dicom::ExportFolder folder(hostDir);
@@ -109,7 +116,11 @@ int ExportDicom(uint64_t uid, const std::string& hostDir) {
             std::fprintf(stderr, "kavimo-records: %s\n", Printable(error).c_str());
         }
     }
-    std::printf("%zu of %zu pictures written\n", written, patient.pictures.size());
+    const int total = int(patient.pictures.size());
+    std::printf("%s\n", text::Arg(Counted(total, text::Tr("%1 of 1 picture written"),
+                                          text::Tr("%1 of %n pictures written", nullptr, total)),
+                                  {std::to_string(written)})
+                            .c_str());
     return written == patient.pictures.size() && listed ? 0 : 1;
 }
 
@@ -120,6 +131,8 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
     dicom::PatientPictures patient;
     if (!LoadPatient(uid, &patient)) return 1;
 
+    //: a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored
+    const std::string failed = text::Tr("%1: failed: %2");
     dicom::PacsClient client;
     std::string openError;
     size_t stored = 0;
@@ -127,7 +140,7 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
         std::string error;
         const std::unique_ptr<dicom::PictureObject> object = dicom::PictureObject::Build(source, &error);
         if (!object) {
-            std::printf("%s: failed: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
+            std::printf("%s\n", text::Arg(failed, {Printable(source.name), Printable(error)}).c_str());
             continue;
         }
         // A broken association is opened again once for the next picture.
@@ -135,22 +148,31 @@ int SendDicom(uint64_t uid, const std::string& pacs, const std::string& callingA
             std::fprintf(stderr, "kavimo-records: %s\n", Printable(openError).c_str());
         }
         if (!client.IsOpen()) {
-            std::printf("%s: not sent: %s\n", Printable(source.name).c_str(), Printable(openError).c_str());
+            //: a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached
+            std::printf(
+                "%s\n",
+                text::Arg(text::Tr("%1: not sent: %2"), {Printable(source.name), Printable(openError)}).c_str());
             continue;
         }
         const dicom::PacsClient::StoreResult result = client.Store(*object, &error);
         if (result == dicom::PacsClient::StoreResult::Stored) {
-            std::printf("%s: stored as %s\n", Printable(source.name).c_str(),
-                        Printable(object->SopInstanceUid()).c_str());
+            //: a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as
+            std::printf("%s\n", text::Arg(text::Tr("%1: stored as %2"),
+                                          {Printable(source.name), Printable(object->SopInstanceUid())})
+                                    .c_str());
             ++stored;
         } else {
-            std::printf("%s: failed: %s\n", Printable(source.name).c_str(), Printable(error).c_str());
+            std::printf("%s\n", text::Arg(failed, {Printable(source.name), Printable(error)}).c_str());
             if (result == dicom::PacsClient::StoreResult::Broken) openError.clear();
         }
     }
     client.Close();
-    std::printf("%zu of %zu pictures stored in %s\n", stored, patient.pictures.size(),
-                Printable(address.Text()).c_str());
+    const int total = int(patient.pictures.size());
+    //: %2 the archive, such as PACS@host:104
+    std::printf("%s\n", text::Arg(Counted(total, text::Tr("%1 of 1 picture stored in %2"),
+                                          text::Tr("%1 of %n pictures stored in %2", nullptr, total)),
+                                  {std::to_string(stored), Printable(address.Text())})
+                            .c_str());
     return stored == patient.pictures.size() ? 0 : 1;
 }
 
@@ -174,10 +196,26 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
     }
     client.Close();
     for (const std::string& note : notes) std::fprintf(stderr, "kavimo-records: %s\n", Printable(note).c_str());
-    std::printf("Worklist of %s: %zu scheduled patient%s\n", Printable(day).c_str(), entries.size(),
-                entries.size() == 1 ? "" : "s");
+    const int scheduled = int(entries.size());
+    //: %1 the day, YYYYMMDD
+    std::printf("%s\n", text::Arg(Counted(scheduled, text::Tr("Worklist of %1: 1 scheduled patient"),
+                                          text::Tr("Worklist of %1: %n scheduled patients", nullptr, scheduled)),
+                                  {Printable(day)})
+                            .c_str());
     if (entries.empty()) return 0;
-    std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", "Time", "Patient ID", "Name", "Born", "Sex", "Procedure");
+    //: a column heading of kavimo-records worklist: the scheduled time
+    std::string heading = PadRight(text::Tr("Time"), 6) + " ";
+    //: a column heading of kavimo-records worklist
+    heading += PadRight(text::Tr("Patient ID"), 16) + " ";
+    //: a column heading of kavimo-records worklist
+    heading += PadRight(text::Tr("Name"), 32) + " ";
+    //: a column heading of kavimo-records worklist: the birth date
+    heading += PadRight(text::Tr("Born"), 10) + " ";
+    //: a column heading of kavimo-records worklist: the letter M, F or O
+    heading += PadRight(text::Tr("Sex"), 3) + " ";
+    //: a column heading of kavimo-records worklist: the scheduled procedure
+    heading += text::Tr("Procedure");
+    std::printf("%s\n", heading.c_str());
     for (const dicom::WorklistEntry& entry : entries) {
         std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", Printable(entry.scheduledTime.substr(0, 4)).c_str(),
                     Printable(entry.patient.patientId).c_str(), Printable(entry.patient.patientName).c_str(),
@@ -185,7 +223,10 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
                     Printable(entry.description).c_str());
     }
     // The list is still the day's first entries: worth showing, but never taken for all of them.
-    if (cut) std::printf("(list cut at %zu entries; the archive schedules more)\n", entries.size());
+    if (cut) {
+        std::printf("%s\n",
+                    text::Tr("(list cut at %n entries; the archive schedules more)", nullptr, scheduled).c_str());
+    }
     return 0;
 }
 

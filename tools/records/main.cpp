@@ -29,6 +29,8 @@
 
 namespace {
 
+using recordtool::PadLeft;
+using recordtool::PadRight;
 using recordtool::PatientDir;
 using recordtool::Printable;
 
@@ -101,19 +103,23 @@ int UsageError(const char* message) {
 // A text field of a record, as UTF-8 that is safe to print.
 std::string Utf8(const std::u16string& text) { return Printable(records::Utf16ToAnsi(text)); }
 
-// Pads UTF-8 text to a column width counted in characters, not bytes.
-std::string PadRight(const std::string& text, size_t width) {
-    size_t characters = 0;
-    for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
-    return characters >= width ? text : text + std::string(width - characters, ' ');
+std::string SexText(int32_t sex) {
+    //: the patient's sex
+    if (sex != 0) return text::Tr("male");
+    //: the patient's sex
+    return text::Tr("female");
 }
 
-const char* SexText(int32_t sex) { return sex != 0 ? "male" : "female"; }
+// A line of `show`: the label, in a column wide enough for the English ones, and the value.
+void Field(const std::string& label, const std::string& value) {
+    std::printf("  %s %s\n", PadRight(label, 12).c_str(), value.c_str());
+}
 
 bool LoadWorkDir(recordtool::WorkDir* workDir) {
     *workDir = recordtool::ScanWorkDir();
     if (!workDir->exists) {
-        std::fprintf(stderr, "kavimo-records: no work directory at %s\n", Printable(workDir->hostDir).c_str());
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("no work directory at %1"), {Printable(workDir->hostDir)}).c_str());
         return false;
     }
     return true;
@@ -123,18 +129,39 @@ int List() {
     recordtool::WorkDir workDir;
     if (!LoadWorkDir(&workDir)) return 2;
     const std::vector<const PatientDir*> patients = recordtool::Patients(workDir);
-    std::printf("Work directory %s (%s)\n", records::kWorkDir, Printable(workDir.hostDir).c_str());
+    std::printf("%s\n",
+                text::Arg(text::Tr("Work directory %1 (%2)"), {records::kWorkDir, Printable(workDir.hostDir)}).c_str());
     const std::u16string hospital = recordtool::ReadHospital(nullptr);
-    std::printf("Hospital: %s\n", hospital.empty() ? "(not set)" : Utf8(hospital).c_str());
-    std::printf("%zu patient%s\n\n", patients.size(), patients.size() == 1 ? "" : "s");
+    std::printf(
+        "%s\n",
+        text::Arg(text::Tr("Hospital: %1"), {hospital.empty() ? text::Tr("(not set)") : Utf8(hospital)}).c_str());
+    const long long count = static_cast<long long>(patients.size());
+    std::printf(
+        "%s\n\n",
+        recordtool::Counted(count, text::Tr("1 patient"), text::Tr("%n patients", nullptr, int(count))).c_str());
     if (patients.empty()) return 0;
-    std::printf("%-5s %-18s %-16s %-6s %4s %-14s %6s %6s\n", "No.", "UID", "Name", "Sex", "Age", "Phone", "Diags",
-                "Pics");
+    // The columns' headings, each as wide as its column's values; the UID column's values are the
+    // same in every language.
+    //: a column heading of kavimo-records list: the patient's number in the list
+    std::string heading = PadRight(text::Tr("No."), 5) + " " + PadRight("UID", 18) + " ";
+    //: a column heading of kavimo-records list
+    heading += PadRight(text::Tr("Name"), 16) + " ";
+    //: a column heading of kavimo-records list
+    heading += PadRight(text::Tr("Sex"), 6) + " ";
+    //: a column heading of kavimo-records list
+    heading += PadLeft(text::Tr("Age"), 4) + " ";
+    //: a column heading of kavimo-records list
+    heading += PadRight(text::Tr("Phone"), 14) + " ";
+    //: a column heading of kavimo-records list: the patient's number of diagnoses
+    heading += PadLeft(text::Tr("Diags"), 6) + " ";
+    //: a column heading of kavimo-records list: the patient's number of pictures
+    heading += PadLeft(text::Tr("Pics"), 6);
+    std::printf("%s\n", heading.c_str());
     for (size_t i = 0; i < patients.size(); ++i) {
         const _USER_INFO& user = patients[i]->user;
-        std::printf("%-5zu %-18s %s %-6s %4d %-14lld %6d %6d\n", i + 1, records::UidText(user.uid).c_str(),
-                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), SexText(user.sex), user.age,
-                    static_cast<long long>(user.phone), user.diagCount, user.picCount);
+        std::printf("%-5zu %-18s %s %s %4d %-14lld %6d %6d\n", i + 1, records::UidText(user.uid).c_str(),
+                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), PadRight(SexText(user.sex), 6).c_str(),
+                    user.age, static_cast<long long>(user.phone), user.diagCount, user.picCount);
     }
     return 0;
 }
@@ -157,38 +184,44 @@ bool ParseUid(const std::string& text, uint64_t* uid) {
 void ShowDetails(const PatientDir& patient) {
     records::PatientDetails details;
     std::string problem;
-    const auto line = [](const char* label, const std::string& value) {
-        std::printf("    %-18s %s\n", label, Printable(value).c_str());
+    const auto line = [](const std::string& label, const std::string& value) {
+        std::printf("    %s %s\n", PadRight(label, 18).c_str(), Printable(value).c_str());
     };
+    //: a label of kavimo-records show: the details typed for the patient
+    const std::string label = text::Tr("Details:");
     switch (records::ReadPatientDetails(patient.hostDir, &details, &problem)) {
         case records::DetailsFound::None:
-            std::printf("  Details:     none (%s is missing)\n", records::kDetailsFile);
+            Field(label, text::Arg(text::Tr("none (%1 is missing)"), {records::kDetailsFile}));
             return;
         case records::DetailsFound::Damaged:
-            std::printf("  Details:     damaged %s: %s\n", records::kDetailsFile, Printable(problem).c_str());
+            Field(label, text::Arg(text::Tr("%1 is damaged: %2"), {records::kDetailsFile, Printable(problem)}));
             return;
         case records::DetailsFound::OldWorklist:
-            std::printf("  Details:     from %s\n", records::kOldWorklistFile);
+            Field(label, text::Arg(text::Tr("from %1"), {records::kOldWorklistFile}));
             break;
         case records::DetailsFound::Details:
-            std::printf("  Details:     from %s\n", records::kDetailsFile);
+            Field(label, text::Arg(text::Tr("from %1"), {records::kDetailsFile}));
             break;
     }
-    static const struct {
-        const char* letter;
-        const char* text;
-    } kSexes[] = {{"F", "female"}, {"M", "male"}, {"O", "other"}, {"U", "unknown"}};
+    // The letter is what the file holds; the word, for the reader.
     std::string sex = details.sex;
-    for (const auto& known : kSexes) {
-        if (details.sex == known.letter) sex = std::string(known.text) + " (" + known.letter + ")";
-    }
-    line("Full name:", details.name);
-    line("Phone:", details.phone);
-    line("Birth date:", details.birthDate);
-    line("Sex:", sex);
-    line("Patient ID:", details.patientId);
-    line("Issuer:", details.issuer);
-    line("Worklist name:", details.personName);
+    //: the patient's sex
+    if (details.sex == "F") sex = text::Tr("female") + " (F)";
+    //: the patient's sex
+    if (details.sex == "M") sex = text::Tr("male") + " (M)";
+    //: the patient's sex
+    if (details.sex == "O") sex = text::Tr("other") + " (O)";
+    //: the patient's sex: not known
+    if (details.sex == "U") sex = text::Tr("unknown") + " (U)";
+    line(text::Tr("Full name:"), details.name);
+    line(text::Tr("Phone:"), details.phone);
+    line(text::Tr("Birth date:"), details.birthDate);
+    line(text::Tr("Sex:"), sex);
+    line(text::Tr("Patient ID:"), details.patientId);
+    //: the issuer of the patient's outside Patient ID
+    line(text::Tr("Issuer:"), details.issuer);
+    //: the patient's name as the worklist wrote it
+    line(text::Tr("Worklist name:"), details.personName);
 }
 
 // The patient `uid` of the work directory and its number in the list; null, with a message,
@@ -201,8 +234,9 @@ const PatientDir* FindPatient(const recordtool::WorkDir& workDir, uint64_t uid, 
             return patients[i];
         }
     }
-    std::fprintf(stderr, "kavimo-records: no patient %s in %s\n", records::UidText(uid).c_str(),
-                 Printable(workDir.hostDir).c_str());
+    std::fprintf(
+        stderr, "kavimo-records: %s\n",
+        text::Arg(text::Tr("no patient %1 in %2"), {records::UidText(uid), Printable(workDir.hostDir)}).c_str());
     return nullptr;
 }
 
@@ -230,17 +264,22 @@ int Show(const std::string& uidText) {
     const recordtool::ListFile<_DIAG_ITEM> diags = recordtool::ReadDiagList(*found);
     const recordtool::ListFile<_DISE_PIC> pictures = recordtool::ReadPictureList(*found);
 
-    std::printf("Patient %zu of %zu\n", number, patients.size());
-    std::printf("  UID:         %s\n", records::UidText(user.uid).c_str());
-    std::printf("  Name:        %s\n", Utf8(records::FieldText(user.name)).c_str());
-    std::printf("  Sex:         %s (%d)\n", SexText(user.sex), user.sex);
-    std::printf("  Age:         %d\n", user.age);
-    std::printf("  Phone:       %lld\n", static_cast<long long>(user.phone));
-    std::printf("  Directory:   %s (%s)\n", Printable(records::FieldText(user.dirPath)).c_str(),
-                Printable(found->hostDir).c_str());
-    std::printf("  Description: %s\n", Utf8(records::FieldText(user.description)).c_str());
+    std::printf(
+        "%s\n",
+        text::Arg(text::Tr("Patient %1 of %2"), {std::to_string(number), std::to_string(patients.size())}).c_str());
+    Field("UID:", records::UidText(user.uid));
+    Field(text::Tr("Name:"), Utf8(records::FieldText(user.name)));
+    Field(text::Tr("Sex:"), SexText(user.sex) + " (" + std::to_string(user.sex) + ")");
+    Field(text::Tr("Age:"), std::to_string(user.age));
+    Field(text::Tr("Phone:"), std::to_string(static_cast<long long>(user.phone)));
+    //: a label of kavimo-records show: the patient's folder
+    Field(text::Tr("Directory:"), Printable(records::FieldText(user.dirPath)) + " (" + Printable(found->hostDir) + ")");
+    Field(text::Tr("Description:"), Utf8(records::FieldText(user.description)));
     ShowDetails(*found);
-    std::printf("  Diagnoses:   %d (DiagList.fdb holds %zu)\n", user.diagCount, diags.records.size());
+    //: %1 the count in the patient's record, %2 a list file, %3 the entries the file holds
+    const std::string listHolds = text::Tr("%1 (%2 holds %3)");
+    Field(text::Tr("Diagnoses:"), text::Arg(listHolds, {std::to_string(user.diagCount), records::kDiagListFile,
+                                                        std::to_string(diags.records.size())}));
     for (size_t i = 0; i < diags.records.size() && int64_t(i) < user.diagCount; ++i) {
         std::printf("    %zu. %s\n", i + 1, Utf8(records::FieldText(diags.records[i].text)).c_str());
     }
@@ -248,16 +287,20 @@ int Show(const std::string& uidText) {
     std::string tagsProblem;
     const records::ToothTags tags = records::ToothTags::Load(found->hostDir, &tagsFound, &tagsProblem);
     if (tagsFound == records::ToothTags::Found::Damaged) {
-        std::printf("  Teeth:       damaged %s: %s\n", records::kToothTagsFile, Printable(tagsProblem).c_str());
+        Field(text::Tr("Teeth:"),
+              text::Arg(text::Tr("%1 is damaged: %2"), {records::kToothTagsFile, Printable(tagsProblem)}));
     }
-    std::printf("  Pictures:    %d (DisePicList.fdb holds %zu)\n", user.picCount, pictures.records.size());
+    Field(text::Tr("Pictures:"), text::Arg(listHolds, {std::to_string(user.picCount), records::kPictureListFile,
+                                                       std::to_string(pictures.records.size())}));
     for (size_t i = 0; i < pictures.records.size() && int64_t(i) < user.picCount; ++i) {
         const _DISE_PIC& p = pictures.records[i];
         const std::string path = records::FieldText(p.path);
         const std::string host = platform::HostPath(path);
         const bool exists = !host.empty() && platform::StatFile(host).exists;
         std::printf("    %zu. %d/%02d/%02d %02d:%02d:%02d  %s%s\n", i + 1, p.year, p.month, p.day, p.hour, p.minute,
-                    p.second, Printable(path).c_str(), exists ? "" : "  [missing]");
+                    p.second, Printable(path).c_str(),
+                    //: after a picture of kavimo-records show whose file is not there
+                    exists ? "" : ("  " + text::Tr("[missing]")).c_str());
         const size_t slash = path.rfind('\\');
         const std::string line = recordtool::TagsLine(tags, slash == std::string::npos ? path : path.substr(slash + 1));
         if (!line.empty()) std::printf("         %s\n", Printable(line).c_str());
@@ -284,23 +327,30 @@ int main(int argc, char** argv) {
         };
         return option;
     };
+    // The options' problems, kept while the options are parsed.
+    const std::string driveProblem = text::Tr("--drive-d needs a directory");
+    const std::string groupProblem = text::Tr("--data-group needs a group");
+    const std::string issuerProblem = text::Tr("--pacs-issuer needs a text");
+    const std::string tlsProblem = text::Tr("--pacs-tls needs on or off");
+    const std::string teethProblem = text::Tr("--teeth needs FDI numbers such as 11,21");
+    const std::string viewProblem = text::Tr("--view needs a view");
     tooloptions::Grammar grammar;
     grammar.options = {
         {"--help", "-h", tooloptions::Kind::Stop},
         {"--version", nullptr, tooloptions::Kind::Stop},
-        remembered("--drive-d", &driveD, &hasDrive, "--drive-d needs a directory"),
-        remembered("--data-group", &dataGroup, &hasDataGroup, "--data-group needs a group"),
+        remembered("--drive-d", &driveD, &hasDrive, driveProblem.c_str()),
+        remembered("--data-group", &dataGroup, &hasDataGroup, groupProblem.c_str()),
         tooloptions::TextOption("--pacs", &pacs),
         tooloptions::TextOption("--calling-aet", &callingAet),
-        remembered("--pacs-issuer", &issuer, &hasIssuer, "--pacs-issuer needs a text"),
-        tooloptions::SwitchOption("--pacs-tls", &tls.enabled, "--pacs-tls needs on or off"),
+        remembered("--pacs-issuer", &issuer, &hasIssuer, issuerProblem.c_str()),
+        tooloptions::SwitchOption("--pacs-tls", &tls.enabled, tlsProblem.c_str()),
         tooloptions::TextOption("--pacs-tls-ca", &tls.caFile),
         tooloptions::TextOption("--pacs-tls-cert", &tls.certFile),
         tooloptions::TextOption("--pacs-tls-key", &tls.keyFile),
         remembered("--date", &date, &hasDate, nullptr),
         remembered("--since", &since, &hasSince, nullptr),
-        remembered("--teeth", &tagRequest.teeth, &tagRequest.hasTeeth, "--teeth needs FDI numbers such as 11,21"),
-        remembered("--view", &tagRequest.view, &tagRequest.hasView, "--view needs a view"),
+        remembered("--teeth", &tagRequest.teeth, &tagRequest.hasTeeth, teethProblem.c_str()),
+        remembered("--view", &tagRequest.view, &tagRequest.hasView, viewProblem.c_str()),
     };
     grammar.inlineValues = true;
     grammar.positional = [&args](const std::string& argument) {
@@ -332,9 +382,9 @@ int main(int argc, char** argv) {
     }
     if (!hasDataGroup)
         hasDataGroup = platform::ReadSettingsValue(settings, "paths/data_group", &dataGroup) && !dataGroup.empty();
-    std::string groupProblem;
-    if (hasDataGroup && !platform::ConfigureDataGroup(dataGroup, &groupProblem)) {
-        std::fprintf(stderr, "kavimo-records: %s\n", Printable(groupProblem).c_str());
+    std::string groupError;
+    if (hasDataGroup && !platform::ConfigureDataGroup(dataGroup, &groupError)) {
+        std::fprintf(stderr, "kavimo-records: %s\n", Printable(groupError).c_str());
         return 2;
     }
     if (args.empty()) return UsageError(text::Tr("no command given").c_str());

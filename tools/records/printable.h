@@ -11,4 +11,20 @@ namespace recordtool {
 // else, backslashes included (they are in every d: path), is kept as it is.
 std::string Printable(const std::string& text);
 
+// The columns UTF-8 text takes on a terminal: two for the wide characters of Chinese, Japanese
+// and Korean (and the full-width forms), one for every other character.
+size_t Columns(const std::string& text);
+
+// The text padded with spaces to `width` columns, after it or before it (for numbers); text as
+// wide or wider is kept as it is.
+std::string PadRight(const std::string& text, size_t width);
+std::string PadLeft(const std::string& text, size_t width);
+
+// `one` for a count of 1, else `many`: a count's text in the user's language, which in English
+// without a message catalog still says "1 patient" (`many` is the "%n" text, whose translation
+// has every plural form the language needs).
+inline const std::string& Counted(long long n, const std::string& one, const std::string& many) {
+    return n == 1 ? one : many;
+}
+
 }  // namespace recordtool

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "printable.h"
 #include "records/audittrail.h"
 #include "records/recordnames.h"
@@ -54,9 +55,11 @@ std::string TagsLine(const records::ToothTags& tags, const std::string& pictureN
     const records::PictureTags picture = tags.TagsOf(pictureName);
     if (picture.Empty()) return {};
     std::string line;
-    if (!picture.teethFdi.empty()) line = "teeth " + records::FdiList(picture.teethFdi);
+    //: under a picture: %1 its teeth, FDI numbers such as 11,21
+    if (!picture.teethFdi.empty()) line = text::Arg(text::Tr("teeth %1"), {records::FdiList(picture.teethFdi)});
     if (picture.view != records::View::None) {
-        line += (line.empty() ? "view " : "  view ") + std::string(records::ViewName(picture.view));
+        //: under a picture: %1 its view, a keyword such as frontal
+        line += (line.empty() ? "" : "  ") + text::Arg(text::Tr("view %1"), {records::ViewName(picture.view)});
     }
     return line;
 }
@@ -69,19 +72,22 @@ int TagPicture(const WorkDir& workDir, const PatientDir& patient, const TagReque
         return 2;
     }
     if (request.hasView && !records::ParseView(request.view, &wanted.view)) {
-        std::fprintf(stderr, "kavimo-records: \"%s\" is not a view (%s", Printable(request.view).c_str(),
-                     records::ViewName(records::kViews[0]));
+        std::string views = records::ViewName(records::kViews[0]);
         for (size_t i = 1; i < sizeof records::kViews / sizeof records::kViews[0]; ++i) {
-            std::fprintf(stderr, ", %s", records::ViewName(records::kViews[i]));
+            views.append(", ").append(records::ViewName(records::kViews[i]));
         }
-        std::fprintf(stderr, ")\n");
+        //: %2 the view keywords, such as "frontal, left-buccal, ..."
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("\"%1\" is not a view (%2)"), {Printable(request.view), views}).c_str());
         return 2;
     }
     const std::string name = FindPicture(patient, request.picture);
     if (name.empty()) {
-        std::fprintf(stderr, "kavimo-records: %s has no picture %s in its directory (see show %s)\n",
-                     records::UidText(patient.user.uid).c_str(), Printable(request.picture).c_str(),
-                     records::UidText(patient.user.uid).c_str());
+        //: %1 the patient's UID, %2 the picture asked for; "show" is a command name
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("%1 has no picture %2 in its directory (see show %1)"),
+                               {records::UidText(patient.user.uid), Printable(request.picture)})
+                         .c_str());
         return 1;
     }
     // The same lock as kavimo's: the program and a script never write the file at once.
@@ -93,8 +99,10 @@ int TagPicture(const WorkDir& workDir, const PatientDir& patient, const TagReque
     records::ToothTags::Found found = records::ToothTags::Found::None;
     records::ToothTags tags = records::ToothTags::Load(patient.hostDir, &found, &problem);
     if (found == records::ToothTags::Found::Damaged) {
-        std::fprintf(stderr, "kavimo-records: %s\\%s is damaged (%s); it is left as it is\n",
-                     Printable(patient.logicalDir).c_str(), records::kToothTagsFile, Printable(problem).c_str());
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("%1 is damaged (%2); it is left as it is"),
+                               {Printable(patient.logicalDir + "\\" + records::kToothTagsFile), Printable(problem)})
+                         .c_str());
         return 1;
     }
     records::PictureTags picture = tags.TagsOf(name);
@@ -103,7 +111,7 @@ int TagPicture(const WorkDir& workDir, const PatientDir& patient, const TagReque
     std::string error;
     if (!tags.Set(name, picture) || !tags.Save(patient.hostDir, &error)) {
         std::fprintf(stderr, "kavimo-records: %s: %s\n", Printable(name).c_str(),
-                     Printable(error.empty() ? "cannot be tagged" : error).c_str());
+                     Printable(error.empty() ? text::Tr("cannot be tagged") : error).c_str());
         return 1;
     }
     // Written into kavimo's audit trail as kavimo writes a change of the teeth it makes.
@@ -116,10 +124,12 @@ int TagPicture(const WorkDir& workDir, const PatientDir& patient, const TagReque
                    " (kavimo-records tag)";
     std::string auditError;
     if (!trail.Append(event, &auditError)) {
-        std::fprintf(stderr, "kavimo-records: the audit trail was not written: %s\n", Printable(auditError).c_str());
+        std::fprintf(stderr, "kavimo-records: %s\n",
+                     text::Arg(text::Tr("the audit trail was not written: %1"), {Printable(auditError)}).c_str());
     }
     const std::string line = TagsLine(tags, name);
-    std::printf("%s: %s\n", Printable(name).c_str(), line.empty() ? "no teeth, no view" : line.c_str());
+    std::printf("%s: %s\n", Printable(name).c_str(),
+                line.empty() ? text::Tr("no teeth, no view").c_str() : line.c_str());
     return 0;
 }
 

@@ -165,6 +165,12 @@ TEST_F(RecordToolTest, ListAndShowPrintThePatients) {
     EXPECT_THAT(list.output, HasSubstr("Test User"));
     EXPECT_THAT(list.output, HasSubstr("Alice Ørsted"));
     EXPECT_THAT(list.output, HasSubstr("Riverside Dental"));
+    EXPECT_THAT(list.output, HasSubstr("2 patients\n"));
+    // A Chinese name takes two columns a character: the columns after it still line up.
+    ASSERT_EQ(store_.AddUser(MakeUser(20240303080000ull, u"\u5f20\u4e09\u4e30", 5550003, 0, 30)), 1);
+    const ToolRun wide = Tool("list");
+    EXPECT_THAT(wide.output, HasSubstr("\u5f20\u4e09\u4e30" + std::string(11, ' ') + "female"));
+    EXPECT_THAT(wide.output, HasSubstr("Alice \u00d8rsted" + std::string(5, ' ') + "female"));
 
     const ToolRun show = Tool("show UID20240101080000");
     EXPECT_EQ(show.status, 0) << show.output;
