@@ -18,6 +18,7 @@
 #include "dicom/pictureobject.h"
 #include "dicom/uids.h"
 #include "platform/filemode.h"
+#include "platform/text.h"
 
 namespace dicom {
 namespace {
@@ -65,8 +66,8 @@ bool MakeFolder(const std::string& path, std::string* error) {
     }
     struct stat st;
     if (errno == EEXIST && ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;
-    *error = "cannot create the folder " + path + ": " +
-             (errno == EEXIST ? "something else has its name" : std::strerror(errno));
+    *error = errno == EEXIST ? text::Arg(text::Tr("cannot create the folder %1: something else has its name"), {path})
+                             : text::Arg(text::Tr("cannot create the folder %1: %2"), {path, std::strerror(errno)});
     return false;
 }
 
@@ -105,14 +106,14 @@ bool WriteThroughScratch(const PictureObject& object, const std::string& dir, co
                          std::string* error) {
     std::string scratch = dir + "/.kavimo-export.XXXXXX";
     if (!::mkdtemp(scratch.data())) {
-        *error = "cannot create a temporary folder in " + dir + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot create a temporary folder in %1: %2"), {dir, std::strerror(errno)});
         return false;
     }
     const std::string temp = scratch + "/" + name;
     const std::string file = dir + "/" + name;
     bool ok = object.WriteFile(temp, error);
     if (ok && std::rename(temp.c_str(), file.c_str()) != 0) {
-        *error = "cannot write " + file + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot write %1: %2"), {file, std::strerror(errno)});
         ok = false;
     }
     if (!ok) std::remove(temp.c_str());
@@ -139,7 +140,7 @@ bool ExportFolder::Add(const PictureObject& object, std::string* fileId, std::st
         if (fileId) *fileId = Join(Join(kExportObjectsFolder, patient), name);
         return true;
     }
-    *error = "no free file name for the picture in " + patientDir;
+    *error = text::Arg(text::Tr("no free file name for the picture in %1"), {patientDir});
     return false;
 }
 
@@ -147,7 +148,7 @@ bool ExportFolder::WriteDicomDir(std::string* error) {
     ConfigureDcmtkLog();
     std::string scratch = m_dir + "/.kavimo-dicomdir.XXXXXX";
     if (!::mkdtemp(scratch.data())) {
-        *error = "cannot create a temporary folder in " + m_dir + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot create a temporary folder in %1: %2"), {m_dir, std::strerror(errno)});
         return false;
     }
     const std::string temp = scratch + "/" + kDicomDirName;
@@ -162,21 +163,22 @@ bool ExportFolder::WriteDicomDir(std::string* error) {
             if (status.bad()) break;
             const std::string fileId = Join(Join(kExportObjectsFolder, patient), name);
             status = dicomDir.addDicomFile(fileId.c_str(), m_dir.c_str());
-            if (status.bad()) *error = fileId + ": " + status.text();
+            //: a file of the DICOMDIR, then why it cannot be listed
+            if (status.bad()) *error = text::Arg(text::Tr("%1: %2"), {fileId, status.text()});
             ++listed;
         }
     }
     if (status.good() && listed == 0) {
-        *error = "there is no picture to list in the DICOMDIR";
+        *error = text::Tr("there is no picture to list in the DICOMDIR");
         status = EC_IllegalCall;
     }
     if (status.good()) {
         status = dicomDir.writeDicomDir();
-        if (status.bad()) *error = "cannot write " + target + ": " + status.text();
+        if (status.bad()) *error = text::Arg(text::Tr("cannot write %1: %2"), {target, status.text()});
     }
     if (status.good() && (::chmod(temp.c_str(), platform::AllowedFileMode()) != 0 || !platform::GiveDataGroupAt(temp) ||
                           std::rename(temp.c_str(), target.c_str()) != 0)) {
-        *error = "cannot write " + target + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot write %1: %2"), {target, std::strerror(errno)});
         status = EC_IllegalCall;
     }
     std::remove(temp.c_str());

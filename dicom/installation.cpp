@@ -12,6 +12,7 @@
 
 #include "platform/filemode.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 
@@ -50,7 +51,7 @@ bool CreateInstallationFile(const std::string& path, std::string* error) {
     std::string temp = path.substr(0, path.find_last_of('/') + 1) + ".Installation.txt.XXXXXX";
     const int fd = ::mkstemp(temp.data());  // 0600: the data's mode and group follow before any data
     if (fd < 0) {
-        *error = "cannot create " + path + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot create %1: %2"), {path, std::strerror(errno)});
         return false;
     }
     bool ok = ::fchmod(fd, platform::AllowedFileMode()) == 0 && platform::GiveDataGroup(fd) &&
@@ -64,7 +65,7 @@ bool CreateInstallationFile(const std::string& path, std::string* error) {
     ::unlink(temp.c_str());
     // On the disk before any object carries the identity, so that it survives a crash.
     if (ok) records::SyncDirectory(path.substr(0, path.find_last_of('/')));
-    if (!ok) *error = "cannot create " + path + ": " + std::strerror(errorNumber);
+    if (!ok) *error = text::Arg(text::Tr("cannot create %1: %2"), {path, std::strerror(errorNumber)});
     return ok;
 }
 
@@ -73,10 +74,10 @@ bool ReadInstallationFile(const std::string& path, std::string* id, int* errorNu
     const ssize_t n = records::ReadFileAt(path, buffer, sizeof buffer, 0, errorNumber);
     if (n < 0) return false;
     if (ParseInstallationText(std::string(buffer, size_t(n)), id)) return true;
-    *error = path +
-             " is damaged: it does not hold this installation's identity. Restore it from a backup; "
-             "remove it only to give this installation a new identity (pictures sent before then get "
-             "new UIDs when they are sent again)";
+    *error = text::Arg(text::Tr("%1 is damaged: it does not hold this installation's identity. Restore it from a "
+                                "backup; remove it only to give this installation a new identity (pictures sent "
+                                "before then get new UIDs when they are sent again)"),
+                       {path});
     return false;
 }
 
@@ -112,7 +113,7 @@ bool LoadInstallationId(std::string* id, std::string* error) {
         }
         if (ReadInstallationFile(path, id, &errorNumber, &reason)) return true;
     }
-    if (reason.empty()) reason = "cannot read " + path + ": " + std::strerror(errorNumber);
+    if (reason.empty()) reason = text::Arg(text::Tr("cannot read %1: %2"), {path, std::strerror(errorNumber)});
     if (error) *error = reason;
     return false;
 }

@@ -10,6 +10,7 @@
 #include "dicom/patientpictures.h"
 #include "dicom/pictureobject.h"
 #include "dicom/textlines.h"
+#include "platform/text.h"
 #include "records/recordfile.h"
 
 namespace dicom {
@@ -33,7 +34,7 @@ bool WriteOutbox(const std::string& hostPath, const Entries& entries, std::strin
     }
     int errorNumber = 0;
     if (records::ReplaceFile(hostPath, text.data(), text.size(), &errorNumber)) return true;
-    if (error) *error = "cannot write the outbox " + hostPath + ": " + std::strerror(errorNumber);
+    if (error) *error = text::Arg(text::Tr("cannot write the outbox %1: %2"), {hostPath, std::strerror(errorNumber)});
     return false;
 }
 
@@ -48,7 +49,9 @@ bool LoadOutboxFile(const std::string& hostPath, std::vector<OutboxEntry>* entri
         const ssize_t n = records::ReadFileAt(hostPath, buffer, sizeof buffer, offset, &errorNumber);
         if (n < 0) {
             if (errorNumber == ENOENT) return true;
-            if (error) *error = "cannot read the outbox " + hostPath + ": " + std::strerror(errorNumber);
+            if (error) {
+                *error = text::Arg(text::Tr("cannot read the outbox %1: %2"), {hostPath, std::strerror(errorNumber)});
+            }
             return false;
         }
         text.append(buffer, size_t(n));
@@ -273,7 +276,7 @@ void PacsOutbox::Run() {
             client.Close();
             BatchOutcome failed;
             failed.refused = true;
-            failed.error = std::string("the sending failed: ") + exception.what();
+            failed.error = text::Arg(text::Tr("the sending failed: %1"), {exception.what()});
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_progress.lastError = failed.error;
@@ -376,7 +379,8 @@ std::unique_ptr<PictureObject> PacsOutbox::BuildObject(const OutboxEntry& entry,
         if (!LoadPictureSource(entry.uid, entry.logicalPath, &source, error)) return nullptr;
         return PictureObject::Build(source, error);
     } catch (const std::exception& exception) {
-        *error = entry.logicalPath + ": " + exception.what();
+        //: a picture, then why it cannot be made into a DICOM object
+        *error = text::Arg(text::Tr("%1: %2"), {entry.logicalPath, exception.what()});
         return nullptr;
     }
 }
@@ -394,7 +398,7 @@ PacsOutbox::PictureAnswer::Kind PacsOutbox::RecordStore(const OutboxEntry& entry
     if (result == PacsClient::StoreResult::Unacceptable && ++m_unacceptable[entry] >= kOutboxUnacceptableTries) {
         // The archive will not take the object as kavimo makes it: sending it again changes
         // nothing, and it would hold up the queue for ever.
-        *reason = "refused " + std::to_string(kOutboxUnacceptableTries) + " times: " + *reason;
+        *reason = text::Arg(text::Tr("refused %n times: %1", nullptr, kOutboxUnacceptableTries), {*reason});
         outcome->error = *reason;
         built = false;
     }

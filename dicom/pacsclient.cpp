@@ -84,39 +84,39 @@ std::string StatusText(Uint16 status) {
 std::string StoreStatusMeaning(Uint16 status) {
     switch (status) {
         case 0x0001:
-            return "warning";
+            return text::Tr("warning");
         case 0x0107:
-            return "attribute list error";
+            return text::Tr("attribute list error");
         case 0x0116:
-            return "attribute value out of range";
+            return text::Tr("attribute value out of range");
         case 0x0110:
-            return "processing failure";
+            return text::Tr("processing failure");
         case 0x0122:
-            return "SOP class not supported";
+            return text::Tr("SOP class not supported");
         case 0x0124:
-            return "not authorised";
+            return text::Tr("not authorised");
         case 0xB000:
-            return "coercion of data elements";
+            return text::Tr("coercion of data elements");
         case 0xB006:
-            return "elements discarded";
+            return text::Tr("elements discarded");
         case 0xB007:
-            return "data set does not match SOP class";
+            return text::Tr("data set does not match SOP class");
         default:
             break;
     }
     switch (status & 0xF000) {
         case 0xB000:
-            return "warning";
+            return text::Tr("warning");
         case 0xC000:
-            return "cannot understand";
+            return text::Tr("cannot understand");
         default:
             break;
     }
     switch (status & 0xFF00) {
         case 0xA700:
-            return "out of resources";
+            return text::Tr("out of resources");
         case 0xA900:
-            return "data set does not match SOP class";
+            return text::Tr("data set does not match SOP class");
         default:
             return {};
     }
@@ -124,7 +124,10 @@ std::string StoreStatusMeaning(Uint16 status) {
 
 std::string StoreStatusText(Uint16 status) {
     const std::string meaning = StoreStatusMeaning(status);
-    return "status " + StatusText(status) + (meaning.empty() ? std::string() : ": " + meaning);
+    //: %1 is a DICOM status number (0xA700)
+    if (meaning.empty()) return text::Arg(text::Tr("status %1"), {StatusText(status)});
+    //: %1 is a DICOM status number (0xA700), %2 what it means ("out of resources")
+    return text::Arg(text::Tr("status %1: %2"), {StatusText(status), meaning});
 }
 
 bool IsStoredStatus(Uint16 status) {
@@ -406,44 +409,54 @@ bool ConfigureTls(GuardedTlsLayer& layer, const PacsTls& tls, std::string* error
         if (error) *error = text;
         return false;
     };
-    if (!layer) return fail("TLS cannot be set up: " + Text(EC_IllegalCall));
+    if (!layer) return fail(text::Arg(text::Tr("TLS cannot be set up: %1"), {Text(EC_IllegalCall)}));
     if (tls.caFile.empty()) {
-        return fail("TLS is on, but no CA certificate file is set to check the archive's certificate with");
+        return fail(text::Tr("TLS is on, but no CA certificate file is set to check the archive's certificate with"));
     }
     std::string reason = UnreadableReason(tls.caFile);
-    if (!reason.empty()) return fail("cannot read the CA certificate file " + tls.caFile + ": " + reason);
+    if (!reason.empty()) {
+        return fail(text::Arg(text::Tr("cannot read the CA certificate file %1: %2"), {tls.caFile, reason}));
+    }
     OFCondition status = layer.addTrustedCertificateFile(tls.caFile.c_str(), DCF_Filetype_PEM);
     if (status.bad()) {
-        return fail("the CA certificate file " + tls.caFile + " holds no PEM certificate: " + Text(status));
+        return fail(
+            text::Arg(text::Tr("the CA certificate file %1 holds no PEM certificate: %2"), {tls.caFile, Text(status)}));
     }
     if (tls.certFile.empty() != tls.keyFile.empty()) {
-        return fail(tls.certFile.empty() ? "kavimo's TLS key file is set without its certificate file"
-                                         : "kavimo's TLS certificate file is set without its key file");
+        return fail(tls.certFile.empty() ? text::Tr("kavimo's TLS key file is set without its certificate file")
+                                         : text::Tr("kavimo's TLS certificate file is set without its key file"));
     }
     if (!tls.certFile.empty()) {
         reason = UnreadableReason(tls.certFile);
-        if (!reason.empty()) return fail("cannot read kavimo's certificate file " + tls.certFile + ": " + reason);
+        if (!reason.empty()) {
+            return fail(text::Arg(text::Tr("cannot read kavimo's certificate file %1: %2"), {tls.certFile, reason}));
+        }
         reason = UnreadableReason(tls.keyFile);
-        if (!reason.empty()) return fail("cannot read kavimo's key file " + tls.keyFile + ": " + reason);
+        if (!reason.empty()) {
+            return fail(text::Arg(text::Tr("cannot read kavimo's key file %1: %2"), {tls.keyFile, reason}));
+        }
         // An encrypted key fails here rather than asking for its password on the terminal.
         layer.setPrivateKeyPasswd("");
         status = layer.setCertificateFile(tls.certFile.c_str(), DCF_Filetype_PEM);
         if (status.bad()) {
-            return fail("kavimo's certificate file " + tls.certFile + " holds no PEM certificate: " + Text(status));
+            return fail(text::Arg(text::Tr("kavimo's certificate file %1 holds no PEM certificate: %2"),
+                                  {tls.certFile, Text(status)}));
         }
         if (!HoldsPlainPemKey(tls.keyFile)) {
-            return fail("kavimo's key file " + tls.keyFile + " holds no unencrypted PEM private key");
+            return fail(
+                text::Arg(text::Tr("kavimo's key file %1 holds no unencrypted PEM private key"), {tls.keyFile}));
         }
         // OpenSSL refuses a key that does not match the certificate already loaded.
         status = layer.setPrivateKeyFile(tls.keyFile.c_str(), DCF_Filetype_PEM);
         if (status.bad() || !layer.checkPrivateKeyMatchesCertificate()) {
-            return fail("kavimo's key file " + tls.keyFile + " does not belong to the certificate " + tls.certFile);
+            return fail(text::Arg(text::Tr("kavimo's key file %1 does not belong to the certificate %2"),
+                                  {tls.keyFile, tls.certFile}));
         }
     }
     layer.setCertificateVerification(DCV_requireCertificate);
     status = layer.setTLSProfile(TSP_Profile_BCP195);
     if (status.good()) status = layer.activateCipherSuites();
-    if (status.bad()) return fail("TLS cannot be set up: " + Text(status));
+    if (status.bad()) return fail(text::Arg(text::Tr("TLS cannot be set up: %1"), {Text(status)}));
     return true;
 }
 
@@ -453,65 +466,77 @@ std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& wh
     ERR_clear_error();  // DCMTK has taken what it needed of it
     const long verdict = layer->Check().verifyResult;
     if (verdict != X509_V_OK) {
-        std::string text = "the archive's certificate is not trusted: ";
-        text += X509_verify_cert_error_string(verdict);
+        const char* why = X509_verify_cert_error_string(verdict);
         if (verdict == X509_V_ERR_HOSTNAME_MISMATCH || verdict == X509_V_ERR_IP_ADDRESS_MISMATCH) {
-            text += " (it is not made out to " + layer->Host() + ")";
+            //: %1 is OpenSSL's reason, %2 the archive's host name or address
+            return text::Arg(text::Tr("the archive's certificate is not trusted: %1 (it is not made out to %2)"),
+                             {why, layer->Host()});
         }
-        return text;
+        //: %1 is OpenSSL's reason
+        return text::Arg(text::Tr("the archive's certificate is not trusted: %1"), {why});
     }
-    if (layer->Check().late) return "the archive " + where + " did not finish the TLS handshake in time";
+    if (layer->Check().late) {
+        return text::Arg(text::Tr("the archive %1 did not finish the TLS handshake in time"), {where});
+    }
     if (status.module() == OFM_dcmtls) {
-        return "the TLS handshake with the archive " + where + " failed: " + status.text();
+        return text::Arg(text::Tr("the TLS handshake with the archive %1 failed: %2"), {where, status.text()});
     }
     return {};
 }
 
 // Reads one worklist answer's values, each checked against its VR: a text that does not fit is
 // mended, any other value that does not fit is dropped; either way with a note naming the patient.
+// The fields are named in the user's language ("birth date").
 class AnswerReader {
 public:
     AnswerReader(DcmItem* answer, std::vector<std::string>* notes) : m_answer(answer), m_notes(notes) {}
 
     // The patient's ID as far as it can be shown in a note.
     void NamePatient(const std::string& patientId) {
-        m_who = patientId.empty() ? "an entry without Patient ID" : "patient \"" + Shown(patientId) + "\"";
+        m_who = patientId.empty() ? text::Tr("an entry without Patient ID")
+                                  : text::Arg(text::Tr("patient \"%1\""), {Shown(patientId)});
     }
 
     // A value whose problem is reported by the caller (an identity that does not fit).
     std::string Raw(DcmItem* item, const DcmTagKey& tag) const { return Value(item, tag).c_str(); }
 
-    std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
+    std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, const std::string& field) {
         std::string value = Raw(item, tag);
-        const std::string problem = ValueProblem(vr, value);
-        if (problem.empty()) return value;
+        if (FitsVr(vr, value)) return value;
         std::string fitted = FitValue(vr, value);
-        Note(std::string(what) + " " + problem + (fitted.empty() ? ": left out" : ": shortened or cleaned"));
+        if (fitted.empty()) {
+            //: %1 names the worklist entry's patient, %2 a field of it, %3 what is wrong with the value
+            Note(text::Arg(text::Tr("%1: %2 left out (%3)"), {m_who, field, ValueProblem(vr, value)}));
+        } else {
+            //: %1 names the worklist entry's patient, %2 a field of it, %3 what is wrong with the value
+            Note(text::Arg(text::Tr("%1: %2 shortened or cleaned (%3)"), {m_who, field, ValueProblem(vr, value)}));
+        }
         return fitted;
     }
 
-    std::string Read(const DcmTagKey& tag, Vr vr, const char* what) { return Read(m_answer, tag, vr, what); }
+    std::string Read(const DcmTagKey& tag, Vr vr, const std::string& field) { return Read(m_answer, tag, vr, field); }
 
     // An identifier: cut or cleaned it could name another order, so one that does not fit is
     // dropped.
-    std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, const char* what) {
+    std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, const std::string& field) {
         std::string value = Raw(item, tag);
-        const std::string problem = ValueProblem(vr, value);
-        if (problem.empty()) return value;
-        Note(std::string(what) + " " + problem + ": left out");
+        if (FitsVr(vr, value)) return value;
+        Note(text::Arg(text::Tr("%1: %2 left out (%3)"), {m_who, field, ValueProblem(vr, value)}));
         return {};
     }
 
     void Note(const std::string& text) {
-        if (m_notes) m_notes->push_back(m_who + ": " + text);
+        if (m_notes) m_notes->push_back(text);
     }
+
+    const std::string& Who() const { return m_who; }
 
     static std::string Shown(const std::string& value) { return FitValue(Vr::LO, value); }
 
 private:
     DcmItem* m_answer;
     std::vector<std::string>* m_notes;
-    std::string m_who = "an entry";
+    std::string m_who;
 };
 
 // The entry of one answer, its texts converted to UTF-8; false when it cannot be used (its
@@ -523,44 +548,68 @@ bool EntryOf(DcmItem* answer, WorklistEntry* entry, std::vector<std::string>* no
     const std::string patientId = reader.Raw(answer, DCM_PatientID);
     reader.NamePatient(patientId);
     if (converted.bad()) {
-        reader.Note("its texts cannot be read in the character set \"" + AnswerReader::Shown(charset) + "\" (" +
-                    converted.text() + "); what is not UTF-8 is shown as \uFFFD");
+        //: %1 names the worklist entry's patient, %2 a character set, %3 the converter's reason, %4 the
+        //: replacement character
+        reader.Note(text::Arg(text::Tr("%1: its texts cannot be read in the character set \"%2\" (%3); what is "
+                                       "not UTF-8 is shown as %4"),
+                              {reader.Who(), AnswerReader::Shown(charset), converted.text(), "\uFFFD"}));
     }
-    for (const auto& identity : {std::make_pair(DCM_PatientID, "the Patient ID"),
-                                 std::make_pair(DCM_IssuerOfPatientID, "the Issuer of Patient ID")}) {
-        const std::string problem = ValueProblem(Vr::LO, reader.Raw(answer, identity.first));
-        if (!problem.empty()) {
-            reader.Note(std::string("left out: ") + identity.second + " " + problem);
-            return false;
-        }
+    if (!FitsVr(Vr::LO, patientId)) {
+        //: %1 names the worklist entry's patient, %2 what is wrong with its Patient ID
+        reader.Note(text::Arg(text::Tr("%1: left out, its Patient ID is unusable (%2)"),
+                              {reader.Who(), ValueProblem(Vr::LO, patientId)}));
+        return false;
+    }
+    const std::string issuer = reader.Raw(answer, DCM_IssuerOfPatientID);
+    if (!FitsVr(Vr::LO, issuer)) {
+        //: %1 names the worklist entry's patient, %2 what is wrong with its Issuer of Patient ID
+        reader.Note(text::Arg(text::Tr("%1: left out, its Issuer of Patient ID is unusable (%2)"),
+                              {reader.Who(), ValueProblem(Vr::LO, issuer)}));
+        return false;
     }
     entry->patient.patientId = patientId;
-    entry->patient.issuer = reader.Raw(answer, DCM_IssuerOfPatientID);
-    entry->patient.patientName = reader.Read(DCM_PatientName, Vr::PN, "the name");
-    entry->patient.birthDate = reader.Read(DCM_PatientBirthDate, Vr::DA, "the birth date");
-    entry->patient.sex = reader.Read(DCM_PatientSex, Vr::CS, "the sex");
+    entry->patient.issuer = issuer;
+    //: a field of a worklist entry
+    entry->patient.patientName = reader.Read(DCM_PatientName, Vr::PN, text::Tr("name"));
+    //: a field of a worklist entry
+    entry->patient.birthDate = reader.Read(DCM_PatientBirthDate, Vr::DA, text::Tr("birth date"));
+    //: a field of a worklist entry
+    entry->patient.sex = reader.Read(DCM_PatientSex, Vr::CS, text::Tr("sex"));
     if (!entry->patient.sex.empty() && entry->patient.sex != "F" && entry->patient.sex != "M" &&
         entry->patient.sex != "O") {
-        reader.Note("the sex is not F, M or O: left out");
+        //: %1 names the worklist entry's patient
+        reader.Note(text::Arg(text::Tr("%1: sex left out (not F, M or O)"), {reader.Who()}));
         entry->patient.sex.clear();
     }
-    entry->accessionNumber = reader.ReadId(answer, DCM_AccessionNumber, Vr::SH, "the Accession Number");
-    entry->studyUid = reader.ReadId(answer, DCM_StudyInstanceUID, Vr::UI, "the Study Instance UID");
-    entry->requestedProcedureId = reader.ReadId(answer, DCM_RequestedProcedureID, Vr::SH, "the Requested Procedure ID");
+    //: a field of a worklist entry
+    entry->accessionNumber = reader.ReadId(answer, DCM_AccessionNumber, Vr::SH, text::Tr("Accession Number"));
+    //: a field of a worklist entry
+    entry->studyUid = reader.ReadId(answer, DCM_StudyInstanceUID, Vr::UI, text::Tr("Study Instance UID"));
+    entry->requestedProcedureId =
+        //: a field of a worklist entry
+        reader.ReadId(answer, DCM_RequestedProcedureID, Vr::SH, text::Tr("Requested Procedure ID"));
     entry->requestedProcedureDescription =
-        reader.Read(DCM_RequestedProcedureDescription, Vr::LO, "the Requested Procedure Description");
-    entry->referringPhysician = reader.Read(DCM_ReferringPhysicianName, Vr::PN, "the referring physician");
+        //: a field of a worklist entry
+        reader.Read(DCM_RequestedProcedureDescription, Vr::LO, text::Tr("Requested Procedure Description"));
+    //: a field of a worklist entry
+    entry->referringPhysician = reader.Read(DCM_ReferringPhysicianName, Vr::PN, text::Tr("referring physician"));
     DcmItem* scheduled = nullptr;
     if (answer->findAndGetSequenceItem(DCM_ScheduledProcedureStepSequence, scheduled).good()) {
         entry->scheduledDate =
-            reader.Read(scheduled, DCM_ScheduledProcedureStepStartDate, Vr::DA, "the scheduled date");
+            //: a field of a worklist entry
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartDate, Vr::DA, text::Tr("scheduled date"));
         entry->scheduledTime =
-            reader.Read(scheduled, DCM_ScheduledProcedureStepStartTime, Vr::TM, "the scheduled time");
-        entry->modality = reader.Read(scheduled, DCM_Modality, Vr::CS, "the modality");
-        entry->stationAet = reader.Read(scheduled, DCM_ScheduledStationAETitle, Vr::AE, "the station");
+            //: a field of a worklist entry
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartTime, Vr::TM, text::Tr("scheduled time"));
+        //: a field of a worklist entry
+        entry->modality = reader.Read(scheduled, DCM_Modality, Vr::CS, text::Tr("modality"));
+        //: a field of a worklist entry (the AE title of the station it is scheduled on)
+        entry->stationAet = reader.Read(scheduled, DCM_ScheduledStationAETitle, Vr::AE, text::Tr("station"));
         entry->description =
-            reader.Read(scheduled, DCM_ScheduledProcedureStepDescription, Vr::LO, "the step's description");
-        entry->stepId = reader.ReadId(scheduled, DCM_ScheduledProcedureStepID, Vr::SH, "the step's ID");
+            //: a field of a worklist entry
+            reader.Read(scheduled, DCM_ScheduledProcedureStepDescription, Vr::LO, text::Tr("step description"));
+        //: a field of a worklist entry
+        entry->stepId = reader.ReadId(scheduled, DCM_ScheduledProcedureStepID, Vr::SH, text::Tr("step ID"));
     }
     return true;
 }
@@ -616,7 +665,7 @@ protected:
             }
         } else if (!pending && response->m_status != 0) {
             round.failed = true;
-            round.reason = "status " + StatusText(response->m_status);
+            round.reason = text::Arg(text::Tr("status %1"), {StatusText(response->m_status)});
         }
         if (waitForNextResponse) {
             if (std::chrono::steady_clock::now() >= round.deadline) {

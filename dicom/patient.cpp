@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dicom/textlines.h"
+#include "platform/text.h"
 #include "records/patientdetails.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -86,7 +87,7 @@ bool WriteWorklistFile(const std::string& patientHostDir, const WorklistPatient&
     if (records::ReplaceFile(patientHostDir + "/" + kWorklistFile, text.data(), text.size(), &errorNumber)) {
         return true;
     }
-    if (error) *error = std::string("cannot write ") + kWorklistFile + ": " + std::strerror(errorNumber);
+    if (error) *error = text::Arg(text::Tr("cannot write %1: %2"), {kWorklistFile, std::strerror(errorNumber)});
     return false;
 }
 

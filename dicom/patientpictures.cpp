@@ -8,6 +8,7 @@
 
 #include "dicom/installation.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "records/originals.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
@@ -53,7 +54,7 @@ bool LoadPatient(uint64_t uid, PatientPictures* patient, std::string* error) {
         records::ReadFileAt(Slash(patient->hostDir, records::kUserBackupFile), &patient->user, sizeof patient->user, 0,
                             &errorNumber) != ssize_t(sizeof patient->user) ||
         patient->user.uid != uid) {
-        if (error) *error = "no patient " + records::UidText(uid);
+        if (error) *error = text::Arg(text::Tr("no patient %1"), {records::UidText(uid)});
         return false;
     }
     if (!LoadInstallationId(&patient->installationId, error)) return false;
@@ -117,7 +118,10 @@ std::string RealPathWithinWorkDir(const std::string& hostPath, const std::string
     const std::string resolved = real;
     const std::string root = std::string(realWork) + "/";
     if (resolved.compare(0, root.size(), root) != 0) {
-        if (error) *error = "refused " + logicalPath + ": it is a link to " + resolved + ", outside the work directory";
+        if (error) {
+            *error = text::Arg(text::Tr("refused %1: it is a link to %2, outside the work directory"),
+                               {logicalPath, resolved});
+        }
         return {};
     }
     return resolved;
@@ -130,7 +134,7 @@ void OpenWithinWorkDir(const std::string& logicalPath, PictureSource* source) {
     struct stat info;
     if (source->hostPath.empty() || ::stat(source->hostPath.c_str(), &info) != 0) return;
     if (!S_ISREG(info.st_mode)) {
-        source->refused = "refused " + logicalPath + ": not a regular file";
+        source->refused = text::Arg(text::Tr("refused %1: not a regular file"), {logicalPath});
         return;
     }
     const std::string resolved = RealPathWithinWorkDir(source->hostPath, logicalPath, &source->refused);

@@ -33,6 +33,7 @@
 #include "dicom/vrcheck.h"
 #include "platform/debug.h"
 #include "platform/filemode.h"
+#include "platform/text.h"
 #include "records/recordfile.h"
 
 #ifndef KAVIMO_VERSION
@@ -42,10 +43,16 @@
 namespace dicom {
 namespace {
 
+// Why the source's picture cannot be made into an object, with its file named.
+std::string OfPicture(const PictureSource& source, const std::string& reason) {
+    //: a picture file, then why it cannot be made into a DICOM object
+    return text::Arg(text::Tr("%1: %2"), {source.hostPath, reason});
+}
+
 bool ReadWholeFile(const std::string& hostPath, std::vector<char>* bytes, std::string* error) {
     FILE* file = std::fopen(hostPath.c_str(), "rb");
     if (!file) {
-        *error = "cannot open " + hostPath + ": " + std::strerror(errno);
+        *error = text::Arg(text::Tr("cannot open %1: %2"), {hostPath, std::strerror(errno)});
         return false;
     }
     bytes->clear();
@@ -54,7 +61,7 @@ bool ReadWholeFile(const std::string& hostPath, std::vector<char>* bytes, std::s
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes->insert(bytes->end(), buffer, buffer + n);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (failed) *error = "cannot read " + hostPath;
+    if (failed) *error = text::Arg(text::Tr("cannot read %1"), {hostPath});
     return !failed;
 }
 
@@ -77,7 +84,7 @@ public:
             return makeOFCondition(OFM_dcmdata, 1, OF_error, m_error.c_str());
         }
         if (picture.width > 65535 || picture.height > 65535) {
-            m_error = "the picture is too large for an object";
+            m_error = text::Tr("the picture is too large for an object");
             return makeOFCondition(OFM_dcmdata, 1, OF_error, m_error.c_str());
         }
         rows = Uint16(picture.height);
@@ -174,7 +181,7 @@ void PutRequestAttributes(const records::PatientOrder& order, const std::string&
     *status = dataset->findOrCreateSequenceItem(DCM_RequestAttributesSequence, item);
     if (status->bad() || !item) return;
     const auto put = [&](const DcmTagKey& tag, Vr vr, const std::string& value) {
-        if (status->good() && !value.empty() && ValueProblem(vr, value).empty()) *status = Put(item, tag, value);
+        if (status->good() && !value.empty() && FitsVr(vr, value)) *status = Put(item, tag, value);
     };
     put(DCM_AccessionNumber, Vr::SH, order.accessionNumber);
     put(DCM_StudyInstanceUID, Vr::UI, studyUid);
@@ -194,7 +201,7 @@ void PutRequestAttributes(const records::PatientOrder& order, const std::string&
 bool PutAttributes(const PictureSource& source, const std::string& pictureHash, DcmDataset* dataset,
                    std::string* reason) {
     if (!IsValidInstallationId(source.installationId)) {
-        *reason = "no installation identity to make the object's UIDs with";
+        *reason = text::Tr("no installation identity to make the object's UIDs with");
         return false;
     }
     const PatientAttributes& patient = source.patient;
@@ -210,13 +217,12 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     // that does not fit fails the object: cut or cleaned, it could name another patient or
     // order. A text is mended, and the log says so.
     std::string refused;
-    const auto putId = [&](const DcmTagKey& tag, Vr vr, const std::string& value, const char* what) {
-        const std::string problem = ValueProblem(vr, value);
-        if (problem.empty()) return put(tag, value);
-        if (refused.empty()) refused = std::string(what) + " " + problem;
+    const auto putId = [&](const DcmTagKey& tag, Vr vr, const std::string& value, const std::string& pattern) {
+        if (FitsVr(vr, value)) return put(tag, value);
+        if (refused.empty()) refused = text::Arg(pattern, {ValueProblem(vr, value)});
     };
     const auto putText = [&](const DcmTagKey& tag, Vr vr, const std::string& value, const char* what) {
-        const std::string problem = ValueProblem(vr, value);
+        const std::string problem = ValueProblemForLog(vr, value);
         if (!problem.empty()) {
             platform::DebugWarning("kavimo: %s: %s %s (%s): written shortened or cleaned\n", source.hostPath.c_str(),
                                    what, problem.c_str(), VrName(vr));
@@ -229,23 +235,24 @@ bool PutAttributes(const PictureSource& source, const std::string& pictureHash, 
     if (source.savedWithStrokes) put(DCM_DerivationDescription, "strokes drawn over the picture");
     put(DCM_SOPClassUID, UID_VLPhotographicImageStorage);
     put(DCM_SOPInstanceUID, InstanceUid(installation, patient.patientId, pictureHash));
-    putId(DCM_StudyInstanceUID, Vr::UI, study, "the order's Study Instance UID");
+    putId(DCM_StudyInstanceUID, Vr::UI, study, text::Tr("the order's Study Instance UID: %1"));
     put(DCM_SeriesInstanceUID, order ? OrderSeriesUid(installation, patient.patientId, study, date)
                                      : SeriesUid(installation, patient.patientId, date));
     putText(DCM_PatientName, Vr::PN, patient.patientName, "the patient's name");
-    putId(DCM_PatientID, Vr::LO, patient.patientId, "the Patient ID");
-    if (!patient.issuer.empty()) putId(DCM_IssuerOfPatientID, Vr::LO, patient.issuer, "the Issuer of Patient ID");
+    putId(DCM_PatientID, Vr::LO, patient.patientId, text::Tr("Patient ID: %1"));
+    if (!patient.issuer.empty())
+        putId(DCM_IssuerOfPatientID, Vr::LO, patient.issuer, text::Tr("Issuer of Patient ID: %1"));
     put(DCM_PatientSex, FitValue(Vr::CS, patient.sex));
     put(DCM_PatientAge, AgeOnPictureDay(patient, date));
     put(DCM_PatientBirthDate, FitValue(Vr::DA, patient.birthDate));
     put(DCM_Modality, "XC");
     put(DCM_StudyDate, date);
     put(DCM_StudyTime, kStudyTime);
-    put(DCM_StudyID,
-        order && ValueProblem(Vr::SH, order->requestedProcedureId).empty() && !order->requestedProcedureId.empty()
-            ? order->requestedProcedureId
-            : date);
-    putId(DCM_AccessionNumber, Vr::SH, order ? order->accessionNumber : std::string(), "the Accession Number");
+    put(DCM_StudyID, order && FitsVr(Vr::SH, order->requestedProcedureId) && !order->requestedProcedureId.empty()
+                         ? order->requestedProcedureId
+                         : date);
+    putId(DCM_AccessionNumber, Vr::SH, order ? order->accessionNumber : std::string(),
+          text::Tr("Accession Number: %1"));
     putText(DCM_ReferringPhysicianName, Vr::PN, order ? order->referringPhysician : std::string(),
             "the referring physician");
     if (order) PutRequestAttributes(*order, study, dataset, &status);
@@ -300,11 +307,11 @@ std::unique_ptr<PictureObject> PictureObject::Build(const PictureSource& source,
     try {
         return BuildChecked(source, error);
     } catch (const std::bad_alloc&) {
-        reason = "not enough memory for the picture";
+        reason = text::Tr("not enough memory for the picture");
     } catch (const std::exception& exception) {
         reason = exception.what();
     }
-    if (error) *error = source.hostPath + ": " + reason;
+    if (error) *error = OfPicture(source, reason);
     return nullptr;
 }
 
@@ -322,7 +329,7 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
     }
     JpegFacts facts;
     if (!CheckJpeg(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &facts, &reason)) {
-        if (error) *error = source.hostPath + ": " + reason;
+        if (error) *error = OfPicture(source, reason);
         return nullptr;
     }
 
@@ -344,7 +351,7 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
         DecodedPictureSource decoded(bytes, facts.orientation);
         if (!Convert(&decoded, &dataset, &syntax, &reason)) {
             if (error) {
-                *error = source.hostPath + ": " + (decoded.Error().empty() ? reason : decoded.Error());
+                *error = OfPicture(source, decoded.Error().empty() ? reason : decoded.Error());
             }
             return nullptr;
         }
@@ -356,7 +363,7 @@ std::unique_ptr<PictureObject> PictureObject::BuildChecked(const PictureSource& 
 
     const std::string hash = Sha256Hex(bytes.data(), bytes.size());
     if (!PutAttributes(source, hash, dataset, &reason)) {
-        if (error) *error = source.hostPath + ": " + reason;
+        if (error) *error = OfPicture(source, reason);
         return nullptr;
     }
     object->m_studyInstanceUid = StudyUidOf(source);
@@ -401,7 +408,7 @@ bool KeptJpeg(DcmDataset* dataset, const Uint8** data, size_t* size) {
 OFCondition PutDecoded(DcmDataset* dataset) {
     const Uint8* jpeg = nullptr;
     size_t size = 0;
-    if (!KeptJpeg(dataset, &jpeg, &size)) return Failure("the object holds no JPEG data");
+    if (!KeptJpeg(dataset, &jpeg, &size)) return Failure(text::Tr("the object holds no JPEG data"));
     RgbPicture picture;
     std::string reason;
     if (!DecodeJpeg(jpeg, size, 1, &picture, &reason)) return Failure(reason);
@@ -428,7 +435,7 @@ OFCondition PutEncoded(DcmDataset* dataset) {
         dataset->findAndGetUint16(DCM_SamplesPerPixel, samples).bad() || samples != 3 ||
         dataset->findAndGetUint8Array(DCM_PixelData, pixels, &count).bad() || !pixels ||
         count < size_t(rows) * columns * 3) {
-        return Failure("the object holds no RGB pixels");
+        return Failure(text::Tr("the object holds no RGB pixels"));
     }
     RgbPicture picture;
     picture.width = columns;
@@ -474,9 +481,12 @@ std::unique_ptr<DcmDataset> PictureObject::OtherForm(std::string* error) const {
         }
         reason = status.text();
     } catch (const std::bad_alloc&) {
-        reason = "not enough memory for the picture";
+        reason = text::Tr("not enough memory for the picture");
     }
-    if (error) *error = "cannot make the picture " + std::string(m_keepsJpeg ? "uncompressed" : "JPEG") + ": " + reason;
+    if (error) {
+        *error = m_keepsJpeg ? text::Arg(text::Tr("cannot make the picture uncompressed: %1"), {reason})
+                             : text::Arg(text::Tr("cannot make the picture JPEG: %1"), {reason});
+    }
     return nullptr;
 }
 
@@ -544,7 +554,7 @@ bool PictureObject::WriteFile(const std::string& hostPath, std::string* error) c
     std::string temp = (dir == "/" ? dir : dir + "/") + "." + name + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        if (error) *error = "cannot write " + hostPath + ": " + std::strerror(errno);
+        if (error) *error = text::Arg(text::Tr("cannot write %1: %2"), {hostPath, std::strerror(errno)});
         return false;
     }
     OFCondition status = WriteObject(*m_file, m_keepsJpeg ? EXS_JPEGProcess1 : EXS_LittleEndianExplicit, fd);
@@ -555,7 +565,7 @@ bool PictureObject::WriteFile(const std::string& hostPath, std::string* error) c
     }
     if (status.bad()) {
         ::unlink(temp.c_str());
-        if (error) *error = "cannot write " + hostPath + ": " + status.text();
+        if (error) *error = text::Arg(text::Tr("cannot write %1: %2"), {hostPath, status.text()});
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 #include "dcmtk/dcmdata/dcvrtm.h"
 #include "dcmtk/dcmdata/dcvrui.h"
 #include "dicom/pacsclient.h"
+#include "platform/text.h"
 #include "records/patientdetails.h"
 #include "records/textconv.h"
 
@@ -101,26 +102,113 @@ std::vector<std::u32string> Split(const std::u32string& text, char32_t separator
     return parts;
 }
 
-std::string TooLong(size_t max) { return "is longer than " + std::to_string(max) + " characters"; }
+// What can be wrong with a value; the phrases are in Phrase.
+enum class Fault {
+    None,
+    NotUtf8,
+    Backslash,
+    Control,
+    TooLong,
+    TooManyGroups,
+    GroupTooLong,
+    TooManyComponents,
+    NotPersonName,
+    NotAeTitle,
+    NotCodeString,
+    NotDate,
+    NotTime,
+    NotUid,
+    UnknownVr,
+};
 
-std::string TextProblem(Vr vr, const std::string& value) {
+struct Problem {
+    Fault fault = Fault::None;
+    size_t max = 0;  // the most characters, for TooLong and GroupTooLong
+};
+
+Problem TextProblem(Vr vr, const std::string& value) {
     bool clean = true;
     const std::u32string text = Decode(value, &clean);
-    if (!clean) return "is not UTF-8 text";
+    if (!clean) return {Fault::NotUtf8};
     for (char32_t c : text) {
-        if (c == '\\' && vr != Vr::LT) return "holds a backslash";
-        if (IsControl(c) && !(vr == Vr::LT && IsLineBreakOrTab(c))) return "holds a control character";
+        if (c == '\\' && vr != Vr::LT) return {Fault::Backslash};
+        if (IsControl(c) && !(vr == Vr::LT && IsLineBreakOrTab(c))) return {Fault::Control};
     }
     const size_t max = MaxCharacters(vr);
-    if (vr != Vr::PN) return text.size() > max ? TooLong(max) : std::string();
+    if (vr != Vr::PN) return text.size() > max ? Problem{Fault::TooLong, max} : Problem{};
     const std::vector<std::u32string> groups = Split(text, '=');
-    if (groups.size() > 3) return "has more than three name groups";
+    if (groups.size() > 3) return {Fault::TooManyGroups};
     for (const std::u32string& group : groups) {
-        if (group.size() > max) return "has a name group " + TooLong(max).substr(3);
-        if (Split(group, '^').size() > 5) return "has more than five name components";
+        if (group.size() > max) return {Fault::GroupTooLong, max};
+        if (Split(group, '^').size() > 5) return {Fault::TooManyComponents};
     }
-    return DcmPersonName::checkStringValue(value.c_str(), "1", kUtf8Charset).good() ? std::string()
-                                                                                    : "is not a person name";
+    return DcmPersonName::checkStringValue(value.c_str(), "1", kUtf8Charset).good() ? Problem{}
+                                                                                    : Problem{Fault::NotPersonName};
+}
+
+Problem ProblemOf(Vr vr, const std::string& value) {
+    if (value.empty()) return {};
+    const auto fault = [](bool fits, Fault otherwise) { return fits ? Problem{} : Problem{otherwise}; };
+    switch (vr) {
+        case Vr::AE:
+            return fault(IsValidAeTitle(value), Fault::NotAeTitle);
+        case Vr::CS:
+            return fault(value.size() <= 16 && DcmCodeString::checkStringValue(value.c_str(), "1").good(),
+                         Fault::NotCodeString);
+        case Vr::DA:
+            return fault(records::IsValidDate(value), Fault::NotDate);
+        case Vr::TM:
+            return fault(value.size() <= 16 && DcmTime::checkStringValue(value.c_str(), "1").good(), Fault::NotTime);
+        case Vr::UI:
+            return fault(value.size() <= 64 && DcmUniqueIdentifier::checkStringValue(value.c_str(), "1").good(),
+                         Fault::NotUid);
+        case Vr::SH:
+        case Vr::LO:
+        case Vr::LT:
+        case Vr::PN:
+            return TextProblem(vr, value);
+    }
+    return {Fault::UnknownVr};
+}
+
+// The problem in words: in the user's language, or in English for the log.
+std::string Phrase(const Problem& problem, bool english) {
+    const int max = int(problem.max);
+    switch (problem.fault) {
+        case Fault::None:
+            return {};
+        case Fault::NotUtf8:
+            return english ? "not UTF-8 text" : text::Tr("not UTF-8 text");
+        case Fault::Backslash:
+            return english ? "contains a backslash" : text::Tr("contains a backslash");
+        case Fault::Control:
+            return english ? "contains a control character" : text::Tr("contains a control character");
+        case Fault::TooLong:
+            return english ? "longer than " + std::to_string(max) + " characters"
+                           : text::Tr("longer than %n characters", nullptr, max);
+        case Fault::TooManyGroups:
+            return english ? "more than three name groups" : text::Tr("more than three name groups");
+        case Fault::GroupTooLong:
+            return english ? "a name group longer than " + std::to_string(max) + " characters"
+                           : text::Tr("a name group longer than %n characters", nullptr, max);
+        case Fault::TooManyComponents:
+            return english ? "more than five name components" : text::Tr("more than five name components");
+        case Fault::NotPersonName:
+            return english ? "not a person name" : text::Tr("not a person name");
+        case Fault::NotAeTitle:
+            return english ? "not an AE title" : text::Tr("not an AE title");
+        case Fault::NotCodeString:
+            return english ? "not a code string" : text::Tr("not a code string");
+        case Fault::NotDate:
+            return english ? "not a date" : text::Tr("not a date");
+        case Fault::NotTime:
+            return english ? "not a time" : text::Tr("not a time");
+        case Fault::NotUid:
+            return english ? "not a UID" : text::Tr("not a UID");
+        case Fault::UnknownVr:
+            return english ? "an unknown VR" : text::Tr("an unknown VR");
+    }
+    return {};
 }
 
 std::u32string FitText(Vr vr, std::u32string text) {
@@ -164,35 +252,14 @@ const char* VrName(Vr vr) {
     return kNames[static_cast<int>(vr)];
 }
 
-std::string ValueProblem(Vr vr, const std::string& value) {
-    if (value.empty()) return {};
-    switch (vr) {
-        case Vr::AE:
-            return IsValidAeTitle(value) ? std::string() : "is not an AE title";
-        case Vr::CS:
-            return value.size() <= 16 && DcmCodeString::checkStringValue(value.c_str(), "1").good()
-                       ? std::string()
-                       : "is not a code string";
-        case Vr::DA:
-            return records::IsValidDate(value) ? std::string() : "is not a date";
-        case Vr::TM:
-            return value.size() <= 16 && DcmTime::checkStringValue(value.c_str(), "1").good() ? std::string()
-                                                                                              : "is not a time";
-        case Vr::UI:
-            return value.size() <= 64 && DcmUniqueIdentifier::checkStringValue(value.c_str(), "1").good()
-                       ? std::string()
-                       : "is not a UID";
-        case Vr::SH:
-        case Vr::LO:
-        case Vr::LT:
-        case Vr::PN:
-            return TextProblem(vr, value);
-    }
-    return "is of an unknown VR";
-}
+std::string ValueProblem(Vr vr, const std::string& value) { return Phrase(ProblemOf(vr, value), false); }
+
+std::string ValueProblemForLog(Vr vr, const std::string& value) { return Phrase(ProblemOf(vr, value), true); }
+
+bool FitsVr(Vr vr, const std::string& value) { return ProblemOf(vr, value).fault == Fault::None; }
 
 std::string FitValue(Vr vr, const std::string& value) {
-    if (ValueProblem(vr, value).empty()) return value;
+    if (FitsVr(vr, value)) return value;
     switch (vr) {
         case Vr::SH:
         case Vr::LO:

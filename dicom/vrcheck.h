@@ -20,11 +20,18 @@ enum class Vr {
          // components (family^given^middle^prefix^suffix), each group up to 64 characters
 };
 
-// Why a single value does not fit its VR ("is longer than 64 characters", "holds a backslash",
-// "is not a date"); empty when it fits. Texts must be well-formed UTF-8 without control characters
-// (line breaks and tabs only in LT); a backslash, which would split the value into several, is
-// refused everywhere but in LT. An empty value always fits.
+// Why a single value does not fit its VR, in the user's language, as a phrase that reads alone
+// ("longer than 64 characters", "contains a backslash", "not a date"); empty when it fits. Texts
+// must be well-formed UTF-8 without control characters (line breaks and tabs only in LT); a
+// backslash, which would split the value into several, is refused everywhere but in LT. An empty
+// value always fits.
 std::string ValueProblem(Vr vr, const std::string& value);
+
+// The same phrase in English, for the log.
+std::string ValueProblemForLog(Vr vr, const std::string& value);
+
+// Whether the value fits its VR: ValueProblem is empty.
+bool FitsVr(Vr vr, const std::string& value);
 
 // A text made to fit its VR: malformed UTF-8 becomes U+FFFD, control characters and backslashes
 // become spaces, a name keeps its first three groups and puts the components past the fifth into

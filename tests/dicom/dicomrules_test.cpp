@@ -15,6 +15,7 @@
 #include "dicom/uids.h"
 #include "dicom/vrcheck.h"
 #include "dicomtestsupport.h"
+#include "platform/text.h"
 #include "records/patientdetails.h"
 #include "records/recordtypes.h"
 #include "records/textconv.h"
@@ -148,6 +149,48 @@ TEST(DicomValues, AreCheckedAgainstTheirVrAndTextsMendedToFit) {
     }
 }
 
+TEST(DicomValues, ProblemsAreInTheUsersLanguageAndInEnglishForTheLog) {
+    // One value for each kind of problem.
+    const std::vector<std::pair<Vr, std::string>> bad = {{Vr::AE, std::string(17, 'A')},
+                                                         {Vr::CS, "xc"},
+                                                         {Vr::DA, "20230229"},
+                                                         {Vr::TM, "noon"},
+                                                         {Vr::UI, "1.2.abc"},
+                                                         {Vr::SH, std::string(17, 'a')},
+                                                         {Vr::LO, "M\xfcller"},
+                                                         {Vr::LO, "a\\b"},
+                                                         {Vr::LO, "a\x01 b"},
+                                                         {Vr::PN, "a=b=c=d"},
+                                                         {Vr::PN, "a^b^c^d^e^f"},
+                                                         {Vr::PN, std::string(65, 'a') + "=b"}};
+    // Without a translation the user reads what the log says; each problem has its own words.
+    std::set<std::string> phrases;
+    for (const auto& value : bad) {
+        const std::string phrase = ValueProblem(value.first, value.second);
+        EXPECT_NE(phrase, "") << value.second;
+        EXPECT_EQ(phrase, ValueProblemForLog(value.first, value.second)) << value.second;
+        EXPECT_FALSE(FitsVr(value.first, value.second)) << value.second;
+        phrases.insert(phrase);
+    }
+    EXPECT_EQ(phrases.size(), bad.size());
+    EXPECT_EQ(ValueProblem(Vr::SH, std::string(17, 'a')), "longer than 16 characters");
+
+    // A lookup standing for a translation: it marks every text and fills in the count. The log
+    // keeps English.
+    text::SetLookup([](const char* source, const char*, int n) {
+        std::string out = std::string("<") + source + ">";
+        const size_t at = out.find("%n");
+        if (at != std::string::npos && n >= 0) out.replace(at, 2, std::to_string(n));
+        return out;
+    });
+    EXPECT_EQ(ValueProblem(Vr::SH, std::string(17, 'a')), "<longer than 16 characters>");
+    EXPECT_EQ(ValueProblem(Vr::PN, std::string(65, 'a') + "=b"), "<a name group longer than 64 characters>");
+    EXPECT_EQ(ValueProblem(Vr::DA, "20230229"), "<not a date>");
+    EXPECT_EQ(ValueProblemForLog(Vr::DA, "20230229"), "not a date");
+    EXPECT_EQ(ValueProblem(Vr::DA, "20240229"), "");
+    text::SetLookup(nullptr);
+}
+
 TEST(DicomPatient, OldWorklistFileIsReadWholeAndAnIdTooLongIsRefusedNotCut) {
     dicomtest::TempDrive drive;
     constexpr uint64_t kUid = 20240101080000ull;
@@ -170,7 +213,7 @@ TEST(DicomPatient, OldWorklistFileIsReadWholeAndAnIdTooLongIsRefusedNotCut) {
     PictureSource source;
     ASSERT_TRUE(LoadPictureSource(kUid, paths[0], &source, &error)) << error;
     EXPECT_EQ(PictureObject::Build(source, &error), nullptr);
-    EXPECT_THAT(error, ::testing::HasSubstr("the Patient ID is longer than 64 characters"));
+    EXPECT_THAT(error, ::testing::HasSubstr("Patient ID: longer than 64 characters"));
 
     // With an ID that fits the object is made; the hospital's backslash does not make two values.
     ASSERT_TRUE(WriteWorklistFile(drive.PatientDir(kUid), {"P-1", "Doe^Jane", "19700101", "F", ""}, &error));

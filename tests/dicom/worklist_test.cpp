@@ -195,10 +195,10 @@ TEST_F(WorklistPeerTest, ThisStationsPhotographsAreListedByTimeWithTheirOrder) {
     EXPECT_EQ(bad.accessionNumber, "");
     std::string all;
     for (const std::string& note : notes) all += note + "\n";
-    EXPECT_THAT(all, HasSubstr(": left out: the Patient ID is longer than 64 characters"));
-    EXPECT_THAT(all, HasSubstr("patient \"P-BAD-1\": the birth date is not a date: left out"));
-    EXPECT_THAT(all, HasSubstr("the Accession Number is longer than 16 characters: left out"));
-    EXPECT_THAT(all, HasSubstr("the name holds a control character: shortened or cleaned"));
+    EXPECT_THAT(all, HasSubstr(": left out, its Patient ID is unusable (longer than 64 characters)"));
+    EXPECT_THAT(all, HasSubstr("patient \"P-BAD-1\": birth date left out (not a date)"));
+    EXPECT_THAT(all, HasSubstr("Accession Number left out (longer than 16 characters)"));
+    EXPECT_THAT(all, HasSubstr("name shortened or cleaned (contains a control character)"));
 
     // Every station: the other chair's entry too, still no CT.
     dicom::WorklistFilter everyStation;
