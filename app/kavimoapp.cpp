@@ -228,6 +228,10 @@ int CkavimoApp::Run(int argc, char** argv) {
     // The socket library needs no start-up here; the settings file is kavimo.ini.
     ApplyConfig(config);
     if (!groupProblem.empty()) {
+        // The group was refused before the user's language was installed: its reason is asked
+        // again, now in that language.
+        gid_t refusedGroup = 0;
+        platform::LookUpDataGroup(config.dataGroup.toStdString(), &refusedGroup, &groupProblem);
         const QString text = Ui::tr("kavimo cannot start: %1.").arg(QString::fromStdString(groupProblem));
         std::fprintf(stderr, "kavimo: %s\n", qPrintable(text));
         ShowMessageBox(nullptr, text, Ui::tr("Oral image acquisition system"), QMessageBox::Critical);

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace platform {
 namespace {
 
@@ -82,11 +84,11 @@ bool LookUpDataGroup(const std::string& name, gid_t* gid, std::string* error) {
         buffer.resize(buffer.size() * 2);
     }
     if (!found) {
-        if (error) *error = "the data group \"" + name + "\" does not exist";
+        if (error) *error = text::Arg(text::Tr("the data group \"%1\" does not exist"), {name});
         return false;
     }
     if (!IsMember(found->gr_gid)) {
-        if (error) *error = "this account is not a member of the data group \"" + name + "\"";
+        if (error) *error = text::Arg(text::Tr("this account is not a member of the data group \"%1\""), {name});
         return false;
     }
     *gid = found->gr_gid;

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/text.h"
+
 namespace platform {
 
 namespace {
@@ -64,8 +66,9 @@ std::string DriveRoot() {
 
 std::string DriveRootProblem() {
     if (!DriveRoot().empty()) return {};
-    return "HOME is not set, so there is no folder of this account's own for the records; give the "
-           "d: drive's folder with --drive-d or KAVIMO_DRIVE_D";
+    return text::Tr(
+        "HOME is not set, so there is no folder of this account's own for the records; give the "
+        "d: drive's folder with --drive-d or KAVIMO_DRIVE_D");
 }
 
 void SetDriveRoot(const std::string& hostDir) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "platform/text.h"
 #include "records/patientdetails.h"
 #include "records/textconv.h"
 
@@ -38,11 +39,36 @@ bool AllDigits(const std::string& text) {
     return !text.empty();
 }
 
-std::string FieldProblem(const char* what, const std::string& value, size_t maxChars) {
+// The fields whose text is checked, each with its own sentences so that they read whole in any
+// language.
+enum class Field { PatientId, LastName, FirstName, Phone };
+
+std::string FieldProblem(Field field, const std::string& value, size_t maxChars) {
     const long chars = CleanUtf8Length(value);
-    if (chars < 0) return std::string(what) + " holds a control character or is not UTF-8 text";
+    if (chars < 0) {
+        switch (field) {
+            case Field::PatientId:
+                return text::Tr("the patient ID holds a control character or is not UTF-8 text");
+            case Field::LastName:
+                return text::Tr("the last name holds a control character or is not UTF-8 text");
+            case Field::FirstName:
+                return text::Tr("the first name holds a control character or is not UTF-8 text");
+            case Field::Phone:
+                return text::Tr("the phone holds a control character or is not UTF-8 text");
+        }
+    }
     if (size_t(chars) > maxChars) {
-        return std::string(what) + " is longer than " + std::to_string(maxChars) + " characters";
+        const int limit = int(maxChars);
+        switch (field) {
+            case Field::PatientId:
+                return text::Tr("the patient ID is longer than %n characters", nullptr, limit);
+            case Field::LastName:
+                return text::Tr("the last name is longer than %n characters", nullptr, limit);
+            case Field::FirstName:
+                return text::Tr("the first name is longer than %n characters", nullptr, limit);
+            case Field::Phone:
+                return text::Tr("the phone is longer than %n characters", nullptr, limit);
+        }
     }
     return std::string();
 }
@@ -90,28 +116,28 @@ bool BirthDateOf(const std::string& text, std::string* yyyymmdd) {
 }
 
 std::string RequestProblem(const PatientRequest& request, const std::string& today) {
-    if (request.patientId.empty() || OnlySpaces(request.patientId)) return "the patient ID is missing";
+    if (request.patientId.empty() || OnlySpaces(request.patientId)) return text::Tr("the patient ID is missing");
     if (request.patientId.find_first_of("/\\") != std::string::npos) {
-        return "the patient ID \"" + request.patientId + "\" holds a path character ('/' or '\\')";
+        return text::Arg(text::Tr("the patient ID \"%1\" holds a path character ('/' or '\\')"), {request.patientId});
     }
-    for (const auto& [what, value, limit] :
-         {std::tuple<const char*, const std::string&, size_t>{"the patient ID", request.patientId, kMaxIdChars},
-          {"the last name", request.lastName, kMaxTextChars},
-          {"the first name", request.firstName, kMaxTextChars},
-          {"the phone", request.phone, kMaxTextChars}}) {
-        std::string problem = FieldProblem(what, value, limit);
+    for (const auto& [field, value, limit] :
+         {std::tuple<Field, const std::string&, size_t>{Field::PatientId, request.patientId, kMaxIdChars},
+          {Field::LastName, request.lastName, kMaxTextChars},
+          {Field::FirstName, request.firstName, kMaxTextChars},
+          {Field::Phone, request.phone, kMaxTextChars}}) {
+        std::string problem = FieldProblem(field, value, limit);
         if (!problem.empty()) return problem;
     }
-    if (request.lastName.empty() || OnlySpaces(request.lastName)) return "the last name is missing";
+    if (request.lastName.empty() || OnlySpaces(request.lastName)) return text::Tr("the last name is missing");
     std::string checked;
     if (!BirthDateOf(request.birthDate, &checked) || checked != request.birthDate) {
-        return "the birth date \"" + request.birthDate + "\" is not a date (YYYYMMDD)";
+        return text::Arg(text::Tr("the birth date \"%1\" is not a date (YYYYMMDD)"), {request.birthDate});
     }
     if (!request.birthDate.empty() && request.birthDate > today) {
-        return "the birth date " + request.birthDate + " lies in the future";
+        return text::Arg(text::Tr("the birth date %1 lies in the future"), {request.birthDate});
     }
     if (!SexLetterOf(request.sex, &checked) || checked != request.sex) {
-        return "the sex \"" + request.sex + "\" is not M, F, O or U";
+        return text::Arg(text::Tr("the sex \"%1\" is not M, F, O or U"), {request.sex});
     }
     return std::string();
 }
@@ -189,7 +215,7 @@ bool ParseHandover(const std::string& text, PatientRequest* request, std::vector
         *problem = why;
         return false;
     };
-    if (text.size() > kMaxHandoverBytes) return fail("the message is too long");
+    if (text.size() > kMaxHandoverBytes) return fail(text::Tr("the message is too long"));
     PatientRequest read;
     std::vector<std::string> shown;
     bool seen[sizeof kHandoverKeys / sizeof kHandoverKeys[0]] = {};
@@ -203,28 +229,31 @@ bool ParseHandover(const std::string& text, PatientRequest* request, std::vector
         start = end + 1;
         ++lineNumber;
         if (lineNumber == 1) {
-            if (line != kHandoverHead) return fail("the message does not start with \"kavimo-patient 1\"");
+            if (line != kHandoverHead)
+                return fail(text::Arg(text::Tr("the message does not start with \"%1\""), {kHandoverHead}));
             continue;
         }
         if (line == "end") {
-            if (start != text.size()) return fail("text follows the end line");
-            if (!seen[0]) return fail("the message holds no PatientID");
+            if (start != text.size()) return fail(text::Tr("text follows the end line"));
+            if (!seen[0]) return fail(text::Tr("the message holds no PatientID"));
             *request = read;
             *show = shown;
             return true;
         }
         const size_t equals = line.find('=');
-        if (equals == std::string::npos) return fail("line " + std::to_string(lineNumber) + " holds no '='");
+        if (equals == std::string::npos)
+            return fail(text::Arg(text::Tr("line %1 holds no '='"), {std::to_string(lineNumber)}));
         const std::string name = line.substr(0, equals);
         if (name == "Show") {
-            if (seenShow) return fail("the key \"Show\" is repeated");
+            if (seenShow) return fail(text::Arg(text::Tr("the key \"%1\" is repeated"), {"Show"}));
             seenShow = true;
             const std::string list = line.substr(equals + 1);
             for (size_t from = 0; from < list.size();) {
                 size_t comma = list.find(',', from);
                 if (comma == std::string::npos) comma = list.size();
                 const std::string mmoid = list.substr(from, comma - from);
-                if (!IsValidMmoid(mmoid)) return fail("\"" + mmoid + "\" is not the name of a picture");
+                if (!IsValidMmoid(mmoid))
+                    return fail(text::Arg(text::Tr("\"%1\" is not the name of a picture"), {mmoid}));
                 shown.push_back(mmoid);
                 from = comma + 1;
             }
@@ -232,12 +261,13 @@ bool ParseHandover(const std::string& text, PatientRequest* request, std::vector
         }
         size_t k = 0;
         while (k < sizeof kHandoverKeys / sizeof kHandoverKeys[0] && name != kHandoverKeys[k].name) ++k;
-        if (k == sizeof kHandoverKeys / sizeof kHandoverKeys[0]) return fail("unknown key \"" + name + "\"");
-        if (seen[k]) return fail("the key \"" + name + "\" is repeated");
+        if (k == sizeof kHandoverKeys / sizeof kHandoverKeys[0])
+            return fail(text::Arg(text::Tr("unknown key \"%1\""), {name}));
+        if (seen[k]) return fail(text::Arg(text::Tr("the key \"%1\" is repeated"), {name}));
         seen[k] = true;
         read.*kHandoverKeys[k].field = line.substr(equals + 1);
     }
-    return fail("the message has no end line");
+    return fail(text::Tr("the message has no end line"));
 }
 
 }  // namespace pms

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "records/recordtypes.h"
 #include "records/textconv.h"
@@ -106,19 +107,20 @@ bool IniText::Parse(const std::string& latin1, std::string* problem) {
     m_sections.assign(1, Section{});
     m_lineEnd = "\r\n";
     if (latin1.size() > kMaxTransferBytes) {
-        *problem = "the file is larger than " + std::to_string(kMaxTransferBytes / 1024) + " KiB";
+        *problem = text::Tr("the file is larger than %n KiB", nullptr, int(kMaxTransferBytes / 1024));
         return false;
     }
     if (latin1.compare(0, 3, "\xef\xbb\xbf") == 0 || LooksLikeUtf8(latin1)) {
-        *problem = "the file is UTF-8 text, not ISO-8859-1";
+        *problem = text::Tr("the file is UTF-8 text, not ISO-8859-1");
         return false;
     }
     for (size_t i = 0; i < latin1.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(latin1[i]);
         if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
-            char where[64];
-            std::snprintf(where, sizeof where, "byte 0x%02X at offset %zu", c, i);
-            *problem = std::string("the file is not ISO-8859-1 text (") + where + ")";
+            char byte[8];
+            std::snprintf(byte, sizeof byte, "0x%02X", c);
+            *problem = text::Arg(text::Tr("the file is not ISO-8859-1 text (byte %1 at offset %2)"),
+                                 {byte, std::to_string(i)});
             return false;
         }
     }
@@ -224,7 +226,7 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
                          std::string* problem) {
     TransferRequest read;
     if (!file.HasSection("PATIENT")) {
-        *problem = "the transfer file has no [PATIENT] section";
+        *problem = text::Tr("the transfer file has no [PATIENT] section");
         return false;
     }
     read.patient.patientId = file.Value("PATIENT", "PATID");
@@ -233,12 +235,12 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
     read.patient.phone = file.Value("PATIENT", "PHONE");
     const std::string birthday = file.Value("PATIENT", "BIRTHDAY");
     if (!BirthDateOf(birthday, &read.patient.birthDate)) {
-        *problem = "the birth date \"" + birthday + "\" is not a date (YYYYMMDD or DD.MM.YYYY)";
+        *problem = text::Arg(text::Tr("the birth date \"%1\" is not a date (YYYYMMDD or DD.MM.YYYY)"), {birthday});
         return false;
     }
     const std::string sex = file.Value("PATIENT", "SEX");
     if (!SexLetterOf(sex, &read.patient.sex)) {
-        *problem = "the sex \"" + sex + "\" is not M, W, D or U";
+        *problem = text::Arg(text::Tr("the sex \"%1\" is not M, W, D or U"), {sex});
         return false;
     }
     const std::string patientProblem = RequestProblem(read.patient, today);
@@ -249,15 +251,15 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
     const std::string countText = file.Value("MMOS", "COUNT");
     const long count = countText.empty() ? 0 : std::strtol(countText.c_str(), nullptr, 10);
     if (countText.find_first_not_of("0123456789") != std::string::npos || count < 0 || count > 1000) {
-        *problem = "[MMOS] COUNT \"" + countText + "\" is not a number of pictures";
+        *problem = text::Arg(text::Tr("[MMOS] COUNT \"%1\" is not a number of pictures"), {countText});
         return false;
     }
     for (long n = 1; n <= count; ++n) {
         const std::string section = "MMO" + std::to_string(n);
         const std::string mmoid = file.Value(section, "MMOID");
         if (!IsValidMmoid(mmoid)) {
-            *problem = "[" + section + "] MMOID \"";
-            *problem += mmoid + "\" is not a picture of kavimo's";
+            //: %1 is a section of the transfer file ("MMO1"), %2 the picture name given there
+            *problem = text::Arg(text::Tr("[%1] MMOID \"%2\" is not a picture of kavimo's"), {section, mmoid});
             return false;
         }
         read.pictures.push_back(mmoid);
@@ -266,11 +268,11 @@ bool ReadTransferRequest(const IniText& file, const std::string& today, Transfer
         read.action = TransferAction::ExportPictures;
         read.exportFolder = file.Value("MMOPATH", "PATH");
         if (read.exportFolder.empty() || read.exportFolder[0] != '/') {
-            *problem = "[MMOPATH] PATH \"" + read.exportFolder + "\" is not an absolute folder path";
+            *problem = text::Arg(text::Tr("[MMOPATH] PATH \"%1\" is not an absolute folder path"), {read.exportFolder});
             return false;
         }
         if (read.pictures.empty()) {
-            *problem = "the export names no pictures ([MMOS] COUNT)";
+            *problem = text::Tr("the export names no pictures ([MMOS] COUNT)");
             return false;
         }
     } else if (!read.pictures.empty()) {
@@ -386,7 +388,7 @@ bool ReadTransferFile(const std::string& path, IniText* file, std::string* probl
     int error = 0;
     const ssize_t n = records::ReadFileAt(path, &bytes[0], bytes.size(), 0, &error);
     if (n < 0) {
-        *problem = "cannot read " + path + ": " + std::strerror(error);
+        *problem = text::Arg(text::Tr("cannot read %1: %2"), {path, std::strerror(error)});
         return false;
     }
     bytes.resize(size_t(n));
@@ -406,11 +408,12 @@ bool WriteTransferFile(const std::string& path, const IniText& file, std::string
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string temp = dir + "/." + name + ".XXXXXX";
     const int fd = ::mkstemp(&temp[0]);
-    auto fail = [&](const char* what) {
-        *problem = std::string(what) + " " + path + ": " + std::strerror(errno);
+    auto fail = [&] {
+        const int failure = errno;
+        *problem = text::Arg(text::Tr("cannot write %1: %2"), {path, std::strerror(failure)});
         return false;
     };
-    if (fd < 0) return fail("cannot write");
+    if (fd < 0) return fail();
     const std::string text = file.Latin1Text();
     size_t written = 0;
     bool ok = ::fchmod(fd, mode) == 0;
@@ -425,7 +428,7 @@ bool WriteTransferFile(const std::string& path, const IniText& file, std::string
     ::close(fd);
     if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
         errno = ok ? errno : savedErrno;
-        const bool result = fail("cannot write");
+        const bool result = fail();
         ::unlink(temp.c_str());
         return result;
     }
@@ -436,7 +439,7 @@ bool WriteTransferFile(const std::string& path, const IniText& file, std::string
 int ExportPictures(const std::string& patientHostDir, const TransferRequest& request, IniText* file,
                    std::string* problem) {
     if (!records::IsDirectory(request.exportFolder)) {
-        *problem = "the export folder " + request.exportFolder + " does not exist";
+        *problem = text::Arg(text::Tr("the export folder %1 does not exist"), {request.exportFolder});
         return kTransferFailed;
     }
     const std::vector<PictureEntry> listed = ListPictures(patientHostDir);
@@ -450,18 +453,18 @@ int ExportPictures(const std::string& patientHostDir, const TransferRequest& req
         int error = 0;
         if (!picture ||
             !records::ResolveFileWithin(patientHostDir + "/" + picture->file, patientHostDir, &source, &error)) {
-            *problem = "the picture " + mmoid + " is not one of the patient's";
+            *problem = text::Arg(text::Tr("the picture %1 is not one of the patient's"), {mmoid});
             return kTransferUnknownPicture;
         }
         std::ifstream in(source, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const std::string target = request.exportFolder + "/" + mmoid + ".jpg";
         if (!in.good() && !in.eof()) {
-            *problem = "cannot read the picture " + mmoid;
+            *problem = text::Arg(text::Tr("cannot read the picture %1"), {mmoid});
             return kTransferFailed;
         }
         if (!records::ReplaceFile(target, bytes.data(), bytes.size(), &error)) {
-            *problem = "cannot write " + target + ": " + std::strerror(error);
+            *problem = text::Arg(text::Tr("cannot write %1: %2"), {target, std::strerror(error)});
             return kTransferFailed;
         }
         file->Set("MMO" + std::to_string(i + 1), "FILE", target);

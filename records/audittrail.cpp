@@ -15,6 +15,7 @@
 
 #include "platform/debug.h"
 #include "platform/filemode.h"
+#include "platform/text.h"
 #include "records/recordnames.h"
 #include "records/textconv.h"
 
@@ -232,7 +233,8 @@ int OpenForAppend(const std::string& path, std::string* error) {
     }
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = path + ": not a regular file";
+        //: %1 is the audit trail's file
+        *error = text::Arg(text::Tr("%1: not a regular file"), {path});
         ::close(fd);
         return -1;
     }
@@ -286,8 +288,9 @@ bool AuditTrail::Append(AuditEvent event, std::string* error) {
     const int writeError = errno;
     ::close(fd);
     if (written == ssize_t(line.size())) return true;
-    *error = written < 0 ? ErrorText(m_path.c_str(), writeError)
-                         : m_path + ": the line was written only in part (the disk may be full)";
+    *error = written < 0
+                 ? ErrorText(m_path.c_str(), writeError)
+                 : text::Arg(text::Tr("%1: the line was written only in part (the disk may be full)"), {m_path});
     return false;
 }
 
@@ -376,7 +379,8 @@ bool AuditTrail::ReadFile(const std::string& hostPath, std::vector<AuditEvent>* 
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {
-        *error = hostPath + ": cannot be read";
+        //: %1 is the audit trail's file
+        *error = text::Arg(text::Tr("%1: cannot be read"), {hostPath});
         return false;
     }
     size_t start = 0;

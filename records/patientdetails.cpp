@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "records/textconv.h"
 
@@ -118,6 +119,32 @@ bool ReadSmallFile(const std::string& hostPath, size_t limit, std::string* text)
     return true;
 }
 
+// What is wrong with a "Key=value" file, for the user; the keys are the file's own names.
+std::string NoEqualsProblem(int lineNumber) {
+    //: %1 is a line number of a "Key=value" file
+    return text::Arg(text::Tr("line %1: no \"=\""), {std::to_string(lineNumber)});
+}
+
+std::string TwiceProblem(int lineNumber, const std::string& key) {
+    //: %1 is a line number, %2 a key of a "Key=value" file
+    return text::Arg(text::Tr("line %1: %2 given twice"), {std::to_string(lineNumber), key});
+}
+
+std::string NotUtf8Problem(int lineNumber, const std::string& key) {
+    //: %1 is a line number, %2 a key of a "Key=value" file
+    return text::Arg(text::Tr("line %1: %2 is not UTF-8 text"), {std::to_string(lineNumber), key});
+}
+
+std::string NotADateProblem(const char* key) {
+    //: %1 is a key of a "Key=value" file ("BirthDate", "Date")
+    return text::Arg(text::Tr("%1 is not a YYYYMMDD date"), {key});
+}
+
+std::string WriteProblem(const char* file, int errorNumber) {
+    //: %1 is a file name, %2 the system's reason
+    return text::Arg(text::Tr("cannot write %1: %2"), {file, std::strerror(errorNumber)});
+}
+
 }  // namespace
 
 bool IsValidDate(const std::string& yyyymmdd) {
@@ -141,10 +168,9 @@ bool ParsePatientDetails(const std::string& text, PatientDetails* details, std::
     int lineNumber = 0;
     const bool whole = ForEachLine(text, [&](const std::string& line) {
         ++lineNumber;
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
         const size_t equals = line.find('=');
         if (equals == std::string::npos) {
-            why = where + "no '='";
+            why = NoEqualsProblem(lineNumber);
             return false;
         }
         const std::string name = line.substr(0, equals);
@@ -152,24 +178,26 @@ bool ParsePatientDetails(const std::string& text, PatientDetails* details, std::
         size_t k = 0;
         while (k < sizeof kKeys / sizeof kKeys[0] && name != kKeys[k].name) ++k;
         if (k == sizeof kKeys / sizeof kKeys[0]) {
-            why = where + "unknown key \"" + name + "\"";
+            //: %1 is a line number, %2 a key of the patient's details file
+            why = text::Arg(text::Tr("line %1: unknown key \"%2\""), {std::to_string(lineNumber), name});
             return false;
         }
         if (seen[k]) {
-            why = where + name + " given twice";
+            why = TwiceProblem(lineNumber, name);
             return false;
         }
         seen[k] = true;
         if (!IsCleanUtf8(value)) {
-            why = where + name + " is not UTF-8 text";
+            why = NotUtf8Problem(lineNumber, name);
             return false;
         }
         read.*kKeys[k].field = value;
         return true;
     });
-    if (whole && !read.birthDate.empty() && !IsValidDate(read.birthDate)) why = "BirthDate is not a YYYYMMDD date";
+    if (whole && !read.birthDate.empty() && !IsValidDate(read.birthDate)) why = NotADateProblem("BirthDate");
     if (whole && !read.sex.empty() && read.sex != "M" && read.sex != "F" && read.sex != "O" && read.sex != "U") {
-        why = "Sex is not one of M, F, O, U";
+        //: %1 is the key of the sex in the patient's details file ("Sex")
+        why = text::Arg(text::Tr("%1 is not one of M, F, O, U"), {"Sex"});
     }
     if (!why.empty()) {
         if (problem) *problem = why;
@@ -186,11 +214,11 @@ DetailsFound ReadPatientDetails(const std::string& patientHostDir, PatientDetail
     const std::string path = patientHostDir + "/" + kDetailsFile;
     if (FileExists(path)) {
         if (!ReadSmallFile(path, kMaxDetailsBytes, &text)) {
-            if (problem) *problem = "cannot be read";
+            if (problem) *problem = text::Tr("cannot be read");
             return DetailsFound::Damaged;
         }
         if (text.size() > kMaxDetailsBytes) {
-            if (problem) *problem = "larger than " + std::to_string(kMaxDetailsBytes) + " bytes";
+            if (problem) *problem = text::Tr("larger than %n bytes", nullptr, int(kMaxDetailsBytes));
             return DetailsFound::Damaged;
         }
         return ParsePatientDetails(text, details, problem) ? DetailsFound::Details : DetailsFound::Damaged;
@@ -207,7 +235,7 @@ bool WritePatientDetails(const std::string& patientHostDir, const PatientDetails
     const std::string text = PatientDetailsText(details);
     int errorNumber = 0;
     if (ReplaceFile(patientHostDir + "/" + kDetailsFile, text.data(), text.size(), &errorNumber)) return true;
-    if (error) *error = std::string("cannot write ") + kDetailsFile + ": " + std::strerror(errorNumber);
+    if (error) *error = WriteProblem(kDetailsFile, errorNumber);
     return false;
 }
 
@@ -218,22 +246,21 @@ bool ParsePatientOrder(const std::string& text, PatientOrder* order, std::string
     int lineNumber = 0;
     ForEachLine(text, [&](const std::string& line) {
         ++lineNumber;
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
         const size_t equals = line.find('=');
         if (equals == std::string::npos) {
-            why = where + "no '='";
+            why = NoEqualsProblem(lineNumber);
             return false;
         }
         const std::string name = line.substr(0, equals);
         const std::string value = line.substr(equals + 1);
         if (!IsCleanUtf8(value)) {
-            why = where + name + " is not UTF-8 text";
+            why = NotUtf8Problem(lineNumber, name);
             return false;
         }
         for (size_t k = 0; k < sizeof kOrderKeys / sizeof kOrderKeys[0]; ++k) {
             if (name != kOrderKeys[k].name) continue;
             if (seen[k]) {
-                why = where + name + " given twice";
+                why = TwiceProblem(lineNumber, name);
                 return false;
             }
             seen[k] = true;
@@ -241,7 +268,7 @@ bool ParsePatientOrder(const std::string& text, PatientOrder* order, std::string
         }
         return true;
     });
-    if (why.empty() && !read.date.empty() && !IsValidDate(read.date)) why = "Date is not a YYYYMMDD date";
+    if (why.empty() && !read.date.empty() && !IsValidDate(read.date)) why = NotADateProblem("Date");
     if (!why.empty()) {
         if (problem) *problem = why;
         return false;
@@ -257,7 +284,7 @@ OrderFound ReadPatientOrder(const std::string& patientHostDir, PatientOrder* ord
     if (!FileExists(path)) return OrderFound::None;
     std::string text;
     if (!ReadSmallFile(path, kMaxOrderBytes, &text) || text.size() > kMaxOrderBytes) {
-        if (problem) *problem = "cannot be read, or larger than " + std::to_string(kMaxOrderBytes) + " bytes";
+        if (problem) *problem = text::Tr("cannot be read, or larger than %n bytes", nullptr, int(kMaxOrderBytes));
         return OrderFound::Damaged;
     }
     return ParsePatientOrder(text, order, problem) ? OrderFound::Order : OrderFound::Damaged;
@@ -267,7 +294,7 @@ bool WritePatientOrder(const std::string& patientHostDir, const PatientOrder& or
     const std::string text = PatientOrderText(order);
     int errorNumber = 0;
     if (ReplaceFile(patientHostDir + "/" + kOrderFile, text.data(), text.size(), &errorNumber)) return true;
-    if (error) *error = std::string("cannot write ") + kOrderFile + ": " + std::strerror(errorNumber);
+    if (error) *error = WriteProblem(kOrderFile, errorNumber);
     return false;
 }
 

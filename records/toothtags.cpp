@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/text.h"
 #include "records/recordfile.h"
 
 namespace records {
@@ -14,17 +15,16 @@ namespace {
 struct ViewNames {
     View view;
     const char* name;
-    const char* label;
 };
 
 constexpr ViewNames kViewNames[] = {
-    {View::Frontal, "frontal", "Frontal"},
-    {View::LeftBuccal, "left-buccal", "Left buccal"},
-    {View::RightBuccal, "right-buccal", "Right buccal"},
-    {View::UpperOcclusal, "upper-occlusal", "Upper occlusal"},
-    {View::LowerOcclusal, "lower-occlusal", "Lower occlusal"},
-    {View::CloseUp, "close-up", "Close-up"},
-    {View::Other, "other", "Other"},
+    {View::Frontal, "frontal"},
+    {View::LeftBuccal, "left-buccal"},
+    {View::RightBuccal, "right-buccal"},
+    {View::UpperOcclusal, "upper-occlusal"},
+    {View::LowerOcclusal, "lower-occlusal"},
+    {View::CloseUp, "close-up"},
+    {View::Other, "other"},
 };
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -47,11 +47,33 @@ const char* ViewName(View view) {
     return "";
 }
 
-const char* ViewLabel(View view) {
-    for (const ViewNames& names : kViewNames) {
-        if (names.view == view) return names.label;
+std::string ViewLabel(View view) {
+    switch (view) {
+        case View::Frontal:
+            //: the view of an intraoral picture
+            return text::Tr("Frontal");
+        case View::LeftBuccal:
+            //: the view of an intraoral picture
+            return text::Tr("Left buccal");
+        case View::RightBuccal:
+            //: the view of an intraoral picture
+            return text::Tr("Right buccal");
+        case View::UpperOcclusal:
+            //: the view of an intraoral picture
+            return text::Tr("Upper occlusal");
+        case View::LowerOcclusal:
+            //: the view of an intraoral picture
+            return text::Tr("Lower occlusal");
+        case View::CloseUp:
+            //: the view of an intraoral picture
+            return text::Tr("Close-up");
+        case View::Other:
+            //: the view of an intraoral picture
+            return text::Tr("Other", "view");
+        case View::None:
+            break;
     }
-    return "";
+    return std::string();
 }
 
 bool ParseView(const std::string& text, View* view) {
@@ -96,7 +118,7 @@ bool ParseFdiTeeth(const std::string& text, std::vector<int>* teeth, std::string
         const bool twoDigits = word.size() == 2 && word[0] >= '0' && word[0] <= '9' && word[1] >= '0' && word[1] <= '9';
         const int fdi = twoDigits ? (word[0] - '0') * 10 + (word[1] - '0') : 0;
         if (!twoDigits || !IsFdiTooth(fdi)) {
-            if (problem) *problem = "\"" + word + "\" is not an FDI tooth number (11-48, 51-85)";
+            if (problem) *problem = text::Arg(text::Tr("\"%1\" is not an FDI tooth number (11-48, 51-85)"), {word});
             return false;
         }
         read.push_back(fdi);
@@ -200,9 +222,9 @@ ToothTags ToothTags::Load(const std::string& patientHostDir, Found* found, std::
     const ssize_t n = ReadFileAt(path, &text[0], text.size(), 0, &error);
     std::string why;
     if (n < 0) {
-        why = std::string("cannot be read: ") + std::strerror(error);
+        why = text::Arg(text::Tr("cannot be read: %1"), {std::strerror(error)});
     } else if (size_t(n) > kMaxToothTagsBytes) {
-        why = "larger than " + std::to_string(kMaxToothTagsBytes) + " bytes";
+        why = text::Tr("larger than %n bytes", nullptr, int(kMaxToothTagsBytes));
     } else {
         text.resize(size_t(n));
         if (Parse(text, &tags, &why)) {
@@ -227,32 +249,36 @@ bool ToothTags::Parse(const std::string& text, ToothTags* tags, std::string* pro
         start = end + 1;
         ++lineNumber;
         if (lineNumber == 1) {
-            if (line != kToothTagsHeader) why = "the first line is not \"" + std::string(kToothTagsHeader) + "\"";
+            if (line != kToothTagsHeader) why = text::Arg(text::Tr("the first line is not \"%1\""), {kToothTagsHeader});
             continue;
         }
         const std::vector<std::string> fields = SplitTabs(line);
         PictureTags picture;
         std::string teethProblem;
         if (fields.size() != 3) {
-            why = "not three tab-separated fields";
+            why = text::Tr("not three tab-separated fields");
         } else if (!IsTaggableName(fields[0])) {
-            why = "not a picture's file name";
+            why = text::Tr("not a picture's file name");
         } else if (read.m_pictures.count(fields[0])) {
-            why = fields[0] + " given twice";
+            //: %1 is the file name of a picture
+            why = text::Arg(text::Tr("%1 is given twice"), {fields[0]});
         } else if (!ParseFdiTeeth(fields[1], &picture.teethFdi, &teethProblem) ||
                    fields[1] != FdiList(picture.teethFdi)) {
-            why = teethProblem.empty() ? "the teeth are not in ascending order, separated by commas" : teethProblem;
+            why = teethProblem.empty() ? text::Tr("the teeth are not in ascending order, separated by commas")
+                                       : teethProblem;
         } else if (!ParseView(fields[2], &picture.view) || fields[2] != ViewName(picture.view)) {
-            why = "\"" + fields[2] + "\" is not a view";
+            why = text::Arg(text::Tr("\"%1\" is not a view"), {fields[2]});
         } else if (picture.Empty()) {
-            why = "neither teeth nor a view";
+            why = text::Tr("neither teeth nor a view");
         } else {
             read.m_pictures[fields[0]] = picture;
         }
     }
-    if (why.empty() && lineNumber == 0) why = "empty";
+    if (why.empty() && lineNumber == 0) why = text::Tr("the file is empty");
     if (!why.empty()) {
-        if (problem) *problem = (lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : std::string()) + why;
+        //: %1 is a line number of the teeth file, %2 what is wrong with that line
+        if (problem)
+            *problem = lineNumber > 0 ? text::Arg(text::Tr("line %1: %2"), {std::to_string(lineNumber), why}) : why;
         return false;
     }
     *tags = read;
@@ -271,13 +297,16 @@ bool ToothTags::Save(const std::string& patientHostDir, std::string* error) cons
     const std::string path = patientHostDir + "/" + kToothTagsFile;
     if (m_pictures.empty()) {
         if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
-        if (error) *error = std::string("cannot remove ") + kToothTagsFile + ": " + std::strerror(errno);
+        const int removeError = errno;
+        //: %1 is a file name, %2 the system's reason
+        if (error) *error = text::Arg(text::Tr("cannot remove %1: %2"), {kToothTagsFile, std::strerror(removeError)});
         return false;
     }
     const std::string text = Text();
     int errorNumber = 0;
     if (ReplaceFile(path, text.data(), text.size(), &errorNumber)) return true;
-    if (error) *error = std::string("cannot write ") + kToothTagsFile + ": " + std::strerror(errorNumber);
+    //: %1 is a file name, %2 the system's reason
+    if (error) *error = text::Arg(text::Tr("cannot write %1: %2"), {kToothTagsFile, std::strerror(errorNumber)});
     return false;
 }
 
@@ -334,11 +363,12 @@ bool SetPictureTags(const std::string& patientHostDir, const std::string& pictur
     std::string problem;
     ToothTags all = ToothTags::Load(patientHostDir, &found, &problem);
     if (found == ToothTags::Found::Damaged) {
-        if (error) *error = std::string(kToothTagsFile) + " is damaged (" + problem + "); it is left as it is";
+        //: %1 is the teeth file's name, %2 what is wrong with it
+        if (error) *error = text::Arg(text::Tr("%1 is damaged (%2); it is left as it is"), {kToothTagsFile, problem});
         return false;
     }
     if (!all.Set(pictureName, tags)) {
-        if (error) *error = "\"" + pictureName + "\" cannot be tagged";
+        if (error) *error = text::Arg(text::Tr("\"%1\" cannot be tagged"), {pictureName});
         return false;
     }
     return all.Save(patientHostDir, error);

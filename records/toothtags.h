@@ -39,8 +39,8 @@ inline constexpr View kViews[] = {View::Frontal,       View::LeftBuccal, View::R
 
 // The view's name in the file and on the command line ("left-buccal"); "" for None.
 const char* ViewName(View view);
-// The view as people read it ("Left buccal"); "" for None.
-const char* ViewLabel(View view);
+// The view as people read it ("Left buccal"), in the user's language; "" for None.
+std::string ViewLabel(View view);
 // Reads a view name; also takes spaces or underscores for the hyphen and any letter case. False
 // for anything else (an empty text is View::None).
 bool ParseView(const std::string& text, View* view);

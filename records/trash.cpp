@@ -13,6 +13,7 @@
 #include "platform/debug.h"
 #include "platform/dirlist.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "records/recordnames.h"
 #include "records/recordtypes.h"
@@ -158,21 +159,26 @@ Trash::Index Trash::ReadIndex(std::vector<std::string>* broken) {
     std::string text(size_t(info.size), '\0');
     const ssize_t got = ReadFileAt(host, text.data(), text.size(), 0, nullptr);
     if (got < 0) {
-        if (broken) broken->push_back("the index cannot be read");
+        //: the index: the trash's list of what it holds
+        if (broken) broken->push_back(text::Tr("the index cannot be read"));
         return index;
     }
     text.resize(size_t(got));
     std::vector<std::string> lines = Split(text, '\n');
     if (!lines.empty() && lines.back().empty()) lines.pop_back();
     if (lines.empty() || lines.front() != kIndexHeader) {
-        if (broken) broken->push_back("the index does not begin with \"" + std::string(kIndexHeader) + "\"");
+        //: the index: the trash's list of what it holds
+        if (broken) broken->push_back(text::Arg(text::Tr("the index does not begin with \"%1\""), {kIndexHeader}));
         if (!lines.empty() && lines.front() != kIndexHeader) index.unreadable.push_back(lines.front());
     }
     std::set<std::string> ids;
     for (size_t i = 1; i < lines.size(); ++i) {
         TrashEntry entry;
         if (!ParseLine(lines[i], &entry) || !ids.insert(entry.id).second) {
-            if (broken) broken->push_back("line " + std::to_string(i + 1) + " of the index cannot be read");
+            if (broken) {
+                //: the index: the trash's list of what it holds
+                broken->push_back(text::Arg(text::Tr("line %1 of the index cannot be read"), {std::to_string(i + 1)}));
+            }
             index.unreadable.push_back(lines[i]);
             continue;
         }
@@ -235,7 +241,8 @@ std::vector<TrashEntry> Trash::Entries(std::vector<std::string>* broken) const {
         if (IsRealDirectory(EntryHostDir(entry.id))) {
             entries.push_back(entry);
         } else if (broken) {
-            broken->push_back("entry " + entry.id + " (" + entry.path + ") has no folder");
+            //: %1 is the name of an entry of the trash, %2 the patient or picture it holds
+            broken->push_back(text::Arg(text::Tr("entry %1 (%2) has no folder"), {entry.id, entry.path}));
         }
     }
     return entries;

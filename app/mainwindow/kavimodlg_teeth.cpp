@@ -69,7 +69,7 @@ QString CkavimoDlg::TagsText(const records::PictureTags& tags, const char* separ
     QString text = QString::fromStdString(records::TeethText(tags.teethFdi, m_teethSettings.notation, separator));
     if (tags.view != records::View::None) {
         if (!text.isEmpty()) text += QStringLiteral(" · ");
-        text += QString::fromLatin1(records::ViewLabel(tags.view));
+        text += QString::fromStdString(records::ViewLabel(tags.view));
     }
     return text;
 }
@@ -89,7 +89,7 @@ void CkavimoDlg::UpdateToothLabels() {
     const records::ToothTags tags = CurrentToothTags();
     for (const auto& [name, picture] : tags.Pictures()) {
         QString label = QString::fromStdString(records::TeethText(picture.teethFdi, m_teethSettings.notation, " "));
-        if (label.isEmpty()) label = QString::fromLatin1(records::ViewLabel(picture.view));
+        if (label.isEmpty()) label = QString::fromStdString(records::ViewLabel(picture.view));
         labels.insert(QString::fromStdString(name), label);
     }
     m_list->SetToothLabels(labels);

@@ -76,7 +76,7 @@ CToothChartDlg::CToothChartDlg(const records::PictureTags& initial, records::Too
     m_view->setObjectName(QStringLiteral("ChartView"));
     m_view->addItem(Ui::tr("(not given)"), int(records::View::None));
     for (records::View view : records::kViews) {
-        m_view->addItem(QString::fromLatin1(records::ViewLabel(view)), int(view));
+        m_view->addItem(QString::fromStdString(records::ViewLabel(view)), int(view));
     }
     m_view->setCurrentIndex(std::max(0, m_view->findData(int(initial.view))));
     viewRow->addWidget(m_view, 1);

@@ -28,8 +28,13 @@ TEST(PatientRequest, RefusesWhatCouldNameAFileOrBreakALine) {
               std::string::npos);
     EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.patientId = "a\\b"; }), "");
     EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.patientId = "47\n11"; }), "");
-    EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.lastName = "Zh\x1b[2Jang"; }), "");
-    EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.firstName = "W\xe9i"; }), "");  // Latin-1, not UTF-8
+    // Each field's refusal names that field.
+    EXPECT_EQ(ProblemWith([](pms::PatientRequest& r) { r.lastName = "Zh\x1b[2Jang"; }),
+              "the last name holds a control character or is not UTF-8 text");
+    EXPECT_EQ(ProblemWith([](pms::PatientRequest& r) { r.firstName = "W\xe9i"; }),  // Latin-1, not UTF-8
+              "the first name holds a control character or is not UTF-8 text");
+    EXPECT_EQ(ProblemWith([](pms::PatientRequest& r) { r.phone = std::string(65, '1'); }),
+              "the phone is longer than 64 characters");
     EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.patientId = "   "; }), "");
     EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.lastName.clear(); }), "");
     EXPECT_NE(ProblemWith([](pms::PatientRequest& r) { r.patientId = std::string(65, '7'); }), "");

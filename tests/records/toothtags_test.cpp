@@ -2,6 +2,9 @@
 // the trash and back and through a rebuild, and the notations it is shown in.
 #include "records/toothtags.h"
 
+#include <cstring>
+
+#include "platform/text.h"
 #include "records/recordfile.h"
 #include "recordtest.h"
 
@@ -105,6 +108,52 @@ TEST_F(RecordsTest, ADamagedTeethFileIsReportedAndNeverWrittenOver) {
         EXPECT_FALSE(records::SetPictureTags(dir, "y.jpg", {{11}, View::None}, &error)) << text;
         EXPECT_EQ(ReadBytes(dir + "/Teeth.txt"), text);
     }
+}
+
+// A stand-in language that moves the pieces about, as a translation may; removed however the test ends.
+struct StandInLanguage {
+    StandInLanguage() {
+        text::SetLookup([](const char* source, const char*, int n) {
+            static const std::pair<const char*, const char*> kWords[] = {
+                {"line %1: %2", "%2 (Zeile %1)"},
+                {"%1 is given twice", "doppelt: %1"},
+                {"not three tab-separated fields", "nicht drei Felder"},
+                {"%1 is damaged (%2); it is left as it is", "%1 bleibt, wie sie ist: %2"},
+                {"Left buccal", "Bukkal links"},
+            };
+            std::string found = source;
+            for (const auto& [english, translated] : kWords) {
+                if (std::strcmp(source, english) == 0) found = translated;
+            }
+            return n < 0 ? found : found + "/" + std::to_string(n);
+        });
+    }
+    ~StandInLanguage() { text::SetLookup(nullptr); }
+};
+
+TEST_F(RecordsTest, TeethFileProblemsAreWholeSentencesOfTheUsersLanguage) {
+    const StandInLanguage language;
+    store_.PrepareWorkDir();
+    store_.Load();
+    ASSERT_EQ(store_.AddUser(MakeUser(kUid1, u"Alice", 1)), 1);
+    const std::string dir = PatientHost(kUid1);
+    // The pieces are translated alone and joined in the translation's order; a picture's name that
+    // holds a placeholder is taken as it is.
+    const std::pair<std::string, std::string> cases[] = {
+        {"kavimo-teeth 1\nx.jpg\t11\n", "nicht drei Felder (Zeile 2)"},
+        {"kavimo-teeth 1\na%2.jpg\t11\t\na%2.jpg\t12\t\n", "doppelt: a%2.jpg (Zeile 3)"},
+    };
+    for (const auto& [content, said] : cases) {
+        WriteBytes(dir + "/Teeth.txt", content);
+        std::string problem;
+        ToothTags::Load(dir, nullptr, &problem);
+        EXPECT_EQ(problem, said);
+    }
+    std::string error;
+    EXPECT_FALSE(records::SetPictureTags(dir, "y.jpg", {{11}, View::None}, &error));
+    EXPECT_EQ(error, "Teeth.txt bleibt, wie sie ist: doppelt: a%2.jpg (Zeile 3)");
+    EXPECT_EQ(records::ViewLabel(View::LeftBuccal), "Bukkal links");
+    EXPECT_STREQ(records::ViewName(View::LeftBuccal), "left-buccal");
 }
 
 TEST(ComparePairing, FindsTheLatestEarlierPictureOfTheSameTooth) {
