@@ -3,17 +3,20 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextBoundaryFinder>
+#include <QTextOption>
 
 #include <algorithm>
 #include <string>
 
 #include "app/patients/patientdisplay.h"
 #include "app/pictures/pictureio.h"
+#include "app/widgets/dialogunits.h"
 #include "app/widgets/textutil.h"
 #include "app/widgets/translation.h"
 #include "app/widgets/uifont.h"
@@ -44,6 +47,15 @@ void TextAt(QPainter& dc, const QFontMetrics& fm, int x, int y, const QString& t
     dc.drawText(x, y + fm.ascent(), text);
 }
 
+// Text read right to left that ends at `right`, on the line whose top is y.
+void TextEndingAt(QPainter& dc, const QFontMetrics& fm, int right, int y, const QString& text) {
+    QTextOption option(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    const int width = fm.horizontalAdvance(text);
+    dc.drawText(QRectF(right - width, y, width, fm.height()), text, option);
+}
+
 QRect Corners(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
 }  // namespace
@@ -65,6 +77,11 @@ ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospit
     content.picturePaths = picturePaths.mid(0, 4);
     content.time = time;
     return content;
+}
+
+bool ReportRightToLeft(const ReportContent& content) {
+    if (content.direction == Qt::LayoutDirectionAuto) return QGuiApplication::isRightToLeft();
+    return content.direction == Qt::RightToLeft;
 }
 
 QString ReportNameText(const QString& name) { return Ui::tr("Name：") + name; }
@@ -288,7 +305,9 @@ ReportLayout CReportPage::Layout(QPainter& dc, const ReportContent& content) con
     layout.picturesHeading = heading;
     layout.pictures = PictureRects(count, X, W, top, end);
     layout.pages = page;
+    layout.rightToLeft = ReportRightToLeft(content);
     PlaceTexts(dc.device(), content, &layout);
+    if (layout.rightToLeft) Mirror(dc.device(), &layout);
     return layout;
 }
 
@@ -350,29 +369,50 @@ void CReportPage::PlaceTexts(QPaintDevice* device, const ReportContent& content,
     const auto line = [&fm, X, W](int page, int y, const QString& text) {
         return ReportLayout::Text{page, X, y, text, QRect(X, y, W, fm.height()), false};
     };
+    // Read right to left, each value is set apart from its label (first strong isolate), so
+    // that a phone number's groups or an ISO date keep their order and a name in a script read
+    // left to right stays whole.
+    const bool rtl = layout->rightToLeft;
+    const auto value = [rtl](const QString& v) { return rtl && !v.isEmpty() ? QChar(0x2068) + v + QChar(0x2069) : v; };
+    const QString name = ReportNameText(value(content.name));
+    const QString time = rtl ? Ui::tr("Time：") + value(LocalDateTimeText(content.time)) : ReportTimeText(content.time);
 
     const QString title = Ui::tr("Resualt");
     texts.append({1, std::max(X, X + (W - tm.horizontalAdvance(title)) / 2), 2 * L, title,
                   QRect(X, 2 * L, W, tm.height()), true});
-    PlaceRow(&texts, 1, fm, X, W, 6 * L, ReportNameText(content.name),
-             content.sexWord.isEmpty() ? ReportSexText(content.sex) : Ui::tr("Sex：") + content.sexWord,
+    PlaceRow(&texts, 1, fm, X, W, 6 * L, name,
+             content.sexWord.isEmpty() ? ReportSexText(content.sex) : Ui::tr("Sex：") + value(content.sexWord),
              ReportAgeText(content.age));
     // The ID, phone and birth date go on a line of their own between the name line and "Disease".
     PlaceRow(&texts, 1, fm, X, W, int(7.5 * L),
-             content.patientId.isEmpty() ? QString() : Ui::tr("ID：") + content.patientId,
-             content.phone.isEmpty() ? QString() : Ui::tr("Phone：") + content.phone,
-             content.birthDate.isEmpty() ? QString() : Ui::tr("Born：") + content.birthDate);
+             content.patientId.isEmpty() ? QString() : Ui::tr("ID：") + value(content.patientId),
+             content.phone.isEmpty() ? QString() : Ui::tr("Phone：") + value(content.phone),
+             content.birthDate.isEmpty() ? QString() : Ui::tr("Born：") + value(content.birthDate));
     texts.append(line(1, 9 * L, Ui::tr("Disease：")));
     for (int page = 2; page <= layout->pages; ++page) {
-        PlaceRow(&texts, page, fm, X, W, 2 * L, ReportNameText(content.name), QString(),
-                 Ui::tr("Page %1 of %2").arg(page).arg(layout->pages));
+        PlaceRow(&texts, page, fm, X, W, 2 * L, name, QString(), Ui::tr("Page %1 of %2").arg(page).arg(layout->pages));
     }
     texts.append(line(layout->picturesPage, layout->picturesHeading, Ui::tr("Pictures：")));
     for (int page = 1; page <= layout->pages; ++page) {
-        PlaceRow(&texts, page, fm, X, W, (N - 2) * L, QString(), QString(), content.hospital);
-        PlaceRow(&texts, page, fm, X, W, N * L, Ui::tr("Doctor：") + content.doctor, QString(),
-                 ReportTimeText(content.time));
+        PlaceRow(&texts, page, fm, X, W, (N - 2) * L, QString(), QString(), value(content.hospital));
+        PlaceRow(&texts, page, fm, X, W, N * L, Ui::tr("Doctor：") + value(content.doctor), QString(), time);
     }
+}
+
+// The layout seen in a mirror within the report's width: each text's and description line's box,
+// each room and each picture's slot goes to the other side.
+void CReportPage::Mirror(QPaintDevice* device, ReportLayout* layout) const {
+    const int X = m_nLeftMargin;
+    const int W = m_nReportWidth;
+    const QFontMetrics fm(ReportFont(FixedSys(), kTextPoints), device);
+    const QFontMetrics tm(ReportFont(SongTi(), kTitlePoints), device);
+    const auto mirrored = [X, W](const QRect& r) { return MirroredRect(r.translated(-X, 0), W).translated(X, 0); };
+    for (ReportLayout::Text& t : layout->texts) {
+        t.x = 2 * X + W - t.x - (t.title ? tm : fm).horizontalAdvance(t.text);
+        t.room = mirrored(t.room);
+    }
+    for (ReportLayout::Line& line : layout->description) line.x = 2 * X + W - line.x - fm.horizontalAdvance(line.text);
+    for (QRect& r : layout->pictures) r = mirrored(r);
 }
 
 void CReportPage::DrawText(QPainter& dc, const ReportLayout& layout, int page) {
@@ -395,11 +435,25 @@ void CReportPage::DrawText(QPainter& dc, const ReportLayout& layout, int page) {
         if (t.page != page) continue;
         const QFontMetrics& metrics = t.title ? tm : fm;
         dc.setFont(t.title ? title : text);
-        const int room = t.room.x() + t.room.width() - t.x;
-        TextAt(dc, metrics, t.x, t.y, metrics.elidedText(t.text, Qt::ElideRight, std::max(0, room)));
+        // A text that fits its room is drawn whole: eliding measures in fractions of a pixel and
+        // would cut a text that fits to the whole pixel (the time at the right edge).
+        const int width = metrics.horizontalAdvance(t.text);
+        const int right = layout.rightToLeft ? t.x + width : t.room.x() + t.room.width();
+        const int room = right - (layout.rightToLeft ? t.room.x() : t.x);
+        const QString shown = width <= room ? t.text : metrics.elidedText(t.text, Qt::ElideRight, std::max(0, room));
+        if (layout.rightToLeft) {
+            TextEndingAt(dc, metrics, right, t.y, shown);
+        } else {
+            TextAt(dc, metrics, t.x, t.y, shown);
+        }
     }
     for (const ReportLayout::Line& line : layout.description) {
-        if (line.page == page) TextAt(dc, fm, line.x, line.y, line.text);
+        if (line.page != page) continue;
+        if (layout.rightToLeft) {
+            TextEndingAt(dc, fm, line.x + fm.horizontalAdvance(line.text), line.y, line.text);
+        } else {
+            TextAt(dc, fm, line.x, line.y, line.text);
+        }
     }
 }
 
@@ -418,7 +472,14 @@ void CReportPage::DrawPictureCaptions(QPainter& dc, const QStringList& captions,
         const QString text = fm.elidedText(captions[i], Qt::ElideRight, rect.width() - fm.averageCharWidth());
         const QRect band(rect.left(), rect.bottom() - m_nLineHeight + 1, rect.width(), m_nLineHeight);
         dc.fillRect(band, Qt::white);
-        dc.drawText(band.adjusted(fm.averageCharWidth() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (layout.rightToLeft) {
+            QTextOption option(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+            option.setTextDirection(Qt::RightToLeft);
+            option.setWrapMode(QTextOption::NoWrap);
+            dc.drawText(QRectF(band.adjusted(0, 0, -fm.averageCharWidth() / 2, 0)), text, option);
+        } else {
+            dc.drawText(band.adjusted(fm.averageCharWidth() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        }
     }
     dc.restore();
 }

@@ -12,6 +12,11 @@
 // of 12 points: the line height L, the report width W (81 characters of the ruler text) and the
 // left margin X that centres the report on the printable width.
 //
+// A report read right to left (the application's layout direction, or the report's own) is the
+// page seen in a mirror: the texts end at the right edge and read from there, the description is
+// right-aligned, and the pictures' slots swap sides (the first on the right) while the pictures
+// themselves keep their pixels.
+//
 // Runs on the user-interface thread.
 #pragma once
 
@@ -47,7 +52,12 @@ struct ReportContent {
     QStringList picturePaths;     // at most four, in pick order; logical d: paths or host paths
     QStringList pictureCaptions;  // a line under each picture (its teeth), by the same index; may be shorter
     QDateTime time;               // local time of printing
+    // The way the report reads; Qt::LayoutDirectionAuto is the application's.
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
 };
+
+// True when the report reads right to left.
+bool ReportRightToLeft(const ReportContent& content);
 
 // The report of a patient record.
 ReportContent MakeReportContent(const _USER_INFO& patient, const QString& hospital, const QStringList& picturePaths,
@@ -85,7 +95,8 @@ QVector<QRect> PictureRects(int count, int x, int w, int top, int bottom);
 // (x, 22l)-(x + w, 52l).
 QVector<QRect> PictureRects(int count, int x, int w, int l);
 
-// Where the parts of a report go, in report units (see CReportPage).
+// Where the parts of a report go, in report units (see CReportPage). An x is the left edge of the
+// whole text in either direction; a text read right to left ends at its x plus its width.
 struct ReportLayout {
     struct Line {
         int page = 1;  // 1-based
@@ -94,8 +105,9 @@ struct ReportLayout {
         QString text;
     };
     // A text of the report's frame (title, patient lines, headings, footer): drawn at x on the
-    // line whose top is y, in the title's font or the text's, and cut to the room's right edge.
-    // The room is what the layout gives the text: it fits when it lies within the room.
+    // line whose top is y, in the title's font or the text's, and cut to the room's right edge
+    // (its left edge when read right to left). The room is what the layout gives the text: it
+    // fits when it lies within the room.
     struct Text {
         int page = 1;
         int x = 0;
@@ -105,6 +117,7 @@ struct ReportLayout {
         bool title = false;
     };
     int pages = 1;
+    bool rightToLeft = false;  // mirrored: see the file's comment
     QVector<Text> texts;
     QVector<Line> description;
     int picturesPage = 1;
@@ -151,6 +164,7 @@ public:
 
 private:
     void PlaceTexts(QPaintDevice* device, const ReportContent& content, ReportLayout* layout) const;
+    void Mirror(QPaintDevice* device, ReportLayout* layout) const;
     void DrawText(QPainter& dc, const ReportLayout& layout, int page);
     void DrawPictures(QPainter& dc, const QStringList& paths, const ReportLayout& layout, int page);
     void DrawPictureCaptions(QPainter& dc, const QStringList& captions, const ReportLayout& layout, int page);

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <algorithm>
+
 #include "app/mainwindow/kavimodlg.h"
 #include "app/patients/userlist.h"
 #include "app/pictures/listimagectrl.h"
@@ -179,6 +181,7 @@ private Q_SLOTS:
     void viewHandsEveryRunToItsOwner();
     void previewFrameToolBarAndPrintCommand();
     void printButtonReportsTheCurrentPatientWithThePickedPictures();
+    void rightToLeftMirrorsThePageAndTextsThatFitPrintWhole();
 };
 
 void PrintTest::metricsFollowTheBaseFontOnTheDeviceAndTheFontLivesUntilTheEnd() {
@@ -770,6 +773,147 @@ void PrintTest::printButtonReportsTheCurrentPatientWithThePickedPictures() {
     print->click();
     QVERIFY(dialog.PrintFrame().isNull());
     dialog.Teardown();
+}
+
+namespace {
+
+// Dark pixels of `image` in the rectangle.
+int Ink(const QImage& image, const QRect& r) {
+    int ink = 0;
+    for (int y = std::max(0, r.top()); y <= std::min(image.height() - 1, r.bottom()); ++y)
+        for (int x = std::max(0, r.left()); x <= std::min(image.width() - 1, r.right()); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+}  // namespace
+
+// Under Arabic the page is the left-to-right one seen in a mirror: the labels start at the right
+// edge with their values to their left, the description is right-aligned, the first picture's
+// slot is on the right while its pixels keep their sides, and nothing leaves the report's width.
+// In either direction a text that fits its room prints whole (no "…" at the right edge).
+void PrintTest::rightToLeftMirrorsThePageAndTextsThatFitPrintWhole() {
+    QTemporaryDir dir;
+    QStringList files;
+    for (int i = 0; i < 4; ++i) {
+        files << dir.filePath(QStringLiteral("p%1.png").arg(i));
+        QImage picture(80, 60, QImage::Format_RGB32);
+        picture.fill(kColours[i]);
+        QPainter(&picture).fillRect(0, 0, 20, 60, Qt::black);  // the picture's left quarter
+        QVERIFY(picture.save(files.last()));
+    }
+    ReportContent content = SampleContent();
+    content.name = QString(4, QChar(0x2588));  // full blocks: solid ink where the value lies
+    content.phone = QStringLiteral("0171 5550123");
+    content.birthDate = QStringLiteral("1981-02-03");
+    content.picturePaths = files;
+    content.pictureCaptions = {QStringLiteral("16")};
+
+    // The page as drawn and its layout on the same device.
+    const auto render = [&content](CReportPage& page, ReportLayout* layout) {
+        QImage image = RenderPage(page, content);
+        QImage device = Device(100, 8.5, 11.69);
+        QPainter dc(&device);
+        page.Begin(dc);
+        *layout = page.Layout(dc, content);
+        page.End();
+        return image;
+    };
+    QImage device = Device(100, 0.01, 0.01);
+    const QFontMetrics fm(ReportFont("FixedSys", 15.0), &device);
+    const int cell = fm.horizontalAdvance(QLatin1Char('-'));
+    // Each text that fits its room is drawn whole, as one run ending where the layout says.
+    const auto printedWhole = [&fm](const QImage& image, const ReportLayout& layout) {
+        for (const ReportLayout::Text& t : layout.texts) {
+            if (t.title || t.page != 1) continue;
+            const int width = fm.horizontalAdvance(t.text);
+            if (t.x < t.room.x() || t.x + width > t.room.x() + t.room.width()) continue;
+            QImage whole = image;  // its resolution
+            whole.fill(Qt::white);
+            QPainter dc(&whole);
+            dc.setFont(ReportFont("FixedSys", 15.0));
+            if (layout.rightToLeft) {
+                QTextOption option(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+                option.setTextDirection(Qt::RightToLeft);
+                option.setWrapMode(QTextOption::NoWrap);
+                dc.drawText(QRectF(t.x, t.y, width, fm.height()), t.text, option);
+            } else {
+                dc.drawText(t.x, t.y + fm.ascent(), t.text);
+            }
+            dc.end();
+            const QRect box(t.x, t.y, width, fm.height());
+            QVERIFY2(image.copy(box) == whole.copy(box), qPrintable(t.text));
+        }
+    };
+
+    CReportPage ltrPage;
+    ReportLayout ltr;
+    content.direction = Qt::LeftToRight;
+    printedWhole(render(ltrPage, &ltr), ltr);
+
+    const QLocale locale;  // the language sets the locale's too
+    QCOMPARE(InstallTranslation(QStringLiteral("ar")), QStringLiteral("ar"));
+    content.direction = Qt::LayoutDirectionAuto;  // the application's, as the language set it
+    CReportPage page;
+    ReportLayout layout;
+    const QImage image = render(page, &layout);
+    InstallTranslation(QStringLiteral("C"));
+    QLocale::setDefault(locale);
+    QVERIFY(layout.rightToLeft);
+    printedWhole(image, layout);
+    const int X = page.m_nLeftMargin, W = page.m_nReportWidth, L = page.m_nLineHeight;
+
+    // The name's line ends at the right edge, its label on the right and the value (the blocks)
+    // solid at the line's left end; the age starts at the left edge.
+    const auto text = [&layout](int y, int index) {
+        QVector<ReportLayout::Text> row;
+        for (const ReportLayout::Text& t : layout.texts)
+            if (t.page == 1 && t.y == y) row << t;
+        std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x > b.x; });
+        return row.value(index);
+    };
+    const ReportLayout::Text name = text(6 * L, 0);
+    QVERIFY2(name.text.contains(content.name), qPrintable(name.text));
+    const int nameWidth = fm.horizontalAdvance(name.text), blocks = fm.horizontalAdvance(content.name);
+    QVERIFY(qAbs(name.x + nameWidth - (X + W)) <= 1);
+    const int middle = name.y + fm.ascent() / 2;
+    QCOMPARE(Ink(image, QRect(name.x + 2, middle, blocks - 4, 1)), blocks - 4);
+    QVERIFY(Ink(image, QRect(name.x + blocks + cell, name.y, nameWidth - blocks - cell, fm.height())) > 20);
+    QVERIFY(text(6 * L, 2).text.endsWith(QStringLiteral("42")));
+    QVERIFY(qAbs(text(6 * L, 2).x - X) <= 1);
+    QVERIFY(Ink(image, QRect(X, 6 * L, 2 * cell, fm.height())) > 0);
+
+    // The description reads from the right: the first line ends an indent before the edge, the
+    // short last line leaves the left half of the report blank.
+    QVERIFY(layout.description.size() >= 2);
+    const ReportLayout::Line first = layout.description.first(), last = layout.description.last();
+    QVERIFY(qAbs(first.x + fm.horizontalAdvance(first.text) - (X + W - 2 * fm.horizontalAdvance("宽"))) <= 1);
+    QVERIFY(qAbs(last.x + fm.horizontalAdvance(last.text) - (X + W)) <= 1);
+    QCOMPARE(Ink(image, QRect(X, last.y, W / 2, fm.height())), 0);
+    QVERIFY(Ink(image, QRect(X + W - 3 * cell, last.y, 3 * cell, fm.height())) > 0);
+
+    // The slots swap sides, the pictures do not: black stays on each picture's left.
+    QCOMPARE(layout.pictures.size(), 4);
+    QVERIFY(layout.pictures[0].left() > X + W / 2 && layout.pictures[1].right() < X + W / 2);
+    QVERIFY(layout.pictures[2].left() > X + W / 2 && layout.pictures[2].top() > layout.pictures[0].bottom());
+    for (int i = 0; i < 4; ++i) {
+        const QRect r = layout.pictures[i];
+        QVERIFY(Near(image.pixelColor(r.left() + r.width() / 10, r.top() + 2), Qt::black));
+        QVERIFY(Near(image.pixelColor(r.right() - r.width() / 10, r.top() + 2), kColours[i]));
+    }
+    // The caption of the first picture sits at its band's right end.
+    const QRect band(layout.pictures[0].left(), layout.pictures[0].bottom() - L + 1, layout.pictures[0].width(), L);
+    QCOMPARE(Ink(image, band.adjusted(0, 0, -band.width() / 2, 0)), 0);
+    QVERIFY(Ink(image, band.adjusted(band.width() - 4 * cell, 0, 0, 0)) > 0);
+
+    // Nothing outside the report's width, in the layout or on the page.
+    for (const ReportLayout::Text& t : layout.texts) {
+        const int width = QFontMetrics(t.title ? ReportFont("宋体", 30.0) : ReportFont("FixedSys", 15.0), &device)
+                              .horizontalAdvance(t.text);
+        QVERIFY2(t.x >= X - 1 && t.x + width <= X + W + 1, qPrintable(t.text));
+    }
+    QCOMPARE(Ink(image, QRect(0, 0, X - 1, image.height())), 0);
+    QCOMPARE(Ink(image, QRect(X + W + 2, 0, image.width(), image.height())), 0);
 }
 
 QTEST_MAIN(PrintTest)
