@@ -82,7 +82,7 @@ TEST_F(TlsTest, StoresOnlyWhenTheArchivesCertificateIsTrustedAndNamesItsHost) {
     const CommandResult stranger = Tool(send + " --pacs-tls-ca '" + stranger_->File() + "'");
     EXPECT_EQ(stranger.status, 1) << stranger.output;
     EXPECT_THAT(stranger.output, HasSubstr("the archive's certificate is not trusted: "));
-    EXPECT_THAT(stranger.output, HasSubstr("0 of 1 pictures stored"));
+    EXPECT_THAT(stranger.output, HasSubstr("0 of 1 picture stored"));
     EXPECT_TRUE(server.Instances().empty());
 
     // The right CA, but the archive reached by a name its certificate does not carry.
@@ -94,7 +94,7 @@ TEST_F(TlsTest, StoresOnlyWhenTheArchivesCertificateIsTrustedAndNamesItsHost) {
     // The CA that signed it: stored, the patient's name as it was written.
     const CommandResult trusted = Tool(send + " --pacs-tls-ca '" + clinic_->File() + "'");
     ASSERT_EQ(trusted.status, 0) << trusted.output;
-    EXPECT_THAT(trusted.output, HasSubstr("1 of 1 pictures stored"));
+    EXPECT_THAT(trusted.output, HasSubstr("1 of 1 picture stored"));
     const std::vector<std::string> ids = server.Instances();
     ASSERT_EQ(ids.size(), 1u);
     const std::string tags = server.Get("/instances/" + ids[0] + "/simplified-tags");
