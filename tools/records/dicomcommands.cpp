@@ -203,24 +203,27 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
                                   {Printable(day)})
                             .c_str());
     if (entries.empty()) return 0;
-    //: a column heading of kavimo-records worklist: the scheduled time
-    std::string heading = PadRight(text::Tr("Time"), 6) + " ";
-    //: a column heading of kavimo-records worklist
-    heading += PadRight(text::Tr("Patient ID"), 16) + " ";
-    //: a column heading of kavimo-records worklist
-    heading += PadRight(text::Tr("Name"), 32) + " ";
-    //: a column heading of kavimo-records worklist: the birth date
-    heading += PadRight(text::Tr("Born"), 10) + " ";
-    //: a column heading of kavimo-records worklist: the letter M, F or O
-    heading += PadRight(text::Tr("Sex"), 3) + " ";
-    //: a column heading of kavimo-records worklist: the scheduled procedure
-    heading += text::Tr("Procedure");
-    std::printf("%s\n", heading.c_str());
+    const std::vector<TableColumn> columns = {
+        //: a column heading of kavimo-records worklist: the scheduled time
+        {text::Tr("Time"), 6},
+        //: a column heading of kavimo-records worklist
+        {text::Tr("Patient ID"), 16},
+        //: a column heading of kavimo-records worklist
+        {text::Tr("Name"), 32},
+        //: a column heading of kavimo-records worklist: the birth date
+        {text::Tr("Born"), 10},
+        //: a column heading of kavimo-records worklist: the letter M, F or O
+        {text::Tr("Sex"), 3},
+        //: a column heading of kavimo-records worklist: the scheduled procedure
+        {text::Tr("Procedure"), 0},
+    };
+    std::printf("%s\n", TableHeading(columns).c_str());
     for (const dicom::WorklistEntry& entry : entries) {
-        std::printf("%-6s %-16s %-32s %-10s %-3s %s\n", Printable(entry.scheduledTime.substr(0, 4)).c_str(),
-                    Printable(entry.patient.patientId).c_str(), Printable(entry.patient.patientName).c_str(),
-                    Printable(entry.patient.birthDate).c_str(), Printable(entry.patient.sex).c_str(),
-                    Printable(entry.description).c_str());
+        const std::string line =
+            TableLine(columns, {Printable(entry.scheduledTime.substr(0, 4)), Printable(entry.patient.patientId),
+                                Printable(entry.patient.patientName), Printable(entry.patient.birthDate),
+                                Printable(entry.patient.sex), Printable(entry.description)});
+        std::printf("%s\n", line.c_str());
     }
     // The list is still the day's first entries: worth showing, but never taken for all of them.
     if (cut) {

@@ -140,28 +140,32 @@ int List() {
         "%s\n\n",
         recordtool::Counted(count, text::Tr("1 patient"), text::Tr("%n patients", nullptr, int(count))).c_str());
     if (patients.empty()) return 0;
-    // The columns' headings, each as wide as its column's values; the UID column's values are the
-    // same in every language.
-    //: a column heading of kavimo-records list: the patient's number in the list
-    std::string heading = PadRight(text::Tr("No."), 5) + " " + PadRight("UID", 18) + " ";
-    //: a column heading of kavimo-records list
-    heading += PadRight(text::Tr("Name"), 16) + " ";
-    //: a column heading of kavimo-records list
-    heading += PadRight(text::Tr("Sex"), 6) + " ";
-    //: a column heading of kavimo-records list
-    heading += PadLeft(text::Tr("Age"), 4) + " ";
-    //: a column heading of kavimo-records list
-    heading += PadRight(text::Tr("Phone"), 14) + " ";
-    //: a column heading of kavimo-records list: the patient's number of diagnoses
-    heading += PadLeft(text::Tr("Diags"), 6) + " ";
-    //: a column heading of kavimo-records list: the patient's number of pictures
-    heading += PadLeft(text::Tr("Pics"), 6);
-    std::printf("%s\n", heading.c_str());
+    // The UID column's heading is the same in every language.
+    const std::vector<recordtool::TableColumn> columns = {
+        //: a column heading of kavimo-records list: the patient's number in the list
+        {text::Tr("No."), 5},
+        {"UID", 18},
+        //: a column heading of kavimo-records list
+        {text::Tr("Name"), 16},
+        //: a column heading of kavimo-records list
+        {text::Tr("Sex"), 6},
+        //: a column heading of kavimo-records list
+        {text::Tr("Age"), 4, true},
+        //: a column heading of kavimo-records list
+        {text::Tr("Phone"), 14},
+        //: a column heading of kavimo-records list: the patient's number of diagnoses
+        {text::Tr("Diags"), 6, true},
+        //: a column heading of kavimo-records list: the patient's number of pictures
+        {text::Tr("Pics"), 6, true},
+    };
+    std::printf("%s\n", recordtool::TableHeading(columns).c_str());
     for (size_t i = 0; i < patients.size(); ++i) {
         const _USER_INFO& user = patients[i]->user;
-        std::printf("%-5zu %-18s %s %s %4d %-14lld %6d %6d\n", i + 1, records::UidText(user.uid).c_str(),
-                    PadRight(Utf8(records::FieldText(user.name)), 16).c_str(), PadRight(SexText(user.sex), 6).c_str(),
-                    user.age, static_cast<long long>(user.phone), user.diagCount, user.picCount);
+        const std::string line = recordtool::TableLine(
+            columns, {std::to_string(i + 1), records::UidText(user.uid), Utf8(records::FieldText(user.name)),
+                      SexText(user.sex), std::to_string(user.age), std::to_string(static_cast<long long>(user.phone)),
+                      std::to_string(user.diagCount), std::to_string(user.picCount)});
+        std::printf("%s\n", line.c_str());
     }
     return 0;
 }

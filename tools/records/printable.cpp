@@ -1,5 +1,6 @@
 #include "printable.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "records/textconv.h"
@@ -53,6 +54,27 @@ std::string PadRight(const std::string& text, size_t width) {
 std::string PadLeft(const std::string& text, size_t width) {
     const size_t columns = Columns(text);
     return columns >= width ? text : std::string(width - columns, ' ') + text;
+}
+
+std::string TableLine(const std::vector<TableColumn>& columns, const std::vector<std::string>& cells) {
+    std::string line;
+    for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {
+        const TableColumn& column = columns[i];
+        const size_t width = std::max(column.width, Columns(column.heading));
+        if (i > 0) line += ' ';
+        if (column.right) {
+            line += PadLeft(cells[i], width);
+        } else {
+            line += i + 1 == columns.size() ? cells[i] : PadRight(cells[i], width);
+        }
+    }
+    return line;
+}
+
+std::string TableHeading(const std::vector<TableColumn>& columns) {
+    std::vector<std::string> headings;
+    for (const TableColumn& column : columns) headings.push_back(column.heading);
+    return TableLine(columns, headings);
 }
 
 std::string Printable(const std::string& text) {

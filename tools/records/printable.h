@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace recordtool {
 
@@ -19,6 +20,22 @@ size_t Columns(const std::string& text);
 // wide or wider is kept as it is.
 std::string PadRight(const std::string& text, size_t width);
 std::string PadLeft(const std::string& text, size_t width);
+
+// A column of a printed table: its heading, the columns its values take at least, and whether
+// they are set to the right (numbers).
+struct TableColumn {
+    std::string heading;
+    size_t width = 0;
+    bool right = false;
+};
+
+// One line of the table, its cells separated by a blank: each cell is padded to its column's width
+// or, when the heading (in the user's language) is wider, to the heading's, so that headings and
+// values stay lined up in every language. A left-set last cell is not padded.
+std::string TableLine(const std::vector<TableColumn>& columns, const std::vector<std::string>& cells);
+
+// The headings' line of the table.
+std::string TableHeading(const std::vector<TableColumn>& columns);
 
 // `one` for a count of 1, else `many`: a count's text in the user's language, which in English
 // without a message catalog still says "1 patient" (`many` is the "%n" text, whose translation
