@@ -2231,201 +2231,201 @@ in Benutzung oder ein Bild bzw. eine Datei nicht geschrieben oder nicht gespeich
     <message>
         <source>%1: not a regular file</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine reguläre Datei</translation>
     </message>
     <message>
         <source>%1: the line was written only in part (the disk may be full)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Zeile wurde nur teilweise geschrieben (möglicherweise ist der Datenträger voll)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>line %1: no &quot;=&quot;</source>
         <extracomment>%1 is a line number of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: kein „=“</translation>
     </message>
     <message>
         <source>line %1: %2 given twice</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 doppelt angegeben</translation>
     </message>
     <message>
         <source>line %1: %2 is not UTF-8 text</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>%1 is not a YYYYMMDD date</source>
         <extracomment>%1 is a key of a &quot;Key=value&quot; file (&quot;BirthDate&quot;, &quot;Date&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Datum im Format YYYYMMDD</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished">%1 kann nicht geschrieben werden: %2</translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>line %1: unknown key &quot;%2&quot;</source>
         <extracomment>%1 is a line number, %2 a key of the patient&apos;s details file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: unbekannter Schlüssel „%2“</translation>
     </message>
     <message>
         <source>%1 is not one of M, F, O, U</source>
         <extracomment>%1 is the key of the sex in the patient&apos;s details file (&quot;Sex&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keiner der Werte M, F, O, U</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message numerus="yes">
         <source>larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>größer als %n Byte</numerusform>
+            <numerusform>größer als %n Byte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>cannot be read, or larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nicht lesbar oder größer als %n Byte</numerusform>
+            <numerusform>nicht lesbar oder größer als %n Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>Frontal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frontal</translation>
     </message>
     <message>
         <source>Left buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bukkal links</translation>
     </message>
     <message>
         <source>Right buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bukkal rechts</translation>
     </message>
     <message>
         <source>Upper occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Okklusal oben</translation>
     </message>
     <message>
         <source>Lower occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Okklusal unten</translation>
     </message>
     <message>
         <source>Close-up</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nahaufnahme</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>view</comment>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished">Divers</translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine FDI-Zahnnummer (11-48, 51-85)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>the first line is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zeile ist nicht „%1“</translation>
     </message>
     <message>
         <source>not three tab-separated fields</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht drei durch Tabulatoren getrennte Felder</translation>
     </message>
     <message>
         <source>not a picture&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateiname eines Bildes</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <extracomment>%1 is the file name of a picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>the teeth are not in ascending order, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zähne sind nicht aufsteigend und durch Kommas getrennt angegeben</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Ansicht</translation>
     </message>
     <message>
         <source>neither teeth nor a view</source>
-        <translation type="unfinished"></translation>
+        <translation>weder Zähne noch eine Ansicht</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the teeth file, %2 what is wrong with that line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
     </message>
     <message>
         <source>%1 is damaged (%2); it is left as it is</source>
         <extracomment>%1 is the teeth file&apos;s name, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt (%2); die Datei bleibt unverändert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne und Ansicht können für „%1“ nicht festgelegt werden</translation>
     </message>
     <message>
         <source>the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Inhaltsliste des Papierkorbs kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the index does not begin with &quot;%1&quot;</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Inhaltsliste des Papierkorbs beginnt nicht mit „%1“</translation>
     </message>
     <message>
         <source>line %1 of the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Inhaltsliste des Papierkorbs kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>entry %1 (%2) has no folder</source>
         <extracomment>%1 is the name of an entry of the trash, %2 the patient or picture it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 (%2) hat keinen Ordner</translation>
     </message>
     <message>
         <source>cannot create the folder %1: something else has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden: Etwas anderes trägt bereits diesen Namen</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann kein temporärer Ordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>no free file name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Dateiname für das Bild in %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2434,1165 +2434,1165 @@ in Benutzung oder ein Bild bzw. eine Datei nicht geschrieben oder nicht gespeich
 a picture, then why it cannot be made into a DICOM object
 ----------
 a picture file, then why it cannot be made into a DICOM object</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no picture to list in the DICOMDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Bild, das im DICOMDIR aufgeführt werden könnte</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
         <extracomment>%2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: Die Datei enthält nicht die Kennung dieser Installation. Stellen Sie sie aus einer Sicherung wieder her; entfernen Sie sie nur, um dieser Installation eine neue Kennung zu geben (bereits gesendete Bilder erhalten beim erneuten Senden neue UIDs)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>cannot write the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sendewarteschlange %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>cannot read the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sendewarteschlange %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>the sending failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Senden ist fehlgeschlagen: %1</translation>
     </message>
     <message numerus="yes">
         <source>refused %n times: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal abgelehnt: %1</numerusform>
+            <numerusform>%n-mal abgelehnt: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>attribute list error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Attributliste</translation>
     </message>
     <message>
         <source>attribute value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Attributwert außerhalb des Wertebereichs</translation>
     </message>
     <message>
         <source>processing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitungsfehler</translation>
     </message>
     <message>
         <source>SOP class not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>SOP-Klasse nicht unterstützt</translation>
     </message>
     <message>
         <source>not authorised</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht berechtigt</translation>
     </message>
     <message>
         <source>coercion of data elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenelemente angepasst</translation>
     </message>
     <message>
         <source>elements discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente verworfen</translation>
     </message>
     <message>
         <source>data set does not match SOP class</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz passt nicht zur SOP-Klasse</translation>
     </message>
     <message>
         <source>cannot understand</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verarbeitbar</translation>
     </message>
     <message>
         <source>out of resources</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ressourcen frei</translation>
     </message>
     <message>
         <source>status %1</source>
         <extracomment>%1 is a DICOM status number (0xA700)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status %1</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1 is a DICOM status number (0xA700), %2 what it means (&quot;out of resources&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status %1: %2</translation>
     </message>
     <message>
         <source>TLS cannot be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS kann nicht eingerichtet werden: %1</translation>
     </message>
     <message>
         <source>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS ist eingeschaltet, aber es ist keine CA-Zertifikatsdatei eingestellt, mit der das Zertifikat des Archivs geprüft werden kann</translation>
     </message>
     <message>
         <source>cannot read the CA certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die CA-Zertifikatsdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>the CA certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die CA-Zertifikatsdatei %1 enthält kein PEM-Zertifikat: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS key file is set without its certificate file</source>
-        <translation type="unfinished"></translation>
+        <translation>die TLS-Schlüsseldatei von kavimo ist ohne die zugehörige Zertifikatsdatei eingestellt</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS certificate file is set without its key file</source>
-        <translation type="unfinished"></translation>
+        <translation>die TLS-Zertifikatsdatei von kavimo ist ohne die zugehörige Schlüsseldatei eingestellt</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zertifikatsdatei %1 von kavimo kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s key file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schlüsseldatei %1 von kavimo kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zertifikatsdatei %1 von kavimo enthält kein PEM-Zertifikat: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 holds no unencrypted PEM private key</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schlüsseldatei %1 von kavimo enthält keinen unverschlüsselten privaten PEM-Schlüssel</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 does not belong to the certificate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schlüsseldatei %1 von kavimo gehört nicht zum Zertifikat %2</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</source>
         <extracomment>%1 is OpenSSL&apos;s reason, %2 the archive&apos;s host name or address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat des Archivs wird nicht vertraut: %1 (es ist nicht auf %2 ausgestellt)</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1</source>
         <extracomment>%1 is OpenSSL&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat des Archivs wird nicht vertraut: %1</translation>
     </message>
     <message>
         <source>the archive %1 did not finish the TLS handshake in time</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv %1 hat den TLS-Handshake nicht rechtzeitig abgeschlossen</translation>
     </message>
     <message>
         <source>the TLS handshake with the archive %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der TLS-Handshake mit dem Archiv %1 ist fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>an entry without Patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintrag ohne Patienten-ID</translation>
     </message>
     <message>
         <source>patient &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient „%1“</translation>
     </message>
     <message>
         <source>%1: %2 left out (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 weggelassen (%3)</translation>
     </message>
     <message>
         <source>%1: %2 shortened or cleaned (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gekürzt oder bereinigt (%3)</translation>
     </message>
     <message>
         <source>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a character set, %3 the converter&apos;s reason, %4 the replacement character</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Texte lassen sich im Zeichensatz „%2“ nicht lesen (%3); was kein UTF-8 ist, wird als %4 angezeigt</translation>
     </message>
     <message>
         <source>%1: left out, its Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: weggelassen, die Patienten-ID ist unbrauchbar (%2)</translation>
     </message>
     <message>
         <source>%1: left out, its Issuer of Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Issuer of Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: weggelassen, der Aussteller der Patienten-ID ist unbrauchbar (%2)</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>birth date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum</translation>
     </message>
     <message>
         <source>sex</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>%1: sex left out (not F, M or O)</source>
         <extracomment>%1 names the worklist entry&apos;s patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Geschlecht weggelassen (nicht F, M oder O)</translation>
     </message>
     <message>
         <source>Accession Number</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number</translation>
     </message>
     <message>
         <source>Study Instance UID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID</translation>
     </message>
     <message>
         <source>Requested Procedure ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure ID</translation>
     </message>
     <message>
         <source>Requested Procedure Description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure Description</translation>
     </message>
     <message>
         <source>referring physician</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>überweisender Arzt</translation>
     </message>
     <message>
         <source>scheduled date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geplantes Datum</translation>
     </message>
     <message>
         <source>scheduled time</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geplante Uhrzeit</translation>
     </message>
     <message>
         <source>modality</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modalität</translation>
     </message>
     <message>
         <source>station</source>
         <extracomment>a field of a worklist entry (the AE title of the station it is scheduled on)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>step description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung des Schritts</translation>
     </message>
     <message>
         <source>step ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schritt-ID</translation>
     </message>
     <message>
         <source>no patient %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Patient %1</translation>
     </message>
     <message>
         <source>refused %1: it is a link to %2, outside the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgelehnt: Es ist ein Link auf %2 außerhalb des Arbeitsverzeichnisses</translation>
     </message>
     <message>
         <source>refused %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgelehnt: keine reguläre Datei</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the picture is too large for an object</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist zu groß für ein DICOM-Objekt</translation>
     </message>
     <message>
         <source>no installation identity to make the object&apos;s UIDs with</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kennung der Installation, mit der die UIDs des Objekts erzeugt werden können</translation>
     </message>
     <message>
         <source>the order&apos;s Study Instance UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID des Auftrags: %1</translation>
     </message>
     <message>
         <source>Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten-ID: %1</translation>
     </message>
     <message>
         <source>Issuer of Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussteller der Patienten-ID: %1</translation>
     </message>
     <message>
         <source>Accession Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number: %1</translation>
     </message>
     <message>
         <source>not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher für das Bild</translation>
     </message>
     <message>
         <source>the object holds no JPEG data</source>
-        <translation type="unfinished"></translation>
+        <translation>das Objekt enthält keine JPEG-Daten</translation>
     </message>
     <message>
         <source>the object holds no RGB pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>das Objekt enthält keine RGB-Pixel</translation>
     </message>
     <message>
         <source>cannot make the picture uncompressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild kann nicht unkomprimiert erzeugt werden: %1</translation>
     </message>
     <message>
         <source>cannot make the picture JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild kann nicht als JPEG erzeugt werden: %1</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>kein UTF-8-Text</translation>
     </message>
     <message>
         <source>contains a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält einen Backslash</translation>
     </message>
     <message>
         <source>contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein Steuerzeichen</translation>
     </message>
     <message numerus="yes">
         <source>longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>länger als %n Zeichen</numerusform>
+            <numerusform>länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>more than three name groups</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als drei Namensgruppen</translation>
     </message>
     <message numerus="yes">
         <source>a name group longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>eine Namensgruppe länger als %n Zeichen</numerusform>
+            <numerusform>eine Namensgruppe länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>more than five name components</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als fünf Namensbestandteile</translation>
     </message>
     <message>
         <source>not a person name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Personenname</translation>
     </message>
     <message>
         <source>not an AE title</source>
-        <translation type="unfinished"></translation>
+        <translation>kein AE-Titel</translation>
     </message>
     <message>
         <source>not a code string</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Code-Zeichenkette</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Datum</translation>
     </message>
     <message>
         <source>not a time</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Uhrzeit</translation>
     </message>
     <message>
         <source>not a UID</source>
-        <translation type="unfinished"></translation>
+        <translation>keine UID</translation>
     </message>
     <message>
         <source>an unknown VR</source>
-        <translation type="unfinished"></translation>
+        <translation>eine unbekannte VR</translation>
     </message>
     <message>
         <source>the patient ID holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Patienten-ID enthält ein Steuerzeichen oder ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>the last name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Nachname enthält ein Steuerzeichen oder ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>the first name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorname enthält ein Steuerzeichen oder ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>the phone holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Telefonnummer enthält ein Steuerzeichen oder ist kein UTF-8-Text</translation>
     </message>
     <message numerus="yes">
         <source>the patient ID is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Patienten-ID ist länger als %n Zeichen</numerusform>
+            <numerusform>die Patienten-ID ist länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the last name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>der Nachname ist länger als %n Zeichen</numerusform>
+            <numerusform>der Nachname ist länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>der Vorname ist länger als %n Zeichen</numerusform>
+            <numerusform>der Vorname ist länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the phone is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Telefonnummer ist länger als %n Zeichen</numerusform>
+            <numerusform>die Telefonnummer ist länger als %n Zeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>the patient ID is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Patienten-ID fehlt</translation>
     </message>
     <message>
         <source>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Patienten-ID „%1“ enthält ein Pfadzeichen (&apos;/&apos; oder &apos;\&apos;)</translation>
     </message>
     <message>
         <source>the last name is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>der Nachname fehlt</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished">das Geburtsdatum „%1“ ist kein Datum (YYYYMMDD)</translation>
+        <translation>das Geburtsdatum „%1“ ist kein Datum (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the birth date %1 lies in the future</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geburtsdatum %1 liegt in der Zukunft</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O or U</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geschlecht „%1“ ist nicht M, F, O oder U</translation>
     </message>
     <message>
         <source>the message is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nachricht ist zu lang</translation>
     </message>
     <message>
         <source>the message does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nachricht beginnt nicht mit „%1“</translation>
     </message>
     <message>
         <source>text follows the end line</source>
-        <translation type="unfinished"></translation>
+        <translation>auf die Endzeile folgt noch Text</translation>
     </message>
     <message>
         <source>the message holds no PatientID</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nachricht enthält keine PatientID</translation>
     </message>
     <message>
         <source>line %1 holds no &apos;=&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält kein „=“</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel „%1“ kommt mehrfach vor</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht der Name eines Bildes</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel „%1“</translation>
     </message>
     <message>
         <source>the message has no end line</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nachricht hat keine Endzeile</translation>
     </message>
     <message numerus="yes">
         <source>the file is larger than %n KiB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Datei ist größer als %n KiB</numerusform>
+            <numerusform>die Datei ist größer als %n KiB</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is UTF-8 text, not ISO-8859-1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist UTF-8-Text, nicht ISO-8859-1</translation>
     </message>
     <message>
         <source>the file is not ISO-8859-1 text (byte %1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein ISO-8859-1-Text (Byte %1 an Position %2)</translation>
     </message>
     <message>
         <source>the transfer file has no [PATIENT] section</source>
-        <translation type="unfinished"></translation>
+        <translation>die Übergabedatei hat keinen Abschnitt [PATIENT]</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geburtsdatum „%1“ ist kein Datum (YYYYMMDD oder DD.MM.YYYY)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, W, D or U</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geschlecht „%1“ ist nicht M, W, D oder U</translation>
     </message>
     <message>
         <source>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOS] COUNT „%1“ ist keine Anzahl von Bildern</translation>
     </message>
     <message>
         <source>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</source>
         <extracomment>%1 is a section of the transfer file (&quot;MMO1&quot;), %2 the picture name given there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[%1] MMOID „%2“ ist kein Bild von kavimo</translation>
     </message>
     <message>
         <source>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOPATH] PATH „%1“ ist kein absoluter Ordnerpfad</translation>
     </message>
     <message>
         <source>the export names no pictures ([MMOS] COUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Export nennt keine Bilder ([MMOS] COUNT)</translation>
     </message>
     <message>
         <source>the export folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Exportordner %1 existiert nicht</translation>
     </message>
     <message>
         <source>the picture %1 is not one of the patient&apos;s</source>
-        <translation type="unfinished">das Bild %1 gehört nicht zu diesem Patienten</translation>
+        <translation>das Bild %1 gehört nicht zu diesem Patienten</translation>
     </message>
     <message>
         <source>cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the data group &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datengruppe „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>this account is not a member of the data group &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Benutzerkonto ist kein Mitglied der Datengruppe „%1“</translation>
     </message>
     <message>
         <source>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME ist nicht gesetzt, daher gibt es keinen eigenen Ordner dieses Benutzerkontos für die Patientendaten; geben Sie den Ordner für Laufwerk d: mit --drive-d oder KAVIMO_DRIVE_D an</translation>
     </message>
     <message>
         <source>ok</source>
         <extracomment>the outcome of an event of the audit trail; keep it at most 7 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Audit trail %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit-Protokoll %1 (%2)</translation>
     </message>
     <message>
         <source>1 event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ereignis</translation>
     </message>
     <message numerus="yes">
         <source>%n events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis</numerusform>
+            <numerusform>%n Ereignisse</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ereignis seit %1</translation>
     </message>
     <message numerus="yes">
         <source>%n events since %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis seit %1</numerusform>
+            <numerusform>%n Ereignisse seit %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; 1 line skipped, not a whole event</source>
         <extracomment>%1 the events shown, such as &quot;2 events since 20240305&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; 1 Zeile übersprungen, kein vollständiges Ereignis</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n lines skipped, not a whole event</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n Zeile übersprungen, kein vollständiges Ereignis</numerusform>
+            <numerusform>%1; %n Zeilen übersprungen, keine vollständigen Ereignisse</numerusform>
         </translation>
     </message>
     <message>
         <source>problem: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Problem: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what may be wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1: %2</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“: Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</source>
         <extracomment>%3 the name of a picture format, such as PNG</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“: kein JPEG-Bild (Inhalt: %3)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“: kein JPEG-Bild (die Datei ist leer)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“: kein JPEG-Bild (unbekannter Inhalt)</translation>
     </message>
     <message>
         <source>1 patient</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Patient</translation>
     </message>
     <message numerus="yes">
         <source>%n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Patient</numerusform>
+            <numerusform>%n Patienten</numerusform>
         </translation>
     </message>
     <message>
         <source>missing, but the record counts 1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt, aber der Datensatz zählt 1 Eintrag</translation>
     </message>
     <message numerus="yes">
         <source>missing, but the record counts %n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>fehlt, aber der Datensatz zählt %n Eintrag</numerusform>
+            <numerusform>fehlt, aber der Datensatz zählt %n Einträge</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (created empty when the patient is selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (wird leer angelegt, wenn der Patient ausgewählt wird)</translation>
     </message>
     <message>
         <source>%1 bytes is not a whole number of %2-byte records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte sind keine ganze Zahl von Einträgen zu je %2 Byte</translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1</source>
         <extracomment>%1 the count in the patient&apos;s record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält 1 Eintrag, der Datensatz zählt %1</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>enthält %n Eintrag, der Datensatz zählt %1</numerusform>
+            <numerusform>enthält %n Einträge, der Datensatz zählt %1</numerusform>
         </translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält 1 Eintrag, der Datensatz zählt %1 (der Rest wird beim Neuschreiben verworfen)</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>enthält %n Eintrag, der Datensatz zählt %1 (der Rest wird beim Neuschreiben verworfen)</numerusform>
+            <numerusform>enthält %n Einträge, der Datensatz zählt %1 (der Rest wird beim Neuschreiben verworfen)</numerusform>
         </translation>
     </message>
     <message>
         <source>a link, not the folder of the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link, nicht der Ordner der Originale</translation>
     </message>
     <message>
         <source>stray directory among the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>überzähliges Verzeichnis zwischen den Originalen</translation>
     </message>
     <message>
         <source>left over from an interrupted copy of an original</source>
-        <translation type="unfinished"></translation>
+        <translation>Rest einer abgebrochenen Kopie eines Originals</translation>
     </message>
     <message>
         <source>an original without its picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Original ohne sein Bild</translation>
     </message>
     <message>
         <source>damaged teeth and views (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigte Zähne und Ansichten (%1)</translation>
     </message>
     <message>
         <source>teeth of %1, which is not there (Update forgets them)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne von %1, das nicht vorhanden ist („Neu laden“ verwirft sie)</translation>
     </message>
     <message>
         <source>holds the record of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält den Datensatz von %1</translation>
     </message>
     <message>
         <source>the record names the directory &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datensatz nennt das Verzeichnis „%1“</translation>
     </message>
     <message>
         <source>%1 bytes instead of 1032</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte statt 1032</translation>
     </message>
     <message>
         <source>negative counts in the record</source>
-        <translation type="unfinished"></translation>
+        <translation>negative Zähler im Datensatz</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; belongs to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“ gehört zu %3</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“ liegt außerhalb des Patientenverzeichnisses</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1 „%2“: Die Datei fehlt</translation>
     </message>
     <message>
         <source>stray directory in a patient directory</source>
-        <translation type="unfinished"></translation>
+        <translation>überzähliges Verzeichnis in einem Patientenverzeichnis</translation>
     </message>
     <message>
         <source>left over from an interrupted rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Rest eines abgebrochenen Neuschreibens</translation>
     </message>
     <message>
         <source>picture not in the picture list (Update rebuilds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nicht in der Bilderliste („Neu laden“ baut sie neu auf)</translation>
     </message>
     <message>
         <source>damaged patient details (%1); the record stands in for them</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigte Patientenangaben (%1); stattdessen gilt der Datensatz</translation>
     </message>
     <message>
         <source>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigter Auftrag aus der Arbeitsliste (%1); seine Bilder kommen in die eigene Studie von kavimo für ihren Tag</translation>
     </message>
     <message>
         <source>stray file</source>
-        <translation type="unfinished"></translation>
+        <translation>überzählige Datei</translation>
     </message>
     <message>
         <source>not in the trash index (removed after 30 days)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht in der Inhaltsliste des Papierkorbs (wird nach 30 Tagen entfernt)</translation>
     </message>
     <message>
         <source>no work directory at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Arbeitsverzeichnis unter %1</translation>
     </message>
     <message>
         <source>damaged: not an installation identity (restore it from a backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt: keine Kennung einer Installation (aus einer Sicherung wiederherstellen)</translation>
     </message>
     <message>
         <source>a link, not a directory; not a patient</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link, kein Verzeichnis; kein Patient</translation>
     </message>
     <message>
         <source>missing backup: no %1, so the patient is not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlende Sicherung: kein %1, daher ist der Patient nicht in der Patientenliste</translation>
     </message>
     <message>
         <source>incomplete backup: %1 of 1032 bytes; not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>unvollständige Sicherung: %1 von 1032 Byte; nicht in der Patientenliste</translation>
     </message>
     <message>
         <source>UID is not above the one before it in list order</source>
-        <translation type="unfinished"></translation>
+        <translation>UID ist nicht größer als die vorige in der Listenreihenfolge</translation>
     </message>
     <message numerus="yes">
         <source>more than %n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mehr als %n Patient</numerusform>
+            <numerusform>mehr als %n Patienten</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (regenerated at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt (wird beim nächsten Start neu erzeugt)</translation>
     </message>
     <message>
         <source>%1 for %2 (regenerated at the next start)</source>
         <extracomment>%1 the entries of the patient list file, such as &quot;3 records&quot;; %2 the patients, such as &quot;2 patients&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2 (wird beim nächsten Start neu erzeugt)</translation>
     </message>
     <message>
         <source>1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datensatz</translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
         </translation>
     </message>
     <message>
         <source>odd length: not UTF-16 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ungerade Länge: kein UTF-16-Text</translation>
     </message>
     <message>
         <source>%1 checked: %2, %3.</source>
         <extracomment>the summary of kavimo-records check: %1 such as &quot;2 patients&quot;, %2 such as &quot;0 problems&quot;, %3 such as &quot;1 warning&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geprüft: %2, %3.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Problem</translation>
     </message>
     <message numerus="yes">
         <source>%n problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Problem</numerusform>
+            <numerusform>%n Probleme</numerusform>
         </translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Warnung</translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
         </translation>
     </message>
     <message>
         <source>not an archive address (AET@HOST:PORT): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Archivadresse (AET@HOST:PORT): %1</translation>
     </message>
     <message>
         <source>not an AE title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein AE-Titel: %1</translation>
     </message>
     <message>
         <source>Exporting %1 of %2: %3</source>
         <extracomment>the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Export %1 von %2: %3</translation>
     </message>
     <message>
         <source>%1 of 1 picture written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von 1 Bild geschrieben</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Bild geschrieben</numerusform>
+            <numerusform>%1 von %n Bildern geschrieben</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>%1: not sent: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gesendet: %2</translation>
     </message>
     <message>
         <source>%1: stored as %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: gespeichert als %2</translation>
     </message>
     <message>
         <source>%1 of 1 picture stored in %2</source>
         <extracomment>%2 the archive, such as PACS@host:104</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von 1 Bild in %2 gespeichert</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures stored in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Bild in %2 gespeichert</numerusform>
+            <numerusform>%1 von %n Bildern in %2 gespeichert</numerusform>
         </translation>
     </message>
     <message>
         <source>Worklist of %1: 1 scheduled patient</source>
         <extracomment>%1 the day, YYYYMMDD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsliste für %1: 1 geplanter Patient</translation>
     </message>
     <message numerus="yes">
         <source>Worklist of %1: %n scheduled patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arbeitsliste für %1: %n geplanter Patient</numerusform>
+            <numerusform>Arbeitsliste für %1: %n geplante Patienten</numerusform>
         </translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled time</extracomment>
-        <translation type="unfinished">Zeit</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Patient ID</source>
         <extracomment>a column heading of kavimo-records worklist</extracomment>
-        <translation type="unfinished">Patienten-ID</translation>
+        <translation>Patienten-ID</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>a column heading of kavimo-records worklist
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Born</source>
         <extracomment>a column heading of kavimo-records worklist: the birth date</extracomment>
-        <translation type="unfinished">Geboren</translation>
+        <translation>Geboren</translation>
     </message>
     <message>
         <source>Sex</source>
         <extracomment>a column heading of kavimo-records worklist: the letter M, F or O
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Geschl.</translation>
+        <translation>Geschl.</translation>
     </message>
     <message>
         <source>Procedure</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled procedure</extracomment>
-        <translation type="unfinished">Untersuchung</translation>
+        <translation>Untersuchung</translation>
     </message>
     <message numerus="yes">
         <source>(list cut at %n entries; the archive schedules more)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(Liste nach %n Eintrag abgeschnitten; das Archiv plant mehr)</numerusform>
+            <numerusform>(Liste nach %n Einträgen abgeschnitten; das Archiv plant mehr)</numerusform>
         </translation>
     </message>
     <message>
         <source>male</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">männlich</translation>
+        <translation>männlich</translation>
     </message>
     <message>
         <source>female</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">weiblich</translation>
+        <translation>weiblich</translation>
     </message>
     <message>
         <source>Work directory %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsverzeichnis %1 (%2)</translation>
     </message>
     <message>
         <source>Hospital: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Praxis: %1</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht festgelegt)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number in the list</extracomment>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Alter</translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>Phone</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Diags</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of diagnoses</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>Pics</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Details:</source>
         <extracomment>a label of kavimo-records show: the details typed for the patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angaben:</translation>
     </message>
     <message>
         <source>none (%1 is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine (%1 fehlt)</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aus %1</translation>
     </message>
     <message>
         <source>other</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">divers</translation>
+        <translation>divers</translation>
     </message>
     <message>
         <source>unknown</source>
         <extracomment>the patient&apos;s sex: not known</extracomment>
-        <translation type="unfinished">unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Full name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voller Name:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht:</translation>
     </message>
     <message>
         <source>Patient ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten-ID:</translation>
     </message>
     <message>
         <source>Issuer:</source>
         <extracomment>the issuer of the patient&apos;s outside Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aussteller:</translation>
     </message>
     <message>
         <source>Worklist name:</source>
         <extracomment>the patient&apos;s name as the worklist wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitslistenname:</translation>
     </message>
     <message>
         <source>no patient %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Patient %1 in %2</translation>
     </message>
     <message>
         <source>Patient %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient %1 von %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter:</translation>
     </message>
     <message>
         <source>Directory:</source>
         <extracomment>a label of kavimo-records show: the patient&apos;s folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund:</translation>
     </message>
     <message>
         <source>%1 (%2 holds %3)</source>
         <extracomment>%1 the count in the patient&apos;s record, %2 a list file, %3 the entries the file holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 enthält %3)</translation>
     </message>
     <message>
         <source>Diagnoses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde:</translation>
     </message>
     <message>
         <source>Teeth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder:</translation>
     </message>
     <message>
         <source>[missing]</source>
         <extracomment>after a picture of kavimo-records show whose file is not there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[fehlt]</translation>
     </message>
     <message>
         <source>--drive-d needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive-d erfordert ein Verzeichnis</translation>
     </message>
     <message>
         <source>--data-group needs a group</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-group erfordert eine Gruppe</translation>
     </message>
     <message>
         <source>--pacs-issuer needs a text</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer erfordert einen Text</translation>
     </message>
     <message>
         <source>--pacs-tls needs on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls erfordert on oder off</translation>
     </message>
     <message>
         <source>--teeth needs FDI numbers such as 11,21</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth erfordert FDI-Nummern wie 11,21</translation>
     </message>
     <message>
         <source>--view needs a view</source>
-        <translation type="unfinished"></translation>
+        <translation>--view erfordert eine Ansicht</translation>
     </message>
     <message>
         <source>teeth %1</source>
         <extracomment>under a picture: %1 its teeth, FDI numbers such as 11,21</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zähne %1</translation>
     </message>
     <message>
         <source>view %1</source>
         <extracomment>under a picture: %1 its view, a keyword such as frontal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view (%2)</source>
         <extracomment>%2 the view keywords, such as &quot;frontal, left-buccal, ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Ansicht (%2)</translation>
     </message>
     <message>
         <source>%1 has no picture %2 in its directory (see show %1)</source>
         <extracomment>%1 the patient&apos;s UID, %2 the picture asked for; &quot;show&quot; is a command name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat kein Bild %2 in seinem Verzeichnis (siehe show %1)</translation>
     </message>
     <message>
         <source>cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähne und Ansicht können nicht festgelegt werden</translation>
     </message>
     <message>
         <source>the audit trail was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Audit-Protokoll wurde nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>no teeth, no view</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zähne, keine Ansicht</translation>
     </message>
 </context>
 </TS>

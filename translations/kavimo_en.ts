@@ -2231,201 +2231,201 @@ use, or a picture or file not written or not stored; 2 wrong usage or no work di
     <message>
         <source>%1: not a regular file</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: not a regular file</translation>
     </message>
     <message>
         <source>%1: the line was written only in part (the disk may be full)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the line was written only in part (the disk may be full)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be read</translation>
     </message>
     <message>
         <source>line %1: no &quot;=&quot;</source>
         <extracomment>%1 is a line number of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1: no &quot;=&quot;</translation>
     </message>
     <message>
         <source>line %1: %2 given twice</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 given twice</translation>
     </message>
     <message>
         <source>line %1: %2 is not UTF-8 text</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 is not UTF-8 text</translation>
     </message>
     <message>
         <source>%1 is not a YYYYMMDD date</source>
         <extracomment>%1 is a key of a &quot;Key=value&quot; file (&quot;BirthDate&quot;, &quot;Date&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a YYYYMMDD date</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished">cannot write %1: %2</translation>
+        <translation>cannot write %1: %2</translation>
     </message>
     <message>
         <source>line %1: unknown key &quot;%2&quot;</source>
         <extracomment>%1 is a line number, %2 a key of the patient&apos;s details file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1: unknown key &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 is not one of M, F, O, U</source>
         <extracomment>%1 is the key of the sex in the patient&apos;s details file (&quot;Sex&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not one of M, F, O, U</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read</translation>
     </message>
     <message numerus="yes">
         <source>larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>larger than %n byte</numerusform>
+            <numerusform>larger than %n bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>cannot be read, or larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>cannot be read, or larger than %n byte</numerusform>
+            <numerusform>cannot be read, or larger than %n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Frontal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frontal</translation>
     </message>
     <message>
         <source>Left buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Left buccal</translation>
     </message>
     <message>
         <source>Right buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Right buccal</translation>
     </message>
     <message>
         <source>Upper occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Upper occlusal</translation>
     </message>
     <message>
         <source>Lower occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lower occlusal</translation>
     </message>
     <message>
         <source>Close-up</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Close-up</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>view</comment>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished">Other</translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read: %1</translation>
     </message>
     <message>
         <source>the first line is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>the first line is not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>not three tab-separated fields</source>
-        <translation type="unfinished"></translation>
+        <translation>not three tab-separated fields</translation>
     </message>
     <message>
         <source>not a picture&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>not a picture&apos;s file name</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <extracomment>%1 is the file name of a picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is given twice</translation>
     </message>
     <message>
         <source>the teeth are not in ascending order, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>the teeth are not in ascending order, separated by commas</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a view</translation>
     </message>
     <message>
         <source>neither teeth nor a view</source>
-        <translation type="unfinished"></translation>
+        <translation>neither teeth nor a view</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the teeth file, %2 what is wrong with that line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cannot remove %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged (%2); it is left as it is</source>
         <extracomment>%1 is the teeth file&apos;s name, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged (%2); it is left as it is</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; cannot be tagged</translation>
     </message>
     <message>
         <source>the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the index cannot be read</translation>
     </message>
     <message>
         <source>the index does not begin with &quot;%1&quot;</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the index does not begin with &quot;%1&quot;</translation>
     </message>
     <message>
         <source>line %1 of the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>line %1 of the index cannot be read</translation>
     </message>
     <message>
         <source>entry %1 (%2) has no folder</source>
         <extracomment>%1 is the name of an entry of the trash, %2 the patient or picture it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entry %1 (%2) has no folder</translation>
     </message>
     <message>
         <source>cannot create the folder %1: something else has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create the folder %1: something else has its name</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create the folder %1: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot create a temporary folder in %1: %2</translation>
     </message>
     <message>
         <source>no free file name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no free file name for the picture in %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2434,1165 +2434,1165 @@ use, or a picture or file not written or not stored; 2 wrong usage or no work di
 a picture, then why it cannot be made into a DICOM object
 ----------
 a picture file, then why it cannot be made into a DICOM object</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no picture to list in the DICOMDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no picture to list in the DICOMDIR</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
         <extracomment>%2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cannot create %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read %1: %2</translation>
     </message>
     <message>
         <source>cannot write the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the outbox %1: %2</translation>
     </message>
     <message>
         <source>cannot read the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the outbox %1: %2</translation>
     </message>
     <message>
         <source>the sending failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the sending failed: %1</translation>
     </message>
     <message numerus="yes">
         <source>refused %n times: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>refused %n time: %1</numerusform>
+            <numerusform>refused %n times: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>warning</translation>
     </message>
     <message>
         <source>attribute list error</source>
-        <translation type="unfinished"></translation>
+        <translation>attribute list error</translation>
     </message>
     <message>
         <source>attribute value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>attribute value out of range</translation>
     </message>
     <message>
         <source>processing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>processing failure</translation>
     </message>
     <message>
         <source>SOP class not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>SOP class not supported</translation>
     </message>
     <message>
         <source>not authorised</source>
-        <translation type="unfinished"></translation>
+        <translation>not authorised</translation>
     </message>
     <message>
         <source>coercion of data elements</source>
-        <translation type="unfinished"></translation>
+        <translation>coercion of data elements</translation>
     </message>
     <message>
         <source>elements discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>elements discarded</translation>
     </message>
     <message>
         <source>data set does not match SOP class</source>
-        <translation type="unfinished"></translation>
+        <translation>data set does not match SOP class</translation>
     </message>
     <message>
         <source>cannot understand</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot understand</translation>
     </message>
     <message>
         <source>out of resources</source>
-        <translation type="unfinished"></translation>
+        <translation>out of resources</translation>
     </message>
     <message>
         <source>status %1</source>
         <extracomment>%1 is a DICOM status number (0xA700)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>status %1</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1 is a DICOM status number (0xA700), %2 what it means (&quot;out of resources&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>status %1: %2</translation>
     </message>
     <message>
         <source>TLS cannot be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS cannot be set up: %1</translation>
     </message>
     <message>
         <source>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</translation>
     </message>
     <message>
         <source>cannot read the CA certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the CA certificate file %1: %2</translation>
     </message>
     <message>
         <source>the CA certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the CA certificate file %1 holds no PEM certificate: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS key file is set without its certificate file</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&apos;s TLS key file is set without its certificate file</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS certificate file is set without its key file</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&apos;s TLS certificate file is set without its key file</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read kavimo&apos;s certificate file %1: %2</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s key file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read kavimo&apos;s key file %1: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 holds no unencrypted PEM private key</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&apos;s key file %1 holds no unencrypted PEM private key</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 does not belong to the certificate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kavimo&apos;s key file %1 does not belong to the certificate %2</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</source>
         <extracomment>%1 is OpenSSL&apos;s reason, %2 the archive&apos;s host name or address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1</source>
         <extracomment>%1 is OpenSSL&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>the archive&apos;s certificate is not trusted: %1</translation>
     </message>
     <message>
         <source>the archive %1 did not finish the TLS handshake in time</source>
-        <translation type="unfinished"></translation>
+        <translation>the archive %1 did not finish the TLS handshake in time</translation>
     </message>
     <message>
         <source>the TLS handshake with the archive %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the TLS handshake with the archive %1 failed: %2</translation>
     </message>
     <message>
         <source>an entry without Patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>an entry without Patient ID</translation>
     </message>
     <message>
         <source>patient &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>patient &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: %2 left out (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 left out (%3)</translation>
     </message>
     <message>
         <source>%1: %2 shortened or cleaned (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 shortened or cleaned (%3)</translation>
     </message>
     <message>
         <source>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a character set, %3 the converter&apos;s reason, %4 the replacement character</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</translation>
     </message>
     <message>
         <source>%1: left out, its Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: left out, its Patient ID is unusable (%2)</translation>
     </message>
     <message>
         <source>%1: left out, its Issuer of Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Issuer of Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: left out, its Issuer of Patient ID is unusable (%2)</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>birth date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>birth date</translation>
     </message>
     <message>
         <source>sex</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sex</translation>
     </message>
     <message>
         <source>%1: sex left out (not F, M or O)</source>
         <extracomment>%1 names the worklist entry&apos;s patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sex left out (not F, M or O)</translation>
     </message>
     <message>
         <source>Accession Number</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number</translation>
     </message>
     <message>
         <source>Study Instance UID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID</translation>
     </message>
     <message>
         <source>Requested Procedure ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure ID</translation>
     </message>
     <message>
         <source>Requested Procedure Description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure Description</translation>
     </message>
     <message>
         <source>referring physician</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>referring physician</translation>
     </message>
     <message>
         <source>scheduled date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>scheduled date</translation>
     </message>
     <message>
         <source>scheduled time</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>scheduled time</translation>
     </message>
     <message>
         <source>modality</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modality</translation>
     </message>
     <message>
         <source>station</source>
         <extracomment>a field of a worklist entry (the AE title of the station it is scheduled on)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>station</translation>
     </message>
     <message>
         <source>step description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>step description</translation>
     </message>
     <message>
         <source>step ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>step ID</translation>
     </message>
     <message>
         <source>no patient %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no patient %1</translation>
     </message>
     <message>
         <source>refused %1: it is a link to %2, outside the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>refused %1: it is a link to %2, outside the work directory</translation>
     </message>
     <message>
         <source>refused %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>refused %1: not a regular file</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot open %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read %1</translation>
     </message>
     <message>
         <source>the picture is too large for an object</source>
-        <translation type="unfinished"></translation>
+        <translation>the picture is too large for an object</translation>
     </message>
     <message>
         <source>no installation identity to make the object&apos;s UIDs with</source>
-        <translation type="unfinished"></translation>
+        <translation>no installation identity to make the object&apos;s UIDs with</translation>
     </message>
     <message>
         <source>the order&apos;s Study Instance UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the order&apos;s Study Instance UID: %1</translation>
     </message>
     <message>
         <source>Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient ID: %1</translation>
     </message>
     <message>
         <source>Issuer of Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Issuer of Patient ID: %1</translation>
     </message>
     <message>
         <source>Accession Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number: %1</translation>
     </message>
     <message>
         <source>not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>not enough memory for the picture</translation>
     </message>
     <message>
         <source>the object holds no JPEG data</source>
-        <translation type="unfinished"></translation>
+        <translation>the object holds no JPEG data</translation>
     </message>
     <message>
         <source>the object holds no RGB pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>the object holds no RGB pixels</translation>
     </message>
     <message>
         <source>cannot make the picture uncompressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot make the picture uncompressed: %1</translation>
     </message>
     <message>
         <source>cannot make the picture JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot make the picture JPEG: %1</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>not UTF-8 text</translation>
     </message>
     <message>
         <source>contains a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>contains a backslash</translation>
     </message>
     <message>
         <source>contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>contains a control character</translation>
     </message>
     <message numerus="yes">
         <source>longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>longer than %n character</numerusform>
+            <numerusform>longer than %n characters</numerusform>
         </translation>
     </message>
     <message>
         <source>more than three name groups</source>
-        <translation type="unfinished"></translation>
+        <translation>more than three name groups</translation>
     </message>
     <message numerus="yes">
         <source>a name group longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>a name group longer than %n character</numerusform>
+            <numerusform>a name group longer than %n characters</numerusform>
         </translation>
     </message>
     <message>
         <source>more than five name components</source>
-        <translation type="unfinished"></translation>
+        <translation>more than five name components</translation>
     </message>
     <message>
         <source>not a person name</source>
-        <translation type="unfinished"></translation>
+        <translation>not a person name</translation>
     </message>
     <message>
         <source>not an AE title</source>
-        <translation type="unfinished"></translation>
+        <translation>not an AE title</translation>
     </message>
     <message>
         <source>not a code string</source>
-        <translation type="unfinished"></translation>
+        <translation>not a code string</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>not a date</translation>
     </message>
     <message>
         <source>not a time</source>
-        <translation type="unfinished"></translation>
+        <translation>not a time</translation>
     </message>
     <message>
         <source>not a UID</source>
-        <translation type="unfinished"></translation>
+        <translation>not a UID</translation>
     </message>
     <message>
         <source>an unknown VR</source>
-        <translation type="unfinished"></translation>
+        <translation>an unknown VR</translation>
     </message>
     <message>
         <source>the patient ID holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the patient ID holds a control character or is not UTF-8 text</translation>
     </message>
     <message>
         <source>the last name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the last name holds a control character or is not UTF-8 text</translation>
     </message>
     <message>
         <source>the first name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the first name holds a control character or is not UTF-8 text</translation>
     </message>
     <message>
         <source>the phone holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the phone holds a control character or is not UTF-8 text</translation>
     </message>
     <message numerus="yes">
         <source>the patient ID is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the patient ID is longer than %n character</numerusform>
+            <numerusform>the patient ID is longer than %n characters</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the last name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the last name is longer than %n character</numerusform>
+            <numerusform>the last name is longer than %n characters</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the first name is longer than %n character</numerusform>
+            <numerusform>the first name is longer than %n characters</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the phone is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the phone is longer than %n character</numerusform>
+            <numerusform>the phone is longer than %n characters</numerusform>
         </translation>
     </message>
     <message>
         <source>the patient ID is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the patient ID is missing</translation>
     </message>
     <message>
         <source>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</translation>
     </message>
     <message>
         <source>the last name is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the last name is missing</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished">the birth date &quot;%1&quot; is not a date (YYYYMMDD)</translation>
+        <translation>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the birth date %1 lies in the future</source>
-        <translation type="unfinished"></translation>
+        <translation>the birth date %1 lies in the future</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O or U</source>
-        <translation type="unfinished"></translation>
+        <translation>the sex &quot;%1&quot; is not M, F, O or U</translation>
     </message>
     <message>
         <source>the message is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>the message is too long</translation>
     </message>
     <message>
         <source>the message does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>the message does not start with &quot;%1&quot;</translation>
     </message>
     <message>
         <source>text follows the end line</source>
-        <translation type="unfinished"></translation>
+        <translation>text follows the end line</translation>
     </message>
     <message>
         <source>the message holds no PatientID</source>
-        <translation type="unfinished"></translation>
+        <translation>the message holds no PatientID</translation>
     </message>
     <message>
         <source>line %1 holds no &apos;=&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1 holds no &apos;=&apos;</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>the key &quot;%1&quot; is repeated</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not the name of a picture</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown key &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the message has no end line</source>
-        <translation type="unfinished"></translation>
+        <translation>the message has no end line</translation>
     </message>
     <message numerus="yes">
         <source>the file is larger than %n KiB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the file is larger than %n KiB</numerusform>
+            <numerusform>the file is larger than %n KiB</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is UTF-8 text, not ISO-8859-1</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is UTF-8 text, not ISO-8859-1</translation>
     </message>
     <message>
         <source>the file is not ISO-8859-1 text (byte %1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is not ISO-8859-1 text (byte %1 at offset %2)</translation>
     </message>
     <message>
         <source>the transfer file has no [PATIENT] section</source>
-        <translation type="unfinished"></translation>
+        <translation>the transfer file has no [PATIENT] section</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</source>
-        <translation type="unfinished"></translation>
+        <translation>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, W, D or U</source>
-        <translation type="unfinished"></translation>
+        <translation>the sex &quot;%1&quot; is not M, W, D or U</translation>
     </message>
     <message>
         <source>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</translation>
     </message>
     <message>
         <source>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</source>
         <extracomment>%1 is a section of the transfer file (&quot;MMO1&quot;), %2 the picture name given there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</translation>
     </message>
     <message>
         <source>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</translation>
     </message>
     <message>
         <source>the export names no pictures ([MMOS] COUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>the export names no pictures ([MMOS] COUNT)</translation>
     </message>
     <message>
         <source>the export folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>the export folder %1 does not exist</translation>
     </message>
     <message>
         <source>the picture %1 is not one of the patient&apos;s</source>
-        <translation type="unfinished">the picture %1 is not one of the patient&apos;s</translation>
+        <translation>the picture %1 is not one of the patient&apos;s</translation>
     </message>
     <message>
         <source>cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the picture %1</translation>
     </message>
     <message>
         <source>the data group &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>the data group &quot;%1&quot; does not exist</translation>
     </message>
     <message>
         <source>this account is not a member of the data group &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>this account is not a member of the data group &quot;%1&quot;</translation>
     </message>
     <message>
         <source>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</translation>
     </message>
     <message>
         <source>ok</source>
         <extracomment>the outcome of an event of the audit trail; keep it at most 7 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>FAILED</translation>
     </message>
     <message>
         <source>Audit trail %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit trail %1 (%2)</translation>
     </message>
     <message>
         <source>1 event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 event</translation>
     </message>
     <message numerus="yes">
         <source>%n events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n event</numerusform>
+            <numerusform>%n events</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 event since %1</translation>
     </message>
     <message numerus="yes">
         <source>%n events since %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n event since %1</numerusform>
+            <numerusform>%n events since %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; 1 line skipped, not a whole event</source>
         <extracomment>%1 the events shown, such as &quot;2 events since 20240305&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; 1 line skipped, not a whole event</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n lines skipped, not a whole event</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n line skipped, not a whole event</numerusform>
+            <numerusform>%1; %n lines skipped, not a whole event</numerusform>
         </translation>
     </message>
     <message>
         <source>problem: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>problem: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what may be wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>warning: %1: %2</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot;: the file cannot be read</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</source>
         <extracomment>%3 the name of a picture format, such as PNG</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</translation>
     </message>
     <message>
         <source>1 patient</source>
-        <translation type="unfinished"></translation>
+        <translation>1 patient</translation>
     </message>
     <message numerus="yes">
         <source>%n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n patient</numerusform>
+            <numerusform>%n patients</numerusform>
         </translation>
     </message>
     <message>
         <source>missing, but the record counts 1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>missing, but the record counts 1 record</translation>
     </message>
     <message numerus="yes">
         <source>missing, but the record counts %n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>missing, but the record counts %n record</numerusform>
+            <numerusform>missing, but the record counts %n records</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (created empty when the patient is selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>missing (created empty when the patient is selected)</translation>
     </message>
     <message>
         <source>%1 bytes is not a whole number of %2-byte records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes is not a whole number of %2-byte records</translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1</source>
         <extracomment>%1 the count in the patient&apos;s record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>holds 1 record, the record counts %1</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>holds %n record, the record counts %1</numerusform>
+            <numerusform>holds %n records, the record counts %1</numerusform>
         </translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished"></translation>
+        <translation>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>holds %n record, the record counts %1 (the rest is dropped when rewritten)</numerusform>
+            <numerusform>holds %n records, the record counts %1 (the rest is dropped when rewritten)</numerusform>
         </translation>
     </message>
     <message>
         <source>a link, not the folder of the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>a link, not the folder of the originals</translation>
     </message>
     <message>
         <source>stray directory among the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>stray directory among the originals</translation>
     </message>
     <message>
         <source>left over from an interrupted copy of an original</source>
-        <translation type="unfinished"></translation>
+        <translation>left over from an interrupted copy of an original</translation>
     </message>
     <message>
         <source>an original without its picture</source>
-        <translation type="unfinished"></translation>
+        <translation>an original without its picture</translation>
     </message>
     <message>
         <source>damaged teeth and views (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>damaged teeth and views (%1)</translation>
     </message>
     <message>
         <source>teeth of %1, which is not there (Update forgets them)</source>
-        <translation type="unfinished"></translation>
+        <translation>teeth of %1, which is not there (Update forgets them)</translation>
     </message>
     <message>
         <source>holds the record of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>holds the record of %1</translation>
     </message>
     <message>
         <source>the record names the directory &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>the record names the directory &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 bytes instead of 1032</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes instead of 1032</translation>
     </message>
     <message>
         <source>negative counts in the record</source>
-        <translation type="unfinished"></translation>
+        <translation>negative counts in the record</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; belongs to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot; belongs to %3</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 &quot;%2&quot;: the file is missing</translation>
     </message>
     <message>
         <source>stray directory in a patient directory</source>
-        <translation type="unfinished"></translation>
+        <translation>stray directory in a patient directory</translation>
     </message>
     <message>
         <source>left over from an interrupted rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>left over from an interrupted rewrite</translation>
     </message>
     <message>
         <source>picture not in the picture list (Update rebuilds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>picture not in the picture list (Update rebuilds it)</translation>
     </message>
     <message>
         <source>damaged patient details (%1); the record stands in for them</source>
-        <translation type="unfinished"></translation>
+        <translation>damaged patient details (%1); the record stands in for them</translation>
     </message>
     <message>
         <source>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</source>
-        <translation type="unfinished"></translation>
+        <translation>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</translation>
     </message>
     <message>
         <source>stray file</source>
-        <translation type="unfinished"></translation>
+        <translation>stray file</translation>
     </message>
     <message>
         <source>not in the trash index (removed after 30 days)</source>
-        <translation type="unfinished"></translation>
+        <translation>not in the trash index (removed after 30 days)</translation>
     </message>
     <message>
         <source>no work directory at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no work directory at %1</translation>
     </message>
     <message>
         <source>damaged: not an installation identity (restore it from a backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>damaged: not an installation identity (restore it from a backup)</translation>
     </message>
     <message>
         <source>a link, not a directory; not a patient</source>
-        <translation type="unfinished"></translation>
+        <translation>a link, not a directory; not a patient</translation>
     </message>
     <message>
         <source>missing backup: no %1, so the patient is not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>missing backup: no %1, so the patient is not in the patient list</translation>
     </message>
     <message>
         <source>incomplete backup: %1 of 1032 bytes; not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>incomplete backup: %1 of 1032 bytes; not in the patient list</translation>
     </message>
     <message>
         <source>UID is not above the one before it in list order</source>
-        <translation type="unfinished"></translation>
+        <translation>UID is not above the one before it in list order</translation>
     </message>
     <message numerus="yes">
         <source>more than %n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>more than %n patient</numerusform>
+            <numerusform>more than %n patients</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (regenerated at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>missing (regenerated at the next start)</translation>
     </message>
     <message>
         <source>%1 for %2 (regenerated at the next start)</source>
         <extracomment>%1 the entries of the patient list file, such as &quot;3 records&quot;; %2 the patients, such as &quot;2 patients&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 for %2 (regenerated at the next start)</translation>
     </message>
     <message>
         <source>1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>1 record</translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
         </translation>
     </message>
     <message>
         <source>odd length: not UTF-16 text</source>
-        <translation type="unfinished"></translation>
+        <translation>odd length: not UTF-16 text</translation>
     </message>
     <message>
         <source>%1 checked: %2, %3.</source>
         <extracomment>the summary of kavimo-records check: %1 such as &quot;2 patients&quot;, %2 such as &quot;0 problems&quot;, %3 such as &quot;1 warning&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 checked: %2, %3.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problem</translation>
     </message>
     <message numerus="yes">
         <source>%n problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problem</numerusform>
+            <numerusform>%n problems</numerusform>
         </translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 warning</translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
         </translation>
     </message>
     <message>
         <source>not an archive address (AET@HOST:PORT): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>not an archive address (AET@HOST:PORT): %1</translation>
     </message>
     <message>
         <source>not an AE title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>not an AE title: %1</translation>
     </message>
     <message>
         <source>Exporting %1 of %2: %3</source>
         <extracomment>the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporting %1 of %2: %3</translation>
     </message>
     <message>
         <source>%1 of 1 picture written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of 1 picture written</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n picture written</numerusform>
+            <numerusform>%1 of %n pictures written</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: failed: %2</translation>
     </message>
     <message>
         <source>%1: not sent: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: not sent: %2</translation>
     </message>
     <message>
         <source>%1: stored as %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: stored as %2</translation>
     </message>
     <message>
         <source>%1 of 1 picture stored in %2</source>
         <extracomment>%2 the archive, such as PACS@host:104</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 of 1 picture stored in %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures stored in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n picture stored in %2</numerusform>
+            <numerusform>%1 of %n pictures stored in %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Worklist of %1: 1 scheduled patient</source>
         <extracomment>%1 the day, YYYYMMDD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worklist of %1: 1 scheduled patient</translation>
     </message>
     <message numerus="yes">
         <source>Worklist of %1: %n scheduled patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Worklist of %1: %n scheduled patient</numerusform>
+            <numerusform>Worklist of %1: %n scheduled patients</numerusform>
         </translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled time</extracomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Patient ID</source>
         <extracomment>a column heading of kavimo-records worklist</extracomment>
-        <translation type="unfinished">Patient ID</translation>
+        <translation>Patient ID</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>a column heading of kavimo-records worklist
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Born</source>
         <extracomment>a column heading of kavimo-records worklist: the birth date</extracomment>
-        <translation type="unfinished">Born</translation>
+        <translation>Born</translation>
     </message>
     <message>
         <source>Sex</source>
         <extracomment>a column heading of kavimo-records worklist: the letter M, F or O
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Sex</translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Procedure</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled procedure</extracomment>
-        <translation type="unfinished">Procedure</translation>
+        <translation>Procedure</translation>
     </message>
     <message numerus="yes">
         <source>(list cut at %n entries; the archive schedules more)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(list cut at %n entry; the archive schedules more)</numerusform>
+            <numerusform>(list cut at %n entries; the archive schedules more)</numerusform>
         </translation>
     </message>
     <message>
         <source>male</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">male</translation>
+        <translation>male</translation>
     </message>
     <message>
         <source>female</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">female</translation>
+        <translation>female</translation>
     </message>
     <message>
         <source>Work directory %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Work directory %1 (%2)</translation>
     </message>
     <message>
         <source>Hospital: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hospital: %1</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(not set)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number in the list</extracomment>
-        <translation type="unfinished">No.</translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Age</translation>
+        <translation>Age</translation>
     </message>
     <message>
         <source>Phone</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Phone</translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Diags</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of diagnoses</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diags</translation>
     </message>
     <message>
         <source>Pics</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pics</translation>
     </message>
     <message>
         <source>Details:</source>
         <extracomment>a label of kavimo-records show: the details typed for the patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Details:</translation>
     </message>
     <message>
         <source>none (%1 is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>none (%1 is missing)</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged: %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>from %1</translation>
     </message>
     <message>
         <source>other</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">other</translation>
+        <translation>other</translation>
     </message>
     <message>
         <source>unknown</source>
         <extracomment>the patient&apos;s sex: not known</extracomment>
-        <translation type="unfinished">unknown</translation>
+        <translation>unknown</translation>
     </message>
     <message>
         <source>Full name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Full name:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone:</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Birth date:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex:</translation>
     </message>
     <message>
         <source>Patient ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient ID:</translation>
     </message>
     <message>
         <source>Issuer:</source>
         <extracomment>the issuer of the patient&apos;s outside Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Issuer:</translation>
     </message>
     <message>
         <source>Worklist name:</source>
         <extracomment>the patient&apos;s name as the worklist wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worklist name:</translation>
     </message>
     <message>
         <source>no patient %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no patient %1 in %2</translation>
     </message>
     <message>
         <source>Patient %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient %1 of %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Age:</translation>
     </message>
     <message>
         <source>Directory:</source>
         <extracomment>a label of kavimo-records show: the patient&apos;s folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Directory:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>%1 (%2 holds %3)</source>
         <extracomment>%1 the count in the patient&apos;s record, %2 a list file, %3 the entries the file holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 holds %3)</translation>
     </message>
     <message>
         <source>Diagnoses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnoses:</translation>
     </message>
     <message>
         <source>Teeth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teeth:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures:</translation>
     </message>
     <message>
         <source>[missing]</source>
         <extracomment>after a picture of kavimo-records show whose file is not there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[missing]</translation>
     </message>
     <message>
         <source>--drive-d needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive-d needs a directory</translation>
     </message>
     <message>
         <source>--data-group needs a group</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-group needs a group</translation>
     </message>
     <message>
         <source>--pacs-issuer needs a text</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer needs a text</translation>
     </message>
     <message>
         <source>--pacs-tls needs on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls needs on or off</translation>
     </message>
     <message>
         <source>--teeth needs FDI numbers such as 11,21</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth needs FDI numbers such as 11,21</translation>
     </message>
     <message>
         <source>--view needs a view</source>
-        <translation type="unfinished"></translation>
+        <translation>--view needs a view</translation>
     </message>
     <message>
         <source>teeth %1</source>
         <extracomment>under a picture: %1 its teeth, FDI numbers such as 11,21</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>teeth %1</translation>
     </message>
     <message>
         <source>view %1</source>
         <extracomment>under a picture: %1 its view, a keyword such as frontal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>view %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view (%2)</source>
         <extracomment>%2 the view keywords, such as &quot;frontal, left-buccal, ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a view (%2)</translation>
     </message>
     <message>
         <source>%1 has no picture %2 in its directory (see show %1)</source>
         <extracomment>%1 the patient&apos;s UID, %2 the picture asked for; &quot;show&quot; is a command name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no picture %2 in its directory (see show %1)</translation>
     </message>
     <message>
         <source>cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be tagged</translation>
     </message>
     <message>
         <source>the audit trail was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the audit trail was not written: %1</translation>
     </message>
     <message>
         <source>no teeth, no view</source>
-        <translation type="unfinished"></translation>
+        <translation>no teeth, no view</translation>
     </message>
 </context>
 </TS>
