@@ -2231,201 +2231,201 @@ trabajo está en uso, o no se escribió o no se guardó una imagen o un archivo;
     <message>
         <source>%1: not a regular file</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un archivo normal</translation>
     </message>
     <message>
         <source>%1: the line was written only in part (the disk may be full)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la línea solo se escribió en parte (puede que el disco esté lleno)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer</translation>
     </message>
     <message>
         <source>line %1: no &quot;=&quot;</source>
         <extracomment>%1 is a line number of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: no hay «=»</translation>
     </message>
     <message>
         <source>line %1: %2 given twice</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 aparece dos veces</translation>
     </message>
     <message>
         <source>line %1: %2 is not UTF-8 text</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 no es texto UTF-8</translation>
     </message>
     <message>
         <source>%1 is not a YYYYMMDD date</source>
         <extracomment>%1 is a key of a &quot;Key=value&quot; file (&quot;BirthDate&quot;, &quot;Date&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una fecha YYYYMMDD</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished">no se puede escribir %1: %2</translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>line %1: unknown key &quot;%2&quot;</source>
         <extracomment>%1 is a line number, %2 a key of the patient&apos;s details file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: clave desconocida «%2»</translation>
     </message>
     <message>
         <source>%1 is not one of M, F, O, U</source>
         <extracomment>%1 is the key of the sex in the patient&apos;s details file (&quot;Sex&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es M, F, O ni U</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message numerus="yes">
         <source>larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>más de %n byte</numerusform>
+            <numerusform>más de %n bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>cannot be read, or larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>no se puede leer o tiene más de %n byte</numerusform>
+            <numerusform>no se puede leer o tiene más de %n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>Frontal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frontal</translation>
     </message>
     <message>
         <source>Left buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vestibular izquierda</translation>
     </message>
     <message>
         <source>Right buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vestibular derecha</translation>
     </message>
     <message>
         <source>Upper occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oclusal superior</translation>
     </message>
     <message>
         <source>Lower occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oclusal inferior</translation>
     </message>
     <message>
         <source>Close-up</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primer plano</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>view</comment>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished">Otro</translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de diente FDI (11-48, 51-85)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>the first line is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera línea no es «%1»</translation>
     </message>
     <message>
         <source>not three tab-separated fields</source>
-        <translation type="unfinished"></translation>
+        <translation>no son tres campos separados por tabuladores</translation>
     </message>
     <message>
         <source>not a picture&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un nombre de archivo de imagen</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <extracomment>%1 is the file name of a picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
     <message>
         <source>the teeth are not in ascending order, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>los dientes no están en orden ascendente, separados por comas</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una vista</translation>
     </message>
     <message>
         <source>neither teeth nor a view</source>
-        <translation type="unfinished"></translation>
+        <translation>ni dientes ni vista</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the teeth file, %2 what is wrong with that line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede eliminar %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged (%2); it is left as it is</source>
         <extracomment>%1 is the teeth file&apos;s name, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado (%2); se deja tal como está</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden asignar dientes ni vista a «%1»</translation>
     </message>
     <message>
         <source>the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el índice</translation>
     </message>
     <message>
         <source>the index does not begin with &quot;%1&quot;</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el índice no empieza por «%1»</translation>
     </message>
     <message>
         <source>line %1 of the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la línea %1 del índice</translation>
     </message>
     <message>
         <source>entry %1 (%2) has no folder</source>
         <extracomment>%1 is the name of an entry of the trash, %2 the patient or picture it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 (%2) no tiene carpeta</translation>
     </message>
     <message>
         <source>cannot create the folder %1: something else has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1: ya existe otro elemento con ese nombre</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una carpeta temporal en %1: %2</translation>
     </message>
     <message>
         <source>no free file name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún nombre de archivo libre para la imagen en %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2434,1165 +2434,1165 @@ trabajo está en uso, o no se escribió o no se guardó una imagen o un archivo;
 a picture, then why it cannot be made into a DICOM object
 ----------
 a picture file, then why it cannot be made into a DICOM object</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no picture to list in the DICOMDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna imagen que incluir en el DICOMDIR</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
         <extracomment>%2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado: no contiene la identidad de esta instalación. Restáurelo desde una copia de seguridad; elimínelo solo para dar a esta instalación una identidad nueva (las imágenes enviadas antes recibirán UID nuevos cuando se vuelvan a enviar)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>cannot write the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la cola de envío %1: %2</translation>
     </message>
     <message>
         <source>cannot read the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la cola de envío %1: %2</translation>
     </message>
     <message>
         <source>the sending failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falló el envío: %1</translation>
     </message>
     <message numerus="yes">
         <source>refused %n times: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>rechazado %n vez: %1</numerusform>
+            <numerusform>rechazado %n veces: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia</translation>
     </message>
     <message>
         <source>attribute list error</source>
-        <translation type="unfinished"></translation>
+        <translation>error en la lista de atributos</translation>
     </message>
     <message>
         <source>attribute value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>valor de atributo fuera de rango</translation>
     </message>
     <message>
         <source>processing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>error de procesamiento</translation>
     </message>
     <message>
         <source>SOP class not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>clase SOP no admitida</translation>
     </message>
     <message>
         <source>not authorised</source>
-        <translation type="unfinished"></translation>
+        <translation>no autorizado</translation>
     </message>
     <message>
         <source>coercion of data elements</source>
-        <translation type="unfinished"></translation>
+        <translation>coerción de elementos de datos</translation>
     </message>
     <message>
         <source>elements discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>elementos descartados</translation>
     </message>
     <message>
         <source>data set does not match SOP class</source>
-        <translation type="unfinished"></translation>
+        <translation>el conjunto de datos no corresponde a la clase SOP</translation>
     </message>
     <message>
         <source>cannot understand</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede interpretar</translation>
     </message>
     <message>
         <source>out of resources</source>
-        <translation type="unfinished"></translation>
+        <translation>recursos insuficientes</translation>
     </message>
     <message>
         <source>status %1</source>
         <extracomment>%1 is a DICOM status number (0xA700)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estado %1</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1 is a DICOM status number (0xA700), %2 what it means (&quot;out of resources&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estado %1: %2</translation>
     </message>
     <message>
         <source>TLS cannot be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede configurar TLS: %1</translation>
     </message>
     <message>
         <source>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS está activado, pero no hay ningún archivo de certificados de CA configurado para comprobar el certificado del archivo</translation>
     </message>
     <message>
         <source>cannot read the CA certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de certificados de CA %1: %2</translation>
     </message>
     <message>
         <source>the CA certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de certificados de CA %1 no contiene ningún certificado PEM: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS key file is set without its certificate file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de clave TLS de kavimo está configurado sin su archivo de certificado</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS certificate file is set without its key file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de certificado TLS de kavimo está configurado sin su archivo de clave</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de certificado de kavimo %1: %2</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s key file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de clave de kavimo %1: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de certificado de kavimo %1 no contiene ningún certificado PEM: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 holds no unencrypted PEM private key</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de clave de kavimo %1 no contiene ninguna clave privada PEM sin cifrar</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 does not belong to the certificate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de clave de kavimo %1 no corresponde al certificado %2</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</source>
         <extracomment>%1 is OpenSSL&apos;s reason, %2 the archive&apos;s host name or address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el certificado del archivo no es de confianza: %1 (no está emitido a nombre de %2)</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1</source>
         <extracomment>%1 is OpenSSL&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el certificado del archivo no es de confianza: %1</translation>
     </message>
     <message>
         <source>the archive %1 did not finish the TLS handshake in time</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo %1 no completó la negociación TLS a tiempo</translation>
     </message>
     <message>
         <source>the TLS handshake with the archive %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>falló la negociación TLS con el archivo %1: %2</translation>
     </message>
     <message>
         <source>an entry without Patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>una entrada sin ID de paciente</translation>
     </message>
     <message>
         <source>patient &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>paciente «%1»</translation>
     </message>
     <message>
         <source>%1: %2 left out (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: campo «%2» omitido (%3)</translation>
     </message>
     <message>
         <source>%1: %2 shortened or cleaned (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: campo «%2» acortado o depurado (%3)</translation>
     </message>
     <message>
         <source>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a character set, %3 the converter&apos;s reason, %4 the replacement character</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sus textos no se pueden leer con el juego de caracteres «%2» (%3); lo que no es UTF-8 se muestra como %4</translation>
     </message>
     <message>
         <source>%1: left out, its Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada omitida, su ID de paciente no se puede usar (%2)</translation>
     </message>
     <message>
         <source>%1: left out, its Issuer of Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Issuer of Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada omitida, su emisor del ID de paciente (Issuer of Patient ID) no se puede usar (%2)</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>birth date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fecha de nacimiento</translation>
     </message>
     <message>
         <source>sex</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sexo</translation>
     </message>
     <message>
         <source>%1: sex left out (not F, M or O)</source>
         <extracomment>%1 names the worklist entry&apos;s patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sexo omitido (no es F, M ni O)</translation>
     </message>
     <message>
         <source>Accession Number</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number</translation>
     </message>
     <message>
         <source>Study Instance UID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID</translation>
     </message>
     <message>
         <source>Requested Procedure ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure ID</translation>
     </message>
     <message>
         <source>Requested Procedure Description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure Description</translation>
     </message>
     <message>
         <source>referring physician</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>médico remitente</translation>
     </message>
     <message>
         <source>scheduled date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fecha programada</translation>
     </message>
     <message>
         <source>scheduled time</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hora programada</translation>
     </message>
     <message>
         <source>modality</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modalidad</translation>
     </message>
     <message>
         <source>station</source>
         <extracomment>a field of a worklist entry (the AE title of the station it is scheduled on)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>equipo</translation>
     </message>
     <message>
         <source>step description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>descripción del paso</translation>
     </message>
     <message>
         <source>step ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID del paso</translation>
     </message>
     <message>
         <source>no patient %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el paciente %1</translation>
     </message>
     <message>
         <source>refused %1: it is a link to %2, outside the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza %1: es un enlace a %2, fuera de la carpeta de trabajo</translation>
     </message>
     <message>
         <source>refused %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza %1: no es un archivo normal</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1</translation>
     </message>
     <message>
         <source>the picture is too large for an object</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen es demasiado grande para un objeto DICOM</translation>
     </message>
     <message>
         <source>no installation identity to make the object&apos;s UIDs with</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay identidad de la instalación con la que generar los UID del objeto</translation>
     </message>
     <message>
         <source>the order&apos;s Study Instance UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID de la orden: %1</translation>
     </message>
     <message>
         <source>Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de paciente: %1</translation>
     </message>
     <message>
         <source>Issuer of Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisor del ID de paciente (Issuer of Patient ID): %1</translation>
     </message>
     <message>
         <source>Accession Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number: %1</translation>
     </message>
     <message>
         <source>not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para la imagen</translation>
     </message>
     <message>
         <source>the object holds no JPEG data</source>
-        <translation type="unfinished"></translation>
+        <translation>el objeto no contiene datos JPEG</translation>
     </message>
     <message>
         <source>the object holds no RGB pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>el objeto no contiene píxeles RGB</translation>
     </message>
     <message>
         <source>cannot make the picture uncompressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede descomprimir la imagen: %1</translation>
     </message>
     <message>
         <source>cannot make the picture JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede convertir la imagen a JPEG: %1</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-8</translation>
     </message>
     <message>
         <source>contains a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una barra invertida</translation>
     </message>
     <message>
         <source>contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter de control</translation>
     </message>
     <message numerus="yes">
         <source>longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>más de %n carácter</numerusform>
+            <numerusform>más de %n caracteres</numerusform>
         </translation>
     </message>
     <message>
         <source>more than three name groups</source>
-        <translation type="unfinished"></translation>
+        <translation>más de tres grupos de nombre</translation>
     </message>
     <message numerus="yes">
         <source>a name group longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un grupo de nombre de más de %n carácter</numerusform>
+            <numerusform>un grupo de nombre de más de %n caracteres</numerusform>
         </translation>
     </message>
     <message>
         <source>more than five name components</source>
-        <translation type="unfinished"></translation>
+        <translation>más de cinco componentes de nombre</translation>
     </message>
     <message>
         <source>not a person name</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un nombre de persona</translation>
     </message>
     <message>
         <source>not an AE title</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un título AE</translation>
     </message>
     <message>
         <source>not a code string</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una cadena de código</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fecha</translation>
     </message>
     <message>
         <source>not a time</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hora</translation>
     </message>
     <message>
         <source>not a UID</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un UID</translation>
     </message>
     <message>
         <source>an unknown VR</source>
-        <translation type="unfinished"></translation>
+        <translation>una VR desconocida</translation>
     </message>
     <message>
         <source>the patient ID holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el ID de paciente contiene un carácter de control o no es texto UTF-8</translation>
     </message>
     <message>
         <source>the last name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>los apellidos contienen un carácter de control o no son texto UTF-8</translation>
     </message>
     <message>
         <source>the first name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene un carácter de control o no es texto UTF-8</translation>
     </message>
     <message>
         <source>the phone holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el teléfono contiene un carácter de control o no es texto UTF-8</translation>
     </message>
     <message numerus="yes">
         <source>the patient ID is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el ID de paciente tiene más de %n carácter</numerusform>
+            <numerusform>el ID de paciente tiene más de %n caracteres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the last name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>los apellidos tienen más de %n carácter</numerusform>
+            <numerusform>los apellidos tienen más de %n caracteres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el nombre tiene más de %n carácter</numerusform>
+            <numerusform>el nombre tiene más de %n caracteres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the phone is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el teléfono tiene más de %n carácter</numerusform>
+            <numerusform>el teléfono tiene más de %n caracteres</numerusform>
         </translation>
     </message>
     <message>
         <source>the patient ID is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el ID de paciente</translation>
     </message>
     <message>
         <source>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>el ID de paciente «%1» contiene un carácter de ruta («/» o «\»)</translation>
     </message>
     <message>
         <source>the last name is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan los apellidos</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished">la fecha de nacimiento «%1» no es una fecha (YYYYMMDD)</translation>
+        <translation>la fecha de nacimiento «%1» no es una fecha (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the birth date %1 lies in the future</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de nacimiento %1 está en el futuro</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O or U</source>
-        <translation type="unfinished"></translation>
+        <translation>el sexo «%1» no es M, F, O ni U</translation>
     </message>
     <message>
         <source>the message is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>el mensaje es demasiado largo</translation>
     </message>
     <message>
         <source>the message does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el mensaje no empieza por «%1»</translation>
     </message>
     <message>
         <source>text follows the end line</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto después de la línea final</translation>
     </message>
     <message>
         <source>the message holds no PatientID</source>
-        <translation type="unfinished"></translation>
+        <translation>el mensaje no contiene PatientID</translation>
     </message>
     <message>
         <source>line %1 holds no &apos;=&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no contiene «=»</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave «%1» está repetida</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es el nombre de una imagen</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida «%1»</translation>
     </message>
     <message>
         <source>the message has no end line</source>
-        <translation type="unfinished"></translation>
+        <translation>el mensaje no tiene línea final</translation>
     </message>
     <message numerus="yes">
         <source>the file is larger than %n KiB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el archivo tiene más de %n KiB</numerusform>
+            <numerusform>el archivo tiene más de %n KiB</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is UTF-8 text, not ISO-8859-1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es texto UTF-8, no ISO-8859-1</translation>
     </message>
     <message>
         <source>the file is not ISO-8859-1 text (byte %1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es texto ISO-8859-1 (byte %1 en la posición %2)</translation>
     </message>
     <message>
         <source>the transfer file has no [PATIENT] section</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de transferencia no tiene sección [PATIENT]</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de nacimiento «%1» no es una fecha (YYYYMMDD o DD.MM.YYYY)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, W, D or U</source>
-        <translation type="unfinished"></translation>
+        <translation>el sexo «%1» no es M, W, D ni U</translation>
     </message>
     <message>
         <source>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOS] COUNT «%1» no es un número de imágenes</translation>
     </message>
     <message>
         <source>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</source>
         <extracomment>%1 is a section of the transfer file (&quot;MMO1&quot;), %2 the picture name given there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[%1] MMOID «%2» no es una imagen de kavimo</translation>
     </message>
     <message>
         <source>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOPATH] PATH «%1» no es una ruta de carpeta absoluta</translation>
     </message>
     <message>
         <source>the export names no pictures ([MMOS] COUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>la exportación no indica ninguna imagen ([MMOS] COUNT)</translation>
     </message>
     <message>
         <source>the export folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de exportación %1 no existe</translation>
     </message>
     <message>
         <source>the picture %1 is not one of the patient&apos;s</source>
-        <translation type="unfinished">la imagen %1 no es del paciente</translation>
+        <translation>la imagen %1 no es del paciente</translation>
     </message>
     <message>
         <source>cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la imagen %1</translation>
     </message>
     <message>
         <source>the data group &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el grupo que comparte las fichas «%1» no existe</translation>
     </message>
     <message>
         <source>this account is not a member of the data group &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>esta cuenta no es miembro del grupo que comparte las fichas «%1»</translation>
     </message>
     <message>
         <source>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME no está definido, así que esta cuenta no tiene una carpeta propia para las fichas; indique la carpeta de la unidad d: con --drive-d o KAVIMO_DRIVE_D</translation>
     </message>
     <message>
         <source>ok</source>
         <extracomment>the outcome of an event of the audit trail; keep it at most 7 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>FALLO</translation>
     </message>
     <message>
         <source>Audit trail %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de auditoría %1 (%2)</translation>
     </message>
     <message>
         <source>1 event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento</translation>
     </message>
     <message numerus="yes">
         <source>%n events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento</numerusform>
+            <numerusform>%n eventos</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento desde el %1</translation>
     </message>
     <message numerus="yes">
         <source>%n events since %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento desde el %1</numerusform>
+            <numerusform>%n eventos desde el %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; 1 line skipped, not a whole event</source>
         <extracomment>%1 the events shown, such as &quot;2 events since 20240305&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; 1 línea omitida, no es un evento completo</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n lines skipped, not a whole event</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n línea omitida, no es un evento completo</numerusform>
+            <numerusform>%1; %n líneas omitidas, no son eventos completos</numerusform>
         </translation>
     </message>
     <message>
         <source>problem: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>problema: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what may be wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: %1: %2</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1 «%2»: no se puede leer el archivo</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</source>
         <extracomment>%3 the name of a picture format, such as PNG</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1 «%2»: no es una imagen JPEG (contenido: %3)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1 «%2»: no es una imagen JPEG (el archivo está vacío)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1 «%2»: no es una imagen JPEG (contenido desconocido)</translation>
     </message>
     <message>
         <source>1 patient</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paciente</translation>
     </message>
     <message numerus="yes">
         <source>%n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paciente</numerusform>
+            <numerusform>%n pacientes</numerusform>
         </translation>
     </message>
     <message>
         <source>missing, but the record counts 1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>falta, pero la ficha cuenta 1 registro</translation>
     </message>
     <message numerus="yes">
         <source>missing, but the record counts %n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>falta, pero la ficha cuenta %n registro</numerusform>
+            <numerusform>falta, pero la ficha cuenta %n registros</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (created empty when the patient is selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se crea vacío al seleccionar el paciente)</translation>
     </message>
     <message>
         <source>%1 bytes is not a whole number of %2-byte records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes no es un número entero de registros de %2 bytes</translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1</source>
         <extracomment>%1 the count in the patient&apos;s record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contiene 1 registro, la ficha cuenta %1</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>contiene %n registro, la ficha cuenta %1</numerusform>
+            <numerusform>contiene %n registros, la ficha cuenta %1</numerusform>
         </translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene 1 registro, la ficha cuenta %1 (el resto se descarta al reescribirlo)</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>contiene %n registro, la ficha cuenta %1 (el resto se descarta al reescribirlo)</numerusform>
+            <numerusform>contiene %n registros, la ficha cuenta %1 (el resto se descarta al reescribirlo)</numerusform>
         </translation>
     </message>
     <message>
         <source>a link, not the folder of the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace, no la carpeta de los originales</translation>
     </message>
     <message>
         <source>stray directory among the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta sobrante entre los originales</translation>
     </message>
     <message>
         <source>left over from an interrupted copy of an original</source>
-        <translation type="unfinished"></translation>
+        <translation>resto de una copia interrumpida de un original</translation>
     </message>
     <message>
         <source>an original without its picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un original sin su imagen</translation>
     </message>
     <message>
         <source>damaged teeth and views (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dientes y vistas dañados (%1)</translation>
     </message>
     <message>
         <source>teeth of %1, which is not there (Update forgets them)</source>
-        <translation type="unfinished"></translation>
+        <translation>dientes de %1, que no existe («Recargar» los descarta)</translation>
     </message>
     <message>
         <source>holds the record of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene la ficha de %1</translation>
     </message>
     <message>
         <source>the record names the directory &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la ficha indica la carpeta «%1»</translation>
     </message>
     <message>
         <source>%1 bytes instead of 1032</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes en lugar de 1032</translation>
     </message>
     <message>
         <source>negative counts in the record</source>
-        <translation type="unfinished"></translation>
+        <translation>contadores negativos en la ficha</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; belongs to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen %1 «%2» pertenece a %3</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen %1 «%2» está fuera de la carpeta del paciente</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1 «%2»: falta el archivo</translation>
     </message>
     <message>
         <source>stray directory in a patient directory</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta sobrante en una carpeta de paciente</translation>
     </message>
     <message>
         <source>left over from an interrupted rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>resto de una reescritura interrumpida</translation>
     </message>
     <message>
         <source>picture not in the picture list (Update rebuilds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen que no está en la lista de imágenes («Recargar» la reconstruye)</translation>
     </message>
     <message>
         <source>damaged patient details (%1); the record stands in for them</source>
-        <translation type="unfinished"></translation>
+        <translation>datos del paciente dañados (%1); la ficha los sustituye</translation>
     </message>
     <message>
         <source>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</source>
-        <translation type="unfinished"></translation>
+        <translation>orden de la worklist dañada (%1); sus imágenes van al estudio propio de kavimo de su día</translation>
     </message>
     <message>
         <source>stray file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo sobrante</translation>
     </message>
     <message>
         <source>not in the trash index (removed after 30 days)</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en el índice de la papelera (se elimina a los 30 días)</translation>
     </message>
     <message>
         <source>no work directory at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta de trabajo en %1</translation>
     </message>
     <message>
         <source>damaged: not an installation identity (restore it from a backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado: no es una identidad de instalación (restáurelo desde una copia de seguridad)</translation>
     </message>
     <message>
         <source>a link, not a directory; not a patient</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace, no una carpeta; no es un paciente</translation>
     </message>
     <message>
         <source>missing backup: no %1, so the patient is not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la copia de seguridad: no hay %1, así que el paciente no está en la lista de pacientes</translation>
     </message>
     <message>
         <source>incomplete backup: %1 of 1032 bytes; not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>copia de seguridad incompleta: %1 de 1032 bytes; no está en la lista de pacientes</translation>
     </message>
     <message>
         <source>UID is not above the one before it in list order</source>
-        <translation type="unfinished"></translation>
+        <translation>el UID no es mayor que el anterior en el orden de la lista</translation>
     </message>
     <message numerus="yes">
         <source>more than %n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>más de %n paciente</numerusform>
+            <numerusform>más de %n pacientes</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (regenerated at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta (se regenera en el próximo inicio)</translation>
     </message>
     <message>
         <source>%1 for %2 (regenerated at the next start)</source>
         <extracomment>%1 the entries of the patient list file, such as &quot;3 records&quot;; %2 the patients, such as &quot;2 patients&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 para %2 (se regenera en el próximo inicio)</translation>
     </message>
     <message>
         <source>1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>1 registro</translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
         </translation>
     </message>
     <message>
         <source>odd length: not UTF-16 text</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud impar: no es texto UTF-16</translation>
     </message>
     <message>
         <source>%1 checked: %2, %3.</source>
         <extracomment>the summary of kavimo-records check: %1 such as &quot;2 patients&quot;, %2 such as &quot;0 problems&quot;, %3 such as &quot;1 warning&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación de %1: %2, %3.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problema</translation>
     </message>
     <message numerus="yes">
         <source>%n problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problema</numerusform>
+            <numerusform>%n problemas</numerusform>
         </translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 advertencia</translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n advertencia</numerusform>
+            <numerusform>%n advertencias</numerusform>
         </translation>
     </message>
     <message>
         <source>not an archive address (AET@HOST:PORT): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección de archivo (AET@HOST:PORT): %1</translation>
     </message>
     <message>
         <source>not an AE title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un título AE: %1</translation>
     </message>
     <message>
         <source>Exporting %1 of %2: %3</source>
         <extracomment>the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportando %1 de %2: %3</translation>
     </message>
     <message>
         <source>%1 of 1 picture written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 1 imagen escrita</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n imagen escrita</numerusform>
+            <numerusform>%1 de %n imágenes escritas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: error: %2</translation>
     </message>
     <message>
         <source>%1: not sent: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no enviada: %2</translation>
     </message>
     <message>
         <source>%1: stored as %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: guardada como %2</translation>
     </message>
     <message>
         <source>%1 of 1 picture stored in %2</source>
         <extracomment>%2 the archive, such as PACS@host:104</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 1 imagen guardada en %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures stored in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n imagen guardada en %2</numerusform>
+            <numerusform>%1 de %n imágenes guardadas en %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Worklist of %1: 1 scheduled patient</source>
         <extracomment>%1 the day, YYYYMMDD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worklist del %1: 1 paciente citado</translation>
     </message>
     <message numerus="yes">
         <source>Worklist of %1: %n scheduled patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Worklist del %1: %n paciente citado</numerusform>
+            <numerusform>Worklist del %1: %n pacientes citados</numerusform>
         </translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled time</extracomment>
-        <translation type="unfinished">Hora</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Patient ID</source>
         <extracomment>a column heading of kavimo-records worklist</extracomment>
-        <translation type="unfinished">ID paciente</translation>
+        <translation>ID paciente</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>a column heading of kavimo-records worklist
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Born</source>
         <extracomment>a column heading of kavimo-records worklist: the birth date</extracomment>
-        <translation type="unfinished">Nacimiento</translation>
+        <translation>Nacimiento</translation>
     </message>
     <message>
         <source>Sex</source>
         <extracomment>a column heading of kavimo-records worklist: the letter M, F or O
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Sexo</translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Procedure</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled procedure</extracomment>
-        <translation type="unfinished">Procedimiento</translation>
+        <translation>Procedimiento</translation>
     </message>
     <message numerus="yes">
         <source>(list cut at %n entries; the archive schedules more)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(lista cortada en %n entrada; el archivo tiene más citas)</numerusform>
+            <numerusform>(lista cortada en %n entradas; el archivo tiene más citas)</numerusform>
         </translation>
     </message>
     <message>
         <source>male</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">masculino</translation>
+        <translation>hombre</translation>
     </message>
     <message>
         <source>female</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">femenino</translation>
+        <translation>mujer</translation>
     </message>
     <message>
         <source>Work directory %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de trabajo %1 (%2)</translation>
     </message>
     <message>
         <source>Hospital: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clínica: %1</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin definir)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number in the list</extracomment>
-        <translation type="unfinished">N.º</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Edad</translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Phone</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Teléfono</translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Diags</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of diagnoses</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diag.</translation>
     </message>
     <message>
         <source>Pics</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imág.</translation>
     </message>
     <message>
         <source>Details:</source>
         <extracomment>a label of kavimo-records show: the details typed for the patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datos:</translation>
     </message>
     <message>
         <source>none (%1 is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay (falta %1)</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado: %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1</translation>
     </message>
     <message>
         <source>other</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">otro</translation>
+        <translation>otro</translation>
     </message>
     <message>
         <source>unknown</source>
         <extracomment>the patient&apos;s sex: not known</extracomment>
-        <translation type="unfinished">desconocido</translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Full name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre completo:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono:</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nac.:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo:</translation>
     </message>
     <message>
         <source>Patient ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de paciente:</translation>
     </message>
     <message>
         <source>Issuer:</source>
         <extracomment>the issuer of the patient&apos;s outside Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Emisor:</translation>
     </message>
     <message>
         <source>Worklist name:</source>
         <extracomment>the patient&apos;s name as the worklist wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre worklist:</translation>
     </message>
     <message>
         <source>no patient %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el paciente %1 en %2</translation>
     </message>
     <message>
         <source>Patient %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paciente %1 de %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad:</translation>
     </message>
     <message>
         <source>Directory:</source>
         <extracomment>a label of kavimo-records show: the patient&apos;s folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción:</translation>
     </message>
     <message>
         <source>%1 (%2 holds %3)</source>
         <extracomment>%1 the count in the patient&apos;s record, %2 a list file, %3 the entries the file holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 contiene %3)</translation>
     </message>
     <message>
         <source>Diagnoses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnósticos:</translation>
     </message>
     <message>
         <source>Teeth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dientes:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes:</translation>
     </message>
     <message>
         <source>[missing]</source>
         <extracomment>after a picture of kavimo-records show whose file is not there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[falta]</translation>
     </message>
     <message>
         <source>--drive-d needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive-d requiere una carpeta</translation>
     </message>
     <message>
         <source>--data-group needs a group</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-group requiere un grupo</translation>
     </message>
     <message>
         <source>--pacs-issuer needs a text</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer requiere un texto</translation>
     </message>
     <message>
         <source>--pacs-tls needs on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls requiere on u off</translation>
     </message>
     <message>
         <source>--teeth needs FDI numbers such as 11,21</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth requiere números FDI como 11,21</translation>
     </message>
     <message>
         <source>--view needs a view</source>
-        <translation type="unfinished"></translation>
+        <translation>--view requiere una vista</translation>
     </message>
     <message>
         <source>teeth %1</source>
         <extracomment>under a picture: %1 its teeth, FDI numbers such as 11,21</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dientes %1</translation>
     </message>
     <message>
         <source>view %1</source>
         <extracomment>under a picture: %1 its view, a keyword such as frontal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vista %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view (%2)</source>
         <extracomment>%2 the view keywords, such as &quot;frontal, left-buccal, ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una vista (%2)</translation>
     </message>
     <message>
         <source>%1 has no picture %2 in its directory (see show %1)</source>
         <extracomment>%1 the patient&apos;s UID, %2 the picture asked for; &quot;show&quot; is a command name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ninguna imagen %2 en su carpeta (véase show %1)</translation>
     </message>
     <message>
         <source>cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden asignar dientes ni vista</translation>
     </message>
     <message>
         <source>the audit trail was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se escribió el registro de auditoría: %1</translation>
     </message>
     <message>
         <source>no teeth, no view</source>
-        <translation type="unfinished"></translation>
+        <translation>ni dientes ni vista</translation>
     </message>
 </context>
 </TS>

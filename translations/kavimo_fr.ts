@@ -2231,201 +2231,201 @@ en cours d’utilisation, ou image ou fichier non écrit ou non enregistré&#xa0
     <message>
         <source>%1: not a regular file</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1: the line was written only in part (the disk may be full)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la ligne n’a été écrite qu’en partie (le disque est peut-être plein)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: illisible</translation>
     </message>
     <message>
         <source>line %1: no &quot;=&quot;</source>
         <extracomment>%1 is a line number of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: pas de «&#xa0;=&#xa0;»</translation>
     </message>
     <message>
         <source>line %1: %2 given twice</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2 indiqué deux fois</translation>
     </message>
     <message>
         <source>line %1: %2 is not UTF-8 text</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2 n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>%1 is not a YYYYMMDD date</source>
         <extracomment>%1 is a key of a &quot;Key=value&quot; file (&quot;BirthDate&quot;, &quot;Date&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une date YYYYMMDD</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished">impossible d’écrire %1&#xa0;: %2</translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1: unknown key &quot;%2&quot;</source>
         <extracomment>%1 is a line number, %2 a key of the patient&apos;s details file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: clé inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 is not one of M, F, O, U</source>
         <extracomment>%1 is the key of the sex in the patient&apos;s details file (&quot;Sex&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est ni M, ni F, ni O, ni U</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message numerus="yes">
         <source>larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plus de %n octet</numerusform>
+            <numerusform>plus de %n octets</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>cannot be read, or larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>illisible, ou plus de %n octet</numerusform>
+            <numerusform>illisible, ou plus de %n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>Frontal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frontale</translation>
     </message>
     <message>
         <source>Left buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vestibulaire gauche</translation>
     </message>
     <message>
         <source>Right buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vestibulaire droite</translation>
     </message>
     <message>
         <source>Upper occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Occlusale maxillaire</translation>
     </message>
     <message>
         <source>Lower occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Occlusale mandibulaire</translation>
     </message>
     <message>
         <source>Close-up</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gros plan</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>view</comment>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished">Autre</translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de dent FDI (11-48, 51-85)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>the first line is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la première ligne n’est pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>not three tab-separated fields</source>
-        <translation type="unfinished"></translation>
+        <translation>pas trois champs séparés par des tabulations</translation>
     </message>
     <message>
         <source>not a picture&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nom de fichier d’image</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <extracomment>%1 is the file name of a picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est indiqué deux fois</translation>
     </message>
     <message>
         <source>the teeth are not in ascending order, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>les dents ne sont pas dans l’ordre croissant, séparées par des virgules</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une vue</translation>
     </message>
     <message>
         <source>neither teeth nor a view</source>
-        <translation type="unfinished"></translation>
+        <translation>ni dents ni vue</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the teeth file, %2 what is wrong with that line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is damaged (%2); it is left as it is</source>
         <extracomment>%1 is the teeth file&apos;s name, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé (%2)&#xa0;; il est laissé tel quel</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’attribuer des dents et une vue à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’index est illisible</translation>
     </message>
     <message>
         <source>the index does not begin with &quot;%1&quot;</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’index ne commence pas par «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>line %1 of the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 de l’index est illisible</translation>
     </message>
     <message>
         <source>entry %1 (%2) has no folder</source>
         <extracomment>%1 is the name of an entry of the trash, %2 the patient or picture it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 (%2) n’a pas de dossier</translation>
     </message>
     <message>
         <source>cannot create the folder %1: something else has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1&#xa0;: un autre élément porte déjà ce nom</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un dossier temporaire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no free file name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier libre pour l’image dans %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2434,1165 +2434,1165 @@ en cours d’utilisation, ou image ou fichier non écrit ou non enregistré&#xa0
 a picture, then why it cannot be made into a DICOM object
 ----------
 a picture file, then why it cannot be made into a DICOM object</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is no picture to list in the DICOMDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucune image à inscrire dans le DICOMDIR</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
         <extracomment>%2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé&#xa0;: il ne contient pas l’identifiant de cette installation. Restaurez-le à partir d’une sauvegarde&#xa0;; ne le supprimez que pour donner un nouvel identifiant à cette installation (les images envoyées auparavant reçoivent alors de nouveaux UID si elles sont envoyées de nouveau)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire la file d’envoi %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la file d’envoi %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the sending failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l’envoi a échoué&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>refused %n times: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>refusé %n fois&#xa0;: %1</numerusform>
+            <numerusform>refusé %n fois&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement</translation>
     </message>
     <message>
         <source>attribute list error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur dans la liste d’attributs</translation>
     </message>
     <message>
         <source>attribute value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur d’attribut hors limites</translation>
     </message>
     <message>
         <source>processing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>échec du traitement</translation>
     </message>
     <message>
         <source>SOP class not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>classe SOP non prise en charge</translation>
     </message>
     <message>
         <source>not authorised</source>
-        <translation type="unfinished"></translation>
+        <translation>non autorisé</translation>
     </message>
     <message>
         <source>coercion of data elements</source>
-        <translation type="unfinished"></translation>
+        <translation>coercition d’éléments de données</translation>
     </message>
     <message>
         <source>elements discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>éléments ignorés</translation>
     </message>
     <message>
         <source>data set does not match SOP class</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu de données ne correspond pas à la classe SOP</translation>
     </message>
     <message>
         <source>cannot understand</source>
-        <translation type="unfinished"></translation>
+        <translation>incompréhensible</translation>
     </message>
     <message>
         <source>out of resources</source>
-        <translation type="unfinished"></translation>
+        <translation>ressources insuffisantes</translation>
     </message>
     <message>
         <source>status %1</source>
         <extracomment>%1 is a DICOM status number (0xA700)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>statut %1</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1 is a DICOM status number (0xA700), %2 what it means (&quot;out of resources&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>statut %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>TLS cannot be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de configurer TLS&#xa0;: %1</translation>
     </message>
     <message>
         <source>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS est activé, mais aucun fichier de certificats d’AC n’est défini pour vérifier le certificat de l’archive</translation>
     </message>
     <message>
         <source>cannot read the CA certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de certificats d’AC %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the CA certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de certificats d’AC %1 ne contient aucun certificat PEM&#xa0;: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS key file is set without its certificate file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de clé TLS de kavimo est défini sans son fichier de certificat</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS certificate file is set without its key file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de certificat TLS de kavimo est défini sans son fichier de clé</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de certificat de kavimo %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s key file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de clé de kavimo %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de certificat de kavimo %1 ne contient aucun certificat PEM&#xa0;: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 holds no unencrypted PEM private key</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de clé de kavimo %1 ne contient aucune clé privée PEM non chiffrée</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 does not belong to the certificate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de clé de kavimo %1 ne correspond pas au certificat %2</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</source>
         <extracomment>%1 is OpenSSL&apos;s reason, %2 the archive&apos;s host name or address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le certificat de l’archive n’est pas de confiance&#xa0;: %1 (il n’est pas établi au nom de %2)</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1</source>
         <extracomment>%1 is OpenSSL&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le certificat de l’archive n’est pas de confiance&#xa0;: %1</translation>
     </message>
     <message>
         <source>the archive %1 did not finish the TLS handshake in time</source>
-        <translation type="unfinished"></translation>
+        <translation>l’archive %1 n’a pas terminé la négociation TLS à temps</translation>
     </message>
     <message>
         <source>the TLS handshake with the archive %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la négociation TLS avec l’archive %1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <source>an entry without Patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée sans ID patient</translation>
     </message>
     <message>
         <source>patient &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>patient «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: %2 left out (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: champ «&#xa0;%2&#xa0;» omis (%3)</translation>
     </message>
     <message>
         <source>%1: %2 shortened or cleaned (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: champ «&#xa0;%2&#xa0;» raccourci ou nettoyé (%3)</translation>
     </message>
     <message>
         <source>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a character set, %3 the converter&apos;s reason, %4 the replacement character</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ses textes ne peuvent pas être lus dans le jeu de caractères «&#xa0;%2&#xa0;» (%3)&#xa0;; ce qui n’est pas de l’UTF-8 est affiché sous la forme %4</translation>
     </message>
     <message>
         <source>%1: left out, its Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: entrée omise, son ID patient est inutilisable (%2)</translation>
     </message>
     <message>
         <source>%1: left out, its Issuer of Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Issuer of Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: entrée omise, l’émetteur de son ID patient (Issuer of Patient ID) est inutilisable (%2)</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>birth date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>date de naissance</translation>
     </message>
     <message>
         <source>sex</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sexe</translation>
     </message>
     <message>
         <source>%1: sex left out (not F, M or O)</source>
         <extracomment>%1 names the worklist entry&apos;s patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: sexe omis (ni F, ni M, ni O)</translation>
     </message>
     <message>
         <source>Accession Number</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number</translation>
     </message>
     <message>
         <source>Study Instance UID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID</translation>
     </message>
     <message>
         <source>Requested Procedure ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure ID</translation>
     </message>
     <message>
         <source>Requested Procedure Description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Requested Procedure Description</translation>
     </message>
     <message>
         <source>referring physician</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>médecin prescripteur</translation>
     </message>
     <message>
         <source>scheduled date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>date prévue</translation>
     </message>
     <message>
         <source>scheduled time</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>heure prévue</translation>
     </message>
     <message>
         <source>modality</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modalité</translation>
     </message>
     <message>
         <source>station</source>
         <extracomment>a field of a worklist entry (the AE title of the station it is scheduled on)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>poste</translation>
     </message>
     <message>
         <source>step description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>description de l’étape</translation>
     </message>
     <message>
         <source>step ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID de l’étape</translation>
     </message>
     <message>
         <source>no patient %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun patient %1</translation>
     </message>
     <message>
         <source>refused %1: it is a link to %2, outside the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 refusé&#xa0;: c’est un lien vers %2, hors du répertoire de travail</translation>
     </message>
     <message>
         <source>refused %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 refusé&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1</translation>
     </message>
     <message>
         <source>the picture is too large for an object</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image est trop grande pour un objet DICOM</translation>
     </message>
     <message>
         <source>no installation identity to make the object&apos;s UIDs with</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun identifiant d’installation pour créer les UID de l’objet</translation>
     </message>
     <message>
         <source>the order&apos;s Study Instance UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID de la demande&#xa0;: %1</translation>
     </message>
     <message>
         <source>Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID patient&#xa0;: %1</translation>
     </message>
     <message>
         <source>Issuer of Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur de l’ID patient (Issuer of Patient ID)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Accession Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Accession Number&#xa0;: %1</translation>
     </message>
     <message>
         <source>not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour l’image</translation>
     </message>
     <message>
         <source>the object holds no JPEG data</source>
-        <translation type="unfinished"></translation>
+        <translation>l’objet ne contient pas de données JPEG</translation>
     </message>
     <message>
         <source>the object holds no RGB pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>l’objet ne contient pas de pixels RVB</translation>
     </message>
     <message>
         <source>cannot make the picture uncompressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de décompresser l’image&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot make the picture JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de convertir l’image en JPEG&#xa0;: %1</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>pas du texte UTF-8</translation>
     </message>
     <message>
         <source>contains a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une barre oblique inverse</translation>
     </message>
     <message>
         <source>contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un caractère de contrôle</translation>
     </message>
     <message numerus="yes">
         <source>longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plus de %n caractère</numerusform>
+            <numerusform>plus de %n caractères</numerusform>
         </translation>
     </message>
     <message>
         <source>more than three name groups</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de trois groupes de nom</translation>
     </message>
     <message numerus="yes">
         <source>a name group longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>un groupe de nom de plus de %n caractère</numerusform>
+            <numerusform>un groupe de nom de plus de %n caractères</numerusform>
         </translation>
     </message>
     <message>
         <source>more than five name components</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de cinq composants de nom</translation>
     </message>
     <message>
         <source>not a person name</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nom de personne</translation>
     </message>
     <message>
         <source>not an AE title</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un titre AE</translation>
     </message>
     <message>
         <source>not a code string</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une chaîne de code</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une date</translation>
     </message>
     <message>
         <source>not a time</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une heure</translation>
     </message>
     <message>
         <source>not a UID</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un UID</translation>
     </message>
     <message>
         <source>an unknown VR</source>
-        <translation type="unfinished"></translation>
+        <translation>une VR inconnue</translation>
     </message>
     <message>
         <source>the patient ID holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ID patient contient un caractère de contrôle ou n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>the last name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient un caractère de contrôle ou n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>the first name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>le prénom contient un caractère de contrôle ou n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>the phone holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléphone contient un caractère de contrôle ou n’est pas du texte UTF-8</translation>
     </message>
     <message numerus="yes">
         <source>the patient ID is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>l’ID patient dépasse %n caractère</numerusform>
+            <numerusform>l’ID patient dépasse %n caractères</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the last name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le nom dépasse %n caractère</numerusform>
+            <numerusform>le nom dépasse %n caractères</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le prénom dépasse %n caractère</numerusform>
+            <numerusform>le prénom dépasse %n caractères</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the phone is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le téléphone dépasse %n caractère</numerusform>
+            <numerusform>le téléphone dépasse %n caractères</numerusform>
         </translation>
     </message>
     <message>
         <source>the patient ID is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ID patient est absent</translation>
     </message>
     <message>
         <source>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ID patient «&#xa0;%1&#xa0;» contient un caractère de chemin («&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;»)</translation>
     </message>
     <message>
         <source>the last name is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est absent</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished">la date de naissance «&#xa0;%1&#xa0;» n’est pas une date (YYYYMMDD)</translation>
+        <translation>la date de naissance «&#xa0;%1&#xa0;» n’est pas une date (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the birth date %1 lies in the future</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de naissance %1 est dans le futur</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O or U</source>
-        <translation type="unfinished"></translation>
+        <translation>le sexe «&#xa0;%1&#xa0;» n’est ni M, ni F, ni O, ni U</translation>
     </message>
     <message>
         <source>the message is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>le message est trop long</translation>
     </message>
     <message>
         <source>the message does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le message ne commence pas par «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>text follows the end line</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte suit la ligne de fin</translation>
     </message>
     <message>
         <source>the message holds no PatientID</source>
-        <translation type="unfinished"></translation>
+        <translation>le message ne contient pas de PatientID</translation>
     </message>
     <message>
         <source>line %1 holds no &apos;=&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne contient pas de «&#xa0;=&#xa0;»</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé «&#xa0;%1&#xa0;» est répétée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas le nom d’une image</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the message has no end line</source>
-        <translation type="unfinished"></translation>
+        <translation>le message n’a pas de ligne de fin</translation>
     </message>
     <message numerus="yes">
         <source>the file is larger than %n KiB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le fichier dépasse %n Kio</numerusform>
+            <numerusform>le fichier dépasse %n Kio</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is UTF-8 text, not ISO-8859-1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en texte UTF-8, et non en ISO-8859-1</translation>
     </message>
     <message>
         <source>the file is not ISO-8859-1 text (byte %1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’est pas du texte ISO-8859-1 (octet %1 à la position %2)</translation>
     </message>
     <message>
         <source>the transfer file has no [PATIENT] section</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de transfert n’a pas de section [PATIENT]</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de naissance «&#xa0;%1&#xa0;» n’est pas une date (YYYYMMDD ou DD.MM.YYYY)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, W, D or U</source>
-        <translation type="unfinished"></translation>
+        <translation>le sexe «&#xa0;%1&#xa0;» n’est ni M, ni W, ni D, ni U</translation>
     </message>
     <message>
         <source>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOS] COUNT «&#xa0;%1&#xa0;» n’est pas un nombre d’images</translation>
     </message>
     <message>
         <source>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</source>
         <extracomment>%1 is a section of the transfer file (&quot;MMO1&quot;), %2 the picture name given there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[%1] MMOID «&#xa0;%2&#xa0;» n’est pas une image de kavimo</translation>
     </message>
     <message>
         <source>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>[MMOPATH] PATH «&#xa0;%1&#xa0;» n’est pas un chemin de dossier absolu</translation>
     </message>
     <message>
         <source>the export names no pictures ([MMOS] COUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’exportation n’indique aucune image ([MMOS] COUNT)</translation>
     </message>
     <message>
         <source>the export folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier d’exportation %1 n’existe pas</translation>
     </message>
     <message>
         <source>the picture %1 is not one of the patient&apos;s</source>
-        <translation type="unfinished">l’image %1 n’appartient pas à ce patient</translation>
+        <translation>l’image %1 n’appartient pas à ce patient</translation>
     </message>
     <message>
         <source>cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l’image %1</translation>
     </message>
     <message>
         <source>the data group &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le groupe de partage des données «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>this account is not a member of the data group &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce compte n’est pas membre du groupe de partage des données «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME n’est pas défini&#xa0;: ce compte n’a donc pas de dossier propre pour les dossiers des patients&#xa0;; indiquez le répertoire du lecteur d: avec --drive-d ou KAVIMO_DRIVE_D</translation>
     </message>
     <message>
         <source>ok</source>
         <extracomment>the outcome of an event of the audit trail; keep it at most 7 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC</translation>
     </message>
     <message>
         <source>Audit trail %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d’audit %1 (%2)</translation>
     </message>
     <message>
         <source>1 event</source>
-        <translation type="unfinished"></translation>
+        <translation>1 événement</translation>
     </message>
     <message numerus="yes">
         <source>%n events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement</numerusform>
+            <numerusform>%n événements</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 événement depuis le %1</translation>
     </message>
     <message numerus="yes">
         <source>%n events since %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement depuis le %1</numerusform>
+            <numerusform>%n événements depuis le %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; 1 line skipped, not a whole event</source>
         <extracomment>%1 the events shown, such as &quot;2 events since 20240305&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; 1 ligne ignorée, pas un événement complet</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n lines skipped, not a whole event</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;; %n ligne ignorée, pas un événement complet</numerusform>
+            <numerusform>%1&#xa0;; %n lignes ignorées, pas des événements complets</numerusform>
         </translation>
     </message>
     <message>
         <source>problem: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>problème&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what may be wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1 «&#xa0;%2&#xa0;»&#xa0;: le fichier est illisible</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</source>
         <extracomment>%3 the name of a picture format, such as PNG</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>image %1 «&#xa0;%2&#xa0;»&#xa0;: pas une image JPEG (contenu&#xa0;: %3)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1 «&#xa0;%2&#xa0;»&#xa0;: pas une image JPEG (le fichier est vide)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1 «&#xa0;%2&#xa0;»&#xa0;: pas une image JPEG (contenu inconnu)</translation>
     </message>
     <message>
         <source>1 patient</source>
-        <translation type="unfinished"></translation>
+        <translation>1 patient</translation>
     </message>
     <message numerus="yes">
         <source>%n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n patient</numerusform>
+            <numerusform>%n patients</numerusform>
         </translation>
     </message>
     <message>
         <source>missing, but the record counts 1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>absent, mais le dossier compte 1 entrée</translation>
     </message>
     <message numerus="yes">
         <source>missing, but the record counts %n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>absent, mais le dossier compte %n entrée</numerusform>
+            <numerusform>absent, mais le dossier compte %n entrées</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (created empty when the patient is selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (créé vide quand le patient est sélectionné)</translation>
     </message>
     <message>
         <source>%1 bytes is not a whole number of %2-byte records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets ne font pas un nombre entier d’entrées de %2 octets</translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1</source>
         <extracomment>%1 the count in the patient&apos;s record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contient 1 entrée, le dossier en compte %1</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>contient %n entrée, le dossier en compte %1</numerusform>
+            <numerusform>contient %n entrées, le dossier en compte %1</numerusform>
         </translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished"></translation>
+        <translation>contient 1 entrée, le dossier en compte %1 (le reste est abandonné à la prochaine réécriture)</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>contient %n entrée, le dossier en compte %1 (le reste est abandonné à la prochaine réécriture)</numerusform>
+            <numerusform>contient %n entrées, le dossier en compte %1 (le reste est abandonné à la prochaine réécriture)</numerusform>
         </translation>
     </message>
     <message>
         <source>a link, not the folder of the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien, et non le dossier des originaux</translation>
     </message>
     <message>
         <source>stray directory among the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>répertoire superflu parmi les originaux</translation>
     </message>
     <message>
         <source>left over from an interrupted copy of an original</source>
-        <translation type="unfinished"></translation>
+        <translation>reste d’une copie interrompue d’un original</translation>
     </message>
     <message>
         <source>an original without its picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un original sans son image</translation>
     </message>
     <message>
         <source>damaged teeth and views (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dents et vues endommagées (%1)</translation>
     </message>
     <message>
         <source>teeth of %1, which is not there (Update forgets them)</source>
-        <translation type="unfinished"></translation>
+        <translation>dents de %1, qui n’existe pas («&#xa0;Actualiser&#xa0;» les oublie)</translation>
     </message>
     <message>
         <source>holds the record of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contient le dossier de %1</translation>
     </message>
     <message>
         <source>the record names the directory &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier indique le répertoire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 bytes instead of 1032</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets au lieu de 1032</translation>
     </message>
     <message>
         <source>negative counts in the record</source>
-        <translation type="unfinished"></translation>
+        <translation>compteurs négatifs dans le dossier</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; belongs to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image %1 «&#xa0;%2&#xa0;» appartient à %3</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image %1 «&#xa0;%2&#xa0;» est hors du répertoire du patient</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1 «&#xa0;%2&#xa0;»&#xa0;: le fichier est absent</translation>
     </message>
     <message>
         <source>stray directory in a patient directory</source>
-        <translation type="unfinished"></translation>
+        <translation>répertoire superflu dans un répertoire de patient</translation>
     </message>
     <message>
         <source>left over from an interrupted rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>reste d’une réécriture interrompue</translation>
     </message>
     <message>
         <source>picture not in the picture list (Update rebuilds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>image absente de la liste des images («&#xa0;Actualiser&#xa0;» la reconstruit)</translation>
     </message>
     <message>
         <source>damaged patient details (%1); the record stands in for them</source>
-        <translation type="unfinished"></translation>
+        <translation>données du patient endommagées (%1)&#xa0;; le dossier les remplace</translation>
     </message>
     <message>
         <source>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</source>
-        <translation type="unfinished"></translation>
+        <translation>demande de la worklist endommagée (%1)&#xa0;; ses images vont dans l’étude propre à kavimo de leur jour</translation>
     </message>
     <message>
         <source>stray file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier superflu</translation>
     </message>
     <message>
         <source>not in the trash index (removed after 30 days)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent de l’index de la corbeille (supprimé après 30 jours)</translation>
     </message>
     <message>
         <source>no work directory at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de répertoire de travail dans %1</translation>
     </message>
     <message>
         <source>damaged: not an installation identity (restore it from a backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagé&#xa0;: pas un identifiant d’installation (restaurez-le à partir d’une sauvegarde)</translation>
     </message>
     <message>
         <source>a link, not a directory; not a patient</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien, et non un répertoire&#xa0;; ce n’est pas un patient</translation>
     </message>
     <message>
         <source>missing backup: no %1, so the patient is not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>sauvegarde manquante&#xa0;: pas de %1, le patient n’est donc pas dans la liste des patients</translation>
     </message>
     <message>
         <source>incomplete backup: %1 of 1032 bytes; not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>sauvegarde incomplète&#xa0;: %1 octets sur 1032&#xa0;; absent de la liste des patients</translation>
     </message>
     <message>
         <source>UID is not above the one before it in list order</source>
-        <translation type="unfinished"></translation>
+        <translation>l’UID n’est pas supérieur au précédent dans l’ordre de la liste</translation>
     </message>
     <message numerus="yes">
         <source>more than %n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plus de %n patient</numerusform>
+            <numerusform>plus de %n patients</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (regenerated at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>absent (régénéré au prochain démarrage)</translation>
     </message>
     <message>
         <source>%1 for %2 (regenerated at the next start)</source>
         <extracomment>%1 the entries of the patient list file, such as &quot;3 records&quot;; %2 the patients, such as &quot;2 patients&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour %2 (régénéré au prochain démarrage)</translation>
     </message>
     <message>
         <source>1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée</translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
         </translation>
     </message>
     <message>
         <source>odd length: not UTF-16 text</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur impaire&#xa0;: pas du texte UTF-16</translation>
     </message>
     <message>
         <source>%1 checked: %2, %3.</source>
         <extracomment>the summary of kavimo-records check: %1 such as &quot;2 patients&quot;, %2 such as &quot;0 problems&quot;, %3 such as &quot;1 warning&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de %1&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problème</translation>
     </message>
     <message numerus="yes">
         <source>%n problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème</numerusform>
+            <numerusform>%n problèmes</numerusform>
         </translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 avertissement</translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
         </translation>
     </message>
     <message>
         <source>not an archive address (AET@HOST:PORT): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une adresse d’archive (AET@HOST:PORT)&#xa0;: %1</translation>
     </message>
     <message>
         <source>not an AE title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un titre AE&#xa0;: %1</translation>
     </message>
     <message>
         <source>Exporting %1 of %2: %3</source>
         <extracomment>the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportation %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 of 1 picture written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur 1 image écrite</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n image écrite</numerusform>
+            <numerusform>%1 sur %n images écrites</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: échec&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: not sent: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: non envoyée&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: stored as %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: enregistrée sous %2</translation>
     </message>
     <message>
         <source>%1 of 1 picture stored in %2</source>
         <extracomment>%2 the archive, such as PACS@host:104</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur 1 image enregistrée dans %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures stored in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n image enregistrée dans %2</numerusform>
+            <numerusform>%1 sur %n images enregistrées dans %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Worklist of %1: 1 scheduled patient</source>
         <extracomment>%1 the day, YYYYMMDD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Worklist du %1&#xa0;: 1 patient prévu</translation>
     </message>
     <message numerus="yes">
         <source>Worklist of %1: %n scheduled patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Worklist du %1&#xa0;: %n patient prévu</numerusform>
+            <numerusform>Worklist du %1&#xa0;: %n patients prévus</numerusform>
         </translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled time</extracomment>
-        <translation type="unfinished">Heure</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Patient ID</source>
         <extracomment>a column heading of kavimo-records worklist</extracomment>
-        <translation type="unfinished">ID patient</translation>
+        <translation>ID patient</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>a column heading of kavimo-records worklist
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Born</source>
         <extracomment>a column heading of kavimo-records worklist: the birth date</extracomment>
-        <translation type="unfinished">Né(e) le</translation>
+        <translation>Né(e) le</translation>
     </message>
     <message>
         <source>Sex</source>
         <extracomment>a column heading of kavimo-records worklist: the letter M, F or O
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Sexe</translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Procedure</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled procedure</extracomment>
-        <translation type="unfinished">Examen</translation>
+        <translation>Examen</translation>
     </message>
     <message numerus="yes">
         <source>(list cut at %n entries; the archive schedules more)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(liste coupée à %n entrée&#xa0;; l’archive en prévoit davantage)</numerusform>
+            <numerusform>(liste coupée à %n entrées&#xa0;; l’archive en prévoit davantage)</numerusform>
         </translation>
     </message>
     <message>
         <source>male</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">masculin</translation>
+        <translation>homme</translation>
     </message>
     <message>
         <source>female</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">féminin</translation>
+        <translation>femme</translation>
     </message>
     <message>
         <source>Work directory %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de travail %1 (%2)</translation>
     </message>
     <message>
         <source>Hospital: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabinet&#xa0;: %1</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non défini)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number in the list</extracomment>
-        <translation type="unfinished">N°</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Âge</translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Phone</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">Téléphone</translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Diags</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of diagnoses</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diag.</translation>
     </message>
     <message>
         <source>Pics</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Details:</source>
         <extracomment>a label of kavimo-records show: the details typed for the patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Données&#xa0;:</translation>
     </message>
     <message>
         <source>none (%1 is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune (%1 absent)</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tirées de %1</translation>
     </message>
     <message>
         <source>other</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">autre</translation>
+        <translation>autre</translation>
     </message>
     <message>
         <source>unknown</source>
         <extracomment>the patient&apos;s sex: not known</extracomment>
-        <translation type="unfinished">inconnu</translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Full name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom complet&#xa0;:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone&#xa0;:</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Né(e) le&#xa0;:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe&#xa0;:</translation>
     </message>
     <message>
         <source>Patient ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID patient&#xa0;:</translation>
     </message>
     <message>
         <source>Issuer:</source>
         <extracomment>the issuer of the patient&apos;s outside Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur&#xa0;:</translation>
     </message>
     <message>
         <source>Worklist name:</source>
         <extracomment>the patient&apos;s name as the worklist wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom (worklist)&#xa0;:</translation>
     </message>
     <message>
         <source>no patient %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun patient %1 dans %2</translation>
     </message>
     <message>
         <source>Patient %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient %1 sur %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge&#xa0;:</translation>
     </message>
     <message>
         <source>Directory:</source>
         <extracomment>a label of kavimo-records show: the patient&apos;s folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire&#xa0;:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%2 holds %3)</source>
         <extracomment>%1 the count in the patient&apos;s record, %2 a list file, %3 the entries the file holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 en contient %3)</translation>
     </message>
     <message>
         <source>Diagnoses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostics&#xa0;:</translation>
     </message>
     <message>
         <source>Teeth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dents&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Images&#xa0;:</translation>
     </message>
     <message>
         <source>[missing]</source>
         <extracomment>after a picture of kavimo-records show whose file is not there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[absente]</translation>
     </message>
     <message>
         <source>--drive-d needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--drive-d nécessite un répertoire</translation>
     </message>
     <message>
         <source>--data-group needs a group</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-group nécessite un groupe</translation>
     </message>
     <message>
         <source>--pacs-issuer needs a text</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-issuer nécessite un texte</translation>
     </message>
     <message>
         <source>--pacs-tls needs on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>--pacs-tls nécessite on ou off</translation>
     </message>
     <message>
         <source>--teeth needs FDI numbers such as 11,21</source>
-        <translation type="unfinished"></translation>
+        <translation>--teeth nécessite des numéros FDI comme 11,21</translation>
     </message>
     <message>
         <source>--view needs a view</source>
-        <translation type="unfinished"></translation>
+        <translation>--view nécessite une vue</translation>
     </message>
     <message>
         <source>teeth %1</source>
         <extracomment>under a picture: %1 its teeth, FDI numbers such as 11,21</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dents %1</translation>
     </message>
     <message>
         <source>view %1</source>
         <extracomment>under a picture: %1 its view, a keyword such as frontal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vue %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view (%2)</source>
         <extracomment>%2 the view keywords, such as &quot;frontal, left-buccal, ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une vue (%2)</translation>
     </message>
     <message>
         <source>%1 has no picture %2 in its directory (see show %1)</source>
         <extracomment>%1 the patient&apos;s UID, %2 the picture asked for; &quot;show&quot; is a command name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas d’image %2 dans son répertoire (voir show %1)</translation>
     </message>
     <message>
         <source>cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’attribuer des dents et une vue</translation>
     </message>
     <message>
         <source>the audit trail was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal d’audit n’a pas été écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>no teeth, no view</source>
-        <translation type="unfinished"></translation>
+        <translation>ni dents ni vue</translation>
     </message>
 </context>
 </TS>
