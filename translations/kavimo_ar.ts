@@ -2303,209 +2303,209 @@ use, or a picture or file not written or not stored; 2 wrong usage or no work di
     <message>
         <source>%1: not a regular file</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>%1: the line was written only in part (the disk may be full)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: كُتب السطر جزئيًا فقط (قد يكون القرص ممتلئًا)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>%1 is the audit trail&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: تتعذر قراءته</translation>
     </message>
     <message>
         <source>line %1: no &quot;=&quot;</source>
         <extracomment>%1 is a line number of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: لا توجد علامة «=»</translation>
     </message>
     <message>
         <source>line %1: %2 given twice</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: المفتاح %2 مذكور مرتين</translation>
     </message>
     <message>
         <source>line %1: %2 is not UTF-8 text</source>
         <extracomment>%1 is a line number, %2 a key of a &quot;Key=value&quot; file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: قيمة %2 ليست نصًا بترميز UTF-8</translation>
     </message>
     <message>
         <source>%1 is not a YYYYMMDD date</source>
         <extracomment>%1 is a key of a &quot;Key=value&quot; file (&quot;BirthDate&quot;, &quot;Date&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قيمة %1 ليست تاريخًا بالصيغة YYYYMMDD</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished">تعذّرت كتابة %1: %2</translation>
+        <translation>تتعذر كتابة %1: %2</translation>
     </message>
     <message>
         <source>line %1: unknown key &quot;%2&quot;</source>
         <extracomment>%1 is a line number, %2 a key of the patient&apos;s details file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: مفتاح غير معروف «%2»</translation>
     </message>
     <message>
         <source>%1 is not one of M, F, O, U</source>
         <extracomment>%1 is the key of the sex in the patient&apos;s details file (&quot;Sex&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قيمة %1 ليست أحد الأحرف M أو F أو O أو U</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءته</translation>
     </message>
     <message numerus="yes">
         <source>larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أكبر من %n بايت</numerusform>
+            <numerusform>أكبر من %n بايت</numerusform>
+            <numerusform>أكبر من %n بايتين</numerusform>
+            <numerusform>أكبر من %n بايتات</numerusform>
+            <numerusform>أكبر من %n بايتًا</numerusform>
+            <numerusform>أكبر من %n بايت</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>cannot be read, or larger than %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايت</numerusform>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايت</numerusform>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايتين</numerusform>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايتات</numerusform>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايتًا</numerusform>
+            <numerusform>تتعذر قراءته، أو حجمه أكبر من %n بايت</numerusform>
         </translation>
     </message>
     <message>
         <source>Frontal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أمامي</translation>
     </message>
     <message>
         <source>Left buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شدقي أيسر</translation>
     </message>
     <message>
         <source>Right buccal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شدقي أيمن</translation>
     </message>
     <message>
         <source>Upper occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إطباقي علوي</translation>
     </message>
     <message>
         <source>Lower occlusal</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إطباقي سفلي</translation>
     </message>
     <message>
         <source>Close-up</source>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مقرّب</translation>
     </message>
     <message>
         <source>Other</source>
         <comment>view</comment>
         <extracomment>the view of an intraoral picture</extracomment>
-        <translation type="unfinished">آخر</translation>
+        <translation>آخر</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an FDI tooth number (11-48, 51-85)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس رقم سنّ بنظام FDI (11-48، 51-85)</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءته: %1</translation>
     </message>
     <message>
         <source>the first line is not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر الأول ليس «%1»</translation>
     </message>
     <message>
         <source>not three tab-separated fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ثلاثة حقول مفصولة بعلامات جدولة</translation>
     </message>
     <message>
         <source>not a picture&apos;s file name</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس اسم ملف صورة</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <extracomment>%1 is the file name of a picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 مذكور مرتين</translation>
     </message>
     <message>
         <source>the teeth are not in ascending order, separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسنان ليست مرتّبة تصاعديًا ومفصولة بفواصل</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس منظرًا</translation>
     </message>
     <message>
         <source>neither teeth nor a view</source>
-        <translation type="unfinished"></translation>
+        <translation>لا أسنان ولا منظر</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف فارغ</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line number of the teeth file, %2 what is wrong with that line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر إزالة %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged (%2); it is left as it is</source>
         <extracomment>%1 is the teeth file&apos;s name, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 تالف (%2)؛ وقد تُرك كما هو</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر تحديد أسنان «%1» ومنظرها</translation>
     </message>
     <message>
         <source>the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة الفهرس</translation>
     </message>
     <message>
         <source>the index does not begin with &quot;%1&quot;</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يبدأ الفهرس بـ «%1»</translation>
     </message>
     <message>
         <source>line %1 of the index cannot be read</source>
         <extracomment>the index: the trash&apos;s list of what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة السطر %1 من الفهرس</translation>
     </message>
     <message>
         <source>entry %1 (%2) has no folder</source>
         <extracomment>%1 is the name of an entry of the trash, %2 the patient or picture it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الإدخال %1 (%2) ليس له مجلد</translation>
     </message>
     <message>
         <source>cannot create the folder %1: something else has its name</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إنشاء المجلد %1: يوجد عنصر آخر بالاسم نفسه</translation>
     </message>
     <message>
         <source>cannot create the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إنشاء المجلد %1: %2</translation>
     </message>
     <message>
         <source>cannot create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إنشاء مجلد مؤقت في %1: %2</translation>
     </message>
     <message>
         <source>no free file name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد اسم ملف متاح للصورة في %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2514,1257 +2514,1257 @@ use, or a picture or file not written or not stored; 2 wrong usage or no work di
 a picture, then why it cannot be made into a DICOM object
 ----------
 a picture file, then why it cannot be made into a DICOM object</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no picture to list in the DICOMDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد صورة لإدراجها في DICOMDIR</translation>
     </message>
     <message>
         <source>cannot create %1: %2</source>
         <extracomment>%2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إنشاء %1: %2</translation>
     </message>
     <message>
         <source>%1 is damaged: it does not hold this installation&apos;s identity. Restore it from a backup; remove it only to give this installation a new identity (pictures sent before then get new UIDs when they are sent again)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 تالف: لا يحتوي على هوية هذا التثبيت. استعده من نسخة احتياطية، ولا تحذفه إلا لمنح هذا التثبيت هوية جديدة (الصور المُرسلة قبل ذلك تحصل على معرّفات UID جديدة عند إرسالها مرة أخرى)</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة %1: %2</translation>
     </message>
     <message>
         <source>cannot write the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر كتابة صندوق الصادر %1: %2</translation>
     </message>
     <message>
         <source>cannot read the outbox %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة صندوق الصادر %1: %2</translation>
     </message>
     <message>
         <source>the sending failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الإرسال: %1</translation>
     </message>
     <message numerus="yes">
         <source>refused %n times: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>رُفضت %n مرة: %1</numerusform>
+            <numerusform>رُفضت %n مرة: %1</numerusform>
+            <numerusform>رُفضت %n مرتين: %1</numerusform>
+            <numerusform>رُفضت %n مرات: %1</numerusform>
+            <numerusform>رُفضت %n مرة: %1</numerusform>
+            <numerusform>رُفضت %n مرة: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>attribute list error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في قائمة السمات</translation>
     </message>
     <message>
         <source>attribute value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة سمة خارج النطاق</translation>
     </message>
     <message>
         <source>processing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل في المعالجة</translation>
     </message>
     <message>
         <source>SOP class not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>فئة SOP غير مدعومة</translation>
     </message>
     <message>
         <source>not authorised</source>
-        <translation type="unfinished"></translation>
+        <translation>غير مصرّح به</translation>
     </message>
     <message>
         <source>coercion of data elements</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل قسري لعناصر البيانات</translation>
     </message>
     <message>
         <source>elements discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>حُذفت بعض العناصر</translation>
     </message>
     <message>
         <source>data set does not match SOP class</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة البيانات لا تطابق فئة SOP</translation>
     </message>
     <message>
         <source>cannot understand</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فهم الطلب</translation>
     </message>
     <message>
         <source>out of resources</source>
-        <translation type="unfinished"></translation>
+        <translation>نفاد الموارد</translation>
     </message>
     <message>
         <source>status %1</source>
         <extracomment>%1 is a DICOM status number (0xA700)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الحالة %1</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1 is a DICOM status number (0xA700), %2 what it means (&quot;out of resources&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الحالة %1: %2</translation>
     </message>
     <message>
         <source>TLS cannot be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر إعداد TLS: %1</translation>
     </message>
     <message>
         <source>TLS is on, but no CA certificate file is set to check the archive&apos;s certificate with</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS مفعّل، لكن لم يُحدَّد ملف شهادة CA للتحقق به من شهادة الأرشيف</translation>
     </message>
     <message>
         <source>cannot read the CA certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة ملف شهادة CA %1: %2</translation>
     </message>
     <message>
         <source>the CA certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي ملف شهادة CA %1 على شهادة PEM: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS key file is set without its certificate file</source>
-        <translation type="unfinished"></translation>
+        <translation>حُدِّد ملف مفتاح TLS الخاص بـ kavimo دون ملف شهادته</translation>
     </message>
     <message>
         <source>kavimo&apos;s TLS certificate file is set without its key file</source>
-        <translation type="unfinished"></translation>
+        <translation>حُدِّد ملف شهادة TLS الخاص بـ kavimo دون ملف مفتاحها</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s certificate file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة ملف شهادة kavimo %1: %2</translation>
     </message>
     <message>
         <source>cannot read kavimo&apos;s key file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة ملف مفتاح kavimo %1: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s certificate file %1 holds no PEM certificate: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي ملف شهادة kavimo %1 على شهادة PEM: %2</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 holds no unencrypted PEM private key</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي ملف مفتاح kavimo %1 على مفتاح خاص PEM غير مشفّر</translation>
     </message>
     <message>
         <source>kavimo&apos;s key file %1 does not belong to the certificate %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف مفتاح kavimo %1 لا يخص الشهادة %2</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1 (it is not made out to %2)</source>
         <extracomment>%1 is OpenSSL&apos;s reason, %2 the archive&apos;s host name or address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شهادة الأرشيف غير موثوقة: %1 (ليست صادرة باسم %2)</translation>
     </message>
     <message>
         <source>the archive&apos;s certificate is not trusted: %1</source>
         <extracomment>%1 is OpenSSL&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شهادة الأرشيف غير موثوقة: %1</translation>
     </message>
     <message>
         <source>the archive %1 did not finish the TLS handshake in time</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُكمل الأرشيف %1 مصافحة TLS في الوقت المحدد</translation>
     </message>
     <message>
         <source>the TLS handshake with the archive %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت مصافحة TLS مع الأرشيف %1: %2</translation>
     </message>
     <message>
         <source>an entry without Patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>إدخال بلا معرّف مريض</translation>
     </message>
     <message>
         <source>patient &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>المريض «%1»</translation>
     </message>
     <message>
         <source>%1: %2 left out (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: أُسقط حقل %2 (%3)</translation>
     </message>
     <message>
         <source>%1: %2 shortened or cleaned (%3)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a field of it, %3 what is wrong with the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: اختُصر حقل %2 أو نُقّي (%3)</translation>
     </message>
     <message>
         <source>%1: its texts cannot be read in the character set &quot;%2&quot; (%3); what is not UTF-8 is shown as %4</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 a character set, %3 the converter&apos;s reason, %4 the replacement character</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: تتعذر قراءة نصوصه بمجموعة المحارف «%2» (%3)؛ ويُعرض ما ليس بترميز UTF-8 على هيئة %4</translation>
     </message>
     <message>
         <source>%1: left out, its Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: أُسقط الإدخال، لأن معرّف المريض فيه غير صالح (%2)</translation>
     </message>
     <message>
         <source>%1: left out, its Issuer of Patient ID is unusable (%2)</source>
         <extracomment>%1 names the worklist entry&apos;s patient, %2 what is wrong with its Issuer of Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: أُسقط الإدخال، لأن جهة إصدار معرّف المريض (Issuer of Patient ID) فيه غير صالحة (%2)</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>birth date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد</translation>
     </message>
     <message>
         <source>sex</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الجنس</translation>
     </message>
     <message>
         <source>%1: sex left out (not F, M or O)</source>
         <extracomment>%1 names the worklist entry&apos;s patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: أُسقط حقل الجنس (ليس F أو M أو O)</translation>
     </message>
     <message>
         <source>Accession Number</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطلب (Accession Number)</translation>
     </message>
     <message>
         <source>Study Instance UID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID</translation>
     </message>
     <message>
         <source>Requested Procedure ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>معرّف الإجراء المطلوب (Requested Procedure ID)</translation>
     </message>
     <message>
         <source>Requested Procedure Description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>وصف الإجراء المطلوب</translation>
     </message>
     <message>
         <source>referring physician</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الطبيب المُحيل</translation>
     </message>
     <message>
         <source>scheduled date</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ المجدول</translation>
     </message>
     <message>
         <source>scheduled time</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المجدول</translation>
     </message>
     <message>
         <source>modality</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نمط التصوير</translation>
     </message>
     <message>
         <source>station</source>
         <extracomment>a field of a worklist entry (the AE title of the station it is scheduled on)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المحطة</translation>
     </message>
     <message>
         <source>step description</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>وصف الخطوة</translation>
     </message>
     <message>
         <source>step ID</source>
         <extracomment>a field of a worklist entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>معرّف الخطوة</translation>
     </message>
     <message>
         <source>no patient %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد المريض %1</translation>
     </message>
     <message>
         <source>refused %1: it is a link to %2, outside the work directory</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض %1: إنه رابط إلى %2 خارج مجلد العمل</translation>
     </message>
     <message>
         <source>refused %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض %1: ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر فتح %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة %1</translation>
     </message>
     <message>
         <source>the picture is too large for an object</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة أكبر من أن تُحفظ في كائن DICOM</translation>
     </message>
     <message>
         <source>no installation identity to make the object&apos;s UIDs with</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد هوية تثبيت تُنشأ بها معرّفات UID للكائن</translation>
     </message>
     <message>
         <source>the order&apos;s Study Instance UID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Study Instance UID الخاص بالطلب: %1</translation>
     </message>
     <message>
         <source>Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف المريض: %1</translation>
     </message>
     <message>
         <source>Issuer of Patient ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>جهة إصدار معرّف المريض (Issuer of Patient ID): %1</translation>
     </message>
     <message>
         <source>Accession Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الطلب (Accession Number): %1</translation>
     </message>
     <message>
         <source>not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تكفي الذاكرة للصورة</translation>
     </message>
     <message>
         <source>the object holds no JPEG data</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الكائن على بيانات JPEG</translation>
     </message>
     <message>
         <source>the object holds no RGB pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الكائن على بكسلات RGB</translation>
     </message>
     <message>
         <source>cannot make the picture uncompressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر فك ضغط الصورة: %1</translation>
     </message>
     <message>
         <source>cannot make the picture JPEG: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر تحويل الصورة إلى JPEG: %1</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس نصًا بترميز UTF-8</translation>
     </message>
     <message>
         <source>contains a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على شرطة مائلة عكسية</translation>
     </message>
     <message>
         <source>contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على محرف تحكم</translation>
     </message>
     <message numerus="yes">
         <source>longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أطول من %n حرف</numerusform>
+            <numerusform>أطول من %n حرف</numerusform>
+            <numerusform>أطول من %n حرفين</numerusform>
+            <numerusform>أطول من %n أحرف</numerusform>
+            <numerusform>أطول من %n حرفًا</numerusform>
+            <numerusform>أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message>
         <source>more than three name groups</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من ثلاث مجموعات في الاسم</translation>
     </message>
     <message numerus="yes">
         <source>a name group longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>مجموعة في الاسم أطول من %n حرف</numerusform>
+            <numerusform>مجموعة في الاسم أطول من %n حرف</numerusform>
+            <numerusform>مجموعة في الاسم أطول من %n حرفين</numerusform>
+            <numerusform>مجموعة في الاسم أطول من %n أحرف</numerusform>
+            <numerusform>مجموعة في الاسم أطول من %n حرفًا</numerusform>
+            <numerusform>مجموعة في الاسم أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message>
         <source>more than five name components</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من خمسة مكوّنات في الاسم</translation>
     </message>
     <message>
         <source>not a person name</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس اسم شخص</translation>
     </message>
     <message>
         <source>not an AE title</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان AE</translation>
     </message>
     <message>
         <source>not a code string</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس سلسلة رمزية (Code String)</translation>
     </message>
     <message>
         <source>not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس تاريخًا</translation>
     </message>
     <message>
         <source>not a time</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس وقتًا</translation>
     </message>
     <message>
         <source>not a UID</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس UID صالحًا</translation>
     </message>
     <message>
         <source>an unknown VR</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع قيمة (VR) غير معروف</translation>
     </message>
     <message>
         <source>the patient ID holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف المريض يحتوي على محرف تحكم أو ليس نصًا بترميز UTF-8</translation>
     </message>
     <message>
         <source>the last name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم العائلة يحتوي على محرف تحكم أو ليس نصًا بترميز UTF-8</translation>
     </message>
     <message>
         <source>the first name holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم الأول يحتوي على محرف تحكم أو ليس نصًا بترميز UTF-8</translation>
     </message>
     <message>
         <source>the phone holds a control character or is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>الهاتف يحتوي على محرف تحكم أو ليس نصًا بترميز UTF-8</translation>
     </message>
     <message numerus="yes">
         <source>the patient ID is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>معرّف المريض أطول من %n حرف</numerusform>
+            <numerusform>معرّف المريض أطول من %n حرف</numerusform>
+            <numerusform>معرّف المريض أطول من %n حرفين</numerusform>
+            <numerusform>معرّف المريض أطول من %n أحرف</numerusform>
+            <numerusform>معرّف المريض أطول من %n حرفًا</numerusform>
+            <numerusform>معرّف المريض أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the last name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>اسم العائلة أطول من %n حرف</numerusform>
+            <numerusform>اسم العائلة أطول من %n حرف</numerusform>
+            <numerusform>اسم العائلة أطول من %n حرفين</numerusform>
+            <numerusform>اسم العائلة أطول من %n أحرف</numerusform>
+            <numerusform>اسم العائلة أطول من %n حرفًا</numerusform>
+            <numerusform>اسم العائلة أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the first name is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الاسم الأول أطول من %n حرف</numerusform>
+            <numerusform>الاسم الأول أطول من %n حرف</numerusform>
+            <numerusform>الاسم الأول أطول من %n حرفين</numerusform>
+            <numerusform>الاسم الأول أطول من %n أحرف</numerusform>
+            <numerusform>الاسم الأول أطول من %n حرفًا</numerusform>
+            <numerusform>الاسم الأول أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the phone is longer than %n characters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الهاتف أطول من %n حرف</numerusform>
+            <numerusform>الهاتف أطول من %n حرف</numerusform>
+            <numerusform>الهاتف أطول من %n حرفين</numerusform>
+            <numerusform>الهاتف أطول من %n أحرف</numerusform>
+            <numerusform>الهاتف أطول من %n حرفًا</numerusform>
+            <numerusform>الهاتف أطول من %n حرف</numerusform>
         </translation>
     </message>
     <message>
         <source>the patient ID is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد معرّف المريض</translation>
     </message>
     <message>
         <source>the patient ID &quot;%1&quot; holds a path character (&apos;/&apos; or &apos;\&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف المريض «%1» يحتوي على محرف مسار (&apos;/&apos; أو &apos;\&apos;)</translation>
     </message>
     <message>
         <source>the last name is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحدَّد اسم العائلة</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD)</source>
-        <translation type="unfinished">تاريخ الميلاد «%1» ليس تاريخًا (YYYYMMDD)</translation>
+        <translation>تاريخ الميلاد «%1» ليس تاريخًا (YYYYMMDD)</translation>
     </message>
     <message>
         <source>the birth date %1 lies in the future</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد %1 يقع في المستقبل</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, F, O or U</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنس «%1» ليس M أو F أو O أو U</translation>
     </message>
     <message>
         <source>the message is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>الرسالة طويلة جدًا</translation>
     </message>
     <message>
         <source>the message does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تبدأ الرسالة بـ «%1»</translation>
     </message>
     <message>
         <source>text follows the end line</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد نص بعد سطر النهاية</translation>
     </message>
     <message>
         <source>the message holds no PatientID</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تحتوي الرسالة على PatientID</translation>
     </message>
     <message>
         <source>line %1 holds no &apos;=&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي السطر %1 على &apos;=&apos;</translation>
     </message>
     <message>
         <source>the key &quot;%1&quot; is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» مكرّر</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس اسم صورة</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح غير معروف «%1»</translation>
     </message>
     <message>
         <source>the message has no end line</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تحتوي الرسالة على سطر النهاية</translation>
     </message>
     <message numerus="yes">
         <source>the file is larger than %n KiB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
+            <numerusform>حجم الملف أكبر من %n KiB</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is UTF-8 text, not ISO-8859-1</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف نص بترميز UTF-8، وليس ISO-8859-1</translation>
     </message>
     <message>
         <source>the file is not ISO-8859-1 text (byte %1 at offset %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس نصًا بترميز ISO-8859-1 (البايت %1 عند الموضع %2)</translation>
     </message>
     <message>
         <source>the transfer file has no [PATIENT] section</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي ملف النقل على القسم [PATIENT]</translation>
     </message>
     <message>
         <source>the birth date &quot;%1&quot; is not a date (YYYYMMDD or DD.MM.YYYY)</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد «%1» ليس تاريخًا (YYYYMMDD أو DD.MM.YYYY)</translation>
     </message>
     <message>
         <source>the sex &quot;%1&quot; is not M, W, D or U</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنس «%1» ليس M أو W أو D أو U</translation>
     </message>
     <message>
         <source>[MMOS] COUNT &quot;%1&quot; is not a number of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة COUNT «%1» في [MMOS] ليست عددًا للصور</translation>
     </message>
     <message>
         <source>[%1] MMOID &quot;%2&quot; is not a picture of kavimo&apos;s</source>
         <extracomment>%1 is a section of the transfer file (&quot;MMO1&quot;), %2 the picture name given there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>القيمة MMOID «%2» في [%1] ليست صورة من صور kavimo</translation>
     </message>
     <message>
         <source>[MMOPATH] PATH &quot;%1&quot; is not an absolute folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة PATH «%1» في [MMOPATH] ليست مسار مجلد مطلقًا</translation>
     </message>
     <message>
         <source>the export names no pictures ([MMOS] COUNT)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يذكر التصدير أي صورة ([MMOS] COUNT)</translation>
     </message>
     <message>
         <source>the export folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد التصدير %1 غير موجود</translation>
     </message>
     <message>
         <source>the picture %1 is not one of the patient&apos;s</source>
-        <translation type="unfinished">الصورة %1 ليست من صور المريض</translation>
+        <translation>الصورة %1 ليست من صور المريض</translation>
     </message>
     <message>
         <source>cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة الصورة %1</translation>
     </message>
     <message>
         <source>the data group &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة البيانات «%1» غير موجودة</translation>
     </message>
     <message>
         <source>this account is not a member of the data group &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الحساب ليس عضوًا في مجموعة البيانات «%1»</translation>
     </message>
     <message>
         <source>HOME is not set, so there is no folder of this account&apos;s own for the records; give the d: drive&apos;s folder with --drive-d or KAVIMO_DRIVE_D</source>
-        <translation type="unfinished"></translation>
+        <translation>المتغير HOME غير معرّف، لذا لا يوجد مجلد خاص بهذا الحساب للسجلات؛ حدّد مجلد محرك الأقراص d: بـ --drive-d أو KAVIMO_DRIVE_D</translation>
     </message>
     <message>
         <source>ok</source>
         <extracomment>the outcome of an event of the audit trail; keep it at most 7 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ناجح</translation>
     </message>
     <message>
         <source>FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>فاشل</translation>
     </message>
     <message>
         <source>Audit trail %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل التدقيق %1 (%2)</translation>
     </message>
     <message>
         <source>1 event</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث واحد</translation>
     </message>
     <message numerus="yes">
         <source>%n events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n حدث</numerusform>
+            <numerusform>%n حدث</numerusform>
+            <numerusform>%n حدثان</numerusform>
+            <numerusform>%n أحداث</numerusform>
+            <numerusform>%n حدثًا</numerusform>
+            <numerusform>%n حدث</numerusform>
         </translation>
     </message>
     <message>
         <source>1 event since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث واحد منذ %1</translation>
     </message>
     <message numerus="yes">
         <source>%n events since %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n حدث منذ %1</numerusform>
+            <numerusform>%n حدث منذ %1</numerusform>
+            <numerusform>%n حدثان منذ %1</numerusform>
+            <numerusform>%n أحداث منذ %1</numerusform>
+            <numerusform>%n حدثًا منذ %1</numerusform>
+            <numerusform>%n حدث منذ %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; 1 line skipped, not a whole event</source>
         <extracomment>%1 the events shown, such as &quot;2 events since 20240305&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1؛ تُخطّي سطر واحد لا يمثّل حدثًا كاملًا</translation>
     </message>
     <message numerus="yes">
         <source>%1; %n lines skipped, not a whole event</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
+            <numerusform>%1؛ عدد الأسطر المتخطّاة لأنها لا تمثّل حدثًا كاملًا: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>problem: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مشكلة: %1: %2</translation>
     </message>
     <message>
         <source>warning: %1: %2</source>
         <extracomment>a finding of kavimo-records check: %1 the file or folder, %2 what may be wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: %1: %2</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2»: تتعذر قراءة الملف</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (content: %3)</source>
         <extracomment>%3 the name of a picture format, such as PNG</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2»: ليست صورة JPEG (المحتوى: %3)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (the file is empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2»: ليست صورة JPEG (الملف فارغ)</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: not a JPEG picture (unknown content)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2»: ليست صورة JPEG (محتوى غير معروف)</translation>
     </message>
     <message>
         <source>1 patient</source>
-        <translation type="unfinished"></translation>
+        <translation>مريض واحد</translation>
     </message>
     <message numerus="yes">
         <source>%n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مريض</numerusform>
+            <numerusform>%n مريض</numerusform>
+            <numerusform>%n مريضان</numerusform>
+            <numerusform>%n مرضى</numerusform>
+            <numerusform>%n مريضًا</numerusform>
+            <numerusform>%n مريض</numerusform>
         </translation>
     </message>
     <message>
         <source>missing, but the record counts 1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>مفقود، لكن سجل المريض يذكر سجلًا واحدًا</translation>
     </message>
     <message numerus="yes">
         <source>missing, but the record counts %n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجل</numerusform>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجل</numerusform>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجلين</numerusform>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجلات</numerusform>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجلًا</numerusform>
+            <numerusform>مفقود، لكن سجل المريض يذكر %n سجل</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (created empty when the patient is selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>مفقود (يُنشأ فارغًا عند اختيار المريض)</translation>
     </message>
     <message>
         <source>%1 bytes is not a whole number of %2-byte records</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم %1 بايت ليس عددًا صحيحًا من السجلات ذات %2 بايت</translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1</source>
         <extracomment>%1 the count in the patient&apos;s record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على سجل واحد، وسجل المريض يذكر %1</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1</numerusform>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1</numerusform>
+            <numerusform>يحتوي على %n سجلين، وسجل المريض يذكر %1</numerusform>
+            <numerusform>يحتوي على %n سجلات، وسجل المريض يذكر %1</numerusform>
+            <numerusform>يحتوي على %n سجلًا، وسجل المريض يذكر %1</numerusform>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1</numerusform>
         </translation>
     </message>
     <message>
         <source>holds 1 record, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على سجل واحد، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</translation>
     </message>
     <message numerus="yes">
         <source>holds %n records, the record counts %1 (the rest is dropped when rewritten)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
+            <numerusform>يحتوي على %n سجلين، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
+            <numerusform>يحتوي على %n سجلات، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
+            <numerusform>يحتوي على %n سجلًا، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
+            <numerusform>يحتوي على %n سجل، وسجل المريض يذكر %1 (يُحذف الزائد عند إعادة كتابة الملف)</numerusform>
         </translation>
     </message>
     <message>
         <source>a link, not the folder of the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط، وليس مجلد الصور الأصلية</translation>
     </message>
     <message>
         <source>stray directory among the originals</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد دخيل بين الصور الأصلية</translation>
     </message>
     <message>
         <source>left over from an interrupted copy of an original</source>
-        <translation type="unfinished"></translation>
+        <translation>متبقٍّ من نسخ مقطوع لصورة أصلية</translation>
     </message>
     <message>
         <source>an original without its picture</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة أصلية لا توجد صورتها المقابلة</translation>
     </message>
     <message>
         <source>damaged teeth and views (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات الأسنان والمناظر تالفة (%1)</translation>
     </message>
     <message>
         <source>teeth of %1, which is not there (Update forgets them)</source>
-        <translation type="unfinished"></translation>
+        <translation>أسنان محدّدة للصورة %1 غير الموجودة (يتجاهلها «تحديث»)</translation>
     </message>
     <message>
         <source>holds the record of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي على سجل %1</translation>
     </message>
     <message>
         <source>the record names the directory &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يذكر السجل المجلد «%1»</translation>
     </message>
     <message>
         <source>%1 bytes instead of 1032</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 بايت بدلًا من 1032</translation>
     </message>
     <message>
         <source>negative counts in the record</source>
-        <translation type="unfinished"></translation>
+        <translation>أعداد سالبة في السجل</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; belongs to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2» تخص %3</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot; lies outside the patient&apos;s directory</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2» تقع خارج مجلد المريض</translation>
     </message>
     <message>
         <source>picture %1 &quot;%2&quot;: the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة %1 «%2»: الملف مفقود</translation>
     </message>
     <message>
         <source>stray directory in a patient directory</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد دخيل داخل مجلد مريض</translation>
     </message>
     <message>
         <source>left over from an interrupted rewrite</source>
-        <translation type="unfinished"></translation>
+        <translation>متبقٍّ من إعادة كتابة مقطوعة</translation>
     </message>
     <message>
         <source>picture not in the picture list (Update rebuilds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة غير موجودة في قائمة الصور (يعيد «تحديث» بناء القائمة)</translation>
     </message>
     <message>
         <source>damaged patient details (%1); the record stands in for them</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المريض تالفة (%1)؛ ويحلّ السجل محلها</translation>
     </message>
     <message>
         <source>damaged worklist order (%1); its pictures go into kavimo&apos;s own study of their day</source>
-        <translation type="unfinished"></translation>
+        <translation>طلب قائمة العمل تالف (%1)؛ وتُضاف صوره إلى دراسة kavimo الخاصة بيومها</translation>
     </message>
     <message>
         <source>stray file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف دخيل</translation>
     </message>
     <message>
         <source>not in the trash index (removed after 30 days)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود في فهرس سلة المهملات (يُزال بعد 30 يومًا)</translation>
     </message>
     <message>
         <source>no work directory at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مجلد عمل في %1</translation>
     </message>
     <message>
         <source>damaged: not an installation identity (restore it from a backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>تالف: ليس هوية تثبيت (استعده من نسخة احتياطية)</translation>
     </message>
     <message>
         <source>a link, not a directory; not a patient</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط، وليس مجلدًا؛ ليس مريضًا</translation>
     </message>
     <message>
         <source>missing backup: no %1, so the patient is not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخة احتياطية مفقودة: لا يوجد %1، لذا المريض ليس في قائمة المرضى</translation>
     </message>
     <message>
         <source>incomplete backup: %1 of 1032 bytes; not in the patient list</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخة احتياطية غير مكتملة: %1 من 1032 بايت؛ ليس في قائمة المرضى</translation>
     </message>
     <message>
         <source>UID is not above the one before it in list order</source>
-        <translation type="unfinished"></translation>
+        <translation>المعرّف UID ليس أكبر من الذي يسبقه في ترتيب القائمة</translation>
     </message>
     <message numerus="yes">
         <source>more than %n patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أكثر من %n مريض</numerusform>
+            <numerusform>أكثر من %n مريض</numerusform>
+            <numerusform>أكثر من %n مريضين</numerusform>
+            <numerusform>أكثر من %n مرضى</numerusform>
+            <numerusform>أكثر من %n مريضًا</numerusform>
+            <numerusform>أكثر من %n مريض</numerusform>
         </translation>
     </message>
     <message>
         <source>missing (regenerated at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>مفقود (يُعاد إنشاؤه عند التشغيل التالي)</translation>
     </message>
     <message>
         <source>%1 for %2 (regenerated at the next start)</source>
         <extracomment>%1 the entries of the patient list file, such as &quot;3 records&quot;; %2 the patients, such as &quot;2 patients&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 لـ %2 (يُعاد إنشاؤه عند التشغيل التالي)</translation>
     </message>
     <message>
         <source>1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل واحد</translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n سجل</numerusform>
+            <numerusform>%n سجل</numerusform>
+            <numerusform>%n سجلان</numerusform>
+            <numerusform>%n سجلات</numerusform>
+            <numerusform>%n سجلًا</numerusform>
+            <numerusform>%n سجل</numerusform>
         </translation>
     </message>
     <message>
         <source>odd length: not UTF-16 text</source>
-        <translation type="unfinished"></translation>
+        <translation>طول فردي: ليس نصًا بترميز UTF-16</translation>
     </message>
     <message>
         <source>%1 checked: %2, %3.</source>
         <extracomment>the summary of kavimo-records check: %1 such as &quot;2 patients&quot;, %2 such as &quot;0 problems&quot;, %3 such as &quot;1 warning&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فُحص %1: %2، %3.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>مشكلة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%n problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مشكلة</numerusform>
+            <numerusform>%n مشكلة</numerusform>
+            <numerusform>%n مشكلتان</numerusform>
+            <numerusform>%n مشكلات</numerusform>
+            <numerusform>%n مشكلة</numerusform>
+            <numerusform>%n مشكلة</numerusform>
         </translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير واحد</translation>
     </message>
     <message numerus="yes">
         <source>%n warnings</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذير</numerusform>
+            <numerusform>%n تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
         </translation>
     </message>
     <message>
         <source>not an archive address (AET@HOST:PORT): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان أرشيف (AET@HOST:PORT): %1</translation>
     </message>
     <message>
         <source>not an AE title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان AE: %1</translation>
     </message>
     <message>
         <source>Exporting %1 of %2: %3</source>
         <extracomment>the progress line of kavimo-records export-dicom: %1 of %2 pictures, %3 the picture&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تصدير %1 من %2: %3</translation>
     </message>
     <message>
         <source>%1 of 1 picture written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت %1 من صورة واحدة</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>كُتبت %1 من %n صورة</numerusform>
+            <numerusform>كُتبت %1 من %n صورة</numerusform>
+            <numerusform>كُتبت %1 من %n صورتين</numerusform>
+            <numerusform>كُتبت %1 من %n صور</numerusform>
+            <numerusform>كُتبت %1 من %n صورة</numerusform>
+            <numerusform>كُتبت %1 من %n صورة</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: failed: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why it was not stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: فشل: %2</translation>
     </message>
     <message>
         <source>%1: not sent: %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 why the archive cannot be reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: لم تُرسل: %2</translation>
     </message>
     <message>
         <source>%1: stored as %2</source>
         <extracomment>a line of kavimo-records send-dicom: %1 the picture, %2 the UID the archive stored it as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: حُفظت باسم %2</translation>
     </message>
     <message>
         <source>%1 of 1 picture stored in %2</source>
         <extracomment>%2 the archive, such as PACS@host:104</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت %1 من صورة واحدة في %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures stored in %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حُفظت %1 من %n صورة في %2</numerusform>
+            <numerusform>حُفظت %1 من %n صورة في %2</numerusform>
+            <numerusform>حُفظت %1 من %n صورتين في %2</numerusform>
+            <numerusform>حُفظت %1 من %n صور في %2</numerusform>
+            <numerusform>حُفظت %1 من %n صورة في %2</numerusform>
+            <numerusform>حُفظت %1 من %n صورة في %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Worklist of %1: 1 scheduled patient</source>
         <extracomment>%1 the day, YYYYMMDD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قائمة عمل %1: مريض مجدول واحد</translation>
     </message>
     <message numerus="yes">
         <source>Worklist of %1: %n scheduled patients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>قائمة عمل %1: %n مريض مجدول</numerusform>
+            <numerusform>قائمة عمل %1: %n مريض مجدول</numerusform>
+            <numerusform>قائمة عمل %1: %n مريضان مجدولان</numerusform>
+            <numerusform>قائمة عمل %1: %n مرضى مجدولين</numerusform>
+            <numerusform>قائمة عمل %1: %n مريضًا مجدولًا</numerusform>
+            <numerusform>قائمة عمل %1: %n مريض مجدول</numerusform>
         </translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled time</extracomment>
-        <translation type="unfinished">الوقت</translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Patient ID</source>
         <extracomment>a column heading of kavimo-records worklist</extracomment>
-        <translation type="unfinished">معرّف المريض</translation>
+        <translation>معرّف المريض</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>a column heading of kavimo-records worklist
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">الاسم</translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Born</source>
         <extracomment>a column heading of kavimo-records worklist: the birth date</extracomment>
-        <translation type="unfinished">تاريخ الميلاد</translation>
+        <translation>الميلاد</translation>
     </message>
     <message>
         <source>Sex</source>
         <extracomment>a column heading of kavimo-records worklist: the letter M, F or O
 ----------
 a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">الجنس</translation>
+        <translation>جنس</translation>
     </message>
     <message>
         <source>Procedure</source>
         <extracomment>a column heading of kavimo-records worklist: the scheduled procedure</extracomment>
-        <translation type="unfinished">الإجراء</translation>
+        <translation>الإجراء</translation>
     </message>
     <message numerus="yes">
         <source>(list cut at %n entries; the archive schedules more)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(اقتُطعت القائمة عند %n إدخال؛ ويجدول الأرشيف المزيد)</numerusform>
+            <numerusform>(اقتُطعت القائمة عند %n إدخال؛ ويجدول الأرشيف المزيد)</numerusform>
+            <numerusform>(اقتُطعت القائمة عند %n إدخالين؛ ويجدول الأرشيف المزيد)</numerusform>
+            <numerusform>(اقتُطعت القائمة عند %n إدخالات؛ ويجدول الأرشيف المزيد)</numerusform>
+            <numerusform>(اقتُطعت القائمة عند %n إدخالًا؛ ويجدول الأرشيف المزيد)</numerusform>
+            <numerusform>(اقتُطعت القائمة عند %n إدخال؛ ويجدول الأرشيف المزيد)</numerusform>
         </translation>
     </message>
     <message>
         <source>male</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">ذكر</translation>
+        <translation>ذكر</translation>
     </message>
     <message>
         <source>female</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">أنثى</translation>
+        <translation>أنثى</translation>
     </message>
     <message>
         <source>Work directory %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد العمل %1 (%2)</translation>
     </message>
     <message>
         <source>Hospital: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>العيادة: %1</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(غير مُعيَّن)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number in the list</extracomment>
-        <translation type="unfinished">الرقم</translation>
+        <translation>الرقم</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">العمر</translation>
+        <translation>عمر</translation>
     </message>
     <message>
         <source>Phone</source>
         <extracomment>a column heading of kavimo-records list</extracomment>
-        <translation type="unfinished">الهاتف</translation>
+        <translation>الهاتف</translation>
     </message>
     <message>
         <source>Diags</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of diagnoses</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تشخيص</translation>
     </message>
     <message>
         <source>Pics</source>
         <extracomment>a column heading of kavimo-records list: the patient&apos;s number of pictures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صور</translation>
     </message>
     <message>
         <source>Details:</source>
         <extracomment>a label of kavimo-records show: the details typed for the patient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البيانات:</translation>
     </message>
     <message>
         <source>none (%1 is missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء (%1 مفقود)</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 تالف: %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>من %1</translation>
     </message>
     <message>
         <source>other</source>
         <extracomment>the patient&apos;s sex</extracomment>
-        <translation type="unfinished">آخر</translation>
+        <translation>آخر</translation>
     </message>
     <message>
         <source>unknown</source>
         <extracomment>the patient&apos;s sex: not known</extracomment>
-        <translation type="unfinished">غير معروف</translation>
+        <translation>غير معروف</translation>
     </message>
     <message>
         <source>Full name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم الكامل:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>الهاتف:</translation>
     </message>
     <message>
         <source>Birth date:</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الميلاد:</translation>
     </message>
     <message>
         <source>Sex:</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنس:</translation>
     </message>
     <message>
         <source>Patient ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف المريض:</translation>
     </message>
     <message>
         <source>Issuer:</source>
         <extracomment>the issuer of the patient&apos;s outside Patient ID</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جهة الإصدار:</translation>
     </message>
     <message>
         <source>Worklist name:</source>
         <extracomment>the patient&apos;s name as the worklist wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم في قائمة العمل:</translation>
     </message>
     <message>
         <source>no patient %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد المريض %1 في %2</translation>
     </message>
     <message>
         <source>Patient %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>المريض %1 من %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>العمر:</translation>
     </message>
     <message>
         <source>Directory:</source>
         <extracomment>a label of kavimo-records show: the patient&apos;s folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المجلد:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف:</translation>
     </message>
     <message>
         <source>%1 (%2 holds %3)</source>
         <extracomment>%1 the count in the patient&apos;s record, %2 a list file, %3 the entries the file holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (يحتوي %2 على %3)</translation>
     </message>
     <message>
         <source>Diagnoses:</source>
-        <translation type="unfinished"></translation>
+        <translation>التشخيصات:</translation>
     </message>
     <message>
         <source>Teeth:</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسنان:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور:</translation>
     </message>
     <message>
         <source>[missing]</source>
         <extracomment>after a picture of kavimo-records show whose file is not there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[مفقودة]</translation>
     </message>
     <message>
         <source>--drive-d needs a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --drive-d مجلدًا</translation>
     </message>
     <message>
         <source>--data-group needs a group</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --data-group مجموعة</translation>
     </message>
     <message>
         <source>--pacs-issuer needs a text</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --pacs-issuer نصًا</translation>
     </message>
     <message>
         <source>--pacs-tls needs on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --pacs-tls القيمة on أو off</translation>
     </message>
     <message>
         <source>--teeth needs FDI numbers such as 11,21</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --teeth أرقام FDI مثل 11,21</translation>
     </message>
     <message>
         <source>--view needs a view</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب --view منظرًا</translation>
     </message>
     <message>
         <source>teeth %1</source>
         <extracomment>under a picture: %1 its teeth, FDI numbers such as 11,21</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الأسنان %1</translation>
     </message>
     <message>
         <source>view %1</source>
         <extracomment>under a picture: %1 its view, a keyword such as frontal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المنظر %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a view (%2)</source>
         <extracomment>%2 the view keywords, such as &quot;frontal, left-buccal, ...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس منظرًا (%2)</translation>
     </message>
     <message>
         <source>%1 has no picture %2 in its directory (see show %1)</source>
         <extracomment>%1 the patient&apos;s UID, %2 the picture asked for; &quot;show&quot; is a command name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد في مجلد %1 صورة %2 (انظر show %1)</translation>
     </message>
     <message>
         <source>cannot be tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر تحديد الأسنان والمنظر</translation>
     </message>
     <message>
         <source>the audit trail was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُكتب سجل التدقيق: %1</translation>
     </message>
     <message>
         <source>no teeth, no view</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا أسنان ولا منظر</translation>
     </message>
 </context>
 </TS>
