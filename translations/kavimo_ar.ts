@@ -3766,5 +3766,19 @@ a column heading of kavimo-records list</extracomment>
         <source>no teeth, no view</source>
         <translation>بلا أسنان ولا منظر</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 a command-line option such as --name</extracomment>
+        <translation>يحتاج %1 إلى قيمة</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>%1 what was given on the command line</extracomment>
+        <translation>خيار غير معروف: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>وسيط غير متوقع: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3594,5 +3594,19 @@ a column heading of kavimo-records list</extracomment>
         <source>no teeth, no view</source>
         <translation>ni dientes ni vista</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 a command-line option such as --name</extracomment>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>%1 what was given on the command line</extracomment>
+        <translation>opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
 </context>
 </TS>

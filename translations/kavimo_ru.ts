@@ -3637,5 +3637,19 @@ a column heading of kavimo-records list</extracomment>
         <source>no teeth, no view</source>
         <translation>без зубов и проекции</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 a command-line option such as --name</extracomment>
+        <translation>для %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>%1 what was given on the command line</extracomment>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>лишний аргумент %1</translation>
+    </message>
 </context>
 </TS>

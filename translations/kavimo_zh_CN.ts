@@ -3551,5 +3551,19 @@ a column heading of kavimo-records list</extracomment>
         <source>no teeth, no view</source>
         <translation>无牙位，无视图</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 a command-line option such as --name</extracomment>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>%1 what was given on the command line</extracomment>
+        <translation>未知选项 %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>多余的参数 %1</translation>
+    </message>
 </context>
 </TS>

@@ -3551,5 +3551,19 @@ a column heading of kavimo-records list</extracomment>
         <source>no teeth, no view</source>
         <translation>無牙位，無視角</translation>
     </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>%1 a command-line option such as --name</extracomment>
+        <translation>%1 需要一個值</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>%1 what was given on the command line</extracomment>
+        <translation>未知的選項：%1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>多餘的引數：%1</translation>
+    </message>
 </context>
 </TS>

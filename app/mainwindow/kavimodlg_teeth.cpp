@@ -105,7 +105,7 @@ bool CkavimoDlg::TagPictures(const QStringList& logicalPaths, const records::Pic
         const QString name = OwnPictureName(user, path);
         std::string why;
         const bool done = !name.isEmpty() && records::SetPictureTags(dir, name.toStdString(), tags, &why);
-        if (name.isEmpty()) why = "not a picture in the patient's directory";
+        if (name.isEmpty()) why = Ui::tr("not a picture in the patient's directory").toStdString();
         const QString detail = QStringLiteral("Teeth: %1, view: %2")
                                    .arg(QString::fromStdString(records::FdiList(tags.teethFdi)),
                                         QString::fromLatin1(records::ViewName(tags.view)));

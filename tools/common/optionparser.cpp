@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/text.h"
+
 namespace tooloptions {
 
 namespace {
@@ -11,7 +13,8 @@ namespace {
 bool TakesValue(const Option& option) { return option.kind == Kind::Text || option.kind == Kind::Integer; }
 
 std::string Problem(const Option& option) {
-    return option.problem ? option.problem : std::string(option.name) + " needs a value";
+    //: %1 a command-line option such as --name
+    return option.problem ? option.problem : text::Arg(text::Tr("%1 needs a value"), {option.name});
 }
 
 const Option* Find(const Grammar& grammar, const std::string& spelling) {
@@ -20,6 +23,9 @@ const Option* Find(const Grammar& grammar, const std::string& spelling) {
     }
     return nullptr;
 }
+
+//: %1 what was given on the command line
+std::string UnknownOption(const std::string& arg) { return text::Arg(text::Tr("unknown option %1"), {arg}); }
 
 Outcome Failure(const std::string& error) {
     Outcome outcome;
@@ -98,8 +104,8 @@ Outcome Parse(const Grammar& grammar, int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
-            if (!grammar.positional) return Failure("unknown option " + arg);
-            if (!grammar.positional(arg)) return Failure("unexpected argument " + arg);
+            if (!grammar.positional) return Failure(UnknownOption(arg));
+            if (!grammar.positional(arg)) return Failure(text::Arg(text::Tr("unexpected argument %1"), {arg}));
             continue;
         }
         const Option* option = Find(grammar, arg);
@@ -110,7 +116,7 @@ Outcome Parse(const Grammar& grammar, int argc, const char* const* argv) {
             if (option && !TakesValue(*option)) option = nullptr;
             inlineValue = option != nullptr;
         }
-        if (!option) return Failure("unknown option " + arg);
+        if (!option) return Failure(UnknownOption(arg));
 
         switch (option->kind) {
             case Kind::Flag:
