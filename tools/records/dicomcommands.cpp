@@ -217,14 +217,13 @@ int ShowWorklist(const std::string& pacs, const std::string& callingAet, const d
         //: a column heading of kavimo-records worklist: the scheduled procedure
         {text::Tr("Procedure"), 0},
     };
-    std::printf("%s\n", TableHeading(columns).c_str());
+    std::vector<std::vector<std::string>> rows;
     for (const dicom::WorklistEntry& entry : entries) {
-        const std::string line =
-            TableLine(columns, {Printable(entry.scheduledTime.substr(0, 4)), Printable(entry.patient.patientId),
-                                Printable(entry.patient.patientName), Printable(entry.patient.birthDate),
-                                Printable(entry.patient.sex), Printable(entry.description)});
-        std::printf("%s\n", line.c_str());
+        rows.push_back({Printable(entry.scheduledTime.substr(0, 4)), Printable(entry.patient.patientId),
+                        Printable(entry.patient.patientName), Printable(entry.patient.birthDate),
+                        Printable(entry.patient.sex), Printable(entry.description)});
     }
+    for (const std::string& line : TableLines(columns, rows)) std::printf("%s\n", line.c_str());
     // The list is still the day's first entries: worth showing, but never taken for all of them.
     if (cut) {
         std::printf("%s\n",

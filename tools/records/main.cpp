@@ -158,15 +158,14 @@ int List() {
         //: a column heading of kavimo-records list: the patient's number of pictures
         {text::Tr("Pics"), 6, true},
     };
-    std::printf("%s\n", recordtool::TableHeading(columns).c_str());
+    std::vector<std::vector<std::string>> rows;
     for (size_t i = 0; i < patients.size(); ++i) {
         const _USER_INFO& user = patients[i]->user;
-        const std::string line = recordtool::TableLine(
-            columns, {std::to_string(i + 1), records::UidText(user.uid), Utf8(records::FieldText(user.name)),
-                      SexText(user.sex), std::to_string(user.age), std::to_string(static_cast<long long>(user.phone)),
-                      std::to_string(user.diagCount), std::to_string(user.picCount)});
-        std::printf("%s\n", line.c_str());
+        rows.push_back({std::to_string(i + 1), records::UidText(user.uid), Utf8(records::FieldText(user.name)),
+                        SexText(user.sex), std::to_string(user.age), std::to_string(static_cast<long long>(user.phone)),
+                        std::to_string(user.diagCount), std::to_string(user.picCount)});
     }
+    for (const std::string& line : recordtool::TableLines(columns, rows)) std::printf("%s\n", line.c_str());
     return 0;
 }
 

@@ -56,25 +56,30 @@ std::string PadLeft(const std::string& text, size_t width) {
     return columns >= width ? text : std::string(width - columns, ' ') + text;
 }
 
-std::string TableLine(const std::vector<TableColumn>& columns, const std::vector<std::string>& cells) {
-    std::string line;
-    for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {
-        const TableColumn& column = columns[i];
-        const size_t width = std::max(column.width, Columns(column.heading));
-        if (i > 0) line += ' ';
-        if (column.right) {
-            line += PadLeft(cells[i], width);
-        } else {
-            line += i + 1 == columns.size() ? cells[i] : PadRight(cells[i], width);
-        }
+std::vector<std::string> TableLines(const std::vector<TableColumn>& columns,
+                                    const std::vector<std::vector<std::string>>& rows) {
+    std::vector<size_t> widths;
+    for (const TableColumn& column : columns) widths.push_back(std::max(column.width, Columns(column.heading)));
+    for (const std::vector<std::string>& row : rows) {
+        for (size_t i = 0; i < widths.size() && i < row.size(); ++i) widths[i] = std::max(widths[i], Columns(row[i]));
     }
-    return line;
-}
-
-std::string TableHeading(const std::vector<TableColumn>& columns) {
+    const auto line = [&](const std::vector<std::string>& cells) {
+        std::string text;
+        for (size_t i = 0; i < columns.size() && i < cells.size(); ++i) {
+            if (i > 0) text += ' ';
+            if (columns[i].right) {
+                text += PadLeft(cells[i], widths[i]);
+            } else {
+                text += i + 1 == columns.size() ? cells[i] : PadRight(cells[i], widths[i]);
+            }
+        }
+        return text;
+    };
     std::vector<std::string> headings;
     for (const TableColumn& column : columns) headings.push_back(column.heading);
-    return TableLine(columns, headings);
+    std::vector<std::string> lines{line(headings)};
+    for (const std::vector<std::string>& row : rows) lines.push_back(line(row));
+    return lines;
 }
 
 std::string Printable(const std::string& text) {

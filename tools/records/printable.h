@@ -29,13 +29,12 @@ struct TableColumn {
     bool right = false;
 };
 
-// One line of the table, its cells separated by a blank: each cell is padded to its column's width
-// or, when the heading (in the user's language) is wider, to the heading's, so that headings and
-// values stay lined up in every language. A left-set last cell is not padded.
-std::string TableLine(const std::vector<TableColumn>& columns, const std::vector<std::string>& cells);
-
-// The headings' line of the table.
-std::string TableHeading(const std::vector<TableColumn>& columns);
+// The table's lines, the headings first, each cell separated from the next by a blank and padded
+// to its column's width: the widest of the column's least width, its heading (in the user's
+// language) and its values, so that headings and values stay lined up in every language. A
+// left-set last cell is not padded.
+std::vector<std::string> TableLines(const std::vector<TableColumn>& columns,
+                                    const std::vector<std::vector<std::string>>& rows);
 
 // `one` for a count of 1, else `many`: a count's text in the user's language, which in English
 // without a message catalog still says "1 patient" (`many` is the "%n" text, whose translation
