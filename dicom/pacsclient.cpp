@@ -484,59 +484,132 @@ std::string HandshakeFailure(const GuardedTlsLayer* layer, const std::string& wh
     return {};
 }
 
+// The fields of a worklist answer that are read with a check against their VR.
+enum class AnswerField {
+    Name,
+    BirthDate,
+    Sex,
+    AccessionNumber,
+    StudyUid,
+    RequestedProcedureId,
+    RequestedProcedureDescription,
+    ReferringPhysician,
+    ScheduledDate,
+    ScheduledTime,
+    Modality,
+    Station,
+    StepDescription,
+    StepId,
+};
+
+// The field's name in the user's language ("birth date"), for a note; asked only when a note is
+// written, so that a long worklist that fits costs no look-ups.
+std::string FieldName(AnswerField field) {
+    switch (field) {
+        case AnswerField::Name:
+            //: a field of a worklist entry
+            return text::Tr("name");
+        case AnswerField::BirthDate:
+            //: a field of a worklist entry
+            return text::Tr("birth date");
+        case AnswerField::Sex:
+            //: a field of a worklist entry
+            return text::Tr("sex");
+        case AnswerField::AccessionNumber:
+            //: a field of a worklist entry
+            return text::Tr("Accession Number");
+        case AnswerField::StudyUid:
+            //: a field of a worklist entry
+            return text::Tr("Study Instance UID");
+        case AnswerField::RequestedProcedureId:
+            //: a field of a worklist entry
+            return text::Tr("Requested Procedure ID");
+        case AnswerField::RequestedProcedureDescription:
+            //: a field of a worklist entry
+            return text::Tr("Requested Procedure Description");
+        case AnswerField::ReferringPhysician:
+            //: a field of a worklist entry
+            return text::Tr("referring physician");
+        case AnswerField::ScheduledDate:
+            //: a field of a worklist entry
+            return text::Tr("scheduled date");
+        case AnswerField::ScheduledTime:
+            //: a field of a worklist entry
+            return text::Tr("scheduled time");
+        case AnswerField::Modality:
+            //: a field of a worklist entry
+            return text::Tr("modality");
+        case AnswerField::Station:
+            //: a field of a worklist entry (the AE title of the station it is scheduled on)
+            return text::Tr("station");
+        case AnswerField::StepDescription:
+            //: a field of a worklist entry
+            return text::Tr("step description");
+        case AnswerField::StepId:
+            //: a field of a worklist entry
+            return text::Tr("step ID");
+    }
+    return {};
+}
+
 // Reads one worklist answer's values, each checked against its VR: a text that does not fit is
 // mended, any other value that does not fit is dropped; either way with a note naming the patient.
-// The fields are named in the user's language ("birth date").
 class AnswerReader {
 public:
     AnswerReader(DcmItem* answer, std::vector<std::string>* notes) : m_answer(answer), m_notes(notes) {}
 
-    // The patient's ID as far as it can be shown in a note.
-    void NamePatient(const std::string& patientId) {
-        m_who = patientId.empty() ? text::Tr("an entry without Patient ID")
-                                  : text::Arg(text::Tr("patient \"%1\""), {Shown(patientId)});
-    }
+    // The patient the notes name.
+    void NamePatient(const std::string& patientId) { m_patientId = patientId; }
 
     // A value whose problem is reported by the caller (an identity that does not fit).
     std::string Raw(DcmItem* item, const DcmTagKey& tag) const { return Value(item, tag).c_str(); }
 
-    std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, const std::string& field) {
+    std::string Read(DcmItem* item, const DcmTagKey& tag, Vr vr, AnswerField field) {
         std::string value = Raw(item, tag);
         if (FitsVr(vr, value)) return value;
         std::string fitted = FitValue(vr, value);
         if (fitted.empty()) {
-            //: %1 names the worklist entry's patient, %2 a field of it, %3 what is wrong with the value
-            Note(text::Arg(text::Tr("%1: %2 left out (%3)"), {m_who, field, ValueProblem(vr, value)}));
+            NoteLeftOut(field, ValueProblem(vr, value));
         } else {
             //: %1 names the worklist entry's patient, %2 a field of it, %3 what is wrong with the value
-            Note(text::Arg(text::Tr("%1: %2 shortened or cleaned (%3)"), {m_who, field, ValueProblem(vr, value)}));
+            Note(text::Arg(text::Tr("%1: %2 shortened or cleaned (%3)"),
+                           {Who(), FieldName(field), ValueProblem(vr, value)}));
         }
         return fitted;
     }
 
-    std::string Read(const DcmTagKey& tag, Vr vr, const std::string& field) { return Read(m_answer, tag, vr, field); }
+    std::string Read(const DcmTagKey& tag, Vr vr, AnswerField field) { return Read(m_answer, tag, vr, field); }
 
     // An identifier: cut or cleaned it could name another order, so one that does not fit is
     // dropped.
-    std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, const std::string& field) {
+    std::string ReadId(DcmItem* item, const DcmTagKey& tag, Vr vr, AnswerField field) {
         std::string value = Raw(item, tag);
         if (FitsVr(vr, value)) return value;
-        Note(text::Arg(text::Tr("%1: %2 left out (%3)"), {m_who, field, ValueProblem(vr, value)}));
+        NoteLeftOut(field, ValueProblem(vr, value));
         return {};
+    }
+
+    void NoteLeftOut(AnswerField field, const std::string& problem) {
+        //: %1 names the worklist entry's patient, %2 a field of it, %3 what is wrong with the value
+        Note(text::Arg(text::Tr("%1: %2 left out (%3)"), {Who(), FieldName(field), problem}));
     }
 
     void Note(const std::string& text) {
         if (m_notes) m_notes->push_back(text);
     }
 
-    const std::string& Who() const { return m_who; }
+    // The patient's ID as far as it can be shown in a note.
+    std::string Who() const {
+        return m_patientId.empty() ? text::Tr("an entry without Patient ID")
+                                   : text::Arg(text::Tr("patient \"%1\""), {Shown(m_patientId)});
+    }
 
     static std::string Shown(const std::string& value) { return FitValue(Vr::LO, value); }
 
 private:
     DcmItem* m_answer;
     std::vector<std::string>* m_notes;
-    std::string m_who;
+    std::string m_patientId;
 };
 
 // The entry of one answer, its texts converted to UTF-8; false when it cannot be used (its
@@ -569,47 +642,33 @@ bool EntryOf(DcmItem* answer, WorklistEntry* entry, std::vector<std::string>* no
     }
     entry->patient.patientId = patientId;
     entry->patient.issuer = issuer;
-    //: a field of a worklist entry
-    entry->patient.patientName = reader.Read(DCM_PatientName, Vr::PN, text::Tr("name"));
-    //: a field of a worklist entry
-    entry->patient.birthDate = reader.Read(DCM_PatientBirthDate, Vr::DA, text::Tr("birth date"));
-    //: a field of a worklist entry
-    entry->patient.sex = reader.Read(DCM_PatientSex, Vr::CS, text::Tr("sex"));
+    entry->patient.patientName = reader.Read(DCM_PatientName, Vr::PN, AnswerField::Name);
+    entry->patient.birthDate = reader.Read(DCM_PatientBirthDate, Vr::DA, AnswerField::BirthDate);
+    entry->patient.sex = reader.Read(DCM_PatientSex, Vr::CS, AnswerField::Sex);
     if (!entry->patient.sex.empty() && entry->patient.sex != "F" && entry->patient.sex != "M" &&
         entry->patient.sex != "O") {
         //: %1 names the worklist entry's patient
         reader.Note(text::Arg(text::Tr("%1: sex left out (not F, M or O)"), {reader.Who()}));
         entry->patient.sex.clear();
     }
-    //: a field of a worklist entry
-    entry->accessionNumber = reader.ReadId(answer, DCM_AccessionNumber, Vr::SH, text::Tr("Accession Number"));
-    //: a field of a worklist entry
-    entry->studyUid = reader.ReadId(answer, DCM_StudyInstanceUID, Vr::UI, text::Tr("Study Instance UID"));
+    entry->accessionNumber = reader.ReadId(answer, DCM_AccessionNumber, Vr::SH, AnswerField::AccessionNumber);
+    entry->studyUid = reader.ReadId(answer, DCM_StudyInstanceUID, Vr::UI, AnswerField::StudyUid);
     entry->requestedProcedureId =
-        //: a field of a worklist entry
-        reader.ReadId(answer, DCM_RequestedProcedureID, Vr::SH, text::Tr("Requested Procedure ID"));
+        reader.ReadId(answer, DCM_RequestedProcedureID, Vr::SH, AnswerField::RequestedProcedureId);
     entry->requestedProcedureDescription =
-        //: a field of a worklist entry
-        reader.Read(DCM_RequestedProcedureDescription, Vr::LO, text::Tr("Requested Procedure Description"));
-    //: a field of a worklist entry
-    entry->referringPhysician = reader.Read(DCM_ReferringPhysicianName, Vr::PN, text::Tr("referring physician"));
+        reader.Read(DCM_RequestedProcedureDescription, Vr::LO, AnswerField::RequestedProcedureDescription);
+    entry->referringPhysician = reader.Read(DCM_ReferringPhysicianName, Vr::PN, AnswerField::ReferringPhysician);
     DcmItem* scheduled = nullptr;
     if (answer->findAndGetSequenceItem(DCM_ScheduledProcedureStepSequence, scheduled).good()) {
         entry->scheduledDate =
-            //: a field of a worklist entry
-            reader.Read(scheduled, DCM_ScheduledProcedureStepStartDate, Vr::DA, text::Tr("scheduled date"));
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartDate, Vr::DA, AnswerField::ScheduledDate);
         entry->scheduledTime =
-            //: a field of a worklist entry
-            reader.Read(scheduled, DCM_ScheduledProcedureStepStartTime, Vr::TM, text::Tr("scheduled time"));
-        //: a field of a worklist entry
-        entry->modality = reader.Read(scheduled, DCM_Modality, Vr::CS, text::Tr("modality"));
-        //: a field of a worklist entry (the AE title of the station it is scheduled on)
-        entry->stationAet = reader.Read(scheduled, DCM_ScheduledStationAETitle, Vr::AE, text::Tr("station"));
+            reader.Read(scheduled, DCM_ScheduledProcedureStepStartTime, Vr::TM, AnswerField::ScheduledTime);
+        entry->modality = reader.Read(scheduled, DCM_Modality, Vr::CS, AnswerField::Modality);
+        entry->stationAet = reader.Read(scheduled, DCM_ScheduledStationAETitle, Vr::AE, AnswerField::Station);
         entry->description =
-            //: a field of a worklist entry
-            reader.Read(scheduled, DCM_ScheduledProcedureStepDescription, Vr::LO, text::Tr("step description"));
-        //: a field of a worklist entry
-        entry->stepId = reader.ReadId(scheduled, DCM_ScheduledProcedureStepID, Vr::SH, text::Tr("step ID"));
+            reader.Read(scheduled, DCM_ScheduledProcedureStepDescription, Vr::LO, AnswerField::StepDescription);
+        entry->stepId = reader.ReadId(scheduled, DCM_ScheduledProcedureStepID, Vr::SH, AnswerField::StepId);
     }
     return true;
 }
