@@ -31,7 +31,7 @@ QStringList Preferred(const QString& language) {
     QStringList names;
     const QString messages = [] {
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-            QString value = qEnvironmentVariable(name);
+            const QString value = qEnvironmentVariable(name);
             if (!value.isEmpty()) return value;
         }
         return QString();
@@ -55,7 +55,7 @@ QString LocaleName(QString name) {
 // alone, else the language's one shipped country ("zh_SG" -> "zh_CN").
 QString Match(const QString& name, const QStringList& shipped) {
     if (shipped.contains(name)) return name;
-    QString language = name.section(QLatin1Char('_'), 0, 0);
+    const QString language = name.section(QLatin1Char('_'), 0, 0);
     if (shipped.contains(language)) return language;
     for (const QString& s : shipped) {
         if (s.section(QLatin1Char('_'), 0, 0) == language) return s;
